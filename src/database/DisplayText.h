@@ -1,0 +1,43 @@
+// The texts the editor shows for tree items, list cells and default names, written once
+// for the window and the command-line tool. Texts are Latin-1 bytes, like the names.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace kavro {
+
+// "%s (%d TPs, %d CHs)"
+std::string satelliteItemText(int s);
+// "%5d%c %5d", followed by " (%d CHs)" when the transponder has channels of the view.
+std::string transponderItemText(int t);
+// "%d%c": frequency in MHz and polarization letter, as the channel dialog shows it.
+std::string transponderShortText(int t);
+// "Video CH %3i" or, in the radio view, "Radio CH %3i".
+std::string defaultChannelName(int view, int number);
+
+enum ListColumn : int {
+    ColumnNo,
+    ColumnSat,
+    ColumnTp,
+    ColumnChannel,
+    ColumnCas,
+    ColumnFav,
+    ColumnLock,
+    ColumnIndex,  // the hidden channel-index column
+    ListColumnCount
+};
+
+extern const char* const ListColumnTitles[ListColumnCount];
+
+// A list cell's text in a fixed buffer: formatting a cell allocates nothing.
+struct CellText {
+    char text[72];
+    int length = 0;
+    std::string_view view() const { return {text, static_cast<size_t>(length)}; }
+};
+
+// The text of one cell of list row `row`, which shows channel `ch`.
+CellText channelCellText(int row, int ch, int column);
+
+}  // namespace kavro

@@ -1,0 +1,43 @@
+// The platform's interaction services as the window and the dialog operations use them:
+// message boxes, the file choosers and the modal run of a dialog. QtInteraction is the
+// real one; tests put a scripted one in its place.
+#pragma once
+
+#include <QString>
+
+class QDialog;
+class QWidget;
+
+namespace kavro {
+
+class Interaction {
+public:
+    enum class Icon { None, Information, Exclamation };
+    enum class Buttons { Ok, OkCancel };
+    enum class Answer { Ok, Cancel };
+
+    virtual ~Interaction() = default;
+
+    // Caption: the base name of the executable.
+    virtual Answer messageBox(QWidget* parent, const QString& text, Buttons buttons,
+                              Icon icon) = 0;
+    // Full path of the chosen existing file, empty when cancelled.
+    virtual QString chooseOpenFile(QWidget* parent) = 0;
+    // Full path to save to (default suffix added), empty when cancelled.
+    virtual QString chooseSaveFile(QWidget* parent, const QString& initialPath) = 0;
+    // Runs the dialog modally; QDialog::Accepted or QDialog::Rejected.
+    virtual int runDialog(QDialog& dialog) = 0;
+};
+
+class QtInteraction : public Interaction {
+public:
+    Answer messageBox(QWidget* parent, const QString& text, Buttons buttons, Icon icon) override;
+    QString chooseOpenFile(QWidget* parent) override;
+    QString chooseSaveFile(QWidget* parent, const QString& initialPath) override;
+    int runDialog(QDialog& dialog) override;
+};
+
+// The caption of every message box: the executable's base name.
+QString programName();
+
+}  // namespace kavro

@@ -1,0 +1,45 @@
+// Interaction services answered from a script, for the window and dialog tests.
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+#include "ui/dialogs/Interaction.h"
+
+namespace kavro::testing {
+
+class ScriptedInteraction : public Interaction {
+public:
+    struct Message {
+        QString text;
+        Buttons buttons;
+        Icon icon;
+    };
+    using DialogScript = std::function<void(QDialog&)>;
+
+    // Every message box shown, in order.
+    QList<Message> messages;
+    // Answers for OK/Cancel boxes, taken in order; Ok when the queue is empty.
+    QList<Answer> answers;
+    // Paths the file choosers return, taken in order; cancel when the queue is empty.
+    QStringList openPaths;
+    QStringList savePaths;
+    // Scripts for the dialogs run, taken in order. runDialog shows the dialog, runs the
+    // script (which fills widgets and clicks OK or CANCEL) and answers the dialog's result;
+    // a dialog still open afterwards is rejected. No script: the dialog is rejected.
+    QList<DialogScript> dialogScripts;
+    // The initial path each Save chooser was given.
+    QStringList saveInitialPaths;
+    int dialogsRun = 0;
+
+    Answer messageBox(QWidget* parent, const QString& text, Buttons buttons, Icon icon) override;
+    QString chooseOpenFile(QWidget* parent) override;
+    QString chooseSaveFile(QWidget* parent, const QString& initialPath) override;
+    int runDialog(QDialog& dialog) override;
+
+    QStringList messageTexts() const;
+};
+
+}  // namespace kavro::testing
