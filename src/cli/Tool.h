@@ -1,0 +1,14 @@
+// kavro-tool: check, info, tree, list and edit on channel database files.
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace kavro::cli {
+
+// Runs the tool with its arguments (without the program name); returns the exit code.
+int runTool(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+            std::ostream& err);
+
+}  // namespace kavro::cli

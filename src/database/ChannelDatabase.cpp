@@ -1,0 +1,1 @@
+// filled in by the change that implements it
