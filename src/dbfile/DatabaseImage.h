@@ -39,6 +39,8 @@ ImageProblem checkImage(const uint8_t* image);
 // Checks `image` (ImageSize bytes); when valid copies its regions into the working tables
 // and its header into the working header. Changes nothing when invalid.
 bool UnpackImage(const uint8_t* image);
+// The same, telling which check failed (None when accepted).
+bool UnpackImage(const uint8_t* image, ImageProblem& problem);
 
 // Copies the working tables into the process-wide image and renews both checksums.
 void PackImage();
