@@ -1,0 +1,19 @@
+// The commands of kavro-tool. Each takes the arguments after the program name, the command
+// word included, and returns the exit code.
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace kavro::cli {
+
+using Arguments = std::vector<std::string>;
+
+int runCheck(const Arguments& args, std::ostream& out, std::ostream& err);
+int runInfo(const Arguments& args, std::ostream& out, std::ostream& err);
+int runTree(const Arguments& args, std::ostream& out, std::ostream& err);
+int runList(const Arguments& args, std::ostream& out, std::ostream& err);
+int runEdit(const Arguments& args, std::istream& in, std::ostream& out, std::ostream& err);
+
+}  // namespace kavro::cli

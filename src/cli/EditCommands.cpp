@@ -1,0 +1,306 @@
+// The commands of the edit script. Each checks all its arguments with the editor's rules
+// and messages before it changes anything, then calls the same core operations as the
+// editor's dialog or command for it.
+#include <string>
+#include <vector>
+
+#include "EditScript.h"
+#include "ToolSupport.h"
+#include "database/ChannelDatabase.h"
+#include "database/FieldRules.h"
+#include "database/TableEditing.h"
+#include "database/ViewIndex.h"
+
+namespace kavro::cli {
+
+namespace {
+
+// The arguments of one command (its words after the name) with the checks they undergo.
+class ScriptArguments {
+public:
+    ScriptArguments(const Words& words, std::string& message) : words_(words), message_(message) {}
+
+    size_t size() const { return words_.size() - 1; }
+    const std::string& word(size_t i) const { return words_[i + 1]; }
+
+    bool refuse(std::string message) {
+        message_ = std::move(message);
+        return false;
+    }
+
+    // A decimal integer in low..high, with the dialogs' messages.
+    bool integer(size_t i, int low, int high, int& value) {
+        const FieldCheck check = checkIntegerField(word(i), low, high);
+        if (!check.ok) {
+            return refuse(check.message);
+        }
+        value = check.value;
+        return true;
+    }
+
+    bool liveTransponder(size_t i, int& t) {
+        if (!parseIntegerField(word(i), t)) {
+            return refuse(integerMessage());
+        }
+        return isLiveTransponder(t) || refuse("there is no live transponder " + std::to_string(t));
+    }
+
+    bool liveChannel(size_t i, int& ch) {
+        if (!parseIntegerField(word(i), ch)) {
+            return refuse(integerMessage());
+        }
+        return isLiveChannel(ch) || refuse("there is no live channel " + std::to_string(ch));
+    }
+
+    // A name of Latin-1 characters, at most `limit` of them, converted to its bytes.
+    bool name(size_t i, int limit, std::string& latin1) {
+        if (!utf8ToLatin1(word(i), latin1)) {
+            return refuse(latin1Message());
+        }
+        if (latin1.find('\0') != std::string::npos) {
+            return refuse("a name cannot hold a NUL character");
+        }
+        const FieldCheck check = checkTextLength(static_cast<int>(latin1.size()), limit);
+        return check.ok || refuse(check.message);
+    }
+
+    // Channels from argument `first` up to, not including, `end`; all must be live.
+    bool liveChannels(size_t first, size_t end, std::vector<int>& channels) {
+        for (size_t i = first; i < end; ++i) {
+            int ch = 0;
+            if (!liveChannel(i, ch)) {
+                return false;
+            }
+            channels.push_back(ch);
+        }
+        return true;
+    }
+
+private:
+    const Words& words_;
+    std::string& message_;
+};
+
+struct Context {
+    ScriptArguments& args;
+    std::string& output;
+};
+
+bool setView(Context& c) {
+    int view = ViewAll;
+    if (!parseViewName(c.args.word(0), view)) {
+        return c.args.refuse("unknown view " + quotedWord(c.args.word(0)) + " (all, tv or radio)");
+    }
+    viewIndex().currentView = view;
+    rebuildViewIndex();
+    return true;
+}
+
+bool addTransponderCommand(Context& c) {
+    int satellite = 0, mhz = 0, symbolRate = 0, polarization = 0;
+    if (!c.args.integer(0, 0, SatelliteCapacity - 1, satellite) ||
+        !c.args.integer(1, 1000, 13000, mhz) || !c.args.integer(2, 1000, 50000, symbolRate) ||
+        !c.args.integer(3, 0, 1, polarization)) {
+        return false;
+    }
+    const int t = addTransponder(satellite, mhz, symbolRate, polarization);
+    if (t == TransponderCapacity) {
+        return c.args.refuse("Cannot add tp");
+    }
+    c.output += "transponder " + std::to_string(t) + "\n";
+    return true;
+}
+
+bool editTransponderCommand(Context& c) {
+    int t = 0, mhz = 0, symbolRate = 0, polarization = 0;
+    if (!c.args.liveTransponder(0, t) || !c.args.integer(1, 1000, 13000, mhz) ||
+        !c.args.integer(2, 1000, 50000, symbolRate) || !c.args.integer(3, 0, 1, polarization)) {
+        return false;
+    }
+    setTransponderFrequencyMhz(t, mhz);
+    setTransponderSymbolRate(t, symbolRate);
+    setTransponderPolarization(t, polarization);
+    return true;
+}
+
+bool deleteTransponderCommand(Context& c) {
+    int t = 0;
+    if (!c.args.liveTransponder(0, t)) {
+        return false;
+    }
+    deleteTransponder(t);
+    return true;
+}
+
+// The slot channel add fills on t: a channel of t with the unassigned service ID, else the
+// first free slot (read only; the add itself prepares the slot).
+int slotForNewChannel(int t) {
+    for (int ch = 0; ch < ChannelCapacity; ++ch) {
+        if (channelTransponder(ch) == t && channelServiceId(ch) == UnassignedServiceId) {
+            return ch;
+        }
+    }
+    for (int ch = 0; ch < ChannelCapacity; ++ch) {
+        if (!isLiveChannel(ch)) {
+            return ch;
+        }
+    }
+    return ChannelCapacity;
+}
+
+// NAME VPID APID PCRPID SID from argument `first` on, in the channel dialog's order.
+struct ChannelValues {
+    std::string name;
+    int videoPid = 0, audioPid = 0, pcrPid = 0, serviceId = 0;
+};
+
+bool channelValues(ScriptArguments& args, size_t first, ChannelValues& v) {
+    return args.name(first, ch::NameLimit, v.name) &&
+           args.integer(first + 1, 0, PidLimit, v.videoPid) &&
+           args.integer(first + 2, 0, PidLimit, v.audioPid) &&
+           args.integer(first + 3, 0, PidLimit, v.pcrPid) &&
+           args.integer(first + 4, 0, 65535, v.serviceId);
+}
+
+bool addChannelCommand(Context& c) {
+    int t = 0, cas = 0, lock = 0;
+    ChannelValues v;
+    if (!c.args.liveTransponder(0, t) || !channelValues(c.args, 1, v) ||
+        !c.args.integer(6, 0, 1, cas) || !c.args.integer(7, 0, 1, lock)) {
+        return false;
+    }
+    const int slot = slotForNewChannel(t);
+    if (!addChannel(viewIndex().currentView, t, v.name, v.videoPid, v.audioPid, v.pcrPid,
+                    v.serviceId, cas, lock)) {
+        return c.args.refuse("Cannot add this channel");
+    }
+    c.output += "channel " + std::to_string(slot) + "\n";
+    return true;
+}
+
+bool editChannelCommand(Context& c) {
+    int channel = 0, lock = 0;
+    ChannelValues v;
+    if (!c.args.liveChannel(0, channel) || !channelValues(c.args, 1, v) ||
+        !c.args.integer(6, 0, 1, lock)) {
+        return false;
+    }
+    setChannelName(channel, v.name);
+    setChannelServiceId(channel, v.serviceId);
+    setChannelVideoPid(channel, v.videoPid);
+    setChannelAudioPid(channel, v.audioPid);
+    setChannelPcrPid(channel, v.pcrPid);
+    setChannelLocked(channel, lock != 0);
+    return true;
+}
+
+void markChannels(const std::vector<int>& channels) {
+    clearMarks();
+    for (int ch : channels) {
+        setMarked(ch, 1);
+    }
+}
+
+bool deleteChannelsCommand(Context& c) {
+    std::vector<int> channels;
+    if (!c.args.liveChannels(0, c.args.size(), channels)) {
+        return false;
+    }
+    markChannels(channels);
+    deleteMarkedChannels();
+    return true;
+}
+
+bool moveChannelsCommand(Context& c) {
+    const size_t count = c.args.size();
+    for (size_t i = 0; i + 1 < count; ++i) {
+        if (c.args.word(i) == "before" && i + 2 != count) {
+            return c.args.refuse("usage: move-channels CH [CH ...] before TARGET|end");
+        }
+    }
+    if (count < 3 || c.args.word(count - 2) != "before") {
+        return c.args.refuse("usage: move-channels CH [CH ...] before TARGET|end");
+    }
+    std::vector<int> channels;
+    int target = MoveToEnd;
+    if (!c.args.liveChannels(0, count - 2, channels) ||
+        (c.args.word(count - 1) != "end" && !c.args.liveChannel(count - 1, target))) {
+        return false;
+    }
+    markChannels(channels);
+    moveMarkedChannels(target);
+    return true;
+}
+
+bool setFavoritesCommand(Context& c) {
+    const size_t count = c.args.size();
+    std::vector<int> channels;
+    int mask = 0;
+    if (!c.args.liveChannels(0, count - 1, channels) || !c.args.integer(count - 1, 0, 255, mask)) {
+        return false;
+    }
+    for (int ch : channels) {
+        setFavoriteBits(ch, mask);
+    }
+    return true;
+}
+
+bool renameGroupCommand(Context& c) {
+    int group = 0;
+    std::string name;
+    if (!c.args.integer(0, 1, FavoriteGroupCount, group) ||
+        !c.args.name(1, FavoriteNameLimit, name)) {
+        return false;
+    }
+    setFavoriteGroupName(group - 1, name);
+    return true;
+}
+
+struct CommandSpec {
+    const char* name;
+    const char* usage;
+    size_t least;  // arguments
+    size_t most;
+    bool (*run)(Context&);
+};
+
+constexpr size_t Any = static_cast<size_t>(-1);
+
+const CommandSpec Commands[] = {
+    {"view", "view all|tv|radio", 1, 1, setView},
+    {"add-transponder", "add-transponder SAT MHZ SYMBOLRATE POL", 4, 4, addTransponderCommand},
+    {"edit-transponder", "edit-transponder T MHZ SYMBOLRATE POL", 4, 4, editTransponderCommand},
+    {"delete-transponder", "delete-transponder T", 1, 1, deleteTransponderCommand},
+    {"add-channel", "add-channel T NAME VPID APID PCRPID SID CAS LOCK", 8, 8, addChannelCommand},
+    {"edit-channel", "edit-channel CH NAME VPID APID PCRPID SID LOCK", 7, 7, editChannelCommand},
+    {"delete-channels", "delete-channels CH [CH ...]", 1, Any, deleteChannelsCommand},
+    {"move-channels", "move-channels CH [CH ...] before TARGET|end", 3, Any, moveChannelsCommand},
+    {"set-favorites", "set-favorites CH [CH ...] MASK", 2, Any, setFavoritesCommand},
+    {"rename-group", "rename-group G NAME", 2, 2, renameGroupCommand},
+};
+
+}  // namespace
+
+bool runScriptCommand(const Words& words, std::string& output, std::string& message) {
+    if (words.empty()) {
+        return true;
+    }
+    for (const CommandSpec& spec : Commands) {
+        if (words[0] != spec.name) {
+            continue;
+        }
+        ScriptArguments args(words, message);
+        if (args.size() < spec.least) {
+            return args.refuse(std::string("missing argument; usage: ") + spec.usage);
+        }
+        if (args.size() > spec.most) {
+            return args.refuse(std::string("too many arguments; usage: ") + spec.usage);
+        }
+        Context context{args, output};
+        return spec.run(context);
+    }
+    message = "unknown command " + quotedWord(words[0]);
+    return false;
+}
+
+}  // namespace kavro::cli

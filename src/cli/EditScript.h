@@ -1,0 +1,36 @@
+// The edit-script language of kavro-tool edit: one command per line, words separated by
+// blanks, names with blanks in double quotes (\" and \\ inside quotes stand for " and \).
+// Blank lines and lines whose first non-blank character is '#' are skipped.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kavro::cli {
+
+using Words = std::vector<std::string>;
+
+// Splits one line into its words. False with the problem for an unterminated quote, an
+// unknown escape or a quote inside a word.
+bool splitScriptLine(std::string_view line, Words& words, std::string& problem);
+
+struct ScriptOutcome {
+    bool ok = true;
+    int line = 0;         // the refused line, counted from 1
+    std::string message;  // why it was refused
+    std::string output;   // what the commands printed, one line each
+};
+
+// Applies the commands of `script` to the loaded database in order and stops at the first
+// refused one. Nothing is written; the caller decides what becomes of the database.
+ScriptOutcome runEditScript(std::string_view script);
+
+// One command, its name being words[0]. False with the editor's message when refused;
+// a refused command changes nothing.
+bool runScriptCommand(const Words& words, std::string& output, std::string& message);
+
+// A word shown inside a message: quoted, control characters as '?', cut when very long.
+std::string quotedWord(std::string_view word);
+
+}  // namespace kavro::cli

@@ -1,0 +1,123 @@
+// check and info: is a file accepted as the editor's Open would accept it, and what it holds.
+#include <cstdio>
+#include <fstream>
+#include <ostream>
+#include <vector>
+
+#include "Commands.h"
+#include "TextOutput.h"
+#include "ToolSupport.h"
+#include "database/ByteOrder.h"
+#include "database/ChannelDatabase.h"
+#include "database/ViewIndex.h"
+#include "dbfile/DatabaseImage.h"
+
+namespace kavro::cli {
+
+namespace {
+
+std::string hex16(unsigned value) {
+    char text[8];
+    std::snprintf(text, sizeof text, "0x%04X", value & 0xFFFFu);
+    return text;
+}
+
+// Header fields and both checksums, stored and computed, of an image of ImageSize bytes.
+void writeHeaderSummary(const uint8_t* image, uint32_t bytesRead, std::ostream& out) {
+    const uint8_t* header = image;
+    uint8_t zeroed[HeaderSize];
+    for (int i = 0; i < HeaderSize; ++i) {
+        zeroed[i] = header[i];
+    }
+    writeU16(zeroed + hdr::HeaderChecksum, 0);
+    const int32_t covered = coveredLength(header);
+
+    out << "magic: " << hex16(readU16(header + hdr::Magic)) << "\n";
+    out << "dataLength: " << readU32(header + hdr::DataLength) << "\n";
+    out << "dataLengthExtra: " << readU16(header + hdr::DataLengthExtra) << "\n";
+    out << "covered length: " << covered << "\n";
+    out << "data checksum: stored " << hex16(readU16(header + hdr::DataChecksum)) << ", computed ";
+    if (covered > BodySize) {
+        out << "none (the covered length reaches past the image)\n";
+    } else {
+        out << hex16(ComputeChecksum(image + HeaderSize, covered)) << "\n";
+    }
+    out << "header checksum: stored " << hex16(readU16(header + hdr::HeaderChecksum))
+        << ", computed " << hex16(ComputeChecksum(zeroed, HeaderSize)) << "\n";
+    out << "bytes read: " << bytesRead << "\n";
+}
+
+void writeDatabaseSummary(std::ostream& out) {
+    int shown = 0;
+    for (int s = 0; s < SatelliteCapacity; ++s) {
+        shown += isSatelliteShown(s) ? 1 : 0;
+    }
+    int transponders = 0;
+    for (int t = 0; t < TransponderCapacity; ++t) {
+        transponders += isLiveTransponder(t) ? 1 : 0;
+    }
+    out << "shown satellites: " << shown << "\n";
+    out << "live transponders: " << transponders << "\n";
+    out << "TV channels: " << viewCount(ViewTv) << "\n";
+    out << "radio channels: " << viewCount(ViewRadio) << "\n";
+    out << "favourite groups:\n";
+    for (int g = 0; g < FavoriteGroupCount; ++g) {
+        out << "  " << g + 1 << ": " << utf8Text(favoriteGroupName(g)) << "\n";
+    }
+}
+
+// The bytes Open would have read, over a zero image, for the summary of a rejected file.
+std::vector<uint8_t> readRawImage(const std::string& path, uint32_t& bytesRead) {
+    std::vector<uint8_t> image(ImageSize, 0);
+    std::ifstream file(path, std::ios::binary);
+    file.read(reinterpret_cast<char*>(image.data()), ImageSize);
+    bytesRead = static_cast<uint32_t>(file.gcount());
+    return image;
+}
+
+bool singleFileArgument(const Arguments& args, std::ostream& err, int& code) {
+    if (args.size() != 2) {
+        code = usageError(err, args[0] + " takes one argument: FILE");
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+int runCheck(const Arguments& args, std::ostream& out, std::ostream& err) {
+    int code = ExitOk;
+    if (!singleFileArgument(args, err, code)) {
+        return code;
+    }
+    code = loadDatabase(args[1], ViewAll, err);
+    if (code == ExitOk) {
+        out << "ok\n";
+    }
+    return code;
+}
+
+int runInfo(const Arguments& args, std::ostream& out, std::ostream& err) {
+    int code = ExitOk;
+    if (!singleFileArgument(args, err, code)) {
+        return code;
+    }
+    code = loadDatabase(args[1], ViewAll, err);
+    if (code == ExitRefused) {
+        // Rejected: show the header as read, so the failing check can be seen.
+        uint32_t bytesRead = 0;
+        const std::vector<uint8_t> image = readRawImage(args[1], bytesRead);
+        out << "file: " << args[1] << " (rejected)\n";
+        writeHeaderSummary(image.data(), bytesRead, out);
+        return code;
+    }
+    if (code != ExitOk) {
+        return code;
+    }
+    out << "file: " << args[1] << "\n";
+    writeHeaderSummary(databaseImage(), imageBytesRead(), out);
+    writeDatabaseSummary(out);
+    return ExitOk;
+}
+
+}  // namespace kavro::cli

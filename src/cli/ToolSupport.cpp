@@ -1,0 +1,181 @@
+#include "ToolSupport.h"
+
+#include <ostream>
+
+#include "database/ChannelDatabase.h"
+#include "database/ViewIndex.h"
+#include "dbfile/DatabaseFile.h"
+#include "dbfile/DatabaseImage.h"
+
+namespace kavro::cli {
+
+int loadDatabase(const std::string& path, int view, std::ostream& err) {
+    resetChannelDatabase();
+    resetDatabaseImage();
+    const OpenResult result = openDatabaseFile(path);
+    switch (result.outcome) {
+        case OpenOutcome::Accepted:
+            break;
+        case OpenOutcome::CannotOpen:
+        case OpenOutcome::ReadError:
+            err << "File open failed!\n" << path << ": " << result.systemReason << "\n";
+            return ExitFailure;
+        case OpenOutcome::Invalid:
+            err << "Invalid DB file!\n" << path << ": " << imageProblemText(result.problem) << "\n";
+            return ExitRefused;
+    }
+    viewIndex().currentView = view;
+    rebuildViewIndex();
+    return ExitOk;
+}
+
+bool parseViewName(std::string_view word, int& view) {
+    if (word == "all") {
+        view = ViewAll;
+    } else if (word == "tv") {
+        view = ViewTv;
+    } else if (word == "radio") {
+        view = ViewRadio;
+    } else {
+        return false;
+    }
+    return true;
+}
+
+void writeUsage(std::ostream& out) {
+    out << "usage: kavro-tool check FILE\n"
+           "       kavro-tool info FILE\n"
+           "       kavro-tool tree FILE [--view all|tv|radio] [--format text|json]\n"
+           "       kavro-tool list FILE [--view all|tv|radio] [--satellite S]"
+           " [--format text|csv|json]\n"
+           "       kavro-tool edit IN OUT [SCRIPT|-]\n"
+           "\n"
+           "check   reads FILE as the editor's Open does and prints \"ok\" when it is accepted\n"
+           "info    prints a summary of FILE: header, checksums, counts, favourite groups\n"
+           "tree    prints the editor's satellite tree for a view\n"
+           "list    prints the editor's channel list for a view, optionally one satellite's\n"
+           "edit    applies an edit script (standard input when SCRIPT is absent or \"-\") to\n"
+           "        IN and writes the result to OUT as Save As does; all or nothing\n"
+           "\n"
+           "exit status: 0 done, 1 invalid file or refused script line,\n"
+           "             2 usage error or a file that cannot be read or written\n";
+}
+
+int usageError(std::ostream& err, std::string_view problem) {
+    err << "kavro-tool: " << problem << "\n";
+    writeUsage(err);
+    return ExitFailure;
+}
+
+namespace {
+
+// Splits "--name=value" or takes the value from the next argument.
+bool optionValue(const std::vector<std::string>& args, size_t& i, std::string_view name,
+                 std::string& value, std::string& problem) {
+    const std::string& arg = args[i];
+    if (arg.size() > name.size() && arg.compare(0, name.size(), name) == 0 &&
+        arg[name.size()] == '=') {
+        value = arg.substr(name.size() + 1);
+        return true;
+    }
+    if (i + 1 >= args.size()) {
+        problem = std::string(name) + " needs a value";
+        return false;
+    }
+    value = args[++i];
+    return true;
+}
+
+bool startsOption(const std::string& arg, std::string_view name) {
+    return arg == name || (arg.size() > name.size() && arg.compare(0, name.size(), name) == 0 &&
+                           arg[name.size()] == '=');
+}
+
+bool parseSatellite(const std::string& value, int& satellite) {
+    if (value.empty() || value.size() > 2) {
+        return false;
+    }
+    int s = 0;
+    for (char c : value) {
+        if (c < '0' || c > '9') {
+            return false;
+        }
+        s = s * 10 + (c - '0');
+    }
+    if (!isValidSatellite(s)) {
+        return false;
+    }
+    satellite = s;
+    return true;
+}
+
+bool applyOption(const std::vector<std::string>& args, size_t& i, bool allowSatellite,
+                 const std::vector<std::string_view>& formats, ViewOptions& options,
+                 std::string& problem) {
+    std::string value;
+    if (startsOption(args[i], "--view")) {
+        if (!optionValue(args, i, "--view", value, problem)) {
+            return false;
+        }
+        if (!parseViewName(value, options.view)) {
+            problem = "unknown view \"" + value + "\" (all, tv or radio)";
+            return false;
+        }
+    } else if (startsOption(args[i], "--format")) {
+        if (!optionValue(args, i, "--format", value, problem)) {
+            return false;
+        }
+        bool known = false;
+        for (std::string_view format : formats) {
+            known = known || value == format;
+        }
+        if (!known) {
+            problem = "unknown format \"" + value + "\"";
+            return false;
+        }
+        options.format = value;
+    } else if (allowSatellite && startsOption(args[i], "--satellite")) {
+        if (!optionValue(args, i, "--satellite", value, problem)) {
+            return false;
+        }
+        if (!parseSatellite(value, options.satellite)) {
+            problem = "--satellite needs a satellite index 0..64, not \"" + value + "\"";
+            return false;
+        }
+    } else {
+        problem = "unknown option \"" + args[i] + "\"";
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool parseViewOptions(const std::vector<std::string>& args, bool allowSatellite,
+                      const std::vector<std::string_view>& formats, ViewOptions& options,
+                      std::string& problem) {
+    bool haveFile = false;
+    bool optionsEnded = false;
+    for (size_t i = 1; i < args.size(); ++i) {
+        if (!optionsEnded && args[i] == "--") {
+            optionsEnded = true;
+        } else if (!optionsEnded && args[i].size() > 2 && args[i].compare(0, 2, "--") == 0) {
+            if (!applyOption(args, i, allowSatellite, formats, options, problem)) {
+                return false;
+            }
+        } else if (!haveFile) {
+            options.file = args[i];
+            haveFile = true;
+        } else {
+            problem = "unexpected argument \"" + args[i] + "\"";
+            return false;
+        }
+    }
+    if (!haveFile) {
+        problem = "missing FILE";
+        return false;
+    }
+    return true;
+}
+
+}  // namespace kavro::cli

@@ -1,0 +1,45 @@
+// Pieces every kavro-tool command shares: loading a file as the editor's Open does, the
+// exit codes and the option parsing of the viewing commands.
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kavro::cli {
+
+constexpr int ExitOk = 0;
+constexpr int ExitRefused = 1;  // invalid file, refused script line
+constexpr int ExitFailure = 2;  // usage error, unreadable or unwritable file
+
+// Clears the database and the image, then reads `path` exactly as Open does. Reports a
+// failure on `err` ("File open failed!" or "Invalid DB file!" with the reason) and returns
+// the exit code; ExitOk when the file was accepted. The view index is rebuilt for the
+// given view on success.
+int loadDatabase(const std::string& path, int view, std::ostream& err);
+
+// "all", "tv" or "radio".
+bool parseViewName(std::string_view word, int& view);
+
+// Writes the usage text.
+void writeUsage(std::ostream& out);
+// Reports a usage error on `err` and returns ExitFailure.
+int usageError(std::ostream& err, std::string_view problem);
+
+// The arguments of the viewing commands: FILE and the options.
+struct ViewOptions {
+    std::string file;
+    int view = 0;        // ViewAll
+    int satellite = -1;  // none: the whole view
+    std::string format = "text";
+};
+
+// Parses the arguments after the command word (args[0]): FILE and --view, --format (one of
+// `formats`) and, when allowed, --satellite. Options take their value as the next argument or after
+// '='. On failure returns false with the problem in `problem`. "--" ends the options.
+bool parseViewOptions(const std::vector<std::string>& args, bool allowSatellite,
+                      const std::vector<std::string_view>& formats, ViewOptions& options,
+                      std::string& problem);
+
+}  // namespace kavro::cli

@@ -1,7 +1,0 @@
-#include <gtest/gtest.h>
-
-#include "database/RecordLayout.h"
-
-TEST(Layout, RecordSizesAddUpToTheTables) {
-    EXPECT_EQ(kavro::ChannelCapacity * kavro::ChannelRecordSize, 983040);
-}
