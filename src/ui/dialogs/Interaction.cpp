@@ -1,1 +1,99 @@
-// filled in by the change that implements it
+#include "ui/dialogs/Interaction.h"
+
+#include <QCoreApplication>
+#include <QDialog>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+
+namespace kavro {
+
+namespace {
+
+// The patterns match in any letter case: the file dialog's model compares names
+// case-insensitively unless QDir::CaseSensitive is set.
+const char* const FileFilter = "Channel Data Files (*.tbn)";
+
+QMessageBox::Icon boxIcon(Interaction::Icon icon) {
+    switch (icon) {
+        case Interaction::Icon::Information:
+            return QMessageBox::Information;
+        case Interaction::Icon::Exclamation:
+            return QMessageBox::Warning;
+        case Interaction::Icon::None:
+            break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+void prepareFileDialog(QFileDialog& dialog) {
+    dialog.setNameFilter(QString::fromLatin1(FileFilter));
+    dialog.setFilter(dialog.filter() & ~QDir::CaseSensitive);
+#ifndef Q_OS_WIN
+    // Native choosers on some desktops match the pattern case-sensitively.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+#endif
+}
+
+QString chosenFile(QFileDialog& dialog) {
+    if (dialog.exec() != QDialog::Accepted) {
+        return {};
+    }
+    const QStringList files = dialog.selectedFiles();
+    return files.isEmpty() ? QString() : files.first();
+}
+
+}  // namespace
+
+QString programName() {
+    if (QCoreApplication::instance() == nullptr) {
+        return QStringLiteral("kavro");
+    }
+    return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+}
+
+Interaction::Answer QtInteraction::messageBox(QWidget* parent, const QString& text, Buttons buttons,
+                                              Icon icon) {
+    QMessageBox box(parent);
+    box.setWindowTitle(programName());
+    box.setText(text);
+    box.setTextFormat(Qt::PlainText);
+    box.setIcon(boxIcon(icon));
+    if (buttons == Buttons::OkCancel) {
+        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        box.setEscapeButton(QMessageBox::Cancel);
+    } else {
+        box.setStandardButtons(QMessageBox::Ok);
+    }
+    box.setDefaultButton(QMessageBox::Ok);
+    return box.exec() == QMessageBox::Ok ? Answer::Ok : Answer::Cancel;
+}
+
+QString QtInteraction::chooseOpenFile(QWidget* parent) {
+    QFileDialog dialog(parent);
+    prepareFileDialog(dialog);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    return chosenFile(dialog);
+}
+
+QString QtInteraction::chooseSaveFile(QWidget* parent, const QString& initialPath) {
+    QFileDialog dialog(parent);
+    prepareFileDialog(dialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(QStringLiteral("tbn"));
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+    if (!initialPath.isEmpty()) {
+        const QFileInfo initial(initialPath);
+        dialog.setDirectory(initial.absolutePath());
+        dialog.selectFile(initial.fileName());
+    }
+    return chosenFile(dialog);
+}
+
+int QtInteraction::runDialog(QDialog& dialog) {
+    return dialog.exec();
+}
+
+}  // namespace kavro

@@ -19,8 +19,7 @@ public:
     virtual ~Interaction() = default;
 
     // Caption: the base name of the executable.
-    virtual Answer messageBox(QWidget* parent, const QString& text, Buttons buttons,
-                              Icon icon) = 0;
+    virtual Answer messageBox(QWidget* parent, const QString& text, Buttons buttons, Icon icon) = 0;
     // Full path of the chosen existing file, empty when cancelled.
     virtual QString chooseOpenFile(QWidget* parent) = 0;
     // Full path to save to (default suffix added), empty when cancelled.

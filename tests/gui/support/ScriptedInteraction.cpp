@@ -1,1 +1,54 @@
-// filled in by the change that implements it
+#include "support/ScriptedInteraction.h"
+
+#include <QDialog>
+#include <QTest>
+
+namespace kavro::testing {
+
+Interaction::Answer ScriptedInteraction::messageBox(QWidget* /*parent*/, const QString& text,
+                                                    Buttons buttons, Icon icon) {
+    messages.append({text, buttons, icon});
+    if (buttons == Buttons::OkCancel && !answers.isEmpty()) {
+        return answers.takeFirst();
+    }
+    return Answer::Ok;
+}
+
+QString ScriptedInteraction::chooseOpenFile(QWidget* /*parent*/) {
+    return openPaths.isEmpty() ? QString() : openPaths.takeFirst();
+}
+
+QString ScriptedInteraction::chooseSaveFile(QWidget* /*parent*/, const QString& initialPath) {
+    saveInitialPaths.append(initialPath);
+    return savePaths.isEmpty() ? QString() : savePaths.takeFirst();
+}
+
+int ScriptedInteraction::runDialog(QDialog& dialog) {
+    ++dialogsRun;
+    if (dialogScripts.isEmpty()) {
+        return QDialog::Rejected;
+    }
+    const DialogScript script = dialogScripts.takeFirst();
+    dialog.setResult(QDialog::Rejected);
+    dialog.show();
+    dialog.activateWindow();
+    if (!QTest::qWaitForWindowActive(&dialog, 2000)) {
+        qWarning("ScriptedInteraction: the dialog did not become active");
+    }
+    script(dialog);
+    if (dialog.isVisible()) {
+        dialog.reject();
+        return QDialog::Rejected;
+    }
+    return dialog.result();
+}
+
+QStringList ScriptedInteraction::messageTexts() const {
+    QStringList texts;
+    for (const Message& message : messages) {
+        texts.append(message.text);
+    }
+    return texts;
+}
+
+}  // namespace kavro::testing

@@ -1,0 +1,190 @@
+#include "ui/dialogs/ChannelDialog.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace kavro {
+
+namespace {
+
+QComboBox* makeOffOnList(const char* objectName) {
+    auto* list = new QComboBox;
+    list->setObjectName(QString::fromLatin1(objectName));
+    list->addItem(QStringLiteral("Off"));
+    list->addItem(QStringLiteral("On"));
+    return list;
+}
+
+void selectEntry(QComboBox* list, int index) {
+    list->setCurrentIndex(index >= 0 && index < list->count() ? index : -1);
+}
+
+QLabel* label(const char* text) {
+    return new QLabel(QString::fromLatin1(text));
+}
+
+}  // namespace
+
+ChannelDialog::ChannelDialog(Interaction& interaction, QWidget* parent)
+    : QDialog(parent), interaction_(interaction) {
+    setObjectName(QStringLiteral("channelDialog"));
+    prepareDialogWindow(*this, QStringLiteral("Edit Channel"));
+
+    satelliteEdit_ = makeEdit(QStringLiteral("satelliteEdit"), 20);
+    satelliteEdit_->setEnabled(false);
+    transponderEdit_ = makeEdit(QStringLiteral("transponderEdit"), 20);
+    transponderEdit_->setEnabled(false);
+    nameEdit_ = makeEdit(QStringLiteral("nameEdit"), 20);
+    serviceIdEdit_ = makeEdit(QStringLiteral("serviceIdEdit"), 20);
+    videoPidEdit_ = makeEdit(QStringLiteral("videoPidEdit"), 5);
+    audioPidEdit_ = makeEdit(QStringLiteral("audioPidEdit"), 5);
+    pcrPidEdit_ = makeEdit(QStringLiteral("pcrPidEdit"), 5);
+    lockList_ = makeOffOnList("lockList");
+    casList_ = makeOffOnList("casList");
+
+    QFrame* channelFrame = makeFieldFrame();
+    auto* channelFields = new QGridLayout(channelFrame);
+    channelFields->setContentsMargins(24, 10, 24, 10);
+    channelFields->setHorizontalSpacing(20);
+    channelFields->addWidget(label("Satellite"), 0, 0);
+    channelFields->addWidget(satelliteEdit_, 0, 1);
+    channelFields->addWidget(label("Transponder"), 1, 0);
+    channelFields->addWidget(transponderEdit_, 1, 1);
+    channelFields->addWidget(label("Name"), 2, 0);
+    channelFields->addWidget(nameEdit_, 2, 1);
+    channelFields->addWidget(label("Service ID"), 3, 0);
+    channelFields->addWidget(serviceIdEdit_, 3, 1);
+
+    QFrame* pidFrame = makeFieldFrame();
+    auto* pidFields = new QHBoxLayout(pidFrame);
+    pidFields->setContentsMargins(12, 8, 12, 8);
+    pidFields->addWidget(label("Video PID"));
+    pidFields->addWidget(videoPidEdit_);
+    pidFields->addSpacing(12);
+    pidFields->addWidget(label("Audio PID"));
+    pidFields->addWidget(audioPidEdit_);
+    pidFields->addSpacing(12);
+    pidFields->addWidget(label("PCR PID"));
+    pidFields->addWidget(pcrPidEdit_);
+
+    QFrame* listFrame = makeFieldFrame();
+    auto* listFields = new QHBoxLayout(listFrame);
+    listFields->setContentsMargins(12, 8, 12, 8);
+    listFields->addStretch(1);
+    listFields->addWidget(label("LOCK"));
+    listFields->addWidget(lockList_);
+    listFields->addSpacing(32);
+    listFields->addWidget(label("CAS"));
+    listFields->addWidget(casList_);
+    listFields->addStretch(1);
+
+    QPushButton* ok = nullptr;
+    QPushButton* cancel = nullptr;
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(channelFrame);
+    layout->addWidget(pidFrame);
+    layout->addWidget(listFrame);
+    layout->addLayout(makeButtonRow(*this, ok, cancel));
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    // The order of the original dialog, kept as users know it; the two display-only
+    // edits are disabled and so skipped.
+    setTabChain({nameEdit_, videoPidEdit_, ok, cancel, audioPidEdit_, pcrPidEdit_, satelliteEdit_,
+                 transponderEdit_, serviceIdEdit_, casList_, lockList_});
+    setName({});
+    setCasIndex(-1);
+    setLockIndex(-1);
+    setVideoPid(0);
+    setAudioPid(0);
+    setPcrPid(0);
+    setServiceId(0);
+    nameEdit_->setFocus();
+}
+
+void ChannelDialog::setAddMode(bool add) {
+    addMode_ = add;
+    setWindowTitle(add ? QStringLiteral("Add Channel") : QStringLiteral("Edit Channel"));
+    casList_->setEnabled(add);
+}
+
+void ChannelDialog::setName(std::string_view bytes) {
+    name_.assign(bytes);
+    nameField_.show(nameEdit_, bytes, NameLimit);
+}
+
+void ChannelDialog::setVideoPid(int value) {
+    videoPid_ = value;
+    videoPidEdit_->setText(QString::number(value));
+}
+
+void ChannelDialog::setAudioPid(int value) {
+    audioPid_ = value;
+    audioPidEdit_->setText(QString::number(value));
+}
+
+void ChannelDialog::setPcrPid(int value) {
+    pcrPid_ = value;
+    pcrPidEdit_->setText(QString::number(value));
+}
+
+void ChannelDialog::setSatelliteText(std::string_view bytes) {
+    satelliteEdit_->setText(latin1Text(bytes));
+    satelliteEdit_->setCursorPosition(0);
+}
+
+void ChannelDialog::setTransponderText(std::string_view bytes) {
+    transponderEdit_->setText(latin1Text(bytes));
+}
+
+void ChannelDialog::setServiceId(int value) {
+    serviceId_ = value;
+    serviceIdEdit_->setText(QString::number(value));
+}
+
+void ChannelDialog::setCasIndex(int index) {
+    casIndex_ = index;
+    selectEntry(casList_, index);
+}
+
+void ChannelDialog::setLockIndex(int index) {
+    lockIndex_ = index;
+    selectEntry(lockList_, index);
+}
+
+void ChannelDialog::accept() {
+    if (readValues()) {
+        QDialog::accept();
+    }
+}
+
+bool ChannelDialog::readValues() {
+    FieldReader reader(this, interaction_);
+    std::string name;
+    int video = 0;
+    int audio = 0;
+    int pcr = 0;
+    int serviceId = 0;
+    if (!reader.readName(nameField_, name) ||
+        !reader.readInteger(videoPidEdit_, 0, PidHigh, video) ||
+        !reader.readInteger(audioPidEdit_, 0, PidHigh, audio) ||
+        !reader.readInteger(pcrPidEdit_, 0, PidHigh, pcr) ||
+        !reader.readInteger(serviceIdEdit_, 0, ServiceIdHigh, serviceId)) {
+        return false;
+    }
+    name_ = std::move(name);
+    videoPid_ = video;
+    audioPid_ = audio;
+    pcrPid_ = pcr;
+    serviceId_ = serviceId;
+    casIndex_ = casList_->currentIndex();
+    lockIndex_ = lockList_->currentIndex();
+    return true;
+}
+
+}  // namespace kavro

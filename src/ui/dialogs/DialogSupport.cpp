@@ -1,0 +1,143 @@
+#include "ui/dialogs/DialogSupport.h"
+
+#include <QDialog>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "ui/dialogs/Interaction.h"
+
+namespace kavro {
+
+void prepareDialogWindow(QDialog& dialog, const QString& caption) {
+    dialog.setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint);
+    dialog.setWindowTitle(caption);
+    dialog.setModal(true);
+}
+
+QFrame* makeFieldFrame() {
+    auto* frame = new QFrame;
+    frame->setFrameShape(QFrame::StyledPanel);
+    frame->setFrameShadow(QFrame::Sunken);
+    return frame;
+}
+
+QLineEdit* makeEdit(const QString& objectName, int characters) {
+    auto* edit = new QLineEdit;
+    edit->setObjectName(objectName);
+    // Room for the characters plus the edit's own margins and frame.
+    const QFontMetrics metrics(edit->font());
+    edit->setMinimumWidth(metrics.averageCharWidth() * (characters + 2) + 8);
+    return edit;
+}
+
+QHBoxLayout* makeButtonRow(QDialog& dialog, QPushButton*& ok, QPushButton*& cancel) {
+    ok = new QPushButton(QStringLiteral("OK"));
+    ok->setObjectName(QStringLiteral("okButton"));
+    ok->setDefault(true);
+    cancel = new QPushButton(QStringLiteral("CANCEL"));
+    cancel->setObjectName(QStringLiteral("cancelButton"));
+    QObject::connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
+    QObject::connect(cancel, &QPushButton::clicked, &dialog, &QDialog::reject);
+
+    auto* row = new QHBoxLayout;
+    row->addStretch(1);
+    row->addWidget(ok);
+    row->addSpacing(12);
+    row->addWidget(cancel);
+    row->addStretch(1);
+    return row;
+}
+
+void setTabChain(std::initializer_list<QWidget*> widgets) {
+    QWidget* previous = nullptr;
+    for (QWidget* widget : widgets) {
+        if (previous != nullptr) {
+            QWidget::setTabOrder(previous, widget);
+        }
+        previous = widget;
+    }
+}
+
+QString latin1Text(std::string_view bytes) {
+    return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
+
+QString plainCaption(const QString& text) {
+    QString caption = text;
+    caption.replace(QLatin1Char('&'), QStringLiteral("&&"));
+    return caption;
+}
+
+void NameField::show(QLineEdit* edit, std::string_view bytes, int limit) {
+    edit_ = edit;
+    limit_ = limit;
+    bytes_.assign(bytes);
+    edit->setMaxLength(limit);
+    edit->setText(latin1Text(bytes));
+    shownText_ = edit->text();  // cut to the limit when the stored name is longer
+}
+
+bool NameField::isUnchanged() const {
+    return edit_ != nullptr && edit_->text() == shownText_;
+}
+
+FieldReader::FieldReader(QWidget* dialog, Interaction& interaction)
+    : dialog_(dialog), interaction_(interaction) {}
+
+bool FieldReader::readInteger(QLineEdit* edit, int low, int high, int& value) {
+    const FieldCheck check = checkIntegerField(edit->text().toStdString(), low, high);
+    if (!check.ok) {
+        return fail(edit, check);
+    }
+    value = check.value;
+    return true;
+}
+
+namespace {
+
+int characterCount(const QString& text) {
+    int count = 0;
+    for (auto it = text.cbegin(); it != text.cend(); ++it) {
+        if (!it->isLowSurrogate()) {
+            ++count;
+        }
+    }
+    return count;
+}
+
+}  // namespace
+
+bool FieldReader::readName(const NameField& field, std::string& bytes) {
+    if (field.isUnchanged()) {
+        bytes = field.originalBytes();
+        return true;
+    }
+    const QString text = field.edit()->text();
+    const FieldCheck length = checkTextLength(characterCount(text), field.limit());
+    if (!length.ok) {
+        return fail(field.edit(), length);
+    }
+    std::string latin1;
+    if (!utf8ToLatin1(text.toStdString(), latin1)) {
+        FieldCheck refused;
+        refused.ok = false;
+        refused.message = latin1Message();
+        refused.warning = true;
+        return fail(field.edit(), refused);
+    }
+    bytes = std::move(latin1);
+    return true;
+}
+
+bool FieldReader::fail(QLineEdit* edit, const FieldCheck& check) {
+    const auto icon = check.warning ? Interaction::Icon::Exclamation : Interaction::Icon::None;
+    interaction_.messageBox(dialog_, QString::fromStdString(check.message),
+                            Interaction::Buttons::Ok, icon);
+    edit->setFocus(Qt::OtherFocusReason);
+    edit->selectAll();
+    return false;
+}
+
+}  // namespace kavro

@@ -1,0 +1,74 @@
+#include "ui/dialogs/FavoriteDialog.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "ui/dialogs/DialogSupport.h"
+
+namespace kavro {
+
+namespace {
+
+constexpr int BoxesPerColumn = 4;
+
+}  // namespace
+
+FavoriteDialog::FavoriteDialog(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("favoriteDialog"));
+    prepareDialogWindow(*this, QStringLiteral("Edit Favorite"));
+
+    QFrame* frame = makeFieldFrame();
+    auto* grid = new QGridLayout(frame);
+    grid->setContentsMargins(24, 12, 24, 12);
+    grid->setHorizontalSpacing(40);
+    grid->setVerticalSpacing(10);
+    for (int n = 0; n < FavoriteGroupCount; ++n) {
+        boxes_[n] = new QCheckBox(QStringLiteral("Fav%1").arg(n + 1));
+        boxes_[n]->setObjectName(QStringLiteral("favCheck%1").arg(n + 1));
+        boxes_[n]->setMinimumWidth(boxes_[n]->fontMetrics().averageCharWidth() * 18);
+        grid->addWidget(boxes_[n], n % BoxesPerColumn, n / BoxesPerColumn);
+    }
+
+    QPushButton* ok = nullptr;
+    QPushButton* cancel = nullptr;
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(frame);
+    layout->addLayout(makeButtonRow(*this, ok, cancel));
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    setTabChain({ok, cancel, boxes_[0], boxes_[1], boxes_[2], boxes_[3], boxes_[4], boxes_[5],
+                 boxes_[6], boxes_[7]});
+    ok->setFocus();
+}
+
+void FavoriteDialog::setGroupName(int n, std::string_view bytes) {
+    if (n >= 0 && n < FavoriteGroupCount) {
+        boxes_[n]->setText(plainCaption(latin1Text(bytes)));
+    }
+}
+
+void FavoriteDialog::setChecked(int n, bool checked) {
+    if (n >= 0 && n < FavoriteGroupCount) {
+        boxes_[n]->setChecked(checked);
+    }
+}
+
+bool FavoriteDialog::isChecked(int n) const {
+    return n >= 0 && n < FavoriteGroupCount && boxes_[n]->isChecked();
+}
+
+void FavoriteDialog::accept() {
+    int mask = 0;
+    for (int n = 0; n < FavoriteGroupCount; ++n) {
+        if (boxes_[n]->isChecked()) {
+            mask |= 1 << n;
+        }
+    }
+    groupMask_ = mask;
+    QDialog::accept();
+}
+
+}  // namespace kavro

@@ -1,0 +1,62 @@
+#include "ui/dialogs/FavoriteNameDialog.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace kavro {
+
+FavoriteNameDialog::FavoriteNameDialog(Interaction& interaction, QWidget* parent)
+    : QDialog(parent), interaction_(interaction) {
+    setObjectName(QStringLiteral("favoriteNameDialog"));
+    prepareDialogWindow(*this, QStringLiteral("Edit Favorite Group Name"));
+
+    QFrame* frame = makeFieldFrame();
+    auto* grid = new QGridLayout(frame);
+    grid->setContentsMargins(24, 12, 24, 12);
+    grid->setHorizontalSpacing(16);
+    QLineEdit* edits[FavoriteGroupCount];
+    for (int n = 0; n < FavoriteGroupCount; ++n) {
+        edits[n] = makeEdit(QStringLiteral("favNameEdit%1").arg(n + 1), NameLimit + 4);
+        grid->addWidget(new QLabel(QStringLiteral("Fav%1").arg(n + 1)), n, 0);
+        grid->addWidget(edits[n], n, 1);
+        fields_[n].show(edits[n], {}, NameLimit);
+    }
+
+    QPushButton* ok = nullptr;
+    QPushButton* cancel = nullptr;
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(frame);
+    layout->addLayout(makeButtonRow(*this, ok, cancel));
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    setTabChain({ok, cancel, edits[0], edits[1], edits[2], edits[3], edits[4], edits[5], edits[6],
+                 edits[7]});
+    ok->setFocus();
+}
+
+void FavoriteNameDialog::setName(int n, std::string_view bytes) {
+    if (n >= 0 && n < FavoriteGroupCount) {
+        names_[n].assign(bytes);
+        fields_[n].show(fields_[n].edit(), bytes, NameLimit);
+    }
+}
+
+void FavoriteNameDialog::accept() {
+    FieldReader reader(this, interaction_);
+    std::string names[FavoriteGroupCount];
+    for (int n = 0; n < FavoriteGroupCount; ++n) {
+        if (!reader.readName(fields_[n], names[n])) {
+            return;
+        }
+    }
+    for (int n = 0; n < FavoriteGroupCount; ++n) {
+        names_[n] = std::move(names[n]);
+    }
+    QDialog::accept();
+}
+
+}  // namespace kavro

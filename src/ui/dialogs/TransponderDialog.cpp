@@ -1,0 +1,102 @@
+#include "ui/dialogs/TransponderDialog.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "ui/dialogs/DialogSupport.h"
+
+namespace kavro {
+
+namespace {
+
+constexpr int FrequencyLow = 1000;
+constexpr int FrequencyHigh = 13000;
+constexpr int SymbolRateLow = 1000;
+constexpr int SymbolRateHigh = 50000;
+
+}  // namespace
+
+TransponderDialog::TransponderDialog(Interaction& interaction, QWidget* parent)
+    : QDialog(parent), interaction_(interaction) {
+    setObjectName(QStringLiteral("transponderDialog"));
+    prepareDialogWindow(*this, QStringLiteral("Edit TP"));
+
+    polarityList_ = new QComboBox;
+    polarityList_->setObjectName(QStringLiteral("polarityList"));
+    polarityList_->addItem(QStringLiteral("Vertical-13V"));
+    polarityList_->addItem(QStringLiteral("Horizontal-18V"));
+    frequencyEdit_ = makeEdit(QStringLiteral("frequencyEdit"), 10);
+    symbolRateEdit_ = makeEdit(QStringLiteral("symbolRateEdit"), 10);
+
+    QFrame* frame = makeFieldFrame();
+    auto* fields = new QGridLayout(frame);
+    fields->setContentsMargins(16, 12, 16, 12);
+    fields->setHorizontalSpacing(24);
+    fields->addWidget(new QLabel(QStringLiteral("Frequency")), 0, 0);
+    fields->addWidget(frequencyEdit_, 0, 1);
+    fields->addWidget(new QLabel(QStringLiteral("Polarity")), 1, 0);
+    fields->addWidget(polarityList_, 1, 1);
+    fields->addWidget(new QLabel(QStringLiteral("Symbol Rate")), 2, 0);
+    fields->addWidget(symbolRateEdit_, 2, 1);
+
+    QPushButton* ok = nullptr;
+    QPushButton* cancel = nullptr;
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(frame);
+    layout->addLayout(makeButtonRow(*this, ok, cancel));
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    // The tab order starts at the polarity list, which therefore has the focus first.
+    setTabChain({polarityList_, frequencyEdit_, symbolRateEdit_, ok, cancel});
+    setFrequency(0);
+    setSymbolRate(0);
+    setPolarityIndex(-1);
+    polarityList_->setFocus();
+}
+
+void TransponderDialog::setAddMode(bool add) {
+    addMode_ = add;
+    setWindowTitle(add ? QStringLiteral("Add TP") : QStringLiteral("Edit TP"));
+}
+
+void TransponderDialog::setFrequency(int mhz) {
+    frequency_ = mhz;
+    frequencyEdit_->setText(QString::number(mhz));
+}
+
+void TransponderDialog::setSymbolRate(int value) {
+    symbolRate_ = value;
+    symbolRateEdit_->setText(QString::number(value));
+}
+
+void TransponderDialog::setPolarityIndex(int index) {
+    polarityIndex_ = index;
+    polarityList_->setCurrentIndex(index >= 0 && index < polarityList_->count() ? index : -1);
+}
+
+void TransponderDialog::accept() {
+    if (readValues()) {
+        QDialog::accept();
+    }
+}
+
+bool TransponderDialog::readValues() {
+    FieldReader reader(this, interaction_);
+    int frequency = 0;
+    int symbolRate = 0;
+    if (!reader.readInteger(frequencyEdit_, FrequencyLow, FrequencyHigh, frequency) ||
+        !reader.readInteger(symbolRateEdit_, SymbolRateLow, SymbolRateHigh, symbolRate)) {
+        return false;
+    }
+    frequency_ = frequency;
+    symbolRate_ = symbolRate;
+    polarityIndex_ = polarityList_->currentIndex();
+    return true;
+}
+
+}  // namespace kavro
