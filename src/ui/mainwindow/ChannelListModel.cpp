@@ -1,0 +1,109 @@
+#include "ChannelListModel.h"
+
+#include "database/DisplayText.h"
+#include "database/RecordLayout.h"
+
+namespace kavro {
+
+ChannelListModel::ChannelListModel(QObject* parent) : QAbstractTableModel(parent) {
+    rows_.reserve(ChannelCapacity);
+}
+
+int ChannelListModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+}
+
+int ChannelListModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : ListColumnCount;
+}
+
+QVariant ChannelListModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= rowCount() || index.column() >= ListColumnCount) {
+        return {};
+    }
+    switch (role) {
+        case Qt::DisplayRole:
+        case Qt::ToolTipRole: {
+            const CellText cell = channelCellText(index.row(), rows_[index.row()], index.column());
+            return QString::fromLatin1(cell.text, cell.length);
+        }
+        case Qt::TextAlignmentRole:
+            return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
+        default:
+            return {};
+    }
+}
+
+QVariant ChannelListModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || section < 0 || section >= ListColumnCount) {
+        return {};
+    }
+    if (role == Qt::DisplayRole) {
+        return QString::fromLatin1(ListColumnTitles[section]);
+    }
+    if (role == Qt::TextAlignmentRole) {
+        return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
+    }
+    return {};
+}
+
+void ChannelListModel::beginFill() {
+    beginResetModel();
+    filling_ = true;
+    rows_.clear();
+}
+
+void ChannelListModel::endFill() {
+    filling_ = false;
+    endResetModel();
+}
+
+int ChannelListModel::appendRow(int ch) {
+    const int row = static_cast<int>(rows_.size());
+    if (filling_) {
+        rows_.push_back(ch);
+        return row;
+    }
+    beginInsertRows(QModelIndex(), row, row);
+    rows_.push_back(ch);
+    endInsertRows();
+    return row;
+}
+
+void ChannelListModel::updateRow(int row, int ch) {
+    if (row < 0 || row >= rowCount()) {
+        return;
+    }
+    rows_[row] = ch;
+    emit dataChanged(index(row, 0), index(row, ListColumnCount - 1));
+}
+
+void ChannelListModel::swapRows(int a, int b) {
+    if (a < 0 || b < 0 || a >= rowCount() || b >= rowCount() || a == b) {
+        return;
+    }
+    std::swap(rows_[a], rows_[b]);
+    emit dataChanged(index(a, 0), index(a, ListColumnCount - 1));
+    emit dataChanged(index(b, 0), index(b, ListColumnCount - 1));
+}
+
+void ChannelListModel::deleteRow(int row) {
+    if (row < 0 || row >= rowCount()) {
+        return;
+    }
+    beginRemoveRows(QModelIndex(), row, row);
+    rows_.erase(rows_.begin() + row);
+    endRemoveRows();
+}
+
+void ChannelListModel::refreshColumn(int column) {
+    if (!rows_.empty()) {
+        emit dataChanged(index(0, column), index(rowCount() - 1, column));
+    }
+}
+
+int ChannelListModel::channelAt(int row) const {
+    return row >= 0 && row < rowCount() ? rows_[row] : ChannelCapacity;
+}
+
+}  // namespace kavro

@@ -1,0 +1,129 @@
+// The editor's one window: the satellite/transponder tree, the channel list with its row
+// count, the ALL/TV/RADIO view buttons and the Open, Save, Save As and Exit buttons. It
+// holds no database data: only what is shown and selected, and the file state.
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+#include "database/RecordLayout.h"
+#include "ui/dialogs/DialogOperations.h"
+
+class QButtonGroup;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+
+namespace kavro {
+
+class ChannelListCtrl;
+class ChannelListModel;
+class Interaction;
+class SatelliteTree;
+
+// What the user selected last; the list's commands test it.
+enum SelectionKind : int {
+    SelectionNone = 0,
+    SelectionSatellite = 1,
+    SelectionTransponder = 2,
+    SelectionChannel = 3
+};
+
+class MainWindow : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit MainWindow(Interaction& interaction, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // Display and selection state.
+    int viewMode = 0;  // 0 ALL, 1 TV, 2 RADIO; mirrored in the view index's currentView
+    int isLoaded = 0;  // a database has been opened; until then every view handler is inert
+    int isDirty = 0;   // the tables hold changes not yet written
+    int refreshing = 0;
+    SelectionKind selectionKind = SelectionNone;
+    int showAllChannels = 1;
+    int selectedSatellite = 0;
+    int selectedTransponder = TransponderCapacity;
+    int viewChannelCount = 0;
+    QString currentPath;  // the file Save writes to
+
+    // Window set-up, refreshing and the modified mark.
+    bool OnInitDialog();
+    void RefreshAll();
+    void MarkModified();
+
+    // The channel list.
+    void FillChannelList();
+    int AppendChannelRow(int ch);
+    void UpdateChannelRow(int row, int ch);
+
+    // View handlers: inert while no database is loaded.
+    void OnTreeSelChanged();
+    void OnTreeDblClick();
+    void OnTreeClick();
+    void OnAll();
+    void OnTv();
+    void OnRadio();
+    void OnListClick();
+    void OnListDblClick();
+
+    // The file flow.
+    void OnOpen();
+    void OnSave();
+    void OnSaveAs();
+    void OnExit();
+    bool WriteCurrentFile();
+
+    // The context the edit dialogs run in: this window, its interaction services and
+    // MarkModified.
+    DialogContext dialogContext();
+    Interaction& interaction() { return interaction_; }
+
+    SatelliteTree* tree() const { return tree_; }
+    ChannelListCtrl* list() const { return list_; }
+    ChannelListModel* listModel() const { return model_; }
+    QLabel* rowCountField() const { return rowCount_; }
+    QRadioButton* viewButton(int view) const;
+    QPushButton* openButton() const { return openButton_; }
+    QPushButton* saveButton() const { return saveButton_; }
+    QPushButton* saveAsButton() const { return saveAsButton_; }
+    QPushButton* exitButton() const { return exitButton_; }
+
+public slots:
+    // Escape and the close box: ask about unsaved changes first.
+    void reject() override;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void buildControls();
+    QWidget* buildViewGroup();
+    void connectHandlers();
+    void setViewMode(int view);
+    void onViewButton(int view);
+    // Moves the radio mark to viewMode.
+    void showViewModeInControls();
+    // The save question before Open and on close. False when the changes must stay in
+    // front of the user because the save that was asked for failed.
+    bool settleUnsavedChanges();
+    void showMessage(const QString& text);
+    void onTransponderEdited(int s, int j);
+
+    Interaction& interaction_;
+    SatelliteTree* tree_ = nullptr;
+    ChannelListCtrl* list_ = nullptr;
+    ChannelListModel* model_ = nullptr;
+    QLabel* rowCount_ = nullptr;
+    QButtonGroup* viewGroup_ = nullptr;
+    QRadioButton* viewButtons_[3] = {};
+    QPushButton* openButton_ = nullptr;
+    QPushButton* saveButton_ = nullptr;
+    QPushButton* saveAsButton_ = nullptr;
+    QPushButton* exitButton_ = nullptr;
+    bool focusPlaced_ = false;
+};
+
+}  // namespace kavro

@@ -1,0 +1,122 @@
+#include "SatelliteTree.h"
+
+#include <QHeaderView>
+#include <QMouseEvent>
+
+#include "database/ChannelDatabase.h"
+#include "database/DisplayText.h"
+#include "database/ViewIndex.h"
+
+namespace kavro {
+
+namespace {
+
+QTreeWidgetItem* makeItem(const std::string& text, int data) {
+    auto* item = new QTreeWidgetItem;
+    item->setText(0, QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+    item->setData(0, SatelliteTree::ItemDataRole, data);
+    return item;
+}
+
+}  // namespace
+
+SatelliteTree::SatelliteTree(QWidget* parent) : QTreeWidget(parent) {
+    setColumnCount(1);
+    setHeaderHidden(true);
+    setRootIsDecorated(true);
+    setUniformRowHeights(true);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setDragEnabled(false);
+    setAllColumnsShowFocus(true);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    header()->setStretchLastSection(false);
+
+    QPalette shown = palette();
+    for (QPalette::ColorRole role : {QPalette::Highlight, QPalette::HighlightedText}) {
+        shown.setColor(QPalette::Inactive, role, shown.color(QPalette::Active, role));
+    }
+    setPalette(shown);
+}
+
+void SatelliteTree::FillSatelliteTree() {
+    clear();
+    QList<QTreeWidgetItem*> satellites;
+    for (int s = 0; s < SatelliteCapacity; ++s) {
+        if (!isSatelliteShown(s)) {
+            continue;
+        }
+        QTreeWidgetItem* item = makeItem(satelliteItemText(s), s);
+        AddTransponderItems(item, s);
+        satellites.append(item);
+    }
+    addTopLevelItems(satellites);
+}
+
+void SatelliteTree::AddTransponderItems(QTreeWidgetItem* satelliteItem, int s) {
+    QList<QTreeWidgetItem*> children;
+    const int count = satelliteTransponderCount(s);
+    children.reserve(count);
+    for (int j = 0; j < count; ++j) {
+        children.append(makeItem(transponderItemText(satelliteTransponder(s, j)), s * 65536 + j));
+    }
+    satelliteItem->addChildren(children);
+}
+
+bool SatelliteTree::isTransponderItem(const QTreeWidgetItem* item) {
+    return item && item->parent();
+}
+
+int SatelliteTree::itemData(const QTreeWidgetItem* item) {
+    return item ? item->data(0, ItemDataRole).toInt() : 0;
+}
+
+int SatelliteTree::itemSatellite(const QTreeWidgetItem* item) {
+    const int data = itemData(item);
+    return isTransponderItem(item) ? data >> 16 : data;
+}
+
+int SatelliteTree::itemTransponder(const QTreeWidgetItem* item) {
+    if (!isTransponderItem(item)) {
+        return TransponderCapacity;
+    }
+    const int data = itemData(item);
+    return satelliteTransponder(data >> 16, data & 0xFFFF);
+}
+
+QTreeWidgetItem* SatelliteTree::selectedItem() const {
+    const QList<QTreeWidgetItem*> items = selectedItems();
+    return items.isEmpty() ? nullptr : items.first();
+}
+
+QTreeWidgetItem* SatelliteTree::satelliteItem(int s) const {
+    for (int i = 0; i < topLevelItemCount(); ++i) {
+        if (itemData(topLevelItem(i)) == s) {
+            return topLevelItem(i);
+        }
+    }
+    return nullptr;
+}
+
+QTreeWidgetItem* SatelliteTree::transponderItem(int s, int j) const {
+    QTreeWidgetItem* parent = satelliteItem(s);
+    return parent && j >= 0 && j < parent->childCount() ? parent->child(j) : nullptr;
+}
+
+void SatelliteTree::mouseReleaseEvent(QMouseEvent* event) {
+    QTreeWidget::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton) {
+        emit treeClicked();
+    }
+}
+
+void SatelliteTree::mouseDoubleClickEvent(QMouseEvent* event) {
+    QTreeWidget::mouseDoubleClickEvent(event);
+    if (event->button() == Qt::LeftButton) {
+        emit treeDoubleClicked();
+    }
+}
+
+}  // namespace kavro

@@ -1,0 +1,50 @@
+// The satellite/transponder tree: one root item per shown satellite, its transponders as
+// children. Every fill rebuilds it from the tables and the view index; it keeps nothing
+// between fills but the items' texts and data.
+#pragma once
+
+#include <QTreeWidget>
+
+namespace kavro {
+
+class SatelliteTree : public QTreeWidget {
+    Q_OBJECT
+
+public:
+    // The role that carries an item's data: s for a satellite item, s * 65536 + j for the
+    // item of the j-th transponder of satellite s.
+    static constexpr int ItemDataRole = Qt::UserRole;
+
+    explicit SatelliteTree(QWidget* parent = nullptr);
+
+    // Deletes every item and adds one per shown satellite with its transponders, collapsed
+    // and unselected. The view index must be built for the current view.
+    void FillSatelliteTree();
+    // Adds the transponder items of satellite `s` under `satelliteItem`.
+    static void AddTransponderItems(QTreeWidgetItem* satelliteItem, int s);
+
+    static bool isTransponderItem(const QTreeWidgetItem* item);
+    static int itemData(const QTreeWidgetItem* item);
+    // The satellite of an item: its data for a satellite item, the upper 16 bits for a
+    // transponder item.
+    static int itemSatellite(const QTreeWidgetItem* item);
+    // The transponder a transponder item stands for, as the view index lists it now.
+    static int itemTransponder(const QTreeWidgetItem* item);
+
+    // The single selected item, nullptr when none.
+    QTreeWidgetItem* selectedItem() const;
+    // The item of satellite s and of its j-th transponder; nullptr when there is none.
+    QTreeWidgetItem* satelliteItem(int s) const;
+    QTreeWidgetItem* transponderItem(int s, int j) const;
+
+signals:
+    // A left click or a double-click anywhere in the tree's area.
+    void treeClicked();
+    void treeDoubleClicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+};
+
+}  // namespace kavro
