@@ -1,0 +1,149 @@
+#include "FieldRules.h"
+
+#include <climits>
+#include <cstdint>
+#include <utility>
+
+namespace kavro {
+
+namespace {
+
+enum class Parsed { NotInteger, Fits, TooLarge };
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+// A decimal integer with optional sign and blanks or tabs around it. The value is clamped
+// to the int range; TooLarge says that it did not fit.
+Parsed parseInteger(std::string_view text, int& value) {
+    size_t i = 0;
+    size_t end = text.size();
+    while (i < end && isBlank(text[i])) {
+        ++i;
+    }
+    while (end > i && isBlank(text[end - 1])) {
+        --end;
+    }
+    bool negative = false;
+    if (i < end && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    if (i == end) {
+        return Parsed::NotInteger;
+    }
+    const int64_t limit = negative ? -static_cast<int64_t>(INT_MIN) : INT_MAX;
+    int64_t magnitude = 0;
+    bool tooLarge = false;
+    for (; i < end; ++i) {
+        if (text[i] < '0' || text[i] > '9') {
+            return Parsed::NotInteger;
+        }
+        magnitude = magnitude * 10 + (text[i] - '0');
+        if (magnitude > limit) {
+            tooLarge = true;
+            magnitude = limit;
+        }
+    }
+    value = static_cast<int>(negative ? -magnitude : magnitude);
+    return tooLarge ? Parsed::TooLarge : Parsed::Fits;
+}
+
+FieldCheck failure(std::string message, bool warning) {
+    FieldCheck check;
+    check.ok = false;
+    check.message = std::move(message);
+    check.warning = warning;
+    return check;
+}
+
+}  // namespace
+
+bool parseIntegerField(std::string_view text, int& value) {
+    int parsed = 0;
+    if (parseInteger(text, parsed) == Parsed::NotInteger) {
+        return false;
+    }
+    value = parsed;
+    return true;
+}
+
+std::string integerMessage() {
+    return "Please enter an integer.";
+}
+
+std::string rangeMessage(int low, int high) {
+    return "Please enter an integer between " + std::to_string(low) + " and " +
+           std::to_string(high) + ".";
+}
+
+std::string lengthMessage(int limit) {
+    return "Please enter no more than " + std::to_string(limit) + " characters.";
+}
+
+std::string latin1Message() {
+    return "Please enter only Latin-1 characters.";
+}
+
+FieldCheck checkIntegerField(std::string_view text, int low, int high) {
+    int value = 0;
+    Parsed parsed = parseInteger(text, value);
+    if (parsed == Parsed::NotInteger) {
+        return failure(integerMessage(), false);
+    }
+    if (parsed == Parsed::TooLarge || value < low || value > high) {
+        return failure(rangeMessage(low, high), true);
+    }
+    FieldCheck check;
+    check.value = value;
+    return check;
+}
+
+FieldCheck checkTextLength(int characters, int limit) {
+    if (characters > limit) {
+        return failure(lengthMessage(limit), true);
+    }
+    return FieldCheck{};
+}
+
+// Latin-1 characters take one byte below 0x80 and two bytes (lead 0xC2 or 0xC3) above.
+// Every other sequence is either not UTF-8 or a character beyond Latin-1.
+bool utf8ToLatin1(std::string_view utf8, std::string& latin1) {
+    std::string out;
+    out.reserve(utf8.size());
+    for (size_t i = 0; i < utf8.size(); ++i) {
+        auto byte = static_cast<unsigned char>(utf8[i]);
+        if (byte < 0x80) {
+            out.push_back(static_cast<char>(byte));
+            continue;
+        }
+        if ((byte != 0xC2 && byte != 0xC3) || i + 1 == utf8.size()) {
+            return false;
+        }
+        auto next = static_cast<unsigned char>(utf8[++i]);
+        if ((next & 0xC0) != 0x80) {
+            return false;
+        }
+        out.push_back(static_cast<char>(((byte & 0x03) << 6) | (next & 0x3F)));
+    }
+    latin1 = std::move(out);
+    return true;
+}
+
+std::string latin1ToUtf8(std::string_view latin1) {
+    std::string out;
+    out.reserve(latin1.size() * 2);
+    for (char c : latin1) {
+        auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x80) {
+            out.push_back(c);
+        } else {
+            out.push_back(static_cast<char>(0xC0 | (byte >> 6)));
+            out.push_back(static_cast<char>(0x80 | (byte & 0x3F)));
+        }
+    }
+    return out;
+}
+
+}  // namespace kavro

@@ -1,0 +1,162 @@
+#include "core_tables.h"
+
+namespace kavro::coretest {
+namespace {
+
+using ChannelDatabaseTest = CoreTest;
+
+TEST_F(ChannelDatabaseTest, ResetZeroesTablesMarksAndViewIndex) {
+    putChannel(3, 0, "x", 9);
+    setMarked(3, 1);
+    viewIndex().currentView = ViewRadio;
+    rebuildViewIndex();
+    resetChannelDatabase();
+    EXPECT_EQ(channelDatabase().channels[3][ch::ServiceId], 0);
+    EXPECT_EQ(channelDatabase().satellites[0][sat::ShownFlags], 0);
+    EXPECT_FALSE(isMarked(3));
+    EXPECT_EQ(viewIndex().currentView, ViewAll);
+    EXPECT_EQ(viewCount(ViewAll), 0);
+    EXPECT_EQ(satelliteTransponderCount(0), 0);
+}
+
+TEST_F(ChannelDatabaseTest, LivenessFollowsSatelliteAndTransponderIndexes) {
+    putTransponder(1, 64);
+    putTransponder(2, 65);
+    putTransponder(3, DeletedSatelliteIndex);
+    putTransponder(4, 200);
+    putChannel(0, 1, "live", 1);
+    putChannel(1, 2, "sat65", 1);
+    putChannel(2, 3, "deleted", 1);
+    putChannel(3, 2340, "beyond", 1);
+    putChannel(4, 0xEEEE, "free", 1);
+    EXPECT_TRUE(isLiveTransponder(1));
+    for (int t : {2, 3, 4, -1, 2340}) {
+        EXPECT_FALSE(isLiveTransponder(t)) << t;
+    }
+    EXPECT_TRUE(isLiveChannel(0));
+    for (int c : {1, 2, 3, 4, -1, 15360}) {
+        EXPECT_FALSE(isLiveChannel(c)) << c;
+    }
+    EXPECT_TRUE(isValidSatellite(0) && isValidSatellite(64));
+    EXPECT_FALSE(isValidSatellite(-1) || isValidSatellite(65));
+    EXPECT_EQ(satelliteCount(), 65);
+    EXPECT_EQ(channelSatellite(0), 64);
+    EXPECT_FALSE(isValidSatellite(channelSatellite(3)));  // no read beyond the table
+}
+
+TEST_F(ChannelDatabaseTest, LockBitChangesOnlyBitNine) {
+    putChannel(0, 0, "x", 1);
+    writeU16(channelBytes(0) + ch::Flags, 0xFFFF);
+    setChannelLocked(0, false);
+    EXPECT_EQ(readU16(channelBytes(0) + ch::Flags), 0xFDFF);
+    EXPECT_FALSE(isChannelLocked(0));
+    writeU16(channelBytes(0) + ch::Flags, 0);
+    setChannelLocked(0, true);
+    EXPECT_EQ(readU16(channelBytes(0) + ch::Flags), 0x0200);
+    EXPECT_TRUE(isChannelLocked(0));
+    EXPECT_TRUE(isRadioChannel(0));
+}
+
+TEST_F(ChannelDatabaseTest, SixteenCharacterNameEndsAtByte36AndSparesCasBits) {
+    uint8_t* rec = channelBytes(5);
+    std::memset(rec, 0xAB, ChannelRecordSize);
+    setChannelName(5, "ABCDEFGHIJKLMNOP");
+    EXPECT_EQ(rec[36], 0);
+    EXPECT_EQ(rec[37], 0xAB);
+    EXPECT_EQ(readU16(rec + ch::CasBits), 0xABAB);
+    EXPECT_EQ(rec[19], 0xAB);
+    EXPECT_EQ(channelName(5), "ABCDEFGHIJKLMNOP");
+    setChannelName(5, "ABCDEFGHIJKLMNOPQRST");  // cut to 16, never past the NUL byte
+    EXPECT_EQ(rec[36], 0);
+    EXPECT_EQ(rec[37], 0xAB);
+    setChannelName(5, "ab");
+    EXPECT_EQ(channelName(5), "ab");
+    EXPECT_EQ(rec[ch::Name + 3], 'D');  // bytes after the NUL stay
+}
+
+TEST_F(ChannelDatabaseTest, NameReadersStopAtTheirArea) {
+    std::memset(channelBytes(0), 'x', ChannelRecordSize);
+    EXPECT_EQ(channelName(0), std::string(18, 'x'));
+    std::memset(channelDatabase().satellites[2], 's', SatelliteRecordSize);
+    EXPECT_EQ(satelliteName(2), std::string(44, 's'));
+    std::memset(channelDatabase().favoriteNames, 'f', sizeof channelDatabase().favoriteNames);
+    EXPECT_EQ(favoriteGroupName(3), std::string(16, 'f'));
+    EXPECT_EQ(satelliteName(0), "Astra");
+}
+
+TEST_F(ChannelDatabaseTest, FavoriteGroupNameKeepsItsTerminator) {
+    std::memset(channelDatabase().favoriteNames, 'f', sizeof channelDatabase().favoriteNames);
+    setFavoriteGroupName(2, "0123456789abcdefXYZ");
+    EXPECT_EQ(favoriteGroupName(2), "0123456789abcde");
+    EXPECT_EQ(channelDatabase().favoriteNames[2][15], 0);
+    EXPECT_EQ(channelDatabase().favoriteNames[3][0], 'f');
+    setFavoriteGroupName(2, "News");
+    EXPECT_EQ(favoriteGroupName(2), "News");
+}
+
+TEST_F(ChannelDatabaseTest, FavoriteBitsRefuseOnlyChannelsThatAreNotLive) {
+    putChannel(0, 0, "on tp 0", 1);
+    EXPECT_TRUE(setFavoriteBits(0, 0x1FF));
+    EXPECT_EQ(channelFavoriteBits(0), 0x1FF);
+    EXPECT_TRUE(isInFavoriteGroup(0, 8));
+    EXPECT_EQ(channelBytes(0)[19], 1);
+    EXPECT_FALSE(isInFavoriteGroup(0, 16));
+    EXPECT_FALSE(isInFavoriteGroup(0, -1));
+    putChannel(1, 0xEEEE, "free", 1);
+    EXPECT_FALSE(setFavoriteBits(1, 1));
+    EXPECT_FALSE(hasFavorites(1));
+}
+
+TEST_F(ChannelDatabaseTest, CasTextJoinsBitsZeroToSeven) {
+    EXPECT_EQ(casText(0), "");
+    EXPECT_EQ(casText(1), "Seca");
+    EXPECT_EQ(casText(0x81), "Seca/Other");
+    EXPECT_EQ(casText(0x100), "");
+    std::string_view all = casText(0xFF);
+    EXPECT_EQ(all, "Seca/Vi/Ir/CX/CW/Beta/Na/Other");
+    EXPECT_EQ(all.size(), 30u);
+    EXPECT_EQ(casText(0xFFFF), all);
+}
+
+TEST_F(ChannelDatabaseTest, TransponderFieldsAndFrequencyTruncation) {
+    putTransponder(7, 3, 11727999, 27500, 1);
+    EXPECT_EQ(transponderFrequencyMhz(7), 11727);
+    setTransponderFrequencyMhz(7, 11727);
+    EXPECT_EQ(readU32(transponderBytes(7) + tp::FrequencyKhz), 11727000u);
+    writeU32(transponderBytes(7) + tp::FrequencyKhz, 0xFFFFFFFF);  // unsigned division
+    EXPECT_EQ(transponderFrequencyMhz(7), 4294967);
+    setTransponderSymbolRate(7, 0x12345);
+    EXPECT_EQ(transponderSymbolRate(7), 0x2345);
+    EXPECT_EQ(transponderBytes(7)[tp::Polarization], 1);  // the u16 store spared byte 10
+    setTransponderPolarization(7, 0x100);
+    EXPECT_EQ(transponderPolarization(7), 0);
+    EXPECT_EQ(transponderSatellite(7), 3);
+}
+
+TEST_F(ChannelDatabaseTest, SettersStoreTheLowSixteenBitsOfTheirField) {
+    std::memset(channelBytes(0), 0x5A, ChannelRecordSize);
+    setChannelServiceId(0, 0x1FFFF);
+    setChannelVideoPid(0, 0xE001);
+    setChannelAudioPid(0, 2);
+    setChannelPcrPid(0, 3);
+    setChannelCasBits(0, 0x81);
+    EXPECT_EQ(channelServiceId(0), 0xFFFF);
+    EXPECT_EQ(channelVideoPid(0), 0xE001);
+    EXPECT_EQ(channelAudioPid(0), 2);
+    EXPECT_EQ(channelPcrPid(0), 3);
+    EXPECT_EQ(channelCasBits(0), 0x81);
+    EXPECT_EQ(channelBytes(0)[10], 0x5A);
+    EXPECT_EQ(channelBytes(0)[40], 0x5A);
+}
+
+TEST_F(ChannelDatabaseTest, ShownFlagIsBitZero) {
+    channelDatabase().satellites[5][sat::ShownFlags] = 0xFE;
+    EXPECT_FALSE(isSatelliteShown(5));
+    channelDatabase().satellites[5][sat::ShownFlags] = 0x01;
+    EXPECT_TRUE(isSatelliteShown(5));
+    EXPECT_FALSE(isSatelliteShown(65));
+    EXPECT_FALSE(isSatelliteShown(-1));
+}
+
+}  // namespace
+}  // namespace kavro::coretest

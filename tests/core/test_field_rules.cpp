@@ -1,0 +1,100 @@
+#include <gtest/gtest.h>
+
+#include "database/FieldRules.h"
+
+namespace kavro {
+namespace {
+
+TEST(FieldRules, IntegerFieldAcceptsSignAndBlanksAround) {
+    struct Case {
+        const char* text;
+        int value;
+    } accepted[] = {{"0", 0},
+                    {"8191", 8191},
+                    {" \t42\t ", 42},
+                    {"+7", 7},
+                    {"-12", -12},
+                    {"007", 7},
+                    {"-2147483648", -2147483647 - 1},
+                    {"2147483647", 2147483647}};
+    for (const Case& c : accepted) {
+        int value = -99;
+        EXPECT_TRUE(parseIntegerField(c.text, value)) << c.text;
+        EXPECT_EQ(value, c.value) << c.text;
+    }
+    for (const char* text :
+         {"", " ", "\t", "+", "-", "1 2", "12a", "0x10", "1.0", "+-1", "- 1", "\n1", "1\n",
+          "\xc2\xa0"
+          "1"}) {
+        int value = -99;
+        EXPECT_FALSE(parseIntegerField(text, value)) << text;
+        EXPECT_EQ(value, -99);
+    }
+}
+
+TEST(FieldRules, MessagesAreExact) {
+    EXPECT_EQ(integerMessage(), "Please enter an integer.");
+    EXPECT_EQ(rangeMessage(0, 8191), "Please enter an integer between 0 and 8191.");
+    EXPECT_EQ(rangeMessage(-5, 65535), "Please enter an integer between -5 and 65535.");
+    EXPECT_EQ(lengthMessage(16), "Please enter no more than 16 characters.");
+    EXPECT_FALSE(latin1Message().empty());
+}
+
+TEST(FieldRules, CheckIntegerFieldOrdersTheRules) {
+    FieldCheck check = checkIntegerField(" 8191 ", 0, 8191);
+    EXPECT_TRUE(check.ok);
+    EXPECT_EQ(check.value, 8191);
+    EXPECT_TRUE(check.message.empty());
+
+    check = checkIntegerField("abc", 0, 8191);
+    EXPECT_FALSE(check.ok);
+    EXPECT_EQ(check.message, "Please enter an integer.");
+    EXPECT_FALSE(check.warning);
+
+    for (const char* text : {"8192", "-1", "99999999999", "-99999999999"}) {
+        check = checkIntegerField(text, 0, 8191);
+        EXPECT_FALSE(check.ok) << text;
+        EXPECT_EQ(check.message, "Please enter an integer between 0 and 8191.");
+        EXPECT_TRUE(check.warning);
+    }
+    // A number beyond int is out of range even when the range ends at the int limit.
+    EXPECT_FALSE(checkIntegerField("2147483648", 0, 2147483647).ok);
+    EXPECT_TRUE(checkIntegerField("2147483647", 0, 2147483647).ok);
+}
+
+TEST(FieldRules, TextLength) {
+    EXPECT_TRUE(checkTextLength(16, 16).ok);
+    EXPECT_TRUE(checkTextLength(0, 16).ok);
+    FieldCheck check = checkTextLength(17, 16);
+    EXPECT_FALSE(check.ok);
+    EXPECT_EQ(check.message, "Please enter no more than 16 characters.");
+    EXPECT_TRUE(check.warning);
+}
+
+TEST(FieldRules, Latin1Conversion) {
+    std::string latin1;
+    ASSERT_TRUE(utf8ToLatin1("Caf\xc3\xa9 \xc2\xa0\xc3\xbf", latin1));
+    EXPECT_EQ(latin1, "Caf\xe9 \xa0\xff");
+    EXPECT_EQ(latin1ToUtf8(latin1), "Caf\xc3\xa9 \xc2\xa0\xc3\xbf");
+    std::string all;
+    for (int c = 1; c < 256; ++c) {
+        all.push_back(static_cast<char>(c));
+    }
+    ASSERT_TRUE(utf8ToLatin1(latin1ToUtf8(all), latin1));
+    EXPECT_EQ(latin1, all);
+
+    latin1 = "kept";
+    for (const char* bad : {"\xe2\x82\xac",  // euro sign: beyond Latin-1
+                            "\xc4\x80",      // U+0100
+                            "\xc3",          // truncated
+                            "\xc3\x41",      // no continuation byte
+                            "\xc1\xbf",      // overlong
+                            "\xe9",          // a Latin-1 byte is not UTF-8
+                            "\x80", "\xf0\x9f\x98\x80"}) {
+        EXPECT_FALSE(utf8ToLatin1(bad, latin1)) << bad;
+    }
+    EXPECT_EQ(latin1, "kept");
+}
+
+}  // namespace
+}  // namespace kavro
