@@ -123,6 +123,12 @@ OpenResult openDatabaseFile(const std::string& path) {
     // Bytes beyond a short file keep what the current image holds there.
     std::memcpy(g_candidate + got, databaseImage() + got, ImageSize - got);
     result.bytesRead = static_cast<uint32_t>(got);
+    // A file without a whole header of its own would pass as the image it is read over.
+    if (got < static_cast<size_t>(HeaderSize)) {
+        result.outcome = OpenOutcome::Invalid;
+        result.problem = ImageProblem::ShorterThanHeader;
+        return result;
+    }
     if (!UnpackImage(g_candidate, result.problem)) {
         result.outcome = OpenOutcome::Invalid;
         return result;

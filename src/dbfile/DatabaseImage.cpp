@@ -89,6 +89,8 @@ const char* imageProblemText(ImageProblem problem) {
             return "data checksum mismatch";
         case ImageProblem::CoveredLengthTooLong:
             return "covered length reaches beyond the image";
+        case ImageProblem::ShorterThanHeader:
+            return "file is shorter than the 32-byte header";
     }
     return "unknown problem";
 }

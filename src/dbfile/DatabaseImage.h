@@ -26,6 +26,7 @@ enum class ImageProblem {
     HeaderChecksum,
     DataChecksum,
     CoveredLengthTooLong,  // the covered stretch would reach past the image
+    ShorterThanHeader,     // an open read less than the 32-byte header
 };
 
 const char* imageProblemText(ImageProblem problem);

@@ -16,16 +16,16 @@ constexpr uint16_t ImageMagic = 0xC0CE;  // stored as CE C0
 
 // Header fields.
 namespace hdr {
-constexpr int Magic = 0;            // u16
-constexpr int DataLength = 12;      // u32
+constexpr int Magic = 0;             // u16
+constexpr int DataLength = 12;       // u32
 constexpr int DataLengthExtra = 20;  // u16, added to DataLength
-constexpr int DataChecksum = 24;    // u16, over the covered stretch of the body
-constexpr int HeaderChecksum = 26;  // u16, over the 32 header bytes with this field zero
+constexpr int DataChecksum = 24;     // u16, over the covered stretch of the body
+constexpr int HeaderChecksum = 26;   // u16, over the 32 header bytes with this field zero
 }  // namespace hdr
 // Bytes 2..11, 16..19, 22..23 and 28..31 are not interpreted.
 
 // Table regions (image offsets). Stretches between them are not interpreted.
-constexpr int ChannelRegion = 0x000020;      // 15,360 x 64 bytes
+constexpr int ChannelRegion = 0x000020;       // 15,360 x 64 bytes
 constexpr int OpaqueBlockARegion = 0x0F0020;  // 16,384 bytes, carried verbatim
 constexpr int OpaqueBlockBRegion = 0x0F4020;  // 16,384 bytes, carried verbatim
 constexpr int TransponderRegion = 0x100020;   // 2,340 x 28 bytes
