@@ -1,0 +1,248 @@
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <fstream>
+
+#include "ImageTestSupport.h"
+#include "database/ByteOrder.h"
+
+using namespace kavro;
+using namespace kavro::imagetest;
+namespace kt = kavro::testing;
+
+namespace {
+
+class DatabaseFileTest : public ImageTest {
+protected:
+    std::string openValid(const std::string& name, const Bytes& bytes) {
+        const std::string p = writeFile(name, bytes);
+        const OpenResult result = openDatabaseFile(p);
+        EXPECT_EQ(result.outcome, OpenOutcome::Accepted) << imageProblemText(result.problem);
+        return p;
+    }
+    // Opens `p` expecting a refusal and checks that nothing in memory moved.
+    OpenResult openRefused(const std::string& p, OpenOutcome expected) {
+        const Snapshot before = Snapshot::take();
+        const OpenResult result = openDatabaseFile(p);
+        EXPECT_EQ(result.outcome, expected);
+        EXPECT_TRUE(Snapshot::take() == before);
+        return result;
+    }
+    static bool runningAsRoot() { return ::geteuid() == 0; }
+};
+
+Bytes withTail(Bytes image, size_t tailSize) {
+    kt::TestImageBuilder noise(99);
+    image.insert(image.end(), noise.bytes() + 100, noise.bytes() + 100 + tailSize);
+    return image;
+}
+
+}  // namespace
+
+TEST_F(DatabaseFileTest, OpenAcceptsAValidFileAndTakesItsBytes) {
+    const Bytes file = kt::smallImage();
+    const std::string p = writeFile("a.tbn", file);
+    const OpenResult result = openDatabaseFile(p);
+    ASSERT_EQ(result.outcome, OpenOutcome::Accepted);
+    EXPECT_EQ(result.bytesRead, static_cast<uint32_t>(ImageSize));
+    EXPECT_EQ(imageBytesRead(), static_cast<uint32_t>(ImageSize));
+    EXPECT_EQ(imageBytes(), file);
+    EXPECT_EQ(favoriteGroupName(0), "News");
+}
+
+TEST_F(DatabaseFileTest, UneditedSavesRewriteExactShortAndLongFilesByteForByte) {
+    // A short file checks out over the zero image: the bytes it lacks count as zeros.
+    const Bytes exact = kt::smallImage(21);
+    const Bytes shortFile = truncated(refixed(truncated(kt::smallImage(22), 700001)), 700001);
+    const Bytes longFile = withTail(kt::smallImage(23), 4321);
+    for (const Bytes& file : {exact, shortFile, longFile}) {
+        SetUp();
+        const std::string p = openValid("f.tbn", file);
+        EXPECT_EQ(imageBytesRead(), std::min<size_t>(file.size(), ImageSize));
+        ASSERT_EQ(saveDatabaseFile(p).outcome, SaveOutcome::Written);
+        EXPECT_EQ(kt::readFileBytes(p), file);
+        ASSERT_EQ(saveDatabaseFileAs(path("copy.tbn")).outcome, SaveOutcome::Written);
+        EXPECT_EQ(kt::readFileBytes(path("copy.tbn")),
+                  truncated(file, std::min<size_t>(file.size(), ImageSize)));
+    }
+}
+
+TEST_F(DatabaseFileTest, ShortFileKeepsTheCurrentImageBeyondIt) {
+    const Bytes first = kt::fullCapacityImage();
+    openValid("first.tbn", first);
+    // A file whose checksum only holds with the first image's bytes beyond its end.
+    Bytes second = kt::smallImage(8);
+    std::copy(first.begin() + 600000, first.end(), second.begin() + 600000);
+    second = refixed(second);
+    const std::string p = writeFile("second.tbn", truncated(second, 600000));
+    ASSERT_EQ(openDatabaseFile(p).outcome, OpenOutcome::Accepted);
+    EXPECT_EQ(imageBytesRead(), 600000u);
+    EXPECT_EQ(imageBytes(), second);
+    // Over a zero image the same file does not check out.
+    SetUp();
+    EXPECT_EQ(openRefused(p, OpenOutcome::Invalid).problem, ImageProblem::DataChecksum);
+}
+
+TEST_F(DatabaseFileTest, SaveAfterAnEditWritesTheEditKeepingTheLongTail) {
+    const Bytes file = withTail(kt::smallImage(31), 9000);
+    const std::string p = openValid("long.tbn", file);
+    setChannelName(4, "Renamed");
+    setChannelLocked(4, true);
+    ASSERT_EQ(saveDatabaseFile(p).outcome, SaveOutcome::Written);
+    const Bytes saved = kt::readFileBytes(p);
+    ASSERT_EQ(saved.size(), file.size());
+    EXPECT_TRUE(std::equal(saved.begin() + ImageSize, saved.end(), file.begin() + ImageSize));
+    EXPECT_EQ(checkImage(saved.data()), ImageProblem::None);
+
+    SetUp();
+    ASSERT_EQ(openDatabaseFile(p).outcome, OpenOutcome::Accepted);
+    EXPECT_EQ(channelName(4), "Renamed");
+    EXPECT_TRUE(isChannelLocked(4));
+    // A second save, with no edit in between, changes nothing.
+    ASSERT_EQ(saveDatabaseFile(p).outcome, SaveOutcome::Written);
+    EXPECT_EQ(kt::readFileBytes(p), saved);
+}
+
+TEST_F(DatabaseFileTest, DamagedFilesAreRefusedAndChangeNothing) {
+    openValid("good.tbn", kt::smallImage());
+    const Bytes good = kt::smallImage(41);
+    Bytes swapped = good;
+    std::swap(swapped[0], swapped[1]);
+    kt::TestImageBuilder beyond(41);
+    beyond.coveredLength(BodySize + 2);
+    const struct {
+        Bytes bytes;
+        ImageProblem problem;
+    } cases[] = {
+        {refixed(swapped), ImageProblem::WrongMagic},
+        {flipByte(good, 17), ImageProblem::HeaderChecksum},
+        {flipByte(good, TransponderRegion + 4), ImageProblem::DataChecksum},
+        {beyond.build(), ImageProblem::CoveredLengthTooLong},
+        {truncated(good, 100000), ImageProblem::DataChecksum},
+        {truncated(good, 31), ImageProblem::ShorterThanHeader},
+        {Bytes(), ImageProblem::ShorterThanHeader},
+        {truncated(good, 32), ImageProblem::DataChecksum},
+    };
+    for (const auto& c : cases) {
+        const std::string p = writeFile("bad.tbn", c.bytes);
+        const OpenResult result = openRefused(p, OpenOutcome::Invalid);
+        EXPECT_EQ(result.problem, c.problem) << c.bytes.size();
+        EXPECT_EQ(result.bytesRead, c.bytes.size());
+    }
+}
+
+TEST_F(DatabaseFileTest, UnopenableThingsAreRefusedWithAReason) {
+    openValid("good.tbn", kt::smallImage());
+    const OpenResult missing = openRefused(path("missing.tbn"), OpenOutcome::CannotOpen);
+    EXPECT_FALSE(missing.systemReason.empty());
+    const OpenResult folder = openRefused(dir(), OpenOutcome::CannotOpen);
+    EXPECT_FALSE(folder.systemReason.empty());
+    ASSERT_EQ(::mkfifo(path("pipe").c_str(), 0600), 0);
+    openRefused(path("pipe"), OpenOutcome::CannotOpen);
+    if (!runningAsRoot()) {
+        const std::string p = writeFile("locked.tbn", kt::smallImage());
+        ::chmod(p.c_str(), 0);
+        EXPECT_FALSE(openRefused(p, OpenOutcome::CannotOpen).systemReason.empty());
+    }
+}
+
+TEST_F(DatabaseFileTest, SaveToADeletedFileFailsAndCreatesNothing) {
+    const std::string p = openValid("gone.tbn", kt::smallImage());
+    ::unlink(p.c_str());
+    const SaveResult result = saveDatabaseFile(p);
+    EXPECT_EQ(result.outcome, SaveOutcome::CannotOpen);
+    EXPECT_FALSE(result.systemReason.empty());
+    EXPECT_TRUE(folderEntries().empty());
+    // Save As creates it anew.
+    ASSERT_EQ(saveDatabaseFileAs(p).outcome, SaveOutcome::Written);
+    EXPECT_EQ(kt::readFileBytes(p), kt::smallImage());
+}
+
+TEST_F(DatabaseFileTest, SaveAsFailsWhereNoFileCanBeCreated) {
+    openValid("good.tbn", kt::smallImage());
+    const SaveResult noFolder = saveDatabaseFileAs(path("no/such/folder/x.tbn"));
+    EXPECT_EQ(noFolder.outcome, SaveOutcome::CannotCreate);
+    EXPECT_FALSE(noFolder.systemReason.empty());
+    EXPECT_EQ(saveDatabaseFileAs(dir()).outcome, SaveOutcome::CannotCreate);
+    if (!runningAsRoot()) {
+        ::mkdir(path("readonly").c_str(), 0555);
+        EXPECT_EQ(saveDatabaseFileAs(path("readonly/x.tbn")).outcome, SaveOutcome::CannotCreate);
+    }
+}
+
+namespace {
+
+// Writes the first `limit` bytes for real, then reports a full disk.
+class FailingWriter : public FileWriter {
+public:
+    explicit FailingWriter(size_t limit) : limit_(limit) {}
+    bool writeNewFile(const std::string& path, const uint8_t* data, size_t size,
+                      std::string& reason) override {
+        std::ofstream out(path, std::ios::binary | std::ios::trunc);
+        out.write(reinterpret_cast<const char*>(data), std::min(size, limit_));
+        reason = "No space left on device";
+        return false;
+    }
+
+private:
+    size_t limit_;
+};
+
+}  // namespace
+
+TEST_F(DatabaseFileTest, FailedWriteLeavesTheFileAsItWasAndNoTemporaryFile) {
+    const Bytes file = withTail(kt::smallImage(51), 77);
+    const std::string p = openValid("keep.tbn", file);
+    setChannelName(0, "Edited");
+    for (size_t limit : {size_t{0}, size_t{1}, size_t{4096}, size_t{ImageSize - 1}}) {
+        FailingWriter writer(limit);
+        setFileWriterForTesting(&writer);
+        const SaveResult save = saveDatabaseFile(p);
+        EXPECT_EQ(save.outcome, SaveOutcome::WriteError) << limit;
+        EXPECT_EQ(save.systemReason, "No space left on device");
+        const SaveResult saveAs = saveDatabaseFileAs(path("new.tbn"));
+        EXPECT_EQ(saveAs.outcome, SaveOutcome::WriteError) << limit;
+        EXPECT_EQ(saveDatabaseFileAs(p).outcome, SaveOutcome::WriteError) << limit;
+        EXPECT_EQ(kt::readFileBytes(p), file) << limit;
+        EXPECT_EQ(folderEntries(), std::vector<std::string>{"keep.tbn"}) << limit;
+    }
+    setFileWriterForTesting(nullptr);
+    EXPECT_EQ(saveDatabaseFile(p).outcome, SaveOutcome::Written);
+    EXPECT_NE(kt::readFileBytes(p), file);
+}
+
+TEST_F(DatabaseFileTest, SaveKeepsPermissionsAndNewFilesGetTheDefault) {
+    const std::string p = openValid("perm.tbn", kt::smallImage());
+    ASSERT_EQ(::chmod(p.c_str(), 0640), 0);
+    setChannelServiceId(1, 4242);
+    ASSERT_EQ(saveDatabaseFile(p).outcome, SaveOutcome::Written);
+    struct stat info;
+    ASSERT_EQ(::stat(p.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0640u);
+
+    const mode_t mask = ::umask(022);
+    ::umask(mask);
+    ASSERT_EQ(saveDatabaseFileAs(path("fresh.tbn")).outcome, SaveOutcome::Written);
+    ASSERT_EQ(::stat(path("fresh.tbn").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0666u & ~mask);
+    // Replacing an existing file with Save As keeps that file's permissions too.
+    ASSERT_EQ(saveDatabaseFileAs(p).outcome, SaveOutcome::Written);
+    ASSERT_EQ(::stat(p.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0640u);
+}
+
+TEST_F(DatabaseFileTest, SavingThroughALinkReplacesTheFileItNames) {
+    const std::string target = openValid("target.tbn", kt::smallImage());
+    const std::string link = path("link.tbn");
+    ASSERT_EQ(::symlink(target.c_str(), link.c_str()), 0);
+    setChannelServiceId(2, 777);
+    ASSERT_EQ(saveDatabaseFile(link).outcome, SaveOutcome::Written);
+    struct stat info;
+    ASSERT_EQ(::lstat(link.c_str(), &info), 0);
+    EXPECT_TRUE(S_ISLNK(info.st_mode));
+    const Bytes saved = kt::readFileBytes(target);
+    EXPECT_EQ(readU16(&saved[ChannelRegion + 2 * ChannelRecordSize + ch::ServiceId]), 777);
+    ASSERT_EQ(saveDatabaseFileAs(link).outcome, SaveOutcome::Written);
+    ASSERT_EQ(::lstat(link.c_str(), &info), 0);
+    EXPECT_TRUE(S_ISLNK(info.st_mode));
+}
