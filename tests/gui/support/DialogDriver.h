@@ -1,0 +1,82 @@
+// Driving an edit dialog through its widgets in the dialog tests: find a control by its
+// object name, type into it as the keyboard does, press its buttons.
+#pragma once
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "support/ScriptedInteraction.h"
+#include "ui/dialogs/DialogOperations.h"
+
+namespace kavro::testing {
+
+template <typename Widget = QWidget>
+Widget* control(QDialog& dialog, const char* objectName) {
+    auto* widget = dialog.findChild<Widget*>(QString::fromLatin1(objectName));
+    if (widget == nullptr) {
+        qFatal("no control named %s", objectName);
+    }
+    return widget;
+}
+
+// One key press and release per character, carrying the character's text, as a keyboard
+// with that character would send it (works for any character, Latin-1 or not).
+inline void typeText(QWidget* widget, const QString& text) {
+    for (const QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(widget, &press);
+        QApplication::sendEvent(widget, &release);
+    }
+}
+
+// Focuses the edit, removes its text with the keyboard and types the new one.
+inline void retype(QLineEdit* edit, const QString& text) {
+    edit->setFocus();
+    QTest::keyClick(edit, Qt::Key_End);
+    QTest::keyClick(edit, Qt::Key_Home, Qt::ShiftModifier);
+    QTest::keyClick(edit, Qt::Key_Delete);
+    typeText(edit, text);
+}
+
+inline void retype(QDialog& dialog, const char* objectName, const QString& text) {
+    retype(control<QLineEdit>(dialog, objectName), text);
+}
+
+inline void pressOk(QDialog& dialog) {
+    QTest::mouseClick(control<QPushButton>(dialog, "okButton"), Qt::LeftButton);
+}
+
+inline void pressCancel(QDialog& dialog) {
+    QTest::mouseClick(control<QPushButton>(dialog, "cancelButton"), Qt::LeftButton);
+}
+
+inline QWidget* focused(QDialog& dialog) {
+    return dialog.focusWidget();
+}
+
+// Object names met by pressing Tab `count` times from the current focus.
+inline QStringList tabWalk(QDialog& dialog, int count) {
+    QStringList names;
+    for (int i = 0; i < count; ++i) {
+        QTest::keyClick(dialog.focusWidget(), Qt::Key_Tab);
+        names.append(dialog.focusWidget() ? dialog.focusWidget()->objectName() : QString());
+    }
+    return names;
+}
+
+// The interaction services, answered from a script, and the context the operations get.
+struct DialogHarness {
+    ScriptedInteraction ui;
+    int modifiedCalls = 0;
+    DialogContext context{nullptr, &ui, [this] { ++modifiedCalls; }};
+
+    void script(ScriptedInteraction::DialogScript step) { ui.dialogScripts.append(step); }
+};
+
+}  // namespace kavro::testing

@@ -1,0 +1,445 @@
+// "Edit Channel" / "Add Channel" driven through its widgets by EditChannel.
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTest>
+#include <vector>
+
+#include "database/ByteOrder.h"
+#include "database/ChannelDatabase.h"
+#include "database/FieldRules.h"
+#include "database/RecordLayout.h"
+#include "database/ViewIndex.h"
+#include "support/DialogDriver.h"
+#include "support/TestImageBuilder.h"
+#include "ui/dialogs/DialogOperations.h"
+
+using namespace kavro;
+using namespace kavro::testing;
+
+namespace {
+
+// Channel 2: a name with bytes outside ASCII and leftovers after its NUL, PID words with
+// bits above the PID, locked, two CAS systems and favourite bits.
+const char OddName[] = "Caf\xE9 \x80\x9F\xFF";
+
+std::vector<uint8_t> record(int ch) {
+    const uint8_t* bytes = channelDatabase().channels[ch];
+    return {bytes, bytes + ChannelRecordSize};
+}
+
+std::string nameBytes(const QString& text) {
+    const QByteArray latin1 = text.toLatin1();
+    return {latin1.constData(), static_cast<size_t>(latin1.size())};
+}
+
+int liveChannelsOf(int t, int& last) {
+    int count = 0;
+    for (int ch = 0; ch < ChannelCapacity; ++ch) {
+        if (isLiveChannel(ch) && channelTransponder(ch) == t) {
+            ++count;
+            last = ch;
+        }
+    }
+    return count;
+}
+
+void setView(int view) {
+    viewIndex().currentView = view;
+    rebuildViewIndex();
+}
+
+}  // namespace
+
+class ChannelDialogTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void editShowsTheChannel();
+    void casListShowsStoredBitsAndEditKeepsThem();
+    void validation_data();
+    void validation();
+    void nameTakesSixteenCharacters();
+    void editWritesChangedValuesOnly();
+    void unchangedOkKeepsRecordAndMarksModified();
+    void cancelChangesNothing();
+    void addProposesDefaultName_data();
+    void addProposesDefaultName();
+    void addWithZerosIsRefused();
+    void addStoresChannel();
+    void tabOrderAndEscape();
+};
+
+void ChannelDialogTest::init() {
+    TestImageBuilder image;
+    image.satellite(0, "Hot Bird 13E")
+        .transponder(0, 0, 11727000, 27500, 1)
+        .transponder(1, 0, 12000000, 22000, 0)
+        .channel(0, 0, "Alpha TV", 100)
+        .channel(1, 0, "Beta FM", 200, false)
+        .channel(2, 0, OddName, 300);
+    uint8_t* odd = image.channelRecord(2);
+    std::fill(odd + ch::Name + 9, odd + ch::Name + 16, 0xAA);
+    writeU16(odd + ch::VideoPid, 0xE000 | 101);
+    writeU16(odd + ch::AudioPid, 0xA000 | 102);
+    writeU16(odd + ch::Flags, 3 | ChannelFlagLock | 0x8000);
+    writeU16(odd + ch::CasBits, 5);
+    writeU16(odd + ch::FavoriteBits, 0x0102);
+    QVERIFY(loadIntoDatabase(image.build()));
+}
+
+void ChannelDialogTest::editShowsTheChannel() {
+    DialogHarness h;
+    h.script([](QDialog& dialog) {
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Edit Channel"));
+        auto* name = control<QLineEdit>(dialog, "nameEdit");
+        QCOMPARE(name->text(), QString::fromLatin1(OddName));
+        QCOMPARE(name->maxLength(), 16);
+        QCOMPARE(focused(dialog), name);
+        QCOMPARE(control<QLineEdit>(dialog, "videoPidEdit")->text(), QStringLiteral("101"));
+        QCOMPARE(control<QLineEdit>(dialog, "audioPidEdit")->text(), QStringLiteral("102"));
+        QCOMPARE(control<QLineEdit>(dialog, "pcrPidEdit")->text(), QStringLiteral("101"));
+        QCOMPARE(control<QLineEdit>(dialog, "serviceIdEdit")->text(), QStringLiteral("300"));
+        auto* satellite = control<QLineEdit>(dialog, "satelliteEdit");
+        auto* transponder = control<QLineEdit>(dialog, "transponderEdit");
+        QCOMPARE(satellite->text(), QStringLiteral("Hot Bird 13E"));
+        QCOMPARE(transponder->text(), QStringLiteral("11727H"));
+        QVERIFY(!satellite->isEnabled() && !transponder->isEnabled());
+        auto* lock = control<QComboBox>(dialog, "lockList");
+        QVERIFY(lock->isEnabled());
+        QCOMPARE(lock->currentText(), QStringLiteral("On"));
+        QCOMPARE(lock->itemText(0), QStringLiteral("Off"));
+        auto* cas = control<QComboBox>(dialog, "casList");
+        QVERIFY(!cas->isEnabled());
+        QCOMPARE(cas->currentIndex(), -1);
+        pressCancel(dialog);
+    });
+    QVERIFY(!EditChannel(h.context, 2, EditMode::Edit));
+}
+
+void ChannelDialogTest::casListShowsStoredBitsAndEditKeepsThem() {
+    const int stored[] = {0, 1, 2, 0x81, 0xFF00};
+    const int shown[] = {0, 1, -1, -1, -1};
+    for (int i = 0; i < 5; ++i) {
+        setChannelCasBits(0, stored[i]);
+        DialogHarness h;
+        h.script([&](QDialog& dialog) {
+            QCOMPARE(control<QComboBox>(dialog, "casList")->currentIndex(), shown[i]);
+            pressOk(dialog);
+        });
+        QVERIFY(EditChannel(h.context, 0, EditMode::Edit));
+        QCOMPARE(channelCasBits(0), stored[i]);
+    }
+}
+
+void ChannelDialogTest::validation_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("video");
+    QTest::addColumn<QString>("audio");
+    QTest::addColumn<QString>("pcr");
+    QTest::addColumn<QString>("serviceId");
+    QTest::addColumn<QString>("message");  // empty: accepted
+    QTest::addColumn<QString>("failingEdit");
+
+    const QString integer = QStringLiteral("Please enter an integer.");
+    const QString pidRange = QStringLiteral("Please enter an integer between 0 and 8191.");
+    const QString sidRange = QStringLiteral("Please enter an integer between 0 and 65535.");
+    const QString latin1 = QString::fromStdString(latin1Message());
+    const QString omega = QStringLiteral("\u03A9mega");
+    QTest::newRow("not Latin-1") << omega << "1"
+                                 << "2"
+                                 << "3"
+                                 << "4" << latin1 << "nameEdit";
+    QTest::newRow("euro sign") << QStringLiteral("5 \u20AC") << "1"
+                               << "2"
+                               << "3"
+                               << "4" << latin1 << "nameEdit";
+    QTest::newRow("name first") << omega << "x"
+                                << "x"
+                                << "x"
+                                << "x" << latin1 << "nameEdit";
+    QTest::newRow("video letters") << "A"
+                                   << "1x"
+                                   << "x"
+                                   << "x"
+                                   << "x" << integer << "videoPidEdit";
+    QTest::newRow("video 8192") << "A"
+                                << "8192"
+                                << "x"
+                                << "x"
+                                << "x" << pidRange << "videoPidEdit";
+    QTest::newRow("audio -1") << "A"
+                              << "1"
+                              << "-1"
+                              << "x"
+                              << "x" << pidRange << "audioPidEdit";
+    QTest::newRow("audio empty") << "A"
+                                 << "1"
+                                 << ""
+                                 << "x"
+                                 << "x" << integer << "audioPidEdit";
+    QTest::newRow("pcr 8192") << "A"
+                              << "1"
+                              << "2"
+                              << "8192"
+                              << "x" << pidRange << "pcrPidEdit";
+    QTest::newRow("service id letters") << "A"
+                                        << "1"
+                                        << "2"
+                                        << "3"
+                                        << "s" << integer << "serviceIdEdit";
+    QTest::newRow("service id 65536") << "A"
+                                      << "1"
+                                      << "2"
+                                      << "3"
+                                      << "65536" << sidRange << "serviceIdEdit";
+    QTest::newRow("lower bounds, empty name") << ""
+                                              << "0"
+                                              << "0"
+                                              << "0"
+                                              << "0"
+                                              << ""
+                                              << "";
+    QTest::newRow("upper bounds") << "ABCDEFGHIJKLMNOP"
+                                  << "8191"
+                                  << " 8191"
+                                  << "8191\t"
+                                  << "65535"
+                                  << ""
+                                  << "";
+    QTest::newRow("Latin-1 letters") << QStringLiteral("Caf\u00E9 \u00FF\u00A3") << "+7"
+                                     << "7"
+                                     << "7"
+                                     << "7"
+                                     << ""
+                                     << "";
+}
+
+void ChannelDialogTest::validation() {
+    QFETCH(QString, name);
+    QFETCH(QString, video);
+    QFETCH(QString, audio);
+    QFETCH(QString, pcr);
+    QFETCH(QString, serviceId);
+    QFETCH(QString, message);
+    QFETCH(QString, failingEdit);
+
+    const std::vector<uint8_t> before = record(0);
+    DialogHarness h;
+    h.script([&](QDialog& dialog) {
+        retype(dialog, "nameEdit", name);
+        retype(dialog, "videoPidEdit", video);
+        retype(dialog, "audioPidEdit", audio);
+        retype(dialog, "pcrPidEdit", pcr);
+        retype(dialog, "serviceIdEdit", serviceId);
+        pressOk(dialog);
+        if (message.isEmpty()) {
+            QVERIFY(!dialog.isVisible());
+            return;
+        }
+        QVERIFY(dialog.isVisible());
+        auto* edit = control<QLineEdit>(dialog, failingEdit.toLatin1().constData());
+        QCOMPARE(focused(dialog), edit);
+        QCOMPARE(edit->selectedText(), edit->text());
+        QCOMPARE(control<QLineEdit>(dialog, "nameEdit")->text(), name);
+        QCOMPARE(control<QLineEdit>(dialog, "serviceIdEdit")->text(), serviceId);
+        pressCancel(dialog);
+    });
+    const bool written = EditChannel(h.context, 0, EditMode::Edit);
+    if (message.isEmpty()) {
+        QVERIFY(written);
+        QVERIFY(h.ui.messages.isEmpty());
+        QCOMPARE(std::string(channelName(0)), nameBytes(name));
+        QCOMPARE(channelVideoPid(0), video.trimmed().toInt());
+        QCOMPARE(channelAudioPid(0), audio.trimmed().toInt());
+        QCOMPARE(channelPcrPid(0), pcr.trimmed().toInt());
+        QCOMPARE(channelServiceId(0), serviceId.toInt());
+        QCOMPARE(h.modifiedCalls, 1);
+    } else {
+        QVERIFY(!written);
+        QCOMPARE(h.ui.messageTexts(), QStringList{message});
+        QCOMPARE(h.ui.messages[0].icon, message == QStringLiteral("Please enter an integer.")
+                                            ? Interaction::Icon::None
+                                            : Interaction::Icon::Exclamation);
+        QVERIFY(record(0) == before);
+        QCOMPARE(h.modifiedCalls, 0);
+    }
+}
+
+void ChannelDialogTest::nameTakesSixteenCharacters() {
+    DialogHarness h;
+    h.script([](QDialog& dialog) {
+        retype(dialog, "nameEdit", QStringLiteral("ABCDEFGHIJKLMNOPQ"));
+        QCOMPARE(control<QLineEdit>(dialog, "nameEdit")->text(),
+                 QStringLiteral("ABCDEFGHIJKLMNOP"));
+        pressOk(dialog);
+    });
+    setChannelCasBits(0, 0x1234);
+    QVERIFY(EditChannel(h.context, 0, EditMode::Edit));
+    QCOMPARE(std::string(channelName(0)), std::string("ABCDEFGHIJKLMNOP"));
+    QCOMPARE(channelCasBits(0), 0x1234);
+}
+
+void ChannelDialogTest::editWritesChangedValuesOnly() {
+    const std::vector<uint8_t> before = record(2);
+    DialogHarness h;
+    h.script([](QDialog& dialog) {
+        retype(dialog, "videoPidEdit", QStringLiteral("200"));
+        retype(dialog, "serviceIdEdit", QStringLiteral("65535"));
+        QTest::keyClick(control(dialog, "lockList"), Qt::Key_Up);
+        pressOk(dialog);
+    });
+    QVERIFY(EditChannel(h.context, 2, EditMode::Edit));
+    QCOMPARE(channelVideoPid(2), 200);           // a new PID is the whole word
+    QCOMPARE(channelAudioPid(2), 0xA000 | 102);  // a kept PID keeps its stored word
+    QCOMPARE(channelServiceId(2), 65535);
+    QCOMPARE(channelFlags(2), 3 | 0x8000);  // only the lock bit went
+    QCOMPARE(channelCasBits(2), 5);
+    QCOMPARE(channelFavoriteBits(2), 0x0102);
+    const std::vector<uint8_t> after = record(2);
+    // The untouched name area, leftovers after the NUL included, is byte for byte the same.
+    QVERIFY(std::equal(before.begin() + ch::Name, before.begin() + ch::CasBits,
+                       after.begin() + ch::Name));
+    QCOMPARE(h.modifiedCalls, 1);
+}
+
+void ChannelDialogTest::unchangedOkKeepsRecordAndMarksModified() {
+    const std::vector<uint8_t> before = record(2);
+    DialogHarness h;
+    h.script([](QDialog& dialog) { pressOk(dialog); });
+    QVERIFY(EditChannel(h.context, 2, EditMode::Edit));
+    QVERIFY(record(2) == before);
+    QCOMPARE(std::string(channelName(2)), std::string(OddName));
+    QCOMPARE(h.modifiedCalls, 1);
+    QVERIFY(h.ui.messages.isEmpty());
+}
+
+void ChannelDialogTest::cancelChangesNothing() {
+    const std::vector<uint8_t> before = record(2);
+    DialogHarness h;
+    h.script([](QDialog& dialog) {
+        retype(dialog, "nameEdit", QStringLiteral("Changed"));
+        retype(dialog, "videoPidEdit", QStringLiteral("1"));
+        retype(dialog, "serviceIdEdit", QStringLiteral("2"));
+        QTest::keyClick(control(dialog, "lockList"), Qt::Key_Up);
+        pressCancel(dialog);
+    });
+    QVERIFY(!EditChannel(h.context, 2, EditMode::Edit));
+    QVERIFY(record(2) == before);
+    QCOMPARE(h.modifiedCalls, 0);
+    QVERIFY(h.ui.messages.isEmpty());
+}
+
+void ChannelDialogTest::addProposesDefaultName_data() {
+    QTest::addColumn<int>("view");
+    QTest::addColumn<int>("transponder");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("transponderText");
+    QTest::newRow("all, three channels") << int(ViewAll) << 0 << "Video CH   4"
+                                         << "11727H";
+    QTest::newRow("all, empty transponder") << int(ViewAll) << 1 << "Video CH   1"
+                                            << "12000V";
+    QTest::newRow("tv") << int(ViewTv) << 0 << "Video CH   3"
+                        << "11727H";
+    QTest::newRow("radio") << int(ViewRadio) << 0 << "Radio CH   2"
+                           << "11727H";
+    QTest::newRow("radio, empty transponder") << int(ViewRadio) << 1 << "Radio CH   1"
+                                              << "12000V";
+}
+
+void ChannelDialogTest::addProposesDefaultName() {
+    QFETCH(int, view);
+    QFETCH(int, transponder);
+    QFETCH(QString, name);
+    QFETCH(QString, transponderText);
+    setView(view);
+    DialogHarness h;
+    h.script([&](QDialog& dialog) {
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Add Channel"));
+        QCOMPARE(control<QLineEdit>(dialog, "nameEdit")->text(), name);
+        QCOMPARE(control<QLineEdit>(dialog, "satelliteEdit")->text(),
+                 QStringLiteral("Hot Bird 13E"));
+        QCOMPARE(control<QLineEdit>(dialog, "transponderEdit")->text(), transponderText);
+        for (const char* edit : {"videoPidEdit", "audioPidEdit", "pcrPidEdit", "serviceIdEdit"}) {
+            QCOMPARE(control<QLineEdit>(dialog, edit)->text(), QStringLiteral("0"));
+        }
+        auto* cas = control<QComboBox>(dialog, "casList");
+        QVERIFY(cas->isEnabled());
+        QCOMPARE(cas->currentText(), QStringLiteral("Off"));
+        QCOMPARE(control<QComboBox>(dialog, "lockList")->currentText(), QStringLiteral("Off"));
+        pressCancel(dialog);
+    });
+    QVERIFY(!EditChannel(h.context, transponder, EditMode::Add));
+    QVERIFY(h.ui.messages.isEmpty());
+}
+
+void ChannelDialogTest::addWithZerosIsRefused() {
+    DialogHarness h;
+    h.script([](QDialog& dialog) {
+        pressOk(dialog);
+        QVERIFY(!dialog.isVisible());
+    });
+    QVERIFY(!EditChannel(h.context, 1, EditMode::Add));
+    QCOMPARE(h.ui.messageTexts(), QStringList{QStringLiteral("Cannot add this channel")});
+    QCOMPARE(h.ui.messages[0].icon, Interaction::Icon::Exclamation);
+    QCOMPARE(h.modifiedCalls, 0);
+    int last = 0;
+    QCOMPARE(liveChannelsOf(1, last), 0);
+}
+
+void ChannelDialogTest::addStoresChannel() {
+    DialogHarness h;
+    h.script([](QDialog& dialog) {
+        retype(dialog, "videoPidEdit", QStringLiteral("512"));
+        retype(dialog, "audioPidEdit", QStringLiteral("650"));
+        retype(dialog, "pcrPidEdit", QStringLiteral("512"));
+        retype(dialog, "serviceIdEdit", QStringLiteral("4711"));
+        QTest::keyClick(control(dialog, "casList"), Qt::Key_Down);
+        QTest::keyClick(control(dialog, "lockList"), Qt::Key_Down);
+        pressOk(dialog);
+    });
+    QVERIFY(EditChannel(h.context, 1, EditMode::Add));
+    QCOMPARE(h.ui.messageTexts(), QStringList{QStringLiteral("Channel added")});
+    QCOMPARE(h.ui.messages[0].icon, Interaction::Icon::Information);
+    QCOMPARE(h.modifiedCalls, 1);
+    int ch = 0;
+    QCOMPARE(liveChannelsOf(1, ch), 1);
+    QCOMPARE(std::string(channelName(ch)), std::string("Video CH   1"));
+    QCOMPARE(channelVideoPid(ch), 512);
+    QCOMPARE(channelAudioPid(ch), 650);
+    QCOMPARE(channelPcrPid(ch), 512);
+    QCOMPARE(channelServiceId(ch), 4711);
+    QCOMPARE(channelCasBits(ch), 1);
+    QVERIFY(isChannelLocked(ch));
+    QVERIFY(!isRadioChannel(ch));
+}
+
+void ChannelDialogTest::tabOrderAndEscape() {
+    DialogHarness h;
+    h.script([](QDialog& dialog) {
+        QCOMPARE(focused(dialog)->objectName(), QStringLiteral("nameEdit"));
+        // The CAS list is disabled in edit mode and so skipped.
+        QCOMPARE(tabWalk(dialog, 8),
+                 (QStringList{"videoPidEdit", "okButton", "cancelButton", "audioPidEdit",
+                              "pcrPidEdit", "serviceIdEdit", "lockList", "nameEdit"}));
+        const Qt::WindowFlags flags = dialog.windowFlags();
+        QVERIFY(flags.testFlag(Qt::CustomizeWindowHint) &&
+                !flags.testFlag(Qt::WindowCloseButtonHint));
+        retype(dialog, "nameEdit", QStringLiteral("Changed"));
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+        QVERIFY(!dialog.isVisible());
+    });
+    h.script([](QDialog& dialog) {
+        QCOMPARE(tabWalk(dialog, 9),
+                 (QStringList{"videoPidEdit", "okButton", "cancelButton", "audioPidEdit",
+                              "pcrPidEdit", "serviceIdEdit", "casList", "lockList", "nameEdit"}));
+        pressCancel(dialog);
+    });
+    QVERIFY(!EditChannel(h.context, 0, EditMode::Edit));
+    QCOMPARE(std::string(channelName(0)), std::string("Alpha TV"));
+    QVERIFY(!EditChannel(h.context, 0, EditMode::Add));
+    QCOMPARE(h.modifiedCalls, 0);
+}
+
+QTEST_MAIN(ChannelDialogTest)
+#include "test_channel_dialog.moc"
