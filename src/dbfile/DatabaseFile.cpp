@@ -126,7 +126,10 @@ OpenResult openDatabaseFile(const std::string& path) {
     // A file without a whole header of its own would pass as the image it is read over.
     if (got < static_cast<size_t>(HeaderSize)) {
         result.outcome = OpenOutcome::Invalid;
-        result.problem = ImageProblem::ShorterThanHeader;
+        result.problem = checkImage(g_candidate);
+        if (result.problem == ImageProblem::None) {
+            result.problem = ImageProblem::ShorterThanHeader;
+        }
         return result;
     }
     if (!UnpackImage(g_candidate, result.problem)) {

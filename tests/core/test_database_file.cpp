@@ -119,8 +119,9 @@ TEST_F(DatabaseFileTest, DamagedFilesAreRefusedAndChangeNothing) {
         {flipByte(good, TransponderRegion + 4), ImageProblem::DataChecksum},
         {beyond.build(), ImageProblem::CoveredLengthTooLong},
         {truncated(good, 100000), ImageProblem::DataChecksum},
-        {truncated(good, 31), ImageProblem::ShorterThanHeader},
+        {truncated(good, 31), ImageProblem::HeaderChecksum},
         {Bytes(), ImageProblem::ShorterThanHeader},
+        {truncated(kt::smallImage(), 3), ImageProblem::ShorterThanHeader},
         {truncated(good, 32), ImageProblem::DataChecksum},
     };
     for (const auto& c : cases) {
