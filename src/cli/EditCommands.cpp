@@ -42,14 +42,16 @@ public:
         if (!parseIntegerField(word(i), t)) {
             return refuse(integerMessage());
         }
-        return isLiveTransponder(t) || refuse("there is no live transponder " + std::to_string(t));
+        // The word as typed: it holds only digits, a sign and blanks, and a value too large
+        // for an int was clamped by the parse.
+        return isLiveTransponder(t) || refuse("there is no live transponder " + word(i));
     }
 
     bool liveChannel(size_t i, int& ch) {
         if (!parseIntegerField(word(i), ch)) {
             return refuse(integerMessage());
         }
-        return isLiveChannel(ch) || refuse("there is no live channel " + std::to_string(ch));
+        return isLiveChannel(ch) || refuse("there is no live channel " + word(i));
     }
 
     // A name of Latin-1 characters, at most `limit` of them, converted to its bytes.

@@ -1,0 +1,239 @@
+// kavro-tool edit: what each script command does to the written database.
+#include <filesystem>
+
+#include "CliTestSupport.h"
+#include "database/ByteOrder.h"
+#include "database/ChannelDatabase.h"
+#include "database/ViewIndex.h"
+#include "dbfile/ImageFormat.h"
+
+namespace kavro::clitest {
+namespace {
+
+using testing::loadIntoDatabase;
+using testing::readFileBytes;
+
+class CliEdit : public CliTest {
+protected:
+    // Runs the script (on standard input) over `image`, written to in.tbn, into out.tbn.
+    ToolRun edit(const std::string& script, const Bytes& image = knownImage()) {
+        in_ = writeImage("in.tbn", image);
+        return runKavroTool({"edit", in_, path("out.tbn")}, script);
+    }
+    // Runs the script and loads out.tbn into the database for inspection.
+    void editAndLoad(const std::string& script, const Bytes& image = knownImage(),
+                     const std::string& expectedOut = "") {
+        const ToolRun run = edit(script, image);
+        ASSERT_EQ(run.code, 0) << run.err;
+        EXPECT_EQ(run.err, "");
+        EXPECT_EQ(run.out, expectedOut);
+        ASSERT_TRUE(loadIntoDatabase(readFileBytes(path("out.tbn"))));
+    }
+    // A refused script: its message, no output, out.tbn not created.
+    void expectRefused(const std::string& script, const std::string& message,
+                       const Bytes& image = knownImage()) {
+        std::filesystem::remove(path("out.tbn"));
+        const ToolRun run = edit(script, image);
+        EXPECT_EQ(run.code, 1) << script;
+        EXPECT_EQ(run.err, message + "\n") << script;
+        EXPECT_EQ(run.out, "");
+        EXPECT_FALSE(exists("out.tbn")) << script;
+    }
+    std::string slotNames(int count) {
+        std::string names;
+        for (int ch = 0; ch < count; ++ch) {
+            names += isLiveChannel(ch) ? std::string(channelName(ch)) : std::string("-");
+        }
+        return names;
+    }
+    std::string in_;
+};
+
+TEST_F(CliEdit, AnEmptyScriptWritesTheInputByteForByte) {
+    for (const std::string script : {"", "# nothing to do\n\n   \t\n", "view radio\n"}) {
+        const Bytes image = knownImage();
+        const ToolRun run = edit(script, image);
+        ASSERT_EQ(run.code, 0) << run.err;
+        EXPECT_EQ(readFileBytes(path("out.tbn")), image);
+    }
+}
+
+TEST_F(CliEdit, AddTransponderTakesTheLowestFreeSlot) {
+    editAndLoad("add-transponder 2 11000 22000 1\nadd-transponder 2 13000 1000 0\n", knownImage(),
+                "transponder 3\ntransponder 4\n");
+    EXPECT_EQ(transponderSatellite(3), 2);
+    EXPECT_EQ(transponderFrequencyMhz(3), 11000);
+    EXPECT_EQ(transponderSymbolRate(3), 22000);
+    EXPECT_EQ(transponderPolarization(3), 1);
+    EXPECT_EQ(transponderFrequencyMhz(4), 13000);
+    EXPECT_EQ(satelliteTransponderCount(2), 2);
+}
+
+TEST_F(CliEdit, AddTransponderChecksTheDialogsRanges) {
+    expectRefused("add-transponder 65 11000 22000 1",
+                  "line 1: Please enter an integer between 0 and 64.");
+    expectRefused("add-transponder 0 999 22000 1",
+                  "line 1: Please enter an integer between 1000 and 13000.");
+    expectRefused("add-transponder 0 11000 50001 1",
+                  "line 1: Please enter an integer between 1000 and 50000.");
+    expectRefused("add-transponder 0 11000 22000 2",
+                  "line 1: Please enter an integer between 0 and 1.");
+    expectRefused("add-transponder 0 11000 22,000 1", "line 1: Please enter an integer.");
+}
+
+TEST_F(CliEdit, AFullTransponderTableCannotAddTp) {
+    expectRefused("add-transponder 0 11000 22000 1", "line 1: Cannot add tp",
+                  testing::fullCapacityImage());
+}
+
+TEST_F(CliEdit, EditTransponderWritesTheDialogsValues) {
+    editAndLoad("edit-transponder 1 12345 30000 0\n");
+    EXPECT_EQ(transponderSatellite(1), 0);
+    EXPECT_EQ(transponderFrequencyMhz(1), 12345);
+    EXPECT_EQ(transponderSymbolRate(1), 30000);
+    EXPECT_EQ(transponderPolarization(1), 0);
+    EXPECT_EQ(channelTransponder(2), 1);
+    expectRefused("edit-transponder 3 12345 30000 0", "line 1: there is no live transponder 3");
+}
+
+TEST_F(CliEdit, DeleteTransponderTakesItsChannels) {
+    editAndLoad("delete-transponder 0\n");
+    EXPECT_FALSE(isLiveTransponder(0));
+    EXPECT_EQ(viewCount(ViewAll), 3);
+    for (int ch : {0, 1, 6}) {
+        EXPECT_FALSE(isLiveChannel(ch)) << ch;
+    }
+    expectRefused("delete-transponder 0\nedit-channel 0 x 1 2 3 4 0",
+                  "line 2: there is no live channel 0");
+}
+
+TEST_F(CliEdit, AddChannelFillsTheFirstFreeSlotAndPrintsIt) {
+    editAndLoad(
+        "add-channel 1 \"New One\" 200 201 202 300 1 1\nadd-channel 2 Two 10 11 12 13 0 0\n",
+        knownImage(), "channel 5\nchannel 7\n");
+    EXPECT_EQ(channelTransponder(5), 1);
+    EXPECT_EQ(channelName(5), "New One");
+    EXPECT_EQ(channelVideoPid(5), 200);
+    EXPECT_EQ(channelAudioPid(5), 201);
+    EXPECT_EQ(channelPcrPid(5), 202);
+    EXPECT_EQ(channelServiceId(5), 300);
+    EXPECT_EQ(channelCasBits(5), 1);
+    EXPECT_TRUE(isChannelLocked(5));
+    EXPECT_FALSE(isRadioChannel(5));
+    EXPECT_EQ(channelName(7), "Two");
+    EXPECT_EQ(channelCasBits(7), 0);
+    EXPECT_FALSE(isChannelLocked(7));
+}
+
+TEST_F(CliEdit, AddChannelFollowsTheViewsRules) {
+    // In the radio view equal PIDs are accepted and the channel is a radio channel.
+    editAndLoad("view radio\nadd-channel 0 R 100 100 100 9 0 0\n", knownImage(), "channel 5\n");
+    EXPECT_TRUE(isRadioChannel(5));
+    expectRefused("view tv\nadd-channel 0 R 100 100 100 9 0 0", "line 2: Cannot add this channel");
+    expectRefused("add-channel 0 R 100 101 100 0 0 0", "line 1: Cannot add this channel");
+    expectRefused("add-channel 0 R 100 101 8192 9 0 0",
+                  "line 1: Please enter an integer between 0 and 8191.");
+    expectRefused("add-channel 0 R 100 101 100 65536 0 0",
+                  "line 1: Please enter an integer between 0 and 65535.");
+    expectRefused("add-channel 0 R 100 101 100 9 2 0",
+                  "line 1: Please enter an integer between 0 and 1.");
+    expectRefused("add-channel 4 R 100 101 100 9 0 0", "line 1: there is no live transponder 4");
+    expectRefused("view hd", "line 1: unknown view \"hd\" (all, tv or radio)");
+}
+
+TEST_F(CliEdit, AddChannelRefillsAChannelWithTheUnassignedServiceId) {
+    editAndLoad("edit-channel 2 Old 100 101 100 65535 0\nadd-channel 1 Next 300 301 300 7 0 0\n",
+                knownImage(), "channel 2\n");
+    EXPECT_EQ(channelName(2), "Next");
+    EXPECT_EQ(channelServiceId(2), 7);
+    EXPECT_FALSE(isLiveChannel(5));
+}
+
+TEST_F(CliEdit, EditChannelWritesWhatTheDialogWrites) {
+    Bytes image = knownImage();
+    writeU16(image.data() + ChannelRegion + 3 * ChannelRecordSize + ch::VideoPid, 0xE065);
+    testing::fixChecksums(image);
+    // UTF-8 in the script, Latin-1 in the record; zero values are stored as entered.
+    editAndLoad("edit-channel 3 \"Neu Caf\xC3\xA9\" 0 100 0 0 0\n", image);
+    EXPECT_EQ(channelName(3), "Neu Caf\xE9");
+    EXPECT_EQ(channelVideoPid(3), 0);
+    EXPECT_EQ(channelAudioPid(3), 100);
+    EXPECT_EQ(channelServiceId(3), 0);
+    EXPECT_FALSE(isChannelLocked(3));
+    EXPECT_EQ(channelCasBits(3), 0x81);  // the dialog cannot change CAS on an edit
+    EXPECT_EQ(channelFavoriteBits(3), 1);
+    EXPECT_FALSE(isRadioChannel(3));
+    editAndLoad("edit-channel 1 \"Sixteen chars ok\" 1 2 3 4 1\n");
+    EXPECT_EQ(channelName(1), "Sixteen chars ok");
+    EXPECT_TRUE(isChannelLocked(1));
+    EXPECT_TRUE(isRadioChannel(1));
+    expectRefused("edit-channel 1 \"Seventeen chars!!\" 1 2 3 4 1",
+                  "line 1: Please enter no more than 16 characters.");
+    expectRefused("edit-channel 1 \"\xE2\x82\xAC uro\" 1 2 3 4 1",
+                  "line 1: Please enter only Latin-1 characters.");
+    expectRefused("edit-channel 1 \"\xC3\" 1 2 3 4 1",
+                  "line 1: Please enter only Latin-1 characters.");
+}
+
+TEST_F(CliEdit, DeleteChannelsClosesTheGaps) {
+    editAndLoad("delete-channels 2 0 2\n");
+    EXPECT_EQ(channelName(0), "Radio, Eins");
+    EXPECT_EQ(channelName(1), "Caf\xE9 TV");
+    EXPECT_EQ(channelName(2), "Hidden One");
+    EXPECT_FALSE(isLiveChannel(3));  // the free slot moved up with the rest
+    EXPECT_EQ(channelName(4), "After Gap");
+    EXPECT_EQ(viewCount(ViewAll), 4);
+    expectRefused("delete-channels 0 5", "line 1: there is no live channel 5");
+}
+
+TEST_F(CliEdit, MoveChannelsKeepsTheUsersOrder) {
+    const Bytes six = sixChannelImage();
+    editAndLoad("move-channels 3 4 before 1\n", six);
+    EXPECT_EQ(slotNames(6), "adebcf");
+    editAndLoad("move-channels 1 2 before 5\n", six);
+    EXPECT_EQ(slotNames(6), "adebcf");
+    editAndLoad("move-channels 2 1 before 2\n", six);
+    EXPECT_EQ(slotNames(6), "abcdef");
+    editAndLoad("move-channels 0 2 before end\n", six);
+    EXPECT_EQ(slotNames(6), "bdefac");
+    // Indexes are slots as they stand when the line runs.
+    editAndLoad("move-channels 5 before 0\nmove-channels 0 before end\n", six);
+    EXPECT_EQ(slotNames(6), "abcdef");
+    expectRefused("move-channels 1 before 6", "line 1: there is no live channel 6", six);
+    expectRefused("move-channels 1 2 3",
+                  "line 1: usage: move-channels CH [CH ...] before TARGET|end", six);
+    expectRefused("move-channels before 3",
+                  "line 1: missing argument; usage: move-channels CH [CH ...] before TARGET|end",
+                  six);
+}
+
+TEST_F(CliEdit, SetFavoritesReplacesTheGroups) {
+    editAndLoad("set-favorites 0 3 6 5\nset-favorites 1 255\n");
+    for (int ch : {0, 3, 6}) {
+        EXPECT_EQ(channelFavoriteBits(ch), 5) << ch;
+    }
+    EXPECT_EQ(channelFavoriteBits(1), 255);
+    EXPECT_EQ(channelFavoriteBits(2), 0);
+    editAndLoad("set-favorites 3 0\n");
+    EXPECT_FALSE(hasFavorites(3));
+    expectRefused("set-favorites 0 256", "line 1: Please enter an integer between 0 and 255.");
+    expectRefused("set-favorites 5 1", "line 1: there is no live channel 5");
+}
+
+TEST_F(CliEdit, RenameGroupStoresLatin1NamesOfAtMostFifteen) {
+    editAndLoad(
+        "rename-group 8 \"Gr\xC3\xBC\xC3\x9F\x65 aus K\xC3\xB6ln\"\nrename-group 1 \"\"\n"
+        "rename-group 2 123456789012345\n");
+    EXPECT_EQ(favoriteGroupName(7),
+              "Gr\xFC\xDF"
+              "e aus K\xF6ln");
+    EXPECT_EQ(favoriteGroupName(0), "");
+    EXPECT_EQ(favoriteGroupName(1), "123456789012345");
+    expectRefused("rename-group 2 1234567890123456",
+                  "line 1: Please enter no more than 15 characters.");
+    expectRefused("rename-group 0 x", "line 1: Please enter an integer between 1 and 8.");
+    expectRefused("rename-group 9 x", "line 1: Please enter an integer between 1 and 8.");
+}
+
+}  // namespace
+}  // namespace kavro::clitest
