@@ -1,0 +1,62 @@
+// Reading a full-capacity file through the checks into the tables, and packing it back.
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+
+#include "database/ChannelDatabase.h"
+#include "dbfile/DatabaseFile.h"
+#include "dbfile/DatabaseImage.h"
+#include "support/TestImageBuilder.h"
+
+namespace {
+
+namespace kt = kavro::testing;
+
+// A full-capacity file in a scratch folder, removed at the end of the run.
+class FullImageFile {
+public:
+    FullImageFile() : dir_(kt::makeTempDir()), path_(dir_ + "/full.tbn") {
+        kt::writeFileBytes(path_, kt::fullCapacityImage());
+    }
+    ~FullImageFile() { std::filesystem::remove_all(dir_); }
+    const std::string& path() const { return path_; }
+
+private:
+    std::string dir_;
+    std::string path_;
+};
+
+void BM_OpenFullImage(benchmark::State& state) {
+    FullImageFile file;
+    for (auto _ : state) {
+        const kavro::OpenResult result = kavro::openDatabaseFile(file.path());
+        if (result.outcome != kavro::OpenOutcome::Accepted) {
+            state.SkipWithError("the full image was refused");
+            break;
+        }
+    }
+}
+BENCHMARK(BM_OpenFullImage)->Unit(benchmark::kMicrosecond);
+
+void BM_PackFullImage(benchmark::State& state) {
+    if (!kt::loadIntoDatabase(kt::fullCapacityImage())) {
+        state.SkipWithError("the full image was refused");
+        return;
+    }
+    for (auto _ : state) {
+        kavro::PackImage();
+        benchmark::DoNotOptimize(kavro::databaseImage()[kavro::hdr::DataChecksum]);
+    }
+}
+BENCHMARK(BM_PackFullImage)->Unit(benchmark::kMicrosecond);
+
+void BM_ChecksumBody(benchmark::State& state) {
+    const kt::Bytes image = kt::fullCapacityImage();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(
+            kavro::ComputeChecksum(image.data() + kavro::HeaderSize, kavro::BodySize));
+    }
+}
+BENCHMARK(BM_ChecksumBody)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
