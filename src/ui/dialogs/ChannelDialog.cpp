@@ -36,15 +36,15 @@ ChannelDialog::ChannelDialog(Interaction& interaction, QWidget* parent)
     setObjectName(QStringLiteral("channelDialog"));
     prepareDialogWindow(*this, QStringLiteral("Edit Channel"));
 
-    satelliteEdit_ = makeEdit(QStringLiteral("satelliteEdit"), 20);
+    satelliteEdit_ = makeTextEdit(QStringLiteral("satelliteEdit"), ChannelDialog::NameLimit);
     satelliteEdit_->setEnabled(false);
-    transponderEdit_ = makeEdit(QStringLiteral("transponderEdit"), 20);
+    transponderEdit_ = makeTextEdit(QStringLiteral("transponderEdit"), ChannelDialog::NameLimit);
     transponderEdit_->setEnabled(false);
-    nameEdit_ = makeEdit(QStringLiteral("nameEdit"), 20);
-    serviceIdEdit_ = makeEdit(QStringLiteral("serviceIdEdit"), 20);
-    videoPidEdit_ = makeEdit(QStringLiteral("videoPidEdit"), 5);
-    audioPidEdit_ = makeEdit(QStringLiteral("audioPidEdit"), 5);
-    pcrPidEdit_ = makeEdit(QStringLiteral("pcrPidEdit"), 5);
+    nameEdit_ = makeTextEdit(QStringLiteral("nameEdit"), ChannelDialog::NameLimit);
+    serviceIdEdit_ = makeNumberEdit(QStringLiteral("serviceIdEdit"), 5);
+    videoPidEdit_ = makeNumberEdit(QStringLiteral("videoPidEdit"), 4);
+    audioPidEdit_ = makeNumberEdit(QStringLiteral("audioPidEdit"), 4);
+    pcrPidEdit_ = makeNumberEdit(QStringLiteral("pcrPidEdit"), 4);
     lockList_ = makeOffOnList("lockList");
     casList_ = makeOffOnList("casList");
 

@@ -1,6 +1,9 @@
 #include "ui/dialogs/DialogSupport.h"
 
+#include <algorithm>
+
 #include <QDialog>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -23,12 +26,22 @@ QFrame* makeFieldFrame() {
     return frame;
 }
 
-QLineEdit* makeEdit(const QString& objectName, int characters) {
+QLineEdit* makeNumberEdit(const QString& objectName, int digits) {
     auto* edit = new QLineEdit;
     edit->setObjectName(objectName);
-    // Room for the characters plus the edit's own margins and frame.
     const QFontMetrics metrics(edit->font());
-    edit->setMinimumWidth(metrics.averageCharWidth() * (characters + 2) + 8);
+    // The digits plus the edit's own margins and frame.
+    edit->setFixedWidth(metrics.horizontalAdvance(QString(digits + 2, QLatin1Char('0'))) + 12);
+    return edit;
+}
+
+QLineEdit* makeTextEdit(const QString& objectName, int characters) {
+    auto* edit = new QLineEdit;
+    edit->setObjectName(objectName);
+    const QFontMetrics metrics(edit->font());
+    const int widest = std::max(metrics.horizontalAdvance(QString(characters, QLatin1Char('M'))),
+                                metrics.horizontalAdvance(QString(characters, QLatin1Char('W'))));
+    edit->setMinimumWidth(widest + 16);
     return edit;
 }
 

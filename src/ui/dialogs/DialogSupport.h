@@ -24,8 +24,10 @@ class Interaction;
 void prepareDialogWindow(QDialog& dialog, const QString& caption);
 // The sunken box that groups a dialog's fields.
 QFrame* makeFieldFrame();
-// A single-line edit wide enough for `characters` digits or letters.
-QLineEdit* makeEdit(const QString& objectName, int characters);
+// A single-line edit for a number of up to `digits` digits, no wider than that.
+QLineEdit* makeNumberEdit(const QString& objectName, int digits);
+// A single-line edit wide enough for `characters` of the widest letters.
+QLineEdit* makeTextEdit(const QString& objectName, int characters);
 // "OK" (the default button, runs accept()) and "CANCEL" (runs reject()), centred.
 QHBoxLayout* makeButtonRow(QDialog& dialog, QPushButton*& ok, QPushButton*& cancel);
 // Tab order through the given widgets, in this order.

@@ -20,7 +20,7 @@ FavoriteNameDialog::FavoriteNameDialog(Interaction& interaction, QWidget* parent
     grid->setHorizontalSpacing(16);
     QLineEdit* edits[FavoriteGroupCount];
     for (int n = 0; n < FavoriteGroupCount; ++n) {
-        edits[n] = makeEdit(QStringLiteral("favNameEdit%1").arg(n + 1), NameLimit + 4);
+        edits[n] = makeTextEdit(QStringLiteral("favNameEdit%1").arg(n + 1), NameLimit);
         grid->addWidget(new QLabel(QStringLiteral("Fav%1").arg(n + 1)), n, 0);
         grid->addWidget(edits[n], n, 1);
         fields_[n].show(edits[n], {}, NameLimit);

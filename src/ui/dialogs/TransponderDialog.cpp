@@ -30,8 +30,8 @@ TransponderDialog::TransponderDialog(Interaction& interaction, QWidget* parent)
     polarityList_->setObjectName(QStringLiteral("polarityList"));
     polarityList_->addItem(QStringLiteral("Vertical-13V"));
     polarityList_->addItem(QStringLiteral("Horizontal-18V"));
-    frequencyEdit_ = makeEdit(QStringLiteral("frequencyEdit"), 10);
-    symbolRateEdit_ = makeEdit(QStringLiteral("symbolRateEdit"), 10);
+    frequencyEdit_ = makeNumberEdit(QStringLiteral("frequencyEdit"), 5);
+    symbolRateEdit_ = makeNumberEdit(QStringLiteral("symbolRateEdit"), 5);
 
     QFrame* frame = makeFieldFrame();
     auto* fields = new QGridLayout(frame);

@@ -1,0 +1,299 @@
+// "Edit Favorite" and "Edit Favorite Group Name" driven through their widgets by
+// EditFavorites, ChooseFavorites and EditFavoriteNames.
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+#include <cstring>
+#include <vector>
+
+#include "database/ByteOrder.h"
+#include "database/ChannelDatabase.h"
+#include "database/FieldRules.h"
+#include "database/RecordLayout.h"
+#include "support/DialogDriver.h"
+#include "support/TestImageBuilder.h"
+#include "ui/dialogs/DialogOperations.h"
+
+using namespace kavro;
+using namespace kavro::testing;
+
+namespace {
+
+const char LatinName[] = "Caf\xE9\x85";
+
+std::vector<uint8_t> nameTable() {
+    const uint8_t* bytes = &channelDatabase().favoriteNames[0][0];
+    return {bytes, bytes + FavoriteNameSlots * FavoriteNameSize};
+}
+
+std::vector<uint8_t> slotBytes(int slot) {
+    const uint8_t* bytes = channelDatabase().favoriteNames[slot];
+    return {bytes, bytes + FavoriteNameSize};
+}
+
+QCheckBox* box(QDialog& dialog, int group) {
+    return control<QCheckBox>(dialog, QStringLiteral("favCheck%1").arg(group).toLatin1());
+}
+
+QLineEdit* nameEdit(QDialog& dialog, int group) {
+    return control<QLineEdit>(dialog, QStringLiteral("favNameEdit%1").arg(group).toLatin1());
+}
+
+// Toggles a box as the keyboard does.
+void toggle(QDialog& dialog, int group) {
+    box(dialog, group)->setFocus();
+    QTest::keyClick(box(dialog, group), Qt::Key_Space);
+}
+
+}  // namespace
+
+class FavoriteDialogsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void editShowsGroupsAndNames();
+    void editStoresTheWholeWord();
+    void editOfAFreeSlotIsRefusedSilently();
+    void chooseStartsEmptyAndAnswersTheMask();
+    void favoriteDialogTabOrder();
+    void nameDialogShowsNames();
+    void unchangedNamesKeepEveryByte();
+    void editedNamesAreStored();
+    void nonLatin1NameIsRefused();
+    void nameDialogTabOrderAndCancel();
+};
+
+void FavoriteDialogsTest::init() {
+    TestImageBuilder image;
+    image.satellite(0, "Astra")
+        .transponder(0, 0, 11727000, 27500, 1)
+        .channel(0, 0, "Alpha", 100)
+        .channel(1, 0, "Beta", 101)
+        .favoriteName(0, "News")
+        .favoriteName(1, "")
+        .favoriteName(2, "Sport & Fun")
+        .favoriteName(3, "Kids")
+        .favoriteName(4, LatinName)
+        .favoriteName(6, "Music")
+        .favoriteName(7, "123456789012345");
+    writeU16(image.channelRecord(0) + ch::FavoriteBits, 0x0105);
+    QVERIFY(loadIntoDatabase(image.build()));
+    // Slot 5 uses all 16 bytes; slot 6 has leftovers after its NUL; slots 8..15 are never
+    // shown.
+    std::memcpy(channelDatabase().favoriteNames[5], "ABCDEFGHIJKLMNOP", 16);
+    std::memset(channelDatabase().favoriteNames[6] + 6, 0xAA, 10);
+    for (int slot = 8; slot < FavoriteNameSlots; ++slot) {
+        std::memset(channelDatabase().favoriteNames[slot], 0x40 + slot, FavoriteNameSize);
+    }
+}
+
+void FavoriteDialogsTest::editShowsGroupsAndNames() {
+    DialogHarness h;
+    h.script([](QDialog& dialog) {
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Edit Favorite"));
+        QCOMPARE(focused(dialog)->objectName(), QStringLiteral("okButton"));
+        const QString captions[] = {"News",
+                                    "",
+                                    "Sport && Fun",
+                                    "Kids",
+                                    QString::fromLatin1(LatinName),
+                                    "ABCDEFGHIJKLMNOP",
+                                    "Music",
+                                    "123456789012345"};
+        for (int group = 1; group <= 8; ++group) {
+            QCOMPARE(box(dialog, group)->text(), captions[group - 1]);
+            QCOMPARE(box(dialog, group)->isChecked(), group == 1 || group == 3);
+        }
+        toggle(dialog, 2);
+        pressCancel(dialog);
+    });
+    QVERIFY(!EditFavorites(h.context, 0));
+    QCOMPARE(channelFavoriteBits(0), 0x0105);
+    QCOMPARE(h.modifiedCalls, 0);
+}
+
+void FavoriteDialogsTest::editStoresTheWholeWord() {
+    DialogHarness h;
+    h.script([](QDialog& dialog) {
+        toggle(dialog, 1);
+        toggle(dialog, 2);
+        toggle(dialog, 8);
+        pressOk(dialog);
+    });
+    h.script([](QDialog& dialog) {
+        for (int group = 1; group <= 8; ++group) {
+            if (box(dialog, group)->isChecked()) {
+                toggle(dialog, group);
+            }
+        }
+        pressOk(dialog);
+    });
+    QVERIFY(EditFavorites(h.context, 0));
+    QCOMPARE(channelFavoriteBits(0), 0x0086);  // bit 8 is gone with the rewrite
+    QVERIFY(EditFavorites(h.context, 0));
+    QCOMPARE(channelFavoriteBits(0), 0);
+    QCOMPARE(h.modifiedCalls, 2);
+    QCOMPARE(channelFavoriteBits(1), 0);
+}
+
+void FavoriteDialogsTest::editOfAFreeSlotIsRefusedSilently() {
+    const int stored = channelFavoriteBits(5);
+    DialogHarness h;
+    h.script([](QDialog& dialog) {
+        toggle(dialog, 4);
+        pressOk(dialog);
+    });
+    QVERIFY(!EditFavorites(h.context, 5));
+    QVERIFY(h.ui.messages.isEmpty());
+    QCOMPARE(h.modifiedCalls, 0);
+    QCOMPARE(channelFavoriteBits(5), stored);
+}
+
+void FavoriteDialogsTest::chooseStartsEmptyAndAnswersTheMask() {
+    DialogHarness h;
+    h.script([](QDialog& dialog) {
+        for (int group = 1; group <= 8; ++group) {
+            QVERIFY(!box(dialog, group)->isChecked());
+        }
+        QCOMPARE(box(dialog, 1)->text(), QStringLiteral("News"));
+        toggle(dialog, 2);
+        toggle(dialog, 8);
+        pressOk(dialog);
+    });
+    h.script([](QDialog& dialog) {
+        toggle(dialog, 3);
+        pressCancel(dialog);
+    });
+    h.script([](QDialog& dialog) { pressOk(dialog); });
+    QCOMPARE(ChooseFavorites(h.context), 0x82);
+    QCOMPARE(ChooseFavorites(h.context), 0);
+    QCOMPARE(ChooseFavorites(h.context), 0);
+    // Storing the mask is the command's business.
+    QCOMPARE(channelFavoriteBits(0), 0x0105);
+    QCOMPARE(h.modifiedCalls, 0);
+}
+
+void FavoriteDialogsTest::favoriteDialogTabOrder() {
+    DialogHarness h;
+    h.script([](QDialog& dialog) {
+        QCOMPARE(tabWalk(dialog, 10),
+                 (QStringList{"cancelButton", "favCheck1", "favCheck2", "favCheck3", "favCheck4",
+                              "favCheck5", "favCheck6", "favCheck7", "favCheck8", "okButton"}));
+        const Qt::WindowFlags flags = dialog.windowFlags();
+        QVERIFY(flags.testFlag(Qt::CustomizeWindowHint) &&
+                !flags.testFlag(Qt::WindowCloseButtonHint));
+        toggle(dialog, 5);
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+        QVERIFY(!dialog.isVisible());
+    });
+    QCOMPARE(ChooseFavorites(h.context), 0);
+}
+
+void FavoriteDialogsTest::nameDialogShowsNames() {
+    DialogHarness h;
+    h.script([](QDialog& dialog) {
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Edit Favorite Group Name"));
+        QCOMPARE(focused(dialog)->objectName(), QStringLiteral("okButton"));
+        QStringList labels;
+        for (QLabel* label : dialog.findChildren<QLabel*>()) {
+            labels.append(label->text());
+        }
+        QCOMPARE(labels,
+                 (QStringList{"Fav1", "Fav2", "Fav3", "Fav4", "Fav5", "Fav6", "Fav7", "Fav8"}));
+        const QString shown[] = {"News",
+                                 "",
+                                 "Sport & Fun",
+                                 "Kids",
+                                 QString::fromLatin1(LatinName),
+                                 "ABCDEFGHIJKLMNO",
+                                 "Music",
+                                 "123456789012345"};
+        for (int group = 1; group <= 8; ++group) {
+            QCOMPARE(nameEdit(dialog, group)->text(), shown[group - 1]);
+            QCOMPARE(nameEdit(dialog, group)->maxLength(), 15);
+        }
+        pressCancel(dialog);
+    });
+    QVERIFY(!EditFavoriteNames(h.context));
+}
+
+void FavoriteDialogsTest::unchangedNamesKeepEveryByte() {
+    const std::vector<uint8_t> before = nameTable();
+    DialogHarness h;
+    h.script([](QDialog& dialog) { pressOk(dialog); });
+    QVERIFY(EditFavoriteNames(h.context));
+    QVERIFY(nameTable() == before);
+    QCOMPARE(h.modifiedCalls, 1);
+    QVERIFY(h.ui.messages.isEmpty());
+}
+
+void FavoriteDialogsTest::editedNamesAreStored() {
+    const std::vector<uint8_t> before = nameTable();
+    DialogHarness h;
+    h.script([](QDialog& dialog) {
+        retype(nameEdit(dialog, 1), QString());
+        retype(nameEdit(dialog, 2), QStringLiteral("Sport"));
+        retype(nameEdit(dialog, 3), QStringLiteral("Sport"));
+        retype(nameEdit(dialog, 4), QStringLiteral("ABCDEFGHIJKLMNOPQ"));
+        QCOMPARE(nameEdit(dialog, 4)->text(), QStringLiteral("ABCDEFGHIJKLMNO"));
+        retype(nameEdit(dialog, 8), QStringLiteral("\u00DCber \u00E9t\u00E9"));
+        pressOk(dialog);
+    });
+    QVERIFY(EditFavoriteNames(h.context));
+    QCOMPARE(std::string(favoriteGroupName(0)), std::string());
+    QCOMPARE(std::string(favoriteGroupName(1)), std::string("Sport"));
+    QCOMPARE(std::string(favoriteGroupName(2)), std::string("Sport"));
+    QCOMPARE(std::string(favoriteGroupName(3)), std::string("ABCDEFGHIJKLMNO"));
+    QCOMPARE(std::string(favoriteGroupName(7)), std::string("\xDC"
+                                                            "ber \xE9t\xE9"));
+    for (int slot : {4, 5, 6, 8, 9, 15}) {
+        QVERIFY(std::equal(before.begin() + slot * FavoriteNameSize,
+                           before.begin() + (slot + 1) * FavoriteNameSize,
+                           slotBytes(slot).begin()));
+    }
+    QCOMPARE(h.modifiedCalls, 1);
+}
+
+void FavoriteDialogsTest::nonLatin1NameIsRefused() {
+    const std::vector<uint8_t> before = nameTable();
+    DialogHarness h;
+    h.script([](QDialog& dialog) {
+        retype(nameEdit(dialog, 2), QStringLiteral("Caf\u00E9"));
+        retype(nameEdit(dialog, 3), QStringLiteral("\u041D\u043E\u0432\u043E\u0441\u0442\u0438"));
+        retype(nameEdit(dialog, 6), QStringLiteral("5 \u20AC"));
+        pressOk(dialog);
+        QVERIFY(dialog.isVisible());
+        QLineEdit* failing = nameEdit(dialog, 3);
+        QCOMPARE(focused(dialog), failing);
+        QCOMPARE(failing->selectedText(), failing->text());
+        QCOMPARE(nameEdit(dialog, 2)->text(), QStringLiteral("Caf\u00E9"));
+        pressCancel(dialog);
+    });
+    QVERIFY(!EditFavoriteNames(h.context));
+    QCOMPARE(h.ui.messageTexts(), QStringList{QString::fromStdString(latin1Message())});
+    QCOMPARE(h.ui.messages[0].icon, Interaction::Icon::Exclamation);
+    QVERIFY(nameTable() == before);
+    QCOMPARE(h.modifiedCalls, 0);
+}
+
+void FavoriteDialogsTest::nameDialogTabOrderAndCancel() {
+    const std::vector<uint8_t> before = nameTable();
+    DialogHarness h;
+    h.script([](QDialog& dialog) {
+        QCOMPARE(tabWalk(dialog, 10),
+                 (QStringList{"cancelButton", "favNameEdit1", "favNameEdit2", "favNameEdit3",
+                              "favNameEdit4", "favNameEdit5", "favNameEdit6", "favNameEdit7",
+                              "favNameEdit8", "okButton"}));
+        retype(nameEdit(dialog, 1), QStringLiteral("Changed"));
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+        QVERIFY(!dialog.isVisible());
+    });
+    QVERIFY(!EditFavoriteNames(h.context));
+    QVERIFY(nameTable() == before);
+    QCOMPARE(h.modifiedCalls, 0);
+}
+
+QTEST_MAIN(FavoriteDialogsTest)
+#include "test_favorite_dialogs.moc"
