@@ -6,6 +6,7 @@
 #include "cli/EditScript.h"
 #include "database/ChannelDatabase.h"
 #include "database/ViewIndex.h"
+#include "dbfile/DatabaseFile.h"
 
 namespace kavro::clitest {
 namespace {
@@ -139,6 +140,27 @@ TEST_F(CliEditScript, BadInputAndOutputFilesAreReported) {
     EXPECT_EQ(unwritable.code, 2);
     EXPECT_EQ(unwritable.err.rfind("File create failed!\n", 0), 0u);
     EXPECT_EQ(unwritable.out, "");
+}
+
+// A writer that fails part-way, as a full disk would.
+class FailingWriter : public FileWriter {
+public:
+    bool writeNewFile(const std::string&, const uint8_t*, size_t, std::string& reason) override {
+        reason = "No space left on device";
+        return false;
+    }
+};
+
+TEST_F(CliEditScript, AFailedWriteIsReportedAndPrintsNothing) {
+    testing::writeFileBytes(path("out.tbn"), Bytes{7, 7});
+    FailingWriter writer;
+    setFileWriterForTesting(&writer);
+    const ToolRun run = edit("add-transponder 2 11000 22000 1\n");
+    setFileWriterForTesting(nullptr);
+    EXPECT_EQ(run.code, 2);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "File create failed!\n" + path("out.tbn") + ": No space left on device\n");
+    EXPECT_EQ(readFileBytes(path("out.tbn")), (Bytes{7, 7}));
 }
 
 TEST_F(CliEditScript, OutMayBeTheInputFileItself) {
