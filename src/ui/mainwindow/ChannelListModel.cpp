@@ -87,15 +87,6 @@ void ChannelListModel::swapRows(int a, int b) {
     emit dataChanged(index(b, 0), index(b, ListColumnCount - 1));
 }
 
-void ChannelListModel::deleteRow(int row) {
-    if (row < 0 || row >= rowCount()) {
-        return;
-    }
-    beginRemoveRows(QModelIndex(), row, row);
-    rows_.erase(rows_.begin() + row);
-    endRemoveRows();
-}
-
 void ChannelListModel::refreshColumn(int column) {
     if (!rows_.empty()) {
         emit dataChanged(index(0, column), index(rowCount() - 1, column));

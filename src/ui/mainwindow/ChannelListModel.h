@@ -31,8 +31,6 @@ public:
     void updateRow(int row, int ch);
     // Exchanges the channels of two rows.
     void swapRows(int a, int b);
-    // Removes one row; the rows below move up.
-    void deleteRow(int row);
     // Has the view redraw one column of every row, after a change behind the texts.
     void refreshColumn(int column);
 

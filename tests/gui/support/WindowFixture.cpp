@@ -1,0 +1,172 @@
+#include "support/WindowFixture.h"
+
+#include <QDir>
+#include <QItemSelectionModel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTreeWidgetItem>
+
+#include "database/ByteOrder.h"
+#include "database/ChannelDatabase.h"
+#include "database/RecordLayout.h"
+#include "dbfile/DatabaseFile.h"
+#include "dbfile/DatabaseImage.h"
+#include "ui/mainwindow/ChannelListCtrl.h"
+#include "ui/mainwindow/ChannelListModel.h"
+#include "ui/mainwindow/SatelliteTree.h"
+
+namespace kavro::testing {
+
+TestImageBuilder windowTestBuilder(uint32_t seed) {
+    TestImageBuilder builder(seed);
+    builder.satellite(0, "Astra 19.2E")
+        .satellite(1, "Hotbird 13.0E")
+        .satellite(2, "Hidden 5.0W", false)
+        .satellite(3, "Empty 30.0W");
+    builder.transponder(0, 0, 11494000, 22000, 1)
+        .transponder(1, 0, 3800000, 2000, 0)
+        .transponder(2, 1, 12000000, 27500, 0)
+        .transponder(3, 2, 10700000, 22000, 1)
+        .transponder(4, 0, 12603000, 22000, 0);
+    builder.channel(0, 0, "Das Erste", 28106)
+        .channel(1, 0, "Bayern 3", 28400, false)
+        .channel(2, 2, "Rai 1", 3401)
+        .channel(3, 0, "ZDF", 28006)
+        .channel(4, 3, "Hidden TV", 77)
+        .channel(6, 2, "Rai Radio 2", 12, false)
+        .channel(7, 4, "Klassik", 13, false);
+    uint8_t* zdf = builder.channelRecord(3);
+    writeU16(zdf + ch::CasBits, 0x0003);
+    writeU16(zdf + ch::FavoriteBits, 0x0001);
+    writeU16(zdf + ch::Flags, ChannelFlagTv | 1 | ChannelFlagLock);
+    return builder;
+}
+
+Bytes windowTestImage(uint32_t seed) {
+    return windowTestBuilder(seed).build();
+}
+
+WindowHarness::WindowHarness() {
+    resetChannelDatabase();
+    resetDatabaseImage();
+    setFileWriterForTesting(nullptr);
+    folder = QString::fromStdString(makeTempDir());
+    window = std::make_unique<MainWindow>(interaction);
+    window->show();
+    if (!QTest::qWaitForWindowExposed(window.get())) {
+        qWarning("WindowHarness: the window was not exposed");
+    }
+}
+
+WindowHarness::~WindowHarness() {
+    window.reset();
+    setFileWriterForTesting(nullptr);
+    QDir(folder).removeRecursively();
+}
+
+QString WindowHarness::pathOf(const QString& name) const {
+    return QDir(folder).filePath(name);
+}
+
+QString WindowHarness::writeImage(const QString& name, const Bytes& bytes) {
+    const QString path = pathOf(name);
+    writeFileBytes(path.toStdString(), bytes);
+    return path;
+}
+
+bool WindowHarness::open(const QString& path) {
+    const int before = interaction.messages.size();
+    interaction.openPaths.append(path);
+    window->OnOpen();
+    // The save question may come first; any other message is a failure.
+    for (int i = before; i < interaction.messages.size(); ++i) {
+        if (interaction.messages[i].text != QStringLiteral("Do you want to save changes?")) {
+            return false;
+        }
+    }
+    return window->currentPath == path && window->isLoaded == 1;
+}
+
+bool WindowHarness::openImage(const Bytes& bytes, const QString& name) {
+    return open(writeImage(name, bytes));
+}
+
+QString WindowHarness::cell(int row, int column) const {
+    return window->listModel()->index(row, column).data().toString();
+}
+
+QStringList WindowHarness::rowTexts(int row) const {
+    QStringList texts;
+    for (int column = 0; column < window->listModel()->columnCount(); ++column) {
+        texts.append(cell(row, column));
+    }
+    return texts;
+}
+
+QStringList WindowHarness::columnTexts(int column) const {
+    QStringList texts;
+    for (int row = 0; row < rows(); ++row) {
+        texts.append(cell(row, column));
+    }
+    return texts;
+}
+
+int WindowHarness::rows() const {
+    return window->listModel()->rowCount();
+}
+
+QStringList WindowHarness::treeTexts() const {
+    QStringList texts;
+    const SatelliteTree* tree = window->tree();
+    for (int i = 0; i < tree->topLevelItemCount(); ++i) {
+        const QTreeWidgetItem* satellite = tree->topLevelItem(i);
+        texts.append(satellite->text(0));
+        for (int j = 0; j < satellite->childCount(); ++j) {
+            texts.append(QStringLiteral("  ") + satellite->child(j)->text(0));
+        }
+    }
+    return texts;
+}
+
+QTreeWidgetItem* WindowHarness::satelliteItem(int s) const {
+    return window->tree()->satelliteItem(s);
+}
+
+QTreeWidgetItem* WindowHarness::transponderItem(int s, int j) const {
+    return window->tree()->transponderItem(s, j);
+}
+
+void WindowHarness::selectTreeItem(QTreeWidgetItem* item) {
+    window->tree()->setCurrentItem(item);
+}
+
+void WindowHarness::selectRows(std::initializer_list<int> rows) {
+    QItemSelectionModel* selection = window->list()->selectionModel();
+    selection->clearSelection();
+    for (int row : rows) {
+        selection->select(window->listModel()->index(row, 0),
+                          QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    }
+}
+
+ScriptedInteraction::DialogScript setFieldAndOk(const QString& editName, const QString& text) {
+    return [editName, text](QDialog& dialog) {
+        auto* edit = dialog.findChild<QLineEdit*>(editName);
+        QVERIFY2(edit, qPrintable(editName));
+        edit->setText(text);
+        auto* ok = dialog.findChild<QPushButton*>(QStringLiteral("okButton"));
+        QVERIFY(ok);
+        ok->click();
+    };
+}
+
+ScriptedInteraction::DialogScript pressCancel() {
+    return [](QDialog& dialog) {
+        auto* cancel = dialog.findChild<QPushButton*>(QStringLiteral("cancelButton"));
+        QVERIFY(cancel);
+        cancel->click();
+    };
+}
+
+}  // namespace kavro::testing

@@ -1,0 +1,450 @@
+// Open, Save, Save As and Exit through the window: the state of the flags and buttons
+// after each step, the messages, the bytes written, and that nothing is lost on the way.
+#include <QDir>
+#include <QFile>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTreeWidgetItem>
+#include <cstdio>
+
+#include "database/ChannelDatabase.h"
+#include "database/DisplayText.h"
+#include "database/ViewIndex.h"
+#include "dbfile/DatabaseFile.h"
+#include "dbfile/ImageFormat.h"
+#include "support/WindowFixture.h"
+#include "ui/mainwindow/ChannelListCtrl.h"
+#include "ui/mainwindow/ChannelListModel.h"
+#include "ui/mainwindow/SatelliteTree.h"
+
+using namespace kavro;
+using namespace kavro::testing;
+
+namespace {
+
+const QString SaveQuestion = QStringLiteral("Do you want to save changes?");
+
+// Writes a part of the bytes and then fails, as a full disk would.
+class FailingWriter : public FileWriter {
+public:
+    bool writeNewFile(const std::string& path, const uint8_t* data, size_t size,
+                      std::string& reason) override {
+        ++calls;
+        if (FILE* file = std::fopen(path.c_str(), "wb")) {
+            std::fwrite(data, 1, size / 2, file);
+            std::fclose(file);
+        }
+        reason = "No space left on device";
+        return false;
+    }
+    int calls = 0;
+};
+
+Bytes fileBytes(const QString& path) {
+    return readFileBytes(path.toStdString());
+}
+
+// An edit as the dialogs make it: a field changed, then the modified mark.
+void renameChannel(MainWindow& window, int ch, const char* name) {
+    setChannelName(ch, name);
+    window.MarkModified();
+}
+
+}  // namespace
+
+class FileFlowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void openTakesTheFile();
+    void cancelledOpenChangesNothing();
+    void missingFileIsReportedAndChangesNothing();
+    void rejectedFileIsReportedAndKeepsTheShownDatabase();
+    void saveWithoutEditsWritesIdenticalBytes();
+    void saveAfterEditsReloadsToTheEditedValues();
+    void shortFileKeepsItsLength();
+    void longFileKeepsItsTailOnSaveAndIsCutBySaveAs();
+    void saveAfterTheFileWasDeleted();
+    void failedWriteLeavesTheOldFileAndTheChanges();
+    void saveAsFailureKeepsTheNewName();
+    void saveAsToTheOpenFileRewritesIt();
+    void openQuestionOkSavesThenCancelledDialogStops();
+    void openQuestionCancelThenRejectedFileKeepsChanges();
+    void openQuestionCancelThenValidFileLeavesSaveInert();
+    void openQuestionWithFailingSaveStopsBeforeTheDialog();
+    void exitQuestionBranches();
+    void exitWithFailingSaveKeepsTheWindowOpen();
+};
+
+void FileFlowTest::openTakesTheFile() {
+    WindowHarness h;
+    const QString path = h.writeImage("first.tbn", windowTestImage());
+    QVERIFY(h.open(path));
+    QCOMPARE(h.window->currentPath, path);
+    QCOMPARE(h.window->isLoaded, 1);
+    QCOMPARE(h.window->isDirty, 0);
+    QVERIFY(h.window->saveAsButton()->isEnabled());
+    QVERIFY(!h.window->saveButton()->isEnabled());
+    QCOMPARE(h.rows(), 7);
+    QCOMPARE(h.window->tree()->topLevelItemCount(), 3);
+    // Another open keeps the view and the selection state.
+    h.window->viewButton(ViewRadio)->click();
+    h.selectTreeItem(h.satelliteItem(1));
+    TestImageBuilder other = windowTestBuilder(12);
+    other.channel(8, 2, "Radio Italia", 55, false);
+    QVERIFY(h.openImage(other.build(), "second.tbn"));
+    QCOMPARE(h.window->viewMode, int(ViewRadio));
+    QCOMPARE(h.window->showAllChannels, 0);
+    QCOMPARE(h.window->selectedSatellite, 1);
+    QCOMPARE(h.window->selectionKind, SelectionSatellite);
+    QCOMPARE(h.columnTexts(ColumnIndex), QStringList({"6", "8"}));
+}
+
+void FileFlowTest::cancelledOpenChangesNothing() {
+    WindowHarness h;
+    h.window->OnOpen();
+    QCOMPARE(h.window->isLoaded, 0);
+    QVERIFY(!h.window->saveAsButton()->isEnabled());
+    QVERIFY(h.interaction.messages.isEmpty());
+
+    QVERIFY(h.openImage(windowTestImage()));
+    renameChannel(*h.window, 0, "Edited");
+    h.window->UpdateChannelRow(0, 0);
+    h.interaction.answers.append(Interaction::Answer::Cancel);
+    h.window->OnOpen();
+    QCOMPARE(h.interaction.messageTexts(), QStringList({SaveQuestion}));
+    QCOMPARE(h.window->isDirty, 1);
+    QVERIFY(h.window->saveButton()->isEnabled());
+    QCOMPARE(h.cell(0, ColumnChannel), QStringLiteral("Edited"));
+    QCOMPARE(channelName(0), std::string_view("Edited"));
+}
+
+void FileFlowTest::missingFileIsReportedAndChangesNothing() {
+    WindowHarness h;
+    QVERIFY(!h.open(h.pathOf("missing.tbn")));
+    QCOMPARE(h.interaction.messageTexts(), QStringList({"File open failed!"}));
+    QCOMPARE(h.interaction.messages.first().icon, Interaction::Icon::Exclamation);
+    QCOMPARE(h.window->isLoaded, 0);
+    QVERIFY(h.window->currentPath.isEmpty());
+    QVERIFY(!h.window->saveAsButton()->isEnabled());
+
+    const QString path = h.writeImage("good.tbn", windowTestImage());
+    QVERIFY(h.open(path));
+    h.interaction.messages.clear();
+    QVERIFY(!h.open(h.folder));  // a folder is no file
+    QCOMPARE(h.interaction.messageTexts(), QStringList({"File open failed!"}));
+    QCOMPARE(h.window->currentPath, path);
+    QCOMPARE(h.rows(), 7);
+}
+
+void FileFlowTest::rejectedFileIsReportedAndKeepsTheShownDatabase() {
+    WindowHarness h;
+    const QString good = h.writeImage("good.tbn", windowTestImage());
+    QVERIFY(h.open(good));
+    renameChannel(*h.window, 2, "Rai Uno");
+    const Bytes before = fileBytes(good);
+
+    Bytes bad = windowTestBuilder(5).channel(9, 0, "Other", 1).build();
+    bad[ChannelRegion + 100] ^= 0x5A;  // the data checksum no longer matches
+    h.interaction.answers.append(Interaction::Answer::Cancel);
+    QVERIFY(!h.openImage(bad, "bad.tbn"));
+    QCOMPARE(h.interaction.messageTexts(), QStringList({SaveQuestion, "Invalid DB file!"}));
+    QCOMPARE(h.interaction.messages.last().icon, Interaction::Icon::Exclamation);
+    QCOMPARE(h.window->currentPath, good);
+    QCOMPARE(h.window->isDirty, 1);
+    QVERIFY(h.window->saveButton()->isEnabled());
+    QCOMPARE(h.rows(), 7);
+    QVERIFY(!isLiveChannel(9));
+    QCOMPARE(channelName(2), std::string_view("Rai Uno"));
+
+    // Save still writes the shown database into its own file.
+    h.window->saveButton()->click();
+    QCOMPARE(h.window->isDirty, 0);
+    const Bytes after = fileBytes(good);
+    QVERIFY(after != before);
+    QVERIFY(loadIntoDatabase(after));
+    QCOMPARE(channelName(2), std::string_view("Rai Uno"));
+}
+
+void FileFlowTest::saveWithoutEditsWritesIdenticalBytes() {
+    WindowHarness h;
+    const Bytes image = windowTestImage();
+    const QString path = h.writeImage("db.tbn", image);
+    QVERIFY(h.open(path));
+    h.window->MarkModified();  // OK in a dialog without changes
+    h.window->saveButton()->click();
+    QVERIFY(h.interaction.messages.isEmpty());
+    QCOMPARE(h.window->isDirty, 0);
+    QVERIFY(!h.window->saveButton()->isEnabled());
+    QVERIFY(fileBytes(path) == image);
+
+    h.interaction.savePaths.append(h.pathOf("copy.tbn"));
+    h.window->saveAsButton()->click();
+    QCOMPARE(h.interaction.saveInitialPaths, QStringList({path}));
+    QCOMPARE(h.window->currentPath, h.pathOf("copy.tbn"));
+    QVERIFY(fileBytes(h.pathOf("copy.tbn")) == image);
+}
+
+void FileFlowTest::saveAfterEditsReloadsToTheEditedValues() {
+    WindowHarness h;
+    const QString path = h.writeImage("db.tbn", windowTestImage());
+    QVERIFY(h.open(path));
+    h.selectRows({3});
+    h.interaction.dialogScripts.append(setFieldAndOk("nameEdit", "ZDF HD"));
+    h.window->OnListDblClick();
+    h.selectTreeItem(h.transponderItem(1, 0));
+    h.interaction.dialogScripts.append(setFieldAndOk("symbolRateEdit", "29900"));
+    h.window->OnTreeDblClick();
+    QCOMPARE(h.window->isDirty, 1);
+    h.window->saveButton()->click();
+    QCOMPARE(h.window->isDirty, 0);
+
+    WindowHarness reloaded;
+    QVERIFY(reloaded.open(path));
+    QCOMPARE(reloaded.cell(3, ColumnChannel), QStringLiteral("ZDF HD"));
+    QCOMPARE(reloaded.cell(3, ColumnCas), QStringLiteral("Seca/Vi"));
+    QCOMPARE(reloaded.transponderItem(1, 0)->text(0), QStringLiteral("12000V 29900 (2 CHs)"));
+}
+
+void FileFlowTest::shortFileKeepsItsLength() {
+    WindowHarness h;
+    // A file that ends right after the favourite-group names passes when the covered
+    // stretch ends before its end.
+    const int length = FavoriteNameRegion + FavoriteNameSlots * FavoriteNameSize;
+    TestImageBuilder builder = windowTestBuilder();
+    builder.coveredLength(length - HeaderSize);
+    Bytes image = builder.build();
+    image.resize(length);
+    const QString path = h.writeImage("short.tbn", image);
+    QVERIFY(h.open(path));
+    QCOMPARE(h.rows(), 7);
+    renameChannel(*h.window, 7, "Klassik FM");
+    h.window->OnSave();
+    QCOMPARE(h.window->isDirty, 0);
+    QCOMPARE(fileBytes(path).size(), image.size());
+    h.interaction.savePaths.append(h.pathOf("short-copy.tbn"));
+    h.window->OnSaveAs();
+    QCOMPARE(fileBytes(h.pathOf("short-copy.tbn")).size(), image.size());
+}
+
+void FileFlowTest::longFileKeepsItsTailOnSaveAndIsCutBySaveAs() {
+    WindowHarness h;
+    Bytes image = windowTestImage();
+    const Bytes tail = {0xDE, 0xAD, 0xBE, 0xEF, 0x01};
+    image.insert(image.end(), tail.begin(), tail.end());
+    const QString path = h.writeImage("long.tbn", image);
+    QVERIFY(h.open(path));
+    renameChannel(*h.window, 0, "Erste");
+    h.window->OnSave();
+    const Bytes saved = fileBytes(path);
+    QCOMPARE(saved.size(), image.size());
+    QVERIFY(Bytes(saved.end() - 5, saved.end()) == tail);
+    h.interaction.savePaths.append(h.pathOf("copy.tbn"));
+    h.window->OnSaveAs();
+    const Bytes copy = fileBytes(h.pathOf("copy.tbn"));
+    QCOMPARE(copy.size(), size_t(ImageSize));
+    QVERIFY(Bytes(saved.begin(), saved.begin() + ImageSize) == copy);
+}
+
+void FileFlowTest::saveAfterTheFileWasDeleted() {
+    WindowHarness h;
+    const QString path = h.writeImage("db.tbn", windowTestImage());
+    QVERIFY(h.open(path));
+    renameChannel(*h.window, 0, "Erste");
+    QVERIFY(QFile::remove(path));
+    h.window->saveButton()->click();
+    QCOMPARE(h.interaction.messageTexts(), QStringList({"File open failed!"}));
+    QCOMPARE(h.window->isDirty, 1);
+    QVERIFY(h.window->saveButton()->isEnabled());
+    QVERIFY(!QFile::exists(path));
+
+    // Save As creates it anew.
+    h.interaction.savePaths.append(path);
+    h.window->saveAsButton()->click();
+    QCOMPARE(h.window->isDirty, 0);
+    QVERIFY(!h.window->saveButton()->isEnabled());
+    QVERIFY(loadIntoDatabase(fileBytes(path)));
+    QCOMPARE(channelName(0), std::string_view("Erste"));
+}
+
+void FileFlowTest::failedWriteLeavesTheOldFileAndTheChanges() {
+    WindowHarness h;
+    const Bytes image = windowTestImage();
+    const QString path = h.writeImage("db.tbn", image);
+    QVERIFY(h.open(path));
+    renameChannel(*h.window, 0, "Erste");
+    FailingWriter writer;
+    setFileWriterForTesting(&writer);
+    h.window->OnSave();
+    QCOMPARE(writer.calls, 1);
+    QCOMPARE(h.interaction.messages.size(), 1);
+    const QString message = h.interaction.messages.first().text;
+    QVERIFY2(message.contains("No space left on device"), qPrintable(message));
+    QVERIFY(message.contains(path));
+    QCOMPARE(h.interaction.messages.first().icon, Interaction::Icon::Exclamation);
+    QCOMPARE(h.window->isDirty, 1);
+    QVERIFY(h.window->saveButton()->isEnabled());
+    QVERIFY(fileBytes(path) == image);
+    QCOMPARE(QDir(h.folder).entryList(QDir::Files), QStringList({"db.tbn"}));
+
+    // Save As over an existing file fails the same way and leaves it too.
+    const QString other = h.writeImage("other.tbn", windowTestImage(99));
+    h.interaction.savePaths.append(other);
+    h.window->OnSaveAs();
+    QCOMPARE(h.interaction.messages.size(), 2);
+    QVERIFY(h.interaction.messages.last().text.contains("No space left on device"));
+    QVERIFY(fileBytes(other) == windowTestImage(99));
+    QCOMPARE(h.window->isDirty, 1);
+}
+
+void FileFlowTest::saveAsFailureKeepsTheNewName() {
+    WindowHarness h;
+    QVERIFY(h.openImage(windowTestImage()));
+    renameChannel(*h.window, 0, "Erste");
+    const QString unreachable = h.pathOf("no-such-folder/db.tbn");
+    h.interaction.savePaths.append(unreachable);
+    h.window->viewButton(ViewTv)->click();
+    h.window->OnSaveAs();
+    QCOMPARE(h.interaction.messageTexts(), QStringList({"File create failed!"}));
+    QCOMPARE(h.window->currentPath, unreachable);
+    QCOMPARE(h.window->isDirty, 1);
+    QVERIFY(h.window->saveButton()->isEnabled());
+    QVERIFY(h.window->viewButton(ViewTv)->isChecked());
+
+    // A cancelled Save As does nothing.
+    h.window->OnSaveAs();
+    QCOMPARE(h.window->currentPath, unreachable);
+    QCOMPARE(h.interaction.messages.size(), 1);
+}
+
+void FileFlowTest::saveAsToTheOpenFileRewritesIt() {
+    WindowHarness h;
+    const QString path = h.writeImage("db.tbn", windowTestImage());
+    QVERIFY(h.open(path));
+    renameChannel(*h.window, 1, "Bayern 1");
+    h.interaction.savePaths.append(path);
+    h.window->OnSaveAs();
+    QVERIFY(h.interaction.messages.isEmpty());
+    QCOMPARE(h.window->isDirty, 0);
+    QVERIFY(loadIntoDatabase(fileBytes(path)));
+    QCOMPARE(channelName(1), std::string_view("Bayern 1"));
+}
+
+void FileFlowTest::openQuestionOkSavesThenCancelledDialogStops() {
+    WindowHarness h;
+    const QString path = h.writeImage("db.tbn", windowTestImage());
+    QVERIFY(h.open(path));
+    renameChannel(*h.window, 0, "Erste");
+    h.interaction.answers.append(Interaction::Answer::Ok);
+    h.window->OnOpen();  // the chooser is cancelled
+    QCOMPARE(h.interaction.messageTexts(), QStringList({SaveQuestion}));
+    QCOMPARE(h.window->isDirty, 0);
+    QVERIFY(!h.window->saveButton()->isEnabled());
+    QCOMPARE(h.window->currentPath, path);
+    QVERIFY(loadIntoDatabase(fileBytes(path)));
+    QCOMPARE(channelName(0), std::string_view("Erste"));
+}
+
+void FileFlowTest::openQuestionCancelThenRejectedFileKeepsChanges() {
+    WindowHarness h;
+    const QString path = h.writeImage("db.tbn", windowTestImage());
+    QVERIFY(h.open(path));
+    renameChannel(*h.window, 0, "Erste");
+    h.interaction.answers.append(Interaction::Answer::Cancel);
+    QVERIFY(!h.open(h.pathOf("missing.tbn")));
+    QCOMPARE(h.interaction.messageTexts(), QStringList({SaveQuestion, "File open failed!"}));
+    QCOMPARE(h.window->isDirty, 1);
+    QCOMPARE(h.window->currentPath, path);
+    QCOMPARE(channelName(0), std::string_view("Erste"));
+}
+
+void FileFlowTest::openQuestionCancelThenValidFileLeavesSaveInert() {
+    WindowHarness h;
+    const QString first = h.writeImage("first.tbn", windowTestImage());
+    QVERIFY(h.open(first));
+    renameChannel(*h.window, 0, "Erste");
+    const QString second = h.writeImage("second.tbn", windowTestImage(21));
+    h.interaction.answers.append(Interaction::Answer::Cancel);
+    QVERIFY(h.open(second));
+    QCOMPARE(h.window->isDirty, 0);
+    QVERIFY(h.window->saveButton()->isEnabled());
+    QCOMPARE(h.cell(0, ColumnChannel), QStringLiteral("Das Erste"));
+    h.window->saveButton()->click();
+    QVERIFY(fileBytes(second) == windowTestImage(21));
+    QVERIFY(fileBytes(first) == windowTestImage());
+    QCOMPARE(h.interaction.messages.size(), 1);
+}
+
+void FileFlowTest::openQuestionWithFailingSaveStopsBeforeTheDialog() {
+    WindowHarness h;
+    const QString path = h.writeImage("db.tbn", windowTestImage());
+    QVERIFY(h.open(path));
+    renameChannel(*h.window, 0, "Erste");
+    QVERIFY(QFile::remove(path));
+    h.interaction.answers.append(Interaction::Answer::Ok);
+    const QString other = h.writeImage("other.tbn", windowTestImage(31));
+    h.interaction.openPaths.append(other);
+    h.window->OnOpen();
+    QCOMPARE(h.interaction.messageTexts(), QStringList({SaveQuestion, "File open failed!"}));
+    QCOMPARE(h.interaction.openPaths, QStringList({other}));  // no file was chosen
+    QCOMPARE(h.window->isDirty, 1);
+    QCOMPARE(h.window->currentPath, path);
+    QCOMPARE(channelName(0), std::string_view("Erste"));
+}
+
+void FileFlowTest::exitQuestionBranches() {
+    {
+        WindowHarness h;
+        const Bytes image = windowTestImage();
+        const QString path = h.writeImage("db.tbn", image);
+        QVERIFY(h.open(path));
+        renameChannel(*h.window, 0, "Erste");
+        h.interaction.answers.append(Interaction::Answer::Cancel);
+        h.window->exitButton()->click();
+        QCOMPARE(h.interaction.messageTexts(), QStringList({SaveQuestion}));
+        QVERIFY(!h.window->isVisible());
+        QVERIFY(fileBytes(path) == image);
+    }
+    {
+        WindowHarness h;
+        const QString path = h.writeImage("db.tbn", windowTestImage());
+        QVERIFY(h.open(path));
+        renameChannel(*h.window, 0, "Erste");
+        h.interaction.answers.append(Interaction::Answer::Ok);
+        h.window->exitButton()->click();
+        QVERIFY(!h.window->isVisible());
+        QCOMPARE(h.window->result(), int(QDialog::Accepted));
+        QVERIFY(loadIntoDatabase(fileBytes(path)));
+        QCOMPARE(channelName(0), std::string_view("Erste"));
+    }
+}
+
+void FileFlowTest::exitWithFailingSaveKeepsTheWindowOpen() {
+    WindowHarness h;
+    const Bytes image = windowTestImage();
+    const QString path = h.writeImage("db.tbn", image);
+    QVERIFY(h.open(path));
+    renameChannel(*h.window, 0, "Erste");
+    FailingWriter writer;
+    setFileWriterForTesting(&writer);
+    h.interaction.answers = {Interaction::Answer::Ok, Interaction::Answer::Ok};
+    h.window->exitButton()->click();
+    QVERIFY(h.window->isVisible());
+    QTest::keyClick(h.window->list(), Qt::Key_Escape);
+    QVERIFY(h.window->isVisible());
+    QCOMPARE(h.interaction.messages.size(), 4);  // question and failure, twice
+    QCOMPARE(h.window->isDirty, 1);
+    QVERIFY(fileBytes(path) == image);
+
+    // Once the disk has room again, the same question saves and closes.
+    setFileWriterForTesting(nullptr);
+    h.interaction.answers = {Interaction::Answer::Ok};
+    QVERIFY(h.window->close());
+    QVERIFY(!h.window->isVisible());
+    QVERIFY(loadIntoDatabase(fileBytes(path)));
+    QCOMPARE(channelName(0), std::string_view("Erste"));
+}
+
+QTEST_MAIN(FileFlowTest)
+#include "test_file_flow.moc"

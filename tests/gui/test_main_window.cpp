@@ -1,0 +1,222 @@
+// The window before and around a database: its initial state, the inert handlers, the
+// modified mark and the ways it closes.
+#include <QApplication>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTreeWidgetItem>
+
+#include "database/DisplayText.h"
+#include "database/ViewIndex.h"
+#include "support/WindowFixture.h"
+#include "ui/mainwindow/ChannelListCtrl.h"
+#include "ui/mainwindow/ChannelListModel.h"
+#include "ui/mainwindow/SatelliteTree.h"
+
+using namespace kavro;
+using namespace kavro::testing;
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void startsEmptyWithItsInitialState();
+    void focusStartsOnTheList();
+    void listHasItsColumns();
+    void handlersAreInertBeforeAnOpen();
+    void viewButtonBeforeOpenOnlyMovesTheMark();
+    void markModifiedEnablesSave();
+    void exitClosesACleanWindow();
+    void escapeAndCloseBoxCloseACleanWindowWithoutAsking();
+    void escapeWithChangesAsks();
+    void closeBoxWithChangesAsks();
+    void enterDoesNotCloseTheWindow();
+};
+
+void MainWindowTest::startsEmptyWithItsInitialState() {
+    WindowHarness h;
+    MainWindow& w = *h.window;
+    QCOMPARE(w.windowTitle(), QStringLiteral("Channel Editor "));
+    QVERIFY(!w.windowIcon().isNull());
+    QCOMPARE(w.viewMode, 0);
+    QCOMPARE(w.isLoaded, 0);
+    QCOMPARE(w.isDirty, 0);
+    QCOMPARE(w.refreshing, 0);
+    QCOMPARE(w.selectionKind, SelectionNone);
+    QCOMPARE(w.showAllChannels, 1);
+    QCOMPARE(w.selectedSatellite, 0);
+    QCOMPARE(w.selectedTransponder, TransponderCapacity);
+    QCOMPARE(w.viewChannelCount, 0);
+    QVERIFY(w.currentPath.isEmpty());
+    QCOMPARE(viewIndex().currentView, int(ViewAll));
+
+    QVERIFY(w.viewButton(ViewAll)->isChecked());
+    QCOMPARE(w.viewButton(ViewAll)->text(), QStringLiteral("ALL"));
+    QCOMPARE(w.viewButton(ViewTv)->text(), QStringLiteral("TV"));
+    QCOMPARE(w.viewButton(ViewRadio)->text(), QStringLiteral("RADIO"));
+    QCOMPARE(w.openButton()->text(), QStringLiteral("Open"));
+    QCOMPARE(w.saveButton()->text(), QStringLiteral("Save"));
+    QCOMPARE(w.saveAsButton()->text(), QStringLiteral("Save As"));
+    QCOMPARE(w.exitButton()->text(), QStringLiteral("Exit"));
+    QVERIFY(w.openButton()->isEnabled());
+    QVERIFY(!w.saveButton()->isEnabled());
+    QVERIFY(!w.saveAsButton()->isEnabled());
+    QVERIFY(w.exitButton()->isEnabled());
+
+    QCOMPARE(w.tree()->topLevelItemCount(), 0);
+    QCOMPARE(w.listModel()->rowCount(), 0);
+    QVERIFY(w.rowCountField()->isVisible());
+    QVERIFY(w.rowCountField()->text().isEmpty());
+    QCOMPARE(w.rowCountField()->frameShadow(), QFrame::Sunken);
+    QVERIFY(w.rowCountField()->alignment() & Qt::AlignHCenter);
+}
+
+void MainWindowTest::focusStartsOnTheList() {
+    WindowHarness h;
+    h.window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(h.window.get()));
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(h.window->list()));
+}
+
+void MainWindowTest::listHasItsColumns() {
+    WindowHarness h;
+    ChannelListCtrl* list = h.window->list();
+    ChannelListModel* model = h.window->listModel();
+    QCOMPARE(model->columnCount(), 8);
+    const QStringList titles = {"No.", "Sat", "Tp", "Channel", "CAS", "FAV", "Lock", ""};
+    for (int column = 0; column < 8; ++column) {
+        QCOMPARE(model->headerData(column, Qt::Horizontal).toString(), titles[column]);
+        QCOMPARE(
+            model->headerData(column, Qt::Horizontal, Qt::TextAlignmentRole).value<Qt::Alignment>(),
+            Qt::Alignment(Qt::AlignCenter));
+    }
+    QCOMPARE(list->columnWidth(ColumnNo), 50);
+    QCOMPARE(list->columnWidth(ColumnChannel), 180);
+    QVERIFY(list->isColumnHidden(ColumnIndex));
+    QVERIFY(list->showGrid());
+    QCOMPARE(list->selectionBehavior(), QAbstractItemView::SelectRows);
+    QCOMPARE(list->selectionMode(), QAbstractItemView::ExtendedSelection);
+    QVERIFY(!list->isSortingEnabled());
+    QVERIFY(!list->horizontalHeader()->sectionsClickable());
+    QVERIFY(list->verticalHeader()->isHidden());
+    // Every column is visible within the list without scrolling sideways.
+    int widths = 0;
+    for (int column = 0; column < ColumnIndex; ++column) {
+        widths += list->columnWidth(column);
+    }
+    QVERIFY(list->viewport()->width() >= widths);
+}
+
+void MainWindowTest::handlersAreInertBeforeAnOpen() {
+    WindowHarness h;
+    MainWindow& w = *h.window;
+    w.OnTreeSelChanged();
+    w.OnTreeDblClick();
+    w.OnTreeClick();
+    w.OnListClick();
+    w.OnListDblClick();
+    w.OnAll();
+    w.OnTv();
+    w.OnRadio();
+    w.OnSave();
+    w.OnSaveAs();
+    QCOMPARE(w.viewMode, 0);
+    QCOMPARE(w.selectionKind, SelectionNone);
+    QCOMPARE(w.showAllChannels, 1);
+    QCOMPARE(h.interaction.dialogsRun, 0);
+    QVERIFY(h.interaction.messages.isEmpty());
+    QVERIFY(h.interaction.saveInitialPaths.isEmpty());
+    QCOMPARE(w.listModel()->rowCount(), 0);
+    QVERIFY(w.rowCountField()->text().isEmpty());
+}
+
+void MainWindowTest::viewButtonBeforeOpenOnlyMovesTheMark() {
+    WindowHarness h;
+    MainWindow& w = *h.window;
+    w.viewButton(ViewTv)->click();
+    QVERIFY(w.viewButton(ViewTv)->isChecked());
+    QCOMPARE(w.viewMode, 0);
+    QCOMPARE(viewIndex().currentView, int(ViewAll));
+    // A cancelled Open dialog leaves the mark where it is...
+    w.OnOpen();
+    QVERIFY(w.viewButton(ViewTv)->isChecked());
+    // ...a chosen file sets it back from viewMode, and the list shows the ALL view.
+    QVERIFY(h.openImage(windowTestImage()));
+    QVERIFY(w.viewButton(ViewAll)->isChecked());
+    QCOMPARE(w.listModel()->rowCount(), 7);
+    QCOMPARE(w.isLoaded, 1);
+    QVERIFY(w.saveAsButton()->isEnabled());
+    QVERIFY(!w.saveButton()->isEnabled());
+}
+
+void MainWindowTest::markModifiedEnablesSave() {
+    WindowHarness h;
+    QVERIFY(h.openImage(windowTestImage()));
+    h.window->MarkModified();
+    QCOMPARE(h.window->isDirty, 1);
+    QVERIFY(h.window->saveButton()->isEnabled());
+}
+
+void MainWindowTest::exitClosesACleanWindow() {
+    WindowHarness h;
+    QVERIFY(h.openImage(windowTestImage()));
+    h.window->exitButton()->click();
+    QVERIFY(!h.window->isVisible());
+    QCOMPARE(h.window->result(), int(QDialog::Accepted));
+    QVERIFY(h.interaction.messages.isEmpty());
+}
+
+void MainWindowTest::escapeAndCloseBoxCloseACleanWindowWithoutAsking() {
+    {
+        WindowHarness h;
+        QTest::keyClick(h.window->list(), Qt::Key_Escape);
+        QVERIFY(!h.window->isVisible());
+        QVERIFY(h.interaction.messages.isEmpty());
+    }
+    {
+        WindowHarness h;
+        QVERIFY(h.openImage(windowTestImage()));
+        QVERIFY(h.window->close());
+        QVERIFY(h.interaction.messages.isEmpty());
+    }
+}
+
+void MainWindowTest::escapeWithChangesAsks() {
+    WindowHarness h;
+    QVERIFY(h.openImage(windowTestImage()));
+    h.window->MarkModified();
+    h.interaction.answers.append(Interaction::Answer::Cancel);
+    QTest::keyClick(h.window->list(), Qt::Key_Escape);
+    QCOMPARE(h.interaction.messageTexts(), QStringList({"Do you want to save changes?"}));
+    QCOMPARE(h.interaction.messages.first().buttons, Interaction::Buttons::OkCancel);
+    QCOMPARE(h.interaction.messages.first().icon, Interaction::Icon::None);
+    QVERIFY(!h.window->isVisible());
+}
+
+void MainWindowTest::closeBoxWithChangesAsks() {
+    WindowHarness h;
+    QVERIFY(h.openImage(windowTestImage()));
+    h.window->MarkModified();
+    h.interaction.answers.append(Interaction::Answer::Cancel);
+    QVERIFY(h.window->close());
+    QCOMPARE(h.interaction.messageTexts(), QStringList({"Do you want to save changes?"}));
+}
+
+void MainWindowTest::enterDoesNotCloseTheWindow() {
+    WindowHarness h;
+    QVERIFY(h.openImage(windowTestImage()));
+    QTest::keyClick(h.window->list(), Qt::Key_Return);
+    QTest::keyClick(h.window->tree(), Qt::Key_Enter);
+    QVERIFY(h.window->isVisible());
+    // On a focused button Enter presses it.
+    h.window->MarkModified();
+    h.window->saveButton()->setFocus();
+    QTest::keyClick(h.window->saveButton(), Qt::Key_Return);
+    QCOMPARE(h.window->isDirty, 0);
+    QVERIFY(h.window->isVisible());
+}
+
+QTEST_MAIN(MainWindowTest)
+#include "test_main_window.moc"

@@ -1,0 +1,337 @@
+// The tree and the channel list over an opened database: texts, filters, view switches and
+// the edits reached by double-click.
+#include <QAbstractItemModelTester>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTreeWidgetItem>
+
+#include "database/ChannelDatabase.h"
+#include "database/DisplayText.h"
+#include "database/ViewIndex.h"
+#include "support/WindowFixture.h"
+#include "ui/mainwindow/ChannelListCtrl.h"
+#include "ui/mainwindow/ChannelListModel.h"
+#include "ui/mainwindow/SatelliteTree.h"
+
+using namespace kavro;
+using namespace kavro::testing;
+
+class TreeAndListTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void treeShowsShownSatellitesWithTheirTransponders();
+    void treeItemsCarrySatelliteAndPosition();
+    void listShowsEveryChannelOfTheView();
+    void satelliteSelectionFiltersTheList();
+    void transponderSelectionListsTheWholeSatellite();
+    void viewButtonsSwitchListAndTreeCounts();
+    void viewButtonAfterSelectionShowsTheWholeView();
+    void refreshAllKeepsSelectionButCollapsesTree();
+    void listClickSetsChannelSelectionOnlyWithARow();
+    void listDoubleClickEditsTopmostSelectedChannel();
+    void listDoubleClickByMouseEditsTheClickedRow();
+    void cancelledChannelEditChangesNothing();
+    void transponderDoubleClickUpdatesItemAndRows();
+    void transponderDoubleClickNeedsTheSelectedItem();
+    void satelliteDoubleClickOpensNothing();
+    void rowsFindTheirChannelThroughTheIndexColumn();
+    void modelPassesTheModelTester();
+    void fullCapacityFillsEveryRow();
+};
+
+void TreeAndListTest::treeShowsShownSatellitesWithTheirTransponders() {
+    WindowHarness h;
+    QVERIFY(h.openImage(windowTestImage()));
+    const QStringList expected = {
+        "Astra 19.2E (3 TPs, 4 CHs)", "  11494H 22000 (3 CHs)",       "   3800V  2000",
+        "  12603V 22000 (1 CHs)",     "Hotbird 13.0E (1 TPs, 2 CHs)", "  12000V 27500 (2 CHs)",
+        "Empty 30.0W (0 TPs, 0 CHs)",
+    };
+    QCOMPARE(h.treeTexts(), expected);
+    QVERIFY(h.window->tree()->selectedItem() == nullptr);
+    for (int i = 0; i < h.window->tree()->topLevelItemCount(); ++i) {
+        QVERIFY(!h.window->tree()->topLevelItem(i)->isExpanded());
+    }
+}
+
+void TreeAndListTest::treeItemsCarrySatelliteAndPosition() {
+    WindowHarness h;
+    QVERIFY(h.openImage(windowTestImage()));
+    QTreeWidgetItem* hotbird = h.satelliteItem(1);
+    QVERIFY(hotbird);
+    QCOMPARE(SatelliteTree::itemData(hotbird), 1);
+    QVERIFY(!SatelliteTree::isTransponderItem(hotbird));
+    QTreeWidgetItem* third = h.transponderItem(0, 2);
+    QVERIFY(third);
+    QCOMPARE(SatelliteTree::itemData(third), 0 * 65536 + 2);
+    QVERIFY(SatelliteTree::isTransponderItem(third));
+    QCOMPARE(SatelliteTree::itemTransponder(third), 4);
+    QCOMPARE(SatelliteTree::itemSatellite(h.transponderItem(1, 0)), 1);
+}
+
+void TreeAndListTest::listShowsEveryChannelOfTheView() {
+    WindowHarness h;
+    QVERIFY(h.openImage(windowTestImage()));
+    QCOMPARE(h.rows(), 7);
+    QCOMPARE(h.rowTexts(0),
+             QStringList({"0000", "Astra 19.2E", "11494H", "Das Erste", "", "", "", "0"}));
+    QCOMPARE(h.rowTexts(1),
+             QStringList({"0001", "Astra 19.2E", "11494H", "Bayern 3[R]", "", "", "", "1"}));
+    QCOMPARE(h.rowTexts(3),
+             QStringList({"0003", "Astra 19.2E", "11494H", "ZDF", "Seca/Vi", "V", "V", "3"}));
+    QCOMPARE(h.rowTexts(4),
+             QStringList({"0004", "Hidden 5.0W", "10700H", "Hidden TV", "", "", "", "4"}));
+    QCOMPARE(h.columnTexts(ColumnIndex), QStringList({"0", "1", "2", "3", "4", "6", "7"}));
+    QCOMPARE(h.cell(6, ColumnTp), QStringLiteral("12603V"));
+    QCOMPARE(h.window->rowCountField()->text(), QStringLiteral("    7"));
+    QCOMPARE(h.window->viewChannelCount, 7);
+    // Tooltips carry the whole text; every cell is centred.
+    const QModelIndex zdfCas = h.window->listModel()->index(3, ColumnCas);
+    QCOMPARE(zdfCas.data(Qt::ToolTipRole).toString(), QStringLiteral("Seca/Vi"));
+    QCOMPARE(zdfCas.data(Qt::TextAlignmentRole).value<Qt::Alignment>(),
+             Qt::Alignment(Qt::AlignCenter));
+}
+
+void TreeAndListTest::satelliteSelectionFiltersTheList() {
+    WindowHarness h;
+    QVERIFY(h.openImage(windowTestImage()));
+    h.selectTreeItem(h.satelliteItem(1));
+    QCOMPARE(h.window->selectionKind, SelectionSatellite);
+    QCOMPARE(h.window->selectedSatellite, 1);
+    QCOMPARE(h.window->showAllChannels, 0);
+    QCOMPARE(h.columnTexts(ColumnIndex), QStringList({"2", "6"}));
+    QCOMPARE(h.columnTexts(ColumnNo), QStringList({"0000", "0001"}));
+    // The field counts rows listed, not the view.
+    QCOMPARE(h.window->rowCountField()->text(), QStringLiteral("    2"));
+    QCOMPARE(h.window->viewChannelCount, 7);
+
+    h.selectTreeItem(h.satelliteItem(3));
+    QCOMPARE(h.rows(), 0);
+    QCOMPARE(h.window->rowCountField()->text(), QStringLiteral("    0"));
+}
+
+void TreeAndListTest::transponderSelectionListsTheWholeSatellite() {
+    WindowHarness h;
+    QVERIFY(h.openImage(windowTestImage()));
+    h.selectTreeItem(h.transponderItem(0, 1));  // 3800 MHz, no channels of its own
+    QCOMPARE(h.window->selectionKind, SelectionTransponder);
+    QCOMPARE(h.window->selectedSatellite, 0);
+    QCOMPARE(h.window->selectedTransponder, 1);
+    QCOMPARE(h.columnTexts(ColumnIndex), QStringList({"0", "1", "3", "7"}));
+    h.selectTreeItem(h.transponderItem(0, 2));
+    QCOMPARE(h.window->selectedTransponder, 4);
+}
+
+void TreeAndListTest::viewButtonsSwitchListAndTreeCounts() {
+    WindowHarness h;
+    QVERIFY(h.openImage(windowTestImage()));
+    h.window->viewButton(ViewTv)->click();
+    QCOMPARE(h.window->viewMode, int(ViewTv));
+    QCOMPARE(viewIndex().currentView, int(ViewTv));
+    QCOMPARE(h.columnTexts(ColumnIndex), QStringList({"0", "2", "3", "4"}));
+    QCOMPARE(h.treeTexts(), QStringList({
+                                "Astra 19.2E (3 TPs, 2 CHs)",
+                                "  11494H 22000 (2 CHs)",
+                                "   3800V  2000",
+                                "  12603V 22000",
+                                "Hotbird 13.0E (1 TPs, 1 CHs)",
+                                "  12000V 27500 (1 CHs)",
+                                "Empty 30.0W (0 TPs, 0 CHs)",
+                            }));
+    h.window->viewButton(ViewRadio)->click();
+    QCOMPARE(h.columnTexts(ColumnChannel),
+             QStringList({"Bayern 3[R]", "Rai Radio 2[R]", "Klassik[R]"}));
+    QCOMPARE(h.columnTexts(ColumnNo), QStringList({"0000", "0001", "0002"}));
+    QCOMPARE(h.window->rowCountField()->text(), QStringLiteral("    3"));
+    QCOMPARE(h.treeTexts().first(), QStringLiteral("Astra 19.2E (3 TPs, 2 CHs)"));
+    h.window->viewButton(ViewAll)->click();
+    QCOMPARE(h.rows(), 7);
+}
+
+void TreeAndListTest::viewButtonAfterSelectionShowsTheWholeView() {
+    WindowHarness h;
+    QVERIFY(h.openImage(windowTestImage()));
+    h.selectTreeItem(h.transponderItem(1, 0));
+    h.window->viewButton(ViewTv)->click();
+    QCOMPARE(h.window->showAllChannels, 1);
+    QCOMPARE(h.rows(), 4);
+    QVERIFY(h.window->tree()->selectedItem() == nullptr);
+    QCOMPARE(h.window->selectionKind, SelectionTransponder);
+    QCOMPARE(h.window->selectedSatellite, 1);
+    QCOMPARE(h.window->selectedTransponder, 2);
+    // The view already shown refreshes as well.
+    h.selectTreeItem(h.satelliteItem(0));
+    h.window->viewButton(ViewTv)->click();
+    QCOMPARE(h.rows(), 4);
+}
+
+void TreeAndListTest::refreshAllKeepsSelectionButCollapsesTree() {
+    WindowHarness h;
+    QVERIFY(h.openImage(windowTestImage()));
+    h.satelliteItem(0)->setExpanded(true);
+    h.selectTreeItem(h.transponderItem(0, 0));
+    h.window->RefreshAll();
+    QCOMPARE(h.window->refreshing, 0);
+    QCOMPARE(h.window->selectionKind, SelectionTransponder);
+    QCOMPARE(h.window->selectedSatellite, 0);
+    QCOMPARE(h.window->selectedTransponder, 0);
+    QCOMPARE(h.window->showAllChannels, 0);
+    QVERIFY(h.window->tree()->selectedItem() == nullptr);
+    QVERIFY(!h.satelliteItem(0)->isExpanded());
+    // The list is refilled with the satellite filter still on.
+    QCOMPARE(h.columnTexts(ColumnIndex), QStringList({"0", "1", "3", "7"}));
+}
+
+void TreeAndListTest::listClickSetsChannelSelectionOnlyWithARow() {
+    WindowHarness h;
+    QVERIFY(h.openImage(windowTestImage()));
+    h.selectTreeItem(h.satelliteItem(0));
+    h.window->OnListClick();  // nothing selected in the list
+    QCOMPARE(h.window->selectionKind, SelectionSatellite);
+    QWidget* viewport = h.window->list()->viewport();
+    const QRect second = h.window->list()->visualRect(h.window->listModel()->index(1, 1));
+    QTest::mouseClick(viewport, Qt::LeftButton, {}, second.center());
+    QCOMPARE(h.window->list()->selectedRowPositions(), QVector<int>({1}));
+    QCOMPARE(h.window->selectionKind, SelectionChannel);
+}
+
+void TreeAndListTest::listDoubleClickEditsTopmostSelectedChannel() {
+    WindowHarness h;
+    QVERIFY(h.openImage(windowTestImage()));
+    h.selectRows({5, 2, 3});
+    h.interaction.dialogScripts.append(setFieldAndOk("nameEdit", "Rai Uno HD"));
+    h.window->OnListDblClick();
+    QCOMPARE(h.interaction.dialogsRun, 1);
+    QCOMPARE(channelName(2), std::string_view("Rai Uno HD"));
+    QCOMPARE(h.cell(2, ColumnChannel), QStringLiteral("Rai Uno HD"));
+    QCOMPARE(h.cell(2, ColumnNo), QStringLiteral("0002"));
+    QCOMPARE(h.window->isDirty, 1);
+    QVERIFY(h.window->saveButton()->isEnabled());
+    // Other rows and the tree are not refilled.
+    QCOMPARE(h.cell(3, ColumnChannel), QStringLiteral("ZDF"));
+}
+
+void TreeAndListTest::listDoubleClickByMouseEditsTheClickedRow() {
+    WindowHarness h;
+    QVERIFY(h.openImage(windowTestImage()));
+    h.interaction.dialogScripts.append(setFieldAndOk("nameEdit", "Klassik Radio"));
+    const QRect last = h.window->list()->visualRect(h.window->listModel()->index(6, 3));
+    QTest::mouseClick(h.window->list()->viewport(), Qt::LeftButton, {}, last.center());
+    QTest::mouseDClick(h.window->list()->viewport(), Qt::LeftButton, {}, last.center());
+    QCOMPARE(h.interaction.dialogsRun, 1);
+    QCOMPARE(h.cell(6, ColumnChannel), QStringLiteral("Klassik Radio[R]"));
+}
+
+void TreeAndListTest::cancelledChannelEditChangesNothing() {
+    WindowHarness h;
+    QVERIFY(h.openImage(windowTestImage()));
+    h.selectRows({0});
+    h.interaction.dialogScripts.append(pressCancel());
+    h.window->OnListDblClick();
+    QCOMPARE(h.interaction.dialogsRun, 1);
+    QCOMPARE(h.window->isDirty, 0);
+    QVERIFY(!h.window->saveButton()->isEnabled());
+    QCOMPARE(h.cell(0, ColumnChannel), QStringLiteral("Das Erste"));
+    // No row selected: no dialog.
+    h.selectRows({});
+    h.window->OnListDblClick();
+    QCOMPARE(h.interaction.dialogsRun, 1);
+}
+
+void TreeAndListTest::transponderDoubleClickUpdatesItemAndRows() {
+    WindowHarness h;
+    QVERIFY(h.openImage(windowTestImage()));
+    h.satelliteItem(0)->setExpanded(true);
+    QTreeWidgetItem* item = h.transponderItem(0, 0);
+    h.selectTreeItem(item);
+    h.interaction.dialogScripts.append(setFieldAndOk("frequencyEdit", "9750"));
+    h.window->OnTreeDblClick();
+    QCOMPARE(h.interaction.dialogsRun, 1);
+    QCOMPARE(transponderFrequencyMhz(0), 9750);
+    QCOMPARE(h.transponderItem(0, 0)->text(0), QStringLiteral(" 9750H 22000 (3 CHs)"));
+    QVERIFY(h.satelliteItem(0)->isExpanded());
+    QCOMPARE(h.window->tree()->selectedItem(), h.transponderItem(0, 0));
+    QCOMPARE(h.columnTexts(ColumnTp), QStringList({" 9750H", " 9750H", " 9750H", "12603V"}));
+    QCOMPARE(h.window->isDirty, 1);
+}
+
+void TreeAndListTest::transponderDoubleClickNeedsTheSelectedItem() {
+    WindowHarness h;
+    QVERIFY(h.openImage(windowTestImage()));
+    h.selectTreeItem(h.transponderItem(0, 0));
+    // The recorded selection no longer matches the item: no dialog.
+    h.window->selectedTransponder = 4;
+    h.window->OnTreeDblClick();
+    QCOMPARE(h.interaction.dialogsRun, 0);
+    // Double-click by mouse on the selected transponder opens it.
+    h.satelliteItem(1)->setExpanded(true);
+    QTreeWidgetItem* item = h.transponderItem(1, 0);
+    const QRect rect = h.window->tree()->visualItemRect(item);
+    h.interaction.dialogScripts.append(pressCancel());
+    QTest::mouseClick(h.window->tree()->viewport(), Qt::LeftButton, {}, rect.center());
+    QTest::mouseDClick(h.window->tree()->viewport(), Qt::LeftButton, {}, rect.center());
+    QCOMPARE(h.window->selectedTransponder, 2);
+    QCOMPARE(h.interaction.dialogsRun, 1);
+    QCOMPARE(h.window->isDirty, 0);
+}
+
+void TreeAndListTest::satelliteDoubleClickOpensNothing() {
+    WindowHarness h;
+    QVERIFY(h.openImage(windowTestImage()));
+    h.selectTreeItem(h.satelliteItem(0));
+    h.window->OnTreeDblClick();
+    QCOMPARE(h.interaction.dialogsRun, 0);
+}
+
+void TreeAndListTest::rowsFindTheirChannelThroughTheIndexColumn() {
+    WindowHarness h;
+    QVERIFY(h.openImage(windowTestImage()));
+    h.window->viewButton(ViewRadio)->click();
+    ChannelListCtrl* list = h.window->list();
+    QCOMPARE(list->channelOfRow(0), 1);
+    QCOMPARE(list->channelOfRow(2), 7);
+    QCOMPARE(list->channelOfRow(3), ChannelCapacity);
+    QCOMPARE(list->channelOfRow(-1), ChannelCapacity);
+    QVERIFY(list->isColumnHidden(ColumnIndex));
+    // A row pointed at another channel edits that channel.
+    h.window->UpdateChannelRow(0, 6);
+    QCOMPARE(h.cell(0, ColumnChannel), QStringLiteral("Rai Radio 2[R]"));
+    QCOMPARE(h.cell(0, ColumnNo), QStringLiteral("0000"));
+    h.selectRows({0});
+    h.interaction.dialogScripts.append(setFieldAndOk("nameEdit", "Rai Radio Due"));
+    h.window->OnListDblClick();
+    QCOMPARE(channelName(6), std::string_view("Rai Radio Due"));
+    QCOMPARE(channelName(1), std::string_view("Bayern 3"));
+}
+
+void TreeAndListTest::modelPassesTheModelTester() {
+    WindowHarness h;
+    QAbstractItemModelTester tester(h.window->listModel(),
+                                    QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QVERIFY(h.openImage(windowTestImage()));
+    h.selectTreeItem(h.satelliteItem(1));
+    h.window->viewButton(ViewTv)->click();
+    h.window->AppendChannelRow(6);
+    h.window->UpdateChannelRow(0, 2);
+    h.window->listModel()->swapRows(0, 1);
+    h.window->listModel()->refreshColumn(ColumnTp);
+    QCOMPARE(h.rows(), 5);
+}
+
+void TreeAndListTest::fullCapacityFillsEveryRow() {
+    WindowHarness h;
+    QVERIFY(h.openImage(fullCapacityImage()));
+    QCOMPARE(h.rows(), ChannelCapacity);
+    QCOMPARE(h.window->rowCountField()->text(), QStringLiteral("15360"));
+    QCOMPARE(h.cell(ChannelCapacity - 1, ColumnNo), QStringLiteral("15359"));
+    QCOMPARE(h.window->tree()->topLevelItemCount(), SatelliteCapacity);
+    h.window->viewButton(ViewRadio)->click();
+    QCOMPARE(h.rows(), ChannelCapacity / 3);
+}
+
+QTEST_MAIN(TreeAndListTest)
+#include "test_tree_and_list.moc"
