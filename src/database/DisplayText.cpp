@@ -1,8 +1,10 @@
 #include "DisplayText.h"
 
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 
+#include "ByteOrder.h"
 #include "ChannelDatabase.h"
 #include "ViewIndex.h"
 
@@ -29,51 +31,95 @@ int viewLength(std::string_view text) {
     return static_cast<int>(text.size());
 }
 
-// Builds a cell text in place, the way "%s" and "%Nd" / "%0Nd" would, without printf: the
-// list formats every cell of every row on each fill.
-class CellWriter {
-public:
-    void bytes(std::string_view text) {
-        size_t room = sizeof cell_.text - 1 - static_cast<size_t>(cell_.length);
-        size_t count = text.size() < room ? text.size() : room;
-        std::memcpy(cell_.text + cell_.length, text.data(), count);
-        cell_.length += static_cast<int>(count);
+// Cell texts are built in place, the way "%s" and "%Nd" / "%0Nd" would, without printf:
+// the list formats every cell of every row on each fill.
+void append(CellText& cell, std::string_view text) {
+    size_t room = sizeof cell.text - 1 - static_cast<size_t>(cell.length);
+    size_t count = text.size() < room ? text.size() : room;
+    char* out = cell.text + cell.length;
+    for (size_t i = 0; i < count; ++i) {  // short texts: cheaper than a call
+        out[i] = text[i];
+    }
+    cell.length += static_cast<int>(count);
+}
+
+// Appends the first `length` bytes of a source of `Size` bytes. Where the cell has room, the
+// whole source is copied (a fixed-size copy is cheaper than a byte loop) and only its first
+// `length` bytes count.
+template <int Size>
+void appendBlock(CellText& cell, const void* source, int length) {
+    static_assert(Size < static_cast<int>(sizeof cell.text));
+    if (cell.length + Size < static_cast<int>(sizeof cell.text)) {
+        std::memcpy(cell.text + cell.length, source, Size);
+        cell.length += length;
+    } else {
+        append(cell, {static_cast<const char*>(source), static_cast<size_t>(length)});
+    }
+}
+
+// A name up to the first NUL of its area, or the whole area when it holds none.
+template <int AreaSize>
+void appendName(CellText& cell, const uint8_t* area) {
+    int length = 0;
+    while (length < AreaSize && area[length] != 0) {
+        ++length;
+    }
+    appendBlock<AreaSize>(cell, area, length);
+}
+
+// `value` right-aligned in at least `width` characters, padded with `pad`; a '0' pad goes
+// after the sign, a blank pad before it.
+void appendNumber(CellText& cell, int value, int width, char pad) {
+    unsigned magnitude = value < 0 ? 0u - static_cast<unsigned>(value) : value;
+    int digits = 1;
+    for (unsigned rest = magnitude; rest >= 10; rest /= 10) {
+        ++digits;
+    }
+    int sign = value < 0 ? 1 : 0;
+    int padding = width > digits + sign ? width - digits - sign : 0;
+    if (cell.length + padding + sign + digits >= static_cast<int>(sizeof cell.text)) {
+        return;
+    }
+    char* out = cell.text + cell.length;
+    if (sign != 0 && pad == '0') {
+        *out++ = '-';
+    }
+    for (int i = 0; i < padding; ++i) {
+        *out++ = pad;
+    }
+    if (sign != 0 && pad != '0') {
+        *out++ = '-';
+    }
+    char* digit = out + digits;
+    do {
+        *--digit = static_cast<char>('0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude != 0);
+    cell.length = static_cast<int>(out + digits - cell.text);
+}
+
+// The texts of all 256 combinations of the named CAS bits, made once.
+struct CasTexts {
+    char text[256][32];
+    uint8_t length[256];
+
+    CasTexts() {
+        for (int bits = 0; bits < 256; ++bits) {
+            std::string_view joined = casText(bits);
+            std::memcpy(text[bits], joined.data(), joined.size());
+            length[bits] = static_cast<uint8_t>(joined.size());
+        }
     }
 
-    void number(int value, int width, char pad) {
-        char digits[16];
-        int count = 0;
-        unsigned magnitude = value < 0 ? 0u - static_cast<unsigned>(value) : value;
-        do {
-            digits[count++] = static_cast<char>('0' + magnitude % 10);
-            magnitude /= 10;
-        } while (magnitude != 0);
-        int length = count + (value < 0 ? 1 : 0);
-        char out[32];
-        int n = 0;
-        if (value < 0 && pad == '0') {
-            out[n++] = '-';
-        }
-        for (; length < width; ++length) {
-            out[n++] = pad;
-        }
-        if (value < 0 && pad != '0') {
-            out[n++] = '-';
-        }
-        while (count > 0) {
-            out[n++] = digits[--count];
-        }
-        bytes({out, static_cast<size_t>(n)});
+    void appendTo(CellText& cell, int bits) const {
+        appendBlock<sizeof text[0]>(cell, text[bits & 0xFF], length[bits & 0xFF]);
     }
-
-    CellText finish() {
-        cell_.text[cell_.length] = 0;
-        return cell_;
-    }
-
-private:
-    CellText cell_;
 };
+
+const CasTexts& casTexts() {
+    static const CasTexts texts;
+    return texts;
+}
 
 }  // namespace
 
@@ -112,44 +158,53 @@ std::string defaultChannelName(int view, int number) {
     return {buffer, static_cast<size_t>(length)};
 }
 
-CellText channelCellText(int row, int ch, int column) {
-    CellWriter cell;
+// Reads the records directly rather than through the accessors: the list formats every
+// cell of every row on each fill.
+CellText channelCellText(int row, int channel, int column) {
+    const ChannelDatabase& db = channelDatabase();
+    const uint8_t* rec = db.channels[channel];
+    int t = readU16(rec + ch::TransponderIndex);
+    const uint8_t* transponder = t < TransponderCapacity ? db.transponders[t] : nullptr;
+    CellText cell;
     switch (column) {
         case ColumnNo:
-            cell.number(row, 4, '0');
+            appendNumber(cell, row, 4, '0');
             break;
         case ColumnSat:
-            if (int s = channelSatellite(ch); isValidSatellite(s)) {
-                cell.bytes(satelliteName(s));
+            if (transponder && isValidSatellite(transponder[tp::SatelliteIndex])) {
+                appendName<sat::NameArea>(
+                    cell, db.satellites[transponder[tp::SatelliteIndex]] + sat::Name);
             }
             break;
         case ColumnTp:
-            if (int t = channelTransponder(ch); t < TransponderCapacity) {
-                cell.number(transponderFrequencyMhz(t), 5, ' ');
-                char letter = polarizationLetter(t);
-                cell.bytes({&letter, 1});
+            if (transponder) {
+                appendNumber(cell,
+                             static_cast<int>(readU32(transponder + tp::FrequencyKhz) / 1000u), 5,
+                             ' ');
+                append(cell, transponder[tp::Polarization] != 0 ? "H" : "V");
             }
             break;
         case ColumnChannel:
-            cell.bytes(channelName(ch));
-            cell.bytes(isRadioChannel(ch) ? "[R]" : "");
+            appendName<ch::NameArea>(cell, rec + ch::Name);
+            append(cell, (readU16(rec + ch::Flags) & ChannelFlagTv) == 0 ? "[R]" : "");
             break;
         case ColumnCas:
-            cell.bytes(casText(channelCasBits(ch)));
+            casTexts().appendTo(cell, readU16(rec + ch::CasBits));
             break;
         case ColumnFav:
-            cell.bytes(hasFavorites(ch) ? "V" : "");
+            append(cell, readU16(rec + ch::FavoriteBits) != 0 ? "V" : "");
             break;
         case ColumnLock:
-            cell.bytes(isChannelLocked(ch) ? "V" : "");
+            append(cell, (readU16(rec + ch::Flags) & ChannelFlagLock) != 0 ? "V" : "");
             break;
         case ColumnIndex:
-            cell.number(ch, 0, ' ');
+            appendNumber(cell, channel, 0, ' ');
             break;
         default:
             break;
     }
-    return cell.finish();
+    cell.text[cell.length] = 0;
+    return cell;
 }
 
 }  // namespace kavro
