@@ -1,0 +1,146 @@
+// The window at full capacity (15,360 channels, 2,340 transponders, 65 satellites): an
+// open through to the filled tree and list, a view switch, a satellite filter, and for
+// comparison the same list filled the straightforward way, one QTableWidgetItem per cell.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QTableWidget>
+#include <QTreeWidgetItem>
+
+#include "database/ChannelDatabase.h"
+#include "database/DisplayText.h"
+#include "database/ViewIndex.h"
+#include "dbfile/DatabaseImage.h"
+#include "support/ScriptedInteraction.h"
+#include "support/TestImageBuilder.h"
+#include "ui/mainwindow/ChannelListCtrl.h"
+#include "ui/mainwindow/ChannelListModel.h"
+#include "ui/mainwindow/MainWindow.h"
+#include "ui/mainwindow/SatelliteTree.h"
+
+using namespace kavro;
+using namespace kavro::testing;
+
+namespace {
+
+// A full image in a temporary file, written once for all benchmarks.
+const QString& fullImagePath() {
+    static const QString path = [] {
+        const QString folder = QString::fromStdString(makeTempDir());
+        const QString file = QDir(folder).filePath(QStringLiteral("full.tbn"));
+        writeFileBytes(file.toStdString(), fullCapacityImage());
+        return file;
+    }();
+    return path;
+}
+
+struct OpenWindow {
+    ScriptedInteraction interaction;
+    MainWindow window{interaction};
+
+    OpenWindow() {
+        resetChannelDatabase();
+        resetDatabaseImage();
+        window.show();
+        open();
+    }
+    void open() {
+        interaction.openPaths.append(fullImagePath());
+        window.OnOpen();
+    }
+    // Lays out and paints what a screen would show now.
+    void paint() {
+        window.list()->viewport()->repaint();
+        window.tree()->viewport()->repaint();
+    }
+};
+
+void BM_OpenFullImage(benchmark::State& state) {
+    OpenWindow w;
+    for (auto _ : state) {
+        w.open();
+    }
+    if (w.window.listModel()->rowCount() != ChannelCapacity ||
+        w.window.tree()->topLevelItemCount() != SatelliteCapacity ||
+        w.window.tree()->topLevelItem(0)->childCount() == 0) {
+        state.SkipWithError("the tree or the list was not filled");
+    }
+}
+BENCHMARK(BM_OpenFullImage)->Unit(benchmark::kMillisecond);
+
+void BM_OpenFullImageAndPaint(benchmark::State& state) {
+    OpenWindow w;
+    for (auto _ : state) {
+        w.open();
+        w.paint();
+    }
+}
+BENCHMARK(BM_OpenFullImageAndPaint)->Unit(benchmark::kMillisecond);
+
+void BM_ViewSwitch(benchmark::State& state) {
+    OpenWindow w;
+    int view = 0;
+    for (auto _ : state) {
+        view = view == ViewAll ? ViewTv : ViewAll;
+        view == ViewAll ? w.window.OnAll() : w.window.OnTv();
+    }
+}
+BENCHMARK(BM_ViewSwitch)->Unit(benchmark::kMillisecond);
+
+void BM_RefreshAllWholeView(benchmark::State& state) {
+    OpenWindow w;
+    for (auto _ : state) {
+        w.window.RefreshAll();
+        w.paint();
+    }
+}
+BENCHMARK(BM_RefreshAllWholeView)->Unit(benchmark::kMillisecond);
+
+void BM_SatelliteFilter(benchmark::State& state) {
+    OpenWindow w;
+    SatelliteTree* tree = w.window.tree();
+    int s = 0;
+    for (auto _ : state) {
+        tree->setCurrentItem(tree->topLevelItem(s));
+        s = (s + 1) % tree->topLevelItemCount();
+    }
+}
+BENCHMARK(BM_SatelliteFilter)->Unit(benchmark::kMillisecond);
+
+// The comparison: every cell an item of its own.
+void BM_TableWidgetFill(benchmark::State& state) {
+    OpenWindow w;
+    QTableWidget table(0, ListColumnCount);
+    for (auto _ : state) {
+        table.setRowCount(0);
+        const int count = viewCount(ViewAll);
+        table.setRowCount(count);
+        for (int row = 0; row < count; ++row) {
+            int ch = 0;
+            viewChannel(ViewAll, row, ch);
+            for (int column = 0; column < ListColumnCount; ++column) {
+                const CellText cell = channelCellText(row, ch, column);
+                table.setItem(row, column,
+                              new QTableWidgetItem(QString::fromLatin1(cell.text, cell.length)));
+            }
+        }
+    }
+}
+BENCHMARK(BM_TableWidgetFill)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+        return 1;
+    }
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    QDir(QFileInfo(fullImagePath()).absolutePath()).removeRecursively();
+    return 0;
+}
