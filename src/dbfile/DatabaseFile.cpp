@@ -53,8 +53,9 @@ bool resolvePath(const std::string& path, std::string& resolved) {
     return true;
 }
 
-// Writes `size` bytes into the temporary file through the active writer, gives it the kept
-// owner and permissions, and renames it over the target.
+// Writes `size` bytes into the temporary file through the active writer, gives it the
+// owner and permissions of the file it replaces (`keep`) or those of a new file, and renames
+// it over the target.
 SaveResult placeContent(TempFile& temp, const std::string& target, const uint8_t* data, size_t size,
                         const struct stat* keep) {
     std::string reason;
@@ -64,11 +65,9 @@ SaveResult placeContent(TempFile& temp, const std::string& target, const uint8_t
     if (keep != nullptr) {
         // Ownership is kept where allowed; permissions always.
         [[maybe_unused]] int ignored = ::chown(temp.path.c_str(), keep->st_uid, keep->st_gid);
-        if (::chmod(temp.path.c_str(), keep->st_mode & 07777) != 0) {
-            return saveResult(SaveOutcome::WriteError, systemReason(errno));
-        }
     }
-    if (::rename(temp.path.c_str(), target.c_str()) != 0) {
+    const mode_t mode = keep != nullptr ? keep->st_mode & 07777 : fileio::newFileMode();
+    if (::chmod(temp.path.c_str(), mode) != 0 || ::rename(temp.path.c_str(), target.c_str()) != 0) {
         return saveResult(SaveOutcome::WriteError, systemReason(errno));
     }
     temp.placed = true;
@@ -76,24 +75,19 @@ SaveResult placeContent(TempFile& temp, const std::string& target, const uint8_t
     return saveResult(SaveOutcome::Written);
 }
 
-// The first imageBytesRead() bytes of the packed image followed by whatever the open file
-// holds beyond them. False (errno kept) when the file's tail cannot be read.
-bool composeSaveContent(int fd, off_t fileSize, std::vector<uint8_t>& content) {
+// What the open file holds beyond the first imageBytesRead() bytes. False (errno kept) when
+// it cannot be read.
+bool readTail(int fd, off_t fileSize, std::vector<uint8_t>& tail) {
     const uint32_t head = imageBytesRead();
-    const size_t tail = fileSize > static_cast<off_t>(head) ? fileSize - head : 0;
-    content.resize(head + tail);
-    std::memcpy(content.data(), databaseImage(), head);
-    if (tail == 0) {
+    tail.resize(fileSize > static_cast<off_t>(head) ? fileSize - head : 0);
+    if (tail.empty()) {
         return true;
     }
-    if (::lseek(fd, head, SEEK_SET) < 0) {
-        return false;
-    }
     size_t got = 0;
-    if (!fileio::readFully(fd, content.data() + head, tail, got)) {
+    if (::lseek(fd, head, SEEK_SET) < 0 || !fileio::readFully(fd, tail.data(), tail.size(), got)) {
         return false;
     }
-    content.resize(head + got);
+    tail.resize(got);
     return true;
 }
 
@@ -158,15 +152,19 @@ SaveResult saveDatabaseFile(const std::string& path) {
     TempFile temp;
     if (!fileio::createTempBeside(target, temp.path)) {
         const std::string reason = systemReason(errno);
-        temp.path.clear();
         return saveResult(SaveOutcome::WriteError, "cannot create a temporary file in " +
                                                        fileio::folderOf(target) + ": " + reason);
     }
-    PackImage();
     std::vector<uint8_t> content;
-    if (!composeSaveContent(file.get(), info.st_size, content)) {
+    if (!readTail(file.get(), info.st_size, content)) {
         return saveResult(SaveOutcome::WriteError, systemReason(errno));
     }
+    PackImage();
+    if (content.empty()) {
+        return placeContent(temp, target, databaseImage(), imageBytesRead(), &info);
+    }
+    // A longer file keeps its bytes beyond the image: the image goes in front of them.
+    content.insert(content.begin(), databaseImage(), databaseImage() + imageBytesRead());
     return placeContent(temp, target, content.data(), content.size(), &info);
 }
 
@@ -186,9 +184,7 @@ SaveResult saveDatabaseFileAs(const std::string& path) {
     }
     TempFile temp;
     if (!fileio::createTempBeside(target, temp.path)) {
-        const std::string reason = systemReason(errno);
-        temp.path.clear();
-        return saveResult(SaveOutcome::CannotCreate, reason);
+        return saveResult(SaveOutcome::CannotCreate, systemReason(errno));
     }
     PackImage();
     return placeContent(temp, target, databaseImage(), imageBytesRead(), exists ? &info : nullptr);

@@ -104,16 +104,19 @@ bool createTempBeside(const std::string& target, std::string& tempPath) {
         std::snprintf(suffix, sizeof suffix, "%08x", static_cast<unsigned>(generator()));
         tempPath = prefix + suffix;
         const int fd =
-            ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
+            ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600);
         if (fd >= 0) {
             ::close(fd);
             return true;
         }
         if (errno != EEXIST) {
-            return false;
+            break;
         }
     }
-    errno = EEXIST;
+    // The name tried last is not ours: forget it, keeping errno.
+    const int error = errno;
+    tempPath.clear();
+    errno = error;
     return false;
 }
 
@@ -122,6 +125,12 @@ void syncFolder(const std::string& folder) {
     if (dir.isOpen()) {
         ::fsync(dir.get());
     }
+}
+
+mode_t newFileMode() {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
 }
 
 FileWriter& activeFileWriter() {

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string>
 
+#include <sys/types.h>
+
 #include "DatabaseFile.h"
 
 namespace kavro::fileio {
@@ -37,9 +39,13 @@ private:
 std::string folderOf(const std::string& path);
 std::string baseNameOf(const std::string& path);
 
-// Creates an empty, not yet used file beside `target` (mode 0666 less the umask). Its path
-// goes to `tempPath`; false with errno kept when the folder refuses it.
+// Creates an empty, not yet used file beside `target`, readable and writable by its owner
+// only until it gets its final permissions. Its path goes to `tempPath`; false (with
+// `tempPath` empty and errno kept) when the folder refuses it.
 bool createTempBeside(const std::string& target, std::string& tempPath);
+
+// The permissions a newly created file gets: 0666 less the process's umask.
+mode_t newFileMode();
 
 // Flushes a folder's entries to disk after a rename; failures are ignored.
 void syncFolder(const std::string& folder);
