@@ -77,6 +77,7 @@ void MainWindow::buildControls() {
     exitButton_ = new QPushButton(QStringLiteral("Exit"), this);
     saveButton_->setEnabled(false);
     saveAsButton_->setEnabled(false);
+    rowCount_->setFixedHeight(openButton_->sizeHint().height());
 
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(rowCount_);

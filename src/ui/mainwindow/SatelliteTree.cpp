@@ -105,6 +105,13 @@ QTreeWidgetItem* SatelliteTree::transponderItem(int s, int j) const {
     return parent && j >= 0 && j < parent->childCount() ? parent->child(j) : nullptr;
 }
 
+// The one column is as wide as its longest text, and at least as wide as the tree, so
+// that a selected item is highlighted across the whole row.
+void SatelliteTree::resizeEvent(QResizeEvent* event) {
+    QTreeWidget::resizeEvent(event);
+    header()->setMinimumSectionSize(viewport()->width());
+}
+
 void SatelliteTree::mouseReleaseEvent(QMouseEvent* event) {
     QTreeWidget::mouseReleaseEvent(event);
     if (event->button() == Qt::LeftButton) {

@@ -43,6 +43,7 @@ signals:
     void treeDoubleClicked();
 
 protected:
+    void resizeEvent(QResizeEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 };
