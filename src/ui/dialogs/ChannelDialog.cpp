@@ -93,8 +93,8 @@ ChannelDialog::ChannelDialog(Interaction& interaction, QWidget* parent)
     layout->addLayout(makeButtonRow(*this, ok, cancel));
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    // The order of the original dialog, kept as users know it; the two display-only
-    // edits are disabled and so skipped.
+    // Tab order: name, video PID, the buttons, then the remaining fields; the two
+    // display-only edits are disabled and so skipped.
     setTabChain({nameEdit_, videoPidEdit_, ok, cancel, audioPidEdit_, pcrPidEdit_, satelliteEdit_,
                  transponderEdit_, serviceIdEdit_, casList_, lockList_});
     setName({});
