@@ -149,14 +149,5 @@ TEST_F(ChannelDatabaseTest, SettersStoreTheLowSixteenBitsOfTheirField) {
     EXPECT_EQ(channelBytes(0)[40], 0x5A);
 }
 
-TEST_F(ChannelDatabaseTest, ShownFlagIsBitZero) {
-    channelDatabase().satellites[5][sat::ShownFlags] = 0xFE;
-    EXPECT_FALSE(isSatelliteShown(5));
-    channelDatabase().satellites[5][sat::ShownFlags] = 0x01;
-    EXPECT_TRUE(isSatelliteShown(5));
-    EXPECT_FALSE(isSatelliteShown(65));
-    EXPECT_FALSE(isSatelliteShown(-1));
-}
-
 }  // namespace
 }  // namespace kavro::coretest

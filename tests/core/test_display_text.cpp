@@ -71,12 +71,5 @@ TEST_F(DisplayTextTest, LongestCellsFitTheirBuffer) {
     EXPECT_EQ(channelCellText(0, 0, ColumnCas).view().size(), 30u);
 }
 
-TEST(ListColumns, Titles) {
-    const char* titles[] = {"No.", "Sat", "Tp", "Channel", "CAS", "FAV", "Lock", ""};
-    for (int column = 0; column < ListColumnCount; ++column) {
-        EXPECT_STREQ(ListColumnTitles[column], titles[column]);
-    }
-}
-
 }  // namespace
 }  // namespace kavro::coretest

@@ -160,16 +160,6 @@ TEST_F(TableEditingTest, DeletingTheLastChannelLeavesNoMark) {
     EXPECT_FALSE(isMarked(0));
 }
 
-TEST_F(TableEditingTest, MarksHelpers) {
-    EXPECT_FALSE(clearMarks());
-    EXPECT_EQ(firstMarkedChannel(), ChannelCapacity);
-    setMarked(ChannelCapacity - 1, 5);
-    setMarked(700, 1);
-    EXPECT_EQ(firstMarkedChannel(), 700);
-    EXPECT_TRUE(clearMarks());
-    EXPECT_EQ(firstMarkedChannel(), ChannelCapacity);
-}
-
 TEST_F(TableEditingTest, MoveChannelRecordStandsBeforeTheTarget) {
     putLetters(6);
     setMarked(1, 1);
