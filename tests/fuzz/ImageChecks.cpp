@@ -1,0 +1,175 @@
+// The image fuzz target's checks: a byte string read as a database file.
+#include <fcntl.h>
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstring>
+#include <filesystem>
+#include <sstream>
+
+#include "DatabaseState.h"
+#include "FuzzChecks.h"
+#include "cli/Tool.h"
+#include "database/ByteOrder.h"
+#include "database/ChannelDatabase.h"
+#include "database/ViewIndex.h"
+#include "dbfile/DatabaseFile.h"
+#include "dbfile/DatabaseImage.h"
+#include "support/TestImageBuilder.h"
+
+namespace kavro::fuzzing {
+
+namespace {
+
+using testing::Bytes;
+
+// The file each input is written to, in a folder of its own (in memory where there is one)
+// that goes when the process ends.
+class ScratchFile {
+public:
+    ScratchFile() {
+        const std::filesystem::path base = std::filesystem::is_directory("/dev/shm")
+                                               ? std::filesystem::path("/dev/shm")
+                                               : std::filesystem::temp_directory_path();
+        std::string pattern = (base / "kavro-fuzz-XXXXXX").string();
+        require(::mkdtemp(pattern.data()) != nullptr, "a scratch folder can be made");
+        folder_ = pattern;
+        path_ = folder_ + "/input.tbn";
+    }
+    ~ScratchFile() {
+        std::error_code ignored;
+        std::filesystem::remove_all(folder_, ignored);
+    }
+    const std::string& write(const uint8_t* data, size_t size) {
+        const int fd = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+        require(fd >= 0, "the scratch file can be written");
+        size_t done = 0;
+        while (done < size) {
+            const ssize_t n = ::write(fd, data + done, size - done);
+            require(n > 0, "the scratch file takes the input");
+            done += static_cast<size_t>(n);
+        }
+        ::close(fd);
+        return path_;
+    }
+
+private:
+    std::string folder_;
+    std::string path_;
+};
+
+// A database accepted earlier, for opens that replace one.
+const DatabaseState& acceptedState() {
+    static const DatabaseState state = [] {
+        require(testing::loadIntoDatabase(testing::smallImage(5)), "the sample image loads");
+        DatabaseState s;
+        s.capture();
+        return s;
+    }();
+    return state;
+}
+
+// Shows an accepted database in every view, then packs it: unedited, it must come out as
+// the candidate it came from and pass the checks again.
+void checkAccepted(const Bytes& candidate) {
+    for (int view : {ViewAll, ViewTv, ViewRadio}) {
+        formatAllTexts(view);
+    }
+    PackImage();
+    require(std::memcmp(databaseImage(), candidate.data(), ImageSize) == 0,
+            "an unedited image packs to the bytes it was read from");
+    require(checkImage(databaseImage()) == ImageProblem::None, "a packed image passes the checks");
+}
+
+// What an open of `size` bytes must report, from the checks run on the candidate directly.
+ImageProblem expectedProblem(const Bytes& candidate, size_t read) {
+    const ImageProblem problem = checkImage(candidate.data());
+    if (problem == ImageProblem::None && read < static_cast<size_t>(HeaderSize)) {
+        return ImageProblem::ShorterThanHeader;
+    }
+    return problem;
+}
+
+// Opens the file over the current state and checks the outcome; true when accepted.
+bool openAndCheck(const std::string& path, const uint8_t* data, size_t size) {
+    static DatabaseState before;
+    static Bytes candidate(ImageSize);
+    before.capture();
+    const size_t read = std::min<size_t>(size, ImageSize);
+    std::memcpy(candidate.data(), databaseImage(), ImageSize);
+    std::copy_n(data, read, candidate.begin());
+    const ImageProblem expected = expectedProblem(candidate, read);
+
+    const OpenResult result = openDatabaseFile(path);
+    require(result.bytesRead == read, "an open reads up to a whole image");
+    require(result.problem == expected, "an open reports the first check that fails");
+    if (expected != ImageProblem::None) {
+        require(result.outcome == OpenOutcome::Invalid, "a rejected file is an invalid one");
+        require(before.matchesCurrent(), "a rejected file changes nothing");
+        return false;
+    }
+    require(result.outcome == OpenOutcome::Accepted, "a file that passes the checks is taken");
+    require(std::memcmp(databaseImage(), candidate.data(), ImageSize) == 0,
+            "an accepted file becomes the image over the old one");
+    require(imageBytesRead() == read, "the count read is kept");
+    checkAccepted(candidate);
+    return true;
+}
+
+// The tool reads the file over a zero image as Open does and agrees with it.
+void checkTool(const std::string& path, bool accepted) {
+    std::istringstream in;
+    std::ostringstream out, err;
+    require(cli::runTool({"check", path}, in, out, err) == (accepted ? 0 : 1),
+            "kavro-tool check agrees with the open");
+    if (accepted) {
+        require(cli::runTool({"info", path}, in, out, err) == 0, "kavro-tool info shows it");
+        require(
+            cli::runTool({"list", path, "--view", "radio", "--format", "json"}, in, out, err) == 0,
+            "kavro-tool list shows it");
+    }
+}
+
+// The bytes with the magic and both checksums made right, read over a zero image.
+void checkWithValidHeader(const uint8_t* data, size_t size) {
+    static Bytes image;
+    const size_t read = std::min<size_t>(size, ImageSize);
+    image.assign(data, data + read);
+    writeU16(image.data() + hdr::Magic, ImageMagic);
+    testing::fixChecksums(image);
+    image.resize(ImageSize, 0);
+    resetChannelDatabase();
+    resetDatabaseImage();
+    if (checkImage(image.data()) != ImageProblem::None) {
+        require(coveredLength(image.data()) > BodySize, "only too long a stretch stays refused");
+        return;
+    }
+    require(UnpackImage(image.data()), "an image that passes the checks unpacks");
+    std::memcpy(databaseImage(), image.data(), ImageSize);
+    imageBytesRead() = static_cast<uint32_t>(read);
+    checkAccepted(image);
+}
+
+}  // namespace
+
+bool checkImageInput(const uint8_t* data, size_t size) {
+    static ScratchFile scratch;
+    const DatabaseState& accepted = acceptedState();
+    const std::string& path = scratch.write(data, size);
+
+    resetChannelDatabase();
+    resetDatabaseImage();
+    const bool valid = openAndCheck(path, data, size);
+    checkTool(path, valid);
+
+    accepted.restore();
+    openAndCheck(path, data, size);
+
+    if (!valid && size >= static_cast<size_t>(HeaderSize)) {
+        checkWithValidHeader(data, size);
+    }
+    return valid;
+}
+
+}  // namespace kavro::fuzzing

@@ -1,0 +1,10 @@
+// libFuzzer target: any byte string run as a kavro-tool edit script on a valid database.
+#include <cstddef>
+#include <cstdint>
+
+#include "FuzzChecks.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    (void)kavro::fuzzing::checkEditScriptInput(data, size);
+    return 0;
+}
