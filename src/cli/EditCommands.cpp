@@ -258,7 +258,7 @@ bool renameGroupCommand(Context& c) {
     return true;
 }
 
-struct CommandSpec {
+struct CommandEntry {
     const char* name;
     const char* usage;
     size_t least;  // arguments
@@ -268,7 +268,7 @@ struct CommandSpec {
 
 constexpr size_t Any = static_cast<size_t>(-1);
 
-const CommandSpec Commands[] = {
+const CommandEntry Commands[] = {
     {"view", "view all|tv|radio", 1, 1, setView},
     {"add-transponder", "add-transponder SAT MHZ SYMBOLRATE POL", 4, 4, addTransponderCommand},
     {"edit-transponder", "edit-transponder T MHZ SYMBOLRATE POL", 4, 4, editTransponderCommand},
@@ -287,19 +287,19 @@ bool runScriptCommand(const Words& words, std::string& output, std::string& mess
     if (words.empty()) {
         return true;
     }
-    for (const CommandSpec& spec : Commands) {
-        if (words[0] != spec.name) {
+    for (const CommandEntry& entry : Commands) {
+        if (words[0] != entry.name) {
             continue;
         }
         ScriptArguments args(words, message);
-        if (args.size() < spec.least) {
-            return args.refuse(std::string("missing argument; usage: ") + spec.usage);
+        if (args.size() < entry.least) {
+            return args.refuse(std::string("missing argument; usage: ") + entry.usage);
         }
-        if (args.size() > spec.most) {
-            return args.refuse(std::string("too many arguments; usage: ") + spec.usage);
+        if (args.size() > entry.most) {
+            return args.refuse(std::string("too many arguments; usage: ") + entry.usage);
         }
         Context context{args, output};
-        return spec.run(context);
+        return entry.run(context);
     }
     message = "unknown command " + quotedWord(words[0]);
     return false;
