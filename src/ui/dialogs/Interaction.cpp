@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QMenu>
 #include <QMessageBox>
 
 namespace kavro {
@@ -90,6 +91,10 @@ QString QtInteraction::chooseSaveFile(QWidget* parent, const QString& initialPat
         dialog.selectFile(initial.fileName());
     }
     return chosenFile(dialog);
+}
+
+QAction* Interaction::runPopup(QMenu& menu, const QPoint& globalPos) {
+    return menu.exec(globalPos);
 }
 
 int QtInteraction::runDialog(QDialog& dialog) {

@@ -5,7 +5,10 @@
 
 #include <QString>
 
+class QAction;
 class QDialog;
+class QMenu;
+class QPoint;
 class QWidget;
 
 namespace kavro {
@@ -26,6 +29,9 @@ public:
     virtual QString chooseSaveFile(QWidget* parent, const QString& initialPath) = 0;
     // Runs the dialog modally; QDialog::Accepted or QDialog::Rejected.
     virtual int runDialog(QDialog& dialog) = 0;
+    // Shows a popup menu with its top-left corner at `globalPos` until the user picks an
+    // item or dismisses it; the picked item, nullptr when none was picked.
+    virtual QAction* runPopup(QMenu& menu, const QPoint& globalPos);
 };
 
 class QtInteraction : public Interaction {

@@ -1,12 +1,15 @@
 #include "ChannelListCtrl.h"
 
+#include <QApplication>
 #include <QHeaderView>
 #include <QHelpEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QToolTip>
 #include <algorithm>
 
 #include "ChannelListModel.h"
+#include "MenuKey.h"
 #include "database/DisplayText.h"
 #include "database/RecordLayout.h"
 
@@ -48,6 +51,8 @@ void ChannelListCtrl::SetupListColumns(ChannelListModel* model) {
         setColumnWidth(column, ColumnWidths[column]);
     }
     setColumnHidden(ColumnIndex, true);
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this] { keyChangedSelection_ = keyChangedSelection_ || handlingKey_; });
 }
 
 int ChannelListCtrl::channelOfRow(int row) const {
@@ -59,46 +64,205 @@ int ChannelListCtrl::channelOfRow(int row) const {
     return ok ? ch : ChannelCapacity;
 }
 
+// Read from the selection's ranges: asking row by row costs a pass over every range for
+// each row, far too slow for thousands of scattered rows.
 QVector<int> ChannelListCtrl::selectedRowPositions() const {
     QVector<int> rows;
     if (!selectionModel()) {
         return rows;
     }
-    const QModelIndexList selected = selectionModel()->selectedRows();
-    rows.reserve(selected.size());
-    for (const QModelIndex& index : selected) {
-        rows.append(index.row());
+    const QItemSelection selection = selectionModel()->selection();
+    for (const QItemSelectionRange& range : selection) {
+        for (int row = range.top(); row <= range.bottom(); ++row) {
+            rows.append(row);
+        }
     }
     std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
     return rows;
 }
 
 int ChannelListCtrl::firstSelectedRow() const {
-    const QVector<int> rows = selectedRowPositions();
-    return rows.isEmpty() ? -1 : rows.first();
+    int first = -1;
+    if (selectionModel()) {
+        for (const QItemSelectionRange& range : selectionModel()->selection()) {
+            if (first < 0 || range.top() < first) {
+                first = range.top();
+            }
+        }
+    }
+    return first;
 }
 
 void ChannelListCtrl::selectAndShowRow(int row) {
-    if (!model_ || row < 0 || row >= model_->rowCount()) {
+    selectAndShowRows(row, 1);
+}
+
+void ChannelListCtrl::selectAndShowRows(int first, int count) {
+    const int last = first + count - 1;
+    if (!model_ || count <= 0 || first < 0 || last >= model_->rowCount()) {
         return;
     }
-    const QModelIndex index = model_->index(row, 0);
-    selectionModel()->select(index, QItemSelectionModel::Select | QItemSelectionModel::Rows);
-    selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
-    scrollTo(index, QAbstractItemView::EnsureVisible);
+    const QModelIndex top = model_->index(first, 0);
+    const QModelIndex bottom = model_->index(last, 0);
+    selectionModel()->select(QItemSelection(top, bottom),
+                             QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    selectionModel()->setCurrentIndex(top, QItemSelectionModel::NoUpdate);
+    scrollTo(bottom, QAbstractItemView::EnsureVisible);
+    scrollTo(top, QAbstractItemView::EnsureVisible);
+}
+
+QPoint ChannelListCtrl::keyboardMenuPosition() const {
+    int row = currentIndex().isValid() ? currentIndex().row() : firstSelectedRow();
+    const QRect rect = row >= 0 && model_ ? visualRect(model_->index(row, 0)) : QRect();
+    if (rect.isValid() && viewport()->rect().contains(rect.bottomLeft())) {
+        return viewport()->mapToGlobal(QPoint(rect.left() + rect.height(), rect.bottom()));
+    }
+    return viewport()->mapToGlobal(QPoint(0, 0));
+}
+
+int ChannelListCtrl::rowUnder(const QPoint& pos) const {
+    return viewport()->rect().contains(pos) ? rowAt(pos.y()) : -1;
+}
+
+// The mouse. A press of either button on a row may become a drag: until the mouse has
+// moved far enough, its moves change nothing (the view would otherwise select rows as it
+// goes), so a press on a row of a multi-selection keeps the selection for the drag. The
+// left button selects as usual on press and release; the right one never changes the
+// selection and opens the popup when it comes up without a drag.
+void ChannelListCtrl::mousePressEvent(QMouseEvent* event) {
+    if (ignoreUntilButtonsUp_ && event->buttons() == event->button()) {
+        ignoreUntilButtonsUp_ = false;
+    }
+    if (pressButton_ != Qt::NoButton && !(event->buttons() & pressButton_)) {
+        pressButton_ = Qt::NoButton;  // its release went elsewhere
+    }
+    if (dragging || ignoreUntilButtonsUp_ || pressButton_ != Qt::NoButton) {
+        event->accept();  // another button during a gesture of the first one
+        return;
+    }
+    if (event->button() == Qt::LeftButton || event->button() == Qt::RightButton) {
+        notePress(event);
+    }
+    if (event->button() == Qt::RightButton) {
+        event->accept();
+        return;
+    }
+    QTableView::mousePressEvent(event);
+}
+
+void ChannelListCtrl::notePress(QMouseEvent* event) {
+    pressButton_ = event->button();
+    pressPos_ = event->position().toPoint();
+    pressRow_ = rowUnder(pressPos_);
+}
+
+void ChannelListCtrl::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint pos = event->position().toPoint();
+    if (pressButton_ != Qt::NoButton && !(event->buttons() & pressButton_)) {
+        pressButton_ = Qt::NoButton;  // its release went elsewhere
+    }
+    if (dragging) {
+        OnDragMouseMove(pos);
+    } else if (ignoreUntilButtonsUp_) {
+        // The rest of a drag that has ended.
+    } else if (pressButton_ != Qt::NoButton && pressRow_ >= 0) {
+        startDragIfMovedFar(pos);
+    } else if (pressButton_ == Qt::RightButton) {
+        // A right press beside the rows: nothing to drag.
+    } else {
+        QTableView::mouseMoveEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+void ChannelListCtrl::startDragIfMovedFar(const QPoint& pos) {
+    if (pressRow_ < 0 || (pos - pressPos_).manhattanLength() < QApplication::startDragDistance()) {
+        return;
+    }
+    emit listClicked();  // the rows being dragged are the user's selection now
+    OnBeginDrag(pressRow_);
+    OnDragMouseMove(pos);
 }
 
 void ChannelListCtrl::mouseReleaseEvent(QMouseEvent* event) {
+    if (dragging) {
+        if (event->button() == Qt::LeftButton || event->button() == Qt::RightButton) {
+            endDrag(event);
+        }
+        event->accept();
+        return;
+    }
+    if (ignoreUntilButtonsUp_) {
+        ignoreUntilButtonsUp_ = event->buttons() != Qt::NoButton;
+        event->accept();
+        return;
+    }
+    const Qt::MouseButton pressed = pressButton_;
+    if (pressed != Qt::NoButton && event->button() != pressed) {
+        event->accept();
+        return;
+    }
+    pressButton_ = Qt::NoButton;
+    pressRow_ = -1;
+    if (event->button() == Qt::RightButton) {
+        event->accept();
+        if (pressed == Qt::RightButton) {
+            emit listRightClicked();
+        }
+        return;
+    }
     QTableView::mouseReleaseEvent(event);
     if (event->button() == Qt::LeftButton) {
         emit listClicked();
     }
 }
 
+void ChannelListCtrl::endDrag(QMouseEvent* event) {
+    pressButton_ = Qt::NoButton;
+    pressRow_ = -1;
+    ignoreUntilButtonsUp_ = event->buttons() != Qt::NoButton;
+    OnDragButtonUp();
+}
+
 void ChannelListCtrl::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton || dragging || ignoreUntilButtonsUp_ ||
+        pressButton_ != Qt::NoButton) {
+        mousePressEvent(event);
+        return;
+    }
     QTableView::mouseDoubleClickEvent(event);
-    if (event->button() == Qt::LeftButton) {
-        emit listDoubleClicked();
+    emit listDoubleClicked();
+}
+
+// The popup comes from the right button's release and from the keys, never from here.
+void ChannelListCtrl::contextMenuEvent(QContextMenuEvent* event) {
+    event->accept();
+}
+
+void ChannelListCtrl::keyPressEvent(QKeyEvent* event) {
+    if (dragging) {
+        event->accept();
+        return;
+    }
+    if (event->key() == Qt::Key_Delete &&
+        (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        event->accept();
+        emit deleteKeyPressed();
+        return;
+    }
+    if (isMenuKey(event)) {
+        event->accept();
+        emit menuKeyPressed();
+        return;
+    }
+    handlingKey_ = true;
+    keyChangedSelection_ = false;
+    QTableView::keyPressEvent(event);
+    handlingKey_ = false;
+    if (keyChangedSelection_) {
+        emit selectedByKeyboard();
     }
 }
 

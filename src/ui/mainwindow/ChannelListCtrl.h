@@ -1,14 +1,28 @@
 // The channel list view: a grid of whole-row selections over the ChannelListModel. It
-// reports clicks and double-clicks anywhere in its area to the window, and finds the
-// channel of a row through the row's channel-index column.
+// reports clicks, double-clicks, right-clicks and the Delete and menu keys to the window,
+// finds the channel of a row through the row's channel-index column, and lets the user
+// reorder the selected rows by dragging them with either mouse button.
 #pragma once
 
+#include <QPoint>
 #include <QTableView>
 #include <QVector>
+
+#include "database/RecordLayout.h"
 
 namespace kavro {
 
 class ChannelListModel;
+
+// Where a drop puts the dragged channels: directly before `beforeChannel`; when that is
+// ChannelCapacity, directly after `afterChannel` (before the next unmoved live channel);
+// when both are ChannelCapacity, at the end. `row` is the list row at which the block then
+// starts: where its first row stood when the button was released.
+struct DropTarget {
+    int row = 0;
+    int beforeChannel = ChannelCapacity;
+    int afterChannel = ChannelCapacity;
+};
 
 class ChannelListCtrl : public QTableView {
     Q_OBJECT
@@ -31,6 +45,39 @@ public:
     // Selects row `row` (adding to the selection) and scrolls it entirely into view; a row
     // that does not exist selects and shows nothing.
     void selectAndShowRow(int row);
+    // Selects rows first .. first + count - 1 (adding to the selection), makes the first the
+    // current row and scrolls so that as much of them as fits is visible, the first surely.
+    void selectAndShowRows(int first, int count);
+    // Where a popup opened from the keyboard goes, in screen coordinates: under the current
+    // row when it is visible, else at the list's top-left corner.
+    QPoint keyboardMenuPosition() const;
+
+    // Drag-and-drop reordering. While `dragging` is 1 the viewport holds the mouse until a
+    // button is released; the selected rows stand dragCurrentRow - dragStartRow places
+    // away from their stored places.
+    int dragging = 0;
+    int dragStartRow = 0;    // the row pressed when the drag began
+    int dragCurrentRow = 0;  // where the pressed row has been carried to
+    int dropRow = 0;         // the first selected row as it stood at the release
+
+    // A drag begins on `row`: capture the mouse.
+    void OnBeginDrag(int row);
+    // The mouse moved to `pos` (viewport coordinates) during a drag: the selected rows
+    // follow it.
+    void OnDragMouseMove(const QPoint& pos);
+    // A button came up during a drag: the drop target is taken from the rows as shown, the
+    // rows go back to their stored order and the window is asked to move the channels.
+    void OnDragButtonUp();
+    // Moves every selected row by target - dragCurrentRow places, or by as many as keep
+    // the whole selection inside the list, and scrolls the pressed row's new place into
+    // view. False when nothing moved.
+    bool MoveSelectionTo(int target);
+    // The row a drag aims at with the mouse at `pos`: the row under it; above the rows the
+    // one before the first visible row, below them the first row not entirely visible;
+    // -1 beside the rows or under the last one.
+    int dragTargetRow(const QPoint& pos) const;
+    // The drop target for the rows as they are shown now.
+    DropTarget dropTargetAsShown() const;
 
     // Widths of the visible columns.
     static const int ColumnWidths[];
@@ -39,16 +86,42 @@ signals:
     // A left click or a double-click anywhere in the list's area.
     void listClicked();
     void listDoubleClicked();
+    // A right click that did not become a drag.
+    void listRightClicked();
+    // The selection was changed from the keyboard.
+    void selectedByKeyboard();
+    void deleteKeyPressed();
+    // The menu key or Shift+F10.
+    void menuKeyPressed();
+    // A drag that moved the rows ended; the rows are back in their stored order.
+    void channelsDropped(const DropTarget& target);
 
 protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     bool viewportEvent(QEvent* event) override;
 
 private:
     bool textFitsCell(const QModelIndex& index) const;
+    int rowUnder(const QPoint& pos) const;
+    void notePress(QMouseEvent* event);
+    void startDragIfMovedFar(const QPoint& pos);
+    void endDrag(QMouseEvent* event);
 
     ChannelListModel* model_ = nullptr;
+    // A press on a row that may still become a drag.
+    Qt::MouseButton pressButton_ = Qt::NoButton;
+    int pressRow_ = -1;
+    QPoint pressPos_;
+    // After a drag ended with one button, the events of the other are the drag's too.
+    bool ignoreUntilButtonsUp_ = false;
+    // Set while a key is handled, to tell keyboard selections from others.
+    bool handlingKey_ = false;
+    bool keyChangedSelection_ = false;
 };
 
 }  // namespace kavro

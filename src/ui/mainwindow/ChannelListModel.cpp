@@ -87,6 +87,43 @@ void ChannelListModel::swapRows(int a, int b) {
     emit dataChanged(index(b, 0), index(b, ListColumnCount - 1));
 }
 
+void ChannelListModel::shiftRows(const QVector<int>& rows, int delta) {
+    const int count = rowCount();
+    if (rows.isEmpty() || delta == 0 || rows.first() + delta < 0 || rows.last() + delta >= count) {
+        return;
+    }
+    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    newPlace_.assign(count, -1);
+    placeTaken_.assign(count, 0);
+    for (int row : rows) {
+        newPlace_[row] = row + delta;
+        placeTaken_[row + delta] = 1;
+    }
+    int free = 0;
+    for (int row = 0; row < count; ++row) {
+        if (newPlace_[row] < 0) {
+            while (placeTaken_[free]) {
+                ++free;
+            }
+            newPlace_[row] = free++;
+        }
+    }
+    reordered_.resize(count);
+    for (int row = 0; row < count; ++row) {
+        reordered_[newPlace_[row]] = rows_[row];
+    }
+    rows_.swap(reordered_);
+
+    const QModelIndexList before = persistentIndexList();
+    QModelIndexList after;
+    after.reserve(before.size());
+    for (const QModelIndex& index : before) {
+        after.append(this->index(newPlace_[index.row()], index.column()));
+    }
+    changePersistentIndexList(before, after);
+    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+}
+
 void ChannelListModel::refreshColumn(int column) {
     if (!rows_.empty()) {
         emit dataChanged(index(0, column), index(rowCount() - 1, column));

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <QVector>
 #include <vector>
 
 namespace kavro {
@@ -31,6 +32,11 @@ public:
     void updateRow(int row, int ch);
     // Exchanges the channels of two rows.
     void swapRows(int a, int b);
+    // Moves the rows at `rows` (ascending, distinct) each by `delta` places, every row
+    // staying within the list; the other rows keep their order in the places left over. One
+    // change of the row order: persistent indexes (the view's selection and current row)
+    // travel with their rows. A row's "No." stays its position.
+    void shiftRows(const QVector<int>& rows, int delta);
     // Has the view redraw one column of every row, after a change behind the texts.
     void refreshColumn(int column);
 
@@ -40,6 +46,10 @@ public:
 private:
     std::vector<int> rows_;
     bool filling_ = false;
+    // Work space of shiftRows, kept so that a drag step allocates nothing.
+    std::vector<int> newPlace_;
+    std::vector<int> reordered_;
+    std::vector<char> placeTaken_;
 };
 
 }  // namespace kavro

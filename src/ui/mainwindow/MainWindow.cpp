@@ -117,6 +117,9 @@ void MainWindow::connectHandlers() {
     connect(tree_, &SatelliteTree::treeClicked, this, &MainWindow::OnTreeClick);
     connect(list_, &ChannelListCtrl::listClicked, this, &MainWindow::OnListClick);
     connect(list_, &ChannelListCtrl::listDoubleClicked, this, &MainWindow::OnListDblClick);
+    connect(list_, &ChannelListCtrl::listRightClicked, this, &MainWindow::OnListRightClick);
+    connect(list_, &ChannelListCtrl::channelsDropped, this, &MainWindow::MoveSelectedChannels);
+    connect(tree_, &SatelliteTree::treeRightClicked, this, &MainWindow::OnTreeRightClick);
     connect(viewButtons_[ViewAll], &QRadioButton::clicked, this, &MainWindow::OnAll);
     connect(viewButtons_[ViewTv], &QRadioButton::clicked, this, &MainWindow::OnTv);
     connect(viewButtons_[ViewRadio], &QRadioButton::clicked, this, &MainWindow::OnRadio);
@@ -124,6 +127,7 @@ void MainWindow::connectHandlers() {
     connect(saveButton_, &QPushButton::clicked, this, &MainWindow::OnSave);
     connect(saveAsButton_, &QPushButton::clicked, this, &MainWindow::OnSaveAs);
     connect(exitButton_, &QPushButton::clicked, this, &MainWindow::OnExit);
+    connectKeys();
 }
 
 bool MainWindow::OnInitDialog() {

@@ -5,12 +5,14 @@
 
 #include <QDialog>
 #include <QString>
+#include <memory>
 
 #include "database/RecordLayout.h"
 #include "ui/dialogs/DialogOperations.h"
 
 class QButtonGroup;
 class QLabel;
+class QMenu;
 class QPushButton;
 class QRadioButton;
 
@@ -20,6 +22,7 @@ class ChannelListCtrl;
 class ChannelListModel;
 class Interaction;
 class SatelliteTree;
+struct DropTarget;
 
 // What the user selected last; the list's commands test it.
 enum SelectionKind : int {
@@ -27,6 +30,20 @@ enum SelectionKind : int {
     SelectionSatellite = 1,
     SelectionTransponder = 2,
     SelectionChannel = 3
+};
+
+// The popups: on the list; on the tree for a transponder item; for a satellite item.
+enum Popup : int { NoPopup = -1, Popup0 = 0, Popup1 = 1, Popup2 = 2 };
+
+// The popups' commands.
+enum Command : int {
+    CommandDelete = 32771,
+    CommandAddToFavorite = 32775,
+    CommandDeleteTransponder = 32776,
+    CommandAddChannel = 32777,
+    CommandAddTransponder = 32778,
+    CommandEditFavoriteName = 32779,
+    CommandEditFavorite = 32780
 };
 
 class MainWindow : public QDialog {
@@ -67,6 +84,26 @@ public:
     void OnRadio();
     void OnListClick();
     void OnListDblClick();
+
+    // Context menus and their commands. A right-click shows the popup at the mouse; the
+    // tree's follows its selected item, not the one under the mouse.
+    void OnListRightClick();
+    void OnTreeRightClick();
+    // The popup `popup` with its items; each item carries its command number as data.
+    std::unique_ptr<QMenu> buildPopup(int popup);
+    // The popup the tree shows now: Popup1 or Popup2, NoPopup with no item selected.
+    int treePopup() const;
+    void OnCommand(int command);
+    void OnDeleteChannels();
+    void OnAddToFavorite();
+    void OnEditFavorite();
+    void OnEditFavoriteName();
+    void OnDeleteTransponder();
+    void OnAddChannel();
+    void OnAddTransponder();
+    // The end of a drag that moved the selected rows: after asking, moves their channels
+    // as one block to `drop` and selects them.
+    void MoveSelectedChannels(const DropTarget& drop);
 
     // The file flow.
     void OnOpen();
@@ -111,6 +148,13 @@ private:
     bool settleUnsavedChanges();
     void showMessage(const QString& text);
     void onTransponderEdited(int s, int j);
+    void connectKeys();
+    void showPopup(int popup, const QPoint& globalPos);
+    void onListMenuKey();
+    void onTreeMenuKey();
+    bool confirm(const QString& question);
+    // The guard of the list's channel commands.
+    bool channelCommandAllowed() const;
 
     Interaction& interaction_;
     SatelliteTree* tree_ = nullptr;

@@ -3,6 +3,7 @@
 #include <QHeaderView>
 #include <QMouseEvent>
 
+#include "MenuKey.h"
 #include "database/ChannelDatabase.h"
 #include "database/DisplayText.h"
 #include "database/ViewIndex.h"
@@ -112,7 +113,35 @@ void SatelliteTree::resizeEvent(QResizeEvent* event) {
     header()->setMinimumSectionSize(viewport()->width());
 }
 
+QPoint SatelliteTree::keyboardMenuPosition() const {
+    const QTreeWidgetItem* item = selectedItem();
+    const QRect rect = item ? visualItemRect(item) : QRect();
+    if (rect.isValid() && viewport()->rect().contains(rect.bottomLeft())) {
+        return viewport()->mapToGlobal(QPoint(rect.left() + rect.height(), rect.bottom()));
+    }
+    return viewport()->mapToGlobal(QPoint(0, 0));
+}
+
+// The right button selects nothing: the popup it opens on release belongs to the item that
+// is selected, whichever one is under the mouse.
+void SatelliteTree::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::RightButton) {
+        rightPressed_ = true;
+        event->accept();
+        return;
+    }
+    QTreeWidget::mousePressEvent(event);
+}
+
 void SatelliteTree::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::RightButton) {
+        event->accept();
+        if (rightPressed_) {
+            rightPressed_ = false;
+            emit treeRightClicked();
+        }
+        return;
+    }
     QTreeWidget::mouseReleaseEvent(event);
     if (event->button() == Qt::LeftButton) {
         emit treeClicked();
@@ -120,10 +149,28 @@ void SatelliteTree::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void SatelliteTree::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() == Qt::RightButton) {
+        mousePressEvent(event);
+        return;
+    }
     QTreeWidget::mouseDoubleClickEvent(event);
     if (event->button() == Qt::LeftButton) {
         emit treeDoubleClicked();
     }
+}
+
+// The popup comes from the right button's release and from the keys, never from here.
+void SatelliteTree::contextMenuEvent(QContextMenuEvent* event) {
+    event->accept();
+}
+
+void SatelliteTree::keyPressEvent(QKeyEvent* event) {
+    if (isMenuKey(event)) {
+        event->accept();
+        emit menuKeyPressed();
+        return;
+    }
+    QTreeWidget::keyPressEvent(event);
 }
 
 }  // namespace kavro

@@ -36,16 +36,29 @@ public:
     // The item of satellite s and of its j-th transponder; nullptr when there is none.
     QTreeWidgetItem* satelliteItem(int s) const;
     QTreeWidgetItem* transponderItem(int s, int j) const;
+    // Where a popup opened from the keyboard goes, in screen coordinates: under the
+    // selected item when it is visible, else at the tree's top-left corner.
+    QPoint keyboardMenuPosition() const;
 
 signals:
     // A left click or a double-click anywhere in the tree's area.
     void treeClicked();
     void treeDoubleClicked();
+    // A right click anywhere in the tree's area; it selects nothing.
+    void treeRightClicked();
+    // The menu key or Shift+F10.
+    void menuKeyPressed();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    bool rightPressed_ = false;
 };
 
 }  // namespace kavro

@@ -1,6 +1,8 @@
 #include "support/ScriptedInteraction.h"
 
+#include <QAction>
 #include <QDialog>
+#include <QMenu>
 #include <QTest>
 
 namespace kavro::testing {
@@ -41,6 +43,21 @@ int ScriptedInteraction::runDialog(QDialog& dialog) {
         return QDialog::Rejected;
     }
     return dialog.result();
+}
+
+QAction* ScriptedInteraction::runPopup(QMenu& menu, const QPoint& globalPos) {
+    Popup popup{{}, globalPos};
+    for (QAction* action : menu.actions()) {
+        popup.items.append(action->text());
+    }
+    popups.append(popup);
+    const QString choice = popupChoices.isEmpty() ? QString() : popupChoices.takeFirst();
+    for (QAction* action : menu.actions()) {
+        if (!choice.isEmpty() && action->text() == choice) {
+            return action;
+        }
+    }
+    return nullptr;
 }
 
 QStringList ScriptedInteraction::messageTexts() const {

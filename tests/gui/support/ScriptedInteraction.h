@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QList>
+#include <QPoint>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -18,6 +19,10 @@ public:
         Icon icon;
     };
     using DialogScript = std::function<void(QDialog&)>;
+    struct Popup {
+        QStringList items;  // the item texts, in order
+        QPoint position;    // where the popup's top-left corner was asked for
+    };
 
     // Every message box shown, in order.
     QList<Message> messages;
@@ -33,11 +38,17 @@ public:
     // The initial path each Save chooser was given.
     QStringList saveInitialPaths;
     int dialogsRun = 0;
+    // Every popup menu shown, in order.
+    QList<Popup> popups;
+    // The item picked in each popup, by its text, taken in order; an empty text or an empty
+    // queue dismisses the popup.
+    QStringList popupChoices;
 
     Answer messageBox(QWidget* parent, const QString& text, Buttons buttons, Icon icon) override;
     QString chooseOpenFile(QWidget* parent) override;
     QString chooseSaveFile(QWidget* parent, const QString& initialPath) override;
     int runDialog(QDialog& dialog) override;
+    QAction* runPopup(QMenu& menu, const QPoint& globalPos) override;
 
     QStringList messageTexts() const;
 };

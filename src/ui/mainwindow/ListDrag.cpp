@@ -1,0 +1,123 @@
+// Reordering by drag-and-drop. While the user drags, the selected rows move through the
+// list with the mouse, every one by the same number of places; the list's model only
+// changes its row order, so a step costs the same for one row as for thousands. On release
+// the drop target is read from the rows as shown, the rows go back to their stored order
+// and the window, after asking, moves the channels in the table.
+#include <QHeaderView>
+#include <algorithm>
+
+#include "ChannelListCtrl.h"
+#include "ChannelListModel.h"
+
+namespace kavro {
+
+void ChannelListCtrl::OnBeginDrag(int row) {
+    dragging = 1;
+    dragStartRow = row;
+    dragCurrentRow = row;
+    viewport()->grabMouse();
+}
+
+void ChannelListCtrl::OnDragMouseMove(const QPoint& pos) {
+    if (!dragging) {
+        return;
+    }
+    const int target = dragTargetRow(pos);
+    if (target >= 0) {
+        MoveSelectionTo(target);
+    }
+}
+
+void ChannelListCtrl::OnDragButtonUp() {
+    if (!dragging) {
+        return;
+    }
+    dragging = 0;
+    viewport()->releaseMouse();
+    dropRow = firstSelectedRow();
+    const DropTarget drop = dropTargetAsShown();
+    const bool moved = dragCurrentRow != dragStartRow;
+    MoveSelectionTo(dragStartRow);
+    // A drag that leaves the rows where they were is no reorder: nothing to ask.
+    if (moved) {
+        emit channelsDropped(drop);
+    }
+}
+
+bool ChannelListCtrl::MoveSelectionTo(int target) {
+    int delta = target - dragCurrentRow;
+    if (delta == 0 || !model_) {
+        return false;
+    }
+    const QVector<int> rows = selectedRowPositions();
+    if (rows.isEmpty()) {
+        dragCurrentRow = target;
+        return false;
+    }
+    // The block stops at the first and the last row; its gaps stay as they are.
+    const int count = model_->rowCount();
+    delta = delta < 0 ? std::max(delta, -rows.first()) : std::min(delta, count - 1 - rows.last());
+    if (delta == 0) {
+        return false;
+    }
+    viewport()->setUpdatesEnabled(false);
+    model_->shiftRows(rows, delta);
+    dragCurrentRow += delta;
+    scrollTo(model_->index(std::clamp(dragCurrentRow, 0, count - 1), 0),
+             QAbstractItemView::EnsureVisible);
+    viewport()->setUpdatesEnabled(true);
+    return true;
+}
+
+// Above the rows the target is the row before the first visible one, so that each move
+// there scrolls one row further; once the first row is visible it is the first row. Below
+// them it is the first row not entirely visible (past the last row, the block goes to the
+// end).
+int ChannelListCtrl::dragTargetRow(const QPoint& pos) const {
+    if (!model_ || model_->rowCount() == 0) {
+        return -1;
+    }
+    const QRect area = viewport()->rect();
+    if (area.contains(pos)) {
+        return rowAt(pos.y());
+    }
+    const int top = std::max(rowAt(0), 0);
+    if (pos.y() >= area.height()) {
+        const int page = std::max(area.height() / verticalHeader()->defaultSectionSize(), 1);
+        return top + page;
+    }
+    if (pos.y() < 0) {
+        return std::max(top - 1, 0);
+    }
+    return -1;
+}
+
+// The rows above the first selected one are not selected, and stay in front of the block:
+// it goes before the first unselected row after that one. When there is none, directly
+// after the last unselected row; when every row is selected, where the first one is.
+DropTarget ChannelListCtrl::dropTargetAsShown() const {
+    DropTarget drop;
+    const QVector<int> rows = selectedRowPositions();
+    if (rows.isEmpty() || !model_) {
+        return drop;
+    }
+    const int first = rows.first();
+    drop.row = first;
+    int next = 0;
+    for (int row = first; row < model_->rowCount(); ++row) {
+        if (next < rows.size() && rows[next] == row) {
+            ++next;
+            continue;
+        }
+        drop.beforeChannel = channelOfRow(row);
+        return drop;
+    }
+    if (first > 0) {
+        drop.afterChannel = channelOfRow(first - 1);
+    } else {
+        drop.beforeChannel = channelOfRow(first);
+    }
+    return drop;
+}
+
+}  // namespace kavro
