@@ -1,0 +1,496 @@
+// The popups of the list and the tree, their seven commands (guards, questions, results
+// and the row selected afterwards) and the keys that reach the same handlers.
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTreeWidgetItem>
+
+#include "database/ChannelDatabase.h"
+#include "database/DisplayText.h"
+#include "database/ViewIndex.h"
+#include "support/DialogDriver.h"
+#include "support/WindowFixture.h"
+#include "ui/mainwindow/ChannelListCtrl.h"
+#include "ui/mainwindow/ChannelListModel.h"
+#include "ui/mainwindow/SatelliteTree.h"
+
+using namespace kavro;
+using namespace kavro::testing;
+
+namespace {
+
+const QString DeleteQuestion = QStringLiteral("Are you sure to delete all selected channels?");
+const QString DeleteTpQuestion = QStringLiteral("Are you sure to delete the selected transponder?");
+const QStringList Popup0Items = {"Delete", "Add to Favorite", "Edit Favorite",
+                                 "Edit Favorite Name"};
+const QStringList Popup1Items = {"Delete TP", "Add Channel"};
+const QStringList Popup2Items = {"Add TP"};
+
+QPoint rowPoint(WindowHarness& h, int row) {
+    return h.window->list()->visualRect(h.window->listModel()->index(row, ColumnChannel)).center();
+}
+
+QPoint itemPoint(WindowHarness& h, QTreeWidgetItem* item) {
+    return h.window->tree()->visualItemRect(item).center();
+}
+
+void rightClickList(WindowHarness& h, int row) {
+    QTest::mouseClick(h.window->list()->viewport(), Qt::RightButton, {}, rowPoint(h, row));
+}
+
+void rightClickTree(WindowHarness& h, QTreeWidgetItem* item) {
+    QTest::mouseClick(h.window->tree()->viewport(), Qt::RightButton, {}, itemPoint(h, item));
+}
+
+// Rows selected as a user would, so that the list owns the selection.
+void clickRows(WindowHarness& h, std::initializer_list<int> rows) {
+    bool first = true;
+    for (int row : rows) {
+        QTest::mouseClick(h.window->list()->viewport(), Qt::LeftButton,
+                          first ? Qt::NoModifier : Qt::ControlModifier, rowPoint(h, row));
+        first = false;
+    }
+}
+
+QVector<int> selectedRows(WindowHarness& h) {
+    return h.window->list()->selectedRowPositions();
+}
+
+ScriptedInteraction::DialogScript tickGroups(const QList<int>& groups) {
+    return [groups](QDialog& dialog) {
+        for (int n = 1; n <= FavoriteGroupCount; ++n) {
+            control<QCheckBox>(dialog, QStringLiteral("favCheck%1").arg(n).toLatin1())
+                ->setChecked(groups.contains(n));
+        }
+        pressOk(dialog);
+    };
+}
+
+ScriptedInteraction::DialogScript newChannel(const QString& name, int serviceId, int pid) {
+    return [=](QDialog& dialog) {
+        retype(dialog, "nameEdit", name);
+        retype(dialog, "serviceIdEdit", QString::number(serviceId));
+        retype(dialog, "videoPidEdit", QString::number(pid));
+        retype(dialog, "audioPidEdit", QString::number(pid + 1));
+        retype(dialog, "pcrPidEdit", QString::number(pid));
+        pressOk(dialog);
+    };
+}
+
+ScriptedInteraction::DialogScript newTransponder(int mhz, int symbolRate) {
+    return [=](QDialog& dialog) {
+        retype(dialog, "frequencyEdit", QString::number(mhz));
+        retype(dialog, "symbolRateEdit", QString::number(symbolRate));
+        pressOk(dialog);
+    };
+}
+
+}  // namespace
+
+class CommandsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void popupsHoldTheirItemsAndCommands();
+    void listRightClickShowsPopup0AndChangesNoSelection();
+    void treeRightClickFollowsTheSelectedItem();
+    void pickedItemRunsItsCommand();
+    void deleteAsksAndSelectsTheRowThatFollowed();
+    void deleteOfTheLastRowsSelectsTheNewLastRow();
+    void deleteInAFilteredListSelectsWithinIt();
+    void addToFavoriteReplacesTheGroupsOfEverySelectedChannel();
+    void editFavoriteEditsTheTopmostSelectedChannel();
+    void editFavoriteNameNeedsNoSelection();
+    void deleteTransponderAsksAndNeverDeletesTwice();
+    void addChannelGoesToTheLastSelectedTransponder();
+    void addTransponderNeedsASatelliteFromTheTree();
+    void commandsNeverUseAStaleTransponder();
+    void deleteKeyActsOnAKeyboardSelection();
+    void fileShortcutsRunOpenSaveAndSaveAs();
+    void menuKeyOpensThePopupOfTheFocusedWidget();
+};
+
+void CommandsTest::popupsHoldTheirItemsAndCommands() {
+    WindowHarness h;
+    const struct {
+        int popup;
+        QStringList items;
+        QList<int> commands;
+    } expected[] = {
+        {Popup0, Popup0Items, {32771, 32775, 32780, 32779}},
+        {Popup1, Popup1Items, {32776, 32777}},
+        {Popup2, Popup2Items, {32778}},
+    };
+    for (const auto& e : expected) {
+        const std::unique_ptr<QMenu> menu = h.window->buildPopup(e.popup);
+        QCOMPARE(menu->objectName(), QStringLiteral("Popup%1").arg(e.popup));
+        QStringList items;
+        QList<int> commands;
+        for (QAction* action : menu->actions()) {
+            items.append(action->text());
+            commands.append(action->data().toInt());
+            QVERIFY(action->isEnabled());
+        }
+        QCOMPARE(items, e.items);
+        QCOMPARE(commands, e.commands);
+    }
+}
+
+void CommandsTest::listRightClickShowsPopup0AndChangesNoSelection() {
+    WindowHarness h;
+    h.window->OnListRightClick();
+    QVERIFY(h.interaction.popups.isEmpty());  // nothing loaded
+    QVERIFY(h.openImage(windowTestImage()));
+    h.selectRows({1});
+    rightClickList(h, 3);
+    QCOMPARE(h.interaction.popups.size(), 1);
+    QCOMPARE(h.interaction.popups[0].items, Popup0Items);
+    QCOMPARE(selectedRows(h), QVector<int>({1}));
+    QCOMPARE(h.window->selectionKind, SelectionNone);
+    // Dismissed: nothing happened.
+    QVERIFY(h.interaction.messages.isEmpty());
+    QCOMPARE(h.window->isDirty, 0);
+}
+
+void CommandsTest::treeRightClickFollowsTheSelectedItem() {
+    WindowHarness h;
+    QVERIFY(h.openImage(windowTestImage()));
+    h.satelliteItem(0)->setExpanded(true);
+    rightClickTree(h, h.satelliteItem(0));
+    QVERIFY(h.interaction.popups.isEmpty());  // no item selected
+    QVERIFY(h.window->tree()->selectedItem() == nullptr);
+
+    h.selectTreeItem(h.transponderItem(0, 1));
+    rightClickTree(h, h.satelliteItem(1));
+    QCOMPARE(h.interaction.popups.size(), 1);
+    QCOMPARE(h.interaction.popups[0].items, Popup1Items);
+    QCOMPARE(h.window->tree()->selectedItem(), h.transponderItem(0, 1));
+    QCOMPARE(h.window->selectedTransponder, 1);
+
+    h.selectTreeItem(h.satelliteItem(1));
+    rightClickTree(h, h.transponderItem(0, 0));
+    QCOMPARE(h.interaction.popups.size(), 2);
+    QCOMPARE(h.interaction.popups[1].items, Popup2Items);
+    QCOMPARE(h.window->selectionKind, SelectionSatellite);
+}
+
+void CommandsTest::pickedItemRunsItsCommand() {
+    WindowHarness h;
+    QVERIFY(h.openImage(windowTestImage()));
+    clickRows(h, {0});
+    h.interaction.popupChoices = QStringList({"Delete"});
+    h.interaction.answers.append(Interaction::Answer::Cancel);
+    rightClickList(h, 4);
+    QCOMPARE(h.interaction.messageTexts(), QStringList({DeleteQuestion}));
+    QCOMPARE(h.interaction.messages[0].buttons, Interaction::Buttons::OkCancel);
+
+    h.selectTreeItem(h.satelliteItem(1));
+    h.interaction.popupChoices = QStringList({"Add TP"});
+    h.interaction.dialogScripts.append(pressCancel());
+    rightClickTree(h, h.satelliteItem(1));
+    QCOMPARE(h.interaction.dialogsRun, 1);
+}
+
+void CommandsTest::deleteAsksAndSelectsTheRowThatFollowed() {
+    WindowHarness h;
+    QVERIFY(h.openImage(windowTestImage()));
+    h.selectRows({1, 3});
+    h.window->OnDeleteChannels();  // the list does not own the selection
+    QVERIFY(h.interaction.messages.isEmpty());
+
+    clickRows(h, {1, 3});
+    h.interaction.answers.append(Interaction::Answer::Cancel);
+    h.window->OnDeleteChannels();
+    QCOMPARE(h.interaction.messageTexts(), QStringList({DeleteQuestion}));
+    QCOMPARE(h.rows(), 7);
+    QCOMPARE(selectedRows(h), QVector<int>({1, 3}));
+    QCOMPARE(h.window->isDirty, 0);
+
+    h.window->OnDeleteChannels();
+    QCOMPARE(h.columnTexts(ColumnChannel),
+             QStringList({"Das Erste", "Rai 1", "Hidden TV", "Rai Radio 2[R]", "Klassik[R]"}));
+    QVERIFY(!isLiveChannel(3) && !isLiveChannel(6) && !isLiveChannel(7));
+    // ZDF was followed by "Hidden TV".
+    QCOMPARE(selectedRows(h), QVector<int>({2}));
+    QCOMPARE(h.window->isDirty, 1);
+    QVERIFY(h.window->saveButton()->isEnabled());
+    QCOMPARE(h.window->rowCountField()->text(), QStringLiteral("    5"));
+    QCOMPARE(h.treeTexts().first(), QStringLiteral("Astra 19.2E (3 TPs, 2 CHs)"));
+    for (int ch = 0; ch < ChannelCapacity; ++ch) {
+        QVERIFY(!isMarked(ch));
+    }
+}
+
+void CommandsTest::deleteOfTheLastRowsSelectsTheNewLastRow() {
+    WindowHarness h;
+    QVERIFY(h.openImage(windowTestImage()));
+    clickRows(h, {5, 6});
+    h.window->OnDeleteChannels();
+    QCOMPARE(h.rows(), 5);
+    QCOMPARE(selectedRows(h), QVector<int>({4}));
+    // Everything: no row is left to select.
+    h.window->list()->selectAll();
+    h.window->OnDeleteChannels();
+    QCOMPARE(h.rows(), 0);
+    QVERIFY(selectedRows(h).isEmpty());
+}
+
+// The row is clamped to the rows the filtered list shows, not to the whole view.
+void CommandsTest::deleteInAFilteredListSelectsWithinIt() {
+    WindowHarness h;
+    QVERIFY(h.openImage(windowTestImage()));
+    h.selectTreeItem(h.satelliteItem(0));
+    QCOMPARE(h.columnTexts(ColumnChannel),
+             QStringList({"Das Erste", "Bayern 3[R]", "ZDF", "Klassik[R]"}));
+    clickRows(h, {3});
+    h.window->OnDeleteChannels();
+    QCOMPARE(h.columnTexts(ColumnChannel), QStringList({"Das Erste", "Bayern 3[R]", "ZDF"}));
+    QCOMPARE(selectedRows(h), QVector<int>({2}));
+    QCOMPARE(h.window->showAllChannels, 0);
+}
+
+void CommandsTest::addToFavoriteReplacesTheGroupsOfEverySelectedChannel() {
+    WindowHarness h;
+    QVERIFY(h.openImage(windowTestImage()));
+    h.selectRows({0, 3});
+    h.window->OnAddToFavorite();
+    QCOMPARE(h.interaction.dialogsRun, 0);
+
+    clickRows(h, {0, 3});
+    h.interaction.dialogScripts.append(pressCancel());
+    h.interaction.dialogScripts.append(tickGroups({}));
+    h.window->OnAddToFavorite();
+    h.window->OnAddToFavorite();
+    QCOMPARE(h.interaction.dialogsRun, 2);
+    QCOMPARE(h.window->isDirty, 0);
+    QCOMPARE(selectedRows(h), QVector<int>({0, 3}));
+
+    h.interaction.dialogScripts.append(tickGroups({2, 3}));
+    h.window->OnAddToFavorite();
+    QCOMPARE(channelFavoriteBits(0), 0x6);
+    QCOMPARE(channelFavoriteBits(3), 0x6);  // group 1 replaced, not kept
+    QCOMPARE(channelFavoriteBits(2), 0);
+    QCOMPARE(h.columnTexts(ColumnFav), QStringList({"V", "", "", "V", "", "", ""}));
+    QVERIFY(selectedRows(h).isEmpty());
+    QCOMPARE(h.window->isDirty, 1);
+}
+
+void CommandsTest::editFavoriteEditsTheTopmostSelectedChannel() {
+    WindowHarness h;
+    QVERIFY(h.openImage(windowTestImage()));
+    clickRows(h, {5, 3});
+    h.interaction.dialogScripts.append(pressCancel());
+    h.window->OnEditFavorite();
+    QCOMPARE(h.window->isDirty, 0);
+    QCOMPARE(selectedRows(h), QVector<int>({3, 5}));
+
+    h.interaction.dialogScripts.append([](QDialog& dialog) {
+        QVERIFY(control<QCheckBox>(dialog, "favCheck1")->isChecked());
+        control<QCheckBox>(dialog, "favCheck1")->setChecked(false);
+        control<QCheckBox>(dialog, "favCheck4")->setChecked(true);
+        pressOk(dialog);
+    });
+    h.window->OnEditFavorite();
+    QCOMPARE(channelFavoriteBits(3), 0x8);
+    QCOMPARE(channelFavoriteBits(6), 0);
+    QCOMPARE(selectedRows(h), QVector<int>({3}));
+    QCOMPARE(h.window->isDirty, 1);
+}
+
+void CommandsTest::editFavoriteNameNeedsNoSelection() {
+    WindowHarness h;
+    h.interaction.dialogScripts.append(pressCancel());
+    h.window->OnEditFavoriteName();
+    QCOMPARE(h.interaction.dialogsRun, 1);
+    QCOMPARE(h.window->selectionKind, SelectionNone);
+}
+
+void CommandsTest::deleteTransponderAsksAndNeverDeletesTwice() {
+    WindowHarness h;
+    QVERIFY(h.openImage(windowTestImage()));
+    h.selectTreeItem(h.satelliteItem(0));
+    h.window->OnDeleteTransponder();
+    QVERIFY(h.interaction.messages.isEmpty());
+
+    h.selectTreeItem(h.transponderItem(0, 0));
+    h.interaction.answers.append(Interaction::Answer::Cancel);
+    h.window->OnDeleteTransponder();
+    QCOMPARE(h.interaction.messageTexts(), QStringList({DeleteTpQuestion}));
+    QVERIFY(isLiveTransponder(0));
+    QCOMPARE(h.window->isDirty, 0);
+
+    h.window->OnDeleteTransponder();
+    QVERIFY(!isLiveTransponder(0));
+    QVERIFY(!isLiveChannel(0) && !isLiveChannel(1) && !isLiveChannel(3));
+    QCOMPARE(h.treeTexts().mid(0, 3), QStringList({"Astra 19.2E (2 TPs, 1 CHs)", "   3800V  2000",
+                                                   "  12603V 22000 (1 CHs)"}));
+    QCOMPARE(h.columnTexts(ColumnChannel), QStringList({"Klassik[R]"}));
+    QCOMPARE(h.window->selectionKind, SelectionTransponder);
+    QCOMPARE(h.window->selectedTransponder, 0);
+    QCOMPARE(h.window->isDirty, 1);
+
+    // The recorded transponder is gone: no second question, nothing deleted.
+    h.window->OnDeleteTransponder();
+    QCOMPARE(h.interaction.messages.size(), 2);
+}
+
+void CommandsTest::addChannelGoesToTheLastSelectedTransponder() {
+    WindowHarness h;
+    QVERIFY(h.openImage(windowTestImage()));
+    h.selectTreeItem(h.satelliteItem(1));
+    h.window->OnAddChannel();
+    QCOMPARE(h.interaction.dialogsRun, 0);
+
+    h.selectTreeItem(h.transponderItem(1, 0));
+    h.interaction.dialogScripts.append(pressCancel());
+    h.window->OnAddChannel();
+    QCOMPARE(h.interaction.dialogsRun, 1);
+    QCOMPARE(h.window->isDirty, 0);
+
+    // The new channel takes free slot 5, between Rai 1 and Rai Radio 2: its row is selected.
+    h.interaction.dialogScripts.append(newChannel("Rai 3", 3403, 200));
+    h.window->OnAddChannel();
+    QCOMPARE(h.interaction.messageTexts(), QStringList({"Channel added"}));
+    QCOMPARE(channelTransponder(5), 2);
+    QCOMPARE(h.columnTexts(ColumnChannel), QStringList({"Rai 1", "Rai 3", "Rai Radio 2[R]"}));
+    QCOMPARE(selectedRows(h), QVector<int>({1}));
+    QCOMPARE(h.treeTexts()[4], QStringLiteral("Hotbird 13.0E (1 TPs, 3 CHs)"));
+    QCOMPARE(h.window->isDirty, 1);
+
+    // With the list owning the selection, the transponder is still the tree's.
+    clickRows(h, {0});
+    h.interaction.dialogScripts.append(newChannel("Rai 4", 3404, 300));
+    h.window->OnAddChannel();
+    QCOMPARE(channelName(8), std::string_view("Rai 4"));
+    QCOMPARE(channelTransponder(8), 2);
+    QCOMPARE(selectedRows(h), QVector<int>({3}));
+}
+
+void CommandsTest::addTransponderNeedsASatelliteFromTheTree() {
+    WindowHarness h;
+    QVERIFY(h.openImage(windowTestImage()));
+    h.window->OnAddTransponder();
+    QCOMPARE(h.interaction.dialogsRun, 0);
+
+    h.selectTreeItem(h.satelliteItem(1));
+    h.interaction.dialogScripts.append(newTransponder(11100, 27500));
+    h.window->OnAddTransponder();
+    QCOMPARE(h.interaction.messageTexts(), QStringList({"TP added"}));
+    QCOMPARE(h.window->selectedTransponder, 5);
+    QCOMPARE(transponderSatellite(5), 1);
+    QCOMPARE(h.treeTexts()[4], QStringLiteral("Hotbird 13.0E (2 TPs, 2 CHs)"));
+    QCOMPARE(h.window->isDirty, 1);
+
+    // A view button shows every channel again: no satellite to add to until the tree is
+    // used again.
+    h.window->viewButton(ViewTv)->click();
+    h.window->OnAddTransponder();
+    QCOMPARE(h.interaction.dialogsRun, 1);
+}
+
+// "Add Channel" and "Delete TP" act only on a transponder that still exists.
+void CommandsTest::commandsNeverUseAStaleTransponder() {
+    WindowHarness h;
+    QVERIFY(h.openImage(windowTestImage()));
+    h.selectTreeItem(h.transponderItem(0, 2));
+    h.window->OnDeleteTransponder();
+    QVERIFY(!isLiveTransponder(4));
+    h.window->OnAddChannel();
+    QCOMPARE(h.interaction.dialogsRun, 0);
+
+    // A cancelled "Add TP" leaves no transponder either.
+    h.selectTreeItem(h.satelliteItem(0));
+    h.selectTreeItem(h.transponderItem(0, 0));
+    h.interaction.dialogScripts.append(pressCancel());
+    h.window->OnAddTransponder();
+    QCOMPARE(h.window->selectedTransponder, TransponderCapacity);
+    const int messages = h.interaction.messages.size();
+    h.window->OnAddChannel();
+    h.window->OnDeleteTransponder();
+    QCOMPARE(h.interaction.dialogsRun, 1);
+    QCOMPARE(h.interaction.messages.size(), messages);
+    QVERIFY(isLiveTransponder(0));
+}
+
+// Keys that select rows make the list the owner of the selection, as a click does.
+void CommandsTest::deleteKeyActsOnAKeyboardSelection() {
+    WindowHarness h;
+    QVERIFY(h.openImage(windowTestImage()));
+    ChannelListCtrl* list = h.window->list();
+    list->setFocus();
+    list->setCurrentIndex(h.window->listModel()->index(2, 0));
+    QCOMPARE(selectedRows(h), QVector<int>({2}));
+    QTest::keyClick(list, Qt::Key_Delete);
+    QVERIFY(h.interaction.messages.isEmpty());
+
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Down, Qt::ShiftModifier);
+    QCOMPARE(h.window->selectionKind, SelectionChannel);
+    QCOMPARE(selectedRows(h), QVector<int>({3, 4}));
+    h.interaction.answers.append(Interaction::Answer::Cancel);
+    QTest::keyClick(list, Qt::Key_Delete);
+    QCOMPARE(h.interaction.messageTexts(), QStringList({DeleteQuestion}));
+    QCOMPARE(h.rows(), 7);
+    QTest::keyClick(list, Qt::Key_Delete);
+    QCOMPARE(h.columnTexts(ColumnChannel).mid(2),
+             QStringList({"Rai 1", "Rai Radio 2[R]", "Klassik[R]"}));
+    QCOMPARE(selectedRows(h), QVector<int>({3}));
+}
+
+void CommandsTest::fileShortcutsRunOpenSaveAndSaveAs() {
+    WindowHarness h;
+    h.window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(h.window.get()));
+    const QString path = h.writeImage(QStringLiteral("first.tbn"), windowTestImage());
+    h.interaction.openPaths.append(path);
+    QTest::keyClick(h.window.get(), Qt::Key_O, Qt::ControlModifier);
+    QCOMPARE(h.window->currentPath, path);
+    QCOMPARE(h.window->isLoaded, 1);
+
+    clickRows(h, {0});
+    h.window->OnDeleteChannels();
+    QCOMPARE(h.window->isDirty, 1);
+    QTest::keyClick(h.window.get(), Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(h.window->isDirty, 0);
+    QVERIFY(!h.window->saveButton()->isEnabled());
+    QCOMPARE(readFileBytes(path.toStdString()).size(), windowTestImage().size());
+
+    const QString copy = h.pathOf(QStringLiteral("copy.tbn"));
+    h.interaction.savePaths.append(copy);
+    QTest::keyClick(h.window.get(), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(h.interaction.saveInitialPaths, QStringList({path}));
+    QCOMPARE(h.window->currentPath, copy);
+    QCOMPARE(readFileBytes(copy.toStdString()), readFileBytes(path.toStdString()));
+}
+
+void CommandsTest::menuKeyOpensThePopupOfTheFocusedWidget() {
+    WindowHarness h;
+    QVERIFY(h.openImage(windowTestImage()));
+    ChannelListCtrl* list = h.window->list();
+    clickRows(h, {2});
+    QTest::keyClick(list, Qt::Key_Menu);
+    QCOMPARE(h.interaction.popups.size(), 1);
+    QCOMPARE(h.interaction.popups[0].items, Popup0Items);
+    const QRect row = list->visualRect(h.window->listModel()->index(2, 0));
+    QVERIFY(QRect(list->viewport()->mapToGlobal(row.topLeft()), row.size())
+                .adjusted(0, 0, row.height(), 1)
+                .contains(h.interaction.popups[0].position));
+
+    SatelliteTree* tree = h.window->tree();
+    QTest::keyClick(tree, Qt::Key_F10, Qt::ShiftModifier);
+    QCOMPARE(h.interaction.popups.size(), 1);  // nothing selected in the tree
+    h.selectTreeItem(h.satelliteItem(1));
+    QTest::keyClick(tree, Qt::Key_F10, Qt::ShiftModifier);
+    QTest::keyClick(tree, Qt::Key_Menu);
+    QCOMPARE(h.interaction.popups.size(), 3);
+    QCOMPARE(h.interaction.popups[1].items, Popup2Items);
+    QCOMPARE(h.interaction.popups[2].items, Popup2Items);
+    QVERIFY(h.interaction.messages.isEmpty());
+}
+
+QTEST_MAIN(CommandsTest)
+#include "test_commands.moc"
