@@ -1,0 +1,57 @@
+#!/usr/bin/env python3
+"""Prints the benchmark results as a Markdown table: the median wall time of each benchmark,
+and, where one exists, the straightforward approach measured in the same run with its ratio."""
+import json
+import sys
+
+# Benchmark -> the straightforward approach it is compared with.
+BASELINES = {
+    "core/BM_DeleteAllMarked": "core/BM_DeleteAllMarkedOneByOne",
+    "core/BM_MoveEveryOtherToTop": "core/BM_MoveEveryOtherToTopOneByOne",
+    "gui/BM_OpenFullImage": "gui/BM_TableWidgetFill",
+    "gui/BM_ViewSwitch": "gui/BM_TableWidgetFill",
+    "gui/BM_DeleteAllThroughCommand": "core/BM_DeleteAllMarkedOneByOne",
+    "gui/BM_DragStep7000": "gui/BM_DragStep7000BySwappingTexts",
+    "gui/BM_DragCommit": "core/BM_MoveEveryOtherToTopOneByOne",
+}
+BASELINE_NAMES = set(BASELINES.values())
+
+
+def medians(path, suite):
+    with open(path) as f:
+        data = json.load(f)
+    result = {}
+    for b in data["benchmarks"]:
+        if b.get("aggregate_name", "median") != "median":
+            continue
+        name = b.get("run_name", b["name"]).split("/")[0]
+        scale = {"ns": 1e-6, "us": 1e-3, "ms": 1.0, "s": 1e3}[b.get("time_unit", "ns")]
+        result[f"{suite}/{name}"] = b["real_time"] * scale
+    return result, data.get("context", {})
+
+
+def main():
+    times = {}
+    context = {}
+    for path in sys.argv[1:]:
+        suite = "gui" if "gui" in path.rsplit("/", 1)[-1] else "core"
+        found, context = medians(path, suite)
+        times.update(found)
+    print(f"Machine: {context.get('host_name', '?')}, {context.get('num_cpus', '?')} CPUs "
+          f"at {context.get('mhz_per_cpu', '?')} MHz, {context.get('date', '')}")
+    print()
+    print("| Benchmark | Median | Straightforward approach | Its median | Ratio |")
+    print("|---|---:|---|---:|---:|")
+    for name, ms in times.items():
+        if name in BASELINE_NAMES and name not in BASELINES:
+            continue
+        base = BASELINES.get(name)
+        if base and base in times:
+            ratio = times[base] / ms if ms > 0 else float("inf")
+            print(f"| {name} | {ms:.3f} ms | {base} | {times[base]:.3f} ms | {ratio:.0f}x faster |")
+        else:
+            print(f"| {name} | {ms:.3f} ms | | | |")
+
+
+if __name__ == "__main__":
+    main()
