@@ -184,6 +184,7 @@ void DragAndDropTest::selectedRowsFollowTheMouse() {
     d.move(d.row(6));  // a fast move jumps the whole distance at once
     QCOMPARE(d.shown().mid(0, 9), names({0, 1, 5, 6, 7, 2, 3, 4, 8}));
     QCOMPARE(d.selected(), range(5, 7));
+    QCOMPARE(h->window->list()->currentIndex().row(), 6);  // the pressed row, carried along
     // "No." is the row's place, not the channel's: it stays while channels move.
     QCOMPARE(h->cell(5, ColumnNo), QStringLiteral("0005"));
     QCOMPARE(h->cell(5, ColumnIndex), QStringLiteral("2"));

@@ -4,6 +4,7 @@
 // reorder the selected rows by dragging them with either mouse button.
 #pragma once
 
+#include <QItemSelection>
 #include <QPoint>
 #include <QTableView>
 #include <QVector>
@@ -111,6 +112,7 @@ private:
     void notePress(QMouseEvent* event);
     void startDragIfMovedFar(const QPoint& pos);
     void endDrag(QMouseEvent* event);
+    void carrySelection(const QItemSelection& selected, int delta, const QModelIndex& current);
 
     ChannelListModel* model_ = nullptr;
     // A press on a row that may still become a drag.

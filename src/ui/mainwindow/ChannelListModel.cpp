@@ -1,5 +1,7 @@
 #include "ChannelListModel.h"
 
+#include <algorithm>
+
 #include "database/DisplayText.h"
 #include "database/RecordLayout.h"
 
@@ -87,12 +89,13 @@ void ChannelListModel::swapRows(int a, int b) {
     emit dataChanged(index(b, 0), index(b, ListColumnCount - 1));
 }
 
+// Only the rows between the first and the last place that a moved row leaves or takes
+// change; the view is told about them at once.
 void ChannelListModel::shiftRows(const QVector<int>& rows, int delta) {
     const int count = rowCount();
     if (rows.isEmpty() || delta == 0 || rows.first() + delta < 0 || rows.last() + delta >= count) {
         return;
     }
-    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
     newPlace_.assign(count, -1);
     placeTaken_.assign(count, 0);
     for (int row : rows) {
@@ -113,15 +116,13 @@ void ChannelListModel::shiftRows(const QVector<int>& rows, int delta) {
         reordered_[newPlace_[row]] = rows_[row];
     }
     rows_.swap(reordered_);
+    const int low = std::min(rows.first(), rows.first() + delta);
+    const int high = std::max(rows.last(), rows.last() + delta);
+    emit dataChanged(index(low, 0), index(high, ListColumnCount - 1));
+}
 
-    const QModelIndexList before = persistentIndexList();
-    QModelIndexList after;
-    after.reserve(before.size());
-    for (const QModelIndex& index : before) {
-        after.append(this->index(newPlace_[index.row()], index.column()));
-    }
-    changePersistentIndexList(before, after);
-    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+int ChannelListModel::placeAfterShift(int row) const {
+    return row >= 0 && row < static_cast<int>(newPlace_.size()) ? newPlace_[row] : row;
 }
 
 void ChannelListModel::refreshColumn(int column) {

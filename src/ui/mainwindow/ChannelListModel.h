@@ -33,10 +33,13 @@ public:
     // Exchanges the channels of two rows.
     void swapRows(int a, int b);
     // Moves the rows at `rows` (ascending, distinct) each by `delta` places, every row
-    // staying within the list; the other rows keep their order in the places left over. One
-    // change of the row order: persistent indexes (the view's selection and current row)
-    // travel with their rows. A row's "No." stays its position.
+    // staying within the list; the other rows keep their order in the places left over.
+    // The view is told that the rows in between changed their texts: keeping the selection
+    // and the current row with their channels is the view's part (see placeAfterShift). A
+    // row's "No." stays its position.
     void shiftRows(const QVector<int>& rows, int delta);
+    // Where the last shiftRows put the channel that stood in `row`.
+    int placeAfterShift(int row) const;
     // Has the view redraw one column of every row, after a change behind the texts.
     void refreshColumn(int column);
 

@@ -4,6 +4,8 @@
 // the drop target is read from the rows as shown, the rows go back to their stored order
 // and the window, after asking, moves the channels in the table.
 #include <QHeaderView>
+#include <QItemSelection>
+#include <QSignalBlocker>
 #include <algorithm>
 
 #include "ChannelListCtrl.h"
@@ -61,12 +63,38 @@ bool ChannelListCtrl::MoveSelectionTo(int target) {
         return false;
     }
     viewport()->setUpdatesEnabled(false);
+    const QItemSelection selected = selectionModel()->selection();
+    const QModelIndex current = currentIndex();
     model_->shiftRows(rows, delta);
+    carrySelection(selected, delta, current);
     dragCurrentRow += delta;
     scrollTo(model_->index(std::clamp(dragCurrentRow, 0, count - 1), 0),
              QAbstractItemView::EnsureVisible);
     viewport()->setUpdatesEnabled(true);
     return true;
+}
+
+// The selection moves with its rows: every range by the same offset. Qt's persistent
+// indexes follow a change of row order only at a cost that grows faster than the number
+// of selected rows, so the selection is set anew instead, in two steps that each compare
+// it with nothing. The view repaints everything after a step anyway: no signals.
+void ChannelListCtrl::carrySelection(const QItemSelection& selected, int delta,
+                                     const QModelIndex& current) {
+    QItemSelection moved;
+    moved.reserve(selected.size());
+    for (const QItemSelectionRange& range : selected) {
+        moved.append(QItemSelectionRange(model_->index(range.top() + delta, range.left()),
+                                         model_->index(range.bottom() + delta, range.right())));
+    }
+    QItemSelectionModel* selection = selectionModel();
+    const QSignalBlocker quiet(selection);
+    selection->clearSelection();
+    selection->select(moved, QItemSelectionModel::Select);
+    if (current.isValid()) {
+        selection->setCurrentIndex(
+            model_->index(model_->placeAfterShift(current.row()), current.column()),
+            QItemSelectionModel::NoUpdate);
+    }
 }
 
 // Above the rows the target is the row before the first visible one, so that each move

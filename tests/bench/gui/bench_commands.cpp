@@ -1,0 +1,239 @@
+// The commands and the drag at full capacity (15,360 channels): one drag step of 7,000
+// selected rows (as one block and scattered), the delete of every channel through the
+// command, and the commit of a drag; and for comparison a drag step done the
+// straightforward way, carrying each selected row by swapping its texts with its
+// neighbour's and moving its selected state.
+#include <benchmark/benchmark.h>
+
+#include <QDir>
+#include <QItemSelection>
+#include <QScrollBar>
+#include <QTableWidget>
+
+#include "database/ChannelDatabase.h"
+#include "database/DisplayText.h"
+#include "database/ViewIndex.h"
+#include "dbfile/DatabaseImage.h"
+#include "support/ScriptedInteraction.h"
+#include "support/TestImageBuilder.h"
+#include "ui/mainwindow/ChannelListCtrl.h"
+#include "ui/mainwindow/ChannelListModel.h"
+#include "ui/mainwindow/MainWindow.h"
+
+using namespace kavro;
+using namespace kavro::testing;
+
+namespace {
+
+constexpr int Selected = 7000;
+constexpr int BlockStart = 4000;
+
+struct FullImageFile {
+    QString folder = QString::fromStdString(makeTempDir());
+    QString path = QDir(folder).filePath(QStringLiteral("full.tbn"));
+    FullImageFile() { writeFileBytes(path.toStdString(), fullCapacityImage()); }
+    ~FullImageFile() { QDir(folder).removeRecursively(); }
+};
+
+const QString& fullImage() {
+    static const FullImageFile file;
+    return file.path;
+}
+
+struct Editor {
+    ScriptedInteraction interaction;
+    MainWindow window{interaction};
+    ChannelListCtrl* list = window.list();
+
+    Editor() {
+        resetChannelDatabase();
+        resetDatabaseImage();
+        window.show();
+        open();
+    }
+    void open() {
+        window.isDirty = 0;  // no save question
+        interaction.openPaths.append(fullImage());
+        window.OnOpen();
+        window.selectionKind = SelectionChannel;
+    }
+    QModelIndex index(int row) const { return window.listModel()->index(row, 0); }
+    void selectBlock() {
+        list->selectionModel()->select(
+            QItemSelection(index(BlockStart), index(BlockStart + Selected - 1)),
+            QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    }
+    // Every other row of the first 14,000.
+    void selectScattered() {
+        QItemSelection selection;
+        for (int row = 0; row < 2 * Selected; row += 2) {
+            selection.select(index(row), index(row));
+        }
+        list->selectionModel()->select(
+            selection, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    }
+    void paint() { list->viewport()->repaint(); }
+};
+
+// One step of the mouse: the selected rows move one place down, then one up, each step
+// with the list repainted as the screen would show it.
+void dragSteps(benchmark::State& state, bool scattered) {
+    Editor e;
+    scattered ? e.selectScattered() : e.selectBlock();
+    e.list->scrollTo(e.index(BlockStart));
+    e.list->dragging = 1;
+    e.list->dragStartRow = e.list->dragCurrentRow = BlockStart;
+    int direction = 1;
+    for (auto _ : state) {
+        if (!e.list->MoveSelectionTo(e.list->dragCurrentRow + direction)) {
+            state.SkipWithError("the rows did not move");
+            break;
+        }
+        e.paint();
+        direction = -direction;
+    }
+    if (e.list->selectedRowPositions().size() != Selected) {
+        state.SkipWithError("the selection changed");
+    }
+}
+
+void BM_DragStepBlockOf7000(benchmark::State& state) {
+    dragSteps(state, false);
+}
+BENCHMARK(BM_DragStepBlockOf7000)->Unit(benchmark::kMillisecond);
+
+void BM_DragStep7000Scattered(benchmark::State& state) {
+    dragSteps(state, true);
+}
+BENCHMARK(BM_DragStep7000Scattered)->Unit(benchmark::kMillisecond);
+
+void BM_DeleteAllChannelsByCommand(benchmark::State& state) {
+    Editor e;
+    for (auto _ : state) {
+        state.PauseTiming();
+        e.open();
+        e.list->selectAll();
+        state.ResumeTiming();
+        e.window.OnDeleteChannels();
+        e.paint();
+    }
+    if (e.window.listModel()->rowCount() != 0) {
+        state.SkipWithError("channels were left");
+    }
+}
+BENCHMARK(BM_DeleteAllChannelsByCommand)->Unit(benchmark::kMillisecond);
+
+// The release of a drag that carried 7,000 rows 100 places down: the drop target, the
+// rows put back, the question (answered OK), the move in the table, the refill and the
+// moved rows selected.
+void BM_DragCommitOf7000(benchmark::State& state) {
+    Editor e;
+    for (auto _ : state) {
+        state.PauseTiming();
+        e.open();
+        e.selectBlock();
+        e.list->dragging = 1;
+        e.list->dragStartRow = e.list->dragCurrentRow = BlockStart;
+        e.list->MoveSelectionTo(BlockStart + 100);
+        state.ResumeTiming();
+        e.list->OnDragButtonUp();
+        e.paint();
+    }
+    if (e.list->firstSelectedRow() != BlockStart + 100 || e.window.isDirty != 1) {
+        state.SkipWithError("the drop did not land");
+    }
+}
+BENCHMARK(BM_DragCommitOf7000)->Unit(benchmark::kMillisecond);
+
+// The comparison: a list of text items, and a step that carries each selected row (the
+// lowest first when moving up) one place by swapping all its texts with the neighbour's,
+// moving its selected state along and scrolling it into view.
+void textSwapStep(QTableWidget& table, int delta) {
+    QItemSelectionModel* selection = table.selectionModel();
+    QVector<int> rows;
+    for (const QModelIndex& index : selection->selectedRows()) {
+        rows.append(index.row());
+    }
+    std::sort(rows.begin(), rows.end());
+    const int n = static_cast<int>(rows.size());
+    for (int k = 0; k < n; ++k) {
+        const int row = delta > 0 ? rows[n - 1 - k] : rows[k];
+        const int dest = row + delta;
+        const QModelIndex from = table.model()->index(row, 0);
+        selection->select(from, QItemSelectionModel::Deselect | QItemSelectionModel::Rows);
+        for (int column = 0; column < table.columnCount(); ++column) {
+            QTableWidgetItem* a = table.takeItem(row, column);
+            QTableWidgetItem* b = table.takeItem(dest, column);
+            table.setItem(row, column, b);
+            table.setItem(dest, column, a);
+        }
+        const QModelIndex to = table.model()->index(dest, 0);
+        table.scrollTo(to);
+        selection->select(to, QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    }
+}
+
+QTableWidget& textTable() {
+    static QTableWidget table(0, ListColumnCount);
+    if (table.rowCount() == 0) {
+        const int count = viewCount(ViewAll);
+        table.setRowCount(count);
+        for (int row = 0; row < count; ++row) {
+            int ch = 0;
+            viewChannel(ViewAll, row, ch);
+            for (int column = 0; column < ListColumnCount; ++column) {
+                const CellText cell = channelCellText(row, ch, column);
+                table.setItem(row, column,
+                              new QTableWidgetItem(QString::fromLatin1(cell.text, cell.length)));
+            }
+        }
+        table.setSelectionBehavior(QAbstractItemView::SelectRows);
+        table.resize(600, 430);
+        table.show();
+    }
+    table.selectionModel()->select(
+        QItemSelection(table.model()->index(BlockStart, 0),
+                       table.model()->index(BlockStart + Selected - 1, 0)),
+        QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    return table;
+}
+
+void BM_DragStepBlockOf7000BySwappingTexts(benchmark::State& state) {
+    Editor e;
+    QTableWidget& table = textTable();
+    int direction = 1;
+    for (auto _ : state) {
+        table.viewport()->setUpdatesEnabled(false);
+        textSwapStep(table, direction);
+        table.viewport()->setUpdatesEnabled(true);
+        table.viewport()->repaint();
+        direction = -direction;
+    }
+}
+BENCHMARK(BM_DragStepBlockOf7000BySwappingTexts)->Unit(benchmark::kMillisecond)->Iterations(2);
+
+// The texts alone, without moving the selected state row by row.
+void BM_DragStepBlockOf7000SwappingTextsOnly(benchmark::State& state) {
+    Editor e;
+    QTableWidget& table = textTable();
+    int direction = 1;
+    for (auto _ : state) {
+        table.viewport()->setUpdatesEnabled(false);
+        for (int k = 0; k < Selected; ++k) {
+            const int row = direction > 0 ? BlockStart + Selected - 1 - k : BlockStart + k;
+            for (int column = 0; column < ListColumnCount; ++column) {
+                QTableWidgetItem* a = table.item(row, column);
+                QTableWidgetItem* b = table.item(row + direction, column);
+                const QString text = a->text();
+                a->setText(b->text());
+                b->setText(text);
+            }
+        }
+        table.viewport()->setUpdatesEnabled(true);
+        table.viewport()->repaint();
+        direction = -direction;
+    }
+}
+BENCHMARK(BM_DragStepBlockOf7000SwappingTextsOnly)->Unit(benchmark::kMillisecond);
+
+}  // namespace
