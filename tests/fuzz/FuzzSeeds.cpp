@@ -70,7 +70,6 @@ std::vector<Seed> imageSeeds() {
              image[0] ^= 0xFF;
              return image;
          }()},
-        {"full-capacity", testing::fullCapacityImage(7)},
     };
 }
 

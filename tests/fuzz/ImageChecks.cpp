@@ -91,8 +91,9 @@ ImageProblem expectedProblem(const Bytes& candidate, size_t read) {
     return problem;
 }
 
-// Opens the file over the current state and checks the outcome; true when accepted.
-bool openAndCheck(const std::string& path, const uint8_t* data, size_t size) {
+// Opens the file over the current state and checks the outcome; true when accepted. An
+// accepted database is shown and packed unless `showAccepted` is false.
+bool openAndCheck(const std::string& path, const uint8_t* data, size_t size, bool showAccepted) {
     static DatabaseState before;
     static Bytes candidate(ImageSize);
     before.capture();
@@ -113,7 +114,9 @@ bool openAndCheck(const std::string& path, const uint8_t* data, size_t size) {
     require(std::memcmp(databaseImage(), candidate.data(), ImageSize) == 0,
             "an accepted file becomes the image over the old one");
     require(imageBytesRead() == read, "the count read is kept");
-    checkAccepted(candidate);
+    if (showAccepted) {
+        checkAccepted(candidate);
+    }
     return true;
 }
 
@@ -160,11 +163,12 @@ bool checkImageInput(const uint8_t* data, size_t size) {
 
     resetChannelDatabase();
     resetDatabaseImage();
-    const bool valid = openAndCheck(path, data, size);
+    const bool valid = openAndCheck(path, data, size, true);
     checkTool(path, valid);
 
+    // A whole image read over another is the same candidate as over the zero image.
     accepted.restore();
-    openAndCheck(path, data, size);
+    openAndCheck(path, data, size, size < static_cast<size_t>(ImageSize));
 
     if (!valid && size >= static_cast<size_t>(HeaderSize)) {
         checkWithValidHeader(data, size);
