@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTextDocument>
 #include <QTest>
 #include <QTreeWidgetItem>
 
@@ -89,9 +90,14 @@ void TreeAndListTest::listShowsEveryChannelOfTheView() {
     QCOMPARE(h.cell(6, ColumnTp), QStringLiteral("12603V"));
     QCOMPARE(h.window->rowCountField()->text(), QStringLiteral("    7"));
     QCOMPARE(h.window->viewChannelCount, 7);
-    // Tooltips carry the whole text; every cell is centred.
+    // Tooltips carry the whole text as it stands, markup included; every cell is centred.
     const QModelIndex zdfCas = h.window->listModel()->index(3, ColumnCas);
-    QCOMPARE(zdfCas.data(Qt::ToolTipRole).toString(), QStringLiteral("Seca/Vi"));
+    QTextDocument tip;
+    tip.setHtml(zdfCas.data(Qt::ToolTipRole).toString());
+    QCOMPARE(tip.toPlainText(), QStringLiteral("Seca/Vi"));
+    setChannelName(0, "<b>Erste</b>");
+    tip.setHtml(h.window->listModel()->index(0, ColumnChannel).data(Qt::ToolTipRole).toString());
+    QCOMPARE(tip.toPlainText(), QStringLiteral("<b>Erste</b>"));
     QCOMPARE(zdfCas.data(Qt::TextAlignmentRole).value<Qt::Alignment>(),
              Qt::Alignment(Qt::AlignCenter));
 }

@@ -1,5 +1,7 @@
 #include "ChannelListModel.h"
 
+#include <QTextDocument>
+
 #include <algorithm>
 
 #include "database/DisplayText.h"
@@ -24,10 +26,15 @@ QVariant ChannelListModel::data(const QModelIndex& index, int role) const {
         return {};
     }
     switch (role) {
-        case Qt::DisplayRole:
-        case Qt::ToolTipRole: {
+        case Qt::DisplayRole: {
             const CellText cell = channelCellText(index.row(), rows_[index.row()], index.column());
             return QString::fromLatin1(cell.text, cell.length);
+        }
+        case Qt::ToolTipRole: {
+            // Names come from the file: a name that looks like markup is shown as it is.
+            const CellText cell = channelCellText(index.row(), rows_[index.row()], index.column());
+            return Qt::convertFromPlainText(QString::fromLatin1(cell.text, cell.length),
+                                            Qt::WhiteSpacePre);
         }
         case Qt::TextAlignmentRole:
             return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
