@@ -134,22 +134,6 @@ bool deleteTransponderCommand(Context& c) {
     return true;
 }
 
-// The slot channel add fills on t: a channel of t with the unassigned service ID, else the
-// first free slot (read only; the add itself prepares the slot).
-int slotForNewChannel(int t) {
-    for (int ch = 0; ch < ChannelCapacity; ++ch) {
-        if (channelTransponder(ch) == t && channelServiceId(ch) == UnassignedServiceId) {
-            return ch;
-        }
-    }
-    for (int ch = 0; ch < ChannelCapacity; ++ch) {
-        if (!isLiveChannel(ch)) {
-            return ch;
-        }
-    }
-    return ChannelCapacity;
-}
-
 // NAME VPID APID PCRPID SID from argument `first` on, in the channel dialog's order.
 struct ChannelValues {
     std::string name;
@@ -171,7 +155,7 @@ bool addChannelCommand(Context& c) {
         !c.args.integer(6, 0, 1, cas) || !c.args.integer(7, 0, 1, lock)) {
         return false;
     }
-    const int slot = slotForNewChannel(t);
+    const int slot = findChannelSlot(UnassignedServiceId, t);
     if (!addChannel(viewIndex().currentView, t, v.name, v.videoPid, v.audioPid, v.pcrPid,
                     v.serviceId, cas, lock)) {
         return c.args.refuse("Cannot add this channel");

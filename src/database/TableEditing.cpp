@@ -159,7 +159,7 @@ bool markTransponderChannelsDeleted(int t) {
     return freeChannelsOf(t);
 }
 
-int findOrAllocateChannel(int key, int t) {
+int findChannelSlot(int key, int t) {
     for (int ch = 0; ch < ChannelCapacity; ++ch) {
         if (channelTransponder(ch) == t && channelServiceId(ch) == key) {
             return ch;
@@ -167,15 +167,23 @@ int findOrAllocateChannel(int key, int t) {
     }
     for (int ch = 0; ch < ChannelCapacity; ++ch) {
         if (!isLiveChannel(ch)) {
-            std::memset(record(ch), 0, ChannelRecordSize);
-            marks()[ch] = 0;  // a fresh channel is never selected
-            writeU16(record(ch) + ch::TransponderIndex, static_cast<uint32_t>(t));
-            writeU16(record(ch) + ch::ServiceId, static_cast<uint32_t>(key));
-            setChannelName(ch, "----");
             return ch;
         }
     }
     return ChannelCapacity;
+}
+
+int findOrAllocateChannel(int key, int t) {
+    const int ch = findChannelSlot(key, t);
+    if (ch == ChannelCapacity || isLiveChannel(ch)) {
+        return ch;
+    }
+    std::memset(record(ch), 0, ChannelRecordSize);
+    marks()[ch] = 0;  // a fresh channel is never selected
+    writeU16(record(ch) + ch::TransponderIndex, static_cast<uint32_t>(t));
+    writeU16(record(ch) + ch::ServiceId, static_cast<uint32_t>(key));
+    setChannelName(ch, "----");
+    return ch;
 }
 
 bool addChannel(int view, int t, std::string_view name, int videoPid, int audioPid, int pcrPid,

@@ -13,6 +13,9 @@ int firstFreeTransponder();
 int addTransponder(int satellite, int mhz, int symbolRate, int polarization);
 void deleteTransponder(int t);
 bool markTransponderChannelsDeleted(int t);
+// The slot findOrAllocateChannel would answer, without preparing it: the first record of
+// transponder t with service ID key, else the first free slot; ChannelCapacity when none.
+int findChannelSlot(int key, int t);
 int findOrAllocateChannel(int key, int t);
 // casIndex is stored as casBits, lockIndex 1 sets the lock; in ViewRadio the new channel
 // is a radio channel.

@@ -23,22 +23,6 @@ void markChannelsOfRows(const ChannelListCtrl& list, const QVector<int>& rows) {
     }
 }
 
-// The slot that an add on live transponder t fills: the channel of t still waiting for
-// its service ID, or else the first free slot.
-int slotForNewChannel(int t) {
-    for (int ch = 0; ch < ChannelCapacity; ++ch) {
-        if (channelTransponder(ch) == t && channelServiceId(ch) == UnassignedServiceId) {
-            return ch;
-        }
-    }
-    for (int ch = 0; ch < ChannelCapacity; ++ch) {
-        if (!isLiveChannel(ch)) {
-            return ch;
-        }
-    }
-    return ChannelCapacity;
-}
-
 int rowOfChannel(const ChannelListModel& model, int ch) {
     for (int row = 0; row < model.rowCount(); ++row) {
         if (model.channelAt(row) == ch) {
@@ -141,7 +125,7 @@ void MainWindow::OnAddChannel() {
         !isLiveTransponder(selectedTransponder)) {
         return;
     }
-    const int slot = slotForNewChannel(selectedTransponder);
+    const int slot = findChannelSlot(UnassignedServiceId, selectedTransponder);
     if (!EditChannel(dialogContext(), selectedTransponder, EditMode::Add)) {
         return;
     }
