@@ -1,5 +1,6 @@
 // Checks shared by both fuzz targets: the view index against the tables, the texts of
 // every tree item and list cell, and the captured database state.
+#include <cstdint>
 #include <cstring>
 
 #include "DatabaseState.h"
@@ -13,15 +14,31 @@ namespace kavro::fuzzing {
 
 namespace {
 
-bool countsInView(int view, int ch) {
-    return view == ViewAll || (view == ViewRadio) == isRadioChannel(ch);
+// What each channel slot holds, taken once per check through the accessors: 0 free, else
+// ChannelKindTv or ChannelKindRadio.
+constexpr uint8_t ChannelKindTv = 1;
+constexpr uint8_t ChannelKindRadio = 2;
+uint8_t channelKinds[ChannelCapacity];
+
+void takeChannelKinds() {
+    for (int ch = 0; ch < ChannelCapacity; ++ch) {
+        channelKinds[ch] = !isLiveChannel(ch)   ? 0
+                           : isRadioChannel(ch) ? ChannelKindRadio
+                                                : ChannelKindTv;
+    }
+}
+
+// A live channel that the lists and counts of `view` include.
+bool inView(int view, int ch) {
+    const uint8_t kind = channelKinds[ch];
+    return kind != 0 && (view == ViewAll || (view == ViewRadio) == (kind == ChannelKindRadio));
 }
 
 // Checks one of the three channel lists: the live channels of its kind, ascending.
-void checkChannelList(const int* list, int count, int kind, const char* name) {
+void checkChannelList(const int* list, int count, int view, const char* name) {
     int expected = 0;
     for (int ch = 0; ch < ChannelCapacity; ++ch) {
-        if (!isLiveChannel(ch) || (kind != ViewAll && !countsInView(kind, ch))) {
+        if (!inView(view, ch)) {
             continue;
         }
         if (expected >= count || list[expected] != ch) {
@@ -58,7 +75,7 @@ void checkChannelCounts(const ViewIndex& v) {
     int perSatellite[SatelliteCapacity] = {};
     std::memset(perTransponder, 0, sizeof perTransponder);
     for (int ch = 0; ch < ChannelCapacity; ++ch) {
-        if (isLiveChannel(ch) && countsInView(v.currentView, ch)) {
+        if (inView(v.currentView, ch)) {
             ++perTransponder[channelTransponder(ch)];
             ++perSatellite[channelSatellite(ch)];
         }
@@ -97,6 +114,7 @@ void formatTree() {
 void checkViewIndex() {
     const ViewIndex& v = viewIndex();
     require(v.currentView >= ViewAll && v.currentView <= ViewRadio, "the view is one of three");
+    takeChannelKinds();
     checkChannelList(v.allList, v.allCount, ViewAll, "the all list");
     checkChannelList(v.tvList, v.tvCount, ViewTv, "the TV list");
     checkChannelList(v.radioList, v.radioCount, ViewRadio, "the radio list");
