@@ -24,6 +24,7 @@ using namespace kavro::testing;
 namespace {
 
 const QString SaveQuestion = QStringLiteral("Do you want to save changes?");
+const QString OpenFailed = QStringLiteral("File open failed!");
 
 // Writes a part of the bytes and then fails, as a full disk would.
 class FailingWriter : public FileWriter {
@@ -50,6 +51,28 @@ void renameChannel(MainWindow& window, int ch, const char* name) {
     setChannelName(ch, name);
     window.MarkModified();
 }
+
+// True when the file opens and its channel `ch` has the name (the file is loaded for that).
+bool fileHasName(const QString& path, int ch, std::string_view name) {
+    return loadIntoDatabase(fileBytes(path)) && channelName(ch) == name;
+}
+
+// The modified mark and the Save button agree with `dirty`.
+bool showsModified(const WindowHarness& h, bool dirty) {
+    return h.window->isDirty == int(dirty) && h.window->saveButton()->isEnabled() == dirty;
+}
+
+// The test database opened from db.tbn with channel 0 renamed to "Erste": changes not yet
+// saved.
+struct EditedWindow : WindowHarness {
+    EditedWindow() {
+        opened = open(path);
+        renameChannel(*window, 0, "Erste");
+    }
+    const Bytes image = windowTestImage();
+    const QString path = writeImage("db.tbn", image);
+    bool opened = false;
+};
 
 }  // namespace
 
@@ -83,9 +106,8 @@ void FileFlowTest::openTakesTheFile() {
     QVERIFY(h.open(path));
     QCOMPARE(h.window->currentPath, path);
     QCOMPARE(h.window->isLoaded, 1);
-    QCOMPARE(h.window->isDirty, 0);
+    QVERIFY(showsModified(h, false));
     QVERIFY(h.window->saveAsButton()->isEnabled());
-    QVERIFY(!h.window->saveButton()->isEnabled());
     QCOMPARE(h.rows(), 7);
     QCOMPARE(h.window->tree()->topLevelItemCount(), 3);
     // Another open keeps the view and the selection state.
@@ -114,8 +136,7 @@ void FileFlowTest::cancelledOpenChangesNothing() {
     h.interaction.answers.append(Interaction::Answer::Cancel);
     h.window->OnOpen();
     QCOMPARE(h.interaction.messageTexts(), QStringList({SaveQuestion}));
-    QCOMPARE(h.window->isDirty, 1);
-    QVERIFY(h.window->saveButton()->isEnabled());
+    QVERIFY(showsModified(h, true));
     QCOMPARE(h.cell(0, ColumnChannel), QStringLiteral("Edited"));
     QCOMPARE(channelName(0), std::string_view("Edited"));
 }
@@ -123,7 +144,7 @@ void FileFlowTest::cancelledOpenChangesNothing() {
 void FileFlowTest::missingFileIsReportedAndChangesNothing() {
     WindowHarness h;
     QVERIFY(!h.open(h.pathOf("missing.tbn")));
-    QCOMPARE(h.interaction.messageTexts(), QStringList({"File open failed!"}));
+    QCOMPARE(h.interaction.messageTexts(), QStringList({OpenFailed}));
     QCOMPARE(h.interaction.messages.first().icon, Interaction::Icon::Exclamation);
     QCOMPARE(h.window->isLoaded, 0);
     QVERIFY(h.window->currentPath.isEmpty());
@@ -133,38 +154,30 @@ void FileFlowTest::missingFileIsReportedAndChangesNothing() {
     QVERIFY(h.open(path));
     h.interaction.messages.clear();
     QVERIFY(!h.open(h.folder));  // a folder is no file
-    QCOMPARE(h.interaction.messageTexts(), QStringList({"File open failed!"}));
+    QCOMPARE(h.interaction.messageTexts(), QStringList({OpenFailed}));
     QCOMPARE(h.window->currentPath, path);
     QCOMPARE(h.rows(), 7);
 }
 
 void FileFlowTest::rejectedFileIsReportedAndKeepsTheShownDatabase() {
-    WindowHarness h;
-    const QString good = h.writeImage("good.tbn", windowTestImage());
-    QVERIFY(h.open(good));
-    renameChannel(*h.window, 2, "Rai Uno");
-    const Bytes before = fileBytes(good);
-
+    EditedWindow h;
+    QVERIFY(h.opened);
     Bytes bad = windowTestBuilder(5).channel(9, 0, "Other", 1).build();
     bad[ChannelRegion + 100] ^= 0x5A;  // the data checksum no longer matches
     h.interaction.answers.append(Interaction::Answer::Cancel);
     QVERIFY(!h.openImage(bad, "bad.tbn"));
     QCOMPARE(h.interaction.messageTexts(), QStringList({SaveQuestion, "Invalid DB file!"}));
     QCOMPARE(h.interaction.messages.last().icon, Interaction::Icon::Exclamation);
-    QCOMPARE(h.window->currentPath, good);
-    QCOMPARE(h.window->isDirty, 1);
-    QVERIFY(h.window->saveButton()->isEnabled());
+    QCOMPARE(h.window->currentPath, h.path);
+    QVERIFY(showsModified(h, true));
     QCOMPARE(h.rows(), 7);
     QVERIFY(!isLiveChannel(9));
-    QCOMPARE(channelName(2), std::string_view("Rai Uno"));
+    QCOMPARE(channelName(0), std::string_view("Erste"));
 
     // Save still writes the shown database into its own file.
     h.window->saveButton()->click();
-    QCOMPARE(h.window->isDirty, 0);
-    const Bytes after = fileBytes(good);
-    QVERIFY(after != before);
-    QVERIFY(loadIntoDatabase(after));
-    QCOMPARE(channelName(2), std::string_view("Rai Uno"));
+    QVERIFY(showsModified(h, false));
+    QVERIFY(fileHasName(h.path, 0, "Erste"));
 }
 
 void FileFlowTest::saveWithoutEditsWritesIdenticalBytes() {
@@ -175,8 +188,7 @@ void FileFlowTest::saveWithoutEditsWritesIdenticalBytes() {
     h.window->MarkModified();  // OK in a dialog without changes
     h.window->saveButton()->click();
     QVERIFY(h.interaction.messages.isEmpty());
-    QCOMPARE(h.window->isDirty, 0);
-    QVERIFY(!h.window->saveButton()->isEnabled());
+    QVERIFY(showsModified(h, false));
     QVERIFY(fileBytes(path) == image);
 
     h.interaction.savePaths.append(h.pathOf("copy.tbn"));
@@ -196,9 +208,9 @@ void FileFlowTest::saveAfterEditsReloadsToTheEditedValues() {
     h.selectTreeItem(h.transponderItem(1, 0));
     h.interaction.dialogScripts.append(setFieldAndOk("symbolRateEdit", "29900"));
     h.window->OnTreeDblClick();
-    QCOMPARE(h.window->isDirty, 1);
+    QVERIFY(showsModified(h, true));
     h.window->saveButton()->click();
-    QCOMPARE(h.window->isDirty, 0);
+    QVERIFY(showsModified(h, false));
 
     WindowHarness reloaded;
     QVERIFY(reloaded.open(path));
@@ -248,32 +260,24 @@ void FileFlowTest::longFileKeepsItsTailOnSaveAndIsCutBySaveAs() {
 }
 
 void FileFlowTest::saveAfterTheFileWasDeleted() {
-    WindowHarness h;
-    const QString path = h.writeImage("db.tbn", windowTestImage());
-    QVERIFY(h.open(path));
-    renameChannel(*h.window, 0, "Erste");
-    QVERIFY(QFile::remove(path));
+    EditedWindow h;
+    QVERIFY(h.opened);
+    QVERIFY(QFile::remove(h.path));
     h.window->saveButton()->click();
-    QCOMPARE(h.interaction.messageTexts(), QStringList({"File open failed!"}));
-    QCOMPARE(h.window->isDirty, 1);
-    QVERIFY(h.window->saveButton()->isEnabled());
-    QVERIFY(!QFile::exists(path));
+    QCOMPARE(h.interaction.messageTexts(), QStringList({OpenFailed}));
+    QVERIFY(showsModified(h, true));
+    QVERIFY(!QFile::exists(h.path));
 
     // Save As creates it anew.
-    h.interaction.savePaths.append(path);
+    h.interaction.savePaths.append(h.path);
     h.window->saveAsButton()->click();
-    QCOMPARE(h.window->isDirty, 0);
-    QVERIFY(!h.window->saveButton()->isEnabled());
-    QVERIFY(loadIntoDatabase(fileBytes(path)));
-    QCOMPARE(channelName(0), std::string_view("Erste"));
+    QVERIFY(showsModified(h, false));
+    QVERIFY(fileHasName(h.path, 0, "Erste"));
 }
 
 void FileFlowTest::failedWriteLeavesTheOldFileAndTheChanges() {
-    WindowHarness h;
-    const Bytes image = windowTestImage();
-    const QString path = h.writeImage("db.tbn", image);
-    QVERIFY(h.open(path));
-    renameChannel(*h.window, 0, "Erste");
+    EditedWindow h;
+    QVERIFY(h.opened);
     FailingWriter writer;
     setFileWriterForTesting(&writer);
     h.window->OnSave();
@@ -281,11 +285,10 @@ void FileFlowTest::failedWriteLeavesTheOldFileAndTheChanges() {
     QCOMPARE(h.interaction.messages.size(), 1);
     const QString message = h.interaction.messages.first().text;
     QVERIFY2(message.contains("No space left on device"), qPrintable(message));
-    QVERIFY(message.contains(path));
+    QVERIFY(message.contains(h.path));
     QCOMPARE(h.interaction.messages.first().icon, Interaction::Icon::Exclamation);
-    QCOMPARE(h.window->isDirty, 1);
-    QVERIFY(h.window->saveButton()->isEnabled());
-    QVERIFY(fileBytes(path) == image);
+    QVERIFY(showsModified(h, true));
+    QVERIFY(fileBytes(h.path) == h.image);
     QCOMPARE(QDir(h.folder).entryList(QDir::Files), QStringList({"db.tbn"}));
 
     // Save As over an existing file fails the same way and leaves it too.
@@ -299,17 +302,15 @@ void FileFlowTest::failedWriteLeavesTheOldFileAndTheChanges() {
 }
 
 void FileFlowTest::saveAsFailureKeepsTheNewName() {
-    WindowHarness h;
-    QVERIFY(h.openImage(windowTestImage()));
-    renameChannel(*h.window, 0, "Erste");
+    EditedWindow h;
+    QVERIFY(h.opened);
     const QString unreachable = h.pathOf("no-such-folder/db.tbn");
     h.interaction.savePaths.append(unreachable);
     h.window->viewButton(ViewTv)->click();
     h.window->OnSaveAs();
     QCOMPARE(h.interaction.messageTexts(), QStringList({"File create failed!"}));
     QCOMPARE(h.window->currentPath, unreachable);
-    QCOMPARE(h.window->isDirty, 1);
-    QVERIFY(h.window->saveButton()->isEnabled());
+    QVERIFY(showsModified(h, true));
     QVERIFY(h.window->viewButton(ViewTv)->isChecked());
 
     // A cancelled Save As does nothing.
@@ -319,51 +320,40 @@ void FileFlowTest::saveAsFailureKeepsTheNewName() {
 }
 
 void FileFlowTest::saveAsToTheOpenFileRewritesIt() {
-    WindowHarness h;
-    const QString path = h.writeImage("db.tbn", windowTestImage());
-    QVERIFY(h.open(path));
-    renameChannel(*h.window, 1, "Bayern 1");
-    h.interaction.savePaths.append(path);
+    EditedWindow h;
+    QVERIFY(h.opened);
+    h.interaction.savePaths.append(h.path);
     h.window->OnSaveAs();
     QVERIFY(h.interaction.messages.isEmpty());
     QCOMPARE(h.window->isDirty, 0);
-    QVERIFY(loadIntoDatabase(fileBytes(path)));
-    QCOMPARE(channelName(1), std::string_view("Bayern 1"));
+    QVERIFY(fileHasName(h.path, 0, "Erste"));
 }
 
 void FileFlowTest::openQuestionOkSavesThenCancelledDialogStops() {
-    WindowHarness h;
-    const QString path = h.writeImage("db.tbn", windowTestImage());
-    QVERIFY(h.open(path));
-    renameChannel(*h.window, 0, "Erste");
+    EditedWindow h;
+    QVERIFY(h.opened);
     h.interaction.answers.append(Interaction::Answer::Ok);
     h.window->OnOpen();  // the chooser is cancelled
     QCOMPARE(h.interaction.messageTexts(), QStringList({SaveQuestion}));
-    QCOMPARE(h.window->isDirty, 0);
-    QVERIFY(!h.window->saveButton()->isEnabled());
-    QCOMPARE(h.window->currentPath, path);
-    QVERIFY(loadIntoDatabase(fileBytes(path)));
-    QCOMPARE(channelName(0), std::string_view("Erste"));
+    QVERIFY(showsModified(h, false));
+    QCOMPARE(h.window->currentPath, h.path);
+    QVERIFY(fileHasName(h.path, 0, "Erste"));
 }
 
 void FileFlowTest::openQuestionCancelThenRejectedFileKeepsChanges() {
-    WindowHarness h;
-    const QString path = h.writeImage("db.tbn", windowTestImage());
-    QVERIFY(h.open(path));
-    renameChannel(*h.window, 0, "Erste");
+    EditedWindow h;
+    QVERIFY(h.opened);
     h.interaction.answers.append(Interaction::Answer::Cancel);
     QVERIFY(!h.open(h.pathOf("missing.tbn")));
-    QCOMPARE(h.interaction.messageTexts(), QStringList({SaveQuestion, "File open failed!"}));
+    QCOMPARE(h.interaction.messageTexts(), QStringList({SaveQuestion, OpenFailed}));
     QCOMPARE(h.window->isDirty, 1);
-    QCOMPARE(h.window->currentPath, path);
+    QCOMPARE(h.window->currentPath, h.path);
     QCOMPARE(channelName(0), std::string_view("Erste"));
 }
 
 void FileFlowTest::openQuestionCancelThenValidFileLeavesSaveInert() {
-    WindowHarness h;
-    const QString first = h.writeImage("first.tbn", windowTestImage());
-    QVERIFY(h.open(first));
-    renameChannel(*h.window, 0, "Erste");
+    EditedWindow h;
+    QVERIFY(h.opened);
     const QString second = h.writeImage("second.tbn", windowTestImage(21));
     h.interaction.answers.append(Interaction::Answer::Cancel);
     QVERIFY(h.open(second));
@@ -372,60 +362,47 @@ void FileFlowTest::openQuestionCancelThenValidFileLeavesSaveInert() {
     QCOMPARE(h.cell(0, ColumnChannel), QStringLiteral("Das Erste"));
     h.window->saveButton()->click();
     QVERIFY(fileBytes(second) == windowTestImage(21));
-    QVERIFY(fileBytes(first) == windowTestImage());
+    QVERIFY(fileBytes(h.path) == h.image);
     QCOMPARE(h.interaction.messages.size(), 1);
 }
 
 void FileFlowTest::openQuestionWithFailingSaveStopsBeforeTheDialog() {
-    WindowHarness h;
-    const QString path = h.writeImage("db.tbn", windowTestImage());
-    QVERIFY(h.open(path));
-    renameChannel(*h.window, 0, "Erste");
-    QVERIFY(QFile::remove(path));
+    EditedWindow h;
+    QVERIFY(h.opened);
+    QVERIFY(QFile::remove(h.path));
     h.interaction.answers.append(Interaction::Answer::Ok);
     const QString other = h.writeImage("other.tbn", windowTestImage(31));
     h.interaction.openPaths.append(other);
     h.window->OnOpen();
-    QCOMPARE(h.interaction.messageTexts(), QStringList({SaveQuestion, "File open failed!"}));
+    QCOMPARE(h.interaction.messageTexts(), QStringList({SaveQuestion, OpenFailed}));
     QCOMPARE(h.interaction.openPaths, QStringList({other}));  // no file was chosen
     QCOMPARE(h.window->isDirty, 1);
-    QCOMPARE(h.window->currentPath, path);
+    QCOMPARE(h.window->currentPath, h.path);
     QCOMPARE(channelName(0), std::string_view("Erste"));
 }
 
 void FileFlowTest::exitQuestionBranches() {
     {
-        WindowHarness h;
-        const Bytes image = windowTestImage();
-        const QString path = h.writeImage("db.tbn", image);
-        QVERIFY(h.open(path));
-        renameChannel(*h.window, 0, "Erste");
+        EditedWindow h;
+        QVERIFY(h.opened);
         h.interaction.answers.append(Interaction::Answer::Cancel);
         h.window->exitButton()->click();
         QCOMPARE(h.interaction.messageTexts(), QStringList({SaveQuestion}));
         QVERIFY(!h.window->isVisible());
-        QVERIFY(fileBytes(path) == image);
+        QVERIFY(fileBytes(h.path) == h.image);
     }
-    {
-        WindowHarness h;
-        const QString path = h.writeImage("db.tbn", windowTestImage());
-        QVERIFY(h.open(path));
-        renameChannel(*h.window, 0, "Erste");
-        h.interaction.answers.append(Interaction::Answer::Ok);
-        h.window->exitButton()->click();
-        QVERIFY(!h.window->isVisible());
-        QCOMPARE(h.window->result(), int(QDialog::Accepted));
-        QVERIFY(loadIntoDatabase(fileBytes(path)));
-        QCOMPARE(channelName(0), std::string_view("Erste"));
-    }
+    EditedWindow h;
+    QVERIFY(h.opened);
+    h.interaction.answers.append(Interaction::Answer::Ok);
+    h.window->exitButton()->click();
+    QVERIFY(!h.window->isVisible());
+    QCOMPARE(h.window->result(), int(QDialog::Accepted));
+    QVERIFY(fileHasName(h.path, 0, "Erste"));
 }
 
 void FileFlowTest::exitWithFailingSaveKeepsTheWindowOpen() {
-    WindowHarness h;
-    const Bytes image = windowTestImage();
-    const QString path = h.writeImage("db.tbn", image);
-    QVERIFY(h.open(path));
-    renameChannel(*h.window, 0, "Erste");
+    EditedWindow h;
+    QVERIFY(h.opened);
     FailingWriter writer;
     setFileWriterForTesting(&writer);
     h.interaction.answers = {Interaction::Answer::Ok, Interaction::Answer::Ok};
@@ -435,15 +412,14 @@ void FileFlowTest::exitWithFailingSaveKeepsTheWindowOpen() {
     QVERIFY(h.window->isVisible());
     QCOMPARE(h.interaction.messages.size(), 4);  // question and failure, twice
     QCOMPARE(h.window->isDirty, 1);
-    QVERIFY(fileBytes(path) == image);
+    QVERIFY(fileBytes(h.path) == h.image);
 
     // Once the disk has room again, the same question saves and closes.
     setFileWriterForTesting(nullptr);
     h.interaction.answers = {Interaction::Answer::Ok};
     QVERIFY(h.window->close());
     QVERIFY(!h.window->isVisible());
-    QVERIFY(loadIntoDatabase(fileBytes(path)));
-    QCOMPARE(channelName(0), std::string_view("Erste"));
+    QVERIFY(fileHasName(h.path, 0, "Erste"));
 }
 
 QTEST_MAIN(FileFlowTest)
