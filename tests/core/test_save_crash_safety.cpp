@@ -239,7 +239,7 @@ public:
         }
     }
     ~SmallTmpfs() {
-        if (!folder_.empty()) {
+        if (!folder_.empty() && ::umount2(folder_.c_str(), 0) != 0) {
             ::umount2(folder_.c_str(), MNT_DETACH);
         }
     }
