@@ -61,8 +61,7 @@ private slots:
     void validation();
     void nameTakesSixteenCharacters();
     void editWritesChangedValuesOnly();
-    void unchangedOkKeepsRecordAndMarksModified();
-    void cancelChangesNothing();
+    void unchangedOkAndCancelKeepTheRecord();
     void addProposesDefaultName_data();
     void addProposesDefaultName();
     void addWithZerosIsRefused();
@@ -96,15 +95,11 @@ void ChannelDialogTest::editShowsTheChannel() {
         QCOMPARE(name->text(), QString::fromLatin1(OddName));
         QCOMPARE(name->maxLength(), 16);
         QCOMPARE(focused(dialog), name);
-        QCOMPARE(control<QLineEdit>(dialog, "videoPidEdit")->text(), QStringLiteral("101"));
-        QCOMPARE(control<QLineEdit>(dialog, "audioPidEdit")->text(), QStringLiteral("102"));
-        QCOMPARE(control<QLineEdit>(dialog, "pcrPidEdit")->text(), QStringLiteral("101"));
-        QCOMPARE(control<QLineEdit>(dialog, "serviceIdEdit")->text(), QStringLiteral("300"));
-        auto* satellite = control<QLineEdit>(dialog, "satelliteEdit");
-        auto* transponder = control<QLineEdit>(dialog, "transponderEdit");
-        QCOMPARE(satellite->text(), QStringLiteral("Hot Bird 13E"));
-        QCOMPARE(transponder->text(), QStringLiteral("11727H"));
-        QVERIFY(!satellite->isEnabled() && !transponder->isEnabled());
+        QCOMPARE(editTexts(dialog, {"videoPidEdit", "audioPidEdit", "pcrPidEdit", "serviceIdEdit",
+                                    "satelliteEdit", "transponderEdit"}),
+                 QStringList({"101", "102", "101", "300", "Hot Bird 13E", "11727H"}));
+        QVERIFY(!control(dialog, "satelliteEdit")->isEnabled());
+        QVERIFY(!control(dialog, "transponderEdit")->isEnabled());
         auto* lock = control<QComboBox>(dialog, "lockList");
         QVERIFY(lock->isEnabled());
         QCOMPARE(lock->currentText(), QStringLiteral("On"));
@@ -133,134 +128,59 @@ void ChannelDialogTest::casListShowsStoredBitsAndEditKeepsThem() {
 }
 
 void ChannelDialogTest::validation_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("video");
-    QTest::addColumn<QString>("audio");
-    QTest::addColumn<QString>("pcr");
-    QTest::addColumn<QString>("serviceId");
-    QTest::addColumn<QString>("message");  // empty: accepted
+    // Texts typed into the name, video, audio and PCR PID and service ID edits; the message
+    // OK shows (none: accepted) and the edit it is about.
+    QTest::addColumn<QStringList>("typed");
+    QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("failingEdit");
-
+    const auto row = [](const char* tag, const QStringList& typed, const QString& message = {},
+                        const QString& failingEdit = {}) {
+        QTest::newRow(tag) << typed << message << failingEdit;
+    };
     const QString integer = QStringLiteral("Please enter an integer.");
     const QString pidRange = QStringLiteral("Please enter an integer between 0 and 8191.");
     const QString sidRange = QStringLiteral("Please enter an integer between 0 and 65535.");
     const QString latin1 = QString::fromStdString(latin1Message());
     const QString omega = QStringLiteral("\u03A9mega");
-    QTest::newRow("not Latin-1") << omega << "1"
-                                 << "2"
-                                 << "3"
-                                 << "4" << latin1 << "nameEdit";
-    QTest::newRow("euro sign") << QStringLiteral("5 \u20AC") << "1"
-                               << "2"
-                               << "3"
-                               << "4" << latin1 << "nameEdit";
-    QTest::newRow("name first") << omega << "x"
-                                << "x"
-                                << "x"
-                                << "x" << latin1 << "nameEdit";
-    QTest::newRow("video letters") << "A"
-                                   << "1x"
-                                   << "x"
-                                   << "x"
-                                   << "x" << integer << "videoPidEdit";
-    QTest::newRow("video 8192") << "A"
-                                << "8192"
-                                << "x"
-                                << "x"
-                                << "x" << pidRange << "videoPidEdit";
-    QTest::newRow("audio -1") << "A"
-                              << "1"
-                              << "-1"
-                              << "x"
-                              << "x" << pidRange << "audioPidEdit";
-    QTest::newRow("audio empty") << "A"
-                                 << "1"
-                                 << ""
-                                 << "x"
-                                 << "x" << integer << "audioPidEdit";
-    QTest::newRow("pcr 8192") << "A"
-                              << "1"
-                              << "2"
-                              << "8192"
-                              << "x" << pidRange << "pcrPidEdit";
-    QTest::newRow("service id letters") << "A"
-                                        << "1"
-                                        << "2"
-                                        << "3"
-                                        << "s" << integer << "serviceIdEdit";
-    QTest::newRow("service id 65536") << "A"
-                                      << "1"
-                                      << "2"
-                                      << "3"
-                                      << "65536" << sidRange << "serviceIdEdit";
-    QTest::newRow("lower bounds, empty name") << ""
-                                              << "0"
-                                              << "0"
-                                              << "0"
-                                              << "0"
-                                              << ""
-                                              << "";
-    QTest::newRow("upper bounds") << "ABCDEFGHIJKLMNOP"
-                                  << "8191"
-                                  << " 8191"
-                                  << "8191\t"
-                                  << "65535"
-                                  << ""
-                                  << "";
-    QTest::newRow("Latin-1 letters") << QStringLiteral("Caf\u00E9 \u00FF\u00A3") << "+7"
-                                     << "7"
-                                     << "7"
-                                     << "7"
-                                     << ""
-                                     << "";
+    row("not Latin-1", {omega, "1", "2", "3", "4"}, latin1, "nameEdit");
+    row("euro sign", {QStringLiteral("5 \u20AC"), "1", "2", "3", "4"}, latin1, "nameEdit");
+    row("name first", {omega, "x", "x", "x", "x"}, latin1, "nameEdit");
+    row("video letters", {"A", "1x", "x", "x", "x"}, integer, "videoPidEdit");
+    row("video 8192", {"A", "8192", "x", "x", "x"}, pidRange, "videoPidEdit");
+    row("audio -1", {"A", "1", "-1", "x", "x"}, pidRange, "audioPidEdit");
+    row("audio empty", {"A", "1", "", "x", "x"}, integer, "audioPidEdit");
+    row("pcr 8192", {"A", "1", "2", "8192", "x"}, pidRange, "pcrPidEdit");
+    row("service id letters", {"A", "1", "2", "3", "s"}, integer, "serviceIdEdit");
+    row("service id 65536", {"A", "1", "2", "3", "65536"}, sidRange, "serviceIdEdit");
+    row("lower bounds, empty name", {"", "0", "0", "0", "0"});
+    row("upper bounds", {"ABCDEFGHIJKLMNOP", "8191", " 8191", "8191\t", "65535"});
+    row("Latin-1 letters", {QStringLiteral("Caf\u00E9 \u00FF\u00A3"), "+7", "7", "7", "7"});
 }
 
 void ChannelDialogTest::validation() {
-    QFETCH(QString, name);
-    QFETCH(QString, video);
-    QFETCH(QString, audio);
-    QFETCH(QString, pcr);
-    QFETCH(QString, serviceId);
+    QFETCH(QStringList, typed);
     QFETCH(QString, message);
     QFETCH(QString, failingEdit);
-
     const std::vector<uint8_t> before = record(0);
     DialogHarness h;
     h.script([&](QDialog& dialog) {
-        retype(dialog, "nameEdit", name);
-        retype(dialog, "videoPidEdit", video);
-        retype(dialog, "audioPidEdit", audio);
-        retype(dialog, "pcrPidEdit", pcr);
-        retype(dialog, "serviceIdEdit", serviceId);
-        pressOk(dialog);
-        if (message.isEmpty()) {
-            QVERIFY(!dialog.isVisible());
-            return;
-        }
-        QVERIFY(dialog.isVisible());
-        auto* edit = control<QLineEdit>(dialog, failingEdit.toLatin1().constData());
-        QCOMPARE(focused(dialog), edit);
-        QCOMPARE(edit->selectedText(), edit->text());
-        QCOMPARE(control<QLineEdit>(dialog, "nameEdit")->text(), name);
-        QCOMPARE(control<QLineEdit>(dialog, "serviceIdEdit")->text(), serviceId);
-        pressCancel(dialog);
+        typeAndPressOk(dialog,
+                       {"nameEdit", "videoPidEdit", "audioPidEdit", "pcrPidEdit", "serviceIdEdit"},
+                       typed, failingEdit);
     });
     const bool written = EditChannel(h.context, 0, EditMode::Edit);
     if (message.isEmpty()) {
         QVERIFY(written);
         QVERIFY(h.ui.messages.isEmpty());
-        QCOMPARE(std::string(channelName(0)), nameBytes(name));
-        QCOMPARE(channelVideoPid(0), video.trimmed().toInt());
-        QCOMPARE(channelAudioPid(0), audio.trimmed().toInt());
-        QCOMPARE(channelPcrPid(0), pcr.trimmed().toInt());
-        QCOMPARE(channelServiceId(0), serviceId.toInt());
+        QCOMPARE(std::string(channelName(0)), nameBytes(typed[0]));
+        QCOMPARE(channelVideoPid(0), typed[1].trimmed().toInt());
+        QCOMPARE(channelAudioPid(0), typed[2].trimmed().toInt());
+        QCOMPARE(channelPcrPid(0), typed[3].trimmed().toInt());
+        QCOMPARE(channelServiceId(0), typed[4].toInt());
         QCOMPARE(h.modifiedCalls, 1);
     } else {
         QVERIFY(!written);
-        QCOMPARE(h.ui.messageTexts(), QStringList{message});
-        QCOMPARE(h.ui.messages[0].icon, message == QStringLiteral("Please enter an integer.")
-                                            ? Interaction::Icon::None
-                                            : Interaction::Icon::Exclamation);
+        expectOnlyMessage(h.ui, message, fieldMessageIcon(message));
         QVERIFY(record(0) == before);
         QCOMPARE(h.modifiedCalls, 0);
     }
@@ -303,20 +223,11 @@ void ChannelDialogTest::editWritesChangedValuesOnly() {
     QCOMPARE(h.modifiedCalls, 1);
 }
 
-void ChannelDialogTest::unchangedOkKeepsRecordAndMarksModified() {
+// OK without changes marks the database modified; CANCEL does not. Neither changes a byte.
+void ChannelDialogTest::unchangedOkAndCancelKeepTheRecord() {
     const std::vector<uint8_t> before = record(2);
     DialogHarness h;
     h.script([](QDialog& dialog) { pressOk(dialog); });
-    QVERIFY(EditChannel(h.context, 2, EditMode::Edit));
-    QVERIFY(record(2) == before);
-    QCOMPARE(std::string(channelName(2)), std::string(OddName));
-    QCOMPARE(h.modifiedCalls, 1);
-    QVERIFY(h.ui.messages.isEmpty());
-}
-
-void ChannelDialogTest::cancelChangesNothing() {
-    const std::vector<uint8_t> before = record(2);
-    DialogHarness h;
     h.script([](QDialog& dialog) {
         retype(dialog, "nameEdit", QStringLiteral("Changed"));
         retype(dialog, "videoPidEdit", QStringLiteral("1"));
@@ -324,9 +235,11 @@ void ChannelDialogTest::cancelChangesNothing() {
         QTest::keyClick(control(dialog, "lockList"), Qt::Key_Up);
         pressCancel(dialog);
     });
+    QVERIFY(EditChannel(h.context, 2, EditMode::Edit));
+    QCOMPARE(h.modifiedCalls, 1);
     QVERIFY(!EditChannel(h.context, 2, EditMode::Edit));
+    QCOMPARE(h.modifiedCalls, 1);
     QVERIFY(record(2) == before);
-    QCOMPARE(h.modifiedCalls, 0);
     QVERIFY(h.ui.messages.isEmpty());
 }
 
@@ -335,16 +248,14 @@ void ChannelDialogTest::addProposesDefaultName_data() {
     QTest::addColumn<int>("transponder");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("transponderText");
-    QTest::newRow("all, three channels") << int(ViewAll) << 0 << "Video CH   4"
-                                         << "11727H";
-    QTest::newRow("all, empty transponder") << int(ViewAll) << 1 << "Video CH   1"
-                                            << "12000V";
-    QTest::newRow("tv") << int(ViewTv) << 0 << "Video CH   3"
-                        << "11727H";
-    QTest::newRow("radio") << int(ViewRadio) << 0 << "Radio CH   2"
-                           << "11727H";
-    QTest::newRow("radio, empty transponder") << int(ViewRadio) << 1 << "Radio CH   1"
-                                              << "12000V";
+    QTest::newRow("all, three channels")
+        << int(ViewAll) << 0 << QString("Video CH   4") << QString("11727H");
+    QTest::newRow("all, empty transponder")
+        << int(ViewAll) << 1 << QString("Video CH   1") << QString("12000V");
+    QTest::newRow("tv") << int(ViewTv) << 0 << QString("Video CH   3") << QString("11727H");
+    QTest::newRow("radio") << int(ViewRadio) << 0 << QString("Radio CH   2") << QString("11727H");
+    QTest::newRow("radio, empty transponder")
+        << int(ViewRadio) << 1 << QString("Radio CH   1") << QString("12000V");
 }
 
 void ChannelDialogTest::addProposesDefaultName() {
@@ -356,13 +267,9 @@ void ChannelDialogTest::addProposesDefaultName() {
     DialogHarness h;
     h.script([&](QDialog& dialog) {
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Add Channel"));
-        QCOMPARE(control<QLineEdit>(dialog, "nameEdit")->text(), name);
-        QCOMPARE(control<QLineEdit>(dialog, "satelliteEdit")->text(),
-                 QStringLiteral("Hot Bird 13E"));
-        QCOMPARE(control<QLineEdit>(dialog, "transponderEdit")->text(), transponderText);
-        for (const char* edit : {"videoPidEdit", "audioPidEdit", "pcrPidEdit", "serviceIdEdit"}) {
-            QCOMPARE(control<QLineEdit>(dialog, edit)->text(), QStringLiteral("0"));
-        }
+        QCOMPARE(editTexts(dialog, {"nameEdit", "satelliteEdit", "transponderEdit", "videoPidEdit",
+                                    "audioPidEdit", "pcrPidEdit", "serviceIdEdit"}),
+                 QStringList({name, "Hot Bird 13E", transponderText, "0", "0", "0", "0"}));
         auto* cas = control<QComboBox>(dialog, "casList");
         QVERIFY(cas->isEnabled());
         QCOMPARE(cas->currentText(), QStringLiteral("Off"));
@@ -380,8 +287,8 @@ void ChannelDialogTest::addWithZerosIsRefused() {
         QVERIFY(!dialog.isVisible());
     });
     QVERIFY(!EditChannel(h.context, 1, EditMode::Add));
-    QCOMPARE(h.ui.messageTexts(), QStringList{QStringLiteral("Cannot add this channel")});
-    QCOMPARE(h.ui.messages[0].icon, Interaction::Icon::Exclamation);
+    expectOnlyMessage(h.ui, QStringLiteral("Cannot add this channel"),
+                      Interaction::Icon::Exclamation);
     QCOMPARE(h.modifiedCalls, 0);
     int last = 0;
     QCOMPARE(liveChannelsOf(1, last), 0);
@@ -399,8 +306,7 @@ void ChannelDialogTest::addStoresChannel() {
         pressOk(dialog);
     });
     QVERIFY(EditChannel(h.context, 1, EditMode::Add));
-    QCOMPARE(h.ui.messageTexts(), QStringList{QStringLiteral("Channel added")});
-    QCOMPARE(h.ui.messages[0].icon, Interaction::Icon::Information);
+    expectOnlyMessage(h.ui, QStringLiteral("Channel added"), Interaction::Icon::Information);
     QCOMPARE(h.modifiedCalls, 1);
     int ch = 0;
     QCOMPARE(liveChannelsOf(1, ch), 1);
@@ -422,12 +328,9 @@ void ChannelDialogTest::tabOrderAndEscape() {
         QCOMPARE(tabWalk(dialog, 8),
                  (QStringList{"videoPidEdit", "okButton", "cancelButton", "audioPidEdit",
                               "pcrPidEdit", "serviceIdEdit", "lockList", "nameEdit"}));
-        const Qt::WindowFlags flags = dialog.windowFlags();
-        QVERIFY(flags.testFlag(Qt::CustomizeWindowHint) &&
-                !flags.testFlag(Qt::WindowCloseButtonHint));
+        QVERIFY(hasNoCloseBox(dialog));
         retype(dialog, "nameEdit", QStringLiteral("Changed"));
-        QTest::keyClick(&dialog, Qt::Key_Escape);
-        QVERIFY(!dialog.isVisible());
+        pressEscape(dialog);
     });
     h.script([](QDialog& dialog) {
         QCOMPARE(tabWalk(dialog, 9),

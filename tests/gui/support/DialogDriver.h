@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <initializer_list>
 
 #include "support/ScriptedInteraction.h"
 #include "ui/dialogs/DialogOperations.h"
@@ -68,6 +69,69 @@ inline QStringList tabWalk(QDialog& dialog, int count) {
         names.append(dialog.focusWidget() ? dialog.focusWidget()->objectName() : QString());
     }
     return names;
+}
+
+// The texts of the named line edits, in order.
+inline QStringList editTexts(QDialog& dialog, std::initializer_list<const char*> names) {
+    QStringList texts;
+    for (const char* name : names) {
+        texts.append(control<QLineEdit>(dialog, name)->text());
+    }
+    return texts;
+}
+
+// Escape closes the dialog, whatever was typed.
+inline void pressEscape(QDialog& dialog) {
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    QVERIFY(!dialog.isVisible());
+}
+
+// A caption bar without a close box.
+inline bool hasNoCloseBox(const QDialog& dialog) {
+    const Qt::WindowFlags flags = dialog.windowFlags();
+    return flags.testFlag(Qt::CustomizeWindowHint) && flags.testFlag(Qt::WindowTitleHint) &&
+           !flags.testFlag(Qt::WindowCloseButtonHint);
+}
+
+// OK refused because of `edit`: the dialog stays open with that edit focused and its whole
+// text selected.
+inline void expectRefusedAt(QDialog& dialog, QLineEdit* edit) {
+    QVERIFY(dialog.isVisible());
+    QCOMPARE(focused(dialog), edit);
+    QCOMPARE(edit->selectedText(), edit->text());
+}
+
+// Types `texts` into the edits named `edits` and presses OK. Without a `failingEdit` the
+// dialog must close; with one, OK must be refused there with every typed text kept, and
+// the dialog is then cancelled.
+inline void typeAndPressOk(QDialog& dialog, const QStringList& edits, const QStringList& texts,
+                           const QString& failingEdit) {
+    for (int i = 0; i < edits.size(); ++i) {
+        retype(dialog, edits[i].toLatin1().constData(), texts[i]);
+    }
+    pressOk(dialog);
+    if (failingEdit.isEmpty()) {
+        QVERIFY(!dialog.isVisible());
+        return;
+    }
+    expectRefusedAt(dialog, control<QLineEdit>(dialog, failingEdit.toLatin1().constData()));
+    for (int i = 0; i < edits.size(); ++i) {
+        QCOMPARE(control<QLineEdit>(dialog, edits[i].toLatin1().constData())->text(), texts[i]);
+    }
+    pressCancel(dialog);
+}
+
+// The one message shown and its icon.
+inline void expectOnlyMessage(const ScriptedInteraction& ui, const QString& text,
+                              Interaction::Icon icon) {
+    QCOMPARE(ui.messageTexts(), QStringList{text});
+    QCOMPARE(ui.messages[0].icon, icon);
+}
+
+// A field's message comes in a plain box for "not an integer", as a warning otherwise.
+inline Interaction::Icon fieldMessageIcon(const QString& message) {
+    return message == QStringLiteral("Please enter an integer.") ? Interaction::Icon::None
+                                                                 : Interaction::Icon::Exclamation;
 }
 
 // The interaction services, answered from a script, and the context the operations get.
