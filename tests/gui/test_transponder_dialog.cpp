@@ -24,6 +24,11 @@ int storedPolarization(int t) {
     return channelDatabase().transponders[t][tp::Polarization];
 }
 
+// The bytes of transponders 0 and 1.
+std::vector<uint8_t> records() {
+    return {channelDatabase().transponders[0], channelDatabase().transponders[2]};
+}
+
 }  // namespace
 
 class TransponderDialogTest : public QObject {
@@ -56,8 +61,7 @@ void TransponderDialogTest::addOpensEmptyAndReportsFrequencyFirst() {
     DialogHarness h;
     h.script([](QDialog& dialog) {
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Add TP"));
-        QCOMPARE(control<QLineEdit>(dialog, "frequencyEdit")->text(), QStringLiteral("0"));
-        QCOMPARE(control<QLineEdit>(dialog, "symbolRateEdit")->text(), QStringLiteral("0"));
+        QCOMPARE(editTexts(dialog, {"frequencyEdit", "symbolRateEdit"}), QStringList({"0", "0"}));
         auto* polarity = control<QComboBox>(dialog, "polarityList");
         QCOMPARE(polarity->count(), 2);
         QCOMPARE(polarity->itemText(0), QStringLiteral("Vertical-13V"));
@@ -68,90 +72,57 @@ void TransponderDialogTest::addOpensEmptyAndReportsFrequencyFirst() {
         QVERIFY(dialog.isVisible());
     });
     QCOMPARE(EditTransponder(h.context, 0, EditMode::Add), TransponderCapacity);
-    QCOMPARE(h.ui.messageTexts(),
-             QStringList{QStringLiteral("Please enter an integer between 1000 and 13000.")});
-    QCOMPARE(h.ui.messages[0].icon, Interaction::Icon::Exclamation);
+    expectOnlyMessage(h.ui, QStringLiteral("Please enter an integer between 1000 and 13000."),
+                      Interaction::Icon::Exclamation);
     QCOMPARE(h.modifiedCalls, 0);
     QVERIFY(!isLiveTransponder(3));
 }
 
 void TransponderDialogTest::validation_data() {
-    QTest::addColumn<QString>("frequency");
-    QTest::addColumn<QString>("symbolRate");
-    QTest::addColumn<QString>("message");  // empty: accepted
+    // Texts typed as frequency and symbol rate; the message OK shows (none: accepted) and
+    // the edit it is about.
+    QTest::addColumn<QStringList>("typed");
+    QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("failingEdit");
-
+    const auto row = [](const char* tag, const QStringList& typed, const QString& message = {},
+                        const QString& failingEdit = {}) {
+        QTest::newRow(tag) << typed << message << failingEdit;
+    };
     const QString integer = QStringLiteral("Please enter an integer.");
     const QString frequencyRange =
         QStringLiteral("Please enter an integer between 1000 and 13000.");
     const QString rateRange = QStringLiteral("Please enter an integer between 1000 and 50000.");
-    QTest::newRow("letters") << "12a00"
-                             << "27500" << integer << "frequencyEdit";
-    QTest::newRow("empty frequency") << ""
-                                     << "27500" << integer << "frequencyEdit";
-    QTest::newRow("frequency before symbol rate") << "x"
-                                                  << "y" << integer << "frequencyEdit";
-    QTest::newRow("999 MHz") << "999"
-                             << "27500" << frequencyRange << "frequencyEdit";
-    QTest::newRow("13001 MHz") << "13001"
-                               << "27500" << frequencyRange << "frequencyEdit";
-    QTest::newRow("rate not a number") << "11000"
-                                       << "27 500" << integer << "symbolRateEdit";
-    QTest::newRow("rate 999") << "11000"
-                              << "999" << rateRange << "symbolRateEdit";
-    QTest::newRow("rate 50001") << "11000"
-                                << "50001" << rateRange << "symbolRateEdit";
-    QTest::newRow("lower bounds") << "1000"
-                                  << "1000"
-                                  << ""
-                                  << "";
-    QTest::newRow("upper bounds") << "13000"
-                                  << "50000"
-                                  << ""
-                                  << "";
-    QTest::newRow("blanks, tabs, sign") << " \t+12000 "
-                                        << "\t27500\t"
-                                        << ""
-                                        << "";
+    row("letters", {"12a00", "27500"}, integer, "frequencyEdit");
+    row("empty frequency", {"", "27500"}, integer, "frequencyEdit");
+    row("frequency before symbol rate", {"x", "y"}, integer, "frequencyEdit");
+    row("999 MHz", {"999", "27500"}, frequencyRange, "frequencyEdit");
+    row("13001 MHz", {"13001", "27500"}, frequencyRange, "frequencyEdit");
+    row("rate not a number", {"11000", "27 500"}, integer, "symbolRateEdit");
+    row("rate 999", {"11000", "999"}, rateRange, "symbolRateEdit");
+    row("rate 50001", {"11000", "50001"}, rateRange, "symbolRateEdit");
+    row("lower bounds", {"1000", "1000"});
+    row("upper bounds", {"13000", "50000"});
+    row("blanks, tabs, sign", {" \t+12000 ", "\t27500\t"});
 }
 
 void TransponderDialogTest::validation() {
-    QFETCH(QString, frequency);
-    QFETCH(QString, symbolRate);
+    QFETCH(QStringList, typed);
     QFETCH(QString, message);
     QFETCH(QString, failingEdit);
-
     DialogHarness h;
     h.script([&](QDialog& dialog) {
-        retype(dialog, "frequencyEdit", frequency);
-        retype(dialog, "symbolRateEdit", symbolRate);
-        pressOk(dialog);
-        if (message.isEmpty()) {
-            QVERIFY(!dialog.isVisible());
-            return;
-        }
-        QVERIFY(dialog.isVisible());
-        auto* edit = control<QLineEdit>(dialog, failingEdit.toLatin1().constData());
-        QCOMPARE(focused(dialog), edit);
-        QCOMPARE(edit->selectedText(), edit->text());
-        // The user's input stays.
-        QCOMPARE(control<QLineEdit>(dialog, "frequencyEdit")->text(), frequency);
-        QCOMPARE(control<QLineEdit>(dialog, "symbolRateEdit")->text(), symbolRate);
-        pressCancel(dialog);
+        typeAndPressOk(dialog, {"frequencyEdit", "symbolRateEdit"}, typed, failingEdit);
     });
     const int result = EditTransponder(h.context, 0, EditMode::Edit);
     if (message.isEmpty()) {
         QCOMPARE(result, 0);
         QVERIFY(h.ui.messages.isEmpty());
-        QCOMPARE(storedKhz(0), frequency.trimmed().toUInt() * 1000);
-        QCOMPARE(transponderSymbolRate(0), symbolRate.trimmed().toInt());
+        QCOMPARE(storedKhz(0), typed[0].trimmed().toUInt() * 1000);
+        QCOMPARE(transponderSymbolRate(0), typed[1].trimmed().toInt());
         QCOMPARE(h.modifiedCalls, 1);
     } else {
         QCOMPARE(result, TransponderCapacity);
-        QCOMPARE(h.ui.messageTexts(), QStringList{message});
-        const bool plain = message == QStringLiteral("Please enter an integer.");
-        QCOMPARE(h.ui.messages[0].icon,
-                 plain ? Interaction::Icon::None : Interaction::Icon::Exclamation);
+        expectOnlyMessage(h.ui, message, fieldMessageIcon(message));
         QCOMPARE(storedKhz(0), 11727500u);
         QCOMPARE(h.modifiedCalls, 0);
     }
@@ -161,8 +132,8 @@ void TransponderDialogTest::unchangedOkKeepsStoredFieldsAndMarksModified() {
     DialogHarness h;
     h.script([](QDialog& dialog) {
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Edit TP"));
-        QCOMPARE(control<QLineEdit>(dialog, "frequencyEdit")->text(), QStringLiteral("11727"));
-        QCOMPARE(control<QLineEdit>(dialog, "symbolRateEdit")->text(), QStringLiteral("27500"));
+        QCOMPARE(editTexts(dialog, {"frequencyEdit", "symbolRateEdit"}),
+                 QStringList({"11727", "27500"}));
         QCOMPARE(control<QComboBox>(dialog, "polarityList")->currentIndex(), 1);
         pressOk(dialog);
     });
@@ -171,13 +142,10 @@ void TransponderDialogTest::unchangedOkKeepsStoredFieldsAndMarksModified() {
         QCOMPARE(control<QComboBox>(dialog, "polarityList")->currentIndex(), 1);
         pressOk(dialog);
     });
-    const std::vector<uint8_t> before(channelDatabase().transponders[0],
-                                      channelDatabase().transponders[2]);
+    const std::vector<uint8_t> before = records();
     QCOMPARE(EditTransponder(h.context, 0, EditMode::Edit), 0);
     QCOMPARE(EditTransponder(h.context, 1, EditMode::Edit), 1);
-    const std::vector<uint8_t> after(channelDatabase().transponders[0],
-                                     channelDatabase().transponders[2]);
-    QVERIFY(before == after);  // the kHz part and the stored byte 7 survive
+    QVERIFY(records() == before);  // the kHz part and the stored byte 7 survive
     QCOMPARE(h.modifiedCalls, 2);
     QVERIFY(h.ui.messages.isEmpty());
 }
@@ -220,8 +188,8 @@ void TransponderDialogTest::changedFrequencyIsStoredInKhz() {
 void TransponderDialogTest::outOfRangeStoredValueIsShownAndCancelKeepsIt() {
     DialogHarness h;
     h.script([](QDialog& dialog) {
-        QCOMPARE(control<QLineEdit>(dialog, "frequencyEdit")->text(), QStringLiteral("500"));
-        QCOMPARE(control<QLineEdit>(dialog, "symbolRateEdit")->text(), QStringLiteral("60000"));
+        QCOMPARE(editTexts(dialog, {"frequencyEdit", "symbolRateEdit"}),
+                 QStringList({"500", "60000"}));
         pressOk(dialog);
         QVERIFY(dialog.isVisible());
         pressCancel(dialog);
@@ -262,13 +230,10 @@ void TransponderDialogTest::addToFullTableReportsCannotAdd() {
     QVERIFY(loadIntoDatabase(fullCapacityImage()));
     DialogHarness h;
     h.script([](QDialog& dialog) {
-        retype(dialog, "frequencyEdit", QStringLiteral("10758"));
-        retype(dialog, "symbolRateEdit", QStringLiteral("22000"));
-        pressOk(dialog);
+        typeAndPressOk(dialog, {"frequencyEdit", "symbolRateEdit"}, {"10758", "22000"}, {});
     });
     QCOMPARE(EditTransponder(h.context, 0, EditMode::Add), TransponderCapacity);
-    QCOMPARE(h.ui.messageTexts(), QStringList{QStringLiteral("Cannot add tp")});
-    QCOMPARE(h.ui.messages[0].icon, Interaction::Icon::Exclamation);
+    expectOnlyMessage(h.ui, QStringLiteral("Cannot add tp"), Interaction::Icon::Exclamation);
     QCOMPARE(h.modifiedCalls, 0);
 }
 
@@ -278,12 +243,9 @@ void TransponderDialogTest::tabOrderEscapeAndFrame() {
         QCOMPARE(focused(dialog)->objectName(), QStringLiteral("polarityList"));
         QCOMPARE(tabWalk(dialog, 5), (QStringList{"frequencyEdit", "symbolRateEdit", "okButton",
                                                   "cancelButton", "polarityList"}));
-        const Qt::WindowFlags flags = dialog.windowFlags();
-        QVERIFY(flags.testFlag(Qt::CustomizeWindowHint) && flags.testFlag(Qt::WindowTitleHint));
-        QVERIFY(!flags.testFlag(Qt::WindowCloseButtonHint));
+        QVERIFY(hasNoCloseBox(dialog));
         retype(dialog, "frequencyEdit", QStringLiteral("12000"));
-        QTest::keyClick(&dialog, Qt::Key_Escape);
-        QVERIFY(!dialog.isVisible());
+        pressEscape(dialog);
     });
     QCOMPARE(EditTransponder(h.context, 0, EditMode::Edit), TransponderCapacity);
     QCOMPARE(storedKhz(0), 11727500u);
