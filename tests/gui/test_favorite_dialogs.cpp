@@ -40,6 +40,17 @@ QLineEdit* nameEdit(QDialog& dialog, int group) {
     return control<QLineEdit>(dialog, QStringLiteral("favNameEdit%1").arg(group).toLatin1());
 }
 
+// The groups whose box is ticked.
+QList<int> checkedGroups(QDialog& dialog) {
+    QList<int> groups;
+    for (int group = 1; group <= 8; ++group) {
+        if (box(dialog, group)->isChecked()) {
+            groups.append(group);
+        }
+    }
+    return groups;
+}
+
 // Toggles a box as the keyboard does.
 void toggle(QDialog& dialog, int group) {
     box(dialog, group)->setFocus();
@@ -94,18 +105,14 @@ void FavoriteDialogsTest::editShowsGroupsAndNames() {
     h.script([](QDialog& dialog) {
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Edit Favorite"));
         QCOMPARE(focused(dialog)->objectName(), QStringLiteral("okButton"));
-        const QString captions[] = {"News",
-                                    "",
-                                    "Sport && Fun",
-                                    "Kids",
-                                    QString::fromLatin1(LatinName),
-                                    "ABCDEFGHIJKLMNOP",
-                                    "Music",
-                                    "123456789012345"};
+        QStringList captions;
         for (int group = 1; group <= 8; ++group) {
-            QCOMPARE(box(dialog, group)->text(), captions[group - 1]);
-            QCOMPARE(box(dialog, group)->isChecked(), group == 1 || group == 3);
+            captions.append(box(dialog, group)->text());
         }
+        QCOMPARE(captions,
+                 QStringList({"News", "", "Sport && Fun", "Kids", QString::fromLatin1(LatinName),
+                              "ABCDEFGHIJKLMNOP", "Music", "123456789012345"}));
+        QCOMPARE(checkedGroups(dialog), QList<int>({1, 3}));
         toggle(dialog, 2);
         pressCancel(dialog);
     });
@@ -123,10 +130,8 @@ void FavoriteDialogsTest::editStoresTheWholeWord() {
         pressOk(dialog);
     });
     h.script([](QDialog& dialog) {
-        for (int group = 1; group <= 8; ++group) {
-            if (box(dialog, group)->isChecked()) {
-                toggle(dialog, group);
-            }
+        for (int group : checkedGroups(dialog)) {
+            toggle(dialog, group);
         }
         pressOk(dialog);
     });
@@ -154,9 +159,7 @@ void FavoriteDialogsTest::editOfAFreeSlotIsRefusedSilently() {
 void FavoriteDialogsTest::chooseStartsEmptyAndAnswersTheMask() {
     DialogHarness h;
     h.script([](QDialog& dialog) {
-        for (int group = 1; group <= 8; ++group) {
-            QVERIFY(!box(dialog, group)->isChecked());
-        }
+        QVERIFY(checkedGroups(dialog).isEmpty());
         QCOMPARE(box(dialog, 1)->text(), QStringLiteral("News"));
         toggle(dialog, 2);
         toggle(dialog, 8);
@@ -181,12 +184,9 @@ void FavoriteDialogsTest::favoriteDialogTabOrder() {
         QCOMPARE(tabWalk(dialog, 10),
                  (QStringList{"cancelButton", "favCheck1", "favCheck2", "favCheck3", "favCheck4",
                               "favCheck5", "favCheck6", "favCheck7", "favCheck8", "okButton"}));
-        const Qt::WindowFlags flags = dialog.windowFlags();
-        QVERIFY(flags.testFlag(Qt::CustomizeWindowHint) &&
-                !flags.testFlag(Qt::WindowCloseButtonHint));
+        QVERIFY(hasNoCloseBox(dialog));
         toggle(dialog, 5);
-        QTest::keyClick(&dialog, Qt::Key_Escape);
-        QVERIFY(!dialog.isVisible());
+        pressEscape(dialog);
     });
     QCOMPARE(ChooseFavorites(h.context), 0);
 }
@@ -202,18 +202,14 @@ void FavoriteDialogsTest::nameDialogShowsNames() {
         }
         QCOMPARE(labels,
                  (QStringList{"Fav1", "Fav2", "Fav3", "Fav4", "Fav5", "Fav6", "Fav7", "Fav8"}));
-        const QString shown[] = {"News",
-                                 "",
-                                 "Sport & Fun",
-                                 "Kids",
-                                 QString::fromLatin1(LatinName),
-                                 "ABCDEFGHIJKLMNO",
-                                 "Music",
-                                 "123456789012345"};
+        QStringList shown;
         for (int group = 1; group <= 8; ++group) {
-            QCOMPARE(nameEdit(dialog, group)->text(), shown[group - 1]);
+            shown.append(nameEdit(dialog, group)->text());
             QCOMPARE(nameEdit(dialog, group)->maxLength(), 15);
         }
+        QCOMPARE(shown,
+                 QStringList({"News", "", "Sport & Fun", "Kids", QString::fromLatin1(LatinName),
+                              "ABCDEFGHIJKLMNO", "Music", "123456789012345"}));
         pressCancel(dialog);
     });
     QVERIFY(!EditFavoriteNames(h.context));
@@ -264,16 +260,13 @@ void FavoriteDialogsTest::nonLatin1NameIsRefused() {
         retype(nameEdit(dialog, 3), QStringLiteral("\u041D\u043E\u0432\u043E\u0441\u0442\u0438"));
         retype(nameEdit(dialog, 6), QStringLiteral("5 \u20AC"));
         pressOk(dialog);
-        QVERIFY(dialog.isVisible());
-        QLineEdit* failing = nameEdit(dialog, 3);
-        QCOMPARE(focused(dialog), failing);
-        QCOMPARE(failing->selectedText(), failing->text());
+        expectRefusedAt(dialog, nameEdit(dialog, 3));
         QCOMPARE(nameEdit(dialog, 2)->text(), QStringLiteral("Caf\u00E9"));
         pressCancel(dialog);
     });
     QVERIFY(!EditFavoriteNames(h.context));
-    QCOMPARE(h.ui.messageTexts(), QStringList{QString::fromStdString(latin1Message())});
-    QCOMPARE(h.ui.messages[0].icon, Interaction::Icon::Exclamation);
+    expectOnlyMessage(h.ui, QString::fromStdString(latin1Message()),
+                      Interaction::Icon::Exclamation);
     QVERIFY(nameTable() == before);
     QCOMPARE(h.modifiedCalls, 0);
 }
@@ -287,8 +280,7 @@ void FavoriteDialogsTest::nameDialogTabOrderAndCancel() {
                               "favNameEdit4", "favNameEdit5", "favNameEdit6", "favNameEdit7",
                               "favNameEdit8", "okButton"}));
         retype(nameEdit(dialog, 1), QStringLiteral("Changed"));
-        QTest::keyClick(&dialog, Qt::Key_Escape);
-        QVERIFY(!dialog.isVisible());
+        pressEscape(dialog);
     });
     QVERIFY(!EditFavoriteNames(h.context));
     QVERIFY(nameTable() == before);
