@@ -64,14 +64,9 @@ bool showsModified(const WindowHarness& h, bool dirty) {
 
 // The test database opened from db.tbn with channel 0 renamed to "Erste": changes not yet
 // saved.
-struct EditedWindow : WindowHarness {
-    EditedWindow() {
-        opened = open(path);
-        renameChannel(*window, 0, "Erste");
-    }
+struct EditedWindow : OpenedWindow {
+    EditedWindow() { renameChannel(*window, 0, "Erste"); }
     const Bytes image = windowTestImage();
-    const QString path = writeImage("db.tbn", image);
-    bool opened = false;
 };
 
 }  // namespace
@@ -161,7 +156,6 @@ void FileFlowTest::missingFileIsReportedAndChangesNothing() {
 
 void FileFlowTest::rejectedFileIsReportedAndKeepsTheShownDatabase() {
     EditedWindow h;
-    QVERIFY(h.opened);
     Bytes bad = windowTestBuilder(5).channel(9, 0, "Other", 1).build();
     bad[ChannelRegion + 100] ^= 0x5A;  // the data checksum no longer matches
     h.interaction.answers.append(Interaction::Answer::Cancel);
@@ -181,27 +175,22 @@ void FileFlowTest::rejectedFileIsReportedAndKeepsTheShownDatabase() {
 }
 
 void FileFlowTest::saveWithoutEditsWritesIdenticalBytes() {
-    WindowHarness h;
-    const Bytes image = windowTestImage();
-    const QString path = h.writeImage("db.tbn", image);
-    QVERIFY(h.open(path));
+    OpenedWindow h;
     h.window->MarkModified();  // OK in a dialog without changes
     h.window->saveButton()->click();
     QVERIFY(h.interaction.messages.isEmpty());
     QVERIFY(showsModified(h, false));
-    QVERIFY(fileBytes(path) == image);
+    QVERIFY(fileBytes(h.path) == windowTestImage());
 
     h.interaction.savePaths.append(h.pathOf("copy.tbn"));
     h.window->saveAsButton()->click();
-    QCOMPARE(h.interaction.saveInitialPaths, QStringList({path}));
+    QCOMPARE(h.interaction.saveInitialPaths, QStringList({h.path}));
     QCOMPARE(h.window->currentPath, h.pathOf("copy.tbn"));
-    QVERIFY(fileBytes(h.pathOf("copy.tbn")) == image);
+    QVERIFY(fileBytes(h.pathOf("copy.tbn")) == windowTestImage());
 }
 
 void FileFlowTest::saveAfterEditsReloadsToTheEditedValues() {
-    WindowHarness h;
-    const QString path = h.writeImage("db.tbn", windowTestImage());
-    QVERIFY(h.open(path));
+    OpenedWindow h;
     h.selectRows({3});
     h.interaction.dialogScripts.append(setFieldAndOk("nameEdit", "ZDF HD"));
     h.window->OnListDblClick();
@@ -213,7 +202,7 @@ void FileFlowTest::saveAfterEditsReloadsToTheEditedValues() {
     QVERIFY(showsModified(h, false));
 
     WindowHarness reloaded;
-    QVERIFY(reloaded.open(path));
+    QVERIFY(reloaded.open(h.path));
     QCOMPARE(reloaded.cell(3, ColumnChannel), QStringLiteral("ZDF HD"));
     QCOMPARE(reloaded.cell(3, ColumnCas), QStringLiteral("Seca/Vi"));
     QCOMPARE(reloaded.transponderItem(1, 0)->text(0), QStringLiteral("12000V 29900 (2 CHs)"));
@@ -261,7 +250,6 @@ void FileFlowTest::longFileKeepsItsTailOnSaveAndIsCutBySaveAs() {
 
 void FileFlowTest::saveAfterTheFileWasDeleted() {
     EditedWindow h;
-    QVERIFY(h.opened);
     QVERIFY(QFile::remove(h.path));
     h.window->saveButton()->click();
     QCOMPARE(h.interaction.messageTexts(), QStringList({OpenFailed}));
@@ -277,7 +265,6 @@ void FileFlowTest::saveAfterTheFileWasDeleted() {
 
 void FileFlowTest::failedWriteLeavesTheOldFileAndTheChanges() {
     EditedWindow h;
-    QVERIFY(h.opened);
     FailingWriter writer;
     setFileWriterForTesting(&writer);
     h.window->OnSave();
@@ -303,7 +290,6 @@ void FileFlowTest::failedWriteLeavesTheOldFileAndTheChanges() {
 
 void FileFlowTest::saveAsFailureKeepsTheNewName() {
     EditedWindow h;
-    QVERIFY(h.opened);
     const QString unreachable = h.pathOf("no-such-folder/db.tbn");
     h.interaction.savePaths.append(unreachable);
     h.window->viewButton(ViewTv)->click();
@@ -321,7 +307,6 @@ void FileFlowTest::saveAsFailureKeepsTheNewName() {
 
 void FileFlowTest::saveAsToTheOpenFileRewritesIt() {
     EditedWindow h;
-    QVERIFY(h.opened);
     h.interaction.savePaths.append(h.path);
     h.window->OnSaveAs();
     QVERIFY(h.interaction.messages.isEmpty());
@@ -331,7 +316,6 @@ void FileFlowTest::saveAsToTheOpenFileRewritesIt() {
 
 void FileFlowTest::openQuestionOkSavesThenCancelledDialogStops() {
     EditedWindow h;
-    QVERIFY(h.opened);
     h.interaction.answers.append(Interaction::Answer::Ok);
     h.window->OnOpen();  // the chooser is cancelled
     QCOMPARE(h.interaction.messageTexts(), QStringList({SaveQuestion}));
@@ -342,7 +326,6 @@ void FileFlowTest::openQuestionOkSavesThenCancelledDialogStops() {
 
 void FileFlowTest::openQuestionCancelThenRejectedFileKeepsChanges() {
     EditedWindow h;
-    QVERIFY(h.opened);
     h.interaction.answers.append(Interaction::Answer::Cancel);
     QVERIFY(!h.open(h.pathOf("missing.tbn")));
     QCOMPARE(h.interaction.messageTexts(), QStringList({SaveQuestion, OpenFailed}));
@@ -353,7 +336,6 @@ void FileFlowTest::openQuestionCancelThenRejectedFileKeepsChanges() {
 
 void FileFlowTest::openQuestionCancelThenValidFileLeavesSaveInert() {
     EditedWindow h;
-    QVERIFY(h.opened);
     const QString second = h.writeImage("second.tbn", windowTestImage(21));
     h.interaction.answers.append(Interaction::Answer::Cancel);
     QVERIFY(h.open(second));
@@ -368,7 +350,6 @@ void FileFlowTest::openQuestionCancelThenValidFileLeavesSaveInert() {
 
 void FileFlowTest::openQuestionWithFailingSaveStopsBeforeTheDialog() {
     EditedWindow h;
-    QVERIFY(h.opened);
     QVERIFY(QFile::remove(h.path));
     h.interaction.answers.append(Interaction::Answer::Ok);
     const QString other = h.writeImage("other.tbn", windowTestImage(31));
@@ -384,7 +365,6 @@ void FileFlowTest::openQuestionWithFailingSaveStopsBeforeTheDialog() {
 void FileFlowTest::exitQuestionBranches() {
     {
         EditedWindow h;
-        QVERIFY(h.opened);
         h.interaction.answers.append(Interaction::Answer::Cancel);
         h.window->exitButton()->click();
         QCOMPARE(h.interaction.messageTexts(), QStringList({SaveQuestion}));
@@ -392,7 +372,6 @@ void FileFlowTest::exitQuestionBranches() {
         QVERIFY(fileBytes(h.path) == h.image);
     }
     EditedWindow h;
-    QVERIFY(h.opened);
     h.interaction.answers.append(Interaction::Answer::Ok);
     h.window->exitButton()->click();
     QVERIFY(!h.window->isVisible());
@@ -402,7 +381,6 @@ void FileFlowTest::exitQuestionBranches() {
 
 void FileFlowTest::exitWithFailingSaveKeepsTheWindowOpen() {
     EditedWindow h;
-    QVERIFY(h.opened);
     FailingWriter writer;
     setFileWriterForTesting(&writer);
     h.interaction.answers = {Interaction::Answer::Ok, Interaction::Answer::Ok};

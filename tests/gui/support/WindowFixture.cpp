@@ -92,6 +92,11 @@ bool WindowHarness::openImage(const Bytes& bytes, const QString& name) {
     return open(writeImage(name, bytes));
 }
 
+OpenedWindow::OpenedWindow() : path(pathOf(QStringLiteral("db.tbn"))) {
+    QTest::qVerify(openImage(windowTestImage()), "openImage(windowTestImage())", "", __FILE__,
+                   __LINE__);
+}
+
 QString WindowHarness::cell(int row, int column) const {
     return window->listModel()->index(row, column).data().toString();
 }

@@ -55,6 +55,13 @@ public:
     void selectRows(std::initializer_list<int> rows);
 };
 
+// A window with the test database opened from db.tbn. A failed open fails the test.
+class OpenedWindow : public WindowHarness {
+public:
+    OpenedWindow();
+    const QString path;
+};
+
 // A dialog script that sets a line edit found by object name and presses OK.
 ScriptedInteraction::DialogScript setFieldAndOk(const QString& editName, const QString& text);
 // A script that presses CANCEL.
