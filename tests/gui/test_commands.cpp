@@ -157,8 +157,7 @@ void CommandsTest::listRightClickShowsPopup0AndChangesNoSelection() {
 }
 
 void CommandsTest::treeRightClickFollowsTheSelectedItem() {
-    WindowHarness h;
-    QVERIFY(h.openImage(windowTestImage()));
+    OpenedWindow h;
     h.satelliteItem(0)->setExpanded(true);
     rightClickTree(h, h.satelliteItem(0));
     QVERIFY(h.interaction.popups.isEmpty());  // no item selected
@@ -179,8 +178,7 @@ void CommandsTest::treeRightClickFollowsTheSelectedItem() {
 }
 
 void CommandsTest::pickedItemRunsItsCommand() {
-    WindowHarness h;
-    QVERIFY(h.openImage(windowTestImage()));
+    OpenedWindow h;
     clickRows(h, {0});
     h.interaction.popupChoices = QStringList({"Delete"});
     h.interaction.answers.append(Interaction::Answer::Cancel);
@@ -196,8 +194,7 @@ void CommandsTest::pickedItemRunsItsCommand() {
 }
 
 void CommandsTest::deleteAsksAndSelectsTheRowThatFollowed() {
-    WindowHarness h;
-    QVERIFY(h.openImage(windowTestImage()));
+    OpenedWindow h;
     h.selectRows({1, 3});
     h.window->OnDeleteChannels();  // the list does not own the selection
     QVERIFY(h.interaction.messages.isEmpty());
@@ -226,8 +223,7 @@ void CommandsTest::deleteAsksAndSelectsTheRowThatFollowed() {
 }
 
 void CommandsTest::deleteOfTheLastRowsSelectsTheNewLastRow() {
-    WindowHarness h;
-    QVERIFY(h.openImage(windowTestImage()));
+    OpenedWindow h;
     clickRows(h, {5, 6});
     h.window->OnDeleteChannels();
     QCOMPARE(h.rows(), 5);
@@ -241,8 +237,7 @@ void CommandsTest::deleteOfTheLastRowsSelectsTheNewLastRow() {
 
 // The row is clamped to the rows the filtered list shows, not to the whole view.
 void CommandsTest::deleteInAFilteredListSelectsWithinIt() {
-    WindowHarness h;
-    QVERIFY(h.openImage(windowTestImage()));
+    OpenedWindow h;
     h.selectTreeItem(h.satelliteItem(0));
     QCOMPARE(h.columnTexts(ColumnChannel),
              QStringList({"Das Erste", "Bayern 3[R]", "ZDF", "Klassik[R]"}));
@@ -254,8 +249,7 @@ void CommandsTest::deleteInAFilteredListSelectsWithinIt() {
 }
 
 void CommandsTest::addToFavoriteReplacesTheGroupsOfEverySelectedChannel() {
-    WindowHarness h;
-    QVERIFY(h.openImage(windowTestImage()));
+    OpenedWindow h;
     h.selectRows({0, 3});
     h.window->OnAddToFavorite();
     QCOMPARE(h.interaction.dialogsRun, 0);
@@ -280,8 +274,7 @@ void CommandsTest::addToFavoriteReplacesTheGroupsOfEverySelectedChannel() {
 }
 
 void CommandsTest::editFavoriteEditsTheTopmostSelectedChannel() {
-    WindowHarness h;
-    QVERIFY(h.openImage(windowTestImage()));
+    OpenedWindow h;
     clickRows(h, {5, 3});
     h.interaction.dialogScripts.append(pressCancel());
     h.window->OnEditFavorite();
@@ -310,8 +303,7 @@ void CommandsTest::editFavoriteNameNeedsNoSelection() {
 }
 
 void CommandsTest::deleteTransponderAsksAndNeverDeletesTwice() {
-    WindowHarness h;
-    QVERIFY(h.openImage(windowTestImage()));
+    OpenedWindow h;
     h.selectTreeItem(h.satelliteItem(0));
     h.window->OnDeleteTransponder();
     QVERIFY(h.interaction.messages.isEmpty());
@@ -339,8 +331,7 @@ void CommandsTest::deleteTransponderAsksAndNeverDeletesTwice() {
 }
 
 void CommandsTest::addChannelGoesToTheLastSelectedTransponder() {
-    WindowHarness h;
-    QVERIFY(h.openImage(windowTestImage()));
+    OpenedWindow h;
     h.selectTreeItem(h.satelliteItem(1));
     h.window->OnAddChannel();
     QCOMPARE(h.interaction.dialogsRun, 0);
@@ -371,8 +362,7 @@ void CommandsTest::addChannelGoesToTheLastSelectedTransponder() {
 }
 
 void CommandsTest::addTransponderNeedsASatelliteFromTheTree() {
-    WindowHarness h;
-    QVERIFY(h.openImage(windowTestImage()));
+    OpenedWindow h;
     h.window->OnAddTransponder();
     QCOMPARE(h.interaction.dialogsRun, 0);
 
@@ -394,8 +384,7 @@ void CommandsTest::addTransponderNeedsASatelliteFromTheTree() {
 
 // "Add Channel" and "Delete TP" act only on a transponder that still exists.
 void CommandsTest::commandsNeverUseAStaleTransponder() {
-    WindowHarness h;
-    QVERIFY(h.openImage(windowTestImage()));
+    OpenedWindow h;
     h.selectTreeItem(h.transponderItem(0, 2));
     h.window->OnDeleteTransponder();
     QVERIFY(!isLiveTransponder(4));
@@ -418,8 +407,7 @@ void CommandsTest::commandsNeverUseAStaleTransponder() {
 
 // Keys that select rows make the list the owner of the selection, as a click does.
 void CommandsTest::deleteKeyActsOnAKeyboardSelection() {
-    WindowHarness h;
-    QVERIFY(h.openImage(windowTestImage()));
+    OpenedWindow h;
     ChannelListCtrl* list = h.window->list();
     list->setFocus();
     list->setCurrentIndex(h.window->listModel()->index(2, 0));
@@ -468,8 +456,7 @@ void CommandsTest::fileShortcutsRunOpenSaveAndSaveAs() {
 }
 
 void CommandsTest::menuKeyOpensThePopupOfTheFocusedWidget() {
-    WindowHarness h;
-    QVERIFY(h.openImage(windowTestImage()));
+    OpenedWindow h;
     ChannelListCtrl* list = h.window->list();
     clickRows(h, {2});
     QTest::keyClick(list, Qt::Key_Menu);

@@ -27,11 +27,9 @@ private slots:
     void listHasItsColumns();
     void handlersAreInertBeforeAnOpen();
     void viewButtonBeforeOpenOnlyMovesTheMark();
-    void markModifiedEnablesSave();
     void exitClosesACleanWindow();
     void escapeAndCloseBoxCloseACleanWindowWithoutAsking();
-    void escapeWithChangesAsks();
-    void closeBoxWithChangesAsks();
+    void changesAreAskedForOnEscapeAndCloseBox();
     void enterDoesNotCloseTheWindow();
 };
 
@@ -151,17 +149,8 @@ void MainWindowTest::viewButtonBeforeOpenOnlyMovesTheMark() {
     QVERIFY(!w.saveButton()->isEnabled());
 }
 
-void MainWindowTest::markModifiedEnablesSave() {
-    WindowHarness h;
-    QVERIFY(h.openImage(windowTestImage()));
-    h.window->MarkModified();
-    QCOMPARE(h.window->isDirty, 1);
-    QVERIFY(h.window->saveButton()->isEnabled());
-}
-
 void MainWindowTest::exitClosesACleanWindow() {
-    WindowHarness h;
-    QVERIFY(h.openImage(windowTestImage()));
+    OpenedWindow h;
     h.window->exitButton()->click();
     QVERIFY(!h.window->isVisible());
     QCOMPARE(h.window->result(), int(QDialog::Accepted));
@@ -176,37 +165,34 @@ void MainWindowTest::escapeAndCloseBoxCloseACleanWindowWithoutAsking() {
         QVERIFY(h.interaction.messages.isEmpty());
     }
     {
-        WindowHarness h;
-        QVERIFY(h.openImage(windowTestImage()));
+        OpenedWindow h;
         QVERIFY(h.window->close());
         QVERIFY(h.interaction.messages.isEmpty());
     }
 }
 
-void MainWindowTest::escapeWithChangesAsks() {
-    WindowHarness h;
-    QVERIFY(h.openImage(windowTestImage()));
-    h.window->MarkModified();
-    h.interaction.answers.append(Interaction::Answer::Cancel);
-    QTest::keyClick(h.window->list(), Qt::Key_Escape);
-    QCOMPARE(h.interaction.messageTexts(), QStringList({"Do you want to save changes?"}));
-    QCOMPARE(h.interaction.messages.first().buttons, Interaction::Buttons::OkCancel);
-    QCOMPARE(h.interaction.messages.first().icon, Interaction::Icon::None);
-    QVERIFY(!h.window->isVisible());
-}
-
-void MainWindowTest::closeBoxWithChangesAsks() {
-    WindowHarness h;
-    QVERIFY(h.openImage(windowTestImage()));
-    h.window->MarkModified();
-    h.interaction.answers.append(Interaction::Answer::Cancel);
-    QVERIFY(h.window->close());
-    QCOMPARE(h.interaction.messageTexts(), QStringList({"Do you want to save changes?"}));
+// The modified mark enables Save; then Escape and the close box ask before closing.
+void MainWindowTest::changesAreAskedForOnEscapeAndCloseBox() {
+    for (const bool escape : {true, false}) {
+        OpenedWindow h;
+        h.window->MarkModified();
+        QCOMPARE(h.window->isDirty, 1);
+        QVERIFY(h.window->saveButton()->isEnabled());
+        h.interaction.answers.append(Interaction::Answer::Cancel);
+        if (escape) {
+            QTest::keyClick(h.window->list(), Qt::Key_Escape);
+        } else {
+            QVERIFY(h.window->close());
+        }
+        QCOMPARE(h.interaction.messageTexts(), QStringList({"Do you want to save changes?"}));
+        QCOMPARE(h.interaction.messages.first().buttons, Interaction::Buttons::OkCancel);
+        QCOMPARE(h.interaction.messages.first().icon, Interaction::Icon::None);
+        QVERIFY(!h.window->isVisible());
+    }
 }
 
 void MainWindowTest::enterDoesNotCloseTheWindow() {
-    WindowHarness h;
-    QVERIFY(h.openImage(windowTestImage()));
+    OpenedWindow h;
     QTest::keyClick(h.window->list(), Qt::Key_Return);
     QTest::keyClick(h.window->tree(), Qt::Key_Enter);
     QVERIFY(h.window->isVisible());

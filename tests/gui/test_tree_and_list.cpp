@@ -5,8 +5,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTextDocument>
 #include <QTest>
+#include <QTextDocument>
 #include <QTreeWidgetItem>
 
 #include "database/ChannelDatabase.h"
@@ -25,7 +25,6 @@ class TreeAndListTest : public QObject {
 
 private slots:
     void treeShowsShownSatellitesWithTheirTransponders();
-    void treeItemsCarrySatelliteAndPosition();
     void listShowsEveryChannelOfTheView();
     void satelliteSelectionFiltersTheList();
     void transponderSelectionListsTheWholeSatellite();
@@ -37,16 +36,14 @@ private slots:
     void listDoubleClickByMouseEditsTheClickedRow();
     void cancelledChannelEditChangesNothing();
     void transponderDoubleClickUpdatesItemAndRows();
-    void transponderDoubleClickNeedsTheSelectedItem();
-    void satelliteDoubleClickOpensNothing();
+    void treeDoubleClickOpensOnlyTheSelectedTransponder();
     void rowsFindTheirChannelThroughTheIndexColumn();
     void modelPassesTheModelTester();
     void fullCapacityFillsEveryRow();
 };
 
 void TreeAndListTest::treeShowsShownSatellitesWithTheirTransponders() {
-    WindowHarness h;
-    QVERIFY(h.openImage(windowTestImage()));
+    OpenedWindow h;
     const QStringList expected = {
         "Astra 19.2E (3 TPs, 4 CHs)", "  11494H 22000 (3 CHs)",       "   3800V  2000",
         "  12603V 22000 (1 CHs)",     "Hotbird 13.0E (1 TPs, 2 CHs)", "  12000V 27500 (2 CHs)",
@@ -57,11 +54,7 @@ void TreeAndListTest::treeShowsShownSatellitesWithTheirTransponders() {
     for (int i = 0; i < h.window->tree()->topLevelItemCount(); ++i) {
         QVERIFY(!h.window->tree()->topLevelItem(i)->isExpanded());
     }
-}
-
-void TreeAndListTest::treeItemsCarrySatelliteAndPosition() {
-    WindowHarness h;
-    QVERIFY(h.openImage(windowTestImage()));
+    // Each item carries its satellite and its position.
     QTreeWidgetItem* hotbird = h.satelliteItem(1);
     QVERIFY(hotbird);
     QCOMPARE(SatelliteTree::itemData(hotbird), 1);
@@ -75,8 +68,7 @@ void TreeAndListTest::treeItemsCarrySatelliteAndPosition() {
 }
 
 void TreeAndListTest::listShowsEveryChannelOfTheView() {
-    WindowHarness h;
-    QVERIFY(h.openImage(windowTestImage()));
+    OpenedWindow h;
     QCOMPARE(h.rows(), 7);
     QCOMPARE(h.rowTexts(0),
              QStringList({"0000", "Astra 19.2E", "11494H", "Das Erste", "", "", "", "0"}));
@@ -103,8 +95,7 @@ void TreeAndListTest::listShowsEveryChannelOfTheView() {
 }
 
 void TreeAndListTest::satelliteSelectionFiltersTheList() {
-    WindowHarness h;
-    QVERIFY(h.openImage(windowTestImage()));
+    OpenedWindow h;
     h.selectTreeItem(h.satelliteItem(1));
     QCOMPARE(h.window->selectionKind, SelectionSatellite);
     QCOMPARE(h.window->selectedSatellite, 1);
@@ -121,8 +112,7 @@ void TreeAndListTest::satelliteSelectionFiltersTheList() {
 }
 
 void TreeAndListTest::transponderSelectionListsTheWholeSatellite() {
-    WindowHarness h;
-    QVERIFY(h.openImage(windowTestImage()));
+    OpenedWindow h;
     h.selectTreeItem(h.transponderItem(0, 1));  // 3800 MHz, no channels of its own
     QCOMPARE(h.window->selectionKind, SelectionTransponder);
     QCOMPARE(h.window->selectedSatellite, 0);
@@ -133,8 +123,7 @@ void TreeAndListTest::transponderSelectionListsTheWholeSatellite() {
 }
 
 void TreeAndListTest::viewButtonsSwitchListAndTreeCounts() {
-    WindowHarness h;
-    QVERIFY(h.openImage(windowTestImage()));
+    OpenedWindow h;
     h.window->viewButton(ViewTv)->click();
     QCOMPARE(h.window->viewMode, int(ViewTv));
     QCOMPARE(viewIndex().currentView, int(ViewTv));
@@ -159,8 +148,7 @@ void TreeAndListTest::viewButtonsSwitchListAndTreeCounts() {
 }
 
 void TreeAndListTest::viewButtonAfterSelectionShowsTheWholeView() {
-    WindowHarness h;
-    QVERIFY(h.openImage(windowTestImage()));
+    OpenedWindow h;
     h.selectTreeItem(h.transponderItem(1, 0));
     h.window->viewButton(ViewTv)->click();
     QCOMPARE(h.window->showAllChannels, 1);
@@ -176,8 +164,7 @@ void TreeAndListTest::viewButtonAfterSelectionShowsTheWholeView() {
 }
 
 void TreeAndListTest::refreshAllKeepsSelectionButCollapsesTree() {
-    WindowHarness h;
-    QVERIFY(h.openImage(windowTestImage()));
+    OpenedWindow h;
     h.satelliteItem(0)->setExpanded(true);
     h.selectTreeItem(h.transponderItem(0, 0));
     h.window->RefreshAll();
@@ -193,8 +180,7 @@ void TreeAndListTest::refreshAllKeepsSelectionButCollapsesTree() {
 }
 
 void TreeAndListTest::listClickSetsChannelSelectionOnlyWithARow() {
-    WindowHarness h;
-    QVERIFY(h.openImage(windowTestImage()));
+    OpenedWindow h;
     h.selectTreeItem(h.satelliteItem(0));
     h.window->OnListClick();  // nothing selected in the list
     QCOMPARE(h.window->selectionKind, SelectionSatellite);
@@ -206,8 +192,7 @@ void TreeAndListTest::listClickSetsChannelSelectionOnlyWithARow() {
 }
 
 void TreeAndListTest::listDoubleClickEditsTopmostSelectedChannel() {
-    WindowHarness h;
-    QVERIFY(h.openImage(windowTestImage()));
+    OpenedWindow h;
     h.selectRows({5, 2, 3});
     h.interaction.dialogScripts.append(setFieldAndOk("nameEdit", "Rai Uno HD"));
     h.window->OnListDblClick();
@@ -222,8 +207,7 @@ void TreeAndListTest::listDoubleClickEditsTopmostSelectedChannel() {
 }
 
 void TreeAndListTest::listDoubleClickByMouseEditsTheClickedRow() {
-    WindowHarness h;
-    QVERIFY(h.openImage(windowTestImage()));
+    OpenedWindow h;
     h.interaction.dialogScripts.append(setFieldAndOk("nameEdit", "Klassik Radio"));
     const QRect last = h.window->list()->visualRect(h.window->listModel()->index(6, 3));
     QTest::mouseClick(h.window->list()->viewport(), Qt::LeftButton, {}, last.center());
@@ -233,8 +217,7 @@ void TreeAndListTest::listDoubleClickByMouseEditsTheClickedRow() {
 }
 
 void TreeAndListTest::cancelledChannelEditChangesNothing() {
-    WindowHarness h;
-    QVERIFY(h.openImage(windowTestImage()));
+    OpenedWindow h;
     h.selectRows({0});
     h.interaction.dialogScripts.append(pressCancel());
     h.window->OnListDblClick();
@@ -249,8 +232,7 @@ void TreeAndListTest::cancelledChannelEditChangesNothing() {
 }
 
 void TreeAndListTest::transponderDoubleClickUpdatesItemAndRows() {
-    WindowHarness h;
-    QVERIFY(h.openImage(windowTestImage()));
+    OpenedWindow h;
     h.satelliteItem(0)->setExpanded(true);
     QTreeWidgetItem* item = h.transponderItem(0, 0);
     h.selectTreeItem(item);
@@ -265,9 +247,12 @@ void TreeAndListTest::transponderDoubleClickUpdatesItemAndRows() {
     QCOMPARE(h.window->isDirty, 1);
 }
 
-void TreeAndListTest::transponderDoubleClickNeedsTheSelectedItem() {
-    WindowHarness h;
-    QVERIFY(h.openImage(windowTestImage()));
+void TreeAndListTest::treeDoubleClickOpensOnlyTheSelectedTransponder() {
+    OpenedWindow h;
+    // A satellite opens nothing.
+    h.selectTreeItem(h.satelliteItem(0));
+    h.window->OnTreeDblClick();
+    QCOMPARE(h.interaction.dialogsRun, 0);
     h.selectTreeItem(h.transponderItem(0, 0));
     // The recorded selection no longer matches the item: no dialog.
     h.window->selectedTransponder = 4;
@@ -285,17 +270,8 @@ void TreeAndListTest::transponderDoubleClickNeedsTheSelectedItem() {
     QCOMPARE(h.window->isDirty, 0);
 }
 
-void TreeAndListTest::satelliteDoubleClickOpensNothing() {
-    WindowHarness h;
-    QVERIFY(h.openImage(windowTestImage()));
-    h.selectTreeItem(h.satelliteItem(0));
-    h.window->OnTreeDblClick();
-    QCOMPARE(h.interaction.dialogsRun, 0);
-}
-
 void TreeAndListTest::rowsFindTheirChannelThroughTheIndexColumn() {
-    WindowHarness h;
-    QVERIFY(h.openImage(windowTestImage()));
+    OpenedWindow h;
     h.window->viewButton(ViewRadio)->click();
     ChannelListCtrl* list = h.window->list();
     QCOMPARE(list->channelOfRow(0), 1);
