@@ -94,14 +94,22 @@ public:
             first = false;
         }
     }
-    // Presses on row `from`, moves through the rows to `to` one at a time and releases
-    // there.
-    void drag(int from, int to, Qt::MouseButton button = Qt::LeftButton) {
+    // Selects rows `first` to `last` by a click and a Shift+click.
+    void selectRange(int first, int last) {
+        click(first);
+        click(last, Qt::ShiftModifier);
+    }
+    // Presses on row `from` and moves through the rows to `to` one at a time.
+    void pressAndMove(int from, int to, Qt::MouseButton button = Qt::LeftButton) {
         press(button, row(from));
         const int step = to > from ? 1 : -1;
         for (int r = from + step; r != to + step; r += step) {
             move(row(r));
         }
+    }
+    // The same, released at `to`.
+    void drag(int from, int to, Qt::MouseButton button = Qt::LeftButton) {
+        pressAndMove(from, to, button);
         release(button, row(to));
     }
 
@@ -172,8 +180,7 @@ void DragAndDropTest::init() {
 
 void DragAndDropTest::selectedRowsFollowTheMouse() {
     Dragger d(*h);
-    d.click(2);
-    d.click(4, Qt::ShiftModifier);
+    d.selectRange(2, 4);
     d.press(Qt::LeftButton, d.row(3));
     d.move(d.row(3) + QPoint(0, 3));  // within the row: no step yet
     QCOMPARE(d.shown().mid(0, 6), names({0, 1, 2, 3, 4, 5}));
@@ -230,8 +237,7 @@ void DragAndDropTest::pressOnASelectedRowKeepsTheSelectionForTheDrag() {
 
 void DragAndDropTest::blockStopsAtTheFirstAndLastRow() {
     Dragger d(*h);
-    d.click(1);
-    d.click(3, Qt::ShiftModifier);
+    d.selectRange(1, 3);
     d.press(Qt::LeftButton, d.row(3));
     d.move(d.row(0));  // three up, but only one row is free above the block
     QCOMPARE(d.selected(), range(0, 2));
@@ -248,8 +254,7 @@ void DragAndDropTest::blockStopsAtTheFirstAndLastRow() {
     // The same against the last row, reached by scrolling to the end.
     const int last = h->rows() - 1;
     h->window->list()->scrollToBottom();
-    d.click(last - 3);
-    d.click(last - 2, Qt::ShiftModifier);
+    d.selectRange(last - 3, last - 2);
     d.press(Qt::LeftButton, d.row(last - 3));
     d.move(d.row(last));
     QCOMPARE(d.selected(), range(last - 1, last));
@@ -282,14 +287,9 @@ void DragAndDropTest::dropCommitsTheOrderShown() {
     QFETCH(int, to);
     QFETCH(int, button);
     Dragger d(*h);
-    d.click(first);
-    d.click(first + count - 1, Qt::ShiftModifier);
+    d.selectRange(first, first + count - 1);
     const auto mouseButton = static_cast<Qt::MouseButton>(button);
-    d.press(mouseButton, d.row(pressed));
-    const int step = to > pressed ? 1 : -1;
-    for (int r = pressed + step; r != to + step; r += step) {
-        d.move(d.row(r));
-    }
+    d.pressAndMove(pressed, to, mouseButton);
     const QStringList shownAtRelease = d.shown();
     const QVector<int> selectedAtRelease = d.selected();
     QCOMPARE(selectedAtRelease.size(), count);
@@ -429,8 +429,7 @@ void DragAndDropTest::filteredListDropsBeforeTheShownChannel() {
 void DragAndDropTest::filteredListDropAfterTheLastShownRow() {
     h->selectTreeItem(h->satelliteItem(1));
     Dragger d(*h);
-    d.click(0);
-    d.click(1, Qt::ShiftModifier);
+    d.selectRange(0, 1);
     d.press(Qt::LeftButton, d.row(1));
     for (int i = 0; i < 30; ++i) {
         d.move(d.below());
