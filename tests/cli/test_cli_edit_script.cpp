@@ -198,44 +198,17 @@ TEST_F(CliEditScript, SampleFilesRoundTripAndTakeEdits) {
 // Random scripts from the language's own words: the tool answers 0 or 1, never more,
 // and a refused script leaves no output file.
 TEST_F(CliEditScript, RandomScriptsNeverCrash) {
-    const std::vector<std::string> vocabulary = {"view",
-                                                 "add-transponder",
-                                                 "edit-transponder",
-                                                 "delete-transponder",
-                                                 "add-channel",
-                                                 "edit-channel",
-                                                 "delete-channels",
-                                                 "move-channels",
-                                                 "set-favorites",
-                                                 "rename-group",
-                                                 "before",
-                                                 "end",
-                                                 "all",
-                                                 "tv",
-                                                 "radio",
-                                                 "0",
-                                                 "1",
-                                                 "2",
-                                                 "3",
-                                                 "5",
-                                                 "6",
-                                                 "7",
-                                                 "100",
-                                                 "255",
-                                                 "8191",
-                                                 "8192",
-                                                 "11000",
-                                                 "27500",
-                                                 "65535",
-                                                 "-1",
-                                                 "\"A B\"",
-                                                 "\"\"",
-                                                 "\"x\\\"",
-                                                 "#",
-                                                 "\"",
-                                                 "\xC3\xA9",
-                                                 "\xFF",
-                                                 "99999999999999999999"};
+    const std::vector<std::string> groups[] = {
+        {"view", "add-transponder", "edit-transponder", "delete-transponder", "add-channel",
+         "edit-channel", "delete-channels", "move-channels", "set-favorites", "rename-group"},
+        {"before", "end", "all", "tv", "radio"},
+        {"0", "1", "2", "3", "5", "6", "7", "100", "255", "8191", "8192", "11000", "27500", "65535",
+         "-1"},
+        {"\"A B\"", "\"\"", "\"x\\\"", "#", "\"", "\xC3\xA9", "\xFF", "99999999999999999999"}};
+    std::vector<std::string> vocabulary;
+    for (const auto& group : groups) {
+        vocabulary.insert(vocabulary.end(), group.begin(), group.end());
+    }
     std::mt19937 random(12345);
     for (int round = 0; round < 150; ++round) {
         std::string script;

@@ -94,25 +94,20 @@ TEST_F(CliInspect, InfoSummarisesAnAcceptedImage) {
     ASSERT_EQ(run.code, 0) << run.err;
     const std::vector<std::string> out = lines(run.out);
     ASSERT_EQ(out.size(), 21u) << run.out;
-    EXPECT_EQ(out[0], "file: " + file);
-    EXPECT_EQ(out[1], "magic: 0xC0CE");
-    EXPECT_EQ(out[2], "dataLength: 1179680");
-    EXPECT_EQ(out[3], "dataLengthExtra: 0");
-    EXPECT_EQ(out[4], "covered length: 1179648");
     // Stored and computed checksums agree on an accepted file.
     EXPECT_EQ(out[5].rfind("data checksum: stored 0x", 0), 0u);
-    EXPECT_EQ(checksums(out[5]).first, checksums(out[5]).second) << out[5];
     EXPECT_EQ(out[6].rfind("header checksum: stored 0x", 0), 0u);
-    EXPECT_EQ(checksums(out[6]).first, checksums(out[6]).second) << out[6];
-    EXPECT_EQ(out[7], "bytes read: 1179680");
-    EXPECT_EQ(out[8], "shown satellites: 3");
-    EXPECT_EQ(out[9], "live transponders: 4");
-    EXPECT_EQ(out[10], "TV channels: 4");
-    EXPECT_EQ(out[11], "radio channels: 2");
-    EXPECT_EQ(out[12], "favourite groups:");
-    EXPECT_EQ(out[13], "  1: News");
-    EXPECT_EQ(out[14], "  2: ");
-    EXPECT_EQ(out[20], "  8: Sport");
+    for (const std::string& line : {out[5], out[6]}) {
+        EXPECT_EQ(checksums(line).first, checksums(line).second) << line;
+    }
+    EXPECT_EQ(run.out,
+              "file: " + file +
+                  "\nmagic: 0xC0CE\ndataLength: 1179680\ndataLengthExtra: 0\n"
+                  "covered length: 1179648\n" +
+                  out[5] + "\n" + out[6] +
+                  "\nbytes read: 1179680\nshown satellites: 3\nlive transponders: 4\n"
+                  "TV channels: 4\nradio channels: 2\nfavourite groups:\n  1: News\n  2: \n"
+                  "  3: \n  4: \n  5: \n  6: \n  7: \n  8: Sport\n");
 }
 
 TEST_F(CliInspect, InfoShowsTheHeaderOfARejectedImage) {
