@@ -5,6 +5,12 @@ namespace {
 
 using ViewIndexTest = CoreTest;
 
+// The channel shown in a view's row; -1 when viewChannel refuses.
+int channelAt(int view, int row) {
+    int channel = -1;
+    return viewChannel(view, row, channel) ? channel : -1;
+}
+
 TEST_F(ViewIndexTest, EmptyDatabaseHasNoRows) {
     freeAllTransponders();
     rebuildViewIndex();
@@ -76,14 +82,10 @@ TEST_F(ViewIndexTest, AllViewSkipsFreeSlots) {
     putChannel(5, 0, "f", 6);
     rebuildViewIndex();
     ASSERT_EQ(viewCount(ViewAll), 3);
-    int channel = -1;
-    int expected[] = {0, 2, 5};
-    for (int row = 0; row < 3; ++row) {
-        ASSERT_TRUE(viewChannel(ViewAll, row, channel));
-        EXPECT_EQ(channel, expected[row]);
-    }
-    ASSERT_TRUE(viewChannel(ViewAll, 3, channel));  // beyond the view: the first row
-    EXPECT_EQ(channel, 0);
+    EXPECT_EQ(channelAt(ViewAll, 0), 0);
+    EXPECT_EQ(channelAt(ViewAll, 1), 2);
+    EXPECT_EQ(channelAt(ViewAll, 2), 5);
+    EXPECT_EQ(channelAt(ViewAll, 3), 0);  // beyond the view: the first row
 }
 
 TEST_F(ViewIndexTest, RowsBeyondAViewAnswerItsFirstRow) {
@@ -92,14 +94,10 @@ TEST_F(ViewIndexTest, RowsBeyondAViewAnswerItsFirstRow) {
     putChannel(4, 0, "t2", 3);
     putChannel(6, 0, "t3", 4);
     rebuildViewIndex();
-    int channel = -1;
-    ASSERT_TRUE(viewChannel(ViewTv, 5, channel));
-    EXPECT_EQ(channel, 3);
-    ASSERT_TRUE(viewChannel(ViewTv, 2, channel));
-    EXPECT_EQ(channel, 6);
-    ASSERT_TRUE(viewChannel(ViewRadio, -1, channel));
-    EXPECT_EQ(channel, 0);
-    channel = 42;
+    EXPECT_EQ(channelAt(ViewTv, 5), 3);
+    EXPECT_EQ(channelAt(ViewTv, 2), 6);
+    EXPECT_EQ(channelAt(ViewRadio, -1), 0);
+    int channel = 42;
     EXPECT_FALSE(viewChannel(3, 0, channel));
     EXPECT_EQ(channel, 42);
 }
