@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 namespace kavro {
 
@@ -33,8 +32,7 @@ QLabel* label(const char* text) {
 
 ChannelDialog::ChannelDialog(Interaction& interaction, QWidget* parent)
     : QDialog(parent), interaction_(interaction) {
-    setObjectName(QStringLiteral("channelDialog"));
-    prepareDialogWindow(*this, QStringLiteral("Edit Channel"));
+    prepareDialogWindow(*this, QStringLiteral("channelDialog"), QStringLiteral("Edit Channel"));
 
     satelliteEdit_ = makeTextEdit(QStringLiteral("satelliteEdit"), ChannelDialog::NameLimit);
     satelliteEdit_->setEnabled(false);
@@ -49,9 +47,7 @@ ChannelDialog::ChannelDialog(Interaction& interaction, QWidget* parent)
     casList_ = makeOffOnList("casList");
 
     QFrame* channelFrame = makeFieldFrame();
-    auto* channelFields = new QGridLayout(channelFrame);
-    channelFields->setContentsMargins(24, 10, 24, 10);
-    channelFields->setHorizontalSpacing(20);
+    QGridLayout* channelFields = makeFieldGrid(channelFrame, 24, 10, 20);
     channelFields->addWidget(label("Satellite"), 0, 0);
     channelFields->addWidget(satelliteEdit_, 0, 1);
     channelFields->addWidget(label("Transponder"), 1, 0);
@@ -86,12 +82,7 @@ ChannelDialog::ChannelDialog(Interaction& interaction, QWidget* parent)
 
     QPushButton* ok = nullptr;
     QPushButton* cancel = nullptr;
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(channelFrame);
-    layout->addWidget(pidFrame);
-    layout->addWidget(listFrame);
-    layout->addLayout(makeButtonRow(*this, ok, cancel));
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layOutDialog(*this, {channelFrame, pidFrame, listFrame}, ok, cancel);
 
     // Tab order: name, video PID, the buttons, then the remaining fields; the two
     // display-only edits are disabled and so skipped.

@@ -5,15 +5,18 @@
 #include <QDialog>
 #include <QFontMetrics>
 #include <QFrame>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 #include "ui/dialogs/Interaction.h"
 
 namespace kavro {
 
-void prepareDialogWindow(QDialog& dialog, const QString& caption) {
+void prepareDialogWindow(QDialog& dialog, const QString& objectName, const QString& caption) {
+    dialog.setObjectName(objectName);
     dialog.setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint);
     dialog.setWindowTitle(caption);
     dialog.setModal(true);
@@ -24,6 +27,13 @@ QFrame* makeFieldFrame() {
     frame->setFrameShape(QFrame::StyledPanel);
     frame->setFrameShadow(QFrame::Sunken);
     return frame;
+}
+
+QGridLayout* makeFieldGrid(QFrame* frame, int side, int top, int spacing) {
+    auto* grid = new QGridLayout(frame);
+    grid->setContentsMargins(side, top, side, top);
+    grid->setHorizontalSpacing(spacing);
+    return grid;
 }
 
 QLineEdit* makeNumberEdit(const QString& objectName, int digits) {
@@ -45,6 +55,8 @@ QLineEdit* makeTextEdit(const QString& objectName, int characters) {
     return edit;
 }
 
+namespace {
+
 QHBoxLayout* makeButtonRow(QDialog& dialog, QPushButton*& ok, QPushButton*& cancel) {
     ok = new QPushButton(QStringLiteral("OK"));
     ok->setObjectName(QStringLiteral("okButton"));
@@ -61,6 +73,18 @@ QHBoxLayout* makeButtonRow(QDialog& dialog, QPushButton*& ok, QPushButton*& canc
     row->addWidget(cancel);
     row->addStretch(1);
     return row;
+}
+
+}  // namespace
+
+void layOutDialog(QDialog& dialog, std::initializer_list<QWidget*> frames, QPushButton*& ok,
+                  QPushButton*& cancel) {
+    auto* layout = new QVBoxLayout(&dialog);
+    for (QWidget* frame : frames) {
+        layout->addWidget(frame);
+    }
+    layout->addLayout(makeButtonRow(dialog, ok, cancel));
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void setTabChain(std::initializer_list<QWidget*> widgets) {

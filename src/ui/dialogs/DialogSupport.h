@@ -11,7 +11,7 @@
 
 class QDialog;
 class QFrame;
-class QHBoxLayout;
+class QGridLayout;
 class QLineEdit;
 class QPushButton;
 class QWidget;
@@ -20,16 +20,22 @@ namespace kavro {
 
 class Interaction;
 
-// A caption bar without a close box; Escape rejects, as in every QDialog.
-void prepareDialogWindow(QDialog& dialog, const QString& caption);
+// Names the dialog and gives it a caption bar without a close box; Escape rejects, as in
+// every QDialog.
+void prepareDialogWindow(QDialog& dialog, const QString& objectName, const QString& caption);
 // The sunken box that groups a dialog's fields.
 QFrame* makeFieldFrame();
+// A grid for the fields of `frame`: `side` and `top` margins inside the frame, `spacing`
+// between the columns.
+QGridLayout* makeFieldGrid(QFrame* frame, int side, int top, int spacing);
 // A single-line edit for a number of up to `digits` digits, no wider than that.
 QLineEdit* makeNumberEdit(const QString& objectName, int digits);
 // A single-line edit wide enough for `characters` of the widest letters.
 QLineEdit* makeTextEdit(const QString& objectName, int characters);
-// "OK" (the default button, runs accept()) and "CANCEL" (runs reject()), centred.
-QHBoxLayout* makeButtonRow(QDialog& dialog, QPushButton*& ok, QPushButton*& cancel);
+// The frames one above the other over a centred row of "OK" (the default button, runs
+// accept()) and "CANCEL" (runs reject()); the dialog keeps the size they need.
+void layOutDialog(QDialog& dialog, std::initializer_list<QWidget*> frames, QPushButton*& ok,
+                  QPushButton*& cancel);
 // Tab order through the given widgets, in this order.
 void setTabChain(std::initializer_list<QWidget*> widgets);
 

@@ -4,7 +4,6 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 #include "ui/dialogs/DialogSupport.h"
 
@@ -17,13 +16,10 @@ constexpr int BoxesPerColumn = 4;
 }  // namespace
 
 FavoriteDialog::FavoriteDialog(QWidget* parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("favoriteDialog"));
-    prepareDialogWindow(*this, QStringLiteral("Edit Favorite"));
+    prepareDialogWindow(*this, QStringLiteral("favoriteDialog"), QStringLiteral("Edit Favorite"));
 
     QFrame* frame = makeFieldFrame();
-    auto* grid = new QGridLayout(frame);
-    grid->setContentsMargins(24, 12, 24, 12);
-    grid->setHorizontalSpacing(40);
+    QGridLayout* grid = makeFieldGrid(frame, 24, 12, 40);
     grid->setVerticalSpacing(10);
     for (int n = 0; n < FavoriteGroupCount; ++n) {
         boxes_[n] = new QCheckBox(QStringLiteral("Fav%1").arg(n + 1));
@@ -34,10 +30,7 @@ FavoriteDialog::FavoriteDialog(QWidget* parent) : QDialog(parent) {
 
     QPushButton* ok = nullptr;
     QPushButton* cancel = nullptr;
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(frame);
-    layout->addLayout(makeButtonRow(*this, ok, cancel));
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layOutDialog(*this, {frame}, ok, cancel);
 
     setTabChain({ok, cancel, boxes_[0], boxes_[1], boxes_[2], boxes_[3], boxes_[4], boxes_[5],
                  boxes_[6], boxes_[7]});

@@ -5,19 +5,16 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 namespace kavro {
 
 FavoriteNameDialog::FavoriteNameDialog(Interaction& interaction, QWidget* parent)
     : QDialog(parent), interaction_(interaction) {
-    setObjectName(QStringLiteral("favoriteNameDialog"));
-    prepareDialogWindow(*this, QStringLiteral("Edit Favorite Group Name"));
+    prepareDialogWindow(*this, QStringLiteral("favoriteNameDialog"),
+                        QStringLiteral("Edit Favorite Group Name"));
 
     QFrame* frame = makeFieldFrame();
-    auto* grid = new QGridLayout(frame);
-    grid->setContentsMargins(24, 12, 24, 12);
-    grid->setHorizontalSpacing(16);
+    QGridLayout* grid = makeFieldGrid(frame, 24, 12, 16);
     QLineEdit* edits[FavoriteGroupCount];
     for (int n = 0; n < FavoriteGroupCount; ++n) {
         edits[n] = makeTextEdit(QStringLiteral("favNameEdit%1").arg(n + 1), NameLimit);
@@ -28,10 +25,7 @@ FavoriteNameDialog::FavoriteNameDialog(Interaction& interaction, QWidget* parent
 
     QPushButton* ok = nullptr;
     QPushButton* cancel = nullptr;
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(frame);
-    layout->addLayout(makeButtonRow(*this, ok, cancel));
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layOutDialog(*this, {frame}, ok, cancel);
 
     setTabChain({ok, cancel, edits[0], edits[1], edits[2], edits[3], edits[4], edits[5], edits[6],
                  edits[7]});

@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 #include "ui/dialogs/DialogSupport.h"
 
@@ -23,8 +22,7 @@ constexpr int SymbolRateHigh = 50000;
 
 TransponderDialog::TransponderDialog(Interaction& interaction, QWidget* parent)
     : QDialog(parent), interaction_(interaction) {
-    setObjectName(QStringLiteral("transponderDialog"));
-    prepareDialogWindow(*this, QStringLiteral("Edit TP"));
+    prepareDialogWindow(*this, QStringLiteral("transponderDialog"), QStringLiteral("Edit TP"));
 
     polarityList_ = new QComboBox;
     polarityList_->setObjectName(QStringLiteral("polarityList"));
@@ -34,9 +32,7 @@ TransponderDialog::TransponderDialog(Interaction& interaction, QWidget* parent)
     symbolRateEdit_ = makeNumberEdit(QStringLiteral("symbolRateEdit"), 5);
 
     QFrame* frame = makeFieldFrame();
-    auto* fields = new QGridLayout(frame);
-    fields->setContentsMargins(16, 12, 16, 12);
-    fields->setHorizontalSpacing(24);
+    QGridLayout* fields = makeFieldGrid(frame, 16, 12, 24);
     fields->addWidget(new QLabel(QStringLiteral("Frequency")), 0, 0);
     fields->addWidget(frequencyEdit_, 0, 1);
     fields->addWidget(new QLabel(QStringLiteral("Polarity")), 1, 0);
@@ -46,10 +42,7 @@ TransponderDialog::TransponderDialog(Interaction& interaction, QWidget* parent)
 
     QPushButton* ok = nullptr;
     QPushButton* cancel = nullptr;
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(frame);
-    layout->addLayout(makeButtonRow(*this, ok, cancel));
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layOutDialog(*this, {frame}, ok, cancel);
 
     // The tab order starts at the polarity list, which therefore has the focus first.
     setTabChain({polarityList_, frequencyEdit_, symbolRateEdit_, ok, cancel});
