@@ -128,33 +128,28 @@ void ChannelDialogTest::casListShowsStoredBitsAndEditKeepsThem() {
 }
 
 void ChannelDialogTest::validation_data() {
-    // Texts typed into the name, video, audio and PCR PID and service ID edits; the message
-    // OK shows (none: accepted) and the edit it is about.
-    QTest::addColumn<QStringList>("typed");
-    QTest::addColumn<QString>("message");
-    QTest::addColumn<QString>("failingEdit");
-    const auto row = [](const char* tag, const QStringList& typed, const QString& message = {},
-                        const QString& failingEdit = {}) {
-        QTest::newRow(tag) << typed << message << failingEdit;
-    };
+    validationColumns();
+    // Typed: name, video, audio and PCR PID, service ID.
     const QString integer = QStringLiteral("Please enter an integer.");
     const QString pidRange = QStringLiteral("Please enter an integer between 0 and 8191.");
     const QString sidRange = QStringLiteral("Please enter an integer between 0 and 65535.");
     const QString latin1 = QString::fromStdString(latin1Message());
     const QString omega = QStringLiteral("\u03A9mega");
-    row("not Latin-1", {omega, "1", "2", "3", "4"}, latin1, "nameEdit");
-    row("euro sign", {QStringLiteral("5 \u20AC"), "1", "2", "3", "4"}, latin1, "nameEdit");
-    row("name first", {omega, "x", "x", "x", "x"}, latin1, "nameEdit");
-    row("video letters", {"A", "1x", "x", "x", "x"}, integer, "videoPidEdit");
-    row("video 8192", {"A", "8192", "x", "x", "x"}, pidRange, "videoPidEdit");
-    row("audio -1", {"A", "1", "-1", "x", "x"}, pidRange, "audioPidEdit");
-    row("audio empty", {"A", "1", "", "x", "x"}, integer, "audioPidEdit");
-    row("pcr 8192", {"A", "1", "2", "8192", "x"}, pidRange, "pcrPidEdit");
-    row("service id letters", {"A", "1", "2", "3", "s"}, integer, "serviceIdEdit");
-    row("service id 65536", {"A", "1", "2", "3", "65536"}, sidRange, "serviceIdEdit");
-    row("lower bounds, empty name", {"", "0", "0", "0", "0"});
-    row("upper bounds", {"ABCDEFGHIJKLMNOP", "8191", " 8191", "8191\t", "65535"});
-    row("Latin-1 letters", {QStringLiteral("Caf\u00E9 \u00FF\u00A3"), "+7", "7", "7", "7"});
+    validationRow("not Latin-1", {omega, "1", "2", "3", "4"}, latin1, "nameEdit");
+    validationRow("euro sign", {QStringLiteral("5 \u20AC"), "1", "2", "3", "4"}, latin1,
+                  "nameEdit");
+    validationRow("name first", {omega, "x", "x", "x", "x"}, latin1, "nameEdit");
+    validationRow("video letters", {"A", "1x", "x", "x", "x"}, integer, "videoPidEdit");
+    validationRow("video 8192", {"A", "8192", "x", "x", "x"}, pidRange, "videoPidEdit");
+    validationRow("audio -1", {"A", "1", "-1", "x", "x"}, pidRange, "audioPidEdit");
+    validationRow("audio empty", {"A", "1", "", "x", "x"}, integer, "audioPidEdit");
+    validationRow("pcr 8192", {"A", "1", "2", "8192", "x"}, pidRange, "pcrPidEdit");
+    validationRow("service id letters", {"A", "1", "2", "3", "s"}, integer, "serviceIdEdit");
+    validationRow("service id 65536", {"A", "1", "2", "3", "65536"}, sidRange, "serviceIdEdit");
+    validationRow("lower bounds, empty name", {"", "0", "0", "0", "0"});
+    validationRow("upper bounds", {"ABCDEFGHIJKLMNOP", "8191", " 8191", "8191\t", "65535"});
+    validationRow("Latin-1 letters",
+                  {QStringLiteral("Caf\u00E9 \u00FF\u00A3"), "+7", "7", "7", "7"});
 }
 
 void ChannelDialogTest::validation() {

@@ -79,30 +79,23 @@ void TransponderDialogTest::addOpensEmptyAndReportsFrequencyFirst() {
 }
 
 void TransponderDialogTest::validation_data() {
-    // Texts typed as frequency and symbol rate; the message OK shows (none: accepted) and
-    // the edit it is about.
-    QTest::addColumn<QStringList>("typed");
-    QTest::addColumn<QString>("message");
-    QTest::addColumn<QString>("failingEdit");
-    const auto row = [](const char* tag, const QStringList& typed, const QString& message = {},
-                        const QString& failingEdit = {}) {
-        QTest::newRow(tag) << typed << message << failingEdit;
-    };
+    validationColumns();
+    // Typed: frequency, symbol rate.
     const QString integer = QStringLiteral("Please enter an integer.");
     const QString frequencyRange =
         QStringLiteral("Please enter an integer between 1000 and 13000.");
     const QString rateRange = QStringLiteral("Please enter an integer between 1000 and 50000.");
-    row("letters", {"12a00", "27500"}, integer, "frequencyEdit");
-    row("empty frequency", {"", "27500"}, integer, "frequencyEdit");
-    row("frequency before symbol rate", {"x", "y"}, integer, "frequencyEdit");
-    row("999 MHz", {"999", "27500"}, frequencyRange, "frequencyEdit");
-    row("13001 MHz", {"13001", "27500"}, frequencyRange, "frequencyEdit");
-    row("rate not a number", {"11000", "27 500"}, integer, "symbolRateEdit");
-    row("rate 999", {"11000", "999"}, rateRange, "symbolRateEdit");
-    row("rate 50001", {"11000", "50001"}, rateRange, "symbolRateEdit");
-    row("lower bounds", {"1000", "1000"});
-    row("upper bounds", {"13000", "50000"});
-    row("blanks, tabs, sign", {" \t+12000 ", "\t27500\t"});
+    validationRow("letters", {"12a00", "27500"}, integer, "frequencyEdit");
+    validationRow("empty frequency", {"", "27500"}, integer, "frequencyEdit");
+    validationRow("frequency before symbol rate", {"x", "y"}, integer, "frequencyEdit");
+    validationRow("999 MHz", {"999", "27500"}, frequencyRange, "frequencyEdit");
+    validationRow("13001 MHz", {"13001", "27500"}, frequencyRange, "frequencyEdit");
+    validationRow("rate not a number", {"11000", "27 500"}, integer, "symbolRateEdit");
+    validationRow("rate 999", {"11000", "999"}, rateRange, "symbolRateEdit");
+    validationRow("rate 50001", {"11000", "50001"}, rateRange, "symbolRateEdit");
+    validationRow("lower bounds", {"1000", "1000"});
+    validationRow("upper bounds", {"13000", "50000"});
+    validationRow("blanks, tabs, sign", {" \t+12000 ", "\t27500\t"});
 }
 
 void TransponderDialogTest::validation() {

@@ -121,6 +121,19 @@ inline void typeAndPressOk(QDialog& dialog, const QStringList& edits, const QStr
     pressCancel(dialog);
 }
 
+// A validation table: the texts typed into the edits, the message OK then shows (none:
+// accepted) and the edit that message is about.
+inline void validationColumns() {
+    QTest::addColumn<QStringList>("typed");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("failingEdit");
+}
+
+inline void validationRow(const char* tag, const QStringList& typed, const QString& message = {},
+                          const QString& failingEdit = {}) {
+    QTest::newRow(tag) << typed << message << failingEdit;
+}
+
 // The one message shown and its icon.
 inline void expectOnlyMessage(const ScriptedInteraction& ui, const QString& text,
                               Interaction::Icon icon) {
