@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QItemSelectionModel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTest>
 #include <QTreeWidgetItem>
 
@@ -12,6 +11,7 @@
 #include "database/RecordLayout.h"
 #include "dbfile/DatabaseFile.h"
 #include "dbfile/DatabaseImage.h"
+#include "support/DialogDriver.h"
 #include "ui/mainwindow/ChannelListCtrl.h"
 #include "ui/mainwindow/ChannelListModel.h"
 #include "ui/mainwindow/SatelliteTree.h"
@@ -157,21 +157,13 @@ void WindowHarness::selectRows(std::initializer_list<int> rows) {
 
 ScriptedInteraction::DialogScript setFieldAndOk(const QString& editName, const QString& text) {
     return [editName, text](QDialog& dialog) {
-        auto* edit = dialog.findChild<QLineEdit*>(editName);
-        QVERIFY2(edit, qPrintable(editName));
-        edit->setText(text);
-        auto* ok = dialog.findChild<QPushButton*>(QStringLiteral("okButton"));
-        QVERIFY(ok);
-        ok->click();
+        control<QLineEdit>(dialog, editName.toLatin1().constData())->setText(text);
+        pressOk(dialog);
     };
 }
 
 ScriptedInteraction::DialogScript pressCancel() {
-    return [](QDialog& dialog) {
-        auto* cancel = dialog.findChild<QPushButton*>(QStringLiteral("cancelButton"));
-        QVERIFY(cancel);
-        cancel->click();
-    };
+    return [](QDialog& dialog) { pressCancel(dialog); };
 }
 
 }  // namespace kavro::testing
