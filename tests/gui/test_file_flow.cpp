@@ -57,11 +57,6 @@ bool fileHasName(const QString& path, int ch, std::string_view name) {
     return loadIntoDatabase(fileBytes(path)) && channelName(ch) == name;
 }
 
-// The modified mark and the Save button agree with `dirty`.
-bool showsModified(const WindowHarness& h, bool dirty) {
-    return h.window->isDirty == int(dirty) && h.window->saveButton()->isEnabled() == dirty;
-}
-
 // The test database opened from db.tbn with channel 0 renamed to "Erste": changes not yet
 // saved.
 struct EditedWindow : OpenedWindow {
@@ -101,7 +96,7 @@ void FileFlowTest::openTakesTheFile() {
     QVERIFY(h.open(path));
     QCOMPARE(h.window->currentPath, path);
     QCOMPARE(h.window->isLoaded, 1);
-    QVERIFY(showsModified(h, false));
+    QVERIFY(h.showsModified(false));
     QVERIFY(h.window->saveAsButton()->isEnabled());
     QCOMPARE(h.rows(), 7);
     QCOMPARE(h.window->tree()->topLevelItemCount(), 3);
@@ -131,7 +126,7 @@ void FileFlowTest::cancelledOpenChangesNothing() {
     h.interaction.answers.append(Interaction::Answer::Cancel);
     h.window->OnOpen();
     QCOMPARE(h.interaction.messageTexts(), QStringList({SaveQuestion}));
-    QVERIFY(showsModified(h, true));
+    QVERIFY(h.showsModified(true));
     QCOMPARE(h.cell(0, ColumnChannel), QStringLiteral("Edited"));
     QCOMPARE(channelName(0), std::string_view("Edited"));
 }
@@ -163,14 +158,14 @@ void FileFlowTest::rejectedFileIsReportedAndKeepsTheShownDatabase() {
     QCOMPARE(h.interaction.messageTexts(), QStringList({SaveQuestion, "Invalid DB file!"}));
     QCOMPARE(h.interaction.messages.last().icon, Interaction::Icon::Exclamation);
     QCOMPARE(h.window->currentPath, h.path);
-    QVERIFY(showsModified(h, true));
+    QVERIFY(h.showsModified(true));
     QCOMPARE(h.rows(), 7);
     QVERIFY(!isLiveChannel(9));
     QCOMPARE(channelName(0), std::string_view("Erste"));
 
     // Save still writes the shown database into its own file.
     h.window->saveButton()->click();
-    QVERIFY(showsModified(h, false));
+    QVERIFY(h.showsModified(false));
     QVERIFY(fileHasName(h.path, 0, "Erste"));
 }
 
@@ -179,7 +174,7 @@ void FileFlowTest::saveWithoutEditsWritesIdenticalBytes() {
     h.window->MarkModified();  // OK in a dialog without changes
     h.window->saveButton()->click();
     QVERIFY(h.interaction.messages.isEmpty());
-    QVERIFY(showsModified(h, false));
+    QVERIFY(h.showsModified(false));
     QVERIFY(fileBytes(h.path) == windowTestImage());
 
     h.interaction.savePaths.append(h.pathOf("copy.tbn"));
@@ -197,9 +192,9 @@ void FileFlowTest::saveAfterEditsReloadsToTheEditedValues() {
     h.selectTreeItem(h.transponderItem(1, 0));
     h.interaction.dialogScripts.append(setFieldAndOk("symbolRateEdit", "29900"));
     h.window->OnTreeDblClick();
-    QVERIFY(showsModified(h, true));
+    QVERIFY(h.showsModified(true));
     h.window->saveButton()->click();
-    QVERIFY(showsModified(h, false));
+    QVERIFY(h.showsModified(false));
 
     WindowHarness reloaded;
     QVERIFY(reloaded.open(h.path));
@@ -253,13 +248,13 @@ void FileFlowTest::saveAfterTheFileWasDeleted() {
     QVERIFY(QFile::remove(h.path));
     h.window->saveButton()->click();
     QCOMPARE(h.interaction.messageTexts(), QStringList({OpenFailed}));
-    QVERIFY(showsModified(h, true));
+    QVERIFY(h.showsModified(true));
     QVERIFY(!QFile::exists(h.path));
 
     // Save As creates it anew.
     h.interaction.savePaths.append(h.path);
     h.window->saveAsButton()->click();
-    QVERIFY(showsModified(h, false));
+    QVERIFY(h.showsModified(false));
     QVERIFY(fileHasName(h.path, 0, "Erste"));
 }
 
@@ -274,7 +269,7 @@ void FileFlowTest::failedWriteLeavesTheOldFileAndTheChanges() {
     QVERIFY2(message.contains("No space left on device"), qPrintable(message));
     QVERIFY(message.contains(h.path));
     QCOMPARE(h.interaction.messages.first().icon, Interaction::Icon::Exclamation);
-    QVERIFY(showsModified(h, true));
+    QVERIFY(h.showsModified(true));
     QVERIFY(fileBytes(h.path) == h.image);
     QCOMPARE(QDir(h.folder).entryList(QDir::Files), QStringList({"db.tbn"}));
 
@@ -296,7 +291,7 @@ void FileFlowTest::saveAsFailureKeepsTheNewName() {
     h.window->OnSaveAs();
     QCOMPARE(h.interaction.messageTexts(), QStringList({"File create failed!"}));
     QCOMPARE(h.window->currentPath, unreachable);
-    QVERIFY(showsModified(h, true));
+    QVERIFY(h.showsModified(true));
     QVERIFY(h.window->viewButton(ViewTv)->isChecked());
 
     // A cancelled Save As does nothing.
@@ -319,7 +314,7 @@ void FileFlowTest::openQuestionOkSavesThenCancelledDialogStops() {
     h.interaction.answers.append(Interaction::Answer::Ok);
     h.window->OnOpen();  // the chooser is cancelled
     QCOMPARE(h.interaction.messageTexts(), QStringList({SaveQuestion}));
-    QVERIFY(showsModified(h, false));
+    QVERIFY(h.showsModified(false));
     QCOMPARE(h.window->currentPath, h.path);
     QVERIFY(fileHasName(h.path, 0, "Erste"));
 }

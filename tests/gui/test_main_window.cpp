@@ -176,8 +176,7 @@ void MainWindowTest::changesAreAskedForOnEscapeAndCloseBox() {
     for (const bool escape : {true, false}) {
         OpenedWindow h;
         h.window->MarkModified();
-        QCOMPARE(h.window->isDirty, 1);
-        QVERIFY(h.window->saveButton()->isEnabled());
+        QVERIFY(h.showsModified(true));
         h.interaction.answers.append(Interaction::Answer::Cancel);
         if (escape) {
             QTest::keyClick(h.window->list(), Qt::Key_Escape);

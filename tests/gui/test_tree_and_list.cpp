@@ -200,8 +200,7 @@ void TreeAndListTest::listDoubleClickEditsTopmostSelectedChannel() {
     QCOMPARE(channelName(2), std::string_view("Rai Uno HD"));
     QCOMPARE(h.cell(2, ColumnChannel), QStringLiteral("Rai Uno HD"));
     QCOMPARE(h.cell(2, ColumnNo), QStringLiteral("0002"));
-    QCOMPARE(h.window->isDirty, 1);
-    QVERIFY(h.window->saveButton()->isEnabled());
+    QVERIFY(h.showsModified(true));
     // Other rows and the tree are not refilled.
     QCOMPARE(h.cell(3, ColumnChannel), QStringLiteral("ZDF"));
 }
@@ -222,8 +221,7 @@ void TreeAndListTest::cancelledChannelEditChangesNothing() {
     h.interaction.dialogScripts.append(pressCancel());
     h.window->OnListDblClick();
     QCOMPARE(h.interaction.dialogsRun, 1);
-    QCOMPARE(h.window->isDirty, 0);
-    QVERIFY(!h.window->saveButton()->isEnabled());
+    QVERIFY(h.showsModified(false));
     QCOMPARE(h.cell(0, ColumnChannel), QStringLiteral("Das Erste"));
     // No row selected: no dialog.
     h.selectRows({});

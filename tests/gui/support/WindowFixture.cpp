@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QItemSelectionModel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 #include <QTreeWidgetItem>
 
@@ -95,6 +96,10 @@ bool WindowHarness::openImage(const Bytes& bytes, const QString& name) {
 OpenedWindow::OpenedWindow() : path(pathOf(QStringLiteral("db.tbn"))) {
     QTest::qVerify(openImage(windowTestImage()), "openImage(windowTestImage())", "", __FILE__,
                    __LINE__);
+}
+
+bool WindowHarness::showsModified(bool dirty) const {
+    return window->isDirty == int(dirty) && window->saveButton()->isEnabled() == dirty;
 }
 
 QString WindowHarness::cell(int row, int column) const {

@@ -40,6 +40,9 @@ public:
     // Writes the image and opens it.
     bool openImage(const Bytes& bytes, const QString& name = QStringLiteral("db.tbn"));
 
+    // The modified mark and the Save button both say `dirty`.
+    bool showsModified(bool dirty) const;
+
     // Texts as shown.
     QString cell(int row, int column) const;
     QStringList rowTexts(int row) const;
