@@ -90,6 +90,11 @@ void TreeAndListTest::listShowsEveryChannelOfTheView() {
     setChannelName(0, "<b>Erste</b>");
     tip.setHtml(h.window->listModel()->index(0, ColumnChannel).data(Qt::ToolTipRole).toString());
     QCOMPARE(tip.toPlainText(), QStringLiteral("<b>Erste</b>"));
+    // A control character in a name keeps the row on one line; the bytes stay as they are.
+    setChannelName(1, "Bay\nern");
+    QCOMPARE(h.window->listModel()->index(1, ColumnChannel).data().toString(),
+             QString("Bay") + QChar(QChar::ReplacementCharacter) + QString("ern[R]"));
+    QCOMPARE(channelName(1), std::string_view("Bay\nern"));
     QCOMPARE(zdfCas.data(Qt::TextAlignmentRole).value<Qt::Alignment>(),
              Qt::Alignment(Qt::AlignCenter));
 }

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "ShownText.h"
 #include "database/DisplayText.h"
 #include "database/RecordLayout.h"
 
@@ -28,12 +29,12 @@ QVariant ChannelListModel::data(const QModelIndex& index, int role) const {
     switch (role) {
         case Qt::DisplayRole: {
             const CellText cell = channelCellText(index.row(), rows_[index.row()], index.column());
-            return QString::fromLatin1(cell.text, cell.length);
+            return shownText(cell.view());
         }
         case Qt::ToolTipRole: {
             // Names come from the file: a name that looks like markup is shown as it is.
             const CellText cell = channelCellText(index.row(), rows_[index.row()], index.column());
-            return Qt::convertFromPlainText(QString::fromLatin1(cell.text, cell.length),
+            return Qt::convertFromPlainText(shownText(cell.view()),
                                             Qt::WhiteSpacePre);
         }
         case Qt::TextAlignmentRole:

@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 
 #include "MenuKey.h"
+#include "ShownText.h"
 #include "database/ChannelDatabase.h"
 #include "database/DisplayText.h"
 #include "database/ViewIndex.h"
@@ -14,7 +15,7 @@ namespace {
 
 QTreeWidgetItem* makeItem(const std::string& text, int data) {
     auto* item = new QTreeWidgetItem;
-    item->setText(0, QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+    item->setText(0, shownText(text));
     item->setData(0, SatelliteTree::ItemDataRole, data);
     return item;
 }

@@ -7,6 +7,7 @@
 #include "ChannelListModel.h"
 #include "MainWindow.h"
 #include "SatelliteTree.h"
+#include "ShownText.h"
 #include "database/ChannelDatabase.h"
 #include "database/DisplayText.h"
 #include "database/ViewIndex.h"
@@ -78,7 +79,7 @@ void MainWindow::OnTreeDblClick() {
 void MainWindow::onTransponderEdited(int s, int j) {
     if (QTreeWidgetItem* item = tree_->transponderItem(s, j)) {
         const std::string text = transponderItemText(satelliteTransponder(s, j));
-        item->setText(0, QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+        item->setText(0, shownText(text));
     }
     model_->refreshColumn(ColumnTp);
 }
