@@ -174,7 +174,9 @@ void textSwapStep(QTableWidget& table, int delta) {
 }
 
 QTableWidget& textTable() {
-    static QTableWidget table(0, ListColumnCount);
+    // Made once and kept until the process ends: a static widget would outlive the
+    // application object.
+    static QTableWidget& table = *new QTableWidget(0, ListColumnCount);
     if (table.rowCount() == 0) {
         const int count = viewCount(ViewAll);
         table.setRowCount(count);
