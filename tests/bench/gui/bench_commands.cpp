@@ -5,17 +5,15 @@
 // neighbour's and moving its selected state.
 #include <benchmark/benchmark.h>
 
-#include <QDir>
 #include <QItemSelection>
 #include <QScrollBar>
 #include <QTableWidget>
 
+#include "BenchWindow.h"
 #include "database/ChannelDatabase.h"
 #include "database/DisplayText.h"
 #include "database/ViewIndex.h"
 #include "dbfile/DatabaseImage.h"
-#include "support/ScriptedInteraction.h"
-#include "support/TestImageBuilder.h"
 #include "ui/mainwindow/ChannelListCtrl.h"
 #include "ui/mainwindow/ChannelListModel.h"
 #include "ui/mainwindow/MainWindow.h"
@@ -28,33 +26,14 @@ namespace {
 constexpr int Selected = 7000;
 constexpr int BlockStart = 4000;
 
-struct FullImageFile {
-    QString folder = QString::fromStdString(makeTempDir());
-    QString path = QDir(folder).filePath(QStringLiteral("full.tbn"));
-    FullImageFile() { writeFileBytes(path.toStdString(), fullCapacityImage()); }
-    ~FullImageFile() { QDir(folder).removeRecursively(); }
-};
-
-const QString& fullImage() {
-    static const FullImageFile file;
-    return file.path;
-}
-
-struct Editor {
-    ScriptedInteraction interaction;
-    MainWindow window{interaction};
+// The window with the full image open and the channel list owning the selection.
+struct Editor : OpenWindow {
     ChannelListCtrl* list = window.list();
 
-    Editor() {
-        resetChannelDatabase();
-        resetDatabaseImage();
-        window.show();
-        open();
-    }
+    Editor() { window.selectionKind = SelectionChannel; }
     void open() {
         window.isDirty = 0;  // no save question
-        interaction.openPaths.append(fullImage());
-        window.OnOpen();
+        OpenWindow::open();
         window.selectionKind = SelectionChannel;
     }
     QModelIndex index(int row) const { return window.listModel()->index(row, 0); }
@@ -72,7 +51,7 @@ struct Editor {
         list->selectionModel()->select(
             selection, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     }
-    void paint() { list->viewport()->repaint(); }
+    void paint() { list->viewport()->repaint(); }  // the list alone
 };
 
 // One step of the mouse: the selected rows move one place down, then one up, each step

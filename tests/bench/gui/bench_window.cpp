@@ -4,17 +4,14 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-#include <QDir>
-#include <QFileInfo>
 #include <QTableWidget>
 #include <QTreeWidgetItem>
 
+#include "BenchWindow.h"
 #include "database/ChannelDatabase.h"
 #include "database/DisplayText.h"
 #include "database/ViewIndex.h"
 #include "dbfile/DatabaseImage.h"
-#include "support/ScriptedInteraction.h"
-#include "support/TestImageBuilder.h"
 #include "ui/mainwindow/ChannelListCtrl.h"
 #include "ui/mainwindow/ChannelListModel.h"
 #include "ui/mainwindow/MainWindow.h"
@@ -24,38 +21,6 @@ using namespace kavro;
 using namespace kavro::testing;
 
 namespace {
-
-// A full image in a temporary file, written once for all benchmarks.
-const QString& fullImagePath() {
-    static const QString path = [] {
-        const QString folder = QString::fromStdString(makeTempDir());
-        const QString file = QDir(folder).filePath(QStringLiteral("full.tbn"));
-        writeFileBytes(file.toStdString(), fullCapacityImage());
-        return file;
-    }();
-    return path;
-}
-
-struct OpenWindow {
-    ScriptedInteraction interaction;
-    MainWindow window{interaction};
-
-    OpenWindow() {
-        resetChannelDatabase();
-        resetDatabaseImage();
-        window.show();
-        open();
-    }
-    void open() {
-        interaction.openPaths.append(fullImagePath());
-        window.OnOpen();
-    }
-    // Lays out and paints what a screen would show now.
-    void paint() {
-        window.list()->viewport()->repaint();
-        window.tree()->viewport()->repaint();
-    }
-};
 
 void BM_OpenFullImage(benchmark::State& state) {
     OpenWindow w;
@@ -141,6 +106,5 @@ int main(int argc, char** argv) {
     }
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    QDir(QFileInfo(fullImagePath()).absolutePath()).removeRecursively();
     return 0;
 }
