@@ -7,6 +7,7 @@
 #include <QFileSystemModel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -107,6 +108,27 @@ void MessageAndFileDialogsTest::messageBoxes() {
              Interaction::Answer::Ok);
     QCOMPARE(seen.icon, QMessageBox::Information);
     QCOMPARE(seen.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+
+    // A question that could overwrite something defaults to No.
+    QMessageBox::StandardButton preset = QMessageBox::NoButton;
+    whenModal<QMessageBox>([&preset](QMessageBox* box) {
+        preset = box->standardButton(box->defaultButton());
+        box->button(QMessageBox::Yes)->click();
+    });
+    QCOMPARE(ui.messageBox(nullptr, QStringLiteral("Overwrite?"), Interaction::Buttons::YesNo,
+                           Interaction::Icon::None),
+             Interaction::Answer::Yes);
+    QCOMPARE(preset, QMessageBox::No);
+
+    QString discardText;
+    whenModal<QMessageBox>([&discardText](QMessageBox* box) {
+        discardText = box->button(QMessageBox::Discard)->text();
+        box->button(QMessageBox::Discard)->click();
+    });
+    QCOMPARE(ui.messageBox(nullptr, QStringLiteral("Save?"),
+                           Interaction::Buttons::SaveDiscardCancel, Interaction::Icon::None),
+             Interaction::Answer::Discard);
+    QCOMPARE(discardText, QStringLiteral("Don't Save"));
 }
 
 void MessageAndFileDialogsTest::openChooserListsTbnInAnyCase() {

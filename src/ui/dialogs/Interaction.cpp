@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace kavro {
 
@@ -25,6 +26,48 @@ QMessageBox::Icon boxIcon(Interaction::Icon icon) {
             break;
     }
     return QMessageBox::NoIcon;
+}
+
+void setUpButtons(QMessageBox& box, Interaction::Buttons buttons) {
+    switch (buttons) {
+        case Interaction::Buttons::Ok:
+            box.setStandardButtons(QMessageBox::Ok);
+            box.setDefaultButton(QMessageBox::Ok);
+            return;
+        case Interaction::Buttons::OkCancel:
+            box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+            box.setDefaultButton(QMessageBox::Ok);
+            box.setEscapeButton(QMessageBox::Cancel);
+            return;
+        case Interaction::Buttons::YesNo:
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+            box.setDefaultButton(QMessageBox::No);
+            box.setEscapeButton(QMessageBox::No);
+            return;
+        case Interaction::Buttons::SaveDiscardCancel:
+            box.setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+            box.button(QMessageBox::Discard)->setText(QStringLiteral("Don't Save"));
+            box.setDefaultButton(QMessageBox::Save);
+            box.setEscapeButton(QMessageBox::Cancel);
+            return;
+    }
+}
+
+Interaction::Answer answerOf(QMessageBox::StandardButton pressed) {
+    switch (pressed) {
+        case QMessageBox::Ok:
+            return Interaction::Answer::Ok;
+        case QMessageBox::Yes:
+            return Interaction::Answer::Yes;
+        case QMessageBox::No:
+            return Interaction::Answer::No;
+        case QMessageBox::Save:
+            return Interaction::Answer::Save;
+        case QMessageBox::Discard:
+            return Interaction::Answer::Discard;
+        default:
+            return Interaction::Answer::Cancel;
+    }
 }
 
 void prepareFileDialog(QFileDialog& dialog) {
@@ -60,14 +103,8 @@ Interaction::Answer QtInteraction::messageBox(QWidget* parent, const QString& te
     box.setText(text);
     box.setTextFormat(Qt::PlainText);
     box.setIcon(boxIcon(icon));
-    if (buttons == Buttons::OkCancel) {
-        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
-        box.setEscapeButton(QMessageBox::Cancel);
-    } else {
-        box.setStandardButtons(QMessageBox::Ok);
-    }
-    box.setDefaultButton(QMessageBox::Ok);
-    return box.exec() == QMessageBox::Ok ? Answer::Ok : Answer::Cancel;
+    setUpButtons(box, buttons);
+    return answerOf(static_cast<QMessageBox::StandardButton>(box.exec()));
 }
 
 QString QtInteraction::chooseOpenFile(QWidget* parent) {

@@ -16,8 +16,10 @@ namespace kavro {
 class Interaction {
 public:
     enum class Icon { None, Information, Exclamation };
-    enum class Buttons { Ok, OkCancel };
-    enum class Answer { Ok, Cancel };
+    // YesNo defaults to No. SaveDiscardCancel shows "Save", "Don't Save" and "Cancel" and
+    // defaults to Save. Escape answers Cancel, or No where there is no Cancel.
+    enum class Buttons { Ok, OkCancel, YesNo, SaveDiscardCancel };
+    enum class Answer { Ok, Cancel, Yes, No, Save, Discard };
 
     virtual ~Interaction() = default;
 

@@ -10,10 +10,17 @@ namespace kavro::testing {
 Interaction::Answer ScriptedInteraction::messageBox(QWidget* /*parent*/, const QString& text,
                                                     Buttons buttons, Icon icon) {
     messages.append({text, buttons, icon});
-    if (buttons == Buttons::OkCancel && !answers.isEmpty()) {
+    if (buttons != Buttons::Ok && !answers.isEmpty()) {
         return answers.takeFirst();
     }
-    return Answer::Ok;
+    switch (buttons) {
+        case Buttons::YesNo:
+            return Answer::Yes;
+        case Buttons::SaveDiscardCancel:
+            return Answer::Save;
+        default:
+            return Answer::Ok;
+    }
 }
 
 QString ScriptedInteraction::chooseOpenFile(QWidget* /*parent*/) {

@@ -26,7 +26,8 @@ public:
 
     // Every message box shown, in order.
     QList<Message> messages;
-    // Answers for OK/Cancel boxes, taken in order; Ok when the queue is empty.
+    // Answers for boxes with a choice, taken in order; when the queue is empty, the first
+    // button (Ok, Yes or Save).
     QList<Answer> answers;
     // Paths the file choosers return, taken in order; cancel when the queue is empty.
     QStringList openPaths;
