@@ -1,10 +1,22 @@
-// kavro: the channel database editor. It takes no arguments and keeps no settings.
+// kavro: the channel database editor. --help and --version answer without a display;
+// otherwise the editor's window runs until the user closes it.
 #include <QApplication>
 
 #include "ChannelEditorApp.h"
+#include "KavroVersion.h"
+#include "StartArguments.h"
 
 int main(int argc, char** argv) {
+    const kavro::StartRequest request = kavro::readStartArguments(argc, argv);
+    if (request != kavro::StartRequest::OpenWindow) {
+        return kavro::answerOnStandardOutput(request);
+    }
     QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("kavro"));
+    QApplication::setApplicationVersion(
+        QString::fromUtf8(kavro::KavroVersion.data(), kavro::KavroVersion.size()));
+    // Lets the desktop match the window with the installed entry and its icon.
+    QApplication::setDesktopFileName(QString::fromUtf8(kavro::DesktopId));
     kavro::ChannelEditorApp editor(application);
     editor.StartUp();
     return 0;

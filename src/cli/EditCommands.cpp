@@ -289,4 +289,12 @@ bool runScriptCommand(const Words& words, std::string& output, std::string& mess
     return false;
 }
 
+std::vector<std::string_view> scriptCommandUsages() {
+    std::vector<std::string_view> usages;
+    for (const CommandEntry& entry : Commands) {
+        usages.emplace_back(entry.usage);
+    }
+    return usages;
+}
+
 }  // namespace kavro::cli

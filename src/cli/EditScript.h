@@ -30,6 +30,9 @@ ScriptOutcome runEditScript(std::string_view script);
 // a refused command changes nothing.
 bool runScriptCommand(const Words& words, std::string& output, std::string& message);
 
+// The synopsis of every script command ("rename-group G NAME"), in the order of the help.
+std::vector<std::string_view> scriptCommandUsages();
+
 // A word shown inside a message: quoted, control characters as '?', cut when very long.
 std::string quotedWord(std::string_view word);
 

@@ -3,9 +3,26 @@
 #include <ostream>
 
 #include "Commands.h"
+#include "Help.h"
 #include "ToolSupport.h"
 
 namespace kavro::cli {
+
+namespace {
+
+// "help" alone, or "help COMMAND" for the command's own help.
+int runHelp(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (args.size() == 1) {
+        writeUsage(out);
+        return ExitOk;
+    }
+    if (args.size() == 2 && writeCommandHelp(args[1], out)) {
+        return ExitOk;
+    }
+    return usageError(err, "help takes one of the commands check, info, tree, list, edit");
+}
+
+}  // namespace
 
 int runTool(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
             std::ostream& err) {
@@ -13,6 +30,16 @@ int runTool(const std::vector<std::string>& args, std::istream& in, std::ostream
         return usageError(err, "no command given");
     }
     const std::string& command = args[0];
+    if (command == "help" || command == "--help" || command == "-h") {
+        return runHelp(args, out, err);
+    }
+    if (command == "--version") {
+        writeVersion(out);
+        return ExitOk;
+    }
+    if (asksForHelp(args) && writeCommandHelp(command, out)) {
+        return ExitOk;
+    }
     if (command == "check") {
         return runCheck(args, out, err);
     }
@@ -27,10 +54,6 @@ int runTool(const std::vector<std::string>& args, std::istream& in, std::ostream
     }
     if (command == "edit") {
         return runEdit(args, in, out, err);
-    }
-    if (command == "help" || command == "--help" || command == "-h") {
-        writeUsage(out);
-        return ExitOk;
     }
     return usageError(err, "unknown command \"" + command + "\"");
 }

@@ -42,25 +42,6 @@ bool parseViewName(std::string_view word, int& view) {
     return true;
 }
 
-void writeUsage(std::ostream& out) {
-    out << "usage: kavro-tool check FILE\n"
-           "       kavro-tool info FILE\n"
-           "       kavro-tool tree FILE [--view all|tv|radio] [--format text|json]\n"
-           "       kavro-tool list FILE [--view all|tv|radio] [--satellite S]"
-           " [--format text|csv|json]\n"
-           "       kavro-tool edit IN OUT [SCRIPT|-]\n"
-           "\n"
-           "check   reads FILE as the editor's Open does and prints \"ok\" when it is accepted\n"
-           "info    prints a summary of FILE: header, checksums, counts, favourite groups\n"
-           "tree    prints the editor's satellite tree for a view\n"
-           "list    prints the editor's channel list for a view, optionally one satellite's\n"
-           "edit    applies an edit script (standard input when SCRIPT is absent or \"-\") to\n"
-           "        IN and writes the result to OUT as Save As does; all or nothing\n"
-           "\n"
-           "exit status: 0 done, 1 invalid file or refused script line,\n"
-           "             2 usage error or a file that cannot be read or written\n";
-}
-
 int usageError(std::ostream& err, std::string_view problem) {
     err << "kavro-tool: " << problem << "\n";
     writeUsage(err);

@@ -1,0 +1,19 @@
+// The command line of kavro. --help and --version are answered before any window or
+// display is needed; every other argument goes on to the editor's start-up.
+#pragma once
+
+namespace kavro {
+
+enum class StartRequest { OpenWindow, ShowHelp, ShowVersion };
+
+// The first "--help"/"-h" or "--version" before any "--" decides; otherwise OpenWindow.
+StartRequest readStartArguments(int argc, const char* const* argv);
+
+// Writes the help or the version on standard output; the exit code: 0, or 2 with a
+// message on standard error when the text could not be written.
+int answerOnStandardOutput(StartRequest request);
+
+// The identifier of the desktop entry, the AppStream metadata and the icon.
+inline constexpr const char* DesktopId = "org.kavro.Kavro";
+
+}  // namespace kavro

@@ -1,0 +1,182 @@
+#include "Help.h"
+
+#include <ostream>
+
+#include "EditScript.h"
+#include "KavroVersion.h"
+#include "ToolSupport.h"
+
+namespace kavro::cli {
+
+namespace {
+
+// Option lines are indented by two spaces, their descriptions by eight.
+constexpr std::string_view ViewOption =
+    "  --view all|tv|radio\n"
+    "        the view, as chosen by the editor's radio buttons (default all)\n";
+constexpr std::string_view OptionForms =
+    "An option takes its value as the next argument or after '=' (--view=tv); \"--\" ends\n"
+    "the options, for a FILE whose name starts with a dash.\n";
+
+struct CommandHelp {
+    std::string_view name;
+    std::string_view synopsis;  // after "kavro-tool "
+    std::string_view summary;   // the line of the tool's usage
+    std::string_view details;   // the paragraph of the command's help
+    std::string_view options;   // besides --view and --help
+    std::string_view exitStatus;
+    bool viewOptions = false;     // takes --view and the other option forms
+    bool scriptCommands = false;  // lists the edit-script commands
+};
+
+const CommandHelp Helps[] = {
+    {"check", "check FILE",
+     "reads FILE as the editor's Open does and prints \"ok\" when it is accepted\n",
+     "Reads FILE as the editor's Open does and prints \"ok\" when it is accepted. A file that\n"
+     "fails the checks of Open is refused with \"Invalid DB file!\" and the reason, a file\n"
+     "that cannot be read with \"File open failed!\" and the reason, both on standard error.\n",
+     "", "0 accepted, 1 invalid file, 2 usage error or FILE cannot be read\n"},
+    {"info", "info FILE", "prints a summary of FILE: header, checksums, counts, favourite groups\n",
+     "Prints what FILE holds: its header fields, both checksums as stored and as computed,\n"
+     "and the bytes read; for an accepted file also the numbers of shown satellites, live\n"
+     "transponders, TV and radio channels, and the names of the eight favourite groups.\n"
+     "A refused file's header is shown as well, so the failing check can be seen.\n",
+     "", "0 accepted, 1 invalid file, 2 usage error or FILE cannot be read\n"},
+    {"tree", "tree FILE [--view all|tv|radio] [--format text|json]",
+     "prints the editor's satellite tree for a view\n",
+     "Prints the editor's satellite tree for a view: each shown satellite, and under it its\n"
+     "transponders, with the editor's texts and in the editor's order.\n",
+     "  --format text|json\n"
+     "        text: one item a line, transponders indented (the default); json: an array of\n"
+     "        satellites with their index and transponders\n",
+     "0 done, 1 invalid file, 2 usage error or FILE cannot be read\n", true},
+    {"list", "list FILE [--view all|tv|radio] [--satellite S] [--format text|csv|json]",
+     "prints the editor's channel list for a view, optionally one satellite's\n",
+     "Prints the editor's channel list for a view: a header, then one row per channel with\n"
+     "the editor's column texts, in the editor's order. The last column, Index, is the\n"
+     "channel's slot, by which an edit script names the channel.\n",
+     "  --satellite S\n"
+     "        only the channels of satellite S (0..64), as when it is selected in the tree\n"
+     "  --format text|csv|json\n"
+     "        text: tab-separated (the default); csv: comma-separated with CRLF line ends;\n"
+     "        json: an array of objects, one per channel\n",
+     "0 done, 1 invalid file, 2 usage error or FILE cannot be read\n", true},
+    {"edit", "edit IN OUT [SCRIPT|-]",
+     "applies an edit script (standard input when SCRIPT is absent or \"-\") to\n"
+     "        IN and writes the result to OUT as Save As does; all or nothing\n",
+     "Reads IN as the editor's Open does, applies the edit script SCRIPT (standard input\n"
+     "when SCRIPT is absent or \"-\") and writes the result to OUT as Save As does. All or\n"
+     "nothing: a refused script line is reported as \"line N: reason\" and OUT is left as it\n"
+     "was. IN is only read, unless OUT names the same file.\n"
+     "\n"
+     "A script has one command a line, its words separated by blanks; a name with blanks\n"
+     "is written in double quotes, with \\\" and \\\\ inside them. Blank lines and lines\n"
+     "starting with # are skipped. T is a transponder index, CH and TARGET are channel\n"
+     "slots (the Index column of list), and every value is checked as the editor's\n"
+     "dialogs check it.\n",
+     "",
+     "0 done, 1 invalid file or refused script line,\n"
+     "             2 usage error or a file that cannot be read or written\n",
+     false, true},
+};
+
+struct ScriptCommandHelp {
+    std::string_view name;
+    std::string_view description;  // indented by eight spaces
+};
+
+const ScriptCommandHelp ScriptHelps[] = {
+    {"view",
+     "the view of the commands after it: add-channel adds a radio channel in radio,\n"
+     "        a TV channel otherwise (the default view is all)\n"},
+    {"add-transponder",
+     "adds a transponder to satellite SAT (0..64) and prints \"transponder T\";\n"
+     "        POL is 0 (vertical) or 1 (horizontal)\n"},
+    {"edit-transponder", "sets the frequency, symbol rate and polarization of transponder T\n"},
+    {"delete-transponder", "deletes transponder T and its channels\n"},
+    {"add-channel",
+     "adds a channel on transponder T as Add Channel does and prints \"channel CH\";\n"
+     "        CAS and LOCK are 0 or 1\n"},
+    {"edit-channel", "sets the name, PIDs, service ID and lock of channel CH\n"},
+    {"delete-channels", "deletes the channels; the channels in later slots move up\n"},
+    {"move-channels",
+     "moves the channels, as one block in their order, before the channel in\n"
+     "        slot TARGET or to the end, as a drag in the list does\n"},
+    {"set-favorites",
+     "puts the channels in the favourite groups of MASK (0..255): bit 0 is\n"
+     "        group 1, bit 7 group 8\n"},
+    {"rename-group", "renames favourite group G (1..8)\n"},
+};
+
+const CommandHelp* findHelp(std::string_view command) {
+    for (const CommandHelp& help : Helps) {
+        if (help.name == command) {
+            return &help;
+        }
+    }
+    return nullptr;
+}
+
+void writeScriptCommands(std::ostream& out) {
+    out << "\nscript commands:\n";
+    for (std::string_view usage : scriptCommandUsages()) {
+        out << "  " << usage << "\n";
+        const std::string_view name = usage.substr(0, usage.find(' '));
+        for (const ScriptCommandHelp& help : ScriptHelps) {
+            if (help.name == name) {
+                out << "        " << help.description;
+            }
+        }
+    }
+}
+
+}  // namespace
+
+void writeUsage(std::ostream& out) {
+    const char* lead = "usage: ";
+    for (const CommandHelp& help : Helps) {
+        out << lead << "kavro-tool " << help.synopsis << "\n";
+        lead = "       ";
+    }
+    out << lead << "kavro-tool COMMAND --help\n" << lead << "kavro-tool --help | --version\n\n";
+    for (const CommandHelp& help : Helps) {
+        out << help.name << std::string(8 - help.name.size(), ' ') << help.summary;
+    }
+    out << "\n"
+           "exit status: 0 done, 1 invalid file or refused script line,\n"
+           "             2 usage error or a file that cannot be read or written\n";
+}
+
+bool writeCommandHelp(std::string_view command, std::ostream& out) {
+    const CommandHelp* help = findHelp(command);
+    if (!help) {
+        return false;
+    }
+    out << "usage: kavro-tool " << help->synopsis << "\n\n" << help->details;
+    if (help->scriptCommands) {
+        writeScriptCommands(out);
+    }
+    out << "\noptions:\n"
+        << (help->viewOptions ? ViewOption : "") << help->options
+        << "  --help\n        prints this text\n";
+    if (help->viewOptions) {
+        out << "\n" << OptionForms;
+    }
+    out << "\nexit status: " << help->exitStatus;
+    return true;
+}
+
+void writeVersion(std::ostream& out) {
+    out << "kavro-tool " << KavroVersion << "\n";
+}
+
+bool asksForHelp(const std::vector<std::string>& args) {
+    for (size_t i = 1; i < args.size() && args[i] != "--"; ++i) {
+        if (args[i] == "--help" || args[i] == "-h") {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace kavro::cli

@@ -1,0 +1,68 @@
+// kavro's command line, run as a user runs it: --help and --version answer on standard
+// output with no display at all (DISPLAY and WAYLAND_DISPLAY unset, the X11 platform
+// forced), so they cannot have created a window; the help stands in the manual page.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "KavroVersion.h"
+#include "support/HelpAndManual.h"
+
+namespace kavro {
+namespace {
+
+using testing::CommandRun;
+using testing::runShellCommand;
+using testing::shellQuoted;
+
+CommandRun runKavro(const std::vector<std::string>& args, const std::string& redirect = "") {
+    std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb ";
+    command += shellQuoted(KAVRO_PROGRAM);
+    for (const std::string& arg : args) {
+        command += " " + shellQuoted(arg);
+    }
+    return runShellCommand(command + " " + redirect + " 2>/dev/null");
+}
+
+TEST(StartArguments, HelpAndVersionAnswerWithoutADisplay) {
+    struct Case {
+        std::vector<std::string> args;
+        std::string start;  // of standard output
+    };
+    const std::string version = "kavro " + std::string(KavroVersion) + "\n";
+    const Case cases[] = {
+        {{"--help"}, "usage: kavro\n"},
+        {{"-h"}, "usage: kavro\n"},
+        {{"--version"}, version},
+        {{"--version", "--help"}, version},  // the first one decides
+        {{"file.tbn", "--help"}, "usage: kavro\n"},
+    };
+    for (const Case& c : cases) {
+        const CommandRun run = runKavro(c.args);
+        EXPECT_EQ(run.code, 0) << c.args.front();
+        EXPECT_EQ(run.out.substr(0, c.start.size()), c.start) << c.args.front();
+    }
+    EXPECT_EQ(runKavro({"--version"}).out, version);
+}
+
+TEST(StartArguments, OtherArgumentsAndFailedWritesDoNotPassAsAnAnswer) {
+    // After "--" nothing is an option: the editor starts, and with no display it fails.
+    const CommandRun window = runKavro({"--", "--help"});
+    EXPECT_NE(window.code, 0);
+    EXPECT_EQ(window.out, "");
+    // A help that could not be written is a failure.
+    EXPECT_EQ(runKavro({"--help"}, ">/dev/full").code, 2);
+}
+
+TEST(StartArguments, EverySynopsisAndOptionLineStandsInTheManualPage) {
+    const std::string page = testing::renderedManualPage(KAVRO_MANUAL_DIR "/kavro.1");
+    ASSERT_NE(page, "") << "groff could not render kavro.1";
+    const std::vector<std::string> checked =
+        testing::helpSynopsisAndOptionLines(runKavro({"--help"}).out);
+    EXPECT_EQ(checked.size(), 4u);  // two synopsis lines, --help and --version
+    EXPECT_EQ(testing::linesMissingFrom(checked, page), std::vector<std::string>{});
+}
+
+}  // namespace
+}  // namespace kavro
