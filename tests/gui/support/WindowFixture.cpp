@@ -4,6 +4,7 @@
 #include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTest>
 #include <QTreeWidgetItem>
 
@@ -49,9 +50,10 @@ Bytes windowTestImage(uint32_t seed) {
 }
 
 WindowHarness::WindowHarness() {
+    // Backups go to the test copy of the user's data folder.
+    QStandardPaths::setTestModeEnabled(true);
     resetChannelDatabase();
     resetDatabaseImage();
-    setFileWriterForTesting(nullptr);
     folder = QString::fromStdString(makeTempDir());
     window = std::make_unique<MainWindow>(interaction);
     window->show();
@@ -62,7 +64,6 @@ WindowHarness::WindowHarness() {
 
 WindowHarness::~WindowHarness() {
     window.reset();
-    setFileWriterForTesting(nullptr);
     QDir(folder).removeRecursively();
 }
 
