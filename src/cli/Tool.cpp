@@ -7,8 +7,10 @@
 
 namespace kavro::cli {
 
-int runTool(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
-            std::ostream& err) {
+namespace {
+
+int runCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+               std::ostream& err) {
     if (args.empty()) {
         return usageError(err, "no command given");
     }
@@ -33,6 +35,22 @@ int runTool(const std::vector<std::string>& args, std::istream& in, std::ostream
         return ExitOk;
     }
     return usageError(err, "unknown command \"" + command + "\"");
+}
+
+}  // namespace
+
+int runTool(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+            std::ostream& err) {
+    int code = runCommand(args, in, out, err);
+    // A write that failed (a full disk, a closed stream) makes the run a failure.
+    if (!out.flush()) {
+        err << "kavro-tool: cannot write to standard output\n";
+        code = ExitFailure;
+    }
+    if (!err.flush()) {
+        code = ExitFailure;
+    }
+    return code;
 }
 
 }  // namespace kavro::cli
