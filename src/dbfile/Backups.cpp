@@ -1,6 +1,8 @@
 #include "Backups.h"
 
 #include <algorithm>
+#include <cstdlib>
+#include <utility>
 
 #include "FileWriter.h"
 #include "SaveFiles.h"
@@ -12,6 +14,8 @@ namespace {
 constexpr const char* BackupSuffix = ".tbn";
 // Room for the hash, the time, a counter and the suffix within a 255-byte name.
 constexpr size_t LongestNamePart = 200;
+constexpr size_t TimeStampLength = 15;  // YYYYMMDD-HHMMSS
+constexpr int MostCopiesPerSecond = 99;
 
 // The file name, cut to LongestNamePart bytes without splitting a UTF-8 sequence.
 std::string namePart(const std::string& path) {
@@ -26,18 +30,23 @@ std::string namePart(const std::string& path) {
     return name;
 }
 
-// The part of a backup name that orders it: everything before the suffix. A counter added
-// for a second backup within one second sorts after the one without.
-std::string orderKey(const std::string& name) {
-    const size_t suffix = std::string(BackupSuffix).size();
-    return name.size() >= suffix ? name.substr(0, name.size() - suffix) : name;
+// What orders backups: the time in the name, then the counter a second backup within the
+// same second gets ("-2", "-3", ...; none for the first).
+std::pair<std::string, int> orderKey(const std::string& name, size_t prefixLength) {
+    const std::string stamp = name.substr(prefixLength, TimeStampLength);
+    const size_t counter = prefixLength + TimeStampLength + 1;
+    int copy = 1;
+    if (name.size() > counter && name[counter - 1] == '-') {
+        copy = std::atoi(name.c_str() + counter);
+    }
+    return {stamp, copy};
 }
 
 fs::Status createBackupFile(const std::string& path, const std::string& folder, fs::File& file,
                             std::string& backupPath) {
     const std::string stem = fs::joinPath(folder, backupPrefix(path) + fs::localTimeStamp());
     fs::Status status;
-    for (int copy = 1; copy <= 9; ++copy) {
+    for (int copy = 1; copy <= MostCopiesPerSecond; ++copy) {
         backupPath = stem + (copy == 1 ? "" : "-" + std::to_string(copy)) + BackupSuffix;
         status = fs::createNewFile(backupPath, file);
         if (status.failure != fs::Failure::Exists) {
@@ -71,8 +80,9 @@ std::vector<std::string> backupsOf(const std::string& path, const std::string& f
         return name.rfind(prefix, 0) != 0 || name.size() < prefix.size() + 4 ||
                name.compare(name.size() - 4, 4, BackupSuffix) != 0;
     });
-    std::sort(names.begin(), names.end(),
-              [](const std::string& a, const std::string& b) { return orderKey(a) < orderKey(b); });
+    std::sort(names.begin(), names.end(), [&prefix](const std::string& a, const std::string& b) {
+        return orderKey(a, prefix.size()) < orderKey(b, prefix.size());
+    });
     return names;
 }
 
