@@ -17,6 +17,7 @@
 #include "ui/mainwindow/ChannelListCtrl.h"
 #include "ui/mainwindow/ChannelListModel.h"
 #include "ui/mainwindow/SatelliteTree.h"
+#include "ui/mainwindow/SaveGuards.h"
 
 namespace kavro::testing {
 
@@ -65,6 +66,7 @@ WindowHarness::WindowHarness() {
 WindowHarness::~WindowHarness() {
     window.reset();
     QDir(folder).removeRecursively();
+    QDir(backupFolder()).removeRecursively();  // the backups of this test's saves
 }
 
 QString WindowHarness::pathOf(const QString& name) const {
