@@ -31,11 +31,12 @@ struct Status {
     static Status success() { return {}; }
 };
 
-// An open file. Closes it when it goes; can be moved, not copied.
+// An open file. Closes it when it goes; can be moved, not copied. Its native handle is wide
+// enough for a descriptor or a Windows HANDLE; -1 when none is open.
 class File {
 public:
     File() = default;
-    explicit File(int native) : native_(native) {}
+    explicit File(std::intptr_t native) : native_(native) {}
     ~File();
     File(File&& other) noexcept : native_(other.release()) {}
     File& operator=(File&& other) noexcept;
@@ -43,12 +44,12 @@ public:
     File& operator=(const File&) = delete;
 
     bool isOpen() const { return native_ >= 0; }
-    int native() const { return native_; }
+    std::intptr_t native() const { return native_; }
     void close();
 
 private:
-    int release();
-    int native_ = -1;
+    std::intptr_t release();
+    std::intptr_t native_ = -1;
 };
 
 // Which file a name refers to, whatever its name.

@@ -22,6 +22,10 @@ namespace kavro::fs {
 
 namespace {
 
+int fd(const File& file) {
+    return static_cast<int>(file.native());
+}
+
 Failure failureOf(int error) {
     switch (error) {
         case ENOENT:
@@ -116,13 +120,13 @@ File& File::operator=(File&& other) noexcept {
 
 void File::close() {
     if (native_ >= 0) {
-        ::close(native_);
+        ::close(static_cast<int>(native_));
         native_ = -1;
     }
 }
 
-int File::release() {
-    const int native = native_;
+std::intptr_t File::release() {
+    const std::intptr_t native = native_;
     native_ = -1;
     return native;
 }
@@ -151,7 +155,7 @@ Status createNewFile(const std::string& path, File& file) {
 
 Status fileInfo(const File& file, FileInfo& info) {
     struct stat st;
-    if (::fstat(file.native(), &st) != 0) {
+    if (::fstat(fd(file), &st) != 0) {
         return fromErrno();
     }
     info = infoFrom(st);
@@ -172,7 +176,7 @@ Status readAt(const File& file, uint64_t offset, uint8_t* buffer, size_t size, s
     got = 0;
     while (got < size) {
         const ssize_t n =
-            ::pread(file.native(), buffer + got, size - got, static_cast<off_t>(offset + got));
+            ::pread(fd(file), buffer + got, size - got, static_cast<off_t>(offset + got));
         if (n < 0) {
             if (errno == EINTR) {
                 continue;
@@ -191,7 +195,7 @@ Status writeAt(const File& file, uint64_t offset, const uint8_t* data, size_t si
     size_t done = 0;
     while (done < size) {
         const ssize_t n =
-            ::pwrite(file.native(), data + done, size - done, static_cast<off_t>(offset + done));
+            ::pwrite(fd(file), data + done, size - done, static_cast<off_t>(offset + done));
         if (n < 0) {
             if (errno == EINTR) {
                 continue;
@@ -207,12 +211,11 @@ Status writeAt(const File& file, uint64_t offset, const uint8_t* data, size_t si
 }
 
 Status setSize(const File& file, uint64_t size) {
-    return ::ftruncate(file.native(), static_cast<off_t>(size)) == 0 ? Status::success()
-                                                                     : fromErrno();
+    return ::ftruncate(fd(file), static_cast<off_t>(size)) == 0 ? Status::success() : fromErrno();
 }
 
 Status sync(const File& file) {
-    return ::fsync(file.native()) == 0 ? Status::success() : fromErrno();
+    return ::fsync(fd(file)) == 0 ? Status::success() : fromErrno();
 }
 
 Status nextDataStretch(const File& file, uint64_t from, uint64_t size, uint64_t& start,
@@ -221,7 +224,7 @@ Status nextDataStretch(const File& file, uint64_t from, uint64_t size, uint64_t&
     if (from >= size) {
         return Status::success();
     }
-    const off_t data = ::lseek(file.native(), static_cast<off_t>(from), SEEK_DATA);
+    const off_t data = ::lseek(fd(file), static_cast<off_t>(from), SEEK_DATA);
     if (data < 0) {
         if (errno == ENXIO) {  // nothing but a hole up to the end
             return Status::success();
@@ -233,44 +236,42 @@ Status nextDataStretch(const File& file, uint64_t from, uint64_t size, uint64_t&
         return Status::success();
     }
     start = static_cast<uint64_t>(data) < size ? static_cast<uint64_t>(data) : size;
-    const off_t hole = ::lseek(file.native(), data, SEEK_HOLE);
+    const off_t hole = ::lseek(fd(file), data, SEEK_HOLE);
     end = hole < 0 || static_cast<uint64_t>(hole) > size ? size : static_cast<uint64_t>(hole);
     return Status::success();
 }
 
 Status keepOwnerAndPermissions(const File& file, const FileInfo& like) {
-    if (::fchown(file.native(), like.owner, like.group) != 0) {
+    if (::fchown(fd(file), like.owner, like.group) != 0) {
         // Not allowed to give the file away: keep at least the group where allowed.
-        [[maybe_unused]] const int ignored =
-            ::fchown(file.native(), static_cast<uid_t>(-1), like.group);
+        [[maybe_unused]] const int ignored = ::fchown(fd(file), static_cast<uid_t>(-1), like.group);
     }
-    return ::fchmod(file.native(), like.permissions) == 0 ? Status::success() : fromErrno();
+    return ::fchmod(fd(file), like.permissions) == 0 ? Status::success() : fromErrno();
 }
 
 Status giveNewFilePermissions(const File& file) {
     const mode_t mask = ::umask(0);
     ::umask(mask);
-    return ::fchmod(file.native(), 0666 & ~mask) == 0 ? Status::success() : fromErrno();
+    return ::fchmod(fd(file), 0666 & ~mask) == 0 ? Status::success() : fromErrno();
 }
 
 Status copyAttributes(const File& from, const File& to) {
     std::vector<std::string> wanted, present;
-    if (!attributeNames(from.native(), wanted) || !attributeNames(to.native(), present)) {
+    if (!attributeNames(fd(from), wanted) || !attributeNames(fd(to), present)) {
         return fromErrno();
     }
     // What the new file got by itself (a folder's default access list, say) and the old one
     // lacks goes, so that access is neither widened nor narrowed.
     for (const std::string& name : present) {
         if (mustCarry(name) && std::find(wanted.begin(), wanted.end(), name) == wanted.end() &&
-            ::fremovexattr(to.native(), name.c_str()) != 0 && errno != ENODATA) {
+            ::fremovexattr(fd(to), name.c_str()) != 0 && errno != ENODATA) {
             return fromErrno();
         }
     }
     std::string value;
     for (const std::string& name : wanted) {
-        const bool copied =
-            attributeValue(from.native(), name, value) &&
-            ::fsetxattr(to.native(), name.c_str(), value.data(), value.size(), 0) == 0;
+        const bool copied = attributeValue(fd(from), name, value) &&
+                            ::fsetxattr(fd(to), name.c_str(), value.data(), value.size(), 0) == 0;
         if (!copied && mustCarry(name)) {
             return fromErrno();
         }
@@ -326,7 +327,7 @@ Status resolvePath(const std::string& path, std::string& resolved) {
 }
 
 Status tryLockFile(const File& file) {
-    while (::flock(file.native(), LOCK_EX | LOCK_NB) != 0) {
+    while (::flock(fd(file), LOCK_EX | LOCK_NB) != 0) {
         if (errno != EINTR) {
             return fromErrno();
         }
