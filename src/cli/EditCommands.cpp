@@ -119,9 +119,16 @@ bool editTransponderCommand(Context& c) {
         !c.args.integer(2, 1000, 50000, symbolRate) || !c.args.integer(3, 0, 1, polarization)) {
         return false;
     }
-    setTransponderFrequencyMhz(t, mhz);
+    // As the dialog: a frequency left as shown keeps its kHz part, and a polarization left
+    // as shown (stored 0: vertical, any other byte: horizontal) keeps the stored byte.
+    if (mhz != transponderFrequencyMhz(t)) {
+        setTransponderFrequencyMhz(t, mhz);
+    }
     setTransponderSymbolRate(t, symbolRate);
-    setTransponderPolarization(t, polarization);
+    const int shownPolarization = transponderPolarization(t) != 0 ? 1 : 0;
+    if (polarization != shownPolarization) {
+        setTransponderPolarization(t, polarization);
+    }
     return true;
 }
 

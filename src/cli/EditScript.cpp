@@ -80,31 +80,42 @@ bool splitScriptLine(std::string_view line, Words& words, std::string& problem) 
     }
 }
 
+bool ScriptRunner::runLine(std::string_view line) {
+    ++lineNumber_;
+    if (!line.empty() && line.back() == '\r') {
+        line.remove_suffix(1);
+    }
+    if (isSkipped(line)) {
+        return true;
+    }
+    if (!splitScriptLine(line, words_, outcome_.message) ||
+        !runScriptCommand(words_, outcome_.output, outcome_.message)) {
+        outcome_.ok = false;
+        outcome_.line = lineNumber_;
+        return false;
+    }
+    return true;
+}
+
+void ScriptRunner::refuseLine(std::string message) {
+    outcome_.ok = false;
+    outcome_.line = ++lineNumber_;
+    outcome_.message = std::move(message);
+}
+
 ScriptOutcome runEditScript(std::string_view script) {
-    ScriptOutcome outcome;
-    Words words;
-    size_t start = 0;
-    for (int lineNumber = 1; start < script.size(); ++lineNumber) {
+    ScriptRunner runner;
+    for (size_t start = 0; start < script.size();) {
         size_t end = script.find('\n', start);
         if (end == std::string_view::npos) {
             end = script.size();
         }
-        std::string_view line = script.substr(start, end - start);
+        if (!runner.runLine(script.substr(start, end - start))) {
+            break;
+        }
         start = end + 1;
-        if (!line.empty() && line.back() == '\r') {
-            line.remove_suffix(1);
-        }
-        if (isSkipped(line)) {
-            continue;
-        }
-        if (!splitScriptLine(line, words, outcome.message) ||
-            !runScriptCommand(words, outcome.output, outcome.message)) {
-            outcome.ok = false;
-            outcome.line = lineNumber;
-            return outcome;
-        }
     }
-    return outcome;
+    return runner.outcome();
 }
 
 std::string quotedWord(std::string_view word) {

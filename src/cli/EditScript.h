@@ -22,8 +22,25 @@ struct ScriptOutcome {
     std::string output;   // what the commands printed, one line each
 };
 
-// Applies the commands of `script` to the loaded database in order and stops at the first
-// refused one. Nothing is written; the caller decides what becomes of the database.
+// Applies script lines to the loaded database one at a time, in order, counting them, and
+// stops at the first refused one. Nothing is written; the caller decides what becomes of the
+// database.
+class ScriptRunner {
+public:
+    // Runs the next line (without its line break). False once a line was refused.
+    bool runLine(std::string_view line);
+    // Refuses the next line with `message` (a line that could not be read whole, say).
+    void refuseLine(std::string message);
+    int lineNumber() const { return lineNumber_; }
+    const ScriptOutcome& outcome() const { return outcome_; }
+
+private:
+    ScriptOutcome outcome_;
+    Words words_;
+    int lineNumber_ = 0;
+};
+
+// Applies the commands of `script` with a ScriptRunner.
 ScriptOutcome runEditScript(std::string_view script);
 
 // One command, its name being words[0]. False with the editor's message when refused;

@@ -1,49 +1,83 @@
-// edit IN OUT [SCRIPT|-]: load IN as Open does, apply the script, write OUT as Save As
-// does. All or nothing: a refused line leaves OUT as it was, and IN is only read.
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <istream>
-#include <iterator>
+// edit IN OUT [SCRIPT|-]: load IN as Open does, apply the script line by line, write OUT as
+// Save As does, with the bytes of a longer IN beyond the image. All or nothing: a refused
+// line leaves OUT as it was, and IN is only read unless OUT is IN.
 #include <ostream>
 
 #include "Commands.h"
+#include "EditLock.h"
 #include "EditScript.h"
+#include "ScriptReader.h"
 #include "ToolSupport.h"
 #include "database/ViewIndex.h"
 #include "dbfile/DatabaseFile.h"
+#include "dbfile/FileSystem.h"
 
 namespace kavro::cli {
 
 namespace {
 
-bool readScriptFile(const std::string& path, std::string& script, std::string& reason) {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file) {
-        reason = std::strerror(errno);
-        return false;
+int writeOutput(const std::string& in, const std::string& out, std::ostream& err) {
+    SaveOptions options;
+    options.tailFrom = in;
+    const SaveResult saved = saveDatabaseFileAs(out, options);
+    switch (saved.outcome) {
+        case SaveOutcome::Written:
+            return ExitOk;
+        case SaveOutcome::FolderRefused:
+            err << "File create failed!\n"
+                << folderRefusedText(fs::folderOf(out), saved.systemReason) << "\n"
+                << "Write " << out << " into another folder, or make that folder writable.\n";
+            return ExitFailure;
+        default:
+            err << "File create failed!\n" << out << ": " << saved.systemReason << "\n";
+            return ExitFailure;
     }
-    char buffer[65536];
-    size_t got = 0;
-    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
-        script.append(buffer, got);
-    }
-    const bool failed = std::ferror(file) != 0;
-    if (failed) {
-        reason = std::strerror(errno);
-    }
-    std::fclose(file);
-    return !failed;
 }
 
-// Writes OUT as Save As does: packed, checksums renewed, the bytes read, atomically.
-int writeOutput(const std::string& path, std::ostream& err) {
-    const SaveResult saved = saveDatabaseFileAs(path);
-    if (saved.outcome == SaveOutcome::Written) {
-        return ExitOk;
+// Runs the script's lines; ExitOk when every one was taken.
+int runScript(ScriptReader& script, const std::string& scriptName, ScriptRunner& runner,
+              std::ostream& err) {
+    std::string line;
+    for (;;) {
+        switch (script.next(line)) {
+            case ScriptReader::Result::Line:
+                if (runner.runLine(line)) {
+                    continue;
+                }
+                break;
+            case ScriptReader::Result::End:
+                return ExitOk;
+            case ScriptReader::Result::TooLong:
+                runner.refuseLine("line too long");
+                break;
+            case ScriptReader::Result::ReadError:
+                err << "Cannot read the script\n" << scriptName << ": " << script.failure() << "\n";
+                return ExitFailure;
+        }
+        err << "line " << runner.outcome().line << ": " << runner.outcome().message << "\n";
+        return ExitRefused;
     }
-    err << "File create failed!\n" << path << ": " << saved.systemReason << "\n";
-    return ExitFailure;
+}
+
+int editWith(ScriptReader& script, const Arguments& args, std::ostream& out, std::ostream& err) {
+    const std::string& in = args[1];
+    const std::string& outPath = args[2];
+    EditLock lock;
+    int code = lock.takeIfSameFile(in, outPath, err);
+    if (code == ExitOk) {
+        code = loadDatabase(in, ViewAll, err);
+    }
+    ScriptRunner runner;
+    if (code == ExitOk) {
+        code = runScript(script, args.size() == 4 ? args[3] : "-", runner, err);
+    }
+    if (code == ExitOk) {
+        code = writeOutput(in, outPath, err);
+    }
+    if (code == ExitOk) {
+        out << runner.outcome().output;
+    }
+    return code;
 }
 
 }  // namespace
@@ -52,30 +86,16 @@ int runEdit(const Arguments& args, std::istream& in, std::ostream& out, std::ost
     if (args.size() < 3 || args.size() > 4) {
         return usageError(err, "edit takes IN OUT [SCRIPT|-]");
     }
-    std::string script;
     if (args.size() == 3 || args[3] == "-") {
-        script.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    } else {
-        std::string reason;
-        if (!readScriptFile(args[3], script, reason)) {
-            err << "Cannot read the script\n" << args[3] << ": " << reason << "\n";
-            return ExitFailure;
-        }
+        ScriptReader script(in);
+        return editWith(script, args, out, err);
     }
-    int code = loadDatabase(args[1], ViewAll, err);
-    if (code != ExitOk) {
-        return code;
+    ScriptReader script(args[3]);
+    if (!script.isOpen()) {
+        err << "Cannot read the script\n" << args[3] << ": " << script.failure() << "\n";
+        return ExitFailure;
     }
-    const ScriptOutcome outcome = runEditScript(script);
-    if (!outcome.ok) {
-        err << "line " << outcome.line << ": " << outcome.message << "\n";
-        return ExitRefused;
-    }
-    code = writeOutput(args[2], err);
-    if (code == ExitOk) {
-        out << outcome.output;
-    }
-    return code;
+    return editWith(script, args, out, err);
 }
 
 }  // namespace kavro::cli

@@ -62,7 +62,7 @@ void writeDatabaseSummary(std::ostream& out) {
     out << "radio channels: " << viewCount(ViewRadio) << "\n";
     out << "favourite groups:\n";
     for (int g = 0; g < FavoriteGroupCount; ++g) {
-        out << "  " << g + 1 << ": " << plainCell(utf8Text(favoriteGroupName(g))) << "\n";
+        out << "  " << g + 1 << ": " << shownText(favoriteGroupName(g)) << "\n";
     }
 }
 

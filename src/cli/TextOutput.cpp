@@ -6,15 +6,33 @@ namespace kavro::cli {
 
 namespace {
 
-void appendJsonEscape(std::string& out, unsigned char c) {
+constexpr std::string_view ReplacementCharacter = "\xEF\xBF\xBD";  // U+FFFD in UTF-8
+
+bool isControl(unsigned char latin1) {
+    return latin1 < 0x20 || (latin1 >= 0x7F && latin1 <= 0x9F);
+}
+
+// The control character that starts at text[i] of a UTF-8 text, and its length in bytes;
+// 0 when there is none.
+size_t controlAt(std::string_view text, size_t i, unsigned& code) {
+    const auto byte = static_cast<unsigned char>(text[i]);
+    if (byte < 0x20 || byte == 0x7F) {
+        code = byte;
+        return 1;
+    }
+    if (byte == 0xC2 && i + 1 < text.size()) {
+        const auto next = static_cast<unsigned char>(text[i + 1]);
+        if (next >= 0x80 && next <= 0x9F) {
+            code = next;
+            return 2;
+        }
+    }
+    return 0;
+}
+
+void appendJsonControl(std::string& out, unsigned code) {
     static const char hex[] = "0123456789abcdef";
-    switch (c) {
-        case '"':
-            out += "\\\"";
-            return;
-        case '\\':
-            out += "\\\\";
-            return;
+    switch (code) {
         case '\b':
             out += "\\b";
             return;
@@ -31,33 +49,53 @@ void appendJsonEscape(std::string& out, unsigned char c) {
             out += "\\t";
             return;
         default:
-            break;
-    }
-    if (c < 0x20) {
-        out += "\\u00";
-        out += hex[c >> 4];
-        out += hex[c & 0xF];
-    } else {
-        out += static_cast<char>(c);
+            out += "\\u00";
+            out += hex[code >> 4];
+            out += hex[code & 0xF];
     }
 }
 
 }  // namespace
 
+std::string shownText(std::string_view latin1) {
+    std::string shown;
+    for (char c : latin1) {
+        if (isControl(static_cast<unsigned char>(c))) {
+            shown += ReplacementCharacter;
+        } else {
+            shown += latin1ToUtf8(std::string_view(&c, 1));
+        }
+    }
+    return shown;
+}
+
 std::string jsonString(std::string_view text) {
     std::string out;
     out.reserve(text.size() + 2);
     out += '"';
-    for (char c : text) {
-        appendJsonEscape(out, static_cast<unsigned char>(c));
+    for (size_t i = 0; i < text.size();) {
+        unsigned code = 0;
+        if (const size_t length = controlAt(text, i, code)) {
+            appendJsonControl(out, code);
+            i += length;
+            continue;
+        }
+        if (text[i] == '"' || text[i] == '\\') {
+            out += '\\';
+        }
+        out += text[i++];
     }
     out += '"';
     return out;
 }
 
 std::string csvField(std::string_view text) {
-    const bool quote = text.find_first_of(",\"\r\n") != std::string_view::npos ||
-                       (!text.empty() && (text.front() == ' ' || text.back() == ' '));
+    bool quote = text.find_first_of(",\"") != std::string_view::npos ||
+                 (!text.empty() && (text.front() == ' ' || text.back() == ' '));
+    for (size_t i = 0; i < text.size() && !quote; ++i) {
+        unsigned code = 0;
+        quote = controlAt(text, i, code) != 0;
+    }
     if (!quote) {
         return std::string(text);
     }
@@ -69,16 +107,6 @@ std::string csvField(std::string_view text) {
         out += c;
     }
     out += '"';
-    return out;
-}
-
-std::string plainCell(std::string_view text) {
-    std::string out(text);
-    for (char& c : out) {
-        if (c == '\t' || c == '\n' || c == '\r') {
-            c = ' ';
-        }
-    }
     return out;
 }
 

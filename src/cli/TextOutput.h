@@ -1,4 +1,5 @@
-// Quoting for the tool's output formats. Texts handed in are UTF-8.
+// Texts from the file as the tool's output formats show them. Names are Latin-1 bytes; the
+// output is UTF-8.
 #pragma once
 
 #include <string>
@@ -6,19 +7,21 @@
 
 namespace kavro::cli {
 
-// A JSON string literal, quotes included: '"' and '\' escaped, control characters as
-// \n, \t, ... or \u00XX.
+// A text as the text output shows it, like the editor: UTF-8, with every control character
+// (C0, DEL and the C1 codes 0x80-0x9F) as U+FFFD, so that nothing reaches the terminal as
+// a control sequence and every item stays on its line.
+std::string shownText(std::string_view latin1);
+
+// A JSON string literal of a UTF-8 text, quotes included: '"' and '\' escaped, control
+// characters (DEL and C1 too) as \n, \t, ... or \u00XX.
 std::string jsonString(std::string_view text);
 
-// One RFC 4180 field: quoted when it holds a comma, a quote, a line break or blanks at
-// either end, with quotes doubled.
+// One RFC 4180 field of a UTF-8 text: quoted when it holds a comma, a quote, a control
+// character (a line break, say) or blanks at either end, with quotes doubled. The
+// characters themselves are kept: they are the data.
 std::string csvField(std::string_view text);
 
-// A cell of the tab-separated text output: tabs and line breaks inside it become blanks,
-// so that every row stays one line of eight fields.
-std::string plainCell(std::string_view text);
-
-// Latin-1 bytes as UTF-8, ready for plainCell, csvField or jsonString.
+// Latin-1 bytes as UTF-8, ready for csvField or jsonString.
 std::string utf8Text(std::string_view latin1);
 
 }  // namespace kavro::cli

@@ -22,10 +22,8 @@ int runHelp(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     return usageError(err, "help takes one of the commands check, info, tree, list, edit");
 }
 
-}  // namespace
-
-int runTool(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
-            std::ostream& err) {
+int runCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+               std::ostream& err) {
     if (args.empty()) {
         return usageError(err, "no command given");
     }
@@ -56,6 +54,22 @@ int runTool(const std::vector<std::string>& args, std::istream& in, std::ostream
         return runEdit(args, in, out, err);
     }
     return usageError(err, "unknown command \"" + command + "\"");
+}
+
+}  // namespace
+
+int runTool(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+            std::ostream& err) {
+    int code = runCommand(args, in, out, err);
+    // A write that failed (a full disk, a closed stream) makes the run a failure.
+    if (!out.flush()) {
+        err << "kavro-tool: cannot write to standard output\n";
+        code = ExitFailure;
+    }
+    if (!err.flush()) {
+        code = ExitFailure;
+    }
+    return code;
 }
 
 }  // namespace kavro::cli

@@ -7,7 +7,8 @@
 
 namespace kavro::cli {
 
-// Runs the tool with its arguments (without the program name); returns the exit code.
+// Runs the tool with its arguments (without the program name); returns the exit code. Every
+// write to `out` and `err` is checked: one that failed makes the exit code ExitFailure.
 int runTool(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
             std::ostream& err);
 

@@ -29,10 +29,10 @@ void writeTreeText(std::ostream& out) {
         if (!isSatelliteShown(s)) {
             continue;
         }
-        out << plainCell(utf8Text(satelliteItemText(s))) << "\n";
+        out << shownText(satelliteItemText(s)) << "\n";
         for (int j = 0; j < satelliteTransponderCount(s); ++j) {
             const int t = satelliteTransponder(s, j);
-            out << "  " << plainCell(utf8Text(transponderItemText(t))) << "\n";
+            out << "  " << shownText(transponderItemText(t)) << "\n";
         }
     }
 }
@@ -76,8 +76,10 @@ void forEachListRow(const ViewOptions& options, Write write) {
     }
 }
 
-std::string cell(int row, int ch, int column) {
-    return utf8Text(channelCellText(row, ch, column).view());
+// A cell's text as UTF-8: as shown in the text output, or as it is for CSV and JSON.
+std::string cell(int row, int ch, int column, bool shown = false) {
+    const CellText text = channelCellText(row, ch, column);
+    return shown ? shownText(text.view()) : utf8Text(text.view());
 }
 
 std::string_view headerTitle(int column) {
@@ -91,7 +93,7 @@ void writeListText(const ViewOptions& options, std::ostream& out) {
     out << "\n";
     forEachListRow(options, [&out](int row, int ch) {
         for (int column = 0; column < ListColumnCount; ++column) {
-            out << (column ? "\t" : "") << plainCell(cell(row, ch, column));
+            out << (column ? "\t" : "") << cell(row, ch, column, true);
         }
         out << "\n";
     });

@@ -1,193 +1,109 @@
 #include "DatabaseFile.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
+#include <algorithm>
 #include <cerrno>
-#include <climits>
-#include <cstdlib>
 #include <cstring>
 #include <vector>
 
-#include "FileIo.h"
+#include "FileSystem.h"
+#include "KnownFile.h"
 
 namespace kavro {
 
 namespace {
 
-using fileio::FileHandle;
-using fileio::systemReason;
-
-// The candidate of an open: the current image with the file's bytes read over it.
+// The candidate of an open: the file's bytes read over zeros.
 uint8_t g_candidate[ImageSize];
 
-const char* const NotRegularFile = "Not a regular file";
-
-// A temporary file that is removed when it goes, unless it was put in place.
-struct TempFile {
+// The file last read or saved: its resolved path and what it was then.
+struct Remembered {
     std::string path;
-    bool placed = false;
-    ~TempFile() {
-        if (!path.empty() && !placed) {
-            ::unlink(path.c_str());
-        }
-    }
+    fs::FileInfo info;
 };
+Remembered g_remembered;
 
-SaveResult saveResult(SaveOutcome outcome, std::string reason = {}) {
-    SaveResult result;
+constexpr size_t CompareChunk = 64 * 1024;
+
+OpenResult openFailure(OpenOutcome outcome, std::string reason) {
+    OpenResult result;
     result.outcome = outcome;
     result.systemReason = std::move(reason);
     return result;
 }
 
-// The file a path names once its symbolic links are followed; false (errno kept) when it
-// does not exist.
-bool resolvePath(const std::string& path, std::string& resolved) {
-    char buffer[PATH_MAX];
-    if (::realpath(path.c_str(), buffer) == nullptr) {
-        return false;
-    }
-    resolved = buffer;
-    return true;
-}
-
-// Writes `size` bytes into the temporary file through the active writer, gives it the
-// owner and permissions of the file it replaces (`keep`) or those of a new file, and renames
-// it over the target.
-SaveResult placeContent(TempFile& temp, const std::string& target, const uint8_t* data, size_t size,
-                        const struct stat* keep) {
-    std::string reason;
-    if (!fileio::activeFileWriter().writeNewFile(temp.path, data, size, reason)) {
-        return saveResult(SaveOutcome::WriteError, reason);
-    }
-    if (keep != nullptr) {
-        // Ownership is kept where allowed; permissions always.
-        [[maybe_unused]] int ignored = ::chown(temp.path.c_str(), keep->st_uid, keep->st_gid);
-    }
-    const mode_t mode = keep != nullptr ? keep->st_mode & 07777 : fileio::newFileMode();
-    if (::chmod(temp.path.c_str(), mode) != 0 || ::rename(temp.path.c_str(), target.c_str()) != 0) {
-        return saveResult(SaveOutcome::WriteError, systemReason(errno));
-    }
-    temp.placed = true;
-    fileio::syncFolder(fileio::folderOf(target));
-    return saveResult(SaveOutcome::Written);
-}
-
-// What the open file holds beyond the first imageBytesRead() bytes. False (errno kept) when
-// it cannot be read.
-bool readTail(int fd, off_t fileSize, std::vector<uint8_t>& tail) {
-    const uint32_t head = imageBytesRead();
-    tail.resize(fileSize > static_cast<off_t>(head) ? fileSize - head : 0);
-    if (tail.empty()) {
-        return true;
-    }
-    size_t got = 0;
-    if (::lseek(fd, head, SEEK_SET) < 0 || !fileio::readFully(fd, tail.data(), tail.size(), got)) {
-        return false;
-    }
-    tail.resize(got);
-    return true;
-}
-
 }  // namespace
 
-OpenResult openDatabaseFile(const std::string& path) {
-    OpenResult result;
-    // Non-blocking, so that a named pipe cannot hang the open; it is refused below.
-    FileHandle file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
-    struct stat info;
-    if (!file.isOpen() || ::fstat(file.get(), &info) != 0) {
-        result.outcome = OpenOutcome::CannotOpen;
-        result.systemReason = systemReason(errno);
-        return result;
+fs::Status readImageOverZeros(const fs::File& file, uint8_t* image, size_t& got) {
+    const fs::Status status = fs::readAt(file, 0, image, ImageSize, got);
+    std::memset(image + got, 0, ImageSize - got);
+    return status;
+}
+
+void rememberFile(const std::string& path, const fs::FileInfo& info) {
+    g_remembered = {path, info};
+}
+
+bool changedSinceRemembered(const std::string& path, const fs::File& file, const fs::FileInfo& info,
+                            fs::Status& status) {
+    if (g_remembered.path.empty() || g_remembered.path != path) {
+        return false;
     }
-    if (!S_ISREG(info.st_mode)) {
-        result.outcome = OpenOutcome::CannotOpen;
-        result.systemReason = S_ISDIR(info.st_mode) ? systemReason(EISDIR) : NotRegularFile;
-        return result;
+    if (info.size != g_remembered.info.size || info.modifiedNs != g_remembered.info.modifiedNs) {
+        return true;
+    }
+    // The image holds exactly the bytes last read or written at the start of the file.
+    std::vector<uint8_t> chunk(CompareChunk);
+    for (uint32_t offset = 0; offset < imageBytesRead(); offset += CompareChunk) {
+        const size_t want = std::min<size_t>(CompareChunk, imageBytesRead() - offset);
+        size_t got = 0;
+        status = fs::readAt(file, offset, chunk.data(), want, got);
+        if (!status.ok()) {
+            return false;
+        }
+        if (got != want || std::memcmp(chunk.data(), databaseImage() + offset, want) != 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
+OpenResult openDatabaseFile(const std::string& path) {
+    fs::File file;
+    fs::FileInfo info;
+    fs::Status status = fs::openFile(path, fs::Access::Read, file);
+    if (status.ok()) {
+        status = fs::fileInfo(file, info);
+    }
+    if (!status.ok()) {
+        return openFailure(OpenOutcome::CannotOpen, status.reason);
+    }
+    if (!info.regular) {
+        return openFailure(OpenOutcome::CannotOpen,
+                           info.folder ? std::strerror(EISDIR) : "Not a regular file");
     }
     size_t got = 0;
-    if (!fileio::readFully(file.get(), g_candidate, ImageSize, got)) {
-        result.outcome = OpenOutcome::ReadError;
-        result.systemReason = systemReason(errno);
-        return result;
+    status = readImageOverZeros(file, g_candidate, got);
+    if (!status.ok()) {
+        return openFailure(OpenOutcome::ReadError, status.reason);
     }
-    // Bytes beyond a short file keep what the current image holds there.
-    std::memcpy(g_candidate + got, databaseImage() + got, ImageSize - got);
+    OpenResult result;
     result.bytesRead = static_cast<uint32_t>(got);
-    // A file without a whole header of its own would pass as the image it is read over.
-    if (got < static_cast<size_t>(HeaderSize)) {
-        result.outcome = OpenOutcome::Invalid;
-        result.problem = checkImage(g_candidate);
-        if (result.problem == ImageProblem::None) {
-            result.problem = ImageProblem::ShorterThanHeader;
-        }
-        return result;
-    }
-    if (!UnpackImage(g_candidate, result.problem)) {
+    result.problem = checkReadImage(g_candidate, got);
+    if (result.problem != ImageProblem::None || !UnpackImage(g_candidate, result.problem)) {
         result.outcome = OpenOutcome::Invalid;
         return result;
     }
     std::memcpy(databaseImage(), g_candidate, ImageSize);
     imageBytesRead() = result.bytesRead;
+    std::string resolved;
+    rememberFile(fs::resolvePath(path, resolved).ok() ? resolved : path, info);
     result.outcome = OpenOutcome::Accepted;
     return result;
 }
 
-SaveResult saveDatabaseFile(const std::string& path) {
-    std::string target;
-    if (!resolvePath(path, target)) {
-        return saveResult(SaveOutcome::CannotOpen, systemReason(errno));
-    }
-    FileHandle file(::open(target.c_str(), O_RDWR | O_CLOEXEC | O_NONBLOCK));
-    struct stat info;
-    if (!file.isOpen() || ::fstat(file.get(), &info) != 0) {
-        return saveResult(SaveOutcome::CannotOpen, systemReason(errno));
-    }
-    if (!S_ISREG(info.st_mode)) {
-        return saveResult(SaveOutcome::CannotOpen, NotRegularFile);
-    }
-    TempFile temp;
-    if (!fileio::createTempBeside(target, temp.path)) {
-        const std::string reason = systemReason(errno);
-        return saveResult(SaveOutcome::WriteError, "cannot create a temporary file in " +
-                                                       fileio::folderOf(target) + ": " + reason);
-    }
-    std::vector<uint8_t> content;
-    if (!readTail(file.get(), info.st_size, content)) {
-        return saveResult(SaveOutcome::WriteError, systemReason(errno));
-    }
-    PackImage();
-    if (content.empty()) {
-        return placeContent(temp, target, databaseImage(), imageBytesRead(), &info);
-    }
-    // A longer file keeps its bytes beyond the image: the image goes in front of them.
-    content.insert(content.begin(), databaseImage(), databaseImage() + imageBytesRead());
-    return placeContent(temp, target, content.data(), content.size(), &info);
-}
-
-SaveResult saveDatabaseFileAs(const std::string& path) {
-    std::string target = path;
-    struct stat info;
-    const bool exists = resolvePath(path, target) && ::stat(target.c_str(), &info) == 0;
-    if (exists) {
-        if (!S_ISREG(info.st_mode)) {
-            return saveResult(SaveOutcome::CannotCreate,
-                              S_ISDIR(info.st_mode) ? systemReason(EISDIR) : NotRegularFile);
-        }
-        // A file the user may not write is not replaced behind its back.
-        if (::access(target.c_str(), W_OK) != 0) {
-            return saveResult(SaveOutcome::CannotCreate, systemReason(errno));
-        }
-    }
-    TempFile temp;
-    if (!fileio::createTempBeside(target, temp.path)) {
-        return saveResult(SaveOutcome::CannotCreate, systemReason(errno));
-    }
-    PackImage();
-    return placeContent(temp, target, databaseImage(), imageBytesRead(), exists ? &info : nullptr);
+std::string folderRefusedText(const std::string& folder, const std::string& reason) {
+    return "The folder " + folder + " does not allow a safe save (" + reason +
+           "): a save writes the new file beside the old one before it takes its place.";
 }
 
 }  // namespace kavro

@@ -119,6 +119,13 @@ ImageProblem checkImage(const uint8_t* image) {
     return ImageProblem::None;
 }
 
+ImageProblem checkReadImage(const uint8_t* image, size_t got) {
+    if (got < static_cast<size_t>(HeaderSize)) {
+        return ImageProblem::ShorterThanHeader;
+    }
+    return checkImage(image);
+}
+
 bool UnpackImage(const uint8_t* image, ImageProblem& problem) {
     problem = checkImage(image);
     if (problem != ImageProblem::None) {
@@ -140,10 +147,14 @@ bool UnpackImage(const uint8_t* image) {
 }
 
 void PackImage() {
+    packImageInto(g_image);
+}
+
+void packImageInto(uint8_t* image) {
     Region regions[RegionCount];
     tableRegions(regions);
     for (const Region& region : regions) {
-        std::memcpy(g_image + region.offset, region.table, region.size);
+        std::memcpy(image + region.offset, region.table, region.size);
     }
     // The working header was accepted by an unpack, so L fits the body; the bound only
     // guards the zero header of start-up and keeps the stretch inside the image.
@@ -151,10 +162,18 @@ void PackImage() {
     if (length > BodySize) {
         length = BodySize;
     }
-    writeU16(g_workingHeader + hdr::DataChecksum, ComputeChecksum(g_image + HeaderSize, length));
+    writeU16(g_workingHeader + hdr::DataChecksum, ComputeChecksum(image + HeaderSize, length));
     // The working header keeps its header checksum field zero; the image gets the sum.
-    std::memcpy(g_image, g_workingHeader, HeaderSize);
-    writeU16(g_image + hdr::HeaderChecksum, headerChecksumOf(g_workingHeader));
+    std::memcpy(image, g_workingHeader, HeaderSize);
+    writeU16(image + hdr::HeaderChecksum, headerChecksumOf(g_workingHeader));
+}
+
+uint32_t bytesToWrite(const uint8_t* image, uint32_t bytesRead) {
+    uint32_t end = ImageSize;
+    while (end > bytesRead && image[end - 1] == 0) {
+        --end;
+    }
+    return end;
 }
 
 }  // namespace kavro

@@ -2,6 +2,7 @@
 // unpacking into the working tables and packing back.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 #include "ImageFormat.h"
@@ -36,6 +37,9 @@ int32_t coveredLength(const uint8_t* header);
 
 // The checks of an image that has just been read, in order; the first failure is reported.
 ImageProblem checkImage(const uint8_t* image);
+// The checks Open makes of `got` bytes read over an image of zeros: a file without a whole
+// header of its own is refused, then come those of checkImage.
+ImageProblem checkReadImage(const uint8_t* image, size_t got);
 
 // Checks `image` (ImageSize bytes); when valid copies its regions into the working tables
 // and its header into the working header. Changes nothing when invalid.
@@ -45,5 +49,11 @@ bool UnpackImage(const uint8_t* image, ImageProblem& problem);
 
 // Copies the working tables into the process-wide image and renews both checksums.
 void PackImage();
+// The same into `image` (ImageSize bytes), which holds the bytes between the tables.
+void packImageInto(uint8_t* image);
+
+// How many bytes of `image` a save writes when `bytesRead` were read: all those and, past
+// them, up to the last non-zero byte, so that the file opens again as exactly this image.
+uint32_t bytesToWrite(const uint8_t* image, uint32_t bytesRead);
 
 }  // namespace kavro

@@ -96,6 +96,26 @@ TEST_F(CliEdit, EditTransponderWritesTheDialogsValues) {
     expectRefused("edit-transponder 3 12345 30000 0", "line 1: there is no live transponder 3");
 }
 
+// As the dialog: a polarization left as shown (stored 0 vertical, any other byte horizontal)
+// keeps the stored byte, and so does a frequency left at its MHz.
+TEST_F(CliEdit, EditTransponderKeepsStoredBytesLeftAsShown) {
+    const struct {
+        int stored, pol, written;
+    } rows[] = {{0, 0, 0}, {0, 1, 1}, {1, 0, 0}, {1, 1, 1}, {192, 0, 0}, {192, 1, 192}};
+    for (const auto& row : rows) {
+        testing::TestImageBuilder builder(4);
+        builder.satellite(0, "S").transponder(0, 0, 11727500, 27500, row.stored);
+        editAndLoad("edit-transponder 0 11727 22000 " + std::to_string(row.pol) + "\n",
+                    builder.build());
+        EXPECT_EQ(transponderPolarization(0), row.written) << row.stored << " " << row.pol;
+        EXPECT_EQ(readU32(channelDatabase().transponders[0] + tp::FrequencyKhz), 11727500u);
+    }
+    testing::TestImageBuilder builder(4);
+    builder.satellite(0, "S").transponder(0, 0, 11727500, 27500, 0);
+    editAndLoad("edit-transponder 0 11728 22000 0\n", builder.build());
+    EXPECT_EQ(readU32(channelDatabase().transponders[0] + tp::FrequencyKhz), 11728000u);
+}
+
 TEST_F(CliEdit, DeleteTransponderTakesItsChannels) {
     editAndLoad("delete-transponder 0\n");
     EXPECT_FALSE(isLiveTransponder(0));

@@ -1,4 +1,5 @@
 // The edit-script language and the all-or-nothing rule of kavro-tool edit.
+#include <cerrno>
 #include <filesystem>
 #include <random>
 
@@ -7,6 +8,8 @@
 #include "database/ChannelDatabase.h"
 #include "database/ViewIndex.h"
 #include "dbfile/DatabaseFile.h"
+#include "dbfile/FileWriter.h"
+#include "support/FaultyWriter.h"
 
 namespace kavro::clitest {
 namespace {
@@ -142,21 +145,11 @@ TEST_F(CliEditScript, BadInputAndOutputFilesAreReported) {
     EXPECT_EQ(unwritable.out, "");
 }
 
-// A writer that fails part-way, as a full disk would.
-class FailingWriter : public FileWriter {
-public:
-    bool writeNewFile(const std::string&, const uint8_t*, size_t, std::string& reason) override {
-        reason = "No space left on device";
-        return false;
-    }
-};
-
 TEST_F(CliEditScript, AFailedWriteIsReportedAndPrintsNothing) {
     testing::writeFileBytes(path("out.tbn"), Bytes{7, 7});
-    FailingWriter writer;
-    setFileWriterForTesting(&writer);
+    testing::FaultyWriter writer = testing::FaultyWriter::failingAfter(100, ENOSPC);
+    ScopedFileWriter scoped(writer);
     const ToolRun run = edit("add-transponder 2 11000 22000 1\n");
-    setFileWriterForTesting(nullptr);
     EXPECT_EQ(run.code, 2);
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(run.err, "File create failed!\n" + path("out.tbn") + ": No space left on device\n");

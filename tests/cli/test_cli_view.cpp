@@ -19,7 +19,8 @@ protected:
     std::string file_;
 };
 
-const char* const Cafe = "Caf\xC3\xA9";  // the Latin-1 name written as UTF-8
+const char* const Cafe = "Caf\xC3\xA9";   // the Latin-1 name written as UTF-8
+const std::string Fffd = "\xEF\xBF\xBD";  // U+FFFD in UTF-8
 
 TEST_F(CliView, TreeTextShowsEachViewsCounts) {
     const std::string cafe = Cafe;
@@ -139,13 +140,41 @@ TEST_F(CliView, AwkwardNameBytesStayInsideTheirCell) {
         "]\n");
     EXPECT_EQ(runKavroTool({"list", file, "--format", "csv"}).out,
               "No.,Sat,Tp,Channel,CAS,FAV,Lock,Index\r\n"
-              "0000,S\\1,11000V,a\\b\x01\tc,,,,0\r\n"
+              "0000,S\\1,11000V,\"a\\b\x01\tc\",,,,0\r\n"
               "0001,S\\1,11000V,\"x\ny\"\"\",,,,1\r\n");
-    // Text output keeps every row on one line with eight fields.
+    // Text output keeps every row on one line with eight fields: control characters show as
+    // U+FFFD.
     const std::vector<std::string> text = lines(runKavroTool({"list", file}).out);
     ASSERT_EQ(text.size(), 3u);
-    EXPECT_EQ(text[1], "0000\tS\\1\t11000V\ta\\b\x01 c\t\t\t\t0");
-    EXPECT_EQ(text[2], "0001\tS\\1\t11000V\tx y\"\t\t\t\t1");
+    EXPECT_EQ(text[1], "0000\tS\\1\t11000V\ta\\b" + Fffd + Fffd + "c\t\t\t\t0");
+    EXPECT_EQ(text[2], "0001\tS\\1\t11000V\tx" + Fffd + "y\"\t\t\t\t1");
+}
+
+// Terminal control codes in names (ESC sequences, BEL, C1 codes) never reach the output
+// raw: text shows them as U+FFFD, JSON escapes them, CSV quotes the field and keeps them.
+TEST_F(CliView, ControlCodesInNamesAreShownEscapedOrQuoted) {
+    TestImageBuilder builder(3);
+    builder.satellite(0, "\x1B]0;owned\x07Sat").transponder(0, 0, 11000000, 27500, 0);
+    builder
+        .channel(0, 0,
+                 "C1\x9B"
+                 "2J\x85\x7F",
+                 1)
+        .favoriteName(0, "Bell\x07");
+    const std::string file = writeImage("codes.tbn", builder.build());
+    const std::string sat = Fffd + "]0;owned" + Fffd + "Sat";
+    EXPECT_EQ(lines(runKavroTool({"tree", file}).out)[0], sat + " (1 TPs, 1 CHs)");
+    EXPECT_EQ(lines(runKavroTool({"list", file}).out)[1],
+              "0000\t" + sat + "\t11000V\tC1" + Fffd + "2J" + Fffd + Fffd + "\t\t\t\t0");
+    EXPECT_NE(runKavroTool({"info", file}).out.find("  1: Bell" + Fffd + "\n"), std::string::npos);
+    const std::string json = runKavroTool({"list", file, "--format", "json"}).out;
+    EXPECT_NE(json.find("\"sat\": \"\\u001b]0;owned\\u0007Sat\""), std::string::npos) << json;
+    EXPECT_NE(json.find("\"channel\": \"C1\\u009b2J\\u0085\\u007f\""), std::string::npos) << json;
+    EXPECT_NE(runKavroTool({"tree", file, "--format", "json"}).out.find("\\u001b]0;owned"),
+              std::string::npos);
+    EXPECT_EQ(lines(runKavroTool({"list", file, "--format", "csv"}).out)[1],
+              "0000,\"\x1B]0;owned\x07Sat\",11000V,\"C1\xC2\x9B"
+              "2J\xC2\x85\x7F\",,,,0\r");
 }
 
 TEST_F(CliView, AnEmptyDatabaseListsNothing) {

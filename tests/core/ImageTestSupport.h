@@ -74,7 +74,6 @@ protected:
         resetDatabaseImage();
     }
     void TearDown() override {
-        setFileWriterForTesting(nullptr);
         if (!dir_.empty()) {
             std::filesystem::permissions(dir_, std::filesystem::perms::owner_all,
                                          std::filesystem::perm_options::add);

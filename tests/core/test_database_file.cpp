@@ -1,10 +1,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <fstream>
+#include <cerrno>
+#include <cstring>
+#include <functional>
 
 #include "ImageTestSupport.h"
 #include "database/ByteOrder.h"
+#include "support/FaultyWriter.h"
 
 using namespace kavro;
 using namespace kavro::imagetest;
@@ -67,20 +70,56 @@ TEST_F(DatabaseFileTest, UneditedSavesRewriteExactShortAndLongFilesByteForByte) 
     }
 }
 
-TEST_F(DatabaseFileTest, ShortFileKeepsTheCurrentImageBeyondIt) {
+TEST_F(DatabaseFileTest, ShortFileIsReadOverZerosWhateverWasOpenBefore) {
     const Bytes first = kt::fullCapacityImage();
-    openValid("first.tbn", first);
     // A file whose checksum only holds with the first image's bytes beyond its end.
     Bytes second = kt::smallImage(8);
     std::copy(first.begin() + 600000, first.end(), second.begin() + 600000);
-    second = refixed(second);
-    const std::string p = writeFile("second.tbn", truncated(second, 600000));
-    ASSERT_EQ(openDatabaseFile(p).outcome, OpenOutcome::Accepted);
-    EXPECT_EQ(imageBytesRead(), 600000u);
-    EXPECT_EQ(imageBytes(), second);
-    // Over a zero image the same file does not check out.
-    SetUp();
-    EXPECT_EQ(openRefused(p, OpenOutcome::Invalid).problem, ImageProblem::DataChecksum);
+    const std::string dependent = writeFile("second.tbn", truncated(refixed(second), 600000));
+    // A file that checks out over zeros.
+    Bytes zeroTail = kt::smallImage(9);
+    std::fill(zeroTail.begin() + 600000, zeroTail.end(), 0);
+    const std::string standalone = writeFile("third.tbn", truncated(refixed(zeroTail), 600000));
+    for (bool firstOpen : {false, true}) {
+        SetUp();
+        if (firstOpen) {
+            openValid("first.tbn", first);
+        }
+        EXPECT_EQ(openRefused(dependent, OpenOutcome::Invalid).problem, ImageProblem::DataChecksum);
+        ASSERT_EQ(openDatabaseFile(standalone).outcome, OpenOutcome::Accepted);
+        EXPECT_EQ(imageBytesRead(), 600000u);
+        EXPECT_EQ(imageBytes(), refixed(zeroTail));
+    }
+}
+
+// A saved file, opened again, gives exactly the image that was saved: edits past the end
+// of a short file are written, up to the image's last non-zero byte.
+TEST_F(DatabaseFileTest, ShortFileEditedPastItsEndOpensAgainAsTheImageSaved) {
+    const size_t length = 500000;  // the covered length still reaches to the image's end
+    Bytes image = kt::smallImage(12);
+    std::fill(image.begin() + length, image.end(), 0);
+    const std::string p = openValid("short.tbn", truncated(refixed(image), length));
+    const std::vector<std::function<void()>> edits = {
+        [] { setFavoriteGroupName(2, "Renamed"); },
+        [] { setChannelName(ChannelCapacity - 1, "Far"); },
+        [] { setFavoriteGroupName(2, ""); },  // back to zeros past the end
+    };
+    for (size_t i = 0; i < edits.size(); ++i) {
+        edits[i]();
+        for (bool saveAs : {false, true}) {
+            const std::string target = saveAs ? path("as.tbn") : p;
+            ASSERT_EQ((saveAs ? saveDatabaseFileAs(target) : saveDatabaseFile(target)).outcome,
+                      SaveOutcome::Written)
+                << i;
+            const Bytes saved = imageBytes();
+            SetUp();
+            ASSERT_EQ(openDatabaseFile(target).outcome, OpenOutcome::Accepted) << i << saveAs;
+            EXPECT_EQ(imageBytes(), saved) << i << saveAs;
+            EXPECT_GE(kt::readFileBytes(target).size(), length);
+        }
+    }
+    EXPECT_EQ(favoriteGroupName(2), "");
+    EXPECT_EQ(channelName(ChannelCapacity - 1), "Far");
 }
 
 TEST_F(DatabaseFileTest, SaveAfterAnEditWritesTheEditKeepingTheLongTail) {
@@ -119,7 +158,7 @@ TEST_F(DatabaseFileTest, DamagedFilesAreRefusedAndChangeNothing) {
         {flipByte(good, TransponderRegion + 4), ImageProblem::DataChecksum},
         {beyond.build(), ImageProblem::CoveredLengthTooLong},
         {truncated(good, 100000), ImageProblem::DataChecksum},
-        {truncated(good, 31), ImageProblem::HeaderChecksum},
+        {truncated(good, 31), ImageProblem::ShorterThanHeader},
         {Bytes(), ImageProblem::ShorterThanHeader},
         {truncated(kt::smallImage(), 3), ImageProblem::ShorterThanHeader},
         {truncated(good, 32), ImageProblem::DataChecksum},
@@ -171,43 +210,28 @@ TEST_F(DatabaseFileTest, SaveAsFailsWhereNoFileCanBeCreated) {
     }
 }
 
-namespace {
-
-// Writes the first `limit` bytes for real, then reports a full disk.
-class FailingWriter : public FileWriter {
-public:
-    explicit FailingWriter(size_t limit) : limit_(limit) {}
-    bool writeNewFile(const std::string& path, const uint8_t* data, size_t size,
-                      std::string& reason) override {
-        std::ofstream out(path, std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(data), std::min(size, limit_));
-        reason = "No space left on device";
-        return false;
-    }
-
-private:
-    size_t limit_;
-};
-
-}  // namespace
-
 TEST_F(DatabaseFileTest, FailedWriteLeavesTheFileAsItWasAndNoTemporaryFile) {
     const Bytes file = withTail(kt::smallImage(51), 77);
     const std::string p = openValid("keep.tbn", file);
     setChannelName(0, "Edited");
+    const std::string noSpace = std::strerror(ENOSPC);
+    auto check = [&](kt::FaultyWriter writer, const std::string& reason, const char* what) {
+        ScopedFileWriter scoped(writer);
+        for (const SaveResult& save :
+             {saveDatabaseFile(p), saveDatabaseFileAs(path("new.tbn")), saveDatabaseFileAs(p)}) {
+            EXPECT_EQ(save.outcome, SaveOutcome::WriteError) << what;
+            EXPECT_EQ(save.systemReason, reason) << what;
+        }
+        EXPECT_EQ(kt::readFileBytes(p), file) << what;
+        EXPECT_EQ(folderEntries(), std::vector<std::string>{"keep.tbn"}) << what;
+    };
     for (size_t limit : {size_t{0}, size_t{1}, size_t{4096}, size_t{ImageSize - 1}}) {
-        FailingWriter writer(limit);
-        setFileWriterForTesting(&writer);
-        const SaveResult save = saveDatabaseFile(p);
-        EXPECT_EQ(save.outcome, SaveOutcome::WriteError) << limit;
-        EXPECT_EQ(save.systemReason, "No space left on device");
-        const SaveResult saveAs = saveDatabaseFileAs(path("new.tbn"));
-        EXPECT_EQ(saveAs.outcome, SaveOutcome::WriteError) << limit;
-        EXPECT_EQ(saveDatabaseFileAs(p).outcome, SaveOutcome::WriteError) << limit;
-        EXPECT_EQ(kt::readFileBytes(p), file) << limit;
-        EXPECT_EQ(folderEntries(), std::vector<std::string>{"keep.tbn"}) << limit;
+        check(kt::FaultyWriter::failingAfter(limit, ENOSPC), noSpace, "write");
     }
-    setFileWriterForTesting(nullptr);
+    check(kt::FaultyWriter::failingAtSync(EIO), std::strerror(EIO), "sync");
+    // The verified save: a byte that does not read back as written fails the save.
+    check(kt::FaultyWriter::flippingByte(ChannelRegion + 3),
+          "the new file does not read back as written", "verify");
     EXPECT_EQ(saveDatabaseFile(p).outcome, SaveOutcome::Written);
     EXPECT_NE(kt::readFileBytes(p), file);
 }

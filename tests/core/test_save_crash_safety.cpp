@@ -14,7 +14,9 @@
 #include <thread>
 
 #include "ImageTestSupport.h"
-#include "dbfile/FileIo.h"
+#include "dbfile/FileWriter.h"
+#include "dbfile/SaveFiles.h"
+#include "support/FaultyWriter.h"
 
 using namespace kavro;
 using namespace kavro::imagetest;
@@ -25,30 +27,24 @@ namespace {
 // How a child's save is meant to end.
 enum class Stall { Wait, KillSelf };
 
-// Writes the first `limit` bytes of the new content into the temporary file for real, tells
-// the parent through `notifyFd`, and then either waits to be killed or kills itself.
-class StallingWriter : public FileWriter {
-public:
-    StallingWriter(size_t limit, int notifyFd, Stall stall)
-        : limit_(limit), notifyFd_(notifyFd), stall_(stall) {}
-    bool writeNewFile(const std::string& path, const uint8_t* data, size_t size,
-                      std::string&) override {
-        kt::writeFileBytes(path, Bytes(data, data + std::min(size, limit_)));
+// Writes the first `limit` bytes of the new content into the temporary file for real (all of
+// them up to the sync), tells the parent through `notifyFd`, and then either waits to be
+// killed or kills itself.
+kt::FaultyWriter stallingWriter(size_t limit, int notifyFd, Stall stall) {
+    kt::FaultyWriter writer = limit < ImageSize ? kt::FaultyWriter::failingAfter(limit, EIO)
+                                                : kt::FaultyWriter::failingAtSync(EIO);
+    writer.atFault = [notifyFd, stall] {
         const char written = 'w';
-        [[maybe_unused]] ssize_t ignored = ::write(notifyFd_, &written, 1);
-        if (stall_ == Stall::KillSelf) {
+        [[maybe_unused]] ssize_t ignored = ::write(notifyFd, &written, 1);
+        if (stall == Stall::KillSelf) {
             ::raise(SIGKILL);
         }
         for (;;) {
             ::pause();
         }
-    }
-
-private:
-    size_t limit_;
-    int notifyFd_;
-    Stall stall_;
-};
+    };
+    return writer;
+}
 
 // A child process that runs `body` and ends without returning into the test.
 template <typename Body>
@@ -93,7 +89,7 @@ protected:
     std::vector<std::string> leftTemporaries() {
         std::vector<std::string> names;
         for (const std::string& name : folderEntries()) {
-            if (name.rfind(".channels.tbn.saving-", 0) == 0) {
+            if (name.rfind(temporaryPrefix(file_), 0) == 0) {
                 names.push_back(name);
             }
         }
@@ -114,8 +110,8 @@ TEST_F(SaveCrashSafetyTest, KillingTheSaverPartWayLeavesTheFileIntact) {
                     ::_exit(3);
                 }
                 setChannelName(0, "Never Saved");
-                StallingWriter writer(limit, pipeFds[1], stall);
-                setFileWriterForTesting(&writer);
+                kt::FaultyWriter writer = stallingWriter(limit, pipeFds[1], stall);
+                ScopedFileWriter scoped(writer);
                 saveDatabaseFile(file_);
                 ::_exit(4);  // the writer never returns
             });
@@ -128,18 +124,30 @@ TEST_F(SaveCrashSafetyTest, KillingTheSaverPartWayLeavesTheFileIntact) {
             ASSERT_TRUE(killedBySigkill(child));
             ASSERT_TRUE(writing);
             expectOriginalIntact();
-            // The part written lies in a hidden temporary file beside it; remove it for the
-            // next round.
+            // The part written lies in a hidden temporary file beside it; the next save
+            // removes it, as its process has ended.
             const std::vector<std::string> temporaries = leftTemporaries();
             ASSERT_EQ(temporaries.size(), 1u);
             EXPECT_EQ(kt::readFileBytes(path(temporaries[0])).size(), limit);
-            std::filesystem::remove(path(temporaries[0]));
+            EXPECT_EQ(removeStaleTemporaries(file_), 1);
         }
     }
-    // A later save is not hindered by what a killed one left.
+    // A later save is not hindered by what a killed one left, and clears it away.
+    int pipeFds[2];
+    ASSERT_EQ(::pipe(pipeFds), 0);
+    const pid_t child = forkChild([&] {
+        kt::FaultyWriter writer = stallingWriter(100, pipeFds[1], Stall::KillSelf);
+        ScopedFileWriter scoped(writer);
+        saveDatabaseFileAs(file_);
+    });
+    ASSERT_TRUE(killedBySigkill(child));
+    ::close(pipeFds[0]);
+    ::close(pipeFds[1]);
+    ASSERT_EQ(leftTemporaries().size(), 1u);
     ASSERT_EQ(openDatabaseFile(file_).outcome, OpenOutcome::Accepted);
     setChannelName(0, "Saved Later");
     EXPECT_EQ(saveDatabaseFile(file_).outcome, SaveOutcome::Written);
+    EXPECT_TRUE(leftTemporaries().empty());
     EXPECT_EQ(openDatabaseFile(file_).outcome, OpenOutcome::Accepted);
     EXPECT_EQ(channelName(0), "Saved Later");
 }
@@ -219,7 +227,7 @@ TEST_F(SaveCrashSafetyTest, AFileSizeLimitFailsTheSaveWithItsReason) {
     int status = 0;
     ASSERT_EQ(::waitpid(child, &status, 0), child);
     ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
-    const std::string tooLarge = fileio::systemReason(EFBIG);
+    const std::string tooLarge = std::string(std::strerror(EFBIG));
     EXPECT_EQ(std::string(buffer), "WriteError: " + tooLarge + "\nWriteError: " + tooLarge + "\n");
     expectOriginalIntact();
     EXPECT_TRUE(leftTemporaries().empty());
@@ -273,7 +281,7 @@ TEST_F(SaveCrashSafetyTest, AFullDiskFailsTheSaveAndKeepsTheOldFile) {
     ASSERT_EQ(openDatabaseFile(writeFile("full.tbn", kt::smallImage(24))).outcome,
               OpenOutcome::Accepted);
     setChannelName(0, "No Room");
-    const std::string noSpace = fileio::systemReason(ENOSPC);
+    const std::string noSpace = std::string(std::strerror(ENOSPC));
     for (const std::string& target : {old, disk.folder() + "/new.tbn"}) {
         const SaveResult save = saveDatabaseFileAs(target);
         EXPECT_EQ(save.outcome, SaveOutcome::WriteError) << target;
@@ -296,7 +304,7 @@ TEST_F(SaveCrashSafetyTest, SavingOverAFileOnAFullDiskKeepsIt) {
     setChannelName(0, "No Room");
     const SaveResult save = saveDatabaseFile(file_);
     EXPECT_EQ(save.outcome, SaveOutcome::WriteError);
-    EXPECT_EQ(save.systemReason, fileio::systemReason(ENOSPC));
+    EXPECT_EQ(save.systemReason, std::string(std::strerror(ENOSPC)));
     EXPECT_EQ(kt::readFileBytes(file_), original_);
     EXPECT_EQ(namesIn(disk.folder()), std::vector<std::string>{"channels.tbn"});
     // The database in memory keeps the edit for a save elsewhere.

@@ -6,13 +6,14 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QTreeWidgetItem>
-#include <cstdio>
+#include <cerrno>
 
 #include "database/ChannelDatabase.h"
 #include "database/DisplayText.h"
 #include "database/ViewIndex.h"
 #include "dbfile/DatabaseFile.h"
 #include "dbfile/ImageFormat.h"
+#include "support/FaultyWriter.h"
 #include "support/WindowFixture.h"
 #include "ui/mainwindow/ChannelListCtrl.h"
 #include "ui/mainwindow/ChannelListModel.h"
@@ -26,21 +27,10 @@ namespace {
 const QString SaveQuestion = QStringLiteral("Do you want to save changes?");
 const QString OpenFailed = QStringLiteral("File open failed!");
 
-// Writes a part of the bytes and then fails, as a full disk would.
-class FailingWriter : public FileWriter {
-public:
-    bool writeNewFile(const std::string& path, const uint8_t* data, size_t size,
-                      std::string& reason) override {
-        ++calls;
-        if (FILE* file = std::fopen(path.c_str(), "wb")) {
-            std::fwrite(data, 1, size / 2, file);
-            std::fclose(file);
-        }
-        reason = "No space left on device";
-        return false;
-    }
-    int calls = 0;
-};
+// Writes half the image and then fails, as a full disk would.
+FaultyWriter halfDiskWriter() {
+    return FaultyWriter::failingAfter(ImageSize / 2, ENOSPC);
+}
 
 Bytes fileBytes(const QString& path) {
     return readFileBytes(path.toStdString());
@@ -260,10 +250,10 @@ void FileFlowTest::saveAfterTheFileWasDeleted() {
 
 void FileFlowTest::failedWriteLeavesTheOldFileAndTheChanges() {
     EditedWindow h;
-    FailingWriter writer;
-    setFileWriterForTesting(&writer);
+    FaultyWriter writer = halfDiskWriter();
+    ScopedFileWriter scoped(writer);
     h.window->OnSave();
-    QCOMPARE(writer.calls, 1);
+    QCOMPARE(writer.bytesWritten(), size_t(ImageSize / 2));
     QCOMPARE(h.interaction.messages.size(), 1);
     const QString message = h.interaction.messages.first().text;
     QVERIFY2(message.contains("No space left on device"), qPrintable(message));
@@ -376,19 +366,19 @@ void FileFlowTest::exitQuestionBranches() {
 
 void FileFlowTest::exitWithFailingSaveKeepsTheWindowOpen() {
     EditedWindow h;
-    FailingWriter writer;
-    setFileWriterForTesting(&writer);
-    h.interaction.answers = {Interaction::Answer::Ok, Interaction::Answer::Ok};
-    h.window->exitButton()->click();
-    QVERIFY(h.window->isVisible());
-    QTest::keyClick(h.window->list(), Qt::Key_Escape);
-    QVERIFY(h.window->isVisible());
-    QCOMPARE(h.interaction.messages.size(), 4);  // question and failure, twice
-    QCOMPARE(h.window->isDirty, 1);
-    QVERIFY(fileBytes(h.path) == h.image);
-
+    {
+        FaultyWriter writer = halfDiskWriter();
+        ScopedFileWriter scoped(writer);
+        h.interaction.answers = {Interaction::Answer::Ok, Interaction::Answer::Ok};
+        h.window->exitButton()->click();
+        QVERIFY(h.window->isVisible());
+        QTest::keyClick(h.window->list(), Qt::Key_Escape);
+        QVERIFY(h.window->isVisible());
+        QCOMPARE(h.interaction.messages.size(), 4);  // question and failure, twice
+        QCOMPARE(h.window->isDirty, 1);
+        QVERIFY(fileBytes(h.path) == h.image);
+    }
     // Once the disk has room again, the same question saves and closes.
-    setFileWriterForTesting(nullptr);
     h.interaction.answers = {Interaction::Answer::Ok};
     QVERIFY(h.window->close());
     QVERIFY(!h.window->isVisible());

@@ -8,6 +8,7 @@
 #include "ChannelListCtrl.h"
 #include "MainWindow.h"
 #include "SatelliteTree.h"
+#include "SaveGuards.h"
 #include "database/ViewIndex.h"
 #include "dbfile/DatabaseFile.h"
 #include "ui/dialogs/Interaction.h"
@@ -75,10 +76,16 @@ void MainWindow::OnSave() {
 }
 
 bool MainWindow::WriteCurrentFile() {
-    const SaveResult result = saveDatabaseFile(filePath(currentPath));
+    const SaveResult result = saveWithGuards(interaction_, this, currentPath, SaveKind::Save);
     switch (result.outcome) {
         case SaveOutcome::Written:
             return true;
+        case SaveOutcome::ChangedOnDisk:
+        case SaveOutcome::BackupFailed:
+            return false;  // the user chose not to save
+        case SaveOutcome::FolderRefused:
+            showMessage(folderRefusedMessage(currentPath, result.systemReason));
+            return false;
         case SaveOutcome::CannotOpen:
             showMessage(QStringLiteral("File open failed!"));
             return false;
@@ -101,11 +108,17 @@ void MainWindow::OnSaveAs() {
     }
     currentPath = path;
     showViewModeInControls();
-    const SaveResult result = saveDatabaseFileAs(filePath(path));
+    const SaveResult result = saveWithGuards(interaction_, this, path, SaveKind::SaveAs);
     switch (result.outcome) {
         case SaveOutcome::Written:
             isDirty = 0;
             saveButton_->setEnabled(false);
+            return;
+        case SaveOutcome::ChangedOnDisk:
+        case SaveOutcome::BackupFailed:
+            return;  // the user chose not to save
+        case SaveOutcome::FolderRefused:
+            showMessage(folderRefusedMessage(path, result.systemReason));
             return;
         case SaveOutcome::CannotOpen:
         case SaveOutcome::CannotCreate:

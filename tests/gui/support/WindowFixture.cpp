@@ -4,6 +4,7 @@
 #include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTest>
 #include <QTreeWidgetItem>
 
@@ -16,6 +17,7 @@
 #include "ui/mainwindow/ChannelListCtrl.h"
 #include "ui/mainwindow/ChannelListModel.h"
 #include "ui/mainwindow/SatelliteTree.h"
+#include "ui/mainwindow/SaveGuards.h"
 
 namespace kavro::testing {
 
@@ -49,9 +51,10 @@ Bytes windowTestImage(uint32_t seed) {
 }
 
 WindowHarness::WindowHarness() {
+    // Backups go to the test copy of the user's data folder.
+    QStandardPaths::setTestModeEnabled(true);
     resetChannelDatabase();
     resetDatabaseImage();
-    setFileWriterForTesting(nullptr);
     folder = QString::fromStdString(makeTempDir());
     window = std::make_unique<MainWindow>(interaction);
     window->show();
@@ -62,8 +65,8 @@ WindowHarness::WindowHarness() {
 
 WindowHarness::~WindowHarness() {
     window.reset();
-    setFileWriterForTesting(nullptr);
     QDir(folder).removeRecursively();
+    QDir(backupFolder()).removeRecursively();  // the backups of this test's saves
 }
 
 QString WindowHarness::pathOf(const QString& name) const {

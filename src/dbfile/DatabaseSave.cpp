@@ -1,0 +1,256 @@
+// Save and Save As. All the work on the new file is done through the one handle that
+// created it; it takes the target's name only when that name still refers to it.
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <vector>
+
+#include "Backups.h"
+#include "DatabaseFile.h"
+#include "FileSystem.h"
+#include "FileWriter.h"
+#include "KnownFile.h"
+#include "SaveFiles.h"
+
+namespace kavro {
+
+namespace {
+
+// The image a save writes, packed apart from the image, which keeps the bytes last read or
+// saved until the save has succeeded.
+uint8_t g_packed[ImageSize];
+
+constexpr size_t VerifyChunk = 64 * 1024;
+const char* const NotRegularFile = "Not a regular file";
+
+// The file a save replaces, when there is one.
+struct Target {
+    std::string path;  // resolved when it exists
+    bool exists = false;
+    fs::File file;
+    fs::FileInfo info;
+};
+
+// Bytes of another file that the new file carries beyond the image.
+struct Tail {
+    const fs::File* file = nullptr;
+    uint64_t size = 0;
+};
+
+// The new file under its temporary name; removed when it goes unless it took its place,
+// and only while the name is still its own.
+struct NewFile {
+    std::string path;
+    fs::File file;
+    bool placed = false;
+    ~NewFile() {
+        if (!path.empty() && !placed && fs::namesFile(path, file)) {
+            fs::removeFile(path);
+        }
+    }
+};
+
+SaveResult outcome(SaveOutcome what, std::string reason = {}) {
+    SaveResult result;
+    result.outcome = what;
+    result.systemReason = std::move(reason);
+    return result;
+}
+
+// Writes the head of the image and the tail, then syncs.
+fs::Status writeContent(const NewFile& temp, uint32_t head, const Tail& tail) {
+    FileWriter& writer = activeFileWriter();
+    fs::Status status = writer.write(temp.file, 0, g_packed, head);
+    if (status.ok() && tail.size > 0) {
+        status = copyStretch(*tail.file, ImageSize, tail.size, temp.file, ImageSize, writer);
+        if (status.ok()) {
+            status = fs::setSize(temp.file, ImageSize + tail.size);
+        }
+    }
+    if (!status.ok()) {
+        return status;
+    }
+    reachSaveStep(SaveStep::Written, temp.path);
+    status = writer.sync(temp.file);
+    if (status.ok()) {
+        reachSaveStep(SaveStep::Synced, temp.path);
+    }
+    return status;
+}
+
+// Reads the new file back through its handle and checks it as Open would.
+fs::Status verify(const NewFile& temp, uint32_t head, uint64_t size) {
+    fs::FileInfo info;
+    fs::Status status = fs::fileInfo(temp.file, info);
+    if (status.ok() && info.size != size) {
+        return {fs::Failure::Other, "the new file does not have the size written"};
+    }
+    std::vector<uint8_t> chunk(VerifyChunk);
+    for (uint32_t offset = 0; status.ok() && offset < head; offset += VerifyChunk) {
+        const size_t want = std::min<size_t>(VerifyChunk, head - offset);
+        size_t got = 0;
+        status = fs::readAt(temp.file, offset, chunk.data(), want, got);
+        if (status.ok() && (got != want || std::memcmp(chunk.data(), g_packed + offset, want))) {
+            return {fs::Failure::Other, "the new file does not read back as written"};
+        }
+    }
+    const ImageProblem problem = checkReadImage(g_packed, head);
+    if (status.ok() && problem != ImageProblem::None) {
+        return {fs::Failure::Other,
+                std::string("the new file would not open again: ") + imageProblemText(problem)};
+    }
+    return status;
+}
+
+// Owner, permissions and attributes of the file replaced, or those of a new file.
+fs::Status giveMetadata(const NewFile& temp, const Target& target) {
+    fs::Status status = target.exists ? fs::keepOwnerAndPermissions(temp.file, target.info)
+                                      : fs::giveNewFilePermissions(temp.file);
+    if (status.ok()) {
+        reachSaveStep(SaveStep::PermissionsSet, temp.path);
+        if (target.exists) {
+            status = fs::copyAttributes(target.file, temp.file);
+        }
+    }
+    return status;
+}
+
+SaveResult backUp(const Target& target, const SaveOptions& options) {
+    SaveResult result = outcome(SaveOutcome::Written);
+    if (options.backupFolder.empty() || !target.exists) {
+        return result;
+    }
+    fs::File reader;
+    fs::Status status = fs::openFile(target.path, fs::Access::Read, reader);
+    if (status.ok()) {
+        status = backupFile(reader, target.info.size, target.path, options.backupFolder,
+                            result.backupPath);
+    }
+    return status.ok() ? result : outcome(SaveOutcome::BackupFailed, status.reason);
+}
+
+SaveResult createFailure(const fs::Status& status, const std::string& target, bool saveAs) {
+    if (status.failure == fs::Failure::AccessDenied) {
+        return outcome(SaveOutcome::FolderRefused, status.reason);
+    }
+    if (saveAs) {
+        return outcome(SaveOutcome::CannotCreate, status.reason);
+    }
+    return outcome(SaveOutcome::WriteError, "cannot create a temporary file in " +
+                                                fs::folderOf(target) + ": " + status.reason);
+}
+
+// Renames the new file over the target if its name is still its own.
+fs::Status place(NewFile& temp, const std::string& target) {
+    if (!fs::namesFile(temp.path, temp.file)) {
+        return {fs::Failure::Other,
+                "the temporary file " + temp.path + " was replaced by another program"};
+    }
+    fs::Status status = fs::replaceFile(temp.path, target);
+    if (status.ok()) {
+        temp.placed = true;
+        fs::syncFolder(fs::folderOf(target));
+    }
+    return status;
+}
+
+SaveResult saveTo(const Target& target, const Tail& tail, const SaveOptions& options, bool saveAs) {
+    removeStaleTemporaries(target.path);
+    NewFile temp;
+    fs::Status status = createTemporary(target.path, temp.file, temp.path);
+    if (!status.ok()) {
+        return createFailure(status, target.path, saveAs);
+    }
+    reachSaveStep(SaveStep::Created, temp.path);
+    SaveResult result = backUp(target, options);
+    if (result.outcome != SaveOutcome::Written) {
+        return result;
+    }
+    std::memcpy(g_packed, databaseImage(), ImageSize);
+    packImageInto(g_packed);
+    const uint32_t head = bytesToWrite(g_packed, imageBytesRead());
+    fs::FileInfo written;
+    if (!(status = writeContent(temp, head, tail)).ok() ||
+        !(status = giveMetadata(temp, target)).ok()) {
+        return outcome(SaveOutcome::WriteError, status.reason);
+    }
+    reachSaveStep(SaveStep::AttributesCopied, temp.path);
+    const uint64_t size = tail.size > 0 ? ImageSize + tail.size : head;
+    if (!(status = verify(temp, head, size)).ok() ||
+        !(status = fs::fileInfo(temp.file, written)).ok()) {
+        return outcome(SaveOutcome::WriteError, status.reason);
+    }
+    reachSaveStep(SaveStep::Verified, temp.path);
+    if (!(status = place(temp, target.path)).ok()) {
+        return outcome(SaveOutcome::WriteError, status.reason);
+    }
+    // The file now holds this image: it is what the next Save compares with.
+    std::memcpy(databaseImage(), g_packed, ImageSize);
+    imageBytesRead() = head;
+    rememberFile(target.path, written);
+    return result;
+}
+
+Tail tailOf(const fs::File& file, const fs::FileInfo& info) {
+    return {&file, info.size > static_cast<uint64_t>(ImageSize) ? info.size - ImageSize : 0};
+}
+
+}  // namespace
+
+SaveResult saveDatabaseFile(const std::string& path, const SaveOptions& options) {
+    Target target;
+    fs::Status status = fs::resolvePath(path, target.path);
+    if (status.ok()) {
+        status = fs::openFile(target.path, fs::Access::ReadWrite, target.file);
+    }
+    if (status.ok()) {
+        status = fs::fileInfo(target.file, target.info);
+    }
+    if (!status.ok()) {
+        return outcome(SaveOutcome::CannotOpen, status.reason);
+    }
+    if (!target.info.regular) {
+        return outcome(SaveOutcome::CannotOpen, NotRegularFile);
+    }
+    target.exists = true;
+    const bool changed = changedSinceRemembered(target.path, target.file, target.info, status);
+    if (!status.ok()) {
+        return outcome(SaveOutcome::WriteError, status.reason);
+    }
+    if (changed && !options.overwriteChanges) {
+        return outcome(SaveOutcome::ChangedOnDisk);
+    }
+    return saveTo(target, tailOf(target.file, target.info), options, false);
+}
+
+SaveResult saveDatabaseFileAs(const std::string& path, const SaveOptions& options) {
+    Target target;
+    target.exists = fs::resolvePath(path, target.path).ok() &&
+                    fs::pathInfo(target.path, true, target.info).ok();
+    if (!target.exists) {
+        target.path = path;
+    } else if (!target.info.regular) {
+        return outcome(SaveOutcome::CannotCreate,
+                       target.info.folder ? std::strerror(EISDIR) : NotRegularFile);
+    } else {
+        // A file the user may not write is not replaced behind its back.
+        const fs::Status status = fs::openFile(target.path, fs::Access::Write, target.file);
+        if (!status.ok()) {
+            return outcome(SaveOutcome::CannotCreate, status.reason);
+        }
+    }
+    fs::File tailFile;
+    fs::FileInfo tailInfo;
+    if (!options.tailFrom.empty()) {
+        fs::Status status = fs::openFile(options.tailFrom, fs::Access::Read, tailFile);
+        if (status.ok()) {
+            status = fs::fileInfo(tailFile, tailInfo);
+        }
+        if (!status.ok()) {
+            return outcome(SaveOutcome::WriteError, options.tailFrom + ": " + status.reason);
+        }
+    }
+    return saveTo(target, tailOf(tailFile, tailInfo), options, true);
+}
+
+}  // namespace kavro

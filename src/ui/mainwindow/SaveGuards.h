@@ -1,0 +1,30 @@
+// The questions around a save that keep another program's work and the previous version
+// safe: a file changed on disk since it was opened, and a backup that could not be made.
+#pragma once
+
+#include <QString>
+
+#include "dbfile/DatabaseFile.h"
+
+class QWidget;
+
+namespace kavro {
+
+class Interaction;
+
+enum class SaveKind { Save, SaveAs };
+
+// The folder the editor keeps its backups in: "backups" in the user's application data
+// folder (QStandardPaths::AppDataLocation).
+QString backupFolder();
+
+// Saves to `path`, keeping a backup of the file replaced in backupFolder(). Asks before it
+// overwrites a file another program changed, and whether to save without a backup when none
+// could be made. A "No" ends it with ChangedOnDisk or BackupFailed: nothing was written.
+SaveResult saveWithGuards(Interaction& interaction, QWidget* parent, const QString& path,
+                          SaveKind kind);
+
+// The message for a folder that allows no safe save, with what to do about it.
+QString folderRefusedMessage(const QString& path, const std::string& reason);
+
+}  // namespace kavro
