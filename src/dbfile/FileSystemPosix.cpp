@@ -279,7 +279,7 @@ Status copyAttributes(const File& from, const File& to) {
     return Status::success();
 }
 
-Status replaceFile(const std::string& from, const std::string& to) {
+Status replaceFile(File&, const std::string& from, const std::string& to) {
     return ::rename(from.c_str(), to.c_str()) == 0 ? Status::success() : fromErrno();
 }
 
@@ -368,5 +368,15 @@ std::string baseNameOf(const std::string& path) {
 std::string joinPath(const std::string& folder, const std::string& name) {
     return !folder.empty() && folder.back() == '/' ? folder + name : folder + "/" + name;
 }
+
+std::FILE* openStream(const std::string& path, const char* mode) {
+    return std::fopen(path.c_str(), mode);
+}
+
+std::vector<std::string> programArguments(int argc, char** argv) {
+    return std::vector<std::string>(argv + 1, argv + argc);
+}
+
+void useBinaryStandardStreams() {}
 
 }  // namespace kavro::fs
