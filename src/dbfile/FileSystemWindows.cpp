@@ -30,6 +30,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cwchar>
+#include <random>
 
 #include "FileSystem.h"
 
@@ -265,6 +266,38 @@ DWORD replaceFlags(const std::wstring& target) {
     return known && (volumeFlags & FILE_PERSISTENT_ACLS) == 0 ? REPLACEFILE_IGNORE_MERGE_ERRORS : 0;
 }
 
+// A free name beside `target` for the file it replaces to step aside to. It does not start
+// as a save's temporary names do, so that no later save takes it for a leftover.
+std::wstring asideName(const std::wstring& target) {
+    static std::minstd_rand generator(std::random_device{}());
+    const std::wstring folder = target.substr(0, target.find_last_of(L'\\') + 1);
+    for (;;) {
+        wchar_t name[48];
+        std::swprintf(name, 48, L".kavro-old-%lu-%08x", ::GetCurrentProcessId(),
+                      static_cast<unsigned>(generator()));
+        if (::GetFileAttributesW((folder + name).c_str()) == INVALID_FILE_ATTRIBUTES) {
+            return folder + name;
+        }
+    }
+}
+
+// ReplaceFileW, with a name of ours for the old file on its way out: without one, a replace
+// that fails half-way (ERROR_UNABLE_TO_MOVE_REPLACEMENT_2) leaves the old file under a name
+// no one knows; with it, the old file goes back.
+Status replaceExisting(const std::wstring& from, const std::wstring& to) {
+    const std::wstring aside = asideName(to);
+    if (::ReplaceFileW(to.c_str(), from.c_str(), aside.c_str(), replaceFlags(to), nullptr,
+                       nullptr)) {
+        ::DeleteFileW(aside.c_str());
+        return Status::success();
+    }
+    const DWORD error = ::GetLastError();
+    if (error == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2) {
+        ::MoveFileExW(aside.c_str(), to.c_str(), MOVEFILE_WRITE_THROUGH);
+    }
+    return fromError(error);
+}
+
 bool isSeparator(char c) {
     return c == '/' || c == '\\';
 }
@@ -446,22 +479,18 @@ Status replaceFile(File& file, const std::string& from, const std::string& to) {
     }
     file.close();
     const bool exists = ::GetFileAttributesW(nativeTo.c_str()) != INVALID_FILE_ATTRIBUTES;
-    const BOOL replaced = exists
-                              ? ::ReplaceFileW(nativeTo.c_str(), nativeFrom.c_str(), nullptr,
-                                               replaceFlags(nativeTo), nullptr, nullptr)
-                              : ::MoveFileExW(nativeFrom.c_str(), nativeTo.c_str(),
-                                              MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
-    if (replaced) {
-        return Status::success();
-    }
-    status = fromError();
-    // Open again what is still ours, for the caller to remove.
-    HANDLE handle = ::CreateFileW(nativeFrom.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ,
-                                  nullptr, OPEN_EXISTING, 0, nullptr);
-    if (handle != INVALID_HANDLE_VALUE) {
+    status = exists ? replaceExisting(nativeFrom, nativeTo)
+             : ::MoveFileExW(nativeFrom.c_str(), nativeTo.c_str(),
+                             MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)
+                 ? Status::success()
+                 : fromError();
+    if (!status.ok()) {
+        // Open again what is still ours, for the caller to remove.
+        HANDLE handle = ::CreateFileW(nativeFrom.c_str(), GENERIC_READ | GENERIC_WRITE,
+                                      FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
         File reopened(reinterpret_cast<std::intptr_t>(handle));
         FileInfo info;
-        if (fileInfo(reopened, info).ok() && info.id == placed.id) {
+        if (reopened.isOpen() && fileInfo(reopened, info).ok() && info.id == placed.id) {
             file = std::move(reopened);
         }
     }
