@@ -2,7 +2,6 @@
 // the unsaved-changes flag with the Save and Save As buttons, and the question that keeps
 // changes from being lost.
 #include <QDir>
-#include <QFile>
 #include <QPushButton>
 
 #include "ChannelListCtrl.h"
@@ -17,17 +16,9 @@ namespace kavro {
 
 namespace {
 
-std::string filePath(const QString& path) {
-    return QFile::encodeName(path).toStdString();
-}
-
-QString reasonText(const std::string& reason) {
-    return QString::fromLocal8Bit(reason.data(), static_cast<qsizetype>(reason.size()));
-}
-
 QString fileErrorText(const char* what, const QString& path, const std::string& reason) {
     return QStringLiteral("%1\n\n%2\n%3")
-        .arg(QString::fromLatin1(what), QDir::toNativeSeparators(path), reasonText(reason));
+        .arg(QString::fromLatin1(what), QDir::toNativeSeparators(path), coreText(reason));
 }
 
 }  // namespace
@@ -41,7 +32,7 @@ void MainWindow::OnOpen() {
         return;
     }
     showViewModeInControls();
-    const OpenResult result = openDatabaseFile(filePath(path));
+    const OpenResult result = openDatabaseFile(corePath(path));
     switch (result.outcome) {
         case OpenOutcome::Accepted:
             break;
