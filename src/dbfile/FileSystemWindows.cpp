@@ -42,6 +42,9 @@ constexpr DWORD ShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELET
 // The byte the in-place edit lock covers: far beyond the end of any file, so that the lock
 // keeps no one from reading or writing the file's bytes (Windows locks are mandatory).
 constexpr uint64_t LockByte = 0x7FFFFFFFFFFFFFFEull;
+// How often a replace that another program's handle refuses is tried, and the pause (ms).
+constexpr int ReplaceAttempts = 4;
+constexpr DWORD ReplacePause = 50;
 // From 1601-01-01, where FILETIME counts from, to 1970-01-01, in FILETIME's 100 ns steps.
 constexpr int64_t EpochOffset100ns = 116444736000000000ll;
 
@@ -478,12 +481,20 @@ Status replaceFile(File& file, const std::string& from, const std::string& to) {
         return status;
     }
     file.close();
-    const bool exists = ::GetFileAttributesW(nativeTo.c_str()) != INVALID_FILE_ATTRIBUTES;
-    status = exists ? replaceExisting(nativeFrom, nativeTo)
-             : ::MoveFileExW(nativeFrom.c_str(), nativeTo.c_str(),
-                             MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)
-                 ? Status::success()
-                 : fromError();
+    // A virus scanner may look at the new file the moment it is closed, and keep others out
+    // of it meanwhile: a refused replace is tried again a few times.
+    for (int attempt = 1;; ++attempt) {
+        const bool exists = ::GetFileAttributesW(nativeTo.c_str()) != INVALID_FILE_ATTRIBUTES;
+        status = exists ? replaceExisting(nativeFrom, nativeTo)
+                 : ::MoveFileExW(nativeFrom.c_str(), nativeTo.c_str(),
+                                 MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)
+                     ? Status::success()
+                     : fromError();
+        if (status.ok() || status.failure != Failure::Busy || attempt == ReplaceAttempts) {
+            break;
+        }
+        ::Sleep(ReplacePause);
+    }
     if (!status.ok()) {
         // Open again what is still ours, for the caller to remove.
         HANDLE handle = ::CreateFileW(nativeFrom.c_str(), GENERIC_READ | GENERIC_WRITE,
