@@ -98,7 +98,7 @@ ScriptOutcome runEditScript(std::string_view script) {
             continue;
         }
         if (!splitScriptLine(line, words, outcome.message) ||
-            !runScriptCommand(words, outcome.output, outcome.message)) {
+            !runScriptCommand(words, outcome.output, outcome.notices, outcome.message)) {
             outcome.ok = false;
             outcome.line = lineNumber;
             return outcome;

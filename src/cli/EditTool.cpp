@@ -73,6 +73,7 @@ int runEdit(const Arguments& args, std::istream& in, std::ostream& out, std::ost
     }
     code = writeOutput(args[2], err);
     if (code == ExitOk) {
+        err << outcome.notices << std::flush;
         out << outcome.output;
     }
     return code;
