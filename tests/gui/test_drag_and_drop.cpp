@@ -322,7 +322,10 @@ void DragAndDropTest::scatteredRowsLandAsOneBlock() {
     QCOMPARE(d.selected(), QVector<int>({8, 9}));
     const QStringList shownAtRelease = d.shown();
     QCOMPARE(shownAtRelease.mid(7, 4), names({9, 3, 6, 10}));
+    QStringList shownWhileAsking;
+    h->interaction.whileShown = [&] { shownWhileAsking = d.shown(); };
     d.release(Qt::LeftButton, d.row(11));
+    QCOMPARE(shownWhileAsking, shownAtRelease);  // the question is asked over the preview
     QCOMPARE(h->interaction.messageTexts(), QStringList({MoveQuestion + "\nMove 2 channels?"}));
     QCOMPARE(tableNames(), shownAtRelease);
     QCOMPARE(d.shown(), shownAtRelease);
@@ -496,7 +499,10 @@ void DragAndDropTest::closingDuringADragEndsItFirst() {
     d.pressAndMove(2, 6);
     QCOMPARE(h->window->list()->dragging, 1);
     h->interaction.answers = {Interaction::Answer::Cancel, Interaction::Answer::Discard};
+    int draggingWhileAsking = -1;
+    h->interaction.whileShown = [&] { draggingWhileAsking = h->window->list()->dragging; };
     QTest::keyClick(h->window->list(), Qt::Key_Escape);
+    QCOMPARE(draggingWhileAsking, 0);
     QCOMPARE(h->window->list()->dragging, 0);
     QCOMPARE(d.shown(), namesFrom(0, 60));
     QCOMPARE(d.selected(), QVector<int>({2, 5}));

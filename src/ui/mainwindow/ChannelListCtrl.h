@@ -69,9 +69,10 @@ public:
     // The mouse moved to `pos` (viewport coordinates) during a drag: the selected rows
     // follow it.
     void OnDragMouseMove(const QPoint& pos);
-    // A button came up during a drag: the drop target is taken from the rows as shown, the
-    // rows and the selection go back to their stored order and the window is asked to move
-    // the channels, unless the rows are shown in their stored order.
+    // A button came up during a drag: the drop target is taken from the rows as shown and,
+    // unless they are shown in their stored order, the window is asked to move the
+    // channels while the rows stay as shown. Unless the window then refilled the list, the
+    // rows and the selection go back to their stored order.
     void OnDragButtonUp();
     // Ends a drag without a move, as when the window closes during it: the rows and the
     // selection go back, and the buttons still held belong to the ended drag.
@@ -103,7 +104,7 @@ signals:
     void deleteKeyPressed();
     // The menu key or Shift+F10.
     void menuKeyPressed();
-    // A drag that moved the rows ended; the rows are back in their stored order.
+    // A drag that moved the rows ended; the rows are still shown where it left them.
     void channelsDropped(const DropTarget& target);
 
 protected:

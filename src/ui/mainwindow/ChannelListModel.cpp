@@ -59,6 +59,7 @@ QVariant ChannelListModel::headerData(int section, Qt::Orientation orientation, 
 void ChannelListModel::beginFill() {
     beginResetModel();
     filling_ = true;
+    hasSavedOrder_ = false;
     rows_.clear();
 }
 
@@ -149,17 +150,19 @@ void ChannelListModel::placeTheOthers(int low, int high) {
 
 void ChannelListModel::saveOrder() {
     savedRows_ = rows_;
+    hasSavedOrder_ = true;
 }
 
-void ChannelListModel::restoreOrder() {
-    if (savedRows_.size() != rows_.size()) {
-        return;  // refilled since
+bool ChannelListModel::restoreOrder() {
+    if (!hasSavedOrder_) {
+        return false;
     }
+    hasSavedOrder_ = false;
     rows_.swap(savedRows_);
-    savedRows_.clear();
     if (!rows_.empty()) {
         emit dataChanged(index(0, 0), index(rowCount() - 1, ListColumnCount - 1));
     }
+    return true;
 }
 
 int ChannelListModel::placeAfterShift(int row) const {

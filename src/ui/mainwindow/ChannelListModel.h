@@ -44,9 +44,10 @@ public:
     void gatherRows(const QVector<int>& rows);
     // Where the last shiftRows or gatherRows put the channel that stood in `row`.
     int placeAfterShift(int row) const;
-    // The row order before a drag, and its return when the drag ends.
+    // The row order before a drag, and its return when the drag ends; false, changing
+    // nothing, when the list was refilled since.
     void saveOrder();
-    void restoreOrder();
+    bool restoreOrder();
     // Has the view redraw one column of every row, after a change behind the texts.
     void refreshColumn(int column);
 
@@ -60,6 +61,7 @@ private:
 
     std::vector<int> rows_;
     std::vector<int> savedRows_;
+    bool hasSavedOrder_ = false;
     bool filling_ = false;
     // Work space of shiftRows, kept so that a drag step allocates nothing.
     std::vector<int> newPlace_;

@@ -2,8 +2,9 @@
 // into one block, in their order, at the first selected row's place; then the block moves
 // through the list with the mouse. The list's model only changes its row order, so a step
 // costs the same for one row as for thousands. On release the drop target is read from the
-// rows as shown, the rows go back to their stored order and the window, after asking,
-// moves the channels in the table: they land exactly as they were shown.
+// rows as shown and the window asks, over the rows as shown, whether to move the channels
+// in the table: they land exactly as they were shown. Otherwise the rows go back to their
+// stored order.
 #include <QHeaderView>
 #include <QItemSelection>
 #include <QSignalBlocker>
@@ -66,11 +67,10 @@ void ChannelListCtrl::OnDragButtonUp() {
     dropRow = firstSelectedRow();
     const DropTarget drop = dropTargetAsShown();
     // A drag that shows the rows in their stored order is no reorder: nothing to ask.
-    const bool moved = gathered_ || dragCurrentRow != dragStartRow;
-    restoreStoredOrder();
-    if (moved) {
+    if (gathered_ || dragCurrentRow != dragStartRow) {
         emit channelsDropped(drop);
     }
+    restoreStoredOrder();
 }
 
 void ChannelListCtrl::cancelDrag() {
@@ -85,11 +85,12 @@ void ChannelListCtrl::cancelDrag() {
     restoreStoredOrder();
 }
 
+// After a refill there is nothing to bring back.
 void ChannelListCtrl::restoreStoredOrder() {
-    if (!model_) {
+    if (!model_ || !model_->restoreOrder()) {
+        savedSelection_.clear();
         return;
     }
-    model_->restoreOrder();
     QItemSelectionModel* selection = selectionModel();
     {
         const QSignalBlocker quiet(selection);
