@@ -40,7 +40,10 @@ void ChannelListCtrl::gatherSelection() {
     const QItemSelection block(top, bottom);
     QItemSelectionModel* selection = selectionModel();
     const QSignalBlocker quiet(selection);
-    selection->select(block, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    // Cleared first: the selection model compares a new selection with a non-empty old one
+    // range by range, at a cost that grows with the square of thousands of ranges.
+    selection->clearSelection();
+    selection->select(block, QItemSelectionModel::Select | QItemSelectionModel::Rows);
     if (savedCurrentRow_ >= 0) {
         selection->setCurrentIndex(model_->index(model_->placeAfterShift(savedCurrentRow_), 0),
                                    QItemSelectionModel::NoUpdate);
@@ -94,7 +97,8 @@ void ChannelListCtrl::restoreStoredOrder() {
     QItemSelectionModel* selection = selectionModel();
     {
         const QSignalBlocker quiet(selection);
-        selection->select(savedSelection_, QItemSelectionModel::ClearAndSelect);
+        selection->clearSelection();
+        selection->select(savedSelection_, QItemSelectionModel::Select);
         if (savedCurrentRow_ >= 0) {
             selection->setCurrentIndex(model_->index(savedCurrentRow_, 0),
                                        QItemSelectionModel::NoUpdate);
