@@ -161,7 +161,8 @@ private:
     void resetSelection();
     // The selection members from a tree item, without refilling the list.
     void takeTreeSelection(const QTreeWidgetItem* item);
-    // Selects the tree item of the selection members again after a refill, telling no one.
+    // After a refill: selects the item of `transponder` under `satellite`, else the
+    // satellite's item, without telling the selection handlers.
     void showSelectionInTree(int satellite, int transponder);
     void onTransponderEdited(int s, int j);
     void connectKeys();
