@@ -86,6 +86,7 @@ private:
 struct Context {
     ScriptArguments& args;
     std::string& output;
+    std::string& notices;
 };
 
 bool setView(Context& c) {
@@ -98,11 +99,18 @@ bool setView(Context& c) {
     return true;
 }
 
+// MHZ SYMBOLRATE POL from argument `first` on, in the transponder dialog's order.
+bool transponderValues(ScriptArguments& args, size_t first, int& mhz, int& symbolRate,
+                       int& polarization) {
+    return args.integer(first, FrequencyLowMhz, FrequencyHighMhz, mhz) &&
+           args.integer(first + 1, SymbolRateLow, SymbolRateHigh, symbolRate) &&
+           args.integer(first + 2, 0, PolarizationHigh, polarization);
+}
+
 bool addTransponderCommand(Context& c) {
     int satellite = 0, mhz = 0, symbolRate = 0, polarization = 0;
     if (!c.args.integer(0, 0, SatelliteCapacity - 1, satellite) ||
-        !c.args.integer(1, 1000, 13000, mhz) || !c.args.integer(2, 1000, 50000, symbolRate) ||
-        !c.args.integer(3, 0, 1, polarization)) {
+        !transponderValues(c.args, 1, mhz, symbolRate, polarization)) {
         return false;
     }
     const int t = addTransponder(satellite, mhz, symbolRate, polarization);
@@ -115,8 +123,8 @@ bool addTransponderCommand(Context& c) {
 
 bool editTransponderCommand(Context& c) {
     int t = 0, mhz = 0, symbolRate = 0, polarization = 0;
-    if (!c.args.liveTransponder(0, t) || !c.args.integer(1, 1000, 13000, mhz) ||
-        !c.args.integer(2, 1000, 50000, symbolRate) || !c.args.integer(3, 0, 1, polarization)) {
+    if (!c.args.liveTransponder(0, t) ||
+        !transponderValues(c.args, 1, mhz, symbolRate, polarization)) {
         return false;
     }
     // As the dialog: a frequency left as shown keeps its kHz part, and a polarization left
@@ -148,11 +156,11 @@ struct ChannelValues {
 };
 
 bool channelValues(ScriptArguments& args, size_t first, ChannelValues& v) {
-    return args.name(first, ch::NameLimit, v.name) &&
-           args.integer(first + 1, 0, PidLimit, v.videoPid) &&
-           args.integer(first + 2, 0, PidLimit, v.audioPid) &&
-           args.integer(first + 3, 0, PidLimit, v.pcrPid) &&
-           args.integer(first + 4, 0, 65535, v.serviceId);
+    return args.name(first, ChannelNameLimit, v.name) &&
+           args.integer(first + 1, PidLow, PidHigh, v.videoPid) &&
+           args.integer(first + 2, PidLow, PidHigh, v.audioPid) &&
+           args.integer(first + 3, PidLow, PidHigh, v.pcrPid) &&
+           args.integer(first + 4, ServiceIdLow, ServiceIdHigh, v.serviceId);
 }
 
 bool addChannelCommand(Context& c) {
@@ -163,9 +171,14 @@ bool addChannelCommand(Context& c) {
         return false;
     }
     const int slot = findChannelSlot(UnassignedServiceId, t);
+    const int replaced = channelReusedByAdd(t);
     if (!addChannel(viewIndex().currentView, t, v.name, v.videoPid, v.audioPid, v.pcrPid,
                     v.serviceId, cas, lock)) {
-        return c.args.refuse("Cannot add this channel");
+        return c.args.refuse(channelAddMessage());
+    }
+    // Scripts rely on the reuse; it is said aloud all the same.
+    if (replaced != ChannelCapacity) {
+        c.notices += "replaces channel " + std::to_string(replaced) + "\n";
     }
     c.output += "channel " + std::to_string(slot) + "\n";
     return true;
@@ -229,7 +242,8 @@ bool setFavoritesCommand(Context& c) {
     const size_t count = c.args.size();
     std::vector<int> channels;
     int mask = 0;
-    if (!c.args.liveChannels(0, count - 1, channels) || !c.args.integer(count - 1, 0, 255, mask)) {
+    if (!c.args.liveChannels(0, count - 1, channels) ||
+        !c.args.integer(count - 1, 0, FavoriteMaskHigh, mask)) {
         return false;
     }
     for (int ch : channels) {
@@ -241,8 +255,7 @@ bool setFavoritesCommand(Context& c) {
 bool renameGroupCommand(Context& c) {
     int group = 0;
     std::string name;
-    if (!c.args.integer(0, 1, FavoriteGroupCount, group) ||
-        !c.args.name(1, FavoriteNameLimit, name)) {
+    if (!c.args.integer(0, 1, FavoriteGroupCount, group) || !c.args.name(1, GroupNameLimit, name)) {
         return false;
     }
     setFavoriteGroupName(group - 1, name);
@@ -274,7 +287,8 @@ const CommandEntry Commands[] = {
 
 }  // namespace
 
-bool runScriptCommand(const Words& words, std::string& output, std::string& message) {
+bool runScriptCommand(const Words& words, std::string& output, std::string& notices,
+                      std::string& message) {
     if (words.empty()) {
         return true;
     }
@@ -289,7 +303,7 @@ bool runScriptCommand(const Words& words, std::string& output, std::string& mess
         if (args.size() > entry.most) {
             return args.refuse(std::string("too many arguments; usage: ") + entry.usage);
         }
-        Context context{args, output};
+        Context context{args, output, notices};
         return entry.run(context);
     }
     message = "unknown command " + quotedWord(words[0]);

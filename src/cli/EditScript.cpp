@@ -89,7 +89,7 @@ bool ScriptRunner::runLine(std::string_view line) {
         return true;
     }
     if (!splitScriptLine(line, words_, outcome_.message) ||
-        !runScriptCommand(words_, outcome_.output, outcome_.message)) {
+        !runScriptCommand(words_, outcome_.output, outcome_.notices, outcome_.message)) {
         outcome_.ok = false;
         outcome_.line = lineNumber_;
         return false;

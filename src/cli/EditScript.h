@@ -20,6 +20,7 @@ struct ScriptOutcome {
     int line = 0;         // the refused line, counted from 1
     std::string message;  // why it was refused
     std::string output;   // what the commands printed, one line each
+    std::string notices;  // what they reported for standard error, one line each
 };
 
 // Applies script lines to the loaded database one at a time, in order, counting them, and
@@ -45,7 +46,8 @@ ScriptOutcome runEditScript(std::string_view script);
 
 // One command, its name being words[0]. False with the editor's message when refused;
 // a refused command changes nothing.
-bool runScriptCommand(const Words& words, std::string& output, std::string& message);
+bool runScriptCommand(const Words& words, std::string& output, std::string& notices,
+                      std::string& message);
 
 // The synopsis of every script command ("rename-group G NAME"), in the order of the help.
 std::vector<std::string_view> scriptCommandUsages();

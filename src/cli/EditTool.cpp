@@ -75,6 +75,7 @@ int editWith(ScriptReader& script, const Arguments& args, std::ostream& out, std
         code = writeOutput(in, outPath, err);
     }
     if (code == ExitOk) {
+        err << runner.outcome().notices << std::flush;
         out << runner.outcome().output;
     }
     return code;

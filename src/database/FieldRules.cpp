@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <utility>
 
+#include "ViewIndex.h"
+
 namespace kavro {
 
 namespace {
@@ -105,6 +107,23 @@ FieldCheck checkTextLength(int characters, int limit) {
         return failure(lengthMessage(limit), true);
     }
     return FieldCheck{};
+}
+
+std::string channelAddMessage() {
+    return "Cannot add this channel";
+}
+
+ChannelAddFault channelAddFault(int view, int videoPid, int audioPid, int pcrPid, int serviceId) {
+    if (videoPid == 0) {
+        return ChannelAddFault::VideoPid;
+    }
+    if (audioPid == 0 || (view != ViewRadio && audioPid == videoPid)) {
+        return ChannelAddFault::AudioPid;
+    }
+    if (pcrPid == 0) {
+        return ChannelAddFault::PcrPid;
+    }
+    return serviceId == 0 ? ChannelAddFault::ServiceId : ChannelAddFault::None;
 }
 
 // Latin-1 characters take one byte below 0x80 and two bytes (lead 0xC2 or 0xC3) above.

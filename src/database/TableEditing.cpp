@@ -4,6 +4,7 @@
 
 #include "ByteOrder.h"
 #include "ChannelDatabase.h"
+#include "FieldRules.h"
 #include "ViewIndex.h"
 
 namespace kavro {
@@ -49,10 +50,7 @@ bool freeChannelsOf(int t) {
 }
 
 bool acceptsPids(int view, int videoPid, int audioPid, int pcrPid, int serviceId) {
-    if (videoPid == 0 || audioPid == 0 || pcrPid == 0 || serviceId == 0) {
-        return false;
-    }
-    if (view != ViewRadio && videoPid == audioPid) {
+    if (channelAddFault(view, videoPid, audioPid, pcrPid, serviceId) != ChannelAddFault::None) {
         return false;
     }
     return videoPid <= PidLimit && audioPid <= PidLimit && pcrPid <= PidLimit;
@@ -155,6 +153,17 @@ void deleteTransponder(int t) {
     rebuildViewIndex();
 }
 
+int transponderLiveChannelCount(int t) {
+    if (!isLiveTransponder(t)) {
+        return 0;
+    }
+    int count = 0;
+    for (int ch = 0; ch < ChannelCapacity; ++ch) {
+        count += channelTransponder(ch) == t ? 1 : 0;
+    }
+    return count;
+}
+
 bool markTransponderChannelsDeleted(int t) {
     return freeChannelsOf(t);
 }
@@ -171,6 +180,13 @@ int findChannelSlot(int key, int t) {
         }
     }
     return ChannelCapacity;
+}
+
+int channelReusedByAdd(int t) {
+    const int ch = findChannelSlot(UnassignedServiceId, t);
+    return ch != ChannelCapacity && isLiveChannel(ch) && channelTransponder(ch) == t
+               ? ch
+               : ChannelCapacity;
 }
 
 int findOrAllocateChannel(int key, int t) {

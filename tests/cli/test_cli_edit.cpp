@@ -153,20 +153,35 @@ TEST_F(CliEdit, AddChannelFollowsTheViewsRules) {
     expectRefused("add-channel 0 R 100 101 100 0 0 0", "line 1: Cannot add this channel");
     expectRefused("add-channel 0 R 100 101 8192 9 0 0",
                   "line 1: Please enter an integer between 0 and 8191.");
-    expectRefused("add-channel 0 R 100 101 100 65536 0 0",
-                  "line 1: Please enter an integer between 0 and 65535.");
+    expectRefused("add-channel 0 R 100 101 100 65535 0 0",
+                  "line 1: Please enter an integer between 0 and 65534.");
     expectRefused("add-channel 0 R 100 101 100 9 2 0",
                   "line 1: Please enter an integer between 0 and 1.");
     expectRefused("add-channel 4 R 100 101 100 9 0 0", "line 1: there is no live transponder 4");
     expectRefused("view hd", "line 1: unknown view \"hd\" (all, tv or radio)");
 }
 
+// No script can give a channel service ID 65535 any more, but a stored one still makes the
+// next add on its transponder fill it in place: scripts rely on that, and the tool says so.
 TEST_F(CliEdit, AddChannelRefillsAChannelWithTheUnassignedServiceId) {
-    editAndLoad("edit-channel 2 Old 100 101 100 65535 0\nadd-channel 1 Next 300 301 300 7 0 0\n",
-                knownImage(), "channel 2\n");
+    Bytes image = knownImage();
+    writeU16(image.data() + ChannelRegion + 2 * ChannelRecordSize + ch::ServiceId, 0xFFFF);
+    testing::fixChecksums(image);
+    const ToolRun run = edit(
+        "add-channel 0 Free 1 2 3 4 0 0\nadd-channel 1 Next 300 301 300 7 0 0\n"
+        "add-channel 1 Then 300 301 300 8 0 0\n",
+        image);
+    ASSERT_EQ(run.code, 0) << run.err;
+    EXPECT_EQ(run.err, "replaces channel 2\n");
+    EXPECT_EQ(run.out, "channel 5\nchannel 2\nchannel 7\n");
+    ASSERT_TRUE(loadIntoDatabase(readFileBytes(path("out.tbn"))));
     EXPECT_EQ(channelName(2), "Next");
     EXPECT_EQ(channelServiceId(2), 7);
-    EXPECT_FALSE(isLiveChannel(5));
+    expectRefused("edit-channel 2 Old 100 101 100 65535 0",
+                  "line 1: Please enter an integer between 0 and 65534.");
+    // Opened and written unedited, the stored 65535 stays.
+    editAndLoad("", image);
+    EXPECT_EQ(channelServiceId(2), 0xFFFF);
 }
 
 TEST_F(CliEdit, EditChannelWritesWhatTheDialogWrites) {

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "database/FieldRules.h"
+#include "database/ViewIndex.h"
 
 namespace kavro {
 namespace {
@@ -57,6 +58,34 @@ TEST(FieldRules, CheckIntegerFieldOrdersTheRules) {
     // A number beyond int is out of range even when the range ends at the int limit.
     EXPECT_FALSE(checkIntegerField("2147483648", 0, 2147483647).ok);
     EXPECT_TRUE(checkIntegerField("2147483647", 0, 2147483647).ok);
+}
+
+TEST(FieldRules, ServiceIdStopsBelowTheUnassignedMark) {
+    EXPECT_TRUE(checkIntegerField("65534", ServiceIdLow, ServiceIdHigh).ok);
+    EXPECT_EQ(checkIntegerField("65535", ServiceIdLow, ServiceIdHigh).message,
+              "Please enter an integer between 0 and 65534.");
+}
+
+// Add Channel's refusals, each reported at the first field at fault in the dialog's order.
+TEST(FieldRules, ChannelAddFaultNamesTheFirstFieldAtFault) {
+    using F = ChannelAddFault;
+    const struct {
+        int view, video, audio, pcr, serviceId;
+        F fault;
+    } cases[] = {
+        {ViewAll, 1, 2, 3, 4, F::None},      {ViewTv, 8191, 8190, 1, 65534, F::None},
+        {ViewRadio, 5, 5, 5, 5, F::None},    {ViewAll, 0, 2, 3, 4, F::VideoPid},
+        {ViewAll, 0, 0, 0, 0, F::VideoPid},  {ViewRadio, 0, 5, 5, 5, F::VideoPid},
+        {ViewAll, 1, 0, 3, 4, F::AudioPid},  {ViewAll, 7, 7, 3, 4, F::AudioPid},
+        {ViewTv, 7, 7, 0, 0, F::AudioPid},   {ViewRadio, 7, 0, 7, 7, F::AudioPid},
+        {ViewAll, 1, 2, 0, 4, F::PcrPid},    {ViewRadio, 1, 1, 0, 0, F::PcrPid},
+        {ViewAll, 1, 2, 3, 0, F::ServiceId}, {ViewRadio, 9, 9, 9, 0, F::ServiceId},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(channelAddFault(c.view, c.video, c.audio, c.pcr, c.serviceId), c.fault)
+            << c.view << " " << c.video << " " << c.audio << " " << c.pcr << " " << c.serviceId;
+    }
+    EXPECT_EQ(channelAddMessage(), "Cannot add this channel");
 }
 
 TEST(FieldRules, TextLength) {

@@ -131,6 +131,31 @@ TEST_F(TableEditingTest, AddChannelReusesUnassignedServiceIdSlot) {
     EXPECT_EQ(names(7), "abcdReusedfSecond");
 }
 
+// The finder names exactly the live record the next add fills in place, and touches nothing.
+TEST_F(TableEditingTest, ChannelReusedByAddIsTheLiveUnassignedRecordOfTheTransponder) {
+    putTransponder(1, 0);
+    putLetters(4);
+    EXPECT_EQ(channelReusedByAdd(0), ChannelCapacity);
+    putChannel(6, 1, "other tp", UnassignedServiceId);
+    putChannel(7, 5, "free tp", UnassignedServiceId);  // transponder 5 is not live
+    putChannel(8, 0, "unset", UnassignedServiceId);
+    putChannel(9, 0, "unset too", UnassignedServiceId);
+    uint8_t before[ChannelCapacity][ChannelRecordSize];
+    std::memcpy(before, channelDatabase().channels, sizeof before);
+    EXPECT_EQ(channelReusedByAdd(0), 8);
+    EXPECT_EQ(channelReusedByAdd(1), 6);
+    EXPECT_EQ(channelReusedByAdd(5), ChannelCapacity);
+    EXPECT_EQ(std::memcmp(before, channelDatabase().channels, sizeof before), 0);
+    ASSERT_TRUE(addChannel(ViewAll, 0, "new", 1, 2, 3, 4, 0, 0));
+    EXPECT_EQ(channelName(8), "new");
+    EXPECT_EQ(channelReusedByAdd(0), 9);
+
+    // What deleting a transponder takes with it, in every view.
+    EXPECT_EQ(transponderLiveChannelCount(0), 6);
+    EXPECT_EQ(transponderLiveChannelCount(1), 1);
+    EXPECT_EQ(transponderLiveChannelCount(5), 0);
+}
+
 TEST_F(TableEditingTest, FullChannelTableRefusesAdd) {
     for (int c = 0; c < ChannelCapacity; ++c) {
         putChannel(c, 0, "n", 1);

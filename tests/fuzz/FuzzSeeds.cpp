@@ -101,7 +101,7 @@ std::vector<Seed> scriptSeeds() {
         script("gaps",
                "# image: gaps\n"
                "add-transponder 0 11000 27500 0\n"
-               "add-channel 1 \"Into Gap\" 1 2 3 65535 1 1\n"
+               "add-channel 1 \"Into Gap\" 1 2 3 65534 1 1\n"
                "add-channel 0 Reuse 1 2 3 9 0 0\n"
                "move-channels 15359 before 0\n"
                "delete-transponder 4\n"

@@ -64,7 +64,8 @@ private slots:
     void unchangedOkAndCancelKeepTheRecord();
     void addProposesDefaultName_data();
     void addProposesDefaultName();
-    void addWithZerosIsRefused();
+    void addRefusalsKeepTheDialogOpen_data();
+    void addRefusalsKeepTheDialogOpen();
     void addStoresChannel();
     void tabOrderAndEscape();
 };
@@ -132,7 +133,7 @@ void ChannelDialogTest::validation_data() {
     // Typed: name, video, audio and PCR PID, service ID.
     const QString integer = QStringLiteral("Please enter an integer.");
     const QString pidRange = QStringLiteral("Please enter an integer between 0 and 8191.");
-    const QString sidRange = QStringLiteral("Please enter an integer between 0 and 65535.");
+    const QString sidRange = QStringLiteral("Please enter an integer between 0 and 65534.");
     const QString latin1 = QString::fromStdString(latin1Message());
     const QString omega = QStringLiteral("\u03A9mega");
     validationRow("not Latin-1", {omega, "1", "2", "3", "4"}, latin1, "nameEdit");
@@ -145,9 +146,9 @@ void ChannelDialogTest::validation_data() {
     validationRow("audio empty", {"A", "1", "", "x", "x"}, integer, "audioPidEdit");
     validationRow("pcr 8192", {"A", "1", "2", "8192", "x"}, pidRange, "pcrPidEdit");
     validationRow("service id letters", {"A", "1", "2", "3", "s"}, integer, "serviceIdEdit");
-    validationRow("service id 65536", {"A", "1", "2", "3", "65536"}, sidRange, "serviceIdEdit");
+    validationRow("service id 65535", {"A", "1", "2", "3", "65535"}, sidRange, "serviceIdEdit");
     validationRow("lower bounds, empty name", {"", "0", "0", "0", "0"});
-    validationRow("upper bounds", {"ABCDEFGHIJKLMNOP", "8191", " 8191", "8191\t", "65535"});
+    validationRow("upper bounds", {"ABCDEFGHIJKLMNOP", "8191", " 8191", "8191\t", "65534"});
     validationRow("Latin-1 letters",
                   {QStringLiteral("Caf\u00E9 \u00FF\u00A3"), "+7", "7", "7", "7"});
 }
@@ -200,14 +201,14 @@ void ChannelDialogTest::editWritesChangedValuesOnly() {
     DialogHarness h;
     h.script([](QDialog& dialog) {
         retype(dialog, "videoPidEdit", QStringLiteral("200"));
-        retype(dialog, "serviceIdEdit", QStringLiteral("65535"));
+        retype(dialog, "serviceIdEdit", QStringLiteral("65534"));
         QTest::keyClick(control(dialog, "lockList"), Qt::Key_Up);
         pressOk(dialog);
     });
     QVERIFY(EditChannel(h.context, 2, EditMode::Edit));
     QCOMPARE(channelVideoPid(2), 200);           // a new PID is the whole word
     QCOMPARE(channelAudioPid(2), 0xA000 | 102);  // a kept PID keeps its stored word
-    QCOMPARE(channelServiceId(2), 65535);
+    QCOMPARE(channelServiceId(2), 65534);
     QCOMPARE(channelFlags(2), 3 | 0x8000);  // only the lock bit went
     QCOMPARE(channelCasBits(2), 5);
     QCOMPARE(channelFavoriteBits(2), 0x0102);
@@ -218,7 +219,7 @@ void ChannelDialogTest::editWritesChangedValuesOnly() {
     QCOMPARE(h.modifiedCalls, 1);
 }
 
-// OK without changes marks the database modified; CANCEL does not. Neither changes a byte.
+// OK without changes changes no byte and so marks nothing modified; neither does CANCEL.
 void ChannelDialogTest::unchangedOkAndCancelKeepTheRecord() {
     const std::vector<uint8_t> before = record(2);
     DialogHarness h;
@@ -231,9 +232,8 @@ void ChannelDialogTest::unchangedOkAndCancelKeepTheRecord() {
         pressCancel(dialog);
     });
     QVERIFY(EditChannel(h.context, 2, EditMode::Edit));
-    QCOMPARE(h.modifiedCalls, 1);
     QVERIFY(!EditChannel(h.context, 2, EditMode::Edit));
-    QCOMPARE(h.modifiedCalls, 1);
+    QCOMPARE(h.modifiedCalls, 0);
     QVERIFY(record(2) == before);
     QVERIFY(h.ui.messages.isEmpty());
 }
@@ -275,17 +275,47 @@ void ChannelDialogTest::addProposesDefaultName() {
     QVERIFY(h.ui.messages.isEmpty());
 }
 
-void ChannelDialogTest::addWithZerosIsRefused() {
+void ChannelDialogTest::addRefusalsKeepTheDialogOpen_data() {
+    QTest::addColumn<int>("view");
+    validationColumns();
+    // Typed: video, audio and PCR PID, service ID.
+    const QString refused = QStringLiteral("Cannot add this channel");
+    const QString pidRange = QStringLiteral("Please enter an integer between 0 and 8191.");
+    const auto row = [](const char* tag, int view, const QStringList& typed,
+                        const QString& message = {}, const QString& failingEdit = {}) {
+        QTest::newRow(tag) << view << typed << message << failingEdit;
+    };
+    row("all zero", ViewAll, {"0", "0", "0", "0"}, refused, "videoPidEdit");
+    row("audio zero", ViewAll, {"1", "0", "0", "0"}, refused, "audioPidEdit");
+    row("video equals audio", ViewTv, {"7", "7", "0", "0"}, refused, "audioPidEdit");
+    row("pcr zero", ViewAll, {"1", "2", "0", "5"}, refused, "pcrPidEdit");
+    row("service id zero", ViewAll, {"1", "2", "3", "0"}, refused, "serviceIdEdit");
+    row("ranges come first", ViewAll, {"0", "8192", "0", "0"}, pidRange, "audioPidEdit");
+    row("equal PIDs on radio", ViewRadio, {"7", "7", "7", "7"});
+}
+
+// Add Channel's refusals are the dialog's own: in field order, at the field at fault, and
+// the dialog stays open with what was typed.
+void ChannelDialogTest::addRefusalsKeepTheDialogOpen() {
+    QFETCH(int, view);
+    QFETCH(QStringList, typed);
+    QFETCH(QString, message);
+    QFETCH(QString, failingEdit);
+    setView(view);
     DialogHarness h;
-    h.script([](QDialog& dialog) {
-        pressOk(dialog);
-        QVERIFY(!dialog.isVisible());
+    h.script([&](QDialog& dialog) {
+        typeAndPressOk(dialog, {"videoPidEdit", "audioPidEdit", "pcrPidEdit", "serviceIdEdit"},
+                       typed, failingEdit);
     });
-    QVERIFY(!EditChannel(h.context, 1, EditMode::Add));
-    expectOnlyMessage(h.ui, QStringLiteral("Cannot add this channel"),
-                      Interaction::Icon::Exclamation);
-    QCOMPARE(h.modifiedCalls, 0);
     int last = 0;
+    if (message.isEmpty()) {
+        QVERIFY(EditChannel(h.context, 1, EditMode::Add));
+        QCOMPARE(liveChannelsOf(1, last), 1);
+        return;
+    }
+    QVERIFY(!EditChannel(h.context, 1, EditMode::Add));
+    expectOnlyMessage(h.ui, message, Interaction::Icon::Exclamation);
+    QCOMPARE(h.modifiedCalls, 0);
     QCOMPARE(liveChannelsOf(1, last), 0);
 }
 

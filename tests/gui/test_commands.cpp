@@ -23,8 +23,13 @@ using namespace kavro::testing;
 
 namespace {
 
-const QString DeleteQuestion = QStringLiteral("Are you sure to delete all selected channels?");
-const QString DeleteTpQuestion = QStringLiteral("Are you sure to delete the selected transponder?");
+// The questions, with what they act on on their second line.
+QString deleteQuestion(const QString& what) {
+    return QStringLiteral("Are you sure to delete all selected channels?\nDelete %1?").arg(what);
+}
+QString deleteTpQuestion(const QString& what) {
+    return QStringLiteral("Are you sure to delete the selected transponder?\nDelete %1?").arg(what);
+}
 const QStringList Popup0Items = {"Delete", "Add to Favorite", "Edit Favorite",
                                  "Edit Favorite Name"};
 const QStringList Popup1Items = {"Delete TP", "Add Channel"};
@@ -96,8 +101,7 @@ class CommandsTest : public QObject {
 
 private slots:
     void popupsHoldTheirItemsAndCommands();
-    void listRightClickShowsPopup0AndChangesNoSelection();
-    void treeRightClickFollowsTheSelectedItem();
+    void rightPressActsOnWhatItPoints();
     void pickedItemRunsItsCommand();
     void deleteAsksAndSelectsTheRowThatFollowed();
     void deleteOfTheLastRowsSelectsTheNewLastRow();
@@ -107,9 +111,11 @@ private slots:
     void editFavoriteNameNeedsNoSelection();
     void deleteTransponderAsksAndNeverDeletesTwice();
     void addChannelGoesToTheLastSelectedTransponder();
+    void addChannelAsksBeforeReplacingAChannel();
     void addTransponderNeedsASatelliteFromTheTree();
     void commandsNeverUseAStaleTransponder();
     void deleteKeyActsOnAKeyboardSelection();
+    void deleteKeyOnATransponderItemDeletesIt();
     void fileShortcutsRunOpenSaveAndSaveAs();
     void menuKeyOpensThePopupOfTheFocusedWidget();
 };
@@ -140,41 +146,38 @@ void CommandsTest::popupsHoldTheirItemsAndCommands() {
     }
 }
 
-void CommandsTest::listRightClickShowsPopup0AndChangesNoSelection() {
-    WindowHarness h;
-    h.window->OnListRightClick();
-    QVERIFY(h.interaction.popups.isEmpty());  // nothing loaded
-    QVERIFY(h.openImage(windowTestImage()));
-    h.selectRows({1});
-    rightClickList(h, 3);
-    QCOMPARE(h.interaction.popups.size(), 1);
-    QCOMPARE(h.interaction.popups[0].items, Popup0Items);
-    QCOMPARE(selectedRows(h), QVector<int>({1}));
-    QCOMPARE(h.window->selectionKind, SelectionNone);
-    // Dismissed: nothing happened.
-    QVERIFY(h.interaction.messages.isEmpty());
-    QCOMPARE(h.window->isDirty, 0);
-}
-
-void CommandsTest::treeRightClickFollowsTheSelectedItem() {
+// A right press on what is not selected selects it alone first, so the popup's command
+// acts on what was pointed at; on a selected list row the selection stays.
+void CommandsTest::rightPressActsOnWhatItPoints() {
     OpenedWindow h;
+    clickRows(h, {1, 3});
+    rightClickList(h, 3);
+    QCOMPARE(selectedRows(h), QVector<int>({1, 3}));
+    QCOMPARE(h.interaction.popups.last().items, Popup0Items);
+    h.selectTreeItem(h.satelliteItem(0));
+    rightClickList(h, 2);
+    QCOMPARE(selectedRows(h), QVector<int>({2}));
+    QCOMPARE(h.window->selectionKind, SelectionChannel);
+    // Beside the rows: nothing stays selected for a command to act on unseen.
+    QTest::mouseClick(h.window->list()->viewport(), Qt::RightButton, {},
+                      QPoint(10, h.window->list()->viewport()->height() - 2));
+    QVERIFY(selectedRows(h).isEmpty());
+
+    // The tree: transponder A selected, B right-clicked, "Delete TP": B goes, A stays.
     h.satelliteItem(0)->setExpanded(true);
-    rightClickTree(h, h.satelliteItem(0));
-    QVERIFY(h.interaction.popups.isEmpty());  // no item selected
-    QVERIFY(h.window->tree()->selectedItem() == nullptr);
-
-    h.selectTreeItem(h.transponderItem(0, 1));
-    rightClickTree(h, h.satelliteItem(1));
-    QCOMPARE(h.interaction.popups.size(), 1);
-    QCOMPARE(h.interaction.popups[0].items, Popup1Items);
-    QCOMPARE(h.window->tree()->selectedItem(), h.transponderItem(0, 1));
-    QCOMPARE(h.window->selectedTransponder, 1);
-
-    h.selectTreeItem(h.satelliteItem(1));
-    rightClickTree(h, h.transponderItem(0, 0));
-    QCOMPARE(h.interaction.popups.size(), 2);
-    QCOMPARE(h.interaction.popups[1].items, Popup2Items);
-    QCOMPARE(h.window->selectionKind, SelectionSatellite);
+    h.selectTreeItem(h.transponderItem(0, 0));
+    clickRows(h, {0});
+    h.interaction.popupChoices = QStringList({"Delete TP"});
+    rightClickTree(h, h.transponderItem(0, 2));
+    QCOMPARE(h.interaction.popups.last().items, Popup1Items);
+    QCOMPARE(h.interaction.messageTexts(),
+             QStringList({deleteTpQuestion("transponder 12603V and its 1 channel")}));
+    QVERIFY(isLiveTransponder(0) && !isLiveTransponder(4));
+    // Beside the items no popup opens.
+    const int popups = h.interaction.popups.size();
+    QTest::mouseClick(h.window->tree()->viewport(), Qt::RightButton, {},
+                      QPoint(10, h.window->tree()->viewport()->height() - 2));
+    QCOMPARE(h.interaction.popups.size(), popups);
 }
 
 void CommandsTest::pickedItemRunsItsCommand() {
@@ -183,7 +186,7 @@ void CommandsTest::pickedItemRunsItsCommand() {
     h.interaction.popupChoices = QStringList({"Delete"});
     h.interaction.answers.append(Interaction::Answer::Cancel);
     rightClickList(h, 4);
-    QCOMPARE(h.interaction.messageTexts(), QStringList({DeleteQuestion}));
+    QCOMPARE(h.interaction.messageTexts(), QStringList({deleteQuestion("channel \"Hidden TV\"")}));
     QCOMPARE(h.interaction.messages[0].buttons, Interaction::Buttons::OkCancel);
 
     h.selectTreeItem(h.satelliteItem(1));
@@ -202,7 +205,7 @@ void CommandsTest::deleteAsksAndSelectsTheRowThatFollowed() {
     clickRows(h, {1, 3});
     h.interaction.answers.append(Interaction::Answer::Cancel);
     h.window->OnDeleteChannels();
-    QCOMPARE(h.interaction.messageTexts(), QStringList({DeleteQuestion}));
+    QCOMPARE(h.interaction.messageTexts(), QStringList({deleteQuestion("2 channels")}));
     QCOMPARE(h.rows(), 7);
     QCOMPARE(selectedRows(h), QVector<int>({1, 3}));
     QCOMPARE(h.window->isDirty, 0);
@@ -310,7 +313,8 @@ void CommandsTest::deleteTransponderAsksAndNeverDeletesTwice() {
     h.selectTreeItem(h.transponderItem(0, 0));
     h.interaction.answers.append(Interaction::Answer::Cancel);
     h.window->OnDeleteTransponder();
-    QCOMPARE(h.interaction.messageTexts(), QStringList({DeleteTpQuestion}));
+    QCOMPARE(h.interaction.messageTexts(),
+             QStringList({deleteTpQuestion("transponder 11494H and its 3 channels")}));
     QVERIFY(isLiveTransponder(0));
     QCOMPARE(h.window->isDirty, 0);
 
@@ -358,6 +362,35 @@ void CommandsTest::addChannelGoesToTheLastSelectedTransponder() {
     QCOMPARE(channelName(8), std::string_view("Rai 4"));
     QCOMPARE(channelTransponder(8), 2);
     QCOMPARE(selectedRows(h), QVector<int>({3}));
+}
+
+// A stored channel with service ID 65535 is the record the next add on its transponder
+// fills: the user is asked before the dialog opens.
+void CommandsTest::addChannelAsksBeforeReplacingAChannel() {
+    OpenedWindow h;
+    setChannelServiceId(3, 65535);  // as a file may hold it
+    h.selectTreeItem(h.transponderItem(0, 0));
+    h.interaction.answers.append(Interaction::Answer::No);
+    h.window->OnAddChannel();
+    const QString question = QStringLiteral(
+        "This replaces the channel \"ZDF\" (service ID 65535) on this transponder. Replace it?");
+    QCOMPARE(h.interaction.messageTexts(), QStringList({question}));
+    QCOMPARE(h.interaction.messages[0].buttons, Interaction::Buttons::YesNo);
+    QCOMPARE(h.interaction.dialogsRun, 0);
+    QCOMPARE(channelName(3), std::string_view("ZDF"));
+    QVERIFY(h.showsModified(false));
+
+    h.interaction.answers.append(Interaction::Answer::Yes);
+    h.interaction.dialogScripts.append(newChannel("ZDF neo", 28014, 600));
+    h.window->OnAddChannel();
+    QCOMPARE(h.interaction.messageTexts(), QStringList({question, question, "Channel added"}));
+    QCOMPARE(channelName(3), std::string_view("ZDF neo"));
+    QCOMPARE(h.rows(), 4);  // Astra's channels: replaced, not added
+    // Elsewhere no question.
+    h.selectTreeItem(h.transponderItem(1, 0));
+    h.interaction.dialogScripts.append(pressCancel());
+    h.window->OnAddChannel();
+    QCOMPARE(h.interaction.messages.size(), 3);
 }
 
 void CommandsTest::addTransponderNeedsASatelliteFromTheTree() {
@@ -420,12 +453,31 @@ void CommandsTest::deleteKeyActsOnAKeyboardSelection() {
     QCOMPARE(selectedRows(h), QVector<int>({3, 4}));
     h.interaction.answers.append(Interaction::Answer::Cancel);
     QTest::keyClick(list, Qt::Key_Delete);
-    QCOMPARE(h.interaction.messageTexts(), QStringList({DeleteQuestion}));
+    QCOMPARE(h.interaction.messageTexts(), QStringList({deleteQuestion("2 channels")}));
     QCOMPARE(h.rows(), 7);
     QTest::keyClick(list, Qt::Key_Delete);
     QCOMPARE(h.columnTexts(ColumnChannel).mid(2),
              QStringList({"Rai 1", "Rai Radio 2[R]", "Klassik[R]"}));
     QCOMPARE(selectedRows(h), QVector<int>({3}));
+}
+
+void CommandsTest::deleteKeyOnATransponderItemDeletesIt() {
+    OpenedWindow h;
+    SatelliteTree* tree = h.window->tree();
+    h.selectTreeItem(h.satelliteItem(0));
+    QTest::keyClick(tree, Qt::Key_Delete);  // a satellite: nothing
+    QVERIFY(h.interaction.messages.isEmpty());
+    h.satelliteItem(0)->setExpanded(true);
+    h.selectTreeItem(h.transponderItem(0, 1));
+    clickRows(h, {0});  // the list owned the selection; the key is the tree's
+    tree->setFocus();
+    h.interaction.answers.append(Interaction::Answer::Cancel);
+    QTest::keyClick(tree, Qt::Key_Delete);
+    QCOMPARE(h.interaction.messageTexts(), QStringList({deleteTpQuestion("transponder 3800V")}));
+    QVERIFY(isLiveTransponder(1));
+    QTest::keyClick(tree, Qt::Key_Delete);
+    QVERIFY(!isLiveTransponder(1));
+    QVERIFY(h.showsModified(true));
 }
 
 void CommandsTest::fileShortcutsRunOpenSaveAndSaveAs() {

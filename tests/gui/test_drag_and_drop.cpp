@@ -23,6 +23,11 @@ namespace {
 
 const QString MoveQuestion = QStringLiteral("Are you sure to move all selected channels?");
 
+// The one question asked was the move question.
+bool askedToMove(const ScriptedInteraction& ui) {
+    return ui.messages.size() == 1 && ui.messages[0].text.startsWith(MoveQuestion + "\n");
+}
+
 // Channels C00 .. C60 in slots 0 .. 60: every third one (C02, C05, ...) on satellite
 // "Beta", the others on "Alpha"; so C60, the last, is Alpha's.
 Bytes dragImage(int channels = 61) {
@@ -102,6 +107,10 @@ public:
     // Presses on row `from` and moves through the rows to `to` one at a time.
     void pressAndMove(int from, int to, Qt::MouseButton button = Qt::LeftButton) {
         press(button, row(from));
+        moveThrough(from, to);
+    }
+    // Moves from row `from` through the rows to `to`, one at a time.
+    void moveThrough(int from, int to) {
         const int step = to > from ? 1 : -1;
         for (int r = from + step; r != to + step; r += step) {
             move(row(r));
@@ -163,6 +172,7 @@ private slots:
     void filteredListDropAfterTheLastShownRow();
     void dragThatEndsWhereItBeganAsksNothing();
     void modelStaysConsistentThroughADrag();
+    void closingDuringADragEndsItFirst();
 
 private:
     std::unique_ptr<WindowHarness> h;
@@ -203,7 +213,7 @@ void DragAndDropTest::selectedRowsFollowTheMouse() {
     QCOMPARE(h->window->isDirty, 0);
 
     d.release(Qt::LeftButton, d.row(6));
-    QCOMPARE(h->interaction.messageTexts(), QStringList({MoveQuestion}));
+    QCOMPARE(h->interaction.messageTexts(), QStringList({MoveQuestion + "\nMove 3 channels?"}));
     QCOMPARE(h->window->list()->dragging, 0);
     QCOMPARE(tableNames().mid(0, 9), names({0, 1, 5, 6, 7, 2, 3, 4, 8}));
     QCOMPARE(d.shown().mid(0, 9), names({0, 1, 5, 6, 7, 2, 3, 4, 8}));
@@ -220,11 +230,11 @@ void DragAndDropTest::pressOnASelectedRowKeepsTheSelectionForTheDrag() {
     d.press(Qt::LeftButton, d.row(4));
     QCOMPARE(d.selected(), QVector<int>({1, 4, 6}));
     d.move(d.row(5));
-    // Every selected row moved by one; the gaps are kept.
-    QCOMPARE(d.selected(), QVector<int>({2, 5, 7}));
-    QCOMPARE(d.shown().mid(0, 8), names({0, 2, 1, 3, 5, 4, 7, 6}));
+    // Gathered at row 1, then one row down with the mouse.
+    QCOMPARE(d.selected(), QVector<int>({2, 3, 4}));
+    QCOMPARE(d.shown().mid(0, 8), names({0, 2, 1, 4, 6, 3, 5, 7}));
     d.move(d.row(3));
-    QCOMPARE(d.selected(), QVector<int>({0, 3, 5}));
+    QCOMPARE(d.selected(), QVector<int>({0, 1, 2}));
     h->interaction.answers.append(Interaction::Answer::Cancel);
     d.release(Qt::LeftButton, d.row(3));
     QCOMPARE(d.selected(), QVector<int>({1, 4, 6}));
@@ -273,7 +283,7 @@ void DragAndDropTest::dropCommitsTheOrderShown_data() {
     QTest::newRow("block down") << 0 << 4 << 1 << 7 << int(Qt::LeftButton);
     QTest::newRow("block up") << 8 << 3 << 10 << 1 << int(Qt::LeftButton);
     QTest::newRow("block to the top") << 5 << 2 << 5 << 0 << int(Qt::RightButton);
-    QTest::newRow("pressed below the block") << 3 << 2 << 6 << 12 << int(Qt::RightButton);
+    QTest::newRow("pressed on the block's end") << 3 << 2 << 4 << 12 << int(Qt::RightButton);
     QTest::newRow("far down") << 4 << 2 << 4 << 15 << int(Qt::LeftButton);
 }
 
@@ -293,25 +303,42 @@ void DragAndDropTest::dropCommitsTheOrderShown() {
     const QVector<int> selectedAtRelease = d.selected();
     QCOMPARE(selectedAtRelease.size(), count);
     d.release(mouseButton, d.row(to));
-    QCOMPARE(h->interaction.messageTexts(), QStringList({MoveQuestion}));
+    QVERIFY(askedToMove(h->interaction));
     QCOMPARE(tableNames(), shownAtRelease);
     QCOMPARE(d.shown(), shownAtRelease);
     QCOMPARE(d.selected(), selectedAtRelease);
 }
 
-// Rows that were not adjacent move as one block, in their order, to where the first of
-// them was shown: before the first unselected row after it.
+// Rows that are not adjacent are shown as one block, in their order, at the first one's
+// place as soon as the drag moves; the block follows the mouse and lands as shown.
 void DragAndDropTest::scatteredRowsLandAsOneBlock() {
     Dragger d(*h);
-    d.select({1, 3});
-    d.press(Qt::LeftButton, d.row(1));
-    d.move(d.row(2));
-    d.move(d.row(3));
-    QCOMPARE(d.shown().mid(0, 7), names({0, 2, 4, 1, 5, 3, 6}));
-    d.release(Qt::LeftButton, d.row(3));
-    QCOMPARE(tableNames().mid(0, 7), names({0, 2, 4, 1, 3, 5, 6}));
+    d.select({3, 6});
+    d.press(Qt::LeftButton, d.row(6));
+    d.move(d.row(6) + QPoint(QApplication::startDragDistance() + 1, 0));
+    QCOMPARE(d.shown().mid(2, 5), names({2, 3, 6, 4, 5}));
     QCOMPARE(d.selected(), QVector<int>({3, 4}));
-    QCOMPARE(tableNames().size(), 61);
+    d.moveThrough(6, 11);
+    QCOMPARE(d.selected(), QVector<int>({8, 9}));
+    const QStringList shownAtRelease = d.shown();
+    QCOMPARE(shownAtRelease.mid(7, 4), names({9, 3, 6, 10}));
+    QStringList shownWhileAsking;
+    h->interaction.whileShown = [&] { shownWhileAsking = d.shown(); };
+    d.release(Qt::LeftButton, d.row(11));
+    QCOMPARE(shownWhileAsking, shownAtRelease);  // the question is asked over the preview
+    QCOMPARE(h->interaction.messageTexts(), QStringList({MoveQuestion + "\nMove 2 channels?"}));
+    QCOMPARE(tableNames(), shownAtRelease);
+    QCOMPARE(d.shown(), shownAtRelease);
+    QCOMPARE(d.selected(), QVector<int>({8, 9}));
+
+    // Gathering alone is a reorder: dragged back to where it began, it still asks.
+    h->interaction.messages.clear();
+    d.select({0, 2});
+    h->interaction.answers.append(Interaction::Answer::Cancel);
+    d.pressAndMove(2, 3);
+    d.move(d.row(2));
+    d.release(Qt::LeftButton, d.row(2));
+    QVERIFY(askedToMove(h->interaction));
 }
 
 void DragAndDropTest::cancelRestoresTheStoredOrder() {
@@ -319,7 +346,7 @@ void DragAndDropTest::cancelRestoresTheStoredOrder() {
     d.select({2, 3, 7});
     h->interaction.answers.append(Interaction::Answer::Cancel);
     d.drag(3, 9);
-    QCOMPARE(h->interaction.messageTexts(), QStringList({MoveQuestion}));
+    QVERIFY(askedToMove(h->interaction));
     QCOMPARE(d.shown(), namesFrom(0, 60));
     QCOMPARE(tableNames(), namesFrom(0, 60));
     QCOMPARE(d.selected(), QVector<int>({2, 3, 7}));
@@ -338,7 +365,8 @@ void DragAndDropTest::rightButtonDragsAndReleaseOutsideTheListEnds() {
     SatelliteTree* tree = h->window->tree();
     d.release(Qt::RightButton, tree->viewport()->rect().center(), tree->viewport());
     QCOMPARE(h->window->list()->dragging, 0);
-    QCOMPARE(h->interaction.messageTexts(), QStringList({MoveQuestion}));
+    QCOMPARE(h->interaction.messageTexts(),
+             QStringList({MoveQuestion + "\nMove channel \"C00\"?"}));
     QCOMPARE(tableNames().mid(0, 4), names({1, 2, 0, 3}));
     // No popup after a right-button drag, and the tree kept its (empty) selection.
     QVERIFY(h->interaction.popups.isEmpty());
@@ -460,6 +488,35 @@ void DragAndDropTest::modelStaysConsistentThroughADrag() {
     d.drag(2, 8);
     d.drag(3, 5);
     QCOMPARE(tableNames().mid(0, 7), names({1, 4, 0, 2, 3, 5, 6}));
+}
+
+// Escape or the close box during a drag end the drag (nothing moves), then ask the save
+// question; the button's release afterwards belongs to the ended drag.
+void DragAndDropTest::closingDuringADragEndsItFirst() {
+    h->window->MarkModified();
+    Dragger d(*h);
+    d.select({2, 5});
+    d.pressAndMove(2, 6);
+    QCOMPARE(h->window->list()->dragging, 1);
+    h->interaction.answers = {Interaction::Answer::Cancel, Interaction::Answer::Discard};
+    int draggingWhileAsking = -1;
+    h->interaction.whileShown = [&] { draggingWhileAsking = h->window->list()->dragging; };
+    QTest::keyClick(h->window->list(), Qt::Key_Escape);
+    QCOMPARE(draggingWhileAsking, 0);
+    QCOMPARE(h->window->list()->dragging, 0);
+    QCOMPARE(d.shown(), namesFrom(0, 60));
+    QCOMPARE(d.selected(), QVector<int>({2, 5}));
+    QVERIFY(h->window->isVisible());
+    d.release(Qt::LeftButton, d.row(6));
+    QCOMPARE(h->interaction.messages.size(), 1);
+    QVERIFY(h->interaction.messages[0].text.startsWith(QStringLiteral("Do you want to save")));
+
+    d.pressAndMove(2, 4);
+    QVERIFY(h->window->close());
+    QVERIFY(!h->window->isVisible());
+    QCOMPARE(h->interaction.messages.size(), 2);
+    QCOMPARE(h->window->list()->dragging, 0);
+    QCOMPARE(tableNames(), namesFrom(0, 60));
 }
 
 QTEST_MAIN(DragAndDropTest)

@@ -27,6 +27,20 @@ namespace {
 const QString SaveQuestion = QStringLiteral("Do you want to save changes?");
 const QString OpenFailed = QStringLiteral("File open failed!");
 
+// The first line of every message shown: the message's own text, before the file it is
+// about.
+QStringList firstLines(const ScriptedInteraction& ui) {
+    QStringList lines;
+    for (const QString& text : ui.messageTexts()) {
+        lines.append(text.section(QLatin1Char('\n'), 0, 0));
+    }
+    return lines;
+}
+
+QString native(const QString& path) {
+    return QDir::toNativeSeparators(path);
+}
+
 // Writes half the image and then fails, as a full disk would.
 FaultyWriter halfDiskWriter() {
     return FaultyWriter::failingAfter(ImageSize / 2, ENOSPC);
@@ -70,11 +84,12 @@ private slots:
     void longFileKeepsItsTailOnSaveAndIsCutBySaveAs();
     void saveAfterTheFileWasDeleted();
     void failedWriteLeavesTheOldFileAndTheChanges();
-    void saveAsFailureKeepsTheNewName();
+    void saveAsFailureKeepsTheOpenFile();
+    void fileMessagesNameTheFileAndTheReason();
     void saveAsToTheOpenFileRewritesIt();
-    void openQuestionOkSavesThenCancelledDialogStops();
-    void openQuestionCancelThenRejectedFileKeepsChanges();
-    void openQuestionCancelThenValidFileLeavesSaveInert();
+    void openQuestionSaveThenCancelledDialogStops();
+    void openQuestionDiscardThenRejectedFileKeepsChanges();
+    void openQuestionDiscardThenValidFileDisablesSave();
     void openQuestionWithFailingSaveStopsBeforeTheDialog();
     void exitQuestionBranches();
     void exitWithFailingSaveKeepsTheWindowOpen();
@@ -90,17 +105,22 @@ void FileFlowTest::openTakesTheFile() {
     QVERIFY(h.window->saveAsButton()->isEnabled());
     QCOMPARE(h.rows(), 7);
     QCOMPARE(h.window->tree()->topLevelItemCount(), 3);
-    // Another open keeps the view and the selection state.
+    // Another open keeps the view but shows all of it, with nothing selected: a filter
+    // by a satellite of the file before would be one nobody sees.
     h.window->viewButton(ViewRadio)->click();
-    h.selectTreeItem(h.satelliteItem(1));
+    h.selectTreeItem(h.transponderItem(1, 0));
     TestImageBuilder other = windowTestBuilder(12);
     other.channel(8, 2, "Radio Italia", 55, false);
     QVERIFY(h.openImage(other.build(), "second.tbn"));
     QCOMPARE(h.window->viewMode, int(ViewRadio));
-    QCOMPARE(h.window->showAllChannels, 0);
-    QCOMPARE(h.window->selectedSatellite, 1);
-    QCOMPARE(h.window->selectionKind, SelectionSatellite);
-    QCOMPARE(h.columnTexts(ColumnIndex), QStringList({"6", "8"}));
+    QCOMPARE(h.window->showAllChannels, 1);
+    QCOMPARE(h.window->selectionKind, SelectionNone);
+    QCOMPARE(h.window->selectedTransponder, TransponderCapacity);
+    QVERIFY(h.window->tree()->selectedItem() == nullptr);
+    QCOMPARE(h.columnTexts(ColumnIndex), QStringList({"1", "6", "7", "8"}));
+    h.window->OnAddChannel();
+    h.window->OnAddTransponder();
+    QCOMPARE(h.interaction.dialogsRun, 0);
 }
 
 void FileFlowTest::cancelledOpenChangesNothing() {
@@ -114,8 +134,11 @@ void FileFlowTest::cancelledOpenChangesNothing() {
     renameChannel(*h.window, 0, "Edited");
     h.window->UpdateChannelRow(0, 0);
     h.interaction.answers.append(Interaction::Answer::Cancel);
+    h.interaction.openPaths.append(h.writeImage("other.tbn", windowTestImage(3)));
     h.window->OnOpen();
-    QCOMPARE(h.interaction.messageTexts(), QStringList({SaveQuestion}));
+    QCOMPARE(firstLines(h.interaction), QStringList({SaveQuestion}));
+    QCOMPARE(h.interaction.openPaths.size(), 1);  // Cancel: no file was chosen
+    QCOMPARE(h.window->currentPath, h.pathOf("db.tbn"));
     QVERIFY(h.showsModified(true));
     QCOMPARE(h.cell(0, ColumnChannel), QStringLiteral("Edited"));
     QCOMPARE(channelName(0), std::string_view("Edited"));
@@ -124,7 +147,7 @@ void FileFlowTest::cancelledOpenChangesNothing() {
 void FileFlowTest::missingFileIsReportedAndChangesNothing() {
     WindowHarness h;
     QVERIFY(!h.open(h.pathOf("missing.tbn")));
-    QCOMPARE(h.interaction.messageTexts(), QStringList({OpenFailed}));
+    QCOMPARE(firstLines(h.interaction), QStringList({OpenFailed}));
     QCOMPARE(h.interaction.messages.first().icon, Interaction::Icon::Exclamation);
     QCOMPARE(h.window->isLoaded, 0);
     QVERIFY(h.window->currentPath.isEmpty());
@@ -134,7 +157,7 @@ void FileFlowTest::missingFileIsReportedAndChangesNothing() {
     QVERIFY(h.open(path));
     h.interaction.messages.clear();
     QVERIFY(!h.open(h.folder));  // a folder is no file
-    QCOMPARE(h.interaction.messageTexts(), QStringList({OpenFailed}));
+    QCOMPARE(firstLines(h.interaction), QStringList({OpenFailed}));
     QCOMPARE(h.window->currentPath, path);
     QCOMPARE(h.rows(), 7);
 }
@@ -143,9 +166,9 @@ void FileFlowTest::rejectedFileIsReportedAndKeepsTheShownDatabase() {
     EditedWindow h;
     Bytes bad = windowTestBuilder(5).channel(9, 0, "Other", 1).build();
     bad[ChannelRegion + 100] ^= 0x5A;  // the data checksum no longer matches
-    h.interaction.answers.append(Interaction::Answer::Cancel);
+    h.interaction.answers.append(Interaction::Answer::Discard);
     QVERIFY(!h.openImage(bad, "bad.tbn"));
-    QCOMPARE(h.interaction.messageTexts(), QStringList({SaveQuestion, "Invalid DB file!"}));
+    QCOMPARE(firstLines(h.interaction), QStringList({SaveQuestion, "Invalid DB file!"}));
     QCOMPARE(h.interaction.messages.last().icon, Interaction::Icon::Exclamation);
     QCOMPARE(h.window->currentPath, h.path);
     QVERIFY(h.showsModified(true));
@@ -237,7 +260,7 @@ void FileFlowTest::saveAfterTheFileWasDeleted() {
     EditedWindow h;
     QVERIFY(QFile::remove(h.path));
     h.window->saveButton()->click();
-    QCOMPARE(h.interaction.messageTexts(), QStringList({OpenFailed}));
+    QCOMPARE(firstLines(h.interaction), QStringList({OpenFailed}));
     QVERIFY(h.showsModified(true));
     QVERIFY(!QFile::exists(h.path));
 
@@ -273,21 +296,45 @@ void FileFlowTest::failedWriteLeavesTheOldFileAndTheChanges() {
     QCOMPARE(h.window->isDirty, 1);
 }
 
-void FileFlowTest::saveAsFailureKeepsTheNewName() {
+// A Save As that failed leaves Save writing to the file that is open.
+void FileFlowTest::saveAsFailureKeepsTheOpenFile() {
     EditedWindow h;
     const QString unreachable = h.pathOf("no-such-folder/db.tbn");
     h.interaction.savePaths.append(unreachable);
     h.window->viewButton(ViewTv)->click();
     h.window->OnSaveAs();
-    QCOMPARE(h.interaction.messageTexts(), QStringList({"File create failed!"}));
-    QCOMPARE(h.window->currentPath, unreachable);
+    QCOMPARE(firstLines(h.interaction), QStringList({"File create failed!"}));
+    QCOMPARE(h.window->currentPath, h.path);
     QVERIFY(h.showsModified(true));
     QVERIFY(h.window->viewButton(ViewTv)->isChecked());
 
-    // A cancelled Save As does nothing.
+    // A cancelled Save As does nothing; Save then writes the open file.
     h.window->OnSaveAs();
-    QCOMPARE(h.window->currentPath, unreachable);
+    QCOMPARE(h.window->currentPath, h.path);
+    h.window->OnSave();
     QCOMPARE(h.interaction.messages.size(), 1);
+    QVERIFY(h.showsModified(false));
+    QVERIFY(fileHasName(h.path, 0, "Erste"));
+}
+
+// The messages about files keep their text as the first line; the second names the file
+// and the reason.
+void FileFlowTest::fileMessagesNameTheFileAndTheReason() {
+    OpenedWindow h;
+    const QString missing = h.pathOf("missing.tbn");
+    QVERIFY(!h.open(missing));
+    Bytes bad = windowTestImage();
+    bad[ChannelRegion + 100] ^= 0x5A;
+    const QString badPath = h.writeImage("bad.tbn", bad);
+    QVERIFY(!h.open(badPath));
+    const QString unreachable = h.pathOf("no-such-folder/db.tbn");
+    h.interaction.savePaths.append(unreachable);
+    h.window->OnSaveAs();
+    QCOMPARE(h.interaction.messageTexts(),
+             QStringList(
+                 {"File open failed!\n" + native(missing) + ": No such file or directory",
+                  "Invalid DB file!\n" + native(badPath) + ": data checksum mismatch",
+                  "File create failed!\n" + native(unreachable) + ": No such file or directory"}));
 }
 
 void FileFlowTest::saveAsToTheOpenFileRewritesIt() {
@@ -299,33 +346,33 @@ void FileFlowTest::saveAsToTheOpenFileRewritesIt() {
     QVERIFY(fileHasName(h.path, 0, "Erste"));
 }
 
-void FileFlowTest::openQuestionOkSavesThenCancelledDialogStops() {
+void FileFlowTest::openQuestionSaveThenCancelledDialogStops() {
     EditedWindow h;
-    h.interaction.answers.append(Interaction::Answer::Ok);
+    h.interaction.answers.append(Interaction::Answer::Save);
     h.window->OnOpen();  // the chooser is cancelled
-    QCOMPARE(h.interaction.messageTexts(), QStringList({SaveQuestion}));
+    QCOMPARE(firstLines(h.interaction), QStringList({SaveQuestion}));
     QVERIFY(h.showsModified(false));
     QCOMPARE(h.window->currentPath, h.path);
     QVERIFY(fileHasName(h.path, 0, "Erste"));
 }
 
-void FileFlowTest::openQuestionCancelThenRejectedFileKeepsChanges() {
+void FileFlowTest::openQuestionDiscardThenRejectedFileKeepsChanges() {
     EditedWindow h;
-    h.interaction.answers.append(Interaction::Answer::Cancel);
+    h.interaction.answers.append(Interaction::Answer::Discard);
     QVERIFY(!h.open(h.pathOf("missing.tbn")));
-    QCOMPARE(h.interaction.messageTexts(), QStringList({SaveQuestion, OpenFailed}));
+    QCOMPARE(firstLines(h.interaction), QStringList({SaveQuestion, OpenFailed}));
     QCOMPARE(h.window->isDirty, 1);
     QCOMPARE(h.window->currentPath, h.path);
     QCOMPARE(channelName(0), std::string_view("Erste"));
 }
 
-void FileFlowTest::openQuestionCancelThenValidFileLeavesSaveInert() {
+// Save is enabled exactly when there are unsaved changes: not after changes were dropped.
+void FileFlowTest::openQuestionDiscardThenValidFileDisablesSave() {
     EditedWindow h;
     const QString second = h.writeImage("second.tbn", windowTestImage(21));
-    h.interaction.answers.append(Interaction::Answer::Cancel);
+    h.interaction.answers.append(Interaction::Answer::Discard);
     QVERIFY(h.open(second));
-    QCOMPARE(h.window->isDirty, 0);
-    QVERIFY(h.window->saveButton()->isEnabled());
+    QVERIFY(h.showsModified(false));
     QCOMPARE(h.cell(0, ColumnChannel), QStringLiteral("Das Erste"));
     h.window->saveButton()->click();
     QVERIFY(fileBytes(second) == windowTestImage(21));
@@ -336,11 +383,11 @@ void FileFlowTest::openQuestionCancelThenValidFileLeavesSaveInert() {
 void FileFlowTest::openQuestionWithFailingSaveStopsBeforeTheDialog() {
     EditedWindow h;
     QVERIFY(QFile::remove(h.path));
-    h.interaction.answers.append(Interaction::Answer::Ok);
+    h.interaction.answers.append(Interaction::Answer::Save);
     const QString other = h.writeImage("other.tbn", windowTestImage(31));
     h.interaction.openPaths.append(other);
     h.window->OnOpen();
-    QCOMPARE(h.interaction.messageTexts(), QStringList({SaveQuestion, OpenFailed}));
+    QCOMPARE(firstLines(h.interaction), QStringList({SaveQuestion, OpenFailed}));
     QCOMPARE(h.interaction.openPaths, QStringList({other}));  // no file was chosen
     QCOMPARE(h.window->isDirty, 1);
     QCOMPARE(h.window->currentPath, h.path);
@@ -350,14 +397,18 @@ void FileFlowTest::openQuestionWithFailingSaveStopsBeforeTheDialog() {
 void FileFlowTest::exitQuestionBranches() {
     {
         EditedWindow h;
-        h.interaction.answers.append(Interaction::Answer::Cancel);
+        h.interaction.answers = {Interaction::Answer::Cancel, Interaction::Answer::Discard};
         h.window->exitButton()->click();
-        QCOMPARE(h.interaction.messageTexts(), QStringList({SaveQuestion}));
+        QVERIFY(h.window->isVisible());  // Cancel: back to the editor
+        QVERIFY(h.showsModified(true));
+        h.window->exitButton()->click();
+        QCOMPARE(firstLines(h.interaction), QStringList({SaveQuestion, SaveQuestion}));
         QVERIFY(!h.window->isVisible());
+        QCOMPARE(h.window->result(), int(QDialog::Rejected));
         QVERIFY(fileBytes(h.path) == h.image);
     }
     EditedWindow h;
-    h.interaction.answers.append(Interaction::Answer::Ok);
+    h.interaction.answers.append(Interaction::Answer::Save);
     h.window->exitButton()->click();
     QVERIFY(!h.window->isVisible());
     QCOMPARE(h.window->result(), int(QDialog::Accepted));
@@ -369,7 +420,7 @@ void FileFlowTest::exitWithFailingSaveKeepsTheWindowOpen() {
     {
         FaultyWriter writer = halfDiskWriter();
         ScopedFileWriter scoped(writer);
-        h.interaction.answers = {Interaction::Answer::Ok, Interaction::Answer::Ok};
+        h.interaction.answers = {Interaction::Answer::Save, Interaction::Answer::Save};
         h.window->exitButton()->click();
         QVERIFY(h.window->isVisible());
         QTest::keyClick(h.window->list(), Qt::Key_Escape);
@@ -379,7 +430,7 @@ void FileFlowTest::exitWithFailingSaveKeepsTheWindowOpen() {
         QVERIFY(fileBytes(h.path) == h.image);
     }
     // Once the disk has room again, the same question saves and closes.
-    h.interaction.answers = {Interaction::Answer::Ok};
+    h.interaction.answers = {Interaction::Answer::Save};
     QVERIFY(h.window->close());
     QVERIFY(!h.window->isVisible());
     QVERIFY(fileHasName(h.path, 0, "Erste"));

@@ -1,6 +1,7 @@
 // The window before and around a database: its initial state, the inert handlers, the
 // modified mark and the ways it closes.
 #include <QApplication>
+#include <QDir>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -171,22 +172,27 @@ void MainWindowTest::escapeAndCloseBoxCloseACleanWindowWithoutAsking() {
     }
 }
 
-// The modified mark enables Save; then Escape and the close box ask before closing.
+// The modified mark enables Save; then Escape and the close box ask before closing: Save,
+// Don't Save or Cancel, and Cancel goes back to the editor with nothing changed.
 void MainWindowTest::changesAreAskedForOnEscapeAndCloseBox() {
     for (const bool escape : {true, false}) {
         OpenedWindow h;
         h.window->MarkModified();
         QVERIFY(h.showsModified(true));
-        h.interaction.answers.append(Interaction::Answer::Cancel);
-        if (escape) {
-            QTest::keyClick(h.window->list(), Qt::Key_Escape);
-        } else {
-            QVERIFY(h.window->close());
-        }
-        QCOMPARE(h.interaction.messageTexts(), QStringList({"Do you want to save changes?"}));
-        QCOMPARE(h.interaction.messages.first().buttons, Interaction::Buttons::OkCancel);
-        QCOMPARE(h.interaction.messages.first().icon, Interaction::Icon::None);
+        h.interaction.answers = {Interaction::Answer::Cancel, Interaction::Answer::Discard};
+        const auto closeWindow = [&] {
+            escape ? QTest::keyClick(h.window->list(), Qt::Key_Escape) : void(h.window->close());
+        };
+        closeWindow();
+        QVERIFY(h.window->isVisible());
+        QVERIFY(h.showsModified(true));
+        closeWindow();
         QVERIFY(!h.window->isVisible());
+        const QString question =
+            QStringLiteral("Do you want to save changes?\n") + QDir::toNativeSeparators(h.path);
+        QCOMPARE(h.interaction.messageTexts(), QStringList({question, question}));
+        QCOMPARE(h.interaction.messages.first().buttons, Interaction::Buttons::SaveDiscardCancel);
+        QCOMPARE(h.interaction.messages.first().icon, Interaction::Icon::None);
     }
 }
 

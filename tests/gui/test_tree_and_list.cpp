@@ -12,6 +12,7 @@
 #include "database/ChannelDatabase.h"
 #include "database/DisplayText.h"
 #include "database/ViewIndex.h"
+#include "support/DialogDriver.h"
 #include "support/WindowFixture.h"
 #include "ui/mainwindow/ChannelListCtrl.h"
 #include "ui/mainwindow/ChannelListModel.h"
@@ -30,7 +31,7 @@ private slots:
     void transponderSelectionListsTheWholeSatellite();
     void viewButtonsSwitchListAndTreeCounts();
     void viewButtonAfterSelectionShowsTheWholeView();
-    void refreshAllKeepsSelectionButCollapsesTree();
+    void refreshAllKeepsTheSelectionInTheTree();
     void listClickSetsChannelSelectionOnlyWithARow();
     void listDoubleClickEditsTopmostSelectedChannel();
     void listDoubleClickByMouseEditsTheClickedRow();
@@ -168,9 +169,11 @@ void TreeAndListTest::viewButtonAfterSelectionShowsTheWholeView() {
     QCOMPARE(h.rows(), 4);
 }
 
-void TreeAndListTest::refreshAllKeepsSelectionButCollapsesTree() {
+// A refill keeps the tree's selected item, so that the list's filter is always the one the
+// tree shows; only the way to it stays expanded.
+void TreeAndListTest::refreshAllKeepsTheSelectionInTheTree() {
     OpenedWindow h;
-    h.satelliteItem(0)->setExpanded(true);
+    h.satelliteItem(1)->setExpanded(true);
     h.selectTreeItem(h.transponderItem(0, 0));
     h.window->RefreshAll();
     QCOMPARE(h.window->refreshing, 0);
@@ -178,10 +181,23 @@ void TreeAndListTest::refreshAllKeepsSelectionButCollapsesTree() {
     QCOMPARE(h.window->selectedSatellite, 0);
     QCOMPARE(h.window->selectedTransponder, 0);
     QCOMPARE(h.window->showAllChannels, 0);
-    QVERIFY(h.window->tree()->selectedItem() == nullptr);
-    QVERIFY(!h.satelliteItem(0)->isExpanded());
-    // The list is refilled with the satellite filter still on.
+    QCOMPARE(h.window->tree()->selectedItem(), h.transponderItem(0, 0));
+    QVERIFY(h.satelliteItem(0)->isExpanded() && !h.satelliteItem(1)->isExpanded());
     QCOMPARE(h.columnTexts(ColumnIndex), QStringList({"0", "1", "3", "7"}));
+
+    // "Add TP" keeps it too, and the selection members follow what the tree shows.
+    h.selectTreeItem(h.transponderItem(0, 2));  // 12603 MHz, transponder 4
+    h.interaction.dialogScripts.append([](QDialog& dialog) {
+        control<QLineEdit>(dialog, "frequencyEdit")->setText(QStringLiteral("10700"));
+        control<QLineEdit>(dialog, "symbolRateEdit")->setText(QStringLiteral("22000"));
+        pressOk(dialog);
+    });
+    h.window->OnAddTransponder();
+    QCOMPARE(h.treeTexts().first(), QStringLiteral("Astra 19.2E (4 TPs, 4 CHs)"));
+    QCOMPARE(h.window->tree()->selectedItem()->text(0), QStringLiteral("12603V 22000 (1 CHs)"));
+    QCOMPARE(h.window->selectedTransponder, 4);
+    QCOMPARE(h.window->selectionKind, SelectionTransponder);
+    QCOMPARE(h.rows(), 4);
 }
 
 void TreeAndListTest::listClickSetsChannelSelectionOnlyWithARow() {

@@ -34,11 +34,11 @@ ChannelDialog::ChannelDialog(Interaction& interaction, QWidget* parent)
     : QDialog(parent), interaction_(interaction) {
     prepareDialogWindow(*this, QStringLiteral("channelDialog"), QStringLiteral("Edit Channel"));
 
-    satelliteEdit_ = makeTextEdit(QStringLiteral("satelliteEdit"), ChannelDialog::NameLimit);
+    satelliteEdit_ = makeTextEdit(QStringLiteral("satelliteEdit"), ChannelNameLimit);
     satelliteEdit_->setEnabled(false);
-    transponderEdit_ = makeTextEdit(QStringLiteral("transponderEdit"), ChannelDialog::NameLimit);
+    transponderEdit_ = makeTextEdit(QStringLiteral("transponderEdit"), ChannelNameLimit);
     transponderEdit_->setEnabled(false);
-    nameEdit_ = makeTextEdit(QStringLiteral("nameEdit"), ChannelDialog::NameLimit);
+    nameEdit_ = makeTextEdit(QStringLiteral("nameEdit"), ChannelNameLimit);
     serviceIdEdit_ = makeNumberEdit(QStringLiteral("serviceIdEdit"), 5);
     videoPidEdit_ = makeNumberEdit(QStringLiteral("videoPidEdit"), 4);
     audioPidEdit_ = makeNumberEdit(QStringLiteral("audioPidEdit"), 4);
@@ -98,15 +98,16 @@ ChannelDialog::ChannelDialog(Interaction& interaction, QWidget* parent)
     nameEdit_->setFocus();
 }
 
-void ChannelDialog::setAddMode(bool add) {
+void ChannelDialog::setAddMode(bool add, int view) {
     addMode_ = add;
+    addView_ = view;
     setWindowTitle(add ? QStringLiteral("Add Channel") : QStringLiteral("Edit Channel"));
     casList_->setEnabled(add);
 }
 
 void ChannelDialog::setName(std::string_view bytes) {
     name_.assign(bytes);
-    nameField_.show(nameEdit_, bytes, NameLimit);
+    nameField_.show(nameEdit_, bytes, ChannelNameLimit);
 }
 
 void ChannelDialog::setVideoPid(int value) {
@@ -162,10 +163,11 @@ bool ChannelDialog::readValues() {
     int pcr = 0;
     int serviceId = 0;
     if (!reader.readName(nameField_, name) ||
-        !reader.readInteger(videoPidEdit_, 0, PidHigh, video) ||
-        !reader.readInteger(audioPidEdit_, 0, PidHigh, audio) ||
-        !reader.readInteger(pcrPidEdit_, 0, PidHigh, pcr) ||
-        !reader.readInteger(serviceIdEdit_, 0, ServiceIdHigh, serviceId)) {
+        !reader.readInteger(videoPidEdit_, PidLow, PidHigh, video) ||
+        !reader.readInteger(audioPidEdit_, PidLow, PidHigh, audio) ||
+        !reader.readInteger(pcrPidEdit_, PidLow, PidHigh, pcr) ||
+        !reader.readInteger(serviceIdEdit_, ServiceIdLow, ServiceIdHigh, serviceId) ||
+        !acceptedForAdd(reader, video, audio, pcr, serviceId)) {
         return false;
     }
     name_ = std::move(name);
@@ -176,6 +178,31 @@ bool ChannelDialog::readValues() {
     casIndex_ = casList_->currentIndex();
     lockIndex_ = lockList_->currentIndex();
     return true;
+}
+
+bool ChannelDialog::acceptedForAdd(FieldReader& reader, int video, int audio, int pcr,
+                                   int serviceId) {
+    if (!addMode_) {
+        return true;
+    }
+    QLineEdit* edit = nullptr;
+    switch (channelAddFault(addView_, video, audio, pcr, serviceId)) {
+        case ChannelAddFault::None:
+            return true;
+        case ChannelAddFault::VideoPid:
+            edit = videoPidEdit_;
+            break;
+        case ChannelAddFault::AudioPid:
+            edit = audioPidEdit_;
+            break;
+        case ChannelAddFault::PcrPid:
+            edit = pcrPidEdit_;
+            break;
+        case ChannelAddFault::ServiceId:
+            edit = serviceIdEdit_;
+            break;
+    }
+    return reader.refuse(edit, channelAddMessage());
 }
 
 }  // namespace kavro

@@ -20,15 +20,12 @@ class ChannelDialog : public QDialog {
     Q_OBJECT
 
 public:
-    static constexpr int NameLimit = 16;
-    static constexpr int PidHigh = 8191;
-    static constexpr int ServiceIdHigh = 65535;
-
     explicit ChannelDialog(Interaction& interaction, QWidget* parent = nullptr);
 
     // Setters show the value at once; getters answer the values read by the last OK.
-    // Add mode chooses the caption and enables the CAS list.
-    void setAddMode(bool add);
+    // Add mode chooses the caption, enables the CAS list and makes OK refuse what Add
+    // Channel refuses in `view` (ViewAll, ViewTv or ViewRadio).
+    void setAddMode(bool add, int view = 0);
     bool addMode() const { return addMode_; }
     // Names are Latin-1 bytes. A name left as shown comes back as the very bytes given.
     void setName(std::string_view bytes);
@@ -49,15 +46,17 @@ public:
     void setLockIndex(int index);
     int lockIndex() const { return lockIndex_; }
 
-    // Reads name, video, audio and PCR PIDs, service ID, CAS and lock in that order;
-    // closes only when all pass.
+    // Reads name, video, audio and PCR PIDs, service ID, CAS and lock in that order, then
+    // in add mode checks Add Channel's refusals in the same order; closes only when all pass.
     void accept() override;
 
 private:
     bool readValues();
+    bool acceptedForAdd(FieldReader& reader, int video, int audio, int pcr, int serviceId);
 
     Interaction& interaction_;
     bool addMode_ = false;
+    int addView_ = 0;
     std::string name_;
     int videoPid_ = 0;
     int audioPid_ = 0;

@@ -2,9 +2,12 @@
 #include "ui/dialogs/DialogOperations.h"
 
 #include <QDialog>
+#include <array>
+#include <cstring>
 
 #include "database/ChannelDatabase.h"
 #include "database/DisplayText.h"
+#include "database/FieldRules.h"
 #include "database/TableEditing.h"
 #include "database/ViewIndex.h"
 #include "ui/dialogs/ChannelDialog.h"
@@ -93,13 +96,45 @@ bool addChannelFrom(const DialogContext& context, int t, const ChannelDialog& di
         addChannel(viewIndex().currentView, t, dialog.name(), dialog.videoPid(), dialog.audioPid(),
                    dialog.pcrPid(), dialog.serviceId(), dialog.casIndex(), dialog.lockIndex());
     if (!added) {
-        ui.messageBox(context.parent, QStringLiteral("Cannot add this channel"),
+        ui.messageBox(context.parent, QString::fromStdString(channelAddMessage()),
                       Interaction::Buttons::Ok, Interaction::Icon::Exclamation);
         return false;
     }
     ui.messageBox(context.parent, QStringLiteral("Channel added"), Interaction::Buttons::Ok,
                   Interaction::Icon::Information);
     return true;
+}
+
+// The bytes of a record before an edit, to tell whether the edit changed any.
+template <size_t Size>
+class RecordBefore {
+public:
+    explicit RecordBefore(const uint8_t* record) : record_(record) {
+        std::memcpy(bytes_.data(), record, Size);
+    }
+    bool changed() const { return std::memcmp(bytes_.data(), record_, Size) != 0; }
+
+private:
+    const uint8_t* record_;
+    std::array<uint8_t, Size> bytes_;
+};
+
+// Before an add that would fill a live channel in place (it holds UnassignedServiceId),
+// asks whether to replace it. True when the add may go on.
+bool mayReplaceReusedChannel(const DialogContext& context, int t) {
+    const int reused = channelReusedByAdd(t);
+    if (reused == ChannelCapacity) {
+        return true;
+    }
+    const QString question =
+        QStringLiteral(
+            "This replaces the channel \"%1\" (service ID %2) on this transponder. "
+            "Replace it?")
+            .arg(latin1Text(channelName(reused)))
+            .arg(UnassignedServiceId);
+    return interactionOf(context).messageBox(context.parent, question, Interaction::Buttons::YesNo,
+                                             Interaction::Icon::Exclamation) ==
+           Interaction::Answer::Yes;
 }
 
 }  // namespace
@@ -119,24 +154,29 @@ int EditTransponder(const DialogContext& context, int index, EditMode mode) {
     if (interactionOf(context).runDialog(dialog) != QDialog::Accepted) {
         return TransponderCapacity;
     }
-    int result = index;
     if (add) {
-        result = addTransponderFrom(context, index, dialog);
-        if (result == TransponderCapacity) {
-            return TransponderCapacity;
+        const int added = addTransponderFrom(context, index, dialog);
+        if (added != TransponderCapacity) {
+            notifyModified(context);
         }
-    } else {
-        storeTransponder(index, dialog, shownPolarity);
+        return added;
     }
-    notifyModified(context);
-    return result;
+    const RecordBefore<TransponderRecordSize> before(channelDatabase().transponders[index]);
+    storeTransponder(index, dialog, shownPolarity);
+    if (before.changed()) {
+        notifyModified(context);
+    }
+    return index;
 }
 
 bool EditChannel(const DialogContext& context, int index, EditMode mode) {
     const bool add = mode == EditMode::Add;
     const int t = add ? index : channelTransponder(index);
+    if (add && !mayReplaceReusedChannel(context, t)) {
+        return false;
+    }
     ChannelDialog dialog(interactionOf(context), context.parent);
-    dialog.setAddMode(add);
+    dialog.setAddMode(add, viewIndex().currentView);
     if (add) {
         showNewChannel(dialog, t);
     } else {
@@ -152,10 +192,14 @@ bool EditChannel(const DialogContext& context, int index, EditMode mode) {
         if (!addChannelFrom(context, t, dialog)) {
             return false;
         }
-    } else {
-        storeChannel(index, dialog);
+        notifyModified(context);
+        return true;
     }
-    notifyModified(context);
+    const RecordBefore<ChannelRecordSize> before(channelDatabase().channels[index]);
+    storeChannel(index, dialog);
+    if (before.changed()) {
+        notifyModified(context);
+    }
     return true;
 }
 

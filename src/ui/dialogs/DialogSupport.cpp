@@ -158,14 +158,18 @@ bool FieldReader::readName(const NameField& field, std::string& bytes) {
     }
     std::string latin1;
     if (!utf8ToLatin1(text.toStdString(), latin1)) {
-        FieldCheck refused;
-        refused.ok = false;
-        refused.message = latin1Message();
-        refused.warning = true;
-        return fail(field.edit(), refused);
+        return refuse(field.edit(), latin1Message());
     }
     bytes = std::move(latin1);
     return true;
+}
+
+bool FieldReader::refuse(QLineEdit* edit, const std::string& message) {
+    FieldCheck refused;
+    refused.ok = false;
+    refused.message = message;
+    refused.warning = true;
+    return fail(edit, refused);
 }
 
 bool FieldReader::fail(QLineEdit* edit, const FieldCheck& check) {

@@ -70,6 +70,9 @@ public:
 
     bool readInteger(QLineEdit* edit, int low, int high, int& value);
     bool readName(const NameField& field, std::string& bytes);
+    // A value that passed its field's rules but is refused as a whole: the message in a
+    // warning box, then as for any failure.
+    bool refuse(QLineEdit* edit, const std::string& message);
 
 private:
     bool fail(QLineEdit* edit, const FieldCheck& check);

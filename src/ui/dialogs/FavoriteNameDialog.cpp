@@ -17,10 +17,10 @@ FavoriteNameDialog::FavoriteNameDialog(Interaction& interaction, QWidget* parent
     QGridLayout* grid = makeFieldGrid(frame, 24, 12, 16);
     QLineEdit* edits[FavoriteGroupCount];
     for (int n = 0; n < FavoriteGroupCount; ++n) {
-        edits[n] = makeTextEdit(QStringLiteral("favNameEdit%1").arg(n + 1), NameLimit);
+        edits[n] = makeTextEdit(QStringLiteral("favNameEdit%1").arg(n + 1), GroupNameLimit);
         grid->addWidget(new QLabel(QStringLiteral("Fav%1").arg(n + 1)), n, 0);
         grid->addWidget(edits[n], n, 1);
-        fields_[n].show(edits[n], {}, NameLimit);
+        fields_[n].show(edits[n], {}, GroupNameLimit);
     }
 
     QPushButton* ok = nullptr;
@@ -35,7 +35,7 @@ FavoriteNameDialog::FavoriteNameDialog(Interaction& interaction, QWidget* parent
 void FavoriteNameDialog::setName(int n, std::string_view bytes) {
     if (n >= 0 && n < FavoriteGroupCount) {
         names_[n].assign(bytes);
-        fields_[n].show(fields_[n].edit(), bytes, NameLimit);
+        fields_[n].show(fields_[n].edit(), bytes, GroupNameLimit);
     }
 }
 

@@ -5,7 +5,6 @@
 #include <string>
 #include <string_view>
 
-#include "database/RecordLayout.h"
 #include "ui/dialogs/DialogSupport.h"
 
 class QLineEdit;
@@ -18,9 +17,6 @@ class FavoriteNameDialog : public QDialog {
     Q_OBJECT
 
 public:
-    // A slot holds 16 bytes with the name's terminating NUL.
-    static constexpr int NameLimit = FavoriteNameSize - 1;
-
     explicit FavoriteNameDialog(Interaction& interaction, QWidget* parent = nullptr);
 
     // Names are Latin-1 bytes; a name left as shown comes back as the very bytes given.

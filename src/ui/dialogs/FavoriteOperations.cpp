@@ -31,10 +31,13 @@ bool EditFavorites(const DialogContext& context, int channel) {
         return false;
     }
     // The whole word is replaced: groups 9 to 16, which no dialog offers, are cleared.
+    const int before = channelFavoriteBits(channel);
     if (!setFavoriteBits(channel, dialog.groupMask())) {
         return false;
     }
-    notifyModified(context);
+    if (channelFavoriteBits(channel) != before) {
+        notifyModified(context);
+    }
     return true;
 }
 
@@ -56,12 +59,16 @@ bool EditFavoriteNames(const DialogContext& context) {
         return false;
     }
     // A name left as shown is not rewritten, so its slot keeps every byte it held.
+    bool changed = false;
     for (int n = 0; n < FavoriteGroupCount; ++n) {
         if (dialog.name(n) != favoriteGroupName(n)) {
             setFavoriteGroupName(n, dialog.name(n));
+            changed = true;
         }
     }
-    notifyModified(context);
+    if (changed) {
+        notifyModified(context);
+    }
     return true;
 }
 

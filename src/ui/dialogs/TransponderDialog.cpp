@@ -11,15 +11,6 @@
 
 namespace kavro {
 
-namespace {
-
-constexpr int FrequencyLow = 1000;
-constexpr int FrequencyHigh = 13000;
-constexpr int SymbolRateLow = 1000;
-constexpr int SymbolRateHigh = 50000;
-
-}  // namespace
-
 TransponderDialog::TransponderDialog(Interaction& interaction, QWidget* parent)
     : QDialog(parent), interaction_(interaction) {
     prepareDialogWindow(*this, QStringLiteral("transponderDialog"), QStringLiteral("Edit TP"));
@@ -82,7 +73,7 @@ bool TransponderDialog::readValues() {
     FieldReader reader(this, interaction_);
     int frequency = 0;
     int symbolRate = 0;
-    if (!reader.readInteger(frequencyEdit_, FrequencyLow, FrequencyHigh, frequency) ||
+    if (!reader.readInteger(frequencyEdit_, FrequencyLowMhz, FrequencyHighMhz, frequency) ||
         !reader.readInteger(symbolRateEdit_, SymbolRateLow, SymbolRateHigh, symbolRate)) {
         return false;
     }

@@ -128,8 +128,9 @@ int ChannelListCtrl::rowUnder(const QPoint& pos) const {
 // The mouse. A press of either button on a row may become a drag: until the mouse has
 // moved far enough, its moves change nothing (the view would otherwise select rows as it
 // goes), so a press on a row of a multi-selection keeps the selection for the drag. The
-// left button selects as usual on press and release; the right one never changes the
-// selection and opens the popup when it comes up without a drag.
+// left button selects as usual on press and release; the right one selects a row that is
+// not selected alone, keeps the selection on a selected row, and opens the popup when it
+// comes up without a drag.
 void ChannelListCtrl::mousePressEvent(QMouseEvent* event) {
     if (ignoreUntilButtonsUp_ && event->buttons() == event->button()) {
         ignoreUntilButtonsUp_ = false;
@@ -145,10 +146,27 @@ void ChannelListCtrl::mousePressEvent(QMouseEvent* event) {
         notePress(event);
     }
     if (event->button() == Qt::RightButton) {
+        selectForRightPress(pressRow_);
         event->accept();
         return;
     }
     QTableView::mousePressEvent(event);
+}
+
+void ChannelListCtrl::selectForRightPress(int row) {
+    if (!model_) {
+        return;
+    }
+    if (row < 0) {
+        selectionModel()->clearSelection();
+        return;
+    }
+    const QModelIndex index = model_->index(row, 0);
+    if (!selectionModel()->isRowSelected(row)) {
+        selectionModel()->setCurrentIndex(
+            index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        emit listClicked();
+    }
 }
 
 void ChannelListCtrl::notePress(QMouseEvent* event) {
@@ -243,7 +261,8 @@ void ChannelListCtrl::contextMenuEvent(QContextMenuEvent* event) {
 
 void ChannelListCtrl::keyPressEvent(QKeyEvent* event) {
     if (dragging) {
-        event->accept();
+        // Escape goes on to the window, which ends the drag before it closes.
+        event->setAccepted(event->key() != Qt::Key_Escape);
         return;
     }
     if (event->key() == Qt::Key_Delete &&

@@ -1,7 +1,8 @@
 // The channel list view: a grid of whole-row selections over the ChannelListModel. It
 // reports clicks, double-clicks, right-clicks and the Delete and menu keys to the window,
 // finds the channel of a row through the row's channel-index column, and lets the user
-// reorder the selected rows by dragging them with either mouse button.
+// reorder the selected rows by dragging them with either mouse button: as soon as a drag
+// moves, the selected rows stand gathered into one block, which follows the mouse.
 #pragma once
 
 #include <QItemSelection>
@@ -54,21 +55,28 @@ public:
     QPoint keyboardMenuPosition() const;
 
     // Drag-and-drop reordering. While `dragging` is 1 the viewport holds the mouse until a
-    // button is released; the selected rows stand dragCurrentRow - dragStartRow places
-    // away from their stored places.
+    // button is released; the selected rows stand gathered into one block at the first
+    // selected row's place, moved on by dragCurrentRow - dragStartRow places: the block
+    // follows the mouse.
     int dragging = 0;
     int dragStartRow = 0;    // the row pressed when the drag began
-    int dragCurrentRow = 0;  // where the pressed row has been carried to
+    int dragCurrentRow = 0;  // the row the mouse has carried the block to, from there
     int dropRow = 0;         // the first selected row as it stood at the release
 
-    // A drag begins on `row`: capture the mouse.
+    // A drag begins on `row`: the selected rows are gathered into one block (in their
+    // order, at the first one's place) and the mouse is captured.
     void OnBeginDrag(int row);
     // The mouse moved to `pos` (viewport coordinates) during a drag: the selected rows
     // follow it.
     void OnDragMouseMove(const QPoint& pos);
-    // A button came up during a drag: the drop target is taken from the rows as shown, the
-    // rows go back to their stored order and the window is asked to move the channels.
+    // A button came up during a drag: the drop target is taken from the rows as shown and,
+    // unless they are shown in their stored order, the window is asked to move the
+    // channels while the rows stay as shown. Unless the window then refilled the list, the
+    // rows and the selection go back to their stored order.
     void OnDragButtonUp();
+    // Ends a drag without a move, as when the window closes during it: the rows and the
+    // selection go back, and the buttons still held belong to the ended drag.
+    void cancelDrag();
     // Moves every selected row by target - dragCurrentRow places, or by as many as keep
     // the whole selection inside the list, and scrolls the pressed row's new place into
     // view. False when nothing moved.
@@ -87,14 +95,16 @@ signals:
     // A left click or a double-click anywhere in the list's area.
     void listClicked();
     void listDoubleClicked();
-    // A right click that did not become a drag.
+    // A right click that did not become a drag. A right press on a row that was not
+    // selected selected it alone (reported as a click); one beside the rows cleared the
+    // selection.
     void listRightClicked();
     // The selection was changed from the keyboard.
     void selectedByKeyboard();
     void deleteKeyPressed();
     // The menu key or Shift+F10.
     void menuKeyPressed();
-    // A drag that moved the rows ended; the rows are back in their stored order.
+    // A drag that moved the rows ended; the rows are still shown where it left them.
     void channelsDropped(const DropTarget& target);
 
 protected:
@@ -112,6 +122,10 @@ private:
     void notePress(QMouseEvent* event);
     void startDragIfMovedFar(const QPoint& pos);
     void endDrag(QMouseEvent* event);
+    void selectForRightPress(int row);
+    // Gathers the selected rows into one block for a drag; the current row goes along.
+    void gatherSelection();
+    void restoreStoredOrder();
     void carrySelection(const QItemSelection& selected, int delta, const QModelIndex& current);
 
     ChannelListModel* model_ = nullptr;
@@ -121,6 +135,10 @@ private:
     QPoint pressPos_;
     // After a drag ended with one button, the events of the other are the drag's too.
     bool ignoreUntilButtonsUp_ = false;
+    // The order and selection before the drag, and whether gathering changed the order.
+    QItemSelection savedSelection_;
+    int savedCurrentRow_ = -1;
+    bool gathered_ = false;
     // Set while a key is handled, to tell keyboard selections from others.
     bool handlingKey_ = false;
     bool keyChangedSelection_ = false;

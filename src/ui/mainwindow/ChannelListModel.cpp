@@ -34,8 +34,7 @@ QVariant ChannelListModel::data(const QModelIndex& index, int role) const {
         case Qt::ToolTipRole: {
             // Names come from the file: a name that looks like markup is shown as it is.
             const CellText cell = channelCellText(index.row(), rows_[index.row()], index.column());
-            return Qt::convertFromPlainText(shownText(cell.view()),
-                                            Qt::WhiteSpacePre);
+            return Qt::convertFromPlainText(shownText(cell.view()), Qt::WhiteSpacePre);
         }
         case Qt::TextAlignmentRole:
             return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
@@ -60,6 +59,7 @@ QVariant ChannelListModel::headerData(int section, Qt::Orientation orientation, 
 void ChannelListModel::beginFill() {
     beginResetModel();
     filling_ = true;
+    hasSavedOrder_ = false;
     rows_.clear();
 }
 
@@ -110,6 +110,27 @@ void ChannelListModel::shiftRows(const QVector<int>& rows, int delta) {
         newPlace_[row] = row + delta;
         placeTaken_[row + delta] = 1;
     }
+    placeTheOthers(std::min(rows.first(), rows.first() + delta),
+                   std::max(rows.last(), rows.last() + delta));
+}
+
+void ChannelListModel::gatherRows(const QVector<int>& rows) {
+    const int count = rowCount();
+    if (rows.isEmpty() || rows.first() < 0 || rows.last() >= count) {
+        return;
+    }
+    newPlace_.assign(count, -1);
+    placeTaken_.assign(count, 0);
+    const int first = rows.first();
+    for (int k = 0; k < rows.size(); ++k) {
+        newPlace_[rows[k]] = first + k;
+        placeTaken_[first + k] = 1;
+    }
+    placeTheOthers(first, rows.last());
+}
+
+void ChannelListModel::placeTheOthers(int low, int high) {
+    const int count = rowCount();
     int free = 0;
     for (int row = 0; row < count; ++row) {
         if (newPlace_[row] < 0) {
@@ -124,9 +145,24 @@ void ChannelListModel::shiftRows(const QVector<int>& rows, int delta) {
         reordered_[newPlace_[row]] = rows_[row];
     }
     rows_.swap(reordered_);
-    const int low = std::min(rows.first(), rows.first() + delta);
-    const int high = std::max(rows.last(), rows.last() + delta);
     emit dataChanged(index(low, 0), index(high, ListColumnCount - 1));
+}
+
+void ChannelListModel::saveOrder() {
+    savedRows_ = rows_;
+    hasSavedOrder_ = true;
+}
+
+bool ChannelListModel::restoreOrder() {
+    if (!hasSavedOrder_) {
+        return false;
+    }
+    hasSavedOrder_ = false;
+    rows_.swap(savedRows_);
+    if (!rows_.empty()) {
+        emit dataChanged(index(0, 0), index(rowCount() - 1, ListColumnCount - 1));
+    }
+    return true;
 }
 
 int ChannelListModel::placeAfterShift(int row) const {

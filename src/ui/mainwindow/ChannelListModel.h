@@ -38,8 +38,16 @@ public:
     // and the current row with their channels is the view's part (see placeAfterShift). A
     // row's "No." stays its position.
     void shiftRows(const QVector<int>& rows, int delta);
-    // Where the last shiftRows put the channel that stood in `row`.
+    // Moves the rows at `rows` (ascending, distinct) together into one block, in their
+    // order, starting where the first of them stands; the other rows after it keep their
+    // order behind the block. As for shiftRows, the view is told that the texts changed.
+    void gatherRows(const QVector<int>& rows);
+    // Where the last shiftRows or gatherRows put the channel that stood in `row`.
     int placeAfterShift(int row) const;
+    // The row order before a drag, and its return when the drag ends; false, changing
+    // nothing, when the list was refilled since.
+    void saveOrder();
+    bool restoreOrder();
     // Has the view redraw one column of every row, after a change behind the texts.
     void refreshColumn(int column);
 
@@ -47,7 +55,13 @@ public:
     int channelAt(int row) const;
 
 private:
+    // Places every row that newPlace_ leaves at -1 in the places placeTaken_ leaves free, in
+    // order; then reorders the rows and tells the view about rows low to high.
+    void placeTheOthers(int low, int high);
+
     std::vector<int> rows_;
+    std::vector<int> savedRows_;
+    bool hasSavedOrder_ = false;
     bool filling_ = false;
     // Work space of shiftRows, kept so that a drag step allocates nothing.
     std::vector<int> newPlace_;

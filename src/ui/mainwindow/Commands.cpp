@@ -6,7 +6,10 @@
 #include "ChannelListCtrl.h"
 #include "ChannelListModel.h"
 #include "MainWindow.h"
+#include "SatelliteTree.h"
+#include "ShownText.h"
 #include "database/ChannelDatabase.h"
+#include "database/DisplayText.h"
 #include "database/TableEditing.h"
 #include "ui/dialogs/Interaction.h"
 
@@ -47,6 +50,27 @@ int dropTargetSlot(const DropTarget& drop) {
     return MoveToEnd;
 }
 
+// What a command acts on: one channel by its name, several by their number.
+QString channelsText(const ChannelListCtrl& list, const QVector<int>& rows) {
+    if (rows.size() == 1) {
+        return QStringLiteral("channel \"%1\"")
+            .arg(shownText(channelName(list.channelOfRow(rows[0]))));
+    }
+    return QStringLiteral("%1 channels").arg(rows.size());
+}
+
+QString transponderText(int t) {
+    const QString tp = shownText(transponderShortText(t));
+    const int channels = transponderLiveChannelCount(t);
+    if (channels == 0) {
+        return QStringLiteral("transponder %1").arg(tp);
+    }
+    return QStringLiteral("transponder %1 and its %2 channel%3")
+        .arg(tp)
+        .arg(channels)
+        .arg(channels == 1 ? QString() : QStringLiteral("s"));
+}
+
 }  // namespace
 
 bool MainWindow::confirm(const QString& question) {
@@ -61,11 +85,14 @@ bool MainWindow::channelCommandAllowed() const {
 // The row selected afterwards is the one that followed the last deleted row: where the
 // last selected row stood once the selected rows above it were gone.
 void MainWindow::OnDeleteChannels() {
-    if (!channelCommandAllowed() ||
-        !confirm(QStringLiteral("Are you sure to delete all selected channels?"))) {
+    if (!channelCommandAllowed()) {
         return;
     }
     const QVector<int> rows = list_->selectedRowPositions();
+    if (!confirm(QStringLiteral("Are you sure to delete all selected channels?\nDelete %1?")
+                     .arg(channelsText(*list_, rows)))) {
+        return;
+    }
     markChannelsOfRows(*list_, rows);
     const int lastDeleted = rows.last() - static_cast<int>(rows.size() - 1);
     deleteMarkedChannels();
@@ -84,10 +111,17 @@ void MainWindow::OnAddToFavorite() {
     if (mask == 0) {
         return;
     }
+    bool changed = false;
     for (int row : rows) {
-        setFavoriteBits(list_->channelOfRow(row), mask);
+        const int ch = list_->channelOfRow(row);
+        const int before = channelFavoriteBits(ch);
+        if (setFavoriteBits(ch, mask) && channelFavoriteBits(ch) != before) {
+            changed = true;
+        }
     }
-    MarkModified();
+    if (changed) {
+        MarkModified();
+    }
     FillChannelList();
     list_->scrollTo(model_->index(rows.last(), 0), QAbstractItemView::EnsureVisible);
 }
@@ -110,7 +144,8 @@ void MainWindow::OnEditFavoriteName() {
 // A transponder already deleted is not deleted again.
 void MainWindow::OnDeleteTransponder() {
     if (selectionKind != SelectionTransponder || !isLiveTransponder(selectedTransponder) ||
-        !confirm(QStringLiteral("Are you sure to delete the selected transponder?"))) {
+        !confirm(QStringLiteral("Are you sure to delete the selected transponder?\nDelete %1?")
+                     .arg(transponderText(selectedTransponder)))) {
         return;
     }
     deleteTransponder(selectedTransponder);
@@ -133,6 +168,16 @@ void MainWindow::OnAddChannel() {
     list_->selectAndShowRow(rowOfChannel(*model_, slot));
 }
 
+void MainWindow::OnTreeDeleteKey() {
+    QTreeWidgetItem* item = tree_->selectedItem();
+    if (!isLoaded || !SatelliteTree::isTransponderItem(item)) {
+        return;
+    }
+    takeTreeSelection(item);
+    OnDeleteTransponder();
+}
+
+// The tree keeps the item it had selected, and the selection members follow it.
 void MainWindow::OnAddTransponder() {
     if ((selectionKind != SelectionSatellite && selectionKind != SelectionTransponder) ||
         showAllChannels != 0) {
@@ -141,6 +186,7 @@ void MainWindow::OnAddTransponder() {
     selectedTransponder = EditTransponder(dialogContext(), selectedSatellite, EditMode::Add);
     if (selectedTransponder != TransponderCapacity) {
         RefreshAll();
+        takeTreeSelection(tree_->selectedItem());
     }
 }
 
@@ -149,7 +195,9 @@ void MainWindow::MoveSelectedChannels(const DropTarget& drop) {
         return;
     }
     const QVector<int> rows = list_->selectedRowPositions();
-    if (rows.isEmpty() || !confirm(QStringLiteral("Are you sure to move all selected channels?"))) {
+    if (rows.isEmpty() ||
+        !confirm(QStringLiteral("Are you sure to move all selected channels?\nMove %1?")
+                     .arg(channelsText(*list_, rows)))) {
         return;
     }
     markChannelsOfRows(*list_, rows);

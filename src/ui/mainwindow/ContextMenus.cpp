@@ -1,5 +1,6 @@
 // The popups of the list and the tree, and the keys that reach the same handlers: the menu
-// key, Delete on the list, and Ctrl+O, Ctrl+S and Ctrl+Shift+S for Open, Save and Save As.
+// key, Delete on the list and on the tree, and Ctrl+O, Ctrl+S and Ctrl+Shift+S for Open,
+// Save and Save As.
 #include <QAction>
 #include <QCursor>
 #include <QKeySequence>
@@ -52,40 +53,50 @@ int MainWindow::treePopup() const {
     return SatelliteTree::isTransponderItem(item) ? Popup1 : Popup2;
 }
 
-// The picked command runs once the popup has closed.
-void MainWindow::showPopup(int popup, const QPoint& globalPos) {
+// The picked command, to run once the popup has closed.
+int MainWindow::runPopup(int popup, const QPoint& globalPos) {
     const std::unique_ptr<QMenu> menu = buildPopup(popup);
     const QAction* picked = interaction_.runPopup(*menu, globalPos);
-    const int command = picked ? picked->data().toInt() : 0;
+    return picked ? picked->data().toInt() : 0;
+}
+
+void MainWindow::OnListRightClick() {
+    showListPopup(QCursor::pos());
+}
+
+void MainWindow::showListPopup(const QPoint& globalPos) {
+    if (!isLoaded) {
+        return;
+    }
+    const int command = runPopup(Popup0, globalPos);
     if (command != 0) {
+        OnListClick();
         OnCommand(command);
     }
 }
 
-void MainWindow::OnListRightClick() {
-    if (isLoaded) {
-        showPopup(Popup0, QCursor::pos());
-    }
+void MainWindow::OnTreeRightClick() {
+    showTreePopup(QCursor::pos());
 }
 
-void MainWindow::OnTreeRightClick() {
+void MainWindow::showTreePopup(const QPoint& globalPos) {
     const int popup = treePopup();
-    if (isLoaded && popup != NoPopup) {
-        showPopup(popup, QCursor::pos());
+    if (!isLoaded || popup == NoPopup) {
+        return;
+    }
+    const int command = runPopup(popup, globalPos);
+    if (command != 0) {
+        takeTreeSelection(tree_->selectedItem());
+        OnCommand(command);
     }
 }
 
 void MainWindow::onListMenuKey() {
-    if (isLoaded) {
-        showPopup(Popup0, list_->keyboardMenuPosition());
-    }
+    showListPopup(list_->keyboardMenuPosition());
 }
 
 void MainWindow::onTreeMenuKey() {
-    const int popup = treePopup();
-    if (isLoaded && popup != NoPopup) {
-        showPopup(popup, tree_->keyboardMenuPosition());
-    }
+    showTreePopup(tree_->keyboardMenuPosition());
 }
 
 void MainWindow::OnCommand(int command) {
@@ -123,6 +134,7 @@ void MainWindow::connectKeys() {
     connect(list_, &ChannelListCtrl::deleteKeyPressed, this, &MainWindow::OnDeleteChannels);
     connect(list_, &ChannelListCtrl::menuKeyPressed, this, &MainWindow::onListMenuKey);
     connect(tree_, &SatelliteTree::menuKeyPressed, this, &MainWindow::onTreeMenuKey);
+    connect(tree_, &SatelliteTree::deleteKeyPressed, this, &MainWindow::OnTreeDeleteKey);
     const struct {
         QKeySequence keys;
         void (MainWindow::*handler)();

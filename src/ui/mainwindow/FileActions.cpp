@@ -10,16 +10,21 @@
 #include "SaveGuards.h"
 #include "database/ViewIndex.h"
 #include "dbfile/DatabaseFile.h"
+#include "dbfile/DatabaseImage.h"
 #include "ui/dialogs/Interaction.h"
 
 namespace kavro {
 
 namespace {
 
-QString fileErrorText(const char* what, const QString& path, const std::string& reason) {
-    return QStringLiteral("%1\n\n%2\n%3")
-        .arg(QString::fromLatin1(what), QDir::toNativeSeparators(path), coreText(reason));
+// A message about a file: its text, then the file and the reason on a line of their own,
+// as kavro-tool prints them.
+QString fileMessage(const char* text, const QString& path, const std::string& reason) {
+    return QStringLiteral("%1\n%2: %3")
+        .arg(QString::fromLatin1(text), QDir::toNativeSeparators(path), coreText(reason));
 }
+
+const char* const WriteFailed = "File write failed! The file was left as it was.";
 
 }  // namespace
 
@@ -37,23 +42,33 @@ void MainWindow::OnOpen() {
         case OpenOutcome::Accepted:
             break;
         case OpenOutcome::CannotOpen:
-            showMessage(QStringLiteral("File open failed!"));
+            showMessage(fileMessage("File open failed!", path, result.systemReason));
             return;
         case OpenOutcome::ReadError:
-            showMessage(fileErrorText("File read failed! The database shown was kept.", path,
-                                      result.systemReason));
+            showMessage(fileMessage("File read failed! The database shown was kept.", path,
+                                    result.systemReason));
             return;
         case OpenOutcome::Invalid:
-            showMessage(QStringLiteral("Invalid DB file!"));
+            showMessage(fileMessage("Invalid DB file!", path, imageProblemText(result.problem)));
             return;
     }
     currentPath = path;
-    isDirty = 0;
+    setDirty(false);
     isLoaded = 1;
+    resetSelection();
     rebuildViewIndex();
     saveAsButton_->setEnabled(true);
     FillChannelList();
     tree_->FillSatelliteTree();
+}
+
+// Another file shows the whole view: a satellite filter or a selection of the file before
+// would name satellites and transponders that may not exist in it.
+void MainWindow::resetSelection() {
+    showAllChannels = 1;
+    selectionKind = SelectionNone;
+    selectedSatellite = 0;
+    selectedTransponder = TransponderCapacity;
 }
 
 void MainWindow::OnSave() {
@@ -61,8 +76,7 @@ void MainWindow::OnSave() {
         return;
     }
     if (WriteCurrentFile()) {
-        isDirty = 0;
-        saveButton_->setEnabled(false);
+        setDirty(false);
     }
 }
 
@@ -78,17 +92,18 @@ bool MainWindow::WriteCurrentFile() {
             showMessage(folderRefusedMessage(currentPath, result.systemReason));
             return false;
         case SaveOutcome::CannotOpen:
-            showMessage(QStringLiteral("File open failed!"));
+            showMessage(fileMessage("File open failed!", currentPath, result.systemReason));
             return false;
         case SaveOutcome::CannotCreate:
         case SaveOutcome::WriteError:
-            showMessage(fileErrorText("File write failed! The file was left as it was.",
-                                      currentPath, result.systemReason));
+            showMessage(fileMessage(WriteFailed, currentPath, result.systemReason));
             return false;
     }
     return false;
 }
 
+// The chosen path becomes the current one only once the file was written, so that a
+// failed Save As leaves Save writing to the file that is open.
 void MainWindow::OnSaveAs() {
     if (!isLoaded) {
         return;
@@ -97,13 +112,12 @@ void MainWindow::OnSaveAs() {
     if (path.isEmpty()) {
         return;
     }
-    currentPath = path;
     showViewModeInControls();
     const SaveResult result = saveWithGuards(interaction_, this, path, SaveKind::SaveAs);
     switch (result.outcome) {
         case SaveOutcome::Written:
-            isDirty = 0;
-            saveButton_->setEnabled(false);
+            currentPath = path;
+            setDirty(false);
             return;
         case SaveOutcome::ChangedOnDisk:
         case SaveOutcome::BackupFailed:
@@ -113,31 +127,33 @@ void MainWindow::OnSaveAs() {
             return;
         case SaveOutcome::CannotOpen:
         case SaveOutcome::CannotCreate:
-            showMessage(QStringLiteral("File create failed!"));
+            showMessage(fileMessage("File create failed!", path, result.systemReason));
             return;
         case SaveOutcome::WriteError:
-            showMessage(fileErrorText("File write failed! The file was left as it was.", path,
-                                      result.systemReason));
+            showMessage(fileMessage(WriteFailed, path, result.systemReason));
             return;
     }
 }
 
-// With unsaved changes, asks whether to save them. Cancel drops them; OK saves, and a save
-// that fails keeps the changes (and the window) where they are.
 bool MainWindow::settleUnsavedChanges() {
     if (!isDirty) {
         return true;
     }
-    const Interaction::Answer answer =
-        interaction_.messageBox(this, QStringLiteral("Do you want to save changes?"),
-                                Interaction::Buttons::OkCancel, Interaction::Icon::None);
-    if (answer != Interaction::Answer::Ok) {
-        return true;
+    const QString question = QStringLiteral("Do you want to save changes?\n%1")
+                                 .arg(QDir::toNativeSeparators(currentPath));
+    switch (interaction_.messageBox(this, question, Interaction::Buttons::SaveDiscardCancel,
+                                    Interaction::Icon::None)) {
+        case Interaction::Answer::Save:
+            OnSave();
+            return !isDirty;
+        case Interaction::Answer::Discard:
+            return true;
+        default:
+            return false;
     }
-    OnSave();
-    return !isDirty;
 }
 
+// Closing after "Don't Save" ends the window as rejected, after a save as accepted.
 void MainWindow::OnExit() {
     const bool hadChanges = isDirty;
     if (!settleUnsavedChanges()) {
@@ -147,6 +163,7 @@ void MainWindow::OnExit() {
 }
 
 void MainWindow::reject() {
+    list_->cancelDrag();
     if (!settleUnsavedChanges()) {
         return;
     }

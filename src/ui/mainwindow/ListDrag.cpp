@@ -1,8 +1,10 @@
-// Reordering by drag-and-drop. While the user drags, the selected rows move through the
-// list with the mouse, every one by the same number of places; the list's model only
-// changes its row order, so a step costs the same for one row as for thousands. On release
-// the drop target is read from the rows as shown, the rows go back to their stored order
-// and the window, after asking, moves the channels in the table.
+// Reordering by drag-and-drop. As soon as a drag moves, the selected rows stand gathered
+// into one block, in their order, at the first selected row's place; then the block moves
+// through the list with the mouse. The list's model only changes its row order, so a step
+// costs the same for one row as for thousands. On release the drop target is read from the
+// rows as shown and the window asks, over the rows as shown, whether to move the channels
+// in the table: they land exactly as they were shown. Otherwise the rows go back to their
+// stored order.
 #include <QHeaderView>
 #include <QItemSelection>
 #include <QSignalBlocker>
@@ -15,9 +17,38 @@ namespace kavro {
 
 void ChannelListCtrl::OnBeginDrag(int row) {
     dragging = 1;
+    savedSelection_ = selectionModel()->selection();
+    savedCurrentRow_ = currentIndex().row();
+    if (model_) {
+        model_->saveOrder();
+    }
+    gatherSelection();
     dragStartRow = row;
     dragCurrentRow = row;
     viewport()->grabMouse();
+}
+
+void ChannelListCtrl::gatherSelection() {
+    const QVector<int> rows = selectedRowPositions();
+    gathered_ = !rows.isEmpty() && rows.last() - rows.first() + 1 != rows.size();
+    if (!gathered_) {
+        return;
+    }
+    model_->gatherRows(rows);
+    const QModelIndex top = model_->index(rows.first(), 0);
+    const QModelIndex bottom = model_->index(rows.first() + rows.size() - 1, 0);
+    const QItemSelection block(top, bottom);
+    QItemSelectionModel* selection = selectionModel();
+    const QSignalBlocker quiet(selection);
+    // Cleared first: the selection model compares a new selection with a non-empty old one
+    // range by range, at a cost that grows with the square of thousands of ranges.
+    selection->clearSelection();
+    selection->select(block, QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    if (savedCurrentRow_ >= 0) {
+        selection->setCurrentIndex(model_->index(model_->placeAfterShift(savedCurrentRow_), 0),
+                                   QItemSelectionModel::NoUpdate);
+    }
+    viewport()->update();
 }
 
 void ChannelListCtrl::OnDragMouseMove(const QPoint& pos) {
@@ -38,12 +69,46 @@ void ChannelListCtrl::OnDragButtonUp() {
     viewport()->releaseMouse();
     dropRow = firstSelectedRow();
     const DropTarget drop = dropTargetAsShown();
-    const bool moved = dragCurrentRow != dragStartRow;
-    MoveSelectionTo(dragStartRow);
-    // A drag that leaves the rows where they were is no reorder: nothing to ask.
-    if (moved) {
+    // A drag that shows the rows in their stored order is no reorder: nothing to ask.
+    if (gathered_ || dragCurrentRow != dragStartRow) {
         emit channelsDropped(drop);
     }
+    restoreStoredOrder();
+}
+
+void ChannelListCtrl::cancelDrag() {
+    if (!dragging) {
+        return;
+    }
+    dragging = 0;
+    viewport()->releaseMouse();
+    pressButton_ = Qt::NoButton;
+    pressRow_ = -1;
+    ignoreUntilButtonsUp_ = true;
+    restoreStoredOrder();
+}
+
+// After a refill there is nothing to bring back.
+void ChannelListCtrl::restoreStoredOrder() {
+    if (!model_ || !model_->restoreOrder()) {
+        savedSelection_.clear();
+        return;
+    }
+    QItemSelectionModel* selection = selectionModel();
+    {
+        const QSignalBlocker quiet(selection);
+        selection->clearSelection();
+        selection->select(savedSelection_, QItemSelectionModel::Select);
+        if (savedCurrentRow_ >= 0) {
+            selection->setCurrentIndex(model_->index(savedCurrentRow_, 0),
+                                       QItemSelectionModel::NoUpdate);
+        }
+    }
+    savedSelection_.clear();
+    if (savedCurrentRow_ >= 0) {
+        scrollTo(model_->index(savedCurrentRow_, 0), QAbstractItemView::EnsureVisible);
+    }
+    viewport()->update();
 }
 
 bool ChannelListCtrl::MoveSelectionTo(int target) {

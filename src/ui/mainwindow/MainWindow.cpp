@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSignalBlocker>
 
 #include "ChannelListCtrl.h"
 #include "ChannelListModel.h"
@@ -152,15 +153,38 @@ void MainWindow::showEvent(QShowEvent* event) {
 
 void MainWindow::RefreshAll() {
     refreshing = 1;
+    const QTreeWidgetItem* shown = tree_->selectedItem();
+    const int satellite = shown ? SatelliteTree::itemSatellite(shown) : selectedSatellite;
+    const int transponder = SatelliteTree::filledTransponder(shown);
     rebuildViewIndex();
     FillChannelList();
     tree_->FillSatelliteTree();
+    if (showAllChannels == 0) {
+        showSelectionInTree(satellite, transponder);
+    }
     refreshing = 0;
 }
 
+void MainWindow::showSelectionInTree(int satellite, int transponder) {
+    QTreeWidgetItem* item = tree_->itemOfTransponder(satellite, transponder);
+    if (!item) {
+        item = tree_->satelliteItem(satellite);
+    }
+    if (!item) {
+        return;
+    }
+    const QSignalBlocker quiet(tree_);
+    tree_->setCurrentItem(item);
+    tree_->scrollToItem(item);
+}
+
 void MainWindow::MarkModified() {
-    isDirty = 1;
-    saveButton_->setEnabled(true);
+    setDirty(true);
+}
+
+void MainWindow::setDirty(bool dirty) {
+    isDirty = dirty ? 1 : 0;
+    saveButton_->setEnabled(dirty);
 }
 
 DialogContext MainWindow::dialogContext() {

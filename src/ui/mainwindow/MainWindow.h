@@ -15,6 +15,7 @@ class QLabel;
 class QMenu;
 class QPushButton;
 class QRadioButton;
+class QTreeWidgetItem;
 
 namespace kavro {
 
@@ -65,7 +66,9 @@ public:
     int viewChannelCount = 0;
     QString currentPath;  // the file Save writes to
 
-    // Window set-up, refreshing and the modified mark.
+    // Window set-up, refreshing and the modified mark. RefreshAll keeps the tree's selected
+    // item selected (its satellite's item when the item is gone and the list stays filtered),
+    // so that the list's filter is always the one the tree shows.
     bool OnInitDialog();
     void RefreshAll();
     void MarkModified();
@@ -85,8 +88,10 @@ public:
     void OnListClick();
     void OnListDblClick();
 
-    // Context menus and their commands. A right-click shows the popup at the mouse; the
-    // tree's follows its selected item, not the one under the mouse.
+    // Context menus and their commands. A right press on an item or a row that is not
+    // selected selects it alone first (the views do that), so a popup at the mouse acts on
+    // what the user pointed at; a picked command makes the list, or the tree, the owner of
+    // the selection.
     void OnListRightClick();
     void OnTreeRightClick();
     // The popup `popup` with its items; each item carries its command number as data.
@@ -99,6 +104,8 @@ public:
     void OnEditFavorite();
     void OnEditFavoriteName();
     void OnDeleteTransponder();
+    // Delete on the tree: "Delete TP" for a selected transponder item.
+    void OnTreeDeleteKey();
     void OnAddChannel();
     void OnAddTransponder();
     // The end of a drag that moved the selected rows: after asking, moves their channels
@@ -128,7 +135,8 @@ public:
     QPushButton* exitButton() const { return exitButton_; }
 
 public slots:
-    // Escape and the close box: ask about unsaved changes first.
+    // Escape and the close box: end a drag in the list (moving nothing), then ask about
+    // unsaved changes.
     void reject() override;
 
 protected:
@@ -143,13 +151,27 @@ private:
     void onViewButton(int view);
     // Moves the radio mark to viewMode.
     void showViewModeInControls();
-    // The save question before Open and on close. False when the changes must stay in
-    // front of the user because the save that was asked for failed.
+    // The save question before Open and on close: Save, Don't Save or Cancel. False when
+    // the caller must stop: the user cancelled, or the save asked for failed.
     bool settleUnsavedChanges();
+    // The unsaved-changes flag and the Save button, always together.
+    void setDirty(bool dirty);
     void showMessage(const QString& text);
+    // After a successful open: the whole view, nothing selected.
+    void resetSelection();
+    // The selection members from a tree item, without refilling the list.
+    void takeTreeSelection(const QTreeWidgetItem* item);
+    // After a refill: selects the item of `transponder` under `satellite`, else the
+    // satellite's item, without telling the selection handlers.
+    void showSelectionInTree(int satellite, int transponder);
     void onTransponderEdited(int s, int j);
     void connectKeys();
-    void showPopup(int popup, const QPoint& globalPos);
+    // The picked command, 0 when none was picked.
+    int runPopup(int popup, const QPoint& globalPos);
+    // The popups at a place; a picked command makes the list, or the tree, the owner of
+    // the selection before it runs.
+    void showListPopup(const QPoint& globalPos);
+    void showTreePopup(const QPoint& globalPos);
     void onListMenuKey();
     void onTreeMenuKey();
     bool confirm(const QString& question);

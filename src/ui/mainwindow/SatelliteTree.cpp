@@ -62,7 +62,10 @@ void SatelliteTree::AddTransponderItems(QTreeWidgetItem* satelliteItem, int s) {
     const int count = satelliteTransponderCount(s);
     children.reserve(count);
     for (int j = 0; j < count; ++j) {
-        children.append(makeItem(transponderItemText(satelliteTransponder(s, j)), s * 65536 + j));
+        const int t = satelliteTransponder(s, j);
+        QTreeWidgetItem* item = makeItem(transponderItemText(t), s * 65536 + j);
+        item->setData(0, TransponderRole, t);
+        children.append(item);
     }
     satelliteItem->addChildren(children);
 }
@@ -86,6 +89,20 @@ int SatelliteTree::itemTransponder(const QTreeWidgetItem* item) {
     }
     const int data = itemData(item);
     return satelliteTransponder(data >> 16, data & 0xFFFF);
+}
+
+int SatelliteTree::filledTransponder(const QTreeWidgetItem* item) {
+    return isTransponderItem(item) ? item->data(0, TransponderRole).toInt() : TransponderCapacity;
+}
+
+QTreeWidgetItem* SatelliteTree::itemOfTransponder(int s, int t) const {
+    QTreeWidgetItem* parent = satelliteItem(s);
+    for (int j = 0; parent && j < parent->childCount(); ++j) {
+        if (filledTransponder(parent->child(j)) == t) {
+            return parent->child(j);
+        }
+    }
+    return nullptr;
 }
 
 QTreeWidgetItem* SatelliteTree::selectedItem() const {
@@ -123,11 +140,15 @@ QPoint SatelliteTree::keyboardMenuPosition() const {
     return viewport()->mapToGlobal(QPoint(0, 0));
 }
 
-// The right button selects nothing: the popup it opens on release belongs to the item that
-// is selected, whichever one is under the mouse.
+// A right press on an item that is not selected selects it first, so that the popup the
+// release opens belongs to the item under the mouse. Beside the items it opens nothing.
 void SatelliteTree::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::RightButton) {
-        rightPressed_ = true;
+        QTreeWidgetItem* item = itemAt(event->position().toPoint());
+        rightPressedOnItem_ = item != nullptr;
+        if (item && !item->isSelected()) {
+            setCurrentItem(item);
+        }
         event->accept();
         return;
     }
@@ -137,8 +158,8 @@ void SatelliteTree::mousePressEvent(QMouseEvent* event) {
 void SatelliteTree::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::RightButton) {
         event->accept();
-        if (rightPressed_) {
-            rightPressed_ = false;
+        if (rightPressedOnItem_) {
+            rightPressedOnItem_ = false;
             emit treeRightClicked();
         }
         return;
@@ -169,6 +190,12 @@ void SatelliteTree::keyPressEvent(QKeyEvent* event) {
     if (isMenuKey(event)) {
         event->accept();
         emit menuKeyPressed();
+        return;
+    }
+    if (event->key() == Qt::Key_Delete &&
+        (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        event->accept();
+        emit deleteKeyPressed();
         return;
     }
     QTreeWidget::keyPressEvent(event);

@@ -14,6 +14,9 @@ public:
     // The role that carries an item's data: s for a satellite item, s * 65536 + j for the
     // item of the j-th transponder of satellite s.
     static constexpr int ItemDataRole = Qt::UserRole;
+    // The role that carries the index of the transponder a transponder item stood for
+    // when the tree was filled.
+    static constexpr int TransponderRole = Qt::UserRole + 1;
 
     explicit SatelliteTree(QWidget* parent = nullptr);
 
@@ -30,12 +33,17 @@ public:
     static int itemSatellite(const QTreeWidgetItem* item);
     // The transponder a transponder item stands for, as the view index lists it now.
     static int itemTransponder(const QTreeWidgetItem* item);
+    // The transponder a transponder item stood for when the tree was filled, whatever the
+    // view index lists now; TransponderCapacity for any other item.
+    static int filledTransponder(const QTreeWidgetItem* item);
 
     // The single selected item, nullptr when none.
     QTreeWidgetItem* selectedItem() const;
     // The item of satellite s and of its j-th transponder; nullptr when there is none.
     QTreeWidgetItem* satelliteItem(int s) const;
     QTreeWidgetItem* transponderItem(int s, int j) const;
+    // The item of transponder t under the item of satellite s; nullptr when there is none.
+    QTreeWidgetItem* itemOfTransponder(int s, int t) const;
     // Where a popup opened from the keyboard goes, in screen coordinates: under the
     // selected item when it is visible, else at the tree's top-left corner.
     QPoint keyboardMenuPosition() const;
@@ -44,8 +52,10 @@ signals:
     // A left click or a double-click anywhere in the tree's area.
     void treeClicked();
     void treeDoubleClicked();
-    // A right click anywhere in the tree's area; it selects nothing.
+    // A right click on an item; a press on an item that was not selected selected it.
     void treeRightClicked();
+    // The Delete key.
+    void deleteKeyPressed();
     // The menu key or Shift+F10.
     void menuKeyPressed();
 
@@ -58,7 +68,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    bool rightPressed_ = false;
+    bool rightPressedOnItem_ = false;
 };
 
 }  // namespace kavro

@@ -44,11 +44,18 @@ void MainWindow::OnTreeSelChanged() {
     if (!item) {
         return;
     }
-    showAllChannels = 0;
-    selectedSatellite = SatelliteTree::itemSatellite(item);
+    takeTreeSelection(item);
     if (!refreshing) {
         FillChannelList();
     }
+}
+
+void MainWindow::takeTreeSelection(const QTreeWidgetItem* item) {
+    if (!item) {
+        return;
+    }
+    showAllChannels = 0;
+    selectedSatellite = SatelliteTree::itemSatellite(item);
     if (SatelliteTree::isTransponderItem(item)) {
         selectedTransponder = SatelliteTree::itemTransponder(item);
         selectionKind = SelectionTransponder;

@@ -10,6 +10,9 @@ namespace kavro::testing {
 Interaction::Answer ScriptedInteraction::messageBox(QWidget* /*parent*/, const QString& text,
                                                     Buttons buttons, Icon icon) {
     messages.append({text, buttons, icon});
+    if (whileShown) {
+        whileShown();
+    }
     if (buttons != Buttons::Ok && !answers.isEmpty()) {
         return answers.takeFirst();
     }

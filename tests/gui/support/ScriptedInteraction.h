@@ -26,6 +26,9 @@ public:
 
     // Every message box shown, in order.
     QList<Message> messages;
+    // Run whenever a message box is shown, before it is answered: to look at the window
+    // while the box is up.
+    std::function<void()> whileShown;
     // Answers for boxes with a choice, taken in order; when the queue is empty, the first
     // button (Ok, Yes or Save).
     QList<Answer> answers;
