@@ -12,17 +12,29 @@ namespace {
 std::chrono::milliseconds g_lockWait = EditLockWait;
 constexpr std::chrono::milliseconds RetryPause{20};
 
+// The path with its folder resolved: one text for every spelling of a name, which stays the
+// same when a save puts a new file in its place.
+bool resolvedName(const std::string& path, std::string& resolved) {
+    std::string folder;
+    if (!fs::resolvePath(fs::folderOf(path), folder).ok()) {
+        return false;
+    }
+    resolved = fs::joinPath(folder, fs::baseNameOf(path));
+    return true;
+}
+
+// Decided by the names first: comparing the files the two names refer to, one after the
+// other, would take them apart when another edit replaces the file in between, and then
+// the edit would run without the lock.
 bool sameFile(const std::string& in, const std::string& out) {
+    std::string inName, outName;
+    if (resolvedName(in, inName) && resolvedName(out, outName) && inName == outName) {
+        return true;
+    }
+    // Two names of one file (a link and what it names).
     fs::FileInfo inInfo, outInfo;
-    if (!fs::pathInfo(in, true, inInfo).ok()) {
-        return false;  // the load reports it
-    }
-    if (fs::pathInfo(out, true, outInfo).ok()) {
-        return inInfo.id == outInfo.id;
-    }
-    std::string inPath, outFolder;
-    return fs::resolvePath(in, inPath).ok() && fs::resolvePath(fs::folderOf(out), outFolder).ok() &&
-           fs::joinPath(outFolder, fs::baseNameOf(out)) == inPath;
+    return fs::pathInfo(in, true, inInfo).ok() && fs::pathInfo(out, true, outInfo).ok() &&
+           inInfo.id == outInfo.id;
 }
 
 // True when `in` still names the file `file` holds open (an edit that held the lock may
@@ -40,12 +52,22 @@ int EditLock::takeIfSameFile(const std::string& in, const std::string& out, std:
         return ExitOk;
     }
     const auto deadline = std::chrono::steady_clock::now() + g_lockWait;
-    for (;;) {
+    for (int missing = 0;;) {
         fs::File file;
-        if (!fs::openFile(in, fs::Access::Read, file).ok()) {
-            return ExitOk;  // the load reports it
+        fs::Status status = fs::openFile(in, fs::Access::Read, file);
+        if (!status.ok()) {
+            // While an edit puts its new file in place, Windows refuses to open it for a
+            // moment, or has no file under the name (ReplaceFileW moves the old one aside
+            // first): wait for that as for the lock. Any other failure the load reports.
+            const bool passing = status.failure == fs::Failure::Busy ||
+                                 (status.failure == fs::Failure::NotFound && ++missing <= 5);
+            if (!passing || std::chrono::steady_clock::now() >= deadline) {
+                return ExitOk;
+            }
+            std::this_thread::sleep_for(RetryPause);
+            continue;
         }
-        const fs::Status status = fs::tryLockFile(file);
+        status = fs::tryLockFile(file);
         if (status.ok() && stillNames(in, file)) {
             file_ = std::move(file);
             return ExitOk;

@@ -1,6 +1,5 @@
 // check and info: is a file accepted as the editor's Open would accept it, and what it holds.
 #include <cstdio>
-#include <fstream>
 #include <ostream>
 #include <vector>
 
@@ -11,6 +10,7 @@
 #include "database/ChannelDatabase.h"
 #include "database/ViewIndex.h"
 #include "dbfile/DatabaseImage.h"
+#include "dbfile/FileSystem.h"
 
 namespace kavro::cli {
 
@@ -69,9 +69,11 @@ void writeDatabaseSummary(std::ostream& out) {
 // The bytes Open would have read, over a zero image, for the summary of a rejected file.
 std::vector<uint8_t> readRawImage(const std::string& path, uint32_t& bytesRead) {
     std::vector<uint8_t> image(ImageSize, 0);
-    std::ifstream file(path, std::ios::binary);
-    file.read(reinterpret_cast<char*>(image.data()), ImageSize);
-    bytesRead = static_cast<uint32_t>(file.gcount());
+    bytesRead = 0;
+    if (std::FILE* file = fs::openStream(path, "rb")) {
+        bytesRead = static_cast<uint32_t>(std::fread(image.data(), 1, ImageSize, file));
+        std::fclose(file);
+    }
     return image;
 }
 

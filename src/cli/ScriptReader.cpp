@@ -4,6 +4,8 @@
 #include <cstring>
 #include <istream>
 
+#include "dbfile/FileSystem.h"
+
 namespace kavro::cli {
 
 namespace {
@@ -15,7 +17,7 @@ constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
 
 ScriptReader::ScriptReader(std::istream& in) : in_(&in) {}
 
-ScriptReader::ScriptReader(const std::string& path) : file_(std::fopen(path.c_str(), "rb")) {
+ScriptReader::ScriptReader(const std::string& path) : file_(fs::openStream(path, "rb")) {
     if (file_ == nullptr) {
         failure_ = std::strerror(errno);
     }

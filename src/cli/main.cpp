@@ -3,8 +3,10 @@
 #include <vector>
 
 #include "Tool.h"
+#include "dbfile/FileSystem.h"
 
 int main(int argc, char** argv) {
-    std::vector<std::string> args(argv + 1, argv + argc);
+    kavro::fs::useBinaryStandardStreams();
+    const std::vector<std::string> args = kavro::fs::programArguments(argc, argv);
     return kavro::cli::runTool(args, std::cin, std::cout, std::cerr);
 }

@@ -102,6 +102,7 @@ fs::Status backupFile(const fs::File& source, uint64_t size, const std::string& 
         status = writer.sync(backup);
     }
     if (!status.ok()) {
+        backup.close();  // Windows removes no file that is held open
         fs::removeFile(backupPath);
         backupPath.clear();
         return status;

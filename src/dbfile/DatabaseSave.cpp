@@ -45,6 +45,7 @@ struct NewFile {
     bool placed = false;
     ~NewFile() {
         if (!path.empty() && !placed && fs::namesFile(path, file)) {
+            file.close();  // Windows removes no file that is held open
             fs::removeFile(path);
         }
     }
@@ -146,7 +147,7 @@ fs::Status place(NewFile& temp, const std::string& target) {
         return {fs::Failure::Other,
                 "the temporary file " + temp.path + " was replaced by another program"};
     }
-    fs::Status status = fs::replaceFile(temp.path, target);
+    fs::Status status = fs::replaceFile(temp.file, temp.path, target);
     if (status.ok()) {
         temp.placed = true;
         fs::syncFolder(fs::folderOf(target));

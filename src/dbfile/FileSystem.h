@@ -1,11 +1,13 @@
 // Every call the file layer and the tool make to the operating system's file system, behind
 // one narrow interface: a handle type that owns an open file, plain information records and
-// results that carry a reason. FileSystemPosix.cpp implements it for POSIX systems; nothing
-// else in the core or the tool calls the system directly.
+// results that carry a reason. FileSystemPosix.cpp implements it for POSIX systems,
+// FileSystemWindows.cpp for Windows; nothing else in the core or the tool calls the system
+// directly. Paths and reasons are UTF-8 on every system.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -66,6 +68,7 @@ struct FileInfo {
     bool regular = false;
     bool folder = false;
     bool ownedByUser = false;  // owned by the user this process runs as
+    // POSIX only (zero on Windows, where the access control list stands for all three).
     uint32_t owner = 0;
     uint32_t group = 0;
     uint32_t permissions = 0;  // the permission bits, set-id and sticky bits included
@@ -74,10 +77,13 @@ struct FileInfo {
 enum class Access { Read, Write, ReadWrite };
 
 // Opens an existing file, following symbolic links. It never waits for a writer or reader
-// on a named pipe.
+// on a named pipe. On Windows, others may go on reading, renaming and deleting the file
+// while it is open, but only a file opened for reading may be written by others too.
 Status openFile(const std::string& path, Access access, File& file);
-// Creates a new file for reading and writing, readable and writable by its owner only. Fails
-// with Exists when the name is taken, by a symbolic link too.
+// Creates a new file for reading and writing, readable and writable by its owner only (on
+// Windows: with the access its folder gives new files; others may read it but neither
+// write, rename nor delete it while it is open). Fails with Exists when the name is taken,
+// by a symbolic link too.
 Status createNewFile(const std::string& path, File& file);
 
 Status fileInfo(const File& file, FileInfo& info);
@@ -97,27 +103,34 @@ Status nextDataStretch(const File& file, uint64_t from, uint64_t size, uint64_t&
                        uint64_t& end);
 
 // Gives `file` the owner and group of `like`, or, where the owner cannot be given, its group
-// alone; then its permission bits. Only the permission bits can fail the call.
+// alone; then its permission bits. Only the permission bits can fail the call. Nothing to
+// do on Windows, where replaceFile carries the access control list.
 Status keepOwnerAndPermissions(const File& file, const FileInfo& like);
-// Gives `file` the permissions a newly created file gets here.
+// Gives `file` the permissions a newly created file gets here (on Windows it has them).
 Status giveNewFilePermissions(const File& file);
 // Makes the extended attributes of `to` those of `from`, its access control list included.
-// Attributes that only the system may set are tried and left when refused.
+// Attributes that only the system may set are tried and left when refused. Nothing to do on
+// Windows, where replaceFile carries the alternate data streams.
 Status copyAttributes(const File& from, const File& to);
 
-// Puts `from` in place of `to` in one step (both in the same folder).
-Status replaceFile(const std::string& from, const std::string& to);
+// Puts the new file `file`, open under the name `from`, in place of `to` in one step (both
+// in the same folder). On Windows `file` is closed first, as Windows renames no file that is
+// held open this way; an existing `to` gives the new file its access control list,
+// attributes and alternate data streams. After a failure `file` is open again while `from`
+// still names it, and `to` is as it was.
+Status replaceFile(File& file, const std::string& from, const std::string& to);
 // True when `path` (not followed) still names `file`.
 bool namesFile(const std::string& path, const File& file);
 Status removeFile(const std::string& path);
-// Flushes a folder's entries to disk after a rename; failures are ignored.
+// Flushes a folder's entries to disk after a rename; failures are ignored. (On Windows the
+// replace itself writes through.)
 void syncFolder(const std::string& folder);
 Status listFolder(const std::string& folder, std::vector<std::string>& names);
 // The path with its symbolic links, "." and ".." resolved; the file must exist.
 Status resolvePath(const std::string& path, std::string& resolved);
 
 // An advisory lock on the whole file, for as long as this handle keeps it open. Busy when
-// another handle holds it; never waits.
+// another handle holds it; never waits. It keeps no one from reading or writing the file.
 Status tryLockFile(const File& file);
 
 int currentProcessId();
@@ -126,9 +139,18 @@ bool processRunning(int pid);
 // The local time now as "YYYYMMDD-HHMMSS".
 std::string localTimeStamp();
 
-// The folder part of `path` ("." when it has none) and its last component.
+// The folder part of `path` ("." when it has none) and its last component. On Windows
+// both '/' and '\' separate components, and joinPath puts '\' between them.
 std::string folderOf(const std::string& path);
 std::string baseNameOf(const std::string& path);
 std::string joinPath(const std::string& folder, const std::string& name);
+
+// Opens a file for the C library's streams, with fopen's modes; errno tells why not.
+std::FILE* openStream(const std::string& path, const char* mode);
+// The program's arguments after its name, as UTF-8 whatever the system's code page.
+std::vector<std::string> programArguments(int argc, char** argv);
+// Makes standard input, output and error carry bytes unchanged: no line ends added or
+// taken away, as on Windows text streams otherwise do.
+void useBinaryStandardStreams();
 
 }  // namespace kavro::fs

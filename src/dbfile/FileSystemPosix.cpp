@@ -1,6 +1,6 @@
-// The file system interface on POSIX systems (Linux): descriptors, pread/pwrite, fsync,
-// fchown/fchmod, the xattr calls (which carry the access control list as the attribute
-// system.posix_acl_access), rename, flock.
+// The file system interface on POSIX systems (Linux, and macOS where noted): descriptors,
+// pread/pwrite, fsync, fchown/fchmod, the xattr calls (which carry the access control list
+// as the attribute system.posix_acl_access on Linux), rename, flock.
 #include <dirent.h>
 #include <fcntl.h>
 #include <signal.h>
@@ -25,6 +25,50 @@ namespace {
 int fd(const File& file) {
     return static_cast<int>(file.native());
 }
+
+#ifdef __APPLE__
+// macOS's calls take options (and a position, for resource forks) and name times apart.
+ssize_t listAttributes(int fd, char* names, size_t size) {
+    return ::flistxattr(fd, names, size, 0);
+}
+ssize_t getAttribute(int fd, const char* name, void* value, size_t size) {
+    return ::fgetxattr(fd, name, value, size, 0, 0);
+}
+int setAttribute(int fd, const char* name, const void* value, size_t size) {
+    return ::fsetxattr(fd, name, value, size, 0, 0);
+}
+int removeAttribute(int fd, const char* name) {
+    return ::fremovexattr(fd, name, 0);
+}
+constexpr int NoSuchAttribute = ENOATTR;
+const timespec& modificationTime(const struct stat& st) {
+    return st.st_mtimespec;
+}
+// fsync leaves the data in the drive's cache there; F_FULLFSYNC flushes that too.
+int flushToDisk(int fd) {
+    return ::fcntl(fd, F_FULLFSYNC) == 0 ? 0 : ::fsync(fd);
+}
+#else
+ssize_t listAttributes(int fd, char* names, size_t size) {
+    return ::flistxattr(fd, names, size);
+}
+ssize_t getAttribute(int fd, const char* name, void* value, size_t size) {
+    return ::fgetxattr(fd, name, value, size);
+}
+int setAttribute(int fd, const char* name, const void* value, size_t size) {
+    return ::fsetxattr(fd, name, value, size, 0);
+}
+int removeAttribute(int fd, const char* name) {
+    return ::fremovexattr(fd, name);
+}
+constexpr int NoSuchAttribute = ENODATA;
+const timespec& modificationTime(const struct stat& st) {
+    return st.st_mtim;
+}
+int flushToDisk(int fd) {
+    return ::fsync(fd);
+}
+#endif
 
 Failure failureOf(int error) {
     switch (error) {
@@ -55,7 +99,8 @@ FileInfo infoFrom(const struct stat& st) {
     FileInfo info;
     info.id = {static_cast<uint64_t>(st.st_dev), static_cast<uint64_t>(st.st_ino)};
     info.size = static_cast<uint64_t>(st.st_size);
-    info.modifiedNs = static_cast<int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+    const timespec& modified = modificationTime(st);
+    info.modifiedNs = static_cast<int64_t>(modified.tv_sec) * 1000000000 + modified.tv_nsec;
     info.regular = S_ISREG(st.st_mode);
     info.folder = S_ISDIR(st.st_mode);
     info.ownedByUser = st.st_uid == ::geteuid();
@@ -72,12 +117,12 @@ bool mustCarry(const std::string& name) {
 
 // The names of a file's extended attributes.
 bool attributeNames(int fd, std::vector<std::string>& names) {
-    const ssize_t size = ::flistxattr(fd, nullptr, 0);
+    const ssize_t size = listAttributes(fd, nullptr, 0);
     if (size < 0) {
         return errno == ENOTSUP;  // none can exist here
     }
     std::string list(static_cast<size_t>(size), '\0');
-    const ssize_t got = ::flistxattr(fd, list.data(), list.size());
+    const ssize_t got = listAttributes(fd, list.data(), list.size());
     if (got < 0) {
         return false;
     }
@@ -91,12 +136,12 @@ bool attributeNames(int fd, std::vector<std::string>& names) {
 }
 
 bool attributeValue(int fd, const std::string& name, std::string& value) {
-    const ssize_t size = ::fgetxattr(fd, name.c_str(), nullptr, 0);
+    const ssize_t size = getAttribute(fd, name.c_str(), nullptr, 0);
     if (size < 0) {
         return false;
     }
     value.assign(static_cast<size_t>(size), '\0');
-    const ssize_t got = ::fgetxattr(fd, name.c_str(), value.data(), value.size());
+    const ssize_t got = getAttribute(fd, name.c_str(), value.data(), value.size());
     if (got < 0) {
         return false;
     }
@@ -215,7 +260,7 @@ Status setSize(const File& file, uint64_t size) {
 }
 
 Status sync(const File& file) {
-    return ::fsync(fd(file)) == 0 ? Status::success() : fromErrno();
+    return flushToDisk(fd(file)) == 0 ? Status::success() : fromErrno();
 }
 
 Status nextDataStretch(const File& file, uint64_t from, uint64_t size, uint64_t& start,
@@ -264,14 +309,14 @@ Status copyAttributes(const File& from, const File& to) {
     // lacks goes, so that access is neither widened nor narrowed.
     for (const std::string& name : present) {
         if (mustCarry(name) && std::find(wanted.begin(), wanted.end(), name) == wanted.end() &&
-            ::fremovexattr(fd(to), name.c_str()) != 0 && errno != ENODATA) {
+            removeAttribute(fd(to), name.c_str()) != 0 && errno != NoSuchAttribute) {
             return fromErrno();
         }
     }
     std::string value;
     for (const std::string& name : wanted) {
         const bool copied = attributeValue(fd(from), name, value) &&
-                            ::fsetxattr(fd(to), name.c_str(), value.data(), value.size(), 0) == 0;
+                            setAttribute(fd(to), name.c_str(), value.data(), value.size()) == 0;
         if (!copied && mustCarry(name)) {
             return fromErrno();
         }
@@ -279,7 +324,7 @@ Status copyAttributes(const File& from, const File& to) {
     return Status::success();
 }
 
-Status replaceFile(const std::string& from, const std::string& to) {
+Status replaceFile(File&, const std::string& from, const std::string& to) {
     return ::rename(from.c_str(), to.c_str()) == 0 ? Status::success() : fromErrno();
 }
 
@@ -368,5 +413,15 @@ std::string baseNameOf(const std::string& path) {
 std::string joinPath(const std::string& folder, const std::string& name) {
     return !folder.empty() && folder.back() == '/' ? folder + name : folder + "/" + name;
 }
+
+std::FILE* openStream(const std::string& path, const char* mode) {
+    return std::fopen(path.c_str(), mode);
+}
+
+std::vector<std::string> programArguments(int argc, char** argv) {
+    return std::vector<std::string>(argv + 1, argv + argc);
+}
+
+void useBinaryStandardStreams() {}
 
 }  // namespace kavro::fs

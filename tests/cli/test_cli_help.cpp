@@ -27,6 +27,9 @@ std::vector<std::string> commandsOfUsage(const std::string& usage) {
 }
 
 TEST(CliHelp, EverySynopsisAndOptionLineStandsInTheManualPage) {
+#ifdef _WIN32
+    GTEST_SKIP() << "groff renders the manual page on Linux, from the same help texts";
+#endif
     const std::string page = testing::renderedManualPage(KAVRO_MANUAL_DIR "/kavro-tool.1");
     ASSERT_NE(page, "") << "groff could not render kavro-tool.1";
 

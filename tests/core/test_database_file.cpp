@@ -31,7 +31,15 @@ protected:
         EXPECT_TRUE(Snapshot::take() == before);
         return result;
     }
-    static bool runningAsRoot() { return ::geteuid() == 0; }
+    // Permission bits keep this process out of files and folders (not root's, and Windows
+    // has only a read-only attribute).
+    static bool permissionBitsRefuse() {
+#ifdef _WIN32
+        return false;
+#else
+        return ::geteuid() != 0;
+#endif
+    }
 };
 
 Bytes withTail(Bytes image, size_t tailSize) {
@@ -177,13 +185,15 @@ TEST_F(DatabaseFileTest, UnopenableThingsAreRefusedWithAReason) {
     EXPECT_FALSE(missing.systemReason.empty());
     const OpenResult folder = openRefused(dir(), OpenOutcome::CannotOpen);
     EXPECT_FALSE(folder.systemReason.empty());
+#ifndef _WIN32  // no named pipes among the files of a folder there
     ASSERT_EQ(::mkfifo(path("pipe").c_str(), 0600), 0);
     openRefused(path("pipe"), OpenOutcome::CannotOpen);
-    if (!runningAsRoot()) {
+    if (permissionBitsRefuse()) {
         const std::string p = writeFile("locked.tbn", kt::smallImage());
         ::chmod(p.c_str(), 0);
         EXPECT_FALSE(openRefused(p, OpenOutcome::CannotOpen).systemReason.empty());
     }
+#endif
 }
 
 TEST_F(DatabaseFileTest, SaveToADeletedFileFailsAndCreatesNothing) {
@@ -204,10 +214,12 @@ TEST_F(DatabaseFileTest, SaveAsFailsWhereNoFileCanBeCreated) {
     EXPECT_EQ(noFolder.outcome, SaveOutcome::CannotCreate);
     EXPECT_FALSE(noFolder.systemReason.empty());
     EXPECT_EQ(saveDatabaseFileAs(dir()).outcome, SaveOutcome::CannotCreate);
-    if (!runningAsRoot()) {
+#ifndef _WIN32
+    if (permissionBitsRefuse()) {
         ::mkdir(path("readonly").c_str(), 0555);
         EXPECT_EQ(saveDatabaseFileAs(path("readonly/x.tbn")).outcome, SaveOutcome::CannotCreate);
     }
+#endif
 }
 
 TEST_F(DatabaseFileTest, FailedWriteLeavesTheFileAsItWasAndNoTemporaryFile) {
@@ -237,6 +249,9 @@ TEST_F(DatabaseFileTest, FailedWriteLeavesTheFileAsItWasAndNoTemporaryFile) {
 }
 
 TEST_F(DatabaseFileTest, SaveKeepsPermissionsAndNewFilesGetTheDefault) {
+#ifdef _WIN32
+    GTEST_SKIP() << "no permission bits on Windows; ReplaceFileW carries the access control list";
+#else
     const std::string p = openValid("perm.tbn", kt::smallImage());
     ASSERT_EQ(::chmod(p.c_str(), 0640), 0);
     setChannelServiceId(1, 4242);
@@ -254,9 +269,13 @@ TEST_F(DatabaseFileTest, SaveKeepsPermissionsAndNewFilesGetTheDefault) {
     ASSERT_EQ(saveDatabaseFileAs(p).outcome, SaveOutcome::Written);
     ASSERT_EQ(::stat(p.c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 07777, 0640u);
+#endif
 }
 
 TEST_F(DatabaseFileTest, SavingThroughALinkReplacesTheFileItNames) {
+#ifdef _WIN32
+    GTEST_SKIP() << "symbolic links need a privilege on Windows, and Wine makes none";
+#else
     const std::string target = openValid("target.tbn", kt::smallImage());
     const std::string link = path("link.tbn");
     ASSERT_EQ(::symlink(target.c_str(), link.c_str()), 0);
@@ -270,4 +289,5 @@ TEST_F(DatabaseFileTest, SavingThroughALinkReplacesTheFileItNames) {
     ASSERT_EQ(saveDatabaseFileAs(link).outcome, SaveOutcome::Written);
     ASSERT_EQ(::lstat(link.c_str(), &info), 0);
     EXPECT_TRUE(S_ISLNK(info.st_mode));
+#endif
 }

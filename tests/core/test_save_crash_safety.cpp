@@ -1,6 +1,15 @@
 // A save that dies part-way or runs out of room leaves the file on disk as it was: a child
 // process is killed in the middle of writing, and saves meet a full tmpfs and a file size
 // limit. The file is always the old one or the new one whole, and still passes the checks.
+#ifdef _WIN32
+#include <gtest/gtest.h>
+
+TEST(SaveCrashSafetyTest, NeedsPosix) {
+    GTEST_SKIP() << "these kill a forked saver, mount a tmpfs and set a file size limit; on Windows"
+                    " the injected write, sync and verify failures of the file tests show the old"
+                    " file kept";
+}
+#else
 #include <poll.h>
 #include <signal.h>
 #include <sys/mount.h>
@@ -312,3 +321,4 @@ TEST_F(SaveCrashSafetyTest, SavingOverAFileOnAFullDiskKeepsIt) {
 }
 
 }  // namespace
+#endif

@@ -1,6 +1,8 @@
 #include "HelpAndManual.h"
 
+#ifndef _WIN32
 #include <sys/wait.h>
+#endif
 
 #include <cstdio>
 #include <sstream>
@@ -73,6 +75,9 @@ std::vector<std::string> linesMissingFrom(const std::vector<std::string>& lines,
 
 CommandRun runShellCommand(const std::string& command) {
     CommandRun run;
+#ifdef _WIN32
+    static_cast<void>(command);  // no /bin/sh here
+#else
     std::FILE* pipe = ::popen(command.c_str(), "r");
     if (!pipe) {
         return run;
@@ -88,6 +93,7 @@ CommandRun runShellCommand(const std::string& command) {
     } else if (WIFSIGNALED(status)) {
         run.code = 128 + WTERMSIG(status);
     }
+#endif
     return run;
 }
 

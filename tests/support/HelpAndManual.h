@@ -26,7 +26,7 @@ struct CommandRun {
     std::string out;
 };
 
-// Runs `command` with /bin/sh and returns its standard output.
+// Runs `command` with /bin/sh and returns its standard output (none on Windows).
 CommandRun runShellCommand(const std::string& command);
 
 // `text` quoted for /bin/sh.

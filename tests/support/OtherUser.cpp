@@ -1,5 +1,18 @@
 #include "OtherUser.h"
 
+#ifdef _WIN32
+
+namespace kavro::testing {
+
+// Users are no POSIX user and group IDs here.
+std::optional<std::string> runAsOtherUser(const OtherUser&, const std::function<std::string()>&) {
+    return std::nullopt;
+}
+
+}  // namespace kavro::testing
+
+#else
+
 #include <grp.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -42,3 +55,5 @@ std::optional<std::string> runAsOtherUser(const OtherUser& user,
 }
 
 }  // namespace kavro::testing
+
+#endif

@@ -2,8 +2,7 @@
 // cannot show: a folder that refuses new files, an owner that cannot be kept.
 #pragma once
 
-#include <sys/types.h>
-
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -12,13 +11,13 @@
 namespace kavro::testing {
 
 struct OtherUser {
-    uid_t uid = 65534;
-    gid_t gid = 65534;
-    std::vector<gid_t> groups;  // supplementary groups
+    uint32_t uid = 65534;
+    uint32_t gid = 65534;
+    std::vector<uint32_t> groups;  // supplementary groups
 };
 
 // Runs `body` as `user` in a child process and returns what it returned. Nothing when this
-// process cannot change its user (it does not run as root).
+// process cannot change its user (it does not run as root, or runs on Windows).
 std::optional<std::string> runAsOtherUser(const OtherUser& user,
                                           const std::function<std::string()>& body);
 

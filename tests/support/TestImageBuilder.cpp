@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <stdexcept>
 
 #include "database/ByteOrder.h"
@@ -189,11 +190,24 @@ void writeFileBytes(const std::string& path, const Bytes& bytes) {
 }
 
 std::string makeTempDir() {
+#ifdef _WIN32
+    // No mkdtemp here: a random name, taken only when the folder did not exist.
+    std::random_device random;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const std::filesystem::path folder =
+            std::filesystem::temp_directory_path() / ("kavro-test-" + std::to_string(random()));
+        if (std::filesystem::create_directory(folder)) {
+            return folder.string();
+        }
+    }
+    throw std::runtime_error("cannot create a temporary directory");
+#else
     std::string pattern = (std::filesystem::temp_directory_path() / "kavro-test-XXXXXX").string();
     if (::mkdtemp(pattern.data()) == nullptr) {
         throw std::runtime_error("cannot create a temporary directory");
     }
     return pattern;
+#endif
 }
 
 }  // namespace kavro::testing

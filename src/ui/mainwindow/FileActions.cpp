@@ -2,7 +2,6 @@
 // the unsaved-changes flag with the Save and Save As buttons, and the question that keeps
 // changes from being lost.
 #include <QDir>
-#include <QFile>
 #include <QPushButton>
 
 #include "ChannelListCtrl.h"
@@ -18,16 +17,11 @@ namespace kavro {
 
 namespace {
 
-std::string filePath(const QString& path) {
-    return QFile::encodeName(path).toStdString();
-}
-
 // A message about a file: its text, then the file and the reason on a line of their own,
 // as kavro-tool prints them.
 QString fileMessage(const char* text, const QString& path, const std::string& reason) {
     return QStringLiteral("%1\n%2: %3")
-        .arg(QString::fromLatin1(text), QDir::toNativeSeparators(path),
-             QString::fromLocal8Bit(reason.data(), static_cast<qsizetype>(reason.size())));
+        .arg(QString::fromLatin1(text), QDir::toNativeSeparators(path), coreText(reason));
 }
 
 const char* const WriteFailed = "File write failed! The file was left as it was.";
@@ -43,7 +37,7 @@ void MainWindow::OnOpen() {
         return;
     }
     showViewModeInControls();
-    const OpenResult result = openDatabaseFile(filePath(path));
+    const OpenResult result = openDatabaseFile(corePath(path));
     switch (result.outcome) {
         case OpenOutcome::Accepted:
             break;

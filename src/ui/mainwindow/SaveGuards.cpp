@@ -14,10 +14,6 @@ namespace {
 const char* const ChangedQuestion =
     "The file was changed by another program since it was opened. Overwrite it?";
 
-QString localText(const std::string& text) {
-    return QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 bool askYes(Interaction& interaction, QWidget* parent, const QString& question) {
     return interaction.messageBox(parent, question, Interaction::Buttons::YesNo,
                                   Interaction::Icon::Exclamation) == Interaction::Answer::Yes;
@@ -27,10 +23,22 @@ QString backupQuestion(const QString& folder, const std::string& reason) {
     return QStringLiteral(
                "No backup of the file could be made in\n%1\n(%2).\n\nSave without a "
                "backup?")
-        .arg(QDir::toNativeSeparators(folder), localText(reason));
+        .arg(QDir::toNativeSeparators(folder), coreText(reason));
 }
 
 }  // namespace
+
+std::string corePath(const QString& path) {
+#ifdef Q_OS_WIN
+    return path.toStdString();
+#else
+    return QFile::encodeName(path).toStdString();
+#endif
+}
+
+QString coreText(const std::string& text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 QString backupFolder() {
     return QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
@@ -42,8 +50,8 @@ SaveResult saveWithGuards(Interaction& interaction, QWidget* parent, const QStri
     const QString folder = backupFolder();
     QDir().mkpath(folder);  // a failure shows as a backup that cannot be made
     SaveOptions options;
-    options.backupFolder = QFile::encodeName(folder).toStdString();
-    const std::string target = QFile::encodeName(path).toStdString();
+    options.backupFolder = corePath(folder);
+    const std::string target = corePath(path);
     for (;;) {
         const SaveResult result = kind == SaveKind::Save ? saveDatabaseFile(target, options)
                                                          : saveDatabaseFileAs(target, options);
@@ -66,7 +74,7 @@ QString folderRefusedMessage(const QString& path, const std::string& reason) {
     return QStringLiteral(
                "File write failed! The file was left as it was.\n\n%1\n\nSave the "
                "database elsewhere with Save As, or make the folder writable.")
-        .arg(localText(folderRefusedText(QFile::encodeName(folder).toStdString(), reason)));
+        .arg(coreText(folderRefusedText(corePath(folder), reason)));
 }
 
 }  // namespace kavro

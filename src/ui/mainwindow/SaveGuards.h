@@ -24,6 +24,11 @@ QString backupFolder();
 SaveResult saveWithGuards(Interaction& interaction, QWidget* parent, const QString& path,
                           SaveKind kind);
 
+// A path as the core takes it, and a text the core gives, both UTF-8 on every system (Qt's
+// own 8-bit file names are in the ANSI code page on Windows).
+std::string corePath(const QString& path);
+QString coreText(const std::string& text);
+
 // The message for a folder that allows no safe save, with what to do about it.
 QString folderRefusedMessage(const QString& path, const std::string& reason);
 
