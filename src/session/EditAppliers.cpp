@@ -21,6 +21,11 @@ std::string tooLong(const std::string& name, int limit) {
     return static_cast<int>(name.size()) > limit ? lengthMessage(limit) : std::string();
 }
 
+// A new name past the limit; the stored name, which may fill its whole area, is no new one.
+std::string tooLong(const std::string& name, std::string_view stored, int limit) {
+    return name == stored ? std::string() : tooLong(name, limit);
+}
+
 // The first refusal of a list of checks, in order.
 std::string firstOf(std::initializer_list<std::string> refusals) {
     for (const std::string& refusal : refusals) {
@@ -145,8 +150,12 @@ void planOf(const ChannelDatabase& db, const AddChannel& e, EditPlan& plan) {
 }
 
 void planOf(const ChannelDatabase& db, const EditChannel& e, EditPlan& plan) {
+    if (!db.isLiveChannel(e.channel)) {
+        plan.refusal = deadChannel(db, e.channel);
+        return;
+    }
     plan.refusal =
-        firstOf({deadChannel(db, e.channel), tooLong(e.name, ChannelNameLimit),
+        firstOf({tooLong(e.name, db.channelName(e.channel), ChannelNameLimit),
                  outsideRange(e.videoPid, PidLow, PidHigh),
                  outsideRange(e.audioPid, PidLow, PidHigh), outsideRange(e.pcrPid, PidLow, PidHigh),
                  outsideRange(e.serviceId, ServiceIdLow, ServiceIdHigh)});
@@ -210,10 +219,12 @@ void planOf(const ChannelDatabase& db, const SetFavorites& e, EditPlan& plan) {
     }
 }
 
-void planOf(const ChannelDatabase&, const RenameGroups& e, EditPlan& plan) {
+void planOf(const ChannelDatabase& db, const RenameGroups& e, EditPlan& plan) {
     for (const GroupName& group : e.names) {
-        plan.refusal = firstOf({outsideRange(group.slot + 1, 1, FavoriteGroupCount),
-                                tooLong(group.name, GroupNameLimit)});
+        plan.refusal = outsideRange(group.slot + 1, 1, FavoriteGroupCount);
+        if (plan.refusal.empty()) {
+            plan.refusal = tooLong(group.name, db.favoriteGroupName(group.slot), GroupNameLimit);
+        }
         if (!plan.refusal.empty()) {
             return;
         }

@@ -10,7 +10,8 @@
 
 namespace kavro {
 
-ChannelListModel::ChannelListModel(QObject* parent) : QAbstractTableModel(parent) {
+ChannelListModel::ChannelListModel(const ChannelDatabase& db, QObject* parent)
+    : QAbstractTableModel(parent), db_(db) {
     rows_.reserve(ChannelCapacity);
 }
 
@@ -28,12 +29,14 @@ QVariant ChannelListModel::data(const QModelIndex& index, int role) const {
     }
     switch (role) {
         case Qt::DisplayRole: {
-            const CellText cell = channelCellText(index.row(), rows_[index.row()], index.column());
+            const CellText cell =
+                channelCellText(db_, index.row(), rows_[index.row()], index.column());
             return shownText(cell.view());
         }
         case Qt::ToolTipRole: {
             // Names come from the file: a name that looks like markup is shown as it is.
-            const CellText cell = channelCellText(index.row(), rows_[index.row()], index.column());
+            const CellText cell =
+                channelCellText(db_, index.row(), rows_[index.row()], index.column());
             return Qt::convertFromPlainText(shownText(cell.view()), Qt::WhiteSpacePre);
         }
         case Qt::TextAlignmentRole:
@@ -172,6 +175,12 @@ int ChannelListModel::placeAfterShift(int row) const {
 void ChannelListModel::refreshColumn(int column) {
     if (!rows_.empty()) {
         emit dataChanged(index(0, column), index(rowCount() - 1, column));
+    }
+}
+
+void ChannelListModel::refreshAll() {
+    if (!rows_.empty()) {
+        emit dataChanged(index(0, 0), index(rowCount() - 1, ListColumnCount - 1));
     }
 }
 

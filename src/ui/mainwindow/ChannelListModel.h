@@ -9,11 +9,14 @@
 
 namespace kavro {
 
+class ChannelDatabase;
+
 class ChannelListModel : public QAbstractTableModel {
     Q_OBJECT
 
 public:
-    explicit ChannelListModel(QObject* parent = nullptr);
+    // Rows show channels of `db`, which must outlive the model.
+    explicit ChannelListModel(const ChannelDatabase& db, QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -48,8 +51,10 @@ public:
     // nothing, when the list was refilled since.
     void saveOrder();
     bool restoreOrder();
-    // Has the view redraw one column of every row, after a change behind the texts.
+    // Has the view redraw one column of every row, or every cell, after a change behind
+    // the texts.
     void refreshColumn(int column);
+    void refreshAll();
 
     // The channel a row shows; ChannelCapacity for a row that does not exist.
     int channelAt(int row) const;
@@ -59,6 +64,7 @@ private:
     // order; then reorders the rows and tells the view about rows low to high.
     void placeTheOthers(int low, int high);
 
+    const ChannelDatabase& db_;
     std::vector<int> rows_;
     std::vector<int> savedRows_;
     bool hasSavedOrder_ = false;

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include "session/EditSession.h"
 #include "ui/dialogs/Interaction.h"
 
 namespace kavro {
@@ -37,16 +38,16 @@ QString backupFolder() {
         .filePath(QStringLiteral("backups"));
 }
 
-SaveResult saveWithGuards(Interaction& interaction, QWidget* parent, const QString& path,
-                          SaveKind kind) {
+SaveResult saveWithGuards(Interaction& interaction, QWidget* parent, EditSession& session,
+                          const QString& path, SaveKind kind) {
     const QString folder = backupFolder();
     QDir().mkpath(folder);  // a failure shows as a backup that cannot be made
     SaveOptions options;
     options.backupFolder = QFile::encodeName(folder).toStdString();
     const std::string target = QFile::encodeName(path).toStdString();
     for (;;) {
-        const SaveResult result = kind == SaveKind::Save ? saveDatabaseFile(target, options)
-                                                         : saveDatabaseFileAs(target, options);
+        const SaveResult result =
+            kind == SaveKind::Save ? session.save(options) : session.saveAs(target, options);
         if (result.outcome == SaveOutcome::ChangedOnDisk && !options.overwriteChanges &&
             askYes(interaction, parent, QString::fromLatin1(ChangedQuestion))) {
             options.overwriteChanges = true;

@@ -10,6 +10,7 @@ class QWidget;
 
 namespace kavro {
 
+class EditSession;
 class Interaction;
 
 enum class SaveKind { Save, SaveAs };
@@ -18,11 +19,12 @@ enum class SaveKind { Save, SaveAs };
 // folder (QStandardPaths::AppDataLocation).
 QString backupFolder();
 
-// Saves to `path`, keeping a backup of the file replaced in backupFolder(). Asks before it
-// overwrites a file another program changed, and whether to save without a backup when none
-// could be made. A "No" ends it with ChangedOnDisk or BackupFailed: nothing was written.
-SaveResult saveWithGuards(Interaction& interaction, QWidget* parent, const QString& path,
-                          SaveKind kind);
+// Saves the session to `path` (Save: its current file), keeping a backup of the file replaced
+// in backupFolder(). Asks before it overwrites a file another program changed, and whether
+// to save without a backup when none could be made. A "No" ends it with ChangedOnDisk or
+// BackupFailed: nothing was written.
+SaveResult saveWithGuards(Interaction& interaction, QWidget* parent, EditSession& session,
+                          const QString& path, SaveKind kind);
 
 // The message for a folder that allows no safe save, with what to do about it.
 QString folderRefusedMessage(const QString& path, const std::string& reason);
