@@ -269,5 +269,29 @@ TEST_F(CliEdit, RenameGroupStoresLatin1NamesOfAtMostFifteen) {
     expectRefused("rename-group 9 x", "line 1: Please enter an integer between 1 and 8.");
 }
 
+// undo and redo take back and do again whole commands, as the editor's Undo and Redo do;
+// with nothing to undo or redo the script is refused and OUT is not written.
+TEST_F(CliEdit, UndoAndRedoTakeBackAndRedoWholeCommands) {
+    editAndLoad("delete-channels 0 1\nrename-group 1 X\nundo\nundo\nredo\n");
+    EXPECT_EQ(db().channelName(0), "Say \"Hi\"");
+    EXPECT_EQ(viewCount(ViewAll), 4);
+    EXPECT_EQ(db().favoriteGroupName(0), "News");
+    // Everything undone: OUT is IN, byte for byte; what the commands printed stays.
+    const ToolRun run =
+        edit("add-channel 2 New 1 2 3 4 0 0\nmove-channels 6 before 0\nundo\nundo\n");
+    ASSERT_EQ(run.code, 0) << run.err;
+    EXPECT_EQ(run.out, "channel 5\n");
+    EXPECT_EQ(testing::readFileBytes(path("out.tbn")), knownImage());
+
+    expectRefused("undo", "line 1: Nothing to undo");
+    expectRefused("rename-group 1 X\nundo\nredo\nredo", "line 4: Nothing to redo");
+    // A command that changes the database after an undo leaves nothing to redo.
+    expectRefused("rename-group 1 X\nundo\nrename-group 2 Y\nredo", "line 4: Nothing to redo");
+    // A view is no step: the undo takes back the rename before it.
+    editAndLoad("rename-group 1 X\nview tv\nundo\n");
+    EXPECT_EQ(db().favoriteGroupName(0), "News");
+    expectRefused("undo 1", "line 1: too many arguments; usage: undo");
+}
+
 }  // namespace
 }  // namespace kavro::clitest
