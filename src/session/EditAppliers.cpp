@@ -78,7 +78,9 @@ void addChannelsOf(const ChannelDatabase& db, int t, EditPlan& plan) {
 
 // The channels of a list, ascending and each once.
 std::vector<int> ascending(std::vector<int> channels) {
-    std::sort(channels.begin(), channels.end());
+    if (!std::is_sorted(channels.begin(), channels.end())) {  // a selection comes sorted
+        std::sort(channels.begin(), channels.end());
+    }
     channels.erase(std::unique(channels.begin(), channels.end()), channels.end());
     return channels;
 }
@@ -96,7 +98,7 @@ void planOf(const ChannelDatabase& db, const AddTransponder& e, EditPlan& plan) 
     if (plan.refusal.empty()) {
         plan.ranges.push_back(transponderRecord(t));
         addChannelsOf(db, t, plan);
-        plan.structural = true;
+        plan.reach = ChangeReach::Records;
         plan.label = AddTransponderLabel;
     }
 }
@@ -122,7 +124,7 @@ void planOf(const ChannelDatabase& db, const DeleteTransponder& e, EditPlan& pla
                 plan.channelsBefore.push_back(ch);
             }
         }
-        plan.structural = true;
+        plan.reach = ChangeReach::Records;
         plan.label = DeleteTransponderLabel;
     }
 }
@@ -144,7 +146,7 @@ void planOf(const ChannelDatabase& db, const AddChannel& e, EditPlan& plan) {
             plan.channelsBefore.push_back(slot);
         }
         plan.channelsAfter.push_back(slot);
-        plan.structural = true;
+        plan.reach = ChangeReach::Records;
         plan.label = AddChannelLabel;
     }
 }
@@ -173,7 +175,7 @@ void planOf(const ChannelDatabase& db, const DeleteChannels& e, EditPlan& plan) 
         if (!plan.channelsBefore.empty()) {
             plan.ranges.push_back(channelRecords(plan.channelsBefore.front(), ChannelCapacity));
         }
-        plan.structural = true;
+        plan.reach = ChangeReach::Records;
         plan.label =
             channelsLabel(DeleteChannelsLabel, static_cast<int>(plan.channelsBefore.size()));
     }
@@ -189,7 +191,7 @@ void planOf(const ChannelDatabase& db, const MoveChannels& e, EditPlan& plan) {
         return;
     }
     plan.channelsBefore = ascending(e.channels);
-    plan.structural = true;
+    plan.reach = ChangeReach::Order;
     plan.label = channelsLabel(MoveChannelsLabel, static_cast<int>(plan.channelsBefore.size()));
     const int x = moveInsertionSlot(db, ChannelSet(plan.channelsBefore), e.target);
     if (x < 0 || plan.channelsBefore.empty()) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "Edit.h"
+#include "SessionObserver.h"
 
 namespace kavro {
 
@@ -28,9 +29,8 @@ struct EditPlan {
     // The channels it is about, as slots before and after it is applied.
     std::vector<int> channelsBefore;
     std::vector<int> channelsAfter;
-    // It changes liveness, order, TV bits or the satellite of a transponder: the view index
-    // must be rebuilt.
-    bool structural = false;
+    // How far it reaches: beyond fields, the view index must be rebuilt.
+    ChangeReach reach = ChangeReach::Fields;
     std::string label;  // the step's name, e.g. "delete 3 channels"
 };
 

@@ -21,7 +21,7 @@ int EditSession::view() const {
 
 void EditSession::setView(int view) {
     index_->rebuild(*db_, view);
-    notify(SessionEvent::ViewChanged, true);
+    notify(SessionEvent::ViewChanged, ChangeReach::Records);
 }
 
 OpenResult EditSession::open(const std::string& path) {
@@ -49,21 +49,21 @@ void EditSession::reset() {
     open_ = false;
     history_.clear();
     index_->rebuild(*db_, ViewAll);
-    notify(SessionEvent::Loaded, true);
+    notify(SessionEvent::Loaded, ChangeReach::Records);
 }
 
 void EditSession::loaded() {
     open_ = true;
     history_.clear();
     index_->rebuild(*db_, view());
-    notify(SessionEvent::Loaded, true);
+    notify(SessionEvent::Loaded, ChangeReach::Records);
 }
 
 SaveResult EditSession::save(const SaveOptions& options) {
     const SaveResult result = file_->save(path_, *db_, options);
     if (result.outcome == SaveOutcome::Written) {
         history_.markClean();
-        notify(SessionEvent::Saved, false);
+        notify(SessionEvent::Saved, ChangeReach::Fields);
     }
     return result;
 }
@@ -73,7 +73,7 @@ SaveResult EditSession::saveAs(const std::string& path, const SaveOptions& optio
     if (result.outcome == SaveOutcome::Written) {
         path_ = path;
         history_.markClean();
-        notify(SessionEvent::Saved, false);
+        notify(SessionEvent::Saved, ChangeReach::Fields);
     }
     return result;
 }
@@ -103,23 +103,23 @@ EditResult EditSession::apply(const Edit& edit) {
     takeBefore(plan_.ranges);
     applyEdit(*db_, edit, moveBuffer_, result);
     HistoryStep step(plan_);
-    step.record(before_.data(), plan_.ranges, db_->bytes());
+    step.record(before_, plan_.ranges, db_->bytes());
     if (step.empty()) {
         return result;
     }
     result.changed = true;
-    if (step.structural()) {
+    if (step.reach() != ChangeReach::Fields) {
         index_->rebuild(*db_, view());
     }
     history_.push(std::move(step));
     const HistoryStep& pushed = *history_.nextUndo();
-    notify(SessionEvent::Edited, pushed.structural(), pushed.channelsAfter());
+    notify(SessionEvent::Edited, pushed.reach(), pushed.channelsAfter());
     return result;
 }
 
 void EditSession::exchange(HistoryStep& step) {
     step.exchange(db_->mutableBytes());
-    if (step.structural()) {
+    if (step.reach() != ChangeReach::Fields) {
         index_->rebuild(*db_, view());
     }
 }
@@ -130,7 +130,7 @@ bool EditSession::undo() {
     }
     HistoryStep& step = history_.stepBack();
     exchange(step);
-    notify(SessionEvent::Undone, step.structural(), step.channelsBefore());
+    notify(SessionEvent::Undone, step.reach(), step.channelsBefore());
     return true;
 }
 
@@ -140,7 +140,7 @@ bool EditSession::redo() {
     }
     HistoryStep& step = history_.stepForward();
     exchange(step);
-    notify(SessionEvent::Redone, step.structural(), step.channelsAfter());
+    notify(SessionEvent::Redone, step.reach(), step.channelsAfter());
     return true;
 }
 
@@ -163,8 +163,8 @@ void EditSession::removeObserver(SessionObserver& observer) {
                      observers_.end());
 }
 
-void EditSession::notify(SessionEvent event, bool structural, const std::vector<int>& channels) {
-    const SessionChange change{event, structural, channels};
+void EditSession::notify(SessionEvent event, ChangeReach reach, const std::vector<int>& channels) {
+    const SessionChange change{event, reach, channels};
     for (SessionObserver* observer : observers_) {
         observer->sessionChanged(change);
     }

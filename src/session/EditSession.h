@@ -76,7 +76,7 @@ public:
 
 private:
     void loaded();
-    void notify(SessionEvent event, bool structural, const std::vector<int>& channels = {});
+    void notify(SessionEvent event, ChangeReach reach, const std::vector<int>& channels = {});
     void takeBefore(const std::vector<TableRange>& ranges);
     void exchange(HistoryStep& step);
 

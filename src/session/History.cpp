@@ -26,33 +26,39 @@ void swapBytes(uint8_t* a, uint8_t* b, size_t length) {
 
 HistoryStep::HistoryStep(EditPlan& plan)
     : label_(std::move(plan.label)),
-      structural_(plan.structural),
+      reach_(plan.reach),
       channelsBefore_(std::move(plan.channelsBefore)),
       channelsAfter_(std::move(plan.channelsAfter)) {}
 
-void HistoryStep::record(const uint8_t* before, std::span<const TableRange> ranges,
+void HistoryStep::record(std::vector<uint8_t>& before, std::span<const TableRange> ranges,
                          const uint8_t* tables) {
-    std::vector<const uint8_t*> sources;
-    size_t at = 0;
+    size_t compared = 0;
     for (const TableRange& range : ranges) {
-        addRuns(before + at, tables + range.offset, range.offset, range.length, sources);
-        at += range.length;
-    }
-    size_t total = 0;
-    for (const Run& run : runs_) {
-        total += run.length;
-    }
-    data_.resize(total);
-    uint8_t* out = data_.data();
-    for (size_t i = 0; i < runs_.size(); ++i) {
-        std::memcpy(out, sources[i], runs_[i].length);
-        out += runs_[i].length;
+        addRuns(before.data() + compared, tables + range.offset, range.offset, range.length,
+                compared);
+        compared += range.length;
     }
     runs_.shrink_to_fit();
+    size_t changed = 0;
+    for (const Run& run : runs_) {
+        changed += run.length;
+    }
+    // Most of it changed and it holds little beside: the runs point into it already.
+    if (!runs_.empty() && changed >= compared / 4 * 3 &&
+        before.capacity() <= compared + compared / 4) {
+        data_.swap(before);
+        return;
+    }
+    data_.reserve(changed);
+    for (Run& run : runs_) {
+        const uint8_t* source = before.data() + run.held;
+        run.held = static_cast<uint32_t>(data_.size());
+        data_.insert(data_.end(), source, source + run.length);
+    }
 }
 
 void HistoryStep::addRuns(const uint8_t* before, const uint8_t* now, size_t offset, size_t length,
-                          std::vector<const uint8_t*>& sources) {
+                          size_t held) {
     auto differs = [&](size_t at) {
         const size_t n = std::min(CompareBlock, length - at);
         return std::memcmp(before + at, now + at, n) != 0;
@@ -74,18 +80,15 @@ void HistoryStep::addRuns(const uint8_t* before, const uint8_t* now, size_t offs
         while (before[last - 1] == now[last - 1]) {
             --last;
         }
-        runs_.push_back(
-            {static_cast<uint32_t>(offset + first), static_cast<uint32_t>(last - first)});
-        sources.push_back(before + first);
+        runs_.push_back({static_cast<uint32_t>(offset + first), static_cast<uint32_t>(last - first),
+                         static_cast<uint32_t>(held + first)});
         at = end;
     }
 }
 
 void HistoryStep::exchange(uint8_t* tables) {
-    uint8_t* held = data_.data();
     for (const Run& run : runs_) {
-        swapBytes(held, tables + run.offset, run.length);
-        held += run.length;
+        swapBytes(data_.data() + run.held, tables + run.offset, run.length);
     }
 }
 

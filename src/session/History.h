@@ -24,8 +24,10 @@ public:
     explicit HistoryStep(EditPlan& plan);
 
     // Records every byte of the ranges (sorted, apart) where `before`, their bytes one range
-    // after another, differs from `tables` (the database's bytes) now.
-    void record(const uint8_t* before, std::span<const TableRange> ranges, const uint8_t* tables);
+    // after another, differs from `tables` (the database's bytes) now. When most of them
+    // changed, the step takes `before` over instead of copying the changed bytes out of it.
+    void record(std::vector<uint8_t>& before, std::span<const TableRange> ranges,
+                const uint8_t* tables);
     // No byte changed.
     bool empty() const { return runs_.empty(); }
     // Exchanges the bytes held with those of `tables`: undoes the step when it stands,
@@ -33,7 +35,7 @@ public:
     void exchange(uint8_t* tables);
 
     const std::string& label() const { return label_; }
-    bool structural() const { return structural_; }
+    ChangeReach reach() const { return reach_; }
     const std::vector<int>& channelsBefore() const { return channelsBefore_; }
     const std::vector<int>& channelsAfter() const { return channelsAfter_; }
     // The memory the step holds, itself included.
@@ -43,16 +45,18 @@ private:
     struct Run {
         uint32_t offset;  // in the tables
         uint32_t length;
+        uint32_t held;  // in data_
     };
+    // The runs where `before` (at `held` of the bytes compared) differs from `now`.
     void addRuns(const uint8_t* before, const uint8_t* now, size_t offset, size_t length,
-                 std::vector<const uint8_t*>& sources);
+                 size_t held);
 
     std::string label_;
-    bool structural_ = false;
+    ChangeReach reach_ = ChangeReach::Fields;
     std::vector<int> channelsBefore_;
     std::vector<int> channelsAfter_;
     std::vector<Run> runs_;
-    std::vector<uint8_t> data_;  // the runs' bytes, one after another
+    std::vector<uint8_t> data_;  // the runs' bytes
 };
 
 class History {

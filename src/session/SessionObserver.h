@@ -5,6 +5,13 @@
 
 namespace kavro {
 
+// How far a change of the tables reaches.
+enum class ChangeReach {
+    Fields,   // values of fields: which records are live, their order and every count stay
+    Order,    // the order of the live channels: their kinds and every count stay
+    Records,  // liveness, TV bits or the satellite of a transponder: lists and counts
+};
+
 enum class SessionEvent {
     Loaded,       // another database (or none): everything is new, the history empty
     ViewChanged,  // the current view
@@ -16,9 +23,9 @@ enum class SessionEvent {
 
 struct SessionChange {
     SessionEvent event = SessionEvent::Loaded;
-    // The view index was rebuilt: liveness, order or TV bits may have changed. Always so for
-    // Loaded and ViewChanged.
-    bool structural = false;
+    // What may have changed; the view index was rebuilt unless only fields changed. Records
+    // for Loaded and ViewChanged.
+    ChangeReach reach = ChangeReach::Records;
     // Edited, Undone, Redone: the channels the step is about, as slots of the tables now
     // (those it deleted are not among them after it stands, nor those it added after it was
     // undone).

@@ -44,7 +44,7 @@ class ChangeLog : public SessionObserver {
 public:
     struct Entry {
         SessionEvent event;
-        bool structural;
+        ChangeReach reach;
         std::vector<int> channels;
     };
 
@@ -52,7 +52,7 @@ public:
     ~ChangeLog() override { session_.removeObserver(*this); }
 
     void sessionChanged(const SessionChange& change) override {
-        entries.push_back({change.event, change.structural,
+        entries.push_back({change.event, change.reach,
                            std::vector<int>(change.channels.begin(), change.channels.end())});
     }
     int count(SessionEvent event) const {

@@ -129,19 +129,20 @@ TEST(EditSession, ObserversHearEachChangeOnceWithTheChannelsOfTheStep) {
     session->undo();
     session->redo();
     session->setView(ViewRadio);
+    using enum ChangeReach;
     const struct {
         SessionEvent event;
-        bool structural;
+        ChangeReach reach;
         std::vector<int> channels;
     } expected[] = {
-        {SessionEvent::Edited, true, {1, 2}}, {SessionEvent::Edited, false, {0}},
-        {SessionEvent::Undone, false, {0}},   {SessionEvent::Undone, true, {4, 5}},
-        {SessionEvent::Redone, true, {1, 2}}, {SessionEvent::ViewChanged, true, {}},
+        {SessionEvent::Edited, Order, {1, 2}}, {SessionEvent::Edited, Fields, {0}},
+        {SessionEvent::Undone, Fields, {0}},   {SessionEvent::Undone, Order, {4, 5}},
+        {SessionEvent::Redone, Order, {1, 2}}, {SessionEvent::ViewChanged, Records, {}},
     };
     ASSERT_EQ(log.entries.size(), std::size(expected));
     for (size_t i = 0; i < log.entries.size(); ++i) {
         EXPECT_EQ(log.entries[i].event, expected[i].event) << i;
-        EXPECT_EQ(log.entries[i].structural, expected[i].structural) << i;
+        EXPECT_EQ(log.entries[i].reach, expected[i].reach) << i;
         EXPECT_EQ(log.entries[i].channels, expected[i].channels) << i;
     }
     EXPECT_EQ(session->database().channelName(1), "e");

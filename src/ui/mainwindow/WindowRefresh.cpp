@@ -73,11 +73,11 @@ void WindowRefresh::sessionChanged(const SessionChange& change) {
             refreshAll();
             break;
         case SessionEvent::Edited:
-            change.structural ? refreshAll() : refreshTexts();
+            show(change.reach, false);
             break;
         case SessionEvent::Undone:
         case SessionEvent::Redone:
-            change.structural ? refreshAll(true) : refreshTexts();
+            show(change.reach, true);
             showChannels(change.channels);
             break;
         case SessionEvent::Saved:
@@ -110,6 +110,21 @@ void WindowRefresh::refreshAll(bool keepExpansion) {
         showSelectionInTree(satellite, transponder);
     }
     refreshing_ = false;
+}
+
+// A new order changes the list only: the tree's items and counts stay.
+void WindowRefresh::show(ChangeReach reach, bool keepExpansion) {
+    switch (reach) {
+        case ChangeReach::Fields:
+            refreshTexts();
+            break;
+        case ChangeReach::Order:
+            fillChannelList();
+            break;
+        case ChangeReach::Records:
+            refreshAll(keepExpansion);
+            break;
+    }
 }
 
 void WindowRefresh::refreshTexts() {

@@ -36,6 +36,8 @@ public:
     bool isRefreshing() const { return refreshing_; }
 
 private:
+    // A change of the tables of that reach, after a command or after an undo or a redo.
+    void show(ChangeReach reach, bool keepExpansion);
     void refreshTexts();
     // After a refill: selects the item of `transponder` under `satellite`, else the
     // satellite's item, without telling the selection handlers.
