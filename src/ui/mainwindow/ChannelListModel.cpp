@@ -91,15 +91,6 @@ void ChannelListModel::updateRow(int row, int ch) {
     emit dataChanged(index(row, 0), index(row, ListColumnCount - 1));
 }
 
-void ChannelListModel::swapRows(int a, int b) {
-    if (a < 0 || b < 0 || a >= rowCount() || b >= rowCount() || a == b) {
-        return;
-    }
-    std::swap(rows_[a], rows_[b]);
-    emit dataChanged(index(a, 0), index(a, ListColumnCount - 1));
-    emit dataChanged(index(b, 0), index(b, ListColumnCount - 1));
-}
-
 // Only the rows between the first and the last place that a moved row leaves or takes
 // change; the view is told about them at once.
 void ChannelListModel::shiftRows(const QVector<int>& rows, int delta) {
@@ -170,12 +161,6 @@ bool ChannelListModel::restoreOrder() {
 
 int ChannelListModel::placeAfterShift(int row) const {
     return row >= 0 && row < static_cast<int>(newPlace_.size()) ? newPlace_[row] : row;
-}
-
-void ChannelListModel::refreshColumn(int column) {
-    if (!rows_.empty()) {
-        emit dataChanged(index(0, column), index(rowCount() - 1, column));
-    }
 }
 
 void ChannelListModel::refreshAll() {

@@ -33,8 +33,6 @@ public:
     int appendRow(int ch);
     // Makes row `row` show channel `ch` and has the view redraw it.
     void updateRow(int row, int ch);
-    // Exchanges the channels of two rows.
-    void swapRows(int a, int b);
     // Moves the rows at `rows` (ascending, distinct) each by `delta` places, every row
     // staying within the list; the other rows keep their order in the places left over.
     // The view is told that the rows in between changed their texts: keeping the selection
@@ -51,9 +49,7 @@ public:
     // nothing, when the list was refilled since.
     void saveOrder();
     bool restoreOrder();
-    // Has the view redraw one column of every row, or every cell, after a change behind
-    // the texts.
-    void refreshColumn(int column);
+    // Has the view redraw every cell, after a change behind the texts.
     void refreshAll();
 
     // The channel a row shows; ChannelCapacity for a row that does not exist.

@@ -199,9 +199,6 @@ void SatelliteTree::mouseReleaseEvent(QMouseEvent* event) {
         return;
     }
     QTreeWidget::mouseReleaseEvent(event);
-    if (event->button() == Qt::LeftButton) {
-        emit treeClicked();
-    }
 }
 
 void SatelliteTree::mouseDoubleClickEvent(QMouseEvent* event) {

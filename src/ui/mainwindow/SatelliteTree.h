@@ -60,8 +60,7 @@ public:
     QPoint keyboardMenuPosition() const;
 
 signals:
-    // A left click or a double-click anywhere in the tree's area.
-    void treeClicked();
+    // A double-click with the left button anywhere in the tree's area.
     void treeDoubleClicked();
     // A right click on an item; a press on an item that was not selected selected it.
     void treeRightClicked();
