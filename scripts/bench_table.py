@@ -16,31 +16,47 @@ BASELINES = {
     "gui/BM_DragStep7000Scattered": "gui/BM_DragStepBlockOf7000BySwappingTexts",
     "gui/BM_DragCommitOf7000": "core/BM_MoveEveryOtherToTopOneByOne",
 }
+# Benchmark -> the same work without the edit session's history (the table operation
+# called directly), to show what the history costs.
+WITHOUT_HISTORY = {
+    "core/BM_DeleteAllThroughSession": "core/BM_DeleteAllDirect",
+    "core/BM_MoveEveryOtherThroughSession": "core/BM_MoveEveryOtherDirect",
+    "core/BM_EditChannelThroughSession": "core/BM_EditChannelDirect",
+}
 # Straightforward approaches listed in their own rows as well.
 ALSO_SHOWN = {"gui/BM_DragStepBlockOf7000SwappingTextsOnly"}
-BASELINE_NAMES = set(BASELINES.values())
+BASELINE_NAMES = set(BASELINES.values()) | set(WITHOUT_HISTORY.values())
+
+
+# Counters some benchmarks report beside their time, shown as rows of their own.
+COUNTERS = {"HistoryBytes"}
 
 
 def medians(path, suite):
     with open(path) as f:
         data = json.load(f)
     result = {}
+    counters = {}
     for b in data["benchmarks"]:
         if b.get("aggregate_name", "median") != "median":
             continue
         name = b.get("run_name", b["name"]).split("/")[0]
         scale = {"ns": 1e-6, "us": 1e-3, "ms": 1.0, "s": 1e3}[b.get("time_unit", "ns")]
         result[f"{suite}/{name}"] = b["real_time"] * scale
-    return result, data.get("context", {})
+        for counter in COUNTERS & b.keys():
+            counters[f"{suite}/{name} {counter}"] = b[counter]
+    return result, counters, data.get("context", {})
 
 
 def main():
     times = {}
+    counters = {}
     context = {}
     for path in sys.argv[1:]:
         suite = "gui" if "gui" in path.rsplit("/", 1)[-1] else "core"
-        found, context = medians(path, suite)
+        found, found_counters, context = medians(path, suite)
         times.update(found)
+        counters.update(found_counters)
     print(f"Machine: {context.get('host_name', '?')}, {context.get('num_cpus', '?')} CPUs "
           f"at {context.get('mhz_per_cpu', '?')} MHz, {context.get('date', '')}")
     print()
@@ -50,11 +66,17 @@ def main():
         if name in BASELINE_NAMES and name not in BASELINES and name not in ALSO_SHOWN:
             continue
         base = BASELINES.get(name)
+        direct = WITHOUT_HISTORY.get(name)
         if base and base in times:
             ratio = times[base] / ms if ms > 0 else float("inf")
             print(f"| {name} | {ms:.3f} ms | {base} | {times[base]:.3f} ms | {ratio:.0f}x faster |")
+        elif direct and direct in times:
+            over = (ms / times[direct] - 1) * 100 if times[direct] > 0 else float("inf")
+            print(f"| {name} | {ms:.4f} ms | {direct} | {times[direct]:.4f} ms | {over:+.0f}% |")
         else:
             print(f"| {name} | {ms:.3f} ms | | | |")
+    for name, value in counters.items():
+        print(f"| {name} | {value:,.0f} | | | |")
 
 
 if __name__ == "__main__":

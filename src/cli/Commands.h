@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "dbfile/FileWriter.h"
+
 namespace kavro::cli {
 
 using Arguments = std::vector<std::string>;
@@ -14,6 +16,7 @@ int runCheck(const Arguments& args, std::ostream& out, std::ostream& err);
 int runInfo(const Arguments& args, std::ostream& out, std::ostream& err);
 int runTree(const Arguments& args, std::ostream& out, std::ostream& err);
 int runList(const Arguments& args, std::ostream& out, std::ostream& err);
-int runEdit(const Arguments& args, std::istream& in, std::ostream& out, std::ostream& err);
+int runEdit(const Arguments& args, std::istream& in, std::ostream& out, std::ostream& err,
+            FileWriter& writer);
 
 }  // namespace kavro::cli

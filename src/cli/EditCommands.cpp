@@ -1,6 +1,6 @@
 // The commands of the edit script. Each checks all its arguments with the editor's rules
-// and messages before it changes anything, then calls the same core operations as the
-// editor's dialog or command for it.
+// and messages, makes the edit the editor's dialog or command for it makes, and has the
+// session apply it; undo and redo step through the session's history.
 #include <string>
 #include <vector>
 
@@ -8,8 +8,9 @@
 #include "ToolSupport.h"
 #include "database/ChannelDatabase.h"
 #include "database/FieldRules.h"
-#include "database/TableEditing.h"
 #include "database/ViewIndex.h"
+#include "session/EditSession.h"
+#include "session/StepLabels.h"
 
 namespace kavro::cli {
 
@@ -18,7 +19,8 @@ namespace {
 // The arguments of one command (its words after the name) with the checks they undergo.
 class ScriptArguments {
 public:
-    ScriptArguments(const Words& words, std::string& message) : words_(words), message_(message) {}
+    ScriptArguments(const ChannelDatabase& db, const Words& words, std::string& message)
+        : db_(db), words_(words), message_(message) {}
 
     size_t size() const { return words_.size() - 1; }
     const std::string& word(size_t i) const { return words_[i + 1]; }
@@ -44,14 +46,14 @@ public:
         }
         // The word as typed: it holds only digits, a sign and blanks, and a value too large
         // for an int was clamped by the parse.
-        return isLiveTransponder(t) || refuse("there is no live transponder " + word(i));
+        return db_.isLiveTransponder(t) || refuse(noLiveTransponderMessage(word(i)));
     }
 
     bool liveChannel(size_t i, int& ch) {
         if (!parseIntegerField(word(i), ch)) {
             return refuse(integerMessage());
         }
-        return isLiveChannel(ch) || refuse("there is no live channel " + word(i));
+        return db_.isLiveChannel(ch) || refuse(noLiveChannelMessage(word(i)));
     }
 
     // A name of Latin-1 characters, at most `limit` of them, converted to its bytes.
@@ -79,14 +81,28 @@ public:
     }
 
 private:
+    const ChannelDatabase& db_;
     const Words& words_;
     std::string& message_;
 };
 
 struct Context {
+    EditSession& session;
     ScriptArguments& args;
     std::string& output;
     std::string& notices;
+
+    // Has the session apply the edit; its refusal is the command's.
+    bool apply(const Edit& edit, EditResult* result = nullptr) {
+        EditResult applied = session.apply(edit);
+        if (!applied.applied) {
+            return args.refuse(applied.refusal);
+        }
+        if (result) {
+            *result = std::move(applied);
+        }
+        return true;
+    }
 };
 
 bool setView(Context& c) {
@@ -94,9 +110,16 @@ bool setView(Context& c) {
     if (!parseViewName(c.args.word(0), view)) {
         return c.args.refuse("unknown view " + quotedWord(c.args.word(0)) + " (all, tv or radio)");
     }
-    viewIndex().currentView = view;
-    rebuildViewIndex();
+    c.session.setView(view);
     return true;
+}
+
+bool undoCommand(Context& c) {
+    return c.session.undo() || c.args.refuse(std::string(NothingToUndoText));
+}
+
+bool redoCommand(Context& c) {
+    return c.session.redo() || c.args.refuse(std::string(NothingToRedoText));
 }
 
 // MHZ SYMBOLRATE POL from argument `first` on, in the transponder dialog's order.
@@ -113,11 +136,11 @@ bool addTransponderCommand(Context& c) {
         !transponderValues(c.args, 1, mhz, symbolRate, polarization)) {
         return false;
     }
-    const int t = addTransponder(satellite, mhz, symbolRate, polarization);
-    if (t == TransponderCapacity) {
-        return c.args.refuse("Cannot add tp");
+    EditResult result;
+    if (!c.apply(AddTransponder{satellite, mhz, symbolRate, polarization}, &result)) {
+        return false;
     }
-    c.output += "transponder " + std::to_string(t) + "\n";
+    c.output += "transponder " + std::to_string(result.slot) + "\n";
     return true;
 }
 
@@ -128,16 +151,8 @@ bool editTransponderCommand(Context& c) {
         return false;
     }
     // As the dialog: a frequency left as shown keeps its kHz part, and a polarization left
-    // as shown (stored 0: vertical, any other byte: horizontal) keeps the stored byte.
-    if (mhz != transponderFrequencyMhz(t)) {
-        setTransponderFrequencyMhz(t, mhz);
-    }
-    setTransponderSymbolRate(t, symbolRate);
-    const int shownPolarization = transponderPolarization(t) != 0 ? 1 : 0;
-    if (polarization != shownPolarization) {
-        setTransponderPolarization(t, polarization);
-    }
-    return true;
+    // as shown keeps the stored byte (the edit's rules).
+    return c.apply(EditTransponder{t, mhz, symbolRate, polarization});
 }
 
 bool deleteTransponderCommand(Context& c) {
@@ -145,8 +160,7 @@ bool deleteTransponderCommand(Context& c) {
     if (!c.args.liveTransponder(0, t)) {
         return false;
     }
-    deleteTransponder(t);
-    return true;
+    return c.apply(DeleteTransponder{t});
 }
 
 // NAME VPID APID PCRPID SID from argument `first` on, in the channel dialog's order.
@@ -170,17 +184,17 @@ bool addChannelCommand(Context& c) {
         !c.args.integer(6, 0, 1, cas) || !c.args.integer(7, 0, 1, lock)) {
         return false;
     }
-    const int slot = findChannelSlot(UnassignedServiceId, t);
-    const int replaced = channelReusedByAdd(t);
-    if (!addChannel(viewIndex().currentView, t, v.name, v.videoPid, v.audioPid, v.pcrPid,
-                    v.serviceId, cas, lock)) {
-        return c.args.refuse(channelAddMessage());
+    EditResult result;
+    if (!c.apply(AddChannel{c.session.view(), t, v.name, v.videoPid, v.audioPid, v.pcrPid,
+                            v.serviceId, cas, lock},
+                 &result)) {
+        return false;
     }
     // Scripts rely on the reuse; it is said aloud all the same.
-    if (replaced != ChannelCapacity) {
-        c.notices += "replaces channel " + std::to_string(replaced) + "\n";
+    if (result.replaced != ChannelCapacity) {
+        c.notices += "replaces channel " + std::to_string(result.replaced) + "\n";
     }
-    c.output += "channel " + std::to_string(slot) + "\n";
+    c.output += "channel " + std::to_string(result.slot) + "\n";
     return true;
 }
 
@@ -191,20 +205,9 @@ bool editChannelCommand(Context& c) {
         !c.args.integer(6, 0, 1, lock)) {
         return false;
     }
-    setChannelName(channel, v.name);
-    setChannelServiceId(channel, v.serviceId);
-    setChannelVideoPid(channel, v.videoPid);
-    setChannelAudioPid(channel, v.audioPid);
-    setChannelPcrPid(channel, v.pcrPid);
-    setChannelLocked(channel, lock != 0);
-    return true;
-}
-
-void markChannels(const std::vector<int>& channels) {
-    clearMarks();
-    for (int ch : channels) {
-        setMarked(ch, 1);
-    }
+    // As the dialog: a PID whose 13 bits are unchanged keeps its whole stored word.
+    return c.apply(
+        EditChannel{channel, v.name, v.videoPid, v.audioPid, v.pcrPid, v.serviceId, lock != 0});
 }
 
 bool deleteChannelsCommand(Context& c) {
@@ -212,9 +215,7 @@ bool deleteChannelsCommand(Context& c) {
     if (!c.args.liveChannels(0, c.args.size(), channels)) {
         return false;
     }
-    markChannels(channels);
-    deleteMarkedChannels();
-    return true;
+    return c.apply(DeleteChannels{std::move(channels)});
 }
 
 bool moveChannelsCommand(Context& c) {
@@ -233,9 +234,7 @@ bool moveChannelsCommand(Context& c) {
         (c.args.word(count - 1) != "end" && !c.args.liveChannel(count - 1, target))) {
         return false;
     }
-    markChannels(channels);
-    moveMarkedChannels(target);
-    return true;
+    return c.apply(MoveChannels{std::move(channels), target});
 }
 
 bool setFavoritesCommand(Context& c) {
@@ -246,10 +245,7 @@ bool setFavoritesCommand(Context& c) {
         !c.args.integer(count - 1, 0, FavoriteMaskHigh, mask)) {
         return false;
     }
-    for (int ch : channels) {
-        setFavoriteBits(ch, mask);
-    }
-    return true;
+    return c.apply(SetFavorites{std::move(channels), mask});
 }
 
 bool renameGroupCommand(Context& c) {
@@ -258,8 +254,7 @@ bool renameGroupCommand(Context& c) {
     if (!c.args.integer(0, 1, FavoriteGroupCount, group) || !c.args.name(1, GroupNameLimit, name)) {
         return false;
     }
-    setFavoriteGroupName(group - 1, name);
-    return true;
+    return c.apply(RenameGroups{{GroupName{group - 1, std::move(name)}}});
 }
 
 struct CommandEntry {
@@ -283,12 +278,14 @@ const CommandEntry Commands[] = {
     {"move-channels", "move-channels CH [CH ...] before TARGET|end", 3, Any, moveChannelsCommand},
     {"set-favorites", "set-favorites CH [CH ...] MASK", 2, Any, setFavoritesCommand},
     {"rename-group", "rename-group G NAME", 2, 2, renameGroupCommand},
+    {"undo", "undo", 0, 0, undoCommand},
+    {"redo", "redo", 0, 0, redoCommand},
 };
 
 }  // namespace
 
-bool runScriptCommand(const Words& words, std::string& output, std::string& notices,
-                      std::string& message) {
+bool runScriptCommand(EditSession& session, const Words& words, std::string& output,
+                      std::string& notices, std::string& message) {
     if (words.empty()) {
         return true;
     }
@@ -296,14 +293,14 @@ bool runScriptCommand(const Words& words, std::string& output, std::string& noti
         if (words[0] != entry.name) {
             continue;
         }
-        ScriptArguments args(words, message);
+        ScriptArguments args(session.database(), words, message);
         if (args.size() < entry.least) {
             return args.refuse(std::string("missing argument; usage: ") + entry.usage);
         }
         if (args.size() > entry.most) {
             return args.refuse(std::string("too many arguments; usage: ") + entry.usage);
         }
-        Context context{args, output, notices};
+        Context context{session, args, output, notices};
         return entry.run(context);
     }
     message = "unknown command " + quotedWord(words[0]);

@@ -89,7 +89,7 @@ bool ScriptRunner::runLine(std::string_view line) {
         return true;
     }
     if (!splitScriptLine(line, words_, outcome_.message) ||
-        !runScriptCommand(words_, outcome_.output, outcome_.notices, outcome_.message)) {
+        !runScriptCommand(session_, words_, outcome_.output, outcome_.notices, outcome_.message)) {
         outcome_.ok = false;
         outcome_.line = lineNumber_;
         return false;
@@ -103,8 +103,8 @@ void ScriptRunner::refuseLine(std::string message) {
     outcome_.message = std::move(message);
 }
 
-ScriptOutcome runEditScript(std::string_view script) {
-    ScriptRunner runner;
+ScriptOutcome runEditScript(EditSession& session, std::string_view script) {
+    ScriptRunner runner(session);
     for (size_t start = 0; start < script.size();) {
         size_t end = script.find('\n', start);
         if (end == std::string_view::npos) {

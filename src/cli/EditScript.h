@@ -7,6 +7,10 @@
 #include <string_view>
 #include <vector>
 
+namespace kavro {
+class EditSession;
+}
+
 namespace kavro::cli {
 
 using Words = std::vector<std::string>;
@@ -23,11 +27,12 @@ struct ScriptOutcome {
     std::string notices;  // what they reported for standard error, one line each
 };
 
-// Applies script lines to the loaded database one at a time, in order, counting them, and
-// stops at the first refused one. Nothing is written; the caller decides what becomes of the
-// database.
+// Applies script lines to the session's database one at a time, in order, counting them,
+// and stops at the first refused one. Nothing is written; the caller decides what becomes of
+// the database.
 class ScriptRunner {
 public:
+    explicit ScriptRunner(EditSession& session) : session_(session) {}
     // Runs the next line (without its line break). False once a line was refused.
     bool runLine(std::string_view line);
     // Refuses the next line with `message` (a line that could not be read whole, say).
@@ -36,18 +41,19 @@ public:
     const ScriptOutcome& outcome() const { return outcome_; }
 
 private:
+    EditSession& session_;
     ScriptOutcome outcome_;
     Words words_;
     int lineNumber_ = 0;
 };
 
-// Applies the commands of `script` with a ScriptRunner.
-ScriptOutcome runEditScript(std::string_view script);
+// Applies the commands of `script` to the session with a ScriptRunner.
+ScriptOutcome runEditScript(EditSession& session, std::string_view script);
 
-// One command, its name being words[0]. False with the editor's message when refused;
-// a refused command changes nothing.
-bool runScriptCommand(const Words& words, std::string& output, std::string& notices,
-                      std::string& message);
+// One command, its name being words[0], through the session. False with the editor's
+// message when refused; a refused command changes nothing.
+bool runScriptCommand(EditSession& session, const Words& words, std::string& output,
+                      std::string& notices, std::string& message);
 
 // The synopsis of every script command ("rename-group G NAME"), in the order of the help.
 std::vector<std::string_view> scriptCommandUsages();

@@ -11,15 +11,17 @@
 #include "database/ViewIndex.h"
 #include "dbfile/DatabaseFile.h"
 #include "dbfile/FileSystem.h"
+#include "session/EditSession.h"
 
 namespace kavro::cli {
 
 namespace {
 
-int writeOutput(const std::string& in, const std::string& out, std::ostream& err) {
+int writeOutput(EditSession& session, const std::string& in, const std::string& out,
+                std::ostream& err) {
     SaveOptions options;
     options.tailFrom = in;
-    const SaveResult saved = saveDatabaseFileAs(out, options);
+    const SaveResult saved = session.saveAs(out, options);
     switch (saved.outcome) {
         case SaveOutcome::Written:
             return ExitOk;
@@ -59,20 +61,23 @@ int runScript(ScriptReader& script, const std::string& scriptName, ScriptRunner&
     }
 }
 
-int editWith(ScriptReader& script, const Arguments& args, std::ostream& out, std::ostream& err) {
+int editWith(ScriptReader& script, const Arguments& args, std::ostream& out, std::ostream& err,
+             FileWriter& writer) {
     const std::string& in = args[1];
     const std::string& outPath = args[2];
     EditLock lock;
+    EditSession session;
+    session.file().setWriter(writer);
     int code = lock.takeIfSameFile(in, outPath, err);
     if (code == ExitOk) {
-        code = loadDatabase(in, ViewAll, err);
+        code = loadDatabase(session, in, ViewAll, err);
     }
-    ScriptRunner runner;
+    ScriptRunner runner(session);
     if (code == ExitOk) {
         code = runScript(script, args.size() == 4 ? args[3] : "-", runner, err);
     }
     if (code == ExitOk) {
-        code = writeOutput(in, outPath, err);
+        code = writeOutput(session, in, outPath, err);
     }
     if (code == ExitOk) {
         err << runner.outcome().notices << std::flush;
@@ -83,20 +88,21 @@ int editWith(ScriptReader& script, const Arguments& args, std::ostream& out, std
 
 }  // namespace
 
-int runEdit(const Arguments& args, std::istream& in, std::ostream& out, std::ostream& err) {
+int runEdit(const Arguments& args, std::istream& in, std::ostream& out, std::ostream& err,
+            FileWriter& writer) {
     if (args.size() < 3 || args.size() > 4) {
         return usageError(err, "edit takes IN OUT [SCRIPT|-]");
     }
     if (args.size() == 3 || args[3] == "-") {
         ScriptReader script(in);
-        return editWith(script, args, out, err);
+        return editWith(script, args, out, err, writer);
     }
     ScriptReader script(args[3]);
     if (!script.isOpen()) {
         err << "Cannot read the script\n" << args[3] << ": " << script.failure() << "\n";
         return ExitFailure;
     }
-    return editWith(script, args, out, err);
+    return editWith(script, args, out, err, writer);
 }
 
 }  // namespace kavro::cli

@@ -106,6 +106,10 @@ const ScriptCommandHelp ScriptHelps[] = {
      "puts the channels in the favourite groups of MASK (0..255): bit 0 is\n"
      "        group 1, bit 7 group 8\n"},
     {"rename-group", "renames favourite group G (1..8)\n"},
+    {"undo",
+     "takes back the last command that changed the database, as the editor's Undo\n"
+     "        does; refused when there is nothing to undo\n"},
+    {"redo", "does again the last command undone; refused when there is nothing to redo\n"},
 };
 
 const CommandHelp* findHelp(std::string_view command) {

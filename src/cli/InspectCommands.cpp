@@ -11,6 +11,7 @@
 #include "database/ViewIndex.h"
 #include "dbfile/DatabaseImage.h"
 #include "dbfile/FileSystem.h"
+#include "session/EditSession.h"
 
 namespace kavro::cli {
 
@@ -47,22 +48,23 @@ void writeHeaderSummary(const uint8_t* image, uint32_t bytesRead, std::ostream& 
     out << "bytes read: " << bytesRead << "\n";
 }
 
-void writeDatabaseSummary(std::ostream& out) {
+void writeDatabaseSummary(const EditSession& session, std::ostream& out) {
+    const ChannelDatabase& db = session.database();
     int shown = 0;
     for (int s = 0; s < SatelliteCapacity; ++s) {
-        shown += isSatelliteShown(s) ? 1 : 0;
+        shown += db.isSatelliteShown(s) ? 1 : 0;
     }
     int transponders = 0;
     for (int t = 0; t < TransponderCapacity; ++t) {
-        transponders += isLiveTransponder(t) ? 1 : 0;
+        transponders += db.isLiveTransponder(t) ? 1 : 0;
     }
     out << "shown satellites: " << shown << "\n";
     out << "live transponders: " << transponders << "\n";
-    out << "TV channels: " << viewCount(ViewTv) << "\n";
-    out << "radio channels: " << viewCount(ViewRadio) << "\n";
+    out << "TV channels: " << session.viewIndex().viewCount(ViewTv) << "\n";
+    out << "radio channels: " << session.viewIndex().viewCount(ViewRadio) << "\n";
     out << "favourite groups:\n";
     for (int g = 0; g < FavoriteGroupCount; ++g) {
-        out << "  " << g + 1 << ": " << shownText(favoriteGroupName(g)) << "\n";
+        out << "  " << g + 1 << ": " << shownText(db.favoriteGroupName(g)) << "\n";
     }
 }
 
@@ -92,7 +94,8 @@ int runCheck(const Arguments& args, std::ostream& out, std::ostream& err) {
     if (!singleFileArgument(args, err, code)) {
         return code;
     }
-    code = loadDatabase(args[1], ViewAll, err);
+    EditSession session;
+    code = loadDatabase(session, args[1], ViewAll, err);
     if (code == ExitOk) {
         out << "ok\n";
     }
@@ -104,7 +107,8 @@ int runInfo(const Arguments& args, std::ostream& out, std::ostream& err) {
     if (!singleFileArgument(args, err, code)) {
         return code;
     }
-    code = loadDatabase(args[1], ViewAll, err);
+    EditSession session;
+    code = loadDatabase(session, args[1], ViewAll, err);
     if (code == ExitRefused) {
         // Rejected: show the header as read, so the failing check can be seen.
         uint32_t bytesRead = 0;
@@ -117,8 +121,9 @@ int runInfo(const Arguments& args, std::ostream& out, std::ostream& err) {
         return code;
     }
     out << "file: " << args[1] << "\n";
-    writeHeaderSummary(databaseImage(), imageBytesRead(), out);
-    writeDatabaseSummary(out);
+    const DatabaseImage& image = session.file().image();
+    writeHeaderSummary(image.bytes(), image.bytesRead(), out);
+    writeDatabaseSummary(session, out);
     return ExitOk;
 }
 

@@ -23,7 +23,7 @@ int runHelp(const std::vector<std::string>& args, std::ostream& out, std::ostrea
 }
 
 int runCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
-               std::ostream& err) {
+               std::ostream& err, FileWriter& writer) {
     if (args.empty()) {
         return usageError(err, "no command given");
     }
@@ -51,7 +51,7 @@ int runCommand(const std::vector<std::string>& args, std::istream& in, std::ostr
         return runList(args, out, err);
     }
     if (command == "edit") {
-        return runEdit(args, in, out, err);
+        return runEdit(args, in, out, err, writer);
     }
     return usageError(err, "unknown command \"" + command + "\"");
 }
@@ -59,8 +59,8 @@ int runCommand(const std::vector<std::string>& args, std::istream& in, std::ostr
 }  // namespace
 
 int runTool(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
-            std::ostream& err) {
-    int code = runCommand(args, in, out, err);
+            std::ostream& err, FileWriter& writer) {
+    int code = runCommand(args, in, out, err, writer);
     // A write that failed (a full disk, a closed stream) makes the run a failure.
     if (!out.flush()) {
         err << "kavro-tool: cannot write to standard output\n";

@@ -5,11 +5,14 @@
 #include <string>
 #include <vector>
 
+#include "dbfile/FileWriter.h"
+
 namespace kavro::cli {
 
 // Runs the tool with its arguments (without the program name); returns the exit code. Every
-// write to `out` and `err` is checked: one that failed makes the exit code ExitFailure.
+// write to `out` and `err` is checked: one that failed makes the exit code ExitFailure. The
+// files edit writes go through `writer`.
 int runTool(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
-            std::ostream& err);
+            std::ostream& err, FileWriter& writer = systemFileWriter());
 
 }  // namespace kavro::cli

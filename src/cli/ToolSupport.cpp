@@ -5,14 +5,14 @@
 #include "database/ChannelDatabase.h"
 #include "database/ViewIndex.h"
 #include "dbfile/DatabaseFile.h"
-#include "dbfile/DatabaseImage.h"
+#include "session/EditSession.h"
 
 namespace kavro::cli {
 
-int loadDatabase(const std::string& path, int view, std::ostream& err) {
-    resetChannelDatabase();
-    resetDatabaseImage();
-    const OpenResult result = openDatabaseFile(path);
+int loadDatabase(EditSession& session, const std::string& path, int view, std::ostream& err) {
+    session.reset();
+    session.setView(view);
+    const OpenResult result = session.open(path);
     switch (result.outcome) {
         case OpenOutcome::Accepted:
             break;
@@ -24,8 +24,6 @@ int loadDatabase(const std::string& path, int view, std::ostream& err) {
             err << "Invalid DB file!\n" << path << ": " << imageProblemText(result.problem) << "\n";
             return ExitRefused;
     }
-    viewIndex().currentView = view;
-    rebuildViewIndex();
     return ExitOk;
 }
 

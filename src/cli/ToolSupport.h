@@ -7,17 +7,20 @@
 #include <string_view>
 #include <vector>
 
+namespace kavro {
+class EditSession;
+}
+
 namespace kavro::cli {
 
 constexpr int ExitOk = 0;
 constexpr int ExitRefused = 1;  // invalid file, refused script line
 constexpr int ExitFailure = 2;  // usage error, unreadable or unwritable file
 
-// Clears the database and the image, then reads `path` exactly as Open does. Reports a
-// failure on `err` ("File open failed!" or "Invalid DB file!" with the reason) and returns
-// the exit code; ExitOk when the file was accepted. The view index is rebuilt for the
-// given view on success.
-int loadDatabase(const std::string& path, int view, std::ostream& err);
+// Starts `session` anew in `view`, then reads `path` exactly as Open does. Reports a failure
+// on `err` ("File open failed!" or "Invalid DB file!" with the reason) and returns the exit
+// code; ExitOk when the file was accepted.
+int loadDatabase(EditSession& session, const std::string& path, int view, std::ostream& err);
 
 // "all", "tv" or "radio".
 bool parseViewName(std::string_view word, int& view);

@@ -9,48 +9,54 @@
 #include "database/ChannelDatabase.h"
 #include "database/DisplayText.h"
 #include "database/ViewIndex.h"
+#include "session/EditSession.h"
 
 namespace kavro::cli {
 
 namespace {
 
 // Loads the file of the options; ExitOk or the exit code after a reported failure.
-int prepare(const Arguments& args, bool allowSatellite,
+int prepare(EditSession& session, const Arguments& args, bool allowSatellite,
             const std::vector<std::string_view>& formats, ViewOptions& options, std::ostream& err) {
     std::string problem;
     if (!parseViewOptions(args, allowSatellite, formats, options, problem)) {
         return usageError(err, problem);
     }
-    return loadDatabase(options.file, options.view, err);
+    return loadDatabase(session, options.file, options.view, err);
 }
 
-void writeTreeText(std::ostream& out) {
+void writeTreeText(const EditSession& session, std::ostream& out) {
+    const ChannelDatabase& db = session.database();
+    const ViewIndex& index = session.viewIndex();
     for (int s = 0; s < SatelliteCapacity; ++s) {
-        if (!isSatelliteShown(s)) {
+        if (!db.isSatelliteShown(s)) {
             continue;
         }
-        out << shownText(satelliteItemText(s)) << "\n";
-        for (int j = 0; j < satelliteTransponderCount(s); ++j) {
-            const int t = satelliteTransponder(s, j);
-            out << "  " << shownText(transponderItemText(t)) << "\n";
+        out << shownText(satelliteItemText(db, index, s)) << "\n";
+        for (int j = 0; j < index.satelliteTransponderCount(s); ++j) {
+            const int t = index.satelliteTransponder(s, j);
+            out << "  " << shownText(transponderItemText(db, index, t)) << "\n";
         }
     }
 }
 
-void writeTreeJson(std::ostream& out) {
+void writeTreeJson(const EditSession& session, std::ostream& out) {
+    const ChannelDatabase& db = session.database();
+    const ViewIndex& index = session.viewIndex();
     out << "[";
     const char* satelliteSeparator = "\n";
     for (int s = 0; s < SatelliteCapacity; ++s) {
-        if (!isSatelliteShown(s)) {
+        if (!db.isSatelliteShown(s)) {
             continue;
         }
-        out << satelliteSeparator << "  {\"text\": " << jsonString(utf8Text(satelliteItemText(s)))
+        out << satelliteSeparator
+            << "  {\"text\": " << jsonString(utf8Text(satelliteItemText(db, index, s)))
             << ", \"satellite\": " << s << ", \"transponders\": [";
-        const int count = satelliteTransponderCount(s);
+        const int count = index.satelliteTransponderCount(s);
         for (int j = 0; j < count; ++j) {
-            const int t = satelliteTransponder(s, j);
+            const int t = index.satelliteTransponder(s, j);
             out << (j == 0 ? "\n" : ",\n")
-                << "    {\"text\": " << jsonString(utf8Text(transponderItemText(t)))
+                << "    {\"text\": " << jsonString(utf8Text(transponderItemText(db, index, t)))
                 << ", \"index\": " << t << "}";
         }
         out << (count == 0 ? "]}" : "\n  ]}");
@@ -61,15 +67,14 @@ void writeTreeJson(std::ostream& out) {
 
 // Calls write(row, channel) for every row of the list, in the editor's order.
 template <typename Write>
-void forEachListRow(const ViewOptions& options, Write write) {
-    const int count = viewCount(options.view);
+void forEachListRow(const EditSession& session, const ViewOptions& options, Write write) {
+    const ChannelDatabase& db = session.database();
     int row = 0;
-    for (int i = 0; i < count; ++i) {
-        int ch = ChannelCapacity;
-        if (!viewChannel(options.view, i, ch) || !isLiveChannel(ch)) {
+    for (int ch : session.viewIndex().viewChannels(options.view)) {
+        if (!db.isLiveChannel(ch)) {
             continue;
         }
-        if (options.satellite >= 0 && channelSatellite(ch) != options.satellite) {
+        if (options.satellite >= 0 && db.channelSatellite(ch) != options.satellite) {
             continue;
         }
         write(row++, ch);
@@ -77,8 +82,8 @@ void forEachListRow(const ViewOptions& options, Write write) {
 }
 
 // A cell's text as UTF-8: as shown in the text output, or as it is for CSV and JSON.
-std::string cell(int row, int ch, int column, bool shown = false) {
-    const CellText text = channelCellText(row, ch, column);
+std::string cell(const ChannelDatabase& db, int row, int ch, int column, bool shown = false) {
+    const CellText text = channelCellText(db, row, ch, column);
     return shown ? shownText(text.view()) : utf8Text(text.view());
 }
 
@@ -86,41 +91,44 @@ std::string_view headerTitle(int column) {
     return column == ColumnIndex ? std::string_view("Index") : ListColumnTitles[column];
 }
 
-void writeListText(const ViewOptions& options, std::ostream& out) {
+void writeListText(const EditSession& session, const ViewOptions& options, std::ostream& out) {
+    const ChannelDatabase& db = session.database();
     for (int column = 0; column < ListColumnCount; ++column) {
         out << (column ? "\t" : "") << headerTitle(column);
     }
     out << "\n";
-    forEachListRow(options, [&out](int row, int ch) {
+    forEachListRow(session, options, [&out, &db](int row, int ch) {
         for (int column = 0; column < ListColumnCount; ++column) {
-            out << (column ? "\t" : "") << cell(row, ch, column, true);
+            out << (column ? "\t" : "") << cell(db, row, ch, column, true);
         }
         out << "\n";
     });
 }
 
-void writeListCsv(const ViewOptions& options, std::ostream& out) {
+void writeListCsv(const EditSession& session, const ViewOptions& options, std::ostream& out) {
+    const ChannelDatabase& db = session.database();
     for (int column = 0; column < ListColumnCount; ++column) {
         out << (column ? "," : "") << csvField(headerTitle(column));
     }
     out << "\r\n";
-    forEachListRow(options, [&out](int row, int ch) {
+    forEachListRow(session, options, [&out, &db](int row, int ch) {
         for (int column = 0; column < ListColumnCount; ++column) {
-            out << (column ? "," : "") << csvField(cell(row, ch, column));
+            out << (column ? "," : "") << csvField(cell(db, row, ch, column));
         }
         out << "\r\n";
     });
 }
 
-void writeListJson(const ViewOptions& options, std::ostream& out) {
+void writeListJson(const EditSession& session, const ViewOptions& options, std::ostream& out) {
+    const ChannelDatabase& db = session.database();
     static const char* const keys[ListColumnCount] = {"no",  "sat", "tp",   "channel",
                                                       "cas", "fav", "lock", "index"};
     out << "[";
     bool any = false;
-    forEachListRow(options, [&out, &any](int row, int ch) {
+    forEachListRow(session, options, [&out, &any, &db](int row, int ch) {
         out << (any ? ",\n  {" : "\n  {");
         for (int column = 0; column < ColumnIndex; ++column) {
-            out << "\"" << keys[column] << "\": " << jsonString(cell(row, ch, column)) << ", ";
+            out << "\"" << keys[column] << "\": " << jsonString(cell(db, row, ch, column)) << ", ";
         }
         out << "\"" << keys[ColumnIndex] << "\": " << ch << "}";
         any = true;
@@ -132,30 +140,32 @@ void writeListJson(const ViewOptions& options, std::ostream& out) {
 
 int runTree(const Arguments& args, std::ostream& out, std::ostream& err) {
     ViewOptions options;
-    const int code = prepare(args, false, {"text", "json"}, options, err);
+    EditSession session;
+    const int code = prepare(session, args, false, {"text", "json"}, options, err);
     if (code != ExitOk) {
         return code;
     }
     if (options.format == "json") {
-        writeTreeJson(out);
+        writeTreeJson(session, out);
     } else {
-        writeTreeText(out);
+        writeTreeText(session, out);
     }
     return ExitOk;
 }
 
 int runList(const Arguments& args, std::ostream& out, std::ostream& err) {
     ViewOptions options;
-    const int code = prepare(args, true, {"text", "csv", "json"}, options, err);
+    EditSession session;
+    const int code = prepare(session, args, true, {"text", "csv", "json"}, options, err);
     if (code != ExitOk) {
         return code;
     }
     if (options.format == "json") {
-        writeListJson(options, out);
+        writeListJson(session, options, out);
     } else if (options.format == "csv") {
-        writeListCsv(options, out);
+        writeListCsv(session, options, out);
     } else {
-        writeListText(options, out);
+        writeListText(session, options, out);
     }
     return ExitOk;
 }

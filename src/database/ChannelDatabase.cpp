@@ -4,28 +4,10 @@
 #include <cstring>
 
 #include "ByteOrder.h"
-#include "ViewIndex.h"
 
 namespace kavro {
 
 namespace {
-
-ChannelDatabase database;  // zero at start-up, lives until exit
-
-uint8_t* channelRecord(int ch) {
-    assert(ch >= 0 && ch < ChannelCapacity);
-    return database.channels[ch];
-}
-
-const uint8_t* transponderRecord(int t) {
-    assert(t >= 0 && t < TransponderCapacity);
-    return database.transponders[t];
-}
-
-uint8_t* mutableTransponderRecord(int t) {
-    assert(t >= 0 && t < TransponderCapacity);
-    return database.transponders[t];
-}
 
 // The bytes of a name area up to its first NUL, or the whole area when it holds none.
 std::string_view nameInArea(const uint8_t* area, int areaSize) {
@@ -43,215 +25,191 @@ void storeName(uint8_t* area, std::string_view text, int limit) {
     area[length] = 0;
 }
 
-int readChannelU16(int ch, int offset) {
-    return readU16(channelRecord(ch) + offset);
-}
-
-void writeChannelU16(int ch, int offset, int value) {
-    writeU16(channelRecord(ch) + offset, static_cast<uint32_t>(value));
-}
-
 }  // namespace
 
 const char* const CasNames[8] = {"Seca", "Vi", "Ir", "CX", "CW", "Beta", "Na", "Other"};
 
-ChannelDatabase& channelDatabase() {
-    return database;
+std::string casText(int bits) {
+    std::string text;
+    for (int n = 0; n < 8; ++n) {
+        if ((bits >> n & 1) != 0) {
+            text += text.empty() ? "" : "/";
+            text += CasNames[n];
+        }
+    }
+    return text;
 }
 
-void resetChannelDatabase() {
-    std::memset(&database, 0, sizeof database);
-    ViewIndex& view = viewIndex();
-    std::memset(&view, 0, sizeof view);
-    view.currentView = ViewAll;
+ChannelDatabase::ChannelDatabase() : tables_{} {}
+
+const uint8_t* ChannelDatabase::channelRecord(int ch) const {
+    assert(ch >= 0 && ch < ChannelCapacity);
+    return tables_.channels[ch];
 }
 
-int satelliteCount() {
-    return SatelliteCapacity;
+uint8_t* ChannelDatabase::channelRecord(int ch) {
+    assert(ch >= 0 && ch < ChannelCapacity);
+    return tables_.channels[ch];
 }
 
-bool isValidSatellite(int s) {
-    return s >= 0 && s < SatelliteCapacity;
+const uint8_t* ChannelDatabase::transponderRecord(int t) const {
+    assert(t >= 0 && t < TransponderCapacity);
+    return tables_.transponders[t];
 }
 
-bool isLiveTransponder(int t) {
+uint8_t* ChannelDatabase::transponderRecord(int t) {
+    assert(t >= 0 && t < TransponderCapacity);
+    return tables_.transponders[t];
+}
+
+bool ChannelDatabase::isLiveTransponder(int t) const {
     return t >= 0 && t < TransponderCapacity && isValidSatellite(transponderRecord(t)[0]);
 }
 
-bool isLiveChannel(int ch) {
-    return ch >= 0 && ch < ChannelCapacity &&
-           isLiveTransponder(readChannelU16(ch, ch::TransponderIndex));
+bool ChannelDatabase::isLiveChannel(int ch) const {
+    return ch >= 0 && ch < ChannelCapacity && isLiveTransponder(channelTransponder(ch));
 }
 
-std::string_view satelliteName(int s) {
+std::string_view ChannelDatabase::satelliteName(int s) const {
     assert(isValidSatellite(s));
-    return nameInArea(database.satellites[s] + sat::Name, sat::NameArea);
+    return nameInArea(tables_.satellites[s] + sat::Name, sat::NameArea);
 }
 
-bool isSatelliteShown(int s) {
-    return isValidSatellite(s) && (database.satellites[s][sat::ShownFlags] & 1) != 0;
+bool ChannelDatabase::isSatelliteShown(int s) const {
+    return isValidSatellite(s) && (tables_.satellites[s][sat::ShownFlags] & 1) != 0;
 }
 
-int transponderSatellite(int t) {
+int ChannelDatabase::transponderSatellite(int t) const {
     return transponderRecord(t)[tp::SatelliteIndex];
 }
 
-int transponderFrequencyMhz(int t) {
+int ChannelDatabase::transponderFrequencyMhz(int t) const {
     return static_cast<int>(readU32(transponderRecord(t) + tp::FrequencyKhz) / 1000u);
 }
 
-void setTransponderFrequencyMhz(int t, int mhz) {
-    writeU32(mutableTransponderRecord(t) + tp::FrequencyKhz, static_cast<uint32_t>(mhz) * 1000u);
-}
-
-int transponderSymbolRate(int t) {
+int ChannelDatabase::transponderSymbolRate(int t) const {
     return readU16(transponderRecord(t) + tp::SymbolRate);
 }
 
-void setTransponderSymbolRate(int t, int value) {
-    writeU16(mutableTransponderRecord(t) + tp::SymbolRate, static_cast<uint32_t>(value));
-}
-
-int transponderPolarization(int t) {
+int ChannelDatabase::transponderPolarization(int t) const {
     return transponderRecord(t)[tp::Polarization];
 }
 
-void setTransponderPolarization(int t, int value) {
-    mutableTransponderRecord(t)[tp::Polarization] = static_cast<uint8_t>(value);
+int ChannelDatabase::channelTransponder(int ch) const {
+    return readU16(channelRecord(ch) + ch::TransponderIndex);
 }
 
-int channelTransponder(int ch) {
-    return readChannelU16(ch, ch::TransponderIndex);
-}
-
-// For a channel that is not live there is no satellite: the answer is then
-// DeletedSatelliteIndex, which matches no satellite.
-int channelSatellite(int ch) {
+int ChannelDatabase::channelSatellite(int ch) const {
     int t = channelTransponder(ch);
     return t < TransponderCapacity ? transponderSatellite(t) : DeletedSatelliteIndex;
 }
 
-std::string_view channelName(int ch) {
+std::string_view ChannelDatabase::channelName(int ch) const {
     return nameInArea(channelRecord(ch) + ch::Name, ch::NameArea);
 }
 
-void setChannelName(int ch, std::string_view name) {
-    storeName(channelRecord(ch) + ch::Name, name, ch::NameLimit);
+int ChannelDatabase::channelServiceId(int ch) const {
+    return readU16(channelRecord(ch) + ch::ServiceId);
 }
 
-int channelServiceId(int ch) {
-    return readChannelU16(ch, ch::ServiceId);
+int ChannelDatabase::channelVideoPid(int ch) const {
+    return readU16(channelRecord(ch) + ch::VideoPid);
 }
 
-void setChannelServiceId(int ch, int value) {
-    writeChannelU16(ch, ch::ServiceId, value);
+int ChannelDatabase::channelAudioPid(int ch) const {
+    return readU16(channelRecord(ch) + ch::AudioPid);
 }
 
-int channelVideoPid(int ch) {
-    return readChannelU16(ch, ch::VideoPid);
+int ChannelDatabase::channelPcrPid(int ch) const {
+    return readU16(channelRecord(ch) + ch::PcrPid);
 }
 
-void setChannelVideoPid(int ch, int value) {
-    writeChannelU16(ch, ch::VideoPid, value);
+int ChannelDatabase::channelCasBits(int ch) const {
+    return readU16(channelRecord(ch) + ch::CasBits);
 }
 
-int channelAudioPid(int ch) {
-    return readChannelU16(ch, ch::AudioPid);
+int ChannelDatabase::channelFlags(int ch) const {
+    return readU16(channelRecord(ch) + ch::Flags);
 }
 
-void setChannelAudioPid(int ch, int value) {
-    writeChannelU16(ch, ch::AudioPid, value);
-}
-
-int channelPcrPid(int ch) {
-    return readChannelU16(ch, ch::PcrPid);
-}
-
-void setChannelPcrPid(int ch, int value) {
-    writeChannelU16(ch, ch::PcrPid, value);
-}
-
-int channelCasBits(int ch) {
-    return readChannelU16(ch, ch::CasBits);
-}
-
-void setChannelCasBits(int ch, int value) {
-    writeChannelU16(ch, ch::CasBits, value);
-}
-
-int channelFlags(int ch) {
-    return readChannelU16(ch, ch::Flags);
-}
-
-bool isChannelLocked(int ch) {
+bool ChannelDatabase::isChannelLocked(int ch) const {
     return (channelFlags(ch) & ChannelFlagLock) != 0;
 }
 
-void setChannelLocked(int ch, bool locked) {
-    int flags = channelFlags(ch);
-    writeChannelU16(ch, ch::Flags, locked ? flags | ChannelFlagLock : flags & ~ChannelFlagLock);
-}
-
-bool isRadioChannel(int ch) {
+bool ChannelDatabase::isRadioChannel(int ch) const {
     return (channelFlags(ch) & ChannelFlagTv) == 0;
 }
 
-int channelFavoriteBits(int ch) {
-    return readChannelU16(ch, ch::FavoriteBits);
+int ChannelDatabase::channelFavoriteBits(int ch) const {
+    return readU16(channelRecord(ch) + ch::FavoriteBits);
 }
 
-bool hasFavorites(int ch) {
+bool ChannelDatabase::hasFavorites(int ch) const {
     return channelFavoriteBits(ch) != 0;
 }
 
-bool isInFavoriteGroup(int ch, int group) {
+bool ChannelDatabase::isInFavoriteGroup(int ch, int group) const {
     return group >= 0 && group < 16 && (channelFavoriteBits(ch) >> group & 1) != 0;
 }
 
-bool setFavoriteBits(int ch, int bits) {
+std::string_view ChannelDatabase::favoriteGroupName(int slot) const {
+    assert(slot >= 0 && slot < FavoriteNameSlots);
+    return nameInArea(tables_.favoriteNames[slot], FavoriteNameSize);
+}
+
+void ChannelDatabase::setTransponderFrequencyMhz(int t, int mhz) {
+    writeU32(transponderRecord(t) + tp::FrequencyKhz, static_cast<uint32_t>(mhz) * 1000u);
+}
+
+void ChannelDatabase::setTransponderSymbolRate(int t, int value) {
+    writeU16(transponderRecord(t) + tp::SymbolRate, static_cast<uint32_t>(value));
+}
+
+void ChannelDatabase::setTransponderPolarization(int t, int value) {
+    transponderRecord(t)[tp::Polarization] = static_cast<uint8_t>(value);
+}
+
+void ChannelDatabase::setChannelName(int ch, std::string_view name) {
+    storeName(channelRecord(ch) + ch::Name, name, ch::NameLimit);
+}
+
+void ChannelDatabase::setChannelServiceId(int ch, int value) {
+    writeU16(channelRecord(ch) + ch::ServiceId, static_cast<uint32_t>(value));
+}
+
+void ChannelDatabase::setChannelVideoPid(int ch, int value) {
+    writeU16(channelRecord(ch) + ch::VideoPid, static_cast<uint32_t>(value));
+}
+
+void ChannelDatabase::setChannelAudioPid(int ch, int value) {
+    writeU16(channelRecord(ch) + ch::AudioPid, static_cast<uint32_t>(value));
+}
+
+void ChannelDatabase::setChannelPcrPid(int ch, int value) {
+    writeU16(channelRecord(ch) + ch::PcrPid, static_cast<uint32_t>(value));
+}
+
+void ChannelDatabase::setChannelCasBits(int ch, int value) {
+    writeU16(channelRecord(ch) + ch::CasBits, static_cast<uint32_t>(value));
+}
+
+void ChannelDatabase::setChannelLocked(int ch, bool locked) {
+    const int flags = channelFlags(ch);
+    writeU16(channelRecord(ch) + ch::Flags,
+             static_cast<uint32_t>(locked ? flags | ChannelFlagLock : flags & ~ChannelFlagLock));
+}
+
+bool ChannelDatabase::setFavoriteBits(int ch, int bits) {
     if (!isLiveChannel(ch)) {
         return false;
     }
-    writeChannelU16(ch, ch::FavoriteBits, bits);
+    writeU16(channelRecord(ch) + ch::FavoriteBits, static_cast<uint32_t>(bits));
     return true;
 }
 
-std::string_view favoriteGroupName(int slot) {
+void ChannelDatabase::setFavoriteGroupName(int slot, std::string_view name) {
     assert(slot >= 0 && slot < FavoriteNameSlots);
-    return nameInArea(database.favoriteNames[slot], FavoriteNameSize);
-}
-
-void setFavoriteGroupName(int slot, std::string_view name) {
-    assert(slot >= 0 && slot < FavoriteNameSlots);
-    storeName(database.favoriteNames[slot], name, FavoriteNameLimit);
-}
-
-std::string_view casText(int bits) {
-    static char buffer[80];
-    size_t length = 0;
-    for (int n = 0; n < 8; ++n) {
-        if ((bits >> n & 1) == 0) {
-            continue;
-        }
-        if (length > 0) {
-            buffer[length++] = '/';
-        }
-        size_t nameLength = std::strlen(CasNames[n]);
-        std::memcpy(buffer + length, CasNames[n], nameLength);
-        length += nameLength;
-    }
-    buffer[length] = 0;
-    return {buffer, length};
-}
-
-bool isMarked(int ch) {
-    assert(ch >= 0 && ch < ChannelCapacity);
-    return database.selectionMarks[ch] != 0;
-}
-
-void setMarked(int ch, int value) {
-    assert(ch >= 0 && ch < ChannelCapacity);
-    database.selectionMarks[ch] = value != 0 ? 1 : 0;
+    storeName(tables_.favoriteNames[slot], name, FavoriteNameLimit);
 }
 
 }  // namespace kavro

@@ -12,8 +12,8 @@ namespace kavro {
 
 namespace {
 
-char polarizationLetter(int t) {
-    return transponderPolarization(t) != 0 ? 'H' : 'V';
+char polarizationLetter(const ChannelDatabase& db, int t) {
+    return db.transponderPolarization(t) != 0 ? 'H' : 'V';
 }
 
 // snprintf into a fixed buffer, keeping the length within the buffer.
@@ -105,7 +105,7 @@ struct CasTexts {
 
     CasTexts() {
         for (int bits = 0; bits < 256; ++bits) {
-            std::string_view joined = casText(bits);
+            const std::string joined = casText(bits);
             std::memcpy(text[bits], joined.data(), joined.size());
             length[bits] = static_cast<uint8_t>(joined.size());
         }
@@ -126,29 +126,30 @@ const CasTexts& casTexts() {
 const char* const ListColumnTitles[ListColumnCount] = {"No.", "Sat", "Tp",   "Channel",
                                                        "CAS", "FAV", "Lock", ""};
 
-std::string satelliteItemText(int s) {
-    std::string_view name = satelliteName(s);
+std::string satelliteItemText(const ChannelDatabase& db, const ViewIndex& index, int s) {
+    std::string_view name = db.satelliteName(s);
     char buffer[sat::NameArea + 48];
     int length = formatInto(buffer, "%.*s (%d TPs, %d CHs)", viewLength(name), name.data(),
-                            satelliteTransponderCount(s), satelliteChannelCount(s));
+                            index.satelliteTransponderCount(s), index.satelliteChannelCount(s));
     return {buffer, static_cast<size_t>(length)};
 }
 
-std::string transponderItemText(int t) {
+std::string transponderItemText(const ChannelDatabase& db, const ViewIndex& index, int t) {
     char buffer[64];
-    int length = formatInto(buffer, "%5d%c %5d", transponderFrequencyMhz(t), polarizationLetter(t),
-                            transponderSymbolRate(t));
+    int length = formatInto(buffer, "%5d%c %5d", db.transponderFrequencyMhz(t),
+                            polarizationLetter(db, t), db.transponderSymbolRate(t));
     std::string text(buffer, static_cast<size_t>(length));
-    if (int count = transponderChannelCount(t); count != 0) {
+    if (int count = index.transponderChannelCount(t); count != 0) {
         length = formatInto(buffer, " (%d CHs)", count);
         text.append(buffer, static_cast<size_t>(length));
     }
     return text;
 }
 
-std::string transponderShortText(int t) {
+std::string transponderShortText(const ChannelDatabase& db, int t) {
     char buffer[32];
-    int length = formatInto(buffer, "%d%c", transponderFrequencyMhz(t), polarizationLetter(t));
+    int length =
+        formatInto(buffer, "%d%c", db.transponderFrequencyMhz(t), polarizationLetter(db, t));
     return {buffer, static_cast<size_t>(length)};
 }
 
@@ -160,11 +161,11 @@ std::string defaultChannelName(int view, int number) {
 
 // Reads the records directly rather than through the accessors: the list formats every
 // cell of every row on each fill.
-CellText channelCellText(int row, int channel, int column) {
-    const ChannelDatabase& db = channelDatabase();
-    const uint8_t* rec = db.channels[channel];
+CellText channelCellText(const ChannelDatabase& db, int row, int channel, int column) {
+    const ChannelTables& tables = db.tables();
+    const uint8_t* rec = tables.channels[channel];
     int t = readU16(rec + ch::TransponderIndex);
-    const uint8_t* transponder = t < TransponderCapacity ? db.transponders[t] : nullptr;
+    const uint8_t* transponder = t < TransponderCapacity ? tables.transponders[t] : nullptr;
     CellText cell;
     switch (column) {
         case ColumnNo:
@@ -173,7 +174,7 @@ CellText channelCellText(int row, int channel, int column) {
         case ColumnSat:
             if (transponder && isValidSatellite(transponder[tp::SatelliteIndex])) {
                 appendName<sat::NameArea>(
-                    cell, db.satellites[transponder[tp::SatelliteIndex]] + sat::Name);
+                    cell, tables.satellites[transponder[tp::SatelliteIndex]] + sat::Name);
             }
             break;
         case ColumnTp:

@@ -7,12 +7,16 @@
 
 namespace kavro {
 
+class ChannelDatabase;
+class ViewIndex;
+
 // "%s (%d TPs, %d CHs)"
-std::string satelliteItemText(int s);
-// "%5d%c %5d", followed by " (%d CHs)" when the transponder has channels of the view.
-std::string transponderItemText(int t);
+std::string satelliteItemText(const ChannelDatabase& db, const ViewIndex& index, int s);
+// "%5d%c %5d", followed by " (%d CHs)" when the transponder has channels of the view
+// the index was built for.
+std::string transponderItemText(const ChannelDatabase& db, const ViewIndex& index, int t);
 // "%d%c": frequency in MHz and polarization letter, as the channel dialog shows it.
-std::string transponderShortText(int t);
+std::string transponderShortText(const ChannelDatabase& db, int t);
 // "Video CH %3i" or, in the radio view, "Radio CH %3i".
 std::string defaultChannelName(int view, int number);
 
@@ -38,6 +42,6 @@ struct CellText {
 };
 
 // The text of one cell of list row `row`, which shows channel `ch`.
-CellText channelCellText(int row, int ch, int column);
+CellText channelCellText(const ChannelDatabase& db, int row, int ch, int column);
 
 }  // namespace kavro

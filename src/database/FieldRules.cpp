@@ -113,6 +113,18 @@ std::string channelAddMessage() {
     return "Cannot add this channel";
 }
 
+std::string transponderAddMessage() {
+    return "Cannot add tp";
+}
+
+std::string noLiveChannelMessage(std::string_view shown) {
+    return "there is no live channel " + std::string(shown);
+}
+
+std::string noLiveTransponderMessage(std::string_view shown) {
+    return "there is no live transponder " + std::string(shown);
+}
+
 ChannelAddFault channelAddFault(int view, int videoPid, int audioPid, int pcrPid, int serviceId) {
     if (videoPid == 0) {
         return ChannelAddFault::VideoPid;

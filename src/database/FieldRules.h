@@ -49,7 +49,12 @@ FieldCheck checkTextLength(int characters, int limit);
 // outside the radio view. The first field at fault, in the channel dialog's field order.
 enum class ChannelAddFault { None, VideoPid, AudioPid, PcrPid, ServiceId };
 ChannelAddFault channelAddFault(int view, int videoPid, int audioPid, int pcrPid, int serviceId);
-std::string channelAddMessage();  // "Cannot add this channel"
+std::string channelAddMessage();      // "Cannot add this channel"
+std::string transponderAddMessage();  // "Cannot add tp"
+
+// "there is no live channel N", "there is no live transponder N", with N as the user wrote it.
+std::string noLiveChannelMessage(std::string_view shown);
+std::string noLiveTransponderMessage(std::string_view shown);
 
 // Names are Latin-1 bytes. UTF-8 text converts when every character exists in Latin-1.
 bool utf8ToLatin1(std::string_view utf8, std::string& latin1);

@@ -11,106 +11,76 @@ namespace kavro {
 
 namespace {
 
-// Records taken out by a move wait here; fixed, so a move allocates nothing.
-uint8_t movedRecords[ChannelCapacity][ChannelRecordSize];
-
-uint8_t* record(int ch) {
-    return channelDatabase().channels[ch];
+uint8_t* record(ChannelDatabase& db, int ch) {
+    return db.mutableTables().channels[ch];
 }
 
-int8_t* marks() {
-    return channelDatabase().selectionMarks;
+void copySlot(ChannelDatabase& db, int from, int to) {
+    std::memcpy(record(db, to), record(db, from), ChannelRecordSize);
 }
 
-void copySlot(int from, int to) {
-    std::memcpy(record(to), record(from), ChannelRecordSize);
-    marks()[to] = marks()[from];
+void makeFreeSlot(ChannelDatabase& db, int ch) {
+    std::memset(record(db, ch), 0, ChannelRecordSize);
+    writeU16(record(db, ch) + ch::TransponderIndex, DeletedTransponderIndex);
 }
 
-void makeFreeSlot(int ch) {
-    std::memset(record(ch), 0, ChannelRecordSize);
-    writeU16(record(ch) + ch::TransponderIndex, DeletedTransponderIndex);
-    marks()[ch] = 0;
-}
-
-bool isMarkedLive(int ch) {
-    return marks()[ch] != 0 && isLiveChannel(ch);
-}
-
-// Sets every channel that points at transponder slot t free; true if there was one.
-bool freeChannelsOf(int t) {
-    bool any = false;
-    for (int ch = 0; ch < ChannelCapacity; ++ch) {
-        if (channelTransponder(ch) == t) {
-            writeU16(record(ch) + ch::TransponderIndex, DeletedTransponderIndex);
-            any = true;
-        }
-    }
-    return any;
-}
-
-bool acceptsPids(int view, int videoPid, int audioPid, int pcrPid, int serviceId) {
-    if (channelAddFault(view, videoPid, audioPid, pcrPid, serviceId) != ChannelAddFault::None) {
+bool acceptsPids(int view, const NewChannel& c) {
+    if (channelAddFault(view, c.videoPid, c.audioPid, c.pcrPid, c.serviceId) !=
+        ChannelAddFault::None) {
         return false;
     }
-    return videoPid <= PidLimit && audioPid <= PidLimit && pcrPid <= PidLimit;
+    return c.videoPid <= PidLimit && c.audioPid <= PidLimit && c.pcrPid <= PidLimit;
 }
 
-// The slot before whose record the moved block lands, as a slot of the table as it was:
-// ChannelCapacity stands for "after the last unmarked live channel". -1 when there is no
-// unmarked live channel at all.
-int insertionSlot(int target) {
-    int lastUnmarkedLive = -1;
-    for (int ch = ChannelCapacity - 1; ch >= 0 && lastUnmarkedLive < 0; --ch) {
-        if (isLiveChannel(ch) && marks()[ch] == 0) {
-            lastUnmarkedLive = ch;
-        }
-    }
-    if (lastUnmarkedLive < 0) {
-        return -1;
-    }
-    if (target < 0 || target >= ChannelCapacity) {
-        return lastUnmarkedLive + 1;
-    }
-    if (!isMarkedLive(target)) {
-        return target;
-    }
-    for (int ch = target + 1; ch <= lastUnmarkedLive; ++ch) {
-        if (isLiveChannel(ch) && marks()[ch] == 0) {
-            return ch;
-        }
-    }
-    return lastUnmarkedLive + 1;
-}
+// A live channel of the set: what a delete or a move acts on. Reads only the transponder
+// table besides the set, so it holds for a slot whatever record the slot holds now.
+class Moved {
+public:
+    Moved(const ChannelDatabase& db, const ChannelSet& set) : db_(db), set_(set) {}
+    // `ch` as the table stood before the operation began; the operations read each slot
+    // before they write it.
+    bool operator()(int ch) const { return set_.contains(ch) && db_.isLiveChannel(ch); }
 
-// Takes the marked live records out in slot order; returns how many there were.
-int takeMarkedRecords() {
+private:
+    const ChannelDatabase& db_;
+    const ChannelSet& set_;
+};
+
+// Takes the moved records out in slot order into `buffer`; returns how many there were.
+int takeMovedRecords(const ChannelDatabase& db, const Moved& moved, std::vector<uint8_t>& buffer) {
     int count = 0;
     for (int ch = 0; ch < ChannelCapacity; ++ch) {
-        if (isMarkedLive(ch)) {
-            std::memcpy(movedRecords[count++], record(ch), ChannelRecordSize);
+        count += moved(ch) ? 1 : 0;
+    }
+    buffer.resize(static_cast<size_t>(count) * ChannelRecordSize);
+    int taken = 0;
+    for (int ch = 0; ch < ChannelCapacity && taken < count; ++ch) {
+        if (moved(ch)) {
+            std::memcpy(buffer.data() + static_cast<size_t>(taken++) * ChannelRecordSize,
+                        db.tables().channels[ch], ChannelRecordSize);
         }
     }
     return count;
 }
 
 // Closes the gaps of the taken records: those before slot x move towards the front, those
-// from x on towards the back, each keeping its order. Returns where the block goes.
-int closeAroundSlot(int x) {
+// from x on towards the back, each keeping its order. Returns where the block goes. Each
+// loop writes only slots it has read already, so `moved` still sees the table as it was.
+int closeAroundSlot(ChannelDatabase& db, const Moved& moved, int x) {
     int front = 0;
     for (int ch = 0; ch < x; ++ch) {
-        if (!isMarkedLive(ch)) {
+        if (!moved(ch)) {
             if (front != ch) {
-                copySlot(ch, front);
+                copySlot(db, ch, front);
             }
             ++front;
         }
     }
     int back = ChannelCapacity;
     for (int ch = ChannelCapacity - 1; ch >= x; --ch) {
-        if (!isMarkedLive(ch)) {
+        if (!moved(ch)) {
             if (--back != ch) {
-                copySlot(ch, back);
+                copySlot(db, ch, back);
             }
         }
     }
@@ -119,184 +89,200 @@ int closeAroundSlot(int x) {
 
 }  // namespace
 
-int firstFreeTransponder() {
+ChannelSet::ChannelSet(std::span<const int> channels) {
+    for (int ch : channels) {
+        add(ch);
+    }
+}
+
+void ChannelSet::add(int ch) {
+    if (ch >= 0 && ch < ChannelCapacity) {
+        marks_[ch] = 1;
+    }
+}
+
+int firstFreeTransponder(const ChannelDatabase& db) {
     for (int t = 0; t < TransponderCapacity; ++t) {
-        if (!isLiveTransponder(t)) {
-            std::memset(channelDatabase().transponders[t], 0, TransponderRecordSize);
+        if (!db.isLiveTransponder(t)) {
             return t;
         }
     }
     return TransponderCapacity;
 }
 
-int addTransponder(int satellite, int mhz, int symbolRate, int polarization) {
-    int t = firstFreeTransponder();
+int addTransponder(ChannelDatabase& db, int satellite, int mhz, int symbolRate, int polarization) {
+    const int t = firstFreeTransponder(db);
     if (t == TransponderCapacity) {
         return t;
     }
-    uint8_t* rec = channelDatabase().transponders[t];
+    uint8_t* rec = db.mutableTables().transponders[t];
+    std::memset(rec, 0, TransponderRecordSize);
     rec[tp::SatelliteIndex] = static_cast<uint8_t>(satellite);
-    setTransponderFrequencyMhz(t, mhz);
-    setTransponderSymbolRate(t, symbolRate);
-    setTransponderPolarization(t, polarization);
-    freeChannelsOf(t);  // a new transponder starts without channels
-    rebuildViewIndex();
+    db.setTransponderFrequencyMhz(t, mhz);
+    db.setTransponderSymbolRate(t, symbolRate);
+    db.setTransponderPolarization(t, polarization);
+    freeTransponderChannels(db, t);  // a new transponder starts without channels
     return t;
 }
 
-void deleteTransponder(int t) {
+void deleteTransponder(ChannelDatabase& db, int t) {
     if (t < 0 || t >= TransponderCapacity) {
         return;
     }
-    channelDatabase().transponders[t][tp::SatelliteIndex] = DeletedSatelliteIndex;
-    markTransponderChannelsDeleted(t);
-    rebuildViewIndex();
+    db.mutableTables().transponders[t][tp::SatelliteIndex] = DeletedSatelliteIndex;
+    freeTransponderChannels(db, t);
 }
 
-int transponderLiveChannelCount(int t) {
-    if (!isLiveTransponder(t)) {
+int transponderLiveChannelCount(const ChannelDatabase& db, int t) {
+    if (!db.isLiveTransponder(t)) {
         return 0;
     }
     int count = 0;
     for (int ch = 0; ch < ChannelCapacity; ++ch) {
-        count += channelTransponder(ch) == t ? 1 : 0;
+        count += db.channelTransponder(ch) == t ? 1 : 0;
     }
     return count;
 }
 
-bool markTransponderChannelsDeleted(int t) {
-    return freeChannelsOf(t);
+bool freeTransponderChannels(ChannelDatabase& db, int t) {
+    bool any = false;
+    for (int ch = 0; ch < ChannelCapacity; ++ch) {
+        if (db.channelTransponder(ch) == t) {
+            writeU16(record(db, ch) + ch::TransponderIndex, DeletedTransponderIndex);
+            any = true;
+        }
+    }
+    return any;
 }
 
-int findChannelSlot(int key, int t) {
+int findChannelSlot(const ChannelDatabase& db, int key, int t) {
     for (int ch = 0; ch < ChannelCapacity; ++ch) {
-        if (channelTransponder(ch) == t && channelServiceId(ch) == key) {
+        if (db.channelTransponder(ch) == t && db.channelServiceId(ch) == key) {
             return ch;
         }
     }
     for (int ch = 0; ch < ChannelCapacity; ++ch) {
-        if (!isLiveChannel(ch)) {
+        if (!db.isLiveChannel(ch)) {
             return ch;
         }
     }
     return ChannelCapacity;
 }
 
-int channelReusedByAdd(int t) {
-    const int ch = findChannelSlot(UnassignedServiceId, t);
-    return ch != ChannelCapacity && isLiveChannel(ch) && channelTransponder(ch) == t
+int channelReusedByAdd(const ChannelDatabase& db, int t) {
+    const int ch = findChannelSlot(db, UnassignedServiceId, t);
+    return ch != ChannelCapacity && db.isLiveChannel(ch) && db.channelTransponder(ch) == t
                ? ch
                : ChannelCapacity;
 }
 
-int findOrAllocateChannel(int key, int t) {
-    const int ch = findChannelSlot(key, t);
-    if (ch == ChannelCapacity || isLiveChannel(ch)) {
+int findOrAllocateChannel(ChannelDatabase& db, int key, int t) {
+    const int ch = findChannelSlot(db, key, t);
+    if (ch == ChannelCapacity || db.isLiveChannel(ch)) {
         return ch;
     }
-    std::memset(record(ch), 0, ChannelRecordSize);
-    marks()[ch] = 0;  // a fresh channel is never selected
-    writeU16(record(ch) + ch::TransponderIndex, static_cast<uint32_t>(t));
-    writeU16(record(ch) + ch::ServiceId, static_cast<uint32_t>(key));
-    setChannelName(ch, "----");
+    std::memset(record(db, ch), 0, ChannelRecordSize);
+    writeU16(record(db, ch) + ch::TransponderIndex, static_cast<uint32_t>(t));
+    writeU16(record(db, ch) + ch::ServiceId, static_cast<uint32_t>(key));
+    db.setChannelName(ch, "----");
     return ch;
 }
 
-bool addChannel(int view, int t, std::string_view name, int videoPid, int audioPid, int pcrPid,
-                int serviceId, int casIndex, int lockIndex) {
-    if (!acceptsPids(view, videoPid, audioPid, pcrPid, serviceId)) {
-        return false;
+int addChannel(ChannelDatabase& db, int view, int t, const NewChannel& c) {
+    if (!acceptsPids(view, c)) {
+        return ChannelCapacity;
     }
-    int ch = findOrAllocateChannel(UnassignedServiceId, t);
+    const int ch = findOrAllocateChannel(db, UnassignedServiceId, t);
     if (ch == ChannelCapacity) {
-        return false;
+        return ch;
     }
-    int flags = view == ViewRadio ? 1 : 1 | ChannelFlagTv;
-    writeU16(record(ch) + ch::Flags,
-             static_cast<uint32_t>(lockIndex > 0 ? flags | ChannelFlagLock : flags));
-    setChannelName(ch, name);
-    setChannelServiceId(ch, serviceId);
-    writeU16(record(ch) + ch::NameTail, 0);
-    setChannelAudioPid(ch, audioPid);
-    setChannelVideoPid(ch, videoPid);
-    setChannelPcrPid(ch, pcrPid);
-    setChannelCasBits(ch, casIndex > 0 ? casIndex : 0);
-    rebuildViewIndex();
-    return true;
+    const int flags = view == ViewRadio ? 1 : 1 | ChannelFlagTv;
+    writeU16(record(db, ch) + ch::Flags,
+             static_cast<uint32_t>(c.lockIndex > 0 ? flags | ChannelFlagLock : flags));
+    db.setChannelName(ch, c.name);
+    db.setChannelServiceId(ch, c.serviceId);
+    writeU16(record(db, ch) + ch::NameTail, 0);
+    db.setChannelAudioPid(ch, c.audioPid);
+    db.setChannelVideoPid(ch, c.videoPid);
+    db.setChannelPcrPid(ch, c.pcrPid);
+    db.setChannelCasBits(ch, c.casIndex > 0 ? c.casIndex : 0);
+    return ch;
 }
 
 // One pass: every record that stays moves to the next place at the front, in order; the
 // slots left over at the end become free.
-void deleteMarkedChannels() {
+void deleteChannels(ChannelDatabase& db, const ChannelSet& channels) {
+    const Moved deleted(db, channels);
     int kept = 0;
     for (int ch = 0; ch < ChannelCapacity; ++ch) {
-        if (!isMarkedLive(ch)) {
+        if (!deleted(ch)) {
             if (kept != ch) {
-                copySlot(ch, kept);
+                copySlot(db, ch, kept);
             }
             ++kept;
         }
     }
     for (int ch = kept; ch < ChannelCapacity; ++ch) {
-        makeFreeSlot(ch);
+        makeFreeSlot(db, ch);
     }
-    rebuildViewIndex();
-    clearMarks();
 }
 
-bool clearMarks() {
-    bool any = false;
-    for (int8_t& mark : channelDatabase().selectionMarks) {
-        any = any || mark != 0;
-        mark = 0;
-    }
-    return any;
-}
-
-int firstMarkedChannel() {
-    for (int ch = 0; ch < ChannelCapacity; ++ch) {
-        if (marks()[ch] != 0) {
-            return ch;
-        }
-    }
-    return ChannelCapacity;
-}
-
-void moveChannelRecord(int from, int to) {
+void moveChannelRecord(ChannelDatabase& db, int from, int to) {
     if (from < 0 || from >= ChannelCapacity || to < 0 || to > ChannelCapacity) {
         return;
     }
     uint8_t copy[ChannelRecordSize];
-    std::memcpy(copy, record(from), ChannelRecordSize);
-    int8_t mark = marks()[from];
+    std::memcpy(copy, record(db, from), ChannelRecordSize);
     if (from < to - 1) {
-        std::memmove(record(from), record(from + 1),
+        std::memmove(record(db, from), record(db, from + 1),
                      static_cast<size_t>(to - 1 - from) * ChannelRecordSize);
-        std::memmove(marks() + from, marks() + from + 1, static_cast<size_t>(to - 1 - from));
-        std::memcpy(record(to - 1), copy, ChannelRecordSize);
-        marks()[to - 1] = mark;
+        std::memcpy(record(db, to - 1), copy, ChannelRecordSize);
     } else if (from > to) {
-        std::memmove(record(to + 1), record(to),
+        std::memmove(record(db, to + 1), record(db, to),
                      static_cast<size_t>(from - to) * ChannelRecordSize);
-        std::memmove(marks() + to + 1, marks() + to, static_cast<size_t>(from - to));
-        std::memcpy(record(to), copy, ChannelRecordSize);
-        marks()[to] = mark;
+        std::memcpy(record(db, to), copy, ChannelRecordSize);
     }
 }
 
-// The marked live records, in slot order, are taken out and put back as one block before
-// the record at the insertion slot; everything else keeps its order.
-void moveMarkedChannels(int target) {
-    int x = insertionSlot(target);
-    if (x >= 0) {
-        int count = takeMarkedRecords();
-        int block = closeAroundSlot(x);
-        for (int i = 0; i < count; ++i) {
-            std::memcpy(record(block + i), movedRecords[i], ChannelRecordSize);
+int moveInsertionSlot(const ChannelDatabase& db, const ChannelSet& channels, int target) {
+    const Moved moved(db, channels);
+    int lastStaying = -1;
+    for (int ch = ChannelCapacity - 1; ch >= 0 && lastStaying < 0; --ch) {
+        if (db.isLiveChannel(ch) && !channels.contains(ch)) {
+            lastStaying = ch;
         }
     }
-    clearMarks();
-    rebuildViewIndex();
+    if (lastStaying < 0) {
+        return -1;
+    }
+    if (target < 0 || target >= ChannelCapacity) {
+        return lastStaying + 1;
+    }
+    if (!moved(target)) {
+        return target;
+    }
+    for (int ch = target + 1; ch <= lastStaying; ++ch) {
+        if (db.isLiveChannel(ch) && !channels.contains(ch)) {
+            return ch;
+        }
+    }
+    return lastStaying + 1;
+}
+
+// The moved records, in slot order, are taken out and put back as one block before the
+// record at the insertion slot; everything else keeps its order.
+void moveChannels(ChannelDatabase& db, const ChannelSet& channels, int target,
+                  std::vector<uint8_t>& buffer) {
+    const int x = moveInsertionSlot(db, channels, target);
+    if (x < 0) {
+        return;
+    }
+    const Moved moved(db, channels);
+    const int count = takeMovedRecords(db, moved, buffer);
+    const int block = closeAroundSlot(db, moved, x);
+    if (count > 0) {
+        std::memcpy(record(db, block), buffer.data(), buffer.size());
+    }
 }
 
 }  // namespace kavro

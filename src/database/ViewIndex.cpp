@@ -1,5 +1,7 @@
 #include "ViewIndex.h"
 
+#include <cstring>
+
 #include "ByteOrder.h"
 #include "ChannelDatabase.h"
 
@@ -7,60 +9,8 @@ namespace kavro {
 
 namespace {
 
-ViewIndex views;  // zero at start-up: currentView is ViewAll
-
 bool countsInView(int view, bool tv) {
     return view == ViewAll || (tv ? view == ViewTv : view == ViewRadio);
-}
-
-void resetCounts() {
-    for (int& count : views.satelliteChannelCount) {
-        count = 0;
-    }
-    for (int& count : views.satelliteTransponderCount) {
-        count = 0;
-    }
-    for (int& count : views.transponderChannelCount) {
-        count = 0;
-    }
-    views.tvCount = 0;
-    views.radioCount = 0;
-    views.allCount = 0;
-}
-
-void listTransponders() {
-    const ChannelDatabase& db = channelDatabase();
-    for (int t = 0; t < TransponderCapacity; ++t) {
-        int s = db.transponders[t][tp::SatelliteIndex];
-        if (isValidSatellite(s)) {
-            views.satelliteTransponderList[s][views.satelliteTransponderCount[s]++] = t;
-        }
-    }
-}
-
-void listChannels() {
-    const ChannelDatabase& db = channelDatabase();
-    for (int ch = 0; ch < ChannelCapacity; ++ch) {
-        int t = readU16(db.channels[ch] + ch::TransponderIndex);
-        if (t >= TransponderCapacity) {
-            continue;
-        }
-        int s = db.transponders[t][tp::SatelliteIndex];
-        if (!isValidSatellite(s)) {
-            continue;
-        }
-        bool tv = (readU16(db.channels[ch] + ch::Flags) & ChannelFlagTv) != 0;
-        if (tv) {
-            views.tvList[views.tvCount++] = ch;
-        } else {
-            views.radioList[views.radioCount++] = ch;
-        }
-        views.allList[views.allCount++] = ch;
-        if (countsInView(views.currentView, tv)) {
-            ++views.transponderChannelCount[t];
-            ++views.satelliteChannelCount[s];
-        }
-    }
 }
 
 // Row `row` of a list of `count` entries; rows beyond the list answer the first entry.
@@ -70,59 +20,82 @@ int listEntry(const int* list, int count, int row) {
 
 }  // namespace
 
-ViewIndex& viewIndex() {
-    return views;
+// The lists are left as they are: only their first counts entries are ever read.
+ViewIndex::ViewIndex() {
+    std::memset(transponderChannelCount_, 0, sizeof transponderChannelCount_);
+    std::memset(satelliteChannelCount_, 0, sizeof satelliteChannelCount_);
+    std::memset(satelliteTransponderCount_, 0, sizeof satelliteTransponderCount_);
+    tvList_[0] = radioList_[0] = allList_[0] = 0;
 }
 
-void rebuildViewIndex() {
-    resetCounts();
-    listTransponders();
-    listChannels();
-}
-
-int viewCount(int view) {
-    switch (view) {
-        case ViewAll:
-            return views.allCount;
-        case ViewTv:
-            return views.tvCount;
-        case ViewRadio:
-            return views.radioCount;
-        default:
-            return 0;
+void ViewIndex::rebuild(const ChannelDatabase& db, int view) {
+    view_ = view;
+    std::memset(transponderChannelCount_, 0, sizeof transponderChannelCount_);
+    std::memset(satelliteChannelCount_, 0, sizeof satelliteChannelCount_);
+    std::memset(satelliteTransponderCount_, 0, sizeof satelliteTransponderCount_);
+    tvCount_ = radioCount_ = allCount_ = 0;
+    const ChannelTables& tables = db.tables();
+    for (int t = 0; t < TransponderCapacity; ++t) {
+        const int s = tables.transponders[t][tp::SatelliteIndex];
+        if (isValidSatellite(s)) {
+            satelliteTransponderList_[s][satelliteTransponderCount_[s]++] = t;
+        }
+    }
+    // The records are read directly: this runs after every structural edit.
+    for (int ch = 0; ch < ChannelCapacity; ++ch) {
+        const int t = readU16(tables.channels[ch] + ch::TransponderIndex);
+        if (t >= TransponderCapacity) {
+            continue;
+        }
+        const int s = tables.transponders[t][tp::SatelliteIndex];
+        if (!isValidSatellite(s)) {
+            continue;
+        }
+        const bool tv = (readU16(tables.channels[ch] + ch::Flags) & ChannelFlagTv) != 0;
+        if (tv) {
+            tvList_[tvCount_++] = ch;
+        } else {
+            radioList_[radioCount_++] = ch;
+        }
+        allList_[allCount_++] = ch;
+        if (countsInView(view, tv)) {
+            ++transponderChannelCount_[t];
+            ++satelliteChannelCount_[s];
+        }
     }
 }
 
-bool viewChannel(int view, int row, int& channel) {
+int ViewIndex::viewCount(int view) const {
+    return static_cast<int>(viewChannels(view).size());
+}
+
+std::span<const int> ViewIndex::viewChannels(int view) const {
     switch (view) {
         case ViewAll:
-            channel = listEntry(views.allList, views.allCount, row);
+            return {allList_, static_cast<size_t>(allCount_)};
+        case ViewTv:
+            return {tvList_, static_cast<size_t>(tvCount_)};
+        case ViewRadio:
+            return {radioList_, static_cast<size_t>(radioCount_)};
+        default:
+            return {};
+    }
+}
+
+bool ViewIndex::viewChannel(int view, int row, int& channel) const {
+    switch (view) {
+        case ViewAll:
+            channel = listEntry(allList_, allCount_, row);
             return true;
         case ViewTv:
-            channel = listEntry(views.tvList, views.tvCount, row);
+            channel = listEntry(tvList_, tvCount_, row);
             return true;
         case ViewRadio:
-            channel = listEntry(views.radioList, views.radioCount, row);
+            channel = listEntry(radioList_, radioCount_, row);
             return true;
         default:
             return false;
     }
-}
-
-int satelliteTransponderCount(int s) {
-    return views.satelliteTransponderCount[s];
-}
-
-int satelliteTransponder(int s, int i) {
-    return views.satelliteTransponderList[s][i];
-}
-
-int transponderChannelCount(int t) {
-    return views.transponderChannelCount[t];
-}
-
-int satelliteChannelCount(int s) {
-    return views.satelliteChannelCount[s];
 }
 
 }  // namespace kavro

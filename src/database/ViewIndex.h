@@ -1,36 +1,55 @@
-// Lists and counts derived from the tables for the tree and the channel list.
+// Lists and counts derived from the tables for the tree and the channel list, for one view.
+// A value: rebuilt from a database whenever its liveness, order, TV bits or transponder
+// satellites change. About 0.8 MB: owners keep it on the heap.
 #pragma once
+
+#include <span>
 
 #include "RecordLayout.h"
 
 namespace kavro {
 
+class ChannelDatabase;
+
 enum ViewMode : int { ViewAll = 0, ViewTv = 1, ViewRadio = 2 };
 
-struct ViewIndex {
-    int currentView;
-    int tvList[ChannelCapacity];  // live TV channels, ascending
-    int tvCount;
-    int radioList[ChannelCapacity];  // live radio channels, ascending
-    int radioCount;
-    int allList[ChannelCapacity];  // every live channel, ascending: the rows of the all view
-    int allCount;
-    int transponderChannelCount[TransponderCapacity];  // channels of the current view
-    int satelliteChannelCount[SatelliteCapacity];      // channels of the current view
-    int satelliteTransponderCount[SatelliteCapacity];  // live transponders, any view
-    int satelliteTransponderList[SatelliteCapacity][TransponderCapacity];
+class ViewIndex {
+public:
+    // Empty, for ViewAll.
+    ViewIndex();
+
+    // Lists every live channel and transponder of `db`; the channel counts are those of
+    // `view` (none for a view other than the three).
+    void rebuild(const ChannelDatabase& db, int view);
+    // The view the counts were made for.
+    int view() const { return view_; }
+
+    int viewCount(int view) const;
+    // The live channels of a view, ascending; empty for a view other than the three.
+    std::span<const int> viewChannels(int view) const;
+    // The channel shown in a row of a view. A row at or beyond the view's count answers the
+    // first row. False (channel untouched) for a view other than the three.
+    bool viewChannel(int view, int row, int& channel) const;
+
+    // The live transponders of satellite s, in table order; hidden satellites included.
+    int satelliteTransponderCount(int s) const { return satelliteTransponderCount_[s]; }
+    int satelliteTransponder(int s, int i) const { return satelliteTransponderList_[s][i]; }
+    // Channels of the view on transponder t and on satellite s.
+    int transponderChannelCount(int t) const { return transponderChannelCount_[t]; }
+    int satelliteChannelCount(int s) const { return satelliteChannelCount_[s]; }
+
+private:
+    int view_ = ViewAll;
+    int tvList_[ChannelCapacity];
+    int tvCount_ = 0;
+    int radioList_[ChannelCapacity];
+    int radioCount_ = 0;
+    int allList_[ChannelCapacity];  // the rows of the all view
+    int allCount_ = 0;
+    int transponderChannelCount_[TransponderCapacity];
+    int satelliteChannelCount_[SatelliteCapacity];
+    int satelliteTransponderCount_[SatelliteCapacity];
+    int satelliteTransponderList_[SatelliteCapacity][TransponderCapacity];
 };
-
-ViewIndex& viewIndex();
-
-void rebuildViewIndex();
-int viewCount(int view);
-// The channel shown in a row of a view. A row at or beyond the view's count answers the
-// first row. False (channel untouched) for a view other than the three.
-bool viewChannel(int view, int row, int& channel);
-int satelliteTransponderCount(int s);
-int satelliteTransponder(int s, int i);
-int transponderChannelCount(int t);
-int satelliteChannelCount(int s);
 
 }  // namespace kavro

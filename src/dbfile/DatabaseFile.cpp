@@ -6,21 +6,10 @@
 #include <vector>
 
 #include "FileSystem.h"
-#include "KnownFile.h"
 
 namespace kavro {
 
 namespace {
-
-// The candidate of an open: the file's bytes read over zeros.
-uint8_t g_candidate[ImageSize];
-
-// The file last read or saved: its resolved path and what it was then.
-struct Remembered {
-    std::string path;
-    fs::FileInfo info;
-};
-Remembered g_remembered;
 
 constexpr size_t CompareChunk = 64 * 1024;
 
@@ -31,43 +20,74 @@ OpenResult openFailure(OpenOutcome outcome, std::string reason) {
     return result;
 }
 
-}  // namespace
-
+// Reads up to ImageSize bytes from the start of `file` into `image`, the rest left zero;
+// `got` tells how many came.
 fs::Status readImageOverZeros(const fs::File& file, uint8_t* image, size_t& got) {
     const fs::Status status = fs::readAt(file, 0, image, ImageSize, got);
     std::memset(image + got, 0, ImageSize - got);
     return status;
 }
 
-void rememberFile(const std::string& path, const fs::FileInfo& info) {
-    g_remembered = {path, info};
+}  // namespace
+
+DatabaseFile::DatabaseFile() : writer_(&systemFileWriter()) {}
+
+uint8_t* DatabaseFile::workBuffer() {
+    work_.resize(ImageSize);
+    return work_.data();
 }
 
-bool changedSinceRemembered(const std::string& path, const fs::File& file, const fs::FileInfo& info,
-                            fs::Status& status) {
-    if (g_remembered.path.empty() || g_remembered.path != path) {
+void DatabaseFile::reset() {
+    image_.reset();
+    rememberedPath_.clear();
+    rememberedInfo_ = {};
+}
+
+void DatabaseFile::remember(const std::string& path, const fs::FileInfo& info) {
+    rememberedPath_ = path;
+    rememberedInfo_ = info;
+}
+
+bool DatabaseFile::changedSinceRemembered(const std::string& path, const fs::File& file,
+                                          const fs::FileInfo& info, fs::Status& status) const {
+    if (rememberedPath_.empty() || rememberedPath_ != path) {
         return false;
     }
-    if (info.size != g_remembered.info.size || info.modifiedNs != g_remembered.info.modifiedNs) {
+    if (info.size != rememberedInfo_.size || info.modifiedNs != rememberedInfo_.modifiedNs) {
         return true;
     }
     // The image holds exactly the bytes last read or written at the start of the file.
     std::vector<uint8_t> chunk(CompareChunk);
-    for (uint32_t offset = 0; offset < imageBytesRead(); offset += CompareChunk) {
-        const size_t want = std::min<size_t>(CompareChunk, imageBytesRead() - offset);
+    const uint32_t length = image_.bytesRead();
+    for (uint32_t offset = 0; offset < length; offset += CompareChunk) {
+        const size_t want = std::min<size_t>(CompareChunk, length - offset);
         size_t got = 0;
         status = fs::readAt(file, offset, chunk.data(), want, got);
         if (!status.ok()) {
             return false;
         }
-        if (got != want || std::memcmp(chunk.data(), databaseImage() + offset, want) != 0) {
+        if (got != want || std::memcmp(chunk.data(), image_.bytes() + offset, want) != 0) {
             return true;
         }
     }
     return false;
 }
 
-OpenResult openDatabaseFile(const std::string& path) {
+// The candidate in the work buffer, of which `got` bytes were read, checked and unpacked.
+OpenResult DatabaseFile::accept(const uint8_t* candidate, size_t got, ChannelDatabase& db) {
+    OpenResult result;
+    result.bytesRead = static_cast<uint32_t>(got);
+    result.problem = checkReadImage(candidate, got);
+    if (result.problem != ImageProblem::None || !image_.unpack(candidate, db, result.problem)) {
+        result.outcome = OpenOutcome::Invalid;
+        return result;
+    }
+    image_.adopt(candidate, result.bytesRead);
+    result.outcome = OpenOutcome::Accepted;
+    return result;
+}
+
+OpenResult DatabaseFile::open(const std::string& path, ChannelDatabase& db) {
     fs::File file;
     fs::FileInfo info;
     fs::Status status = fs::openFile(path, fs::Access::Read, file);
@@ -82,23 +102,48 @@ OpenResult openDatabaseFile(const std::string& path) {
                            info.folder ? std::strerror(EISDIR) : "Not a regular file");
     }
     size_t got = 0;
-    status = readImageOverZeros(file, g_candidate, got);
+    uint8_t* candidate = workBuffer();
+    status = readImageOverZeros(file, candidate, got);
     if (!status.ok()) {
         return openFailure(OpenOutcome::ReadError, status.reason);
     }
-    OpenResult result;
-    result.bytesRead = static_cast<uint32_t>(got);
-    result.problem = checkReadImage(g_candidate, got);
-    if (result.problem != ImageProblem::None || !UnpackImage(g_candidate, result.problem)) {
-        result.outcome = OpenOutcome::Invalid;
-        return result;
+    const OpenResult result = accept(candidate, got, db);
+    if (result.outcome == OpenOutcome::Accepted) {
+        std::string resolved;
+        remember(fs::resolvePath(path, resolved).ok() ? resolved : path, info);
     }
-    std::memcpy(databaseImage(), g_candidate, ImageSize);
-    imageBytesRead() = result.bytesRead;
-    std::string resolved;
-    rememberFile(fs::resolvePath(path, resolved).ok() ? resolved : path, info);
-    result.outcome = OpenOutcome::Accepted;
     return result;
+}
+
+OpenResult DatabaseFile::load(const uint8_t* data, size_t size, ChannelDatabase& db) {
+    const size_t got = std::min<size_t>(size, ImageSize);
+    uint8_t* candidate = workBuffer();
+    std::memcpy(candidate, data, got);
+    std::memset(candidate + got, 0, ImageSize - got);
+    const OpenResult result = accept(candidate, got, db);
+    if (result.outcome == OpenOutcome::Accepted) {
+        rememberedPath_.clear();
+        rememberedInfo_ = {};
+    }
+    return result;
+}
+
+ScopedFileWriter::ScopedFileWriter(DatabaseFile& file, FileWriter& writer)
+    : file_(file), previous_(file.writer()) {
+    file_.setWriter(writer);
+}
+
+ScopedFileWriter::~ScopedFileWriter() {
+    file_.setWriter(previous_);
+}
+
+ScopedSaveStepHook::ScopedSaveStepHook(DatabaseFile& file, SaveStepHook hook)
+    : file_(file), previous_(file.saveStepHook()) {
+    file_.setSaveStepHook(std::move(hook));
+}
+
+ScopedSaveStepHook::~ScopedSaveStepHook() {
+    file_.setSaveStepHook(std::move(previous_));
 }
 
 std::string folderRefusedText(const std::string& folder, const std::string& reason) {

@@ -4,8 +4,12 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "DatabaseImage.h"
+#include "FileSystem.h"
+#include "FileWriter.h"
 
 namespace kavro {
 
@@ -17,11 +21,6 @@ struct OpenResult {
     std::string systemReason;                   // for CannotOpen and ReadError
     uint32_t bytesRead = 0;
 };
-
-// Reads up to ImageSize bytes of `path` over an image of zeros and unpacks it. Only when
-// accepted does it become the image and the count imageBytesRead(), and the file's size and
-// modification time are remembered for the next Save; the view index is not rebuilt here.
-OpenResult openDatabaseFile(const std::string& path);
 
 enum class SaveOutcome {
     Written,
@@ -48,18 +47,93 @@ struct SaveOptions {
     std::string tailFrom;
 };
 
-// Save: packs the tables and writes the image (see bytesToWrite) over the start of the
-// existing file at `path`; the bytes of a longer file beyond the image are kept. Fails with
-// CannotOpen when the file does not exist, with ChangedOnDisk when its size, modification
-// time or content is not what was last opened or saved there.
-//
-// Both saves write a new file beside the target, sync it, give it the owner, permissions
-// and extended attributes of the file it replaces (or those of a new file), read it back
-// and check it as Open would, and only then put it in place in one step.
-SaveResult saveDatabaseFile(const std::string& path, const SaveOptions& options = {});
-// Save As: packs and writes the image as the whole file at `path`, creating or replacing
-// it. Fails with CannotCreate when no file can be made there.
-SaveResult saveDatabaseFileAs(const std::string& path, const SaveOptions& options = {});
+// One database file: its image, what the file was when it was last read or written there
+// (for the changed-on-disk check of Save), the writer and the step hook its saves use, and
+// the buffer its opens and saves work in. About 2.4 MB: owners keep it on the heap.
+class DatabaseFile {
+public:
+    DatabaseFile();
+
+    // Reads up to ImageSize bytes of `path` over an image of zeros and unpacks them into
+    // `db`. Only when accepted do they become the image (bytes read: image().bytesRead())
+    // and are the file's size and modification time remembered for the next Save. A failed
+    // open changes nothing, neither here nor in `db`.
+    OpenResult open(const std::string& path, ChannelDatabase& db);
+    // The same for `size` bytes already in memory, taken as the start of a file; no file is
+    // remembered.
+    OpenResult load(const uint8_t* data, size_t size, ChannelDatabase& db);
+
+    // Save: packs `db` and writes the image (see bytesToWrite) over the start of the
+    // existing file at `path`; the bytes of a longer file beyond the image are kept. Fails
+    // with CannotOpen when the file does not exist, with ChangedOnDisk when its size,
+    // modification time or content is not what was last opened or saved there.
+    //
+    // Both saves write a new file beside the target, sync it, give it the owner, permissions
+    // and extended attributes of the file it replaces (or those of a new file), read it back
+    // and check it as Open would, and only then put it in place in one step. Afterwards the
+    // image holds what was written.
+    SaveResult save(const std::string& path, const ChannelDatabase& db,
+                    const SaveOptions& options = {});
+    // Save As: packs and writes the image as the whole file at `path`, creating or replacing
+    // it. Fails with CannotCreate when no file can be made there.
+    SaveResult saveAs(const std::string& path, const ChannelDatabase& db,
+                      const SaveOptions& options = {});
+
+    const DatabaseImage& image() const { return image_; }
+    // Forgets the image and the file, as before any open.
+    void reset();
+
+    FileWriter& writer() const { return *writer_; }
+    void setWriter(FileWriter& writer) { writer_ = &writer; }
+    const SaveStepHook& saveStepHook() const { return hook_; }
+    void setSaveStepHook(SaveStepHook hook) { hook_ = std::move(hook); }
+
+private:
+    // Remembers `info` as what the file at `path` (resolved) was when last read or saved.
+    void remember(const std::string& path, const fs::FileInfo& info);
+    // True when the open `file` at `path`, of which `info` is fresh, differs from what was
+    // last read or saved there: in size, modification time, or in the bytes the image holds
+    // from it. False for a file other than the one remembered. A read error fills `status`.
+    bool changedSinceRemembered(const std::string& path, const fs::File& file,
+                                const fs::FileInfo& info, fs::Status& status) const;
+    OpenResult accept(const uint8_t* data, size_t got, ChannelDatabase& db);
+    uint8_t* workBuffer();
+    SaveResult saveTo(const struct SaveTarget& target, const struct SaveTail& tail,
+                      const ChannelDatabase& db, const SaveOptions& options, bool saveAs);
+
+    DatabaseImage image_;
+    std::vector<uint8_t> work_;  // the candidate of an open, the packed image of a save
+    std::string rememberedPath_;
+    fs::FileInfo rememberedInfo_;
+    FileWriter* writer_;
+    SaveStepHook hook_;
+};
+
+// Puts `writer` in place of the one `file` saves with for as long as the guard lives.
+class ScopedFileWriter {
+public:
+    ScopedFileWriter(DatabaseFile& file, FileWriter& writer);
+    ~ScopedFileWriter();
+    ScopedFileWriter(const ScopedFileWriter&) = delete;
+    ScopedFileWriter& operator=(const ScopedFileWriter&) = delete;
+
+private:
+    DatabaseFile& file_;
+    FileWriter& previous_;
+};
+
+// Calls `hook` at every step of every save of `file` for as long as the guard lives.
+class ScopedSaveStepHook {
+public:
+    ScopedSaveStepHook(DatabaseFile& file, SaveStepHook hook);
+    ~ScopedSaveStepHook();
+    ScopedSaveStepHook(const ScopedSaveStepHook&) = delete;
+    ScopedSaveStepHook& operator=(const ScopedSaveStepHook&) = delete;
+
+private:
+    DatabaseFile& file_;
+    SaveStepHook previous_;
+};
 
 // What the window and the tool say when the folder allows no safe save.
 std::string folderRefusedText(const std::string& folder, const std::string& reason);

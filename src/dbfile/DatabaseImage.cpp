@@ -9,10 +9,6 @@ namespace kavro {
 
 namespace {
 
-uint8_t g_image[ImageSize];
-uint32_t g_imageBytesRead = 0;
-uint8_t g_workingHeader[HeaderSize];
-
 // The header checksum: over the 32 header bytes with the header checksum field as zero.
 uint16_t headerChecksumOf(const uint8_t* header) {
     uint8_t copy[HeaderSize];
@@ -23,42 +19,22 @@ uint16_t headerChecksumOf(const uint8_t* header) {
 
 // One table region of the image and its working copy in the database.
 struct Region {
-    int offset;
-    uint8_t* table;
-    int size;
+    int offset;    // in the image
+    size_t table;  // in the database's bytes
+    size_t size;
 };
 
-constexpr int RegionCount = 6;
-
-void tableRegions(Region (&regions)[RegionCount]) {
-    ChannelDatabase& db = channelDatabase();
-    regions[0] = {SatelliteRegion, &db.satellites[0][0], sizeof db.satellites};
-    regions[1] = {TransponderRegion, &db.transponders[0][0], sizeof db.transponders};
-    regions[2] = {ChannelRegion, &db.channels[0][0], sizeof db.channels};
-    regions[3] = {FavoriteNameRegion, &db.favoriteNames[0][0], sizeof db.favoriteNames};
-    regions[4] = {OpaqueBlockARegion, db.opaqueBlockA, sizeof db.opaqueBlockA};
-    regions[5] = {OpaqueBlockBRegion, db.opaqueBlockB, sizeof db.opaqueBlockB};
-}
+// The regions in the order of the tables, which lie one after another in the database.
+constexpr Region Regions[] = {
+    {SatelliteRegion, table::Satellites, table::Transponders - table::Satellites},
+    {TransponderRegion, table::Transponders, table::Channels - table::Transponders},
+    {ChannelRegion, table::Channels, table::FavoriteNames - table::Channels},
+    {FavoriteNameRegion, table::FavoriteNames, table::OpaqueBlockA - table::FavoriteNames},
+    {OpaqueBlockARegion, table::OpaqueBlockA, OpaqueBlockSize},
+    {OpaqueBlockBRegion, table::OpaqueBlockB, OpaqueBlockSize},
+};
 
 }  // namespace
-
-uint8_t* databaseImage() {
-    return g_image;
-}
-
-uint32_t& imageBytesRead() {
-    return g_imageBytesRead;
-}
-
-uint8_t* workingHeader() {
-    return g_workingHeader;
-}
-
-void resetDatabaseImage() {
-    std::memset(g_image, 0, sizeof g_image);
-    std::memset(g_workingHeader, 0, sizeof g_workingHeader);
-    g_imageBytesRead = 0;
-}
 
 uint16_t ComputeChecksum(const uint8_t* data, int32_t count) {
     if (count <= 0) {
@@ -126,46 +102,57 @@ ImageProblem checkReadImage(const uint8_t* image, size_t got) {
     return checkImage(image);
 }
 
-bool UnpackImage(const uint8_t* image, ImageProblem& problem) {
+DatabaseImage::DatabaseImage() = default;
+
+bool DatabaseImage::unpack(const uint8_t* image, ChannelDatabase& db, ImageProblem& problem) {
     problem = checkImage(image);
     if (problem != ImageProblem::None) {
         return false;
     }
-    Region regions[RegionCount];
-    tableRegions(regions);
-    for (const Region& region : regions) {
-        std::memcpy(region.table, image + region.offset, region.size);
+    for (const Region& region : Regions) {
+        std::memcpy(db.mutableBytes() + region.table, image + region.offset, region.size);
     }
-    std::memcpy(g_workingHeader, image, HeaderSize);
-    writeU16(g_workingHeader + hdr::HeaderChecksum, 0);
+    std::memcpy(header_.data(), image, HeaderSize);
+    writeU16(header_.data() + hdr::HeaderChecksum, 0);
     return true;
 }
 
-bool UnpackImage(const uint8_t* image) {
+bool DatabaseImage::unpack(const uint8_t* image, ChannelDatabase& db) {
     ImageProblem problem;
-    return UnpackImage(image, problem);
+    return unpack(image, db, problem);
 }
 
-void PackImage() {
-    packImageInto(g_image);
+void DatabaseImage::adopt(const uint8_t* image, uint32_t bytesRead) {
+    if (image != bytes_.data()) {
+        std::memcpy(bytes_.data(), image, ImageSize);
+    }
+    bytesRead_ = bytesRead;
 }
 
-void packImageInto(uint8_t* image) {
-    Region regions[RegionCount];
-    tableRegions(regions);
-    for (const Region& region : regions) {
-        std::memcpy(image + region.offset, region.table, region.size);
+void DatabaseImage::pack(const ChannelDatabase& db) {
+    packInto(db, bytes_.data());
+}
+
+void DatabaseImage::packInto(const ChannelDatabase& db, uint8_t* image) {
+    for (const Region& region : Regions) {
+        std::memcpy(image + region.offset, db.bytes() + region.table, region.size);
     }
     // The working header was accepted by an unpack, so L fits the body; the bound only
-    // guards the zero header of start-up and keeps the stretch inside the image.
-    int32_t length = coveredLength(g_workingHeader);
+    // guards the zero header of a database never opened and keeps the stretch in the image.
+    int32_t length = coveredLength(header_.data());
     if (length > BodySize) {
         length = BodySize;
     }
-    writeU16(g_workingHeader + hdr::DataChecksum, ComputeChecksum(image + HeaderSize, length));
+    writeU16(header_.data() + hdr::DataChecksum, ComputeChecksum(image + HeaderSize, length));
     // The working header keeps its header checksum field zero; the image gets the sum.
-    std::memcpy(image, g_workingHeader, HeaderSize);
-    writeU16(image + hdr::HeaderChecksum, headerChecksumOf(g_workingHeader));
+    std::memcpy(image, header_.data(), HeaderSize);
+    writeU16(image + hdr::HeaderChecksum, headerChecksumOf(header_.data()));
+}
+
+void DatabaseImage::reset() {
+    bytes_.fill(0);
+    header_.fill(0);
+    bytesRead_ = 0;
 }
 
 uint32_t bytesToWrite(const uint8_t* image, uint32_t bytesRead) {

@@ -2,6 +2,7 @@
 // unpacking into the working tables and packing back.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 
@@ -9,15 +10,7 @@
 
 namespace kavro {
 
-// The process-wide image: zero at start-up, then the bytes of the file last accepted.
-uint8_t* databaseImage();
-// Bytes the last successful open read (0 at start-up); every save writes this many.
-uint32_t& imageBytesRead();
-// The 32-byte working header taken at unpack, with its header checksum field zero.
-uint8_t* workingHeader();
-
-// Resets the image, the byte count and the working header to their start-up state.
-void resetDatabaseImage();
+class ChannelDatabase;
 
 uint16_t ComputeChecksum(const uint8_t* data, int32_t count);
 
@@ -41,19 +34,40 @@ ImageProblem checkImage(const uint8_t* image);
 // header of its own is refused, then come those of checkImage.
 ImageProblem checkReadImage(const uint8_t* image, size_t got);
 
-// Checks `image` (ImageSize bytes); when valid copies its regions into the working tables
-// and its header into the working header. Changes nothing when invalid.
-bool UnpackImage(const uint8_t* image);
-// The same, telling which check failed (None when accepted).
-bool UnpackImage(const uint8_t* image, ImageProblem& problem);
-
-// Copies the working tables into the process-wide image and renews both checksums.
-void PackImage();
-// The same into `image` (ImageSize bytes), which holds the bytes between the tables.
-void packImageInto(uint8_t* image);
-
 // How many bytes of `image` a save writes when `bytesRead` were read: all those and, past
 // them, up to the last non-zero byte, so that the file opens again as exactly this image.
 uint32_t bytesToWrite(const uint8_t* image, uint32_t bytesRead);
+
+// The image of one open file: the bytes last accepted (zero before any), how many of them
+// the open read, and the 32-byte working header taken at unpack with its header checksum
+// field zero. About 1.2 MB: owners keep it on the heap.
+class DatabaseImage {
+public:
+    DatabaseImage();
+
+    const uint8_t* bytes() const { return bytes_.data(); }
+    // Bytes the last successful open read (0 before any); every save writes this many.
+    uint32_t bytesRead() const { return bytesRead_; }
+    const uint8_t* workingHeader() const { return header_.data(); }
+
+    // Checks `image` (ImageSize bytes); when valid copies its regions into the tables of `db`
+    // and its header into the working header. Changes nothing when invalid.
+    bool unpack(const uint8_t* image, ChannelDatabase& db, ImageProblem& problem);
+    bool unpack(const uint8_t* image, ChannelDatabase& db);
+    // Takes `image` (ImageSize bytes) as the bytes of the file, of which `bytesRead` came from
+    // it: after an accepted open, and after a save wrote them.
+    void adopt(const uint8_t* image, uint32_t bytesRead);
+    // Copies the tables of `db` into this image and renews both checksums.
+    void pack(const ChannelDatabase& db);
+    // The same into `image` (ImageSize bytes), which holds the bytes between the tables.
+    void packInto(const ChannelDatabase& db, uint8_t* image);
+    // Everything zero again.
+    void reset();
+
+private:
+    std::array<uint8_t, ImageSize> bytes_{};
+    uint32_t bytesRead_ = 0;
+    std::array<uint8_t, HeaderSize> header_{};
+};
 
 }  // namespace kavro

@@ -9,32 +9,27 @@
 #include "DatabaseFile.h"
 #include "FileSystem.h"
 #include "FileWriter.h"
-#include "KnownFile.h"
 #include "SaveFiles.h"
 
 namespace kavro {
 
 namespace {
 
-// The image a save writes, packed apart from the image, which keeps the bytes last read or
-// saved until the save has succeeded.
-uint8_t g_packed[ImageSize];
-
 constexpr size_t VerifyChunk = 64 * 1024;
 const char* const NotRegularFile = "Not a regular file";
 
-// The file a save replaces, when there is one.
-struct Target {
-    std::string path;  // resolved when it exists
-    bool exists = false;
-    fs::File file;
-    fs::FileInfo info;
-};
+// What one save works with: the image it writes, packed apart from the file's image, which
+// keeps the bytes last read or saved until the save has succeeded; the writer; the hook.
+struct SaveWork {
+    const uint8_t* packed;
+    FileWriter& writer;
+    const SaveStepHook& hook;
 
-// Bytes of another file that the new file carries beyond the image.
-struct Tail {
-    const fs::File* file = nullptr;
-    uint64_t size = 0;
+    void reach(SaveStep step, const std::string& tempPath) const {
+        if (hook) {
+            hook(step, tempPath);
+        }
+    }
 };
 
 // The new file under its temporary name; removed when it goes unless it took its place,
@@ -58,10 +53,32 @@ SaveResult outcome(SaveOutcome what, std::string reason = {}) {
     return result;
 }
 
+}  // namespace
+
+// The file a save replaces, when there is one.
+struct SaveTarget {
+    std::string path;  // resolved when it exists
+    bool exists = false;
+    fs::File file;
+    fs::FileInfo info;
+};
+
+// Bytes of another file that the new file carries beyond the image.
+struct SaveTail {
+    const fs::File* file = nullptr;
+    uint64_t size = 0;
+};
+
+namespace {
+
+using Target = SaveTarget;
+using Tail = SaveTail;
+
 // Writes the head of the image and the tail, then syncs.
-fs::Status writeContent(const NewFile& temp, uint32_t head, const Tail& tail) {
-    FileWriter& writer = activeFileWriter();
-    fs::Status status = writer.write(temp.file, 0, g_packed, head);
+fs::Status writeContent(const SaveWork& work, const NewFile& temp, uint32_t head,
+                        const Tail& tail) {
+    FileWriter& writer = work.writer;
+    fs::Status status = writer.write(temp.file, 0, work.packed, head);
     if (status.ok() && tail.size > 0) {
         status = copyStretch(*tail.file, ImageSize, tail.size, temp.file, ImageSize, writer);
         if (status.ok()) {
@@ -71,16 +88,16 @@ fs::Status writeContent(const NewFile& temp, uint32_t head, const Tail& tail) {
     if (!status.ok()) {
         return status;
     }
-    reachSaveStep(SaveStep::Written, temp.path);
+    work.reach(SaveStep::Written, temp.path);
     status = writer.sync(temp.file);
     if (status.ok()) {
-        reachSaveStep(SaveStep::Synced, temp.path);
+        work.reach(SaveStep::Synced, temp.path);
     }
     return status;
 }
 
 // Reads the new file back through its handle and checks it as Open would.
-fs::Status verify(const NewFile& temp, uint32_t head, uint64_t size) {
+fs::Status verify(const SaveWork& work, const NewFile& temp, uint32_t head, uint64_t size) {
     fs::FileInfo info;
     fs::Status status = fs::fileInfo(temp.file, info);
     if (status.ok() && info.size != size) {
@@ -91,11 +108,11 @@ fs::Status verify(const NewFile& temp, uint32_t head, uint64_t size) {
         const size_t want = std::min<size_t>(VerifyChunk, head - offset);
         size_t got = 0;
         status = fs::readAt(temp.file, offset, chunk.data(), want, got);
-        if (status.ok() && (got != want || std::memcmp(chunk.data(), g_packed + offset, want))) {
+        if (status.ok() && (got != want || std::memcmp(chunk.data(), work.packed + offset, want))) {
             return {fs::Failure::Other, "the new file does not read back as written"};
         }
     }
-    const ImageProblem problem = checkReadImage(g_packed, head);
+    const ImageProblem problem = checkReadImage(work.packed, head);
     if (status.ok() && problem != ImageProblem::None) {
         return {fs::Failure::Other,
                 std::string("the new file would not open again: ") + imageProblemText(problem)};
@@ -104,11 +121,11 @@ fs::Status verify(const NewFile& temp, uint32_t head, uint64_t size) {
 }
 
 // Owner, permissions and attributes of the file replaced, or those of a new file.
-fs::Status giveMetadata(const NewFile& temp, const Target& target) {
+fs::Status giveMetadata(const SaveWork& work, const NewFile& temp, const Target& target) {
     fs::Status status = target.exists ? fs::keepOwnerAndPermissions(temp.file, target.info)
                                       : fs::giveNewFilePermissions(temp.file);
     if (status.ok()) {
-        reachSaveStep(SaveStep::PermissionsSet, temp.path);
+        work.reach(SaveStep::PermissionsSet, temp.path);
         if (target.exists) {
             status = fs::copyAttributes(target.file, temp.file);
         }
@@ -155,50 +172,54 @@ fs::Status place(NewFile& temp, const std::string& target) {
     return status;
 }
 
-SaveResult saveTo(const Target& target, const Tail& tail, const SaveOptions& options, bool saveAs) {
-    removeStaleTemporaries(target.path);
-    NewFile temp;
-    fs::Status status = createTemporary(target.path, temp.file, temp.path);
-    if (!status.ok()) {
-        return createFailure(status, target.path, saveAs);
-    }
-    reachSaveStep(SaveStep::Created, temp.path);
-    SaveResult result = backUp(target, options);
-    if (result.outcome != SaveOutcome::Written) {
-        return result;
-    }
-    std::memcpy(g_packed, databaseImage(), ImageSize);
-    packImageInto(g_packed);
-    const uint32_t head = bytesToWrite(g_packed, imageBytesRead());
-    fs::FileInfo written;
-    if (!(status = writeContent(temp, head, tail)).ok() ||
-        !(status = giveMetadata(temp, target)).ok()) {
-        return outcome(SaveOutcome::WriteError, status.reason);
-    }
-    reachSaveStep(SaveStep::AttributesCopied, temp.path);
-    const uint64_t size = tail.size > 0 ? ImageSize + tail.size : head;
-    if (!(status = verify(temp, head, size)).ok() ||
-        !(status = fs::fileInfo(temp.file, written)).ok()) {
-        return outcome(SaveOutcome::WriteError, status.reason);
-    }
-    reachSaveStep(SaveStep::Verified, temp.path);
-    if (!(status = place(temp, target.path)).ok()) {
-        return outcome(SaveOutcome::WriteError, status.reason);
-    }
-    // The file now holds this image: it is what the next Save compares with.
-    std::memcpy(databaseImage(), g_packed, ImageSize);
-    imageBytesRead() = head;
-    rememberFile(target.path, written);
-    return result;
-}
-
 Tail tailOf(const fs::File& file, const fs::FileInfo& info) {
     return {&file, info.size > static_cast<uint64_t>(ImageSize) ? info.size - ImageSize : 0};
 }
 
 }  // namespace
 
-SaveResult saveDatabaseFile(const std::string& path, const SaveOptions& options) {
+SaveResult DatabaseFile::saveTo(const SaveTarget& target, const SaveTail& tail,
+                                const ChannelDatabase& db, const SaveOptions& options,
+                                bool saveAs) {
+    removeStaleTemporaries(target.path);
+    NewFile temp;
+    fs::Status status = createTemporary(target.path, temp.file, temp.path);
+    if (!status.ok()) {
+        return createFailure(status, target.path, saveAs);
+    }
+    uint8_t* packed = workBuffer();
+    const SaveWork work{packed, *writer_, hook_};
+    work.reach(SaveStep::Created, temp.path);
+    SaveResult result = backUp(target, options);
+    if (result.outcome != SaveOutcome::Written) {
+        return result;
+    }
+    std::memcpy(packed, image_.bytes(), ImageSize);
+    image_.packInto(db, packed);
+    const uint32_t head = bytesToWrite(packed, image_.bytesRead());
+    fs::FileInfo written;
+    if (!(status = writeContent(work, temp, head, tail)).ok() ||
+        !(status = giveMetadata(work, temp, target)).ok()) {
+        return outcome(SaveOutcome::WriteError, status.reason);
+    }
+    work.reach(SaveStep::AttributesCopied, temp.path);
+    const uint64_t size = tail.size > 0 ? ImageSize + tail.size : head;
+    if (!(status = verify(work, temp, head, size)).ok() ||
+        !(status = fs::fileInfo(temp.file, written)).ok()) {
+        return outcome(SaveOutcome::WriteError, status.reason);
+    }
+    work.reach(SaveStep::Verified, temp.path);
+    if (!(status = place(temp, target.path)).ok()) {
+        return outcome(SaveOutcome::WriteError, status.reason);
+    }
+    // The file now holds this image: it is what the next Save compares with.
+    image_.adopt(packed, head);
+    remember(target.path, written);
+    return result;
+}
+
+SaveResult DatabaseFile::save(const std::string& path, const ChannelDatabase& db,
+                              const SaveOptions& options) {
     Target target;
     fs::Status status = fs::resolvePath(path, target.path);
     if (status.ok()) {
@@ -221,10 +242,11 @@ SaveResult saveDatabaseFile(const std::string& path, const SaveOptions& options)
     if (changed && !options.overwriteChanges) {
         return outcome(SaveOutcome::ChangedOnDisk);
     }
-    return saveTo(target, tailOf(target.file, target.info), options, false);
+    return saveTo(target, tailOf(target.file, target.info), db, options, false);
 }
 
-SaveResult saveDatabaseFileAs(const std::string& path, const SaveOptions& options) {
+SaveResult DatabaseFile::saveAs(const std::string& path, const ChannelDatabase& db,
+                                const SaveOptions& options) {
     Target target;
     target.exists = fs::resolvePath(path, target.path).ok() &&
                     fs::pathInfo(target.path, true, target.info).ok();
@@ -251,7 +273,7 @@ SaveResult saveDatabaseFileAs(const std::string& path, const SaveOptions& option
             return outcome(SaveOutcome::WriteError, options.tailFrom + ": " + status.reason);
         }
     }
-    return saveTo(target, tailOf(tailFile, tailInfo), options, true);
+    return saveTo(target, tailOf(tailFile, tailInfo), db, options, true);
 }
 
 }  // namespace kavro

@@ -41,7 +41,7 @@ std::string temporaryPrefix(const std::string& target) {
 }
 
 fs::Status createTemporary(const std::string& target, fs::File& file, std::string& tempPath) {
-    static std::minstd_rand generator(std::random_device{}());
+    std::minstd_rand generator(std::random_device{}());
     const std::string stem = fs::joinPath(fs::folderOf(target), temporaryPrefix(target)) +
                              std::to_string(fs::currentProcessId()) + "-";
     fs::Status status;

@@ -9,12 +9,13 @@
 
 namespace kavro::clitest {
 
-ToolRun runKavroTool(const std::vector<std::string>& args, const std::string& input) {
+ToolRun runKavroTool(const std::vector<std::string>& args, const std::string& input,
+                     FileWriter& writer) {
     std::istringstream in(input);
     std::ostringstream out;
     std::ostringstream err;
     ToolRun run;
-    run.code = cli::runTool(args, in, out, err);
+    run.code = cli::runTool(args, in, out, err, writer);
     run.out = out.str();
     run.err = err.str();
     return run;

@@ -3,9 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "database/ChannelDatabase.h"
+#include "database/ViewIndex.h"
+#include "dbfile/FileWriter.h"
+#include "session/EditSession.h"
 #include "support/TestImageBuilder.h"
 
 namespace kavro::clitest {
@@ -18,7 +23,8 @@ struct ToolRun {
     std::string err;
 };
 
-ToolRun runKavroTool(const std::vector<std::string>& args, const std::string& input = "");
+ToolRun runKavroTool(const std::vector<std::string>& args, const std::string& input = "",
+                     FileWriter& writer = systemFileWriter());
 
 // Splits output into lines without their '\n'.
 std::vector<std::string> lines(const std::string& text);
@@ -38,11 +44,16 @@ Bytes sixChannelImage();
 
 std::string sampleFile(const std::string& name);
 
-// A fixture with a fresh temporary directory.
+// A fixture with a fresh temporary directory, and a session to look at what was written.
 class CliTest : public ::testing::Test {
 protected:
     void SetUp() override;
     void TearDown() override;
+
+    // Loads an image (a file's bytes) into the fixture's session; false when rejected.
+    bool load(const Bytes& bytes) { return testing::loadImage(*session_, bytes); }
+    const ChannelDatabase& db() const { return session_->database(); }
+    int viewCount(int view) const { return session_->viewIndex().viewCount(view); }
 
     std::string path(const std::string& name) const { return dir_ + "/" + name; }
     // Writes bytes to a file of the temporary directory and returns its path.
@@ -50,6 +61,7 @@ protected:
     bool exists(const std::string& name) const;
 
     std::string dir_;
+    std::unique_ptr<EditSession> session_ = std::make_unique<EditSession>();
 };
 
 }  // namespace kavro::clitest

@@ -10,7 +10,6 @@
 namespace kavro::clitest {
 namespace {
 
-using testing::loadIntoDatabase;
 using testing::readFileBytes;
 
 class CliEdit : public CliTest {
@@ -27,7 +26,7 @@ protected:
         ASSERT_EQ(run.code, 0) << run.err;
         EXPECT_EQ(run.err, "");
         EXPECT_EQ(run.out, expectedOut);
-        ASSERT_TRUE(loadIntoDatabase(readFileBytes(path("out.tbn"))));
+        ASSERT_TRUE(load(readFileBytes(path("out.tbn"))));
     }
     // A refused script: its message, no output, out.tbn not created.
     void expectRefused(const std::string& script, const std::string& message,
@@ -42,7 +41,7 @@ protected:
     std::string slotNames(int count) {
         std::string names;
         for (int ch = 0; ch < count; ++ch) {
-            names += isLiveChannel(ch) ? std::string(channelName(ch)) : std::string("-");
+            names += db().isLiveChannel(ch) ? std::string(db().channelName(ch)) : std::string("-");
         }
         return names;
     }
@@ -61,12 +60,12 @@ TEST_F(CliEdit, AnEmptyScriptWritesTheInputByteForByte) {
 TEST_F(CliEdit, AddTransponderTakesTheLowestFreeSlot) {
     editAndLoad("add-transponder 2 11000 22000 1\nadd-transponder 2 13000 1000 0\n", knownImage(),
                 "transponder 3\ntransponder 4\n");
-    EXPECT_EQ(transponderSatellite(3), 2);
-    EXPECT_EQ(transponderFrequencyMhz(3), 11000);
-    EXPECT_EQ(transponderSymbolRate(3), 22000);
-    EXPECT_EQ(transponderPolarization(3), 1);
-    EXPECT_EQ(transponderFrequencyMhz(4), 13000);
-    EXPECT_EQ(satelliteTransponderCount(2), 2);
+    EXPECT_EQ(db().transponderSatellite(3), 2);
+    EXPECT_EQ(db().transponderFrequencyMhz(3), 11000);
+    EXPECT_EQ(db().transponderSymbolRate(3), 22000);
+    EXPECT_EQ(db().transponderPolarization(3), 1);
+    EXPECT_EQ(db().transponderFrequencyMhz(4), 13000);
+    EXPECT_EQ(session_->viewIndex().satelliteTransponderCount(2), 2);
 }
 
 TEST_F(CliEdit, AddTransponderChecksTheDialogsRanges) {
@@ -88,11 +87,11 @@ TEST_F(CliEdit, AFullTransponderTableCannotAddTp) {
 
 TEST_F(CliEdit, EditTransponderWritesTheDialogsValues) {
     editAndLoad("edit-transponder 1 12345 30000 0\n");
-    EXPECT_EQ(transponderSatellite(1), 0);
-    EXPECT_EQ(transponderFrequencyMhz(1), 12345);
-    EXPECT_EQ(transponderSymbolRate(1), 30000);
-    EXPECT_EQ(transponderPolarization(1), 0);
-    EXPECT_EQ(channelTransponder(2), 1);
+    EXPECT_EQ(db().transponderSatellite(1), 0);
+    EXPECT_EQ(db().transponderFrequencyMhz(1), 12345);
+    EXPECT_EQ(db().transponderSymbolRate(1), 30000);
+    EXPECT_EQ(db().transponderPolarization(1), 0);
+    EXPECT_EQ(db().channelTransponder(2), 1);
     expectRefused("edit-transponder 3 12345 30000 0", "line 1: there is no live transponder 3");
 }
 
@@ -107,21 +106,21 @@ TEST_F(CliEdit, EditTransponderKeepsStoredBytesLeftAsShown) {
         builder.satellite(0, "S").transponder(0, 0, 11727500, 27500, row.stored);
         editAndLoad("edit-transponder 0 11727 22000 " + std::to_string(row.pol) + "\n",
                     builder.build());
-        EXPECT_EQ(transponderPolarization(0), row.written) << row.stored << " " << row.pol;
-        EXPECT_EQ(readU32(channelDatabase().transponders[0] + tp::FrequencyKhz), 11727500u);
+        EXPECT_EQ(db().transponderPolarization(0), row.written) << row.stored << " " << row.pol;
+        EXPECT_EQ(readU32(db().tables().transponders[0] + tp::FrequencyKhz), 11727500u);
     }
     testing::TestImageBuilder builder(4);
     builder.satellite(0, "S").transponder(0, 0, 11727500, 27500, 0);
     editAndLoad("edit-transponder 0 11728 22000 0\n", builder.build());
-    EXPECT_EQ(readU32(channelDatabase().transponders[0] + tp::FrequencyKhz), 11728000u);
+    EXPECT_EQ(readU32(db().tables().transponders[0] + tp::FrequencyKhz), 11728000u);
 }
 
 TEST_F(CliEdit, DeleteTransponderTakesItsChannels) {
     editAndLoad("delete-transponder 0\n");
-    EXPECT_FALSE(isLiveTransponder(0));
+    EXPECT_FALSE(db().isLiveTransponder(0));
     EXPECT_EQ(viewCount(ViewAll), 3);
     for (int ch : {0, 1, 6}) {
-        EXPECT_FALSE(isLiveChannel(ch)) << ch;
+        EXPECT_FALSE(db().isLiveChannel(ch)) << ch;
     }
     expectRefused("delete-transponder 0\nedit-channel 0 x 1 2 3 4 0",
                   "line 2: there is no live channel 0");
@@ -131,24 +130,24 @@ TEST_F(CliEdit, AddChannelFillsTheFirstFreeSlotAndPrintsIt) {
     editAndLoad(
         "add-channel 1 \"New One\" 200 201 202 300 1 1\nadd-channel 2 Two 10 11 12 13 0 0\n",
         knownImage(), "channel 5\nchannel 7\n");
-    EXPECT_EQ(channelTransponder(5), 1);
-    EXPECT_EQ(channelName(5), "New One");
-    EXPECT_EQ(channelVideoPid(5), 200);
-    EXPECT_EQ(channelAudioPid(5), 201);
-    EXPECT_EQ(channelPcrPid(5), 202);
-    EXPECT_EQ(channelServiceId(5), 300);
-    EXPECT_EQ(channelCasBits(5), 1);
-    EXPECT_TRUE(isChannelLocked(5));
-    EXPECT_FALSE(isRadioChannel(5));
-    EXPECT_EQ(channelName(7), "Two");
-    EXPECT_EQ(channelCasBits(7), 0);
-    EXPECT_FALSE(isChannelLocked(7));
+    EXPECT_EQ(db().channelTransponder(5), 1);
+    EXPECT_EQ(db().channelName(5), "New One");
+    EXPECT_EQ(db().channelVideoPid(5), 200);
+    EXPECT_EQ(db().channelAudioPid(5), 201);
+    EXPECT_EQ(db().channelPcrPid(5), 202);
+    EXPECT_EQ(db().channelServiceId(5), 300);
+    EXPECT_EQ(db().channelCasBits(5), 1);
+    EXPECT_TRUE(db().isChannelLocked(5));
+    EXPECT_FALSE(db().isRadioChannel(5));
+    EXPECT_EQ(db().channelName(7), "Two");
+    EXPECT_EQ(db().channelCasBits(7), 0);
+    EXPECT_FALSE(db().isChannelLocked(7));
 }
 
 TEST_F(CliEdit, AddChannelFollowsTheViewsRules) {
     // In the radio view equal PIDs are accepted and the channel is a radio channel.
     editAndLoad("view radio\nadd-channel 0 R 100 100 100 9 0 0\n", knownImage(), "channel 5\n");
-    EXPECT_TRUE(isRadioChannel(5));
+    EXPECT_TRUE(db().isRadioChannel(5));
     expectRefused("view tv\nadd-channel 0 R 100 100 100 9 0 0", "line 2: Cannot add this channel");
     expectRefused("add-channel 0 R 100 101 100 0 0 0", "line 1: Cannot add this channel");
     expectRefused("add-channel 0 R 100 101 8192 9 0 0",
@@ -174,14 +173,14 @@ TEST_F(CliEdit, AddChannelRefillsAChannelWithTheUnassignedServiceId) {
     ASSERT_EQ(run.code, 0) << run.err;
     EXPECT_EQ(run.err, "replaces channel 2\n");
     EXPECT_EQ(run.out, "channel 5\nchannel 2\nchannel 7\n");
-    ASSERT_TRUE(loadIntoDatabase(readFileBytes(path("out.tbn"))));
-    EXPECT_EQ(channelName(2), "Next");
-    EXPECT_EQ(channelServiceId(2), 7);
+    ASSERT_TRUE(load(readFileBytes(path("out.tbn"))));
+    EXPECT_EQ(db().channelName(2), "Next");
+    EXPECT_EQ(db().channelServiceId(2), 7);
     expectRefused("edit-channel 2 Old 100 101 100 65535 0",
                   "line 1: Please enter an integer between 0 and 65534.");
     // Opened and written unedited, the stored 65535 stays.
     editAndLoad("", image);
-    EXPECT_EQ(channelServiceId(2), 0xFFFF);
+    EXPECT_EQ(db().channelServiceId(2), 0xFFFF);
 }
 
 TEST_F(CliEdit, EditChannelWritesWhatTheDialogWrites) {
@@ -190,18 +189,18 @@ TEST_F(CliEdit, EditChannelWritesWhatTheDialogWrites) {
     testing::fixChecksums(image);
     // UTF-8 in the script, Latin-1 in the record; zero values are stored as entered.
     editAndLoad("edit-channel 3 \"Neu Caf\xC3\xA9\" 0 100 0 0 0\n", image);
-    EXPECT_EQ(channelName(3), "Neu Caf\xE9");
-    EXPECT_EQ(channelVideoPid(3), 0);
-    EXPECT_EQ(channelAudioPid(3), 100);
-    EXPECT_EQ(channelServiceId(3), 0);
-    EXPECT_FALSE(isChannelLocked(3));
-    EXPECT_EQ(channelCasBits(3), 0x81);  // the dialog cannot change CAS on an edit
-    EXPECT_EQ(channelFavoriteBits(3), 1);
-    EXPECT_FALSE(isRadioChannel(3));
+    EXPECT_EQ(db().channelName(3), "Neu Caf\xE9");
+    EXPECT_EQ(db().channelVideoPid(3), 0);
+    EXPECT_EQ(db().channelAudioPid(3), 100);
+    EXPECT_EQ(db().channelServiceId(3), 0);
+    EXPECT_FALSE(db().isChannelLocked(3));
+    EXPECT_EQ(db().channelCasBits(3), 0x81);  // the dialog cannot change CAS on an edit
+    EXPECT_EQ(db().channelFavoriteBits(3), 1);
+    EXPECT_FALSE(db().isRadioChannel(3));
     editAndLoad("edit-channel 1 \"Sixteen chars ok\" 1 2 3 4 1\n");
-    EXPECT_EQ(channelName(1), "Sixteen chars ok");
-    EXPECT_TRUE(isChannelLocked(1));
-    EXPECT_TRUE(isRadioChannel(1));
+    EXPECT_EQ(db().channelName(1), "Sixteen chars ok");
+    EXPECT_TRUE(db().isChannelLocked(1));
+    EXPECT_TRUE(db().isRadioChannel(1));
     expectRefused("edit-channel 1 \"Seventeen chars!!\" 1 2 3 4 1",
                   "line 1: Please enter no more than 16 characters.");
     expectRefused("edit-channel 1 \"\xE2\x82\xAC uro\" 1 2 3 4 1",
@@ -212,11 +211,11 @@ TEST_F(CliEdit, EditChannelWritesWhatTheDialogWrites) {
 
 TEST_F(CliEdit, DeleteChannelsClosesTheGaps) {
     editAndLoad("delete-channels 2 0 2\n");
-    EXPECT_EQ(channelName(0), "Radio, Eins");
-    EXPECT_EQ(channelName(1), "Caf\xE9 TV");
-    EXPECT_EQ(channelName(2), "Hidden One");
-    EXPECT_FALSE(isLiveChannel(3));  // the free slot moved up with the rest
-    EXPECT_EQ(channelName(4), "After Gap");
+    EXPECT_EQ(db().channelName(0), "Radio, Eins");
+    EXPECT_EQ(db().channelName(1), "Caf\xE9 TV");
+    EXPECT_EQ(db().channelName(2), "Hidden One");
+    EXPECT_FALSE(db().isLiveChannel(3));  // the free slot moved up with the rest
+    EXPECT_EQ(db().channelName(4), "After Gap");
     EXPECT_EQ(viewCount(ViewAll), 4);
     expectRefused("delete-channels 0 5", "line 1: there is no live channel 5");
 }
@@ -245,12 +244,12 @@ TEST_F(CliEdit, MoveChannelsKeepsTheUsersOrder) {
 TEST_F(CliEdit, SetFavoritesReplacesTheGroups) {
     editAndLoad("set-favorites 0 3 6 5\nset-favorites 1 255\n");
     for (int ch : {0, 3, 6}) {
-        EXPECT_EQ(channelFavoriteBits(ch), 5) << ch;
+        EXPECT_EQ(db().channelFavoriteBits(ch), 5) << ch;
     }
-    EXPECT_EQ(channelFavoriteBits(1), 255);
-    EXPECT_EQ(channelFavoriteBits(2), 0);
+    EXPECT_EQ(db().channelFavoriteBits(1), 255);
+    EXPECT_EQ(db().channelFavoriteBits(2), 0);
     editAndLoad("set-favorites 3 0\n");
-    EXPECT_FALSE(hasFavorites(3));
+    EXPECT_FALSE(db().hasFavorites(3));
     expectRefused("set-favorites 0 256", "line 1: Please enter an integer between 0 and 255.");
     expectRefused("set-favorites 5 1", "line 1: there is no live channel 5");
 }
@@ -259,15 +258,39 @@ TEST_F(CliEdit, RenameGroupStoresLatin1NamesOfAtMostFifteen) {
     editAndLoad(
         "rename-group 8 \"Gr\xC3\xBC\xC3\x9F\x65 aus K\xC3\xB6ln\"\nrename-group 1 \"\"\n"
         "rename-group 2 123456789012345\n");
-    EXPECT_EQ(favoriteGroupName(7),
+    EXPECT_EQ(db().favoriteGroupName(7),
               "Gr\xFC\xDF"
               "e aus K\xF6ln");
-    EXPECT_EQ(favoriteGroupName(0), "");
-    EXPECT_EQ(favoriteGroupName(1), "123456789012345");
+    EXPECT_EQ(db().favoriteGroupName(0), "");
+    EXPECT_EQ(db().favoriteGroupName(1), "123456789012345");
     expectRefused("rename-group 2 1234567890123456",
                   "line 1: Please enter no more than 15 characters.");
     expectRefused("rename-group 0 x", "line 1: Please enter an integer between 1 and 8.");
     expectRefused("rename-group 9 x", "line 1: Please enter an integer between 1 and 8.");
+}
+
+// undo and redo take back and do again whole commands, as the editor's Undo and Redo do;
+// with nothing to undo or redo the script is refused and OUT is not written.
+TEST_F(CliEdit, UndoAndRedoTakeBackAndRedoWholeCommands) {
+    editAndLoad("delete-channels 0 1\nrename-group 1 X\nundo\nundo\nredo\n");
+    EXPECT_EQ(db().channelName(0), "Say \"Hi\"");
+    EXPECT_EQ(viewCount(ViewAll), 4);
+    EXPECT_EQ(db().favoriteGroupName(0), "News");
+    // Everything undone: OUT is IN, byte for byte; what the commands printed stays.
+    const ToolRun run =
+        edit("add-channel 2 New 1 2 3 4 0 0\nmove-channels 6 before 0\nundo\nundo\n");
+    ASSERT_EQ(run.code, 0) << run.err;
+    EXPECT_EQ(run.out, "channel 5\n");
+    EXPECT_EQ(testing::readFileBytes(path("out.tbn")), knownImage());
+
+    expectRefused("undo", "line 1: Nothing to undo");
+    expectRefused("rename-group 1 X\nundo\nredo\nredo", "line 4: Nothing to redo");
+    // A command that changes the database after an undo leaves nothing to redo.
+    expectRefused("rename-group 1 X\nundo\nrename-group 2 Y\nredo", "line 4: Nothing to redo");
+    // A view is no step: the undo takes back the rename before it.
+    editAndLoad("rename-group 1 X\nview tv\nundo\n");
+    EXPECT_EQ(db().favoriteGroupName(0), "News");
+    expectRefused("undo 1", "line 1: too many arguments; usage: undo");
 }
 
 }  // namespace

@@ -16,7 +16,6 @@ namespace {
 
 using cli::splitScriptLine;
 using cli::Words;
-using testing::loadIntoDatabase;
 using testing::readFileBytes;
 
 Words split(const std::string& line, std::string* problem = nullptr) {
@@ -118,11 +117,11 @@ TEST_F(CliEditScript, TheScriptComesFromAFileStandardInputOrDash) {
     const std::string script = "rename-group 3 F\n";
     testing::writeFileBytes(path("script.txt"), Bytes(script.begin(), script.end()));
     ASSERT_EQ(runKavroTool({"edit", in_, path("out.tbn"), path("script.txt")}, "junk").code, 0);
-    ASSERT_TRUE(loadIntoDatabase(readFileBytes(path("out.tbn"))));
-    EXPECT_EQ(favoriteGroupName(2), "F");
+    ASSERT_TRUE(load(readFileBytes(path("out.tbn"))));
+    EXPECT_EQ(db().favoriteGroupName(2), "F");
     ASSERT_EQ(runKavroTool({"edit", in_, path("out.tbn"), "-"}, "rename-group 3 G").code, 0);
-    ASSERT_TRUE(loadIntoDatabase(readFileBytes(path("out.tbn"))));
-    EXPECT_EQ(favoriteGroupName(2), "G");
+    ASSERT_TRUE(load(readFileBytes(path("out.tbn"))));
+    EXPECT_EQ(db().favoriteGroupName(2), "G");
     const ToolRun missing = runKavroTool({"edit", in_, path("out2.tbn"), path("none.txt")});
     EXPECT_EQ(missing.code, 2);
     EXPECT_EQ(missing.err.rfind("Cannot read the script\n", 0), 0u);
@@ -148,8 +147,8 @@ TEST_F(CliEditScript, BadInputAndOutputFilesAreReported) {
 TEST_F(CliEditScript, AFailedWriteIsReportedAndPrintsNothing) {
     testing::writeFileBytes(path("out.tbn"), Bytes{7, 7});
     testing::FaultyWriter writer = testing::FaultyWriter::failingAfter(100, ENOSPC);
-    ScopedFileWriter scoped(writer);
-    const ToolRun run = edit("add-transponder 2 11000 22000 1\n");
+    const ToolRun run =
+        runKavroTool({"edit", in_, path("out.tbn")}, "add-transponder 2 11000 22000 1\n", writer);
     EXPECT_EQ(run.code, 2);
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(run.err, "File create failed!\n" + path("out.tbn") + ": No space left on device\n");
@@ -159,8 +158,8 @@ TEST_F(CliEditScript, AFailedWriteIsReportedAndPrintsNothing) {
 TEST_F(CliEditScript, OutMayBeTheInputFileItself) {
     const ToolRun run = runKavroTool({"edit", in_, in_}, "rename-group 1 Same\n");
     ASSERT_EQ(run.code, 0) << run.err;
-    ASSERT_TRUE(loadIntoDatabase(readFileBytes(in_)));
-    EXPECT_EQ(favoriteGroupName(0), "Same");
+    ASSERT_TRUE(load(readFileBytes(in_)));
+    EXPECT_EQ(db().favoriteGroupName(0), "Same");
 }
 
 // Every sample file: an empty script gives it back byte for byte, and a real edit gives a
@@ -172,18 +171,17 @@ TEST_F(CliEditScript, SampleFilesRoundTripAndTakeEdits) {
         ASSERT_EQ(runKavroTool({"edit", in, path("same.tbn")}, "").code, 0) << name;
         EXPECT_EQ(readFileBytes(path("same.tbn")), readFileBytes(in)) << name;
 
-        ASSERT_TRUE(loadIntoDatabase(readFileBytes(in)));
+        ASSERT_TRUE(load(readFileBytes(in)));
         const int before = viewCount(ViewAll);
-        int first = 0;
-        viewChannel(ViewAll, 0, first);
+        const int first = session_->viewIndex().viewChannels(ViewAll)[0];
         const std::string script =
             "delete-channels " + std::to_string(first) + "\nrename-group 4 \"Edited \\\"4\\\"\"\n";
         const ToolRun run = runKavroTool({"edit", in, path("edited.tbn")}, script);
         ASSERT_EQ(run.code, 0) << name << ": " << run.err;
         EXPECT_EQ(runKavroTool({"check", path("edited.tbn")}).code, 0);
-        ASSERT_TRUE(loadIntoDatabase(readFileBytes(path("edited.tbn"))));
+        ASSERT_TRUE(load(readFileBytes(path("edited.tbn"))));
         EXPECT_EQ(viewCount(ViewAll), before - 1) << name;
-        EXPECT_EQ(favoriteGroupName(3), "Edited \"4\"");
+        EXPECT_EQ(db().favoriteGroupName(3), "Edited \"4\"");
         EXPECT_EQ(readFileBytes(path("edited.tbn")).size(), readFileBytes(in).size());
     }
 }

@@ -28,7 +28,6 @@
 namespace kavro::clitest {
 namespace {
 
-using testing::loadIntoDatabase;
 using testing::readFileBytes;
 
 const std::string CannotWrite = "kavro-tool: cannot write to standard output\n";
@@ -139,8 +138,8 @@ TEST_F(CliRobustness, ScriptsAreReadLineByLineWithinALimit) {
     const std::string bom = "\xEF\xBB\xBF";
     const ToolRun marked = runKavroTool({"edit", in, out}, bom + "rename-group 1 Marked\r\n");
     ASSERT_EQ(marked.code, 0) << marked.err;
-    ASSERT_TRUE(loadIntoDatabase(readFileBytes(out)));
-    EXPECT_EQ(favoriteGroupName(0), "Marked");
+    ASSERT_TRUE(load(readFileBytes(out)));
+    EXPECT_EQ(db().favoriteGroupName(0), "Marked");
     EXPECT_EQ(runKavroTool({"edit", in, out}, bom).code, 0);
     const ToolRun second = runKavroTool({"edit", in, out}, "\n" + bom + "rename-group 1 X\n");
     EXPECT_EQ(second.code, 1);
@@ -179,8 +178,8 @@ TEST_F(CliRobustness, ConcurrentInPlaceEditsAllLand) {
     for (testing::ChildProcess& editor : editors) {
         EXPECT_EQ(editor.wait(), 0);
     }
-    ASSERT_TRUE(loadIntoDatabase(readFileBytes(file)));
-    EXPECT_EQ(satelliteTransponderCount(2), Editors);
+    ASSERT_TRUE(load(readFileBytes(file)));
+    EXPECT_EQ(session_->viewIndex().satelliteTransponderCount(2), Editors);
 }
 
 TEST_F(CliRobustness, ALongerInKeepsItsTailInOut) {
@@ -195,8 +194,8 @@ TEST_F(CliRobustness, ALongerInKeepsItsTailInOut) {
     const Bytes edited = readFileBytes(in);
     ASSERT_EQ(edited.size(), image.size());
     EXPECT_TRUE(std::equal(edited.begin() + ImageSize, edited.end(), image.begin() + ImageSize));
-    ASSERT_TRUE(loadIntoDatabase(Bytes(edited.begin(), edited.begin() + ImageSize)));
-    EXPECT_EQ(favoriteGroupName(1), "Tail");
+    ASSERT_TRUE(load(Bytes(edited.begin(), edited.begin() + ImageSize)));
+    EXPECT_EQ(db().favoriteGroupName(1), "Tail");
 }
 
 TEST_F(CliRobustness, AFolderThatAllowsNoSafeSaveIsNamedWithWhatToDo) {

@@ -1,6 +1,6 @@
-// Shared ground for the tests of the file image: a fixture that resets the process-wide
-// database and image, a scratch folder, a snapshot of everything an open may change, and
-// helpers that damage an image.
+// Shared ground for the tests of the file image: a fixture with a database and its file, a
+// scratch folder, a snapshot of everything an open may change, and helpers that damage an
+// image.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstring>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -27,13 +28,12 @@ struct Snapshot {
     Bytes tables;
     uint32_t bytesRead = 0;
 
-    static Snapshot take() {
+    static Snapshot take(const ChannelDatabase& db, const DatabaseImage& image) {
         Snapshot s;
-        s.image.assign(databaseImage(), databaseImage() + ImageSize);
-        s.header.assign(workingHeader(), workingHeader() + HeaderSize);
-        const auto* db = reinterpret_cast<const uint8_t*>(&channelDatabase());
-        s.tables.assign(db, db + sizeof(ChannelDatabase));
-        s.bytesRead = imageBytesRead();
+        s.image.assign(image.bytes(), image.bytes() + ImageSize);
+        s.header.assign(image.workingHeader(), image.workingHeader() + HeaderSize);
+        s.tables.assign(db.bytes(), db.bytes() + table::Size);
+        s.bytesRead = image.bytesRead();
         return s;
     }
     bool operator==(const Snapshot&) const = default;
@@ -63,15 +63,30 @@ inline Bytes headerRefixed(Bytes image) {
     return image;
 }
 
-inline Bytes imageBytes() {
-    return Bytes(databaseImage(), databaseImage() + ImageSize);
-}
-
 class ImageTest : public ::testing::Test {
 protected:
+    // A fresh database and file, as after start-up.
     void SetUp() override {
-        resetChannelDatabase();
-        resetDatabaseImage();
+        db_ = std::make_unique<ChannelDatabase>();
+        file_ = std::make_unique<DatabaseFile>();
+    }
+
+    ChannelDatabase& db() { return *db_; }
+    DatabaseFile& file() { return *file_; }
+    const DatabaseImage& image() { return file_->image(); }
+    Bytes imageBytes() { return Bytes(image().bytes(), image().bytes() + ImageSize); }
+    Snapshot snapshot() { return Snapshot::take(*db_, image()); }
+
+    OpenResult openFile(const std::string& p) { return file_->open(p, *db_); }
+    SaveResult saveFile(const std::string& p, const SaveOptions& options = {}) {
+        return file_->save(p, *db_, options);
+    }
+    SaveResult saveFileAs(const std::string& p, const SaveOptions& options = {}) {
+        return file_->saveAs(p, *db_, options);
+    }
+    // Loads `bytes` as an open of a file holding them would.
+    bool load(const Bytes& bytes) {
+        return file_->load(bytes.data(), bytes.size(), *db_).outcome == OpenOutcome::Accepted;
     }
     void TearDown() override {
         if (!dir_.empty()) {
@@ -105,6 +120,8 @@ protected:
 
 private:
     std::string dir_;
+    std::unique_ptr<ChannelDatabase> db_;
+    std::unique_ptr<DatabaseFile> file_;
 };
 
 }  // namespace kavro::imagetest

@@ -19,16 +19,16 @@ class DatabaseFileTest : public ImageTest {
 protected:
     std::string openValid(const std::string& name, const Bytes& bytes) {
         const std::string p = writeFile(name, bytes);
-        const OpenResult result = openDatabaseFile(p);
+        const OpenResult result = openFile(p);
         EXPECT_EQ(result.outcome, OpenOutcome::Accepted) << imageProblemText(result.problem);
         return p;
     }
     // Opens `p` expecting a refusal and checks that nothing in memory moved.
     OpenResult openRefused(const std::string& p, OpenOutcome expected) {
-        const Snapshot before = Snapshot::take();
-        const OpenResult result = openDatabaseFile(p);
+        const Snapshot before = snapshot();
+        const OpenResult result = openFile(p);
         EXPECT_EQ(result.outcome, expected);
-        EXPECT_TRUE(Snapshot::take() == before);
+        EXPECT_TRUE(snapshot() == before);
         return result;
     }
     // Permission bits keep this process out of files and folders (not root's, and Windows
@@ -53,12 +53,12 @@ Bytes withTail(Bytes image, size_t tailSize) {
 TEST_F(DatabaseFileTest, OpenAcceptsAValidFileAndTakesItsBytes) {
     const Bytes file = kt::smallImage();
     const std::string p = writeFile("a.tbn", file);
-    const OpenResult result = openDatabaseFile(p);
+    const OpenResult result = openFile(p);
     ASSERT_EQ(result.outcome, OpenOutcome::Accepted);
     EXPECT_EQ(result.bytesRead, static_cast<uint32_t>(ImageSize));
-    EXPECT_EQ(imageBytesRead(), static_cast<uint32_t>(ImageSize));
+    EXPECT_EQ(image().bytesRead(), static_cast<uint32_t>(ImageSize));
     EXPECT_EQ(imageBytes(), file);
-    EXPECT_EQ(favoriteGroupName(0), "News");
+    EXPECT_EQ(db().favoriteGroupName(0), "News");
 }
 
 TEST_F(DatabaseFileTest, UneditedSavesRewriteExactShortAndLongFilesByteForByte) {
@@ -69,10 +69,10 @@ TEST_F(DatabaseFileTest, UneditedSavesRewriteExactShortAndLongFilesByteForByte) 
     for (const Bytes& file : {exact, shortFile, longFile}) {
         SetUp();
         const std::string p = openValid("f.tbn", file);
-        EXPECT_EQ(imageBytesRead(), std::min<size_t>(file.size(), ImageSize));
-        ASSERT_EQ(saveDatabaseFile(p).outcome, SaveOutcome::Written);
+        EXPECT_EQ(image().bytesRead(), std::min<size_t>(file.size(), ImageSize));
+        ASSERT_EQ(saveFile(p).outcome, SaveOutcome::Written);
         EXPECT_EQ(kt::readFileBytes(p), file);
-        ASSERT_EQ(saveDatabaseFileAs(path("copy.tbn")).outcome, SaveOutcome::Written);
+        ASSERT_EQ(saveFileAs(path("copy.tbn")).outcome, SaveOutcome::Written);
         EXPECT_EQ(kt::readFileBytes(path("copy.tbn")),
                   truncated(file, std::min<size_t>(file.size(), ImageSize)));
     }
@@ -94,8 +94,8 @@ TEST_F(DatabaseFileTest, ShortFileIsReadOverZerosWhateverWasOpenBefore) {
             openValid("first.tbn", first);
         }
         EXPECT_EQ(openRefused(dependent, OpenOutcome::Invalid).problem, ImageProblem::DataChecksum);
-        ASSERT_EQ(openDatabaseFile(standalone).outcome, OpenOutcome::Accepted);
-        EXPECT_EQ(imageBytesRead(), 600000u);
+        ASSERT_EQ(openFile(standalone).outcome, OpenOutcome::Accepted);
+        EXPECT_EQ(image().bytesRead(), 600000u);
         EXPECT_EQ(imageBytes(), refixed(zeroTail));
     }
 }
@@ -108,45 +108,45 @@ TEST_F(DatabaseFileTest, ShortFileEditedPastItsEndOpensAgainAsTheImageSaved) {
     std::fill(image.begin() + length, image.end(), 0);
     const std::string p = openValid("short.tbn", truncated(refixed(image), length));
     const std::vector<std::function<void()>> edits = {
-        [] { setFavoriteGroupName(2, "Renamed"); },
-        [] { setChannelName(ChannelCapacity - 1, "Far"); },
-        [] { setFavoriteGroupName(2, ""); },  // back to zeros past the end
+        [this] { db().setFavoriteGroupName(2, "Renamed"); },
+        [this] { db().setChannelName(ChannelCapacity - 1, "Far"); },
+        [this] { db().setFavoriteGroupName(2, ""); },  // back to zeros past the end
     };
     for (size_t i = 0; i < edits.size(); ++i) {
         edits[i]();
         for (bool saveAs : {false, true}) {
             const std::string target = saveAs ? path("as.tbn") : p;
-            ASSERT_EQ((saveAs ? saveDatabaseFileAs(target) : saveDatabaseFile(target)).outcome,
+            ASSERT_EQ((saveAs ? saveFileAs(target) : saveFile(target)).outcome,
                       SaveOutcome::Written)
                 << i;
             const Bytes saved = imageBytes();
             SetUp();
-            ASSERT_EQ(openDatabaseFile(target).outcome, OpenOutcome::Accepted) << i << saveAs;
+            ASSERT_EQ(openFile(target).outcome, OpenOutcome::Accepted) << i << saveAs;
             EXPECT_EQ(imageBytes(), saved) << i << saveAs;
             EXPECT_GE(kt::readFileBytes(target).size(), length);
         }
     }
-    EXPECT_EQ(favoriteGroupName(2), "");
-    EXPECT_EQ(channelName(ChannelCapacity - 1), "Far");
+    EXPECT_EQ(db().favoriteGroupName(2), "");
+    EXPECT_EQ(db().channelName(ChannelCapacity - 1), "Far");
 }
 
 TEST_F(DatabaseFileTest, SaveAfterAnEditWritesTheEditKeepingTheLongTail) {
     const Bytes file = withTail(kt::smallImage(31), 9000);
     const std::string p = openValid("long.tbn", file);
-    setChannelName(4, "Renamed");
-    setChannelLocked(4, true);
-    ASSERT_EQ(saveDatabaseFile(p).outcome, SaveOutcome::Written);
+    db().setChannelName(4, "Renamed");
+    db().setChannelLocked(4, true);
+    ASSERT_EQ(saveFile(p).outcome, SaveOutcome::Written);
     const Bytes saved = kt::readFileBytes(p);
     ASSERT_EQ(saved.size(), file.size());
     EXPECT_TRUE(std::equal(saved.begin() + ImageSize, saved.end(), file.begin() + ImageSize));
     EXPECT_EQ(checkImage(saved.data()), ImageProblem::None);
 
     SetUp();
-    ASSERT_EQ(openDatabaseFile(p).outcome, OpenOutcome::Accepted);
-    EXPECT_EQ(channelName(4), "Renamed");
-    EXPECT_TRUE(isChannelLocked(4));
+    ASSERT_EQ(openFile(p).outcome, OpenOutcome::Accepted);
+    EXPECT_EQ(db().channelName(4), "Renamed");
+    EXPECT_TRUE(db().isChannelLocked(4));
     // A second save, with no edit in between, changes nothing.
-    ASSERT_EQ(saveDatabaseFile(p).outcome, SaveOutcome::Written);
+    ASSERT_EQ(saveFile(p).outcome, SaveOutcome::Written);
     EXPECT_EQ(kt::readFileBytes(p), saved);
 }
 
@@ -199,25 +199,25 @@ TEST_F(DatabaseFileTest, UnopenableThingsAreRefusedWithAReason) {
 TEST_F(DatabaseFileTest, SaveToADeletedFileFailsAndCreatesNothing) {
     const std::string p = openValid("gone.tbn", kt::smallImage());
     ::unlink(p.c_str());
-    const SaveResult result = saveDatabaseFile(p);
+    const SaveResult result = saveFile(p);
     EXPECT_EQ(result.outcome, SaveOutcome::CannotOpen);
     EXPECT_FALSE(result.systemReason.empty());
     EXPECT_TRUE(folderEntries().empty());
     // Save As creates it anew.
-    ASSERT_EQ(saveDatabaseFileAs(p).outcome, SaveOutcome::Written);
+    ASSERT_EQ(saveFileAs(p).outcome, SaveOutcome::Written);
     EXPECT_EQ(kt::readFileBytes(p), kt::smallImage());
 }
 
 TEST_F(DatabaseFileTest, SaveAsFailsWhereNoFileCanBeCreated) {
     openValid("good.tbn", kt::smallImage());
-    const SaveResult noFolder = saveDatabaseFileAs(path("no/such/folder/x.tbn"));
+    const SaveResult noFolder = saveFileAs(path("no/such/folder/x.tbn"));
     EXPECT_EQ(noFolder.outcome, SaveOutcome::CannotCreate);
     EXPECT_FALSE(noFolder.systemReason.empty());
-    EXPECT_EQ(saveDatabaseFileAs(dir()).outcome, SaveOutcome::CannotCreate);
+    EXPECT_EQ(saveFileAs(dir()).outcome, SaveOutcome::CannotCreate);
 #ifndef _WIN32
     if (permissionBitsRefuse()) {
         ::mkdir(path("readonly").c_str(), 0555);
-        EXPECT_EQ(saveDatabaseFileAs(path("readonly/x.tbn")).outcome, SaveOutcome::CannotCreate);
+        EXPECT_EQ(saveFileAs(path("readonly/x.tbn")).outcome, SaveOutcome::CannotCreate);
     }
 #endif
 }
@@ -225,12 +225,11 @@ TEST_F(DatabaseFileTest, SaveAsFailsWhereNoFileCanBeCreated) {
 TEST_F(DatabaseFileTest, FailedWriteLeavesTheFileAsItWasAndNoTemporaryFile) {
     const Bytes file = withTail(kt::smallImage(51), 77);
     const std::string p = openValid("keep.tbn", file);
-    setChannelName(0, "Edited");
+    db().setChannelName(0, "Edited");
     const std::string noSpace = std::strerror(ENOSPC);
     auto check = [&](kt::FaultyWriter writer, const std::string& reason, const char* what) {
-        ScopedFileWriter scoped(writer);
-        for (const SaveResult& save :
-             {saveDatabaseFile(p), saveDatabaseFileAs(path("new.tbn")), saveDatabaseFileAs(p)}) {
+        ScopedFileWriter scoped(this->file(), writer);
+        for (const SaveResult& save : {saveFile(p), saveFileAs(path("new.tbn")), saveFileAs(p)}) {
             EXPECT_EQ(save.outcome, SaveOutcome::WriteError) << what;
             EXPECT_EQ(save.systemReason, reason) << what;
         }
@@ -244,7 +243,7 @@ TEST_F(DatabaseFileTest, FailedWriteLeavesTheFileAsItWasAndNoTemporaryFile) {
     // The verified save: a byte that does not read back as written fails the save.
     check(kt::FaultyWriter::flippingByte(ChannelRegion + 3),
           "the new file does not read back as written", "verify");
-    EXPECT_EQ(saveDatabaseFile(p).outcome, SaveOutcome::Written);
+    EXPECT_EQ(saveFile(p).outcome, SaveOutcome::Written);
     EXPECT_NE(kt::readFileBytes(p), file);
 }
 
@@ -254,19 +253,19 @@ TEST_F(DatabaseFileTest, SaveKeepsPermissionsAndNewFilesGetTheDefault) {
 #else
     const std::string p = openValid("perm.tbn", kt::smallImage());
     ASSERT_EQ(::chmod(p.c_str(), 0640), 0);
-    setChannelServiceId(1, 4242);
-    ASSERT_EQ(saveDatabaseFile(p).outcome, SaveOutcome::Written);
+    db().setChannelServiceId(1, 4242);
+    ASSERT_EQ(saveFile(p).outcome, SaveOutcome::Written);
     struct stat info;
     ASSERT_EQ(::stat(p.c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 07777, 0640u);
 
     const mode_t mask = ::umask(022);
     ::umask(mask);
-    ASSERT_EQ(saveDatabaseFileAs(path("fresh.tbn")).outcome, SaveOutcome::Written);
+    ASSERT_EQ(saveFileAs(path("fresh.tbn")).outcome, SaveOutcome::Written);
     ASSERT_EQ(::stat(path("fresh.tbn").c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 07777, 0666u & ~mask);
     // Replacing an existing file with Save As keeps that file's permissions too.
-    ASSERT_EQ(saveDatabaseFileAs(p).outcome, SaveOutcome::Written);
+    ASSERT_EQ(saveFileAs(p).outcome, SaveOutcome::Written);
     ASSERT_EQ(::stat(p.c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 07777, 0640u);
 #endif
@@ -279,14 +278,14 @@ TEST_F(DatabaseFileTest, SavingThroughALinkReplacesTheFileItNames) {
     const std::string target = openValid("target.tbn", kt::smallImage());
     const std::string link = path("link.tbn");
     ASSERT_EQ(::symlink(target.c_str(), link.c_str()), 0);
-    setChannelServiceId(2, 777);
-    ASSERT_EQ(saveDatabaseFile(link).outcome, SaveOutcome::Written);
+    db().setChannelServiceId(2, 777);
+    ASSERT_EQ(saveFile(link).outcome, SaveOutcome::Written);
     struct stat info;
     ASSERT_EQ(::lstat(link.c_str(), &info), 0);
     EXPECT_TRUE(S_ISLNK(info.st_mode));
     const Bytes saved = kt::readFileBytes(target);
     EXPECT_EQ(readU16(&saved[ChannelRegion + 2 * ChannelRecordSize + ch::ServiceId]), 777);
-    ASSERT_EQ(saveDatabaseFileAs(link).outcome, SaveOutcome::Written);
+    ASSERT_EQ(saveFileAs(link).outcome, SaveOutcome::Written);
     ASSERT_EQ(::lstat(link.c_str(), &info), 0);
     EXPECT_TRUE(S_ISLNK(info.st_mode));
 #endif

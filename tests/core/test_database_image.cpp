@@ -9,21 +9,31 @@ namespace kt = kavro::testing;
 
 namespace {
 
+// The image on its own, unpacked into and packed from the fixture's database.
 class DatabaseImageTest : public ImageTest {
 protected:
-    // A valid image loaded as an open would, so that a later rejection has something to keep.
+    void SetUp() override {
+        ImageTest::SetUp();
+        image_ = std::make_unique<DatabaseImage>();
+    }
+    // A valid image taken as an open would, so that a later rejection has something to keep.
     void loadSmall() {
         loaded_ = kt::smallImage();
-        ASSERT_TRUE(kt::loadIntoDatabase(loaded_));
+        ASSERT_TRUE(unpack(loaded_.data()));
+        image_->adopt(loaded_.data(), ImageSize);
     }
+    bool unpack(const uint8_t* image) { return image_->unpack(image, db()); }
+    void pack() { image_->pack(db()); }
+    Bytes packed() const { return Bytes(image_->bytes(), image_->bytes() + ImageSize); }
     void expectRejected(const Bytes& image, ImageProblem problem) {
         ASSERT_EQ(image.size(), static_cast<size_t>(ImageSize));
         EXPECT_EQ(checkImage(image.data()), problem);
-        const Snapshot before = Snapshot::take();
-        EXPECT_FALSE(UnpackImage(image.data()));
-        EXPECT_TRUE(Snapshot::take() == before);
+        const Snapshot before = Snapshot::take(db(), *image_);
+        EXPECT_FALSE(unpack(image.data()));
+        EXPECT_TRUE(Snapshot::take(db(), *image_) == before);
     }
     Bytes loaded_;
+    std::unique_ptr<DatabaseImage> image_;
 };
 
 }  // namespace
@@ -31,9 +41,9 @@ protected:
 TEST_F(DatabaseImageTest, UnpackCopiesEveryRegionAndTheHeader) {
     const Bytes image = kt::smallImage(11);
     ImageProblem problem = ImageProblem::WrongMagic;
-    ASSERT_TRUE(UnpackImage(image.data(), problem));
+    ASSERT_TRUE(image_->unpack(image.data(), db(), problem));
     EXPECT_EQ(problem, ImageProblem::None);
-    const ChannelDatabase& db = channelDatabase();
+    const ChannelTables& db = this->db().tables();
     EXPECT_EQ(0, std::memcmp(db.channels, &image[ChannelRegion], sizeof db.channels));
     EXPECT_EQ(0, std::memcmp(db.transponders, &image[TransponderRegion], sizeof db.transponders));
     EXPECT_EQ(0, std::memcmp(db.satellites, &image[SatelliteRegion], sizeof db.satellites));
@@ -41,11 +51,12 @@ TEST_F(DatabaseImageTest, UnpackCopiesEveryRegionAndTheHeader) {
               std::memcmp(db.favoriteNames, &image[FavoriteNameRegion], sizeof db.favoriteNames));
     EXPECT_EQ(0, std::memcmp(db.opaqueBlockA, &image[OpaqueBlockARegion], OpaqueBlockSize));
     EXPECT_EQ(0, std::memcmp(db.opaqueBlockB, &image[OpaqueBlockBRegion], OpaqueBlockSize));
-    EXPECT_EQ(0, std::memcmp(workingHeader(), image.data(), hdr::HeaderChecksum));
-    EXPECT_EQ(readU16(workingHeader() + hdr::HeaderChecksum), 0);
-    EXPECT_EQ(0, std::memcmp(workingHeader() + 28, &image[28], 4));
-    EXPECT_EQ(channelName(13), "Velvet Cinema");
-    EXPECT_TRUE(isChannelLocked(13));
+    const uint8_t* header = image_->workingHeader();
+    EXPECT_EQ(0, std::memcmp(header, image.data(), hdr::HeaderChecksum));
+    EXPECT_EQ(readU16(header + hdr::HeaderChecksum), 0);
+    EXPECT_EQ(0, std::memcmp(header + 28, &image[28], 4));
+    EXPECT_EQ(this->db().channelName(13), "Velvet Cinema");
+    EXPECT_TRUE(this->db().isChannelLocked(13));
 }
 
 TEST_F(DatabaseImageTest, EachDamageIsRejectedAndChangesNothing) {
@@ -82,7 +93,7 @@ TEST_F(DatabaseImageTest, CoveredLengthAddsTheExtraUnsigned) {
     const Bytes image = builder.build();
     EXPECT_EQ(readU16(&image[hdr::DataLengthExtra]), 0xFFFF);
     EXPECT_EQ(coveredLength(image.data()), BodySize);
-    EXPECT_TRUE(UnpackImage(image.data()));
+    EXPECT_TRUE(unpack(image.data()));
     // Wrapping past 2^31 makes a negative, empty stretch.
     builder.coveredLength(INT32_MIN + 5);
     EXPECT_LT(coveredLength(builder.bytes()), 0);
@@ -94,7 +105,7 @@ TEST_F(DatabaseImageTest, EmptyStretchIsAcceptedOnlyWithAllOnes) {
         builder.coveredLength(length);
         Bytes image = builder.build();
         EXPECT_EQ(readU16(&image[hdr::DataChecksum]), 0xFFFF) << length;
-        EXPECT_TRUE(UnpackImage(image.data())) << length;
+        EXPECT_TRUE(unpack(image.data())) << length;
         writeU16(&image[hdr::DataChecksum], 0xFFFE);
         expectRejected(headerRefixed(image), ImageProblem::DataChecksum);
     }
@@ -104,24 +115,24 @@ TEST_F(DatabaseImageTest, BytesBeyondTheCoveredStretchAreNotChecked) {
     kt::TestImageBuilder builder(12);
     builder.coveredLength(1000);
     const Bytes image = builder.build();
-    EXPECT_TRUE(UnpackImage(flipByte(image, HeaderSize + 1000).data()));
+    EXPECT_TRUE(unpack(flipByte(image, HeaderSize + 1000).data()));
     expectRejected(flipByte(image, HeaderSize + 999), ImageProblem::DataChecksum);
 }
 
 TEST_F(DatabaseImageTest, UneditedImagePacksToTheSameBytesEveryTime) {
     loadSmall();
-    PackImage();
-    EXPECT_EQ(imageBytes(), loaded_);
-    PackImage();
-    EXPECT_EQ(imageBytes(), loaded_);
+    pack();
+    EXPECT_EQ(packed(), loaded_);
+    pack();
+    EXPECT_EQ(packed(), loaded_);
 }
 
 TEST_F(DatabaseImageTest, EditChangesOnlyTheFieldAndBothChecksums) {
     loadSmall();
-    setChannelServiceId(7, channelServiceId(7) ^ 0x1234);
-    setTransponderFrequencyMhz(3, 12001);
-    PackImage();
-    const Bytes packed = imageBytes();
+    db().setChannelServiceId(7, db().channelServiceId(7) ^ 0x1234);
+    db().setTransponderFrequencyMhz(3, 12001);
+    pack();
+    const Bytes packed = this->packed();
     EXPECT_EQ(checkImage(packed.data()), ImageProblem::None);
 
     const int service = ChannelRegion + 7 * ChannelRecordSize + ch::ServiceId;
@@ -152,21 +163,22 @@ TEST_F(DatabaseImageTest, EditChangesOnlyTheFieldAndBothChecksums) {
 
 TEST_F(DatabaseImageTest, PackKeepsTheWorkingHeaderChecksumFieldZero) {
     loadSmall();
-    setChannelCasBits(0, 0xFF);
-    PackImage();
-    EXPECT_EQ(readU16(workingHeader() + hdr::HeaderChecksum), 0);
-    EXPECT_EQ(readU16(workingHeader() + hdr::DataChecksum),
-              readU16(databaseImage() + hdr::DataChecksum));
+    db().setChannelCasBits(0, 0xFF);
+    pack();
+    EXPECT_EQ(readU16(image_->workingHeader() + hdr::HeaderChecksum), 0);
+    EXPECT_EQ(readU16(image_->workingHeader() + hdr::DataChecksum),
+              readU16(image_->bytes() + hdr::DataChecksum));
     // A second pack after another edit still yields a valid image.
-    setChannelCasBits(0, 0x01);
-    PackImage();
-    EXPECT_EQ(checkImage(databaseImage()), ImageProblem::None);
+    db().setChannelCasBits(0, 0x01);
+    pack();
+    EXPECT_EQ(checkImage(image_->bytes()), ImageProblem::None);
 }
 
 TEST_F(DatabaseImageTest, ResetClearsImageCountAndHeader) {
     loadSmall();
-    resetDatabaseImage();
-    EXPECT_EQ(imageBytesRead(), 0u);
-    EXPECT_EQ(imageBytes(), Bytes(ImageSize, 0));
-    EXPECT_EQ(Bytes(workingHeader(), workingHeader() + HeaderSize), Bytes(HeaderSize, 0));
+    image_->reset();
+    EXPECT_EQ(image_->bytesRead(), 0u);
+    EXPECT_EQ(packed(), Bytes(ImageSize, 0));
+    EXPECT_EQ(Bytes(image_->workingHeader(), image_->workingHeader() + HeaderSize),
+              Bytes(HeaderSize, 0));
 }

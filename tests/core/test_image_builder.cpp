@@ -4,62 +4,76 @@
 #include "database/ByteOrder.h"
 #include "database/ViewIndex.h"
 
+#include <functional>
+
 using namespace kavro;
 using namespace kavro::imagetest;
 namespace kt = kavro::testing;
 
 namespace {
 
-class ImageBuilderTest : public ImageTest {};
+using Predicate = bool (ChannelDatabase::*)(int) const;
 
-int countWhere(int capacity, bool (*predicate)(int)) {
-    int n = 0;
-    for (int i = 0; i < capacity; ++i) {
-        n += predicate(i);
+class ImageBuilderTest : public ImageTest {
+protected:
+    int countWhere(int capacity, Predicate predicate) {
+        int n = 0;
+        for (int i = 0; i < capacity; ++i) {
+            n += (db().*predicate)(i);
+        }
+        return n;
     }
-    return n;
-}
-
-// Live channels for which `predicate` holds.
-int countLive(bool (*predicate)(int)) {
-    int n = 0;
-    for (int c = 0; c < ChannelCapacity; ++c) {
-        n += isLiveChannel(c) && predicate(c);
+    // Live channels for which `predicate` holds.
+    template <typename Holds>
+    int countLive(Holds holds) {
+        int n = 0;
+        for (int c = 0; c < ChannelCapacity; ++c) {
+            n += db().isLiveChannel(c) && std::invoke(holds, db(), c);
+        }
+        return n;
     }
-    return n;
-}
+    const ViewIndex& rebuiltIndex() {
+        index_ = std::make_unique<ViewIndex>();
+        index_->rebuild(db(), ViewAll);
+        return *index_;
+    }
+    std::unique_ptr<ViewIndex> index_;
+};
 
 }  // namespace
 
 TEST_F(ImageBuilderTest, FullCapacityImageFillsEveryTable) {
-    ASSERT_TRUE(kt::loadIntoDatabase(kt::fullCapacityImage()));
-    EXPECT_EQ(countWhere(SatelliteCapacity, isSatelliteShown), SatelliteCapacity);
-    EXPECT_EQ(countWhere(TransponderCapacity, isLiveTransponder), TransponderCapacity);
-    EXPECT_EQ(countWhere(ChannelCapacity, isLiveChannel), ChannelCapacity);
-    EXPECT_EQ(countWhere(ChannelCapacity, isRadioChannel), ChannelCapacity / 3);
+    ASSERT_TRUE(load(kt::fullCapacityImage()));
+    EXPECT_EQ(countWhere(SatelliteCapacity, &ChannelDatabase::isSatelliteShown), SatelliteCapacity);
+    EXPECT_EQ(countWhere(TransponderCapacity, &ChannelDatabase::isLiveTransponder),
+              TransponderCapacity);
+    EXPECT_EQ(countWhere(ChannelCapacity, &ChannelDatabase::isLiveChannel), ChannelCapacity);
+    EXPECT_EQ(countWhere(ChannelCapacity, &ChannelDatabase::isRadioChannel), ChannelCapacity / 3);
+    const ViewIndex& index = rebuiltIndex();
     for (int s = 0; s < SatelliteCapacity; ++s) {
-        EXPECT_EQ(satelliteTransponderCount(s), 36) << s;
-        EXPECT_FALSE(satelliteName(s).empty());
+        EXPECT_EQ(index.satelliteTransponderCount(s), 36) << s;
+        EXPECT_FALSE(db().satelliteName(s).empty());
     }
-    EXPECT_EQ(viewCount(ViewRadio), ChannelCapacity / 3);
-    EXPECT_GT(countLive(isChannelLocked), 0);
-    EXPECT_GT(countLive(hasFavorites), 0);
+    EXPECT_EQ(index.viewCount(ViewRadio), ChannelCapacity / 3);
+    EXPECT_GT(countLive(&ChannelDatabase::isChannelLocked), 0);
+    EXPECT_GT(countLive(&ChannelDatabase::hasFavorites), 0);
 }
 
 TEST_F(ImageBuilderTest, SmallImageIsATypicalDatabase) {
-    ASSERT_TRUE(kt::loadIntoDatabase(kt::smallImage()));
-    EXPECT_EQ(imageBytesRead(), static_cast<uint32_t>(ImageSize));
-    EXPECT_EQ(countWhere(SatelliteCapacity, isSatelliteShown), 5);
-    EXPECT_EQ(satelliteName(4), "Vesper 9.0E");
-    EXPECT_FALSE(isSatelliteShown(4));
-    EXPECT_EQ(countWhere(TransponderCapacity, isLiveTransponder), 20);
-    EXPECT_EQ(countWhere(ChannelCapacity, isLiveChannel), 60);
-    EXPECT_EQ(viewCount(ViewTv), 40);
-    EXPECT_EQ(viewCount(ViewRadio), 20);
-    EXPECT_EQ(countLive(isChannelLocked), 1);
-    EXPECT_GT(countLive(hasFavorites), 5);
-    EXPECT_GT(countLive([](int c) { return channelCasBits(c) != 0; }), 5);
-    EXPECT_EQ(favoriteGroupName(7), "Travel");
+    ASSERT_TRUE(load(kt::smallImage()));
+    EXPECT_EQ(image().bytesRead(), static_cast<uint32_t>(ImageSize));
+    EXPECT_EQ(countWhere(SatelliteCapacity, &ChannelDatabase::isSatelliteShown), 5);
+    EXPECT_EQ(db().satelliteName(4), "Vesper 9.0E");
+    EXPECT_FALSE(db().isSatelliteShown(4));
+    EXPECT_EQ(countWhere(TransponderCapacity, &ChannelDatabase::isLiveTransponder), 20);
+    EXPECT_EQ(countWhere(ChannelCapacity, &ChannelDatabase::isLiveChannel), 60);
+    EXPECT_EQ(rebuiltIndex().viewCount(ViewTv), 40);
+    EXPECT_EQ(rebuiltIndex().viewCount(ViewRadio), 20);
+    EXPECT_EQ(countLive(&ChannelDatabase::isChannelLocked), 1);
+    EXPECT_GT(countLive(&ChannelDatabase::hasFavorites), 5);
+    EXPECT_GT(countLive([](const ChannelDatabase& db, int c) { return db.channelCasBits(c) != 0; }),
+              5);
+    EXPECT_EQ(db().favoriteGroupName(7), "Travel");
 }
 
 TEST_F(ImageBuilderTest, FreeSlotsCarryTheirSentinelsAndTheRestIsNoise) {
@@ -81,8 +95,7 @@ TEST_F(ImageBuilderTest, FreeSlotsCarryTheirSentinelsAndTheRestIsNoise) {
 }
 
 TEST_F(ImageBuilderTest, ARejectedImageLoadsNothing) {
-    EXPECT_FALSE(kt::loadIntoDatabase(flipByte(kt::smallImage(), 40)));
-    const auto* db = reinterpret_cast<const uint8_t*>(&channelDatabase());
-    EXPECT_EQ(Bytes(db, db + sizeof(ChannelDatabase)), Bytes(sizeof(ChannelDatabase), 0));
-    EXPECT_EQ(imageBytesRead(), 0u);
+    EXPECT_FALSE(load(flipByte(kt::smallImage(), 40)));
+    EXPECT_EQ(Bytes(db().bytes(), db().bytes() + table::Size), Bytes(table::Size, 0));
+    EXPECT_EQ(image().bytesRead(), 0u);
 }

@@ -17,17 +17,17 @@ struct Counts {
     int radioChannels = 0;
 };
 
-Counts countDatabase() {
+Counts countDatabase(const ChannelDatabase& db) {
     Counts counts;
     for (int s = 0; s < SatelliteCapacity; ++s) {
-        counts.shownSatellites += isSatelliteShown(s);
+        counts.shownSatellites += db.isSatelliteShown(s);
     }
     for (int t = 0; t < TransponderCapacity; ++t) {
-        counts.liveTransponders += isLiveTransponder(t);
+        counts.liveTransponders += db.isLiveTransponder(t);
     }
     for (int c = 0; c < ChannelCapacity; ++c) {
-        if (isLiveChannel(c)) {
-            (isRadioChannel(c) ? counts.radioChannels : counts.tvChannels) += 1;
+        if (db.isLiveChannel(c)) {
+            (db.isRadioChannel(c) ? counts.radioChannels : counts.tvChannels) += 1;
         }
     }
     return counts;
@@ -44,32 +44,32 @@ class SampleFileTest : public ImageTest, public ::testing::WithParamInterface<co
 TEST_P(SampleFileTest, OpensAndRoundTripsByteForByte) {
     const Bytes original = kt::readFileBytes(sample(GetParam()));
     const std::string copy = writeFile("copy.tbn", original);
-    const OpenResult result = openDatabaseFile(copy);
+    const OpenResult result = openFile(copy);
     ASSERT_EQ(result.outcome, OpenOutcome::Accepted) << imageProblemText(result.problem);
     EXPECT_EQ(result.bytesRead, std::min<size_t>(original.size(), ImageSize));
 
-    ASSERT_EQ(saveDatabaseFile(copy).outcome, SaveOutcome::Written);
+    ASSERT_EQ(saveFile(copy).outcome, SaveOutcome::Written);
     EXPECT_EQ(kt::readFileBytes(copy), original);
-    ASSERT_EQ(saveDatabaseFileAs(path("as.tbn")).outcome, SaveOutcome::Written);
+    ASSERT_EQ(saveFileAs(path("as.tbn")).outcome, SaveOutcome::Written);
     EXPECT_EQ(kt::readFileBytes(path("as.tbn")), original);
 }
 
 TEST_P(SampleFileTest, EditedAndSavedItOpensAgainWithTheEdit) {
     const std::string copy = writeFile("copy.tbn", kt::readFileBytes(sample(GetParam())));
-    ASSERT_EQ(openDatabaseFile(copy).outcome, OpenOutcome::Accepted);
+    ASSERT_EQ(openFile(copy).outcome, OpenOutcome::Accepted);
     int live = 0;
-    while (live < ChannelCapacity && !isLiveChannel(live)) {
+    while (live < ChannelCapacity && !db().isLiveChannel(live)) {
         ++live;
     }
     ASSERT_LT(live, ChannelCapacity);
-    setChannelName(live, "Edited name");
-    setFavoriteGroupName(3, "Group four");
-    ASSERT_EQ(saveDatabaseFile(copy).outcome, SaveOutcome::Written);
+    db().setChannelName(live, "Edited name");
+    db().setFavoriteGroupName(3, "Group four");
+    ASSERT_EQ(saveFile(copy).outcome, SaveOutcome::Written);
 
     SetUp();
-    ASSERT_EQ(openDatabaseFile(copy).outcome, OpenOutcome::Accepted);
-    EXPECT_EQ(channelName(live), "Edited name");
-    EXPECT_EQ(favoriteGroupName(3), "Group four");
+    ASSERT_EQ(openFile(copy).outcome, OpenOutcome::Accepted);
+    EXPECT_EQ(db().channelName(live), "Edited name");
+    EXPECT_EQ(db().favoriteGroupName(3), "Group four");
 }
 
 INSTANTIATE_TEST_SUITE_P(Samples, SampleFileTest,
@@ -85,8 +85,8 @@ INSTANTIATE_TEST_SUITE_P(Samples, SampleFileTest,
 class SampleCountsTest : public ImageTest {};
 
 TEST_F(SampleCountsTest, FullCapacityFillsEveryTable) {
-    ASSERT_EQ(openDatabaseFile(sample("full-capacity.tbn")).outcome, OpenOutcome::Accepted);
-    const Counts counts = countDatabase();
+    ASSERT_EQ(openFile(sample("full-capacity.tbn")).outcome, OpenOutcome::Accepted);
+    const Counts counts = countDatabase(db());
     EXPECT_EQ(counts.liveTransponders, TransponderCapacity);
     EXPECT_EQ(counts.tvChannels + counts.radioChannels, ChannelCapacity);
     EXPECT_GT(counts.shownSatellites, 0);
@@ -96,8 +96,8 @@ TEST_F(SampleCountsTest, FullCapacityFillsEveryTable) {
 TEST_F(SampleCountsTest, PartialFilesHoldSomeOfEachKind) {
     for (const char* name : {"typical.tbn", "gaps-and-orphans.tbn", "short-file.tbn"}) {
         SetUp();
-        ASSERT_EQ(openDatabaseFile(sample(name)).outcome, OpenOutcome::Accepted) << name;
-        const Counts counts = countDatabase();
+        ASSERT_EQ(openFile(sample(name)).outcome, OpenOutcome::Accepted) << name;
+        const Counts counts = countDatabase(db());
         EXPECT_GT(counts.shownSatellites, 0) << name;
         EXPECT_GT(counts.liveTransponders, 0) << name;
         EXPECT_LT(counts.liveTransponders, TransponderCapacity) << name;
@@ -108,9 +108,9 @@ TEST_F(SampleCountsTest, PartialFilesHoldSomeOfEachKind) {
 }
 
 TEST_F(SampleCountsTest, ShortFileIsReadToItsEndAndCoversLessThanTheBody) {
-    const OpenResult result = openDatabaseFile(sample("short-file.tbn"));
+    const OpenResult result = openFile(sample("short-file.tbn"));
     ASSERT_EQ(result.outcome, OpenOutcome::Accepted);
     EXPECT_EQ(result.bytesRead, std::filesystem::file_size(sample("short-file.tbn")));
     EXPECT_LT(result.bytesRead, static_cast<uint32_t>(ImageSize));
-    EXPECT_LT(coveredLength(workingHeader()), BodySize);
+    EXPECT_LT(coveredLength(image().workingHeader()), BodySize);
 }

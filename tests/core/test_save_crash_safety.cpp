@@ -92,7 +92,7 @@ protected:
     // The file is the original, byte for byte, and opens as a valid database.
     void expectOriginalIntact() {
         EXPECT_EQ(kt::readFileBytes(file_), original_);
-        EXPECT_EQ(openDatabaseFile(file_).outcome, OpenOutcome::Accepted);
+        EXPECT_EQ(openFile(file_).outcome, OpenOutcome::Accepted);
     }
     // The hidden temporary files a killed save left in the scratch folder.
     std::vector<std::string> leftTemporaries() {
@@ -115,13 +115,13 @@ TEST_F(SaveCrashSafetyTest, KillingTheSaverPartWayLeavesTheFileIntact) {
             ASSERT_EQ(::pipe(pipeFds), 0);
             const pid_t child = forkChild([&] {
                 ::close(pipeFds[0]);
-                if (openDatabaseFile(file_).outcome != OpenOutcome::Accepted) {
+                if (openFile(file_).outcome != OpenOutcome::Accepted) {
                     ::_exit(3);
                 }
-                setChannelName(0, "Never Saved");
+                db().setChannelName(0, "Never Saved");
                 kt::FaultyWriter writer = stallingWriter(limit, pipeFds[1], stall);
-                ScopedFileWriter scoped(writer);
-                saveDatabaseFile(file_);
+                ScopedFileWriter scoped(file(), writer);
+                saveFile(file_);
                 ::_exit(4);  // the writer never returns
             });
             ::close(pipeFds[1]);
@@ -146,27 +146,30 @@ TEST_F(SaveCrashSafetyTest, KillingTheSaverPartWayLeavesTheFileIntact) {
     ASSERT_EQ(::pipe(pipeFds), 0);
     const pid_t child = forkChild([&] {
         kt::FaultyWriter writer = stallingWriter(100, pipeFds[1], Stall::KillSelf);
-        ScopedFileWriter scoped(writer);
-        saveDatabaseFileAs(file_);
+        ScopedFileWriter scoped(file(), writer);
+        saveFileAs(file_);
     });
     ASSERT_TRUE(killedBySigkill(child));
     ::close(pipeFds[0]);
     ::close(pipeFds[1]);
     ASSERT_EQ(leftTemporaries().size(), 1u);
-    ASSERT_EQ(openDatabaseFile(file_).outcome, OpenOutcome::Accepted);
-    setChannelName(0, "Saved Later");
-    EXPECT_EQ(saveDatabaseFile(file_).outcome, SaveOutcome::Written);
+    ASSERT_EQ(openFile(file_).outcome, OpenOutcome::Accepted);
+    db().setChannelName(0, "Saved Later");
+    EXPECT_EQ(saveFile(file_).outcome, SaveOutcome::Written);
     EXPECT_TRUE(leftTemporaries().empty());
-    EXPECT_EQ(openDatabaseFile(file_).outcome, OpenOutcome::Accepted);
-    EXPECT_EQ(channelName(0), "Saved Later");
+    EXPECT_EQ(openFile(file_).outcome, OpenOutcome::Accepted);
+    EXPECT_EQ(db().channelName(0), "Saved Later");
 }
 
 // The image a save of the original with channel 0 renamed writes.
 Bytes savedVersion(const std::string& file, std::string_view name) {
-    EXPECT_EQ(openDatabaseFile(file).outcome, OpenOutcome::Accepted);
-    setChannelName(0, name);
-    PackImage();
-    return Bytes(databaseImage(), databaseImage() + imageBytesRead());
+    const auto db = std::make_unique<ChannelDatabase>();
+    const auto opened = std::make_unique<DatabaseFile>();
+    EXPECT_EQ(opened->open(file, *db).outcome, OpenOutcome::Accepted);
+    db->setChannelName(0, name);
+    const auto image = std::make_unique<DatabaseImage>(opened->image());
+    image->pack(*db);
+    return Bytes(image->bytes(), image->bytes() + image->bytesRead());
 }
 
 TEST_F(SaveCrashSafetyTest, RealSavesKilledAtRandomMomentsLeaveOneWholeVersion) {
@@ -179,15 +182,15 @@ TEST_F(SaveCrashSafetyTest, RealSavesKilledAtRandomMomentsLeaveOneWholeVersion) 
         ASSERT_EQ(::pipe(pipeFds), 0);
         const pid_t child = forkChild([&] {
             ::close(pipeFds[0]);
-            if (openDatabaseFile(file_).outcome != OpenOutcome::Accepted) {
+            if (openFile(file_).outcome != OpenOutcome::Accepted) {
                 ::_exit(3);
             }
             const char started = 's';
             [[maybe_unused]] ssize_t ignored = ::write(pipeFds[1], &started, 1);
             // Saves without end, each one with the other name, until killed.
             for (int n = 0;; ++n) {
-                setChannelName(0, n % 2 == 0 ? "Version A" : "Version B");
-                saveDatabaseFile(file_);
+                db().setChannelName(0, n % 2 == 0 ? "Version A" : "Version B");
+                saveFile(file_);
             }
         });
         ::close(pipeFds[1]);
@@ -198,7 +201,7 @@ TEST_F(SaveCrashSafetyTest, RealSavesKilledAtRandomMomentsLeaveOneWholeVersion) 
         ASSERT_TRUE(killedBySigkill(child));
         const Bytes onDisk = kt::readFileBytes(file_);
         EXPECT_TRUE(onDisk == original_ || onDisk == versionA || onDisk == versionB);
-        EXPECT_EQ(openDatabaseFile(file_).outcome, OpenOutcome::Accepted);
+        EXPECT_EQ(openFile(file_).outcome, OpenOutcome::Accepted);
         for (const std::string& name : leftTemporaries()) {
             std::filesystem::remove(path(name));
         }
@@ -215,12 +218,12 @@ TEST_F(SaveCrashSafetyTest, AFileSizeLimitFailsTheSaveWithItsReason) {
         ::signal(SIGXFSZ, SIG_IGN);
         const rlimit limit{600 * 1024, 600 * 1024};
         if (::setrlimit(RLIMIT_FSIZE, &limit) != 0 ||
-            openDatabaseFile(file_).outcome != OpenOutcome::Accepted) {
+            openFile(file_).outcome != OpenOutcome::Accepted) {
             ::_exit(3);
         }
-        setChannelName(0, "Too Big");
+        db().setChannelName(0, "Too Big");
         std::string report;
-        for (const SaveResult& save : {saveDatabaseFile(file_), saveDatabaseFileAs(file_)}) {
+        for (const SaveResult& save : {saveFile(file_), saveFileAs(file_)}) {
             report += save.outcome == SaveOutcome::WriteError ? "WriteError: " : "other: ";
             report += save.systemReason + "\n";
         }
@@ -287,12 +290,11 @@ TEST_F(SaveCrashSafetyTest, AFullDiskFailsTheSaveAndKeepsTheOldFile) {
     const std::string old = disk.folder() + "/old.tbn";
     const Bytes oldBytes(100000, 0x5A);
     kt::writeFileBytes(old, oldBytes);
-    ASSERT_EQ(openDatabaseFile(writeFile("full.tbn", kt::smallImage(24))).outcome,
-              OpenOutcome::Accepted);
-    setChannelName(0, "No Room");
+    ASSERT_EQ(openFile(writeFile("full.tbn", kt::smallImage(24))).outcome, OpenOutcome::Accepted);
+    db().setChannelName(0, "No Room");
     const std::string noSpace = std::string(std::strerror(ENOSPC));
     for (const std::string& target : {old, disk.folder() + "/new.tbn"}) {
-        const SaveResult save = saveDatabaseFileAs(target);
+        const SaveResult save = saveFileAs(target);
         EXPECT_EQ(save.outcome, SaveOutcome::WriteError) << target;
         EXPECT_EQ(save.systemReason, noSpace) << target;
     }
@@ -309,15 +311,15 @@ TEST_F(SaveCrashSafetyTest, SavingOverAFileOnAFullDiskKeepsIt) {
     original_ = kt::smallImage(25);
     file_ = disk.folder() + "/channels.tbn";
     kt::writeFileBytes(file_, original_);
-    ASSERT_EQ(openDatabaseFile(file_).outcome, OpenOutcome::Accepted);
-    setChannelName(0, "No Room");
-    const SaveResult save = saveDatabaseFile(file_);
+    ASSERT_EQ(openFile(file_).outcome, OpenOutcome::Accepted);
+    db().setChannelName(0, "No Room");
+    const SaveResult save = saveFile(file_);
     EXPECT_EQ(save.outcome, SaveOutcome::WriteError);
     EXPECT_EQ(save.systemReason, std::string(std::strerror(ENOSPC)));
     EXPECT_EQ(kt::readFileBytes(file_), original_);
     EXPECT_EQ(namesIn(disk.folder()), std::vector<std::string>{"channels.tbn"});
     // The database in memory keeps the edit for a save elsewhere.
-    EXPECT_EQ(channelName(0), "No Room");
+    EXPECT_EQ(db().channelName(0), "No Room");
 }
 
 }  // namespace

@@ -87,11 +87,11 @@ class SaveSafetyTest : public ImageTest {
 protected:
     std::string openImage(const std::string& name, const Bytes& bytes) {
         const std::string p = writeFile(name, bytes);
-        EXPECT_EQ(openDatabaseFile(p).outcome, OpenOutcome::Accepted) << name;
+        EXPECT_EQ(openFile(p).outcome, OpenOutcome::Accepted) << name;
         return p;
     }
-    static SaveResult save(bool saveAs, const std::string& p, const SaveOptions& options = {}) {
-        return saveAs ? saveDatabaseFileAs(p, options) : saveDatabaseFile(p, options);
+    SaveResult save(bool saveAs, const std::string& p, const SaveOptions& options = {}) {
+        return saveAs ? saveFileAs(p, options) : saveFile(p, options);
     }
 };
 
@@ -106,14 +106,14 @@ TEST_F(SaveSafetyTest, ATemporaryNameSwappedForALinkTouchesNothingOutside) {
     const Bytes victimBytes(1000, 0x11);
     const std::string victim = writeFile("outside/victim", victimBytes);
     ASSERT_EQ(::chmod(victim.c_str(), 0600), 0);
-    setChannelName(0, "Swapped");
+    db().setChannelName(0, "Swapped");
     for (SaveStep step :
          {SaveStep::Created, SaveStep::Written, SaveStep::Synced, SaveStep::PermissionsSet,
           SaveStep::AttributesCopied, SaveStep::Verified}) {
         for (bool saveAs : {false, true}) {
             SCOPED_TRACE(::testing::Message() << int(step) << (saveAs ? " Save As" : " Save"));
             std::string swapped;
-            ScopedSaveStepHook hook([&](SaveStep at, const std::string& temp) {
+            ScopedSaveStepHook hook(file(), [&](SaveStep at, const std::string& temp) {
                 if (at == step) {
                     ::unlink(temp.c_str());
                     ASSERT_EQ(::symlink(victim.c_str(), temp.c_str()), 0);
@@ -133,7 +133,7 @@ TEST_F(SaveSafetyTest, ATemporaryNameSwappedForALinkTouchesNothingOutside) {
             ::unlink(swapped.c_str());
         }
     }
-    EXPECT_EQ(saveDatabaseFile(p).outcome, SaveOutcome::Written);
+    EXPECT_EQ(saveFile(p).outcome, SaveOutcome::Written);
 #endif
 }
 
@@ -149,7 +149,7 @@ TEST_F(SaveSafetyTest, OwnerPermissionsAttributesAndAccessListAreCarried) {
         GTEST_SKIP() << "no extended attributes here: " << std::strerror(errno);
     }
     for (bool saveAs : {false, true}) {
-        setChannelName(0, saveAs ? "As" : "Saved");
+        db().setChannelName(0, saveAs ? "As" : "Saved");
         ASSERT_EQ(save(saveAs, p).outcome, SaveOutcome::Written);
         const struct stat info = statOf(p);
         EXPECT_EQ(info.st_uid, 4321u);
@@ -162,9 +162,9 @@ TEST_F(SaveSafetyTest, OwnerPermissionsAttributesAndAccessListAreCarried) {
     const std::string plain = writeFile("plain.tbn", kt::smallImage(63));
     ASSERT_EQ(::chmod(plain.c_str(), 0640), 0);
     ASSERT_TRUE(setAttribute(dir(), "system.posix_acl_default", accessList(4242, 7)));
-    ASSERT_EQ(openDatabaseFile(plain).outcome, OpenOutcome::Accepted);
-    setChannelName(0, "Plain");
-    ASSERT_EQ(saveDatabaseFile(plain).outcome, SaveOutcome::Written);
+    ASSERT_EQ(openFile(plain).outcome, OpenOutcome::Accepted);
+    db().setChannelName(0, "Plain");
+    ASSERT_EQ(saveFile(plain).outcome, SaveOutcome::Written);
     EXPECT_EQ(attribute(plain, "system.posix_acl_access"), "");
     EXPECT_EQ(statOf(plain).st_mode & 07777, 0640u);
 #endif
@@ -179,11 +179,11 @@ TEST_F(SaveSafetyTest, WhereTheOwnerCannotBeKeptTheGroupIs) {
     ASSERT_EQ(::chmod(p.c_str(), 0664), 0);
     ASSERT_EQ(::chmod(dir().c_str(), 0777), 0);
     const auto report = kt::runAsOtherUser({4003, 4002, {4001}}, [&] {
-        if (openDatabaseFile(p).outcome != OpenOutcome::Accepted) {
+        if (openFile(p).outcome != OpenOutcome::Accepted) {
             return std::string("not opened");
         }
-        setChannelName(0, "Group");
-        return std::string(outcomeName(saveDatabaseFile(p).outcome));
+        db().setChannelName(0, "Group");
+        return std::string(outcomeName(saveFile(p).outcome));
     });
     if (!report) {
         GTEST_SKIP() << "needs root to act as other users";
@@ -206,10 +206,10 @@ TEST_F(SaveSafetyTest, AFolderThatAllowsNoNewFileIsToldApart) {
     const std::string p = writeFile("locked/channels.tbn", original);
     ASSERT_EQ(::chmod(p.c_str(), 0666), 0);  // the file itself may be written
     const auto report = kt::runAsOtherUser({}, [&] {
-        if (openDatabaseFile(p).outcome != OpenOutcome::Accepted) {
+        if (openFile(p).outcome != OpenOutcome::Accepted) {
             return std::string("not opened");
         }
-        setChannelName(0, "Nowhere");
+        db().setChannelName(0, "Nowhere");
         std::string text;
         for (bool saveAs : {false, true}) {
             const SaveResult result = save(saveAs, p);
@@ -232,10 +232,10 @@ TEST_F(SaveSafetyTest, AnyLegalNameSavesAndTemporariesOfEndedSavesGo) {
     std::string tempName;
     {
         ScopedSaveStepHook hook(
-            [&](SaveStep, const std::string& temp) { tempName = fs::baseNameOf(temp); });
-        setChannelName(0, "Long");
-        ASSERT_EQ(saveDatabaseFile(p).outcome, SaveOutcome::Written);
-        ASSERT_EQ(saveDatabaseFileAs(p).outcome, SaveOutcome::Written);
+            file(), [&](SaveStep, const std::string& temp) { tempName = fs::baseNameOf(temp); });
+        db().setChannelName(0, "Long");
+        ASSERT_EQ(saveFile(p).outcome, SaveOutcome::Written);
+        ASSERT_EQ(saveFileAs(p).outcome, SaveOutcome::Written);
     }
     EXPECT_LT(tempName.size(), 40u) << tempName;
     EXPECT_EQ(tempName.rfind(temporaryPrefix(p) + std::to_string(::getpid()) + "-", 0), 0u);
@@ -255,7 +255,7 @@ TEST_F(SaveSafetyTest, AnyLegalNameSavesAndTemporariesOfEndedSavesGo) {
     ASSERT_EQ(::chown(path(foreign).c_str(), 4444, 4444), 0);
     expected.push_back(foreign);
 #endif
-    ASSERT_EQ(saveDatabaseFile(p).outcome, SaveOutcome::Written);
+    ASSERT_EQ(saveFile(p).outcome, SaveOutcome::Written);
     std::sort(expected.begin(), expected.end());
     EXPECT_EQ(folderEntries(), expected);
 }
@@ -287,26 +287,26 @@ TEST_F(SaveSafetyTest, AFileChangedOnDiskIsNotOverwrittenUnlessAskedTo) {
         SCOPED_TRACE(c.what);
         kt::writeFileBytes(p, original);
         std::filesystem::last_write_time(p, opened);
-        ASSERT_EQ(openDatabaseFile(p).outcome, OpenOutcome::Accepted);
-        setChannelName(0, "Mine");
+        ASSERT_EQ(openFile(p).outcome, OpenOutcome::Accepted);
+        db().setChannelName(0, "Mine");
         c.change();
         const Bytes theirs = kt::readFileBytes(p);
-        EXPECT_EQ(saveDatabaseFile(p).outcome, SaveOutcome::ChangedOnDisk);
+        EXPECT_EQ(saveFile(p).outcome, SaveOutcome::ChangedOnDisk);
         EXPECT_EQ(kt::readFileBytes(p), theirs);
         SaveOptions overwrite;
         overwrite.overwriteChanges = true;
-        ASSERT_EQ(saveDatabaseFile(p, overwrite).outcome, SaveOutcome::Written);
-        EXPECT_EQ(channelName(0), "Mine");
-        EXPECT_EQ(saveDatabaseFile(p).outcome, SaveOutcome::Written);  // now it is ours
+        ASSERT_EQ(saveFile(p, overwrite).outcome, SaveOutcome::Written);
+        EXPECT_EQ(db().channelName(0), "Mine");
+        EXPECT_EQ(saveFile(p).outcome, SaveOutcome::Written);  // now it is ours
     }
     // Neither a save nor a failed one makes the next Save see a change.
-    setChannelName(1, "Again");
+    db().setChannelName(1, "Again");
     {
         kt::FaultyWriter full = kt::FaultyWriter::failingAfter(1000, ENOSPC);
-        ScopedFileWriter scoped(full);
-        ASSERT_EQ(saveDatabaseFile(p).outcome, SaveOutcome::WriteError);
+        ScopedFileWriter scoped(file(), full);
+        ASSERT_EQ(saveFile(p).outcome, SaveOutcome::WriteError);
     }
-    EXPECT_EQ(saveDatabaseFile(p).outcome, SaveOutcome::Written);
+    EXPECT_EQ(saveFile(p).outcome, SaveOutcome::Written);
 }
 
 TEST_F(SaveSafetyTest, BackupsKeepTheVersionReplacedAndOnlyTheNewestTen) {
@@ -328,8 +328,8 @@ TEST_F(SaveSafetyTest, BackupsKeepTheVersionReplacedAndOnlyTheNewestTen) {
     std::vector<std::string> made;
     for (int round = 0; round < 3; ++round) {  // within a second or two
         const Bytes before = kt::readFileBytes(p);
-        setChannelName(0, "Round " + std::to_string(round));
-        const SaveResult result = saveDatabaseFile(p, options);
+        db().setChannelName(0, "Round " + std::to_string(round));
+        const SaveResult result = saveFile(p, options);
         ASSERT_EQ(result.outcome, SaveOutcome::Written) << result.systemReason;
         EXPECT_EQ(kt::readFileBytes(result.backupPath), before);
         made.push_back(fs::baseNameOf(result.backupPath));
@@ -346,8 +346,8 @@ TEST_F(SaveSafetyTest, BackupsKeepTheVersionReplacedAndOnlyTheNewestTen) {
     // No backup, no save.
     options.backupFolder = path("missing");
     const Bytes before = kt::readFileBytes(p);
-    setChannelName(0, "Unsaved");
-    const SaveResult refused = saveDatabaseFile(p, options);
+    db().setChannelName(0, "Unsaved");
+    const SaveResult refused = saveFile(p, options);
     EXPECT_EQ(refused.outcome, SaveOutcome::BackupFailed);
     EXPECT_FALSE(refused.systemReason.empty());
     EXPECT_EQ(kt::readFileBytes(p), before);
@@ -372,9 +372,9 @@ TEST_F(SaveSafetyTest, AHugeSparseTailIsCopiedInChunksWithItsHoles) {
             GTEST_SKIP() << "this file system does not report holes";
         }
     }
-    ASSERT_EQ(openDatabaseFile(p).outcome, OpenOutcome::Accepted);
-    setChannelName(0, "Huge");
-    ASSERT_EQ(saveDatabaseFile(p).outcome, SaveOutcome::Written);
+    ASSERT_EQ(openFile(p).outcome, OpenOutcome::Accepted);
+    db().setChannelName(0, "Huge");
+    ASSERT_EQ(saveFile(p).outcome, SaveOutcome::Written);
     const struct stat info = statOf(p);
     EXPECT_EQ(static_cast<uint64_t>(info.st_size), size);
     EXPECT_LT(static_cast<uint64_t>(info.st_blocks) * 512, uint64_t{64} << 20);
@@ -388,8 +388,8 @@ TEST_F(SaveSafetyTest, AHugeSparseTailIsCopiedInChunksWithItsHoles) {
     EXPECT_EQ(std::string(middle, 6), "MIDDLE");
     EXPECT_EQ(std::string(end, 7), std::string(7, '\0'));
     SetUp();
-    ASSERT_EQ(openDatabaseFile(p).outcome, OpenOutcome::Accepted);
-    EXPECT_EQ(channelName(0), "Huge");
+    ASSERT_EQ(openFile(p).outcome, OpenOutcome::Accepted);
+    EXPECT_EQ(db().channelName(0), "Huge");
 #endif
 }
 

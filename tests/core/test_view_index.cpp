@@ -1,3 +1,5 @@
+#include <vector>
+
 #include "core_tables.h"
 
 namespace kavro::coretest {
@@ -6,18 +8,18 @@ namespace {
 using ViewIndexTest = CoreTest;
 
 // The channel shown in a view's row; -1 when viewChannel refuses.
-int channelAt(int view, int row) {
+int channelAt(const ViewIndex& index, int view, int row) {
     int channel = -1;
-    return viewChannel(view, row, channel) ? channel : -1;
+    return index.viewChannel(view, row, channel) ? channel : -1;
 }
 
 TEST_F(ViewIndexTest, EmptyDatabaseHasNoRows) {
     freeAllTransponders();
-    rebuildViewIndex();
+    rebuild();
     for (int view : {0, 1, 2, 3, -1}) {
-        EXPECT_EQ(viewCount(view), 0) << view;
+        EXPECT_EQ(index->viewCount(view), 0) << view;
     }
-    EXPECT_EQ(satelliteTransponderCount(0), 0);
+    EXPECT_EQ(index->satelliteTransponderCount(0), 0);
 }
 
 TEST_F(ViewIndexTest, ListsFollowTableOrderAndCountsFollowTheView) {
@@ -28,37 +30,33 @@ TEST_F(ViewIndexTest, ListsFollowTableOrderAndCountsFollowTheView) {
     putChannel(1, 5, "radio1", 2, false);
     putChannel(2, 1, "tv2", 3);
     putChannel(4, 3, "radio4", 4, false);
-    rebuildViewIndex();
-    const ViewIndex& v = viewIndex();
-    ASSERT_EQ(v.tvCount, 2);
-    EXPECT_EQ(v.tvList[0], 0);
-    EXPECT_EQ(v.tvList[1], 2);
-    ASSERT_EQ(v.radioCount, 2);
-    EXPECT_EQ(v.radioList[0], 1);
-    EXPECT_EQ(v.radioList[1], 4);
-    ASSERT_EQ(satelliteTransponderCount(1), 2);
-    EXPECT_EQ(satelliteTransponder(1, 0), 1);
-    EXPECT_EQ(satelliteTransponder(1, 1), 5);
-    EXPECT_EQ(satelliteChannelCount(0), 2);
-    EXPECT_EQ(satelliteChannelCount(1), 2);
+    rebuild();
+    const ViewIndex& v = *index;
+    EXPECT_EQ(std::vector<int>(v.viewChannels(ViewTv).begin(), v.viewChannels(ViewTv).end()),
+              std::vector<int>({0, 2}));
+    EXPECT_EQ(std::vector<int>(v.viewChannels(ViewRadio).begin(), v.viewChannels(ViewRadio).end()),
+              std::vector<int>({1, 4}));
+    ASSERT_EQ(index->satelliteTransponderCount(1), 2);
+    EXPECT_EQ(index->satelliteTransponder(1, 0), 1);
+    EXPECT_EQ(index->satelliteTransponder(1, 1), 5);
+    EXPECT_EQ(index->satelliteChannelCount(0), 2);
+    EXPECT_EQ(index->satelliteChannelCount(1), 2);
 
-    viewIndex().currentView = ViewRadio;
-    rebuildViewIndex();
-    EXPECT_EQ(satelliteTransponderCount(1), 2);  // transponders do not depend on the view
-    EXPECT_EQ(satelliteChannelCount(0), 1);
-    EXPECT_EQ(transponderChannelCount(3), 1);
-    EXPECT_EQ(transponderChannelCount(0), 0);
-    EXPECT_EQ(v.tvCount, 2);  // both lists are filled whatever the view
+    rebuild(ViewRadio);
+    EXPECT_EQ(v.view(), ViewRadio);
+    EXPECT_EQ(index->satelliteTransponderCount(1), 2);  // transponders do not depend on the view
+    EXPECT_EQ(index->satelliteChannelCount(0), 1);
+    EXPECT_EQ(index->transponderChannelCount(3), 1);
+    EXPECT_EQ(index->transponderChannelCount(0), 0);
+    EXPECT_EQ(v.viewCount(ViewTv), 2);  // both lists are filled whatever the view
 
-    viewIndex().currentView = ViewTv;
-    rebuildViewIndex();
-    EXPECT_EQ(transponderChannelCount(5), 0);
-    EXPECT_EQ(transponderChannelCount(1), 1);
+    rebuild(ViewTv);
+    EXPECT_EQ(index->transponderChannelCount(5), 0);
+    EXPECT_EQ(index->transponderChannelCount(1), 1);
 
-    viewIndex().currentView = 7;
-    rebuildViewIndex();
-    EXPECT_EQ(satelliteChannelCount(0) + satelliteChannelCount(1), 0);
-    EXPECT_EQ(v.allCount, 4);
+    rebuild(7);
+    EXPECT_EQ(index->satelliteChannelCount(0) + index->satelliteChannelCount(1), 0);
+    EXPECT_EQ(v.viewCount(ViewAll), 4);
 }
 
 TEST_F(ViewIndexTest, ChannelsOfDeadTranspondersAreNowhere) {
@@ -69,23 +67,23 @@ TEST_F(ViewIndexTest, ChannelsOfDeadTranspondersAreNowhere) {
     putChannel(1, 2, "y", 1);
     putChannel(2, 3, "z", 1, false);
     putChannel(3, 4000, "w", 1);
-    rebuildViewIndex();
-    EXPECT_EQ(viewCount(ViewAll), 0);
-    EXPECT_EQ(viewCount(ViewTv), 0);
-    EXPECT_EQ(viewCount(ViewRadio), 0);
-    EXPECT_EQ(satelliteTransponderCount(0), 1);
+    rebuild();
+    EXPECT_EQ(index->viewCount(ViewAll), 0);
+    EXPECT_EQ(index->viewCount(ViewTv), 0);
+    EXPECT_EQ(index->viewCount(ViewRadio), 0);
+    EXPECT_EQ(index->satelliteTransponderCount(0), 1);
 }
 
 TEST_F(ViewIndexTest, AllViewSkipsFreeSlots) {
     putChannel(0, 0, "a", 1);
     putChannel(2, 0, "c", 3, false);
     putChannel(5, 0, "f", 6);
-    rebuildViewIndex();
-    ASSERT_EQ(viewCount(ViewAll), 3);
-    EXPECT_EQ(channelAt(ViewAll, 0), 0);
-    EXPECT_EQ(channelAt(ViewAll, 1), 2);
-    EXPECT_EQ(channelAt(ViewAll, 2), 5);
-    EXPECT_EQ(channelAt(ViewAll, 3), 0);  // beyond the view: the first row
+    rebuild();
+    ASSERT_EQ(index->viewCount(ViewAll), 3);
+    EXPECT_EQ(channelAt(*index, ViewAll, 0), 0);
+    EXPECT_EQ(channelAt(*index, ViewAll, 1), 2);
+    EXPECT_EQ(channelAt(*index, ViewAll, 2), 5);
+    EXPECT_EQ(channelAt(*index, ViewAll, 3), 0);  // beyond the view: the first row
 }
 
 TEST_F(ViewIndexTest, RowsBeyondAViewAnswerItsFirstRow) {
@@ -93,12 +91,13 @@ TEST_F(ViewIndexTest, RowsBeyondAViewAnswerItsFirstRow) {
     putChannel(3, 0, "t1", 2);
     putChannel(4, 0, "t2", 3);
     putChannel(6, 0, "t3", 4);
-    rebuildViewIndex();
-    EXPECT_EQ(channelAt(ViewTv, 5), 3);
-    EXPECT_EQ(channelAt(ViewTv, 2), 6);
-    EXPECT_EQ(channelAt(ViewRadio, -1), 0);
+    rebuild();
+    EXPECT_EQ(channelAt(*index, ViewTv, 5), 3);
+    EXPECT_EQ(channelAt(*index, ViewTv, 2), 6);
+    EXPECT_EQ(channelAt(*index, ViewRadio, -1), 0);
     int channel = 42;
-    EXPECT_FALSE(viewChannel(3, 0, channel));
+    EXPECT_FALSE(index->viewChannel(3, 0, channel));
+    EXPECT_TRUE(index->viewChannels(3).empty());
     EXPECT_EQ(channel, 42);
 }
 
@@ -106,10 +105,10 @@ TEST_F(ViewIndexTest, HiddenSatellitesAreCountedAllTheSame) {
     putSatellite(9, "Hidden", false);
     putTransponder(4, 9);
     putChannel(0, 4, "x", 1);
-    rebuildViewIndex();
-    EXPECT_EQ(satelliteTransponderCount(9), 1);
-    EXPECT_EQ(satelliteChannelCount(9), 1);
-    EXPECT_EQ(viewCount(ViewAll), 1);
+    rebuild();
+    EXPECT_EQ(index->satelliteTransponderCount(9), 1);
+    EXPECT_EQ(index->satelliteChannelCount(9), 1);
+    EXPECT_EQ(index->viewCount(ViewAll), 1);
 }
 
 TEST_F(ViewIndexTest, FullCapacityFillsEveryList) {
@@ -119,12 +118,12 @@ TEST_F(ViewIndexTest, FullCapacityFillsEveryList) {
     for (int c = 0; c < ChannelCapacity; ++c) {
         putChannel(c, c % TransponderCapacity, "n", 1, c % 3 != 0);
     }
-    rebuildViewIndex();
-    EXPECT_EQ(satelliteTransponderCount(0), TransponderCapacity);
-    EXPECT_EQ(satelliteTransponder(0, TransponderCapacity - 1), TransponderCapacity - 1);
-    EXPECT_EQ(viewCount(ViewAll), ChannelCapacity);
-    EXPECT_EQ(viewCount(ViewTv) + viewCount(ViewRadio), ChannelCapacity);
-    EXPECT_EQ(satelliteChannelCount(0), ChannelCapacity);
+    rebuild();
+    EXPECT_EQ(index->satelliteTransponderCount(0), TransponderCapacity);
+    EXPECT_EQ(index->satelliteTransponder(0, TransponderCapacity - 1), TransponderCapacity - 1);
+    EXPECT_EQ(index->viewCount(ViewAll), ChannelCapacity);
+    EXPECT_EQ(index->viewCount(ViewTv) + index->viewCount(ViewRadio), ChannelCapacity);
+    EXPECT_EQ(index->satelliteChannelCount(0), ChannelCapacity);
 }
 
 }  // namespace

@@ -86,21 +86,21 @@ TEST_F(WindowsFilesTest, AReplaceThatFailsKeepsTheOldFileAndOneThatWorksTakesThe
 TEST_F(WindowsFilesTest, ASaveThatCannotReplaceTheFileKeepsItAndLeavesNoTemporary) {
     const Bytes original = kt::smallImage(71);
     const std::string p = writeFile("channels.tbn", original);
-    ASSERT_EQ(openDatabaseFile(p).outcome, OpenOutcome::Accepted);
-    setChannelName(0, "Blocked");
+    ASSERT_EQ(openFile(p).outcome, OpenOutcome::Accepted);
+    db().setChannelName(0, "Blocked");
     {
         OtherProgramHandle other(p, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE);
         ASSERT_TRUE(other.isOpen());
-        for (const SaveResult& save : {saveDatabaseFile(p), saveDatabaseFileAs(p)}) {
+        for (const SaveResult& save : {saveFile(p), saveFileAs(p)}) {
             EXPECT_EQ(save.outcome, SaveOutcome::WriteError);
             EXPECT_FALSE(save.systemReason.empty());
         }
         EXPECT_EQ(kt::readFileBytes(p), original);
         EXPECT_EQ(folderEntries(), std::vector<std::string>{"channels.tbn"});
     }
-    ASSERT_EQ(saveDatabaseFile(p).outcome, SaveOutcome::Written);
-    ASSERT_EQ(openDatabaseFile(p).outcome, OpenOutcome::Accepted);
-    EXPECT_EQ(channelName(0), "Blocked");
+    ASSERT_EQ(saveFile(p).outcome, SaveOutcome::Written);
+    ASSERT_EQ(openFile(p).outcome, OpenOutcome::Accepted);
+    EXPECT_EQ(db().channelName(0), "Blocked");
 }
 
 TEST_F(WindowsFilesTest, ATailOfSeveralChunksIsCarriedWhole) {
@@ -111,9 +111,9 @@ TEST_F(WindowsFilesTest, ATailOfSeveralChunksIsCarriedWhole) {
         file.push_back(static_cast<uint8_t>(x >> 24));
     }
     const std::string p = writeFile("long.tbn", file);
-    ASSERT_EQ(openDatabaseFile(p).outcome, OpenOutcome::Accepted);
-    setChannelName(0, "Long Tail");
-    ASSERT_EQ(saveDatabaseFile(p).outcome, SaveOutcome::Written);
+    ASSERT_EQ(openFile(p).outcome, OpenOutcome::Accepted);
+    db().setChannelName(0, "Long Tail");
+    ASSERT_EQ(saveFile(p).outcome, SaveOutcome::Written);
     const Bytes saved = kt::readFileBytes(p);
     ASSERT_EQ(saved.size(), file.size());
     EXPECT_TRUE(std::equal(saved.begin() + ImageSize, saved.end(), file.begin() + ImageSize));
@@ -130,9 +130,9 @@ TEST_F(WindowsFilesTest, ASecondLockIsRefusedWhileTheFirstHoldsAndNeitherKeepsRe
     // Windows locks are mandatory: the lock lies beyond the bytes, so all of them read.
     EXPECT_EQ(kt::readFileBytes(p), original);
     // The holder does not keep a save from putting a new file in place.
-    ASSERT_EQ(openDatabaseFile(p).outcome, OpenOutcome::Accepted);
-    setChannelName(0, "Under Lock");
-    EXPECT_EQ(saveDatabaseFile(p).outcome, SaveOutcome::Written);
+    ASSERT_EQ(openFile(p).outcome, OpenOutcome::Accepted);
+    db().setChannelName(0, "Under Lock");
+    EXPECT_EQ(saveFile(p).outcome, SaveOutcome::Written);
     first.close();
     EXPECT_TRUE(fs::tryLockFile(second).ok());
 }
@@ -170,9 +170,9 @@ TEST_F(WindowsFilesTest, Utf8NamesReachTheSystemAsTheirCharacters) {
     ASSERT_TRUE(fs::listFolder(dir(), names).ok());
     EXPECT_EQ(names, std::vector<std::string>{name});
 
-    ASSERT_EQ(openDatabaseFile(p).outcome, OpenOutcome::Accepted);
-    setChannelName(0, "Renamed");
-    ASSERT_EQ(saveDatabaseFile(p).outcome, SaveOutcome::Written);
+    ASSERT_EQ(openFile(p).outcome, OpenOutcome::Accepted);
+    db().setChannelName(0, "Renamed");
+    ASSERT_EQ(saveFile(p).outcome, SaveOutcome::Written);
     names.clear();
     ASSERT_TRUE(fs::listFolder(dir(), names).ok());
     EXPECT_EQ(names, std::vector<std::string>{name});  // no temporary left beside it

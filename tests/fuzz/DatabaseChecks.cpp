@@ -9,6 +9,7 @@
 #include "database/DisplayText.h"
 #include "database/ViewIndex.h"
 #include "dbfile/DatabaseImage.h"
+#include "session/EditSession.h"
 
 namespace kavro::fuzzing {
 
@@ -20,11 +21,11 @@ constexpr uint8_t ChannelKindTv = 1;
 constexpr uint8_t ChannelKindRadio = 2;
 uint8_t channelKinds[ChannelCapacity];
 
-void takeChannelKinds() {
+void takeChannelKinds(const ChannelDatabase& db) {
     for (int ch = 0; ch < ChannelCapacity; ++ch) {
-        channelKinds[ch] = !isLiveChannel(ch)   ? 0
-                           : isRadioChannel(ch) ? ChannelKindRadio
-                                                : ChannelKindTv;
+        channelKinds[ch] = !db.isLiveChannel(ch)   ? 0
+                           : db.isRadioChannel(ch) ? ChannelKindRadio
+                                                   : ChannelKindTv;
     }
 }
 
@@ -35,7 +36,9 @@ bool inView(int view, int ch) {
 }
 
 // Checks one of the three channel lists: the live channels of its kind, ascending.
-void checkChannelList(const int* list, int count, int view, const char* name) {
+void checkChannelList(const ViewIndex& v, int view, const char* name) {
+    const std::span<const int> list = v.viewChannels(view);
+    const int count = static_cast<int>(list.size());
     int expected = 0;
     for (int ch = 0; ch < ChannelCapacity; ++ch) {
         if (!inView(view, ch)) {
@@ -51,41 +54,41 @@ void checkChannelList(const int* list, int count, int view, const char* name) {
     }
 }
 
-void checkTransponderLists(const ViewIndex& v) {
+void checkTransponderLists(const ChannelDatabase& db, const ViewIndex& v) {
     int count[SatelliteCapacity] = {};
     for (int t = 0; t < TransponderCapacity; ++t) {
-        if (!isLiveTransponder(t)) {
+        if (!db.isLiveTransponder(t)) {
             continue;
         }
-        const int s = transponderSatellite(t);
+        const int s = db.transponderSatellite(t);
         require(s >= 0 && s < SatelliteCapacity, "a live transponder has a valid satellite");
-        require(count[s] < v.satelliteTransponderCount[s] &&
-                    v.satelliteTransponderList[s][count[s]] == t,
-                "a satellite lists its live transponders in table order");
+        require(
+            count[s] < v.satelliteTransponderCount(s) && v.satelliteTransponder(s, count[s]) == t,
+            "a satellite lists its live transponders in table order");
         ++count[s];
     }
     for (int s = 0; s < SatelliteCapacity; ++s) {
-        require(count[s] == v.satelliteTransponderCount[s],
+        require(count[s] == v.satelliteTransponderCount(s),
                 "a satellite's transponder count is its live transponders");
     }
 }
 
-void checkChannelCounts(const ViewIndex& v) {
+void checkChannelCounts(const ChannelDatabase& db, const ViewIndex& v) {
     static int perTransponder[TransponderCapacity];
     int perSatellite[SatelliteCapacity] = {};
     std::memset(perTransponder, 0, sizeof perTransponder);
     for (int ch = 0; ch < ChannelCapacity; ++ch) {
-        if (inView(v.currentView, ch)) {
-            ++perTransponder[channelTransponder(ch)];
-            ++perSatellite[channelSatellite(ch)];
+        if (inView(v.view(), ch)) {
+            ++perTransponder[db.channelTransponder(ch)];
+            ++perSatellite[db.channelSatellite(ch)];
         }
     }
     for (int t = 0; t < TransponderCapacity; ++t) {
-        require(perTransponder[t] == v.transponderChannelCount[t],
+        require(perTransponder[t] == v.transponderChannelCount(t),
                 "a transponder's channel count is its channels in the view");
     }
     for (int s = 0; s < SatelliteCapacity; ++s) {
-        require(perSatellite[s] == v.satelliteChannelCount[s],
+        require(perSatellite[s] == v.satelliteChannelCount(s),
                 "a satellite's channel count is its channels in the view");
     }
 }
@@ -95,75 +98,73 @@ void checkCell(const CellText& cell) {
             "a list cell fits its buffer");
 }
 
-void formatTree() {
+void formatTree(const ChannelDatabase& db, const ViewIndex& index) {
     for (int s = 0; s < SatelliteCapacity; ++s) {
-        if (!isSatelliteShown(s)) {
+        if (!db.isSatelliteShown(s)) {
             continue;
         }
-        require(!satelliteItemText(s).empty(), "a satellite item has a text");
-        for (int i = 0; i < satelliteTransponderCount(s); ++i) {
-            const int t = satelliteTransponder(s, i);
-            require(!transponderItemText(t).empty() && !transponderShortText(t).empty(),
-                    "a transponder item has a text");
+        require(!satelliteItemText(db, index, s).empty(), "a satellite item has a text");
+        for (int i = 0; i < index.satelliteTransponderCount(s); ++i) {
+            const int t = index.satelliteTransponder(s, i);
+            require(
+                !transponderItemText(db, index, t).empty() && !transponderShortText(db, t).empty(),
+                "a transponder item has a text");
         }
     }
 }
 
 }  // namespace
 
-void checkViewIndex() {
-    const ViewIndex& v = viewIndex();
-    require(v.currentView >= ViewAll && v.currentView <= ViewRadio, "the view is one of three");
-    takeChannelKinds();
-    checkChannelList(v.allList, v.allCount, ViewAll, "the all list");
-    checkChannelList(v.tvList, v.tvCount, ViewTv, "the TV list");
-    checkChannelList(v.radioList, v.radioCount, ViewRadio, "the radio list");
-    checkTransponderLists(v);
-    checkChannelCounts(v);
+void checkViewIndex(const EditSession& session) {
+    const ChannelDatabase& db = session.database();
+    const ViewIndex& v = session.viewIndex();
+    require(v.view() >= ViewAll && v.view() <= ViewRadio, "the view is one of three");
+    takeChannelKinds(db);
+    checkChannelList(v, ViewAll, "the all list");
+    checkChannelList(v, ViewTv, "the TV list");
+    checkChannelList(v, ViewRadio, "the radio list");
+    checkTransponderLists(db, v);
+    checkChannelCounts(db, v);
 }
 
-void formatAllTexts(int view) {
-    viewIndex().currentView = view;
-    rebuildViewIndex();
-    checkViewIndex();
-    formatTree();
-    for (int row = 0; row < viewCount(view); ++row) {
-        int ch = ChannelCapacity;
-        require(viewChannel(view, row, ch) && isLiveChannel(ch), "a list row shows a live channel");
+void formatAllTexts(EditSession& session, int view) {
+    session.setView(view);
+    checkViewIndex(session);
+    const ChannelDatabase& db = session.database();
+    const ViewIndex& index = session.viewIndex();
+    formatTree(db, index);
+    int row = 0;
+    for (int ch : index.viewChannels(view)) {
+        require(db.isLiveChannel(ch), "a list row shows a live channel");
         for (int column = 0; column < ListColumnCount; ++column) {
-            checkCell(channelCellText(row, ch, column));
+            checkCell(channelCellText(db, row, ch, column));
         }
+        ++row;
     }
     for (int slot = 0; slot < FavoriteNameSlots; ++slot) {
-        require(favoriteGroupName(slot).size() <= FavoriteNameSize, "a group name fits its slot");
+        require(db.favoriteGroupName(slot).size() <= FavoriteNameSize,
+                "a group name fits its slot");
     }
-    require(defaultChannelName(view, viewCount(view) + 1).size() <= 16,
+    require(defaultChannelName(view, index.viewCount(view) + 1).size() <= 16,
             "a default channel name fits a channel name");
 }
 
-void DatabaseState::capture() {
-    const auto* tables = reinterpret_cast<const uint8_t*>(&channelDatabase());
-    tables_.assign(tables, tables + sizeof(ChannelDatabase));
-    image_.assign(databaseImage(), databaseImage() + ImageSize);
-    header_.assign(workingHeader(), workingHeader() + HeaderSize);
-    bytesRead_ = imageBytesRead();
-    view_ = viewIndex().currentView;
+void DatabaseState::capture(const EditSession& session) {
+    const uint8_t* tables = session.database().bytes();
+    const DatabaseImage& image = session.file().image();
+    tables_.assign(tables, tables + table::Size);
+    image_.assign(image.bytes(), image.bytes() + ImageSize);
+    header_.assign(image.workingHeader(), image.workingHeader() + HeaderSize);
+    bytesRead_ = image.bytesRead();
+    view_ = session.view();
 }
 
-void DatabaseState::restore() const {
-    std::memcpy(&channelDatabase(), tables_.data(), tables_.size());
-    std::memcpy(databaseImage(), image_.data(), image_.size());
-    std::memcpy(workingHeader(), header_.data(), header_.size());
-    imageBytesRead() = bytesRead_;
-    viewIndex().currentView = view_;
-    rebuildViewIndex();
-}
-
-bool DatabaseState::matchesCurrent() const {
-    return std::memcmp(&channelDatabase(), tables_.data(), tables_.size()) == 0 &&
-           std::memcmp(databaseImage(), image_.data(), image_.size()) == 0 &&
-           std::memcmp(workingHeader(), header_.data(), header_.size()) == 0 &&
-           imageBytesRead() == bytesRead_ && viewIndex().currentView == view_;
+bool DatabaseState::matches(const EditSession& session) const {
+    const DatabaseImage& image = session.file().image();
+    return std::memcmp(session.database().bytes(), tables_.data(), tables_.size()) == 0 &&
+           std::memcmp(image.bytes(), image_.data(), image_.size()) == 0 &&
+           std::memcmp(image.workingHeader(), header_.data(), header_.size()) == 0 &&
+           image.bytesRead() == bytesRead_ && session.view() == view_;
 }
 
 }  // namespace kavro::fuzzing

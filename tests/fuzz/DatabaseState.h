@@ -1,21 +1,22 @@
-// Everything an open or an edit may change in the process-wide database, captured into
-// reusable buffers so that a fuzz run can compare and restore it cheaply.
+// Everything an open or an edit may change in a session's database, captured into reusable
+// buffers so that a fuzz run can compare it cheaply.
 #pragma once
 
 #include <cstdint>
 #include <vector>
 
+namespace kavro {
+class EditSession;
+}
+
 namespace kavro::fuzzing {
 
 class DatabaseState {
 public:
-    // Copies the tables (marks included), the image, the working header, the byte count
-    // and the current view.
-    void capture();
-    // Puts the captured state back and rebuilds the view index.
-    void restore() const;
-    // Same tables, image, header, count and view as now.
-    bool matchesCurrent() const;
+    // Copies the tables, the image, the working header, the byte count and the view.
+    void capture(const EditSession& session);
+    // Same tables, image, header, count and view as the session now.
+    bool matches(const EditSession& session) const;
 
     const std::vector<uint8_t>& image() const { return image_; }
 

@@ -1,6 +1,7 @@
 // The edit-script fuzz target's checks: a byte string run as a kavro-tool edit script.
 #include <cstring>
 #include <map>
+#include <memory>
 #include <string>
 
 #include "DatabaseState.h"
@@ -9,6 +10,7 @@
 #include "database/ChannelDatabase.h"
 #include "database/ViewIndex.h"
 #include "dbfile/DatabaseImage.h"
+#include "session/EditSession.h"
 #include "support/TestImageBuilder.h"
 
 namespace kavro::fuzzing {
@@ -38,13 +40,14 @@ Bytes gapsImage() {
     return image;
 }
 
-const DatabaseState& baseState(std::string_view name) {
+// Loads the base database `name` into the session and returns its state as loaded.
+const DatabaseState& loadBase(EditSession& session, std::string_view name) {
     static std::map<std::string, DatabaseState, std::less<>> states;
+    require(testing::loadImage(session, scriptBaseImage(name)), "a base image loads");
     auto found = states.find(name);
     if (found == states.end()) {
-        require(testing::loadIntoDatabase(scriptBaseImage(name)), "a base image loads");
         found = states.emplace(std::string(name), DatabaseState()).first;
-        found->second.capture();
+        found->second.capture(session);
     }
     return found->second;
 }
@@ -85,33 +88,35 @@ constexpr Stretch UntouchedStretches[] = {
     {FavoriteNameRegion + FavoriteGroupCount * FavoriteNameSize, ImageSize},
 };
 
-void checkPacked(const DatabaseState& base) {
-    PackImage();
-    require(checkImage(databaseImage()) == ImageProblem::None, "an edited image passes the checks");
+void checkPacked(const EditSession& session, const DatabaseState& base) {
+    static const auto image = std::make_unique<DatabaseImage>();
+    *image = session.file().image();
+    image->pack(session.database());
+    require(checkImage(image->bytes()) == ImageProblem::None, "an edited image passes the checks");
     for (const Stretch& s : UntouchedStretches) {
-        require(std::memcmp(databaseImage() + s.begin, base.image().data() + s.begin,
+        require(std::memcmp(image->bytes() + s.begin, base.image().data() + s.begin,
                             s.end - s.begin) == 0,
                 "bytes the editor does not own survive an edit");
     }
 }
 
-void checkNoMarks() {
-    for (int ch = 0; ch < ChannelCapacity; ++ch) {
-        require(!isMarked(ch), "no selection mark outlives a command");
-    }
-}
-
 // The database after the refused line must be the one after the lines before it.
-void checkRefusalChangedNothing(const DatabaseState& base, std::string_view script,
-                                const cli::ScriptOutcome& outcome) {
+void checkRefusalChangedNothing(EditSession& session, std::string_view base,
+                                std::string_view script, const cli::ScriptOutcome& outcome) {
     require(outcome.line >= 1 && !outcome.message.empty(), "a refusal names its line and reason");
     static DatabaseState refused;
-    refused.capture();
-    base.restore();
-    const cli::ScriptOutcome prefix = cli::runEditScript(linesBefore(script, outcome.line));
+    refused.capture(session);
+    loadBase(session, base);
+    const cli::ScriptOutcome prefix =
+        cli::runEditScript(session, linesBefore(script, outcome.line));
     require(prefix.ok, "the lines before a refused one run");
     require(prefix.output == outcome.output, "a refused line prints nothing");
-    require(refused.matchesCurrent(), "a refused line changes nothing");
+    require(refused.matches(session), "a refused line changes nothing");
+}
+
+EditSession& fuzzSession() {
+    static EditSession session;
+    return session;
 }
 
 }  // namespace
@@ -125,16 +130,16 @@ const std::vector<uint8_t>& scriptBaseImage(std::string_view name) {
 
 bool checkEditScriptInput(const uint8_t* data, size_t size) {
     const std::string_view script(reinterpret_cast<const char*>(data), size);
-    const DatabaseState& base = baseState(baseNameOf(script));
-    base.restore();
-    const cli::ScriptOutcome outcome = cli::runEditScript(script);
-    checkViewIndex();
-    checkNoMarks();
-    formatAllTexts(viewIndex().currentView);
+    EditSession& session = fuzzSession();
+    const std::string_view baseName = baseNameOf(script);
+    const DatabaseState& base = loadBase(session, baseName);
+    const cli::ScriptOutcome outcome = cli::runEditScript(session, script);
+    checkViewIndex(session);
+    formatAllTexts(session, session.view());
     if (!outcome.ok) {
-        checkRefusalChangedNothing(base, script, outcome);
+        checkRefusalChangedNothing(session, baseName, script, outcome);
     }
-    checkPacked(base);
+    checkPacked(session, base);
     return outcome.ok;
 }
 

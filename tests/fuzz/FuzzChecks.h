@@ -10,6 +10,10 @@
 #include <string_view>
 #include <vector>
 
+namespace kavro {
+class EditSession;
+}
+
 namespace kavro::fuzzing {
 
 struct CheckFailure : std::runtime_error {
@@ -35,18 +39,18 @@ bool checkImageInput(const uint8_t* data, size_t size);
 
 // `data` as an edit script run on a valid database: the small sample, or the full-capacity
 // one or one with gaps and orphans when the script's first line is "# image: full" or
-// "# image: gaps". Afterwards the view index must match the tables, no mark may be left,
-// a refused line must have changed nothing, and the packed image must pass the checks with
-// every byte the editor does not own as it was. True when every line ran.
+// "# image: gaps". Afterwards the view index must match the tables, a refused line must
+// have changed nothing, and the packed image must pass the checks with every byte the
+// editor does not own as it was. True when every line ran.
 bool checkEditScriptInput(const uint8_t* data, size_t size);
 
 // The named databases the script checks start from, as images.
 const std::vector<uint8_t>& scriptBaseImage(std::string_view name);
 
-// The view index of the current view against the tables: every list, count and order.
-void checkViewIndex();
-// Formats every tree item and every list cell of `view` (rebuilding the index for it) and
-// checks their lengths and the rows' channels.
-void formatAllTexts(int view);
+// The session's view index against its tables: every list, count and order.
+void checkViewIndex(const EditSession& session);
+// Formats every tree item and every list cell of `view` (setting the session's view to it)
+// and checks their lengths and the rows' channels.
+void formatAllTexts(EditSession& session, int view);
 
 }  // namespace kavro::fuzzing

@@ -3,6 +3,7 @@
 #include <random>
 #include <string_view>
 
+#include "ScriptGenerator.h"
 #include "database/ByteOrder.h"
 #include "dbfile/DatabaseImage.h"
 #include "support/TestImageBuilder.h"
@@ -90,6 +91,9 @@ std::vector<Seed> scriptSeeds() {
                "delete-transponder 1\n"
                "view radio\n"
                "add-channel 2 \"Radio New\" 300 300 300 7000 0 1\n"
+               "undo\n"
+               "undo\n"
+               "redo\n"
                "view all\n"),
         script("full",
                "# image: full\n"
@@ -115,7 +119,11 @@ std::vector<Seed> scriptSeeds() {
         script("refused-unknown", "\n  # comment\r\nfrobnicate 1\n"),
         script("refused-full-tp", "# image: full\nadd-transponder 0 11000 27500 0\n"),
         script("refused-full-ch", "# image: full\nadd-channel 0 New 1 2 3 4 0 0\n"),
+        script("random-small", randomScript("small", 1, 40)),
+        script("random-gaps", randomScript("gaps", 2, 40)),
         script("refused-usage", "move-channels 1 2 before before 3\n"),
+        script("refused-undo", "rename-group 1 A\nundo\nundo\n"),
+        script("refused-redo", "rename-group 1 A\nundo\nredo\nredo\n"),
     };
 }
 

@@ -1,11 +1,10 @@
 // The image fuzz target's checks: a byte string read as a database file.
-#include <fcntl.h>
-#include <stdlib.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
+#include <memory>
+#include <random>
 #include <sstream>
 
 #include "DatabaseState.h"
@@ -16,6 +15,7 @@
 #include "database/ViewIndex.h"
 #include "dbfile/DatabaseFile.h"
 #include "dbfile/DatabaseImage.h"
+#include "session/EditSession.h"
 #include "support/TestImageBuilder.h"
 
 namespace kavro::fuzzing {
@@ -32,25 +32,28 @@ public:
         const std::filesystem::path base = std::filesystem::is_directory("/dev/shm")
                                                ? std::filesystem::path("/dev/shm")
                                                : std::filesystem::temp_directory_path();
-        std::string pattern = (base / "kavro-fuzz-XXXXXX").string();
-        require(::mkdtemp(pattern.data()) != nullptr, "a scratch folder can be made");
-        folder_ = pattern;
-        path_ = folder_ + "/input.tbn";
+        std::random_device random;
+        for (int attempt = 0;; ++attempt) {
+            require(attempt < 100, "a scratch folder can be made");
+            const std::filesystem::path folder =
+                base / ("kavro-fuzz-" + std::to_string(random()) + std::to_string(random()));
+            std::error_code error;
+            if (std::filesystem::create_directory(folder, error)) {
+                folder_ = folder.string();
+                break;
+            }
+        }
+        path_ = (std::filesystem::path(folder_) / "input.tbn").string();
     }
     ~ScratchFile() {
         std::error_code ignored;
         std::filesystem::remove_all(folder_, ignored);
     }
     const std::string& write(const uint8_t* data, size_t size) {
-        const int fd = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
-        require(fd >= 0, "the scratch file can be written");
-        size_t done = 0;
-        while (done < size) {
-            const ssize_t n = ::write(fd, data + done, size - done);
-            require(n > 0, "the scratch file takes the input");
-            done += static_cast<size_t>(n);
-        }
-        ::close(fd);
+        std::ofstream file(path_, std::ios::binary | std::ios::trunc);
+        file.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+        file.close();
+        require(!file.fail(), "the scratch file takes the input");
         return path_;
     }
 
@@ -59,27 +62,18 @@ private:
     std::string path_;
 };
 
-// A database accepted earlier, for opens that replace one.
-const DatabaseState& acceptedState() {
-    static const DatabaseState state = [] {
-        require(testing::loadIntoDatabase(testing::smallImage(5)), "the sample image loads");
-        DatabaseState s;
-        s.capture();
-        return s;
-    }();
-    return state;
-}
-
 // Shows an accepted database in every view, then packs it: unedited, it must come out as
 // the candidate it came from and pass the checks again.
-void checkAccepted(const Bytes& candidate) {
+void checkAccepted(EditSession& session, const Bytes& candidate) {
     for (int view : {ViewAll, ViewTv, ViewRadio}) {
-        formatAllTexts(view);
+        formatAllTexts(session, view);
     }
-    PackImage();
-    require(std::memcmp(databaseImage(), candidate.data(), ImageSize) == 0,
+    static const auto image = std::make_unique<DatabaseImage>();
+    *image = session.file().image();
+    image->pack(session.database());
+    require(std::memcmp(image->bytes(), candidate.data(), ImageSize) == 0,
             "an unedited image packs to the bytes it was read from");
-    require(checkImage(databaseImage()) == ImageProblem::None, "a packed image passes the checks");
+    require(checkImage(image->bytes()) == ImageProblem::None, "a packed image passes the checks");
 }
 
 // What an open of `size` bytes must report, from the checks run on the candidate directly.
@@ -92,29 +86,31 @@ ImageProblem expectedProblem(const Bytes& candidate, size_t read) {
 
 // Opens the file over the current state and checks the outcome; true when accepted. An
 // accepted database is shown and packed unless `showAccepted` is false.
-bool openAndCheck(const std::string& path, const uint8_t* data, size_t size, bool showAccepted) {
+bool openAndCheck(EditSession& session, const std::string& path, const uint8_t* data, size_t size,
+                  bool showAccepted) {
     static DatabaseState before;
     static Bytes candidate(ImageSize);
-    before.capture();
+    before.capture(session);
     const size_t read = std::min<size_t>(size, ImageSize);
     std::fill(candidate.begin(), candidate.end(), 0);  // a short file is read over zeros
     std::copy_n(data, read, candidate.begin());
     const ImageProblem expected = expectedProblem(candidate, read);
 
-    const OpenResult result = openDatabaseFile(path);
+    const OpenResult result = session.open(path);
     require(result.bytesRead == read, "an open reads up to a whole image");
     require(result.problem == expected, "an open reports the first check that fails");
     if (expected != ImageProblem::None) {
         require(result.outcome == OpenOutcome::Invalid, "a rejected file is an invalid one");
-        require(before.matchesCurrent(), "a rejected file changes nothing");
+        require(before.matches(session), "a rejected file changes nothing");
         return false;
     }
     require(result.outcome == OpenOutcome::Accepted, "a file that passes the checks is taken");
-    require(std::memcmp(databaseImage(), candidate.data(), ImageSize) == 0,
+    const DatabaseImage& image = session.file().image();
+    require(std::memcmp(image.bytes(), candidate.data(), ImageSize) == 0,
             "an accepted file becomes the image, over zeros");
-    require(imageBytesRead() == read, "the count read is kept");
+    require(image.bytesRead() == read, "the count read is kept");
     if (showAccepted) {
-        checkAccepted(candidate);
+        checkAccepted(session, candidate);
     }
     return true;
 }
@@ -134,43 +130,42 @@ void checkTool(const std::string& path, bool accepted) {
 }
 
 // The bytes with the magic and both checksums made right, read over a zero image.
-void checkWithValidHeader(const uint8_t* data, size_t size) {
+void checkWithValidHeader(EditSession& session, const uint8_t* data, size_t size) {
     static Bytes image;
     const size_t read = std::min<size_t>(size, ImageSize);
     image.assign(data, data + read);
     writeU16(image.data() + hdr::Magic, ImageMagic);
     testing::fixChecksums(image);
+    session.reset();
+    const OpenResult result = session.load(image.data(), read);
     image.resize(ImageSize, 0);
-    resetChannelDatabase();
-    resetDatabaseImage();
     if (checkImage(image.data()) != ImageProblem::None) {
         require(coveredLength(image.data()) > BodySize, "only too long a stretch stays refused");
+        require(result.outcome == OpenOutcome::Invalid, "a refused image is not loaded");
         return;
     }
-    require(UnpackImage(image.data()), "an image that passes the checks unpacks");
-    std::memcpy(databaseImage(), image.data(), ImageSize);
-    imageBytesRead() = static_cast<uint32_t>(read);
-    checkAccepted(image);
+    require(result.outcome == OpenOutcome::Accepted, "an image that passes the checks loads");
+    checkAccepted(session, image);
 }
 
 }  // namespace
 
 bool checkImageInput(const uint8_t* data, size_t size) {
     static ScratchFile scratch;
-    const DatabaseState& accepted = acceptedState();
+    static EditSession session;
+    static const Bytes accepted = testing::smallImage(5);
     const std::string& path = scratch.write(data, size);
 
-    resetChannelDatabase();
-    resetDatabaseImage();
-    const bool valid = openAndCheck(path, data, size, true);
+    session.reset();
+    const bool valid = openAndCheck(session, path, data, size, true);
     checkTool(path, valid);
 
     // A whole image read over another is the same candidate as over the zero image.
-    accepted.restore();
-    openAndCheck(path, data, size, size < static_cast<size_t>(ImageSize));
+    require(testing::loadImage(session, accepted), "the sample image loads");
+    openAndCheck(session, path, data, size, size < static_cast<size_t>(ImageSize));
 
     if (!valid && size >= static_cast<size_t>(HeaderSize)) {
-        checkWithValidHeader(data, size);
+        checkWithValidHeader(session, data, size);
     }
     return valid;
 }

@@ -9,6 +9,7 @@
 #include "database/FieldRules.h"
 #include "database/RecordLayout.h"
 #include "database/ViewIndex.h"
+#include "dbfile/ImageFormat.h"
 #include "support/DialogDriver.h"
 #include "support/TestImageBuilder.h"
 #include "ui/dialogs/DialogOperations.h"
@@ -22,8 +23,8 @@ namespace {
 // bits above the PID, locked, two CAS systems and favourite bits.
 const char OddName[] = "Caf\xE9 \x80\x9F\xFF";
 
-std::vector<uint8_t> record(int ch) {
-    const uint8_t* bytes = channelDatabase().channels[ch];
+std::vector<uint8_t> record(const DialogHarness& h, int ch) {
+    const uint8_t* bytes = h.db().tables().channels[ch];
     return {bytes, bytes + ChannelRecordSize};
 }
 
@@ -32,10 +33,10 @@ std::string nameBytes(const QString& text) {
     return {latin1.constData(), static_cast<size_t>(latin1.size())};
 }
 
-int liveChannelsOf(int t, int& last) {
+int liveChannelsOf(const ChannelDatabase& db, int t, int& last) {
     int count = 0;
     for (int ch = 0; ch < ChannelCapacity; ++ch) {
-        if (isLiveChannel(ch) && channelTransponder(ch) == t) {
+        if (db.isLiveChannel(ch) && db.channelTransponder(ch) == t) {
             ++count;
             last = ch;
         }
@@ -43,9 +44,12 @@ int liveChannelsOf(int t, int& last) {
     return count;
 }
 
-void setView(int view) {
-    viewIndex().currentView = view;
-    rebuildViewIndex();
+// The image with a u16 field of channel `ch` set to `value`.
+Bytes withChannelField(Bytes image, int ch, int offset, int value) {
+    writeU16(image.data() + ChannelRegion + ch * ChannelRecordSize + offset,
+             static_cast<uint32_t>(value));
+    fixChecksums(image);
+    return image;
 }
 
 }  // namespace
@@ -68,6 +72,9 @@ private slots:
     void addRefusalsKeepTheDialogOpen();
     void addStoresChannel();
     void tabOrderAndEscape();
+
+private:
+    Bytes image_;
 };
 
 void ChannelDialogTest::init() {
@@ -85,11 +92,11 @@ void ChannelDialogTest::init() {
     writeU16(odd + ch::Flags, 3 | ChannelFlagLock | 0x8000);
     writeU16(odd + ch::CasBits, 5);
     writeU16(odd + ch::FavoriteBits, 0x0102);
-    QVERIFY(loadIntoDatabase(image.build()));
+    image_ = image.build();
 }
 
 void ChannelDialogTest::editShowsTheChannel() {
-    DialogHarness h;
+    DialogHarness h(image_);
     h.script([](QDialog& dialog) {
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Edit Channel"));
         auto* name = control<QLineEdit>(dialog, "nameEdit");
@@ -110,21 +117,20 @@ void ChannelDialogTest::editShowsTheChannel() {
         QCOMPARE(cas->currentIndex(), -1);
         pressCancel(dialog);
     });
-    QVERIFY(!EditChannel(h.context, 2, EditMode::Edit));
+    QVERIFY(!runChannelDialog(h.context, 2, EditMode::Edit).applied);
 }
 
 void ChannelDialogTest::casListShowsStoredBitsAndEditKeepsThem() {
     const int stored[] = {0, 1, 2, 0x81, 0xFF00};
     const int shown[] = {0, 1, -1, -1, -1};
     for (int i = 0; i < 5; ++i) {
-        setChannelCasBits(0, stored[i]);
-        DialogHarness h;
+        DialogHarness h(withChannelField(image_, 0, ch::CasBits, stored[i]));
         h.script([&](QDialog& dialog) {
             QCOMPARE(control<QComboBox>(dialog, "casList")->currentIndex(), shown[i]);
             pressOk(dialog);
         });
-        QVERIFY(EditChannel(h.context, 0, EditMode::Edit));
-        QCOMPARE(channelCasBits(0), stored[i]);
+        QVERIFY(runChannelDialog(h.context, 0, EditMode::Edit).applied);
+        QCOMPARE(h.db().channelCasBits(0), stored[i]);
     }
 }
 
@@ -157,72 +163,71 @@ void ChannelDialogTest::validation() {
     QFETCH(QStringList, typed);
     QFETCH(QString, message);
     QFETCH(QString, failingEdit);
-    const std::vector<uint8_t> before = record(0);
-    DialogHarness h;
+    DialogHarness h(image_);
+    const std::vector<uint8_t> before = record(h, 0);
     h.script([&](QDialog& dialog) {
         typeAndPressOk(dialog,
                        {"nameEdit", "videoPidEdit", "audioPidEdit", "pcrPidEdit", "serviceIdEdit"},
                        typed, failingEdit);
     });
-    const bool written = EditChannel(h.context, 0, EditMode::Edit);
+    const bool written = runChannelDialog(h.context, 0, EditMode::Edit).applied;
     if (message.isEmpty()) {
         QVERIFY(written);
         QVERIFY(h.ui.messages.isEmpty());
-        QCOMPARE(std::string(channelName(0)), nameBytes(typed[0]));
-        QCOMPARE(channelVideoPid(0), typed[1].trimmed().toInt());
-        QCOMPARE(channelAudioPid(0), typed[2].trimmed().toInt());
-        QCOMPARE(channelPcrPid(0), typed[3].trimmed().toInt());
-        QCOMPARE(channelServiceId(0), typed[4].toInt());
-        QCOMPARE(h.modifiedCalls, 1);
+        QCOMPARE(std::string(h.db().channelName(0)), nameBytes(typed[0]));
+        QCOMPARE(h.db().channelVideoPid(0), typed[1].trimmed().toInt());
+        QCOMPARE(h.db().channelAudioPid(0), typed[2].trimmed().toInt());
+        QCOMPARE(h.db().channelPcrPid(0), typed[3].trimmed().toInt());
+        QCOMPARE(h.db().channelServiceId(0), typed[4].toInt());
+        QCOMPARE(h.steps(), 1);
     } else {
         QVERIFY(!written);
         expectOnlyMessage(h.ui, message, fieldMessageIcon(message));
-        QVERIFY(record(0) == before);
-        QCOMPARE(h.modifiedCalls, 0);
+        QVERIFY(record(h, 0) == before);
+        QCOMPARE(h.steps(), 0);
     }
 }
 
 void ChannelDialogTest::nameTakesSixteenCharacters() {
-    DialogHarness h;
+    DialogHarness h(withChannelField(image_, 0, ch::CasBits, 0x1234));
     h.script([](QDialog& dialog) {
         retype(dialog, "nameEdit", QStringLiteral("ABCDEFGHIJKLMNOPQ"));
         QCOMPARE(control<QLineEdit>(dialog, "nameEdit")->text(),
                  QStringLiteral("ABCDEFGHIJKLMNOP"));
         pressOk(dialog);
     });
-    setChannelCasBits(0, 0x1234);
-    QVERIFY(EditChannel(h.context, 0, EditMode::Edit));
-    QCOMPARE(std::string(channelName(0)), std::string("ABCDEFGHIJKLMNOP"));
-    QCOMPARE(channelCasBits(0), 0x1234);
+    QVERIFY(runChannelDialog(h.context, 0, EditMode::Edit).applied);
+    QCOMPARE(std::string(h.db().channelName(0)), std::string("ABCDEFGHIJKLMNOP"));
+    QCOMPARE(h.db().channelCasBits(0), 0x1234);
 }
 
 void ChannelDialogTest::editWritesChangedValuesOnly() {
-    const std::vector<uint8_t> before = record(2);
-    DialogHarness h;
+    DialogHarness h(image_);
+    const std::vector<uint8_t> before = record(h, 2);
     h.script([](QDialog& dialog) {
         retype(dialog, "videoPidEdit", QStringLiteral("200"));
         retype(dialog, "serviceIdEdit", QStringLiteral("65534"));
         QTest::keyClick(control(dialog, "lockList"), Qt::Key_Up);
         pressOk(dialog);
     });
-    QVERIFY(EditChannel(h.context, 2, EditMode::Edit));
-    QCOMPARE(channelVideoPid(2), 200);           // a new PID is the whole word
-    QCOMPARE(channelAudioPid(2), 0xA000 | 102);  // a kept PID keeps its stored word
-    QCOMPARE(channelServiceId(2), 65534);
-    QCOMPARE(channelFlags(2), 3 | 0x8000);  // only the lock bit went
-    QCOMPARE(channelCasBits(2), 5);
-    QCOMPARE(channelFavoriteBits(2), 0x0102);
-    const std::vector<uint8_t> after = record(2);
+    QVERIFY(runChannelDialog(h.context, 2, EditMode::Edit).applied);
+    QCOMPARE(h.db().channelVideoPid(2), 200);           // a new PID is the whole word
+    QCOMPARE(h.db().channelAudioPid(2), 0xA000 | 102);  // a kept PID keeps its stored word
+    QCOMPARE(h.db().channelServiceId(2), 65534);
+    QCOMPARE(h.db().channelFlags(2), 3 | 0x8000);  // only the lock bit went
+    QCOMPARE(h.db().channelCasBits(2), 5);
+    QCOMPARE(h.db().channelFavoriteBits(2), 0x0102);
+    const std::vector<uint8_t> after = record(h, 2);
     // The untouched name area, leftovers after the NUL included, is byte for byte the same.
     QVERIFY(std::equal(before.begin() + ch::Name, before.begin() + ch::CasBits,
                        after.begin() + ch::Name));
-    QCOMPARE(h.modifiedCalls, 1);
+    QCOMPARE(h.steps(), 1);
 }
 
 // OK without changes changes no byte and so marks nothing modified; neither does CANCEL.
 void ChannelDialogTest::unchangedOkAndCancelKeepTheRecord() {
-    const std::vector<uint8_t> before = record(2);
-    DialogHarness h;
+    DialogHarness h(image_);
+    const std::vector<uint8_t> before = record(h, 2);
     h.script([](QDialog& dialog) { pressOk(dialog); });
     h.script([](QDialog& dialog) {
         retype(dialog, "nameEdit", QStringLiteral("Changed"));
@@ -231,10 +236,10 @@ void ChannelDialogTest::unchangedOkAndCancelKeepTheRecord() {
         QTest::keyClick(control(dialog, "lockList"), Qt::Key_Up);
         pressCancel(dialog);
     });
-    QVERIFY(EditChannel(h.context, 2, EditMode::Edit));
-    QVERIFY(!EditChannel(h.context, 2, EditMode::Edit));
-    QCOMPARE(h.modifiedCalls, 0);
-    QVERIFY(record(2) == before);
+    QVERIFY(runChannelDialog(h.context, 2, EditMode::Edit).applied);
+    QVERIFY(!runChannelDialog(h.context, 2, EditMode::Edit).applied);
+    QCOMPARE(h.steps(), 0);
+    QVERIFY(record(h, 2) == before);
     QVERIFY(h.ui.messages.isEmpty());
 }
 
@@ -258,8 +263,8 @@ void ChannelDialogTest::addProposesDefaultName() {
     QFETCH(int, transponder);
     QFETCH(QString, name);
     QFETCH(QString, transponderText);
-    setView(view);
-    DialogHarness h;
+    DialogHarness h(image_);
+    h.session->setView(view);
     h.script([&](QDialog& dialog) {
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Add Channel"));
         QCOMPARE(editTexts(dialog, {"nameEdit", "satelliteEdit", "transponderEdit", "videoPidEdit",
@@ -271,7 +276,7 @@ void ChannelDialogTest::addProposesDefaultName() {
         QCOMPARE(control<QComboBox>(dialog, "lockList")->currentText(), QStringLiteral("Off"));
         pressCancel(dialog);
     });
-    QVERIFY(!EditChannel(h.context, transponder, EditMode::Add));
+    QVERIFY(!runChannelDialog(h.context, transponder, EditMode::Add).applied);
     QVERIFY(h.ui.messages.isEmpty());
 }
 
@@ -301,26 +306,26 @@ void ChannelDialogTest::addRefusalsKeepTheDialogOpen() {
     QFETCH(QStringList, typed);
     QFETCH(QString, message);
     QFETCH(QString, failingEdit);
-    setView(view);
-    DialogHarness h;
+    DialogHarness h(image_);
+    h.session->setView(view);
     h.script([&](QDialog& dialog) {
         typeAndPressOk(dialog, {"videoPidEdit", "audioPidEdit", "pcrPidEdit", "serviceIdEdit"},
                        typed, failingEdit);
     });
     int last = 0;
     if (message.isEmpty()) {
-        QVERIFY(EditChannel(h.context, 1, EditMode::Add));
-        QCOMPARE(liveChannelsOf(1, last), 1);
+        QVERIFY(runChannelDialog(h.context, 1, EditMode::Add).applied);
+        QCOMPARE(liveChannelsOf(h.db(), 1, last), 1);
         return;
     }
-    QVERIFY(!EditChannel(h.context, 1, EditMode::Add));
+    QVERIFY(!runChannelDialog(h.context, 1, EditMode::Add).applied);
     expectOnlyMessage(h.ui, message, Interaction::Icon::Exclamation);
-    QCOMPARE(h.modifiedCalls, 0);
-    QCOMPARE(liveChannelsOf(1, last), 0);
+    QCOMPARE(h.steps(), 0);
+    QCOMPARE(liveChannelsOf(h.db(), 1, last), 0);
 }
 
 void ChannelDialogTest::addStoresChannel() {
-    DialogHarness h;
+    DialogHarness h(image_);
     h.script([](QDialog& dialog) {
         retype(dialog, "videoPidEdit", QStringLiteral("512"));
         retype(dialog, "audioPidEdit", QStringLiteral("650"));
@@ -330,23 +335,23 @@ void ChannelDialogTest::addStoresChannel() {
         QTest::keyClick(control(dialog, "lockList"), Qt::Key_Down);
         pressOk(dialog);
     });
-    QVERIFY(EditChannel(h.context, 1, EditMode::Add));
+    QVERIFY(runChannelDialog(h.context, 1, EditMode::Add).applied);
     expectOnlyMessage(h.ui, QStringLiteral("Channel added"), Interaction::Icon::Information);
-    QCOMPARE(h.modifiedCalls, 1);
+    QCOMPARE(h.steps(), 1);
     int ch = 0;
-    QCOMPARE(liveChannelsOf(1, ch), 1);
-    QCOMPARE(std::string(channelName(ch)), std::string("Video CH   1"));
-    QCOMPARE(channelVideoPid(ch), 512);
-    QCOMPARE(channelAudioPid(ch), 650);
-    QCOMPARE(channelPcrPid(ch), 512);
-    QCOMPARE(channelServiceId(ch), 4711);
-    QCOMPARE(channelCasBits(ch), 1);
-    QVERIFY(isChannelLocked(ch));
-    QVERIFY(!isRadioChannel(ch));
+    QCOMPARE(liveChannelsOf(h.db(), 1, ch), 1);
+    QCOMPARE(std::string(h.db().channelName(ch)), std::string("Video CH   1"));
+    QCOMPARE(h.db().channelVideoPid(ch), 512);
+    QCOMPARE(h.db().channelAudioPid(ch), 650);
+    QCOMPARE(h.db().channelPcrPid(ch), 512);
+    QCOMPARE(h.db().channelServiceId(ch), 4711);
+    QCOMPARE(h.db().channelCasBits(ch), 1);
+    QVERIFY(h.db().isChannelLocked(ch));
+    QVERIFY(!h.db().isRadioChannel(ch));
 }
 
 void ChannelDialogTest::tabOrderAndEscape() {
-    DialogHarness h;
+    DialogHarness h(image_);
     h.script([](QDialog& dialog) {
         QCOMPARE(focused(dialog)->objectName(), QStringLiteral("nameEdit"));
         // The CAS list is disabled in edit mode and so skipped.
@@ -363,10 +368,10 @@ void ChannelDialogTest::tabOrderAndEscape() {
                               "pcrPidEdit", "serviceIdEdit", "casList", "lockList", "nameEdit"}));
         pressCancel(dialog);
     });
-    QVERIFY(!EditChannel(h.context, 0, EditMode::Edit));
-    QCOMPARE(std::string(channelName(0)), std::string("Alpha TV"));
-    QVERIFY(!EditChannel(h.context, 0, EditMode::Add));
-    QCOMPARE(h.modifiedCalls, 0);
+    QVERIFY(!runChannelDialog(h.context, 0, EditMode::Edit).applied);
+    QCOMPARE(std::string(h.db().channelName(0)), std::string("Alpha TV"));
+    QVERIFY(!runChannelDialog(h.context, 0, EditMode::Add).applied);
+    QCOMPARE(h.steps(), 0);
 }
 
 QTEST_MAIN(ChannelDialogTest)

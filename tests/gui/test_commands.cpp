@@ -9,6 +9,7 @@
 #include <QTest>
 #include <QTreeWidgetItem>
 
+#include "database/ByteOrder.h"
 #include "database/ChannelDatabase.h"
 #include "database/DisplayText.h"
 #include "database/ViewIndex.h"
@@ -30,8 +31,8 @@ QString deleteQuestion(const QString& what) {
 QString deleteTpQuestion(const QString& what) {
     return QStringLiteral("Are you sure to delete the selected transponder?\nDelete %1?").arg(what);
 }
-const QStringList Popup0Items = {"Delete", "Add to Favorite", "Edit Favorite",
-                                 "Edit Favorite Name"};
+const QStringList Popup0Items = {
+    "Undo", "Redo", "Delete", "Add to Favorite", "Edit Favorite", "Edit Favorite Name"};
 const QStringList Popup1Items = {"Delete TP", "Add Channel"};
 const QStringList Popup2Items = {"Add TP"};
 
@@ -127,7 +128,7 @@ void CommandsTest::popupsHoldTheirItemsAndCommands() {
         QStringList items;
         QList<int> commands;
     } expected[] = {
-        {Popup0, Popup0Items, {32771, 32775, 32780, 32779}},
+        {Popup0, Popup0Items, {32781, 32782, 32771, 32775, 32780, 32779}},
         {Popup1, Popup1Items, {32776, 32777}},
         {Popup2, Popup2Items, {32778}},
     };
@@ -137,9 +138,14 @@ void CommandsTest::popupsHoldTheirItemsAndCommands() {
         QStringList items;
         QList<int> commands;
         for (QAction* action : menu->actions()) {
+            if (action->isSeparator()) {
+                continue;
+            }
             items.append(action->text());
             commands.append(action->data().toInt());
-            QVERIFY(action->isEnabled());
+            // Undo and Redo wait for a step; every other item is always there to pick.
+            const bool history = action->data().toInt() >= 32781;
+            QCOMPARE(action->isEnabled(), !history);
         }
         QCOMPARE(items, e.items);
         QCOMPARE(commands, e.commands);
@@ -157,7 +163,7 @@ void CommandsTest::rightPressActsOnWhatItPoints() {
     h.selectTreeItem(h.satelliteItem(0));
     rightClickList(h, 2);
     QCOMPARE(selectedRows(h), QVector<int>({2}));
-    QCOMPARE(h.window->selectionKind, SelectionChannel);
+    QCOMPARE(h.window->selection().kind(), SelectionChannel);
     // Beside the rows: nothing stays selected for a command to act on unseen.
     QTest::mouseClick(h.window->list()->viewport(), Qt::RightButton, {},
                       QPoint(10, h.window->list()->viewport()->height() - 2));
@@ -172,7 +178,7 @@ void CommandsTest::rightPressActsOnWhatItPoints() {
     QCOMPARE(h.interaction.popups.last().items, Popup1Items);
     QCOMPARE(h.interaction.messageTexts(),
              QStringList({deleteTpQuestion("transponder 12603V and its 1 channel")}));
-    QVERIFY(isLiveTransponder(0) && !isLiveTransponder(4));
+    QVERIFY(h.db().isLiveTransponder(0) && !h.db().isLiveTransponder(4));
     // Beside the items no popup opens.
     const int popups = h.interaction.popups.size();
     QTest::mouseClick(h.window->tree()->viewport(), Qt::RightButton, {},
@@ -199,40 +205,37 @@ void CommandsTest::pickedItemRunsItsCommand() {
 void CommandsTest::deleteAsksAndSelectsTheRowThatFollowed() {
     OpenedWindow h;
     h.selectRows({1, 3});
-    h.window->OnDeleteChannels();  // the list does not own the selection
+    h.window->channelCommands().deleteChannels();  // the list does not own the selection
     QVERIFY(h.interaction.messages.isEmpty());
 
     clickRows(h, {1, 3});
     h.interaction.answers.append(Interaction::Answer::Cancel);
-    h.window->OnDeleteChannels();
+    h.window->channelCommands().deleteChannels();
     QCOMPARE(h.interaction.messageTexts(), QStringList({deleteQuestion("2 channels")}));
     QCOMPARE(h.rows(), 7);
     QCOMPARE(selectedRows(h), QVector<int>({1, 3}));
-    QCOMPARE(h.window->isDirty, 0);
+    QVERIFY(!h.window->session().isModified());
 
-    h.window->OnDeleteChannels();
+    h.window->channelCommands().deleteChannels();
     QCOMPARE(h.columnTexts(ColumnChannel),
              QStringList({"Das Erste", "Rai 1", "Hidden TV", "Rai Radio 2[R]", "Klassik[R]"}));
-    QVERIFY(!isLiveChannel(3) && !isLiveChannel(6) && !isLiveChannel(7));
+    QVERIFY(!h.db().isLiveChannel(3) && !h.db().isLiveChannel(6) && !h.db().isLiveChannel(7));
     // ZDF was followed by "Hidden TV".
     QCOMPARE(selectedRows(h), QVector<int>({2}));
     QVERIFY(h.showsModified(true));
     QCOMPARE(h.window->rowCountField()->text(), QStringLiteral("    5"));
     QCOMPARE(h.treeTexts().first(), QStringLiteral("Astra 19.2E (3 TPs, 2 CHs)"));
-    for (int ch = 0; ch < ChannelCapacity; ++ch) {
-        QVERIFY(!isMarked(ch));
-    }
 }
 
 void CommandsTest::deleteOfTheLastRowsSelectsTheNewLastRow() {
     OpenedWindow h;
     clickRows(h, {5, 6});
-    h.window->OnDeleteChannels();
+    h.window->channelCommands().deleteChannels();
     QCOMPARE(h.rows(), 5);
     QCOMPARE(selectedRows(h), QVector<int>({4}));
     // Everything: no row is left to select.
     h.window->list()->selectAll();
-    h.window->OnDeleteChannels();
+    h.window->channelCommands().deleteChannels();
     QCOMPARE(h.rows(), 0);
     QVERIFY(selectedRows(h).isEmpty());
 }
@@ -244,43 +247,43 @@ void CommandsTest::deleteInAFilteredListSelectsWithinIt() {
     QCOMPARE(h.columnTexts(ColumnChannel),
              QStringList({"Das Erste", "Bayern 3[R]", "ZDF", "Klassik[R]"}));
     clickRows(h, {3});
-    h.window->OnDeleteChannels();
+    h.window->channelCommands().deleteChannels();
     QCOMPARE(h.columnTexts(ColumnChannel), QStringList({"Das Erste", "Bayern 3[R]", "ZDF"}));
     QCOMPARE(selectedRows(h), QVector<int>({2}));
-    QCOMPARE(h.window->showAllChannels, 0);
+    QVERIFY(h.window->selection().filtersBySatellite());
 }
 
 void CommandsTest::addToFavoriteReplacesTheGroupsOfEverySelectedChannel() {
     OpenedWindow h;
     h.selectRows({0, 3});
-    h.window->OnAddToFavorite();
+    h.window->channelCommands().addToFavorites();
     QCOMPARE(h.interaction.dialogsRun, 0);
 
     clickRows(h, {0, 3});
     h.interaction.dialogScripts.append(pressCancel());
     h.interaction.dialogScripts.append(tickGroups({}));
-    h.window->OnAddToFavorite();
-    h.window->OnAddToFavorite();
+    h.window->channelCommands().addToFavorites();
+    h.window->channelCommands().addToFavorites();
     QCOMPARE(h.interaction.dialogsRun, 2);
-    QCOMPARE(h.window->isDirty, 0);
+    QVERIFY(!h.window->session().isModified());
     QCOMPARE(selectedRows(h), QVector<int>({0, 3}));
 
     h.interaction.dialogScripts.append(tickGroups({2, 3}));
-    h.window->OnAddToFavorite();
-    QCOMPARE(channelFavoriteBits(0), 0x6);
-    QCOMPARE(channelFavoriteBits(3), 0x6);  // group 1 replaced, not kept
-    QCOMPARE(channelFavoriteBits(2), 0);
+    h.window->channelCommands().addToFavorites();
+    QCOMPARE(h.db().channelFavoriteBits(0), 0x6);
+    QCOMPARE(h.db().channelFavoriteBits(3), 0x6);  // group 1 replaced, not kept
+    QCOMPARE(h.db().channelFavoriteBits(2), 0);
     QCOMPARE(h.columnTexts(ColumnFav), QStringList({"V", "", "", "V", "", "", ""}));
     QVERIFY(selectedRows(h).isEmpty());
-    QCOMPARE(h.window->isDirty, 1);
+    QVERIFY(h.window->session().isModified());
 }
 
 void CommandsTest::editFavoriteEditsTheTopmostSelectedChannel() {
     OpenedWindow h;
     clickRows(h, {5, 3});
     h.interaction.dialogScripts.append(pressCancel());
-    h.window->OnEditFavorite();
-    QCOMPARE(h.window->isDirty, 0);
+    h.window->channelCommands().editFavorites();
+    QVERIFY(!h.window->session().isModified());
     QCOMPARE(selectedRows(h), QVector<int>({3, 5}));
 
     h.interaction.dialogScripts.append([](QDialog& dialog) {
@@ -289,128 +292,130 @@ void CommandsTest::editFavoriteEditsTheTopmostSelectedChannel() {
         control<QCheckBox>(dialog, "favCheck4")->setChecked(true);
         pressOk(dialog);
     });
-    h.window->OnEditFavorite();
-    QCOMPARE(channelFavoriteBits(3), 0x8);
-    QCOMPARE(channelFavoriteBits(6), 0);
+    h.window->channelCommands().editFavorites();
+    QCOMPARE(h.db().channelFavoriteBits(3), 0x8);
+    QCOMPARE(h.db().channelFavoriteBits(6), 0);
     QCOMPARE(selectedRows(h), QVector<int>({3}));
-    QCOMPARE(h.window->isDirty, 1);
+    QVERIFY(h.window->session().isModified());
 }
 
 void CommandsTest::editFavoriteNameNeedsNoSelection() {
     WindowHarness h;
     h.interaction.dialogScripts.append(pressCancel());
-    h.window->OnEditFavoriteName();
+    h.window->channelCommands().editGroupNames();
     QCOMPARE(h.interaction.dialogsRun, 1);
-    QCOMPARE(h.window->selectionKind, SelectionNone);
+    QCOMPARE(h.window->selection().kind(), SelectionNone);
 }
 
 void CommandsTest::deleteTransponderAsksAndNeverDeletesTwice() {
     OpenedWindow h;
     h.selectTreeItem(h.satelliteItem(0));
-    h.window->OnDeleteTransponder();
+    h.window->transponderCommands().deleteTransponder();
     QVERIFY(h.interaction.messages.isEmpty());
 
     h.selectTreeItem(h.transponderItem(0, 0));
     h.interaction.answers.append(Interaction::Answer::Cancel);
-    h.window->OnDeleteTransponder();
+    h.window->transponderCommands().deleteTransponder();
     QCOMPARE(h.interaction.messageTexts(),
              QStringList({deleteTpQuestion("transponder 11494H and its 3 channels")}));
-    QVERIFY(isLiveTransponder(0));
-    QCOMPARE(h.window->isDirty, 0);
+    QVERIFY(h.db().isLiveTransponder(0));
+    QVERIFY(!h.window->session().isModified());
 
-    h.window->OnDeleteTransponder();
-    QVERIFY(!isLiveTransponder(0));
-    QVERIFY(!isLiveChannel(0) && !isLiveChannel(1) && !isLiveChannel(3));
+    h.window->transponderCommands().deleteTransponder();
+    QVERIFY(!h.db().isLiveTransponder(0));
+    QVERIFY(!h.db().isLiveChannel(0) && !h.db().isLiveChannel(1) && !h.db().isLiveChannel(3));
     QCOMPARE(h.treeTexts().mid(0, 3), QStringList({"Astra 19.2E (2 TPs, 1 CHs)", "   3800V  2000",
                                                    "  12603V 22000 (1 CHs)"}));
     QCOMPARE(h.columnTexts(ColumnChannel), QStringList({"Klassik[R]"}));
-    QCOMPARE(h.window->selectionKind, SelectionTransponder);
-    QCOMPARE(h.window->selectedTransponder, 0);
-    QCOMPARE(h.window->isDirty, 1);
+    QCOMPARE(h.window->selection().kind(), SelectionTransponder);
+    QCOMPARE(h.window->selection().transponder(), 0);
+    QVERIFY(h.window->session().isModified());
 
     // The recorded transponder is gone: no second question, nothing deleted.
-    h.window->OnDeleteTransponder();
+    h.window->transponderCommands().deleteTransponder();
     QCOMPARE(h.interaction.messages.size(), 2);
 }
 
 void CommandsTest::addChannelGoesToTheLastSelectedTransponder() {
     OpenedWindow h;
     h.selectTreeItem(h.satelliteItem(1));
-    h.window->OnAddChannel();
+    h.window->transponderCommands().addChannel();
     QCOMPARE(h.interaction.dialogsRun, 0);
 
     h.selectTreeItem(h.transponderItem(1, 0));
     h.interaction.dialogScripts.append(pressCancel());
-    h.window->OnAddChannel();
+    h.window->transponderCommands().addChannel();
     QCOMPARE(h.interaction.dialogsRun, 1);
-    QCOMPARE(h.window->isDirty, 0);
+    QVERIFY(!h.window->session().isModified());
 
     // The new channel takes free slot 5, between Rai 1 and Rai Radio 2: its row is selected.
     h.interaction.dialogScripts.append(newChannel("Rai 3", 3403, 200));
-    h.window->OnAddChannel();
+    h.window->transponderCommands().addChannel();
     QCOMPARE(h.interaction.messageTexts(), QStringList({"Channel added"}));
-    QCOMPARE(channelTransponder(5), 2);
+    QCOMPARE(h.db().channelTransponder(5), 2);
     QCOMPARE(h.columnTexts(ColumnChannel), QStringList({"Rai 1", "Rai 3", "Rai Radio 2[R]"}));
     QCOMPARE(selectedRows(h), QVector<int>({1}));
     QCOMPARE(h.treeTexts()[4], QStringLiteral("Hotbird 13.0E (1 TPs, 3 CHs)"));
-    QCOMPARE(h.window->isDirty, 1);
+    QVERIFY(h.window->session().isModified());
 
     // With the list owning the selection, the transponder is still the tree's.
     clickRows(h, {0});
     h.interaction.dialogScripts.append(newChannel("Rai 4", 3404, 300));
-    h.window->OnAddChannel();
-    QCOMPARE(channelName(8), std::string_view("Rai 4"));
-    QCOMPARE(channelTransponder(8), 2);
+    h.window->transponderCommands().addChannel();
+    QCOMPARE(h.db().channelName(8), std::string_view("Rai 4"));
+    QCOMPARE(h.db().channelTransponder(8), 2);
     QCOMPARE(selectedRows(h), QVector<int>({3}));
 }
 
 // A stored channel with service ID 65535 is the record the next add on its transponder
 // fills: the user is asked before the dialog opens.
 void CommandsTest::addChannelAsksBeforeReplacingAChannel() {
-    OpenedWindow h;
-    setChannelServiceId(3, 65535);  // as a file may hold it
+    WindowHarness h;
+    TestImageBuilder file = windowTestBuilder();
+    writeU16(file.channelRecord(3) + ch::ServiceId, 65535);  // as a file may hold it
+    QVERIFY(h.openImage(file.build()));
     h.selectTreeItem(h.transponderItem(0, 0));
     h.interaction.answers.append(Interaction::Answer::No);
-    h.window->OnAddChannel();
+    h.window->transponderCommands().addChannel();
     const QString question = QStringLiteral(
         "This replaces the channel \"ZDF\" (service ID 65535) on this transponder. Replace it?");
     QCOMPARE(h.interaction.messageTexts(), QStringList({question}));
     QCOMPARE(h.interaction.messages[0].buttons, Interaction::Buttons::YesNo);
     QCOMPARE(h.interaction.dialogsRun, 0);
-    QCOMPARE(channelName(3), std::string_view("ZDF"));
+    QCOMPARE(h.db().channelName(3), std::string_view("ZDF"));
     QVERIFY(h.showsModified(false));
 
     h.interaction.answers.append(Interaction::Answer::Yes);
     h.interaction.dialogScripts.append(newChannel("ZDF neo", 28014, 600));
-    h.window->OnAddChannel();
+    h.window->transponderCommands().addChannel();
     QCOMPARE(h.interaction.messageTexts(), QStringList({question, question, "Channel added"}));
-    QCOMPARE(channelName(3), std::string_view("ZDF neo"));
+    QCOMPARE(h.db().channelName(3), std::string_view("ZDF neo"));
     QCOMPARE(h.rows(), 4);  // Astra's channels: replaced, not added
     // Elsewhere no question.
     h.selectTreeItem(h.transponderItem(1, 0));
     h.interaction.dialogScripts.append(pressCancel());
-    h.window->OnAddChannel();
+    h.window->transponderCommands().addChannel();
     QCOMPARE(h.interaction.messages.size(), 3);
 }
 
 void CommandsTest::addTransponderNeedsASatelliteFromTheTree() {
     OpenedWindow h;
-    h.window->OnAddTransponder();
+    h.window->transponderCommands().addTransponder();
     QCOMPARE(h.interaction.dialogsRun, 0);
 
     h.selectTreeItem(h.satelliteItem(1));
     h.interaction.dialogScripts.append(newTransponder(11100, 27500));
-    h.window->OnAddTransponder();
+    h.window->transponderCommands().addTransponder();
     QCOMPARE(h.interaction.messageTexts(), QStringList({"TP added"}));
-    QCOMPARE(h.window->selectedTransponder, 5);
-    QCOMPARE(transponderSatellite(5), 1);
+    QCOMPARE(h.window->selection().transponder(), 5);
+    QCOMPARE(h.db().transponderSatellite(5), 1);
     QCOMPARE(h.treeTexts()[4], QStringLiteral("Hotbird 13.0E (2 TPs, 2 CHs)"));
-    QCOMPARE(h.window->isDirty, 1);
+    QVERIFY(h.window->session().isModified());
 
     // A view button shows every channel again: no satellite to add to until the tree is
     // used again.
     h.window->viewButton(ViewTv)->click();
-    h.window->OnAddTransponder();
+    h.window->transponderCommands().addTransponder();
     QCOMPARE(h.interaction.dialogsRun, 1);
 }
 
@@ -418,23 +423,23 @@ void CommandsTest::addTransponderNeedsASatelliteFromTheTree() {
 void CommandsTest::commandsNeverUseAStaleTransponder() {
     OpenedWindow h;
     h.selectTreeItem(h.transponderItem(0, 2));
-    h.window->OnDeleteTransponder();
-    QVERIFY(!isLiveTransponder(4));
-    h.window->OnAddChannel();
+    h.window->transponderCommands().deleteTransponder();
+    QVERIFY(!h.db().isLiveTransponder(4));
+    h.window->transponderCommands().addChannel();
     QCOMPARE(h.interaction.dialogsRun, 0);
 
     // A cancelled "Add TP" leaves no transponder either.
     h.selectTreeItem(h.satelliteItem(0));
     h.selectTreeItem(h.transponderItem(0, 0));
     h.interaction.dialogScripts.append(pressCancel());
-    h.window->OnAddTransponder();
-    QCOMPARE(h.window->selectedTransponder, TransponderCapacity);
+    h.window->transponderCommands().addTransponder();
+    QCOMPARE(h.window->selection().transponder(), TransponderCapacity);
     const int messages = h.interaction.messages.size();
-    h.window->OnAddChannel();
-    h.window->OnDeleteTransponder();
+    h.window->transponderCommands().addChannel();
+    h.window->transponderCommands().deleteTransponder();
     QCOMPARE(h.interaction.dialogsRun, 1);
     QCOMPARE(h.interaction.messages.size(), messages);
-    QVERIFY(isLiveTransponder(0));
+    QVERIFY(h.db().isLiveTransponder(0));
 }
 
 // Keys that select rows make the list the owner of the selection, as a click does.
@@ -449,7 +454,7 @@ void CommandsTest::deleteKeyActsOnAKeyboardSelection() {
 
     QTest::keyClick(list, Qt::Key_Down);
     QTest::keyClick(list, Qt::Key_Down, Qt::ShiftModifier);
-    QCOMPARE(h.window->selectionKind, SelectionChannel);
+    QCOMPARE(h.window->selection().kind(), SelectionChannel);
     QCOMPARE(selectedRows(h), QVector<int>({3, 4}));
     h.interaction.answers.append(Interaction::Answer::Cancel);
     QTest::keyClick(list, Qt::Key_Delete);
@@ -474,9 +479,9 @@ void CommandsTest::deleteKeyOnATransponderItemDeletesIt() {
     h.interaction.answers.append(Interaction::Answer::Cancel);
     QTest::keyClick(tree, Qt::Key_Delete);
     QCOMPARE(h.interaction.messageTexts(), QStringList({deleteTpQuestion("transponder 3800V")}));
-    QVERIFY(isLiveTransponder(1));
+    QVERIFY(h.db().isLiveTransponder(1));
     QTest::keyClick(tree, Qt::Key_Delete);
-    QVERIFY(!isLiveTransponder(1));
+    QVERIFY(!h.db().isLiveTransponder(1));
     QVERIFY(h.showsModified(true));
 }
 
@@ -487,12 +492,12 @@ void CommandsTest::fileShortcutsRunOpenSaveAndSaveAs() {
     const QString path = h.writeImage(QStringLiteral("first.tbn"), windowTestImage());
     h.interaction.openPaths.append(path);
     QTest::keyClick(h.window.get(), Qt::Key_O, Qt::ControlModifier);
-    QCOMPARE(h.window->currentPath, path);
-    QCOMPARE(h.window->isLoaded, 1);
+    QCOMPARE(h.window->currentPath(), path);
+    QVERIFY(h.window->session().isOpen());
 
     clickRows(h, {0});
-    h.window->OnDeleteChannels();
-    QCOMPARE(h.window->isDirty, 1);
+    h.window->channelCommands().deleteChannels();
+    QVERIFY(h.window->session().isModified());
     QTest::keyClick(h.window.get(), Qt::Key_S, Qt::ControlModifier);
     QVERIFY(h.showsModified(false));
     QCOMPARE(readFileBytes(path.toStdString()).size(), windowTestImage().size());
@@ -501,7 +506,7 @@ void CommandsTest::fileShortcutsRunOpenSaveAndSaveAs() {
     h.interaction.savePaths.append(copy);
     QTest::keyClick(h.window.get(), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
     QCOMPARE(h.interaction.saveInitialPaths, QStringList({path}));
-    QCOMPARE(h.window->currentPath, copy);
+    QCOMPARE(h.window->currentPath(), copy);
     QCOMPARE(readFileBytes(copy.toStdString()), readFileBytes(path.toStdString()));
 }
 

@@ -58,11 +58,11 @@ QStringList namesFrom(int first, int last) {
 }
 
 // The live channels' names in table order: the order the receiver gets.
-QStringList tableNames() {
+QStringList tableNames(const ChannelDatabase& db) {
     QStringList list;
     for (int ch = 0; ch < ChannelCapacity; ++ch) {
-        if (isLiveChannel(ch)) {
-            const std::string_view name = channelName(ch);
+        if (db.isLiveChannel(ch)) {
+            const std::string_view name = db.channelName(ch);
             list.append(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
         }
     }
@@ -195,7 +195,7 @@ void DragAndDropTest::selectedRowsFollowTheMouse() {
     d.move(d.row(3) + QPoint(0, 3));  // within the row: no step yet
     QCOMPARE(d.shown().mid(0, 6), names({0, 1, 2, 3, 4, 5}));
     d.move(d.row(4));
-    QCOMPARE(h->window->list()->dragging, 1);
+    QCOMPARE(h->window->list()->isDragging(), true);
     QCOMPARE(d.shown().mid(0, 7), names({0, 1, 5, 2, 3, 4, 6}));
     QCOMPARE(d.selected(), range(3, 5));
     d.move(d.row(6));  // a fast move jumps the whole distance at once
@@ -209,19 +209,19 @@ void DragAndDropTest::selectedRowsFollowTheMouse() {
     d.move(d.beside(1));
     QCOMPARE(d.selected(), range(5, 7));
     // Only the screen changed so far.
-    QCOMPARE(tableNames(), namesFrom(0, 60));
-    QCOMPARE(h->window->isDirty, 0);
+    QCOMPARE(tableNames(h->db()), namesFrom(0, 60));
+    QVERIFY(!h->window->session().isModified());
 
     d.release(Qt::LeftButton, d.row(6));
     QCOMPARE(h->interaction.messageTexts(), QStringList({MoveQuestion + "\nMove 3 channels?"}));
-    QCOMPARE(h->window->list()->dragging, 0);
-    QCOMPARE(tableNames().mid(0, 9), names({0, 1, 5, 6, 7, 2, 3, 4, 8}));
+    QCOMPARE(h->window->list()->isDragging(), false);
+    QCOMPARE(tableNames(h->db()).mid(0, 9), names({0, 1, 5, 6, 7, 2, 3, 4, 8}));
     QCOMPARE(d.shown().mid(0, 9), names({0, 1, 5, 6, 7, 2, 3, 4, 8}));
     QCOMPARE(d.selected(), range(5, 7));
     QCOMPARE(h->window->list()->currentIndex().row(), 5);
     QCOMPARE(h->cell(5, ColumnNo), QStringLiteral("0005"));
     QVERIFY(h->showsModified(true));
-    QCOMPARE(h->window->selectionKind, SelectionChannel);
+    QCOMPARE(h->window->selection().kind(), SelectionChannel);
 }
 
 void DragAndDropTest::pressOnASelectedRowKeepsTheSelectionForTheDrag() {
@@ -270,7 +270,7 @@ void DragAndDropTest::blockStopsAtTheFirstAndLastRow() {
     d.move(d.below());
     QCOMPARE(d.selected(), range(last - 1, last));
     d.release(Qt::LeftButton, d.row(last));
-    QCOMPARE(tableNames().mid(56), names({56, 59, 60, 57, 58}));
+    QCOMPARE(tableNames(h->db()).mid(56), names({56, 59, 60, 57, 58}));
 }
 
 void DragAndDropTest::dropCommitsTheOrderShown_data() {
@@ -304,7 +304,7 @@ void DragAndDropTest::dropCommitsTheOrderShown() {
     QCOMPARE(selectedAtRelease.size(), count);
     d.release(mouseButton, d.row(to));
     QVERIFY(askedToMove(h->interaction));
-    QCOMPARE(tableNames(), shownAtRelease);
+    QCOMPARE(tableNames(h->db()), shownAtRelease);
     QCOMPARE(d.shown(), shownAtRelease);
     QCOMPARE(d.selected(), selectedAtRelease);
 }
@@ -327,7 +327,7 @@ void DragAndDropTest::scatteredRowsLandAsOneBlock() {
     d.release(Qt::LeftButton, d.row(11));
     QCOMPARE(shownWhileAsking, shownAtRelease);  // the question is asked over the preview
     QCOMPARE(h->interaction.messageTexts(), QStringList({MoveQuestion + "\nMove 2 channels?"}));
-    QCOMPARE(tableNames(), shownAtRelease);
+    QCOMPARE(tableNames(h->db()), shownAtRelease);
     QCOMPARE(d.shown(), shownAtRelease);
     QCOMPARE(d.selected(), QVector<int>({8, 9}));
 
@@ -348,7 +348,7 @@ void DragAndDropTest::cancelRestoresTheStoredOrder() {
     d.drag(3, 9);
     QVERIFY(askedToMove(h->interaction));
     QCOMPARE(d.shown(), namesFrom(0, 60));
-    QCOMPARE(tableNames(), namesFrom(0, 60));
+    QCOMPARE(tableNames(h->db()), namesFrom(0, 60));
     QCOMPARE(d.selected(), QVector<int>({2, 3, 7}));
     QVERIFY(h->showsModified(false));
 }
@@ -364,10 +364,10 @@ void DragAndDropTest::rightButtonDragsAndReleaseOutsideTheListEnds() {
     // Released over the tree: the list still gets it.
     SatelliteTree* tree = h->window->tree();
     d.release(Qt::RightButton, tree->viewport()->rect().center(), tree->viewport());
-    QCOMPARE(h->window->list()->dragging, 0);
+    QCOMPARE(h->window->list()->isDragging(), false);
     QCOMPARE(h->interaction.messageTexts(),
              QStringList({MoveQuestion + "\nMove channel \"C00\"?"}));
-    QCOMPARE(tableNames().mid(0, 4), names({1, 2, 0, 3}));
+    QCOMPARE(tableNames(h->db()).mid(0, 4), names({1, 2, 0, 3}));
     // No popup after a right-button drag, and the tree kept its (empty) selection.
     QVERIFY(h->interaction.popups.isEmpty());
     QVERIFY(tree->selectedItem() == nullptr);
@@ -382,9 +382,9 @@ void DragAndDropTest::eitherButtonEndsTheDrag() {
     d.move(d.row(7));
     QCOMPARE(d.selected(), QVector<int>({7}));
     d.release(Qt::RightButton, d.row(7));
-    QCOMPARE(h->window->list()->dragging, 0);
+    QCOMPARE(h->window->list()->isDragging(), false);
     QCOMPARE(h->interaction.messages.size(), 1);
-    QCOMPARE(tableNames().mid(5, 3), names({6, 7, 5}));
+    QCOMPARE(tableNames(h->db()).mid(5, 3), names({6, 7, 5}));
     // The left button's own release and moves belong to the finished drag.
     d.move(d.row(2));
     d.release(Qt::LeftButton, d.row(2));
@@ -428,7 +428,7 @@ void DragAndDropTest::mouseOutsideTheListScrollsOneRowPerMove() {
     QCOMPARE(d.selected(), QVector<int>({60}));
     QCOMPARE(scroll->value(), scroll->maximum());
     d.release(Qt::LeftButton, d.below());
-    QCOMPARE(tableNames().last(), names({3}).first());
+    QCOMPARE(tableNames(h->db()).last(), names({3}).first());
 }
 
 // The drop target is the channel shown in the filtered list, never a row of the whole
@@ -444,10 +444,10 @@ void DragAndDropTest::filteredListDropsBeforeTheShownChannel() {
     QStringList expected = namesFrom(0, 60);
     expected.removeOne(QStringLiteral("C02"));
     expected.insert(expected.indexOf(QStringLiteral("C11")), QStringLiteral("C02"));
-    QCOMPARE(tableNames(), expected);
+    QCOMPARE(tableNames(h->db()), expected);
     // The list stays filtered.
     QCOMPARE(h->rows(), 20);
-    QCOMPARE(h->window->showAllChannels, 0);
+    QVERIFY(h->window->selection().filtersBySatellite());
 }
 
 // Dropped below every unselected row of a filtered list, the block goes directly after the
@@ -462,7 +462,7 @@ void DragAndDropTest::filteredListDropAfterTheLastShownRow() {
     }
     QCOMPARE(d.selected(), QVector<int>({18, 19}));
     d.release(Qt::LeftButton, d.below());
-    QCOMPARE(tableNames().mid(54), names({56, 57, 58, 59, 2, 5, 60}));
+    QCOMPARE(tableNames(h->db()).mid(54), names({56, 57, 58, 59, 2, 5, 60}));
     QCOMPARE(d.shown().mid(15), names({53, 56, 59, 2, 5}));
     QCOMPARE(d.selected(), QVector<int>({18, 19}));
 }
@@ -475,7 +475,7 @@ void DragAndDropTest::dragThatEndsWhereItBeganAsksNothing() {
     d.move(d.row(4));
     d.release(Qt::LeftButton, d.row(4));
     QVERIFY(h->interaction.messages.isEmpty());
-    QCOMPARE(h->window->isDirty, 0);
+    QVERIFY(!h->window->session().isModified());
     QCOMPARE(d.selected(), QVector<int>({4}));
 }
 
@@ -487,23 +487,23 @@ void DragAndDropTest::modelStaysConsistentThroughADrag() {
     h->interaction.answers.append(Interaction::Answer::Cancel);
     d.drag(2, 8);
     d.drag(3, 5);
-    QCOMPARE(tableNames().mid(0, 7), names({1, 4, 0, 2, 3, 5, 6}));
+    QCOMPARE(tableNames(h->db()).mid(0, 7), names({1, 4, 0, 2, 3, 5, 6}));
 }
 
 // Escape or the close box during a drag end the drag (nothing moves), then ask the save
 // question; the button's release afterwards belongs to the ended drag.
 void DragAndDropTest::closingDuringADragEndsItFirst() {
-    h->window->MarkModified();
+    QVERIFY(h->edit(RenameGroups{{{7, "Changed"}}}));
     Dragger d(*h);
     d.select({2, 5});
     d.pressAndMove(2, 6);
-    QCOMPARE(h->window->list()->dragging, 1);
+    QCOMPARE(h->window->list()->isDragging(), true);
     h->interaction.answers = {Interaction::Answer::Cancel, Interaction::Answer::Discard};
     int draggingWhileAsking = -1;
-    h->interaction.whileShown = [&] { draggingWhileAsking = h->window->list()->dragging; };
+    h->interaction.whileShown = [&] { draggingWhileAsking = h->window->list()->isDragging(); };
     QTest::keyClick(h->window->list(), Qt::Key_Escape);
     QCOMPARE(draggingWhileAsking, 0);
-    QCOMPARE(h->window->list()->dragging, 0);
+    QCOMPARE(h->window->list()->isDragging(), false);
     QCOMPARE(d.shown(), namesFrom(0, 60));
     QCOMPARE(d.selected(), QVector<int>({2, 5}));
     QVERIFY(h->window->isVisible());
@@ -515,8 +515,8 @@ void DragAndDropTest::closingDuringADragEndsItFirst() {
     QVERIFY(h->window->close());
     QVERIFY(!h->window->isVisible());
     QCOMPARE(h->interaction.messages.size(), 2);
-    QCOMPARE(h->window->list()->dragging, 0);
-    QCOMPARE(tableNames(), namesFrom(0, 60));
+    QCOMPARE(h->window->list()->isDragging(), false);
+    QCOMPARE(tableNames(h->db()), namesFrom(0, 60));
 }
 
 QTEST_MAIN(DragAndDropTest)

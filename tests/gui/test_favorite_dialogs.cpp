@@ -11,6 +11,7 @@
 #include "database/ChannelDatabase.h"
 #include "database/FieldRules.h"
 #include "database/RecordLayout.h"
+#include "dbfile/ImageFormat.h"
 #include "support/DialogDriver.h"
 #include "support/TestImageBuilder.h"
 #include "ui/dialogs/DialogOperations.h"
@@ -22,13 +23,13 @@ namespace {
 
 const char LatinName[] = "Caf\xE9\x85";
 
-std::vector<uint8_t> nameTable() {
-    const uint8_t* bytes = &channelDatabase().favoriteNames[0][0];
+std::vector<uint8_t> nameTable(const DialogHarness& h) {
+    const uint8_t* bytes = &h.db().tables().favoriteNames[0][0];
     return {bytes, bytes + FavoriteNameSlots * FavoriteNameSize};
 }
 
-std::vector<uint8_t> slotBytes(int slot) {
-    const uint8_t* bytes = channelDatabase().favoriteNames[slot];
+std::vector<uint8_t> slotBytes(const DialogHarness& h, int slot) {
+    const uint8_t* bytes = h.db().tables().favoriteNames[slot];
     return {bytes, bytes + FavoriteNameSize};
 }
 
@@ -74,6 +75,9 @@ private slots:
     void editedNamesAreStored();
     void nonLatin1NameIsRefused();
     void nameDialogTabOrderAndCancel();
+
+private:
+    Bytes image_;
 };
 
 void FavoriteDialogsTest::init() {
@@ -90,18 +94,19 @@ void FavoriteDialogsTest::init() {
         .favoriteName(6, "Music")
         .favoriteName(7, "123456789012345");
     writeU16(image.channelRecord(0) + ch::FavoriteBits, 0x0105);
-    QVERIFY(loadIntoDatabase(image.build()));
     // Slot 5 uses all 16 bytes; slot 6 has leftovers after its NUL; slots 8..15 are never
     // shown.
-    std::memcpy(channelDatabase().favoriteNames[5], "ABCDEFGHIJKLMNOP", 16);
-    std::memset(channelDatabase().favoriteNames[6] + 6, 0xAA, 10);
+    uint8_t* names = image.bytes() + FavoriteNameRegion;
+    std::memcpy(names + 5 * FavoriteNameSize, "ABCDEFGHIJKLMNOP", 16);
+    std::memset(names + 6 * FavoriteNameSize + 6, 0xAA, 10);
     for (int slot = 8; slot < FavoriteNameSlots; ++slot) {
-        std::memset(channelDatabase().favoriteNames[slot], 0x40 + slot, FavoriteNameSize);
+        std::memset(names + slot * FavoriteNameSize, 0x40 + slot, FavoriteNameSize);
     }
+    image_ = image.build();
 }
 
 void FavoriteDialogsTest::editShowsGroupsAndNames() {
-    DialogHarness h;
+    DialogHarness h(image_);
     h.script([](QDialog& dialog) {
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Edit Favorite"));
         QCOMPARE(focused(dialog)->objectName(), QStringLiteral("okButton"));
@@ -116,13 +121,13 @@ void FavoriteDialogsTest::editShowsGroupsAndNames() {
         toggle(dialog, 2);
         pressCancel(dialog);
     });
-    QVERIFY(!EditFavorites(h.context, 0));
-    QCOMPARE(channelFavoriteBits(0), 0x0105);
-    QCOMPARE(h.modifiedCalls, 0);
+    QVERIFY(!runFavoriteDialog(h.context, 0));
+    QCOMPARE(h.db().channelFavoriteBits(0), 0x0105);
+    QCOMPARE(h.steps(), 0);
 }
 
 void FavoriteDialogsTest::editStoresTheWholeWord() {
-    DialogHarness h;
+    DialogHarness h(image_);
     h.script([](QDialog& dialog) {
         toggle(dialog, 1);
         toggle(dialog, 2);
@@ -135,29 +140,29 @@ void FavoriteDialogsTest::editStoresTheWholeWord() {
         }
         pressOk(dialog);
     });
-    QVERIFY(EditFavorites(h.context, 0));
-    QCOMPARE(channelFavoriteBits(0), 0x0086);  // bit 8 is gone with the rewrite
-    QVERIFY(EditFavorites(h.context, 0));
-    QCOMPARE(channelFavoriteBits(0), 0);
-    QCOMPARE(h.modifiedCalls, 2);
-    QCOMPARE(channelFavoriteBits(1), 0);
+    QVERIFY(runFavoriteDialog(h.context, 0));
+    QCOMPARE(h.db().channelFavoriteBits(0), 0x0086);  // bit 8 is gone with the rewrite
+    QVERIFY(runFavoriteDialog(h.context, 0));
+    QCOMPARE(h.db().channelFavoriteBits(0), 0);
+    QCOMPARE(h.steps(), 2);
+    QCOMPARE(h.db().channelFavoriteBits(1), 0);
 }
 
 void FavoriteDialogsTest::editOfAFreeSlotIsRefusedSilently() {
-    const int stored = channelFavoriteBits(5);
-    DialogHarness h;
+    DialogHarness h(image_);
+    const int stored = h.db().channelFavoriteBits(5);
     h.script([](QDialog& dialog) {
         toggle(dialog, 4);
         pressOk(dialog);
     });
-    QVERIFY(!EditFavorites(h.context, 5));
+    QVERIFY(!runFavoriteDialog(h.context, 5));
     QVERIFY(h.ui.messages.isEmpty());
-    QCOMPARE(h.modifiedCalls, 0);
-    QCOMPARE(channelFavoriteBits(5), stored);
+    QCOMPARE(h.steps(), 0);
+    QCOMPARE(h.db().channelFavoriteBits(5), stored);
 }
 
 void FavoriteDialogsTest::chooseStartsEmptyAndAnswersTheMask() {
-    DialogHarness h;
+    DialogHarness h(image_);
     h.script([](QDialog& dialog) {
         QVERIFY(checkedGroups(dialog).isEmpty());
         QCOMPARE(box(dialog, 1)->text(), QStringLiteral("News"));
@@ -170,16 +175,16 @@ void FavoriteDialogsTest::chooseStartsEmptyAndAnswersTheMask() {
         pressCancel(dialog);
     });
     h.script([](QDialog& dialog) { pressOk(dialog); });
-    QCOMPARE(ChooseFavorites(h.context), 0x82);
-    QCOMPARE(ChooseFavorites(h.context), 0);
-    QCOMPARE(ChooseFavorites(h.context), 0);
+    QCOMPARE(chooseFavorites(h.context), 0x82);
+    QCOMPARE(chooseFavorites(h.context), 0);
+    QCOMPARE(chooseFavorites(h.context), 0);
     // Storing the mask is the command's business.
-    QCOMPARE(channelFavoriteBits(0), 0x0105);
-    QCOMPARE(h.modifiedCalls, 0);
+    QCOMPARE(h.db().channelFavoriteBits(0), 0x0105);
+    QCOMPARE(h.steps(), 0);
 }
 
 void FavoriteDialogsTest::favoriteDialogTabOrder() {
-    DialogHarness h;
+    DialogHarness h(image_);
     h.script([](QDialog& dialog) {
         QCOMPARE(tabWalk(dialog, 10),
                  (QStringList{"cancelButton", "favCheck1", "favCheck2", "favCheck3", "favCheck4",
@@ -188,11 +193,11 @@ void FavoriteDialogsTest::favoriteDialogTabOrder() {
         toggle(dialog, 5);
         pressEscape(dialog);
     });
-    QCOMPARE(ChooseFavorites(h.context), 0);
+    QCOMPARE(chooseFavorites(h.context), 0);
 }
 
 void FavoriteDialogsTest::nameDialogShowsNames() {
-    DialogHarness h;
+    DialogHarness h(image_);
     h.script([](QDialog& dialog) {
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Edit Favorite Group Name"));
         QCOMPARE(focused(dialog)->objectName(), QStringLiteral("okButton"));
@@ -212,22 +217,22 @@ void FavoriteDialogsTest::nameDialogShowsNames() {
                               "ABCDEFGHIJKLMNO", "Music", "123456789012345"}));
         pressCancel(dialog);
     });
-    QVERIFY(!EditFavoriteNames(h.context));
+    QVERIFY(!runGroupNameDialog(h.context));
 }
 
 void FavoriteDialogsTest::unchangedNamesKeepEveryByte() {
-    const std::vector<uint8_t> before = nameTable();
-    DialogHarness h;
+    DialogHarness h(image_);
+    const std::vector<uint8_t> before = nameTable(h);
     h.script([](QDialog& dialog) { pressOk(dialog); });
-    QVERIFY(EditFavoriteNames(h.context));
-    QVERIFY(nameTable() == before);
-    QCOMPARE(h.modifiedCalls, 0);  // nothing to save
+    QVERIFY(runGroupNameDialog(h.context));
+    QVERIFY(nameTable(h) == before);
+    QCOMPARE(h.steps(), 0);  // nothing to save
     QVERIFY(h.ui.messages.isEmpty());
 }
 
 void FavoriteDialogsTest::editedNamesAreStored() {
-    const std::vector<uint8_t> before = nameTable();
-    DialogHarness h;
+    DialogHarness h(image_);
+    const std::vector<uint8_t> before = nameTable(h);
     h.script([](QDialog& dialog) {
         retype(nameEdit(dialog, 1), QString());
         retype(nameEdit(dialog, 2), QStringLiteral("Sport"));
@@ -237,24 +242,24 @@ void FavoriteDialogsTest::editedNamesAreStored() {
         retype(nameEdit(dialog, 8), QStringLiteral("\u00DCber \u00E9t\u00E9"));
         pressOk(dialog);
     });
-    QVERIFY(EditFavoriteNames(h.context));
-    QCOMPARE(std::string(favoriteGroupName(0)), std::string());
-    QCOMPARE(std::string(favoriteGroupName(1)), std::string("Sport"));
-    QCOMPARE(std::string(favoriteGroupName(2)), std::string("Sport"));
-    QCOMPARE(std::string(favoriteGroupName(3)), std::string("ABCDEFGHIJKLMNO"));
-    QCOMPARE(std::string(favoriteGroupName(7)), std::string("\xDC"
-                                                            "ber \xE9t\xE9"));
+    QVERIFY(runGroupNameDialog(h.context));
+    QCOMPARE(std::string(h.db().favoriteGroupName(0)), std::string());
+    QCOMPARE(std::string(h.db().favoriteGroupName(1)), std::string("Sport"));
+    QCOMPARE(std::string(h.db().favoriteGroupName(2)), std::string("Sport"));
+    QCOMPARE(std::string(h.db().favoriteGroupName(3)), std::string("ABCDEFGHIJKLMNO"));
+    QCOMPARE(std::string(h.db().favoriteGroupName(7)), std::string("\xDC"
+                                                                   "ber \xE9t\xE9"));
     for (int slot : {4, 5, 6, 8, 9, 15}) {
         QVERIFY(std::equal(before.begin() + slot * FavoriteNameSize,
                            before.begin() + (slot + 1) * FavoriteNameSize,
-                           slotBytes(slot).begin()));
+                           slotBytes(h, slot).begin()));
     }
-    QCOMPARE(h.modifiedCalls, 1);
+    QCOMPARE(h.steps(), 1);
 }
 
 void FavoriteDialogsTest::nonLatin1NameIsRefused() {
-    const std::vector<uint8_t> before = nameTable();
-    DialogHarness h;
+    DialogHarness h(image_);
+    const std::vector<uint8_t> before = nameTable(h);
     h.script([](QDialog& dialog) {
         retype(nameEdit(dialog, 2), QStringLiteral("Caf\u00E9"));
         retype(nameEdit(dialog, 3), QStringLiteral("\u041D\u043E\u0432\u043E\u0441\u0442\u0438"));
@@ -264,16 +269,16 @@ void FavoriteDialogsTest::nonLatin1NameIsRefused() {
         QCOMPARE(nameEdit(dialog, 2)->text(), QStringLiteral("Caf\u00E9"));
         pressCancel(dialog);
     });
-    QVERIFY(!EditFavoriteNames(h.context));
+    QVERIFY(!runGroupNameDialog(h.context));
     expectOnlyMessage(h.ui, QString::fromStdString(latin1Message()),
                       Interaction::Icon::Exclamation);
-    QVERIFY(nameTable() == before);
-    QCOMPARE(h.modifiedCalls, 0);
+    QVERIFY(nameTable(h) == before);
+    QCOMPARE(h.steps(), 0);
 }
 
 void FavoriteDialogsTest::nameDialogTabOrderAndCancel() {
-    const std::vector<uint8_t> before = nameTable();
-    DialogHarness h;
+    DialogHarness h(image_);
+    const std::vector<uint8_t> before = nameTable(h);
     h.script([](QDialog& dialog) {
         QCOMPARE(tabWalk(dialog, 10),
                  (QStringList{"cancelButton", "favNameEdit1", "favNameEdit2", "favNameEdit3",
@@ -282,9 +287,9 @@ void FavoriteDialogsTest::nameDialogTabOrderAndCancel() {
         retype(nameEdit(dialog, 1), QStringLiteral("Changed"));
         pressEscape(dialog);
     });
-    QVERIFY(!EditFavoriteNames(h.context));
-    QVERIFY(nameTable() == before);
-    QCOMPARE(h.modifiedCalls, 0);
+    QVERIFY(!runGroupNameDialog(h.context));
+    QVERIFY(nameTable(h) == before);
+    QCOMPARE(h.steps(), 0);
 }
 
 QTEST_MAIN(FavoriteDialogsTest)

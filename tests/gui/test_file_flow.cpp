@@ -50,21 +50,16 @@ Bytes fileBytes(const QString& path) {
     return readFileBytes(path.toStdString());
 }
 
-// An edit as the dialogs make it: a field changed, then the modified mark.
-void renameChannel(MainWindow& window, int ch, const char* name) {
-    setChannelName(ch, name);
-    window.MarkModified();
-}
-
-// True when the file opens and its channel `ch` has the name (the file is loaded for that).
+// True when the file opens and its channel `ch` has the name.
 bool fileHasName(const QString& path, int ch, std::string_view name) {
-    return loadIntoDatabase(fileBytes(path)) && channelName(ch) == name;
+    const std::unique_ptr<EditSession> file = loadedFile(path);
+    return file && file->database().channelName(ch) == name;
 }
 
 // The test database opened from db.tbn with channel 0 renamed to "Erste": changes not yet
 // saved.
 struct EditedWindow : OpenedWindow {
-    EditedWindow() { renameChannel(*window, 0, "Erste"); }
+    EditedWindow() { renameChannel(0, "Erste"); }
     const Bytes image = windowTestImage();
 };
 
@@ -99,8 +94,8 @@ void FileFlowTest::openTakesTheFile() {
     WindowHarness h;
     const QString path = h.writeImage("first.tbn", windowTestImage());
     QVERIFY(h.open(path));
-    QCOMPARE(h.window->currentPath, path);
-    QCOMPARE(h.window->isLoaded, 1);
+    QCOMPARE(h.window->currentPath(), path);
+    QVERIFY(h.window->session().isOpen());
     QVERIFY(h.showsModified(false));
     QVERIFY(h.window->saveAsButton()->isEnabled());
     QCOMPARE(h.rows(), 7);
@@ -112,36 +107,35 @@ void FileFlowTest::openTakesTheFile() {
     TestImageBuilder other = windowTestBuilder(12);
     other.channel(8, 2, "Radio Italia", 55, false);
     QVERIFY(h.openImage(other.build(), "second.tbn"));
-    QCOMPARE(h.window->viewMode, int(ViewRadio));
-    QCOMPARE(h.window->showAllChannels, 1);
-    QCOMPARE(h.window->selectionKind, SelectionNone);
-    QCOMPARE(h.window->selectedTransponder, TransponderCapacity);
+    QCOMPARE(h.session().view(), int(ViewRadio));
+    QVERIFY(!h.window->selection().filtersBySatellite());
+    QCOMPARE(h.window->selection().kind(), SelectionNone);
+    QCOMPARE(h.window->selection().transponder(), TransponderCapacity);
     QVERIFY(h.window->tree()->selectedItem() == nullptr);
     QCOMPARE(h.columnTexts(ColumnIndex), QStringList({"1", "6", "7", "8"}));
-    h.window->OnAddChannel();
-    h.window->OnAddTransponder();
+    h.window->transponderCommands().addChannel();
+    h.window->transponderCommands().addTransponder();
     QCOMPARE(h.interaction.dialogsRun, 0);
 }
 
 void FileFlowTest::cancelledOpenChangesNothing() {
     WindowHarness h;
-    h.window->OnOpen();
-    QCOMPARE(h.window->isLoaded, 0);
+    h.window->fileCommands().open();
+    QVERIFY(!h.window->session().isOpen());
     QVERIFY(!h.window->saveAsButton()->isEnabled());
     QVERIFY(h.interaction.messages.isEmpty());
 
     QVERIFY(h.openImage(windowTestImage()));
-    renameChannel(*h.window, 0, "Edited");
-    h.window->UpdateChannelRow(0, 0);
+    h.renameChannel(0, "Edited");
     h.interaction.answers.append(Interaction::Answer::Cancel);
     h.interaction.openPaths.append(h.writeImage("other.tbn", windowTestImage(3)));
-    h.window->OnOpen();
+    h.window->fileCommands().open();
     QCOMPARE(firstLines(h.interaction), QStringList({SaveQuestion}));
     QCOMPARE(h.interaction.openPaths.size(), 1);  // Cancel: no file was chosen
-    QCOMPARE(h.window->currentPath, h.pathOf("db.tbn"));
+    QCOMPARE(h.window->currentPath(), h.pathOf("db.tbn"));
     QVERIFY(h.showsModified(true));
     QCOMPARE(h.cell(0, ColumnChannel), QStringLiteral("Edited"));
-    QCOMPARE(channelName(0), std::string_view("Edited"));
+    QCOMPARE(h.db().channelName(0), std::string_view("Edited"));
 }
 
 void FileFlowTest::missingFileIsReportedAndChangesNothing() {
@@ -149,8 +143,8 @@ void FileFlowTest::missingFileIsReportedAndChangesNothing() {
     QVERIFY(!h.open(h.pathOf("missing.tbn")));
     QCOMPARE(firstLines(h.interaction), QStringList({OpenFailed}));
     QCOMPARE(h.interaction.messages.first().icon, Interaction::Icon::Exclamation);
-    QCOMPARE(h.window->isLoaded, 0);
-    QVERIFY(h.window->currentPath.isEmpty());
+    QVERIFY(!h.window->session().isOpen());
+    QVERIFY(h.window->currentPath().isEmpty());
     QVERIFY(!h.window->saveAsButton()->isEnabled());
 
     const QString path = h.writeImage("good.tbn", windowTestImage());
@@ -158,7 +152,7 @@ void FileFlowTest::missingFileIsReportedAndChangesNothing() {
     h.interaction.messages.clear();
     QVERIFY(!h.open(h.folder));  // a folder is no file
     QCOMPARE(firstLines(h.interaction), QStringList({OpenFailed}));
-    QCOMPARE(h.window->currentPath, path);
+    QCOMPARE(h.window->currentPath(), path);
     QCOMPARE(h.rows(), 7);
 }
 
@@ -170,11 +164,11 @@ void FileFlowTest::rejectedFileIsReportedAndKeepsTheShownDatabase() {
     QVERIFY(!h.openImage(bad, "bad.tbn"));
     QCOMPARE(firstLines(h.interaction), QStringList({SaveQuestion, "Invalid DB file!"}));
     QCOMPARE(h.interaction.messages.last().icon, Interaction::Icon::Exclamation);
-    QCOMPARE(h.window->currentPath, h.path);
+    QCOMPARE(h.window->currentPath(), h.path);
     QVERIFY(h.showsModified(true));
     QCOMPARE(h.rows(), 7);
-    QVERIFY(!isLiveChannel(9));
-    QCOMPARE(channelName(0), std::string_view("Erste"));
+    QVERIFY(!h.db().isLiveChannel(9));
+    QCOMPARE(h.db().channelName(0), std::string_view("Erste"));
 
     // Save still writes the shown database into its own file.
     h.window->saveButton()->click();
@@ -184,7 +178,9 @@ void FileFlowTest::rejectedFileIsReportedAndKeepsTheShownDatabase() {
 
 void FileFlowTest::saveWithoutEditsWritesIdenticalBytes() {
     OpenedWindow h;
-    h.window->MarkModified();  // OK in a dialog without changes
+    // Changed and changed back: modified, with every byte as it was.
+    QVERIFY(h.renameChannel(0, "Erste") && h.renameChannel(0, "Das Erste"));
+    QVERIFY(h.showsModified(true));
     h.window->saveButton()->click();
     QVERIFY(h.interaction.messages.isEmpty());
     QVERIFY(h.showsModified(false));
@@ -193,7 +189,7 @@ void FileFlowTest::saveWithoutEditsWritesIdenticalBytes() {
     h.interaction.savePaths.append(h.pathOf("copy.tbn"));
     h.window->saveAsButton()->click();
     QCOMPARE(h.interaction.saveInitialPaths, QStringList({h.path}));
-    QCOMPARE(h.window->currentPath, h.pathOf("copy.tbn"));
+    QCOMPARE(h.window->currentPath(), h.pathOf("copy.tbn"));
     QVERIFY(fileBytes(h.pathOf("copy.tbn")) == windowTestImage());
 }
 
@@ -201,10 +197,10 @@ void FileFlowTest::saveAfterEditsReloadsToTheEditedValues() {
     OpenedWindow h;
     h.selectRows({3});
     h.interaction.dialogScripts.append(setFieldAndOk("nameEdit", "ZDF HD"));
-    h.window->OnListDblClick();
+    h.window->channelCommands().editChannel();
     h.selectTreeItem(h.transponderItem(1, 0));
     h.interaction.dialogScripts.append(setFieldAndOk("symbolRateEdit", "29900"));
-    h.window->OnTreeDblClick();
+    h.window->transponderCommands().editTransponder();
     QVERIFY(h.showsModified(true));
     h.window->saveButton()->click();
     QVERIFY(h.showsModified(false));
@@ -228,12 +224,12 @@ void FileFlowTest::shortFileKeepsItsLength() {
     const QString path = h.writeImage("short.tbn", image);
     QVERIFY(h.open(path));
     QCOMPARE(h.rows(), 7);
-    renameChannel(*h.window, 7, "Klassik FM");
-    h.window->OnSave();
-    QCOMPARE(h.window->isDirty, 0);
+    h.renameChannel(7, "Klassik FM");
+    h.window->fileCommands().save();
+    QVERIFY(!h.window->session().isModified());
     QCOMPARE(fileBytes(path).size(), image.size());
     h.interaction.savePaths.append(h.pathOf("short-copy.tbn"));
-    h.window->OnSaveAs();
+    h.window->fileCommands().saveAs();
     QCOMPARE(fileBytes(h.pathOf("short-copy.tbn")).size(), image.size());
 }
 
@@ -244,13 +240,13 @@ void FileFlowTest::longFileKeepsItsTailOnSaveAndIsCutBySaveAs() {
     image.insert(image.end(), tail.begin(), tail.end());
     const QString path = h.writeImage("long.tbn", image);
     QVERIFY(h.open(path));
-    renameChannel(*h.window, 0, "Erste");
-    h.window->OnSave();
+    h.renameChannel(0, "Erste");
+    h.window->fileCommands().save();
     const Bytes saved = fileBytes(path);
     QCOMPARE(saved.size(), image.size());
     QVERIFY(Bytes(saved.end() - 5, saved.end()) == tail);
     h.interaction.savePaths.append(h.pathOf("copy.tbn"));
-    h.window->OnSaveAs();
+    h.window->fileCommands().saveAs();
     const Bytes copy = fileBytes(h.pathOf("copy.tbn"));
     QCOMPARE(copy.size(), size_t(ImageSize));
     QVERIFY(Bytes(saved.begin(), saved.begin() + ImageSize) == copy);
@@ -274,8 +270,8 @@ void FileFlowTest::saveAfterTheFileWasDeleted() {
 void FileFlowTest::failedWriteLeavesTheOldFileAndTheChanges() {
     EditedWindow h;
     FaultyWriter writer = halfDiskWriter();
-    ScopedFileWriter scoped(writer);
-    h.window->OnSave();
+    ScopedFileWriter scoped(h.session().file(), writer);
+    h.window->fileCommands().save();
     QCOMPARE(writer.bytesWritten(), size_t(ImageSize / 2));
     QCOMPARE(h.interaction.messages.size(), 1);
     const QString message = h.interaction.messages.first().text;
@@ -289,11 +285,11 @@ void FileFlowTest::failedWriteLeavesTheOldFileAndTheChanges() {
     // Save As over an existing file fails the same way and leaves it too.
     const QString other = h.writeImage("other.tbn", windowTestImage(99));
     h.interaction.savePaths.append(other);
-    h.window->OnSaveAs();
+    h.window->fileCommands().saveAs();
     QCOMPARE(h.interaction.messages.size(), 2);
     QVERIFY(h.interaction.messages.last().text.contains("No space left on device"));
     QVERIFY(fileBytes(other) == windowTestImage(99));
-    QCOMPARE(h.window->isDirty, 1);
+    QVERIFY(h.window->session().isModified());
 }
 
 // A Save As that failed leaves Save writing to the file that is open.
@@ -302,16 +298,16 @@ void FileFlowTest::saveAsFailureKeepsTheOpenFile() {
     const QString unreachable = h.pathOf("no-such-folder/db.tbn");
     h.interaction.savePaths.append(unreachable);
     h.window->viewButton(ViewTv)->click();
-    h.window->OnSaveAs();
+    h.window->fileCommands().saveAs();
     QCOMPARE(firstLines(h.interaction), QStringList({"File create failed!"}));
-    QCOMPARE(h.window->currentPath, h.path);
+    QCOMPARE(h.window->currentPath(), h.path);
     QVERIFY(h.showsModified(true));
     QVERIFY(h.window->viewButton(ViewTv)->isChecked());
 
     // A cancelled Save As does nothing; Save then writes the open file.
-    h.window->OnSaveAs();
-    QCOMPARE(h.window->currentPath, h.path);
-    h.window->OnSave();
+    h.window->fileCommands().saveAs();
+    QCOMPARE(h.window->currentPath(), h.path);
+    h.window->fileCommands().save();
     QCOMPARE(h.interaction.messages.size(), 1);
     QVERIFY(h.showsModified(false));
     QVERIFY(fileHasName(h.path, 0, "Erste"));
@@ -329,7 +325,7 @@ void FileFlowTest::fileMessagesNameTheFileAndTheReason() {
     QVERIFY(!h.open(badPath));
     const QString unreachable = h.pathOf("no-such-folder/db.tbn");
     h.interaction.savePaths.append(unreachable);
-    h.window->OnSaveAs();
+    h.window->fileCommands().saveAs();
     QCOMPARE(h.interaction.messageTexts(),
              QStringList(
                  {"File open failed!\n" + native(missing) + ": No such file or directory",
@@ -340,19 +336,19 @@ void FileFlowTest::fileMessagesNameTheFileAndTheReason() {
 void FileFlowTest::saveAsToTheOpenFileRewritesIt() {
     EditedWindow h;
     h.interaction.savePaths.append(h.path);
-    h.window->OnSaveAs();
+    h.window->fileCommands().saveAs();
     QVERIFY(h.interaction.messages.isEmpty());
-    QCOMPARE(h.window->isDirty, 0);
+    QVERIFY(!h.window->session().isModified());
     QVERIFY(fileHasName(h.path, 0, "Erste"));
 }
 
 void FileFlowTest::openQuestionSaveThenCancelledDialogStops() {
     EditedWindow h;
     h.interaction.answers.append(Interaction::Answer::Save);
-    h.window->OnOpen();  // the chooser is cancelled
+    h.window->fileCommands().open();  // the chooser is cancelled
     QCOMPARE(firstLines(h.interaction), QStringList({SaveQuestion}));
     QVERIFY(h.showsModified(false));
-    QCOMPARE(h.window->currentPath, h.path);
+    QCOMPARE(h.window->currentPath(), h.path);
     QVERIFY(fileHasName(h.path, 0, "Erste"));
 }
 
@@ -361,9 +357,9 @@ void FileFlowTest::openQuestionDiscardThenRejectedFileKeepsChanges() {
     h.interaction.answers.append(Interaction::Answer::Discard);
     QVERIFY(!h.open(h.pathOf("missing.tbn")));
     QCOMPARE(firstLines(h.interaction), QStringList({SaveQuestion, OpenFailed}));
-    QCOMPARE(h.window->isDirty, 1);
-    QCOMPARE(h.window->currentPath, h.path);
-    QCOMPARE(channelName(0), std::string_view("Erste"));
+    QVERIFY(h.window->session().isModified());
+    QCOMPARE(h.window->currentPath(), h.path);
+    QCOMPARE(h.db().channelName(0), std::string_view("Erste"));
 }
 
 // Save is enabled exactly when there are unsaved changes: not after changes were dropped.
@@ -386,12 +382,12 @@ void FileFlowTest::openQuestionWithFailingSaveStopsBeforeTheDialog() {
     h.interaction.answers.append(Interaction::Answer::Save);
     const QString other = h.writeImage("other.tbn", windowTestImage(31));
     h.interaction.openPaths.append(other);
-    h.window->OnOpen();
+    h.window->fileCommands().open();
     QCOMPARE(firstLines(h.interaction), QStringList({SaveQuestion, OpenFailed}));
     QCOMPARE(h.interaction.openPaths, QStringList({other}));  // no file was chosen
-    QCOMPARE(h.window->isDirty, 1);
-    QCOMPARE(h.window->currentPath, h.path);
-    QCOMPARE(channelName(0), std::string_view("Erste"));
+    QVERIFY(h.window->session().isModified());
+    QCOMPARE(h.window->currentPath(), h.path);
+    QCOMPARE(h.db().channelName(0), std::string_view("Erste"));
 }
 
 void FileFlowTest::exitQuestionBranches() {
@@ -419,14 +415,14 @@ void FileFlowTest::exitWithFailingSaveKeepsTheWindowOpen() {
     EditedWindow h;
     {
         FaultyWriter writer = halfDiskWriter();
-        ScopedFileWriter scoped(writer);
+        ScopedFileWriter scoped(h.session().file(), writer);
         h.interaction.answers = {Interaction::Answer::Save, Interaction::Answer::Save};
         h.window->exitButton()->click();
         QVERIFY(h.window->isVisible());
         QTest::keyClick(h.window->list(), Qt::Key_Escape);
         QVERIFY(h.window->isVisible());
         QCOMPARE(h.interaction.messages.size(), 4);  // question and failure, twice
-        QCOMPARE(h.window->isDirty, 1);
+        QVERIFY(h.window->session().isModified());
         QVERIFY(fileBytes(h.path) == h.image);
     }
     // Once the disk has room again, the same question saves and closes.

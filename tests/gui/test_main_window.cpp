@@ -39,22 +39,23 @@ void MainWindowTest::startsEmptyWithItsInitialState() {
     MainWindow& w = *h.window;
     QCOMPARE(w.windowTitle(), QStringLiteral("Channel Editor "));
     QVERIFY(!w.windowIcon().isNull());
-    QCOMPARE(w.viewMode, 0);
-    QCOMPARE(w.isLoaded, 0);
-    QCOMPARE(w.isDirty, 0);
-    QCOMPARE(w.refreshing, 0);
-    QCOMPARE(w.selectionKind, SelectionNone);
-    QCOMPARE(w.showAllChannels, 1);
-    QCOMPARE(w.selectedSatellite, 0);
-    QCOMPARE(w.selectedTransponder, TransponderCapacity);
-    QCOMPARE(w.viewChannelCount, 0);
-    QVERIFY(w.currentPath.isEmpty());
-    QCOMPARE(viewIndex().currentView, int(ViewAll));
+    QCOMPARE(w.session().view(), int(ViewAll));
+    QVERIFY(!w.session().isOpen());
+    QVERIFY(!w.session().isModified());
+    QVERIFY(!w.refresh().isRefreshing());
+    QCOMPARE(w.selection().kind(), SelectionNone);
+    QVERIFY(!w.selection().filtersBySatellite());
+    QCOMPARE(w.selection().satellite(), 0);
+    QCOMPARE(w.selection().transponder(), TransponderCapacity);
+    QVERIFY(w.currentPath().isEmpty());
 
     QVERIFY(w.viewButton(ViewAll)->isChecked());
     QCOMPARE(w.viewButton(ViewAll)->text(), QStringLiteral("ALL"));
     QCOMPARE(w.viewButton(ViewTv)->text(), QStringLiteral("TV"));
     QCOMPARE(w.viewButton(ViewRadio)->text(), QStringLiteral("RADIO"));
+    QCOMPARE(w.undoButton()->text(), QStringLiteral("Undo"));
+    QCOMPARE(w.redoButton()->text(), QStringLiteral("Redo"));
+    QVERIFY(!w.undoButton()->isEnabled() && !w.redoButton()->isEnabled());
     QCOMPARE(w.openButton()->text(), QStringLiteral("Open"));
     QCOMPARE(w.saveButton()->text(), QStringLiteral("Save"));
     QCOMPARE(w.saveAsButton()->text(), QStringLiteral("Save As"));
@@ -111,19 +112,20 @@ void MainWindowTest::listHasItsColumns() {
 void MainWindowTest::handlersAreInertBeforeAnOpen() {
     WindowHarness h;
     MainWindow& w = *h.window;
-    w.OnTreeSelChanged();
-    w.OnTreeDblClick();
-    w.OnTreeClick();
-    w.OnListClick();
-    w.OnListDblClick();
-    w.OnAll();
-    w.OnTv();
-    w.OnRadio();
-    w.OnSave();
-    w.OnSaveAs();
-    QCOMPARE(w.viewMode, 0);
-    QCOMPARE(w.selectionKind, SelectionNone);
-    QCOMPARE(w.showAllChannels, 1);
+    emit w.tree()->itemSelectionChanged();
+    emit w.tree()->treeDoubleClicked();
+    emit w.list()->listClicked();
+    emit w.list()->listDoubleClicked();
+    w.viewButton(ViewAll)->click();
+    w.viewButton(ViewTv)->click();
+    w.viewButton(ViewRadio)->click();
+    w.fileCommands().save();
+    w.fileCommands().saveAs();
+    w.historyCommands().undo();
+    w.historyCommands().redo();
+    QCOMPARE(w.session().view(), int(ViewAll));
+    QCOMPARE(w.selection().kind(), SelectionNone);
+    QVERIFY(!w.selection().filtersBySatellite());
     QCOMPARE(h.interaction.dialogsRun, 0);
     QVERIFY(h.interaction.messages.isEmpty());
     QVERIFY(h.interaction.saveInitialPaths.isEmpty());
@@ -136,16 +138,15 @@ void MainWindowTest::viewButtonBeforeOpenOnlyMovesTheMark() {
     MainWindow& w = *h.window;
     w.viewButton(ViewTv)->click();
     QVERIFY(w.viewButton(ViewTv)->isChecked());
-    QCOMPARE(w.viewMode, 0);
-    QCOMPARE(viewIndex().currentView, int(ViewAll));
+    QCOMPARE(w.session().view(), int(ViewAll));
     // A cancelled Open dialog leaves the mark where it is...
-    w.OnOpen();
+    w.fileCommands().open();
     QVERIFY(w.viewButton(ViewTv)->isChecked());
-    // ...a chosen file sets it back from viewMode, and the list shows the ALL view.
+    // ...a chosen file sets it back from the session's view, and the list shows the ALL view.
     QVERIFY(h.openImage(windowTestImage()));
     QVERIFY(w.viewButton(ViewAll)->isChecked());
     QCOMPARE(w.listModel()->rowCount(), 7);
-    QCOMPARE(w.isLoaded, 1);
+    QVERIFY(w.session().isOpen());
     QVERIFY(w.saveAsButton()->isEnabled());
     QVERIFY(!w.saveButton()->isEnabled());
 }
@@ -177,7 +178,7 @@ void MainWindowTest::escapeAndCloseBoxCloseACleanWindowWithoutAsking() {
 void MainWindowTest::changesAreAskedForOnEscapeAndCloseBox() {
     for (const bool escape : {true, false}) {
         OpenedWindow h;
-        h.window->MarkModified();
+        QVERIFY(h.edit(RenameGroups{{{7, "Changed"}}}));
         QVERIFY(h.showsModified(true));
         h.interaction.answers = {Interaction::Answer::Cancel, Interaction::Answer::Discard};
         const auto closeWindow = [&] {
@@ -202,10 +203,10 @@ void MainWindowTest::enterDoesNotCloseTheWindow() {
     QTest::keyClick(h.window->tree(), Qt::Key_Enter);
     QVERIFY(h.window->isVisible());
     // On a focused button Enter presses it.
-    h.window->MarkModified();
+    QVERIFY(h.edit(RenameGroups{{{7, "Changed"}}}));
     h.window->saveButton()->setFocus();
     QTest::keyClick(h.window->saveButton(), Qt::Key_Return);
-    QCOMPARE(h.window->isDirty, 0);
+    QVERIFY(!h.window->session().isModified());
     QVERIFY(h.window->isVisible());
 }
 

@@ -25,10 +25,7 @@ Bytes fileBytes(const QString& path) {
 
 // The window's test database, opened, with channel 0 renamed and not yet saved.
 struct EditedWindow : OpenedWindow {
-    EditedWindow() {
-        setChannelName(0, "Erste");
-        window->MarkModified();
-    }
+    EditedWindow() { renameChannel(0, "Erste"); }
     const Bytes image = windowTestImage();
 };
 
@@ -73,7 +70,8 @@ void SaveGuardsTest::changedOnDiskAsksAndNoKeepsBoth() {
     h.window->saveButton()->click();
     QCOMPARE(h.interaction.messages.size(), 2);
     QVERIFY(h.showsModified(false));
-    QVERIFY(loadIntoDatabase(fileBytes(h.path)) && channelName(0) == "Erste");
+    const std::unique_ptr<EditSession> saved = loadedFile(h.path);
+    QVERIFY(saved && saved->database().channelName(0) == "Erste");
 }
 
 void SaveGuardsTest::backupsKeepTheReplacedVersionAndTheNewestTen() {
@@ -117,7 +115,8 @@ void SaveGuardsTest::noBackupAsksWhetherToSaveWithoutOne() {
     h.interaction.answers.append(Interaction::Answer::Yes);
     h.window->saveButton()->click();
     QVERIFY(h.showsModified(false));
-    QVERIFY(loadIntoDatabase(fileBytes(h.path)) && channelName(0) == "Erste");
+    const std::unique_ptr<EditSession> saved = loadedFile(h.path);
+    QVERIFY(saved && saved->database().channelName(0) == "Erste");
     QFile::remove(folder);
 }
 

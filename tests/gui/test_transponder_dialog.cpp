@@ -16,17 +16,17 @@ using namespace kavro::testing;
 
 namespace {
 
-uint32_t storedKhz(int t) {
-    return readU32(channelDatabase().transponders[t] + tp::FrequencyKhz);
+uint32_t storedKhz(const DialogHarness& h, int t) {
+    return readU32(h.db().tables().transponders[t] + tp::FrequencyKhz);
 }
 
-int storedPolarization(int t) {
-    return channelDatabase().transponders[t][tp::Polarization];
+int storedPolarization(const DialogHarness& h, int t) {
+    return h.db().tables().transponders[t][tp::Polarization];
 }
 
 // The bytes of transponders 0 and 1.
-std::vector<uint8_t> records() {
-    return {channelDatabase().transponders[0], channelDatabase().transponders[2]};
+std::vector<uint8_t> records(const DialogHarness& h) {
+    return {h.db().tables().transponders[0], h.db().tables().transponders[2]};
 }
 
 }  // namespace
@@ -46,6 +46,9 @@ private slots:
     void addStoresNewTransponder();
     void addToFullTableReportsCannotAdd();
     void tabOrderEscapeAndFrame();
+
+private:
+    Bytes image_;
 };
 
 void TransponderDialogTest::init() {
@@ -54,11 +57,11 @@ void TransponderDialogTest::init() {
         .transponder(0, 0, 11727500, 27500, 1)
         .transponder(1, 0, 12000000, 22000, 7)
         .transponder(2, 0, 500000, 60000, 0);
-    QVERIFY(loadIntoDatabase(image.build()));
+    image_ = image.build();
 }
 
 void TransponderDialogTest::addOpensEmptyAndReportsFrequencyFirst() {
-    DialogHarness h;
+    DialogHarness h(image_);
     h.script([](QDialog& dialog) {
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Add TP"));
         QCOMPARE(editTexts(dialog, {"frequencyEdit", "symbolRateEdit"}), QStringList({"0", "0"}));
@@ -71,11 +74,11 @@ void TransponderDialogTest::addOpensEmptyAndReportsFrequencyFirst() {
         pressOk(dialog);
         QVERIFY(dialog.isVisible());
     });
-    QCOMPARE(EditTransponder(h.context, 0, EditMode::Add), TransponderCapacity);
+    QCOMPARE(runTransponderDialog(h.context, 0, EditMode::Add), TransponderCapacity);
     expectOnlyMessage(h.ui, QStringLiteral("Please enter an integer between 1000 and 13000."),
                       Interaction::Icon::Exclamation);
-    QCOMPARE(h.modifiedCalls, 0);
-    QVERIFY(!isLiveTransponder(3));
+    QCOMPARE(h.steps(), 0);
+    QVERIFY(!h.db().isLiveTransponder(3));
 }
 
 void TransponderDialogTest::validation_data() {
@@ -102,27 +105,27 @@ void TransponderDialogTest::validation() {
     QFETCH(QStringList, typed);
     QFETCH(QString, message);
     QFETCH(QString, failingEdit);
-    DialogHarness h;
+    DialogHarness h(image_);
     h.script([&](QDialog& dialog) {
         typeAndPressOk(dialog, {"frequencyEdit", "symbolRateEdit"}, typed, failingEdit);
     });
-    const int result = EditTransponder(h.context, 0, EditMode::Edit);
+    const int result = runTransponderDialog(h.context, 0, EditMode::Edit);
     if (message.isEmpty()) {
         QCOMPARE(result, 0);
         QVERIFY(h.ui.messages.isEmpty());
-        QCOMPARE(storedKhz(0), typed[0].trimmed().toUInt() * 1000);
-        QCOMPARE(transponderSymbolRate(0), typed[1].trimmed().toInt());
-        QCOMPARE(h.modifiedCalls, 1);
+        QCOMPARE(storedKhz(h, 0), typed[0].trimmed().toUInt() * 1000);
+        QCOMPARE(h.db().transponderSymbolRate(0), typed[1].trimmed().toInt());
+        QCOMPARE(h.steps(), 1);
     } else {
         QCOMPARE(result, TransponderCapacity);
         expectOnlyMessage(h.ui, message, fieldMessageIcon(message));
-        QCOMPARE(storedKhz(0), 11727500u);
-        QCOMPARE(h.modifiedCalls, 0);
+        QCOMPARE(storedKhz(h, 0), 11727500u);
+        QCOMPARE(h.steps(), 0);
     }
 }
 
 void TransponderDialogTest::unchangedOkKeepsStoredFieldsAndMarksNothing() {
-    DialogHarness h;
+    DialogHarness h(image_);
     h.script([](QDialog& dialog) {
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Edit TP"));
         QCOMPARE(editTexts(dialog, {"frequencyEdit", "symbolRateEdit"}),
@@ -135,16 +138,16 @@ void TransponderDialogTest::unchangedOkKeepsStoredFieldsAndMarksNothing() {
         QCOMPARE(control<QComboBox>(dialog, "polarityList")->currentIndex(), 1);
         pressOk(dialog);
     });
-    const std::vector<uint8_t> before = records();
-    QCOMPARE(EditTransponder(h.context, 0, EditMode::Edit), 0);
-    QCOMPARE(EditTransponder(h.context, 1, EditMode::Edit), 1);
-    QVERIFY(records() == before);  // the kHz part and the stored byte 7 survive
-    QCOMPARE(h.modifiedCalls, 0);  // no byte changed, nothing to save
+    const std::vector<uint8_t> before = records(h);
+    QCOMPARE(runTransponderDialog(h.context, 0, EditMode::Edit), 0);
+    QCOMPARE(runTransponderDialog(h.context, 1, EditMode::Edit), 1);
+    QVERIFY(records(h) == before);  // the kHz part and the stored byte 7 survive
+    QCOMPARE(h.steps(), 0);         // no byte changed, nothing to save
     QVERIFY(h.ui.messages.isEmpty());
 }
 
 void TransponderDialogTest::polarityChoiceWritesZeroOrOne() {
-    DialogHarness h;
+    DialogHarness h(image_);
     h.script([](QDialog& dialog) {
         QTest::keyClick(control(dialog, "polarityList"), Qt::Key_Up);
         pressOk(dialog);
@@ -153,33 +156,33 @@ void TransponderDialogTest::polarityChoiceWritesZeroOrOne() {
         QTest::keyClick(control(dialog, "polarityList"), Qt::Key_Down);
         pressOk(dialog);
     });
-    QCOMPARE(EditTransponder(h.context, 1, EditMode::Edit), 1);
-    QCOMPARE(EditTransponder(h.context, 2, EditMode::Edit), TransponderCapacity);  // 500 MHz
-    QCOMPARE(storedPolarization(1), 0);
+    QCOMPARE(runTransponderDialog(h.context, 1, EditMode::Edit), 1);
+    QCOMPARE(runTransponderDialog(h.context, 2, EditMode::Edit), TransponderCapacity);  // 500 MHz
+    QCOMPARE(storedPolarization(h, 1), 0);
     h.script([](QDialog& dialog) {
         retype(dialog, "frequencyEdit", QStringLiteral("10700"));
         retype(dialog, "symbolRateEdit", QStringLiteral("22000"));
         QTest::keyClick(control(dialog, "polarityList"), Qt::Key_Down);
         pressOk(dialog);
     });
-    QCOMPARE(EditTransponder(h.context, 2, EditMode::Edit), 2);
-    QCOMPARE(storedPolarization(2), 1);
+    QCOMPARE(runTransponderDialog(h.context, 2, EditMode::Edit), 2);
+    QCOMPARE(storedPolarization(h, 2), 1);
 }
 
 void TransponderDialogTest::changedFrequencyIsStoredInKhz() {
-    DialogHarness h;
+    DialogHarness h(image_);
     h.script([](QDialog& dialog) {
         retype(dialog, "frequencyEdit", QStringLiteral("12100"));
         pressOk(dialog);
     });
-    QCOMPARE(EditTransponder(h.context, 0, EditMode::Edit), 0);
-    QCOMPARE(storedKhz(0), 12100000u);
-    QCOMPARE(storedPolarization(0), 1);
-    QCOMPARE(transponderSatellite(0), 0);
+    QCOMPARE(runTransponderDialog(h.context, 0, EditMode::Edit), 0);
+    QCOMPARE(storedKhz(h, 0), 12100000u);
+    QCOMPARE(storedPolarization(h, 0), 1);
+    QCOMPARE(h.db().transponderSatellite(0), 0);
 }
 
 void TransponderDialogTest::outOfRangeStoredValueIsShownAndCancelKeepsIt() {
-    DialogHarness h;
+    DialogHarness h(image_);
     h.script([](QDialog& dialog) {
         QCOMPARE(editTexts(dialog, {"frequencyEdit", "symbolRateEdit"}),
                  QStringList({"500", "60000"}));
@@ -187,14 +190,14 @@ void TransponderDialogTest::outOfRangeStoredValueIsShownAndCancelKeepsIt() {
         QVERIFY(dialog.isVisible());
         pressCancel(dialog);
     });
-    QCOMPARE(EditTransponder(h.context, 2, EditMode::Edit), TransponderCapacity);
-    QCOMPARE(storedKhz(2), 500000u);
-    QCOMPARE(transponderSymbolRate(2), 60000);
-    QCOMPARE(h.modifiedCalls, 0);
+    QCOMPARE(runTransponderDialog(h.context, 2, EditMode::Edit), TransponderCapacity);
+    QCOMPARE(storedKhz(h, 2), 500000u);
+    QCOMPARE(h.db().transponderSymbolRate(2), 60000);
+    QCOMPARE(h.steps(), 0);
 }
 
 void TransponderDialogTest::addStoresNewTransponder() {
-    DialogHarness h;
+    DialogHarness h(image_);
     const auto fill = [](QDialog& dialog) {
         QTest::keyClick(control(dialog, "polarityList"), Qt::Key_Down);
         retype(dialog, "frequencyEdit", QStringLiteral("10758"));
@@ -203,35 +206,34 @@ void TransponderDialogTest::addStoresNewTransponder() {
     };
     h.script(fill);
     h.script(fill);  // the same transponder again: no duplicate check
-    const int first = EditTransponder(h.context, 0, EditMode::Add);
-    const int second = EditTransponder(h.context, 0, EditMode::Add);
+    const int first = runTransponderDialog(h.context, 0, EditMode::Add);
+    const int second = runTransponderDialog(h.context, 0, EditMode::Add);
     QVERIFY(first != TransponderCapacity && second != TransponderCapacity && first != second);
     for (int t : {first, second}) {
-        QVERIFY(isLiveTransponder(t));
-        QCOMPARE(transponderSatellite(t), 0);
-        QCOMPARE(storedKhz(t), 10758000u);
-        QCOMPARE(transponderSymbolRate(t), 22000);
-        QCOMPARE(storedPolarization(t), 1);
+        QVERIFY(h.db().isLiveTransponder(t));
+        QCOMPARE(h.db().transponderSatellite(t), 0);
+        QCOMPARE(storedKhz(h, t), 10758000u);
+        QCOMPARE(h.db().transponderSymbolRate(t), 22000);
+        QCOMPARE(storedPolarization(h, t), 1);
     }
     QCOMPARE(h.ui.messageTexts(),
              (QStringList{QStringLiteral("TP added"), QStringLiteral("TP added")}));
     QCOMPARE(h.ui.messages[0].icon, Interaction::Icon::Information);
-    QCOMPARE(h.modifiedCalls, 2);
+    QCOMPARE(h.steps(), 2);
 }
 
 void TransponderDialogTest::addToFullTableReportsCannotAdd() {
-    QVERIFY(loadIntoDatabase(fullCapacityImage()));
-    DialogHarness h;
+    DialogHarness h(fullCapacityImage());
     h.script([](QDialog& dialog) {
         typeAndPressOk(dialog, {"frequencyEdit", "symbolRateEdit"}, {"10758", "22000"}, {});
     });
-    QCOMPARE(EditTransponder(h.context, 0, EditMode::Add), TransponderCapacity);
+    QCOMPARE(runTransponderDialog(h.context, 0, EditMode::Add), TransponderCapacity);
     expectOnlyMessage(h.ui, QStringLiteral("Cannot add tp"), Interaction::Icon::Exclamation);
-    QCOMPARE(h.modifiedCalls, 0);
+    QCOMPARE(h.steps(), 0);
 }
 
 void TransponderDialogTest::tabOrderEscapeAndFrame() {
-    DialogHarness h;
+    DialogHarness h(image_);
     h.script([](QDialog& dialog) {
         QCOMPARE(focused(dialog)->objectName(), QStringLiteral("polarityList"));
         QCOMPARE(tabWalk(dialog, 5), (QStringList{"frequencyEdit", "symbolRateEdit", "okButton",
@@ -240,9 +242,9 @@ void TransponderDialogTest::tabOrderEscapeAndFrame() {
         retype(dialog, "frequencyEdit", QStringLiteral("12000"));
         pressEscape(dialog);
     });
-    QCOMPARE(EditTransponder(h.context, 0, EditMode::Edit), TransponderCapacity);
-    QCOMPARE(storedKhz(0), 11727500u);
-    QCOMPARE(h.modifiedCalls, 0);
+    QCOMPARE(runTransponderDialog(h.context, 0, EditMode::Edit), TransponderCapacity);
+    QCOMPARE(storedKhz(h, 0), 11727500u);
+    QCOMPARE(h.steps(), 0);
 }
 
 QTEST_MAIN(TransponderDialogTest)

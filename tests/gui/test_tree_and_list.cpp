@@ -38,7 +38,7 @@ private slots:
     void cancelledChannelEditChangesNothing();
     void transponderDoubleClickUpdatesItemAndRows();
     void treeDoubleClickOpensOnlyTheSelectedTransponder();
-    void rowsFindTheirChannelThroughTheIndexColumn();
+    void rowsFindTheirChannelThroughTheModel();
     void modelPassesTheModelTester();
     void fullCapacityFillsEveryRow();
 };
@@ -64,7 +64,7 @@ void TreeAndListTest::treeShowsShownSatellitesWithTheirTransponders() {
     QVERIFY(third);
     QCOMPARE(SatelliteTree::itemData(third), 0 * 65536 + 2);
     QVERIFY(SatelliteTree::isTransponderItem(third));
-    QCOMPARE(SatelliteTree::itemTransponder(third), 4);
+    QCOMPARE(SatelliteTree::itemTransponder(third, h.session().viewIndex()), 4);
     QCOMPARE(SatelliteTree::itemSatellite(h.transponderItem(1, 0)), 1);
 }
 
@@ -82,20 +82,20 @@ void TreeAndListTest::listShowsEveryChannelOfTheView() {
     QCOMPARE(h.columnTexts(ColumnIndex), QStringList({"0", "1", "2", "3", "4", "6", "7"}));
     QCOMPARE(h.cell(6, ColumnTp), QStringLiteral("12603V"));
     QCOMPARE(h.window->rowCountField()->text(), QStringLiteral("    7"));
-    QCOMPARE(h.window->viewChannelCount, 7);
+    QCOMPARE(h.session().viewIndex().viewCount(ViewAll), 7);
     // Tooltips carry the whole text as it stands, markup included; every cell is centred.
     const QModelIndex zdfCas = h.window->listModel()->index(3, ColumnCas);
     QTextDocument tip;
     tip.setHtml(zdfCas.data(Qt::ToolTipRole).toString());
     QCOMPARE(tip.toPlainText(), QStringLiteral("Seca/Vi"));
-    setChannelName(0, "<b>Erste</b>");
+    QVERIFY(h.renameChannel(0, "<b>Erste</b>"));
     tip.setHtml(h.window->listModel()->index(0, ColumnChannel).data(Qt::ToolTipRole).toString());
     QCOMPARE(tip.toPlainText(), QStringLiteral("<b>Erste</b>"));
     // A control character in a name keeps the row on one line; the bytes stay as they are.
-    setChannelName(1, "Bay\nern");
+    QVERIFY(h.renameChannel(1, "Bay\nern"));
     QCOMPARE(h.window->listModel()->index(1, ColumnChannel).data().toString(),
              QString("Bay") + QChar(QChar::ReplacementCharacter) + QString("ern[R]"));
-    QCOMPARE(channelName(1), std::string_view("Bay\nern"));
+    QCOMPARE(h.db().channelName(1), std::string_view("Bay\nern"));
     QCOMPARE(zdfCas.data(Qt::TextAlignmentRole).value<Qt::Alignment>(),
              Qt::Alignment(Qt::AlignCenter));
 }
@@ -103,14 +103,14 @@ void TreeAndListTest::listShowsEveryChannelOfTheView() {
 void TreeAndListTest::satelliteSelectionFiltersTheList() {
     OpenedWindow h;
     h.selectTreeItem(h.satelliteItem(1));
-    QCOMPARE(h.window->selectionKind, SelectionSatellite);
-    QCOMPARE(h.window->selectedSatellite, 1);
-    QCOMPARE(h.window->showAllChannels, 0);
+    QCOMPARE(h.window->selection().kind(), SelectionSatellite);
+    QCOMPARE(h.window->selection().satellite(), 1);
+    QVERIFY(h.window->selection().filtersBySatellite());
     QCOMPARE(h.columnTexts(ColumnIndex), QStringList({"2", "6"}));
     QCOMPARE(h.columnTexts(ColumnNo), QStringList({"0000", "0001"}));
     // The field counts rows listed, not the view.
     QCOMPARE(h.window->rowCountField()->text(), QStringLiteral("    2"));
-    QCOMPARE(h.window->viewChannelCount, 7);
+    QCOMPARE(h.session().viewIndex().viewCount(ViewAll), 7);
 
     h.selectTreeItem(h.satelliteItem(3));
     QCOMPARE(h.rows(), 0);
@@ -120,19 +120,18 @@ void TreeAndListTest::satelliteSelectionFiltersTheList() {
 void TreeAndListTest::transponderSelectionListsTheWholeSatellite() {
     OpenedWindow h;
     h.selectTreeItem(h.transponderItem(0, 1));  // 3800 MHz, no channels of its own
-    QCOMPARE(h.window->selectionKind, SelectionTransponder);
-    QCOMPARE(h.window->selectedSatellite, 0);
-    QCOMPARE(h.window->selectedTransponder, 1);
+    QCOMPARE(h.window->selection().kind(), SelectionTransponder);
+    QCOMPARE(h.window->selection().satellite(), 0);
+    QCOMPARE(h.window->selection().transponder(), 1);
     QCOMPARE(h.columnTexts(ColumnIndex), QStringList({"0", "1", "3", "7"}));
     h.selectTreeItem(h.transponderItem(0, 2));
-    QCOMPARE(h.window->selectedTransponder, 4);
+    QCOMPARE(h.window->selection().transponder(), 4);
 }
 
 void TreeAndListTest::viewButtonsSwitchListAndTreeCounts() {
     OpenedWindow h;
     h.window->viewButton(ViewTv)->click();
-    QCOMPARE(h.window->viewMode, int(ViewTv));
-    QCOMPARE(viewIndex().currentView, int(ViewTv));
+    QCOMPARE(h.session().view(), int(ViewTv));
     QCOMPARE(h.columnTexts(ColumnIndex), QStringList({"0", "2", "3", "4"}));
     QCOMPARE(h.treeTexts(), QStringList({
                                 "Astra 19.2E (3 TPs, 2 CHs)",
@@ -157,12 +156,12 @@ void TreeAndListTest::viewButtonAfterSelectionShowsTheWholeView() {
     OpenedWindow h;
     h.selectTreeItem(h.transponderItem(1, 0));
     h.window->viewButton(ViewTv)->click();
-    QCOMPARE(h.window->showAllChannels, 1);
+    QVERIFY(!h.window->selection().filtersBySatellite());
     QCOMPARE(h.rows(), 4);
     QVERIFY(h.window->tree()->selectedItem() == nullptr);
-    QCOMPARE(h.window->selectionKind, SelectionTransponder);
-    QCOMPARE(h.window->selectedSatellite, 1);
-    QCOMPARE(h.window->selectedTransponder, 2);
+    QCOMPARE(h.window->selection().kind(), SelectionTransponder);
+    QCOMPARE(h.window->selection().satellite(), 1);
+    QCOMPARE(h.window->selection().transponder(), 2);
     // The view already shown refreshes as well.
     h.selectTreeItem(h.satelliteItem(0));
     h.window->viewButton(ViewTv)->click();
@@ -175,12 +174,12 @@ void TreeAndListTest::refreshAllKeepsTheSelectionInTheTree() {
     OpenedWindow h;
     h.satelliteItem(1)->setExpanded(true);
     h.selectTreeItem(h.transponderItem(0, 0));
-    h.window->RefreshAll();
-    QCOMPARE(h.window->refreshing, 0);
-    QCOMPARE(h.window->selectionKind, SelectionTransponder);
-    QCOMPARE(h.window->selectedSatellite, 0);
-    QCOMPARE(h.window->selectedTransponder, 0);
-    QCOMPARE(h.window->showAllChannels, 0);
+    h.window->refresh().refreshAll();
+    QCOMPARE(h.window->refresh().isRefreshing(), 0);
+    QCOMPARE(h.window->selection().kind(), SelectionTransponder);
+    QCOMPARE(h.window->selection().satellite(), 0);
+    QCOMPARE(h.window->selection().transponder(), 0);
+    QVERIFY(h.window->selection().filtersBySatellite());
     QCOMPARE(h.window->tree()->selectedItem(), h.transponderItem(0, 0));
     QVERIFY(h.satelliteItem(0)->isExpanded() && !h.satelliteItem(1)->isExpanded());
     QCOMPARE(h.columnTexts(ColumnIndex), QStringList({"0", "1", "3", "7"}));
@@ -192,33 +191,33 @@ void TreeAndListTest::refreshAllKeepsTheSelectionInTheTree() {
         control<QLineEdit>(dialog, "symbolRateEdit")->setText(QStringLiteral("22000"));
         pressOk(dialog);
     });
-    h.window->OnAddTransponder();
+    h.window->transponderCommands().addTransponder();
     QCOMPARE(h.treeTexts().first(), QStringLiteral("Astra 19.2E (4 TPs, 4 CHs)"));
     QCOMPARE(h.window->tree()->selectedItem()->text(0), QStringLiteral("12603V 22000 (1 CHs)"));
-    QCOMPARE(h.window->selectedTransponder, 4);
-    QCOMPARE(h.window->selectionKind, SelectionTransponder);
+    QCOMPARE(h.window->selection().transponder(), 4);
+    QCOMPARE(h.window->selection().kind(), SelectionTransponder);
     QCOMPARE(h.rows(), 4);
 }
 
 void TreeAndListTest::listClickSetsChannelSelectionOnlyWithARow() {
     OpenedWindow h;
     h.selectTreeItem(h.satelliteItem(0));
-    h.window->OnListClick();  // nothing selected in the list
-    QCOMPARE(h.window->selectionKind, SelectionSatellite);
+    emit h.window->list()->listClicked();  // nothing selected in the list
+    QCOMPARE(h.window->selection().kind(), SelectionSatellite);
     QWidget* viewport = h.window->list()->viewport();
     const QRect second = h.window->list()->visualRect(h.window->listModel()->index(1, 1));
     QTest::mouseClick(viewport, Qt::LeftButton, {}, second.center());
     QCOMPARE(h.window->list()->selectedRowPositions(), QVector<int>({1}));
-    QCOMPARE(h.window->selectionKind, SelectionChannel);
+    QCOMPARE(h.window->selection().kind(), SelectionChannel);
 }
 
 void TreeAndListTest::listDoubleClickEditsTopmostSelectedChannel() {
     OpenedWindow h;
     h.selectRows({5, 2, 3});
     h.interaction.dialogScripts.append(setFieldAndOk("nameEdit", "Rai Uno HD"));
-    h.window->OnListDblClick();
+    h.window->channelCommands().editChannel();
     QCOMPARE(h.interaction.dialogsRun, 1);
-    QCOMPARE(channelName(2), std::string_view("Rai Uno HD"));
+    QCOMPARE(h.db().channelName(2), std::string_view("Rai Uno HD"));
     QCOMPARE(h.cell(2, ColumnChannel), QStringLiteral("Rai Uno HD"));
     QCOMPARE(h.cell(2, ColumnNo), QStringLiteral("0002"));
     QVERIFY(h.showsModified(true));
@@ -240,13 +239,13 @@ void TreeAndListTest::cancelledChannelEditChangesNothing() {
     OpenedWindow h;
     h.selectRows({0});
     h.interaction.dialogScripts.append(pressCancel());
-    h.window->OnListDblClick();
+    h.window->channelCommands().editChannel();
     QCOMPARE(h.interaction.dialogsRun, 1);
     QVERIFY(h.showsModified(false));
     QCOMPARE(h.cell(0, ColumnChannel), QStringLiteral("Das Erste"));
     // No row selected: no dialog.
     h.selectRows({});
-    h.window->OnListDblClick();
+    h.window->channelCommands().editChannel();
     QCOMPARE(h.interaction.dialogsRun, 1);
 }
 
@@ -256,27 +255,30 @@ void TreeAndListTest::transponderDoubleClickUpdatesItemAndRows() {
     QTreeWidgetItem* item = h.transponderItem(0, 0);
     h.selectTreeItem(item);
     h.interaction.dialogScripts.append(setFieldAndOk("frequencyEdit", "9750"));
-    h.window->OnTreeDblClick();
+    h.window->transponderCommands().editTransponder();
     QCOMPARE(h.interaction.dialogsRun, 1);
-    QCOMPARE(transponderFrequencyMhz(0), 9750);
+    QCOMPARE(h.db().transponderFrequencyMhz(0), 9750);
     QCOMPARE(h.transponderItem(0, 0)->text(0), QStringLiteral(" 9750H 22000 (3 CHs)"));
     QVERIFY(h.satelliteItem(0)->isExpanded());
     QCOMPARE(h.window->tree()->selectedItem(), h.transponderItem(0, 0));
     QCOMPARE(h.columnTexts(ColumnTp), QStringList({" 9750H", " 9750H", " 9750H", "12603V"}));
-    QCOMPARE(h.window->isDirty, 1);
+    QVERIFY(h.window->session().isModified());
 }
 
 void TreeAndListTest::treeDoubleClickOpensOnlyTheSelectedTransponder() {
     OpenedWindow h;
     // A satellite opens nothing.
     h.selectTreeItem(h.satelliteItem(0));
-    h.window->OnTreeDblClick();
+    h.window->transponderCommands().editTransponder();
     QCOMPARE(h.interaction.dialogsRun, 0);
     h.selectTreeItem(h.transponderItem(0, 0));
-    // The recorded selection no longer matches the item: no dialog.
-    h.window->selectedTransponder = 4;
-    h.window->OnTreeDblClick();
-    QCOMPARE(h.interaction.dialogsRun, 0);
+    // The recorded selection no longer matches the item (a cancelled Add TP made it none):
+    // no dialog.
+    h.interaction.dialogScripts.append(pressCancel());
+    h.window->transponderCommands().addTransponder();
+    QCOMPARE(h.window->selection().transponder(), TransponderCapacity);
+    h.window->transponderCommands().editTransponder();
+    QCOMPARE(h.interaction.dialogsRun, 1);
     // Double-click by mouse on the selected transponder opens it.
     h.satelliteItem(1)->setExpanded(true);
     QTreeWidgetItem* item = h.transponderItem(1, 0);
@@ -284,29 +286,32 @@ void TreeAndListTest::treeDoubleClickOpensOnlyTheSelectedTransponder() {
     h.interaction.dialogScripts.append(pressCancel());
     QTest::mouseClick(h.window->tree()->viewport(), Qt::LeftButton, {}, rect.center());
     QTest::mouseDClick(h.window->tree()->viewport(), Qt::LeftButton, {}, rect.center());
-    QCOMPARE(h.window->selectedTransponder, 2);
-    QCOMPARE(h.interaction.dialogsRun, 1);
-    QCOMPARE(h.window->isDirty, 0);
+    QCOMPARE(h.window->selection().transponder(), 2);
+    QCOMPARE(h.interaction.dialogsRun, 2);
+    QVERIFY(!h.window->session().isModified());
 }
 
-void TreeAndListTest::rowsFindTheirChannelThroughTheIndexColumn() {
+// The commands read a row's channel from the model; the hidden index column shows it.
+void TreeAndListTest::rowsFindTheirChannelThroughTheModel() {
     OpenedWindow h;
     h.window->viewButton(ViewRadio)->click();
     ChannelListCtrl* list = h.window->list();
-    QCOMPARE(list->channelOfRow(0), 1);
-    QCOMPARE(list->channelOfRow(2), 7);
-    QCOMPARE(list->channelOfRow(3), ChannelCapacity);
-    QCOMPARE(list->channelOfRow(-1), ChannelCapacity);
+    const ChannelListModel* model = h.window->listModel();
+    QCOMPARE(model->channelAt(0), 1);
+    QCOMPARE(model->channelAt(2), 7);
+    QCOMPARE(model->channelAt(3), ChannelCapacity);
+    QCOMPARE(model->channelAt(-1), ChannelCapacity);
+    QCOMPARE(h.columnTexts(ColumnIndex), QStringList({"1", "6", "7"}));
     QVERIFY(list->isColumnHidden(ColumnIndex));
     // A row pointed at another channel edits that channel.
-    h.window->UpdateChannelRow(0, 6);
+    h.window->listModel()->updateRow(0, 6);
     QCOMPARE(h.cell(0, ColumnChannel), QStringLiteral("Rai Radio 2[R]"));
     QCOMPARE(h.cell(0, ColumnNo), QStringLiteral("0000"));
     h.selectRows({0});
     h.interaction.dialogScripts.append(setFieldAndOk("nameEdit", "Rai Radio Due"));
-    h.window->OnListDblClick();
-    QCOMPARE(channelName(6), std::string_view("Rai Radio Due"));
-    QCOMPARE(channelName(1), std::string_view("Bayern 3"));
+    h.window->channelCommands().editChannel();
+    QCOMPARE(h.db().channelName(6), std::string_view("Rai Radio Due"));
+    QCOMPARE(h.db().channelName(1), std::string_view("Bayern 3"));
 }
 
 void TreeAndListTest::modelPassesTheModelTester() {
@@ -316,10 +321,9 @@ void TreeAndListTest::modelPassesTheModelTester() {
     QVERIFY(h.openImage(windowTestImage()));
     h.selectTreeItem(h.satelliteItem(1));
     h.window->viewButton(ViewTv)->click();
-    h.window->AppendChannelRow(6);
-    h.window->UpdateChannelRow(0, 2);
-    h.window->listModel()->swapRows(0, 1);
-    h.window->listModel()->refreshColumn(ColumnTp);
+    h.window->listModel()->appendRow(6);
+    h.window->listModel()->updateRow(0, 2);
+    h.window->listModel()->refreshAll();
     QCOMPARE(h.rows(), 5);
 }
 

@@ -13,6 +13,7 @@
 #include "database/ChannelDatabase.h"
 #include "database/ViewIndex.h"
 #include "dbfile/DatabaseImage.h"
+#include "session/EditSession.h"
 
 namespace kavro::testing {
 
@@ -156,19 +157,8 @@ void fixChecksums(Bytes& image) {
     writeU16(image.data() + hdr::HeaderChecksum, ComputeChecksum(image.data(), HeaderSize));
 }
 
-bool loadIntoDatabase(const Bytes& image) {
-    resetChannelDatabase();
-    resetDatabaseImage();
-    const size_t size = std::min<size_t>(image.size(), ImageSize);
-    Bytes candidate(ImageSize, 0);
-    std::copy_n(image.begin(), size, candidate.begin());
-    if (!UnpackImage(candidate.data())) {
-        return false;
-    }
-    std::memcpy(databaseImage(), candidate.data(), ImageSize);
-    imageBytesRead() = static_cast<uint32_t>(size);
-    rebuildViewIndex();
-    return true;
+bool loadImage(EditSession& session, const Bytes& image) {
+    return session.load(image.data(), image.size()).outcome == OpenOutcome::Accepted;
 }
 
 Bytes readFileBytes(const std::string& path) {

@@ -8,6 +8,10 @@
 #include <string_view>
 #include <vector>
 
+namespace kavro {
+class EditSession;
+}
+
 namespace kavro::testing {
 
 using Bytes = std::vector<uint8_t>;
@@ -51,9 +55,9 @@ Bytes fullCapacityImage(uint32_t seed = 7);
 // A small typical database: a few satellites, transponders, TV and radio channels.
 Bytes smallImage(uint32_t seed = 3);
 
-// Clears the process-wide database and image, then unpacks `image` as an open would
-// (imageBytesRead = image.size()) and rebuilds the view index. False when rejected.
-bool loadIntoDatabase(const Bytes& image);
+// Loads `image` into the session as an open of a file holding it would; false when rejected
+// (the session unchanged).
+bool loadImage(EditSession& session, const Bytes& image);
 
 Bytes readFileBytes(const std::string& path);
 void writeFileBytes(const std::string& path, const Bytes& bytes);

@@ -3,6 +3,7 @@
 #include <QDialog>
 
 #include "database/ChannelDatabase.h"
+#include "session/EditSession.h"
 #include "ui/dialogs/DialogOperations.h"
 #include "ui/dialogs/FavoriteDialog.h"
 #include "ui/dialogs/FavoriteNameDialog.h"
@@ -13,63 +14,53 @@ namespace kavro {
 
 namespace {
 
-void showGroupNames(FavoriteDialog& dialog) {
+void showGroupNames(FavoriteDialog& dialog, const ChannelDatabase& db) {
     for (int n = 0; n < FavoriteGroupCount; ++n) {
-        dialog.setGroupName(n, favoriteGroupName(n));
+        dialog.setGroupName(n, db.favoriteGroupName(n));
     }
 }
 
 }  // namespace
 
-bool EditFavorites(const DialogContext& context, int channel) {
+// The whole word is replaced: groups 9 to 16, which no dialog offers, are cleared. A channel
+// that is not live is refused silently, as the window never offers one.
+bool runFavoriteDialog(const DialogContext& context, int channel) {
+    const ChannelDatabase& db = databaseOf(context);
     FavoriteDialog dialog(context.parent);
-    showGroupNames(dialog);
+    showGroupNames(dialog, db);
     for (int n = 0; n < FavoriteGroupCount; ++n) {
-        dialog.setChecked(n, isInFavoriteGroup(channel, n));
+        dialog.setChecked(n, db.isInFavoriteGroup(channel, n));
     }
     if (interactionOf(context).runDialog(dialog) != QDialog::Accepted) {
         return false;
     }
-    // The whole word is replaced: groups 9 to 16, which no dialog offers, are cleared.
-    const int before = channelFavoriteBits(channel);
-    if (!setFavoriteBits(channel, dialog.groupMask())) {
-        return false;
-    }
-    if (channelFavoriteBits(channel) != before) {
-        notifyModified(context);
-    }
-    return true;
+    return context.session->apply(SetFavorites{{channel}, dialog.groupMask()}).applied;
 }
 
-int ChooseFavorites(const DialogContext& context) {
+int chooseFavorites(const DialogContext& context) {
     FavoriteDialog dialog(context.parent);
-    showGroupNames(dialog);
+    showGroupNames(dialog, databaseOf(context));
     if (interactionOf(context).runDialog(dialog) != QDialog::Accepted) {
         return 0;
     }
     return dialog.groupMask();
 }
 
-bool EditFavoriteNames(const DialogContext& context) {
+// A name left as shown keeps every byte of its slot: the edit's rule.
+bool runGroupNameDialog(const DialogContext& context) {
+    const ChannelDatabase& db = databaseOf(context);
     FavoriteNameDialog dialog(interactionOf(context), context.parent);
     for (int n = 0; n < FavoriteGroupCount; ++n) {
-        dialog.setName(n, favoriteGroupName(n));
+        dialog.setName(n, db.favoriteGroupName(n));
     }
     if (interactionOf(context).runDialog(dialog) != QDialog::Accepted) {
         return false;
     }
-    // A name left as shown is not rewritten, so its slot keeps every byte it held.
-    bool changed = false;
+    RenameGroups rename;
     for (int n = 0; n < FavoriteGroupCount; ++n) {
-        if (dialog.name(n) != favoriteGroupName(n)) {
-            setFavoriteGroupName(n, dialog.name(n));
-            changed = true;
-        }
+        rename.names.push_back({n, dialog.name(n)});
     }
-    if (changed) {
-        notifyModified(context);
-    }
-    return true;
+    return applyEdit(context, rename).applied;
 }
 
 }  // namespace kavro

@@ -1,5 +1,6 @@
 #include "ui/dialogs/OperationSupport.h"
 
+#include "session/EditSession.h"
 #include "ui/dialogs/Interaction.h"
 
 namespace kavro {
@@ -9,10 +10,26 @@ Interaction& interactionOf(const DialogContext& context) {
     return context.interaction != nullptr ? *context.interaction : real;
 }
 
-void notifyModified(const DialogContext& context) {
-    if (context.markModified) {
-        context.markModified();
+const ChannelDatabase& databaseOf(const DialogContext& context) {
+    return context.session->database();
+}
+
+EditResult applyEdit(const DialogContext& context, const Edit& edit) {
+    EditResult result = context.session->apply(edit);
+    if (!result.applied) {
+        warn(context, QString::fromStdString(result.refusal));
     }
+    return result;
+}
+
+void inform(const DialogContext& context, const QString& text) {
+    interactionOf(context).messageBox(context.parent, text, Interaction::Buttons::Ok,
+                                      Interaction::Icon::Information);
+}
+
+void warn(const DialogContext& context, const QString& text) {
+    interactionOf(context).messageBox(context.parent, text, Interaction::Buttons::Ok,
+                                      Interaction::Icon::Exclamation);
 }
 
 }  // namespace kavro

@@ -55,15 +55,6 @@ void ChannelListCtrl::SetupListColumns(ChannelListModel* model) {
             [this] { keyChangedSelection_ = keyChangedSelection_ || handlingKey_; });
 }
 
-int ChannelListCtrl::channelOfRow(int row) const {
-    if (!model_ || row < 0 || row >= model_->rowCount()) {
-        return ChannelCapacity;
-    }
-    bool ok = false;
-    const int ch = model_->index(row, ColumnIndex).data(Qt::DisplayRole).toString().toInt(&ok);
-    return ok ? ch : ChannelCapacity;
-}
-
 // Read from the selection's ranges: asking row by row costs a pass over every range for
 // each row, far too slow for thousands of scattered rows.
 QVector<int> ChannelListCtrl::selectedRowPositions() const {
@@ -138,7 +129,7 @@ void ChannelListCtrl::mousePressEvent(QMouseEvent* event) {
     if (pressButton_ != Qt::NoButton && !(event->buttons() & pressButton_)) {
         pressButton_ = Qt::NoButton;  // its release went elsewhere
     }
-    if (dragging || ignoreUntilButtonsUp_ || pressButton_ != Qt::NoButton) {
+    if (dragging_ || ignoreUntilButtonsUp_ || pressButton_ != Qt::NoButton) {
         event->accept();  // another button during a gesture of the first one
         return;
     }
@@ -180,7 +171,7 @@ void ChannelListCtrl::mouseMoveEvent(QMouseEvent* event) {
     if (pressButton_ != Qt::NoButton && !(event->buttons() & pressButton_)) {
         pressButton_ = Qt::NoButton;  // its release went elsewhere
     }
-    if (dragging) {
+    if (dragging_) {
         OnDragMouseMove(pos);
     } else if (ignoreUntilButtonsUp_) {
         // The rest of a drag that has ended.
@@ -205,7 +196,7 @@ void ChannelListCtrl::startDragIfMovedFar(const QPoint& pos) {
 }
 
 void ChannelListCtrl::mouseReleaseEvent(QMouseEvent* event) {
-    if (dragging) {
+    if (dragging_) {
         if (event->button() == Qt::LeftButton || event->button() == Qt::RightButton) {
             endDrag(event);
         }
@@ -245,7 +236,7 @@ void ChannelListCtrl::endDrag(QMouseEvent* event) {
 }
 
 void ChannelListCtrl::mouseDoubleClickEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton || dragging || ignoreUntilButtonsUp_ ||
+    if (event->button() != Qt::LeftButton || dragging_ || ignoreUntilButtonsUp_ ||
         pressButton_ != Qt::NoButton) {
         mousePressEvent(event);
         return;
@@ -260,7 +251,7 @@ void ChannelListCtrl::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 void ChannelListCtrl::keyPressEvent(QKeyEvent* event) {
-    if (dragging) {
+    if (dragging_) {
         // Escape goes on to the window, which ends the drag before it closes.
         event->setAccepted(event->key() != Qt::Key_Escape);
         return;

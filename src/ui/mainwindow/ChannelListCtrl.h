@@ -1,8 +1,8 @@
 // The channel list view: a grid of whole-row selections over the ChannelListModel. It
-// reports clicks, double-clicks, right-clicks and the Delete and menu keys to the window,
-// finds the channel of a row through the row's channel-index column, and lets the user
-// reorder the selected rows by dragging them with either mouse button: as soon as a drag
-// moves, the selected rows stand gathered into one block, which follows the mouse.
+// reports clicks, double-clicks, right-clicks and the Delete and menu keys to the window, and
+// lets the user reorder the selected rows by dragging them with either mouse button: as
+// soon as a drag moves, the selected rows stand gathered into one block, which follows the
+// mouse. The channel of a row is the model's (ChannelListModel::channelAt).
 #pragma once
 
 #include <QItemSelection>
@@ -37,9 +37,6 @@ public:
     void SetupListColumns(ChannelListModel* model);
     ChannelListModel* listModel() const { return model_; }
 
-    // The channel shown in `row`, read from its channel-index column; ChannelCapacity when
-    // the row does not exist.
-    int channelOfRow(int row) const;
     // Positions of the selected rows, ascending.
     QVector<int> selectedRowPositions() const;
     // The lowest selected row, -1 when none is selected.
@@ -54,14 +51,13 @@ public:
     // row when it is visible, else at the list's top-left corner.
     QPoint keyboardMenuPosition() const;
 
-    // Drag-and-drop reordering. While `dragging` is 1 the viewport holds the mouse until a
+    // Drag-and-drop reordering. While a drag runs the viewport holds the mouse until a
     // button is released; the selected rows stand gathered into one block at the first
-    // selected row's place, moved on by dragCurrentRow - dragStartRow places: the block
+    // selected row's place, moved on by dragCurrentRow() - dragStartRow() places: the block
     // follows the mouse.
-    int dragging = 0;
-    int dragStartRow = 0;    // the row pressed when the drag began
-    int dragCurrentRow = 0;  // the row the mouse has carried the block to, from there
-    int dropRow = 0;         // the first selected row as it stood at the release
+    bool isDragging() const { return dragging_; }
+    int dragStartRow() const { return dragStartRow_; }      // the row pressed at the start
+    int dragCurrentRow() const { return dragCurrentRow_; }  // where the mouse carried it
 
     // A drag begins on `row`: the selected rows are gathered into one block (in their
     // order, at the first one's place) and the mouse is captured.
@@ -129,6 +125,9 @@ private:
     void carrySelection(const QItemSelection& selected, int delta, const QModelIndex& current);
 
     ChannelListModel* model_ = nullptr;
+    bool dragging_ = false;
+    int dragStartRow_ = 0;
+    int dragCurrentRow_ = 0;
     // A press on a row that may still become a drag.
     Qt::MouseButton pressButton_ = Qt::NoButton;
     int pressRow_ = -1;

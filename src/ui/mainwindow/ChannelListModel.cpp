@@ -10,7 +10,8 @@
 
 namespace kavro {
 
-ChannelListModel::ChannelListModel(QObject* parent) : QAbstractTableModel(parent) {
+ChannelListModel::ChannelListModel(const ChannelDatabase& db, QObject* parent)
+    : QAbstractTableModel(parent), db_(db) {
     rows_.reserve(ChannelCapacity);
 }
 
@@ -28,12 +29,14 @@ QVariant ChannelListModel::data(const QModelIndex& index, int role) const {
     }
     switch (role) {
         case Qt::DisplayRole: {
-            const CellText cell = channelCellText(index.row(), rows_[index.row()], index.column());
+            const CellText cell =
+                channelCellText(db_, index.row(), rows_[index.row()], index.column());
             return shownText(cell.view());
         }
         case Qt::ToolTipRole: {
             // Names come from the file: a name that looks like markup is shown as it is.
-            const CellText cell = channelCellText(index.row(), rows_[index.row()], index.column());
+            const CellText cell =
+                channelCellText(db_, index.row(), rows_[index.row()], index.column());
             return Qt::convertFromPlainText(shownText(cell.view()), Qt::WhiteSpacePre);
         }
         case Qt::TextAlignmentRole:
@@ -86,15 +89,6 @@ void ChannelListModel::updateRow(int row, int ch) {
     }
     rows_[row] = ch;
     emit dataChanged(index(row, 0), index(row, ListColumnCount - 1));
-}
-
-void ChannelListModel::swapRows(int a, int b) {
-    if (a < 0 || b < 0 || a >= rowCount() || b >= rowCount() || a == b) {
-        return;
-    }
-    std::swap(rows_[a], rows_[b]);
-    emit dataChanged(index(a, 0), index(a, ListColumnCount - 1));
-    emit dataChanged(index(b, 0), index(b, ListColumnCount - 1));
 }
 
 // Only the rows between the first and the last place that a moved row leaves or takes
@@ -169,9 +163,9 @@ int ChannelListModel::placeAfterShift(int row) const {
     return row >= 0 && row < static_cast<int>(newPlace_.size()) ? newPlace_[row] : row;
 }
 
-void ChannelListModel::refreshColumn(int column) {
+void ChannelListModel::refreshAll() {
     if (!rows_.empty()) {
-        emit dataChanged(index(0, column), index(rowCount() - 1, column));
+        emit dataChanged(index(0, 0), index(rowCount() - 1, ListColumnCount - 1));
     }
 }
 

@@ -9,11 +9,14 @@
 
 namespace kavro {
 
+class ChannelDatabase;
+
 class ChannelListModel : public QAbstractTableModel {
     Q_OBJECT
 
 public:
-    explicit ChannelListModel(QObject* parent = nullptr);
+    // Rows show channels of `db`, which must outlive the model.
+    explicit ChannelListModel(const ChannelDatabase& db, QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -30,8 +33,6 @@ public:
     int appendRow(int ch);
     // Makes row `row` show channel `ch` and has the view redraw it.
     void updateRow(int row, int ch);
-    // Exchanges the channels of two rows.
-    void swapRows(int a, int b);
     // Moves the rows at `rows` (ascending, distinct) each by `delta` places, every row
     // staying within the list; the other rows keep their order in the places left over.
     // The view is told that the rows in between changed their texts: keeping the selection
@@ -48,8 +49,8 @@ public:
     // nothing, when the list was refilled since.
     void saveOrder();
     bool restoreOrder();
-    // Has the view redraw one column of every row, after a change behind the texts.
-    void refreshColumn(int column);
+    // Has the view redraw every cell, after a change behind the texts.
+    void refreshAll();
 
     // The channel a row shows; ChannelCapacity for a row that does not exist.
     int channelAt(int row) const;
@@ -59,6 +60,7 @@ private:
     // order; then reorders the rows and tells the view about rows low to high.
     void placeTheOthers(int low, int high);
 
+    const ChannelDatabase& db_;
     std::vector<int> rows_;
     std::vector<int> savedRows_;
     bool hasSavedOrder_ = false;

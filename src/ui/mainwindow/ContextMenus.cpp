@@ -1,15 +1,15 @@
-// The popups of the list and the tree, and the keys that reach the same handlers: the menu
-// key, Delete on the list and on the tree, and Ctrl+O, Ctrl+S and Ctrl+Shift+S for Open,
-// Save and Save As.
+// The popups of the list and the tree. A right press on an item or a row that is not
+// selected selects it alone first (the views do that), so a popup at the mouse acts on what
+// the user pointed at; a picked command makes the list, or the tree, the owner of the
+// selection.
 #include <QAction>
 #include <QCursor>
-#include <QKeySequence>
 #include <QMenu>
-#include <QShortcut>
 
 #include "ChannelListCtrl.h"
 #include "MainWindow.h"
 #include "SatelliteTree.h"
+#include "session/EditSession.h"
 #include "ui/dialogs/Interaction.h"
 
 namespace kavro {
@@ -37,6 +37,15 @@ const PopupItem PopupItems[] = {
 std::unique_ptr<QMenu> MainWindow::buildPopup(int popup) {
     auto menu = std::make_unique<QMenu>(this);
     menu->setObjectName(QStringLiteral("Popup%1").arg(popup));
+    if (popup == Popup0) {
+        QAction* undo = menu->addAction(HistoryCommands::undoText(*session_));
+        undo->setData(CommandUndo);
+        undo->setEnabled(session_->canUndo());
+        QAction* redo = menu->addAction(HistoryCommands::redoText(*session_));
+        redo->setData(CommandRedo);
+        redo->setEnabled(session_->canRedo());
+        menu->addSeparator();
+    }
     for (const PopupItem& item : PopupItems) {
         if (item.popup == popup) {
             menu->addAction(QString::fromLatin1(item.text))->setData(item.command);
@@ -60,97 +69,60 @@ int MainWindow::runPopup(int popup, const QPoint& globalPos) {
     return picked ? picked->data().toInt() : 0;
 }
 
-void MainWindow::OnListRightClick() {
-    showListPopup(QCursor::pos());
-}
-
 void MainWindow::showListPopup(const QPoint& globalPos) {
-    if (!isLoaded) {
+    if (!session_->isOpen()) {
         return;
     }
     const int command = runPopup(Popup0, globalPos);
     if (command != 0) {
-        OnListClick();
-        OnCommand(command);
+        onListClicked();
+        runCommand(command);
     }
-}
-
-void MainWindow::OnTreeRightClick() {
-    showTreePopup(QCursor::pos());
 }
 
 void MainWindow::showTreePopup(const QPoint& globalPos) {
     const int popup = treePopup();
-    if (!isLoaded || popup == NoPopup) {
+    if (!session_->isOpen() || popup == NoPopup) {
         return;
     }
     const int command = runPopup(popup, globalPos);
     if (command != 0) {
-        takeTreeSelection(tree_->selectedItem());
-        OnCommand(command);
+        selection_.takeTreeItem(tree_->selectedItem(), session_->viewIndex());
+        runCommand(command);
     }
 }
 
-void MainWindow::onListMenuKey() {
-    showListPopup(list_->keyboardMenuPosition());
-}
-
-void MainWindow::onTreeMenuKey() {
-    showTreePopup(tree_->keyboardMenuPosition());
-}
-
-void MainWindow::OnCommand(int command) {
+void MainWindow::runCommand(int command) {
     switch (command) {
         case CommandDelete:
-            OnDeleteChannels();
+            channelCommands_.deleteChannels();
             break;
         case CommandAddToFavorite:
-            OnAddToFavorite();
+            channelCommands_.addToFavorites();
             break;
         case CommandEditFavorite:
-            OnEditFavorite();
+            channelCommands_.editFavorites();
             break;
         case CommandEditFavoriteName:
-            OnEditFavoriteName();
+            channelCommands_.editGroupNames();
             break;
         case CommandDeleteTransponder:
-            OnDeleteTransponder();
+            transponderCommands_.deleteTransponder();
             break;
         case CommandAddChannel:
-            OnAddChannel();
+            transponderCommands_.addChannel();
             break;
         case CommandAddTransponder:
-            OnAddTransponder();
+            transponderCommands_.addTransponder();
+            break;
+        case CommandUndo:
+            historyCommands_.undo();
+            break;
+        case CommandRedo:
+            historyCommands_.redo();
             break;
         default:
             break;
-    }
-}
-
-// A selection made in the list with the keys makes the list the owner of the selection,
-// as a click does, so that Delete acts on it.
-void MainWindow::connectKeys() {
-    connect(list_, &ChannelListCtrl::selectedByKeyboard, this, &MainWindow::OnListClick);
-    connect(list_, &ChannelListCtrl::deleteKeyPressed, this, &MainWindow::OnDeleteChannels);
-    connect(list_, &ChannelListCtrl::menuKeyPressed, this, &MainWindow::onListMenuKey);
-    connect(tree_, &SatelliteTree::menuKeyPressed, this, &MainWindow::onTreeMenuKey);
-    connect(tree_, &SatelliteTree::deleteKeyPressed, this, &MainWindow::OnTreeDeleteKey);
-    const struct {
-        QKeySequence keys;
-        void (MainWindow::*handler)();
-    } shortcuts[] = {
-        {QKeySequence(Qt::CTRL | Qt::Key_O), &MainWindow::OnOpen},
-        {QKeySequence(Qt::CTRL | Qt::Key_S), &MainWindow::OnSave},
-        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &MainWindow::OnSaveAs},
-    };
-    for (const auto& shortcut : shortcuts) {
-        auto* keys = new QShortcut(shortcut.keys, this);
-        const auto handler = shortcut.handler;
-        connect(keys, &QShortcut::activated, this, [this, handler] {
-            if (!list_->dragging) {
-                (this->*handler)();
-            }
-        });
     }
 }
 

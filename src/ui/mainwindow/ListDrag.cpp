@@ -16,15 +16,15 @@
 namespace kavro {
 
 void ChannelListCtrl::OnBeginDrag(int row) {
-    dragging = 1;
+    dragging_ = true;
     savedSelection_ = selectionModel()->selection();
     savedCurrentRow_ = currentIndex().row();
     if (model_) {
         model_->saveOrder();
     }
     gatherSelection();
-    dragStartRow = row;
-    dragCurrentRow = row;
+    dragStartRow_ = row;
+    dragCurrentRow_ = row;
     viewport()->grabMouse();
 }
 
@@ -52,7 +52,7 @@ void ChannelListCtrl::gatherSelection() {
 }
 
 void ChannelListCtrl::OnDragMouseMove(const QPoint& pos) {
-    if (!dragging) {
+    if (!dragging_) {
         return;
     }
     const int target = dragTargetRow(pos);
@@ -62,25 +62,24 @@ void ChannelListCtrl::OnDragMouseMove(const QPoint& pos) {
 }
 
 void ChannelListCtrl::OnDragButtonUp() {
-    if (!dragging) {
+    if (!dragging_) {
         return;
     }
-    dragging = 0;
+    dragging_ = false;
     viewport()->releaseMouse();
-    dropRow = firstSelectedRow();
     const DropTarget drop = dropTargetAsShown();
     // A drag that shows the rows in their stored order is no reorder: nothing to ask.
-    if (gathered_ || dragCurrentRow != dragStartRow) {
+    if (gathered_ || dragCurrentRow_ != dragStartRow_) {
         emit channelsDropped(drop);
     }
     restoreStoredOrder();
 }
 
 void ChannelListCtrl::cancelDrag() {
-    if (!dragging) {
+    if (!dragging_) {
         return;
     }
-    dragging = 0;
+    dragging_ = false;
     viewport()->releaseMouse();
     pressButton_ = Qt::NoButton;
     pressRow_ = -1;
@@ -112,13 +111,13 @@ void ChannelListCtrl::restoreStoredOrder() {
 }
 
 bool ChannelListCtrl::MoveSelectionTo(int target) {
-    int delta = target - dragCurrentRow;
+    int delta = target - dragCurrentRow_;
     if (delta == 0 || !model_) {
         return false;
     }
     const QVector<int> rows = selectedRowPositions();
     if (rows.isEmpty()) {
-        dragCurrentRow = target;
+        dragCurrentRow_ = target;
         return false;
     }
     // The block stops at the first and the last row; its gaps stay as they are.
@@ -132,8 +131,8 @@ bool ChannelListCtrl::MoveSelectionTo(int target) {
     const QModelIndex current = currentIndex();
     model_->shiftRows(rows, delta);
     carrySelection(selected, delta, current);
-    dragCurrentRow += delta;
-    scrollTo(model_->index(std::clamp(dragCurrentRow, 0, count - 1), 0),
+    dragCurrentRow_ += delta;
+    scrollTo(model_->index(std::clamp(dragCurrentRow_, 0, count - 1), 0),
              QAbstractItemView::EnsureVisible);
     viewport()->setUpdatesEnabled(true);
     return true;
@@ -202,13 +201,13 @@ DropTarget ChannelListCtrl::dropTargetAsShown() const {
             ++next;
             continue;
         }
-        drop.beforeChannel = channelOfRow(row);
+        drop.beforeChannel = model_->channelAt(row);
         return drop;
     }
     if (first > 0) {
-        drop.afterChannel = channelOfRow(first - 1);
+        drop.afterChannel = model_->channelAt(first - 1);
     } else {
-        drop.beforeChannel = channelOfRow(first);
+        drop.beforeChannel = model_->channelAt(first);
     }
     return drop;
 }

@@ -1,6 +1,7 @@
 #include "MainWindow.h"
 
 #include <QButtonGroup>
+#include <QFile>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -11,13 +12,15 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <QSignalBlocker>
 
 #include "ChannelListCtrl.h"
 #include "ChannelListModel.h"
 #include "SatelliteTree.h"
+#include "SaveGuards.h"
 #include "database/DisplayText.h"
 #include "database/ViewIndex.h"
+#include "session/EditSession.h"
+#include "session/StepLabels.h"
 #include "ui/dialogs/Interaction.h"
 
 // The program's resources live in this static library: make sure they are linked in.
@@ -42,51 +45,76 @@ int listWidthForColumns(const ChannelListCtrl* list) {
 
 }  // namespace
 
+bool WindowParts::confirm(const QString& question) const {
+    return interaction.messageBox(window, question, Interaction::Buttons::OkCancel,
+                                  Interaction::Icon::None) == Interaction::Answer::Ok;
+}
+
+void WindowParts::showMessage(const QString& text) const {
+    interaction.messageBox(window, text, Interaction::Buttons::Ok, Interaction::Icon::Exclamation);
+}
+
 MainWindow::MainWindow(Interaction& interaction, QWidget* parent)
-    : QDialog(parent), interaction_(interaction) {
+    : QDialog(parent),
+      interaction_(interaction),
+      session_(std::make_unique<EditSession>()),
+      tree_(new SatelliteTree(this)),
+      list_(new ChannelListCtrl(this)),
+      model_(new ChannelListModel(session_->database(), this)),
+      rowCount_(new QLabel(this)),
+      refresh_(std::make_unique<WindowRefresh>(*session_, selection_, *tree_, *list_, *model_,
+                                               *rowCount_)),
+      parts_{this, interaction, *session_, selection_, *tree_, *list_, *model_, *refresh_},
+      channelCommands_(parts_),
+      transponderCommands_(parts_),
+      fileCommands_(parts_, *this),
+      historyCommands_(parts_) {
     initWindowResources();
     setWindowTitle(QStringLiteral("Channel Editor "));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     setWindowIcon(QIcon(QStringLiteral(":/kavro.png")));
-    viewIndex().currentView = viewMode;
+    session_->addObserver(*refresh_);
+    session_->addObserver(*this);
     buildControls();
     connectHandlers();
-    OnInitDialog();
+    showViewInControls();
+    showSessionInControls();
+    list_->SetupListColumns(model_);
+    setFixedSize(sizeHint());
+    list_->setFocus(Qt::OtherFocusReason);
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    session_->removeObserver(*this);
+    session_->removeObserver(*refresh_);
+}
+
+QString MainWindow::currentPath() const {
+    return uiPath(session_->path());
+}
 
 void MainWindow::buildControls() {
-    tree_ = new SatelliteTree(this);
     tree_->setFixedWidth(TreeWidth);
-    list_ = new ChannelListCtrl(this);
-    model_ = new ChannelListModel(this);
     list_->setMinimumSize(listWidthForColumns(list_), ListHeight);
     QWidget* viewGroup = buildViewGroup();
 
-    rowCount_ = new QLabel(this);
     rowCount_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     rowCount_->setAlignment(Qt::AlignCenter);
     rowCount_->setMinimumWidth(
         rowCount_->fontMetrics().horizontalAdvance(QStringLiteral("000000")) + 12);
 
-    openButton_ = new QPushButton(QStringLiteral("Open"), this);
-    saveButton_ = new QPushButton(QStringLiteral("Save"), this);
-    saveAsButton_ = new QPushButton(QStringLiteral("Save As"), this);
-    exitButton_ = new QPushButton(QStringLiteral("Exit"), this);
-    saveButton_->setEnabled(false);
-    saveAsButton_->setEnabled(false);
-    rowCount_->setFixedHeight(openButton_->sizeHint().height());
-
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(rowCount_);
     bottom->addStretch(1);
-    for (QPushButton* button : {openButton_, saveButton_, saveAsButton_, exitButton_}) {
+    buildButtons();
+    for (QPushButton* button :
+         {undoButton_, redoButton_, openButton_, saveButton_, saveAsButton_, exitButton_}) {
         button->setAutoDefault(false);
         bottom->addWidget(button);
     }
+    rowCount_->setFixedHeight(openButton_->sizeHint().height());
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(tree_, 0, 0);
@@ -96,6 +124,17 @@ void MainWindow::buildControls() {
     grid->setColumnStretch(1, 1);
     setTabOrder(tree_, list_);
     setTabOrder(list_, viewButtons_[ViewAll]);
+}
+
+void MainWindow::buildButtons() {
+    undoButton_ = new QPushButton(QString::fromUtf8(UndoText.data(), UndoText.size()), this);
+    redoButton_ = new QPushButton(QString::fromUtf8(RedoText.data(), RedoText.size()), this);
+    openButton_ = new QPushButton(QStringLiteral("Open"), this);
+    saveButton_ = new QPushButton(QStringLiteral("Save"), this);
+    saveAsButton_ = new QPushButton(QStringLiteral("Save As"), this);
+    exitButton_ = new QPushButton(QStringLiteral("Exit"), this);
+    undoButton_->setObjectName(QStringLiteral("undoButton"));
+    redoButton_->setObjectName(QStringLiteral("redoButton"));
 }
 
 QWidget* MainWindow::buildViewGroup() {
@@ -112,37 +151,6 @@ QWidget* MainWindow::buildViewGroup() {
     return group;
 }
 
-void MainWindow::connectHandlers() {
-    connect(tree_, &QTreeWidget::itemSelectionChanged, this, &MainWindow::OnTreeSelChanged);
-    connect(tree_, &SatelliteTree::treeDoubleClicked, this, &MainWindow::OnTreeDblClick);
-    connect(tree_, &SatelliteTree::treeClicked, this, &MainWindow::OnTreeClick);
-    connect(list_, &ChannelListCtrl::listClicked, this, &MainWindow::OnListClick);
-    connect(list_, &ChannelListCtrl::listDoubleClicked, this, &MainWindow::OnListDblClick);
-    connect(list_, &ChannelListCtrl::listRightClicked, this, &MainWindow::OnListRightClick);
-    connect(list_, &ChannelListCtrl::channelsDropped, this, &MainWindow::MoveSelectedChannels);
-    connect(tree_, &SatelliteTree::treeRightClicked, this, &MainWindow::OnTreeRightClick);
-    connect(viewButtons_[ViewAll], &QRadioButton::clicked, this, &MainWindow::OnAll);
-    connect(viewButtons_[ViewTv], &QRadioButton::clicked, this, &MainWindow::OnTv);
-    connect(viewButtons_[ViewRadio], &QRadioButton::clicked, this, &MainWindow::OnRadio);
-    connect(openButton_, &QPushButton::clicked, this, &MainWindow::OnOpen);
-    connect(saveButton_, &QPushButton::clicked, this, &MainWindow::OnSave);
-    connect(saveAsButton_, &QPushButton::clicked, this, &MainWindow::OnSaveAs);
-    connect(exitButton_, &QPushButton::clicked, this, &MainWindow::OnExit);
-    connectKeys();
-}
-
-bool MainWindow::OnInitDialog() {
-    showViewModeInControls();
-    selectedSatellite = 0;
-    showAllChannels = 1;
-    list_->SetupListColumns(model_);
-    list_->show();
-    rowCount_->show();
-    setFixedSize(sizeHint());
-    list_->setFocus(Qt::OtherFocusReason);
-    return true;
-}
-
 void MainWindow::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (!focusPlaced_) {
@@ -151,67 +159,27 @@ void MainWindow::showEvent(QShowEvent* event) {
     }
 }
 
-void MainWindow::RefreshAll() {
-    refreshing = 1;
-    const QTreeWidgetItem* shown = tree_->selectedItem();
-    const int satellite = shown ? SatelliteTree::itemSatellite(shown) : selectedSatellite;
-    const int transponder = SatelliteTree::filledTransponder(shown);
-    rebuildViewIndex();
-    FillChannelList();
-    tree_->FillSatelliteTree();
-    if (showAllChannels == 0) {
-        showSelectionInTree(satellite, transponder);
+void MainWindow::sessionChanged(const SessionChange& change) {
+    if (change.event == SessionEvent::Loaded || change.event == SessionEvent::ViewChanged) {
+        showViewInControls();
     }
-    refreshing = 0;
+    showSessionInControls();
 }
 
-void MainWindow::showSelectionInTree(int satellite, int transponder) {
-    QTreeWidgetItem* item = tree_->itemOfTransponder(satellite, transponder);
-    if (!item) {
-        item = tree_->satelliteItem(satellite);
-    }
-    if (!item) {
-        return;
-    }
-    const QSignalBlocker quiet(tree_);
-    tree_->setCurrentItem(item);
-    tree_->scrollToItem(item);
-}
-
-void MainWindow::MarkModified() {
-    setDirty(true);
-}
-
-void MainWindow::setDirty(bool dirty) {
-    isDirty = dirty ? 1 : 0;
-    saveButton_->setEnabled(dirty);
-}
-
-DialogContext MainWindow::dialogContext() {
-    DialogContext context;
-    context.parent = this;
-    context.interaction = &interaction_;
-    context.markModified = [this] { MarkModified(); };
-    return context;
+void MainWindow::showSessionInControls() {
+    saveButton_->setEnabled(session_->isModified());
+    saveAsButton_->setEnabled(session_->isOpen());
+    HistoryCommands::showInButtons(*session_, *undoButton_, *redoButton_);
 }
 
 QRadioButton* MainWindow::viewButton(int view) const {
     return view >= ViewAll && view <= ViewRadio ? viewButtons_[view] : nullptr;
 }
 
-void MainWindow::setViewMode(int view) {
-    viewMode = view;
-    viewIndex().currentView = view;
-}
-
-void MainWindow::showViewModeInControls() {
-    if (QRadioButton* button = viewButton(viewMode)) {
+void MainWindow::showViewInControls() {
+    if (QRadioButton* button = viewButton(session_->view())) {
         button->setChecked(true);
     }
-}
-
-void MainWindow::showMessage(const QString& text) {
-    interaction_.messageBox(this, text, Interaction::Buttons::Ok, Interaction::Icon::Exclamation);
 }
 
 // Enter never closes the window: it presses a focused button and nothing else.
@@ -224,6 +192,14 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QDialog::keyPressEvent(event);
+}
+
+void MainWindow::reject() {
+    list_->cancelDrag();
+    if (!fileCommands_.settleUnsavedChanges()) {
+        return;
+    }
+    QDialog::reject();
 }
 
 }  // namespace kavro

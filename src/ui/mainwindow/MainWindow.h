@@ -1,14 +1,23 @@
 // The editor's one window: the satellite/transponder tree, the channel list with its row
-// count, the ALL/TV/RADIO view buttons and the Open, Save, Save As and Exit buttons. It
-// holds no database data: only what is shown and selected, and the file state.
+// count, the ALL/TV/RADIO view buttons and the Undo, Redo, Open, Save, Save As and Exit
+// buttons. It owns the edit session it shows; every change goes through the session, which
+// the window follows (WindowRefresh) and whose modified mark and history its buttons show.
+// The commands live in their groups (ChannelCommands, TransponderCommands, FileCommands,
+// HistoryCommands); the window wires them to the controls, the popups and the keys.
 #pragma once
 
 #include <QDialog>
 #include <QString>
 #include <memory>
 
-#include "database/RecordLayout.h"
-#include "ui/dialogs/DialogOperations.h"
+#include "ChannelCommands.h"
+#include "FileCommands.h"
+#include "HistoryCommands.h"
+#include "TransponderCommands.h"
+#include "WindowParts.h"
+#include "WindowRefresh.h"
+#include "WindowSelection.h"
+#include "session/SessionObserver.h"
 
 class QButtonGroup;
 class QLabel;
@@ -21,17 +30,9 @@ namespace kavro {
 
 class ChannelListCtrl;
 class ChannelListModel;
+class EditSession;
 class Interaction;
 class SatelliteTree;
-struct DropTarget;
-
-// What the user selected last; the list's commands test it.
-enum SelectionKind : int {
-    SelectionNone = 0,
-    SelectionSatellite = 1,
-    SelectionTransponder = 2,
-    SelectionChannel = 3
-};
 
 // The popups: on the list; on the tree for a transponder item; for a satellite item.
 enum Popup : int { NoPopup = -1, Popup0 = 0, Popup1 = 1, Popup2 = 2 };
@@ -44,91 +45,44 @@ enum Command : int {
     CommandAddChannel = 32777,
     CommandAddTransponder = 32778,
     CommandEditFavoriteName = 32779,
-    CommandEditFavorite = 32780
+    CommandEditFavorite = 32780,
+    CommandUndo = 32781,
+    CommandRedo = 32782,
 };
 
-class MainWindow : public QDialog {
+class MainWindow : public QDialog, private SessionObserver {
     Q_OBJECT
 
 public:
     explicit MainWindow(Interaction& interaction, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    // Display and selection state.
-    int viewMode = 0;  // 0 ALL, 1 TV, 2 RADIO; mirrored in the view index's currentView
-    int isLoaded = 0;  // a database has been opened; until then every view handler is inert
-    int isDirty = 0;   // the tables hold changes not yet written
-    int refreshing = 0;
-    SelectionKind selectionKind = SelectionNone;
-    int showAllChannels = 1;
-    int selectedSatellite = 0;
-    int selectedTransponder = TransponderCapacity;
-    int viewChannelCount = 0;
-    QString currentPath;  // the file Save writes to
+    EditSession& session() { return *session_; }
+    const EditSession& session() const { return *session_; }
+    const WindowSelection& selection() const { return selection_; }
+    // The file Save writes to; empty before a file was opened.
+    QString currentPath() const;
 
-    // Window set-up, refreshing and the modified mark. RefreshAll keeps the tree's selected
-    // item selected (its satellite's item when the item is gone and the list stays filtered),
-    // so that the list's filter is always the one the tree shows.
-    bool OnInitDialog();
-    void RefreshAll();
-    void MarkModified();
+    ChannelCommands& channelCommands() { return channelCommands_; }
+    TransponderCommands& transponderCommands() { return transponderCommands_; }
+    FileCommands& fileCommands() { return fileCommands_; }
+    HistoryCommands& historyCommands() { return historyCommands_; }
+    WindowRefresh& refresh() { return *refresh_; }
 
-    // The channel list.
-    void FillChannelList();
-    int AppendChannelRow(int ch);
-    void UpdateChannelRow(int row, int ch);
-
-    // View handlers: inert while no database is loaded.
-    void OnTreeSelChanged();
-    void OnTreeDblClick();
-    void OnTreeClick();
-    void OnAll();
-    void OnTv();
-    void OnRadio();
-    void OnListClick();
-    void OnListDblClick();
-
-    // Context menus and their commands. A right press on an item or a row that is not
-    // selected selects it alone first (the views do that), so a popup at the mouse acts on
-    // what the user pointed at; a picked command makes the list, or the tree, the owner of
-    // the selection.
-    void OnListRightClick();
-    void OnTreeRightClick();
-    // The popup `popup` with its items; each item carries its command number as data.
+    // The popup `popup` with its items; each item carries its command number as data. The
+    // list's popup starts with Undo and Redo, enabled when there is a step for them.
     std::unique_ptr<QMenu> buildPopup(int popup);
     // The popup the tree shows now: Popup1 or Popup2, NoPopup with no item selected.
     int treePopup() const;
-    void OnCommand(int command);
-    void OnDeleteChannels();
-    void OnAddToFavorite();
-    void OnEditFavorite();
-    void OnEditFavoriteName();
-    void OnDeleteTransponder();
-    // Delete on the tree: "Delete TP" for a selected transponder item.
-    void OnTreeDeleteKey();
-    void OnAddChannel();
-    void OnAddTransponder();
-    // The end of a drag that moved the selected rows: after asking, moves their channels
-    // as one block to `drop` and selects them.
-    void MoveSelectedChannels(const DropTarget& drop);
-
-    // The file flow.
-    void OnOpen();
-    void OnSave();
-    void OnSaveAs();
-    void OnExit();
-    bool WriteCurrentFile();
-
-    // The context the edit dialogs run in: this window, its interaction services and
-    // MarkModified.
-    DialogContext dialogContext();
-    Interaction& interaction() { return interaction_; }
+    void runCommand(int command);
 
     SatelliteTree* tree() const { return tree_; }
     ChannelListCtrl* list() const { return list_; }
     ChannelListModel* listModel() const { return model_; }
     QLabel* rowCountField() const { return rowCount_; }
     QRadioButton* viewButton(int view) const;
+    QPushButton* undoButton() const { return undoButton_; }
+    QPushButton* redoButton() const { return redoButton_; }
     QPushButton* openButton() const { return openButton_; }
     QPushButton* saveButton() const { return saveButton_; }
     QPushButton* saveAsButton() const { return saveAsButton_; }
@@ -144,51 +98,50 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void sessionChanged(const SessionChange& change) override;
+    // The Save, Save As, Undo and Redo buttons as the session stands.
+    void showSessionInControls();
     void buildControls();
     QWidget* buildViewGroup();
+    void buildButtons();
+    // WindowWiring.cpp: the handlers of the controls, the popups' runs and the keys.
     void connectHandlers();
-    void setViewMode(int view);
-    void onViewButton(int view);
-    // Moves the radio mark to viewMode.
-    void showViewModeInControls();
-    // The save question before Open and on close: Save, Don't Save or Cancel. False when
-    // the caller must stop: the user cancelled, or the save asked for failed.
-    bool settleUnsavedChanges();
-    // The unsaved-changes flag and the Save button, always together.
-    void setDirty(bool dirty);
-    void showMessage(const QString& text);
-    // After a successful open: the whole view, nothing selected.
-    void resetSelection();
-    // The selection members from a tree item, without refilling the list.
-    void takeTreeSelection(const QTreeWidgetItem* item);
-    // After a refill: selects the item of `transponder` under `satellite`, else the
-    // satellite's item, without telling the selection handlers.
-    void showSelectionInTree(int satellite, int transponder);
-    void onTransponderEdited(int s, int j);
     void connectKeys();
+    void onTreeSelectionChanged();
+    void onTreeDoubleClicked();
+    void onListClicked();
+    void onListDoubleClicked();
+    void onViewButton(int view);
+    // Moves the radio mark to the session's view.
+    void showViewInControls();
     // The picked command, 0 when none was picked.
     int runPopup(int popup, const QPoint& globalPos);
     // The popups at a place; a picked command makes the list, or the tree, the owner of
     // the selection before it runs.
     void showListPopup(const QPoint& globalPos);
     void showTreePopup(const QPoint& globalPos);
-    void onListMenuKey();
-    void onTreeMenuKey();
-    bool confirm(const QString& question);
-    // The guard of the list's channel commands.
-    bool channelCommandAllowed() const;
 
     Interaction& interaction_;
+    std::unique_ptr<EditSession> session_;
+    WindowSelection selection_;
     SatelliteTree* tree_ = nullptr;
     ChannelListCtrl* list_ = nullptr;
     ChannelListModel* model_ = nullptr;
     QLabel* rowCount_ = nullptr;
     QButtonGroup* viewGroup_ = nullptr;
     QRadioButton* viewButtons_[3] = {};
+    QPushButton* undoButton_ = nullptr;
+    QPushButton* redoButton_ = nullptr;
     QPushButton* openButton_ = nullptr;
     QPushButton* saveButton_ = nullptr;
     QPushButton* saveAsButton_ = nullptr;
     QPushButton* exitButton_ = nullptr;
+    std::unique_ptr<WindowRefresh> refresh_;
+    WindowParts parts_;
+    ChannelCommands channelCommands_;
+    TransponderCommands transponderCommands_;
+    FileCommands fileCommands_;
+    HistoryCommands historyCommands_;
     bool focusPlaced_ = false;
 };
 

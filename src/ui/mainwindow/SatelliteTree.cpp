@@ -43,31 +43,62 @@ SatelliteTree::SatelliteTree(QWidget* parent) : QTreeWidget(parent) {
     setPalette(shown);
 }
 
-void SatelliteTree::FillSatelliteTree() {
+void SatelliteTree::FillSatelliteTree(const ChannelDatabase& db, const ViewIndex& index) {
     clear();
     QList<QTreeWidgetItem*> satellites;
     for (int s = 0; s < SatelliteCapacity; ++s) {
-        if (!isSatelliteShown(s)) {
+        if (!db.isSatelliteShown(s)) {
             continue;
         }
-        QTreeWidgetItem* item = makeItem(satelliteItemText(s), s);
-        AddTransponderItems(item, s);
+        QTreeWidgetItem* item = makeItem(satelliteItemText(db, index, s), s);
+        AddTransponderItems(item, db, index, s);
         satellites.append(item);
     }
     addTopLevelItems(satellites);
 }
 
-void SatelliteTree::AddTransponderItems(QTreeWidgetItem* satelliteItem, int s) {
+void SatelliteTree::AddTransponderItems(QTreeWidgetItem* satelliteItem, const ChannelDatabase& db,
+                                        const ViewIndex& index, int s) {
     QList<QTreeWidgetItem*> children;
-    const int count = satelliteTransponderCount(s);
+    const int count = index.satelliteTransponderCount(s);
     children.reserve(count);
     for (int j = 0; j < count; ++j) {
-        const int t = satelliteTransponder(s, j);
-        QTreeWidgetItem* item = makeItem(transponderItemText(t), s * 65536 + j);
+        const int t = index.satelliteTransponder(s, j);
+        QTreeWidgetItem* item = makeItem(transponderItemText(db, index, t), s * 65536 + j);
         item->setData(0, TransponderRole, t);
         children.append(item);
     }
     satelliteItem->addChildren(children);
+}
+
+// Setting an unchanged text costs a comparison: only changed items are redrawn.
+void SatelliteTree::refreshTexts(const ChannelDatabase& db, const ViewIndex& index) {
+    for (int i = 0; i < topLevelItemCount(); ++i) {
+        QTreeWidgetItem* satellite = topLevelItem(i);
+        satellite->setText(0, shownText(satelliteItemText(db, index, itemData(satellite))));
+        for (int j = 0; j < satellite->childCount(); ++j) {
+            QTreeWidgetItem* item = satellite->child(j);
+            item->setText(0, shownText(transponderItemText(db, index, filledTransponder(item))));
+        }
+    }
+}
+
+QList<int> SatelliteTree::expandedSatellites() const {
+    QList<int> satellites;
+    for (int i = 0; i < topLevelItemCount(); ++i) {
+        if (topLevelItem(i)->isExpanded()) {
+            satellites.append(itemData(topLevelItem(i)));
+        }
+    }
+    return satellites;
+}
+
+void SatelliteTree::expandSatellites(const QList<int>& satellites) {
+    for (int s : satellites) {
+        if (QTreeWidgetItem* item = satelliteItem(s)) {
+            item->setExpanded(true);
+        }
+    }
 }
 
 bool SatelliteTree::isTransponderItem(const QTreeWidgetItem* item) {
@@ -83,12 +114,15 @@ int SatelliteTree::itemSatellite(const QTreeWidgetItem* item) {
     return isTransponderItem(item) ? data >> 16 : data;
 }
 
-int SatelliteTree::itemTransponder(const QTreeWidgetItem* item) {
+int SatelliteTree::itemTransponder(const QTreeWidgetItem* item, const ViewIndex& index) {
     if (!isTransponderItem(item)) {
         return TransponderCapacity;
     }
     const int data = itemData(item);
-    return satelliteTransponder(data >> 16, data & 0xFFFF);
+    const int s = data >> 16;
+    const int j = data & 0xFFFF;
+    return j < index.satelliteTransponderCount(s) ? index.satelliteTransponder(s, j)
+                                                  : TransponderCapacity;
 }
 
 int SatelliteTree::filledTransponder(const QTreeWidgetItem* item) {
@@ -165,9 +199,6 @@ void SatelliteTree::mouseReleaseEvent(QMouseEvent* event) {
         return;
     }
     QTreeWidget::mouseReleaseEvent(event);
-    if (event->button() == Qt::LeftButton) {
-        emit treeClicked();
-    }
 }
 
 void SatelliteTree::mouseDoubleClickEvent(QMouseEvent* event) {

@@ -3,9 +3,13 @@
 // between fills but the items' texts and data.
 #pragma once
 
+#include <QList>
 #include <QTreeWidget>
 
 namespace kavro {
+
+class ChannelDatabase;
+class ViewIndex;
 
 class SatelliteTree : public QTreeWidget {
     Q_OBJECT
@@ -21,18 +25,25 @@ public:
     explicit SatelliteTree(QWidget* parent = nullptr);
 
     // Deletes every item and adds one per shown satellite with its transponders, collapsed
-    // and unselected. The view index must be built for the current view.
-    void FillSatelliteTree();
+    // and unselected, with the texts of the index's view.
+    void FillSatelliteTree(const ChannelDatabase& db, const ViewIndex& index);
     // Adds the transponder items of satellite `s` under `satelliteItem`.
-    static void AddTransponderItems(QTreeWidgetItem* satelliteItem, int s);
+    static void AddTransponderItems(QTreeWidgetItem* satelliteItem, const ChannelDatabase& db,
+                                    const ViewIndex& index, int s);
+    // Gives every item the text it would get now, leaving the items, their expansion and
+    // the selection as they are: for changes that leave every item in place.
+    void refreshTexts(const ChannelDatabase& db, const ViewIndex& index);
+    // The satellites whose items are expanded, and their expansion again after a fill.
+    QList<int> expandedSatellites() const;
+    void expandSatellites(const QList<int>& satellites);
 
     static bool isTransponderItem(const QTreeWidgetItem* item);
     static int itemData(const QTreeWidgetItem* item);
     // The satellite of an item: its data for a satellite item, the upper 16 bits for a
     // transponder item.
     static int itemSatellite(const QTreeWidgetItem* item);
-    // The transponder a transponder item stands for, as the view index lists it now.
-    static int itemTransponder(const QTreeWidgetItem* item);
+    // The transponder a transponder item stands for, as `index` lists it now.
+    static int itemTransponder(const QTreeWidgetItem* item, const ViewIndex& index);
     // The transponder a transponder item stood for when the tree was filled, whatever the
     // view index lists now; TransponderCapacity for any other item.
     static int filledTransponder(const QTreeWidgetItem* item);
@@ -49,8 +60,7 @@ public:
     QPoint keyboardMenuPosition() const;
 
 signals:
-    // A left click or a double-click anywhere in the tree's area.
-    void treeClicked();
+    // A double-click with the left button anywhere in the tree's area.
     void treeDoubleClicked();
     // A right click on an item; a press on an item that was not selected selected it.
     void treeRightClicked();

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include "session/EditSession.h"
 #include "ui/dialogs/Interaction.h"
 
 namespace kavro {
@@ -36,6 +37,14 @@ std::string corePath(const QString& path) {
 #endif
 }
 
+QString uiPath(const std::string& path) {
+#ifdef Q_OS_WIN
+    return QString::fromStdString(path);
+#else
+    return QFile::decodeName(QByteArray::fromStdString(path));
+#endif
+}
+
 QString coreText(const std::string& text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
@@ -45,16 +54,16 @@ QString backupFolder() {
         .filePath(QStringLiteral("backups"));
 }
 
-SaveResult saveWithGuards(Interaction& interaction, QWidget* parent, const QString& path,
-                          SaveKind kind) {
+SaveResult saveWithGuards(Interaction& interaction, QWidget* parent, EditSession& session,
+                          const QString& path, SaveKind kind) {
     const QString folder = backupFolder();
     QDir().mkpath(folder);  // a failure shows as a backup that cannot be made
     SaveOptions options;
     options.backupFolder = corePath(folder);
     const std::string target = corePath(path);
     for (;;) {
-        const SaveResult result = kind == SaveKind::Save ? saveDatabaseFile(target, options)
-                                                         : saveDatabaseFileAs(target, options);
+        const SaveResult result =
+            kind == SaveKind::Save ? session.save(options) : session.saveAs(target, options);
         if (result.outcome == SaveOutcome::ChangedOnDisk && !options.overwriteChanges &&
             askYes(interaction, parent, QString::fromLatin1(ChangedQuestion))) {
             options.overwriteChanges = true;

@@ -10,6 +10,7 @@ class QWidget;
 
 namespace kavro {
 
+class EditSession;
 class Interaction;
 
 enum class SaveKind { Save, SaveAs };
@@ -18,15 +19,17 @@ enum class SaveKind { Save, SaveAs };
 // folder (QStandardPaths::AppDataLocation).
 QString backupFolder();
 
-// Saves to `path`, keeping a backup of the file replaced in backupFolder(). Asks before it
-// overwrites a file another program changed, and whether to save without a backup when none
-// could be made. A "No" ends it with ChangedOnDisk or BackupFailed: nothing was written.
-SaveResult saveWithGuards(Interaction& interaction, QWidget* parent, const QString& path,
-                          SaveKind kind);
+// Saves the session to `path` (Save: its current file), keeping a backup of the file replaced
+// in backupFolder(). Asks before it overwrites a file another program changed, and whether
+// to save without a backup when none could be made. A "No" ends it with ChangedOnDisk or
+// BackupFailed: nothing was written.
+SaveResult saveWithGuards(Interaction& interaction, QWidget* parent, EditSession& session,
+                          const QString& path, SaveKind kind);
 
 // A path as the core takes it, and a text the core gives, both UTF-8 on every system (Qt's
 // own 8-bit file names are in the ANSI code page on Windows).
 std::string corePath(const QString& path);
+QString uiPath(const std::string& path);
 QString coreText(const std::string& text);
 
 // The message for a folder that allows no safe save, with what to do about it.

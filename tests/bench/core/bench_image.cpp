@@ -2,10 +2,12 @@
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
+#include <memory>
 
 #include "database/ChannelDatabase.h"
 #include "dbfile/DatabaseFile.h"
 #include "dbfile/DatabaseImage.h"
+#include "session/EditSession.h"
 #include "support/TestImageBuilder.h"
 
 namespace {
@@ -28,8 +30,10 @@ private:
 
 void BM_OpenFullImage(benchmark::State& state) {
     FullImageFile file;
+    auto db = std::make_unique<kavro::ChannelDatabase>();
+    auto opened = std::make_unique<kavro::DatabaseFile>();
     for (auto _ : state) {
-        const kavro::OpenResult result = kavro::openDatabaseFile(file.path());
+        const kavro::OpenResult result = opened->open(file.path(), *db);
         if (result.outcome != kavro::OpenOutcome::Accepted) {
             state.SkipWithError("the full image was refused");
             break;
@@ -39,13 +43,15 @@ void BM_OpenFullImage(benchmark::State& state) {
 BENCHMARK(BM_OpenFullImage)->Unit(benchmark::kMicrosecond);
 
 void BM_PackFullImage(benchmark::State& state) {
-    if (!kt::loadIntoDatabase(kt::fullCapacityImage())) {
+    kavro::EditSession session;
+    if (!kt::loadImage(session, kt::fullCapacityImage())) {
         state.SkipWithError("the full image was refused");
         return;
     }
+    auto image = std::make_unique<kavro::DatabaseImage>(session.file().image());
     for (auto _ : state) {
-        kavro::PackImage();
-        benchmark::DoNotOptimize(kavro::databaseImage()[kavro::hdr::DataChecksum]);
+        image->pack(session.database());
+        benchmark::DoNotOptimize(image->bytes()[kavro::hdr::DataChecksum]);
     }
 }
 BENCHMARK(BM_PackFullImage)->Unit(benchmark::kMicrosecond);

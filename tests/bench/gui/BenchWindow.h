@@ -6,7 +6,7 @@
 #include <QString>
 
 #include "database/ChannelDatabase.h"
-#include "dbfile/DatabaseImage.h"
+#include "session/EditSession.h"
 #include "support/ScriptedInteraction.h"
 #include "support/TestImageBuilder.h"
 #include "ui/mainwindow/ChannelListCtrl.h"
@@ -31,14 +31,16 @@ struct OpenWindow {
     MainWindow window{interaction};
 
     OpenWindow() {
-        resetChannelDatabase();
-        resetDatabaseImage();
         window.show();
         open();
     }
+    // Opens the full image again; changes since are dropped, not saved.
     void open() {
+        if (window.session().isModified()) {
+            interaction.answers.append(Interaction::Answer::Discard);
+        }
         interaction.openPaths.append(fullImagePath());
-        window.OnOpen();
+        window.fileCommands().open();
     }
     // Lays out and paints what a screen would show now.
     void paint() {

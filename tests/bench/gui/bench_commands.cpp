@@ -31,12 +31,8 @@ constexpr int BlockStart = 4000;
 struct Editor : OpenWindow {
     ChannelListCtrl* list = window.list();
 
-    Editor() { window.selectionKind = SelectionChannel; }
-    void open() {
-        window.isDirty = 0;  // no save question
-        OpenWindow::open();
-        window.selectionKind = SelectionChannel;
-    }
+    // The list owns the selection, as after a click on a row.
+    void takeList() { emit list->listClicked(); }
     QModelIndex index(int row) const { return window.listModel()->index(row, 0); }
     void selectBlock() {
         list->selectionModel()->select(
@@ -65,7 +61,7 @@ void dragSteps(benchmark::State& state, bool scattered) {
     e.list->OnBeginDrag(BlockStart);
     int direction = 1;
     for (auto _ : state) {
-        if (!e.list->MoveSelectionTo(e.list->dragCurrentRow + direction)) {
+        if (!e.list->MoveSelectionTo(e.list->dragCurrentRow() + direction)) {
             state.SkipWithError("the rows did not move");
             break;
         }
@@ -114,8 +110,9 @@ void BM_DeleteAllChannelsByCommand(benchmark::State& state) {
         state.PauseTiming();
         e.open();
         e.list->selectAll();
+        e.takeList();
         state.ResumeTiming();
-        e.window.OnDeleteChannels();
+        e.window.channelCommands().deleteChannels();
         e.paint();
     }
     if (e.window.listModel()->rowCount() != 0) {
@@ -139,7 +136,7 @@ void BM_DragCommitOf7000(benchmark::State& state) {
         e.list->OnDragButtonUp();
         e.paint();
     }
-    if (e.list->firstSelectedRow() != BlockStart + 100 || e.window.isDirty != 1) {
+    if (e.list->firstSelectedRow() != BlockStart + 100 || !e.window.session().isModified()) {
         state.SkipWithError("the drop did not land");
     }
 }
@@ -173,18 +170,18 @@ void textSwapStep(QTableWidget& table, int delta) {
     }
 }
 
-QTableWidget& textTable() {
+QTableWidget& textTable(const EditSession& session) {
     // Made once and kept until the process ends: a static widget would outlive the
     // application object.
     static QTableWidget& table = *new QTableWidget(0, ListColumnCount);
     if (table.rowCount() == 0) {
-        const int count = viewCount(ViewAll);
+        const int count = session.viewIndex().viewCount(ViewAll);
         table.setRowCount(count);
         for (int row = 0; row < count; ++row) {
             int ch = 0;
-            viewChannel(ViewAll, row, ch);
+            session.viewIndex().viewChannel(ViewAll, row, ch);
             for (int column = 0; column < ListColumnCount; ++column) {
-                const CellText cell = channelCellText(row, ch, column);
+                const CellText cell = channelCellText(session.database(), row, ch, column);
                 table.setItem(row, column,
                               new QTableWidgetItem(QString::fromLatin1(cell.text, cell.length)));
             }
@@ -202,7 +199,7 @@ QTableWidget& textTable() {
 
 void BM_DragStepBlockOf7000BySwappingTexts(benchmark::State& state) {
     Editor e;
-    QTableWidget& table = textTable();
+    QTableWidget& table = textTable(e.window.session());
     int direction = 1;
     for (auto _ : state) {
         table.viewport()->setUpdatesEnabled(false);
@@ -217,7 +214,7 @@ BENCHMARK(BM_DragStepBlockOf7000BySwappingTexts)->Unit(benchmark::kMillisecond)-
 // The texts alone, without moving the selected state row by row.
 void BM_DragStepBlockOf7000SwappingTextsOnly(benchmark::State& state) {
     Editor e;
-    QTableWidget& table = textTable();
+    QTableWidget& table = textTable(e.window.session());
     int direction = 1;
     for (auto _ : state) {
         table.viewport()->setUpdatesEnabled(false);

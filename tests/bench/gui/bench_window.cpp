@@ -4,6 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QRadioButton>
 #include <QTableWidget>
 #include <QTreeWidgetItem>
 
@@ -11,7 +12,7 @@
 #include "database/ChannelDatabase.h"
 #include "database/DisplayText.h"
 #include "database/ViewIndex.h"
-#include "dbfile/DatabaseImage.h"
+#include "session/EditSession.h"
 #include "ui/mainwindow/ChannelListCtrl.h"
 #include "ui/mainwindow/ChannelListModel.h"
 #include "ui/mainwindow/MainWindow.h"
@@ -49,7 +50,8 @@ void BM_ViewSwitch(benchmark::State& state) {
     int view = 0;
     for (auto _ : state) {
         view = view == ViewAll ? ViewTv : ViewAll;
-        view == ViewAll ? w.window.OnAll() : w.window.OnTv();
+        view == ViewAll ? w.window.viewButton(ViewAll)->click()
+                        : w.window.viewButton(ViewTv)->click();
     }
 }
 BENCHMARK(BM_ViewSwitch)->Unit(benchmark::kMillisecond);
@@ -57,7 +59,7 @@ BENCHMARK(BM_ViewSwitch)->Unit(benchmark::kMillisecond);
 void BM_RefreshAllWholeView(benchmark::State& state) {
     OpenWindow w;
     for (auto _ : state) {
-        w.window.RefreshAll();
+        w.window.refresh().refreshAll();
         w.paint();
     }
 }
@@ -80,13 +82,14 @@ void BM_TableWidgetFill(benchmark::State& state) {
     QTableWidget table(0, ListColumnCount);
     for (auto _ : state) {
         table.setRowCount(0);
-        const int count = viewCount(ViewAll);
+        const EditSession& session = w.window.session();
+        const int count = session.viewIndex().viewCount(ViewAll);
         table.setRowCount(count);
         for (int row = 0; row < count; ++row) {
             int ch = 0;
-            viewChannel(ViewAll, row, ch);
+            session.viewIndex().viewChannel(ViewAll, row, ch);
             for (int column = 0; column < ListColumnCount; ++column) {
-                const CellText cell = channelCellText(row, ch, column);
+                const CellText cell = channelCellText(session.database(), row, ch, column);
                 table.setItem(row, column,
                               new QTableWidgetItem(QString::fromLatin1(cell.text, cell.length)));
             }

@@ -10,8 +10,12 @@
 #include <QPushButton>
 #include <QTest>
 #include <initializer_list>
+#include <memory>
 
+#include "database/ChannelDatabase.h"
+#include "session/EditSession.h"
 #include "support/ScriptedInteraction.h"
+#include "support/TestImageBuilder.h"
 #include "ui/dialogs/DialogOperations.h"
 
 namespace kavro::testing {
@@ -147,13 +151,23 @@ inline Interaction::Icon fieldMessageIcon(const QString& message) {
                                                                  : Interaction::Icon::Exclamation;
 }
 
-// The interaction services, answered from a script, and the context the operations get.
+// The interaction services, answered from a script, a session with `image` loaded, and the
+// context the operations get.
 struct DialogHarness {
+    explicit DialogHarness(const Bytes& image) {
+        if (!loadImage(*session, image)) {
+            qWarning("DialogHarness: the image was refused");
+        }
+    }
+
     ScriptedInteraction ui;
-    int modifiedCalls = 0;
-    DialogContext context{nullptr, &ui, [this] { ++modifiedCalls; }};
+    std::unique_ptr<EditSession> session = std::make_unique<EditSession>();
+    DialogContext context{nullptr, &ui, session.get()};
 
     void script(ScriptedInteraction::DialogScript step) { ui.dialogScripts.append(step); }
+    const ChannelDatabase& db() const { return session->database(); }
+    // The steps the operations made: one per change of the tables.
+    int steps() const { return static_cast<int>(session->history().stepCount()); }
 };
 
 }  // namespace kavro::testing

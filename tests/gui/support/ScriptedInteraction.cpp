@@ -55,15 +55,18 @@ int ScriptedInteraction::runDialog(QDialog& dialog) {
     return dialog.result();
 }
 
+// As a menu does, it never answers a separator or a disabled item.
 QAction* ScriptedInteraction::runPopup(QMenu& menu, const QPoint& globalPos) {
     Popup popup{{}, globalPos};
     for (QAction* action : menu.actions()) {
-        popup.items.append(action->text());
+        if (!action->isSeparator()) {
+            popup.items.append(action->text());
+        }
     }
     popups.append(popup);
     const QString choice = popupChoices.isEmpty() ? QString() : popupChoices.takeFirst();
     for (QAction* action : menu.actions()) {
-        if (!choice.isEmpty() && action->text() == choice) {
+        if (!choice.isEmpty() && action->text() == choice && action->isEnabled()) {
             return action;
         }
     }

@@ -20,7 +20,7 @@ public:
     };
     using DialogScript = std::function<void(QDialog&)>;
     struct Popup {
-        QStringList items;  // the item texts, in order
+        QStringList items;  // the item texts, in order, separators left out
         QPoint position;    // where the popup's top-left corner was asked for
     };
 
@@ -44,8 +44,8 @@ public:
     int dialogsRun = 0;
     // Every popup menu shown, in order.
     QList<Popup> popups;
-    // The item picked in each popup, by its text, taken in order; an empty text or an empty
-    // queue dismisses the popup.
+    // The item picked in each popup, by its text, taken in order; an empty text, a disabled
+    // item or an empty queue dismisses the popup.
     QStringList popupChoices;
 
     Answer messageBox(QWidget* parent, const QString& text, Buttons buttons, Icon icon) override;

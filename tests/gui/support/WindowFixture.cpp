@@ -11,8 +11,6 @@
 #include "database/ByteOrder.h"
 #include "database/ChannelDatabase.h"
 #include "database/RecordLayout.h"
-#include "dbfile/DatabaseFile.h"
-#include "dbfile/DatabaseImage.h"
 #include "support/DialogDriver.h"
 #include "ui/mainwindow/ChannelListCtrl.h"
 #include "ui/mainwindow/ChannelListModel.h"
@@ -53,8 +51,6 @@ Bytes windowTestImage(uint32_t seed) {
 WindowHarness::WindowHarness() {
     // Backups go to the test copy of the user's data folder.
     QStandardPaths::setTestModeEnabled(true);
-    resetChannelDatabase();
-    resetDatabaseImage();
     folder = QString::fromStdString(makeTempDir());
     window = std::make_unique<MainWindow>(interaction);
     window->show();
@@ -82,7 +78,7 @@ QString WindowHarness::writeImage(const QString& name, const Bytes& bytes) {
 bool WindowHarness::open(const QString& path) {
     const int before = interaction.messages.size();
     interaction.openPaths.append(path);
-    window->OnOpen();
+    window->fileCommands().open();
     // The save question may come first; any other message is a failure.
     for (int i = before; i < interaction.messages.size(); ++i) {
         if (!interaction.messages[i].text.startsWith(
@@ -90,7 +86,7 @@ bool WindowHarness::open(const QString& path) {
             return false;
         }
     }
-    return window->currentPath == path && window->isLoaded == 1;
+    return window->currentPath() == path && window->session().isOpen();
 }
 
 bool WindowHarness::openImage(const Bytes& bytes, const QString& name) {
@@ -103,7 +99,7 @@ OpenedWindow::OpenedWindow() : path(pathOf(QStringLiteral("db.tbn"))) {
 }
 
 bool WindowHarness::showsModified(bool dirty) const {
-    return window->isDirty == int(dirty) && window->saveButton()->isEnabled() == dirty;
+    return window->session().isModified() == dirty && window->saveButton()->isEnabled() == dirty;
 }
 
 QString WindowHarness::cell(int row, int column) const {
@@ -162,6 +158,23 @@ void WindowHarness::selectRows(std::initializer_list<int> rows) {
         selection->select(window->listModel()->index(row, 0),
                           QItemSelectionModel::Select | QItemSelectionModel::Rows);
     }
+}
+
+bool WindowHarness::renameChannel(int ch, std::string_view name) const {
+    const ChannelDatabase& tables = db();
+    constexpr int PidMask = 0x1FFF;
+    return edit(EditChannel{ch, std::string(name), tables.channelVideoPid(ch) & PidMask,
+                            tables.channelAudioPid(ch) & PidMask,
+                            tables.channelPcrPid(ch) & PidMask, tables.channelServiceId(ch),
+                            tables.isChannelLocked(ch)});
+}
+
+std::unique_ptr<EditSession> loadedFile(const QString& path) {
+    auto session = std::make_unique<EditSession>();
+    if (!loadImage(*session, readFileBytes(path.toStdString()))) {
+        return nullptr;
+    }
+    return session;
 }
 
 ScriptedInteraction::DialogScript setFieldAndOk(const QString& editName, const QString& text) {

@@ -7,6 +7,8 @@
 #include <QStringList>
 #include <memory>
 
+#include "database/ChannelDatabase.h"
+#include "session/EditSession.h"
 #include "support/ScriptedInteraction.h"
 #include "support/TestImageBuilder.h"
 #include "ui/mainwindow/MainWindow.h"
@@ -25,7 +27,7 @@ Bytes windowTestImage(uint32_t seed = 11);
 
 class WindowHarness {
 public:
-    // Resets the process-wide database, makes a window and shows it.
+    // Makes a window and shows it.
     WindowHarness();
     ~WindowHarness();
 
@@ -42,6 +44,14 @@ public:
 
     // The modified mark and the Save button both say `dirty`.
     bool showsModified(bool dirty) const;
+    // The window's session and its tables.
+    EditSession& session() const { return window->session(); }
+    const ChannelDatabase& db() const { return window->session().database(); }
+    // Applies an edit through the window's session, as a command would; true when it
+    // changed the tables.
+    bool edit(const Edit& edit) const { return session().apply(edit).changed; }
+    // Channel `ch` renamed as the channel dialog renames it, its other values as they are.
+    bool renameChannel(int ch, std::string_view name) const;
 
     // Texts as shown.
     QString cell(int row, int column) const;
@@ -64,6 +74,9 @@ public:
     OpenedWindow();
     const QString path;
 };
+
+// The file at `path` loaded into a session of its own; nullptr when it is refused.
+std::unique_ptr<EditSession> loadedFile(const QString& path);
 
 // A dialog script that sets a line edit found by object name and presses OK.
 ScriptedInteraction::DialogScript setFieldAndOk(const QString& editName, const QString& text);

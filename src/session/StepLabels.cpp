@@ -1,0 +1,31 @@
+#include "StepLabels.h"
+
+namespace kavro {
+
+namespace {
+
+std::string withLabel(std::string_view text, std::string_view label) {
+    std::string joined(text);
+    if (!label.empty()) {
+        joined += ' ';
+        joined += label;
+    }
+    return joined;
+}
+
+}  // namespace
+
+std::string channelsLabel(std::string_view action, int count) {
+    return std::string(action) + " " + std::to_string(count) +
+           (count == 1 ? " channel" : " channels");
+}
+
+std::string undoText(std::string_view label) {
+    return withLabel(UndoText, label);
+}
+
+std::string redoText(std::string_view label) {
+    return withLabel(RedoText, label);
+}
+
+}  // namespace kavro

@@ -1,0 +1,105 @@
+// The channel operation: fill the dialog from the tables, run it, apply its edit.
+#include <QDialog>
+
+#include "database/ChannelDatabase.h"
+#include "database/DisplayText.h"
+#include "database/FieldRules.h"
+#include "database/TableEditing.h"
+#include "database/ViewIndex.h"
+#include "session/EditSession.h"
+#include "ui/dialogs/ChannelDialog.h"
+#include "ui/dialogs/DialogOperations.h"
+#include "ui/dialogs/Interaction.h"
+#include "ui/dialogs/OperationSupport.h"
+
+namespace kavro {
+
+namespace {
+
+constexpr int PidMask = 0x1FFF;
+
+void showChannel(ChannelDialog& dialog, const ChannelDatabase& db, int ch) {
+    dialog.setName(db.channelName(ch));
+    dialog.setServiceId(db.channelServiceId(ch));
+    dialog.setVideoPid(db.channelVideoPid(ch) & PidMask);
+    dialog.setAudioPid(db.channelAudioPid(ch) & PidMask);
+    dialog.setPcrPid(db.channelPcrPid(ch) & PidMask);
+    dialog.setLockIndex(db.isChannelLocked(ch) ? 1 : 0);
+    dialog.setCasIndex(db.channelCasBits(ch));
+}
+
+void showNewChannel(ChannelDialog& dialog, const EditSession& session, int t) {
+    dialog.setName(
+        defaultChannelName(session.view(), session.viewIndex().transponderChannelCount(t) + 1));
+    dialog.setServiceId(0);
+    dialog.setVideoPid(0);
+    dialog.setAudioPid(0);
+    dialog.setPcrPid(0);
+    dialog.setCasIndex(0);
+    dialog.setLockIndex(0);
+}
+
+// Before an add that would fill a live channel in place (it holds UnassignedServiceId),
+// asks whether to replace it. True when the add may go on.
+bool mayReplaceReusedChannel(const DialogContext& context, int t) {
+    const ChannelDatabase& db = databaseOf(context);
+    const int reused = channelReusedByAdd(db, t);
+    if (reused == ChannelCapacity) {
+        return true;
+    }
+    const QString question =
+        QStringLiteral(
+            "This replaces the channel \"%1\" (service ID %2) on this transponder. "
+            "Replace it?")
+            .arg(latin1Text(db.channelName(reused)))
+            .arg(UnassignedServiceId);
+    return interactionOf(context).messageBox(context.parent, question, Interaction::Buttons::YesNo,
+                                             Interaction::Icon::Exclamation) ==
+           Interaction::Answer::Yes;
+}
+
+EditResult addChannelFrom(const DialogContext& context, int t, const ChannelDialog& dialog) {
+    const EditResult result =
+        applyEdit(context, AddChannel{context.session->view(), t, dialog.name(), dialog.videoPid(),
+                                      dialog.audioPid(), dialog.pcrPid(), dialog.serviceId(),
+                                      dialog.casIndex(), dialog.lockIndex()});
+    if (result.applied) {
+        inform(context, QStringLiteral("Channel added"));
+    }
+    return result;
+}
+
+}  // namespace
+
+// The edit keeps casBits as stored (the CAS list cannot be changed in edit mode and offers
+// only two of the eight systems), and what the user left as shown: the name's bytes, a
+// PID's whole stored word.
+EditResult runChannelDialog(const DialogContext& context, int index, EditMode mode) {
+    const ChannelDatabase& db = databaseOf(context);
+    const bool add = mode == EditMode::Add;
+    const int t = add ? index : db.channelTransponder(index);
+    if (add && !mayReplaceReusedChannel(context, t)) {
+        return {};
+    }
+    ChannelDialog dialog(interactionOf(context), context.parent);
+    dialog.setAddMode(add, context.session->view());
+    if (add) {
+        showNewChannel(dialog, *context.session, t);
+    } else {
+        showChannel(dialog, db, index);
+    }
+    dialog.setSatelliteText(db.satelliteName(db.transponderSatellite(t)));
+    dialog.setTransponderText(transponderShortText(db, t));
+
+    if (interactionOf(context).runDialog(dialog) != QDialog::Accepted) {
+        return {};
+    }
+    if (add) {
+        return addChannelFrom(context, t, dialog);
+    }
+    return applyEdit(context,
+                     EditChannel{index, dialog.name(), dialog.videoPid(), dialog.audioPid(),
+                                 dialog.pcrPid(), dialog.serviceId(), dialog.lockIndex() != 0});
+}
+
+}  // namespace kavro

@@ -1,0 +1,56 @@
+// The transponder operation: fill the dialog from the tables, run it, apply its edit.
+#include <QDialog>
+
+#include "database/ChannelDatabase.h"
+#include "session/EditSession.h"
+#include "ui/dialogs/DialogOperations.h"
+#include "ui/dialogs/Interaction.h"
+#include "ui/dialogs/OperationSupport.h"
+#include "ui/dialogs/TransponderDialog.h"
+
+namespace kavro {
+
+namespace {
+
+int addTransponderFrom(const DialogContext& context, int satellite,
+                       const TransponderDialog& dialog) {
+    const EditResult result = applyEdit(
+        context,
+        AddTransponder{satellite, dialog.frequency(), dialog.symbolRate(), dialog.polarityIndex()});
+    if (!result.applied) {
+        return TransponderCapacity;
+    }
+    inform(context, QStringLiteral("TP added"));
+    return result.slot;
+}
+
+}  // namespace
+
+// The edit keeps what the user left as shown: an unchanged frequency its kHz part, an
+// unchanged polarity choice the stored byte.
+int runTransponderDialog(const DialogContext& context, int index, EditMode mode) {
+    const ChannelDatabase& db = databaseOf(context);
+    const bool add = mode == EditMode::Add;
+    TransponderDialog dialog(interactionOf(context), context.parent);
+    dialog.setAddMode(add);
+    dialog.setFrequency(add ? 0 : db.transponderFrequencyMhz(index));
+    dialog.setSymbolRate(add ? 0 : db.transponderSymbolRate(index));
+    // Any non-zero polarization is horizontal.
+    const int shownPolarity = !add && db.transponderPolarization(index) != 0
+                                  ? TransponderDialog::PolarityHorizontal
+                                  : TransponderDialog::PolarityVertical;
+    dialog.setPolarityIndex(shownPolarity);
+
+    if (interactionOf(context).runDialog(dialog) != QDialog::Accepted) {
+        return TransponderCapacity;
+    }
+    if (add) {
+        return addTransponderFrom(context, index, dialog);
+    }
+    const EditResult result = applyEdit(
+        context,
+        EditTransponder{index, dialog.frequency(), dialog.symbolRate(), dialog.polarityIndex()});
+    return result.applied ? index : TransponderCapacity;
+}
+
+}  // namespace kavro

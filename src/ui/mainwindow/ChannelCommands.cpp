@@ -1,0 +1,128 @@
+#include "ChannelCommands.h"
+
+#include <algorithm>
+
+#include "ChannelListCtrl.h"
+#include "ChannelListModel.h"
+#include "ShownText.h"
+#include "WindowParts.h"
+#include "WindowRefresh.h"
+#include "WindowSelection.h"
+#include "database/ChannelDatabase.h"
+#include "session/EditSession.h"
+
+namespace kavro {
+
+namespace {
+
+// What a command acts on: one channel by its name, several by their number.
+QString channelsText(const ChannelDatabase& db, const std::vector<int>& channels) {
+    if (channels.size() == 1) {
+        return QStringLiteral("channel \"%1\"").arg(shownText(db.channelName(channels[0])));
+    }
+    return QStringLiteral("%1 channels").arg(channels.size());
+}
+
+// The slot a move of `moved` to `drop` goes before: the channel the block stands before,
+// else the first live channel not moved after the one it stands after, else the end.
+int dropTargetSlot(const ChannelDatabase& db, const DropTarget& drop,
+                   const std::vector<int>& moved) {
+    if (drop.beforeChannel != ChannelCapacity) {
+        return drop.beforeChannel;
+    }
+    if (drop.afterChannel != ChannelCapacity) {
+        for (int ch = drop.afterChannel + 1; ch < ChannelCapacity; ++ch) {
+            if (db.isLiveChannel(ch) && !std::binary_search(moved.begin(), moved.end(), ch)) {
+                return ch;
+            }
+        }
+    }
+    return MoveToEnd;
+}
+
+}  // namespace
+
+bool ChannelCommands::allowed() const {
+    return parts_.selection.kind() == SelectionChannel && parts_.list.firstSelectedRow() >= 0;
+}
+
+std::vector<int> ChannelCommands::channelsOf(const QVector<int>& rows) const {
+    std::vector<int> channels;
+    for (int row : rows) {
+        const int ch = parts_.model.channelAt(row);
+        if (ch != ChannelCapacity) {
+            channels.push_back(ch);
+        }
+    }
+    return channels;
+}
+
+void ChannelCommands::deleteChannels() {
+    if (!allowed()) {
+        return;
+    }
+    const QVector<int> rows = parts_.list.selectedRowPositions();
+    std::vector<int> channels = channelsOf(rows);
+    if (!parts_.confirm(QStringLiteral("Are you sure to delete all selected channels?\nDelete %1?")
+                            .arg(channelsText(parts_.session.database(), channels)))) {
+        return;
+    }
+    const int lastDeleted = rows.last() - static_cast<int>(rows.size() - 1);
+    parts_.session.apply(DeleteChannels{std::move(channels)});
+    parts_.list.selectAndShowRow(std::min(lastDeleted, parts_.model.rowCount() - 1));
+}
+
+void ChannelCommands::addToFavorites() {
+    if (!allowed()) {
+        return;
+    }
+    const QVector<int> rows = parts_.list.selectedRowPositions();
+    const int mask = chooseFavorites(parts_.dialogContext());
+    if (mask == 0) {
+        return;
+    }
+    parts_.session.apply(SetFavorites{channelsOf(rows), mask});
+    parts_.refresh.fillChannelList();
+    parts_.list.scrollTo(parts_.model.index(rows.last(), 0), QAbstractItemView::EnsureVisible);
+}
+
+void ChannelCommands::editFavorites() {
+    if (!allowed()) {
+        return;
+    }
+    const int row = parts_.list.firstSelectedRow();
+    if (runFavoriteDialog(parts_.dialogContext(), parts_.model.channelAt(row))) {
+        parts_.refresh.fillChannelList();
+        parts_.list.selectAndShowRow(row);
+    }
+}
+
+void ChannelCommands::editGroupNames() {
+    runGroupNameDialog(parts_.dialogContext());
+}
+
+void ChannelCommands::editChannel() {
+    const int ch = parts_.model.channelAt(parts_.list.firstSelectedRow());
+    if (ch != ChannelCapacity) {
+        runChannelDialog(parts_.dialogContext(), ch, EditMode::Edit);
+    }
+}
+
+void ChannelCommands::moveDropped(const DropTarget& drop) {
+    const QVector<int> rows = parts_.list.selectedRowPositions();
+    std::vector<int> channels = channelsOf(rows);
+    if (channels.empty() ||
+        !parts_.confirm(QStringLiteral("Are you sure to move all selected channels?\nMove %1?")
+                            .arg(channelsText(parts_.session.database(), channels)))) {
+        return;
+    }
+    std::vector<int> moved = channels;
+    std::sort(moved.begin(), moved.end());
+    const int target = dropTargetSlot(parts_.session.database(), drop, moved);
+    if (!parts_.session.apply(MoveChannels{std::move(channels), target}).changed) {
+        parts_.refresh.fillChannelList();  // the rows as stored, as after any move
+    }
+    parts_.list.selectAndShowRows(drop.row, static_cast<int>(rows.size()));
+}
+
+}  // namespace kavro

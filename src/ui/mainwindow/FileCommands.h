@@ -1,0 +1,37 @@
+// Open, Save, Save As and Exit: reading a database file into the session, writing it back,
+// and the question that keeps changes from being lost.
+#pragma once
+
+#include <QString>
+
+class QDialog;
+
+namespace kavro {
+
+struct WindowParts;
+
+class FileCommands {
+public:
+    FileCommands(const WindowParts& parts, QDialog& window) : parts_(parts), window_(window) {}
+
+    void open();
+    // Writes only when there are changes.
+    void save();
+    // The chosen path becomes the current one only once the file was written, so that a
+    // failed Save As leaves Save writing to the file that is open.
+    void saveAs();
+    // Closes the window after the save question: as rejected after "Don't Save", as
+    // accepted after a save.
+    void exit();
+    // The save question before Open and on close: Save, Don't Save or Cancel. False when
+    // the caller must stop: the user cancelled, or the save asked for failed.
+    bool settleUnsavedChanges();
+
+private:
+    bool writeCurrentFile();
+
+    const WindowParts& parts_;
+    QDialog& window_;
+};
+
+}  // namespace kavro

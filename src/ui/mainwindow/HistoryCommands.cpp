@@ -1,0 +1,41 @@
+#include "HistoryCommands.h"
+
+#include <QPushButton>
+
+#include "ChannelListCtrl.h"
+#include "WindowParts.h"
+#include "session/EditSession.h"
+#include "session/StepLabels.h"
+
+namespace kavro {
+
+// A drag in the list holds the mouse; the history waits until it ends.
+void HistoryCommands::undo() {
+    if (!parts_.list.isDragging()) {
+        parts_.session.undo();
+    }
+}
+
+void HistoryCommands::redo() {
+    if (!parts_.list.isDragging()) {
+        parts_.session.redo();
+    }
+}
+
+QString HistoryCommands::undoText(const EditSession& session) {
+    return QString::fromStdString(kavro::undoText(session.undoLabel()));
+}
+
+QString HistoryCommands::redoText(const EditSession& session) {
+    return QString::fromStdString(kavro::redoText(session.redoLabel()));
+}
+
+void HistoryCommands::showInButtons(const EditSession& session, QPushButton& undo,
+                                    QPushButton& redo) {
+    undo.setEnabled(session.canUndo());
+    undo.setToolTip(session.canUndo() ? undoText(session) : QString());
+    redo.setEnabled(session.canRedo());
+    redo.setToolTip(session.canRedo() ? redoText(session) : QString());
+}
+
+}  // namespace kavro

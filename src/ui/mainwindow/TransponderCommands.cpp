@@ -1,0 +1,100 @@
+#include "TransponderCommands.h"
+
+#include "ChannelListCtrl.h"
+#include "ChannelListModel.h"
+#include "SatelliteTree.h"
+#include "ShownText.h"
+#include "WindowParts.h"
+#include "WindowSelection.h"
+#include "database/ChannelDatabase.h"
+#include "database/DisplayText.h"
+#include "database/TableEditing.h"
+#include "session/EditSession.h"
+
+namespace kavro {
+
+namespace {
+
+QString transponderText(const ChannelDatabase& db, int t) {
+    const QString tp = shownText(transponderShortText(db, t));
+    const int channels = transponderLiveChannelCount(db, t);
+    if (channels == 0) {
+        return QStringLiteral("transponder %1").arg(tp);
+    }
+    return QStringLiteral("transponder %1 and its %2 channel%3")
+        .arg(tp)
+        .arg(channels)
+        .arg(channels == 1 ? QString() : QStringLiteral("s"));
+}
+
+int rowOfChannel(const ChannelListModel& model, int ch) {
+    for (int row = 0; row < model.rowCount(); ++row) {
+        if (model.channelAt(row) == ch) {
+            return row;
+        }
+    }
+    return -1;
+}
+
+}  // namespace
+
+void TransponderCommands::deleteTransponder() {
+    const ChannelDatabase& db = parts_.session.database();
+    const int t = parts_.selection.transponder();
+    if (parts_.selection.kind() != SelectionTransponder || !db.isLiveTransponder(t) ||
+        !parts_.confirm(
+            QStringLiteral("Are you sure to delete the selected transponder?\nDelete %1?")
+                .arg(transponderText(db, t)))) {
+        return;
+    }
+    parts_.session.apply(DeleteTransponder{t});
+}
+
+void TransponderCommands::deleteByKey() {
+    QTreeWidgetItem* item = parts_.tree.selectedItem();
+    if (!parts_.session.isOpen() || !SatelliteTree::isTransponderItem(item)) {
+        return;
+    }
+    parts_.selection.takeTreeItem(item, parts_.session.viewIndex());
+    deleteTransponder();
+}
+
+void TransponderCommands::addChannel() {
+    const int t = parts_.selection.transponder();
+    const SelectionKind kind = parts_.selection.kind();
+    if ((kind != SelectionTransponder && kind != SelectionChannel) ||
+        !parts_.session.database().isLiveTransponder(t)) {
+        return;
+    }
+    const EditResult result = runChannelDialog(parts_.dialogContext(), t, EditMode::Add);
+    if (result.applied) {
+        parts_.list.selectAndShowRow(rowOfChannel(parts_.model, result.slot));
+    }
+}
+
+void TransponderCommands::addTransponder() {
+    const SelectionKind kind = parts_.selection.kind();
+    if ((kind != SelectionSatellite && kind != SelectionTransponder) ||
+        !parts_.selection.filtersBySatellite()) {
+        return;
+    }
+    const int t =
+        runTransponderDialog(parts_.dialogContext(), parts_.selection.satellite(), EditMode::Add);
+    parts_.selection.setTransponder(t);
+    if (t != TransponderCapacity) {
+        parts_.selection.takeTreeItem(parts_.tree.selectedItem(), parts_.session.viewIndex());
+    }
+}
+
+void TransponderCommands::editTransponder() {
+    const QTreeWidgetItem* item = parts_.tree.selectedItem();
+    const ViewIndex& index = parts_.session.viewIndex();
+    if (!SatelliteTree::isTransponderItem(item) ||
+        SatelliteTree::itemSatellite(item) != parts_.selection.satellite() ||
+        SatelliteTree::itemTransponder(item, index) != parts_.selection.transponder()) {
+        return;
+    }
+    runTransponderDialog(parts_.dialogContext(), parts_.selection.transponder(), EditMode::Edit);
+}
+
+}  // namespace kavro

@@ -1,0 +1,180 @@
+#include "WindowRefresh.h"
+
+#include <QItemSelection>
+#include <QLabel>
+#include <QSignalBlocker>
+#include <QTreeWidgetItem>
+#include <algorithm>
+#include <vector>
+
+#include "ChannelListCtrl.h"
+#include "ChannelListModel.h"
+#include "SatelliteTree.h"
+#include "WindowSelection.h"
+#include "database/ChannelDatabase.h"
+#include "database/DisplayText.h"
+#include "database/ViewIndex.h"
+#include "session/EditSession.h"
+
+namespace kavro {
+
+namespace {
+
+// The rows of the model that show `channels`, ascending.
+std::vector<int> rowsOf(const ChannelListModel& model, const std::vector<int>& channels) {
+    std::vector<int> rowOf(ChannelCapacity, -1);
+    for (int row = 0; row < model.rowCount(); ++row) {
+        rowOf[model.channelAt(row)] = row;
+    }
+    std::vector<int> rows;
+    for (int ch : channels) {
+        if (rowOf[ch] >= 0) {
+            rows.push_back(rowOf[ch]);
+        }
+    }
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+// The rows as few ranges as they make.
+QItemSelection rowRanges(const ChannelListModel& model, const std::vector<int>& rows) {
+    QItemSelection selection;
+    for (size_t i = 0; i < rows.size();) {
+        size_t end = i + 1;
+        while (end < rows.size() && rows[end] == rows[end - 1] + 1) {
+            ++end;
+        }
+        selection.append(QItemSelectionRange(model.index(rows[i], 0),
+                                             model.index(rows[end - 1], ListColumnCount - 1)));
+        i = end;
+    }
+    return selection;
+}
+
+}  // namespace
+
+WindowRefresh::WindowRefresh(EditSession& session, WindowSelection& selection, SatelliteTree& tree,
+                             ChannelListCtrl& list, ChannelListModel& model, QLabel& rowCount)
+    : session_(session),
+      selection_(selection),
+      tree_(tree),
+      list_(list),
+      model_(model),
+      rowCount_(rowCount) {}
+
+void WindowRefresh::sessionChanged(const SessionChange& change) {
+    switch (change.event) {
+        case SessionEvent::Loaded:
+            selection_.reset();
+            fillChannelList();
+            tree_.FillSatelliteTree(session_.database(), session_.viewIndex());
+            break;
+        case SessionEvent::ViewChanged:
+            refreshAll();
+            break;
+        case SessionEvent::Edited:
+            show(change.reach, false);
+            break;
+        case SessionEvent::Undone:
+        case SessionEvent::Redone:
+            show(change.reach, true);
+            showChannels(change.channels);
+            break;
+        case SessionEvent::Saved:
+            break;
+    }
+}
+
+void WindowRefresh::fillChannelList() {
+    const ChannelDatabase& db = session_.database();
+    model_.beginFill();
+    for (int ch : session_.viewIndex().viewChannels(session_.view())) {
+        if (!selection_.filtersBySatellite() || db.channelSatellite(ch) == selection_.satellite()) {
+            model_.appendRow(ch);
+        }
+    }
+    model_.endFill();
+    rowCount_.setText(QString::asprintf("%5d", model_.rowCount()));
+}
+
+void WindowRefresh::refreshAll(bool keepExpansion) {
+    refreshing_ = true;
+    const QTreeWidgetItem* shown = tree_.selectedItem();
+    const int satellite = shown ? SatelliteTree::itemSatellite(shown) : selection_.satellite();
+    const int transponder = SatelliteTree::filledTransponder(shown);
+    const QList<int> expanded = keepExpansion ? tree_.expandedSatellites() : QList<int>();
+    fillChannelList();
+    tree_.FillSatelliteTree(session_.database(), session_.viewIndex());
+    tree_.expandSatellites(expanded);
+    if (selection_.filtersBySatellite()) {
+        showSelectionInTree(satellite, transponder);
+    }
+    refreshing_ = false;
+}
+
+// A new order changes the list only: the tree's items and counts stay.
+void WindowRefresh::show(ChangeReach reach, bool keepExpansion) {
+    switch (reach) {
+        case ChangeReach::Fields:
+            refreshTexts();
+            break;
+        case ChangeReach::Order:
+            fillChannelList();
+            break;
+        case ChangeReach::Records:
+            refreshAll(keepExpansion);
+            break;
+    }
+}
+
+void WindowRefresh::refreshTexts() {
+    model_.refreshAll();
+    tree_.refreshTexts(session_.database(), session_.viewIndex());
+}
+
+void WindowRefresh::showSelectionInTree(int satellite, int transponder) {
+    QTreeWidgetItem* item = tree_.itemOfTransponder(satellite, transponder);
+    if (!item) {
+        item = tree_.satelliteItem(satellite);
+    }
+    if (!item) {
+        return;
+    }
+    const QSignalBlocker quiet(&tree_);
+    tree_.setCurrentItem(item);
+    tree_.scrollToItem(item);
+}
+
+void WindowRefresh::showChannels(std::span<const int> channels) {
+    const ChannelDatabase& db = session_.database();
+    const std::span<const int> viewRows = session_.viewIndex().viewChannels(session_.view());
+    std::vector<int> shown;
+    for (int ch : channels) {
+        if (db.isLiveChannel(ch) && std::binary_search(viewRows.begin(), viewRows.end(), ch)) {
+            shown.push_back(ch);
+        }
+    }
+    if (shown.empty()) {
+        return;
+    }
+    std::vector<int> rows = rowsOf(model_, shown);
+    if (rows.size() < shown.size() && selection_.filtersBySatellite()) {
+        selection_.showWholeView();
+        fillChannelList();
+        rows = rowsOf(model_, shown);
+    }
+    QItemSelectionModel* selection = list_.selectionModel();
+    {
+        // Cleared first: comparing with a large old selection costs far more.
+        const QSignalBlocker quiet(selection);
+        selection->clearSelection();
+        selection->select(rowRanges(model_, rows), QItemSelectionModel::Select);
+        selection->setCurrentIndex(model_.index(rows.front(), 0), QItemSelectionModel::NoUpdate);
+    }
+    list_.viewport()->update();
+    list_.scrollTo(model_.index(rows.back(), 0), QAbstractItemView::EnsureVisible);
+    list_.scrollTo(model_.index(rows.front(), 0), QAbstractItemView::EnsureVisible);
+    selection_.takeList();
+}
+
+}  // namespace kavro

@@ -1,0 +1,58 @@
+// How the window shows its session: the channel list of the current view (filtered to the
+// tree's satellite when a tree item was chosen), the tree, and the row count. It follows
+// every change of the session once; after an undo or a redo it shows the step's channels,
+// selected where they still exist, and keeps the tree's expansion.
+#pragma once
+
+#include <span>
+
+#include "session/SessionObserver.h"
+
+class QLabel;
+
+namespace kavro {
+
+class ChannelListCtrl;
+class ChannelListModel;
+class EditSession;
+class SatelliteTree;
+class WindowSelection;
+
+class WindowRefresh : public SessionObserver {
+public:
+    WindowRefresh(EditSession& session, WindowSelection& selection, SatelliteTree& tree,
+                  ChannelListCtrl& list, ChannelListModel& model, QLabel& rowCount);
+
+    void sessionChanged(const SessionChange& change) override;
+
+    // The list and the tree anew. The tree's selected item stays selected (its satellite's
+    // item when the item is gone and the list stays filtered), so that the list's filter is
+    // always the one the tree shows; with `keepExpansion` every expanded satellite stays
+    // expanded, else only the way to the selected item.
+    void refreshAll(bool keepExpansion = false);
+    // The rows of the current view (or of the selected satellite), without a selection.
+    void fillChannelList();
+    // True while the tree is being refilled: its selection signals are the refill's.
+    bool isRefreshing() const { return refreshing_; }
+
+private:
+    // A change of the tables of that reach, after a command or after an undo or a redo.
+    void show(ChangeReach reach, bool keepExpansion);
+    void refreshTexts();
+    // After a refill: selects the item of `transponder` under `satellite`, else the
+    // satellite's item, without telling the selection handlers.
+    void showSelectionInTree(int satellite, int transponder);
+    // Selects the rows of the live channels among `channels` and shows the first; drops the
+    // satellite filter when it hides one of them.
+    void showChannels(std::span<const int> channels);
+
+    EditSession& session_;
+    WindowSelection& selection_;
+    SatelliteTree& tree_;
+    ChannelListCtrl& list_;
+    ChannelListModel& model_;
+    QLabel& rowCount_;
+    bool refreshing_ = false;
+};
+
+}  // namespace kavro

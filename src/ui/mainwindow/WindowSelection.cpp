@@ -1,0 +1,28 @@
+#include "WindowSelection.h"
+
+#include "SatelliteTree.h"
+
+namespace kavro {
+
+void WindowSelection::takeTreeItem(const QTreeWidgetItem* item, const ViewIndex& index) {
+    if (!item) {
+        return;
+    }
+    filtered_ = true;
+    satellite_ = SatelliteTree::itemSatellite(item);
+    if (SatelliteTree::isTransponderItem(item)) {
+        transponder_ = SatelliteTree::itemTransponder(item, index);
+        kind_ = SelectionTransponder;
+    } else {
+        kind_ = SelectionSatellite;
+    }
+}
+
+void WindowSelection::reset() {
+    kind_ = SelectionNone;
+    satellite_ = 0;
+    transponder_ = TransponderCapacity;
+    filtered_ = false;
+}
+
+}  // namespace kavro
