@@ -24,6 +24,7 @@ constexpr int ServiceIdHigh = UnassignedServiceId - 1;
 constexpr int ChannelNameLimit = ch::NameLimit;
 constexpr int GroupNameLimit = FavoriteNameLimit;
 constexpr int FavoriteMaskHigh = (1 << FavoriteGroupCount) - 1;
+constexpr int RowNumberLow = 0;  // a row of the channel list, as its "No." column counts
 
 struct FieldCheck {
     bool ok = true;

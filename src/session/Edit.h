@@ -8,6 +8,7 @@
 #include <variant>
 #include <vector>
 
+#include "database/ChannelOrder.h"
 #include "database/RecordLayout.h"
 #include "database/TableEditing.h"
 
@@ -74,6 +75,13 @@ struct MoveChannels {
     int target = MoveToEnd;
 };
 
+// The channels change places among the slots they hold, sorted by `key`; ties keep their
+// order (see sortChannels).
+struct SortChannels {
+    std::vector<int> channels;
+    SortKey key = SortKey::Name;
+};
+
 // Replaces the whole favourite word of each channel: bit g is group g + 1.
 struct SetFavorites {
     std::vector<int> channels;
@@ -91,7 +99,8 @@ struct RenameGroups {
 };
 
 using Edit = std::variant<AddTransponder, EditTransponder, DeleteTransponder, AddChannel,
-                          EditChannel, DeleteChannels, MoveChannels, SetFavorites, RenameGroups>;
+                          EditChannel, DeleteChannels, MoveChannels, SortChannels, SetFavorites,
+                          RenameGroups>;
 
 // What apply did.
 struct EditResult {

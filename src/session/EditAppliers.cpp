@@ -4,6 +4,7 @@
 
 #include "StepLabels.h"
 #include "database/ChannelDatabase.h"
+#include "database/ChannelOrder.h"
 #include "database/FieldRules.h"
 #include "database/TableEditing.h"
 
@@ -209,6 +210,22 @@ void planOf(const ChannelDatabase& db, const MoveChannels& e, EditPlan& plan) {
                                          std::max(plan.channelsBefore.back() + 1, x)));
 }
 
+// The channels keep their slots as a set: the same slots before and after, and in between
+// only theirs change.
+void planOf(const ChannelDatabase& db, const SortChannels& e, EditPlan& plan) {
+    plan.refusal = deadChannels(db, e.channels);
+    if (!plan.refusal.empty()) {
+        return;
+    }
+    plan.channelsBefore = plan.channelsAfter = ascending(e.channels);
+    if (!plan.channelsBefore.empty()) {
+        plan.ranges.push_back(
+            channelRecords(plan.channelsBefore.front(), plan.channelsBefore.back() + 1));
+    }
+    plan.reach = ChangeReach::Order;
+    plan.label = sortLabel(static_cast<int>(plan.channelsBefore.size()), sortKeyName(e.key));
+}
+
 void planOf(const ChannelDatabase& db, const SetFavorites& e, EditPlan& plan) {
     plan.refusal =
         firstOf({deadChannels(db, e.channels), outsideRange(e.groups, 0, FavoriteMaskHigh)});
@@ -293,6 +310,11 @@ void applyOf(ChannelDatabase& db, const DeleteChannels& e, std::vector<uint8_t>&
 void applyOf(ChannelDatabase& db, const MoveChannels& e, std::vector<uint8_t>& buffer,
              EditResult&) {
     moveChannels(db, ChannelSet(e.channels), e.target, buffer);
+}
+
+void applyOf(ChannelDatabase& db, const SortChannels& e, std::vector<uint8_t>& buffer,
+             EditResult&) {
+    sortChannels(db, ascending(e.channels), e.key, buffer);
 }
 
 void applyOf(ChannelDatabase& db, const SetFavorites& e, std::vector<uint8_t>&, EditResult&) {

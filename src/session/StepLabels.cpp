@@ -20,6 +20,10 @@ std::string channelsLabel(std::string_view action, int count) {
            (count == 1 ? " channel" : " channels");
 }
 
+std::string sortLabel(int count, std::string_view keyName) {
+    return channelsLabel(SortChannelsLabel, count) + " by " + std::string(keyName);
+}
+
 std::string undoText(std::string_view label) {
     return withLabel(UndoText, label);
 }

@@ -14,6 +14,7 @@ constexpr std::string_view AddChannelLabel = "add channel";
 constexpr std::string_view EditChannelLabel = "edit channel";
 constexpr std::string_view DeleteChannelsLabel = "delete";          // "delete 3 channels"
 constexpr std::string_view MoveChannelsLabel = "move";              // "move 7 channels"
+constexpr std::string_view SortChannelsLabel = "sort";              // "... 40 channels by name"
 constexpr std::string_view SetFavoritesLabel = "set favorites of";  // "... 2 channels"
 constexpr std::string_view RenameGroupsLabel = "rename favorite groups";
 
@@ -24,6 +25,8 @@ constexpr std::string_view NothingToRedoText = "Nothing to redo";
 
 // "delete 1 channel", "delete 3 channels".
 std::string channelsLabel(std::string_view action, int count);
+// "sort 40 channels by name": `keyName` is the key's name.
+std::string sortLabel(int count, std::string_view keyName);
 // "Undo delete 3 channels"; "Undo" alone when there is no step.
 std::string undoText(std::string_view label);
 std::string redoText(std::string_view label);
