@@ -5,105 +5,14 @@
 #include <vector>
 
 #include "EditScript.h"
+#include "ScriptCommand.h"
 #include "ToolSupport.h"
-#include "database/ChannelDatabase.h"
-#include "database/FieldRules.h"
 #include "database/ViewIndex.h"
-#include "session/EditSession.h"
 #include "session/StepLabels.h"
 
 namespace kavro::cli {
 
 namespace {
-
-// The arguments of one command (its words after the name) with the checks they undergo.
-class ScriptArguments {
-public:
-    ScriptArguments(const ChannelDatabase& db, const Words& words, std::string& message)
-        : db_(db), words_(words), message_(message) {}
-
-    size_t size() const { return words_.size() - 1; }
-    const std::string& word(size_t i) const { return words_[i + 1]; }
-
-    bool refuse(std::string message) {
-        message_ = std::move(message);
-        return false;
-    }
-
-    // A decimal integer in low..high, with the dialogs' messages.
-    bool integer(size_t i, int low, int high, int& value) {
-        const FieldCheck check = checkIntegerField(word(i), low, high);
-        if (!check.ok) {
-            return refuse(check.message);
-        }
-        value = check.value;
-        return true;
-    }
-
-    bool liveTransponder(size_t i, int& t) {
-        if (!parseIntegerField(word(i), t)) {
-            return refuse(integerMessage());
-        }
-        // The word as typed: it holds only digits, a sign and blanks, and a value too large
-        // for an int was clamped by the parse.
-        return db_.isLiveTransponder(t) || refuse(noLiveTransponderMessage(word(i)));
-    }
-
-    bool liveChannel(size_t i, int& ch) {
-        if (!parseIntegerField(word(i), ch)) {
-            return refuse(integerMessage());
-        }
-        return db_.isLiveChannel(ch) || refuse(noLiveChannelMessage(word(i)));
-    }
-
-    // A name of Latin-1 characters, at most `limit` of them, converted to its bytes.
-    bool name(size_t i, int limit, std::string& latin1) {
-        if (!utf8ToLatin1(word(i), latin1)) {
-            return refuse(latin1Message());
-        }
-        if (latin1.find('\0') != std::string::npos) {
-            return refuse("a name cannot hold a NUL character");
-        }
-        const FieldCheck check = checkTextLength(static_cast<int>(latin1.size()), limit);
-        return check.ok || refuse(check.message);
-    }
-
-    // Channels from argument `first` up to, not including, `end`; all must be live.
-    bool liveChannels(size_t first, size_t end, std::vector<int>& channels) {
-        for (size_t i = first; i < end; ++i) {
-            int ch = 0;
-            if (!liveChannel(i, ch)) {
-                return false;
-            }
-            channels.push_back(ch);
-        }
-        return true;
-    }
-
-private:
-    const ChannelDatabase& db_;
-    const Words& words_;
-    std::string& message_;
-};
-
-struct Context {
-    EditSession& session;
-    ScriptArguments& args;
-    std::string& output;
-    std::string& notices;
-
-    // Has the session apply the edit; its refusal is the command's.
-    bool apply(const Edit& edit, EditResult* result = nullptr) {
-        EditResult applied = session.apply(edit);
-        if (!applied.applied) {
-            return args.refuse(applied.refusal);
-        }
-        if (result) {
-            *result = std::move(applied);
-        }
-        return true;
-    }
-};
 
 bool setView(Context& c) {
     int view = ViewAll;
@@ -218,25 +127,6 @@ bool deleteChannelsCommand(Context& c) {
     return c.apply(DeleteChannels{std::move(channels)});
 }
 
-bool moveChannelsCommand(Context& c) {
-    const size_t count = c.args.size();
-    for (size_t i = 0; i + 1 < count; ++i) {
-        if (c.args.word(i) == "before" && i + 2 != count) {
-            return c.args.refuse("usage: move-channels CH [CH ...] before TARGET|end");
-        }
-    }
-    if (count < 3 || c.args.word(count - 2) != "before") {
-        return c.args.refuse("usage: move-channels CH [CH ...] before TARGET|end");
-    }
-    std::vector<int> channels;
-    int target = MoveToEnd;
-    if (!c.args.liveChannels(0, count - 2, channels) ||
-        (c.args.word(count - 1) != "end" && !c.args.liveChannel(count - 1, target))) {
-        return false;
-    }
-    return c.apply(MoveChannels{std::move(channels), target});
-}
-
 bool setFavoritesCommand(Context& c) {
     const size_t count = c.args.size();
     std::vector<int> channels;
@@ -263,7 +153,17 @@ struct CommandEntry {
     size_t least;  // arguments
     size_t most;
     bool (*run)(Context&);
+    const char* otherUsage = nullptr;  // a second form of the command
 };
+
+// "usage: A", or "usage: A, or B" for a command of two forms.
+std::string usageText(const CommandEntry& entry) {
+    std::string text = std::string("usage: ") + entry.usage;
+    if (entry.otherUsage != nullptr) {
+        text += std::string(", or ") + entry.otherUsage;
+    }
+    return text;
+}
 
 constexpr size_t Any = static_cast<size_t>(-1);
 
@@ -275,7 +175,8 @@ const CommandEntry Commands[] = {
     {"add-channel", "add-channel T NAME VPID APID PCRPID SID CAS LOCK", 8, 8, addChannelCommand},
     {"edit-channel", "edit-channel CH NAME VPID APID PCRPID SID LOCK", 7, 7, editChannelCommand},
     {"delete-channels", "delete-channels CH [CH ...]", 1, Any, deleteChannelsCommand},
-    {"move-channels", "move-channels CH [CH ...] before TARGET|end", 3, Any, moveChannelsCommand},
+    {"move-channels", MoveBeforeUsage, 3, Any, moveChannelsCommand, MoveToRowUsage},
+    {"sort-channels", SortUsage, 3, Any, sortChannelsCommand},
     {"set-favorites", "set-favorites CH [CH ...] MASK", 2, Any, setFavoritesCommand},
     {"rename-group", "rename-group G NAME", 2, 2, renameGroupCommand},
     {"undo", "undo", 0, 0, undoCommand},
@@ -295,10 +196,10 @@ bool runScriptCommand(EditSession& session, const Words& words, std::string& out
         }
         ScriptArguments args(session.database(), words, message);
         if (args.size() < entry.least) {
-            return args.refuse(std::string("missing argument; usage: ") + entry.usage);
+            return args.refuse("missing argument; " + usageText(entry));
         }
         if (args.size() > entry.most) {
-            return args.refuse(std::string("too many arguments; usage: ") + entry.usage);
+            return args.refuse("too many arguments; " + usageText(entry));
         }
         Context context{session, args, output, notices};
         return entry.run(context);
@@ -311,6 +212,9 @@ std::vector<std::string_view> scriptCommandUsages() {
     std::vector<std::string_view> usages;
     for (const CommandEntry& entry : Commands) {
         usages.emplace_back(entry.usage);
+        if (entry.otherUsage != nullptr) {
+            usages.emplace_back(entry.otherUsage);
+        }
     }
     return usages;
 }

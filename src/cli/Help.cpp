@@ -1,6 +1,7 @@
 #include "Help.h"
 
 #include <ostream>
+#include <vector>
 
 #include "EditScript.h"
 #include "KavroVersion.h"
@@ -100,8 +101,14 @@ const ScriptCommandHelp ScriptHelps[] = {
     {"edit-channel", "sets the name, PIDs, service ID and lock of channel CH\n"},
     {"delete-channels", "deletes the channels; the channels in later slots move up\n"},
     {"move-channels",
-     "moves the channels, as one block in their order, before the channel in\n"
-     "        slot TARGET or to the end, as a drag in the list does\n"},
+     "moves the channels, as one block in their order: before the channel in\n"
+     "        slot TARGET or to the end, as a drag in the list does; or to row N (0 or\n"
+     "        more) of the current view, counting the rows that do not move, as the\n"
+     "        list's Move commands do (past the last of them: directly after it)\n"},
+    {"sort-channels",
+     "sorts the channels among the slots they hold, as the list's Sort commands\n"
+     "        do: by name (A-Z as a-z), by service ID, or by transponder (satellite,\n"
+     "        frequency, polarization, service ID); ties keep their order\n"},
     {"set-favorites",
      "puts the channels in the favourite groups of MASK (0..255): bit 0 is\n"
      "        group 1, bit 7 group 8\n"},
@@ -123,9 +130,14 @@ const CommandHelp* findHelp(std::string_view command) {
 
 void writeScriptCommands(std::ostream& out) {
     out << "\nscript commands:\n";
-    for (std::string_view usage : scriptCommandUsages()) {
-        out << "  " << usage << "\n";
-        const std::string_view name = usage.substr(0, usage.find(' '));
+    const std::vector<std::string_view> usages = scriptCommandUsages();
+    auto nameOf = [](std::string_view usage) { return usage.substr(0, usage.find(' ')); };
+    for (size_t i = 0; i < usages.size(); ++i) {
+        out << "  " << usages[i] << "\n";
+        const std::string_view name = nameOf(usages[i]);
+        if (i + 1 < usages.size() && nameOf(usages[i + 1]) == name) {
+            continue;  // the description follows the command's last form
+        }
         for (const ScriptCommandHelp& help : ScriptHelps) {
             if (help.name == name) {
                 out << "        " << help.description;
