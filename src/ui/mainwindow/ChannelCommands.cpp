@@ -101,8 +101,8 @@ void ChannelCommands::editGroupNames() {
     runGroupNameDialog(parts_.dialogContext());
 }
 
-void ChannelCommands::editChannel() {
-    const int ch = parts_.model.channelAt(parts_.list.firstSelectedRow());
+void ChannelCommands::editChannel(int row) {
+    const int ch = parts_.model.channelAt(row >= 0 ? row : parts_.list.firstSelectedRow());
     if (ch != ChannelCapacity) {
         runChannelDialog(parts_.dialogContext(), ch, EditMode::Edit);
     }

@@ -23,8 +23,9 @@ public:
     // The groups of the topmost selected channel.
     void editFavorites();
     void editGroupNames();
-    // The topmost selected row's channel in the channel dialog.
-    void editChannel();
+    // The channel of row `row`, or of the topmost selected row when `row` is -1, in the
+    // channel dialog.
+    void editChannel(int row = -1);
     // After asking, moves the channels of the selected rows as one block to `drop` and
     // selects them where the drop put them.
     void moveDropped(const DropTarget& drop);

@@ -5,11 +5,11 @@
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QSignalBlocker>
 #include <QToolTip>
 #include <algorithm>
 
 #include "ChannelListModel.h"
-#include "MenuKey.h"
 #include "database/DisplayText.h"
 #include "database/RecordLayout.h"
 
@@ -83,6 +83,38 @@ int ChannelListCtrl::firstSelectedRow() const {
         }
     }
     return first;
+}
+
+void ChannelListCtrl::selectOnlyRows(const std::vector<int>& rows) {
+    QItemSelectionModel* selection = selectionModel();
+    if (!model_ || !selection) {
+        return;
+    }
+    QItemSelection ranges;
+    for (size_t i = 0; i < rows.size();) {
+        size_t end = i + 1;
+        while (end < rows.size() && rows[end] == rows[end - 1] + 1) {
+            ++end;
+        }
+        ranges.append(QItemSelectionRange(model_->index(rows[i], 0),
+                                          model_->index(rows[end - 1], ListColumnCount - 1)));
+        i = end;
+    }
+    {
+        // Cleared first: comparing with a large old selection costs far more.
+        const QSignalBlocker quiet(selection);
+        selection->clearSelection();
+        selection->select(ranges, QItemSelectionModel::Select);
+        if (!rows.empty()) {
+            selection->setCurrentIndex(model_->index(rows.front(), 0),
+                                       QItemSelectionModel::NoUpdate);
+        }
+    }
+    viewport()->update();
+    if (!rows.empty()) {
+        scrollTo(model_->index(rows.back(), 0), QAbstractItemView::EnsureVisible);
+        scrollTo(model_->index(rows.front(), 0), QAbstractItemView::EnsureVisible);
+    }
 }
 
 void ChannelListCtrl::selectAndShowRow(int row) {
@@ -248,32 +280,6 @@ void ChannelListCtrl::mouseDoubleClickEvent(QMouseEvent* event) {
 // The popup comes from the right button's release and from the keys, never from here.
 void ChannelListCtrl::contextMenuEvent(QContextMenuEvent* event) {
     event->accept();
-}
-
-void ChannelListCtrl::keyPressEvent(QKeyEvent* event) {
-    if (dragging_) {
-        // Escape goes on to the window, which ends the drag before it closes.
-        event->setAccepted(event->key() != Qt::Key_Escape);
-        return;
-    }
-    if (event->key() == Qt::Key_Delete &&
-        (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
-        event->accept();
-        emit deleteKeyPressed();
-        return;
-    }
-    if (isMenuKey(event)) {
-        event->accept();
-        emit menuKeyPressed();
-        return;
-    }
-    handlingKey_ = true;
-    keyChangedSelection_ = false;
-    QTableView::keyPressEvent(event);
-    handlingKey_ = false;
-    if (keyChangedSelection_) {
-        emit selectedByKeyboard();
-    }
 }
 
 // Tooltips only for cells whose text is cut off.

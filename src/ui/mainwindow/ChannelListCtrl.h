@@ -1,14 +1,18 @@
 // The channel list view: a grid of whole-row selections over the ChannelListModel. It
-// reports clicks, double-clicks, right-clicks and the Delete and menu keys to the window, and
+// reports clicks, double-clicks, right-clicks and the Delete, menu, move and open keys to the
+// window, jumps to a channel by the first letters of its name as they are typed, and
 // lets the user reorder the selected rows by dragging them with either mouse button: as
 // soon as a drag moves, the selected rows stand gathered into one block, which follows the
 // mouse. The channel of a row is the model's (ChannelListModel::channelAt).
 #pragma once
 
+#include <QElapsedTimer>
 #include <QItemSelection>
 #include <QPoint>
+#include <QString>
 #include <QTableView>
 #include <QVector>
+#include <vector>
 
 #include "database/RecordLayout.h"
 
@@ -47,6 +51,10 @@ public:
     // Selects rows first .. first + count - 1 (adding to the selection), makes the first the
     // current row and scrolls so that as much of them as fits is visible, the first surely.
     void selectAndShowRows(int first, int count);
+    // Selects exactly `rows` (ascending, existing), makes the first the current row and
+    // scrolls so that as much of them as fits is visible, the first surely; none selects
+    // nothing.
+    void selectOnlyRows(const std::vector<int>& rows);
     // Where a popup opened from the keyboard goes, in screen coordinates: under the current
     // row when it is visible, else at the list's top-left corner.
     QPoint keyboardMenuPosition() const;
@@ -100,6 +108,10 @@ signals:
     void deleteKeyPressed();
     // The menu key or Shift+F10.
     void menuKeyPressed();
+    // Ctrl+Home, Ctrl+End, Ctrl+Up or Ctrl+Down: `key` is Qt::Key_Home, _End, _Up or _Down.
+    void moveKeyPressed(int key);
+    // Enter, Return or F2: the current row is to be opened, as by a double-click.
+    void openKeyPressed();
     // A drag that moved the rows ended; the rows are still shown where it left them.
     void channelsDropped(const DropTarget& target);
 
@@ -109,7 +121,11 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    // ListKeys.cpp: the keys; Home and End go to the first and the last row; typed letters
+    // jump to the next row whose channel's name starts with them.
     void keyPressEvent(QKeyEvent* event) override;
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
+    void keyboardSearch(const QString& search) override;
     bool viewportEvent(QEvent* event) override;
 
 private:
@@ -141,6 +157,9 @@ private:
     // Set while a key is handled, to tell keyboard selections from others.
     bool handlingKey_ = false;
     bool keyChangedSelection_ = false;
+    // The letters typed in a row, each within the keyboard input interval of the last.
+    QString typed_;
+    QElapsedTimer typedTime_;
 };
 
 }  // namespace kavro

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "ShownText.h"
+#include "database/ChannelFind.h"
 #include "database/DisplayText.h"
 #include "database/RecordLayout.h"
 
@@ -171,6 +172,18 @@ void ChannelListModel::refreshAll() {
 
 int ChannelListModel::channelAt(int row) const {
     return row >= 0 && row < rowCount() ? rows_[row] : ChannelCapacity;
+}
+
+int ChannelListModel::nextRowStartingWith(std::string_view latin1, int from) const {
+    const int count = rowCount();
+    from = from >= 0 && from < count ? from : 0;
+    for (int k = 0; k < count; ++k) {
+        const int row = (from + k) % count;
+        if (channelNameStartsWith(db_, rows_[row], latin1)) {
+            return row;
+        }
+    }
+    return -1;
 }
 
 }  // namespace kavro

@@ -5,6 +5,8 @@
 
 #include <QAbstractTableModel>
 #include <QVector>
+#include <span>
+#include <string_view>
 #include <vector>
 
 namespace kavro {
@@ -54,6 +56,11 @@ public:
 
     // The channel a row shows; ChannelCapacity for a row that does not exist.
     int channelAt(int row) const;
+    // The channels of the rows, in row order.
+    std::span<const int> channels() const { return rows_; }
+    // The first row from `from` on, going round past the last row, whose channel's name
+    // starts with `latin1` (letter case aside); -1 when there is none.
+    int nextRowStartingWith(std::string_view latin1, int from) const;
 
 private:
     // Places every row that newPlace_ leaves at -1 in the places placeTaken_ leaves free, in

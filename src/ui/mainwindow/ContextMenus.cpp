@@ -4,6 +4,7 @@
 // selection.
 #include <QAction>
 #include <QCursor>
+#include <QKeySequence>
 #include <QMenu>
 
 #include "ChannelListCtrl.h"
@@ -16,10 +17,12 @@ namespace kavro {
 
 namespace {
 
+// An item without a text is a separator; `keys` are shown beside the text.
 struct PopupItem {
     int popup;
     const char* text;
     int command;
+    const char* keys = nullptr;
 };
 
 const PopupItem PopupItems[] = {
@@ -27,6 +30,16 @@ const PopupItem PopupItems[] = {
     {Popup0, "Add to Favorite", CommandAddToFavorite},
     {Popup0, "Edit Favorite", CommandEditFavorite},
     {Popup0, "Edit Favorite Name", CommandEditFavoriteName},
+    {Popup0, nullptr, 0},
+    {Popup0, "Move to Top", CommandMoveToTop, "Ctrl+Home"},
+    {Popup0, "Move to Bottom", CommandMoveToBottom, "Ctrl+End"},
+    {Popup0, "Move Up", CommandMoveUp, "Ctrl+Up"},
+    {Popup0, "Move Down", CommandMoveDown, "Ctrl+Down"},
+    {Popup0, "Move to Position...", CommandMoveToPosition},
+    {Popup0, nullptr, 0},
+    {Popup0, "Sort by Name", CommandSortByName},
+    {Popup0, "Sort by Service ID", CommandSortByServiceId},
+    {Popup0, "Sort by Transponder", CommandSortByTransponder},
     {Popup1, "Delete TP", CommandDeleteTransponder},
     {Popup1, "Add Channel", CommandAddChannel},
     {Popup2, "Add TP", CommandAddTransponder},
@@ -47,8 +60,19 @@ std::unique_ptr<QMenu> MainWindow::buildPopup(int popup) {
         menu->addSeparator();
     }
     for (const PopupItem& item : PopupItems) {
-        if (item.popup == popup) {
-            menu->addAction(QString::fromLatin1(item.text))->setData(item.command);
+        if (item.popup != popup) {
+            continue;
+        }
+        if (item.text == nullptr) {
+            menu->addSeparator();
+            continue;
+        }
+        QAction* action = menu->addAction(QString::fromLatin1(item.text));
+        action->setData(item.command);
+        if (item.keys != nullptr) {
+            // Shown only: the list's keys run the command; the popup's own copy stays idle.
+            action->setShortcut(QKeySequence(QString::fromLatin1(item.keys)));
+            action->setShortcutContext(Qt::WidgetShortcut);
         }
     }
     return menu;
@@ -114,6 +138,30 @@ void MainWindow::runCommand(int command) {
             break;
         case CommandAddTransponder:
             transponderCommands_.addTransponder();
+            break;
+        case CommandMoveToTop:
+            orderCommands_.moveToTop();
+            break;
+        case CommandMoveToBottom:
+            orderCommands_.moveToBottom();
+            break;
+        case CommandMoveUp:
+            orderCommands_.moveUp();
+            break;
+        case CommandMoveDown:
+            orderCommands_.moveDown();
+            break;
+        case CommandMoveToPosition:
+            orderCommands_.moveToPosition();
+            break;
+        case CommandSortByName:
+            orderCommands_.sort(SortKey::Name);
+            break;
+        case CommandSortByServiceId:
+            orderCommands_.sort(SortKey::ServiceId);
+            break;
+        case CommandSortByTransponder:
+            orderCommands_.sort(SortKey::Transponder);
             break;
         case CommandUndo:
             historyCommands_.undo();

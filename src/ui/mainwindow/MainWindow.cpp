@@ -15,6 +15,7 @@
 
 #include "ChannelListCtrl.h"
 #include "ChannelListModel.h"
+#include "FindField.h"
 #include "SatelliteTree.h"
 #include "SaveGuards.h"
 #include "database/DisplayText.h"
@@ -61,11 +62,13 @@ MainWindow::MainWindow(Interaction& interaction, QWidget* parent)
       tree_(new SatelliteTree(this)),
       list_(new ChannelListCtrl(this)),
       model_(new ChannelListModel(session_->database(), this)),
+      findField_(new FindField(this)),
       rowCount_(new QLabel(this)),
       refresh_(std::make_unique<WindowRefresh>(*session_, selection_, *tree_, *list_, *model_,
                                                *rowCount_)),
       parts_{this, interaction, *session_, selection_, *tree_, *list_, *model_, *refresh_},
       channelCommands_(parts_),
+      orderCommands_(parts_),
       transponderCommands_(parts_),
       fileCommands_(parts_, *this),
       historyCommands_(parts_) {
@@ -117,13 +120,24 @@ void MainWindow::buildControls() {
     rowCount_->setFixedHeight(openButton_->sizeHint().height());
 
     auto* grid = new QGridLayout(this);
-    grid->addWidget(tree_, 0, 0);
-    grid->addWidget(list_, 0, 1);
-    grid->addWidget(viewGroup, 1, 0, Qt::AlignLeft);
-    grid->addLayout(bottom, 1, 1);
+    grid->addWidget(tree_, 0, 0, 2, 1);
+    grid->addLayout(buildFindRow(), 0, 1);
+    grid->addWidget(list_, 1, 1);
+    grid->addWidget(viewGroup, 2, 0, Qt::AlignLeft);
+    grid->addLayout(bottom, 2, 1);
     grid->setColumnStretch(1, 1);
-    setTabOrder(tree_, list_);
+    setTabOrder(tree_, findField_);
+    setTabOrder(findField_, list_);
     setTabOrder(list_, viewButtons_[ViewAll]);
+}
+
+QLayout* MainWindow::buildFindRow() {
+    auto* label = new QLabel(QStringLiteral("Find"), this);
+    label->setBuddy(findField_);
+    auto* row = new QHBoxLayout;
+    row->addWidget(label);
+    row->addWidget(findField_, 1);
+    return row;
 }
 
 void MainWindow::buildButtons() {

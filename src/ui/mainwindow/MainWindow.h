@@ -1,9 +1,9 @@
-// The editor's one window: the satellite/transponder tree, the channel list with its row
-// count, the ALL/TV/RADIO view buttons and the Undo, Redo, Open, Save, Save As and Exit
-// buttons. It owns the edit session it shows; every change goes through the session, which
+// The editor's one window: the satellite/transponder tree, the Find field over the channel
+// list, the list with its row count, the ALL/TV/RADIO view buttons and the Undo, Redo, Open,
+// Save, Save As and Exit buttons. It owns the edit session it shows; every change goes through the session, which
 // the window follows (WindowRefresh) and whose modified mark and history its buttons show.
-// The commands live in their groups (ChannelCommands, TransponderCommands, FileCommands,
-// HistoryCommands); the window wires them to the controls, the popups and the keys.
+// The commands live in their groups (ChannelCommands, OrderCommands, TransponderCommands,
+// FileCommands, HistoryCommands); the window wires them to the controls, the popups and the keys.
 #pragma once
 
 #include <QDialog>
@@ -13,6 +13,7 @@
 #include "ChannelCommands.h"
 #include "FileCommands.h"
 #include "HistoryCommands.h"
+#include "OrderCommands.h"
 #include "TransponderCommands.h"
 #include "WindowParts.h"
 #include "WindowRefresh.h"
@@ -21,6 +22,7 @@
 
 class QButtonGroup;
 class QLabel;
+class QLayout;
 class QMenu;
 class QPushButton;
 class QRadioButton;
@@ -31,6 +33,7 @@ namespace kavro {
 class ChannelListCtrl;
 class ChannelListModel;
 class EditSession;
+class FindField;
 class Interaction;
 class SatelliteTree;
 
@@ -48,6 +51,14 @@ enum Command : int {
     CommandEditFavorite = 32780,
     CommandUndo = 32781,
     CommandRedo = 32782,
+    CommandMoveToTop = 32790,
+    CommandMoveToBottom = 32791,
+    CommandMoveUp = 32792,
+    CommandMoveDown = 32793,
+    CommandMoveToPosition = 32794,
+    CommandSortByName = 32795,
+    CommandSortByServiceId = 32796,
+    CommandSortByTransponder = 32797,
 };
 
 class MainWindow : public QDialog, private SessionObserver {
@@ -64,6 +75,7 @@ public:
     QString currentPath() const;
 
     ChannelCommands& channelCommands() { return channelCommands_; }
+    OrderCommands& orderCommands() { return orderCommands_; }
     TransponderCommands& transponderCommands() { return transponderCommands_; }
     FileCommands& fileCommands() { return fileCommands_; }
     HistoryCommands& historyCommands() { return historyCommands_; }
@@ -79,6 +91,7 @@ public:
     SatelliteTree* tree() const { return tree_; }
     ChannelListCtrl* list() const { return list_; }
     ChannelListModel* listModel() const { return model_; }
+    FindField* findField() const { return findField_; }
     QLabel* rowCountField() const { return rowCount_; }
     QRadioButton* viewButton(int view) const;
     QPushButton* undoButton() const { return undoButton_; }
@@ -103,6 +116,7 @@ private:
     void showSessionInControls();
     void buildControls();
     QWidget* buildViewGroup();
+    QLayout* buildFindRow();
     void buildButtons();
     // WindowWiring.cpp: the handlers of the controls, the popups' runs and the keys.
     void connectHandlers();
@@ -111,6 +125,9 @@ private:
     void onTreeDoubleClicked();
     void onListClicked();
     void onListDoubleClicked();
+    // Enter or F2 on the list: the current row's channel.
+    void onListOpenKey();
+    void onFindChanged();
     void onViewButton(int view);
     // Moves the radio mark to the session's view.
     void showViewInControls();
@@ -127,6 +144,7 @@ private:
     SatelliteTree* tree_ = nullptr;
     ChannelListCtrl* list_ = nullptr;
     ChannelListModel* model_ = nullptr;
+    FindField* findField_ = nullptr;
     QLabel* rowCount_ = nullptr;
     QButtonGroup* viewGroup_ = nullptr;
     QRadioButton* viewButtons_[3] = {};
@@ -139,6 +157,7 @@ private:
     std::unique_ptr<WindowRefresh> refresh_;
     WindowParts parts_;
     ChannelCommands channelCommands_;
+    OrderCommands orderCommands_;
     TransponderCommands transponderCommands_;
     FileCommands fileCommands_;
     HistoryCommands historyCommands_;

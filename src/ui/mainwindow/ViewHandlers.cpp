@@ -1,8 +1,10 @@
-// What a new tree selection, a click or double-click in the tree or the list, and the view
-// buttons do. Every handler is inert until a database has been opened.
+// What a new tree selection, a click or double-click in the tree or the list, the list's
+// open keys, a change of Find and the view buttons do. Every handler but Find's is inert
+// until a database has been opened.
 #include <QTreeWidgetItem>
 
 #include "ChannelListCtrl.h"
+#include "FindField.h"
 #include "MainWindow.h"
 #include "SatelliteTree.h"
 #include "session/EditSession.h"
@@ -45,6 +47,18 @@ void MainWindow::onListDoubleClicked() {
     if (session_->isOpen()) {
         channelCommands_.editChannel();
     }
+}
+
+void MainWindow::onListOpenKey() {
+    if (session_->isOpen()) {
+        channelCommands_.editChannel(list_->currentIndex().row());
+    }
+}
+
+// A drag in the list ends without a move: its rows are about to be filled anew.
+void MainWindow::onFindChanged() {
+    list_->cancelDrag();
+    refresh_->applyFind(findField_->find());
 }
 
 }  // namespace kavro

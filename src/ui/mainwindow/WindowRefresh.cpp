@@ -20,7 +20,7 @@ namespace kavro {
 
 namespace {
 
-// The rows of the model that show `channels`, ascending.
+// The rows of the model that show `channels`, ascending; a channel not shown has none.
 std::vector<int> rowsOf(const ChannelListModel& model, const std::vector<int>& channels) {
     std::vector<int> rowOf(ChannelCapacity, -1);
     for (int row = 0; row < model.rowCount(); ++row) {
@@ -28,27 +28,12 @@ std::vector<int> rowsOf(const ChannelListModel& model, const std::vector<int>& c
     }
     std::vector<int> rows;
     for (int ch : channels) {
-        if (rowOf[ch] >= 0) {
+        if (ch >= 0 && ch < ChannelCapacity && rowOf[ch] >= 0) {
             rows.push_back(rowOf[ch]);
         }
     }
     std::sort(rows.begin(), rows.end());
     return rows;
-}
-
-// The rows as few ranges as they make.
-QItemSelection rowRanges(const ChannelListModel& model, const std::vector<int>& rows) {
-    QItemSelection selection;
-    for (size_t i = 0; i < rows.size();) {
-        size_t end = i + 1;
-        while (end < rows.size() && rows[end] == rows[end - 1] + 1) {
-            ++end;
-        }
-        selection.append(QItemSelectionRange(model.index(rows[i], 0),
-                                             model.index(rows[end - 1], ListColumnCount - 1)));
-        i = end;
-    }
-    return selection;
 }
 
 }  // namespace
@@ -88,13 +73,34 @@ void WindowRefresh::sessionChanged(const SessionChange& change) {
 void WindowRefresh::fillChannelList() {
     const ChannelDatabase& db = session_.database();
     model_.beginFill();
+    const ChannelFind& find = selection_.find();
     for (int ch : session_.viewIndex().viewChannels(session_.view())) {
-        if (!selection_.filtersBySatellite() || db.channelSatellite(ch) == selection_.satellite()) {
+        if ((!selection_.filtersBySatellite() ||
+             db.channelSatellite(ch) == selection_.satellite()) &&
+            find.matches(db, ch)) {
             model_.appendRow(ch);
         }
     }
     model_.endFill();
     rowCount_.setText(QString::asprintf("%5d", model_.rowCount()));
+}
+
+void WindowRefresh::applyFind(ChannelFind find) {
+    std::vector<int> selected;
+    for (int row : list_.selectedRowPositions()) {
+        selected.push_back(model_.channelAt(row));
+    }
+    const int current = model_.channelAt(list_.currentIndex().row());
+    selection_.setFind(std::move(find));
+    fillChannelList();
+    std::vector<int> rows = rowsOf(model_, selected);
+    const std::vector<int> currentRow = rowsOf(model_, {current});
+    list_.selectOnlyRows(rows);
+    if (!currentRow.empty()) {
+        list_.selectionModel()->setCurrentIndex(model_.index(currentRow.front(), 0),
+                                                QItemSelectionModel::NoUpdate);
+        list_.scrollTo(model_.index(currentRow.front(), 0), QAbstractItemView::PositionAtCenter);
+    }
 }
 
 void WindowRefresh::refreshAll(bool keepExpansion) {
@@ -163,18 +169,11 @@ void WindowRefresh::showChannels(std::span<const int> channels) {
         fillChannelList();
         rows = rowsOf(model_, shown);
     }
-    QItemSelectionModel* selection = list_.selectionModel();
-    {
-        // Cleared first: comparing with a large old selection costs far more.
-        const QSignalBlocker quiet(selection);
-        selection->clearSelection();
-        selection->select(rowRanges(model_, rows), QItemSelectionModel::Select);
-        selection->setCurrentIndex(model_.index(rows.front(), 0), QItemSelectionModel::NoUpdate);
+    // Find stays: the channels it hides stay hidden, and may be all of them.
+    list_.selectOnlyRows(rows);
+    if (!rows.empty()) {
+        selection_.takeList();
     }
-    list_.viewport()->update();
-    list_.scrollTo(model_.index(rows.back(), 0), QAbstractItemView::EnsureVisible);
-    list_.scrollTo(model_.index(rows.front(), 0), QAbstractItemView::EnsureVisible);
-    selection_.takeList();
 }
 
 }  // namespace kavro

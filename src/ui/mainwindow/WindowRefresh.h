@@ -1,11 +1,13 @@
 // How the window shows its session: the channel list of the current view (filtered to the
-// tree's satellite when a tree item was chosen), the tree, and the row count. It follows
+// tree's satellite when a tree item was chosen, and to the channels Find matches), the tree,
+// and the row count. It follows
 // every change of the session once; after an undo or a redo it shows the step's channels,
 // selected where they still exist, and keeps the tree's expansion.
 #pragma once
 
 #include <span>
 
+#include "database/ChannelFind.h"
 #include "session/SessionObserver.h"
 
 class QLabel;
@@ -30,8 +32,12 @@ public:
     // always the one the tree shows; with `keepExpansion` every expanded satellite stays
     // expanded, else only the way to the selected item.
     void refreshAll(bool keepExpansion = false);
-    // The rows of the current view (or of the selected satellite), without a selection.
+    // The rows of the current view (or of the selected satellite) that Find matches, without
+    // a selection.
     void fillChannelList();
+    // Find asks for `find` now: the list is filled anew, and the channels selected before
+    // stay selected where they are still shown, the current one scrolled into view.
+    void applyFind(ChannelFind find);
     // True while the tree is being refilled: its selection signals are the refill's.
     bool isRefreshing() const { return refreshing_; }
 

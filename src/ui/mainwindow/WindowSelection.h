@@ -1,8 +1,12 @@
 // What the user selected last, in one place: the kind of item, the satellite and
-// transponder the tree gave, and whether the list shows only that satellite's channels.
-// The commands read it to know what they act on.
+// transponder the tree gave, whether the list shows only that satellite's channels, and the
+// text of Find that the list's channels match. The commands read it to know what they act
+// on.
 #pragma once
 
+#include <utility>
+
+#include "database/ChannelFind.h"
 #include "database/RecordLayout.h"
 
 class QTreeWidgetItem;
@@ -26,6 +30,9 @@ public:
     // The list shows only the channels of satellite(): a tree item was chosen last, not a
     // view button.
     bool filtersBySatellite() const { return filtered_; }
+    // What Find asks of the list's channels; it stays through opens, views and edits.
+    const ChannelFind& find() const { return find_; }
+    void setFind(ChannelFind find) { find_ = std::move(find); }
 
     // A tree item was chosen: its satellite, its transponder (as the index lists it now)
     // for a transponder item, and the filter.
@@ -44,6 +51,7 @@ private:
     int satellite_ = 0;
     int transponder_ = TransponderCapacity;
     bool filtered_ = false;
+    ChannelFind find_;
 };
 
 }  // namespace kavro

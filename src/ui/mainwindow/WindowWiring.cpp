@@ -1,6 +1,7 @@
 // The window's wiring: what each control, view signal and key runs. The keys: the menu key,
-// Delete on the list and on the tree, Ctrl+O, Ctrl+S and Ctrl+Shift+S for Open, Save and
-// Save As, Ctrl+Z for Undo, Ctrl+Y and Ctrl+Shift+Z for Redo.
+// Delete on the list and on the tree, Ctrl+Home, Ctrl+End, Ctrl+Up and Ctrl+Down, Enter and F2
+// on the list, Ctrl+F for Find, Ctrl+O, Ctrl+S and Ctrl+Shift+S for Open, Save and Save As,
+// Ctrl+Z for Undo, Ctrl+Y and Ctrl+Shift+Z for Redo.
 #include <QCursor>
 #include <QKeySequence>
 #include <QPushButton>
@@ -9,6 +10,7 @@
 #include <functional>
 
 #include "ChannelListCtrl.h"
+#include "FindField.h"
 #include "MainWindow.h"
 #include "SatelliteTree.h"
 #include "database/ViewIndex.h"
@@ -30,6 +32,9 @@ void MainWindow::connectHandlers() {
             channelCommands_.moveDropped(drop);
         }
     });
+    connect(findField_, &QLineEdit::textChanged, this, &MainWindow::onFindChanged);
+    connect(findField_, &QLineEdit::returnPressed, this,
+            [this] { list_->setFocus(Qt::OtherFocusReason); });
     for (int view = ViewAll; view <= ViewRadio; ++view) {
         connect(viewButtons_[view], &QRadioButton::clicked, this,
                 [this, view] { onViewButton(view); });
@@ -51,6 +56,11 @@ void MainWindow::connectKeys() {
             [this] { channelCommands_.deleteChannels(); });
     connect(list_, &ChannelListCtrl::menuKeyPressed, this,
             [this] { showListPopup(list_->keyboardMenuPosition()); });
+    connect(list_, &ChannelListCtrl::moveKeyPressed, this, [this](int key) {
+        onListClicked();
+        orderCommands_.moveByKey(key);
+    });
+    connect(list_, &ChannelListCtrl::openKeyPressed, this, &MainWindow::onListOpenKey);
     connect(tree_, &SatelliteTree::menuKeyPressed, this,
             [this] { showTreePopup(tree_->keyboardMenuPosition()); });
     connect(tree_, &SatelliteTree::deleteKeyPressed, this,
@@ -59,6 +69,11 @@ void MainWindow::connectKeys() {
         QKeySequence keys;
         std::function<void()> run;
     } shortcuts[] = {
+        {QKeySequence(Qt::CTRL | Qt::Key_F),
+         [this] {
+             findField_->setFocus(Qt::ShortcutFocusReason);
+             findField_->selectAll();
+         }},
         {QKeySequence(Qt::CTRL | Qt::Key_O), [this] { fileCommands_.open(); }},
         {QKeySequence(Qt::CTRL | Qt::Key_S), [this] { fileCommands_.save(); }},
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), [this] { fileCommands_.saveAs(); }},
