@@ -234,11 +234,56 @@ TEST_F(CliEdit, MoveChannelsKeepsTheUsersOrder) {
     editAndLoad("move-channels 5 before 0\nmove-channels 0 before end\n", six);
     EXPECT_EQ(slotNames(6), "abcdef");
     expectRefused("move-channels 1 before 6", "line 1: there is no live channel 6", six);
-    expectRefused("move-channels 1 2 3",
-                  "line 1: usage: move-channels CH [CH ...] before TARGET|end", six);
-    expectRefused("move-channels before 3",
-                  "line 1: missing argument; usage: move-channels CH [CH ...] before TARGET|end",
+    const std::string usage =
+        "usage: move-channels CH [CH ...] before TARGET|end, or move-channels CH [CH ...] to N";
+    expectRefused("move-channels 1 2 3", "line 1: " + usage, six);
+    expectRefused("move-channels before 3", "line 1: missing argument; " + usage, six);
+}
+
+// "to N": row N of the current view, counting the rows that do not move; the list's Move
+// commands share the rule, tested in full in the core.
+TEST_F(CliEdit, MoveChannelsToARowOfTheView) {
+    const Bytes six = sixChannelImage();
+    editAndLoad("move-channels 3 4 to 0\n", six);
+    EXPECT_EQ(slotNames(6), "deabcf");
+    editAndLoad("move-channels 5 to 1\n", six);
+    EXPECT_EQ(slotNames(6), "afbcde");
+    editAndLoad("move-channels 0 1 to 1000\n", six);  // past the last row: the end
+    EXPECT_EQ(slotNames(6), "cdefab");
+    // In the radio view no row stays: nothing moves, and there is no step to undo.
+    editAndLoad("view radio\nmove-channels 0 to 0\n", six);
+    EXPECT_EQ(slotNames(6), "abcdef");
+    editAndLoad("move-channels 3 4 to 0\nundo\nredo\nundo\n", six);
+    EXPECT_EQ(slotNames(6), "abcdef");
+    expectRefused("move-channels 1 to -1",
+                  "line 1: Please enter an integer between 0 and 2147483647.", six);
+    expectRefused("move-channels 1 to 99999999999",
+                  "line 1: Please enter an integer between 0 and 2147483647.", six);
+    expectRefused("move-channels 1 to x", "line 1: Please enter an integer.", six);
+    expectRefused("move-channels 1 to",
+                  "line 1: missing argument; usage: move-channels CH [CH ...] "
+                  "before TARGET|end, or move-channels CH [CH ...] to N",
                   six);
+    expectRefused("move-channels 9 to 0", "line 1: there is no live channel 9", six);
+}
+
+TEST_F(CliEdit, SortChannelsAmongTheirSlots) {
+    const Bytes six = sixChannelImage();
+    // d e a b c f, then the first four by name: the others keep their slots.
+    editAndLoad("move-channels 3 4 to 0\nsort-channels 3 0 1 2 by name\n", six);
+    EXPECT_EQ(slotNames(6), "abdecf");
+    // A channel named twice counts once; service IDs are 100..105 by letter.
+    editAndLoad("move-channels 3 4 to 0\nsort-channels 0 1 1 2 3 4 5 by sid\n", six);
+    EXPECT_EQ(slotNames(6), "abcdef");
+    editAndLoad("move-channels 5 to 0\nsort-channels 0 5 by tp\nundo\n", six);
+    EXPECT_EQ(slotNames(6), "fabcde");
+    expectRefused("sort-channels 0 1 by size",
+                  "line 1: unknown sort key \"size\" (name, sid or tp)", six);
+    expectRefused("sort-channels 0 1 2", "line 1: usage: sort-channels CH [CH ...] by name|sid|tp",
+                  six);
+    expectRefused("sort-channels by name",
+                  "line 1: missing argument; usage: sort-channels CH [CH ...] by name|sid|tp", six);
+    expectRefused("sort-channels 0 7 by name", "line 1: there is no live channel 7", six);
 }
 
 TEST_F(CliEdit, SetFavoritesReplacesTheGroups) {

@@ -86,12 +86,16 @@ void WindowRefresh::fillChannelList() {
 }
 
 void WindowRefresh::applyFind(ChannelFind find) {
+    selection_.setFind(std::move(find));
+    refillKeepingSelection();
+}
+
+void WindowRefresh::refillKeepingSelection() {
     std::vector<int> selected;
     for (int row : list_.selectedRowPositions()) {
         selected.push_back(model_.channelAt(row));
     }
     const int current = model_.channelAt(list_.currentIndex().row());
-    selection_.setFind(std::move(find));
     fillChannelList();
     std::vector<int> rows = rowsOf(model_, selected);
     const std::vector<int> currentRow = rowsOf(model_, {current});
@@ -99,7 +103,7 @@ void WindowRefresh::applyFind(ChannelFind find) {
     if (!currentRow.empty()) {
         list_.selectionModel()->setCurrentIndex(model_.index(currentRow.front(), 0),
                                                 QItemSelectionModel::NoUpdate);
-        list_.scrollTo(model_.index(currentRow.front(), 0), QAbstractItemView::PositionAtCenter);
+        list_.scrollTo(model_.index(currentRow.front(), 0), QAbstractItemView::EnsureVisible);
     }
 }
 
@@ -133,8 +137,13 @@ void WindowRefresh::show(ChangeReach reach, bool keepExpansion) {
     }
 }
 
+// With Find in use, a renamed channel may start or stop matching: the list is filled anew.
 void WindowRefresh::refreshTexts() {
-    model_.refreshAll();
+    if (selection_.find().isEmpty()) {
+        model_.refreshAll();
+    } else {
+        refillKeepingSelection();
+    }
     tree_.refreshTexts(session_.database(), session_.viewIndex());
 }
 

@@ -45,6 +45,9 @@ private:
     // A change of the tables of that reach, after a command or after an undo or a redo.
     void show(ChangeReach reach, bool keepExpansion);
     void refreshTexts();
+    // The list filled anew, the channels selected before selected where they are still
+    // shown, the current one scrolled into view.
+    void refillKeepingSelection();
     // After a refill: selects the item of `transponder` under `satellite`, else the
     // satellite's item, without telling the selection handlers.
     void showSelectionInTree(int satellite, int transponder);
