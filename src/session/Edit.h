@@ -98,9 +98,9 @@ struct RenameGroups {
     std::vector<GroupName> names;
 };
 
-using Edit = std::variant<AddTransponder, EditTransponder, DeleteTransponder, AddChannel,
-                          EditChannel, DeleteChannels, MoveChannels, SortChannels, SetFavorites,
-                          RenameGroups>;
+using Edit =
+    std::variant<AddTransponder, EditTransponder, DeleteTransponder, AddChannel, EditChannel,
+                 DeleteChannels, MoveChannels, SortChannels, SetFavorites, RenameGroups>;
 
 // What apply did.
 struct EditResult {

@@ -1,8 +1,8 @@
 // The editor's one window: the satellite/transponder tree, the Find field over the channel
 // list, the list with its row count, the ALL/TV/RADIO view buttons and the Undo, Redo, Open,
-// Save, Save As and Exit buttons. It owns the edit session it shows; every change goes through the session, which
-// the window follows (WindowRefresh) and whose modified mark and history its buttons show.
-// The commands live in their groups (ChannelCommands, OrderCommands, TransponderCommands,
+// Save, Save As and Exit buttons. It owns the edit session it shows; every change goes through the
+// session, which the window follows (WindowRefresh) and whose modified mark and history its buttons
+// show. The commands live in their groups (ChannelCommands, OrderCommands, TransponderCommands,
 // FileCommands, HistoryCommands); the window wires them to the controls, the popups and the keys.
 #pragma once
 
