@@ -258,6 +258,10 @@ void FindAndOrderTest::typeAheadAndOpenKeys() {
     QCOMPARE(list->currentIndex().row(), 0);
     QTest::keyClick(list, Qt::Key_End, Qt::ShiftModifier);
     QCOMPARE(selectedRows(h).size(), AllRows.size());
+    // Ctrl+F reaches Find from the list too, and the letters typed go there.
+    QTest::keyClick(list, Qt::Key_F, Qt::ControlModifier);
+    QVERIFY(h.window->findField()->hasFocus());
+    list->setFocus();
     // Enter and F2 open the current row's channel, as a double-click does.
     for (Qt::Key k : {Qt::Key_Return, Qt::Key_F2}) {
         const int dialogs = h.interaction.dialogsRun;
