@@ -8,6 +8,7 @@
 #include <variant>
 #include <vector>
 
+#include "OrderEdit.h"
 #include "database/RecordLayout.h"
 #include "database/TableEditing.h"
 
@@ -90,8 +91,9 @@ struct RenameGroups {
     std::vector<GroupName> names;
 };
 
-using Edit = std::variant<AddTransponder, EditTransponder, DeleteTransponder, AddChannel,
-                          EditChannel, DeleteChannels, MoveChannels, SetFavorites, RenameGroups>;
+using Edit =
+    std::variant<AddTransponder, EditTransponder, DeleteTransponder, AddChannel, EditChannel,
+                 DeleteChannels, MoveChannels, SetFavorites, RenameGroups, OrderChannels>;
 
 // What apply did.
 struct EditResult {
