@@ -51,6 +51,11 @@ std::unique_ptr<QMenu> MainWindow::buildPopup(int popup) {
             menu->addAction(QString::fromLatin1(item.text))->setData(item.command);
         }
     }
+    if (popup == Popup0) {
+        menu->addSeparator();
+        menu->addAction(QStringLiteral("Export List..."))->setData(CommandExportList);
+        menu->addAction(QStringLiteral("Apply Order From..."))->setData(CommandApplyOrder);
+    }
     return menu;
 }
 
@@ -120,6 +125,12 @@ void MainWindow::runCommand(int command) {
             break;
         case CommandRedo:
             historyCommands_.redo();
+            break;
+        case CommandExportList:
+            listCommands_.exportList();
+            break;
+        case CommandApplyOrder:
+            listCommands_.applyOrder();
             break;
         default:
             break;

@@ -12,9 +12,11 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSplitter>
 
 #include "ChannelListCtrl.h"
 #include "ChannelListModel.h"
+#include "ProblemsPanel.h"
 #include "SatelliteTree.h"
 #include "SaveGuards.h"
 #include "database/DisplayText.h"
@@ -68,7 +70,8 @@ MainWindow::MainWindow(Interaction& interaction, QWidget* parent)
       channelCommands_(parts_),
       transponderCommands_(parts_),
       fileCommands_(parts_, *this),
-      historyCommands_(parts_) {
+      historyCommands_(parts_),
+      listCommands_(parts_) {
     initWindowResources();
     setWindowTitle(QStringLiteral("Channel Editor "));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -78,7 +81,9 @@ MainWindow::MainWindow(Interaction& interaction, QWidget* parent)
     session_->addObserver(*refresh_);
     session_->addObserver(*this);
     buildControls();
+    session_->addObserver(*problems_);
     connectHandlers();
+    connectListTools();
     showViewInControls();
     showSessionInControls();
     list_->SetupListColumns(model_);
@@ -87,6 +92,7 @@ MainWindow::MainWindow(Interaction& interaction, QWidget* parent)
 }
 
 MainWindow::~MainWindow() {
+    session_->removeObserver(*problems_);
     session_->removeObserver(*this);
     session_->removeObserver(*refresh_);
 }
@@ -97,7 +103,9 @@ QString MainWindow::currentPath() const {
 
 void MainWindow::buildControls() {
     tree_->setFixedWidth(TreeWidth);
-    list_->setMinimumSize(listWidthForColumns(list_), ListHeight);
+    list_->setMinimumSize(listWidthForColumns(list_), ListHeight / 3);
+    QSplitter* listArea = buildListArea();
+    listArea->setMinimumHeight(ListHeight);
     QWidget* viewGroup = buildViewGroup();
 
     rowCount_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -107,10 +115,12 @@ void MainWindow::buildControls() {
 
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(rowCount_);
-    bottom->addStretch(1);
     buildButtons();
-    for (QPushButton* button :
-         {undoButton_, redoButton_, openButton_, saveButton_, saveAsButton_, exitButton_}) {
+    problemsButton_->setAutoDefault(false);
+    bottom->addWidget(problemsButton_);
+    bottom->addStretch(1);
+    for (QPushButton* button : {undoButton_, redoButton_, openButton_, saveButton_, saveAsButton_,
+                                exportButton_, exitButton_}) {
         button->setAutoDefault(false);
         bottom->addWidget(button);
     }
@@ -118,12 +128,13 @@ void MainWindow::buildControls() {
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(tree_, 0, 0);
-    grid->addWidget(list_, 0, 1);
+    grid->addWidget(listArea, 0, 1);
     grid->addWidget(viewGroup, 1, 0, Qt::AlignLeft);
     grid->addLayout(bottom, 1, 1);
     grid->setColumnStretch(1, 1);
     setTabOrder(tree_, list_);
-    setTabOrder(list_, viewButtons_[ViewAll]);
+    setTabOrder(list_, problems_->view());
+    setTabOrder(problems_->view(), viewButtons_[ViewAll]);
 }
 
 void MainWindow::buildButtons() {
@@ -133,6 +144,10 @@ void MainWindow::buildButtons() {
     saveButton_ = new QPushButton(QStringLiteral("Save"), this);
     saveAsButton_ = new QPushButton(QStringLiteral("Save As"), this);
     exitButton_ = new QPushButton(QStringLiteral("Exit"), this);
+    exportButton_ = new QPushButton(QStringLiteral("Export List..."), this);
+    problemsButton_ = new QPushButton(this);
+    problemsButton_->setCheckable(true);
+    problemsButton_->setObjectName(QStringLiteral("problemsButton"));
     undoButton_->setObjectName(QStringLiteral("undoButton"));
     redoButton_->setObjectName(QStringLiteral("redoButton"));
 }
@@ -169,6 +184,8 @@ void MainWindow::sessionChanged(const SessionChange& change) {
 void MainWindow::showSessionInControls() {
     saveButton_->setEnabled(session_->isModified());
     saveAsButton_->setEnabled(session_->isOpen());
+    exportButton_->setEnabled(session_->isOpen());
+    problemsButton_->setEnabled(session_->isOpen());
     HistoryCommands::showInButtons(*session_, *undoButton_, *redoButton_);
 }
 

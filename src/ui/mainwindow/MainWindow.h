@@ -1,9 +1,10 @@
 // The editor's one window: the satellite/transponder tree, the channel list with its row
-// count, the ALL/TV/RADIO view buttons and the Undo, Redo, Open, Save, Save As and Exit
-// buttons. It owns the edit session it shows; every change goes through the session, which
-// the window follows (WindowRefresh) and whose modified mark and history its buttons show.
-// The commands live in their groups (ChannelCommands, TransponderCommands, FileCommands,
-// HistoryCommands); the window wires them to the controls, the popups and the keys.
+// count and the Problems button, the ALL/TV/RADIO view buttons and the Undo, Redo, Open,
+// Save, Save As, Export List and Exit buttons; the Problems panel opens below the list. It owns the
+// edit session it shows; every change goes through the session, which the window follows
+// (WindowRefresh) and whose modified mark and history its buttons show. The commands live in their
+// groups (ChannelCommands, TransponderCommands, FileCommands, HistoryCommands); the window wires
+// them to the controls, the popups and the keys.
 #pragma once
 
 #include <QDialog>
@@ -13,6 +14,7 @@
 #include "ChannelCommands.h"
 #include "FileCommands.h"
 #include "HistoryCommands.h"
+#include "ListCommands.h"
 #include "TransponderCommands.h"
 #include "WindowParts.h"
 #include "WindowRefresh.h"
@@ -24,6 +26,7 @@ class QLabel;
 class QMenu;
 class QPushButton;
 class QRadioButton;
+class QSplitter;
 class QTreeWidgetItem;
 
 namespace kavro {
@@ -32,6 +35,7 @@ class ChannelListCtrl;
 class ChannelListModel;
 class EditSession;
 class Interaction;
+class ProblemsPanel;
 class SatelliteTree;
 
 // The popups: on the list; on the tree for a transponder item; for a satellite item.
@@ -48,6 +52,8 @@ enum Command : int {
     CommandEditFavorite = 32780,
     CommandUndo = 32781,
     CommandRedo = 32782,
+    CommandExportList = 32790,
+    CommandApplyOrder = 32791,
 };
 
 class MainWindow : public QDialog, private SessionObserver {
@@ -67,6 +73,7 @@ public:
     TransponderCommands& transponderCommands() { return transponderCommands_; }
     FileCommands& fileCommands() { return fileCommands_; }
     HistoryCommands& historyCommands() { return historyCommands_; }
+    ListCommands& listCommands() { return listCommands_; }
     WindowRefresh& refresh() { return *refresh_; }
 
     // The popup `popup` with its items; each item carries its command number as data. The
@@ -87,6 +94,9 @@ public:
     QPushButton* saveButton() const { return saveButton_; }
     QPushButton* saveAsButton() const { return saveAsButton_; }
     QPushButton* exitButton() const { return exitButton_; }
+    QPushButton* exportButton() const { return exportButton_; }
+    QPushButton* problemsButton() const { return problemsButton_; }
+    ProblemsPanel* problemsPanel() const { return problems_; }
 
 public slots:
     // Escape and the close box: end a drag in the list (moving nothing), then ask about
@@ -104,6 +114,11 @@ private:
     void buildControls();
     QWidget* buildViewGroup();
     void buildButtons();
+    // ListToolsWiring.cpp: the list above the Problems panel, and the wiring of the panel,
+    // its button and Export List.
+    QSplitter* buildListArea();
+    void connectListTools();
+    void showProblemCount(int count);
     // WindowWiring.cpp: the handlers of the controls, the popups' runs and the keys.
     void connectHandlers();
     void connectKeys();
@@ -136,12 +151,16 @@ private:
     QPushButton* saveButton_ = nullptr;
     QPushButton* saveAsButton_ = nullptr;
     QPushButton* exitButton_ = nullptr;
+    QPushButton* exportButton_ = nullptr;
+    QPushButton* problemsButton_ = nullptr;
+    ProblemsPanel* problems_ = nullptr;
     std::unique_ptr<WindowRefresh> refresh_;
     WindowParts parts_;
     ChannelCommands channelCommands_;
     TransponderCommands transponderCommands_;
     FileCommands fileCommands_;
     HistoryCommands historyCommands_;
+    ListCommands listCommands_;
     bool focusPlaced_ = false;
 };
 
