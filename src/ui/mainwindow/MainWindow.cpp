@@ -36,6 +36,8 @@ namespace {
 
 constexpr int TreeWidth = 250;
 constexpr int ListHeight = 430;
+// Room beside the text of the Problems button for its frame.
+constexpr int ProblemsButtonPadding = 24;
 
 int listWidthForColumns(const ChannelListCtrl* list) {
     int width = 0;
@@ -148,6 +150,10 @@ void MainWindow::buildButtons() {
     problemsButton_ = new QPushButton(this);
     problemsButton_->setCheckable(true);
     problemsButton_->setObjectName(QStringLiteral("problemsButton"));
+    // Wide enough for the count of a full list, so the text is never cut.
+    problemsButton_->setMinimumWidth(
+        problemsButton_->fontMetrics().horizontalAdvance(QStringLiteral("Problems (00000)")) +
+        ProblemsButtonPadding);
     undoButton_->setObjectName(QStringLiteral("undoButton"));
     redoButton_->setObjectName(QStringLiteral("redoButton"));
 }
