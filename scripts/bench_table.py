@@ -15,6 +15,7 @@ BASELINES = {
     "gui/BM_DragStepBlockOf7000": "gui/BM_DragStepBlockOf7000BySwappingTexts",
     "gui/BM_DragStep7000Scattered": "gui/BM_DragStepBlockOf7000BySwappingTexts",
     "gui/BM_DragCommitOf7000": "core/BM_MoveEveryOtherToTopOneByOne",
+    "core/BM_MovedSetOfAFullShuffle": "core/BM_MovedSetOfAFullShuffleQuadratic",
 }
 # Benchmark -> the same work without the edit session's history (the table operation
 # called directly), to show what the history costs.
@@ -29,7 +30,7 @@ BASELINE_NAMES = set(BASELINES.values()) | set(WITHOUT_HISTORY.values())
 
 
 # Counters some benchmarks report beside their time, shown as rows of their own.
-COUNTERS = {"HistoryBytes"}
+COUNTERS = {"HistoryBytes", "Findings"}
 
 
 def medians(path, suite):

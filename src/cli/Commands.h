@@ -16,6 +16,8 @@ int runCheck(const Arguments& args, std::ostream& out, std::ostream& err);
 int runInfo(const Arguments& args, std::ostream& out, std::ostream& err);
 int runTree(const Arguments& args, std::ostream& out, std::ostream& err);
 int runList(const Arguments& args, std::ostream& out, std::ostream& err);
+int runLint(const Arguments& args, std::ostream& out, std::ostream& err);
+int runDiff(const Arguments& args, std::ostream& out, std::ostream& err);
 int runEdit(const Arguments& args, std::istream& in, std::ostream& out, std::ostream& err,
             FileWriter& writer);
 

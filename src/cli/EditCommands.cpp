@@ -7,7 +7,12 @@
 #include "EditScript.h"
 #include "ScriptCommand.h"
 #include "ToolSupport.h"
+#include "database/ChannelDatabase.h"
+#include "database/FieldRules.h"
+#include "database/OrderTransfer.h"
 #include "database/ViewIndex.h"
+#include "session/EditSession.h"
+#include "session/OrderReference.h"
 #include "session/StepLabels.h"
 
 namespace kavro::cli {
@@ -147,6 +152,22 @@ bool renameGroupCommand(Context& c) {
     return c.apply(RenameGroups{{GroupName{group - 1, std::move(name)}}});
 }
 
+// Prints the counts even when the channels stand in the reference's order already.
+bool applyOrderCommand(Context& c) {
+    const std::string& path = c.args.word(0);
+    const ReferenceOrder reference = readReferenceOrder(c.session.database(), path);
+    if (reference.outcome != ReferenceOutcome::Matched) {
+        return c.args.refuse(reference.message + " " + quotedWord(path) + ": " + reference.reason);
+    }
+    if (!c.apply(reference.edit)) {
+        return false;
+    }
+    c.output +=
+        orderCountsText(static_cast<int>(reference.edit.channels.size()), reference.unmatched) +
+        "\n";
+    return true;
+}
+
 struct CommandEntry {
     const char* name;
     const char* usage;
@@ -179,6 +200,7 @@ const CommandEntry Commands[] = {
     {"sort-channels", SortUsage, 3, Any, sortChannelsCommand},
     {"set-favorites", "set-favorites CH [CH ...] MASK", 2, Any, setFavoritesCommand},
     {"rename-group", "rename-group G NAME", 2, 2, renameGroupCommand},
+    {"apply-order", "apply-order FILE", 1, 1, applyOrderCommand},
     {"undo", "undo", 0, 0, undoCommand},
     {"redo", "redo", 0, 0, redoCommand},
 };

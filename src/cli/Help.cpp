@@ -62,6 +62,33 @@ const CommandHelp Helps[] = {
      "        text: tab-separated (the default); csv: comma-separated with CRLF line ends;\n"
      "        json: an array of objects, one per channel\n",
      "0 done, 1 invalid file, 2 usage error or FILE cannot be read\n", true},
+    {"lint", "lint FILE [--format text|json]",
+     "prints what is wrong with the list of FILE, as the editor's Problems panel\n",
+     "Prints what is wrong with the list of FILE before the receiver sees it, as the\n"
+     "editor's Problems panel lists it: channels with the same transponder and service ID\n"
+     "(duplicate-channel), names shown twice in a view, case aside (duplicate-name), blank\n"
+     "names (blank-name), PIDs above 8191 or the service ID 65535 (pid-range), channels of\n"
+     "satellites not shown (hidden-satellite), transponders without channels\n"
+     "(empty-transponder) and favourite groups with channels but no name\n"
+     "(favorite-unnamed).\n",
+     "  --format text|json\n"
+     "        text: one finding a line, \"KIND: TEXT\" (the default); json: the findings with\n"
+     "        their kind, channel, transponder and text, and the count of each kind\n",
+     "0 no finding, 1 findings, 2 usage error or FILE cannot be read or is invalid\n"},
+    {"diff", "diff A B [--format text|json]",
+     "prints what differs from the list of A to that of B\n",
+     "Prints what differs from the list of A to that of B. Channels are paired by satellite,\n"
+     "transponder frequency and polarization, and service ID (and by name where that is not\n"
+     "unique in a file); transponders by satellite, frequency and polarization. Channels only\n"
+     "in A are removed, only in B added; paired channels whose name, PIDs, CAS, lock,\n"
+     "favourites or radio/TV differ are changed. Moved are the fewest paired channels whose\n"
+     "moving explains B's order, so that a channel added or removed moves nothing.\n"
+     "Transponders added, removed or with another symbol rate and favourite groups renamed\n"
+     "are listed too.\n",
+     "  --format text|json\n"
+     "        text: a summary line, then one line per difference (the default); json: the\n"
+     "        differences by kind with both rows and slots of each channel, and a summary\n",
+     "0 equal, 1 different, 2 usage error or a file cannot be read or is invalid\n"},
     {"edit", "edit IN OUT [SCRIPT|-]",
      "applies an edit script (standard input when SCRIPT is absent or \"-\") to\n"
      "        IN and writes the result to OUT as Save As does; all or nothing\n",
@@ -113,6 +140,10 @@ const ScriptCommandHelp ScriptHelps[] = {
      "puts the channels in the favourite groups of MASK (0..255): bit 0 is\n"
      "        group 1, bit 7 group 8\n"},
     {"rename-group", "renames favourite group G (1..8)\n"},
+    {"apply-order",
+     "puts the channels that match a channel of FILE (a database file, or a .csv\n"
+     "        list as list --format csv writes it) into FILE's order, the others after\n"
+     "        them in their order, and prints \"N channels ordered, M without a match\"\n"},
     {"undo",
      "takes back the last command that changed the database, as the editor's Undo\n"
      "        does; refused when there is nothing to undo\n"},
@@ -159,8 +190,9 @@ void writeUsage(std::ostream& out) {
         out << help.name << std::string(8 - help.name.size(), ' ') << help.summary;
     }
     out << "\n"
-           "exit status: 0 done, 1 invalid file or refused script line,\n"
-           "             2 usage error or a file that cannot be read or written\n";
+           "exit status: 0 done, 1 invalid file or refused script line (lint: findings,\n"
+           "             diff: differences), 2 usage error or a file that cannot be read or\n"
+           "             written (lint and diff: or is invalid)\n";
 }
 
 bool writeCommandHelp(std::string_view command, std::ostream& out) {

@@ -89,27 +89,6 @@ std::string jsonString(std::string_view text) {
     return out;
 }
 
-std::string csvField(std::string_view text) {
-    bool quote = text.find_first_of(",\"") != std::string_view::npos ||
-                 (!text.empty() && (text.front() == ' ' || text.back() == ' '));
-    for (size_t i = 0; i < text.size() && !quote; ++i) {
-        unsigned code = 0;
-        quote = controlAt(text, i, code) != 0;
-    }
-    if (!quote) {
-        return std::string(text);
-    }
-    std::string out = "\"";
-    for (char c : text) {
-        if (c == '"') {
-            out += '"';
-        }
-        out += c;
-    }
-    out += '"';
-    return out;
-}
-
 std::string utf8Text(std::string_view latin1) {
     return latin1ToUtf8(latin1);
 }

@@ -16,12 +16,7 @@ std::string shownText(std::string_view latin1);
 // characters (DEL and C1 too) as \n, \t, ... or \u00XX.
 std::string jsonString(std::string_view text);
 
-// One RFC 4180 field of a UTF-8 text: quoted when it holds a comma, a quote, a control
-// character (a line break, say) or blanks at either end, with quotes doubled. The
-// characters themselves are kept: they are the data.
-std::string csvField(std::string_view text);
-
-// Latin-1 bytes as UTF-8, ready for csvField or jsonString.
+// Latin-1 bytes as UTF-8, ready for jsonString.
 std::string utf8Text(std::string_view latin1);
 
 }  // namespace kavro::cli

@@ -19,7 +19,8 @@ int runHelp(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     if (args.size() == 2 && writeCommandHelp(args[1], out)) {
         return ExitOk;
     }
-    return usageError(err, "help takes one of the commands check, info, tree, list, edit");
+    return usageError(err,
+                      "help takes one of the commands check, info, tree, list, lint, diff, edit");
 }
 
 int runCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
@@ -49,6 +50,12 @@ int runCommand(const std::vector<std::string>& args, std::istream& in, std::ostr
     }
     if (command == "list") {
         return runList(args, out, err);
+    }
+    if (command == "lint") {
+        return runLint(args, out, err);
+    }
+    if (command == "diff") {
+        return runDiff(args, out, err);
     }
     if (command == "edit") {
         return runEdit(args, in, out, err, writer);

@@ -2,12 +2,14 @@
 // JSON. Every item and cell text is the editor's own; names are written out as UTF-8.
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "Commands.h"
 #include "TextOutput.h"
 #include "ToolSupport.h"
 #include "database/ChannelDatabase.h"
 #include "database/DisplayText.h"
+#include "database/ListExport.h"
 #include "database/ViewIndex.h"
 #include "session/EditSession.h"
 
@@ -65,18 +67,24 @@ void writeTreeJson(const EditSession& session, std::ostream& out) {
     out << (satelliteSeparator[0] == ',' ? "\n]\n" : "]\n");
 }
 
+// The channels of the list's rows, in the editor's order.
+std::vector<int> listRows(const EditSession& session, const ViewOptions& options) {
+    const ChannelDatabase& db = session.database();
+    std::vector<int> rows;
+    for (int ch : session.viewIndex().viewChannels(options.view)) {
+        if (db.isLiveChannel(ch) &&
+            (options.satellite < 0 || db.channelSatellite(ch) == options.satellite)) {
+            rows.push_back(ch);
+        }
+    }
+    return rows;
+}
+
 // Calls write(row, channel) for every row of the list, in the editor's order.
 template <typename Write>
 void forEachListRow(const EditSession& session, const ViewOptions& options, Write write) {
-    const ChannelDatabase& db = session.database();
     int row = 0;
-    for (int ch : session.viewIndex().viewChannels(options.view)) {
-        if (!db.isLiveChannel(ch)) {
-            continue;
-        }
-        if (options.satellite >= 0 && db.channelSatellite(ch) != options.satellite) {
-            continue;
-        }
+    for (int ch : listRows(session, options)) {
         write(row++, ch);
     }
 }
@@ -87,14 +95,10 @@ std::string cell(const ChannelDatabase& db, int row, int ch, int column, bool sh
     return shown ? shownText(text.view()) : utf8Text(text.view());
 }
 
-std::string_view headerTitle(int column) {
-    return column == ColumnIndex ? std::string_view("Index") : ListColumnTitles[column];
-}
-
 void writeListText(const EditSession& session, const ViewOptions& options, std::ostream& out) {
     const ChannelDatabase& db = session.database();
     for (int column = 0; column < ListColumnCount; ++column) {
-        out << (column ? "\t" : "") << headerTitle(column);
+        out << (column ? "\t" : "") << listHeaderTitle(column);
     }
     out << "\n";
     forEachListRow(session, options, [&out, &db](int row, int ch) {
@@ -105,18 +109,9 @@ void writeListText(const EditSession& session, const ViewOptions& options, std::
     });
 }
 
+// The very bytes the window's Export List writes.
 void writeListCsv(const EditSession& session, const ViewOptions& options, std::ostream& out) {
-    const ChannelDatabase& db = session.database();
-    for (int column = 0; column < ListColumnCount; ++column) {
-        out << (column ? "," : "") << csvField(headerTitle(column));
-    }
-    out << "\r\n";
-    forEachListRow(session, options, [&out, &db](int row, int ch) {
-        for (int column = 0; column < ListColumnCount; ++column) {
-            out << (column ? "," : "") << csvField(cell(db, row, ch, column));
-        }
-        out << "\r\n";
-    });
+    out << listCsv(session.database(), listRows(session, options));
 }
 
 void writeListJson(const EditSession& session, const ViewOptions& options, std::ostream& out) {

@@ -8,6 +8,7 @@
 #include <variant>
 #include <vector>
 
+#include "OrderEdit.h"
 #include "database/ChannelOrder.h"
 #include "database/RecordLayout.h"
 #include "database/TableEditing.h"
@@ -100,7 +101,8 @@ struct RenameGroups {
 
 using Edit =
     std::variant<AddTransponder, EditTransponder, DeleteTransponder, AddChannel, EditChannel,
-                 DeleteChannels, MoveChannels, SortChannels, SetFavorites, RenameGroups>;
+                 DeleteChannels, MoveChannels, SortChannels, SetFavorites, RenameGroups,
+                 OrderChannels>;
 
 // What apply did.
 struct EditResult {

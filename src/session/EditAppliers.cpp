@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "OrderApplier.h"
 #include "StepLabels.h"
 #include "database/ChannelDatabase.h"
 #include "database/ChannelOrder.h"

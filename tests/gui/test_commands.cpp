@@ -44,7 +44,9 @@ const QStringList Popup0Items = {"Undo",
                                  "Move to Position...",
                                  "Sort by Name",
                                  "Sort by Service ID",
-                                 "Sort by Transponder"};
+                                 "Sort by Transponder",
+                                 "Export List...",
+                                 "Apply Order From..."};
 const QStringList Popup1Items = {"Delete TP", "Add Channel"};
 const QStringList Popup2Items = {"Add TP"};
 
@@ -143,7 +145,7 @@ void CommandsTest::popupsHoldTheirItemsAndCommands() {
         {Popup0,
          Popup0Items,
          {32781, 32782, 32771, 32775, 32780, 32779, 32790, 32791, 32792, 32793, 32794, 32795, 32796,
-          32797}},
+          32797, 32798, 32799}},
         {Popup1, Popup1Items, {32776, 32777}},
         {Popup2, Popup2Items, {32778}},
     };
@@ -159,7 +161,8 @@ void CommandsTest::popupsHoldTheirItemsAndCommands() {
             items.append(action->text());
             commands.append(action->data().toInt());
             // Undo and Redo wait for a step; every other item is always there to pick.
-            const bool history = action->data().toInt() == 32781 || action->data().toInt() == 32782;
+            const bool history =
+                action->data().toInt() == CommandUndo || action->data().toInt() == CommandRedo;
             QCOMPARE(action->isEnabled(), !history);
         }
         QCOMPARE(items, e.items);

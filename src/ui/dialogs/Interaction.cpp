@@ -15,6 +15,8 @@ namespace {
 // The patterns match in any letter case: the file dialog's model compares names
 // case-insensitively unless QDir::CaseSensitive is set.
 const char* const FileFilter = "Channel Data Files (*.tbn)";
+const char* const ListFilter = "CSV Files (*.csv)";
+const char* const ReferenceFilter = "Channel Lists (*.tbn *.csv)";
 
 QMessageBox::Icon boxIcon(Interaction::Icon icon) {
     switch (icon) {
@@ -70,8 +72,8 @@ Interaction::Answer answerOf(QMessageBox::StandardButton pressed) {
     }
 }
 
-void prepareFileDialog(QFileDialog& dialog) {
-    dialog.setNameFilter(QString::fromLatin1(FileFilter));
+void prepareFileDialog(QFileDialog& dialog, const char* filter = FileFilter) {
+    dialog.setNameFilter(QString::fromLatin1(filter));
     dialog.setFilter(dialog.filter() & ~QDir::CaseSensitive);
 #ifndef Q_OS_WIN
     // Native choosers on some desktops match the pattern case-sensitively.
@@ -85,6 +87,23 @@ QString chosenFile(QFileDialog& dialog) {
     }
     const QStringList files = dialog.selectedFiles();
     return files.isEmpty() ? QString() : files.first();
+}
+
+// A chooser of a file to write, asking before it overwrites one.
+QString chooseFileToWrite(QWidget* parent, const QString& initialPath, const char* filter,
+                          const QString& suffix) {
+    QFileDialog dialog(parent);
+    prepareFileDialog(dialog, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(suffix);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+    if (!initialPath.isEmpty()) {
+        const QFileInfo initial(initialPath);
+        dialog.setDirectory(initial.absolutePath());
+        dialog.selectFile(initial.fileName());
+    }
+    return chosenFile(dialog);
 }
 
 }  // namespace
@@ -116,17 +135,18 @@ QString QtInteraction::chooseOpenFile(QWidget* parent) {
 }
 
 QString QtInteraction::chooseSaveFile(QWidget* parent, const QString& initialPath) {
+    return chooseFileToWrite(parent, initialPath, FileFilter, QStringLiteral("tbn"));
+}
+
+QString QtInteraction::chooseListFile(QWidget* parent, const QString& initialPath) {
+    return chooseFileToWrite(parent, initialPath, ListFilter, QStringLiteral("csv"));
+}
+
+QString QtInteraction::chooseReferenceFile(QWidget* parent) {
     QFileDialog dialog(parent);
-    prepareFileDialog(dialog);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setDefaultSuffix(QStringLiteral("tbn"));
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
-    if (!initialPath.isEmpty()) {
-        const QFileInfo initial(initialPath);
-        dialog.setDirectory(initial.absolutePath());
-        dialog.selectFile(initial.fileName());
-    }
+    prepareFileDialog(dialog, ReferenceFilter);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
     return chosenFile(dialog);
 }
 

@@ -29,6 +29,12 @@ public:
     virtual QString chooseOpenFile(QWidget* parent) = 0;
     // Full path to save to (default suffix added), empty when cancelled.
     virtual QString chooseSaveFile(QWidget* parent, const QString& initialPath) = 0;
+    // Full path of the CSV file to write the channel list to (".csv" added), empty when
+    // cancelled.
+    virtual QString chooseListFile(QWidget* parent, const QString& initialPath) = 0;
+    // Full path of an existing list to take the order from: a database file or a CSV list;
+    // empty when cancelled.
+    virtual QString chooseReferenceFile(QWidget* parent) = 0;
     // Runs the dialog modally; QDialog::Accepted or QDialog::Rejected.
     virtual int runDialog(QDialog& dialog) = 0;
     // Shows a popup menu with its top-left corner at `globalPos` until the user picks an
@@ -41,6 +47,8 @@ public:
     Answer messageBox(QWidget* parent, const QString& text, Buttons buttons, Icon icon) override;
     QString chooseOpenFile(QWidget* parent) override;
     QString chooseSaveFile(QWidget* parent, const QString& initialPath) override;
+    QString chooseListFile(QWidget* parent, const QString& initialPath) override;
+    QString chooseReferenceFile(QWidget* parent) override;
     int runDialog(QDialog& dialog) override;
 };
 

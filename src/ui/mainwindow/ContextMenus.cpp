@@ -40,6 +40,9 @@ const PopupItem PopupItems[] = {
     {Popup0, "Sort by Name", CommandSortByName},
     {Popup0, "Sort by Service ID", CommandSortByServiceId},
     {Popup0, "Sort by Transponder", CommandSortByTransponder},
+    {Popup0, nullptr, 0},
+    {Popup0, "Export List...", CommandExportList},
+    {Popup0, "Apply Order From...", CommandApplyOrder},
     {Popup1, "Delete TP", CommandDeleteTransponder},
     {Popup1, "Add Channel", CommandAddChannel},
     {Popup2, "Add TP", CommandAddTransponder},
@@ -168,6 +171,12 @@ void MainWindow::runCommand(int command) {
             break;
         case CommandRedo:
             historyCommands_.redo();
+            break;
+        case CommandExportList:
+            listCommands_.exportList();
+            break;
+        case CommandApplyOrder:
+            listCommands_.applyOrder();
             break;
         default:
             break;

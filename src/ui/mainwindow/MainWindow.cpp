@@ -12,10 +12,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSplitter>
 
 #include "ChannelListCtrl.h"
 #include "ChannelListModel.h"
 #include "FindField.h"
+#include "ProblemsPanel.h"
 #include "SatelliteTree.h"
 #include "SaveGuards.h"
 #include "database/DisplayText.h"
@@ -35,6 +37,8 @@ namespace {
 
 constexpr int TreeWidth = 250;
 constexpr int ListHeight = 430;
+// Room beside the text of the Problems button for its frame.
+constexpr int ProblemsButtonPadding = 24;
 
 int listWidthForColumns(const ChannelListCtrl* list) {
     int width = 0;
@@ -71,7 +75,8 @@ MainWindow::MainWindow(Interaction& interaction, QWidget* parent)
       orderCommands_(parts_),
       transponderCommands_(parts_),
       fileCommands_(parts_, *this),
-      historyCommands_(parts_) {
+      historyCommands_(parts_),
+      listCommands_(parts_) {
     initWindowResources();
     setWindowTitle(QStringLiteral("Channel Editor "));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -81,7 +86,9 @@ MainWindow::MainWindow(Interaction& interaction, QWidget* parent)
     session_->addObserver(*refresh_);
     session_->addObserver(*this);
     buildControls();
+    session_->addObserver(*problems_);
     connectHandlers();
+    connectListTools();
     showViewInControls();
     showSessionInControls();
     list_->SetupListColumns(model_);
@@ -90,6 +97,7 @@ MainWindow::MainWindow(Interaction& interaction, QWidget* parent)
 }
 
 MainWindow::~MainWindow() {
+    session_->removeObserver(*problems_);
     session_->removeObserver(*this);
     session_->removeObserver(*refresh_);
 }
@@ -100,7 +108,9 @@ QString MainWindow::currentPath() const {
 
 void MainWindow::buildControls() {
     tree_->setFixedWidth(TreeWidth);
-    list_->setMinimumSize(listWidthForColumns(list_), ListHeight);
+    list_->setMinimumSize(listWidthForColumns(list_), ListHeight / 3);
+    QSplitter* listArea = buildListArea();
+    listArea->setMinimumHeight(ListHeight);
     QWidget* viewGroup = buildViewGroup();
 
     rowCount_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -110,10 +120,12 @@ void MainWindow::buildControls() {
 
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(rowCount_);
-    bottom->addStretch(1);
     buildButtons();
-    for (QPushButton* button :
-         {undoButton_, redoButton_, openButton_, saveButton_, saveAsButton_, exitButton_}) {
+    problemsButton_->setAutoDefault(false);
+    bottom->addWidget(problemsButton_);
+    bottom->addStretch(1);
+    for (QPushButton* button : {undoButton_, redoButton_, openButton_, saveButton_, saveAsButton_,
+                                exportButton_, exitButton_}) {
         button->setAutoDefault(false);
         bottom->addWidget(button);
     }
@@ -122,13 +134,14 @@ void MainWindow::buildControls() {
     auto* grid = new QGridLayout(this);
     grid->addWidget(tree_, 0, 0, 2, 1);
     grid->addLayout(buildFindRow(), 0, 1);
-    grid->addWidget(list_, 1, 1);
+    grid->addWidget(listArea, 1, 1);
     grid->addWidget(viewGroup, 2, 0, Qt::AlignLeft);
     grid->addLayout(bottom, 2, 1);
     grid->setColumnStretch(1, 1);
     setTabOrder(tree_, findField_);
     setTabOrder(findField_, list_);
-    setTabOrder(list_, viewButtons_[ViewAll]);
+    setTabOrder(list_, problems_->view());
+    setTabOrder(problems_->view(), viewButtons_[ViewAll]);
 }
 
 QLayout* MainWindow::buildFindRow() {
@@ -147,6 +160,14 @@ void MainWindow::buildButtons() {
     saveButton_ = new QPushButton(QStringLiteral("Save"), this);
     saveAsButton_ = new QPushButton(QStringLiteral("Save As"), this);
     exitButton_ = new QPushButton(QStringLiteral("Exit"), this);
+    exportButton_ = new QPushButton(QStringLiteral("Export List..."), this);
+    problemsButton_ = new QPushButton(this);
+    problemsButton_->setCheckable(true);
+    problemsButton_->setObjectName(QStringLiteral("problemsButton"));
+    // Wide enough for the count of a full list, so the text is never cut.
+    problemsButton_->setMinimumWidth(
+        problemsButton_->fontMetrics().horizontalAdvance(QStringLiteral("Problems (00000)")) +
+        ProblemsButtonPadding);
     undoButton_->setObjectName(QStringLiteral("undoButton"));
     redoButton_->setObjectName(QStringLiteral("redoButton"));
 }
@@ -183,6 +204,8 @@ void MainWindow::sessionChanged(const SessionChange& change) {
 void MainWindow::showSessionInControls() {
     saveButton_->setEnabled(session_->isModified());
     saveAsButton_->setEnabled(session_->isOpen());
+    exportButton_->setEnabled(session_->isOpen());
+    problemsButton_->setEnabled(session_->isOpen());
     HistoryCommands::showInButtons(*session_, *undoButton_, *redoButton_);
 }
 

@@ -1,9 +1,11 @@
 // The editor's one window: the satellite/transponder tree, the Find field over the channel
-// list, the list with its row count, the ALL/TV/RADIO view buttons and the Undo, Redo, Open,
-// Save, Save As and Exit buttons. It owns the edit session it shows; every change goes through the
-// session, which the window follows (WindowRefresh) and whose modified mark and history its buttons
-// show. The commands live in their groups (ChannelCommands, OrderCommands, TransponderCommands,
-// FileCommands, HistoryCommands); the window wires them to the controls, the popups and the keys.
+// list, the list with its row count and the Problems button, the ALL/TV/RADIO view buttons and
+// the Undo, Redo, Open, Save, Save As, Export List and Exit buttons; the Problems panel opens
+// below the list. It owns the edit session it shows; every change goes through the session,
+// which the window follows (WindowRefresh) and whose modified mark and history its buttons
+// show. The commands live in their groups (ChannelCommands, OrderCommands, ListCommands,
+// TransponderCommands, FileCommands, HistoryCommands); the window wires them to the controls,
+// the popups and the keys.
 #pragma once
 
 #include <QDialog>
@@ -13,6 +15,7 @@
 #include "ChannelCommands.h"
 #include "FileCommands.h"
 #include "HistoryCommands.h"
+#include "ListCommands.h"
 #include "OrderCommands.h"
 #include "TransponderCommands.h"
 #include "WindowParts.h"
@@ -26,6 +29,7 @@ class QLayout;
 class QMenu;
 class QPushButton;
 class QRadioButton;
+class QSplitter;
 class QTreeWidgetItem;
 
 namespace kavro {
@@ -35,6 +39,7 @@ class ChannelListModel;
 class EditSession;
 class FindField;
 class Interaction;
+class ProblemsPanel;
 class SatelliteTree;
 
 // The popups: on the list; on the tree for a transponder item; for a satellite item.
@@ -59,6 +64,8 @@ enum Command : int {
     CommandSortByName = 32795,
     CommandSortByServiceId = 32796,
     CommandSortByTransponder = 32797,
+    CommandExportList = 32798,
+    CommandApplyOrder = 32799,
 };
 
 class MainWindow : public QDialog, private SessionObserver {
@@ -79,6 +86,7 @@ public:
     TransponderCommands& transponderCommands() { return transponderCommands_; }
     FileCommands& fileCommands() { return fileCommands_; }
     HistoryCommands& historyCommands() { return historyCommands_; }
+    ListCommands& listCommands() { return listCommands_; }
     WindowRefresh& refresh() { return *refresh_; }
 
     // The popup `popup` with its items; each item carries its command number as data. The
@@ -100,6 +108,9 @@ public:
     QPushButton* saveButton() const { return saveButton_; }
     QPushButton* saveAsButton() const { return saveAsButton_; }
     QPushButton* exitButton() const { return exitButton_; }
+    QPushButton* exportButton() const { return exportButton_; }
+    QPushButton* problemsButton() const { return problemsButton_; }
+    ProblemsPanel* problemsPanel() const { return problems_; }
 
 public slots:
     // Escape and the close box: end a drag in the list (moving nothing), then ask about
@@ -118,6 +129,11 @@ private:
     QWidget* buildViewGroup();
     QLayout* buildFindRow();
     void buildButtons();
+    // ListToolsWiring.cpp: the list above the Problems panel, and the wiring of the panel,
+    // its button and Export List.
+    QSplitter* buildListArea();
+    void connectListTools();
+    void showProblemCount(int count);
     // WindowWiring.cpp: the handlers of the controls, the popups' runs and the keys.
     void connectHandlers();
     void connectKeys();
@@ -154,6 +170,9 @@ private:
     QPushButton* saveButton_ = nullptr;
     QPushButton* saveAsButton_ = nullptr;
     QPushButton* exitButton_ = nullptr;
+    QPushButton* exportButton_ = nullptr;
+    QPushButton* problemsButton_ = nullptr;
+    ProblemsPanel* problems_ = nullptr;
     std::unique_ptr<WindowRefresh> refresh_;
     WindowParts parts_;
     ChannelCommands channelCommands_;
@@ -161,6 +180,7 @@ private:
     TransponderCommands transponderCommands_;
     FileCommands fileCommands_;
     HistoryCommands historyCommands_;
+    ListCommands listCommands_;
     bool focusPlaced_ = false;
 };
 

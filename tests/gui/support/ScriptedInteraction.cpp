@@ -35,6 +35,15 @@ QString ScriptedInteraction::chooseSaveFile(QWidget* /*parent*/, const QString& 
     return savePaths.isEmpty() ? QString() : savePaths.takeFirst();
 }
 
+QString ScriptedInteraction::chooseListFile(QWidget* /*parent*/, const QString& initialPath) {
+    listInitialPaths.append(initialPath);
+    return listPaths.isEmpty() ? QString() : listPaths.takeFirst();
+}
+
+QString ScriptedInteraction::chooseReferenceFile(QWidget* /*parent*/) {
+    return referencePaths.isEmpty() ? QString() : referencePaths.takeFirst();
+}
+
 int ScriptedInteraction::runDialog(QDialog& dialog) {
     ++dialogsRun;
     if (dialogScripts.isEmpty()) {

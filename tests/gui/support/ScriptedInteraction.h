@@ -41,6 +41,12 @@ public:
     QList<DialogScript> dialogScripts;
     // The initial path each Save chooser was given.
     QStringList saveInitialPaths;
+    // Paths the list chooser (Export List) and the reference chooser (Apply Order From)
+    // return, taken in order; cancel when the queue is empty. The initial path each list
+    // chooser was given.
+    QStringList listPaths;
+    QStringList referencePaths;
+    QStringList listInitialPaths;
     int dialogsRun = 0;
     // Every popup menu shown, in order.
     QList<Popup> popups;
@@ -51,6 +57,8 @@ public:
     Answer messageBox(QWidget* parent, const QString& text, Buttons buttons, Icon icon) override;
     QString chooseOpenFile(QWidget* parent) override;
     QString chooseSaveFile(QWidget* parent, const QString& initialPath) override;
+    QString chooseListFile(QWidget* parent, const QString& initialPath) override;
+    QString chooseReferenceFile(QWidget* parent) override;
     int runDialog(QDialog& dialog) override;
     QAction* runPopup(QMenu& menu, const QPoint& globalPos) override;
 

@@ -1,0 +1,119 @@
+#include "ChannelMatch.h"
+
+#include <algorithm>
+#include <numeric>
+
+#include "ChannelDatabase.h"
+
+namespace kavro {
+
+namespace {
+
+// Positions of `entries` ordered by key, equal keys in their order.
+std::vector<int> byKey(std::span<const MatchEntry> entries) {
+    std::vector<int> order(entries.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(),
+                     [&](int x, int y) { return entries[x].key < entries[y].key; });
+    return order;
+}
+
+// The end of the run of equal keys that starts at `from` in `order`.
+size_t runEnd(std::span<const MatchEntry> entries, const std::vector<int>& order, size_t from) {
+    size_t end = from + 1;
+    while (end < order.size() && entries[order[end]].key == entries[order[from]].key) {
+        ++end;
+    }
+    return end;
+}
+
+// Pairs two runs of one key: by name when asked, each name's entries in their order; else
+// simply in their order.
+void pairRuns(std::span<const MatchEntry> a, std::span<const MatchEntry> b, std::span<int> runA,
+              std::span<int> runB, bool byName, std::vector<int>& partner) {
+    if (byName && (runA.size() > 1 || runB.size() > 1)) {
+        const auto nameOrder = [](std::span<const MatchEntry> entries) {
+            return [entries](int x, int y) { return entries[x].name < entries[y].name; };
+        };
+        std::stable_sort(runA.begin(), runA.end(), nameOrder(a));
+        std::stable_sort(runB.begin(), runB.end(), nameOrder(b));
+        size_t i = 0, j = 0;
+        while (i < runA.size() && j < runB.size()) {
+            const std::string_view x = a[runA[i]].name;
+            const std::string_view y = b[runB[j]].name;
+            if (x == y) {
+                partner[runA[i++]] = runB[j++];
+            } else if (x < y) {
+                ++i;
+            } else {
+                ++j;
+            }
+        }
+        return;
+    }
+    for (size_t k = 0; k < runA.size() && k < runB.size(); ++k) {
+        partner[runA[k]] = runB[k];
+    }
+}
+
+}  // namespace
+
+uint64_t transponderMatchKey(const ChannelDatabase& db, int t) {
+    const auto satellite = static_cast<uint64_t>(db.transponderSatellite(t));
+    const auto mhz = static_cast<uint64_t>(db.transponderFrequencyMhz(t));
+    const uint64_t horizontal = db.transponderPolarization(t) != 0 ? 1 : 0;
+    return satellite << 40 | mhz << 1 | horizontal;  // MHz below 2^32 / 1000
+}
+
+uint64_t channelMatchKey(const ChannelDatabase& db, int ch) {
+    return transponderMatchKey(db, db.channelTransponder(ch)) << 16 |
+           static_cast<uint64_t>(db.channelServiceId(ch));
+}
+
+std::vector<int> pairEntries(std::span<const MatchEntry> a, std::span<const MatchEntry> b,
+                             bool byName) {
+    std::vector<int> partner(a.size(), -1);
+    std::vector<int> orderA = byKey(a);
+    std::vector<int> orderB = byKey(b);
+    size_t i = 0, j = 0;
+    while (i < orderA.size() && j < orderB.size()) {
+        const uint64_t x = a[orderA[i]].key;
+        const uint64_t y = b[orderB[j]].key;
+        if (x < y) {
+            i = runEnd(a, orderA, i);
+        } else if (y < x) {
+            j = runEnd(b, orderB, j);
+        } else {
+            const size_t endA = runEnd(a, orderA, i);
+            const size_t endB = runEnd(b, orderB, j);
+            pairRuns(a, b, std::span<int>(orderA).subspan(i, endA - i),
+                     std::span<int>(orderB).subspan(j, endB - j), byName, partner);
+            i = endA;
+            j = endB;
+        }
+    }
+    return partner;
+}
+
+std::vector<MatchEntry> channelEntries(const ChannelDatabase& db) {
+    std::vector<MatchEntry> entries;
+    entries.reserve(ChannelCapacity);
+    for (int ch = 0; ch < ChannelCapacity; ++ch) {
+        if (db.isLiveChannel(ch)) {
+            entries.push_back({channelMatchKey(db, ch), db.channelName(ch), ch});
+        }
+    }
+    return entries;
+}
+
+std::vector<MatchEntry> transponderEntries(const ChannelDatabase& db) {
+    std::vector<MatchEntry> entries;
+    for (int t = 0; t < TransponderCapacity; ++t) {
+        if (db.isLiveTransponder(t)) {
+            entries.push_back({transponderMatchKey(db, t), {}, t});
+        }
+    }
+    return entries;
+}
+
+}  // namespace kavro

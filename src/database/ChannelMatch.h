@@ -1,0 +1,40 @@
+// Which channel and transponder of one database is which of another: the keys two lists are
+// compared by, and the pairing by them that the comparison of two files and the order taken
+// from a reference list share.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string_view>
+#include <vector>
+
+namespace kavro {
+
+class ChannelDatabase;
+
+// A live transponder by its satellite index, frequency in MHz and polarization as shown (H
+// or V); a live channel by its transponder's key and its service ID.
+uint64_t transponderMatchKey(const ChannelDatabase& db, int t);
+uint64_t channelMatchKey(const ChannelDatabase& db, int ch);
+
+// One side of a pairing: an entry stands for `id` (a slot, a row) under `key`, and `name`
+// tells entries of the same key apart.
+struct MatchEntry {
+    uint64_t key = 0;
+    std::string_view name;
+    int id = 0;
+};
+
+// For each entry of `a`, the position in `b` of its partner, -1 when it has none. Entries
+// pair by key where a key stands once on each side; where it stands more often on either
+// side, by key and name, the first of `a` with the first of `b` and so on. `byName` false
+// pairs equal keys in order without looking at names.
+std::vector<int> pairEntries(std::span<const MatchEntry> a, std::span<const MatchEntry> b,
+                             bool byName = true);
+
+// The live channels of a database in their list order (the all view), each with its key and
+// name; the entry's id is the slot.
+std::vector<MatchEntry> channelEntries(const ChannelDatabase& db);
+std::vector<MatchEntry> transponderEntries(const ChannelDatabase& db);
+
+}  // namespace kavro

@@ -1,0 +1,33 @@
+#include "ListExport.h"
+
+#include "CsvText.h"
+#include "DisplayText.h"
+#include "FieldRules.h"
+
+namespace kavro {
+
+std::string_view listHeaderTitle(int column) {
+    return column == ColumnIndex ? std::string_view("Index") : ListColumnTitles[column];
+}
+
+std::string listCsv(const ChannelDatabase& db, std::span<const int> channels) {
+    std::string out;
+    out.reserve(64 * (channels.size() + 1));
+    for (int column = 0; column < ListColumnCount; ++column) {
+        out += column ? "," : "";
+        out += csvField(listHeaderTitle(column));
+    }
+    out += "\r\n";
+    int row = 0;
+    for (int ch : channels) {
+        for (int column = 0; column < ListColumnCount; ++column) {
+            out += column ? "," : "";
+            out += csvField(latin1ToUtf8(channelCellText(db, row, ch, column).view()));
+        }
+        out += "\r\n";
+        ++row;
+    }
+    return out;
+}
+
+}  // namespace kavro

@@ -1,0 +1,52 @@
+// What is wrong with a list before the receiver sees it: the findings of one check over the
+// whole database, each with its kind, the channel or transponder it concerns and a one-line
+// text. Written once for the window's Problems panel and `kavro-tool lint`.
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kavro {
+
+class ChannelDatabase;
+
+namespace problem {
+// Two or more live channels with the same transponder and service ID.
+constexpr std::string_view DuplicateChannel = "duplicate-channel";
+// The same name as shown, compared case-insensitively, twice among the TV or the radio
+// channels (so twice in one view).
+constexpr std::string_view DuplicateName = "duplicate-name";
+// A live channel whose name is empty or only blanks.
+constexpr std::string_view BlankName = "blank-name";
+// A live channel with a video, audio or PCR PID above 8191, or the service ID 65535.
+constexpr std::string_view PidRange = "pid-range";
+// Live channels whose satellite is not shown: they appear in no tree.
+constexpr std::string_view HiddenSatellite = "hidden-satellite";
+// A live transponder with no live channel.
+constexpr std::string_view EmptyTransponder = "empty-transponder";
+// A favourite group that holds channels but has no name.
+constexpr std::string_view FavoriteUnnamed = "favorite-unnamed";
+}  // namespace problem
+
+// Every kind, in the order the findings come.
+constexpr std::array<std::string_view, 7> ProblemKinds = {
+    problem::DuplicateChannel, problem::DuplicateName,   problem::BlankName,
+    problem::PidRange,         problem::HiddenSatellite, problem::EmptyTransponder,
+    problem::FavoriteUnnamed};
+
+struct Finding {
+    std::string_view kind;  // one of ProblemKinds
+    int channel = -1;       // the slot it concerns, -1 for none
+    int transponder = -1;   // the transponder it concerns, -1 for none
+    std::string text;       // Latin-1 bytes, like the names it quotes
+};
+
+// The findings of `db`, by kind in the order of ProblemKinds, each kind's by slot.
+std::vector<Finding> findProblems(const ChannelDatabase& db);
+
+// The number of findings of each kind, in the order of ProblemKinds.
+std::array<int, ProblemKinds.size()> countProblems(const std::vector<Finding>& findings);
+
+}  // namespace kavro

@@ -1,0 +1,147 @@
+#include "ListCommands.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QTreeWidgetItem>
+#include <algorithm>
+#include <vector>
+
+#include "ChannelListCtrl.h"
+#include "ChannelListModel.h"
+#include "SatelliteTree.h"
+#include "SaveGuards.h"
+#include "WindowParts.h"
+#include "WindowRefresh.h"
+#include "WindowSelection.h"
+#include "database/ChannelDatabase.h"
+#include "database/ListExport.h"
+#include "database/OrderTransfer.h"
+#include "database/ViewIndex.h"
+#include "session/EditSession.h"
+#include "session/OrderReference.h"
+#include "ui/dialogs/Interaction.h"
+
+namespace kavro {
+
+namespace {
+
+// A message about a file, as the file commands word them.
+QString fileMessage(const QString& text, const QString& path, const QString& reason) {
+    return QStringLiteral("%1\n%2: %3").arg(text, QDir::toNativeSeparators(path), reason);
+}
+
+// The open file's name with ".csv" in place of its suffix; empty without a file.
+QString listPathBeside(const QString& databasePath) {
+    if (databasePath.isEmpty()) {
+        return {};
+    }
+    const QFileInfo file(databasePath);
+    return QDir(file.absolutePath()).filePath(file.completeBaseName() + QStringLiteral(".csv"));
+}
+
+// Writes all of `bytes` to `path` in place of what it held; the reason when it failed.
+QString writeWholeFile(const QString& path, const std::string& bytes) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return file.errorString();
+    }
+    if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
+            static_cast<qint64>(bytes.size()) ||
+        !file.commit()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return reason;
+    }
+    return {};
+}
+
+}  // namespace
+
+void ListCommands::exportList() {
+    if (!parts_.session.isOpen()) {
+        return;
+    }
+    const QString path = parts_.interaction.chooseListFile(
+        parts_.window, listPathBeside(uiPath(parts_.session.path())));
+    if (path.isEmpty()) {
+        return;
+    }
+    std::vector<int> rows;
+    rows.reserve(static_cast<size_t>(parts_.model.rowCount()));
+    for (int row = 0; row < parts_.model.rowCount(); ++row) {
+        rows.push_back(parts_.model.channelAt(row));
+    }
+    const QString failure = writeWholeFile(path, listCsv(parts_.session.database(), rows));
+    if (!failure.isEmpty()) {
+        parts_.showMessage(fileMessage(QStringLiteral("File create failed!"), path, failure));
+    }
+}
+
+void ListCommands::applyOrder() {
+    if (!parts_.session.isOpen()) {
+        return;
+    }
+    const QString path = parts_.interaction.chooseReferenceFile(parts_.window);
+    if (path.isEmpty()) {
+        return;
+    }
+    const ReferenceOrder reference = readReferenceOrder(parts_.session.database(), corePath(path));
+    if (reference.outcome != ReferenceOutcome::Matched) {
+        parts_.showMessage(
+            fileMessage(coreText(reference.message), path, coreText(reference.reason)));
+        return;
+    }
+    const EditResult result = parts_.session.apply(reference.edit);
+    if (!result.applied) {
+        parts_.showMessage(coreText(result.refusal));
+        return;
+    }
+    parts_.interaction.messageBox(
+        parts_.window,
+        coreText(
+            orderCountsText(static_cast<int>(reference.edit.channels.size()), reference.unmatched)),
+        Interaction::Buttons::Ok, Interaction::Icon::Information);
+}
+
+void ListCommands::showFinding(int channel, int transponder) {
+    const ChannelDatabase& db = parts_.session.database();
+    if (db.isLiveChannel(channel)) {
+        showChannel(channel);
+    } else if (db.isLiveTransponder(transponder)) {
+        showTransponder(transponder);
+    }
+}
+
+void ListCommands::showChannel(int channel) {
+    const std::span<const int> shown =
+        parts_.session.viewIndex().viewChannels(parts_.session.view());
+    if (!std::binary_search(shown.begin(), shown.end(), channel)) {
+        parts_.selection.showWholeView();
+        parts_.session.setView(ViewAll);
+    } else if (parts_.selection.filtersBySatellite() &&
+               parts_.session.database().channelSatellite(channel) !=
+                   parts_.selection.satellite()) {
+        parts_.selection.showWholeView();
+        parts_.tree.clearSelection();
+        parts_.refresh.fillChannelList();
+    }
+    for (int row = 0; row < parts_.model.rowCount(); ++row) {
+        if (parts_.model.channelAt(row) == channel) {
+            parts_.list.clearSelection();
+            parts_.list.selectAndShowRow(row);
+            parts_.selection.takeList();
+            return;
+        }
+    }
+}
+
+void ListCommands::showTransponder(int transponder) {
+    const int satellite = parts_.session.database().transponderSatellite(transponder);
+    if (QTreeWidgetItem* item = parts_.tree.itemOfTransponder(satellite, transponder)) {
+        parts_.tree.setCurrentItem(item);
+        parts_.tree.scrollToItem(item);
+    }
+}
+
+}  // namespace kavro

@@ -1,0 +1,33 @@
+// The commands on the list as a whole: Export List... (a button beside Save As and the list's
+// popup) writes the rows as shown to a CSV file; Apply Order From... (the list's popup) takes
+// the order of a reference list as one step; and showing what a finding of the Problems
+// panel concerns.
+#pragma once
+
+namespace kavro {
+
+struct WindowParts;
+
+class ListCommands {
+public:
+    explicit ListCommands(const WindowParts& parts) : parts_(parts) {}
+
+    // The rows as shown (view, satellite filter), as `kavro-tool list --format csv` writes
+    // them, to the CSV file the user chooses.
+    void exportList();
+    // The channels that match a channel of the list the user chooses (a database file or a
+    // CSV list) take its order, the others following in theirs, as one step; a message tells
+    // how many were ordered and how many found no match.
+    void applyOrder();
+    // Selects the channel's row, showing the whole view first when the list does not show
+    // it; without a live channel, selects the transponder's item in the tree.
+    void showFinding(int channel, int transponder);
+
+private:
+    void showChannel(int channel);
+    void showTransponder(int transponder);
+
+    const WindowParts& parts_;
+};
+
+}  // namespace kavro

@@ -1,0 +1,67 @@
+// The Problems panel below the channel list: the findings of the open database (see
+// database/Problems.h), one a row with its kind and text, found anew after every change of
+// the session. A double-click on a row asks the window to show what the finding concerns.
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QWidget>
+#include <vector>
+
+#include "database/Problems.h"
+#include "session/SessionObserver.h"
+
+class QTableView;
+
+namespace kavro {
+
+class EditSession;
+
+// The findings as rows: the panel's copy of what the check found last, not of the tables.
+class ProblemsModel : public QAbstractTableModel {
+    Q_OBJECT
+
+public:
+    enum Column : int { KindColumn, TextColumn, ColumnCount };
+
+    using QAbstractTableModel::QAbstractTableModel;
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+
+    void setFindings(std::vector<Finding> findings);
+    const std::vector<Finding>& findings() const { return findings_; }
+
+private:
+    std::vector<Finding> findings_;
+};
+
+class ProblemsPanel : public QWidget, public SessionObserver {
+    Q_OBJECT
+
+public:
+    explicit ProblemsPanel(const EditSession& session, QWidget* parent = nullptr);
+
+    // Finds the problems of the session's database now.
+    void recheck();
+    int count() const { return static_cast<int>(model_->findings().size()); }
+    const std::vector<Finding>& findings() const { return model_->findings(); }
+    QTableView* view() const { return view_; }
+
+    // Found anew after an open and after every change of the tables.
+    void sessionChanged(const SessionChange& change) override;
+
+signals:
+    void countChanged(int count);
+    // A finding was double-clicked; -1 for what it does not concern.
+    void findingActivated(int channel, int transponder);
+
+private:
+    const EditSession& session_;
+    ProblemsModel* model_;
+    QTableView* view_;
+};
+
+}  // namespace kavro

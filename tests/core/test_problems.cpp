@@ -1,0 +1,188 @@
+// The problems of a list: one planted fault of each kind on a clean table is found once, as
+// that kind and about that channel or transponder; look-alikes that are no fault are not
+// found; the ready-made databases are clean.
+#include <algorithm>
+#include <functional>
+
+#include "core_tables.h"
+#include "database/Problems.h"
+#include "session/EditSession.h"
+#include "support/TestImageBuilder.h"
+
+namespace kavro::coretest {
+namespace {
+
+// The planted cases reach the table through this fixture.
+class ProblemsTest : public CoreTest {
+public:
+    // Four TV channels "a".."d" on transponder 0 with service IDs 1..4: clean.
+    void SetUp() override {
+        CoreTest::SetUp();
+        putLetters(4);
+    }
+    using CoreTest::db;
+    using CoreTest::putChannel;
+    using CoreTest::putSatellite;
+    using CoreTest::putTransponder;
+    void setWord(int channel, int offset, int value) {
+        writeU16(channelBytes(channel) + offset, static_cast<uint32_t>(value));
+    }
+    void writeDeleted(int channel) {
+        setWord(channel, ch::TransponderIndex, DeletedTransponderIndex);
+    }
+};
+
+struct Planted {
+    const char* name;
+    std::function<void(ProblemsTest&)> plant;
+    std::string_view kind;
+    int channel;
+    int transponder;
+};
+
+TEST_F(ProblemsTest, ACleanTableHasNoFinding) {
+    EXPECT_TRUE(findProblems(*db).empty());
+}
+
+TEST_F(ProblemsTest, EachPlantedFaultIsFoundOnceAsItsKind) {
+    const Planted cases[] = {
+        {"same transponder and service ID", [](ProblemsTest& t) { t.putChannel(6, 0, "z", 2); },
+         problem::DuplicateChannel, 6, 0},
+        {"a name twice, case aside", [](ProblemsTest& t) { t.putChannel(6, 0, "B", 9); },
+         problem::DuplicateName, 6, -1},
+        {"names alike but for control characters",
+         [](ProblemsTest& t) {
+             t.putChannel(6, 0, "x\x01y", 9);
+             t.putChannel(7, 0, "X\x85Y", 10);
+         },
+         problem::DuplicateName, 7, -1},
+        {"a name of blanks", [](ProblemsTest& t) { t.putChannel(6, 0, " \t ", 9); },
+         problem::BlankName, 6, 0},
+        {"an empty name", [](ProblemsTest& t) { t.putChannel(6, 0, "", 9); }, problem::BlankName, 6,
+         0},
+        {"video PID 8192", [](ProblemsTest& t) { t.setWord(2, ch::VideoPid, 8192); },
+         problem::PidRange, 2, -1},
+        {"audio PID with high bits", [](ProblemsTest& t) { t.setWord(1, ch::AudioPid, 0xE001); },
+         problem::PidRange, 1, -1},
+        {"PCR PID 65535", [](ProblemsTest& t) { t.setWord(3, ch::PcrPid, 0xFFFF); },
+         problem::PidRange, 3, -1},
+        {"service ID 65535", [](ProblemsTest& t) { t.setWord(0, ch::ServiceId, 0xFFFF); },
+         problem::PidRange, 0, -1},
+        {"channels of a hidden satellite",
+         [](ProblemsTest& t) {
+             t.putSatellite(2, "Dark", false);
+             t.putTransponder(1, 2);
+             t.putChannel(8, 1, "y", 1);
+             t.putChannel(9, 1, "x", 2);
+         },
+         problem::HiddenSatellite, 8, -1},
+        {"a transponder without channels", [](ProblemsTest& t) { t.putTransponder(5, 1); },
+         problem::EmptyTransponder, -1, 5},
+        {"a transponder whose channels are free slots",
+         [](ProblemsTest& t) {
+             t.putTransponder(5, 1);
+             t.putChannel(9, 5, "gone", 1);
+             t.writeDeleted(9);
+         },
+         problem::EmptyTransponder, -1, 5},
+        {"a group with channels but no name",
+         [](ProblemsTest& t) {
+             t.setWord(3, ch::FavoriteBits, 0x04);
+             t.setWord(1, ch::FavoriteBits, 0x04);
+         },
+         problem::FavoriteUnnamed, 1, -1},
+        {"a group named only blanks",
+         [](ProblemsTest& t) {
+             t.db->setFavoriteGroupName(0, "   ");
+             t.setWord(2, ch::FavoriteBits, 0x01);
+         },
+         problem::FavoriteUnnamed, 2, -1},
+    };
+    for (const Planted& c : cases) {
+        SetUp();
+        c.plant(*this);
+        const std::vector<Finding> findings = findProblems(*db);
+        ASSERT_EQ(findings.size(), 1u) << c.name;
+        EXPECT_EQ(findings[0].kind, c.kind) << c.name;
+        EXPECT_EQ(findings[0].channel, c.channel) << c.name;
+        EXPECT_EQ(findings[0].transponder, c.transponder) << c.name;
+        EXPECT_FALSE(findings[0].text.empty()) << c.name;
+        EXPECT_EQ(
+            countProblems(findings)[std::find(ProblemKinds.begin(), ProblemKinds.end(), c.kind) -
+                                    ProblemKinds.begin()],
+            1)
+            << c.name;
+    }
+}
+
+TEST_F(ProblemsTest, LookAlikesThatAreNoFaultAreNotFound) {
+    const std::pair<const char*, std::function<void(ProblemsTest&)>> cases[] = {
+        {"a TV and a radio channel of one name (shown apart)",
+         [](ProblemsTest& t) { t.putChannel(6, 0, "a", 9, false); }},
+        {"a service ID again on another transponder",
+         [](ProblemsTest& t) {
+             t.putTransponder(1, 1);
+             t.putChannel(6, 1, "z", 1);
+         }},
+        {"a free slot that copies a live channel",
+         [](ProblemsTest& t) {
+             t.putChannel(6, 0, "a", 1);
+             t.writeDeleted(6);
+         }},
+        {"PIDs of 8191 and service ID 65534",
+         [](ProblemsTest& t) {
+             t.setWord(0, ch::VideoPid, 8191);
+             t.setWord(0, ch::ServiceId, 65534);
+         }},
+        {"a named group",
+         [](ProblemsTest& t) {
+             t.db->setFavoriteGroupName(7, "Late");
+             t.setWord(0, ch::FavoriteBits, 0x80);
+         }},
+        {"an unnamed group beyond the eight",
+         [](ProblemsTest& t) { t.setWord(0, ch::FavoriteBits, 0x100); }},
+        {"a hidden satellite without channels",
+         [](ProblemsTest& t) { t.putSatellite(1, "Hotbird", false); }},
+    };
+    for (const auto& [name, plant] : cases) {
+        SetUp();
+        plant(*this);
+        const std::vector<Finding> findings = findProblems(*db);
+        EXPECT_TRUE(findings.empty()) << name << ": " << (findings.empty() ? "" : findings[0].text);
+    }
+}
+
+TEST_F(ProblemsTest, FindingsComeByKindThenBySlotAndCountEachKind) {
+    putChannel(8, 0, "A", 1);  // duplicate channel of 0, duplicate name of 0
+    putChannel(6, 0, "b", 2);  // duplicate channel of 1, duplicate name of 1
+    putTransponder(3, 1);      // empty
+    const std::vector<Finding> findings = findProblems(*db);
+    std::vector<std::pair<std::string_view, int>> seen;
+    for (const Finding& f : findings) {
+        seen.emplace_back(f.kind, f.channel);
+    }
+    EXPECT_EQ(seen,
+              (std::vector<std::pair<std::string_view, int>>{{problem::DuplicateChannel, 6},
+                                                             {problem::DuplicateChannel, 8},
+                                                             {problem::DuplicateName, 6},
+                                                             {problem::DuplicateName, 8},
+                                                             {problem::EmptyTransponder, -1}}));
+    EXPECT_NE(findings[0].text.find("channel 1 \"b\""), std::string::npos) << findings[0].text;
+    EXPECT_EQ(countProblems(findings), (std::array<int, 7>{2, 2, 0, 0, 0, 1, 0}));
+}
+
+TEST(Problems, TheReadyMadeDatabasesAreCleanButForTheOneServiceId65535) {
+    EditSession small;
+    ASSERT_TRUE(testing::loadImage(small, testing::smallImage()));
+    EXPECT_TRUE(findProblems(small.database()).empty());
+    // The full one numbers its services (7c + 1) mod 65536, which makes 65535 once.
+    EditSession full;
+    ASSERT_TRUE(testing::loadImage(full, testing::fullCapacityImage()));
+    const std::vector<Finding> findings = findProblems(full.database());
+    ASSERT_EQ(findings.size(), 1u);
+    EXPECT_EQ(findings[0].kind, problem::PidRange);
+    EXPECT_EQ(findings[0].channel, 9362);
+}
+
+}  // namespace
+}  // namespace kavro::coretest
