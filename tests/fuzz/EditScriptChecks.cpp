@@ -1,64 +1,69 @@
-// The edit-script fuzz target's checks: a byte string run as a kavro-tool edit script.
+// The edit target's checks: a byte string run as a kavro-tool edit script on a base file,
+// then saved as the tool saves, opened again, undone to the base and redone to the save.
+#include <cstdint>
 #include <cstring>
 #include <map>
 #include <memory>
 #include <string>
 
 #include "DatabaseState.h"
+#include "FuzzBases.h"
 #include "FuzzChecks.h"
+#include "SaveChecks.h"
+#include "ScratchFolder.h"
 #include "cli/EditScript.h"
 #include "database/ChannelDatabase.h"
 #include "database/ViewIndex.h"
 #include "dbfile/DatabaseImage.h"
 #include "session/EditSession.h"
-#include "support/TestImageBuilder.h"
 
 namespace kavro::fuzzing {
 
 namespace {
 
-using testing::Bytes;
+// A base file, written once into the scratch folder, and the state it opens to.
+struct OpenedBase {
+    std::string path;
+    std::string_view tail;  // its bytes past a whole image
+    DatabaseState state;
+};
 
-// Free transponder slots between live ones, a hidden satellite with a transponder, channels
-// left pointing at free transponder slots (one with the unassigned service ID), free channel
-// slots between live ones, the last slots of both tables in use, and a file that ends soon
-// after the last table.
-Bytes gapsImage() {
-    testing::TestImageBuilder b(17);
-    b.satellite(0, "Gap One").satellite(1, "Hidden", false).satellite(64, "Last");
-    b.transponder(0, 0, 11727000, 27500, 0).transponder(3, 0, 12000000, 22000, 1);
-    b.transponder(4, 1, 10000000, 27500, 0).transponder(2339, 64, 12500000, 30000, 1);
-    b.channel(0, 0, "First", 1).channel(2, 3, "Radio Two", 2, false);
-    b.channel(3, 4, "Hidden Sat", 3).channel(4, 1, "Orphan", 4);
-    b.channel(5, 2, "Orphan Unset", 0xFFFF).channel(9, 0, "Unset", 0xFFFF, false);
-    b.channel(10, 2339, "Far Away", 10).channel(ChannelCapacity - 1, 0, "Last Slot", 11);
-    b.favoriteName(0, "Gaps");
-    constexpr int FileSize = FavoriteNameRegion + FavoriteNameSlots * FavoriteNameSize + 100;
-    b.coveredLength(FileSize - HeaderSize);
-    Bytes image = b.build();
-    image.resize(FileSize);
-    return image;
-}
-
-// Loads the base database `name` into the session and returns its state as loaded.
-const DatabaseState& loadBase(EditSession& session, std::string_view name) {
-    static std::map<std::string, DatabaseState, std::less<>> states;
-    require(testing::loadImage(session, scriptBaseImage(name)), "a base image loads");
-    auto found = states.find(name);
-    if (found == states.end()) {
-        found = states.emplace(std::string(name), DatabaseState()).first;
-        found->second.capture(session);
+// Opens the base file `name` in the all view, as kavro-tool edit does.
+const OpenedBase& openBase(EditSession& session, std::string_view name) {
+    static std::map<std::string, OpenedBase, std::less<>> opened;
+    auto found = opened.find(name);
+    const bool first = found == opened.end();
+    if (first) {
+        const BaseFile& base = baseFile(name);
+        found = opened.emplace(std::string(name), OpenedBase()).first;
+        found->second.path = scratchFolder().path("base-" + std::string(name) + ".tbn");
+        writeScratchFile(found->second.path, base.bytes.data(), base.bytes.size());
+        if (base.bytes.size() > static_cast<size_t>(ImageSize)) {
+            found->second.tail = {reinterpret_cast<const char*>(base.bytes.data()) + ImageSize,
+                                  base.bytes.size() - ImageSize};
+        }
+    }
+    if (session.view() != ViewAll) {
+        session.setView(ViewAll);
+    }
+    require(session.open(found->second.path).outcome == OpenOutcome::Accepted, "a base file opens");
+    if (first) {
+        found->second.state.capture(session);
     }
     return found->second;
 }
 
+// The base the script's first line names ("# image: NAME"); else the small one.
 std::string_view baseNameOf(std::string_view script) {
-    for (std::string_view name : {"full", "gaps"}) {
-        const std::string line = "# image: " + std::string(name);
-        if (script.substr(0, line.size()) == line &&
-            (script.size() == line.size() || script[line.size()] == '\n' ||
-             script[line.size()] == '\r')) {
-            return name;
+    constexpr std::string_view Prefix = "# image: ";
+    if (script.substr(0, Prefix.size()) != Prefix) {
+        return "small";
+    }
+    std::string_view name = script.substr(Prefix.size());
+    name = name.substr(0, name.find_first_of("\r\n"));
+    for (const BaseFile& base : baseFiles()) {
+        if (base.name == name) {
+            return base.name;
         }
     }
     return "small";
@@ -88,13 +93,19 @@ constexpr Stretch UntouchedStretches[] = {
     {FavoriteNameRegion + FavoriteGroupCount * FavoriteNameSize, ImageSize},
 };
 
-void checkPacked(const EditSession& session, const DatabaseState& base) {
+// The session's tables packed into its image, which keeps the bytes between the tables.
+const DatabaseImage& packed(const EditSession& session) {
     static const auto image = std::make_unique<DatabaseImage>();
     *image = session.file().image();
     image->pack(session.database());
-    require(checkImage(image->bytes()) == ImageProblem::None, "an edited image passes the checks");
+    return *image;
+}
+
+void checkPacked(const EditSession& session, const OpenedBase& base) {
+    const DatabaseImage& image = packed(session);
+    require(checkImage(image.bytes()) == ImageProblem::None, "an edited image passes the checks");
     for (const Stretch& s : UntouchedStretches) {
-        require(std::memcmp(image->bytes() + s.begin, base.image().data() + s.begin,
+        require(std::memcmp(image.bytes() + s.begin, base.state.image().data() + s.begin,
                             s.end - s.begin) == 0,
                 "bytes the editor does not own survive an edit");
     }
@@ -106,7 +117,7 @@ void checkRefusalChangedNothing(EditSession& session, std::string_view base,
     require(outcome.line >= 1 && !outcome.message.empty(), "a refusal names its line and reason");
     static DatabaseState refused;
     refused.capture(session);
-    loadBase(session, base);
+    openBase(session, base);
     const cli::ScriptOutcome prefix =
         cli::runEditScript(session, linesBefore(script, outcome.line));
     require(prefix.ok, "the lines before a refused one run");
@@ -114,25 +125,56 @@ void checkRefusalChangedNothing(EditSession& session, std::string_view base,
     require(refused.matches(session), "a refused line changes nothing");
 }
 
+// Save As, as kavro-tool edit writes its output: with the base's bytes past the image.
+void checkSaveAs(EditSession& session, const OpenedBase& base) {
+    SaveOptions options;
+    options.tailFrom = base.path;
+    const std::string path = scratchFolder().path("saved.tbn");
+    require(session.saveAs(path, options).outcome == SaveOutcome::Written,
+            "an edited database saves");
+    require(!session.isModified(), "a saved database is not modified");
+    checkSavedFile(session, path, base.tail);
+}
+
+// Every step undone gives back the base, byte for byte; redone, what was saved.
+void checkUndoAndRedo(EditSession& session, const OpenedBase& base) {
+    const size_t steps = session.history().position();
+    size_t undone = 0;
+    while (session.undo()) {
+        ++undone;
+    }
+    require(undone == steps, "every step can be undone");
+    checkViewIndex(session);
+    require(std::memcmp(packed(session).bytes(), base.state.image().data(), ImageSize) == 0,
+            "undoing every step gives back the base");
+    require(session.isModified() == (steps > 0), "undone past the save, the database is modified");
+    for (size_t i = 0; i < steps; ++i) {
+        require(session.redo(), "every step undone can be redone");
+    }
+    checkViewIndex(session);
+    require(std::memcmp(packed(session).bytes(), session.file().image().bytes(), ImageSize) == 0,
+            "redoing every step gives back what was saved");
+    require(!session.isModified(), "redone up to the save, the database is not modified");
+}
+
+// No step is ever dropped here: undoing them all must reach the base.
 EditSession& fuzzSession() {
     static EditSession session;
+    session.setHistoryBudget(SIZE_MAX);
     return session;
 }
 
 }  // namespace
 
 const std::vector<uint8_t>& scriptBaseImage(std::string_view name) {
-    static const Bytes small = testing::smallImage(3);
-    static const Bytes full = testing::fullCapacityImage(7);
-    static const Bytes gaps = gapsImage();
-    return name == "full" ? full : name == "gaps" ? gaps : small;
+    return baseFile(name).bytes;
 }
 
 bool checkEditScriptInput(const uint8_t* data, size_t size) {
     const std::string_view script(reinterpret_cast<const char*>(data), size);
     EditSession& session = fuzzSession();
     const std::string_view baseName = baseNameOf(script);
-    const DatabaseState& base = loadBase(session, baseName);
+    const OpenedBase& base = openBase(session, baseName);
     const cli::ScriptOutcome outcome = cli::runEditScript(session, script);
     checkViewIndex(session);
     formatAllTexts(session, session.view());
@@ -140,6 +182,8 @@ bool checkEditScriptInput(const uint8_t* data, size_t size) {
         checkRefusalChangedNothing(session, baseName, script, outcome);
     }
     checkPacked(session, base);
+    checkSaveAs(session, base);
+    checkUndoAndRedo(session, base);
     return outcome.ok;
 }
 

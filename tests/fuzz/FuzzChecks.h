@@ -28,23 +28,23 @@ inline void require(bool holds, const char* rule) {
     }
 }
 
-// `data` as a freshly read database file of any length: opened from a file over the zero
-// start-up image and over an accepted database, compared with the checks run directly on
-// the candidate the open builds, and, when accepted, shown in every view and packed back
-// to the bytes it came from. A rejected file must leave everything as it was. Bytes whose
-// magic or checksums are wrong are also tried once more with them made right, so that
-// arbitrary tables reach the view index and the texts. True when the bytes were accepted
-// over the zero image.
+// `data` as the image target's input (see ImageInput.h): a base file with record-level
+// mutations, written to a file and opened over another database. A file the checks refuse
+// must change nothing; an accepted one must be the image read over zeros, show in every view,
+// pack back to the bytes read, save in place as the very same file and open again as the
+// same image; kavro-tool must agree with the open. True when the file was accepted.
 bool checkImageInput(const uint8_t* data, size_t size);
 
-// `data` as an edit script run on a valid database: the small sample, or the full-capacity
-// one or one with gaps and orphans when the script's first line is "# image: full" or
-// "# image: gaps". Afterwards the view index must match the tables, a refused line must
-// have changed nothing, and the packed image must pass the checks with every byte the
-// editor does not own as it was. True when every line ran.
+// `data` as an edit script run on a base file (FuzzBases.h): the small one, or the one the
+// first line names, "# image: NAME". Afterwards the view index must match the tables, a
+// refused line must have changed nothing, and the packed image must pass the checks with
+// every byte the editor does not own as it was. The database is then saved as kavro-tool
+// edit saves, the file opened again must be the session's image, undoing every step must
+// give back the base byte for byte and redoing them what was saved. True when every line
+// ran.
 bool checkEditScriptInput(const uint8_t* data, size_t size);
 
-// The named databases the script checks start from, as images.
+// The base files the script checks start from, by name ("small", "gaps", "full", ...).
 const std::vector<uint8_t>& scriptBaseImage(std::string_view name);
 
 // The session's view index against its tables: every list, count and order.

@@ -1,8 +1,9 @@
 #include "FuzzSeeds.h"
 
-#include <random>
 #include <string_view>
 
+#include "FuzzBases.h"
+#include "ImageInput.h"
 #include "ScriptGenerator.h"
 #include "database/ByteOrder.h"
 #include "dbfile/DatabaseImage.h"
@@ -14,64 +15,69 @@ namespace {
 
 using testing::Bytes;
 
-// Gives `image` the covered length `length` and fresh checksums.
-Bytes withCoveredLength(Bytes image, int32_t length) {
-    const uint16_t extra = readU16(image.data() + hdr::DataLengthExtra);
-    writeU32(image.data() + hdr::DataLength, static_cast<uint32_t>(length + HeaderSize - extra));
-    testing::fixChecksums(image);
-    return image;
-}
-
-// `size` random bytes under a valid header covering `length` bytes of them.
-Bytes randomImage(uint32_t seed, size_t size, int32_t length) {
-    std::mt19937 random(seed);
-    Bytes image(size);
-    for (uint8_t& byte : image) {
-        byte = static_cast<uint8_t>(random());
-    }
-    writeU16(image.data() + hdr::Magic, ImageMagic);
-    return withCoveredLength(image, length);
-}
-
-Bytes truncated(Bytes image, size_t size) {
-    image.resize(size);
-    return image;
-}
-
-Bytes withTail(Bytes image, size_t extra) {
-    for (size_t i = 0; i < extra; ++i) {
-        image.push_back(static_cast<uint8_t>(i * 37 + 11));
-    }
-    return image;
-}
-
 Seed script(std::string name, std::string_view text) {
     return {std::move(name), Bytes(text.begin(), text.end())};
+}
+
+Mutation set(MutationKind kind, int index, int offset, uint32_t value, int width = 1) {
+    return {kind, width, static_cast<uint16_t>(index), static_cast<uint8_t>(offset), value};
+}
+
+constexpr uint8_t NoTool = 0xF8;  // no kavro-tool command (see ImageInput.h)
+
+uint8_t length(FileLength how, uint8_t flags = NoTool) {
+    return static_cast<uint8_t>(static_cast<uint8_t>(how) | flags);
 }
 
 }  // namespace
 
 std::vector<Seed> imageSeeds() {
-    const Bytes small = testing::smallImage(3);
-    constexpr int32_t TablesEnd = 0x112120 - HeaderSize;
-    return {
-        {"small", small},
-        {"small-long", withTail(testing::smallImage(4), 300)},
-        {"small-short", truncated(withCoveredLength(testing::smallImage(6), TablesEnd), 0x112120)},
-        {"small-4k", truncated(withCoveredLength(small, 4096 - HeaderSize), 4096)},
-        {"random-uncovered", randomImage(1, ImageSize, 0)},
-        {"random-covered-100", randomImage(2, ImageSize, 100)},
-        {"random-short", randomImage(3, 70000, 60000)},
-        {"random-long", withTail(randomImage(4, ImageSize, 200), 64)},
-        {"header-only", randomImage(5, HeaderSize, 0)},
-        {"header-minus-one", truncated(randomImage(6, HeaderSize, 0), HeaderSize - 1)},
-        {"wrong-magic",
-         [&] {
-             Bytes image = small;
-             image[0] ^= 0xFF;
-             return image;
-         }()},
-    };
+    std::vector<Seed> seeds;
+    for (int b = 0; b < ImageTargetBaseCount; ++b) {
+        seeds.push_back({std::string(baseFiles()[b].name), encodeImageInput(b, NoTool, 0)});
+    }
+    for (int command = 0; command < ToolCommandCount; ++command) {  // on a base each
+        seeds.push_back({"tool-" + std::to_string(command),
+                         encodeImageInput(command + 1, static_cast<uint8_t>(command << 3), 0)});
+    }
+    using K = MutationKind;
+    const std::vector<Mutation> records = {
+        set(K::CopyChannel, 700, 0, 5),  // a free slot takes a live channel
+        set(K::ChannelBytes, 700, ch::Name, 0x41414141, 4),
+        set(K::ChannelBytes, 1, ch::TransponderIndex, 2339, 2),  // onto a free transponder
+        set(K::ChannelBytes, 2, ch::Flags, 0xFFFF, 2),
+        set(K::ChannelBytes, 3, ch::Name + 16, 0x4242, 2),  // a name without its NUL
+        set(K::TransponderBytes, 40, tp::SatelliteIndex, 64),
+        set(K::TransponderBytes, 0, tp::FrequencyKhz, 0xFFFFFFFF, 4),
+        set(K::SatelliteBytes, 4, sat::ShownFlags, 0xFF),
+        set(K::SatelliteBytes, 0, sat::Name, 0x43434343, 4),
+        set(K::FavoriteNameBytes, 2, 0, 0xE9E9E9E9, 4),
+        set(K::FillRecord, 9, 0, 0),  // channel 9: every byte zero
+        set(K::FillRecord, 12, 1, 0x41),
+        set(K::CopyTransponder, 2000, 0, 3)};
+    seeds.push_back({"small-records", encodeImageInput(0, NoTool, 0, records)});
+    seeds.push_back({"medium-records", encodeImageInput(2, NoTool, 0, records)});
+    seeds.push_back({"covered-short",  // the covered length cut to 100 bytes
+                     encodeImageInput(0, NoTool, 0,
+                                      {set(K::HeaderBytes, 0, hdr::DataLength, 132, 4),
+                                       set(K::HeaderBytes, 0, hdr::DataLengthExtra, 0, 2)})});
+    seeds.push_back({"covered-negative",
+                     encodeImageInput(0, NoTool, 0,
+                                      {set(K::HeaderBytes, 0, hdr::DataLength, 0, 4),
+                                       set(K::HeaderBytes, 0, hdr::DataLengthExtra, 7, 2)})});
+    seeds.push_back({"cut-in-transponders", encodeImageInput(0, length(FileLength::Cut), 0x10000)});
+    seeds.push_back({"long-tail", encodeImageInput(2, length(FileLength::Long), 4000)});
+    seeds.push_back({"raw-intact", encodeImageInput(0, length(FileLength::Base, Raw | NoTool), 0)});
+    // Refused: too long a covered stretch, a file shorter than its header, a checksum broken.
+    seeds.push_back(
+        {"refused-covered-long",
+         encodeImageInput(0, 0, 0, {set(K::HeaderBytes, 0, hdr::DataLength, 0x130000, 4)})});
+    seeds.push_back(
+        {"refused-below-header", encodeImageInput(0, length(FileLength::BelowHeader, 0), 31)});
+    seeds.push_back({"refused-raw-checksum",
+                     encodeImageInput(3, length(FileLength::Base, Raw | NoTool), 0,
+                                      {set(K::HeaderBytes, 0, hdr::DataChecksum, 0x5A)})});
+    return seeds;
 }
 
 std::vector<Seed> scriptSeeds() {
@@ -124,6 +130,38 @@ std::vector<Seed> scriptSeeds() {
         script("refused-usage", "move-channels 1 2 before before 3\n"),
         script("refused-undo", "rename-group 1 A\nundo\nundo\n"),
         script("refused-redo", "rename-group 1 A\nundo\nredo\nredo\n"),
+        script("empty",
+               "# image: empty\n"
+               "add-transponder 0 11000 27500 0\n"
+               "add-channel 0 First 1 2 3 4 0 0\n"
+               "undo\n"
+               "undo\n"
+               "redo\n"),
+        script("random-medium", randomScript("medium", 3, 40)),
+        script("tables-end",
+               "# image: tables-end\n"
+               "rename-group 8 \"Last Group\"\n"
+               "add-channel 0 Short 1 2 3 4 0 0\n"
+               "undo\n"
+               "redo\n"),
+        // Edits past the end of the file, where it reads as zeros: the save grows the file.
+        script("cut-transponders",
+               "# image: cut-transponders\n"
+               "delete-transponder 2000\n"
+               "add-channel 1000 \"On Zero\" 1 2 3 4 0 0\n"
+               "rename-group 2 Beyond\n"),
+        script("cut-satellites",
+               "# image: cut-satellites\n"
+               "rename-group 1 \"After The End\"\n"
+               "set-favorites 0 1 3\n"),
+        script("long",
+               "# image: long\n"
+               "move-channels 3 4 before 0\n"
+               "delete-channels 10\n"),
+        script("early",
+               "# image: early\n"
+               "edit-channel 0 Early 1 2 3 4 1\n"
+               "add-transponder 2 12000 27500 1\n"),
     };
 }
 

@@ -13,11 +13,10 @@ struct Seed {
     std::vector<uint8_t> bytes;
 };
 
-// Valid images with random bodies, short, exact and long, the smallest valid file and a few
-// that are just refused. (A full-capacity image is left to the script target: showing its
-// 15,360 rows in every view would slow each run down tenfold.)
+// Every base file as it is, a few record mutations of each kind, files cut short and made
+// long, odd covered lengths, and a few files that are refused.
 std::vector<Seed> imageSeeds();
-// Scripts that use every command, on each base database, and one refusal of each kind.
+// Scripts that use every command, on each base file, and one refusal of each kind.
 std::vector<Seed> scriptSeeds();
 
 }  // namespace kavro::fuzzing

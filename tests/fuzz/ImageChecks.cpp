@@ -1,101 +1,48 @@
-// The image fuzz target's checks: a byte string read as a database file.
+// The image target's checks: a base file with record-level mutations (see ImageInput.h),
+// opened from a file, shown in every view, packed, saved in place and opened again.
 #include <algorithm>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <memory>
-#include <random>
 #include <sstream>
+#include <string>
+#include <vector>
 
 #include "DatabaseState.h"
 #include "FuzzChecks.h"
+#include "ImageInput.h"
+#include "SaveChecks.h"
+#include "ScratchFolder.h"
 #include "cli/Tool.h"
-#include "database/ByteOrder.h"
-#include "database/ChannelDatabase.h"
 #include "database/ViewIndex.h"
 #include "dbfile/DatabaseFile.h"
 #include "dbfile/DatabaseImage.h"
 #include "session/EditSession.h"
-#include "support/TestImageBuilder.h"
 
 namespace kavro::fuzzing {
 
 namespace {
 
-using testing::Bytes;
-
-// The file each input is written to, in a folder of its own (in memory where there is one)
-// that goes when the process ends.
-class ScratchFile {
-public:
-    ScratchFile() {
-        const std::filesystem::path base = std::filesystem::is_directory("/dev/shm")
-                                               ? std::filesystem::path("/dev/shm")
-                                               : std::filesystem::temp_directory_path();
-        std::random_device random;
-        for (int attempt = 0;; ++attempt) {
-            require(attempt < 100, "a scratch folder can be made");
-            const std::filesystem::path folder =
-                base / ("kavro-fuzz-" + std::to_string(random()) + std::to_string(random()));
-            std::error_code error;
-            if (std::filesystem::create_directory(folder, error)) {
-                folder_ = folder.string();
-                break;
-            }
-        }
-        path_ = (std::filesystem::path(folder_) / "input.tbn").string();
+// The session after a reset, and its state then, which a refused file must leave as it
+// was. (The session that opens the saved file again in checkSavedFile opens it over the
+// database of the input before.)
+EditSession& freshSession(const DatabaseState*& state) {
+    static EditSession session;
+    static DatabaseState start;
+    static bool captured = false;
+    session.reset();
+    if (!captured) {
+        start.capture(session);
+        captured = true;
     }
-    ~ScratchFile() {
-        std::error_code ignored;
-        std::filesystem::remove_all(folder_, ignored);
-    }
-    const std::string& write(const uint8_t* data, size_t size) {
-        std::ofstream file(path_, std::ios::binary | std::ios::trunc);
-        file.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
-        file.close();
-        require(!file.fail(), "the scratch file takes the input");
-        return path_;
-    }
-
-private:
-    std::string folder_;
-    std::string path_;
-};
-
-// Shows an accepted database in every view, then packs it: unedited, it must come out as
-// the candidate it came from and pass the checks again.
-void checkAccepted(EditSession& session, const Bytes& candidate) {
-    for (int view : {ViewAll, ViewTv, ViewRadio}) {
-        formatAllTexts(session, view);
-    }
-    static const auto image = std::make_unique<DatabaseImage>();
-    *image = session.file().image();
-    image->pack(session.database());
-    require(std::memcmp(image->bytes(), candidate.data(), ImageSize) == 0,
-            "an unedited image packs to the bytes it was read from");
-    require(checkImage(image->bytes()) == ImageProblem::None, "a packed image passes the checks");
+    state = &start;
+    return session;
 }
 
-// What an open of `size` bytes must report, from the checks run on the candidate directly.
-ImageProblem expectedProblem(const Bytes& candidate, size_t read) {
-    if (read < static_cast<size_t>(HeaderSize)) {
-        return ImageProblem::ShorterThanHeader;
-    }
-    return checkImage(candidate.data());
-}
-
-// Opens the file over the current state and checks the outcome; true when accepted. An
-// accepted database is shown and packed unless `showAccepted` is false.
-bool openAndCheck(EditSession& session, const std::string& path, const uint8_t* data, size_t size,
-                  bool showAccepted) {
-    static DatabaseState before;
-    static Bytes candidate(ImageSize);
-    before.capture(session);
-    const size_t read = std::min<size_t>(size, ImageSize);
-    std::fill(candidate.begin(), candidate.end(), 0);  // a short file is read over zeros
-    std::copy_n(data, read, candidate.begin());
-    const ImageProblem expected = expectedProblem(candidate, read);
-
+// Opens the file and checks the outcome against the checks run on the image it holds; true
+// when it was accepted.
+bool openAndCheck(EditSession& session, const std::string& path, const DecodedImage& input,
+                  const DatabaseState& before) {
+    const size_t read = std::min<size_t>(input.file.size(), ImageSize);
+    const ImageProblem expected = checkReadImage(input.image.data(), read);
     const OpenResult result = session.open(path);
     require(result.bytesRead == read, "an open reads up to a whole image");
     require(result.problem == expected, "an open reports the first check that fails");
@@ -106,68 +53,73 @@ bool openAndCheck(EditSession& session, const std::string& path, const uint8_t* 
     }
     require(result.outcome == OpenOutcome::Accepted, "a file that passes the checks is taken");
     const DatabaseImage& image = session.file().image();
-    require(std::memcmp(image.bytes(), candidate.data(), ImageSize) == 0,
+    require(std::memcmp(image.bytes(), input.image.data(), ImageSize) == 0,
             "an accepted file becomes the image, over zeros");
     require(image.bytesRead() == read, "the count read is kept");
-    if (showAccepted) {
-        checkAccepted(session, candidate);
-    }
     return true;
 }
 
-// The tool reads the file over a zero image as Open does and agrees with it.
-void checkTool(const std::string& path, bool accepted) {
-    std::istringstream in;
-    std::ostringstream out, err;
-    require(cli::runTool({"check", path}, in, out, err) == (accepted ? 0 : 1),
-            "kavro-tool check agrees with the open");
-    if (accepted) {
-        require(cli::runTool({"info", path}, in, out, err) == 0, "kavro-tool info shows it");
-        require(
-            cli::runTool({"list", path, "--view", "radio", "--format", "json"}, in, out, err) == 0,
-            "kavro-tool list shows it");
+// Every view, tree item and list cell.
+void checkShown(EditSession& session) {
+    for (int view : {ViewAll, ViewTv, ViewRadio}) {
+        formatAllTexts(session, view);
     }
 }
 
-// The bytes with the magic and both checksums made right, read over a zero image.
-void checkWithValidHeader(EditSession& session, const uint8_t* data, size_t size) {
-    static Bytes image;
-    const size_t read = std::min<size_t>(size, ImageSize);
-    image.assign(data, data + read);
-    writeU16(image.data() + hdr::Magic, ImageMagic);
-    testing::fixChecksums(image);
-    session.reset();
-    const OpenResult result = session.load(image.data(), read);
-    image.resize(ImageSize, 0);
-    if (checkImage(image.data()) != ImageProblem::None) {
-        require(coveredLength(image.data()) > BodySize, "only too long a stretch stays refused");
-        require(result.outcome == OpenOutcome::Invalid, "a refused image is not loaded");
-        return;
+// Save in place: an unedited database packs to the bytes it was read from and writes back
+// the very file it was opened from.
+void checkSave(EditSession& session, const std::string& path, const DecodedImage& input) {
+    require(session.save().outcome == SaveOutcome::Written, "an unedited database saves");
+    const DatabaseImage& image = session.file().image();
+    require(std::memcmp(image.bytes(), input.image.data(), ImageSize) == 0 &&
+                image.bytesRead() == std::min<size_t>(input.file.size(), ImageSize),
+            "a save of an unedited database writes the bytes it read");
+    std::string_view tail;
+    if (input.file.size() > static_cast<size_t>(ImageSize)) {
+        tail = {reinterpret_cast<const char*>(input.file.data()) + ImageSize,
+                input.file.size() - ImageSize};
     }
-    require(result.outcome == OpenOutcome::Accepted, "an image that passes the checks loads");
-    checkAccepted(session, image);
+    checkSavedFile(session, path, tail);
+}
+
+// kavro-tool shows the file with the command the input picks, or refuses it as Open does.
+void checkTool(const std::string& path, int command, bool accepted) {
+    static const std::vector<std::string> Commands[ToolCommandCount] = {
+        {"list", "--format", "text"},
+        {"list", "--format", "csv", "--view", "radio"},
+        {"list", "--format", "json"},
+        {"list", "--format", "json", "--view", "tv"},
+        {"tree", "--format", "text"},
+        {"tree", "--format", "json", "--view", "radio"},
+        {"info"},
+        {"check"}};
+    std::vector<std::string> args = Commands[command];
+    args.insert(args.begin() + 1, path);
+    std::istringstream in;
+    std::ostringstream out, err;
+    require(cli::runTool(args, in, out, err) == (accepted ? 0 : 1),
+            "kavro-tool takes the file when Open does");
 }
 
 }  // namespace
 
 bool checkImageInput(const uint8_t* data, size_t size) {
-    static ScratchFile scratch;
-    static EditSession session;
-    static const Bytes accepted = testing::smallImage(5);
-    const std::string& path = scratch.write(data, size);
+    static DecodedImage input;
+    decodeImageInput(data, size, input);
+    const std::string path = scratchFolder().path("image.tbn");
+    writeScratchFile(path, input.file.data(), input.file.size());
 
-    session.reset();
-    const bool valid = openAndCheck(session, path, data, size, true);
-    checkTool(path, valid);
-
-    // A whole image read over another is the same candidate as over the zero image.
-    require(testing::loadImage(session, accepted), "the sample image loads");
-    openAndCheck(session, path, data, size, size < static_cast<size_t>(ImageSize));
-
-    if (!valid && size >= static_cast<size_t>(HeaderSize)) {
-        checkWithValidHeader(session, data, size);
+    const DatabaseState* before = nullptr;
+    EditSession& session = freshSession(before);
+    const bool accepted = openAndCheck(session, path, input, *before);
+    if (accepted) {
+        checkShown(session);
+        checkSave(session, path, input);
     }
-    return valid;
+    if (input.toolCommand < ToolCommandCount) {
+        checkTool(path, input.toolCommand, accepted);
+    }
+    return accepted;
 }
 
 }  // namespace kavro::fuzzing

@@ -36,7 +36,7 @@ private:
 };
 
 // `lines` generated lines that run, one after another, on the base database `base` of the
-// script checks ("small", "full" or "gaps"), as a script with its "# image:" line.
+// script checks (a name of FuzzBases.h), as a script with its "# image:" line.
 std::string randomScript(std::string_view base, uint32_t seed, int lines);
 
 }  // namespace kavro::fuzzing

@@ -1,4 +1,5 @@
-// libFuzzer target: any byte string, of any length, read as a database file.
+// libFuzzer target: a base file with record-level mutations (ImageInput.h), opened, shown,
+// saved in place and opened again.
 #include <cstddef>
 #include <cstdint>
 

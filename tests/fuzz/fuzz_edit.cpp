@@ -1,4 +1,5 @@
-// libFuzzer target: any byte string run as a kavro-tool edit script on a valid database.
+// libFuzzer target: any byte string run as a kavro-tool edit script on a base file, then
+// saved, opened again, undone and redone.
 #include <cstddef>
 #include <cstdint>
 
