@@ -32,11 +32,11 @@ TEST(StartArguments, HelpAndVersionAnswerWithoutADisplay) {
     };
     const std::string version = "kavro " + std::string(KavroVersion) + "\n";
     const Case cases[] = {
-        {{"--help"}, "usage: kavro\n"},
-        {{"-h"}, "usage: kavro\n"},
+        {{"--help"}, "usage: kavro [FILE]\n"},
+        {{"-h"}, "usage: kavro [FILE]\n"},
         {{"--version"}, version},
         {{"--version", "--help"}, version},  // the first one decides
-        {{"file.tbn", "--help"}, "usage: kavro\n"},
+        {{"file.tbn", "--help"}, "usage: kavro [FILE]\n"},
     };
     for (const Case& c : cases) {
         const CommandRun run = runKavro(c.args);
@@ -60,7 +60,7 @@ TEST(StartArguments, EverySynopsisAndOptionLineStandsInTheManualPage) {
     ASSERT_NE(page, "") << "groff could not render kavro.1";
     const std::vector<std::string> checked =
         testing::helpSynopsisAndOptionLines(runKavro({"--help"}).out);
-    EXPECT_EQ(checked.size(), 4u);  // two synopsis lines, --help and --version
+    EXPECT_EQ(checked.size(), 5u);  // two synopsis lines, FILE, --help and --version
     EXPECT_EQ(testing::linesMissingFrom(checked, page), std::vector<std::string>{});
 }
 

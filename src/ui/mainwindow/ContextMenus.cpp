@@ -1,12 +1,13 @@
 // The popups of the list and the tree. A right press on an item or a row that is not
 // selected selects it alone first (the views do that), so a popup at the mouse acts on what
 // the user pointed at; a picked command makes the list, or the tree, the owner of the
-// selection.
+// selection. The popups show the command table's actions, shared with the menu bar.
 #include <QAction>
 #include <QCursor>
 #include <QMenu>
 
 #include "ChannelListCtrl.h"
+#include "CommandTable.h"
 #include "MainWindow.h"
 #include "SatelliteTree.h"
 #include "session/EditSession.h"
@@ -18,18 +19,17 @@ namespace {
 
 struct PopupItem {
     int popup;
-    const char* text;
-    int command;
+    int command;  // its text and key are in the command table
 };
 
 const PopupItem PopupItems[] = {
-    {Popup0, "Delete", CommandDelete},
-    {Popup0, "Add to Favorite", CommandAddToFavorite},
-    {Popup0, "Edit Favorite", CommandEditFavorite},
-    {Popup0, "Edit Favorite Name", CommandEditFavoriteName},
-    {Popup1, "Delete TP", CommandDeleteTransponder},
-    {Popup1, "Add Channel", CommandAddChannel},
-    {Popup2, "Add TP", CommandAddTransponder},
+    {Popup0, CommandDelete},
+    {Popup0, CommandAddToFavorite},
+    {Popup0, CommandEditFavorite},
+    {Popup0, CommandEditFavoriteName},
+    {Popup1, CommandDeleteTransponder},
+    {Popup1, CommandAddChannel},
+    {Popup2, CommandAddTransponder},
 };
 
 }  // namespace
@@ -37,18 +37,15 @@ const PopupItem PopupItems[] = {
 std::unique_ptr<QMenu> MainWindow::buildPopup(int popup) {
     auto menu = std::make_unique<QMenu>(this);
     menu->setObjectName(QStringLiteral("Popup%1").arg(popup));
+    updateCommands();
     if (popup == Popup0) {
-        QAction* undo = menu->addAction(HistoryCommands::undoText(*session_));
-        undo->setData(CommandUndo);
-        undo->setEnabled(session_->canUndo());
-        QAction* redo = menu->addAction(HistoryCommands::redoText(*session_));
-        redo->setData(CommandRedo);
-        redo->setEnabled(session_->canRedo());
+        menu->addAction(commands_->action(CommandUndo));
+        menu->addAction(commands_->action(CommandRedo));
         menu->addSeparator();
     }
     for (const PopupItem& item : PopupItems) {
         if (item.popup == popup) {
-            menu->addAction(QString::fromLatin1(item.text))->setData(item.command);
+            menu->addAction(commands_->action(item.command));
         }
     }
     return menu;
@@ -65,7 +62,9 @@ int MainWindow::treePopup() const {
 // The picked command, to run once the popup has closed.
 int MainWindow::runPopup(int popup, const QPoint& globalPos) {
     const std::unique_ptr<QMenu> menu = buildPopup(popup);
+    commands_->setPaused(true);
     const QAction* picked = interaction_.runPopup(*menu, globalPos);
+    commands_->setPaused(false);
     return picked ? picked->data().toInt() : 0;
 }
 

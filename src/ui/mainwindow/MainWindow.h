@@ -1,9 +1,11 @@
-// The editor's one window: the satellite/transponder tree, the channel list with its row
-// count, the ALL/TV/RADIO view buttons and the Undo, Redo, Open, Save, Save As and Exit
-// buttons. It owns the edit session it shows; every change goes through the session, which
-// the window follows (WindowRefresh) and whose modified mark and history its buttons show.
-// The commands live in their groups (ChannelCommands, TransponderCommands, FileCommands,
-// HistoryCommands); the window wires them to the controls, the popups and the keys.
+// The editor's one window: a menu bar; the satellite/transponder tree and the channel list
+// side by side in a splitter, with the ALL/TV/RADIO view buttons under the tree and the row
+// count and the Undo, Redo, Open, Save, Save As and Exit buttons under the list; a status
+// bar. It owns the edit session it shows; every change goes through the session, which the
+// window follows (WindowRefresh) and whose file, modified mark and history its title,
+// buttons and menus show. The commands live in their groups (ChannelCommands,
+// TransponderCommands, FileCommands, HistoryCommands); the window wires them to the
+// controls, and the command table (MenuBar.cpp) to the menus, the popups and the keys.
 #pragma once
 
 #include <QDialog>
@@ -24,13 +26,19 @@ class QLabel;
 class QMenu;
 class QPushButton;
 class QRadioButton;
+class QSplitter;
+class QStatusBar;
 class QTreeWidgetItem;
 
 namespace kavro {
 
 class ChannelListCtrl;
 class ChannelListModel;
+class CommandTable;
 class EditSession;
+class FileDrop;
+class StatusNotices;
+class WindowSettings;
 class Interaction;
 class SatelliteTree;
 
@@ -54,8 +62,21 @@ class MainWindow : public QDialog, private SessionObserver {
     Q_OBJECT
 
 public:
-    explicit MainWindow(Interaction& interaction, QWidget* parent = nullptr);
+    // Without `settings` the window remembers nothing between runs; with them, it comes
+    // back as it was left (restoreLayout) and keeps its layout when it closes.
+    explicit MainWindow(Interaction& interaction, QWidget* parent = nullptr,
+                        WindowSettings* settings = nullptr);
     ~MainWindow() override;
+
+    // Opens `path` after the save question: the command line, a dropped file, Open Recent.
+    bool openFile(const QString& path);
+    // The size, place, splitter and column widths the settings keep; the default size,
+    // within the screen, when they keep none.
+    void restoreLayout();
+    WindowSettings& settings() const { return *settings_; }
+    CommandTable& commands() const { return *commands_; }
+    QSplitter* splitter() const { return splitter_; }
+    QStatusBar* statusBar() const { return statusBar_; }
 
     EditSession& session() { return *session_; }
     const EditSession& session() const { return *session_; }
@@ -92,6 +113,8 @@ public slots:
     // Escape and the close box: end a drag in the list (moving nothing), then ask about
     // unsaved changes.
     void reject() override;
+    // Every close: the layout goes to the settings first.
+    void done(int result) override;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -104,6 +127,23 @@ private:
     void buildControls();
     QWidget* buildViewGroup();
     void buildButtons();
+    QWidget* buildLeftPane(QWidget* viewGroup);
+    QWidget* buildRightPane();
+    // The name of the open file, its modified mark and the program.
+    void showFileInTitle();
+    void saveLayout();
+    void setListColumnModes();
+    // MenuBar.cpp: the command table and what its commands run.
+    void buildMenuBar();
+    // The menus' enabled states, Undo's and Redo's texts and the view's mark.
+    void updateCommands();
+    void fillRecentMenu();
+    void runOnList(int command);
+    void runOnTree(int command);
+    void deleteWhereFocused();
+    void selectAllChannels();
+    void showKeyboardShortcuts();
+    void showAbout();
     // WindowWiring.cpp: the handlers of the controls, the popups' runs and the keys.
     void connectHandlers();
     void connectKeys();
@@ -122,6 +162,8 @@ private:
     void showTreePopup(const QPoint& globalPos);
 
     Interaction& interaction_;
+    std::unique_ptr<WindowSettings> ownSettings_;
+    WindowSettings* settings_;
     std::unique_ptr<EditSession> session_;
     WindowSelection selection_;
     SatelliteTree* tree_ = nullptr;
@@ -136,6 +178,12 @@ private:
     QPushButton* saveButton_ = nullptr;
     QPushButton* saveAsButton_ = nullptr;
     QPushButton* exitButton_ = nullptr;
+    QSplitter* splitter_ = nullptr;
+    QStatusBar* statusBar_ = nullptr;
+    QMenu* recentMenu_ = nullptr;
+    std::unique_ptr<CommandTable> commands_;
+    std::unique_ptr<StatusNotices> notices_;
+    FileDrop* fileDrop_ = nullptr;
     std::unique_ptr<WindowRefresh> refresh_;
     WindowParts parts_;
     ChannelCommands channelCommands_;
