@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "KavroVersion.h"
+#include "app/StartArguments.h"
 #include "support/HelpAndManual.h"
 
 namespace kavro {
@@ -53,6 +54,28 @@ TEST(StartArguments, OtherArgumentsAndFailedWritesDoNotPassAsAnAnswer) {
     EXPECT_EQ(window.out, "");
     // A help that could not be written is a failure.
     EXPECT_EQ(runKavro({"--help"}, ">/dev/full").code, 2);
+}
+
+// What is left once Qt has taken its own options: the first argument that is not an option,
+// or the one after "--", is the file to open.
+TEST(StartArguments, FileArgument) {
+    struct Case {
+        std::vector<const char*> args;
+        const char* file;
+    };
+    const Case cases[] = {
+        {{"kavro"}, nullptr},
+        {{"kavro", "db.tbn"}, "db.tbn"},
+        {{"kavro", "-x", "a.tbn", "b.tbn"}, "a.tbn"},
+        {{"kavro", "--", "-odd name.tbn"}, "-odd name.tbn"},
+        {{"kavro", "--"}, nullptr},
+        {{"kavro", "-"}, nullptr},
+    };
+    for (const Case& c : cases) {
+        const char* file = fileArgument(static_cast<int>(c.args.size()), c.args.data());
+        EXPECT_EQ(file ? std::string(file) : "(none)", c.file ? std::string(c.file) : "(none)")
+            << c.args.back();
+    }
 }
 
 TEST(StartArguments, EverySynopsisAndOptionLineStandsInTheManualPage) {
