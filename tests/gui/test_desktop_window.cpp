@@ -12,6 +12,7 @@
 #include <QTest>
 #include <QUrl>
 
+#include "database/DisplayText.h"
 #include "support/WindowFixture.h"
 #include "ui/mainwindow/ChannelListCtrl.h"
 #include "ui/mainwindow/CommandTable.h"
@@ -20,7 +21,6 @@
 #include "ui/mainwindow/RecentFiles.h"
 #include "ui/mainwindow/StatusNotices.h"
 #include "ui/mainwindow/WindowSettings.h"
-#include "database/DisplayText.h"
 
 using namespace kavro;
 using namespace kavro::testing;
@@ -95,11 +95,11 @@ void DesktopWindowTest::menusListEveryCommandWithItsKey() {
         titles.append(menu->text());
     }
     QCOMPARE(titles, QStringList({"&File", "&Edit", "&Channels", "&Tree", "&View", "&Help"}));
-    QCOMPARE(entries(menus[0]->menu()), QStringList({"Open\tCtrl+O", "Open &Recent\t",
-                                                     "Save\tCtrl+S", "Save As\tCtrl+Shift+S",
-                                                     "Exit\tCtrl+Q"}));
-    QCOMPARE(entries(menus[1]->menu()), QStringList({"Undo\tCtrl+Z", "Redo\tCtrl+Y",
-                                                     "Delete\tDel", "Select All\tCtrl+A"}));
+    QCOMPARE(entries(menus[0]->menu()),
+             QStringList({"Open\tCtrl+O", "Open &Recent\t", "Save\tCtrl+S", "Save As\tCtrl+Shift+S",
+                          "Exit\tCtrl+Q"}));
+    QCOMPARE(entries(menus[1]->menu()),
+             QStringList({"Undo\tCtrl+Z", "Redo\tCtrl+Y", "Delete\tDel", "Select All\tCtrl+A"}));
     QCOMPARE(entries(menus[4]->menu()),
              QStringList({"All\tCtrl+1", "TV\tCtrl+2", "Radio\tCtrl+3"}));
     for (int m = 1; m < 5; ++m) {
@@ -109,15 +109,16 @@ void DesktopWindowTest::menusListEveryCommandWithItsKey() {
     }
 
     // A key acts through the menu's action: Ctrl+2 shows the TV view, Ctrl+A selects every
-    // row; the tree's commands follow what is selected in the tree.
+    // row; a tree command acts on the item of its kind only.
     QTest::keyClick(h.window.get(), Qt::Key_2, Qt::ControlModifier);
     QVERIFY(h.window->commands().action(CommandViewTv)->isChecked());
     QTest::keyClick(h.window.get(), Qt::Key_A, Qt::ControlModifier);
     QCOMPARE(h.window->list()->selectedRowPositions().size(), h.rows());
-    QVERIFY(!h.window->commands().action(CommandAddTransponder)->isEnabled());
     h.selectTreeItem(h.satelliteItem(0));
-    QVERIFY(h.window->commands().action(CommandAddTransponder)->isEnabled());
-    QVERIFY(!h.window->commands().action(CommandAddChannel)->isEnabled());
+    QTest::keyClick(h.window.get(), Qt::Key_N, Qt::ControlModifier);  // Add Channel
+    QCOMPARE(h.interaction.dialogsRun, 0);
+    QTest::keyClick(h.window.get(), Qt::Key_T, Qt::ControlModifier);  // Add TP
+    QCOMPARE(h.interaction.dialogsRun, 1);
 }
 
 void DesktopWindowTest::popupsShareTheMenusActions() {
@@ -178,9 +179,9 @@ void DesktopWindowTest::recentFilesKeepTheLastEightNewestFirst() {
     }
     recent.add(QStringLiteral("/data/f5.tbn"));
     recent.add(QStringLiteral("/data/sub/../f7.tbn"));  // the same file, spelled otherwise
-    QCOMPARE(recent.paths(), QStringList({"/data/f7.tbn", "/data/f5.tbn", "/data/f9.tbn",
-                                          "/data/f8.tbn", "/data/f6.tbn", "/data/f4.tbn",
-                                          "/data/f3.tbn", "/data/f2.tbn"}));
+    QCOMPARE(recent.paths(),
+             QStringList({"/data/f7.tbn", "/data/f5.tbn", "/data/f9.tbn", "/data/f8.tbn",
+                          "/data/f6.tbn", "/data/f4.tbn", "/data/f3.tbn", "/data/f2.tbn"}));
     recent.remove(QStringLiteral("/data/f9.tbn"));
     QCOMPARE(recent.paths().size(), 7);
     QVERIFY(!recent.paths().contains(QStringLiteral("/data/f9.tbn")));
@@ -246,8 +247,7 @@ void DesktopWindowTest::noticesOfferDontShowThisAgain() {
     notices.notify(QStringLiteral("TP added"));
     notices.notify(QStringLiteral("TP added"));  // now in the status bar only
     notices.notify(QStringLiteral("Channel added"));
-    QCOMPARE(ui.messageTexts(),
-             QStringList({"TP added", "TP added", "Channel added"}));
+    QCOMPARE(ui.messageTexts(), QStringList({"TP added", "TP added", "Channel added"}));
     QCOMPARE(ui.messages[0].checkText, QStringLiteral("Don't show this again"));
     QCOMPARE(ui.messages[0].icon, Interaction::Icon::Information);
     QCOMPARE(bar.currentMessage(), QStringLiteral("Channel added"));

@@ -23,12 +23,10 @@ inline constexpr int MenuCount = 6;
 // When a command can run.
 enum class Availability {
     Always,
-    WhenOpen,         // a database is open
-    WhenModified,     // it has unsaved changes
-    WhenUndoable,     // the history has a step to undo
-    WhenRedoable,     // ... to redo
-    WhenTransponder,  // a transponder is selected in the tree
-    WhenSatellite,    // a satellite is selected in the tree
+    WhenOpen,      // a database is open
+    WhenModified,  // it has unsaved changes
+    WhenUndoable,  // the history has a step to undo
+    WhenRedoable,  // ... to redo
 };
 
 struct CommandEntry {

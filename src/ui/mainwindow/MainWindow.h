@@ -138,6 +138,7 @@ private:
     // The menus' enabled states, Undo's and Redo's texts and the view's mark.
     void updateCommands();
     void fillRecentMenu();
+    void runMenuCommand(int command);
     void runOnList(int command);
     void runOnTree(int command);
     void deleteWhereFocused();

@@ -27,16 +27,6 @@ namespace kavro {
 
 namespace {
 
-using Keys = QList<QKeySequence>;
-
-QKeySequence ctrl(int key) {
-    return QKeySequence(Qt::CTRL | key);
-}
-
-QKeySequence ctrlShift(int key) {
-    return QKeySequence(Qt::CTRL | Qt::SHIFT | key);
-}
-
 const char* const MenuNames[MenuCount] = {"File", "Edit", "Channels", "Tree", "View", "Help"};
 
 // Keys that act without a menu entry.
@@ -46,142 +36,109 @@ const char* const OtherKeys[][2] = {
     {"Escape", "Ends a drag; closes the window, asking to save changes"},
 };
 
+// The menu bar's entries in their order; Open Recent follows Open. Keys in portable text,
+// the first one shown in the menu. The popups' commands are always there to pick, as in the
+// popups, and inert until a database is open; Delete is the Delete key of the list or tree.
+struct MenuEntry {
+    int command;
+    const char* text;
+    MenuName menu;
+    const char* keys;
+    Availability availability;
+    bool keyOwnedByView;
+};
+
+using M = MenuName;
+using A = Availability;
+
+const MenuEntry MenuEntries[] = {
+    {CommandOpen, "Open", M::File, "Ctrl+O", A::Always, false},
+    {CommandSave, "Save", M::File, "Ctrl+S", A::WhenModified, false},
+    {CommandSaveAs, "Save As", M::File, "Ctrl+Shift+S", A::WhenOpen, false},
+    {CommandExit, "Exit", M::File, "Ctrl+Q", A::Always, false},
+    {CommandUndo, "Undo", M::Edit, "Ctrl+Z", A::WhenUndoable, false},
+    {CommandRedo, "Redo", M::Edit, "Ctrl+Y; Ctrl+Shift+Z", A::WhenRedoable, false},
+    {CommandDelete, "Delete", M::Edit, "Del", A::Always, true},
+    {CommandSelectAll, "Select All", M::Edit, "Ctrl+A", A::WhenOpen, false},
+    {CommandAddToFavorite, "Add to Favorite", M::Channels, "Ctrl+D", A::Always, false},
+    {CommandEditFavorite, "Edit Favorite", M::Channels, "Ctrl+E", A::Always, false},
+    {CommandEditFavoriteName, "Edit Favorite Name", M::Channels, "Ctrl+Shift+E", A::Always, false},
+    {CommandAddTransponder, "Add TP", M::Tree, "Ctrl+T", A::Always, false},
+    {CommandDeleteTransponder, "Delete TP", M::Tree, "Del", A::Always, true},
+    {CommandAddChannel, "Add Channel", M::Tree, "Ctrl+N", A::Always, false},
+    {CommandViewAll, "All", M::View, "Ctrl+1", A::WhenOpen, false},
+    {CommandViewTv, "TV", M::View, "Ctrl+2", A::WhenOpen, false},
+    {CommandViewRadio, "Radio", M::View, "Ctrl+3", A::WhenOpen, false},
+    {CommandKeyboardShortcuts, "Keyboard Shortcuts", M::Help, "F1", A::Always, false},
+    {CommandAbout, "About Kavro", M::Help, "", A::Always, false},
+};
+
 }  // namespace
 
 void MainWindow::buildMenuBar() {
     commands_ = std::make_unique<CommandTable>(*this);
-    CommandTable& t = *commands_;
-    t.setBlocked([this] { return list_->isDragging(); });
-    using M = MenuName;
-    using A = Availability;
-    auto file = [this](void (FileCommands::*run)()) {
-        return [this, run] { (fileCommands_.*run)(); };
-    };
-    auto onList = [this](int command) { return [this, command] { runOnList(command); }; };
-    auto onTree = [this](int command) { return [this, command] { runOnTree(command); }; };
-    t.add({CommandOpen,
-           "Open",
-           M::File,
-           {ctrl(Qt::Key_O)},
-           A::Always,
-           false,
-           file(&FileCommands::open)});
-    recentMenu_ = t.menu(M::File)->addMenu(QStringLiteral("Open &Recent"));
-    connect(recentMenu_, &QMenu::aboutToShow, this, &MainWindow::fillRecentMenu);
-    t.add({CommandSave,
-           "Save",
-           M::File,
-           {ctrl(Qt::Key_S)},
-           A::WhenModified,
-           false,
-           file(&FileCommands::save)});
-    t.add({CommandSaveAs,
-           "Save As",
-           M::File,
-           {ctrlShift(Qt::Key_S)},
-           A::WhenOpen,
-           false,
-           file(&FileCommands::saveAs)});
-    t.menu(M::File)->addSeparator();
-    t.add({CommandExit,
-           "Exit",
-           M::File,
-           {ctrl(Qt::Key_Q)},
-           A::Always,
-           false,
-           file(&FileCommands::exit)});
-    t.add({CommandUndo, "Undo", M::Edit, {ctrl(Qt::Key_Z)}, A::WhenUndoable, false, [this] {
-               historyCommands_.undo();
-           }});
-    t.add({CommandRedo,
-           "Redo",
-           M::Edit,
-           {ctrl(Qt::Key_Y), ctrlShift(Qt::Key_Z)},
-           A::WhenRedoable,
-           false,
-           [this] { historyCommands_.redo(); }});
-    t.menu(M::Edit)->addSeparator();
-    t.add({CommandDelete,
-           "Delete",
-           M::Edit,
-           {QKeySequence(Qt::Key_Delete)},
-           A::WhenOpen,
-           true,
-           [this] { deleteWhereFocused(); }});
-    t.add({CommandSelectAll, "Select All", M::Edit, {ctrl(Qt::Key_A)}, A::WhenOpen, false, [this] {
-               selectAllChannels();
-           }});
-    t.add({CommandAddToFavorite,
-           "Add to Favorite",
-           M::Channels,
-           {ctrl(Qt::Key_D)},
-           A::WhenOpen,
-           false,
-           onList(CommandAddToFavorite)});
-    t.add({CommandEditFavorite,
-           "Edit Favorite",
-           M::Channels,
-           {ctrl(Qt::Key_E)},
-           A::WhenOpen,
-           false,
-           onList(CommandEditFavorite)});
-    t.add({CommandEditFavoriteName,
-           "Edit Favorite Name",
-           M::Channels,
-           {ctrlShift(Qt::Key_E)},
-           A::WhenOpen,
-           false,
-           onList(CommandEditFavoriteName)});
-    t.add({CommandAddTransponder,
-           "Add TP",
-           M::Tree,
-           {ctrl(Qt::Key_T)},
-           A::WhenSatellite,
-           false,
-           onTree(CommandAddTransponder)});
-    t.add({CommandDeleteTransponder,
-           "Delete TP",
-           M::Tree,
-           {QKeySequence(Qt::Key_Delete)},
-           A::WhenTransponder,
-           true,
-           onTree(CommandDeleteTransponder)});
-    t.add({CommandAddChannel,
-           "Add Channel",
-           M::Tree,
-           {ctrl(Qt::Key_N)},
-           A::WhenTransponder,
-           false,
-           onTree(CommandAddChannel)});
+    commands_->setBlocked([this] { return list_->isDragging(); });
     auto* views = new QActionGroup(this);
-    const char* const viewTexts[] = {"All", "TV", "Radio"};
-    for (int view = ViewAll; view <= ViewRadio; ++view) {
-        QAction* action = t.add({CommandViewAll + view,
-                                 viewTexts[view],
-                                 M::View,
-                                 {ctrl(Qt::Key_1 + view)},
-                                 A::WhenOpen,
-                                 false,
-                                 [this, view] { onViewButton(view); }});
-        action->setCheckable(true);
-        views->addAction(action);
+    for (const MenuEntry& e : MenuEntries) {
+        const QList<QKeySequence> keys =
+            QKeySequence::listFromString(QString::fromLatin1(e.keys), QKeySequence::PortableText);
+        QAction* action =
+            commands_->add({e.command, e.text, e.menu, keys, e.availability, e.keyOwnedByView,
+                            [this, c = e.command] { runMenuCommand(c); }});
+        if (e.command == CommandOpen) {
+            recentMenu_ = commands_->menu(M::File)->addMenu(QStringLiteral("Open &Recent"));
+            connect(recentMenu_, &QMenu::aboutToShow, this, &MainWindow::fillRecentMenu);
+        }
+        if (e.command == CommandSaveAs || e.command == CommandRedo) {
+            commands_->menu(e.menu)->addSeparator();
+        }
+        if (e.menu == M::View) {
+            action->setCheckable(true);
+            views->addAction(action);
+        }
     }
-    t.add({CommandKeyboardShortcuts,
-           "Keyboard Shortcuts",
-           M::Help,
-           {QKeySequence(Qt::Key_F1)},
-           A::Always,
-           false,
-           [this] { showKeyboardShortcuts(); }});
-    t.add({CommandAbout, "About Kavro", M::Help, {}, A::Always, false, [this] { showAbout(); }});
+}
+
+void MainWindow::runMenuCommand(int command) {
+    switch (command) {
+        case CommandOpen:
+            return fileCommands_.open();
+        case CommandSave:
+            return fileCommands_.save();
+        case CommandSaveAs:
+            return fileCommands_.saveAs();
+        case CommandExit:
+            return fileCommands_.exit();
+        case CommandUndo:
+            return historyCommands_.undo();
+        case CommandRedo:
+            return historyCommands_.redo();
+        case CommandDelete:
+            return deleteWhereFocused();
+        case CommandSelectAll:
+            return selectAllChannels();
+        case CommandAddTransponder:
+        case CommandDeleteTransponder:
+        case CommandAddChannel:
+            return runOnTree(command);
+        case CommandViewAll:
+        case CommandViewTv:
+        case CommandViewRadio:
+            return onViewButton(ViewAll + command - CommandViewAll);
+        case CommandKeyboardShortcuts:
+            return showKeyboardShortcuts();
+        case CommandAbout:
+            return showAbout();
+        default:
+            return runOnList(command);
+    }
 }
 
 void MainWindow::updateCommands() {
     if (!commands_) {
         return;
     }
-    const int popup = session_->isOpen() ? treePopup() : NoPopup;
-    commands_->updateEnabled([this, popup](Availability availability) {
+    commands_->updateEnabled([this](Availability availability) {
         switch (availability) {
             case Availability::Always:
                 return true;
@@ -193,10 +150,6 @@ void MainWindow::updateCommands() {
                 return session_->canUndo();
             case Availability::WhenRedoable:
                 return session_->canRedo();
-            case Availability::WhenTransponder:
-                return popup == Popup1;
-            case Availability::WhenSatellite:
-                return popup == Popup2;
         }
         return false;
     });
@@ -224,7 +177,8 @@ void MainWindow::fillRecentMenu() {
 }
 
 // The popups' commands from the menu bar and their keys: the list, or the tree, becomes
-// the owner of the selection first, as after a pick in its popup.
+// the owner of the selection first, as after a pick in its popup. A tree command for the
+// other kind of item does nothing, as its key does where its popup would not show.
 void MainWindow::runOnList(int command) {
     if (session_->isOpen()) {
         onListClicked();
@@ -233,7 +187,8 @@ void MainWindow::runOnList(int command) {
 }
 
 void MainWindow::runOnTree(int command) {
-    if (session_->isOpen() && tree_->selectedItem()) {
+    const bool forTransponder = command == CommandDeleteTransponder || command == CommandAddChannel;
+    if (session_->isOpen() && treePopup() == (forTransponder ? Popup1 : Popup2)) {
         selection_.takeTreeItem(tree_->selectedItem(), session_->viewIndex());
         runCommand(command);
     }

@@ -52,7 +52,6 @@ void MainWindow::connectKeys() {
             [this] { showTreePopup(tree_->keyboardMenuPosition()); });
     connect(tree_, &SatelliteTree::deleteKeyPressed, this,
             [this] { transponderCommands_.deleteByKey(); });
-    connect(tree_, &QTreeWidget::itemSelectionChanged, this, &MainWindow::updateCommands);
 }
 
 }  // namespace kavro
