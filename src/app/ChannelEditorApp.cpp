@@ -1,20 +1,26 @@
 #include "ChannelEditorApp.h"
 
 #include <QApplication>
-#include <QIcon>
 
 #include "ui/dialogs/Interaction.h"
 #include "ui/mainwindow/MainWindow.h"
+#include "ui/mainwindow/ProgramIcon.h"
+#include "ui/mainwindow/WindowSettings.h"
 
 namespace kavro {
 
 ChannelEditorApp::ChannelEditorApp(QApplication& application) : application_(application) {}
 
-bool ChannelEditorApp::StartUp() {
-    application_.setWindowIcon(QIcon(QStringLiteral(":/kavro.png")));
+bool ChannelEditorApp::StartUp(const QString& file) {
+    application_.setWindowIcon(programIcon());
     QtInteraction interaction;
+    const std::unique_ptr<WindowSettings> settings = WindowSettings::forUser();
     {
-        MainWindow window(interaction);
+        MainWindow window(interaction, nullptr, settings.get());
+        window.show();
+        if (!file.isEmpty()) {
+            window.openFile(file);
+        }
         window.exec();
     }
     return false;

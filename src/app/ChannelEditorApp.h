@@ -2,6 +2,8 @@
 // the user closes it; the window's own modal loop is the program's only event loop.
 #pragma once
 
+#include <QString>
+
 class QApplication;
 
 namespace kavro {
@@ -10,9 +12,10 @@ class ChannelEditorApp {
 public:
     explicit ChannelEditorApp(QApplication& application);
 
-    // Creates the window, runs it and destroys it. Returns false: nothing else runs after
-    // it and the process ends.
-    bool StartUp();
+    // Creates the window as the user left it, opens `file` when one is given (empty: none),
+    // runs it and destroys it. Returns false: nothing else runs after it and the process
+    // ends.
+    bool StartUp(const QString& file = QString());
 
 private:
     QApplication& application_;

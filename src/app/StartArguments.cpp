@@ -12,11 +12,16 @@ namespace {
 // Option lines are indented by two spaces, their descriptions by eight; each synopsis and
 // option line also stands in the manual page docs/man/kavro.1.
 constexpr std::string_view HelpText =
-    "usage: kavro\n"
+    "usage: kavro [FILE]\n"
     "       kavro --help | --version\n"
     "\n"
     "Kavro edits the channel database of a digital satellite receiver: the channel list\n"
-    "file (*.tbn) that the receiver loads. Open a file with the Open button of its window.\n"
+    "file (*.tbn) that the receiver loads. It opens FILE, or a file chosen with Open in its\n"
+    "window.\n"
+    "\n"
+    "arguments:\n"
+    "  FILE\n"
+    "        the channel list file to open\n"
     "\n"
     "options:\n"
     "  --help\n"
@@ -44,6 +49,19 @@ StartRequest readStartArguments(int argc, const char* const* argv) {
         }
     }
     return StartRequest::OpenWindow;
+}
+
+const char* fileArgument(int argc, const char* const* argv) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "--") {
+            return i + 1 < argc ? argv[i + 1] : nullptr;
+        }
+        if (!arg.empty() && arg.front() != '-') {
+            return argv[i];
+        }
+    }
+    return nullptr;
 }
 
 int answerOnStandardOutput(StartRequest request) {

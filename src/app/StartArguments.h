@@ -1,5 +1,6 @@
 // The command line of kavro. --help and --version are answered before any window or
-// display is needed; every other argument goes on to the editor's start-up.
+// display is needed; every other argument goes on to the editor's start-up, which opens the
+// file it names.
 #pragma once
 
 namespace kavro {
@@ -8,6 +9,10 @@ enum class StartRequest { OpenWindow, ShowHelp, ShowVersion };
 
 // The first "--help"/"-h" or "--version" before any "--" decides; otherwise OpenWindow.
 StartRequest readStartArguments(int argc, const char* const* argv);
+
+// The file to open: the first argument that is not an option, or the one after "--"; null
+// when there is none. Read once Qt has taken its own options out of argv.
+const char* fileArgument(int argc, const char* const* argv);
 
 // Writes the help or the version on standard output; the exit code: 0, or 2 with a
 // message on standard error when the text could not be written.

@@ -1,6 +1,8 @@
 // kavro: the channel database editor. --help and --version answer without a display;
-// otherwise the editor's window runs until the user closes it.
+// otherwise the editor's window runs, with the file the command line names, until the user
+// closes it.
 #include <QApplication>
+#include <QFile>
 
 #include "ChannelEditorApp.h"
 #include "KavroVersion.h"
@@ -17,7 +19,9 @@ int main(int argc, char** argv) {
         QString::fromUtf8(kavro::KavroVersion.data(), kavro::KavroVersion.size()));
     // Lets the desktop match the window with the installed entry and its icon.
     QApplication::setDesktopFileName(QString::fromUtf8(kavro::DesktopId));
+    // Qt has taken its own options out of argv by now.
+    const char* file = kavro::fileArgument(argc, argv);
     kavro::ChannelEditorApp editor(application);
-    editor.StartUp();
+    editor.StartUp(file ? QFile::decodeName(file) : QString());
     return 0;
 }

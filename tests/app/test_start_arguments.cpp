@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "KavroVersion.h"
+#include "app/StartArguments.h"
 #include "support/HelpAndManual.h"
 
 namespace kavro {
@@ -32,11 +33,11 @@ TEST(StartArguments, HelpAndVersionAnswerWithoutADisplay) {
     };
     const std::string version = "kavro " + std::string(KavroVersion) + "\n";
     const Case cases[] = {
-        {{"--help"}, "usage: kavro\n"},
-        {{"-h"}, "usage: kavro\n"},
+        {{"--help"}, "usage: kavro [FILE]\n"},
+        {{"-h"}, "usage: kavro [FILE]\n"},
         {{"--version"}, version},
         {{"--version", "--help"}, version},  // the first one decides
-        {{"file.tbn", "--help"}, "usage: kavro\n"},
+        {{"file.tbn", "--help"}, "usage: kavro [FILE]\n"},
     };
     for (const Case& c : cases) {
         const CommandRun run = runKavro(c.args);
@@ -55,12 +56,34 @@ TEST(StartArguments, OtherArgumentsAndFailedWritesDoNotPassAsAnAnswer) {
     EXPECT_EQ(runKavro({"--help"}, ">/dev/full").code, 2);
 }
 
+// What is left once Qt has taken its own options: the first argument that is not an option,
+// or the one after "--", is the file to open.
+TEST(StartArguments, FileArgument) {
+    struct Case {
+        std::vector<const char*> args;
+        const char* file;
+    };
+    const Case cases[] = {
+        {{"kavro"}, nullptr},
+        {{"kavro", "db.tbn"}, "db.tbn"},
+        {{"kavro", "-x", "a.tbn", "b.tbn"}, "a.tbn"},
+        {{"kavro", "--", "-odd name.tbn"}, "-odd name.tbn"},
+        {{"kavro", "--"}, nullptr},
+        {{"kavro", "-"}, nullptr},
+    };
+    for (const Case& c : cases) {
+        const char* file = fileArgument(static_cast<int>(c.args.size()), c.args.data());
+        EXPECT_EQ(file ? std::string(file) : "(none)", c.file ? std::string(c.file) : "(none)")
+            << c.args.back();
+    }
+}
+
 TEST(StartArguments, EverySynopsisAndOptionLineStandsInTheManualPage) {
     const std::string page = testing::renderedManualPage(KAVRO_MANUAL_DIR "/kavro.1");
     ASSERT_NE(page, "") << "groff could not render kavro.1";
     const std::vector<std::string> checked =
         testing::helpSynopsisAndOptionLines(runKavro({"--help"}).out);
-    EXPECT_EQ(checked.size(), 4u);  // two synopsis lines, --help and --version
+    EXPECT_EQ(checked.size(), 5u);  // two synopsis lines, FILE, --help and --version
     EXPECT_EQ(testing::linesMissingFrom(checked, page), std::vector<std::string>{});
 }
 

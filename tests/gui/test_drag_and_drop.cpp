@@ -173,6 +173,7 @@ private slots:
     void dragThatEndsWhereItBeganAsksNothing();
     void modelStaysConsistentThroughADrag();
     void closingDuringADragEndsItFirst();
+    void dontAskAgainTakenWithOkOnly();
 
 private:
     std::unique_ptr<WindowHarness> h;
@@ -517,6 +518,23 @@ void DragAndDropTest::closingDuringADragEndsItFirst() {
     QCOMPARE(h->interaction.messages.size(), 2);
     QCOMPARE(h->window->list()->isDragging(), false);
     QCOMPARE(tableNames(h->db()), namesFrom(0, 60));
+}
+
+// The move question offers "Don't ask again"; ticked with Cancel it is not kept, with OK
+// later drops move without asking.
+void DragAndDropTest::dontAskAgainTakenWithOkOnly() {
+    Dragger d(*h);
+    h->interaction.answers = {Interaction::Answer::Cancel};
+    h->interaction.checks = {true, true};
+    for (int drop = 0; drop < 3; ++drop) {
+        h->interaction.messages.clear();
+        d.selectRange(0, 0);
+        d.pressAndMove(0, 3);
+        d.release(Qt::LeftButton, d.row(3));
+        QCOMPARE(h->interaction.messages.size(), drop < 2 ? 1 : 0);
+    }
+    QCOMPARE(h->interaction.checks.size(), 0);
+    QCOMPARE(tableNames(h->db()).mid(0, 4), names({2, 3, 0, 1}));
 }
 
 QTEST_MAIN(DragAndDropTest)

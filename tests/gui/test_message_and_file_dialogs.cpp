@@ -158,7 +158,7 @@ void MessageAndFileDialogsTest::openChooserListsTbnInAnyCase() {
         chooseByName(dialog, QStringLiteral("UPPER.TBN"));
     });
     QtInteraction ui;
-    const QString chosen = ui.chooseOpenFile(nullptr);
+    const QString chosen = ui.chooseOpenFile(nullptr, QString());
     QCOMPARE(filters, QStringList{QStringLiteral("Channel Data Files (*.tbn)")});
     QCOMPARE(mode, QFileDialog::ExistingFile);
     QCOMPARE(acceptMode, QFileDialog::AcceptOpen);

@@ -64,7 +64,7 @@ EditResult addChannelFrom(const DialogContext& context, int t, const ChannelDial
                                       dialog.audioPid(), dialog.pcrPid(), dialog.serviceId(),
                                       dialog.casIndex(), dialog.lockIndex()});
     if (result.applied) {
-        inform(context, QStringLiteral("Channel added"));
+        notify(context, QStringLiteral("Channel added"));
     }
     return result;
 }

@@ -6,6 +6,8 @@
 
 #include "session/Edit.h"
 
+class QString;
+
 class QWidget;
 
 namespace kavro {
@@ -13,10 +15,19 @@ namespace kavro {
 class EditSession;
 class Interaction;
 
+// Where the notices that need no answer go ("TP added", "Channel added"): the window shows
+// them in its status bar, and in a box until the user asks not to see that one again.
+class Notices {
+public:
+    virtual ~Notices() = default;
+    virtual void notify(const QString& text) = 0;
+};
+
 struct DialogContext {
     QWidget* parent = nullptr;
     Interaction* interaction = nullptr;  // the real services when none
     EditSession* session = nullptr;
+    Notices* notices = nullptr;  // a message box with OK when none
 };
 
 enum class EditMode { Edit, Add };

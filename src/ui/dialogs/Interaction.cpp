@@ -1,5 +1,6 @@
 #include "ui/dialogs/Interaction.h"
 
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QDialog>
 #include <QFileDialog>
@@ -72,6 +73,15 @@ Interaction::Answer answerOf(QMessageBox::StandardButton pressed) {
     }
 }
 
+void prepareMessageBox(QMessageBox& box, const QString& text, Interaction::Buttons buttons,
+                       Interaction::Icon icon) {
+    box.setWindowTitle(programName());
+    box.setText(text);
+    box.setTextFormat(Qt::PlainText);
+    box.setIcon(boxIcon(icon));
+    setUpButtons(box, buttons);
+}
+
 void prepareFileDialog(QFileDialog& dialog, const char* filter = FileFilter) {
     dialog.setNameFilter(QString::fromLatin1(filter));
     dialog.setFilter(dialog.filter() & ~QDir::CaseSensitive);
@@ -118,17 +128,29 @@ QString programName() {
 Interaction::Answer QtInteraction::messageBox(QWidget* parent, const QString& text, Buttons buttons,
                                               Icon icon) {
     QMessageBox box(parent);
-    box.setWindowTitle(programName());
-    box.setText(text);
-    box.setTextFormat(Qt::PlainText);
-    box.setIcon(boxIcon(icon));
-    setUpButtons(box, buttons);
+    prepareMessageBox(box, text, buttons, icon);
     return answerOf(static_cast<QMessageBox::StandardButton>(box.exec()));
 }
 
-QString QtInteraction::chooseOpenFile(QWidget* parent) {
+Interaction::Answer QtInteraction::checkedMessageBox(QWidget* parent, const QString& text,
+                                                     Buttons buttons, Icon icon,
+                                                     const QString& checkText, bool& checked) {
+    QMessageBox box(parent);
+    prepareMessageBox(box, text, buttons, icon);
+    auto* check = new QCheckBox(checkText, &box);
+    check->setChecked(checked);
+    box.setCheckBox(check);
+    const auto pressed = static_cast<QMessageBox::StandardButton>(box.exec());
+    checked = check->isChecked();
+    return answerOf(pressed);
+}
+
+QString QtInteraction::chooseOpenFile(QWidget* parent, const QString& folder) {
     QFileDialog dialog(parent);
     prepareFileDialog(dialog);
+    if (!folder.isEmpty()) {
+        dialog.setDirectory(folder);
+    }
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     return chosenFile(dialog);

@@ -25,8 +25,13 @@ public:
 
     // Caption: the base name of the executable.
     virtual Answer messageBox(QWidget* parent, const QString& text, Buttons buttons, Icon icon) = 0;
-    // Full path of the chosen existing file, empty when cancelled.
-    virtual QString chooseOpenFile(QWidget* parent) = 0;
+    // The same box with a check box under its text (such as "Don't show this again");
+    // `checked` goes in as the box's first state and comes out as the user left it.
+    virtual Answer checkedMessageBox(QWidget* parent, const QString& text, Buttons buttons,
+                                     Icon icon, const QString& checkText, bool& checked) = 0;
+    // Full path of the chosen existing file, empty when cancelled. The chooser starts in
+    // `folder`, or in the working folder when it is empty.
+    virtual QString chooseOpenFile(QWidget* parent, const QString& folder) = 0;
     // Full path to save to (default suffix added), empty when cancelled.
     virtual QString chooseSaveFile(QWidget* parent, const QString& initialPath) = 0;
     // Full path of the CSV file to write the channel list to (".csv" added), empty when
@@ -45,7 +50,9 @@ public:
 class QtInteraction : public Interaction {
 public:
     Answer messageBox(QWidget* parent, const QString& text, Buttons buttons, Icon icon) override;
-    QString chooseOpenFile(QWidget* parent) override;
+    Answer checkedMessageBox(QWidget* parent, const QString& text, Buttons buttons, Icon icon,
+                             const QString& checkText, bool& checked) override;
+    QString chooseOpenFile(QWidget* parent, const QString& folder) override;
     QString chooseSaveFile(QWidget* parent, const QString& initialPath) override;
     QString chooseListFile(QWidget* parent, const QString& initialPath) override;
     QString chooseReferenceFile(QWidget* parent) override;

@@ -32,4 +32,12 @@ void warn(const DialogContext& context, const QString& text) {
                                       Interaction::Icon::Exclamation);
 }
 
+void notify(const DialogContext& context, const QString& text) {
+    if (context.notices != nullptr) {
+        context.notices->notify(text);
+    } else {
+        inform(context, text);
+    }
+}
+
 }  // namespace kavro

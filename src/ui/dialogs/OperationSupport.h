@@ -19,5 +19,7 @@ EditResult applyEdit(const DialogContext& context, const Edit& edit);
 // A message box with OK and the information or warning icon.
 void inform(const DialogContext& context, const QString& text);
 void warn(const DialogContext& context, const QString& text);
+// A notice through the context's notices, or `inform` when it has none.
+void notify(const DialogContext& context, const QString& text);
 
 }  // namespace kavro

@@ -20,7 +20,7 @@ int addTransponderFrom(const DialogContext& context, int satellite,
     if (!result.applied) {
         return TransponderCapacity;
     }
-    inform(context, QStringLiteral("TP added"));
+    notify(context, QStringLiteral("TP added"));
     return result.slot;
 }
 

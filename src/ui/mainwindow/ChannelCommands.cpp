@@ -112,8 +112,10 @@ void ChannelCommands::moveDropped(const DropTarget& drop) {
     const QVector<int> rows = parts_.list.selectedRowPositions();
     std::vector<int> channels = channelsOf(rows);
     if (channels.empty() ||
-        !parts_.confirm(QStringLiteral("Are you sure to move all selected channels?\nMove %1?")
-                            .arg(channelsText(parts_.session.database(), channels)))) {
+        !parts_.confirmUnlessSkipped(
+            QStringLiteral("Are you sure to move all selected channels?\nMove %1?")
+                .arg(channelsText(parts_.session.database(), channels)),
+            QStringLiteral("moveDropped"))) {
         return;
     }
     std::vector<int> moved = channels;

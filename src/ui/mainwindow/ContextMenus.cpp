@@ -1,13 +1,13 @@
 // The popups of the list and the tree. A right press on an item or a row that is not
 // selected selects it alone first (the views do that), so a popup at the mouse acts on what
 // the user pointed at; a picked command makes the list, or the tree, the owner of the
-// selection.
+// selection. The popups show the command table's actions, shared with the menu bar.
 #include <QAction>
 #include <QCursor>
-#include <QKeySequence>
 #include <QMenu>
 
 #include "ChannelListCtrl.h"
+#include "CommandTable.h"
 #include "MainWindow.h"
 #include "SatelliteTree.h"
 #include "session/EditSession.h"
@@ -17,35 +17,32 @@ namespace kavro {
 
 namespace {
 
-// An item without a text is a separator; `keys` are shown beside the text.
 struct PopupItem {
     int popup;
-    const char* text;
-    int command;
-    const char* keys = nullptr;
+    int command;  // its text and key are in the command table; 0 is a separator
 };
 
 const PopupItem PopupItems[] = {
-    {Popup0, "Delete", CommandDelete},
-    {Popup0, "Add to Favorite", CommandAddToFavorite},
-    {Popup0, "Edit Favorite", CommandEditFavorite},
-    {Popup0, "Edit Favorite Name", CommandEditFavoriteName},
-    {Popup0, nullptr, 0},
-    {Popup0, "Move to Top", CommandMoveToTop, "Ctrl+Home"},
-    {Popup0, "Move to Bottom", CommandMoveToBottom, "Ctrl+End"},
-    {Popup0, "Move Up", CommandMoveUp, "Ctrl+Up"},
-    {Popup0, "Move Down", CommandMoveDown, "Ctrl+Down"},
-    {Popup0, "Move to Position...", CommandMoveToPosition},
-    {Popup0, nullptr, 0},
-    {Popup0, "Sort by Name", CommandSortByName},
-    {Popup0, "Sort by Service ID", CommandSortByServiceId},
-    {Popup0, "Sort by Transponder", CommandSortByTransponder},
-    {Popup0, nullptr, 0},
-    {Popup0, "Export List...", CommandExportList},
-    {Popup0, "Apply Order From...", CommandApplyOrder},
-    {Popup1, "Delete TP", CommandDeleteTransponder},
-    {Popup1, "Add Channel", CommandAddChannel},
-    {Popup2, "Add TP", CommandAddTransponder},
+    {Popup0, CommandDelete},
+    {Popup0, CommandAddToFavorite},
+    {Popup0, CommandEditFavorite},
+    {Popup0, CommandEditFavoriteName},
+    {Popup0, 0},
+    {Popup0, CommandMoveToTop},
+    {Popup0, CommandMoveToBottom},
+    {Popup0, CommandMoveUp},
+    {Popup0, CommandMoveDown},
+    {Popup0, CommandMoveToPosition},
+    {Popup0, 0},
+    {Popup0, CommandSortByName},
+    {Popup0, CommandSortByServiceId},
+    {Popup0, CommandSortByTransponder},
+    {Popup0, 0},
+    {Popup0, CommandExportList},
+    {Popup0, CommandApplyOrder},
+    {Popup1, CommandDeleteTransponder},
+    {Popup1, CommandAddChannel},
+    {Popup2, CommandAddTransponder},
 };
 
 }  // namespace
@@ -53,29 +50,20 @@ const PopupItem PopupItems[] = {
 std::unique_ptr<QMenu> MainWindow::buildPopup(int popup) {
     auto menu = std::make_unique<QMenu>(this);
     menu->setObjectName(QStringLiteral("Popup%1").arg(popup));
+    updateCommands();
     if (popup == Popup0) {
-        QAction* undo = menu->addAction(HistoryCommands::undoText(*session_));
-        undo->setData(CommandUndo);
-        undo->setEnabled(session_->canUndo());
-        QAction* redo = menu->addAction(HistoryCommands::redoText(*session_));
-        redo->setData(CommandRedo);
-        redo->setEnabled(session_->canRedo());
+        menu->addAction(commands_->action(CommandUndo));
+        menu->addAction(commands_->action(CommandRedo));
         menu->addSeparator();
     }
     for (const PopupItem& item : PopupItems) {
         if (item.popup != popup) {
             continue;
         }
-        if (item.text == nullptr) {
+        if (item.command == 0) {
             menu->addSeparator();
-            continue;
-        }
-        QAction* action = menu->addAction(QString::fromLatin1(item.text));
-        action->setData(item.command);
-        if (item.keys != nullptr) {
-            // Shown only: the list's keys run the command; the popup's own copy stays idle.
-            action->setShortcut(QKeySequence(QString::fromLatin1(item.keys)));
-            action->setShortcutContext(Qt::WidgetShortcut);
+        } else {
+            menu->addAction(commands_->action(item.command));
         }
     }
     return menu;
@@ -92,7 +80,9 @@ int MainWindow::treePopup() const {
 // The picked command, to run once the popup has closed.
 int MainWindow::runPopup(int popup, const QPoint& globalPos) {
     const std::unique_ptr<QMenu> menu = buildPopup(popup);
+    commands_->setPaused(true);
     const QAction* picked = interaction_.runPopup(*menu, globalPos);
+    commands_->setPaused(false);
     return picked ? picked->data().toInt() : 0;
 }
 

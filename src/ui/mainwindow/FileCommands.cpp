@@ -3,6 +3,11 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+
+#include "RecentFiles.h"
+#include "StatusNotices.h"
+#include "WindowSettings.h"
 
 #include "SaveGuards.h"
 #include "WindowParts.h"
@@ -33,26 +38,67 @@ void FileCommands::open() {
     if (!settleUnsavedChanges()) {
         return;
     }
-    const QString path = parts_.interaction.chooseOpenFile(parts_.window);
+    const QString folderKey = QString::fromLatin1(WindowSettings::OpenFolder);
+    const QString path = parts_.interaction.chooseOpenFile(
+        parts_.window, parts_.settings ? parts_.settings->text(folderKey) : QString());
     if (path.isEmpty()) {
         return;
     }
+    if (parts_.settings) {
+        parts_.settings->setText(folderKey, QFileInfo(path).absolutePath());
+    }
+    load(path);
+}
+
+bool FileCommands::openFile(const QString& path) {
+    return settleUnsavedChanges() && load(path);
+}
+
+bool FileCommands::load(const QString& path) {
     const OpenResult result = parts_.session.open(corePath(path));
     switch (result.outcome) {
         case OpenOutcome::Accepted:
-            return;
+            if (parts_.settings) {
+                RecentFiles(*parts_.settings).add(path);
+            }
+            return true;
         case OpenOutcome::CannotOpen:
+            if (parts_.settings && !QFileInfo::exists(path)) {
+                RecentFiles(*parts_.settings).remove(path);
+            }
             parts_.showMessage(fileMessage("File open failed!", path, result.systemReason));
-            return;
+            return false;
         case OpenOutcome::ReadError:
             parts_.showMessage(fileMessage("File read failed! The database shown was kept.", path,
                                            result.systemReason));
-            return;
+            return false;
         case OpenOutcome::Invalid:
             parts_.showMessage(
                 fileMessage("Invalid DB file!", path, imageProblemText(result.problem)));
-            return;
+            return false;
     }
+    return false;
+}
+
+void FileCommands::written(const QString& path) {
+    if (parts_.notices) {
+        parts_.notices->show(
+            QStringLiteral("Saved %1").arg(QDir::toNativeSeparators(QFileInfo(path).filePath())));
+    }
+    if (parts_.settings) {
+        RecentFiles(*parts_.settings).add(path);
+    }
+}
+
+QString FileCommands::saveAsStart() const {
+    const QString current = currentPath(parts_.session);
+    const QString folder =
+        parts_.settings ? parts_.settings->text(QString::fromLatin1(WindowSettings::SaveAsFolder))
+                        : QString();
+    if (folder.isEmpty() || current.isEmpty()) {
+        return current;
+    }
+    return QDir(folder).filePath(QFileInfo(current).fileName());
 }
 
 void FileCommands::save() {
@@ -67,6 +113,7 @@ bool FileCommands::writeCurrentFile() {
         saveWithGuards(parts_.interaction, parts_.window, parts_.session, path, SaveKind::Save);
     switch (result.outcome) {
         case SaveOutcome::Written:
+            written(path);
             return true;
         case SaveOutcome::ChangedOnDisk:
         case SaveOutcome::BackupFailed:
@@ -89,8 +136,7 @@ void FileCommands::saveAs() {
     if (!parts_.session.isOpen()) {
         return;
     }
-    const QString path =
-        parts_.interaction.chooseSaveFile(parts_.window, currentPath(parts_.session));
+    const QString path = parts_.interaction.chooseSaveFile(parts_.window, saveAsStart());
     if (path.isEmpty()) {
         return;
     }
@@ -98,9 +144,15 @@ void FileCommands::saveAs() {
         saveWithGuards(parts_.interaction, parts_.window, parts_.session, path, SaveKind::SaveAs);
     switch (result.outcome) {
         case SaveOutcome::Written:
+            if (parts_.settings) {
+                parts_.settings->setText(QString::fromLatin1(WindowSettings::SaveAsFolder),
+                                         QFileInfo(path).absolutePath());
+            }
+            written(path);
+            return;
         case SaveOutcome::ChangedOnDisk:
         case SaveOutcome::BackupFailed:
-            return;  // written, or the user chose not to save
+            return;  // the user chose not to save
         case SaveOutcome::FolderRefused:
             parts_.showMessage(folderRefusedMessage(path, result.systemReason));
             return;

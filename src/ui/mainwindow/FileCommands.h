@@ -14,7 +14,12 @@ class FileCommands {
 public:
     FileCommands(const WindowParts& parts, QDialog& window) : parts_(parts), window_(window) {}
 
+    // Asks for a file in the Open chooser, which starts in the folder last opened from.
     void open();
+    // The command line, a dropped file and Open Recent: `path` after the save question. A
+    // file opened goes first in the recent files; a missing one leaves them. True when the
+    // file was opened.
+    bool openFile(const QString& path);
     // Writes only when there are changes.
     void save();
     // The chosen path becomes the current one only once the file was written, so that a
@@ -28,7 +33,12 @@ public:
     bool settleUnsavedChanges();
 
 private:
+    bool load(const QString& path);
     bool writeCurrentFile();
+    // Where Save As starts: the folder it last saved to, with the open file's name.
+    QString saveAsStart() const;
+    // A file written: the status bar says so, and it goes first in the recent files.
+    void written(const QString& path);
 
     const WindowParts& parts_;
     QDialog& window_;

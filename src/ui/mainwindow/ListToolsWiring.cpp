@@ -1,5 +1,5 @@
 // The Problems panel below the list with its "Problems (N)" button, which opens and closes
-// it, and the Export List button. A double-click on a finding shows what it concerns.
+// it. A double-click on a finding shows what it concerns.
 #include <QPushButton>
 #include <QSplitter>
 
@@ -54,7 +54,6 @@ void MainWindow::connectListTools() {
                             height * PanelShare / (ListShare + PanelShare)});
         }
     });
-    connect(exportButton_, &QPushButton::clicked, this, [this] { listCommands_.exportList(); });
     showProblemCount(problems_->count());
 }
 

@@ -2,24 +2,31 @@
 
 #include <QButtonGroup>
 #include <QFile>
-#include <QGridLayout>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScrollBar>
 #include <QSplitter>
+#include <QStatusBar>
+#include <QVBoxLayout>
 
 #include "ChannelListCtrl.h"
 #include "ChannelListModel.h"
+#include "CommandTable.h"
+#include "FileDrop.h"
 #include "FindField.h"
 #include "ProblemsPanel.h"
+#include "ProgramIcon.h"
 #include "SatelliteTree.h"
 #include "SaveGuards.h"
+#include "StatusNotices.h"
+#include "WindowSettings.h"
 #include "database/DisplayText.h"
 #include "database/ViewIndex.h"
 #include "session/EditSession.h"
@@ -35,18 +42,13 @@ namespace kavro {
 
 namespace {
 
+// The tree's first width; it and the list keep sizes that show every control.
 constexpr int TreeWidth = 250;
-constexpr int ListHeight = 430;
+constexpr int TreeMinimumWidth = 160;
+constexpr int ListMinimumWidth = 320;
+constexpr int ListMinimumHeight = 200;
 // Room beside the text of the Problems button for its frame.
 constexpr int ProblemsButtonPadding = 24;
-
-int listWidthForColumns(const ChannelListCtrl* list) {
-    int width = 0;
-    for (int column = 0; column < ListColumnCount; ++column) {
-        width += ChannelListCtrl::ColumnWidths[column];
-    }
-    return width + 2 * list->frameWidth() + list->verticalScrollBar()->sizeHint().width();
-}
 
 }  // namespace
 
@@ -59,9 +61,11 @@ void WindowParts::showMessage(const QString& text) const {
     interaction.messageBox(window, text, Interaction::Buttons::Ok, Interaction::Icon::Exclamation);
 }
 
-MainWindow::MainWindow(Interaction& interaction, QWidget* parent)
+MainWindow::MainWindow(Interaction& interaction, QWidget* parent, WindowSettings* settings)
     : QDialog(parent),
       interaction_(interaction),
+      ownSettings_(settings ? nullptr : std::make_unique<WindowSettings>()),
+      settings_(settings ? settings : ownSettings_.get()),
       session_(std::make_unique<EditSession>()),
       tree_(new SatelliteTree(this)),
       list_(new ChannelListCtrl(this)),
@@ -78,21 +82,28 @@ MainWindow::MainWindow(Interaction& interaction, QWidget* parent)
       historyCommands_(parts_),
       listCommands_(parts_) {
     initWindowResources();
-    setWindowTitle(QStringLiteral("Channel Editor "));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint);
-    setWindowIcon(QIcon(QStringLiteral(":/kavro.png")));
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
+    setWindowIcon(programIcon());
     session_->addObserver(*refresh_);
     session_->addObserver(*this);
+    statusBar_ = new QStatusBar(this);
+    notices_ = std::make_unique<StatusNotices>(*statusBar_, *this, interaction_, *settings_);
+    parts_.settings = settings_;
+    parts_.notices = notices_.get();
+    buildMenuBar();
     buildControls();
     session_->addObserver(*problems_);
     connectHandlers();
     connectListTools();
+    fileDrop_ = new FileDrop(*this, {tree_->viewport(), list_->viewport()});
+    connect(fileDrop_, &FileDrop::fileDropped, this,
+            [this](const QString& path) { openFile(path); });
     showViewInControls();
     showSessionInControls();
     list_->SetupListColumns(model_);
-    setFixedSize(sizeHint());
+    setListColumnModes();
+    restoreLayout();
     list_->setFocus(Qt::OtherFocusReason);
 }
 
@@ -106,13 +117,45 @@ QString MainWindow::currentPath() const {
     return uiPath(session_->path());
 }
 
-void MainWindow::buildControls() {
-    tree_->setFixedWidth(TreeWidth);
-    list_->setMinimumSize(listWidthForColumns(list_), ListHeight / 3);
-    QSplitter* listArea = buildListArea();
-    listArea->setMinimumHeight(ListHeight);
-    QWidget* viewGroup = buildViewGroup();
+bool MainWindow::openFile(const QString& path) {
+    return fileCommands_.openFile(path);
+}
 
+void MainWindow::buildControls() {
+    tree_->setMinimumWidth(TreeMinimumWidth);
+    list_->setMinimumSize(ListMinimumWidth, ListMinimumHeight);
+    splitter_ = new QSplitter(Qt::Horizontal, this);
+    splitter_->setObjectName(QStringLiteral("splitter"));
+    splitter_->setChildrenCollapsible(false);
+    splitter_->addWidget(buildLeftPane(buildViewGroup()));
+    splitter_->addWidget(buildRightPane());
+    splitter_->setStretchFactor(0, 0);
+    splitter_->setStretchFactor(1, 1);
+    splitter_->setSizes({TreeWidth, 1100 - TreeWidth});
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setMenuBar(commands_->menuBar());
+    layout->addWidget(splitter_, 1);
+    layout->addWidget(statusBar_);
+    setTabOrder(tree_, findField_);
+    setTabOrder(findField_, list_);
+    setTabOrder(list_, problems_->view());
+    setTabOrder(problems_->view(), viewButtons_[ViewAll]);
+}
+
+QWidget* MainWindow::buildLeftPane(QWidget* viewGroup) {
+    auto* pane = new QWidget(this);
+    auto* layout = new QVBoxLayout(pane);
+    layout->setContentsMargins(9, 9, 0, 0);
+    layout->addWidget(tree_, 1);
+    layout->addWidget(viewGroup, 0, Qt::AlignLeft);
+    return pane;
+}
+
+QWidget* MainWindow::buildRightPane() {
+    auto* pane = new QWidget(this);
     rowCount_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     rowCount_->setAlignment(Qt::AlignCenter);
     rowCount_->setMinimumWidth(
@@ -125,23 +168,18 @@ void MainWindow::buildControls() {
     bottom->addWidget(problemsButton_);
     bottom->addStretch(1);
     for (QPushButton* button : {undoButton_, redoButton_, openButton_, saveButton_, saveAsButton_,
-                                exportButton_, exitButton_}) {
+                                exitButton_}) {
         button->setAutoDefault(false);
         bottom->addWidget(button);
     }
     rowCount_->setFixedHeight(openButton_->sizeHint().height());
 
-    auto* grid = new QGridLayout(this);
-    grid->addWidget(tree_, 0, 0, 2, 1);
-    grid->addLayout(buildFindRow(), 0, 1);
-    grid->addWidget(listArea, 1, 1);
-    grid->addWidget(viewGroup, 2, 0, Qt::AlignLeft);
-    grid->addLayout(bottom, 2, 1);
-    grid->setColumnStretch(1, 1);
-    setTabOrder(tree_, findField_);
-    setTabOrder(findField_, list_);
-    setTabOrder(list_, problems_->view());
-    setTabOrder(problems_->view(), viewButtons_[ViewAll]);
+    auto* layout = new QVBoxLayout(pane);
+    layout->setContentsMargins(0, 9, 9, 0);
+    layout->addLayout(buildFindRow());
+    layout->addWidget(buildListArea(), 1);
+    layout->addLayout(bottom);
+    return pane;
 }
 
 QLayout* MainWindow::buildFindRow() {
@@ -160,7 +198,6 @@ void MainWindow::buildButtons() {
     saveButton_ = new QPushButton(QStringLiteral("Save"), this);
     saveAsButton_ = new QPushButton(QStringLiteral("Save As"), this);
     exitButton_ = new QPushButton(QStringLiteral("Exit"), this);
-    exportButton_ = new QPushButton(QStringLiteral("Export List..."), this);
     problemsButton_ = new QPushButton(this);
     problemsButton_->setCheckable(true);
     problemsButton_->setObjectName(QStringLiteral("problemsButton"));
@@ -204,9 +241,23 @@ void MainWindow::sessionChanged(const SessionChange& change) {
 void MainWindow::showSessionInControls() {
     saveButton_->setEnabled(session_->isModified());
     saveAsButton_->setEnabled(session_->isOpen());
-    exportButton_->setEnabled(session_->isOpen());
     problemsButton_->setEnabled(session_->isOpen());
     HistoryCommands::showInButtons(*session_, *undoButton_, *redoButton_);
+    updateCommands();
+    showFileInTitle();
+}
+
+void MainWindow::showFileInTitle() {
+    const QString path = currentPath();
+    if (!session_->isOpen() || path.isEmpty()) {
+        setWindowFilePath(QString());
+        setWindowTitle(QStringLiteral("Channel Editor "));
+        setWindowModified(false);
+        return;
+    }
+    setWindowFilePath(path);
+    setWindowTitle(QFileInfo(path).fileName() + QStringLiteral("[*] - Channel Editor"));
+    setWindowModified(session_->isModified());
 }
 
 QRadioButton* MainWindow::viewButton(int view) const {
@@ -229,6 +280,11 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QDialog::keyPressEvent(event);
+}
+
+void MainWindow::done(int result) {
+    saveLayout();
+    QDialog::done(result);
 }
 
 void MainWindow::reject() {

@@ -1,11 +1,12 @@
-// The editor's one window: the satellite/transponder tree, the Find field over the channel
-// list, the list with its row count and the Problems button, the ALL/TV/RADIO view buttons and
-// the Undo, Redo, Open, Save, Save As, Export List and Exit buttons; the Problems panel opens
-// below the list. It owns the edit session it shows; every change goes through the session,
-// which the window follows (WindowRefresh) and whose modified mark and history its buttons
-// show. The commands live in their groups (ChannelCommands, OrderCommands, ListCommands,
+// The editor's one window: a menu bar; the satellite/transponder tree and, beside it in a
+// splitter, the Find field over the channel list; the ALL/TV/RADIO view buttons under the tree;
+// the row count, the Problems button and the Undo, Redo, Open, Save, Save As and
+// Exit buttons under the list, the Problems panel opening below it; a status bar. It owns the
+// edit session it shows; every change goes through the session, which the window follows
+// (WindowRefresh) and whose file, modified mark and history its title, buttons and menus show.
+// The commands live in their groups (ChannelCommands, OrderCommands, ListCommands,
 // TransponderCommands, FileCommands, HistoryCommands); the window wires them to the controls,
-// the popups and the keys.
+// and the command table (MenuBar.cpp) to the menus, the popups and the keys.
 #pragma once
 
 #include <QDialog>
@@ -30,14 +31,19 @@ class QMenu;
 class QPushButton;
 class QRadioButton;
 class QSplitter;
+class QStatusBar;
 class QTreeWidgetItem;
 
 namespace kavro {
 
 class ChannelListCtrl;
 class ChannelListModel;
+class CommandTable;
 class EditSession;
+class FileDrop;
 class FindField;
+class StatusNotices;
+class WindowSettings;
 class Interaction;
 class ProblemsPanel;
 class SatelliteTree;
@@ -72,8 +78,21 @@ class MainWindow : public QDialog, private SessionObserver {
     Q_OBJECT
 
 public:
-    explicit MainWindow(Interaction& interaction, QWidget* parent = nullptr);
+    // Without `settings` the window remembers nothing between runs; with them, it comes
+    // back as it was left (restoreLayout) and keeps its layout when it closes.
+    explicit MainWindow(Interaction& interaction, QWidget* parent = nullptr,
+                        WindowSettings* settings = nullptr);
     ~MainWindow() override;
+
+    // Opens `path` after the save question: the command line, a dropped file, Open Recent.
+    bool openFile(const QString& path);
+    // The size, place, splitter and column widths the settings keep; the default size,
+    // within the screen, when they keep none.
+    void restoreLayout();
+    WindowSettings& settings() const { return *settings_; }
+    CommandTable& commands() const { return *commands_; }
+    QSplitter* splitter() const { return splitter_; }
+    QStatusBar* statusBar() const { return statusBar_; }
 
     EditSession& session() { return *session_; }
     const EditSession& session() const { return *session_; }
@@ -108,7 +127,6 @@ public:
     QPushButton* saveButton() const { return saveButton_; }
     QPushButton* saveAsButton() const { return saveAsButton_; }
     QPushButton* exitButton() const { return exitButton_; }
-    QPushButton* exportButton() const { return exportButton_; }
     QPushButton* problemsButton() const { return problemsButton_; }
     ProblemsPanel* problemsPanel() const { return problems_; }
 
@@ -116,6 +134,8 @@ public slots:
     // Escape and the close box: end a drag in the list (moving nothing), then ask about
     // unsaved changes.
     void reject() override;
+    // Every close: the layout goes to the settings first.
+    void done(int result) override;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -130,10 +150,29 @@ private:
     QLayout* buildFindRow();
     void buildButtons();
     // ListToolsWiring.cpp: the list above the Problems panel, and the wiring of the panel,
-    // its button and Export List.
+    // its button.
     QSplitter* buildListArea();
     void connectListTools();
     void showProblemCount(int count);
+    QWidget* buildLeftPane(QWidget* viewGroup);
+    QWidget* buildRightPane();
+    // The name of the open file, its modified mark and the program.
+    void showFileInTitle();
+    void saveLayout();
+    void setListColumnModes();
+    // MenuBar.cpp: the command table and what its commands run.
+    void buildMenuBar();
+    // The menus' enabled states, Undo's and Redo's texts and the view's mark.
+    void updateCommands();
+    void fillRecentMenu();
+    void runMenuCommand(int command);
+    void runOnList(int command);
+    void runOnTree(int command);
+    void focusFind();
+    void deleteWhereFocused();
+    void selectAllChannels();
+    void showKeyboardShortcuts();
+    void showAbout();
     // WindowWiring.cpp: the handlers of the controls, the popups' runs and the keys.
     void connectHandlers();
     void connectKeys();
@@ -155,6 +194,8 @@ private:
     void showTreePopup(const QPoint& globalPos);
 
     Interaction& interaction_;
+    std::unique_ptr<WindowSettings> ownSettings_;
+    WindowSettings* settings_;
     std::unique_ptr<EditSession> session_;
     WindowSelection selection_;
     SatelliteTree* tree_ = nullptr;
@@ -170,9 +211,14 @@ private:
     QPushButton* saveButton_ = nullptr;
     QPushButton* saveAsButton_ = nullptr;
     QPushButton* exitButton_ = nullptr;
-    QPushButton* exportButton_ = nullptr;
     QPushButton* problemsButton_ = nullptr;
     ProblemsPanel* problems_ = nullptr;
+    QSplitter* splitter_ = nullptr;
+    QStatusBar* statusBar_ = nullptr;
+    QMenu* recentMenu_ = nullptr;
+    std::unique_ptr<CommandTable> commands_;
+    std::unique_ptr<StatusNotices> notices_;
+    FileDrop* fileDrop_ = nullptr;
     std::unique_ptr<WindowRefresh> refresh_;
     WindowParts parts_;
     ChannelCommands channelCommands_;

@@ -17,6 +17,8 @@ class Interaction;
 class SatelliteTree;
 class WindowRefresh;
 class WindowSelection;
+class WindowSettings;
+class StatusNotices;
 
 struct WindowParts {
     QWidget* window;
@@ -27,11 +29,18 @@ struct WindowParts {
     ChannelListCtrl& list;
     ChannelListModel& model;
     WindowRefresh& refresh;
+    // What the window remembers, and its status bar's notices; set once the window has them.
+    WindowSettings* settings = nullptr;
+    StatusNotices* notices = nullptr;
 
-    // The context the edit dialogs run in: this window, its services, its session.
-    DialogContext dialogContext() const { return {window, &interaction, &session}; }
+    // The context the edit dialogs run in: this window, its services, its session, its
+    // notices.
+    DialogContext dialogContext() const;
     // An OK/Cancel question; true for OK.
     bool confirm(const QString& question) const;
+    // The same question with "Don't ask again": once the user ticked it and pressed OK,
+    // the question `name` answers OK by itself (StatusNotices.cpp).
+    bool confirmUnlessSkipped(const QString& question, const QString& name) const;
     // A message with OK and the warning icon.
     void showMessage(const QString& text) const;
 };

@@ -1,13 +1,10 @@
-// The window's wiring: what each control, view signal and key runs. The keys: the menu key,
-// Delete on the list and on the tree, Ctrl+Home, Ctrl+End, Ctrl+Up and Ctrl+Down, Enter and F2
-// on the list, Ctrl+F for Find, Ctrl+O, Ctrl+S and Ctrl+Shift+S for Open, Save and Save As,
-// Ctrl+Z for Undo, Ctrl+Y and Ctrl+Shift+Z for Redo.
+// The window's wiring: what each control and view signal runs, and the keys the views
+// handle themselves: the menu key, Delete on the list and on the tree, and on the list
+// Ctrl+Home, Ctrl+End, Ctrl+Up, Ctrl+Down, Enter and F2. The other keys are those of the
+// command table's actions (MenuBar.cpp).
 #include <QCursor>
-#include <QKeySequence>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QShortcut>
-#include <functional>
 
 #include "ChannelListCtrl.h"
 #include "FindField.h"
@@ -49,7 +46,7 @@ void MainWindow::connectHandlers() {
 }
 
 // A selection made in the list with the keys makes the list the owner of the selection,
-// as a click does, so that Delete acts on it. No shortcut acts during a drag.
+// as a click does, so that Delete acts on it.
 void MainWindow::connectKeys() {
     connect(list_, &ChannelListCtrl::selectedByKeyboard, this, &MainWindow::onListClicked);
     connect(list_, &ChannelListCtrl::deleteKeyPressed, this,
@@ -65,30 +62,6 @@ void MainWindow::connectKeys() {
             [this] { showTreePopup(tree_->keyboardMenuPosition()); });
     connect(tree_, &SatelliteTree::deleteKeyPressed, this,
             [this] { transponderCommands_.deleteByKey(); });
-    const struct {
-        QKeySequence keys;
-        std::function<void()> run;
-    } shortcuts[] = {
-        {QKeySequence(Qt::CTRL | Qt::Key_F),
-         [this] {
-             findField_->setFocus(Qt::ShortcutFocusReason);
-             findField_->selectAll();
-         }},
-        {QKeySequence(Qt::CTRL | Qt::Key_O), [this] { fileCommands_.open(); }},
-        {QKeySequence(Qt::CTRL | Qt::Key_S), [this] { fileCommands_.save(); }},
-        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), [this] { fileCommands_.saveAs(); }},
-        {QKeySequence(Qt::CTRL | Qt::Key_Z), [this] { historyCommands_.undo(); }},
-        {QKeySequence(Qt::CTRL | Qt::Key_Y), [this] { historyCommands_.redo(); }},
-        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), [this] { historyCommands_.redo(); }},
-    };
-    for (const auto& shortcut : shortcuts) {
-        auto* keys = new QShortcut(shortcut.keys, this);
-        connect(keys, &QShortcut::activated, this, [this, run = shortcut.run] {
-            if (!list_->isDragging()) {
-                run();
-            }
-        });
-    }
 }
 
 }  // namespace kavro

@@ -9,7 +9,7 @@ namespace kavro::testing {
 
 Interaction::Answer ScriptedInteraction::messageBox(QWidget* /*parent*/, const QString& text,
                                                     Buttons buttons, Icon icon) {
-    messages.append({text, buttons, icon});
+    messages.append({text, buttons, icon, {}});
     if (whileShown) {
         whileShown();
     }
@@ -26,7 +26,20 @@ Interaction::Answer ScriptedInteraction::messageBox(QWidget* /*parent*/, const Q
     }
 }
 
-QString ScriptedInteraction::chooseOpenFile(QWidget* /*parent*/) {
+Interaction::Answer ScriptedInteraction::checkedMessageBox(QWidget* parent, const QString& text,
+                                                           Buttons buttons, Icon icon,
+                                                           const QString& checkText,
+                                                           bool& checked) {
+    const Answer answer = messageBox(parent, text, buttons, icon);
+    messages.last().checkText = checkText;
+    if (!checks.isEmpty()) {
+        checked = checks.takeFirst();
+    }
+    return answer;
+}
+
+QString ScriptedInteraction::chooseOpenFile(QWidget* /*parent*/, const QString& folder) {
+    openFolders.append(folder);
     return openPaths.isEmpty() ? QString() : openPaths.takeFirst();
 }
 

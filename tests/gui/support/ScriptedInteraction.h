@@ -17,6 +17,7 @@ public:
         QString text;
         Buttons buttons;
         Icon icon;
+        QString checkText;  // the check box under the text; empty for a plain box
     };
     using DialogScript = std::function<void(QDialog&)>;
     struct Popup {
@@ -32,6 +33,9 @@ public:
     // Answers for boxes with a choice, taken in order; when the queue is empty, the first
     // button (Ok, Yes or Save).
     QList<Answer> answers;
+    // The state the user leaves each check box in, taken in order; when the queue is
+    // empty, the box's first state.
+    QList<bool> checks;
     // Paths the file choosers return, taken in order; cancel when the queue is empty.
     QStringList openPaths;
     QStringList savePaths;
@@ -39,6 +43,8 @@ public:
     // script (which fills widgets and clicks OK or CANCEL) and answers the dialog's result;
     // a dialog still open afterwards is rejected. No script: the dialog is rejected.
     QList<DialogScript> dialogScripts;
+    // The folder each Open chooser was given.
+    QStringList openFolders;
     // The initial path each Save chooser was given.
     QStringList saveInitialPaths;
     // Paths the list chooser (Export List) and the reference chooser (Apply Order From)
@@ -55,7 +61,9 @@ public:
     QStringList popupChoices;
 
     Answer messageBox(QWidget* parent, const QString& text, Buttons buttons, Icon icon) override;
-    QString chooseOpenFile(QWidget* parent) override;
+    Answer checkedMessageBox(QWidget* parent, const QString& text, Buttons buttons, Icon icon,
+                             const QString& checkText, bool& checked) override;
+    QString chooseOpenFile(QWidget* parent, const QString& folder) override;
     QString chooseSaveFile(QWidget* parent, const QString& initialPath) override;
     QString chooseListFile(QWidget* parent, const QString& initialPath) override;
     QString chooseReferenceFile(QWidget* parent) override;
