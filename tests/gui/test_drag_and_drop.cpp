@@ -14,6 +14,7 @@
 #include "support/WindowFixture.h"
 #include "ui/mainwindow/ChannelListCtrl.h"
 #include "ui/mainwindow/ChannelListModel.h"
+#include "ui/mainwindow/FindField.h"
 #include "ui/mainwindow/SatelliteTree.h"
 
 using namespace kavro;
@@ -170,6 +171,7 @@ private slots:
     void mouseOutsideTheListScrollsOneRowPerMove();
     void filteredListDropsBeforeTheShownChannel();
     void filteredListDropAfterTheLastShownRow();
+    void foundListDropsBeforeTheShownChannel();
     void dragThatEndsWhereItBeganAsksNothing();
     void modelStaysConsistentThroughADrag();
     void closingDuringADragEndsItFirst();
@@ -449,6 +451,22 @@ void DragAndDropTest::filteredListDropsBeforeTheShownChannel() {
     // The list stays filtered.
     QCOMPARE(h->rows(), 20);
     QVERIFY(h->window->selection().filtersBySatellite());
+}
+
+// Under Find the drop lands where it was shown too: before the next channel found.
+void DragAndDropTest::foundListDropsBeforeTheShownChannel() {
+    QTest::keyClicks(h->window->findField(), "c1");
+    Dragger d(*h);
+    QCOMPARE(d.shown(), namesFrom(10, 19));
+    d.click(0);
+    d.drag(0, 2);
+    QCOMPARE(d.shown().mid(0, 4), names({11, 12, 10, 13}));
+    QStringList expected = namesFrom(0, 60);
+    expected.removeOne(QStringLiteral("C10"));
+    expected.insert(expected.indexOf(QStringLiteral("C13")), QStringLiteral("C10"));
+    QCOMPARE(tableNames(h->db()), expected);
+    QCOMPARE(h->rows(), 10);
+    QCOMPARE(h->window->findField()->text(), QStringLiteral("c1"));
 }
 
 // Dropped below every unselected row of a filtered list, the block goes directly after the
