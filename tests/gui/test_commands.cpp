@@ -136,7 +136,7 @@ private slots:
 };
 
 void CommandsTest::popupsHoldTheirItemsAndCommands() {
-    WindowHarness h;
+    OpenedWindow h;
     const struct {
         int popup;
         QStringList items;
@@ -160,7 +160,7 @@ void CommandsTest::popupsHoldTheirItemsAndCommands() {
             }
             items.append(action->text());
             commands.append(action->data().toInt());
-            // Undo and Redo wait for a step; every other item is always there to pick.
+            // Undo and Redo wait for a step; every other item is there to pick.
             const bool history =
                 action->data().toInt() == CommandUndo || action->data().toInt() == CommandRedo;
             QCOMPARE(action->isEnabled(), !history);

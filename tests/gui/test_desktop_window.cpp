@@ -77,7 +77,12 @@ private slots:
 void DesktopWindowTest::titleNamesTheFileAndFollowsTheModifiedMark() {
     WindowHarness h;
     QCOMPARE(h.window->windowTitle(), QStringLiteral("Channel Editor "));
+    // Commands on the database wait for one; Open and Help do not.
+    QVERIFY(!h.window->commands().action(CommandSortByName)->isEnabled());
+    QVERIFY(!h.window->commands().action(CommandExportList)->isEnabled());
+    QVERIFY(h.window->commands().action(CommandOpen)->isEnabled());
     QVERIFY(h.openImage(windowTestImage()));
+    QVERIFY(h.window->commands().action(CommandSortByName)->isEnabled());
     QCOMPARE(h.window->windowTitle(), QStringLiteral("db.tbn[*] - Channel Editor"));
     QCOMPARE(h.window->windowFilePath(), h.pathOf(QStringLiteral("db.tbn")));
     QVERIFY(!h.window->isWindowModified());

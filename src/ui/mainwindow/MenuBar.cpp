@@ -38,8 +38,8 @@ const char* const OtherKeys[][2] = {
 };
 
 // The menu bar's entries in their order; Open Recent follows Open. Keys in portable text,
-// the first one shown in the menu. The popups' commands are always there to pick, as in the
-// popups, and inert until a database is open; Delete is the Delete key of the list or tree.
+// the first one shown in the menu. The commands that act on the database wait for one to be
+// open (the popups only show then); Delete is the Delete key of the list or tree.
 struct MenuEntry {
     int command;
     const char* text;
@@ -56,28 +56,28 @@ const MenuEntry MenuEntries[] = {
     {CommandOpen, "Open", M::File, "Ctrl+O", A::Always, false},
     {CommandSave, "Save", M::File, "Ctrl+S", A::WhenModified, false},
     {CommandSaveAs, "Save As", M::File, "Ctrl+Shift+S", A::WhenOpen, false},
-    {CommandExportList, "Export List...", M::File, "Ctrl+Shift+X", A::Always, false},
+    {CommandExportList, "Export List...", M::File, "Ctrl+Shift+X", A::WhenOpen, false},
     {CommandExit, "Exit", M::File, "Ctrl+Q", A::Always, false},
     {CommandUndo, "Undo", M::Edit, "Ctrl+Z", A::WhenUndoable, false},
     {CommandRedo, "Redo", M::Edit, "Ctrl+Y; Ctrl+Shift+Z", A::WhenRedoable, false},
     {CommandFind, "Find", M::Edit, "Ctrl+F", A::Always, false},
-    {CommandDelete, "Delete", M::Edit, "Del", A::Always, true},
+    {CommandDelete, "Delete", M::Edit, "Del", A::WhenOpen, true},
     {CommandSelectAll, "Select All", M::Edit, "Ctrl+A", A::WhenOpen, false},
-    {CommandAddToFavorite, "Add to Favorite", M::Channels, "Ctrl+D", A::Always, false},
-    {CommandEditFavorite, "Edit Favorite", M::Channels, "Ctrl+E", A::Always, false},
-    {CommandEditFavoriteName, "Edit Favorite Name", M::Channels, "Ctrl+Shift+E", A::Always, false},
-    {CommandMoveToTop, "Move to Top", M::Channels, "Ctrl+Home", A::Always, true},
-    {CommandMoveToBottom, "Move to Bottom", M::Channels, "Ctrl+End", A::Always, true},
-    {CommandMoveUp, "Move Up", M::Channels, "Ctrl+Up", A::Always, true},
-    {CommandMoveDown, "Move Down", M::Channels, "Ctrl+Down", A::Always, true},
-    {CommandMoveToPosition, "Move to Position...", M::Channels, "Ctrl+G", A::Always, false},
-    {CommandSortByName, "Sort by Name", M::Channels, "Ctrl+Shift+N", A::Always, false},
-    {CommandSortByServiceId, "Sort by Service ID", M::Channels, "Ctrl+Shift+I", A::Always, false},
-    {CommandSortByTransponder, "Sort by Transponder", M::Channels, "Ctrl+Shift+T", A::Always, false},
-    {CommandApplyOrder, "Apply Order From...", M::Channels, "Ctrl+Shift+O", A::Always, false},
-    {CommandAddTransponder, "Add TP", M::Tree, "Ctrl+T", A::Always, false},
-    {CommandDeleteTransponder, "Delete TP", M::Tree, "Del", A::Always, true},
-    {CommandAddChannel, "Add Channel", M::Tree, "Ctrl+N", A::Always, false},
+    {CommandAddToFavorite, "Add to Favorite", M::Channels, "Ctrl+D", A::WhenOpen, false},
+    {CommandEditFavorite, "Edit Favorite", M::Channels, "Ctrl+E", A::WhenOpen, false},
+    {CommandEditFavoriteName, "Edit Favorite Name", M::Channels, "Ctrl+Shift+E", A::WhenOpen, false},
+    {CommandMoveToTop, "Move to Top", M::Channels, "Ctrl+Home", A::WhenOpen, true},
+    {CommandMoveToBottom, "Move to Bottom", M::Channels, "Ctrl+End", A::WhenOpen, true},
+    {CommandMoveUp, "Move Up", M::Channels, "Ctrl+Up", A::WhenOpen, true},
+    {CommandMoveDown, "Move Down", M::Channels, "Ctrl+Down", A::WhenOpen, true},
+    {CommandMoveToPosition, "Move to Position...", M::Channels, "Ctrl+G", A::WhenOpen, false},
+    {CommandSortByName, "Sort by Name", M::Channels, "Ctrl+Shift+N", A::WhenOpen, false},
+    {CommandSortByServiceId, "Sort by Service ID", M::Channels, "Ctrl+Shift+I", A::WhenOpen, false},
+    {CommandSortByTransponder, "Sort by Transponder", M::Channels, "Ctrl+Shift+T", A::WhenOpen, false},
+    {CommandApplyOrder, "Apply Order From...", M::Channels, "Ctrl+Shift+O", A::WhenOpen, false},
+    {CommandAddTransponder, "Add TP", M::Tree, "Ctrl+T", A::WhenOpen, false},
+    {CommandDeleteTransponder, "Delete TP", M::Tree, "Del", A::WhenOpen, true},
+    {CommandAddChannel, "Add Channel", M::Tree, "Ctrl+N", A::WhenOpen, false},
     {CommandViewAll, "All", M::View, "Ctrl+1", A::WhenOpen, false},
     {CommandViewTv, "TV", M::View, "Ctrl+2", A::WhenOpen, false},
     {CommandViewRadio, "Radio", M::View, "Ctrl+3", A::WhenOpen, false},
