@@ -322,29 +322,11 @@ void restoreConsoleCodePage() {
 
 }  // namespace
 
-File::~File() {
-    close();
-}
-
-File& File::operator=(File&& other) noexcept {
-    if (this != &other) {
-        close();
-        native_ = other.release();
-    }
-    return *this;
-}
-
 void File::close() {
     if (native_ >= 0) {
         ::CloseHandle(reinterpret_cast<HANDLE>(native_));
         native_ = -1;
     }
-}
-
-std::intptr_t File::release() {
-    const std::intptr_t native = native_;
-    native_ = -1;
-    return native;
 }
 
 Status openFile(const std::string& path, Access access, File& file) {

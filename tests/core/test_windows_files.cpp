@@ -15,17 +15,9 @@
 using namespace kavro;
 using namespace kavro::imagetest;
 namespace kt = kavro::testing;
+using kavro::testing::wide;
 
 namespace {
-
-std::wstring wide(const std::string& text) {
-    const int size =
-        ::MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring result(static_cast<size_t>(size), L'\0');
-    ::MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), result.data(),
-                          size);
-    return result;
-}
 
 // Another program's handle on `path`, sharing what `share` says.
 class OtherProgramHandle {

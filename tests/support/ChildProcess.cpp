@@ -20,8 +20,6 @@ namespace kavro::testing {
 
 #ifdef _WIN32
 
-namespace {
-
 std::wstring wide(const std::string& text) {
     const int size =
         ::MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
@@ -30,6 +28,8 @@ std::wstring wide(const std::string& text) {
                           size);
     return result;
 }
+
+namespace {
 
 // One word of a command line, quoted so that the program's argument parser gives it back:
 // backslashes count only before a quote.

@@ -29,4 +29,9 @@ private:
 // The ID of a process that was started and has ended; 0 when none could be started.
 int endedProcessId();
 
+#ifdef _WIN32
+// UTF-8 text as the UTF-16 the wide Windows calls take.
+std::wstring wide(const std::string& text);
+#endif
+
 }  // namespace kavro::testing
