@@ -11,19 +11,17 @@ namespace kavro {
 
 ChannelEditorApp::ChannelEditorApp(QApplication& application) : application_(application) {}
 
-bool ChannelEditorApp::StartUp(const QString& file) {
+int ChannelEditorApp::run(const QString& file) {
     application_.setWindowIcon(programIcon());
     QtInteraction interaction;
     const std::unique_ptr<WindowSettings> settings = WindowSettings::forUser();
-    {
-        MainWindow window(interaction, nullptr, settings.get());
-        window.show();
-        if (!file.isEmpty()) {
-            window.openFile(file);
-        }
-        window.exec();
+    MainWindow window(interaction, nullptr, settings.get());
+    // The file is read before the window maps, so its first frame shows it.
+    if (!file.isEmpty()) {
+        window.openFile(file);
     }
-    return false;
+    window.show();
+    return application_.exec();
 }
 
 }  // namespace kavro

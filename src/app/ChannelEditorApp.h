@@ -1,5 +1,5 @@
-// The application object: one per process. Its start-up runs the editor's window until
-// the user closes it; the window's own modal loop is the program's only event loop.
+// The application object: one per process. It runs the editor's window until the user
+// closes it.
 #pragma once
 
 #include <QString>
@@ -13,9 +13,8 @@ public:
     explicit ChannelEditorApp(QApplication& application);
 
     // Creates the window as the user left it, opens `file` when one is given (empty: none),
-    // runs it and destroys it. Returns false: nothing else runs after it and the process
-    // ends.
-    bool StartUp(const QString& file = QString());
+    // shows it and runs the event loop until the window closes; its exit code.
+    int run(const QString& file = QString());
 
 private:
     QApplication& application_;

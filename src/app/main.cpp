@@ -33,6 +33,5 @@ int main(int argc, char** argv) {
     }
     const char* file = kavro::fileArgument(static_cast<int>(pointers.size()), pointers.data());
     kavro::ChannelEditorApp editor(application);
-    editor.StartUp(file ? QString::fromStdString(file) : QString());
-    return 0;
+    return editor.run(file ? QString::fromStdString(file) : QString());
 }

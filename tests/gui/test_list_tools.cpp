@@ -15,8 +15,8 @@
 #include "ui/mainwindow/ChannelListCtrl.h"
 #include "ui/mainwindow/ChannelListModel.h"
 #include "ui/mainwindow/CommandTable.h"
-#include "ui/mainwindow/MenuBar.h"
 #include "ui/mainwindow/FindField.h"
+#include "ui/mainwindow/MenuBar.h"
 #include "ui/mainwindow/ProblemsPanel.h"
 #include "ui/mainwindow/SatelliteTree.h"
 
@@ -100,9 +100,9 @@ void ListToolsTest::theProblemCountFollowsEveryChange() {
     QVERIFY(h.renameChannel(2, "das erste"));  // a second "Das Erste" among the TV channels
     QCOMPARE(button->text(), QStringLiteral("Problems (4)"));
     QCOMPARE(h.window->problemsPanel()->findings()[0].kind, problem::DuplicateName);
-    h.window->undoButton()->click();
+    h.window->action(CommandId::Undo)->trigger();
     QCOMPARE(button->text(), QStringLiteral("Problems (3)"));
-    h.window->redoButton()->click();
+    h.window->action(CommandId::Redo)->trigger();
     QCOMPARE(button->text(), QStringLiteral("Problems (4)"));
     button->click();
     QVERIFY(!h.window->problemsPanel()->isVisible());
@@ -166,7 +166,7 @@ void ListToolsTest::exportWritesTheRowsAsShownAsTheToolDoes() {
 
     // A file that cannot be written is said so.
     h.interaction.listPaths.append(h.pathOf(QStringLiteral("no/such/folder/x.csv")));
-    h.window->commands().action(CommandExportList)->trigger();
+    h.window->commands().action(CommandId::ExportList)->trigger();
     QCOMPARE(h.interaction.messages.size(), 1);
     QVERIFY(h.interaction.messages[0].text.startsWith(QStringLiteral("File create failed!\n")));
 }
@@ -192,9 +192,9 @@ void ListToolsTest::applyOrderIsOneStepAndTellsTheCounts() {
     QCOMPARE(h.columnTexts(ColumnChannel),
              QStringList({"Klassik[R]", "Das Erste", "Bayern 3[R]", "ZDF", "Hidden TV",
                           "Rai Radio 2[R]", "Rai 1"}));
-    QCOMPARE(h.window->undoButton()->toolTip(), QStringLiteral("Undo order 6 channels"));
+    QCOMPARE(h.window->action(CommandId::Undo)->toolTip(), QStringLiteral("Undo order 6 channels"));
     QVERIFY(h.showsModified(true));
-    h.window->undoButton()->click();
+    h.window->action(CommandId::Undo)->trigger();
     QVERIFY(tablesOf(h) == before);
     QCOMPARE(shownChannels(h), (std::vector<int>{0, 1, 2, 3, 4, 6, 7}));
 

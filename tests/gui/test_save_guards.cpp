@@ -60,14 +60,14 @@ void SaveGuardsTest::changedOnDiskAsksAndNoKeepsBoth() {
     const Bytes theirs = windowTestImage(99);
     writeFileBytes(h.path.toStdString(), theirs);
     h.interaction.answers.append(Interaction::Answer::No);
-    h.window->saveButton()->click();
+    h.window->action(CommandId::Save)->trigger();
     QCOMPARE(h.interaction.messageTexts(), QStringList({ChangedQuestion}));
     QCOMPARE(h.interaction.messages.first().buttons, Interaction::Buttons::YesNo);
     QVERIFY(fileBytes(h.path) == theirs);
     QVERIFY(h.showsModified(true));
 
     h.interaction.answers.append(Interaction::Answer::Yes);
-    h.window->saveButton()->click();
+    h.window->action(CommandId::Save)->trigger();
     QCOMPARE(h.interaction.messages.size(), 2);
     QVERIFY(h.showsModified(false));
     const std::unique_ptr<EditSession> saved = loadedFile(h.path);
@@ -86,7 +86,7 @@ void SaveGuardsTest::backupsKeepTheReplacedVersionAndTheNewestTen() {
                            .toStdString(),
                        Bytes(3, 3));
     }
-    h.window->saveButton()->click();
+    h.window->action(CommandId::Save)->trigger();
     QVERIFY(h.interaction.messages.isEmpty());
     QVERIFY(h.showsModified(false));
     const std::vector<std::string> kept = backupsOf(file, folder.toStdString());
@@ -103,7 +103,7 @@ void SaveGuardsTest::noBackupAsksWhetherToSaveWithoutOne() {
     writeFileBytes(folder.toStdString(), Bytes(1, 1));  // a file where the folder should be
     EditedWindow h;
     h.interaction.answers.append(Interaction::Answer::No);
-    h.window->saveButton()->click();
+    h.window->action(CommandId::Save)->trigger();
     QCOMPARE(h.interaction.messages.size(), 1);
     const QString question = h.interaction.messages.first().text;
     QVERIFY2(question.startsWith("No backup of the file could be made in") &&
@@ -113,7 +113,7 @@ void SaveGuardsTest::noBackupAsksWhetherToSaveWithoutOne() {
     QVERIFY(h.showsModified(true));
 
     h.interaction.answers.append(Interaction::Answer::Yes);
-    h.window->saveButton()->click();
+    h.window->action(CommandId::Save)->trigger();
     QVERIFY(h.showsModified(false));
     const std::unique_ptr<EditSession> saved = loadedFile(h.path);
     QVERIFY(saved && saved->database().channelName(0) == "Erste");

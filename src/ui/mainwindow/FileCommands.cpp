@@ -186,11 +186,7 @@ bool FileCommands::settleUnsavedChanges() {
 }
 
 void FileCommands::exit() {
-    const bool hadChanges = parts_.session.isModified();
-    if (!settleUnsavedChanges()) {
-        return;
-    }
-    window_.done(hadChanges && parts_.session.isModified() ? QDialog::Rejected : QDialog::Accepted);
+    window_.close();
 }
 
 }  // namespace kavro

@@ -1,7 +1,5 @@
 #include "HistoryCommands.h"
 
-#include <QPushButton>
-
 #include "ChannelListCtrl.h"
 #include "WindowParts.h"
 #include "session/EditSession.h"
@@ -28,14 +26,6 @@ QString HistoryCommands::undoText(const EditSession& session) {
 
 QString HistoryCommands::redoText(const EditSession& session) {
     return QString::fromStdString(kavro::redoText(session.redoLabel()));
-}
-
-void HistoryCommands::showInButtons(const EditSession& session, QPushButton& undo,
-                                    QPushButton& redo) {
-    undo.setEnabled(session.canUndo());
-    undo.setToolTip(session.canUndo() ? undoText(session) : QString());
-    redo.setEnabled(session.canRedo());
-    redo.setToolTip(session.canRedo() ? redoText(session) : QString());
 }
 
 }  // namespace kavro

@@ -99,7 +99,8 @@ OpenedWindow::OpenedWindow() : path(pathOf(QStringLiteral("db.tbn"))) {
 }
 
 bool WindowHarness::showsModified(bool dirty) const {
-    return window->session().isModified() == dirty && window->saveButton()->isEnabled() == dirty;
+    return window->session().isModified() == dirty &&
+           window->action(CommandId::Save)->isEnabled() == dirty;
 }
 
 QString WindowHarness::cell(int row, int column) const {
