@@ -239,13 +239,20 @@ void UndoRedoTest::theModifiedMarkFollowsSaveUndoAndRedo() {
     QVERIFY(h.interaction.messages.last().text.startsWith(QStringLiteral("Do you want")));
 }
 
-// After an undo or redo every satellite that was expanded still is.
+// After an edit, an undo or a redo every satellite that was expanded still is.
 void UndoRedoTest::theTreeKeepsItsExpansion() {
     OpenedWindow h;
-    clickRows(h, {0});
-    h.window->channelCommands().deleteChannels();
     h.satelliteItem(0)->setExpanded(true);
     h.satelliteItem(1)->setExpanded(true);
+    clickRows(h, {0});
+    h.window->channelCommands().deleteChannels();
+    QVERIFY(h.satelliteItem(0)->isExpanded() && h.satelliteItem(1)->isExpanded());
+    h.selectTreeItem(h.transponderItem(1, 0));
+    h.window->runCommand(CommandId::DeleteTransponder);
+    QCOMPARE(h.treeTexts().size(), 6);  // Hotbird has no transponder left
+    QVERIFY(h.satelliteItem(0)->isExpanded() && h.satelliteItem(1)->isExpanded());
+    h.window->action(CommandId::Undo)->trigger();
+    QVERIFY(h.satelliteItem(0)->isExpanded() && h.satelliteItem(1)->isExpanded());
     h.window->action(CommandId::Undo)->trigger();
     QVERIFY(h.satelliteItem(0)->isExpanded() && h.satelliteItem(1)->isExpanded());
     QVERIFY(!h.satelliteItem(3)->isExpanded());

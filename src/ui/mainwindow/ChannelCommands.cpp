@@ -82,19 +82,14 @@ void ChannelCommands::addToFavorites() {
         return;
     }
     parts_.session.apply(SetFavorites{channelsOf(rows), mask});
-    parts_.refresh.fillChannelList();
-    parts_.list.scrollTo(parts_.model.index(rows.last(), 0), QAbstractItemView::EnsureVisible);
 }
 
 void ChannelCommands::editFavorites() {
     if (!allowed()) {
         return;
     }
-    const int row = parts_.list.firstSelectedRow();
-    if (runFavoriteDialog(parts_.dialogContext(), parts_.model.channelAt(row))) {
-        parts_.refresh.fillChannelList();
-        parts_.list.selectAndShowRow(row);
-    }
+    runFavoriteDialog(parts_.dialogContext(),
+                      parts_.model.channelAt(parts_.list.firstSelectedRow()));
 }
 
 void ChannelCommands::editGroupNames() {

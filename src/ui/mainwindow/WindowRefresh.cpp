@@ -58,12 +58,15 @@ void WindowRefresh::sessionChanged(const SessionChange& change) {
             refreshAll();
             break;
         case SessionEvent::Edited:
-            show(change.reach, false);
-            break;
         case SessionEvent::Undone:
         case SessionEvent::Redone:
-            show(change.reach, true);
-            showChannels(change.channels);
+            // A new order or new records refill the list: the channels the change is about
+            // are selected (those moved, added or restored); a change of fields keeps the
+            // rows and their selection.
+            show(change.reach);
+            if (change.reach != ChangeReach::Fields || change.event != SessionEvent::Edited) {
+                showChannels(change.channels);
+            }
             break;
         case SessionEvent::Saved:
             break;
@@ -122,8 +125,9 @@ void WindowRefresh::refreshAll(bool keepExpansion) {
     refreshing_ = false;
 }
 
-// A new order changes the list only: the tree's items and counts stay.
-void WindowRefresh::show(ChangeReach reach, bool keepExpansion) {
+// A new order changes the list only: the tree's items and counts stay; new records keep the
+// tree's expansion.
+void WindowRefresh::show(ChangeReach reach) {
     switch (reach) {
         case ChangeReach::Fields:
             refreshTexts();
@@ -132,7 +136,7 @@ void WindowRefresh::show(ChangeReach reach, bool keepExpansion) {
             fillChannelList();
             break;
         case ChangeReach::Records:
-            refreshAll(keepExpansion);
+            refreshAll(true);
             break;
     }
 }

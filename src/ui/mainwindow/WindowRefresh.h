@@ -1,8 +1,8 @@
 // How the window shows its session: the channel list of the current view (filtered to the
 // tree's satellite when a tree item was chosen, and to the channels Find matches), the tree,
-// and the row count. It follows
-// every change of the session once; after an undo or a redo it shows the step's channels,
-// selected where they still exist, and keeps the tree's expansion.
+// and the row count. It follows every change of the session once, and is the only one that
+// refills: after an edit, an undo or a redo it shows the step's channels, selected where
+// they still exist, and keeps the tree's expansion.
 #pragma once
 
 #include <span>
@@ -43,7 +43,7 @@ public:
 
 private:
     // A change of the tables of that reach, after a command or after an undo or a redo.
-    void show(ChangeReach reach, bool keepExpansion);
+    void show(ChangeReach reach);
     void refreshTexts();
     // The list filled anew, the channels selected before selected where they are still
     // shown, the current one scrolled into view.
