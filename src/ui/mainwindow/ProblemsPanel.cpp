@@ -3,6 +3,8 @@
 #include <QHeaderView>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <QtConcurrent/QtConcurrentRun>
+#include <memory>
 
 #include "ShownText.h"
 #include "session/EditSession.h"
@@ -77,18 +79,52 @@ ProblemsPanel::ProblemsPanel(const EditSession& session, QWidget* parent)
         const Finding& finding = findings()[static_cast<size_t>(index.row())];
         emit findingActivated(finding.channel, finding.transponder);
     });
+    connect(&watcher_, &QFutureWatcherBase::finished, this, &ProblemsPanel::checkEnded);
 }
 
 void ProblemsPanel::recheck() {
-    model_->setFindings(session_.isOpen() ? findProblems(session_.database())
-                                          : std::vector<Finding>());
-    emit countChanged(count());
+    ++generation_;
+    pending_ = false;
+    show(session_.isOpen() ? findProblems(session_.database()) : std::vector<Finding>());
 }
 
 void ProblemsPanel::sessionChanged(const SessionChange& change) {
-    if (change.event != SessionEvent::ViewChanged && change.event != SessionEvent::Saved) {
-        recheck();
+    if (change.event == SessionEvent::ViewChanged || change.event == SessionEvent::Saved) {
+        return;
     }
+    ++generation_;
+    if (!session_.isOpen()) {
+        pending_ = false;
+        show({});
+    } else if (checking_) {
+        pending_ = true;
+    } else {
+        startCheck();
+    }
+}
+
+// The worker reads its own copy of the tables: the session goes on changing them.
+void ProblemsPanel::startCheck() {
+    pending_ = false;
+    checking_ = true;
+    checkedGeneration_ = generation_;
+    auto tables = std::make_shared<const ChannelDatabase>(session_.database());
+    watcher_.setFuture(QtConcurrent::run([tables] { return findProblems(*tables); }));
+}
+
+// The findings of tables changed since are not shown: the check that follows replaces them.
+void ProblemsPanel::checkEnded() {
+    checking_ = false;
+    if (pending_ && session_.isOpen()) {
+        startCheck();
+    } else if (checkedGeneration_ == generation_ && session_.isOpen()) {
+        show(watcher_.result());
+    }
+}
+
+void ProblemsPanel::show(std::vector<Finding> findings) {
+    model_->setFindings(std::move(findings));
+    emit countChanged(count());
 }
 
 }  // namespace kavro
