@@ -162,12 +162,18 @@ void WindowHarness::selectRows(std::initializer_list<int> rows) {
 }
 
 bool WindowHarness::renameChannel(int ch, std::string_view name) const {
-    const ChannelDatabase& tables = db();
+    return edit(renamedChannel(db(), ch, name));
+}
+
+EditChannel renamedChannel(const ChannelDatabase& tables, int ch, std::string_view name) {
     constexpr int PidMask = 0x1FFF;
-    return edit(EditChannel{ch, std::string(name), tables.channelVideoPid(ch) & PidMask,
-                            tables.channelAudioPid(ch) & PidMask,
-                            tables.channelPcrPid(ch) & PidMask, tables.channelServiceId(ch),
-                            tables.isChannelLocked(ch)});
+    return EditChannel{ch,
+                       std::string(name),
+                       tables.channelVideoPid(ch) & PidMask,
+                       tables.channelAudioPid(ch) & PidMask,
+                       tables.channelPcrPid(ch) & PidMask,
+                       tables.channelServiceId(ch),
+                       tables.isChannelLocked(ch)};
 }
 
 std::unique_ptr<EditSession> loadedFile(const QString& path) {
