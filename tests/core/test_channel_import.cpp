@@ -5,6 +5,9 @@
 
 #include "core_tables.h"
 #include "database/ChannelImport.h"
+#include "database/FieldRules.h"
+#include "session/EditSession.h"
+#include "support/TestImageBuilder.h"
 
 namespace kavro::coretest {
 namespace {
@@ -309,6 +312,43 @@ TEST(ChannelImport, AWholeDatabaseImportedIntoItsEmptiedCopyComesBack) {
         }
         EXPECT_EQ(plan.copied, static_cast<int>(channels.size()));
     }
+}
+
+// In a session: one step named after the source, undone to the byte; refused whole with a
+// target that is no channel.
+TEST(ImportStep, IsOneStepThatUndoesToTheByte) {
+    EditSession session;
+    ASSERT_TRUE(testing::loadImage(session, testing::smallImage()));
+    const std::vector<uint8_t> start(session.database().bytes(),
+                                     session.database().bytes() + table::Size);
+    auto source = std::make_shared<ChannelDatabase>(session.database());
+    const int fresh = ChannelCapacity - 1;
+    std::memcpy(source->mutableTables().channels[fresh], source->tables().channels[0],
+                ChannelRecordSize);
+    source->setChannelServiceId(fresh, 4242);
+    source->setChannelName(fresh, "Fresh");
+    source->setChannelAudioPid(1, 1234);
+
+    ImportChannels edit{source, "B.tbn", {}};
+    edit.request.channels = {1, fresh};
+    edit.request.update = true;
+    edit.request.before = 1;
+    const EditResult result = session.apply(edit);
+    ASSERT_TRUE(result.changed) << result.refusal;
+    EXPECT_EQ(session.undoLabel(), "import 2 channels from B.tbn");
+    EXPECT_EQ(session.database().channelName(1), "Fresh");
+    EXPECT_EQ(session.database().channelAudioPid(2), 1234);
+    EXPECT_EQ(session.history().nextUndo()->channelsAfter(), (std::vector<int>{1, 2}));
+    const std::vector<uint8_t> done(session.database().bytes(),
+                                    session.database().bytes() + table::Size);
+    ASSERT_TRUE(session.undo());
+    EXPECT_TRUE(std::equal(start.begin(), start.end(), session.database().bytes()));
+    ASSERT_TRUE(session.redo());
+    EXPECT_TRUE(std::equal(done.begin(), done.end(), session.database().bytes()));
+
+    edit.request.before = fresh;  // a free slot here
+    EXPECT_EQ(session.apply(edit).refusal, noLiveChannelMessage(std::to_string(fresh)));
+    EXPECT_TRUE(std::equal(done.begin(), done.end(), session.database().bytes()));
 }
 
 }  // namespace
