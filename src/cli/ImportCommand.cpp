@@ -124,7 +124,7 @@ private:
             return c_.args.refuse(integerMessage());
         }
         if (!other_.isLiveChannel(ch)) {
-            return c_.args.refuse("the other database has " + noLiveChannelMessage(word));
+            return c_.args.refuse(noLiveChannelMessage(word) + InOtherDatabase);
         }
         request.channels.push_back(ch);
         return true;

@@ -141,14 +141,14 @@ bool requestedSlots(const ChannelDatabase& other, const ImportRequest& request,
     std::vector<char> wanted(TransponderCapacity, 0);
     for (int t : request.transponders) {
         if (!other.isLiveTransponder(t)) {
-            refusal = "the other database has " + noLiveTransponderMessage(std::to_string(t));
+            refusal = noLiveTransponderMessage(std::to_string(t)) + InOtherDatabase;
             return false;
         }
         wanted[t] = 1;
     }
     for (int ch : channels) {
         if (!other.isLiveChannel(ch)) {
-            refusal = "the other database has " + noLiveChannelMessage(std::to_string(ch));
+            refusal = noLiveChannelMessage(std::to_string(ch)) + InOtherDatabase;
             return false;
         }
         wanted[other.channelTransponder(ch)] = 1;

@@ -21,6 +21,8 @@ namespace kavro {
 class ChannelDatabase;
 
 constexpr int NoMatch = -1;
+// After a message about a record that names the other database's slot.
+constexpr const char* InOtherDatabase = " in the other database";
 
 // How the records of the other database stand against this one.
 struct ImportMatch {

@@ -199,7 +199,8 @@ const Case cases[] = {
      },
      0, 0, 0, 0, 0, "room for 0 of the 1 transponders", nullptr},
     {"a slot there that holds no live channel is refused",
-     [](Pair& p) { p.request.channels = {17}; }, 0, 0, 0, 0, 0, "no live channel 17", nullptr},
+     [](Pair& p) { p.request.channels = {17}; }, 0, 0, 0, 0, 0, "no live channel 17 in the other",
+     nullptr},
 };
 
 TEST(ChannelImport, MatchesPlansAndCopiesAsEachCaseSays) {
