@@ -201,6 +201,26 @@ void planTransponders(const ChannelDatabase& here, const ChannelDatabase& other,
     }
 }
 
+// The free slots the copies take: at the end, those after the last live channel when there
+// are enough of them, so that no record here moves; else the first free ones, and the move
+// to the end closes the gaps they leave.
+void takeFreeSlots(const ChannelDatabase& here, ImportPlan& plan) {
+    int from = 0;
+    if (plan.before == MoveToEnd) {
+        int last = ChannelCapacity - 1;
+        while (last >= 0 && !here.isLiveChannel(last)) {
+            --last;
+        }
+        const auto wanted = static_cast<int>(plan.copies.size());
+        from = ChannelCapacity - (last + 1) >= wanted ? last + 1 : 0;
+    }
+    for (int ch = from; ch < ChannelCapacity && plan.copySlots.size() < plan.copies.size(); ++ch) {
+        if (!here.isLiveChannel(ch)) {
+            plan.copySlots.push_back(ch);
+        }
+    }
+}
+
 void planChannels(const ChannelDatabase& here, const ChannelDatabase& other,
                   const ImportMatch& match, const ImportRequest& request,
                   const std::vector<int>& channels, ImportPlan& plan) {
@@ -222,11 +242,7 @@ void planChannels(const ChannelDatabase& here, const ChannelDatabase& other,
         }
         plan.channels.push_back(std::move(item));
     }
-    for (int ch = 0; ch < ChannelCapacity && plan.copySlots.size() < plan.copies.size(); ++ch) {
-        if (!here.isLiveChannel(ch)) {
-            plan.copySlots.push_back(ch);
-        }
-    }
+    takeFreeSlots(here, plan);
     if (plan.copySlots.size() < plan.copies.size()) {
         plan.refusal = roomText("channel", static_cast<int>(plan.copySlots.size()), plan.copied,
                                 "channels to copy");

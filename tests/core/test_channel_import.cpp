@@ -177,6 +177,35 @@ const Case cases[] = {
          }
          EXPECT_EQ(order, "axybc");
      }},
+    {"at the end the copies take the slots after the last channel; nothing here moves",
+     [](Pair& p) {
+         putChannel(p.here, 0, 0, "a", 1);
+         putChannel(p.here, 2, 0, "b", 2);
+         putChannel(p.other, 0, 0, "x", 4);
+         p.request.channels = {0};
+     },
+     1, 0, 0, 0, 0, nullptr,
+     [](const Pair& p) {
+         EXPECT_FALSE(p.here.isLiveChannel(1));
+         EXPECT_EQ(p.here.channelName(3), "x");
+     }},
+    {"without room after the last channel the gaps are used and closed",
+     [](Pair& p) {
+         for (int c = 0; c < ChannelCapacity - 1; ++c) {
+             putChannel(p.here, c, 0, "f", c);
+         }
+         writeU16(p.here.mutableTables().channels[3] + ch::TransponderIndex,
+                  DeletedTransponderIndex);
+         putChannel(p.other, 0, 0, "x", 65000);
+         putChannel(p.other, 1, 0, "y", 65001);
+         p.request.channels = {0, 1};
+     },
+     2, 0, 0, 0, 0, nullptr,
+     [](const Pair& p) {
+         EXPECT_EQ(p.here.channelName(ChannelCapacity - 2), "x");
+         EXPECT_EQ(p.here.channelName(ChannelCapacity - 1), "y");
+         EXPECT_EQ(p.here.channelServiceId(3), 4);  // the channels after the gap moved up
+     }},
     {"a full channel table stops it before anything is copied",
      [](Pair& p) {
          for (int c = 0; c < ChannelCapacity - 1; ++c) {
