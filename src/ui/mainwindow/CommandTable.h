@@ -26,6 +26,7 @@ enum class CommandId {
     Save,
     SaveAs,
     ExportList,
+    ImportFrom,
     Exit,
     Undo,
     Redo,

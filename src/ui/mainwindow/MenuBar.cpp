@@ -62,6 +62,8 @@ std::vector<CommandEntry> MainWindow::commandEntries() {
          "document-save-as", false, [&file] { file.saveAs(); }},
         {I::ExportList, "Export List...", M::File, "Ctrl+Shift+X", 4, pop, A::WhenOpen, S::List,
          false, nullptr, false, [&lists] { lists.exportList(); }},
+        {I::ImportFrom, "Import From...", M::File, "Ctrl+I", 4, InMenuOnly, A::WhenOpen, S::List,
+         false, nullptr, false, [&lists] { lists.importFrom(); }},
         {I::Exit, "Exit", M::File, "Ctrl+Q", 5, InMenuOnly, A::Always, S::Window, false, nullptr,
          false, [&file] { file.exit(); }},
         {I::Undo, "Undo", M::Edit, "Ctrl+Z", 0, bar | pop, A::WhenUndoable, S::Window, false,
