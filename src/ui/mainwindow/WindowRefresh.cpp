@@ -52,7 +52,7 @@ void WindowRefresh::sessionChanged(const SessionChange& change) {
         case SessionEvent::Loaded:
             selection_.reset();
             fillChannelList();
-            tree_.FillSatelliteTree(session_.database(), session_.viewIndex());
+            tree_.fill(session_.database(), session_.viewIndex());
             break;
         case SessionEvent::ViewChanged:
             refreshAll();
@@ -110,14 +110,21 @@ void WindowRefresh::refillKeepingSelection() {
     }
 }
 
-void WindowRefresh::refreshAll(bool keepExpansion) {
+void WindowRefresh::refreshAll() {
     refreshing_ = true;
     const QTreeWidgetItem* shown = tree_.selectedItem();
     const int satellite = shown ? SatelliteTree::itemSatellite(shown) : selection_.satellite();
     const int transponder = SatelliteTree::filledTransponder(shown);
-    const QList<int> expanded = keepExpansion ? tree_.expandedSatellites() : QList<int>();
+    const QList<int> expanded = tree_.expandedSatellites();
     fillChannelList();
-    tree_.FillSatelliteTree(session_.database(), session_.viewIndex());
+    {
+        // Items that go take the selection along; what the tree selects is set below.
+        const QSignalBlocker quiet(&tree_);
+        tree_.update(session_.database(), session_.viewIndex());
+        if (!selection_.filtersBySatellite()) {
+            tree_.clearSelection();
+        }
+    }
     tree_.expandSatellites(expanded);
     if (selection_.filtersBySatellite()) {
         showSelectionInTree(satellite, transponder);
@@ -136,7 +143,7 @@ void WindowRefresh::show(ChangeReach reach) {
             fillChannelList();
             break;
         case ChangeReach::Records:
-            refreshAll(true);
+            refreshAll();
             break;
     }
 }

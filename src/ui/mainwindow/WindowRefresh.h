@@ -27,11 +27,11 @@ public:
 
     void sessionChanged(const SessionChange& change) override;
 
-    // The list and the tree anew. The tree's selected item stays selected (its satellite's
-    // item when the item is gone and the list stays filtered), so that the list's filter is
-    // always the one the tree shows; with `keepExpansion` every expanded satellite stays
-    // expanded, else only the way to the selected item.
-    void refreshAll(bool keepExpansion = false);
+    // The list anew and the tree's items where they changed. The tree's selected item stays
+    // selected (its satellite's item when the item is gone and the list stays filtered), so
+    // that the list's filter is always the one the tree shows; every expanded satellite
+    // stays expanded.
+    void refreshAll();
     // The rows of the current view (or of the selected satellite) that Find matches, without
     // a selection.
     void fillChannelList();
