@@ -109,6 +109,15 @@ bool DatabaseDiff::equal() const {
            transpondersChanged.empty() && groupsRenamed.empty();
 }
 
+std::string diffSummaryText(const DatabaseDiff& d) {
+    const auto n = [](size_t count) { return std::to_string(count); };
+    return n(d.added.size()) + " added, " + n(d.removed.size()) + " removed, " +
+           n(d.changed.size()) + " changed, " + n(d.moved.size()) +
+           " moved; transponders: " + n(d.transpondersAdded.size()) + " added, " +
+           n(d.transpondersRemoved.size()) + " removed, " + n(d.transpondersChanged.size()) +
+           " changed; groups: " + n(d.groupsRenamed.size()) + " renamed";
+}
+
 DatabaseDiff compareDatabases(const ChannelDatabase& a, const ChannelDatabase& b) {
     DatabaseDiff diff;
     compareChannels(a, b, diff);

@@ -82,7 +82,7 @@ void SaveGuardsTest::backupsKeepTheReplacedVersionAndTheNewestTen() {
     for (int day = 10; day < 20; ++day) {
         writeFileBytes(QDir(folder)
                            .filePath(QString::fromStdString(prefix) +
-                                     QStringLiteral("202001%1-000000.tbn").arg(day))
+                                     QStringLiteral("202001%1-000000Z-0000.tbn").arg(day))
                            .toStdString(),
                        Bytes(3, 3));
     }
@@ -91,7 +91,7 @@ void SaveGuardsTest::backupsKeepTheReplacedVersionAndTheNewestTen() {
     QVERIFY(h.showsModified(false));
     const std::vector<std::string> kept = backupsOf(file, folder.toStdString());
     QCOMPARE(kept.size(), size_t(BackupsKept));
-    QCOMPARE(kept.front(), prefix + "20200111-000000.tbn");  // the oldest went
+    QCOMPARE(kept.front(), prefix + "20200111-000000Z-0000.tbn");  // the oldest went
     QVERIFY(readFileBytes(folder.toStdString() + "/" + kept.back()) == h.image);
     // Nothing is left beside the file.
     QCOMPARE(QDir(h.folder).entryList(QDir::Files | QDir::Hidden), QStringList({"db.tbn"}));
