@@ -20,7 +20,7 @@ int runHelp(const std::vector<std::string>& args, std::ostream& out, std::ostrea
         return ExitOk;
     }
     return usageError(err,
-                      "help takes one of the commands check, info, tree, list, lint, diff, edit");
+                      "help takes one of the commands check, info, tree, list, lint, diff, edit, backups");
 }
 
 int runCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out,

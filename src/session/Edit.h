@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "OrderEdit.h"
+#include "RestoreEdit.h"
 #include "database/ChannelOrder.h"
 #include "database/RecordLayout.h"
 #include "database/TableEditing.h"
@@ -102,7 +103,7 @@ struct RenameGroups {
 using Edit =
     std::variant<AddTransponder, EditTransponder, DeleteTransponder, AddChannel, EditChannel,
                  DeleteChannels, MoveChannels, SortChannels, SetFavorites, RenameGroups,
-                 OrderChannels>;
+                 OrderChannels, RestoreTables>;
 
 // What apply did.
 struct EditResult {

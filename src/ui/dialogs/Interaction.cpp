@@ -47,6 +47,12 @@ void setUpButtons(QMessageBox& box, Interaction::Buttons buttons) {
             box.setDefaultButton(QMessageBox::No);
             box.setEscapeButton(QMessageBox::No);
             return;
+        case Interaction::Buttons::YesNoReload:
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Retry);
+            box.button(QMessageBox::Retry)->setText(QStringLiteral("Reload"));
+            box.setDefaultButton(QMessageBox::No);
+            box.setEscapeButton(QMessageBox::No);
+            return;
         case Interaction::Buttons::SaveDiscardCancel:
             box.setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
             box.button(QMessageBox::Discard)->setText(QStringLiteral("Don't Save"));
@@ -68,6 +74,8 @@ Interaction::Answer answerOf(QMessageBox::StandardButton pressed) {
             return Interaction::Answer::Save;
         case QMessageBox::Discard:
             return Interaction::Answer::Discard;
+        case QMessageBox::Retry:
+            return Interaction::Answer::Reload;
         default:
             return Interaction::Answer::Cancel;
     }

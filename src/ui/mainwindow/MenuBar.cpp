@@ -56,6 +56,7 @@ const MenuEntry MenuEntries[] = {
     {CommandOpen, "Open", M::File, "Ctrl+O", A::Always, false},
     {CommandSave, "Save", M::File, "Ctrl+S", A::WhenModified, false},
     {CommandSaveAs, "Save As", M::File, "Ctrl+Shift+S", A::WhenOpen, false},
+    {CommandBackups, "Backups...", M::File, "", A::WhenOpen, false},
     {CommandExportList, "Export List...", M::File, "Ctrl+Shift+X", A::WhenOpen, false},
     {CommandExit, "Exit", M::File, "Ctrl+Q", A::Always, false},
     {CommandUndo, "Undo", M::Edit, "Ctrl+Z", A::WhenUndoable, false},
@@ -121,6 +122,8 @@ void MainWindow::runMenuCommand(int command) {
             return fileCommands_.save();
         case CommandSaveAs:
             return fileCommands_.saveAs();
+        case CommandBackups:
+            return fileCommands_.showBackups();
         case CommandExit:
             return fileCommands_.exit();
         case CommandUndo:
