@@ -8,6 +8,7 @@
 #include <variant>
 #include <vector>
 
+#include "ImportEdit.h"
 #include "OrderEdit.h"
 #include "RestoreEdit.h"
 #include "database/ChannelOrder.h"
@@ -100,10 +101,9 @@ struct RenameGroups {
     std::vector<GroupName> names;
 };
 
-using Edit =
-    std::variant<AddTransponder, EditTransponder, DeleteTransponder, AddChannel, EditChannel,
-                 DeleteChannels, MoveChannels, SortChannels, SetFavorites, RenameGroups,
-                 OrderChannels, RestoreTables>;
+using Edit = std::variant<AddTransponder, EditTransponder, DeleteTransponder, AddChannel,
+                          EditChannel, DeleteChannels, MoveChannels, SortChannels, SetFavorites,
+                          RenameGroups, OrderChannels, ImportChannels, RestoreTables>;
 
 // What apply did.
 struct EditResult {
