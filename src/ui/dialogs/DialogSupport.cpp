@@ -123,8 +123,8 @@ bool NameField::isUnchanged() const {
 FieldReader::FieldReader(QWidget* dialog, Interaction& interaction)
     : dialog_(dialog), interaction_(interaction) {}
 
-bool FieldReader::readInteger(QLineEdit* edit, int low, int high, int& value) {
-    const FieldCheck check = checkIntegerField(edit->text().toStdString(), low, high);
+bool FieldReader::readInteger(QLineEdit* edit, const FieldRange& range, int& value) {
+    const FieldCheck check = checkIntegerField(edit->text().toStdString(), range);
     if (!check.ok) {
         return fail(edit, check);
     }
@@ -174,7 +174,7 @@ bool FieldReader::refuse(QLineEdit* edit, const std::string& message) {
 
 bool FieldReader::fail(QLineEdit* edit, const FieldCheck& check) {
     const auto icon = check.warning ? Interaction::Icon::Exclamation : Interaction::Icon::None;
-    interaction_.messageBox(dialog_, QString::fromStdString(check.message),
+    interaction_.messageBox(dialog_, QString::fromStdString(twoLines(check.message, check.field)),
                             Interaction::Buttons::Ok, icon);
     edit->setFocus(Qt::OtherFocusReason);
     edit->selectAll();

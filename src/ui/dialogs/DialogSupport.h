@@ -68,7 +68,8 @@ class FieldReader {
 public:
     FieldReader(QWidget* dialog, Interaction& interaction);
 
-    bool readInteger(QLineEdit* edit, int low, int high, int& value);
+    // The range message's second line names the field.
+    bool readInteger(QLineEdit* edit, const FieldRange& range, int& value);
     bool readName(const NameField& field, std::string& bytes);
     // A value that passed its field's rules but is refused as a whole: the message in a
     // warning box, then as for any failure.
