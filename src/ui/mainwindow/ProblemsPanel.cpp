@@ -80,8 +80,9 @@ ProblemsPanel::ProblemsPanel(const EditSession& session, QWidget* parent)
 }
 
 void ProblemsPanel::recheck() {
-    model_->setFindings(session_.isOpen() ? findProblems(session_.database())
-                                          : std::vector<Finding>());
+    model_->setFindings(session_.isOpen()
+                            ? findProblems(session_.database(), ChannelNaming::ListNumber)
+                            : std::vector<Finding>());
     emit countChanged(count());
 }
 
