@@ -57,6 +57,9 @@ QLineEdit* makeTextEdit(const QString& objectName, int characters) {
 
 namespace {
 
+// Room beside a caption for the window manager's icon and margins.
+constexpr int CaptionAllowance = 64;
+
 QHBoxLayout* makeButtonRow(QDialog& dialog, QPushButton*& ok, QPushButton*& cancel) {
     ok = new QPushButton(QStringLiteral("OK"));
     ok->setObjectName(QStringLiteral("okButton"));
@@ -84,6 +87,10 @@ void layOutDialog(QDialog& dialog, std::initializer_list<QWidget*> frames, QPush
         layout->addWidget(frame);
     }
     layout->addLayout(makeButtonRow(dialog, ok, cancel));
+    // Wide enough for the caption, which window managers draw in a larger or bold face and
+    // clip rather than widen the window for.
+    const int caption = QFontMetrics(dialog.font()).horizontalAdvance(dialog.windowTitle());
+    layout->addStrut(caption * 5 / 4 + CaptionAllowance);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 

@@ -33,7 +33,8 @@ QLineEdit* makeNumberEdit(const QString& objectName, int digits);
 // A single-line edit wide enough for `characters` of the widest letters.
 QLineEdit* makeTextEdit(const QString& objectName, int characters);
 // The frames one above the other over a centred row of "OK" (the default button, runs
-// accept()) and "CANCEL" (runs reject()); the dialog keeps the size they need.
+// accept()) and "CANCEL" (runs reject()); the dialog keeps the size they need, and is never
+// narrower than its caption needs.
 void layOutDialog(QDialog& dialog, std::initializer_list<QWidget*> frames, QPushButton*& ok,
                   QPushButton*& cancel);
 // Tab order through the given widgets, in this order.

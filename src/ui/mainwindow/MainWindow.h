@@ -72,6 +72,7 @@ enum Command : int {
     CommandSortByTransponder = 32797,
     CommandExportList = 32798,
     CommandApplyOrder = 32799,
+    CommandEditChannel = 32800,
 };
 
 class MainWindow : public QDialog, private SessionObserver {
@@ -93,6 +94,7 @@ public:
     CommandTable& commands() const { return *commands_; }
     QSplitter* splitter() const { return splitter_; }
     QStatusBar* statusBar() const { return statusBar_; }
+    QLabel* filterStatus() const { return filterStatus_; }
 
     EditSession& session() { return *session_; }
     const EditSession& session() const { return *session_; }
@@ -183,6 +185,7 @@ private:
     // Enter or F2 on the list: the current row's channel.
     void onListOpenKey();
     void onFindChanged();
+    bool goToFirstMatch();
     void onViewButton(int view);
     // Moves the radio mark to the session's view.
     void showViewInControls();
@@ -201,6 +204,7 @@ private:
     SatelliteTree* tree_ = nullptr;
     ChannelListCtrl* list_ = nullptr;
     ChannelListModel* model_ = nullptr;
+    QLabel* filterStatus_ = nullptr;
     FindField* findField_ = nullptr;
     QLabel* rowCount_ = nullptr;
     QButtonGroup* viewGroup_ = nullptr;
