@@ -8,6 +8,7 @@
 #include <variant>
 #include <vector>
 
+#include "ImportEdit.h"
 #include "OrderEdit.h"
 #include "database/ChannelOrder.h"
 #include "database/RecordLayout.h"
@@ -95,7 +96,7 @@ struct RenameGroups {
 
 using Edit = std::variant<AddTransponder, EditTransponder, DeleteTransponder, AddChannel,
                           EditChannel, DeleteChannels, MoveChannels, SortChannels, SetFavorites,
-                          RenameGroups, OrderChannels>;
+                          RenameGroups, OrderChannels, ImportChannels>;
 
 // What apply did.
 struct EditResult {

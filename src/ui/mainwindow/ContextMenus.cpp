@@ -172,6 +172,9 @@ void MainWindow::runCommand(int command) {
         case CommandApplyOrder:
             listCommands_.applyOrder();
             break;
+        case CommandImportFrom:
+            listCommands_.importFrom();
+            break;
         default:
             break;
     }

@@ -72,7 +72,8 @@ enum Command : int {
     CommandSortByTransponder = 32797,
     CommandExportList = 32798,
     CommandApplyOrder = 32799,
-    CommandEditChannel = 32800,
+    CommandImportFrom = 32800,
+    CommandEditChannel = 32801,
 };
 
 class MainWindow : public QDialog, private SessionObserver {
