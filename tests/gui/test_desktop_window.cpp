@@ -76,7 +76,7 @@ private slots:
     void openRecentDropsAMissingFile();
     void openersRememberTheirFolders();
     void droppedTbnFileOpensAfterTheSaveQuestion();
-    void noticesOfferDontShowThisAgain();
+    void noticesShowInTheStatusBarOnly();
 };
 
 void DesktopWindowTest::titleNamesTheFileAndFollowsTheModifiedMark() {
@@ -111,7 +111,8 @@ void DesktopWindowTest::everyCommandIsInAMenuAndNoKeyIsBoundTwice() {
         QAction* action = table.action(entry.id);
         QVERIFY2(inMenus.contains(action), entry.text);
         QVERIFY2(table.menu(entry.menu)->actions().contains(action), entry.text);
-        QCOMPARE(QKeySequence::listFromString(QString::fromLatin1(entry.keys)),
+        const QString keys = QString::fromLatin1(entry.keys);
+        QCOMPARE(keys.isEmpty() ? QList<QKeySequence>() : QKeySequence::listFromString(keys),
                  action->shortcuts());
         if (entry.keyOwnedByView) {
             QCOMPARE(action->shortcutContext(), Qt::WidgetShortcut);
@@ -266,20 +267,15 @@ void DesktopWindowTest::droppedTbnFileOpensAfterTheSaveQuestion() {
     QVERIFY(!h.window->session().isModified());
 }
 
-void DesktopWindowTest::noticesOfferDontShowThisAgain() {
+void DesktopWindowTest::noticesShowInTheStatusBarOnly() {
     WindowSettings settings;
     ScriptedInteraction ui;
     QWidget window;
     QStatusBar bar(&window);
     StatusNotices notices(bar, window, ui, settings);
-    notices.notify(QStringLiteral("TP added"));  // left unticked: it comes again
-    ui.checks = {true};
     notices.notify(QStringLiteral("TP added"));
-    notices.notify(QStringLiteral("TP added"));  // now in the status bar only
     notices.notify(QStringLiteral("Channel added"));
-    QCOMPARE(ui.messageTexts(), QStringList({"TP added", "TP added", "Channel added"}));
-    QCOMPARE(ui.messages[0].checkText, QStringLiteral("Don't show this again"));
-    QCOMPARE(ui.messages[0].icon, Interaction::Icon::Information);
+    QVERIFY(ui.messages.isEmpty());
     QCOMPARE(bar.currentMessage(), QStringLiteral("Channel added"));
 }
 

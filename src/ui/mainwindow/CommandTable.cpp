@@ -70,10 +70,12 @@ QString CommandTable::menuTitle(MenuName name) {
 
 QAction* CommandTable::add(CommandEntry entry) {
     auto* action = new QAction(QString::fromLatin1(entry.text), &window_);
-    action->setIconText(action->text());
+    action->setIconText(action->text().remove(QStringLiteral("...")));
     action->setData(static_cast<int>(entry.id));
-    action->setShortcuts(
-        QKeySequence::listFromString(QString::fromLatin1(entry.keys), QKeySequence::PortableText));
+    if (entry.keys[0] != '\0') {
+        action->setShortcuts(QKeySequence::listFromString(QString::fromLatin1(entry.keys),
+                                                          QKeySequence::PortableText));
+    }
     action->setCheckable(entry.checkable);
     if (entry.icon) {
         action->setIcon(commandIcon(entry.icon));

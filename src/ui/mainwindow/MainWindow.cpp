@@ -92,6 +92,9 @@ MainWindow::MainWindow(Interaction& interaction, QWidget* parent, WindowSettings
     setMinimumSize(MinimumWindowSize);
     session_->addObserver(*refresh_);
     session_->addObserver(*this);
+    filterStatus_ = new QLabel(statusBar());
+    filterStatus_->setObjectName(QStringLiteral("filterStatus"));
+    refresh_->setFilterStatus(filterStatus_);
     notices_ = std::make_unique<StatusNotices>(*statusBar(), *this, interaction_, *settings_);
     parts_.settings = settings_;
     parts_.notices = notices_.get();
@@ -183,6 +186,7 @@ void MainWindow::buildStatusBar() {
     problemsButton_->setMinimumWidth(
         problemsButton_->fontMetrics().horizontalAdvance(QStringLiteral("Problems (00000)")) +
         ProblemsButtonPadding);
+    statusBar()->addPermanentWidget(filterStatus_);
     statusBar()->addPermanentWidget(rowCount_);
     statusBar()->addPermanentWidget(problemsButton_);
 }

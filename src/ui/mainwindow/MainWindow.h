@@ -66,6 +66,8 @@ public:
     WindowSettings& settings() const { return *settings_; }
     CommandTable& commands() const { return *commands_; }
     QSplitter* splitter() const { return splitter_; }
+    // The status bar's note of the satellite the list is filtered to.
+    QLabel* filterStatus() const { return filterStatus_; }
 
     EditSession& session() { return *session_; }
     const EditSession& session() const { return *session_; }
@@ -149,6 +151,7 @@ private:
     // Enter or F2 on the list: the current row's channel.
     void onListOpenKey();
     void onFindChanged();
+    bool goToFirstMatch();
     void onViewButton(int view);
     // Moves the radio mark to the session's view.
     void showViewInControls();
@@ -167,6 +170,7 @@ private:
     SatelliteTree* tree_ = nullptr;
     ChannelListCtrl* list_ = nullptr;
     ChannelListModel* model_ = nullptr;
+    QLabel* filterStatus_ = nullptr;
     FindField* findField_ = nullptr;
     QLabel* rowCount_ = nullptr;
     QButtonGroup* viewGroup_ = nullptr;

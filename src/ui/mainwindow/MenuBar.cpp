@@ -54,12 +54,14 @@ std::vector<CommandEntry> MainWindow::commandEntries() {
     const unsigned bar = InToolbar;
     const unsigned pop = InListPopup;
     return {
-        {I::Open, "Open", M::File, "Ctrl+O", 0, bar, A::Always, S::Window, false, "document-open",
-         false, [&file] { file.open(); }},
+        {I::Open, "Open...", M::File, "Ctrl+O", 0, bar, A::Always, S::Window, false,
+         "document-open", false, [&file] { file.open(); }},
         {I::Save, "Save", M::File, "Ctrl+S", 0, bar, A::WhenModified, S::Window, false,
          "document-save", false, [&file] { file.save(); }},
-        {I::SaveAs, "Save As", M::File, "Ctrl+Shift+S", 0, bar, A::WhenOpen, S::Window, false,
+        {I::SaveAs, "Save As...", M::File, "Ctrl+Shift+S", 0, bar, A::WhenOpen, S::Window, false,
          "document-save-as", false, [&file] { file.saveAs(); }},
+        {I::Backups, "Backups...", M::File, "", 0, InMenuOnly, A::WhenOpen, S::Window, false,
+         nullptr, false, [&file] { file.showBackups(); }},
         {I::ExportList, "Export List...", M::File, "Ctrl+Shift+X", 4, pop, A::WhenOpen, S::List,
          false, nullptr, false, [&lists] { lists.exportList(); }},
         {I::ImportFrom, "Import From...", M::File, "Ctrl+I", 4, InMenuOnly, A::WhenOpen, S::List,
@@ -72,6 +74,8 @@ std::vector<CommandEntry> MainWindow::commandEntries() {
          false, "edit-redo", false, [&history] { history.redo(); }},
         {I::Find, "Find", M::Edit, "Ctrl+F", 1, InMenuOnly, A::Always, S::Window, false, nullptr,
          false, [this] { focusFind(); }},
+        {I::EditChannel, "Edit Channel...", M::Channels, "F2", 1, pop, A::WhenOpen, S::List, true,
+         nullptr, false, [&ch] { ch.editChannel(); }},
         {I::Delete, "Delete", M::Edit, "Del", 1, pop, A::WhenOpen, S::Window, true, nullptr, false,
          [this] { deleteWhereFocused(); }},
         {I::SelectAll, "Select All", M::Edit, "Ctrl+A", 1, InMenuOnly, A::WhenOpen, S::Window,
@@ -212,6 +216,13 @@ void MainWindow::fillRecentMenu() {
             }
         });
     }
+    recentMenu_->addSeparator();
+    QAction* clear = recentMenu_->addAction(QStringLiteral("Clear Menu"));
+    clear->setObjectName(QStringLiteral("clearRecentAction"));
+    connect(clear, &QAction::triggered, this, [this] {
+        RecentFiles(*settings_).clear();
+        updateCommands();
+    });
 }
 
 void MainWindow::focusFind() {

@@ -48,8 +48,17 @@ Bytes windowTestImage(uint32_t seed) {
     return windowTestBuilder(seed).build();
 }
 
+namespace {
+
+// Backups go to a data folder of the test run's own, from the start (tests look for them
+// before they make a window).
+[[maybe_unused]] const bool DataFolderSet = [] {
+    return qputenv("XDG_DATA_HOME", QByteArray::fromStdString(makeTempDir()));
+}();
+
+}  // namespace
+
 WindowHarness::WindowHarness() {
-    // Backups go to the test copy of the user's data folder.
     QStandardPaths::setTestModeEnabled(true);
     folder = QString::fromStdString(makeTempDir());
     window = std::make_unique<MainWindow>(interaction);
@@ -166,7 +175,6 @@ bool WindowHarness::renameChannel(int ch, std::string_view name) const {
 }
 
 EditChannel renamedChannel(const ChannelDatabase& tables, int ch, std::string_view name) {
-    constexpr int PidMask = 0x1FFF;
     return EditChannel{ch,
                        std::string(name),
                        tables.channelVideoPid(ch) & PidMask,
