@@ -77,14 +77,13 @@ def cpu_model():
 def machine_line(context):
     load = context.get("load_avg") or []
     load_text = ", ".join(f"{x:.1f}" for x in load) if load else "?"
-    return (f"Machine: {cpu_model()}, {context.get('num_cpus', '?')} CPUs, "
+    return (f"{cpu_model()}, {context.get('num_cpus', '?')} CPUs, "
             f"{platform.system()} {platform.release()}; load average {load_text} when the run "
-            f"started; {context.get('date', '?')}; benchmark library "
-            f"{context.get('library_build_type', '?')}.")
+            f"started; {context.get('date', '?')}.")
 
 
 def general_table(times, counters, context):
-    lines = [machine_line(context), "",
+    lines = ["Machine: " + machine_line(context), "",
              "| Benchmark | Median | Straightforward approach | Its median | Ratio |",
              "|---|---:|---|---:|---:|"]
     for name, ms in times.items():
@@ -114,7 +113,7 @@ def action_table(runs):
     """runs: [(platform name, times, cpu times, context)]"""
     lines = []
     for platform_name, _, _, context in runs:
-        lines.append(f"{platform_name}: {machine_line(context)}")
+        lines.append(f"{platform_name} run: {machine_line(context)}")
         lines.append("")
     header = "| Action |"
     rule = "|---|"
