@@ -339,6 +339,13 @@ void TreeAndListTest::rowsFindTheirChannelThroughTheModel() {
     QCOMPARE(model->channelAt(2), 7);
     QCOMPARE(model->channelAt(3), ChannelCapacity);
     QCOMPARE(model->channelAt(-1), ChannelCapacity);
+    // And back: the rows that show channels, in row order, none for a channel not shown.
+    for (int row = 0; row < model->rowCount(); ++row) {
+        QCOMPARE(model->rowOf(model->channelAt(row)), row);
+    }
+    QCOMPARE(model->rowOf(0), -1);  // a TV channel
+    QCOMPARE(model->rowsOf(std::vector<int>{7, 0, 1, ChannelCapacity, -1}),
+             std::vector<int>({0, 2}));
     QCOMPARE(h.columnTexts(ColumnIndex), QStringList({"1", "6", "7"}));
     QVERIFY(list->isColumnHidden(ColumnIndex));
     // A row pointed at another channel edits that channel.

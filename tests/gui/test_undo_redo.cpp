@@ -43,9 +43,9 @@ QVector<int> selectedRows(const WindowHarness& h) {
 void drag(WindowHarness& h, std::initializer_list<int> rows, int by) {
     clickRows(h, rows);
     ChannelListCtrl* list = h.window->list();
-    list->OnBeginDrag(*rows.begin());
+    list->beginDrag(*rows.begin());
     list->MoveSelectionTo(*rows.begin() + by);
-    list->OnDragButtonUp();
+    list->dragButtonUp();
 }
 
 struct StepKind {

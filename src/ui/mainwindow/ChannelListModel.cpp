@@ -170,6 +170,26 @@ void ChannelListModel::refreshAll() {
     }
 }
 
+std::vector<int> ChannelListModel::rowsOf(std::span<const int> channels) const {
+    std::vector<int> rowOfChannel(ChannelCapacity, -1);
+    for (size_t row = 0; row < rows_.size(); ++row) {
+        rowOfChannel[static_cast<size_t>(rows_[row])] = static_cast<int>(row);
+    }
+    std::vector<int> rows;
+    for (int ch : channels) {
+        if (ch >= 0 && ch < ChannelCapacity && rowOfChannel[static_cast<size_t>(ch)] >= 0) {
+            rows.push_back(rowOfChannel[static_cast<size_t>(ch)]);
+        }
+    }
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+int ChannelListModel::rowOf(int ch) const {
+    const auto found = std::find(rows_.begin(), rows_.end(), ch);
+    return found == rows_.end() ? -1 : static_cast<int>(found - rows_.begin());
+}
+
 int ChannelListModel::channelAt(int row) const {
     return row >= 0 && row < rowCount() ? rows_[row] : ChannelCapacity;
 }

@@ -160,13 +160,10 @@ void ListCommands::showChannel(int channel) {
         parts_.tree.clearSelection();
         parts_.refresh.fillChannelList();
     }
-    for (int row = 0; row < parts_.model.rowCount(); ++row) {
-        if (parts_.model.channelAt(row) == channel) {
-            parts_.list.clearSelection();
-            parts_.list.selectAndShowRow(row);
-            parts_.selection.takeList();
-            return;
-        }
+    if (const int row = parts_.model.rowOf(channel); row >= 0) {
+        parts_.list.clearSelection();
+        parts_.list.selectAndShowRow(row);
+        parts_.selection.takeList();
     }
 }
 

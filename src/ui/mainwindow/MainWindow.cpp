@@ -108,7 +108,7 @@ MainWindow::MainWindow(Interaction& interaction, QWidget* parent, WindowSettings
             [this](const QString& path) { openFile(path); });
     showViewInControls();
     showSessionInControls();
-    list_->SetupListColumns(model_);
+    list_->setUpColumns(model_);
     setListColumnModes();
     restoreLayout();
     list_->setFocus(Qt::OtherFocusReason);

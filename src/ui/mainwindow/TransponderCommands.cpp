@@ -27,15 +27,6 @@ QString transponderText(const ChannelDatabase& db, int t) {
         .arg(channels == 1 ? QString() : QStringLiteral("s"));
 }
 
-int rowOfChannel(const ChannelListModel& model, int ch) {
-    for (int row = 0; row < model.rowCount(); ++row) {
-        if (model.channelAt(row) == ch) {
-            return row;
-        }
-    }
-    return -1;
-}
-
 }  // namespace
 
 void TransponderCommands::deleteTransponder() {
@@ -68,7 +59,7 @@ void TransponderCommands::addChannel() {
     }
     const EditResult result = runChannelDialog(parts_.dialogContext(), t, EditMode::Add);
     if (result.applied) {
-        parts_.list.selectAndShowRow(rowOfChannel(parts_.model, result.slot));
+        parts_.list.selectAndShowRow(parts_.model.rowOf(result.slot));
     }
 }
 

@@ -18,25 +18,7 @@
 
 namespace kavro {
 
-namespace {
-
-// The rows of the model that show `channels`, ascending; a channel not shown has none.
-std::vector<int> rowsOf(const ChannelListModel& model, const std::vector<int>& channels) {
-    std::vector<int> rowOf(ChannelCapacity, -1);
-    for (int row = 0; row < model.rowCount(); ++row) {
-        rowOf[model.channelAt(row)] = row;
-    }
-    std::vector<int> rows;
-    for (int ch : channels) {
-        if (ch >= 0 && ch < ChannelCapacity && rowOf[ch] >= 0) {
-            rows.push_back(rowOf[ch]);
-        }
-    }
-    std::sort(rows.begin(), rows.end());
-    return rows;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 WindowRefresh::WindowRefresh(EditSession& session, WindowSelection& selection, SatelliteTree& tree,
                              ChannelListCtrl& list, ChannelListModel& model, QLabel& rowCount)
@@ -115,7 +97,7 @@ void WindowRefresh::applyFind(ChannelFind find) {
     selection_.setFind(std::move(find));
     if (ending && list_.selectedRowPositions().empty() && !beforeFind_.empty()) {
         fillChannelList();
-        list_.selectOnlyRows(rowsOf(model_, beforeFind_));
+        list_.selectOnlyRows(model_.rowsOf(beforeFind_));
         showCurrent(beforeFindCurrent_);
         return;
     }
@@ -131,7 +113,7 @@ std::vector<int> WindowRefresh::selectedChannels() const {
 }
 
 void WindowRefresh::showCurrent(int channel) {
-    const std::vector<int> currentRow = rowsOf(model_, {channel});
+    const std::vector<int> currentRow = model_.rowsOf(std::vector<int>{channel});
     if (!currentRow.empty()) {
         list_.selectionModel()->setCurrentIndex(model_.index(currentRow.front(), 0),
                                                 QItemSelectionModel::NoUpdate);
@@ -143,7 +125,7 @@ void WindowRefresh::refillKeepingSelection() {
     const std::vector<int> selected = selectedChannels();
     const int current = model_.channelAt(list_.currentIndex().row());
     fillChannelList();
-    list_.selectOnlyRows(rowsOf(model_, selected));
+    list_.selectOnlyRows(model_.rowsOf(selected));
     showCurrent(current);
 }
 
@@ -220,11 +202,11 @@ void WindowRefresh::showChannels(std::span<const int> channels) {
     if (shown.empty()) {
         return;
     }
-    std::vector<int> rows = rowsOf(model_, shown);
+    std::vector<int> rows = model_.rowsOf(shown);
     if (rows.size() < shown.size() && selection_.filtersBySatellite()) {
         selection_.showWholeView();
         fillChannelList();
-        rows = rowsOf(model_, shown);
+        rows = model_.rowsOf(shown);
     }
     // Find stays: the channels it hides stay hidden, and may be all of them.
     list_.selectOnlyRows(rows);

@@ -225,10 +225,10 @@ void BM_Action_DragCommitOf7000(benchmark::State& state) {
         [&] {
             w.open();
             w.selectRows(QItemSelection(w.index(4000), w.index(4000 + Scattered - 1)));
-            list->OnBeginDrag(4000);
+            list->beginDrag(4000);
             list->MoveSelectionTo(4100);
         },
-        [&] { list->OnDragButtonUp(); });
+        [&] { list->dragButtonUp(); });
     if (list->firstSelectedRow() != 4100) {
         state.SkipWithError("the drop did not land");
     }

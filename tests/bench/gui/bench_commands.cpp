@@ -54,7 +54,7 @@ void dragSteps(benchmark::State& state, bool scattered) {
     Editor e;
     scattered ? e.selectScattered() : e.selectBlock();
     e.list->scrollTo(e.index(BlockStart));
-    e.list->OnBeginDrag(BlockStart);
+    e.list->beginDrag(BlockStart);
     int direction = 1;
     for (auto _ : state) {
         if (!e.list->MoveSelectionTo(e.list->dragCurrentRow() + direction)) {
@@ -88,7 +88,7 @@ void BM_DragGatherAndReturn7000Scattered(benchmark::State& state) {
     e.selectScattered();
     e.list->scrollTo(e.index(BlockStart));
     for (auto _ : state) {
-        e.list->OnBeginDrag(BlockStart);
+        e.list->beginDrag(BlockStart);
         e.paint();
         e.list->cancelDrag();
         e.paint();
@@ -126,10 +126,10 @@ void BM_DragCommitOf7000(benchmark::State& state) {
         state.PauseTiming();
         e.open();
         e.selectBlock();
-        e.list->OnBeginDrag(BlockStart);
+        e.list->beginDrag(BlockStart);
         e.list->MoveSelectionTo(BlockStart + 100);
         state.ResumeTiming();
-        e.list->OnDragButtonUp();
+        e.list->dragButtonUp();
         e.paint();
     }
     if (e.list->firstSelectedRow() != BlockStart + 100 || !e.window.session().isModified()) {

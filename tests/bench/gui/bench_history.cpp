@@ -32,9 +32,9 @@ struct SteppedWindow : OpenWindow {
         list->selectionModel()->select(
             QItemSelection(first, last),
             QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-        list->OnBeginDrag(4000);
+        list->beginDrag(4000);
         list->MoveSelectionTo(4100);
-        list->OnDragButtonUp();
+        list->dragButtonUp();
     }
 };
 
