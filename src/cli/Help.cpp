@@ -68,12 +68,14 @@ const CommandHelp Helps[] = {
      "editor's Problems panel lists it: channels with the same transponder and service ID\n"
      "(duplicate-channel), names shown twice in a view, case aside (duplicate-name), blank\n"
      "names (blank-name), PIDs above 8191 or the service ID 65535 (pid-range), channels of\n"
-     "satellites not shown (hidden-satellite), transponders without channels\n"
+     "satellites not shown (hidden-satellite), a second transponder of one frequency and\n"
+     "polarization on a satellite (duplicate-transponder), transponders without channels\n"
      "(empty-transponder) and favourite groups with channels but no name\n"
      "(favorite-unnamed).\n",
      "  --format text|json\n"
      "        text: one finding a line, \"KIND: TEXT\" (the default); json: the findings with\n"
-     "        their kind, channel, transponder and text, and the count of each kind\n",
+     "        their kind, channel (slot), no (the channel's No. in the ALL list),\n"
+     "        transponder and text, and the count of each kind\n",
      "0 no finding, 1 findings, 2 usage error or FILE cannot be read or is invalid\n"},
     {"diff", "diff A B [--format text|json]",
      "prints what differs from the list of A to that of B\n",

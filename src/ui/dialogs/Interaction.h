@@ -13,6 +13,14 @@ class QWidget;
 
 namespace kavro {
 
+// What each file chooser is for, as its title says.
+namespace ChooserTitles {
+inline constexpr const char* Open = "Open";
+inline constexpr const char* SaveAs = "Save As";
+inline constexpr const char* ExportList = "Export List";
+inline constexpr const char* ApplyOrder = "Apply Order From";
+}  // namespace ChooserTitles
+
 class Interaction {
 public:
     enum class Icon { None, Information, Exclamation };

@@ -171,7 +171,6 @@ void WindowHarness::selectRows(std::initializer_list<int> rows) {
 
 bool WindowHarness::renameChannel(int ch, std::string_view name) const {
     const ChannelDatabase& tables = db();
-    constexpr int PidMask = 0x1FFF;
     return edit(EditChannel{ch, std::string(name), tables.channelVideoPid(ch) & PidMask,
                             tables.channelAudioPid(ch) & PidMask,
                             tables.channelPcrPid(ch) & PidMask, tables.channelServiceId(ch),
