@@ -149,7 +149,7 @@ int writeOutput(EditSession& session, const ScriptRunner& runner, const EditArgu
     SaveOptions options;
     options.beforeReplace = [&] { return printed = writeScriptOutput(runner, edit, out, err); };
     options.tailFrom = edit.in;
-    options.checkChanges = lock.held();
+    options.checkChanges = lock.replacesInput();
     options.lockHeld = lock.held();
     options.allowOwnerChange = edit.allowOwnerChange;
     options.allowLinkBreak = edit.allowLinkBreak;
