@@ -32,7 +32,10 @@ int main(int argc, char** argv) {
         pointers.push_back(argument.c_str());
     }
     const char* file = kavro::fileArgument(static_cast<int>(pointers.size()), pointers.data());
+    const char* language =
+        kavro::languageArgument(static_cast<int>(pointers.size()), pointers.data());
     kavro::ChannelEditorApp editor(application);
-    editor.StartUp(file ? QString::fromStdString(file) : QString());
+    editor.StartUp(file ? QString::fromStdString(file) : QString(),
+                   language ? QString::fromStdString(language) : QString());
     return 0;
 }
