@@ -1,4 +1,913 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="uk">
+<context>
+    <name>CoreTexts</name>
+    <message>
+        <source>No.</source>
+        <translation>№</translation>
+    </message>
+    <message>
+        <source>Sat</source>
+        <translation>Суп.</translation>
+    </message>
+    <message>
+        <source>Tp</source>
+        <translation>ТП</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Канал</translation>
+    </message>
+    <message>
+        <source>CAS</source>
+        <translation>CAS</translation>
+    </message>
+    <message>
+        <source>FAV</source>
+        <translation>ОБР</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Блок.</translation>
+    </message>
+    <message>
+        <source>Please enter an integer.</source>
+        <translation>Введіть ціле число.</translation>
+    </message>
+    <message>
+        <source>Please enter only Latin-1 characters.</source>
+        <translation>Вводьте лише символи Latin-1.</translation>
+    </message>
+    <message>
+        <source>Cannot add this channel</source>
+        <translation>Неможливо додати цей канал</translation>
+    </message>
+    <message>
+        <source>Cannot add tp</source>
+        <translation>Неможливо додати ТП</translation>
+    </message>
+    <message>
+        <source>wrong magic number</source>
+        <translation>неправильне магічне число</translation>
+    </message>
+    <message>
+        <source>header checksum mismatch</source>
+        <translation>не збігається контрольна сума заголовка</translation>
+    </message>
+    <message>
+        <source>data checksum mismatch</source>
+        <translation>не збігається контрольна сума даних</translation>
+    </message>
+    <message>
+        <source>covered length reaches beyond the image</source>
+        <translation>охоплена довжина виходить за межі образу</translation>
+    </message>
+    <message>
+        <source>file is shorter than the 32-byte header</source>
+        <translation>файл коротший за 32-байтовий заголовок</translation>
+    </message>
+    <message>
+        <source>unknown problem</source>
+        <translation>невідома проблема</translation>
+    </message>
+    <message>
+        <source>duplicate-channel</source>
+        <translation>повторюваний канал</translation>
+    </message>
+    <message>
+        <source>duplicate-name</source>
+        <translation>повторювана назва</translation>
+    </message>
+    <message>
+        <source>blank-name</source>
+        <translation>порожня назва</translation>
+    </message>
+    <message>
+        <source>pid-range</source>
+        <translation>PID поза діапазоном</translation>
+    </message>
+    <message>
+        <source>hidden-satellite</source>
+        <translation>прихований супутник</translation>
+    </message>
+    <message>
+        <source>empty-transponder</source>
+        <translation>порожній транспондер</translation>
+    </message>
+    <message>
+        <source>favorite-unnamed</source>
+        <translation>група обраного без назви</translation>
+    </message>
+    <message>
+        <source>add transponder</source>
+        <translation>додавання транспондера</translation>
+    </message>
+    <message>
+        <source>edit transponder</source>
+        <translation>зміна транспондера</translation>
+    </message>
+    <message>
+        <source>delete transponder</source>
+        <translation>видалення транспондера</translation>
+    </message>
+    <message>
+        <source>add channel</source>
+        <translation>додавання каналу</translation>
+    </message>
+    <message>
+        <source>edit channel</source>
+        <translation>зміна каналу</translation>
+    </message>
+    <message>
+        <source>rename favorite groups</source>
+        <translation>перейменування груп обраного</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Скасувати</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Повторити</translation>
+    </message>
+    <message>
+        <source>Please enter an integer between %1 and %2.</source>
+        <translation>Введіть ціле число від %1 до %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Please enter no more than %n character(s).</source>
+        <translation>
+            <numerusform>Введіть не більше %n символу.</numerusform>
+            <numerusform>Введіть не більше %n символів.</numerusform>
+            <numerusform>Введіть не більше %n символів.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>there is no live channel %1</source>
+        <translation>немає чинного каналу %1</translation>
+    </message>
+    <message>
+        <source>there is no live transponder %1</source>
+        <translation>немає чинного транспондера %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channel(s) ordered, %2 without a match</source>
+        <translation>
+            <numerusform>упорядковано %n канал, %2 без відповідника</numerusform>
+            <numerusform>упорядковано %n канали, %2 без відповідника</numerusform>
+            <numerusform>упорядковано %n каналів, %2 без відповідника</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The folder %1 does not allow a safe save (%2): a save writes the new file beside the old one before it takes its place.</source>
+        <translation>Тека %1 не дозволяє безпечно зберегти (%2): під час збереження новий файл записується поруч зі старим, перш ніж зайняти його місце.</translation>
+    </message>
+    <message numerus="yes">
+        <source>delete %n channel(s)</source>
+        <translation>
+            <numerusform>видалення %n каналу</numerusform>
+            <numerusform>видалення %n каналів</numerusform>
+            <numerusform>видалення %n каналів</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>move %n channel(s)</source>
+        <translation>
+            <numerusform>переміщення %n каналу</numerusform>
+            <numerusform>переміщення %n каналів</numerusform>
+            <numerusform>переміщення %n каналів</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>set favorites of %n channel(s)</source>
+        <translation>
+            <numerusform>обране для %n каналу</numerusform>
+            <numerusform>обране для %n каналів</numerusform>
+            <numerusform>обране для %n каналів</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>sort %n channel(s) by name</source>
+        <translation>
+            <numerusform>сортування %n каналу за назвою</numerusform>
+            <numerusform>сортування %n каналів за назвою</numerusform>
+            <numerusform>сортування %n каналів за назвою</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>sort %n channel(s) by service ID</source>
+        <translation>
+            <numerusform>сортування %n каналу за ID сервісу</numerusform>
+            <numerusform>сортування %n каналів за ID сервісу</numerusform>
+            <numerusform>сортування %n каналів за ID сервісу</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>sort %n channel(s) by transponder</source>
+        <translation>
+            <numerusform>сортування %n каналу за транспондером</numerusform>
+            <numerusform>сортування %n каналів за транспондером</numerusform>
+            <numerusform>сортування %n каналів за транспондером</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>kavro::Accessibility</name>
+    <message>
+        <source>Satellites</source>
+        <translation>Супутники</translation>
+    </message>
+    <message>
+        <source>The satellites and their transponders; selecting one shows its channels in the list</source>
+        <translation>Супутники та їхні транспондери; вибір одного показує його канали в списку</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Канали</translation>
+    </message>
+    <message>
+        <source>The channels of the view in the receiver&apos;s order; Enter edits, Delete deletes, Ctrl+Up and Ctrl+Down move</source>
+        <translation>Канали вигляду в порядку приймача; Enter — змінити, Delete — видалити, Ctrl+Вгору і Ctrl+Вниз — перемістити</translation>
+    </message>
+    <message>
+        <source>Shows only the channels whose name contains this text or whose service ID is this number</source>
+        <translation>Показує лише канали, назва яких містить цей текст або ID сервісу яких дорівнює цьому числу</translation>
+    </message>
+    <message>
+        <source>Shows all channels</source>
+        <translation>Показує всі канали</translation>
+    </message>
+    <message>
+        <source>Shows only the TV channels</source>
+        <translation>Показує лише ТБ-канали</translation>
+    </message>
+    <message>
+        <source>Shows only the radio channels</source>
+        <translation>Показує лише радіоканали</translation>
+    </message>
+    <message>
+        <source>Opens a channel database file</source>
+        <translation>Відкриває файл бази каналів</translation>
+    </message>
+    <message>
+        <source>Saves the changes to the open file</source>
+        <translation>Зберігає зміни до відкритого файла</translation>
+    </message>
+    <message>
+        <source>Saves the database to a new file</source>
+        <translation>Зберігає базу до нового файла</translation>
+    </message>
+    <message>
+        <source>Closes the window, asking to save changes</source>
+        <translation>Закриває вікно, пропонуючи зберегти зміни</translation>
+    </message>
+    <message>
+        <source>Takes back the last change</source>
+        <translation>Скасовує останню зміну</translation>
+    </message>
+    <message>
+        <source>Makes the last undone change again</source>
+        <translation>Повторює останню скасовану зміну</translation>
+    </message>
+    <message>
+        <source>Shows or hides the problems found in the database</source>
+        <translation>Показує або приховує проблеми, знайдені в базі</translation>
+    </message>
+    <message>
+        <source>Problems</source>
+        <translation>Проблеми</translation>
+    </message>
+    <message>
+        <source>The problems found in the database; double-click one to show it</source>
+        <translation>Проблеми, знайдені в базі; подвійне клацання показує відповідний елемент</translation>
+    </message>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation>Клавіатурні скорочення</translation>
+    </message>
+    <message>
+        <source>The keys of every command</source>
+        <translation>Клавіші всіх команд</translation>
+    </message>
+    <message>
+        <source>The transponder&apos;s frequency in MHz</source>
+        <translation>Частота транспондера в МГц</translation>
+    </message>
+    <message>
+        <source>Vertical (13 V) or horizontal (18 V) polarization</source>
+        <translation>Вертикальна (13 В) або горизонтальна (18 В) поляризація</translation>
+    </message>
+    <message>
+        <source>The symbol rate in kilosymbols per second</source>
+        <translation>Символьна швидкість у кілосимволах за секунду</translation>
+    </message>
+    <message>
+        <source>The satellite the channel is on</source>
+        <translation>Супутник, на якому розташований канал</translation>
+    </message>
+    <message>
+        <source>The transponder the channel is on</source>
+        <translation>Транспондер, на якому розташований канал</translation>
+    </message>
+    <message>
+        <source>The channel&apos;s name in Latin-1 characters</source>
+        <translation>Назва каналу в символах Latin-1</translation>
+    </message>
+    <message>
+        <source>The service ID that identifies the channel on its transponder</source>
+        <translation>ID сервісу, що визначає канал на його транспондері</translation>
+    </message>
+    <message>
+        <source>The packet ID of the video stream</source>
+        <translation>Ідентифікатор пакетів відеопотоку</translation>
+    </message>
+    <message>
+        <source>The packet ID of the audio stream</source>
+        <translation>Ідентифікатор пакетів аудіопотоку</translation>
+    </message>
+    <message>
+        <source>The packet ID of the clock reference</source>
+        <translation>Ідентифікатор пакетів опорного часу</translation>
+    </message>
+    <message>
+        <source>Whether the channel asks for the lock code</source>
+        <translation>Чи запитує канал код блокування</translation>
+    </message>
+    <message>
+        <source>Whether the channel is scrambled or free-to-air</source>
+        <translation>Чи канал закодований, чи відкритий</translation>
+    </message>
+    <message>
+        <source>The row of the list the selected channels move to</source>
+        <translation>Рядок списку, куди переміщуються вибрані канали</translation>
+    </message>
+    <message>
+        <source>Whether the channel belongs to favourite group %1</source>
+        <translation>Чи входить канал до групи обраного %1</translation>
+    </message>
+    <message>
+        <source>The name of favourite group %1</source>
+        <translation>Назва групи обраного %1</translation>
+    </message>
+    <message>
+        <source>Takes the entries and closes the dialog</source>
+        <translation>Приймає введене і закриває діалог</translation>
+    </message>
+    <message>
+        <source>Closes the dialog and changes nothing</source>
+        <translation>Закриває діалог без змін</translation>
+    </message>
+</context>
+<context>
+    <name>kavro::ChannelCommands</name>
+    <message>
+        <source>channel &quot;%1&quot;</source>
+        <translation>канал «%1»</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete all selected channels?
+Delete %1?</source>
+        <translation>Видалити всі вибрані канали?
+Видалити %1?</translation>
+    </message>
+    <message>
+        <source>Are you sure to move all selected channels?
+Move %1?</source>
+        <translation>Перемістити всі вибрані канали?
+Перемістити %1?</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channel(s)</source>
+        <translation>
+            <numerusform>%n канал</numerusform>
+            <numerusform>%n канали</numerusform>
+            <numerusform>%n каналів</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>kavro::ChannelDialog</name>
+    <message>
+        <source>Off</source>
+        <translation>Вимк.</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Увімк.</translation>
+    </message>
+    <message>
+        <source>Edit Channel</source>
+        <translation>Змінити канал</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Супутник</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>Транспондер</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Назва</translation>
+    </message>
+    <message>
+        <source>Service ID</source>
+        <translation>ID сервісу</translation>
+    </message>
+    <message>
+        <source>Video PID</source>
+        <translation>Відео PID</translation>
+    </message>
+    <message>
+        <source>Audio PID</source>
+        <translation>Аудіо PID</translation>
+    </message>
+    <message>
+        <source>PCR PID</source>
+        <translation>PCR PID</translation>
+    </message>
+    <message>
+        <source>LOCK</source>
+        <translation>БЛОКУВАННЯ</translation>
+    </message>
+    <message>
+        <source>CAS</source>
+        <translation>CAS</translation>
+    </message>
+    <message>
+        <source>Add Channel</source>
+        <translation>Додати канал</translation>
+    </message>
+</context>
+<context>
+    <name>kavro::ChannelOperations</name>
+    <message>
+        <source>This replaces the channel &quot;%1&quot; (service ID %2) on this transponder. Replace it?</source>
+        <translation>Буде замінено канал «%1» (ID сервісу %2) на цьому транспондері. Замінити?</translation>
+    </message>
+    <message>
+        <source>Channel added</source>
+        <translation>Канал додано</translation>
+    </message>
+</context>
+<context>
+    <name>kavro::DialogSupport</name>
+    <message>
+        <source>OK</source>
+        <translation>Гаразд</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation>СКАСУВАТИ</translation>
+    </message>
+</context>
+<context>
+    <name>kavro::FavoriteDialog</name>
+    <message>
+        <source>Edit Favorite</source>
+        <translation>Змінити обране</translation>
+    </message>
+    <message>
+        <source>Fav%1</source>
+        <translation>Обр%1</translation>
+    </message>
+</context>
+<context>
+    <name>kavro::FavoriteNameDialog</name>
+    <message>
+        <source>Edit Favorite Group Name</source>
+        <translation>Змінити назви груп обраного</translation>
+    </message>
+    <message>
+        <source>Fav%1</source>
+        <translation>Обр%1</translation>
+    </message>
+</context>
+<context>
+    <name>kavro::FileCommands</name>
+    <message>
+        <source>File write failed! The file was left as it was.</source>
+        <translation>Не вдалося записати файл! Файл лишився без змін.</translation>
+    </message>
+    <message>
+        <source>File open failed!</source>
+        <translation>Не вдалося відкрити файл!</translation>
+    </message>
+    <message>
+        <source>File read failed! The database shown was kept.</source>
+        <translation>Не вдалося прочитати файл! Показану базу збережено.</translation>
+    </message>
+    <message>
+        <source>Invalid DB file!</source>
+        <translation>Неприпустимий файл бази!</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>Збережено: %1</translation>
+    </message>
+    <message>
+        <source>File create failed!</source>
+        <translation>Не вдалося створити файл!</translation>
+    </message>
+    <message>
+        <source>Do you want to save changes?
+%1</source>
+        <translation>Зберегти зміни?
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>kavro::Interaction</name>
+    <message>
+        <source>Channel Data Files (*.tbn)</source>
+        <translation>Файли каналів (*.tbn)</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)</source>
+        <translation>Файли CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Channel Lists (*.tbn *.csv)</source>
+        <translation>Списки каналів (*.tbn *.csv)</translation>
+    </message>
+    <message>
+        <source>Don&apos;t Save</source>
+        <translation>Не зберігати</translation>
+    </message>
+</context>
+<context>
+    <name>kavro::MainWindow</name>
+    <message>
+        <source>Problems (%1)</source>
+        <translation>Проблеми (%1)</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Пошук</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Відкрити</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Зберегти</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Зберегти як</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Вихід</translation>
+    </message>
+    <message>
+        <source>ALL</source>
+        <translation>УСІ</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation>ТБ</translation>
+    </message>
+    <message>
+        <source>RADIO</source>
+        <translation>РАДІО</translation>
+    </message>
+    <message>
+        <source>Channel Editor </source>
+        <translation>Редактор каналів </translation>
+    </message>
+    <message>
+        <source>%1[*] - Channel Editor</source>
+        <translation>%1[*] - Редактор каналів</translation>
+    </message>
+</context>
+<context>
+    <name>kavro::MenuBar</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Файл</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Зміни</translation>
+    </message>
+    <message>
+        <source>&amp;Channels</source>
+        <translation>&amp;Канали</translation>
+    </message>
+    <message>
+        <source>&amp;Tree</source>
+        <translation>&amp;Дерево</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Вигляд</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Довідка</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Файл</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Зміни</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Канали</translation>
+    </message>
+    <message>
+        <source>Tree</source>
+        <translation>Дерево</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Вигляд</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Довідка</translation>
+    </message>
+    <message>
+        <source>The popup of the list or the tree</source>
+        <translation>Контекстне меню списку або дерева</translation>
+    </message>
+    <message>
+        <source>Presses the focused button</source>
+        <translation>Натискає кнопку, на якій фокус</translation>
+    </message>
+    <message>
+        <source>Ends a drag; closes the window, asking to save changes</source>
+        <translation>Перериває перетягування; закриває вікно, пропонуючи зберегти зміни</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Відкрити</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Зберегти</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Зберегти як</translation>
+    </message>
+    <message>
+        <source>Export List...</source>
+        <translation>Експортувати список...</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Вихід</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Скасувати</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Повторити</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Пошук</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Видалити</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Вибрати все</translation>
+    </message>
+    <message>
+        <source>Add to Favorite</source>
+        <translation>Додати до обраного</translation>
+    </message>
+    <message>
+        <source>Edit Favorite</source>
+        <translation>Змінити обране</translation>
+    </message>
+    <message>
+        <source>Edit Favorite Name</source>
+        <translation>Змінити назву обраного</translation>
+    </message>
+    <message>
+        <source>Move to Top</source>
+        <translation>На початок</translation>
+    </message>
+    <message>
+        <source>Move to Bottom</source>
+        <translation>В кінець</translation>
+    </message>
+    <message>
+        <source>Move Up</source>
+        <translation>Вгору</translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation>Вниз</translation>
+    </message>
+    <message>
+        <source>Move to Position...</source>
+        <translation>На позицію...</translation>
+    </message>
+    <message>
+        <source>Sort by Name</source>
+        <translation>Сортувати за назвою</translation>
+    </message>
+    <message>
+        <source>Sort by Service ID</source>
+        <translation>Сортувати за ID сервісу</translation>
+    </message>
+    <message>
+        <source>Sort by Transponder</source>
+        <translation>Сортувати за транспондером</translation>
+    </message>
+    <message>
+        <source>Apply Order From...</source>
+        <translation>Застосувати порядок з...</translation>
+    </message>
+    <message>
+        <source>Add TP</source>
+        <translation>Додати ТП</translation>
+    </message>
+    <message>
+        <source>Delete TP</source>
+        <translation>Видалити ТП</translation>
+    </message>
+    <message>
+        <source>Add Channel</source>
+        <translation>Додати канал</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Усі</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation>ТБ</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Радіо</translation>
+    </message>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation>Клавіатурні скорочення</translation>
+    </message>
+    <message>
+        <source>About Kavro</source>
+        <translation>Про Kavro</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>&amp;Нещодавні файли</translation>
+    </message>
+    <message>
+        <source>Kavro %1
+
+Edits the channel database of a digital satellite receiver.</source>
+        <translation>Kavro %1
+
+Редагує базу каналів цифрового супутникового приймача.</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Клавіша</translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <translation>Команда</translation>
+    </message>
+</context>
+<context>
+    <name>kavro::PositionDialog</name>
+    <message>
+        <source>Move to Position</source>
+        <translation>Перемістити на позицію</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>№</translation>
+    </message>
+</context>
+<context>
+    <name>kavro::ProblemsPanel</name>
+    <message>
+        <source>Kind</source>
+        <translation>Тип</translation>
+    </message>
+    <message>
+        <source>Problem</source>
+        <translation>Проблема</translation>
+    </message>
+</context>
+<context>
+    <name>kavro::SaveGuards</name>
+    <message>
+        <source>The file was changed by another program since it was opened. Overwrite it?</source>
+        <translation>Після відкриття файл змінила інша програма. Перезаписати його?</translation>
+    </message>
+    <message>
+        <source>No backup of the file could be made in
+%1
+(%2).
+
+Save without a backup?</source>
+        <translation>Не вдалося створити резервну копію файла в
+%1
+(%2).
+
+Зберегти без резервної копії?</translation>
+    </message>
+    <message>
+        <source>File write failed! The file was left as it was.
+
+%1
+
+Save the database elsewhere with Save As, or make the folder writable.</source>
+        <translation>Не вдалося записати файл! Файл лишився без змін.
+
+%1
+
+Збережіть базу в іншому місці командою «Зберегти як» або дозвольте запис до теки.</translation>
+    </message>
+</context>
+<context>
+    <name>kavro::StatusNotices</name>
+    <message>
+        <source>Don&apos;t show this again</source>
+        <translation>Більше не показувати</translation>
+    </message>
+    <message>
+        <source>Don&apos;t ask again</source>
+        <translation>Більше не питати</translation>
+    </message>
+</context>
+<context>
+    <name>kavro::TransponderCommands</name>
+    <message>
+        <source>transponder %1</source>
+        <translation>транспондер %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>transponder %1 and its %n channel(s)</source>
+        <translation>
+            <numerusform>транспондер %1 і його %n канал</numerusform>
+            <numerusform>транспондер %1 і його %n канали</numerusform>
+            <numerusform>транспондер %1 і його %n каналів</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Are you sure to delete the selected transponder?
+Delete %1?</source>
+        <translation>Видалити вибраний транспондер?
+Видалити %1?</translation>
+    </message>
+</context>
+<context>
+    <name>kavro::TransponderDialog</name>
+    <message>
+        <source>Edit TP</source>
+        <translation>Змінити ТП</translation>
+    </message>
+    <message>
+        <source>Vertical-13V</source>
+        <translation>Вертикальна-13V</translation>
+    </message>
+    <message>
+        <source>Horizontal-18V</source>
+        <translation>Горизонтальна-18V</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Частота</translation>
+    </message>
+    <message>
+        <source>Polarity</source>
+        <translation>Поляризація</translation>
+    </message>
+    <message>
+        <source>Symbol Rate</source>
+        <translation>Символьна швидкість</translation>
+    </message>
+    <message>
+        <source>Add TP</source>
+        <translation>Додати ТП</translation>
+    </message>
+</context>
+<context>
+    <name>kavro::TransponderOperations</name>
+    <message>
+        <source>TP added</source>
+        <translation>ТП додано</translation>
+    </message>
+</context>
 </TS>

@@ -1,4 +1,5 @@
 // The channel operation: fill the dialog from the tables, run it, apply its edit.
+#include <QCoreApplication>
 #include <QDialog>
 
 #include "database/ChannelDatabase.h"
@@ -48,9 +49,9 @@ bool mayReplaceReusedChannel(const DialogContext& context, int t) {
         return true;
     }
     const QString question =
-        QStringLiteral(
-            "This replaces the channel \"%1\" (service ID %2) on this transponder. "
-            "Replace it?")
+        QCoreApplication::translate("kavro::ChannelOperations",
+                                    "This replaces the channel \"%1\" (service ID %2) on this "
+                                    "transponder. Replace it?")
             .arg(latin1Text(db.channelName(reused)))
             .arg(UnassignedServiceId);
     return interactionOf(context).messageBox(context.parent, question, Interaction::Buttons::YesNo,
@@ -64,7 +65,7 @@ EditResult addChannelFrom(const DialogContext& context, int t, const ChannelDial
                                       dialog.audioPid(), dialog.pcrPid(), dialog.serviceId(),
                                       dialog.casIndex(), dialog.lockIndex()});
     if (result.applied) {
-        notify(context, QStringLiteral("Channel added"));
+        notify(context, QCoreApplication::translate("kavro::ChannelOperations", "Channel added"));
     }
     return result;
 }

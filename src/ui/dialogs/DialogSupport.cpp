@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QFontMetrics>
 #include <QFrame>
@@ -11,7 +12,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "Accessibility.h"
 #include "ui/dialogs/Interaction.h"
+#include "ui/language/CoreTexts.h"
 
 namespace kavro {
 
@@ -58,10 +61,10 @@ QLineEdit* makeTextEdit(const QString& objectName, int characters) {
 namespace {
 
 QHBoxLayout* makeButtonRow(QDialog& dialog, QPushButton*& ok, QPushButton*& cancel) {
-    ok = new QPushButton(QStringLiteral("OK"));
+    ok = new QPushButton(QCoreApplication::translate("kavro::DialogSupport", "OK"));
     ok->setObjectName(QStringLiteral("okButton"));
     ok->setDefault(true);
-    cancel = new QPushButton(QStringLiteral("CANCEL"));
+    cancel = new QPushButton(QCoreApplication::translate("kavro::DialogSupport", "CANCEL"));
     cancel->setObjectName(QStringLiteral("cancelButton"));
     QObject::connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
     QObject::connect(cancel, &QPushButton::clicked, &dialog, &QDialog::reject);
@@ -85,6 +88,7 @@ void layOutDialog(QDialog& dialog, std::initializer_list<QWidget*> frames, QPush
     }
     layout->addLayout(makeButtonRow(dialog, ok, cancel));
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    describeControls(dialog);
 }
 
 void setTabChain(std::initializer_list<QWidget*> widgets) {
@@ -174,8 +178,8 @@ bool FieldReader::refuse(QLineEdit* edit, const std::string& message) {
 
 bool FieldReader::fail(QLineEdit* edit, const FieldCheck& check) {
     const auto icon = check.warning ? Interaction::Icon::Exclamation : Interaction::Icon::None;
-    interaction_.messageBox(dialog_, QString::fromStdString(check.message),
-                            Interaction::Buttons::Ok, icon);
+    interaction_.messageBox(dialog_, translatedCoreText(check.message), Interaction::Buttons::Ok,
+                            icon);
     edit->setFocus(Qt::OtherFocusReason);
     edit->selectAll();
     return false;

@@ -30,19 +30,13 @@ WindowLanguage::~WindowLanguage() {
 
 bool WindowLanguage::use(const QString& code) {
     const QLocale locale(code);
-    if (code.compare(QStringLiteral("en"), Qt::CaseInsensitive) == 0 ||
-        locale.language() == QLocale::English) {
-        drop();
-        QGuiApplication::setLayoutDirection(Qt::LeftToRight);
-        return true;
-    }
     // QLocale turns a code it does not know into the C locale, which has no translation.
     return locale.language() != QLocale::C && use(locale);
 }
 
 void WindowLanguage::useSystemLanguages() {
     if (!use(QLocale::system())) {
-        QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+        use(QLocale(QLocale::English));
     }
 }
 
@@ -55,7 +49,10 @@ QStringList WindowLanguage::available() {
     const QStringList files =
         QDir(QString::fromLatin1(EmbeddedFolder)).entryList({QStringLiteral("kavro_*.qm")});
     for (const QString& file : files) {
-        codes << file.mid(6, file.size() - 9);  // kavro_<code>.qm
+        const QString code = file.mid(6, file.size() - 9);  // kavro_<code>.qm
+        if (code != QStringLiteral("en")) {                 // English holds only its plural forms
+            codes << code;
+        }
     }
     return codes;
 }

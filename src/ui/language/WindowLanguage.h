@@ -1,7 +1,7 @@
 // The language the window speaks: its own translation (kavro_<code>.qm) and Qt's for the
 // standard buttons and dialogs (qtbase_<code>.qm), installed in the application, with the
-// layout direction that language writes in. English is the language of the sources and
-// needs no translation.
+// layout direction that language writes in. English is the language of the sources; its
+// translation holds only the plural forms of the texts that count ("1 channel").
 #pragma once
 
 #include <QLocale>

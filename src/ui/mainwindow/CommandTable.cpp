@@ -1,6 +1,7 @@
 #include "CommandTable.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <QWidget>
@@ -9,19 +10,21 @@ namespace kavro {
 
 namespace {
 
-const char* const MenuTitles[MenuCount] = {"&File", "&Edit", "&Channels",
-                                           "&Tree", "&View", "&Help"};
+const char* const MenuTitles[MenuCount] = {
+    QT_TRANSLATE_NOOP("kavro::MenuBar", "&File"),     QT_TRANSLATE_NOOP("kavro::MenuBar", "&Edit"),
+    QT_TRANSLATE_NOOP("kavro::MenuBar", "&Channels"), QT_TRANSLATE_NOOP("kavro::MenuBar", "&Tree"),
+    QT_TRANSLATE_NOOP("kavro::MenuBar", "&View"),     QT_TRANSLATE_NOOP("kavro::MenuBar", "&Help")};
 
 }  // namespace
 
 CommandTable::CommandTable(QWidget& window) : window_(window), menuBar_(new QMenuBar(&window)) {
     for (int m = 0; m < MenuCount; ++m) {
-        menus_[m] = menuBar_->addMenu(QString::fromLatin1(MenuTitles[m]));
+        menus_[m] = menuBar_->addMenu(QCoreApplication::translate("kavro::MenuBar", MenuTitles[m]));
     }
 }
 
 QAction* CommandTable::add(CommandEntry entry) {
-    auto* action = new QAction(QString::fromLatin1(entry.text), &window_);
+    auto* action = new QAction(QCoreApplication::translate("kavro::MenuBar", entry.text), &window_);
     action->setData(entry.command);
     action->setShortcuts(entry.keys);
     if (entry.keyOwnedByView) {

@@ -1,5 +1,6 @@
 #include "FileCommands.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
@@ -23,10 +24,12 @@ namespace {
 // as kavro-tool prints them.
 QString fileMessage(const char* text, const QString& path, const std::string& reason) {
     return QStringLiteral("%1\n%2: %3")
-        .arg(QString::fromLatin1(text), QDir::toNativeSeparators(path), coreText(reason));
+        .arg(QCoreApplication::translate("kavro::FileCommands", text),
+             QDir::toNativeSeparators(path), coreText(reason));
 }
 
-const char* const WriteFailed = "File write failed! The file was left as it was.";
+const char* const WriteFailed =
+    QT_TRANSLATE_NOOP("kavro::FileCommands", "File write failed! The file was left as it was.");
 
 QString currentPath(const EditSession& session) {
     return uiPath(session.path());
@@ -66,15 +69,20 @@ bool FileCommands::load(const QString& path) {
             if (parts_.settings && !QFileInfo::exists(path)) {
                 RecentFiles(*parts_.settings).remove(path);
             }
-            parts_.showMessage(fileMessage("File open failed!", path, result.systemReason));
+            parts_.showMessage(
+                fileMessage(QT_TRANSLATE_NOOP("kavro::FileCommands", "File open failed!"), path,
+                            result.systemReason));
             return false;
         case OpenOutcome::ReadError:
-            parts_.showMessage(fileMessage("File read failed! The database shown was kept.", path,
-                                           result.systemReason));
+            parts_.showMessage(
+                fileMessage(QT_TRANSLATE_NOOP("kavro::FileCommands",
+                                              "File read failed! The database shown was kept."),
+                            path, result.systemReason));
             return false;
         case OpenOutcome::Invalid:
             parts_.showMessage(
-                fileMessage("Invalid DB file!", path, imageProblemText(result.problem)));
+                fileMessage(QT_TRANSLATE_NOOP("kavro::FileCommands", "Invalid DB file!"), path,
+                            imageProblemText(result.problem)));
             return false;
     }
     return false;
@@ -82,8 +90,8 @@ bool FileCommands::load(const QString& path) {
 
 void FileCommands::written(const QString& path) {
     if (parts_.notices) {
-        parts_.notices->show(
-            QStringLiteral("Saved %1").arg(QDir::toNativeSeparators(QFileInfo(path).filePath())));
+        parts_.notices->show(QCoreApplication::translate("kavro::FileCommands", "Saved %1")
+                                 .arg(QDir::toNativeSeparators(QFileInfo(path).filePath())));
     }
     if (parts_.settings) {
         RecentFiles(*parts_.settings).add(path);
@@ -122,7 +130,9 @@ bool FileCommands::writeCurrentFile() {
             parts_.showMessage(folderRefusedMessage(path, result.systemReason));
             return false;
         case SaveOutcome::CannotOpen:
-            parts_.showMessage(fileMessage("File open failed!", path, result.systemReason));
+            parts_.showMessage(
+                fileMessage(QT_TRANSLATE_NOOP("kavro::FileCommands", "File open failed!"), path,
+                            result.systemReason));
             return false;
         case SaveOutcome::CannotCreate:
         case SaveOutcome::WriteError:
@@ -158,7 +168,9 @@ void FileCommands::saveAs() {
             return;
         case SaveOutcome::CannotOpen:
         case SaveOutcome::CannotCreate:
-            parts_.showMessage(fileMessage("File create failed!", path, result.systemReason));
+            parts_.showMessage(
+                fileMessage(QT_TRANSLATE_NOOP("kavro::FileCommands", "File create failed!"), path,
+                            result.systemReason));
             return;
         case SaveOutcome::WriteError:
             parts_.showMessage(fileMessage(WriteFailed, path, result.systemReason));
@@ -170,8 +182,9 @@ bool FileCommands::settleUnsavedChanges() {
     if (!parts_.session.isModified()) {
         return true;
     }
-    const QString question = QStringLiteral("Do you want to save changes?\n%1")
-                                 .arg(QDir::toNativeSeparators(currentPath(parts_.session)));
+    const QString question =
+        QCoreApplication::translate("kavro::FileCommands", "Do you want to save changes?\n%1")
+            .arg(QDir::toNativeSeparators(currentPath(parts_.session)));
     switch (parts_.interaction.messageBox(parts_.window, question,
                                           Interaction::Buttons::SaveDiscardCancel,
                                           Interaction::Icon::None)) {

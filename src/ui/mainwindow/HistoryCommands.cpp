@@ -6,6 +6,7 @@
 #include "WindowParts.h"
 #include "session/EditSession.h"
 #include "session/StepLabels.h"
+#include "ui/language/CoreTexts.h"
 
 namespace kavro {
 
@@ -23,11 +24,11 @@ void HistoryCommands::redo() {
 }
 
 QString HistoryCommands::undoText(const EditSession& session) {
-    return QString::fromStdString(kavro::undoText(session.undoLabel()));
+    return historyText(true, session.undoLabel());
 }
 
 QString HistoryCommands::redoText(const EditSession& session) {
-    return QString::fromStdString(kavro::redoText(session.redoLabel()));
+    return historyText(false, session.redoLabel());
 }
 
 void HistoryCommands::showInButtons(const EditSession& session, QPushButton& undo,

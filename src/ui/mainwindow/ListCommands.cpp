@@ -1,5 +1,6 @@
 #include "ListCommands.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -74,7 +75,9 @@ void ListCommands::exportList() {
     }
     const QString failure = writeWholeFile(path, listCsv(parts_.session.database(), rows));
     if (!failure.isEmpty()) {
-        parts_.showMessage(fileMessage(QStringLiteral("File create failed!"), path, failure));
+        parts_.showMessage(
+            fileMessage(QCoreApplication::translate("kavro::FileCommands", "File create failed!"),
+                        path, failure));
     }
 }
 

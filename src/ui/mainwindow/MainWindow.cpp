@@ -31,7 +31,9 @@
 #include "database/ViewIndex.h"
 #include "session/EditSession.h"
 #include "session/StepLabels.h"
+#include "ui/dialogs/Accessibility.h"
 #include "ui/dialogs/Interaction.h"
+#include "ui/language/CoreTexts.h"
 
 // The program's resources live in this static library: make sure they are linked in.
 static void initWindowResources() {
@@ -105,6 +107,7 @@ MainWindow::MainWindow(Interaction& interaction, QWidget* parent, WindowSettings
     setListColumnModes();
     restoreLayout();
     list_->setFocus(Qt::OtherFocusReason);
+    describeControls(*this);
 }
 
 MainWindow::~MainWindow() {
@@ -126,6 +129,8 @@ void MainWindow::buildControls() {
     list_->setMinimumSize(ListMinimumWidth, ListMinimumHeight);
     splitter_ = new QSplitter(Qt::Horizontal, this);
     splitter_->setObjectName(QStringLiteral("splitter"));
+    tree_->setObjectName(QStringLiteral("satelliteTree"));
+    list_->setObjectName(QStringLiteral("channelList"));
     splitter_->setChildrenCollapsible(false);
     splitter_->addWidget(buildLeftPane(buildViewGroup()));
     splitter_->addWidget(buildRightPane());
@@ -167,8 +172,8 @@ QWidget* MainWindow::buildRightPane() {
     problemsButton_->setAutoDefault(false);
     bottom->addWidget(problemsButton_);
     bottom->addStretch(1);
-    for (QPushButton* button : {undoButton_, redoButton_, openButton_, saveButton_, saveAsButton_,
-                                exitButton_}) {
+    for (QPushButton* button :
+         {undoButton_, redoButton_, openButton_, saveButton_, saveAsButton_, exitButton_}) {
         button->setAutoDefault(false);
         bottom->addWidget(button);
     }
@@ -183,7 +188,7 @@ QWidget* MainWindow::buildRightPane() {
 }
 
 QLayout* MainWindow::buildFindRow() {
-    auto* label = new QLabel(QStringLiteral("Find"), this);
+    auto* label = new QLabel(tr("Find"), this);
     label->setBuddy(findField_);
     auto* row = new QHBoxLayout;
     row->addWidget(label);
@@ -192,19 +197,23 @@ QLayout* MainWindow::buildFindRow() {
 }
 
 void MainWindow::buildButtons() {
-    undoButton_ = new QPushButton(QString::fromUtf8(UndoText.data(), UndoText.size()), this);
-    redoButton_ = new QPushButton(QString::fromUtf8(RedoText.data(), RedoText.size()), this);
-    openButton_ = new QPushButton(QStringLiteral("Open"), this);
-    saveButton_ = new QPushButton(QStringLiteral("Save"), this);
-    saveAsButton_ = new QPushButton(QStringLiteral("Save As"), this);
-    exitButton_ = new QPushButton(QStringLiteral("Exit"), this);
+    undoButton_ = new QPushButton(historyText(true, {}), this);
+    redoButton_ = new QPushButton(historyText(false, {}), this);
+    openButton_ = new QPushButton(tr("Open"), this);
+    saveButton_ = new QPushButton(tr("Save"), this);
+    saveAsButton_ = new QPushButton(tr("Save As"), this);
+    exitButton_ = new QPushButton(tr("Exit"), this);
     problemsButton_ = new QPushButton(this);
     problemsButton_->setCheckable(true);
     problemsButton_->setObjectName(QStringLiteral("problemsButton"));
     // Wide enough for the count of a full list, so the text is never cut.
-    problemsButton_->setMinimumWidth(
-        problemsButton_->fontMetrics().horizontalAdvance(QStringLiteral("Problems (00000)")) +
-        ProblemsButtonPadding);
+    problemsButton_->setMinimumWidth(problemsButton_->fontMetrics().horizontalAdvance(
+                                         tr("Problems (%1)").arg(QStringLiteral("00000"))) +
+                                     ProblemsButtonPadding);
+    openButton_->setObjectName(QStringLiteral("openButton"));
+    saveButton_->setObjectName(QStringLiteral("saveButton"));
+    saveAsButton_->setObjectName(QStringLiteral("saveAsButton"));
+    exitButton_->setObjectName(QStringLiteral("exitButton"));
     undoButton_->setObjectName(QStringLiteral("undoButton"));
     redoButton_->setObjectName(QStringLiteral("redoButton"));
 }
@@ -214,9 +223,11 @@ QWidget* MainWindow::buildViewGroup() {
     auto* layout = new QHBoxLayout(group);
     layout->setContentsMargins(10, 2, 10, 2);
     viewGroup_ = new QButtonGroup(this);
-    const char* const captions[] = {"ALL", "TV", "RADIO"};
+    const char* const captions[] = {QT_TR_NOOP("ALL"), QT_TR_NOOP("TV"), QT_TR_NOOP("RADIO")};
+    const char* const names[] = {"viewAll", "viewTv", "viewRadio"};
     for (int view = ViewAll; view <= ViewRadio; ++view) {
-        viewButtons_[view] = new QRadioButton(QString::fromLatin1(captions[view]), group);
+        viewButtons_[view] = new QRadioButton(tr(captions[view]), group);
+        viewButtons_[view]->setObjectName(QString::fromLatin1(names[view]));
         viewGroup_->addButton(viewButtons_[view], view);
         layout->addWidget(viewButtons_[view]);
     }
@@ -251,12 +262,12 @@ void MainWindow::showFileInTitle() {
     const QString path = currentPath();
     if (!session_->isOpen() || path.isEmpty()) {
         setWindowFilePath(QString());
-        setWindowTitle(QStringLiteral("Channel Editor "));
+        setWindowTitle(tr("Channel Editor "));
         setWindowModified(false);
         return;
     }
     setWindowFilePath(path);
-    setWindowTitle(QFileInfo(path).fileName() + QStringLiteral("[*] - Channel Editor"));
+    setWindowTitle(tr("%1[*] - Channel Editor").arg(QFileInfo(path).fileName()));
     setWindowModified(session_->isModified());
 }
 

@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QDir>
@@ -22,19 +23,24 @@
 #include "SatelliteTree.h"
 #include "database/ViewIndex.h"
 #include "session/EditSession.h"
+#include "ui/dialogs/Accessibility.h"
 #include "ui/dialogs/Interaction.h"
 
 namespace kavro {
 
 namespace {
 
-const char* const MenuNames[MenuCount] = {"File", "Edit", "Channels", "Tree", "View", "Help"};
+const char* const MenuNames[MenuCount] = {
+    QT_TRANSLATE_NOOP("kavro::MenuBar", "File"),     QT_TRANSLATE_NOOP("kavro::MenuBar", "Edit"),
+    QT_TRANSLATE_NOOP("kavro::MenuBar", "Channels"), QT_TRANSLATE_NOOP("kavro::MenuBar", "Tree"),
+    QT_TRANSLATE_NOOP("kavro::MenuBar", "View"),     QT_TRANSLATE_NOOP("kavro::MenuBar", "Help")};
 
 // Keys that act without a menu entry.
 const char* const OtherKeys[][2] = {
-    {"Menu, Shift+F10", "The popup of the list or the tree"},
-    {"Enter", "Presses the focused button"},
-    {"Escape", "Ends a drag; closes the window, asking to save changes"},
+    {"Menu, Shift+F10", QT_TRANSLATE_NOOP("kavro::MenuBar", "The popup of the list or the tree")},
+    {"Enter", QT_TRANSLATE_NOOP("kavro::MenuBar", "Presses the focused button")},
+    {"Escape",
+     QT_TRANSLATE_NOOP("kavro::MenuBar", "Ends a drag; closes the window, asking to save changes")},
 };
 
 // The menu bar's entries in their order; Open Recent follows Open. Keys in portable text,
@@ -53,36 +59,63 @@ using M = MenuName;
 using A = Availability;
 
 const MenuEntry MenuEntries[] = {
-    {CommandOpen, "Open", M::File, "Ctrl+O", A::Always, false},
-    {CommandSave, "Save", M::File, "Ctrl+S", A::WhenModified, false},
-    {CommandSaveAs, "Save As", M::File, "Ctrl+Shift+S", A::WhenOpen, false},
-    {CommandExportList, "Export List...", M::File, "Ctrl+Shift+X", A::WhenOpen, false},
-    {CommandExit, "Exit", M::File, "Ctrl+Q", A::Always, false},
-    {CommandUndo, "Undo", M::Edit, "Ctrl+Z", A::WhenUndoable, false},
-    {CommandRedo, "Redo", M::Edit, "Ctrl+Y; Ctrl+Shift+Z", A::WhenRedoable, false},
-    {CommandFind, "Find", M::Edit, "Ctrl+F", A::Always, false},
-    {CommandDelete, "Delete", M::Edit, "Del", A::WhenOpen, true},
-    {CommandSelectAll, "Select All", M::Edit, "Ctrl+A", A::WhenOpen, false},
-    {CommandAddToFavorite, "Add to Favorite", M::Channels, "Ctrl+D", A::WhenOpen, false},
-    {CommandEditFavorite, "Edit Favorite", M::Channels, "Ctrl+E", A::WhenOpen, false},
-    {CommandEditFavoriteName, "Edit Favorite Name", M::Channels, "Ctrl+Shift+E", A::WhenOpen, false},
-    {CommandMoveToTop, "Move to Top", M::Channels, "Ctrl+Home", A::WhenOpen, true},
-    {CommandMoveToBottom, "Move to Bottom", M::Channels, "Ctrl+End", A::WhenOpen, true},
-    {CommandMoveUp, "Move Up", M::Channels, "Ctrl+Up", A::WhenOpen, true},
-    {CommandMoveDown, "Move Down", M::Channels, "Ctrl+Down", A::WhenOpen, true},
-    {CommandMoveToPosition, "Move to Position...", M::Channels, "Ctrl+G", A::WhenOpen, false},
-    {CommandSortByName, "Sort by Name", M::Channels, "Ctrl+Shift+N", A::WhenOpen, false},
-    {CommandSortByServiceId, "Sort by Service ID", M::Channels, "Ctrl+Shift+I", A::WhenOpen, false},
-    {CommandSortByTransponder, "Sort by Transponder", M::Channels, "Ctrl+Shift+T", A::WhenOpen, false},
-    {CommandApplyOrder, "Apply Order From...", M::Channels, "Ctrl+Shift+O", A::WhenOpen, false},
-    {CommandAddTransponder, "Add TP", M::Tree, "Ctrl+T", A::WhenOpen, false},
-    {CommandDeleteTransponder, "Delete TP", M::Tree, "Del", A::WhenOpen, true},
-    {CommandAddChannel, "Add Channel", M::Tree, "Ctrl+N", A::WhenOpen, false},
-    {CommandViewAll, "All", M::View, "Ctrl+1", A::WhenOpen, false},
-    {CommandViewTv, "TV", M::View, "Ctrl+2", A::WhenOpen, false},
-    {CommandViewRadio, "Radio", M::View, "Ctrl+3", A::WhenOpen, false},
-    {CommandKeyboardShortcuts, "Keyboard Shortcuts", M::Help, "F1", A::Always, false},
-    {CommandAbout, "About Kavro", M::Help, "", A::Always, false},
+    {CommandOpen, QT_TRANSLATE_NOOP("kavro::MenuBar", "Open"), M::File, "Ctrl+O", A::Always, false},
+    {CommandSave, QT_TRANSLATE_NOOP("kavro::MenuBar", "Save"), M::File, "Ctrl+S", A::WhenModified,
+     false},
+    {CommandSaveAs, QT_TRANSLATE_NOOP("kavro::MenuBar", "Save As"), M::File, "Ctrl+Shift+S",
+     A::WhenOpen, false},
+    {CommandExportList, QT_TRANSLATE_NOOP("kavro::MenuBar", "Export List..."), M::File,
+     "Ctrl+Shift+X", A::WhenOpen, false},
+    {CommandExit, QT_TRANSLATE_NOOP("kavro::MenuBar", "Exit"), M::File, "Ctrl+Q", A::Always, false},
+    {CommandUndo, QT_TRANSLATE_NOOP("kavro::MenuBar", "Undo"), M::Edit, "Ctrl+Z", A::WhenUndoable,
+     false},
+    {CommandRedo, QT_TRANSLATE_NOOP("kavro::MenuBar", "Redo"), M::Edit, "Ctrl+Y; Ctrl+Shift+Z",
+     A::WhenRedoable, false},
+    {CommandFind, QT_TRANSLATE_NOOP("kavro::MenuBar", "Find"), M::Edit, "Ctrl+F", A::Always, false},
+    {CommandDelete, QT_TRANSLATE_NOOP("kavro::MenuBar", "Delete"), M::Edit, "Del", A::WhenOpen,
+     true},
+    {CommandSelectAll, QT_TRANSLATE_NOOP("kavro::MenuBar", "Select All"), M::Edit, "Ctrl+A",
+     A::WhenOpen, false},
+    {CommandAddToFavorite, QT_TRANSLATE_NOOP("kavro::MenuBar", "Add to Favorite"), M::Channels,
+     "Ctrl+D", A::WhenOpen, false},
+    {CommandEditFavorite, QT_TRANSLATE_NOOP("kavro::MenuBar", "Edit Favorite"), M::Channels,
+     "Ctrl+E", A::WhenOpen, false},
+    {CommandEditFavoriteName, QT_TRANSLATE_NOOP("kavro::MenuBar", "Edit Favorite Name"),
+     M::Channels, "Ctrl+Shift+E", A::WhenOpen, false},
+    {CommandMoveToTop, QT_TRANSLATE_NOOP("kavro::MenuBar", "Move to Top"), M::Channels, "Ctrl+Home",
+     A::WhenOpen, true},
+    {CommandMoveToBottom, QT_TRANSLATE_NOOP("kavro::MenuBar", "Move to Bottom"), M::Channels,
+     "Ctrl+End", A::WhenOpen, true},
+    {CommandMoveUp, QT_TRANSLATE_NOOP("kavro::MenuBar", "Move Up"), M::Channels, "Ctrl+Up",
+     A::WhenOpen, true},
+    {CommandMoveDown, QT_TRANSLATE_NOOP("kavro::MenuBar", "Move Down"), M::Channels, "Ctrl+Down",
+     A::WhenOpen, true},
+    {CommandMoveToPosition, QT_TRANSLATE_NOOP("kavro::MenuBar", "Move to Position..."), M::Channels,
+     "Ctrl+G", A::WhenOpen, false},
+    {CommandSortByName, QT_TRANSLATE_NOOP("kavro::MenuBar", "Sort by Name"), M::Channels,
+     "Ctrl+Shift+N", A::WhenOpen, false},
+    {CommandSortByServiceId, QT_TRANSLATE_NOOP("kavro::MenuBar", "Sort by Service ID"), M::Channels,
+     "Ctrl+Shift+I", A::WhenOpen, false},
+    {CommandSortByTransponder, QT_TRANSLATE_NOOP("kavro::MenuBar", "Sort by Transponder"),
+     M::Channels, "Ctrl+Shift+T", A::WhenOpen, false},
+    {CommandApplyOrder, QT_TRANSLATE_NOOP("kavro::MenuBar", "Apply Order From..."), M::Channels,
+     "Ctrl+Shift+O", A::WhenOpen, false},
+    {CommandAddTransponder, QT_TRANSLATE_NOOP("kavro::MenuBar", "Add TP"), M::Tree, "Ctrl+T",
+     A::WhenOpen, false},
+    {CommandDeleteTransponder, QT_TRANSLATE_NOOP("kavro::MenuBar", "Delete TP"), M::Tree, "Del",
+     A::WhenOpen, true},
+    {CommandAddChannel, QT_TRANSLATE_NOOP("kavro::MenuBar", "Add Channel"), M::Tree, "Ctrl+N",
+     A::WhenOpen, false},
+    {CommandViewAll, QT_TRANSLATE_NOOP("kavro::MenuBar", "All"), M::View, "Ctrl+1", A::WhenOpen,
+     false},
+    {CommandViewTv, QT_TRANSLATE_NOOP("kavro::MenuBar", "TV"), M::View, "Ctrl+2", A::WhenOpen,
+     false},
+    {CommandViewRadio, QT_TRANSLATE_NOOP("kavro::MenuBar", "Radio"), M::View, "Ctrl+3", A::WhenOpen,
+     false},
+    {CommandKeyboardShortcuts, QT_TRANSLATE_NOOP("kavro::MenuBar", "Keyboard Shortcuts"), M::Help,
+     "F1", A::Always, false},
+    {CommandAbout, QT_TRANSLATE_NOOP("kavro::MenuBar", "About Kavro"), M::Help, "", A::Always,
+     false},
 };
 
 }  // namespace
@@ -98,7 +131,8 @@ void MainWindow::buildMenuBar() {
             commands_->add({e.command, e.text, e.menu, keys, e.availability, e.keyOwnedByView,
                             [this, c = e.command] { runMenuCommand(c); }});
         if (e.command == CommandOpen) {
-            recentMenu_ = commands_->menu(M::File)->addMenu(QStringLiteral("Open &Recent"));
+            recentMenu_ = commands_->menu(M::File)->addMenu(
+                QCoreApplication::translate("kavro::MenuBar", "Open &Recent"));
             connect(recentMenu_, &QMenu::aboutToShow, this, &MainWindow::fillRecentMenu);
         }
         if (e.command == CommandExportList || e.command == CommandRedo ||
@@ -240,17 +274,20 @@ void MainWindow::showKeyboardShortcuts() {
 void MainWindow::showAbout() {
     interaction_.messageBox(
         this,
-        QStringLiteral("Kavro %1\n\nEdits the channel database of a digital satellite receiver.")
+        QCoreApplication::translate(
+            "kavro::MenuBar",
+            "Kavro %1\n\nEdits the channel database of a digital satellite receiver.")
             .arg(QString::fromUtf8(KavroVersion.data(), KavroVersion.size())),
         Interaction::Buttons::Ok, Interaction::Icon::Information);
 }
 
 std::unique_ptr<QDialog> keyboardShortcutsDialog(const CommandTable& table, QWidget* parent) {
     auto dialog = std::make_unique<QDialog>(parent);
-    dialog->setWindowTitle(QStringLiteral("Keyboard Shortcuts"));
+    dialog->setWindowTitle(QCoreApplication::translate("kavro::MenuBar", "Keyboard Shortcuts"));
     auto* keys = new QTableWidget(0, 2, dialog.get());
     keys->setObjectName(QStringLiteral("shortcutTable"));
-    keys->setHorizontalHeaderLabels({QStringLiteral("Key"), QStringLiteral("Command")});
+    keys->setHorizontalHeaderLabels({QCoreApplication::translate("kavro::MenuBar", "Key"),
+                                     QCoreApplication::translate("kavro::MenuBar", "Command")});
     keys->verticalHeader()->hide();
     keys->setEditTriggers(QAbstractItemView::NoEditTriggers);
     auto addRow = [keys](const QString& key, const QString& command) {
@@ -267,12 +304,14 @@ std::unique_ptr<QDialog> keyboardShortcutsDialog(const CommandTable& table, QWid
         if (!texts.isEmpty()) {
             addRow(texts.join(QStringLiteral(", ")),
                    QStringLiteral("%1 > %2").arg(
-                       QString::fromLatin1(MenuNames[static_cast<int>(entry.menu)]),
-                       QString::fromLatin1(entry.text)));
+                       QCoreApplication::translate("kavro::MenuBar",
+                                                   MenuNames[static_cast<int>(entry.menu)]),
+                       QCoreApplication::translate("kavro::MenuBar", entry.text)));
         }
     }
     for (const auto& other : OtherKeys) {
-        addRow(QString::fromLatin1(other[0]), QString::fromLatin1(other[1]));
+        addRow(QString::fromLatin1(other[0]),
+               QCoreApplication::translate("kavro::MenuBar", other[1]));
     }
     keys->resizeColumnsToContents();
     keys->horizontalHeader()->setStretchLastSection(true);
@@ -282,6 +321,7 @@ std::unique_ptr<QDialog> keyboardShortcutsDialog(const CommandTable& table, QWid
     layout->addWidget(keys);
     layout->addWidget(buttons);
     dialog->resize(520, 460);
+    describeControls(*dialog);
     return dialog;
 }
 

@@ -1,5 +1,6 @@
 #include "SaveGuards.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -7,13 +8,15 @@
 
 #include "session/EditSession.h"
 #include "ui/dialogs/Interaction.h"
+#include "ui/language/CoreTexts.h"
 
 namespace kavro {
 
 namespace {
 
 const char* const ChangedQuestion =
-    "The file was changed by another program since it was opened. Overwrite it?";
+    QT_TRANSLATE_NOOP("kavro::SaveGuards",
+                      "The file was changed by another program since it was opened. Overwrite it?");
 
 bool askYes(Interaction& interaction, QWidget* parent, const QString& question) {
     return interaction.messageBox(parent, question, Interaction::Buttons::YesNo,
@@ -21,9 +24,9 @@ bool askYes(Interaction& interaction, QWidget* parent, const QString& question) 
 }
 
 QString backupQuestion(const QString& folder, const std::string& reason) {
-    return QStringLiteral(
-               "No backup of the file could be made in\n%1\n(%2).\n\nSave without a "
-               "backup?")
+    return QCoreApplication::translate("kavro::SaveGuards",
+                                       "No backup of the file could be made in\n%1\n(%2).\n\nSave "
+                                       "without a backup?")
         .arg(QDir::toNativeSeparators(folder), coreText(reason));
 }
 
@@ -46,7 +49,7 @@ QString uiPath(const std::string& path) {
 }
 
 QString coreText(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    return translatedCoreText(text);
 }
 
 QString backupFolder() {
@@ -65,7 +68,8 @@ SaveResult saveWithGuards(Interaction& interaction, QWidget* parent, EditSession
         const SaveResult result =
             kind == SaveKind::Save ? session.save(options) : session.saveAs(target, options);
         if (result.outcome == SaveOutcome::ChangedOnDisk && !options.overwriteChanges &&
-            askYes(interaction, parent, QString::fromLatin1(ChangedQuestion))) {
+            askYes(interaction, parent,
+                   QCoreApplication::translate("kavro::SaveGuards", ChangedQuestion))) {
             options.overwriteChanges = true;
             continue;
         }
@@ -80,7 +84,8 @@ SaveResult saveWithGuards(Interaction& interaction, QWidget* parent, EditSession
 
 QString folderRefusedMessage(const QString& path, const std::string& reason) {
     const QString folder = QDir::toNativeSeparators(QFileInfo(path).absolutePath());
-    return QStringLiteral(
+    return QCoreApplication::translate(
+               "kavro::SaveGuards",
                "File write failed! The file was left as it was.\n\n%1\n\nSave the "
                "database elsewhere with Save As, or make the folder writable.")
         .arg(coreText(folderRefusedText(corePath(folder), reason)));

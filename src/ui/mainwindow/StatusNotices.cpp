@@ -1,5 +1,6 @@
 #include "StatusNotices.h"
 
+#include <QCoreApplication>
 #include <QStatusBar>
 
 #include "WindowParts.h"
@@ -33,9 +34,9 @@ void StatusNotices::notify(const QString& text) {
         return;
     }
     bool hide = false;
-    interaction_.checkedMessageBox(&window_, text, Interaction::Buttons::Ok,
-                                   Interaction::Icon::Information,
-                                   QString::fromLatin1(DontShowAgain), hide);
+    interaction_.checkedMessageBox(
+        &window_, text, Interaction::Buttons::Ok, Interaction::Icon::Information,
+        QCoreApplication::translate("kavro::StatusNotices", DontShowAgain), hide);
     if (hide) {
         addToList(settings_, WindowSettings::HiddenNotices, text);
     }
@@ -57,10 +58,11 @@ bool WindowParts::confirmUnlessSkipped(const QString& question, const QString& n
         return true;
     }
     bool skip = false;
-    const bool ok = interaction.checkedMessageBox(window, question, Interaction::Buttons::OkCancel,
-                                                  Interaction::Icon::None,
-                                                  QString::fromLatin1(StatusNotices::DontAskAgain),
-                                                  skip) == Interaction::Answer::Ok;
+    const bool ok =
+        interaction.checkedMessageBox(
+            window, question, Interaction::Buttons::OkCancel, Interaction::Icon::None,
+            QCoreApplication::translate("kavro::StatusNotices", StatusNotices::DontAskAgain),
+            skip) == Interaction::Answer::Ok;
     if (ok && skip) {
         addToList(*settings, WindowSettings::SkippedQuestions, name);
     }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
 
 #include "ui/dialogs/DialogOperations.h"
 
@@ -25,8 +26,10 @@ public:
     // In the status bar only, for a while.
     void show(const QString& text);
 
-    static inline const char* const DontShowAgain = "Don't show this again";
-    static inline const char* const DontAskAgain = "Don't ask again";
+    static inline const char* const DontShowAgain =
+        QT_TRANSLATE_NOOP("kavro::StatusNotices", "Don't show this again");
+    static inline const char* const DontAskAgain =
+        QT_TRANSLATE_NOOP("kavro::StatusNotices", "Don't ask again");
 
 private:
     QStatusBar& bar_;

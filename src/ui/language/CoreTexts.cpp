@@ -1,0 +1,159 @@
+#include "CoreTexts.h"
+
+#include <QCoreApplication>
+#include <QRegularExpression>
+#include <QStringList>
+#include <QTranslator>
+#include <array>
+
+#include "database/DisplayText.h"
+#include "database/FieldRules.h"
+#include "database/Problems.h"
+#include "dbfile/DatabaseImage.h"
+#include "session/StepLabels.h"
+
+namespace kavro {
+
+namespace {
+
+const char* const Context = "CoreTexts";
+
+QString fromCore(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString translate(const char* text, int n = -1) {
+    return QCoreApplication::translate(Context, text, nullptr, n);
+}
+
+// Texts the core gives as they are: list column titles, field and file messages, problem
+// kinds and the names of single steps. Each stands here as the core writes it; the test of
+// the core texts checks that every one of them still comes out of the core.
+const std::array Constants = {
+    QT_TRANSLATE_NOOP("CoreTexts", "No."),
+    QT_TRANSLATE_NOOP("CoreTexts", "Sat"),
+    QT_TRANSLATE_NOOP("CoreTexts", "Tp"),
+    QT_TRANSLATE_NOOP("CoreTexts", "Channel"),
+    QT_TRANSLATE_NOOP("CoreTexts", "CAS"),
+    QT_TRANSLATE_NOOP("CoreTexts", "FAV"),
+    QT_TRANSLATE_NOOP("CoreTexts", "Lock"),
+    QT_TRANSLATE_NOOP("CoreTexts", "Please enter an integer."),
+    QT_TRANSLATE_NOOP("CoreTexts", "Please enter only Latin-1 characters."),
+    QT_TRANSLATE_NOOP("CoreTexts", "Cannot add this channel"),
+    QT_TRANSLATE_NOOP("CoreTexts", "Cannot add tp"),
+    QT_TRANSLATE_NOOP("CoreTexts", "wrong magic number"),
+    QT_TRANSLATE_NOOP("CoreTexts", "header checksum mismatch"),
+    QT_TRANSLATE_NOOP("CoreTexts", "data checksum mismatch"),
+    QT_TRANSLATE_NOOP("CoreTexts", "covered length reaches beyond the image"),
+    QT_TRANSLATE_NOOP("CoreTexts", "file is shorter than the 32-byte header"),
+    QT_TRANSLATE_NOOP("CoreTexts", "unknown problem"),
+    QT_TRANSLATE_NOOP("CoreTexts", "duplicate-channel"),
+    QT_TRANSLATE_NOOP("CoreTexts", "duplicate-name"),
+    QT_TRANSLATE_NOOP("CoreTexts", "blank-name"),
+    QT_TRANSLATE_NOOP("CoreTexts", "pid-range"),
+    QT_TRANSLATE_NOOP("CoreTexts", "hidden-satellite"),
+    QT_TRANSLATE_NOOP("CoreTexts", "empty-transponder"),
+    QT_TRANSLATE_NOOP("CoreTexts", "favorite-unnamed"),
+    QT_TRANSLATE_NOOP("CoreTexts", "add transponder"),
+    QT_TRANSLATE_NOOP("CoreTexts", "edit transponder"),
+    QT_TRANSLATE_NOOP("CoreTexts", "delete transponder"),
+    QT_TRANSLATE_NOOP("CoreTexts", "add channel"),
+    QT_TRANSLATE_NOOP("CoreTexts", "edit channel"),
+    QT_TRANSLATE_NOOP("CoreTexts", "rename favorite groups"),
+    QT_TRANSLATE_NOOP("CoreTexts", "Undo"),
+    QT_TRANSLATE_NOOP("CoreTexts", "Redo"),
+};
+
+// Texts the core builds from a pattern, with the translation of each pattern. The numbers
+// and names they carry go into the translation as %1, %2 (%n for a count).
+struct Pattern {
+    const char* expression;
+    const char* translation;
+    int countGroup;  // the capture whose number is %n; 0: none
+};
+
+const Pattern Patterns[] = {
+    {R"(^Please enter an integer between (-?\d+) and (-?\d+)\.$)",
+     QT_TRANSLATE_NOOP("CoreTexts", "Please enter an integer between %1 and %2."), 0},
+    {R"(^Please enter no more than (\d+) characters\.$)",
+     QT_TRANSLATE_N_NOOP("CoreTexts", "Please enter no more than %n character(s)."), 1},
+    {R"(^there is no live channel (.*)$)",
+     QT_TRANSLATE_NOOP("CoreTexts", "there is no live channel %1"), 0},
+    {R"(^there is no live transponder (.*)$)",
+     QT_TRANSLATE_NOOP("CoreTexts", "there is no live transponder %1"), 0},
+    {R"(^(\d+) channels? ordered, (\d+) without a match$)",
+     QT_TRANSLATE_N_NOOP("CoreTexts", "%n channel(s) ordered, %2 without a match"), 1},
+    {R"(^The folder (.*) does not allow a safe save \((.*)\): a save writes the new file beside the old one before it takes its place\.$)",
+     QT_TRANSLATE_NOOP("CoreTexts",
+                       "The folder %1 does not allow a safe save (%2): a save writes the new "
+                       "file beside the old one before it takes its place."),
+     0},
+    {R"(^delete (\d+) channels?$)", QT_TRANSLATE_N_NOOP("CoreTexts", "delete %n channel(s)"), 1},
+    {R"(^move (\d+) channels?$)", QT_TRANSLATE_N_NOOP("CoreTexts", "move %n channel(s)"), 1},
+    {R"(^set favorites of (\d+) channels?$)",
+     QT_TRANSLATE_N_NOOP("CoreTexts", "set favorites of %n channel(s)"), 1},
+    {R"(^sort (\d+) channels? by name$)",
+     QT_TRANSLATE_N_NOOP("CoreTexts", "sort %n channel(s) by name"), 1},
+    {R"(^sort (\d+) channels? by service ID$)",
+     QT_TRANSLATE_N_NOOP("CoreTexts", "sort %n channel(s) by service ID"), 1},
+    {R"(^sort (\d+) channels? by transponder$)",
+     QT_TRANSLATE_N_NOOP("CoreTexts", "sort %n channel(s) by transponder"), 1},
+};
+
+QString fromPattern(const Pattern& pattern, const QRegularExpressionMatch& match) {
+    const int n = pattern.countGroup > 0 ? match.captured(pattern.countGroup).toInt() : -1;
+    QStringList parts;  // in one pass, so that a name holding "%2" stays as it is
+    for (int group = 1; group <= match.lastCapturedIndex(); ++group) {
+        if (group != pattern.countGroup) {
+            parts << match.captured(group);
+        }
+    }
+    const QString text = translate(pattern.translation, n);
+    return parts.size() == 2 ? text.arg(parts[0], parts[1])
+                             : (parts.size() == 1 ? text.arg(parts[0]) : text);
+}
+
+// English is the language of the sources, but the texts that count ("%n channel(s)") need
+// its plural forms in every program that shows them, whatever language it speaks; a
+// translation installed later takes precedence over this one.
+void installEnglishPlurals() {
+    auto* english = new QTranslator(QCoreApplication::instance());
+    if (english->load(QStringLiteral(":/i18n/kavro_en.qm"))) {
+        QCoreApplication::installTranslator(english);
+    } else {
+        delete english;
+    }
+}
+
+}  // namespace
+
+Q_COREAPP_STARTUP_FUNCTION(installEnglishPlurals)
+
+QString translatedCoreText(std::string_view text) {
+    const QString english = fromCore(text);
+    for (const char* constant : Constants) {
+        if (english == QLatin1String(constant)) {
+            return translate(constant);
+        }
+    }
+    for (const Pattern& pattern : Patterns) {
+        const QRegularExpression expression(QString::fromLatin1(pattern.expression));
+        const QRegularExpressionMatch match = expression.match(english);
+        if (match.hasMatch()) {
+            return fromPattern(pattern, match);
+        }
+    }
+    return english;
+}
+
+QString historyText(bool undo, std::string_view stepLabel) {
+    if (stepLabel.empty()) {
+        return translatedCoreText(undo ? UndoText : RedoText);
+    }
+    //: %1 is the step undone, such as "delete 3 channels".
+    return undo
+               ? QCoreApplication::translate(Context, "Undo %1").arg(translatedCoreText(stepLabel))
+               : QCoreApplication::translate(Context, "Redo %1").arg(translatedCoreText(stepLabel));
+}
+
+}  // namespace kavro

@@ -1,0 +1,83 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en">
+<context>
+    <name>CoreTexts</name>
+    <message numerus="yes">
+        <source>Please enter no more than %n character(s).</source>
+        <translation>
+            <numerusform>Please enter no more than %n characters.</numerusform>
+            <numerusform>Please enter no more than %n characters.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channel(s) ordered, %2 without a match</source>
+        <translation>
+            <numerusform>%n channel ordered, %2 without a match</numerusform>
+            <numerusform>%n channels ordered, %2 without a match</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>delete %n channel(s)</source>
+        <translation>
+            <numerusform>delete %n channel</numerusform>
+            <numerusform>delete %n channels</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>move %n channel(s)</source>
+        <translation>
+            <numerusform>move %n channel</numerusform>
+            <numerusform>move %n channels</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>set favorites of %n channel(s)</source>
+        <translation>
+            <numerusform>set favorites of %n channel</numerusform>
+            <numerusform>set favorites of %n channels</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>sort %n channel(s) by name</source>
+        <translation>
+            <numerusform>sort %n channel by name</numerusform>
+            <numerusform>sort %n channels by name</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>sort %n channel(s) by service ID</source>
+        <translation>
+            <numerusform>sort %n channel by service ID</numerusform>
+            <numerusform>sort %n channels by service ID</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>sort %n channel(s) by transponder</source>
+        <translation>
+            <numerusform>sort %n channel by transponder</numerusform>
+            <numerusform>sort %n channels by transponder</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>kavro::ChannelCommands</name>
+    <message numerus="yes">
+        <source>%n channel(s)</source>
+        <translation>
+            <numerusform>%n channel</numerusform>
+            <numerusform>%n channels</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>kavro::TransponderCommands</name>
+    <message numerus="yes">
+        <source>transponder %1 and its %n channel(s)</source>
+        <translation>
+            <numerusform>transponder %1 and its %n channel</numerusform>
+            <numerusform>transponder %1 and its %n channels</numerusform>
+        </translation>
+    </message>
+</context>
+</TS>
