@@ -235,6 +235,14 @@
             <numerusform>ترتيب %n قناة حسب المرسل المستجيب</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1 (%2 TPs, %3 CHs)</source>
+        <translation>%1 (%2 مرسل، %3 قناة)</translation>
+    </message>
+    <message>
+        <source>%1 (%2 CHs)</source>
+        <translation>%1 (%2 قناة)</translation>
+    </message>
 </context>
 <context>
     <name>kavro::Accessibility</name>

@@ -203,6 +203,14 @@
             <numerusform>%n Kanäle nach Transponder sortieren</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1 (%2 TPs, %3 CHs)</source>
+        <translation>%1 (%2 TPs, %3 Kan.)</translation>
+    </message>
+    <message>
+        <source>%1 (%2 CHs)</source>
+        <translation>%1 (%2 Kan.)</translation>
+    </message>
 </context>
 <context>
     <name>kavro::Accessibility</name>

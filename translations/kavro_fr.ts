@@ -203,6 +203,14 @@
             <numerusform>tri de %n chaînes par transpondeur</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1 (%2 TPs, %3 CHs)</source>
+        <translation>%1 (%2 TP, %3 ch.)</translation>
+    </message>
+    <message>
+        <source>%1 (%2 CHs)</source>
+        <translation>%1 (%2 ch.)</translation>
+    </message>
 </context>
 <context>
     <name>kavro::Accessibility</name>

@@ -203,6 +203,14 @@
             <numerusform>%n zenders op transponder sorteren</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1 (%2 TPs, %3 CHs)</source>
+        <translation>%1 (%2 TP&apos;s, %3 zend.)</translation>
+    </message>
+    <message>
+        <source>%1 (%2 CHs)</source>
+        <translation>%1 (%2 zend.)</translation>
+    </message>
 </context>
 <context>
     <name>kavro::Accessibility</name>

@@ -211,6 +211,14 @@
             <numerusform>sortowanie %n kanałów według transpondera</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1 (%2 TPs, %3 CHs)</source>
+        <translation>%1 (%2 TP, %3 kan.)</translation>
+    </message>
+    <message>
+        <source>%1 (%2 CHs)</source>
+        <translation>%1 (%2 kan.)</translation>
+    </message>
 </context>
 <context>
     <name>kavro::Accessibility</name>

@@ -203,6 +203,14 @@
             <numerusform>ordenar %n canais por transponder</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1 (%2 TPs, %3 CHs)</source>
+        <translation>%1 (%2 TP, %3 can.)</translation>
+    </message>
+    <message>
+        <source>%1 (%2 CHs)</source>
+        <translation>%1 (%2 can.)</translation>
+    </message>
 </context>
 <context>
     <name>kavro::Accessibility</name>

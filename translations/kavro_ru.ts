@@ -211,6 +211,14 @@
             <numerusform>сортировка %n каналов по транспондеру</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1 (%2 TPs, %3 CHs)</source>
+        <translation>%1 (ТП: %2, кан.: %3)</translation>
+    </message>
+    <message>
+        <source>%1 (%2 CHs)</source>
+        <translation>%1 (кан.: %2)</translation>
+    </message>
 </context>
 <context>
     <name>kavro::Accessibility</name>

@@ -195,6 +195,14 @@
             <numerusform>%n kanalı transpondere göre sıralama</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1 (%2 TPs, %3 CHs)</source>
+        <translation>%1 (%2 TP, %3 kanal)</translation>
+    </message>
+    <message>
+        <source>%1 (%2 CHs)</source>
+        <translation>%1 (%2 kanal)</translation>
+    </message>
 </context>
 <context>
     <name>kavro::Accessibility</name>

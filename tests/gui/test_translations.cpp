@@ -12,6 +12,7 @@
 #include <QSet>
 #include <QPushButton>
 #include <QTest>
+#include <QTreeWidgetItem>
 #include <QXmlStreamReader>
 
 #include "database/ChannelOrder.h"
@@ -255,6 +256,10 @@ void TranslationsTest::germanWindowSpeaksGerman() {
     QCOMPARE(channelTitle, translatedCoreText(ListColumnTitles[ColumnChannel]));
     QVERIFY(channelTitle != QLatin1String("Channel"));
     QVERIFY(QCoreApplication::translate("QPlatformTheme", "Cancel") != QLatin1String("Cancel"));
+    // The tree's counts: the name as it is, the words around the numbers translated.
+    const QString astra = h.satelliteItem(0)->text(0);
+    QVERIFY2(astra.startsWith(QLatin1String("Astra 19.2E (")) && !astra.contains(QLatin1String("CHs")),
+             qPrintable(astra));
 }
 
 void TranslationsTest::arabicWindowMirrorsAndNothingIsCut() {

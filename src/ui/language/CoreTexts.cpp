@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <QTranslator>
 #include <array>
+#include <vector>
 
 #include "database/DisplayText.h"
 #include "database/FieldRules.h"
@@ -73,6 +74,9 @@ struct Pattern {
 };
 
 const Pattern Patterns[] = {
+    {R"(^(.*) \((\d+) TPs, (\d+) CHs\)$)", QT_TRANSLATE_NOOP("CoreTexts", "%1 (%2 TPs, %3 CHs)"),
+     0},
+    {R"(^(.*) \((\d+) CHs\)$)", QT_TRANSLATE_NOOP("CoreTexts", "%1 (%2 CHs)"), 0},
     {R"(^Please enter an integer between (-?\d+) and (-?\d+)\.$)",
      QT_TRANSLATE_NOOP("CoreTexts", "Please enter an integer between %1 and %2."), 0},
     {R"(^Please enter no more than (\d+) characters\.$)",
@@ -109,8 +113,16 @@ QString fromPattern(const Pattern& pattern, const QRegularExpressionMatch& match
         }
     }
     const QString text = translate(pattern.translation, n);
-    return parts.size() == 2 ? text.arg(parts[0], parts[1])
-                             : (parts.size() == 1 ? text.arg(parts[0]) : text);
+    switch (parts.size()) {
+        case 1:
+            return text.arg(parts[0]);
+        case 2:
+            return text.arg(parts[0], parts[1]);
+        case 3:
+            return text.arg(parts[0], parts[1], parts[2]);
+        default:
+            return text;
+    }
 }
 
 // English is the language of the sources, but the texts that count ("%n channel(s)") need
@@ -130,17 +142,28 @@ void installEnglishPlurals() {
 Q_COREAPP_STARTUP_FUNCTION(installEnglishPlurals)
 
 QString translatedCoreText(std::string_view text) {
-    const QString english = fromCore(text);
+    return translatedShownText(fromCore(text));
+}
+
+QString translatedShownText(const QString& english) {
     for (const char* constant : Constants) {
         if (english == QLatin1String(constant)) {
             return translate(constant);
         }
     }
-    for (const Pattern& pattern : Patterns) {
-        const QRegularExpression expression(QString::fromLatin1(pattern.expression));
-        const QRegularExpressionMatch match = expression.match(english);
+    // Compiled once; the tree asks for each of its items.
+    static const std::vector<QRegularExpression> expressions = [] {
+        std::vector<QRegularExpression> compiled;
+        for (const Pattern& pattern : Patterns) {
+            compiled.emplace_back(QString::fromLatin1(pattern.expression),
+                                  QRegularExpression::DotMatchesEverythingOption);
+        }
+        return compiled;
+    }();
+    for (size_t i = 0; i < expressions.size(); ++i) {
+        const QRegularExpressionMatch match = expressions[i].match(english);
         if (match.hasMatch()) {
-            return fromPattern(pattern, match);
+            return fromPattern(Patterns[i], match);
         }
     }
     return english;
