@@ -4,9 +4,11 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QPushButton>
+#include <QRandomGenerator>
 #include <QTest>
 
 #include "support/WindowFixture.h"
+#include "ui/dialogs/Accessibility.h"
 #include "ui/dialogs/ChannelDialog.h"
 #include "ui/dialogs/FavoriteDialog.h"
 #include "ui/dialogs/FavoriteNameDialog.h"
@@ -16,8 +18,8 @@
 #include "ui/mainwindow/ChannelListCtrl.h"
 #include "ui/mainwindow/ChannelListModel.h"
 #include "ui/mainwindow/FindField.h"
-#include "ui/mainwindow/SatelliteTree.h"
 #include "ui/mainwindow/MenuBar.h"
+#include "ui/mainwindow/SatelliteTree.h"
 
 using namespace kavro;
 using namespace kavro::testing;
@@ -94,6 +96,8 @@ private slots:
     void everyDialogFieldIsNamedByItsLabel();
     void theListReportsRowsAndColumns();
     void namesFollowTheLanguage();
+    void everyTextReadsOnItsBackground();
+    void themesThatReadWellStayAsTheyAre();
 };
 
 void AccessibilityTest::everyControlOfTheWindowHasANameAndDescription() {
@@ -153,6 +157,105 @@ void AccessibilityTest::namesFollowTheLanguage() {
     expectAllNamed(*h.window, 13);
     QVERIFY(nameOf(h.window->findField()) != QLatin1String("Find"));
     QVERIFY(nameOf(h.window->list()) != QLatin1String("Channels"));
+}
+
+namespace {
+
+const QPalette::ColorRole TextPairs[][2] = {
+    {QPalette::Text, QPalette::Base},
+    {QPalette::Text, QPalette::AlternateBase},
+    {QPalette::WindowText, QPalette::Window},
+    {QPalette::ButtonText, QPalette::Button},
+    {QPalette::ToolTipText, QPalette::ToolTipBase},
+    {QPalette::HighlightedText, QPalette::Highlight},
+};
+
+QColor randomColor(QRandomGenerator& random) {
+    return QColor::fromRgb(random.bounded(256), random.bounded(256), random.bounded(256));
+}
+
+QPalette randomPalette(QRandomGenerator& random) {
+    QPalette palette;
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        for (const auto& pair : TextPairs) {
+            palette.setColor(group, pair[0], randomColor(random));
+            palette.setColor(group, pair[1], randomColor(random));
+        }
+    }
+    return palette;
+}
+
+// The pairs of `palette` that read below WCAG AA (4.5:1).
+QStringList unreadable(const QPalette& palette) {
+    QStringList found;
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        for (const auto& pair : TextPairs) {
+            const QColor text = palette.color(group, pair[0]);
+            const QColor background = palette.color(group, pair[1]);
+            if (contrastRatio(text, background) < 4.5) {
+                found << QStringLiteral("%1 on %2: %3")
+                             .arg(text.name(), background.name())
+                             .arg(contrastRatio(text, background));
+            }
+        }
+    }
+    return found;
+}
+
+}  // namespace
+
+// Qt's light palette has white on a mid blue for the selection (3.6:1); a dark theme can have
+// grey text that is too dim. In the window and its dialogs every text reads.
+void AccessibilityTest::everyTextReadsOnItsBackground() {
+    QCOMPARE(contrastRatio(Qt::black, Qt::white), 21.0);
+    QCOMPARE(contrastRatio(QColor(0x77, 0x77, 0x77), Qt::white) > 4.47, true);
+    const QPalette original = QApplication::palette();
+    QPalette light = original;
+    light.setColor(QPalette::Highlight, QColor(0x30, 0x8c, 0xc6));
+    light.setColor(QPalette::HighlightedText, Qt::white);
+    QPalette dark(QColor(0x35, 0x35, 0x35), QColor(0x35, 0x35, 0x35));
+    dark.setColor(QPalette::Base, QColor(0x2a, 0x2a, 0x2a));
+    dark.setColor(QPalette::Text, QColor(0x80, 0x80, 0x80));
+    dark.setColor(QPalette::WindowText, QColor(0xd0, 0xd0, 0xd0));
+    dark.setColor(QPalette::Highlight, QColor(0x2a, 0x82, 0xda));
+    dark.setColor(QPalette::HighlightedText, Qt::white);
+    for (const QPalette& theme : {light, dark}) {
+        QVERIFY(!unreadable(theme).isEmpty());  // the case is real
+        QApplication::setPalette(theme);
+        OpenedWindow h;
+        for (QWidget* widget :
+             {static_cast<QWidget*>(h.window.get()), static_cast<QWidget*>(h.window->list()),
+              static_cast<QWidget*>(h.window->tree()),
+              static_cast<QWidget*>(h.window->findField())}) {
+            QVERIFY2(unreadable(widget->palette()).isEmpty(),
+                     qPrintable(unreadable(widget->palette()).join(QLatin1Char(' '))));
+        }
+        ScriptedInteraction interaction;
+        ChannelDialog dialog(interaction);
+        QVERIFY(unreadable(dialog.palette()).isEmpty());
+    }
+    QApplication::setPalette(original);
+}
+
+// On random themes: every pair reads afterwards, and a pair that read before is unchanged.
+void AccessibilityTest::themesThatReadWellStayAsTheyAre() {
+    QRandomGenerator random(27);
+    for (int round = 0; round < 500; ++round) {
+        const QPalette theme = randomPalette(random);
+        const QPalette readable = readableColors(theme);
+        QVERIFY2(unreadable(readable).isEmpty(), qPrintable(unreadable(readable).join(' ')));
+        for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+            for (const auto& pair : TextPairs) {
+                const bool readBefore =
+                    contrastRatio(theme.color(group, pair[0]), theme.color(group, pair[1])) >=
+                        4.5 &&
+                    theme.color(group, pair[0]) == readable.color(group, pair[0]);
+                if (readBefore) {
+                    QCOMPARE(readable.color(group, pair[1]), theme.color(group, pair[1]));
+                }
+            }
+        }
+    }
 }
 
 QTEST_MAIN(AccessibilityTest)

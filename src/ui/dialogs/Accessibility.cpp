@@ -10,6 +10,8 @@
 #include <QLineEdit>
 #include <QRegularExpression>
 #include <QWidget>
+#include <algorithm>
+#include <cmath>
 
 namespace kavro {
 
@@ -205,9 +207,89 @@ void describe(QWidget& widget, const QList<QLabel*>& labels) {
     }
 }
 
+double luminance(const QColor& color) {
+    auto channel = [](double c) {
+        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    const QColor rgb = color.toRgb();
+    return 0.2126 * channel(rgb.redF()) + 0.7152 * channel(rgb.greenF()) +
+           0.0722 * channel(rgb.blueF());
+}
+
+constexpr double ReadableContrast = 4.5;
+
+// Text on background: which colour roles are read on which.
+const QPalette::ColorRole Pairs[][2] = {
+    {QPalette::Text, QPalette::Base},
+    {QPalette::Text, QPalette::AlternateBase},
+    {QPalette::WindowText, QPalette::Window},
+    {QPalette::ButtonText, QPalette::Button},
+    {QPalette::ToolTipText, QPalette::ToolTipBase},
+    {QPalette::HighlightedText, QPalette::Highlight},
+};
+
+// `background` made darker (under light text) or lighter (under dark text) until `text`
+// reads on it, or as far as it goes.
+QColor readableBackground(const QColor& text, const QColor& background) {
+    const bool lightText = luminance(text) > 0.5;
+    float hue = 0, saturation = 0, value = 0, alpha = 1;
+    background.toHsv().getHsvF(&hue, &saturation, &value, &alpha);
+    QColor shade = background;
+    for (int step = 0; step < 30 && contrastRatio(text, shade) < ReadableContrast; ++step) {
+        value = lightText ? std::max(0.0f, value - 0.04f) : std::min(1.0f, value + 0.04f);
+        saturation = lightText ? saturation : saturation * 0.9f;
+        shade = QColor::fromHsvF(hue < 0 ? 0 : hue, saturation, value, alpha);
+    }
+    return shade;
+}
+
+void makeReadable(QPalette& palette, QPalette::ColorGroup group) {
+    // Text serves two backgrounds: a second pass checks the first again.
+    for (int pass = 0; pass < 2; ++pass) {
+        for (const auto& pair : Pairs) {
+            const QColor background = palette.color(group, pair[1]);
+            QColor text = palette.color(group, pair[0]);
+            if (contrastRatio(text, background) >= ReadableContrast) {
+                continue;
+            }
+            // The theme's text colour on a darker or lighter background; black or white text
+            // when no shade of the background will do.
+            QColor shade = readableBackground(text, background);
+            if (contrastRatio(text, shade) < ReadableContrast) {
+                const QColor black(Qt::black), white(Qt::white);
+                text = contrastRatio(black, background) >= contrastRatio(white, background) ? black
+                                                                                            : white;
+                shade = readableBackground(text, background);
+            }
+            palette.setColor(group, pair[0], text);
+            palette.setColor(group, pair[1], shade);
+        }
+    }
+}
+
 }  // namespace
 
+double contrastRatio(const QColor& a, const QColor& b) {
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QPalette readableColors(const QPalette& palette) {
+    QPalette readable = palette;
+    makeReadable(readable, QPalette::Active);
+    makeReadable(readable, QPalette::Inactive);
+    return readable;
+}
+
 void describeControls(QWidget& root) {
+    // The window's colours and those of every control that set its own.
+    root.setPalette(readableColors(root.palette()));
+    for (QWidget* widget : root.findChildren<QWidget*>()) {
+        if (widget->testAttribute(Qt::WA_SetPalette)) {
+            widget->setPalette(readableColors(widget->palette()));
+        }
+    }
     pairLabels(root.layout());
     for (QWidget* child : root.findChildren<QWidget*>()) {
         pairLabels(child->layout());

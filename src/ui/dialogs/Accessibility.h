@@ -6,12 +6,26 @@
 // control does, in the window's language.
 #pragma once
 
+#include <QPalette>
+
+class QColor;
 class QWidget;
 
 namespace kavro {
 
 // Names and describes every control under `root` (the window or a dialog, once its
-// controls are laid out). A name or description already set is kept.
+// controls are laid out). A name or description already set is kept. Makes its colours
+// readable too (readableColors).
 void describeControls(QWidget& root);
+
+// The contrast ratio of two colours as WCAG defines it, 1 to 21.
+double contrastRatio(const QColor& a, const QColor& b);
+
+// `palette` with every pair of text and background colour (text on base, window, button,
+// tooltip and highlight, in the active and inactive groups) at a contrast of 4.5:1 or more,
+// as WCAG AA asks for text: a text colour below that becomes black or white, whichever reads
+// better, and the background is darkened or lightened until it reaches 4.5. Pairs that read
+// well are kept as the desktop theme has them.
+QPalette readableColors(const QPalette& palette);
 
 }  // namespace kavro
