@@ -66,6 +66,8 @@ const MenuEntry MenuEntries[] = {
      A::WhenOpen, false},
     {CommandExportList, QT_TRANSLATE_NOOP("kavro::MenuBar", "Export List..."), M::File,
      "Ctrl+Shift+X", A::WhenOpen, false},
+    {CommandImportFrom, QT_TRANSLATE_NOOP("kavro::MenuBar", "Import From..."), M::File, "Ctrl+I",
+     A::WhenOpen, false},
     {CommandExit, QT_TRANSLATE_NOOP("kavro::MenuBar", "Exit"), M::File, "Ctrl+Q", A::Always, false},
     {CommandUndo, QT_TRANSLATE_NOOP("kavro::MenuBar", "Undo"), M::Edit, "Ctrl+Z", A::WhenUndoable,
      false},
@@ -135,7 +137,7 @@ void MainWindow::buildMenuBar() {
                 QCoreApplication::translate("kavro::MenuBar", "Open &Recent"));
             connect(recentMenu_, &QMenu::aboutToShow, this, &MainWindow::fillRecentMenu);
         }
-        if (e.command == CommandExportList || e.command == CommandRedo ||
+        if (e.command == CommandImportFrom || e.command == CommandRedo ||
             e.command == CommandEditFavoriteName || e.command == CommandMoveToPosition ||
             e.command == CommandSortByTransponder) {
             commands_->menu(e.menu)->addSeparator();
