@@ -243,6 +243,44 @@
         <source>%1 (%2 CHs)</source>
         <translation>%1 (%2 قناة)</translation>
     </message>
+    <message numerus="yes">
+        <source>%n channel(s) copied, %2 updated, %3 skipped as present, %4 not importable</source>
+        <translation>
+            <numerusform>نُسخت %n قناة، وحُدّثت %2، وتُخطّيت %3 لوجودها، و %4 غير قابلة للاستيراد</numerusform>
+            <numerusform>نُسخت قناة واحدة (%n)، وحُدّثت %2، وتُخطّيت %3 لوجودها، و %4 غير قابلة للاستيراد</numerusform>
+            <numerusform>نُسخت قناتان (%n)، وحُدّثت %2، وتُخطّيت %3 لوجودها، و %4 غير قابلة للاستيراد</numerusform>
+            <numerusform>نُسخت %n قنوات، وحُدّثت %2، وتُخطّيت %3 لوجودها، و %4 غير قابلة للاستيراد</numerusform>
+            <numerusform>نُسخت %n قناة، وحُدّثت %2، وتُخطّيت %3 لوجودها، و %4 غير قابلة للاستيراد</numerusform>
+            <numerusform>نُسخت %n قناة، وحُدّثت %2، وتُخطّيت %3 لوجودها، و %4 غير قابلة للاستيراد</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>import %n channel(s) from %1</source>
+        <translation>
+            <numerusform>استيراد %n قناة من %1</numerusform>
+            <numerusform>استيراد قناة واحدة (%n) من %1</numerusform>
+            <numerusform>استيراد قناتين (%n) من %1</numerusform>
+            <numerusform>استيراد %n قنوات من %1</numerusform>
+            <numerusform>استيراد %n قناة من %1</numerusform>
+            <numerusform>استيراد %n قناة من %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>satellite %1 has no name to find it by here</source>
+        <translation>القمر الصناعي %1 بلا اسم يمكن إيجاده به هنا</translation>
+    </message>
+    <message>
+        <source>satellite &quot;%1&quot; is not in this database</source>
+        <translation>القمر الصناعي «%1» غير موجود في قاعدة البيانات هذه</translation>
+    </message>
+    <message>
+        <source>The transponder table has room for %1 of the %2 transponders to add: nothing was imported.</source>
+        <translation>في جدول المرسلات المستجيبة متسع لـ %1 من %2 مرسلات مطلوب إضافتها: لم يُستورد شيء.</translation>
+    </message>
+    <message>
+        <source>The channel table has room for %1 of the %2 channels to copy: nothing was imported.</source>
+        <translation>في جدول القنوات متسع لـ %1 من %2 قنوات مطلوب نسخها: لم يُستورد شيء.</translation>
+    </message>
 </context>
 <context>
     <name>kavro::Accessibility</name>
@@ -389,6 +427,26 @@
     <message>
         <source>Closes the dialog and changes nothing</source>
         <translation>يغلق مربع الحوار دون تغيير أي شيء</translation>
+    </message>
+    <message>
+        <source>Channels to import</source>
+        <translation>القنوات المراد استيرادها</translation>
+    </message>
+    <message>
+        <source>The other database&apos;s satellites, transponders and channels; tick what to copy</source>
+        <translation>الأقمار الصناعية والمرسلات المستجيبة والقنوات في قاعدة البيانات الأخرى؛ حدّد ما تريد نسخه</translation>
+    </message>
+    <message>
+        <source>Overwrites the channels that are already here with the imported ones</source>
+        <translation>يستبدل القنوات الموجودة هنا بالقنوات المستوردة</translation>
+    </message>
+    <message>
+        <source>Puts the copies before the selected channel instead of at the end</source>
+        <translation>يضع النسخ قبل القناة المحددة بدلًا من النهاية</translation>
+    </message>
+    <message>
+        <source>Copies the ticked channels into this database</source>
+        <translation>ينسخ القنوات المحددة إلى قاعدة البيانات هذه</translation>
     </message>
 </context>
 <context>
@@ -551,6 +609,90 @@ Move %1?</source>
 %1</source>
         <translation>هل تريد حفظ التغييرات؟
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>kavro::ImportDialog</name>
+    <message>
+        <source>Import From %1</source>
+        <translation>استيراد من %1</translation>
+    </message>
+    <message>
+        <source>Update existing</source>
+        <translation>تحديث الموجود</translation>
+    </message>
+    <message>
+        <source>Insert Before Selection</source>
+        <translation>إدراج قبل التحديد</translation>
+    </message>
+    <message>
+        <source>Favourites by group number</source>
+        <translation>المفضلة حسب رقم المجموعة</translation>
+    </message>
+    <message>
+        <source>Favourites by group name</source>
+        <translation>المفضلة حسب اسم المجموعة</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>نسخ</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channel(s) ticked</source>
+        <translation>
+            <numerusform>حُدّدت %n قناة</numerusform>
+            <numerusform>حُدّدت قناة واحدة (%n)</numerusform>
+            <numerusform>حُدّدت قناتان (%n)</numerusform>
+            <numerusform>حُدّدت %n قنوات</numerusform>
+            <numerusform>حُدّدت %n قناة</numerusform>
+            <numerusform>حُدّدت %n قناة</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n transponder(s) added.</source>
+        <translation>
+            <numerusform>أُضيف %n مرسل مستجيب.</numerusform>
+            <numerusform>أُضيف مرسل مستجيب واحد (%n).</numerusform>
+            <numerusform>أُضيف مرسلان مستجيبان (%n).</numerusform>
+            <numerusform>أُضيفت %n مرسلات مستجيبة.</numerusform>
+            <numerusform>أُضيف %n مرسلًا مستجيبًا.</numerusform>
+            <numerusform>أُضيف %n مرسل مستجيب.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Not importable: %1.</source>
+        <translation>غير قابل للاستيراد: %1.</translation>
+    </message>
+    <message>
+        <source>Favourite group &quot;%1&quot; is not here: left out.</source>
+        <translation>مجموعة المفضلة «%1» غير موجودة هنا: تُركت.</translation>
+    </message>
+</context>
+<context>
+    <name>kavro::ImportTreeModel</name>
+    <message>
+        <source>Not importable: the satellite has no name</source>
+        <translation>غير قابل للاستيراد: القمر الصناعي بلا اسم</translation>
+    </message>
+    <message>
+        <source>Not importable: no such satellite here</source>
+        <translation>غير قابل للاستيراد: لا يوجد هذا القمر الصناعي هنا</translation>
+    </message>
+    <message>
+        <source>Here</source>
+        <translation>موجود</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>جديد</translation>
+    </message>
+    <message>
+        <source>Satellite / TP / No.</source>
+        <translation>القمر / المرسل / الرقم</translation>
+    </message>
+    <message>
+        <source>This database</source>
+        <translation>قاعدة البيانات هذه</translation>
     </message>
 </context>
 <context>
@@ -820,6 +962,10 @@ Edits the channel database of a digital satellite receiver.</source>
     <message>
         <source>Command</source>
         <translation>الأمر</translation>
+    </message>
+    <message>
+        <source>Import From...</source>
+        <translation>استيراد من...</translation>
     </message>
 </context>
 <context>

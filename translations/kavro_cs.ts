@@ -219,6 +219,38 @@
         <source>%1 (%2 CHs)</source>
         <translation>%1 (%2 kan.)</translation>
     </message>
+    <message numerus="yes">
+        <source>%n channel(s) copied, %2 updated, %3 skipped as present, %4 not importable</source>
+        <translation>
+            <numerusform>zkopírován %n kanál, aktualizováno %2, přeskočeno jako přítomné %3, nelze importovat %4</numerusform>
+            <numerusform>zkopírovány %n kanály, aktualizováno %2, přeskočeno jako přítomné %3, nelze importovat %4</numerusform>
+            <numerusform>zkopírováno %n kanálů, aktualizováno %2, přeskočeno jako přítomné %3, nelze importovat %4</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>import %n channel(s) from %1</source>
+        <translation>
+            <numerusform>import %n kanálu z %1</numerusform>
+            <numerusform>import %n kanálů z %1</numerusform>
+            <numerusform>import %n kanálů z %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>satellite %1 has no name to find it by here</source>
+        <translation>satelit %1 nemá název, podle kterého by se dal najít zde</translation>
+    </message>
+    <message>
+        <source>satellite &quot;%1&quot; is not in this database</source>
+        <translation>satelit „%1“ v této databázi není</translation>
+    </message>
+    <message>
+        <source>The transponder table has room for %1 of the %2 transponders to add: nothing was imported.</source>
+        <translation>Tabulka transpondérů má místo pro %1 z %2 přidávaných transpondérů: nic nebylo importováno.</translation>
+    </message>
+    <message>
+        <source>The channel table has room for %1 of the %2 channels to copy: nothing was imported.</source>
+        <translation>Tabulka kanálů má místo pro %1 z %2 kopírovaných kanálů: nic nebylo importováno.</translation>
+    </message>
 </context>
 <context>
     <name>kavro::Accessibility</name>
@@ -365,6 +397,26 @@
     <message>
         <source>Closes the dialog and changes nothing</source>
         <translation>Zavře dialog a nic nezmění</translation>
+    </message>
+    <message>
+        <source>Channels to import</source>
+        <translation>Kanály k importu</translation>
+    </message>
+    <message>
+        <source>The other database&apos;s satellites, transponders and channels; tick what to copy</source>
+        <translation>Satelity, transpondéry a kanály druhé databáze; zaškrtněte, co zkopírovat</translation>
+    </message>
+    <message>
+        <source>Overwrites the channels that are already here with the imported ones</source>
+        <translation>Přepíše kanály, které tu už jsou, importovanými</translation>
+    </message>
+    <message>
+        <source>Puts the copies before the selected channel instead of at the end</source>
+        <translation>Vloží kopie před vybraný kanál místo na konec</translation>
+    </message>
+    <message>
+        <source>Copies the ticked channels into this database</source>
+        <translation>Zkopíruje zaškrtnuté kanály do této databáze</translation>
     </message>
 </context>
 <context>
@@ -524,6 +576,84 @@ Přesunout %1?</translation>
 %1</source>
         <translation>Uložit změny?
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>kavro::ImportDialog</name>
+    <message>
+        <source>Import From %1</source>
+        <translation>Importovat z %1</translation>
+    </message>
+    <message>
+        <source>Update existing</source>
+        <translation>Aktualizovat existující</translation>
+    </message>
+    <message>
+        <source>Insert Before Selection</source>
+        <translation>Vložit před výběr</translation>
+    </message>
+    <message>
+        <source>Favourites by group number</source>
+        <translation>Oblíbené podle čísla skupiny</translation>
+    </message>
+    <message>
+        <source>Favourites by group name</source>
+        <translation>Oblíbené podle názvu skupiny</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopírovat</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channel(s) ticked</source>
+        <translation>
+            <numerusform>zaškrtnut %n kanál</numerusform>
+            <numerusform>zaškrtnuty %n kanály</numerusform>
+            <numerusform>zaškrtnuto %n kanálů</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n transponder(s) added.</source>
+        <translation>
+            <numerusform>Přidán %n transpondér.</numerusform>
+            <numerusform>Přidány %n transpondéry.</numerusform>
+            <numerusform>Přidáno %n transpondérů.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Not importable: %1.</source>
+        <translation>Nelze importovat: %1.</translation>
+    </message>
+    <message>
+        <source>Favourite group &quot;%1&quot; is not here: left out.</source>
+        <translation>Skupina oblíbených „%1“ zde není: vynechána.</translation>
+    </message>
+</context>
+<context>
+    <name>kavro::ImportTreeModel</name>
+    <message>
+        <source>Not importable: the satellite has no name</source>
+        <translation>Nelze importovat: satelit nemá název</translation>
+    </message>
+    <message>
+        <source>Not importable: no such satellite here</source>
+        <translation>Nelze importovat: takový satelit zde není</translation>
+    </message>
+    <message>
+        <source>Here</source>
+        <translation>Zde</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nový</translation>
+    </message>
+    <message>
+        <source>Satellite / TP / No.</source>
+        <translation>Satelit / TP / Č.</translation>
+    </message>
+    <message>
+        <source>This database</source>
+        <translation>Tato databáze</translation>
     </message>
 </context>
 <context>
@@ -793,6 +923,10 @@ Upravuje databázi kanálů digitálního satelitního přijímače.</translatio
     <message>
         <source>Command</source>
         <translation>Příkaz</translation>
+    </message>
+    <message>
+        <source>Import From...</source>
+        <translation>Importovat z...</translation>
     </message>
 </context>
 <context>

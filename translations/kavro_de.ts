@@ -211,6 +211,36 @@
         <source>%1 (%2 CHs)</source>
         <translation>%1 (%2 Kan.)</translation>
     </message>
+    <message numerus="yes">
+        <source>%n channel(s) copied, %2 updated, %3 skipped as present, %4 not importable</source>
+        <translation>
+            <numerusform>%n Kanal kopiert, %2 aktualisiert, %3 als vorhanden übersprungen, %4 nicht importierbar</numerusform>
+            <numerusform>%n Kanäle kopiert, %2 aktualisiert, %3 als vorhanden übersprungen, %4 nicht importierbar</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>import %n channel(s) from %1</source>
+        <translation>
+            <numerusform>%n Kanal aus %1 importieren</numerusform>
+            <numerusform>%n Kanäle aus %1 importieren</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>satellite %1 has no name to find it by here</source>
+        <translation>Satellit %1 hat keinen Namen, unter dem er hier zu finden wäre</translation>
+    </message>
+    <message>
+        <source>satellite &quot;%1&quot; is not in this database</source>
+        <translation>Satellit „%1“ ist nicht in dieser Datenbank</translation>
+    </message>
+    <message>
+        <source>The transponder table has room for %1 of the %2 transponders to add: nothing was imported.</source>
+        <translation>Die Transpondertabelle hat Platz für %1 der %2 hinzuzufügenden Transponder: Es wurde nichts importiert.</translation>
+    </message>
+    <message>
+        <source>The channel table has room for %1 of the %2 channels to copy: nothing was imported.</source>
+        <translation>Die Kanaltabelle hat Platz für %1 der %2 zu kopierenden Kanäle: Es wurde nichts importiert.</translation>
+    </message>
 </context>
 <context>
     <name>kavro::Accessibility</name>
@@ -357,6 +387,26 @@
     <message>
         <source>Closes the dialog and changes nothing</source>
         <translation>Schließt den Dialog, ohne etwas zu ändern</translation>
+    </message>
+    <message>
+        <source>Channels to import</source>
+        <translation>Zu importierende Kanäle</translation>
+    </message>
+    <message>
+        <source>The other database&apos;s satellites, transponders and channels; tick what to copy</source>
+        <translation>Die Satelliten, Transponder und Kanäle der anderen Datenbank; abhaken, was kopiert werden soll</translation>
+    </message>
+    <message>
+        <source>Overwrites the channels that are already here with the imported ones</source>
+        <translation>Überschreibt die hier schon vorhandenen Kanäle mit den importierten</translation>
+    </message>
+    <message>
+        <source>Puts the copies before the selected channel instead of at the end</source>
+        <translation>Fügt die Kopien vor dem ausgewählten Kanal statt am Ende ein</translation>
+    </message>
+    <message>
+        <source>Copies the ticked channels into this database</source>
+        <translation>Kopiert die abgehakten Kanäle in diese Datenbank</translation>
     </message>
 </context>
 <context>
@@ -515,6 +565,82 @@ Move %1?</source>
 %1</source>
         <translation>Änderungen speichern?
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>kavro::ImportDialog</name>
+    <message>
+        <source>Import From %1</source>
+        <translation>Importieren aus %1</translation>
+    </message>
+    <message>
+        <source>Update existing</source>
+        <translation>Vorhandene aktualisieren</translation>
+    </message>
+    <message>
+        <source>Insert Before Selection</source>
+        <translation>Vor der Auswahl einfügen</translation>
+    </message>
+    <message>
+        <source>Favourites by group number</source>
+        <translation>Favoriten nach Gruppennummer</translation>
+    </message>
+    <message>
+        <source>Favourites by group name</source>
+        <translation>Favoriten nach Gruppenname</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channel(s) ticked</source>
+        <translation>
+            <numerusform>%n Kanal angehakt</numerusform>
+            <numerusform>%n Kanäle angehakt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n transponder(s) added.</source>
+        <translation>
+            <numerusform>%n Transponder hinzugefügt.</numerusform>
+            <numerusform>%n Transponder hinzugefügt.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Not importable: %1.</source>
+        <translation>Nicht importierbar: %1.</translation>
+    </message>
+    <message>
+        <source>Favourite group &quot;%1&quot; is not here: left out.</source>
+        <translation>Favoritengruppe „%1“ gibt es hier nicht: ausgelassen.</translation>
+    </message>
+</context>
+<context>
+    <name>kavro::ImportTreeModel</name>
+    <message>
+        <source>Not importable: the satellite has no name</source>
+        <translation>Nicht importierbar: Der Satellit hat keinen Namen</translation>
+    </message>
+    <message>
+        <source>Not importable: no such satellite here</source>
+        <translation>Nicht importierbar: Diesen Satelliten gibt es hier nicht</translation>
+    </message>
+    <message>
+        <source>Here</source>
+        <translation>Hier</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Satellite / TP / No.</source>
+        <translation>Satellit / TP / Nr.</translation>
+    </message>
+    <message>
+        <source>This database</source>
+        <translation>Diese Datenbank</translation>
     </message>
 </context>
 <context>
@@ -784,6 +910,10 @@ Bearbeitet die Kanaldatenbank eines digitalen Satellitenempfängers.</translatio
     <message>
         <source>Command</source>
         <translation>Befehl</translation>
+    </message>
+    <message>
+        <source>Import From...</source>
+        <translation>Importieren aus...</translation>
     </message>
 </context>
 <context>

@@ -59,6 +59,20 @@
             <numerusform>sort %n channels by transponder</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n channel(s) copied, %2 updated, %3 skipped as present, %4 not importable</source>
+        <translation>
+            <numerusform>%n channel copied, %2 updated, %3 skipped as present, %4 not importable</numerusform>
+            <numerusform>%n channels copied, %2 updated, %3 skipped as present, %4 not importable</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>import %n channel(s) from %1</source>
+        <translation>
+            <numerusform>import %n channel from %1</numerusform>
+            <numerusform>import %n channels from %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>kavro::ChannelCommands</name>
@@ -67,6 +81,23 @@
         <translation>
             <numerusform>%n channel</numerusform>
             <numerusform>%n channels</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>kavro::ImportDialog</name>
+    <message numerus="yes">
+        <source>%n channel(s) ticked</source>
+        <translation>
+            <numerusform>%n channel ticked</numerusform>
+            <numerusform>%n channels ticked</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n transponder(s) added.</source>
+        <translation>
+            <numerusform>%n transponder added.</numerusform>
+            <numerusform>%n transponders added.</numerusform>
         </translation>
     </message>
 </context>

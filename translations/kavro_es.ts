@@ -211,6 +211,36 @@
         <source>%1 (%2 CHs)</source>
         <translation>%1 (%2 can.)</translation>
     </message>
+    <message numerus="yes">
+        <source>%n channel(s) copied, %2 updated, %3 skipped as present, %4 not importable</source>
+        <translation>
+            <numerusform>%n canal copiado, %2 actualizados, %3 omitidos por estar presentes, %4 no importables</numerusform>
+            <numerusform>%n canales copiados, %2 actualizados, %3 omitidos por estar presentes, %4 no importables</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>import %n channel(s) from %1</source>
+        <translation>
+            <numerusform>importar %n canal de %1</numerusform>
+            <numerusform>importar %n canales de %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>satellite %1 has no name to find it by here</source>
+        <translation>el satélite %1 no tiene nombre con el que encontrarlo aquí</translation>
+    </message>
+    <message>
+        <source>satellite &quot;%1&quot; is not in this database</source>
+        <translation>el satélite «%1» no está en esta base de datos</translation>
+    </message>
+    <message>
+        <source>The transponder table has room for %1 of the %2 transponders to add: nothing was imported.</source>
+        <translation>La tabla de transpondedores tiene sitio para %1 de los %2 transpondedores que añadir: no se importó nada.</translation>
+    </message>
+    <message>
+        <source>The channel table has room for %1 of the %2 channels to copy: nothing was imported.</source>
+        <translation>La tabla de canales tiene sitio para %1 de los %2 canales que copiar: no se importó nada.</translation>
+    </message>
 </context>
 <context>
     <name>kavro::Accessibility</name>
@@ -357,6 +387,26 @@
     <message>
         <source>Closes the dialog and changes nothing</source>
         <translation>Cierra el diálogo sin cambiar nada</translation>
+    </message>
+    <message>
+        <source>Channels to import</source>
+        <translation>Canales que importar</translation>
+    </message>
+    <message>
+        <source>The other database&apos;s satellites, transponders and channels; tick what to copy</source>
+        <translation>Los satélites, transpondedores y canales de la otra base de datos; marque lo que desea copiar</translation>
+    </message>
+    <message>
+        <source>Overwrites the channels that are already here with the imported ones</source>
+        <translation>Sobrescribe los canales que ya están aquí con los importados</translation>
+    </message>
+    <message>
+        <source>Puts the copies before the selected channel instead of at the end</source>
+        <translation>Pone las copias antes del canal seleccionado en lugar de al final</translation>
+    </message>
+    <message>
+        <source>Copies the ticked channels into this database</source>
+        <translation>Copia los canales marcados en esta base de datos</translation>
     </message>
 </context>
 <context>
@@ -515,6 +565,82 @@ Move %1?</source>
 %1</source>
         <translation>¿Desea guardar los cambios?
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>kavro::ImportDialog</name>
+    <message>
+        <source>Import From %1</source>
+        <translation>Importar de %1</translation>
+    </message>
+    <message>
+        <source>Update existing</source>
+        <translation>Actualizar existentes</translation>
+    </message>
+    <message>
+        <source>Insert Before Selection</source>
+        <translation>Insertar antes de la selección</translation>
+    </message>
+    <message>
+        <source>Favourites by group number</source>
+        <translation>Favoritos por número de grupo</translation>
+    </message>
+    <message>
+        <source>Favourites by group name</source>
+        <translation>Favoritos por nombre de grupo</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channel(s) ticked</source>
+        <translation>
+            <numerusform>%n canal marcado</numerusform>
+            <numerusform>%n canales marcados</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n transponder(s) added.</source>
+        <translation>
+            <numerusform>%n transpondedor añadido.</numerusform>
+            <numerusform>%n transpondedores añadidos.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Not importable: %1.</source>
+        <translation>No importable: %1.</translation>
+    </message>
+    <message>
+        <source>Favourite group &quot;%1&quot; is not here: left out.</source>
+        <translation>El grupo de favoritos «%1» no existe aquí: se omite.</translation>
+    </message>
+</context>
+<context>
+    <name>kavro::ImportTreeModel</name>
+    <message>
+        <source>Not importable: the satellite has no name</source>
+        <translation>No importable: el satélite no tiene nombre</translation>
+    </message>
+    <message>
+        <source>Not importable: no such satellite here</source>
+        <translation>No importable: ese satélite no existe aquí</translation>
+    </message>
+    <message>
+        <source>Here</source>
+        <translation>Presente</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nuevo</translation>
+    </message>
+    <message>
+        <source>Satellite / TP / No.</source>
+        <translation>Satélite / TP / N.º</translation>
+    </message>
+    <message>
+        <source>This database</source>
+        <translation>Esta base de datos</translation>
     </message>
 </context>
 <context>
@@ -784,6 +910,10 @@ Edita la base de datos de canales de un receptor de satélite digital.</translat
     <message>
         <source>Command</source>
         <translation>Orden</translation>
+    </message>
+    <message>
+        <source>Import From...</source>
+        <translation>Importar de...</translation>
     </message>
 </context>
 <context>

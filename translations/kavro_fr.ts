@@ -211,6 +211,36 @@
         <source>%1 (%2 CHs)</source>
         <translation>%1 (%2 ch.)</translation>
     </message>
+    <message numerus="yes">
+        <source>%n channel(s) copied, %2 updated, %3 skipped as present, %4 not importable</source>
+        <translation>
+            <numerusform>%n chaîne copiée, %2 mises à jour, %3 ignorées car présentes, %4 non importables</numerusform>
+            <numerusform>%n chaînes copiées, %2 mises à jour, %3 ignorées car présentes, %4 non importables</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>import %n channel(s) from %1</source>
+        <translation>
+            <numerusform>import de %n chaîne depuis %1</numerusform>
+            <numerusform>import de %n chaînes depuis %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>satellite %1 has no name to find it by here</source>
+        <translation>le satellite %1 n&apos;a pas de nom permettant de le trouver ici</translation>
+    </message>
+    <message>
+        <source>satellite &quot;%1&quot; is not in this database</source>
+        <translation>le satellite « %1 » n&apos;est pas dans cette base</translation>
+    </message>
+    <message>
+        <source>The transponder table has room for %1 of the %2 transponders to add: nothing was imported.</source>
+        <translation>La table des transpondeurs a de la place pour %1 des %2 transpondeurs à ajouter : rien n&apos;a été importé.</translation>
+    </message>
+    <message>
+        <source>The channel table has room for %1 of the %2 channels to copy: nothing was imported.</source>
+        <translation>La table des chaînes a de la place pour %1 des %2 chaînes à copier : rien n&apos;a été importé.</translation>
+    </message>
 </context>
 <context>
     <name>kavro::Accessibility</name>
@@ -357,6 +387,26 @@
     <message>
         <source>Closes the dialog and changes nothing</source>
         <translation>Ferme la boîte de dialogue sans rien modifier</translation>
+    </message>
+    <message>
+        <source>Channels to import</source>
+        <translation>Chaînes à importer</translation>
+    </message>
+    <message>
+        <source>The other database&apos;s satellites, transponders and channels; tick what to copy</source>
+        <translation>Les satellites, transpondeurs et chaînes de l&apos;autre base ; cochez ce qu&apos;il faut copier</translation>
+    </message>
+    <message>
+        <source>Overwrites the channels that are already here with the imported ones</source>
+        <translation>Remplace les chaînes déjà présentes par celles importées</translation>
+    </message>
+    <message>
+        <source>Puts the copies before the selected channel instead of at the end</source>
+        <translation>Place les copies avant la chaîne sélectionnée plutôt qu&apos;à la fin</translation>
+    </message>
+    <message>
+        <source>Copies the ticked channels into this database</source>
+        <translation>Copie les chaînes cochées dans cette base</translation>
     </message>
 </context>
 <context>
@@ -515,6 +565,82 @@ Déplacer %1 ?</translation>
 %1</source>
         <translation>Voulez-vous enregistrer les modifications ?
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>kavro::ImportDialog</name>
+    <message>
+        <source>Import From %1</source>
+        <translation>Importer depuis %1</translation>
+    </message>
+    <message>
+        <source>Update existing</source>
+        <translation>Mettre à jour l&apos;existant</translation>
+    </message>
+    <message>
+        <source>Insert Before Selection</source>
+        <translation>Insérer avant la sélection</translation>
+    </message>
+    <message>
+        <source>Favourites by group number</source>
+        <translation>Favoris par numéro de groupe</translation>
+    </message>
+    <message>
+        <source>Favourites by group name</source>
+        <translation>Favoris par nom de groupe</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channel(s) ticked</source>
+        <translation>
+            <numerusform>%n chaîne cochée</numerusform>
+            <numerusform>%n chaînes cochées</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n transponder(s) added.</source>
+        <translation>
+            <numerusform>%n transpondeur ajouté.</numerusform>
+            <numerusform>%n transpondeurs ajoutés.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Not importable: %1.</source>
+        <translation>Non importable : %1.</translation>
+    </message>
+    <message>
+        <source>Favourite group &quot;%1&quot; is not here: left out.</source>
+        <translation>Le groupe de favoris « %1 » n&apos;existe pas ici : ignoré.</translation>
+    </message>
+</context>
+<context>
+    <name>kavro::ImportTreeModel</name>
+    <message>
+        <source>Not importable: the satellite has no name</source>
+        <translation>Non importable : le satellite n&apos;a pas de nom</translation>
+    </message>
+    <message>
+        <source>Not importable: no such satellite here</source>
+        <translation>Non importable : ce satellite n&apos;existe pas ici</translation>
+    </message>
+    <message>
+        <source>Here</source>
+        <translation>Présent</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nouveau</translation>
+    </message>
+    <message>
+        <source>Satellite / TP / No.</source>
+        <translation>Satellite / TP / N°</translation>
+    </message>
+    <message>
+        <source>This database</source>
+        <translation>Cette base</translation>
     </message>
 </context>
 <context>
@@ -784,6 +910,10 @@ Modifie la base de chaînes d&apos;un récepteur satellite numérique.</translat
     <message>
         <source>Command</source>
         <translation>Commande</translation>
+    </message>
+    <message>
+        <source>Import From...</source>
+        <translation>Importer depuis...</translation>
     </message>
 </context>
 <context>

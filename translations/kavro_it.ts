@@ -211,6 +211,36 @@
         <source>%1 (%2 CHs)</source>
         <translation>%1 (%2 can.)</translation>
     </message>
+    <message numerus="yes">
+        <source>%n channel(s) copied, %2 updated, %3 skipped as present, %4 not importable</source>
+        <translation>
+            <numerusform>%n canale copiato, %2 aggiornati, %3 saltati perché presenti, %4 non importabili</numerusform>
+            <numerusform>%n canali copiati, %2 aggiornati, %3 saltati perché presenti, %4 non importabili</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>import %n channel(s) from %1</source>
+        <translation>
+            <numerusform>importazione di %n canale da %1</numerusform>
+            <numerusform>importazione di %n canali da %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>satellite %1 has no name to find it by here</source>
+        <translation>il satellite %1 non ha un nome con cui trovarlo qui</translation>
+    </message>
+    <message>
+        <source>satellite &quot;%1&quot; is not in this database</source>
+        <translation>il satellite &quot;%1&quot; non è in questo database</translation>
+    </message>
+    <message>
+        <source>The transponder table has room for %1 of the %2 transponders to add: nothing was imported.</source>
+        <translation>La tabella dei transponder ha spazio per %1 dei %2 transponder da aggiungere: non è stato importato nulla.</translation>
+    </message>
+    <message>
+        <source>The channel table has room for %1 of the %2 channels to copy: nothing was imported.</source>
+        <translation>La tabella dei canali ha spazio per %1 dei %2 canali da copiare: non è stato importato nulla.</translation>
+    </message>
 </context>
 <context>
     <name>kavro::Accessibility</name>
@@ -357,6 +387,26 @@
     <message>
         <source>Closes the dialog and changes nothing</source>
         <translation>Chiude la finestra senza modificare nulla</translation>
+    </message>
+    <message>
+        <source>Channels to import</source>
+        <translation>Canali da importare</translation>
+    </message>
+    <message>
+        <source>The other database&apos;s satellites, transponders and channels; tick what to copy</source>
+        <translation>I satelliti, transponder e canali dell&apos;altro database; selezionare cosa copiare</translation>
+    </message>
+    <message>
+        <source>Overwrites the channels that are already here with the imported ones</source>
+        <translation>Sovrascrive i canali già presenti con quelli importati</translation>
+    </message>
+    <message>
+        <source>Puts the copies before the selected channel instead of at the end</source>
+        <translation>Inserisce le copie prima del canale selezionato invece che in fondo</translation>
+    </message>
+    <message>
+        <source>Copies the ticked channels into this database</source>
+        <translation>Copia i canali selezionati in questo database</translation>
     </message>
 </context>
 <context>
@@ -515,6 +565,82 @@ Spostare %1?</translation>
 %1</source>
         <translation>Salvare le modifiche?
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>kavro::ImportDialog</name>
+    <message>
+        <source>Import From %1</source>
+        <translation>Importa da %1</translation>
+    </message>
+    <message>
+        <source>Update existing</source>
+        <translation>Aggiorna esistenti</translation>
+    </message>
+    <message>
+        <source>Insert Before Selection</source>
+        <translation>Inserisci prima della selezione</translation>
+    </message>
+    <message>
+        <source>Favourites by group number</source>
+        <translation>Preferiti per numero di gruppo</translation>
+    </message>
+    <message>
+        <source>Favourites by group name</source>
+        <translation>Preferiti per nome di gruppo</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copia</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channel(s) ticked</source>
+        <translation>
+            <numerusform>%n canale selezionato</numerusform>
+            <numerusform>%n canali selezionati</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n transponder(s) added.</source>
+        <translation>
+            <numerusform>%n transponder aggiunto.</numerusform>
+            <numerusform>%n transponder aggiunti.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Not importable: %1.</source>
+        <translation>Non importabile: %1.</translation>
+    </message>
+    <message>
+        <source>Favourite group &quot;%1&quot; is not here: left out.</source>
+        <translation>Il gruppo preferiti &quot;%1&quot; non esiste qui: escluso.</translation>
+    </message>
+</context>
+<context>
+    <name>kavro::ImportTreeModel</name>
+    <message>
+        <source>Not importable: the satellite has no name</source>
+        <translation>Non importabile: il satellite non ha nome</translation>
+    </message>
+    <message>
+        <source>Not importable: no such satellite here</source>
+        <translation>Non importabile: questo satellite non esiste qui</translation>
+    </message>
+    <message>
+        <source>Here</source>
+        <translation>Presente</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nuovo</translation>
+    </message>
+    <message>
+        <source>Satellite / TP / No.</source>
+        <translation>Satellite / TP / N.</translation>
+    </message>
+    <message>
+        <source>This database</source>
+        <translation>Questo database</translation>
     </message>
 </context>
 <context>
@@ -784,6 +910,10 @@ Modifica il database dei canali di un ricevitore satellitare digitale.</translat
     <message>
         <source>Command</source>
         <translation>Comando</translation>
+    </message>
+    <message>
+        <source>Import From...</source>
+        <translation>Importa da...</translation>
     </message>
 </context>
 <context>

@@ -211,6 +211,36 @@
         <source>%1 (%2 CHs)</source>
         <translation>%1 (%2 zend.)</translation>
     </message>
+    <message numerus="yes">
+        <source>%n channel(s) copied, %2 updated, %3 skipped as present, %4 not importable</source>
+        <translation>
+            <numerusform>%n zender gekopieerd, %2 bijgewerkt, %3 overgeslagen als aanwezig, %4 niet te importeren</numerusform>
+            <numerusform>%n zenders gekopieerd, %2 bijgewerkt, %3 overgeslagen als aanwezig, %4 niet te importeren</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>import %n channel(s) from %1</source>
+        <translation>
+            <numerusform>%n zender importeren uit %1</numerusform>
+            <numerusform>%n zenders importeren uit %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>satellite %1 has no name to find it by here</source>
+        <translation>satelliet %1 heeft geen naam om hem hier mee te vinden</translation>
+    </message>
+    <message>
+        <source>satellite &quot;%1&quot; is not in this database</source>
+        <translation>satelliet &quot;%1&quot; staat niet in deze database</translation>
+    </message>
+    <message>
+        <source>The transponder table has room for %1 of the %2 transponders to add: nothing was imported.</source>
+        <translation>De transpondertabel heeft ruimte voor %1 van de %2 toe te voegen transponders: er is niets geïmporteerd.</translation>
+    </message>
+    <message>
+        <source>The channel table has room for %1 of the %2 channels to copy: nothing was imported.</source>
+        <translation>De zendertabel heeft ruimte voor %1 van de %2 te kopiëren zenders: er is niets geïmporteerd.</translation>
+    </message>
 </context>
 <context>
     <name>kavro::Accessibility</name>
@@ -357,6 +387,26 @@
     <message>
         <source>Closes the dialog and changes nothing</source>
         <translation>Sluit het dialoogvenster zonder iets te wijzigen</translation>
+    </message>
+    <message>
+        <source>Channels to import</source>
+        <translation>Te importeren zenders</translation>
+    </message>
+    <message>
+        <source>The other database&apos;s satellites, transponders and channels; tick what to copy</source>
+        <translation>De satellieten, transponders en zenders van de andere database; vink aan wat gekopieerd moet worden</translation>
+    </message>
+    <message>
+        <source>Overwrites the channels that are already here with the imported ones</source>
+        <translation>Overschrijft de zenders die hier al staan met de geïmporteerde</translation>
+    </message>
+    <message>
+        <source>Puts the copies before the selected channel instead of at the end</source>
+        <translation>Plaatst de kopieën vóór de geselecteerde zender in plaats van aan het eind</translation>
+    </message>
+    <message>
+        <source>Copies the ticked channels into this database</source>
+        <translation>Kopieert de aangevinkte zenders naar deze database</translation>
     </message>
 </context>
 <context>
@@ -515,6 +565,82 @@ Move %1?</source>
 %1</source>
         <translation>Wilt u de wijzigingen opslaan?
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>kavro::ImportDialog</name>
+    <message>
+        <source>Import From %1</source>
+        <translation>Importeren uit %1</translation>
+    </message>
+    <message>
+        <source>Update existing</source>
+        <translation>Bestaande bijwerken</translation>
+    </message>
+    <message>
+        <source>Insert Before Selection</source>
+        <translation>Vóór de selectie invoegen</translation>
+    </message>
+    <message>
+        <source>Favourites by group number</source>
+        <translation>Favorieten op groepsnummer</translation>
+    </message>
+    <message>
+        <source>Favourites by group name</source>
+        <translation>Favorieten op groepsnaam</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopiëren</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channel(s) ticked</source>
+        <translation>
+            <numerusform>%n zender aangevinkt</numerusform>
+            <numerusform>%n zenders aangevinkt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n transponder(s) added.</source>
+        <translation>
+            <numerusform>%n transponder toegevoegd.</numerusform>
+            <numerusform>%n transponders toegevoegd.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Not importable: %1.</source>
+        <translation>Niet te importeren: %1.</translation>
+    </message>
+    <message>
+        <source>Favourite group &quot;%1&quot; is not here: left out.</source>
+        <translation>Favorietengroep &quot;%1&quot; bestaat hier niet: weggelaten.</translation>
+    </message>
+</context>
+<context>
+    <name>kavro::ImportTreeModel</name>
+    <message>
+        <source>Not importable: the satellite has no name</source>
+        <translation>Niet te importeren: de satelliet heeft geen naam</translation>
+    </message>
+    <message>
+        <source>Not importable: no such satellite here</source>
+        <translation>Niet te importeren: die satelliet bestaat hier niet</translation>
+    </message>
+    <message>
+        <source>Here</source>
+        <translation>Aanwezig</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nieuw</translation>
+    </message>
+    <message>
+        <source>Satellite / TP / No.</source>
+        <translation>Satelliet / TP / Nr.</translation>
+    </message>
+    <message>
+        <source>This database</source>
+        <translation>Deze database</translation>
     </message>
 </context>
 <context>
@@ -784,6 +910,10 @@ Bewerkt de zenderdatabase van een digitale satellietontvanger.</translation>
     <message>
         <source>Command</source>
         <translation>Opdracht</translation>
+    </message>
+    <message>
+        <source>Import From...</source>
+        <translation>Importeren uit...</translation>
     </message>
 </context>
 <context>

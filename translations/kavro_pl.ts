@@ -219,6 +219,38 @@
         <source>%1 (%2 CHs)</source>
         <translation>%1 (%2 kan.)</translation>
     </message>
+    <message numerus="yes">
+        <source>%n channel(s) copied, %2 updated, %3 skipped as present, %4 not importable</source>
+        <translation>
+            <numerusform>skopiowano %n kanał, zaktualizowano %2, pominięto jako obecne %3, nie do zaimportowania %4</numerusform>
+            <numerusform>skopiowano %n kanały, zaktualizowano %2, pominięto jako obecne %3, nie do zaimportowania %4</numerusform>
+            <numerusform>skopiowano %n kanałów, zaktualizowano %2, pominięto jako obecne %3, nie do zaimportowania %4</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>import %n channel(s) from %1</source>
+        <translation>
+            <numerusform>import %n kanału z %1</numerusform>
+            <numerusform>import %n kanałów z %1</numerusform>
+            <numerusform>import %n kanałów z %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>satellite %1 has no name to find it by here</source>
+        <translation>satelita %1 nie ma nazwy, po której można go tu znaleźć</translation>
+    </message>
+    <message>
+        <source>satellite &quot;%1&quot; is not in this database</source>
+        <translation>satelity „%1” nie ma w tej bazie</translation>
+    </message>
+    <message>
+        <source>The transponder table has room for %1 of the %2 transponders to add: nothing was imported.</source>
+        <translation>Tabela transponderów ma miejsce na %1 z %2 transponderów do dodania: nic nie zaimportowano.</translation>
+    </message>
+    <message>
+        <source>The channel table has room for %1 of the %2 channels to copy: nothing was imported.</source>
+        <translation>Tabela kanałów ma miejsce na %1 z %2 kanałów do skopiowania: nic nie zaimportowano.</translation>
+    </message>
 </context>
 <context>
     <name>kavro::Accessibility</name>
@@ -365,6 +397,26 @@
     <message>
         <source>Closes the dialog and changes nothing</source>
         <translation>Zamyka okno bez wprowadzania zmian</translation>
+    </message>
+    <message>
+        <source>Channels to import</source>
+        <translation>Kanały do zaimportowania</translation>
+    </message>
+    <message>
+        <source>The other database&apos;s satellites, transponders and channels; tick what to copy</source>
+        <translation>Satelity, transpondery i kanały drugiej bazy; zaznacz, co skopiować</translation>
+    </message>
+    <message>
+        <source>Overwrites the channels that are already here with the imported ones</source>
+        <translation>Zastępuje kanały, które już tu są, zaimportowanymi</translation>
+    </message>
+    <message>
+        <source>Puts the copies before the selected channel instead of at the end</source>
+        <translation>Wstawia kopie przed zaznaczonym kanałem zamiast na końcu</translation>
+    </message>
+    <message>
+        <source>Copies the ticked channels into this database</source>
+        <translation>Kopiuje zaznaczone kanały do tej bazy</translation>
     </message>
 </context>
 <context>
@@ -524,6 +576,84 @@ Przenieść %1?</translation>
 %1</source>
         <translation>Czy zapisać zmiany?
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>kavro::ImportDialog</name>
+    <message>
+        <source>Import From %1</source>
+        <translation>Importuj z %1</translation>
+    </message>
+    <message>
+        <source>Update existing</source>
+        <translation>Aktualizuj istniejące</translation>
+    </message>
+    <message>
+        <source>Insert Before Selection</source>
+        <translation>Wstaw przed zaznaczeniem</translation>
+    </message>
+    <message>
+        <source>Favourites by group number</source>
+        <translation>Ulubione według numeru grupy</translation>
+    </message>
+    <message>
+        <source>Favourites by group name</source>
+        <translation>Ulubione według nazwy grupy</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopiuj</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channel(s) ticked</source>
+        <translation>
+            <numerusform>zaznaczono %n kanał</numerusform>
+            <numerusform>zaznaczono %n kanały</numerusform>
+            <numerusform>zaznaczono %n kanałów</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n transponder(s) added.</source>
+        <translation>
+            <numerusform>Dodano %n transponder.</numerusform>
+            <numerusform>Dodano %n transpondery.</numerusform>
+            <numerusform>Dodano %n transponderów.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Not importable: %1.</source>
+        <translation>Nie do zaimportowania: %1.</translation>
+    </message>
+    <message>
+        <source>Favourite group &quot;%1&quot; is not here: left out.</source>
+        <translation>Grupy ulubionych „%1” tu nie ma: pominięto.</translation>
+    </message>
+</context>
+<context>
+    <name>kavro::ImportTreeModel</name>
+    <message>
+        <source>Not importable: the satellite has no name</source>
+        <translation>Nie do zaimportowania: satelita nie ma nazwy</translation>
+    </message>
+    <message>
+        <source>Not importable: no such satellite here</source>
+        <translation>Nie do zaimportowania: nie ma tu takiego satelity</translation>
+    </message>
+    <message>
+        <source>Here</source>
+        <translation>Jest</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nowy</translation>
+    </message>
+    <message>
+        <source>Satellite / TP / No.</source>
+        <translation>Satelita / TP / Nr</translation>
+    </message>
+    <message>
+        <source>This database</source>
+        <translation>Ta baza</translation>
     </message>
 </context>
 <context>
@@ -793,6 +923,10 @@ Edytuje bazę kanałów cyfrowego odbiornika satelitarnego.</translation>
     <message>
         <source>Command</source>
         <translation>Polecenie</translation>
+    </message>
+    <message>
+        <source>Import From...</source>
+        <translation>Importuj z...</translation>
     </message>
 </context>
 <context>

@@ -211,6 +211,36 @@
         <source>%1 (%2 CHs)</source>
         <translation>%1 (%2 can.)</translation>
     </message>
+    <message numerus="yes">
+        <source>%n channel(s) copied, %2 updated, %3 skipped as present, %4 not importable</source>
+        <translation>
+            <numerusform>%n canal copiado, %2 atualizados, %3 ignorados por estarem presentes, %4 não importáveis</numerusform>
+            <numerusform>%n canais copiados, %2 atualizados, %3 ignorados por estarem presentes, %4 não importáveis</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>import %n channel(s) from %1</source>
+        <translation>
+            <numerusform>importar %n canal de %1</numerusform>
+            <numerusform>importar %n canais de %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>satellite %1 has no name to find it by here</source>
+        <translation>o satélite %1 não tem nome pelo qual o encontrar aqui</translation>
+    </message>
+    <message>
+        <source>satellite &quot;%1&quot; is not in this database</source>
+        <translation>o satélite &quot;%1&quot; não está nesta base de dados</translation>
+    </message>
+    <message>
+        <source>The transponder table has room for %1 of the %2 transponders to add: nothing was imported.</source>
+        <translation>A tabela de transponders tem espaço para %1 dos %2 transponders a adicionar: nada foi importado.</translation>
+    </message>
+    <message>
+        <source>The channel table has room for %1 of the %2 channels to copy: nothing was imported.</source>
+        <translation>A tabela de canais tem espaço para %1 dos %2 canais a copiar: nada foi importado.</translation>
+    </message>
 </context>
 <context>
     <name>kavro::Accessibility</name>
@@ -357,6 +387,26 @@
     <message>
         <source>Closes the dialog and changes nothing</source>
         <translation>Fecha a caixa de diálogo sem alterar nada</translation>
+    </message>
+    <message>
+        <source>Channels to import</source>
+        <translation>Canais a importar</translation>
+    </message>
+    <message>
+        <source>The other database&apos;s satellites, transponders and channels; tick what to copy</source>
+        <translation>Os satélites, transponders e canais da outra base de dados; marque o que quer copiar</translation>
+    </message>
+    <message>
+        <source>Overwrites the channels that are already here with the imported ones</source>
+        <translation>Substitui os canais que já estão aqui pelos importados</translation>
+    </message>
+    <message>
+        <source>Puts the copies before the selected channel instead of at the end</source>
+        <translation>Coloca as cópias antes do canal selecionado em vez de no fim</translation>
+    </message>
+    <message>
+        <source>Copies the ticked channels into this database</source>
+        <translation>Copia os canais marcados para esta base de dados</translation>
     </message>
 </context>
 <context>
@@ -515,6 +565,82 @@ Mover %1?</translation>
 %1</source>
         <translation>Quer gravar as alterações?
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>kavro::ImportDialog</name>
+    <message>
+        <source>Import From %1</source>
+        <translation>Importar de %1</translation>
+    </message>
+    <message>
+        <source>Update existing</source>
+        <translation>Atualizar existentes</translation>
+    </message>
+    <message>
+        <source>Insert Before Selection</source>
+        <translation>Inserir antes da seleção</translation>
+    </message>
+    <message>
+        <source>Favourites by group number</source>
+        <translation>Favoritos por número de grupo</translation>
+    </message>
+    <message>
+        <source>Favourites by group name</source>
+        <translation>Favoritos por nome de grupo</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channel(s) ticked</source>
+        <translation>
+            <numerusform>%n canal marcado</numerusform>
+            <numerusform>%n canais marcados</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n transponder(s) added.</source>
+        <translation>
+            <numerusform>%n transponder adicionado.</numerusform>
+            <numerusform>%n transponders adicionados.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Not importable: %1.</source>
+        <translation>Não importável: %1.</translation>
+    </message>
+    <message>
+        <source>Favourite group &quot;%1&quot; is not here: left out.</source>
+        <translation>O grupo de favoritos &quot;%1&quot; não existe aqui: omitido.</translation>
+    </message>
+</context>
+<context>
+    <name>kavro::ImportTreeModel</name>
+    <message>
+        <source>Not importable: the satellite has no name</source>
+        <translation>Não importável: o satélite não tem nome</translation>
+    </message>
+    <message>
+        <source>Not importable: no such satellite here</source>
+        <translation>Não importável: esse satélite não existe aqui</translation>
+    </message>
+    <message>
+        <source>Here</source>
+        <translation>Presente</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Novo</translation>
+    </message>
+    <message>
+        <source>Satellite / TP / No.</source>
+        <translation>Satélite / TP / N.º</translation>
+    </message>
+    <message>
+        <source>This database</source>
+        <translation>Esta base de dados</translation>
     </message>
 </context>
 <context>
@@ -784,6 +910,10 @@ Edita a base de dados de canais de um recetor de satélite digital.</translation
     <message>
         <source>Command</source>
         <translation>Comando</translation>
+    </message>
+    <message>
+        <source>Import From...</source>
+        <translation>Importar de...</translation>
     </message>
 </context>
 <context>

@@ -219,6 +219,38 @@
         <source>%1 (%2 CHs)</source>
         <translation>%1 (кан.: %2)</translation>
     </message>
+    <message numerus="yes">
+        <source>%n channel(s) copied, %2 updated, %3 skipped as present, %4 not importable</source>
+        <translation>
+            <numerusform>скопирован %n канал, обновлено %2, пропущено как имеющиеся %3, не импортируется %4</numerusform>
+            <numerusform>скопировано %n канала, обновлено %2, пропущено как имеющиеся %3, не импортируется %4</numerusform>
+            <numerusform>скопировано %n каналов, обновлено %2, пропущено как имеющиеся %3, не импортируется %4</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>import %n channel(s) from %1</source>
+        <translation>
+            <numerusform>импорт %n канала из %1</numerusform>
+            <numerusform>импорт %n каналов из %1</numerusform>
+            <numerusform>импорт %n каналов из %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>satellite %1 has no name to find it by here</source>
+        <translation>у спутника %1 нет имени, по которому его можно найти здесь</translation>
+    </message>
+    <message>
+        <source>satellite &quot;%1&quot; is not in this database</source>
+        <translation>спутника «%1» нет в этой базе</translation>
+    </message>
+    <message>
+        <source>The transponder table has room for %1 of the %2 transponders to add: nothing was imported.</source>
+        <translation>В таблице транспондеров есть место для %1 из %2 добавляемых транспондеров: ничего не импортировано.</translation>
+    </message>
+    <message>
+        <source>The channel table has room for %1 of the %2 channels to copy: nothing was imported.</source>
+        <translation>В таблице каналов есть место для %1 из %2 копируемых каналов: ничего не импортировано.</translation>
+    </message>
 </context>
 <context>
     <name>kavro::Accessibility</name>
@@ -365,6 +397,26 @@
     <message>
         <source>Closes the dialog and changes nothing</source>
         <translation>Закрывает диалог без изменений</translation>
+    </message>
+    <message>
+        <source>Channels to import</source>
+        <translation>Каналы для импорта</translation>
+    </message>
+    <message>
+        <source>The other database&apos;s satellites, transponders and channels; tick what to copy</source>
+        <translation>Спутники, транспондеры и каналы другой базы; отметьте, что копировать</translation>
+    </message>
+    <message>
+        <source>Overwrites the channels that are already here with the imported ones</source>
+        <translation>Заменяет уже имеющиеся здесь каналы импортируемыми</translation>
+    </message>
+    <message>
+        <source>Puts the copies before the selected channel instead of at the end</source>
+        <translation>Вставляет копии перед выбранным каналом, а не в конец</translation>
+    </message>
+    <message>
+        <source>Copies the ticked channels into this database</source>
+        <translation>Копирует отмеченные каналы в эту базу</translation>
     </message>
 </context>
 <context>
@@ -524,6 +576,84 @@ Move %1?</source>
 %1</source>
         <translation>Сохранить изменения?
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>kavro::ImportDialog</name>
+    <message>
+        <source>Import From %1</source>
+        <translation>Импорт из %1</translation>
+    </message>
+    <message>
+        <source>Update existing</source>
+        <translation>Обновлять имеющиеся</translation>
+    </message>
+    <message>
+        <source>Insert Before Selection</source>
+        <translation>Вставить перед выделением</translation>
+    </message>
+    <message>
+        <source>Favourites by group number</source>
+        <translation>Избранное по номеру группы</translation>
+    </message>
+    <message>
+        <source>Favourites by group name</source>
+        <translation>Избранное по имени группы</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Копировать</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channel(s) ticked</source>
+        <translation>
+            <numerusform>отмечен %n канал</numerusform>
+            <numerusform>отмечено %n канала</numerusform>
+            <numerusform>отмечено %n каналов</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n transponder(s) added.</source>
+        <translation>
+            <numerusform>Добавлен %n транспондер.</numerusform>
+            <numerusform>Добавлено %n транспондера.</numerusform>
+            <numerusform>Добавлено %n транспондеров.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Not importable: %1.</source>
+        <translation>Не импортируется: %1.</translation>
+    </message>
+    <message>
+        <source>Favourite group &quot;%1&quot; is not here: left out.</source>
+        <translation>Группы избранного «%1» здесь нет: пропущена.</translation>
+    </message>
+</context>
+<context>
+    <name>kavro::ImportTreeModel</name>
+    <message>
+        <source>Not importable: the satellite has no name</source>
+        <translation>Не импортируется: у спутника нет имени</translation>
+    </message>
+    <message>
+        <source>Not importable: no such satellite here</source>
+        <translation>Не импортируется: такого спутника здесь нет</translation>
+    </message>
+    <message>
+        <source>Here</source>
+        <translation>Есть</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Новый</translation>
+    </message>
+    <message>
+        <source>Satellite / TP / No.</source>
+        <translation>Спутник / ТП / №</translation>
+    </message>
+    <message>
+        <source>This database</source>
+        <translation>Эта база</translation>
     </message>
 </context>
 <context>
@@ -793,6 +923,10 @@ Edits the channel database of a digital satellite receiver.</source>
     <message>
         <source>Command</source>
         <translation>Команда</translation>
+    </message>
+    <message>
+        <source>Import From...</source>
+        <translation>Импорт из...</translation>
     </message>
 </context>
 <context>

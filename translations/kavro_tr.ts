@@ -203,6 +203,34 @@
         <source>%1 (%2 CHs)</source>
         <translation>%1 (%2 kanal)</translation>
     </message>
+    <message numerus="yes">
+        <source>%n channel(s) copied, %2 updated, %3 skipped as present, %4 not importable</source>
+        <translation>
+            <numerusform>%n kanal kopyalandı, %2 güncellendi, %3 zaten var diye atlandı, %4 içe aktarılamaz</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>import %n channel(s) from %1</source>
+        <translation>
+            <numerusform>%1 kaynağından %n kanal içe aktarma</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>satellite %1 has no name to find it by here</source>
+        <translation>%1 numaralı uydunun burada bulunabileceği bir adı yok</translation>
+    </message>
+    <message>
+        <source>satellite &quot;%1&quot; is not in this database</source>
+        <translation>&quot;%1&quot; uydusu bu veritabanında yok</translation>
+    </message>
+    <message>
+        <source>The transponder table has room for %1 of the %2 transponders to add: nothing was imported.</source>
+        <translation>Transponder tablosunda eklenecek %2 transponderden yalnızca %1 tanesine yer var: hiçbir şey içe aktarılmadı.</translation>
+    </message>
+    <message>
+        <source>The channel table has room for %1 of the %2 channels to copy: nothing was imported.</source>
+        <translation>Kanal tablosunda kopyalanacak %2 kanaldan yalnızca %1 tanesine yer var: hiçbir şey içe aktarılmadı.</translation>
+    </message>
 </context>
 <context>
     <name>kavro::Accessibility</name>
@@ -349,6 +377,26 @@
     <message>
         <source>Closes the dialog and changes nothing</source>
         <translation>Hiçbir şeyi değiştirmeden pencereyi kapatır</translation>
+    </message>
+    <message>
+        <source>Channels to import</source>
+        <translation>İçe aktarılacak kanallar</translation>
+    </message>
+    <message>
+        <source>The other database&apos;s satellites, transponders and channels; tick what to copy</source>
+        <translation>Öteki veritabanının uyduları, transponderleri ve kanalları; kopyalanacakları işaretleyin</translation>
+    </message>
+    <message>
+        <source>Overwrites the channels that are already here with the imported ones</source>
+        <translation>Burada zaten olan kanalların üzerine içe aktarılanları yazar</translation>
+    </message>
+    <message>
+        <source>Puts the copies before the selected channel instead of at the end</source>
+        <translation>Kopyaları sona değil seçili kanalın önüne koyar</translation>
+    </message>
+    <message>
+        <source>Copies the ticked channels into this database</source>
+        <translation>İşaretli kanalları bu veritabanına kopyalar</translation>
     </message>
 </context>
 <context>
@@ -506,6 +554,80 @@ Move %1?</source>
 %1</source>
         <translation>Değişiklikler kaydedilsin mi?
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>kavro::ImportDialog</name>
+    <message>
+        <source>Import From %1</source>
+        <translation>%1 kaynağından içe aktar</translation>
+    </message>
+    <message>
+        <source>Update existing</source>
+        <translation>Var olanları güncelle</translation>
+    </message>
+    <message>
+        <source>Insert Before Selection</source>
+        <translation>Seçimden önce ekle</translation>
+    </message>
+    <message>
+        <source>Favourites by group number</source>
+        <translation>Favoriler grup numarasına göre</translation>
+    </message>
+    <message>
+        <source>Favourites by group name</source>
+        <translation>Favoriler grup adına göre</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopyala</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channel(s) ticked</source>
+        <translation>
+            <numerusform>%n kanal işaretlendi</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n transponder(s) added.</source>
+        <translation>
+            <numerusform>%n transponder eklendi.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Not importable: %1.</source>
+        <translation>İçe aktarılamaz: %1.</translation>
+    </message>
+    <message>
+        <source>Favourite group &quot;%1&quot; is not here: left out.</source>
+        <translation>&quot;%1&quot; favori grubu burada yok: dışarıda bırakıldı.</translation>
+    </message>
+</context>
+<context>
+    <name>kavro::ImportTreeModel</name>
+    <message>
+        <source>Not importable: the satellite has no name</source>
+        <translation>İçe aktarılamaz: uydunun adı yok</translation>
+    </message>
+    <message>
+        <source>Not importable: no such satellite here</source>
+        <translation>İçe aktarılamaz: bu uydu burada yok</translation>
+    </message>
+    <message>
+        <source>Here</source>
+        <translation>Burada</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Yeni</translation>
+    </message>
+    <message>
+        <source>Satellite / TP / No.</source>
+        <translation>Uydu / TP / No</translation>
+    </message>
+    <message>
+        <source>This database</source>
+        <translation>Bu veritabanı</translation>
     </message>
 </context>
 <context>
@@ -775,6 +897,10 @@ Bir sayısal uydu alıcısının kanal veritabanını düzenler.</translation>
     <message>
         <source>Command</source>
         <translation>Komut</translation>
+    </message>
+    <message>
+        <source>Import From...</source>
+        <translation>İçe aktar...</translation>
     </message>
 </context>
 <context>

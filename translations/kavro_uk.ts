@@ -219,6 +219,38 @@
         <source>%1 (%2 CHs)</source>
         <translation>%1 (кан.: %2)</translation>
     </message>
+    <message numerus="yes">
+        <source>%n channel(s) copied, %2 updated, %3 skipped as present, %4 not importable</source>
+        <translation>
+            <numerusform>скопійовано %n канал, оновлено %2, пропущено як наявні %3, не імпортується %4</numerusform>
+            <numerusform>скопійовано %n канали, оновлено %2, пропущено як наявні %3, не імпортується %4</numerusform>
+            <numerusform>скопійовано %n каналів, оновлено %2, пропущено як наявні %3, не імпортується %4</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>import %n channel(s) from %1</source>
+        <translation>
+            <numerusform>імпорт %n каналу з %1</numerusform>
+            <numerusform>імпорт %n каналів з %1</numerusform>
+            <numerusform>імпорт %n каналів з %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>satellite %1 has no name to find it by here</source>
+        <translation>супутник %1 не має назви, за якою його можна знайти тут</translation>
+    </message>
+    <message>
+        <source>satellite &quot;%1&quot; is not in this database</source>
+        <translation>супутника «%1» немає в цій базі</translation>
+    </message>
+    <message>
+        <source>The transponder table has room for %1 of the %2 transponders to add: nothing was imported.</source>
+        <translation>У таблиці транспондерів є місце для %1 з %2 транспондерів, що додаються: нічого не імпортовано.</translation>
+    </message>
+    <message>
+        <source>The channel table has room for %1 of the %2 channels to copy: nothing was imported.</source>
+        <translation>У таблиці каналів є місце для %1 з %2 каналів, що копіюються: нічого не імпортовано.</translation>
+    </message>
 </context>
 <context>
     <name>kavro::Accessibility</name>
@@ -365,6 +397,26 @@
     <message>
         <source>Closes the dialog and changes nothing</source>
         <translation>Закриває діалог без змін</translation>
+    </message>
+    <message>
+        <source>Channels to import</source>
+        <translation>Канали для імпорту</translation>
+    </message>
+    <message>
+        <source>The other database&apos;s satellites, transponders and channels; tick what to copy</source>
+        <translation>Супутники, транспондери та канали іншої бази; позначте, що копіювати</translation>
+    </message>
+    <message>
+        <source>Overwrites the channels that are already here with the imported ones</source>
+        <translation>Замінює наявні тут канали імпортованими</translation>
+    </message>
+    <message>
+        <source>Puts the copies before the selected channel instead of at the end</source>
+        <translation>Вставляє копії перед вибраним каналом, а не в кінець</translation>
+    </message>
+    <message>
+        <source>Copies the ticked channels into this database</source>
+        <translation>Копіює позначені канали до цієї бази</translation>
     </message>
 </context>
 <context>
@@ -524,6 +576,84 @@ Move %1?</source>
 %1</source>
         <translation>Зберегти зміни?
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>kavro::ImportDialog</name>
+    <message>
+        <source>Import From %1</source>
+        <translation>Імпорт з %1</translation>
+    </message>
+    <message>
+        <source>Update existing</source>
+        <translation>Оновлювати наявні</translation>
+    </message>
+    <message>
+        <source>Insert Before Selection</source>
+        <translation>Вставити перед виділенням</translation>
+    </message>
+    <message>
+        <source>Favourites by group number</source>
+        <translation>Обране за номером групи</translation>
+    </message>
+    <message>
+        <source>Favourites by group name</source>
+        <translation>Обране за назвою групи</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Копіювати</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channel(s) ticked</source>
+        <translation>
+            <numerusform>позначено %n канал</numerusform>
+            <numerusform>позначено %n канали</numerusform>
+            <numerusform>позначено %n каналів</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n transponder(s) added.</source>
+        <translation>
+            <numerusform>Додано %n транспондер.</numerusform>
+            <numerusform>Додано %n транспондери.</numerusform>
+            <numerusform>Додано %n транспондерів.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Not importable: %1.</source>
+        <translation>Не імпортується: %1.</translation>
+    </message>
+    <message>
+        <source>Favourite group &quot;%1&quot; is not here: left out.</source>
+        <translation>Групи обраного «%1» тут немає: пропущено.</translation>
+    </message>
+</context>
+<context>
+    <name>kavro::ImportTreeModel</name>
+    <message>
+        <source>Not importable: the satellite has no name</source>
+        <translation>Не імпортується: супутник не має назви</translation>
+    </message>
+    <message>
+        <source>Not importable: no such satellite here</source>
+        <translation>Не імпортується: такого супутника тут немає</translation>
+    </message>
+    <message>
+        <source>Here</source>
+        <translation>Є</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Новий</translation>
+    </message>
+    <message>
+        <source>Satellite / TP / No.</source>
+        <translation>Супутник / ТП / №</translation>
+    </message>
+    <message>
+        <source>This database</source>
+        <translation>Ця база</translation>
     </message>
 </context>
 <context>
@@ -793,6 +923,10 @@ Edits the channel database of a digital satellite receiver.</source>
     <message>
         <source>Command</source>
         <translation>Команда</translation>
+    </message>
+    <message>
+        <source>Import From...</source>
+        <translation>Імпорт з...</translation>
     </message>
 </context>
 <context>

@@ -12,6 +12,7 @@
 #include "ui/dialogs/ChannelDialog.h"
 #include "ui/dialogs/FavoriteDialog.h"
 #include "ui/dialogs/FavoriteNameDialog.h"
+#include "ui/dialogs/ImportDialog.h"
 #include "ui/dialogs/PositionDialog.h"
 #include "ui/dialogs/TransponderDialog.h"
 #include "ui/language/WindowLanguage.h"
@@ -124,6 +125,16 @@ void AccessibilityTest::everyDialogFieldIsNamedByItsLabel() {
     expectAllNamed(favorites, 10);
     FavoriteNameDialog names(interaction);
     expectAllNamed(names, 10);
+    OpenedWindow h;
+    TestImageBuilder other(21);
+    other.satellite(0, "Astra 19.2E")
+        .transponder(0, 0, 11494000, 22000, 1)
+        .channel(0, 0, "Arte", 1);
+    const std::unique_ptr<EditSession> source =
+        loadedFile(h.writeImage("other.tbn", other.build()));
+    QVERIFY(source != nullptr);
+    ImportDialog import(h.db(), source->database(), QStringLiteral("other.tbn"), true);
+    expectAllNamed(import, 7);  // the tree, two boxes, two choices, Copy, Cancel
     // The label's text, its key mark removed, names the field beside it.
     QCOMPARE(nameOf(channel.findChild<QWidget*>(QStringLiteral("serviceIdEdit"))),
              QStringLiteral("Service ID"));

@@ -8,13 +8,14 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QSet>
-#include <QPushButton>
 #include <QTest>
 #include <QTreeWidgetItem>
 #include <QXmlStreamReader>
 
+#include "database/ChannelImport.h"
 #include "database/ChannelOrder.h"
 #include "database/DisplayText.h"
 #include "database/FieldRules.h"
@@ -22,6 +23,7 @@
 #include "database/Problems.h"
 #include "dbfile/DatabaseFile.h"
 #include "dbfile/DatabaseImage.h"
+#include "session/ImportEdit.h"
 #include "session/StepLabels.h"
 #include "support/WindowFixture.h"
 #include "ui/language/CoreTexts.h"
@@ -131,6 +133,11 @@ std::vector<std::string> coreTexts() {
             texts.push_back(sortLabel(count, sortKeyName(key)));
         }
         texts.push_back(orderCountsText(count, 3));
+        texts.push_back(channelsLabel(ImportChannelsLabel, count) + " from B.tbn");
+        ImportPlan plan;
+        plan.copied = count;
+        plan.updated = 2;
+        texts.push_back(importCountsText(plan));
         texts.push_back(lengthMessage(count));
     }
     texts.push_back(integerMessage());
@@ -258,8 +265,9 @@ void TranslationsTest::germanWindowSpeaksGerman() {
     QVERIFY(QCoreApplication::translate("QPlatformTheme", "Cancel") != QLatin1String("Cancel"));
     // The tree's counts: the name as it is, the words around the numbers translated.
     const QString astra = h.satelliteItem(0)->text(0);
-    QVERIFY2(astra.startsWith(QLatin1String("Astra 19.2E (")) && !astra.contains(QLatin1String("CHs")),
-             qPrintable(astra));
+    QVERIFY2(
+        astra.startsWith(QLatin1String("Astra 19.2E (")) && !astra.contains(QLatin1String("CHs")),
+        qPrintable(astra));
 }
 
 void TranslationsTest::arabicWindowMirrorsAndNothingIsCut() {
