@@ -281,6 +281,26 @@
         <source>The channel table has room for %1 of the %2 channels to copy: nothing was imported.</source>
         <translation>في جدول القنوات متسع لـ %1 من %2 قنوات مطلوب نسخها: لم يُستورد شيء.</translation>
     </message>
+    <message>
+        <source>File open failed!</source>
+        <translation>فشل فتح الملف!</translation>
+    </message>
+    <message>
+        <source>File read failed! The database shown was kept.</source>
+        <translation>فشلت قراءة الملف! أُبقيت قاعدة البيانات المعروضة.</translation>
+    </message>
+    <message>
+        <source>Invalid DB file!</source>
+        <translation>ملف قاعدة بيانات غير صالح!</translation>
+    </message>
+    <message>
+        <source>File create failed!</source>
+        <translation>فشل إنشاء الملف!</translation>
+    </message>
+    <message>
+        <source>File write failed! The file was left as it was.</source>
+        <translation>فشلت كتابة الملف! بقي الملف كما كان.</translation>
+    </message>
 </context>
 <context>
     <name>kavro::Accessibility</name>
@@ -581,28 +601,8 @@ Move %1?</source>
 <context>
     <name>kavro::FileCommands</name>
     <message>
-        <source>File write failed! The file was left as it was.</source>
-        <translation>فشلت كتابة الملف! بقي الملف كما كان.</translation>
-    </message>
-    <message>
-        <source>File open failed!</source>
-        <translation>فشل فتح الملف!</translation>
-    </message>
-    <message>
-        <source>File read failed! The database shown was kept.</source>
-        <translation>فشلت قراءة الملف! أُبقيت قاعدة البيانات المعروضة.</translation>
-    </message>
-    <message>
-        <source>Invalid DB file!</source>
-        <translation>ملف قاعدة بيانات غير صالح!</translation>
-    </message>
-    <message>
         <source>Saved %1</source>
         <translation>حُفظ %1</translation>
-    </message>
-    <message>
-        <source>File create failed!</source>
-        <translation>فشل إنشاء الملف!</translation>
     </message>
     <message>
         <source>Do you want to save changes?

@@ -251,6 +251,26 @@
         <source>The channel table has room for %1 of the %2 channels to copy: nothing was imported.</source>
         <translation>Tabulka kanálů má místo pro %1 z %2 kopírovaných kanálů: nic nebylo importováno.</translation>
     </message>
+    <message>
+        <source>File open failed!</source>
+        <translation>Otevření souboru selhalo!</translation>
+    </message>
+    <message>
+        <source>File read failed! The database shown was kept.</source>
+        <translation>Čtení souboru selhalo! Zobrazená databáze zůstala zachována.</translation>
+    </message>
+    <message>
+        <source>Invalid DB file!</source>
+        <translation>Neplatný soubor databáze!</translation>
+    </message>
+    <message>
+        <source>File create failed!</source>
+        <translation>Vytvoření souboru selhalo!</translation>
+    </message>
+    <message>
+        <source>File write failed! The file was left as it was.</source>
+        <translation>Zápis souboru selhal! Soubor zůstal beze změny.</translation>
+    </message>
 </context>
 <context>
     <name>kavro::Accessibility</name>
@@ -548,28 +568,8 @@ Přesunout %1?</translation>
 <context>
     <name>kavro::FileCommands</name>
     <message>
-        <source>File write failed! The file was left as it was.</source>
-        <translation>Zápis souboru selhal! Soubor zůstal beze změny.</translation>
-    </message>
-    <message>
-        <source>File open failed!</source>
-        <translation>Otevření souboru selhalo!</translation>
-    </message>
-    <message>
-        <source>File read failed! The database shown was kept.</source>
-        <translation>Čtení souboru selhalo! Zobrazená databáze zůstala zachována.</translation>
-    </message>
-    <message>
-        <source>Invalid DB file!</source>
-        <translation>Neplatný soubor databáze!</translation>
-    </message>
-    <message>
         <source>Saved %1</source>
         <translation>Uloženo %1</translation>
-    </message>
-    <message>
-        <source>File create failed!</source>
-        <translation>Vytvoření souboru selhalo!</translation>
     </message>
     <message>
         <source>Do you want to save changes?

@@ -241,6 +241,26 @@
         <source>The channel table has room for %1 of the %2 channels to copy: nothing was imported.</source>
         <translation>Die Kanaltabelle hat Platz für %1 der %2 zu kopierenden Kanäle: Es wurde nichts importiert.</translation>
     </message>
+    <message>
+        <source>File open failed!</source>
+        <translation>Öffnen der Datei fehlgeschlagen!</translation>
+    </message>
+    <message>
+        <source>File read failed! The database shown was kept.</source>
+        <translation>Lesen der Datei fehlgeschlagen! Die angezeigte Datenbank bleibt erhalten.</translation>
+    </message>
+    <message>
+        <source>Invalid DB file!</source>
+        <translation>Ungültige DB-Datei!</translation>
+    </message>
+    <message>
+        <source>File create failed!</source>
+        <translation>Erstellen der Datei fehlgeschlagen!</translation>
+    </message>
+    <message>
+        <source>File write failed! The file was left as it was.</source>
+        <translation>Schreiben der Datei fehlgeschlagen! Die Datei blieb unverändert.</translation>
+    </message>
 </context>
 <context>
     <name>kavro::Accessibility</name>
@@ -537,28 +557,8 @@ Move %1?</source>
 <context>
     <name>kavro::FileCommands</name>
     <message>
-        <source>File write failed! The file was left as it was.</source>
-        <translation>Schreiben der Datei fehlgeschlagen! Die Datei blieb unverändert.</translation>
-    </message>
-    <message>
-        <source>File open failed!</source>
-        <translation>Öffnen der Datei fehlgeschlagen!</translation>
-    </message>
-    <message>
-        <source>File read failed! The database shown was kept.</source>
-        <translation>Lesen der Datei fehlgeschlagen! Die angezeigte Datenbank bleibt erhalten.</translation>
-    </message>
-    <message>
-        <source>Invalid DB file!</source>
-        <translation>Ungültige DB-Datei!</translation>
-    </message>
-    <message>
         <source>Saved %1</source>
         <translation>%1 gespeichert</translation>
-    </message>
-    <message>
-        <source>File create failed!</source>
-        <translation>Erstellen der Datei fehlgeschlagen!</translation>
     </message>
     <message>
         <source>Do you want to save changes?

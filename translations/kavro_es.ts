@@ -241,6 +241,26 @@
         <source>The channel table has room for %1 of the %2 channels to copy: nothing was imported.</source>
         <translation>La tabla de canales tiene sitio para %1 de los %2 canales que copiar: no se importó nada.</translation>
     </message>
+    <message>
+        <source>File open failed!</source>
+        <translation>¡Error al abrir el archivo!</translation>
+    </message>
+    <message>
+        <source>File read failed! The database shown was kept.</source>
+        <translation>¡Error al leer el archivo! Se conserva la base de datos mostrada.</translation>
+    </message>
+    <message>
+        <source>Invalid DB file!</source>
+        <translation>¡Archivo de BD no válido!</translation>
+    </message>
+    <message>
+        <source>File create failed!</source>
+        <translation>¡Error al crear el archivo!</translation>
+    </message>
+    <message>
+        <source>File write failed! The file was left as it was.</source>
+        <translation>¡Error al escribir el archivo! El archivo quedó como estaba.</translation>
+    </message>
 </context>
 <context>
     <name>kavro::Accessibility</name>
@@ -537,28 +557,8 @@ Move %1?</source>
 <context>
     <name>kavro::FileCommands</name>
     <message>
-        <source>File write failed! The file was left as it was.</source>
-        <translation>¡Error al escribir el archivo! El archivo quedó como estaba.</translation>
-    </message>
-    <message>
-        <source>File open failed!</source>
-        <translation>¡Error al abrir el archivo!</translation>
-    </message>
-    <message>
-        <source>File read failed! The database shown was kept.</source>
-        <translation>¡Error al leer el archivo! Se conserva la base de datos mostrada.</translation>
-    </message>
-    <message>
-        <source>Invalid DB file!</source>
-        <translation>¡Archivo de BD no válido!</translation>
-    </message>
-    <message>
         <source>Saved %1</source>
         <translation>Guardado %1</translation>
-    </message>
-    <message>
-        <source>File create failed!</source>
-        <translation>¡Error al crear el archivo!</translation>
     </message>
     <message>
         <source>Do you want to save changes?

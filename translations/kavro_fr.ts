@@ -241,6 +241,26 @@
         <source>The channel table has room for %1 of the %2 channels to copy: nothing was imported.</source>
         <translation>La table des chaînes a de la place pour %1 des %2 chaînes à copier : rien n&apos;a été importé.</translation>
     </message>
+    <message>
+        <source>File open failed!</source>
+        <translation>Échec de l&apos;ouverture du fichier !</translation>
+    </message>
+    <message>
+        <source>File read failed! The database shown was kept.</source>
+        <translation>Échec de la lecture du fichier ! La base affichée est conservée.</translation>
+    </message>
+    <message>
+        <source>Invalid DB file!</source>
+        <translation>Fichier de base invalide !</translation>
+    </message>
+    <message>
+        <source>File create failed!</source>
+        <translation>Échec de la création du fichier !</translation>
+    </message>
+    <message>
+        <source>File write failed! The file was left as it was.</source>
+        <translation>Échec de l&apos;écriture du fichier ! Le fichier est resté tel quel.</translation>
+    </message>
 </context>
 <context>
     <name>kavro::Accessibility</name>
@@ -537,28 +557,8 @@ Déplacer %1 ?</translation>
 <context>
     <name>kavro::FileCommands</name>
     <message>
-        <source>File write failed! The file was left as it was.</source>
-        <translation>Échec de l&apos;écriture du fichier ! Le fichier est resté tel quel.</translation>
-    </message>
-    <message>
-        <source>File open failed!</source>
-        <translation>Échec de l&apos;ouverture du fichier !</translation>
-    </message>
-    <message>
-        <source>File read failed! The database shown was kept.</source>
-        <translation>Échec de la lecture du fichier ! La base affichée est conservée.</translation>
-    </message>
-    <message>
-        <source>Invalid DB file!</source>
-        <translation>Fichier de base invalide !</translation>
-    </message>
-    <message>
         <source>Saved %1</source>
         <translation>%1 enregistré</translation>
-    </message>
-    <message>
-        <source>File create failed!</source>
-        <translation>Échec de la création du fichier !</translation>
     </message>
     <message>
         <source>Do you want to save changes?

@@ -241,6 +241,26 @@
         <source>The channel table has room for %1 of the %2 channels to copy: nothing was imported.</source>
         <translation>La tabella dei canali ha spazio per %1 dei %2 canali da copiare: non è stato importato nulla.</translation>
     </message>
+    <message>
+        <source>File open failed!</source>
+        <translation>Apertura del file non riuscita!</translation>
+    </message>
+    <message>
+        <source>File read failed! The database shown was kept.</source>
+        <translation>Lettura del file non riuscita! Il database mostrato è stato mantenuto.</translation>
+    </message>
+    <message>
+        <source>Invalid DB file!</source>
+        <translation>File DB non valido!</translation>
+    </message>
+    <message>
+        <source>File create failed!</source>
+        <translation>Creazione del file non riuscita!</translation>
+    </message>
+    <message>
+        <source>File write failed! The file was left as it was.</source>
+        <translation>Scrittura del file non riuscita! Il file è rimasto com&apos;era.</translation>
+    </message>
 </context>
 <context>
     <name>kavro::Accessibility</name>
@@ -537,28 +557,8 @@ Spostare %1?</translation>
 <context>
     <name>kavro::FileCommands</name>
     <message>
-        <source>File write failed! The file was left as it was.</source>
-        <translation>Scrittura del file non riuscita! Il file è rimasto com&apos;era.</translation>
-    </message>
-    <message>
-        <source>File open failed!</source>
-        <translation>Apertura del file non riuscita!</translation>
-    </message>
-    <message>
-        <source>File read failed! The database shown was kept.</source>
-        <translation>Lettura del file non riuscita! Il database mostrato è stato mantenuto.</translation>
-    </message>
-    <message>
-        <source>Invalid DB file!</source>
-        <translation>File DB non valido!</translation>
-    </message>
-    <message>
         <source>Saved %1</source>
         <translation>Salvato %1</translation>
-    </message>
-    <message>
-        <source>File create failed!</source>
-        <translation>Creazione del file non riuscita!</translation>
     </message>
     <message>
         <source>Do you want to save changes?

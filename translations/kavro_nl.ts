@@ -241,6 +241,26 @@
         <source>The channel table has room for %1 of the %2 channels to copy: nothing was imported.</source>
         <translation>De zendertabel heeft ruimte voor %1 van de %2 te kopiëren zenders: er is niets geïmporteerd.</translation>
     </message>
+    <message>
+        <source>File open failed!</source>
+        <translation>Bestand openen mislukt!</translation>
+    </message>
+    <message>
+        <source>File read failed! The database shown was kept.</source>
+        <translation>Bestand lezen mislukt! De getoonde database is behouden.</translation>
+    </message>
+    <message>
+        <source>Invalid DB file!</source>
+        <translation>Ongeldig DB-bestand!</translation>
+    </message>
+    <message>
+        <source>File create failed!</source>
+        <translation>Bestand aanmaken mislukt!</translation>
+    </message>
+    <message>
+        <source>File write failed! The file was left as it was.</source>
+        <translation>Bestand schrijven mislukt! Het bestand is ongewijzigd gebleven.</translation>
+    </message>
 </context>
 <context>
     <name>kavro::Accessibility</name>
@@ -537,28 +557,8 @@ Move %1?</source>
 <context>
     <name>kavro::FileCommands</name>
     <message>
-        <source>File write failed! The file was left as it was.</source>
-        <translation>Bestand schrijven mislukt! Het bestand is ongewijzigd gebleven.</translation>
-    </message>
-    <message>
-        <source>File open failed!</source>
-        <translation>Bestand openen mislukt!</translation>
-    </message>
-    <message>
-        <source>File read failed! The database shown was kept.</source>
-        <translation>Bestand lezen mislukt! De getoonde database is behouden.</translation>
-    </message>
-    <message>
-        <source>Invalid DB file!</source>
-        <translation>Ongeldig DB-bestand!</translation>
-    </message>
-    <message>
         <source>Saved %1</source>
         <translation>%1 opgeslagen</translation>
-    </message>
-    <message>
-        <source>File create failed!</source>
-        <translation>Bestand aanmaken mislukt!</translation>
     </message>
     <message>
         <source>Do you want to save changes?

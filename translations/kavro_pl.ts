@@ -251,6 +251,26 @@
         <source>The channel table has room for %1 of the %2 channels to copy: nothing was imported.</source>
         <translation>Tabela kanałów ma miejsce na %1 z %2 kanałów do skopiowania: nic nie zaimportowano.</translation>
     </message>
+    <message>
+        <source>File open failed!</source>
+        <translation>Otwarcie pliku nie powiodło się!</translation>
+    </message>
+    <message>
+        <source>File read failed! The database shown was kept.</source>
+        <translation>Odczyt pliku nie powiódł się! Wyświetlana baza pozostała bez zmian.</translation>
+    </message>
+    <message>
+        <source>Invalid DB file!</source>
+        <translation>Nieprawidłowy plik bazy!</translation>
+    </message>
+    <message>
+        <source>File create failed!</source>
+        <translation>Utworzenie pliku nie powiodło się!</translation>
+    </message>
+    <message>
+        <source>File write failed! The file was left as it was.</source>
+        <translation>Zapis pliku nie powiódł się! Plik pozostał bez zmian.</translation>
+    </message>
 </context>
 <context>
     <name>kavro::Accessibility</name>
@@ -548,28 +568,8 @@ Przenieść %1?</translation>
 <context>
     <name>kavro::FileCommands</name>
     <message>
-        <source>File write failed! The file was left as it was.</source>
-        <translation>Zapis pliku nie powiódł się! Plik pozostał bez zmian.</translation>
-    </message>
-    <message>
-        <source>File open failed!</source>
-        <translation>Otwarcie pliku nie powiodło się!</translation>
-    </message>
-    <message>
-        <source>File read failed! The database shown was kept.</source>
-        <translation>Odczyt pliku nie powiódł się! Wyświetlana baza pozostała bez zmian.</translation>
-    </message>
-    <message>
-        <source>Invalid DB file!</source>
-        <translation>Nieprawidłowy plik bazy!</translation>
-    </message>
-    <message>
         <source>Saved %1</source>
         <translation>Zapisano %1</translation>
-    </message>
-    <message>
-        <source>File create failed!</source>
-        <translation>Utworzenie pliku nie powiodło się!</translation>
     </message>
     <message>
         <source>Do you want to save changes?

@@ -241,6 +241,26 @@
         <source>The channel table has room for %1 of the %2 channels to copy: nothing was imported.</source>
         <translation>A tabela de canais tem espaço para %1 dos %2 canais a copiar: nada foi importado.</translation>
     </message>
+    <message>
+        <source>File open failed!</source>
+        <translation>Falha ao abrir o ficheiro!</translation>
+    </message>
+    <message>
+        <source>File read failed! The database shown was kept.</source>
+        <translation>Falha ao ler o ficheiro! A base de dados mostrada foi mantida.</translation>
+    </message>
+    <message>
+        <source>Invalid DB file!</source>
+        <translation>Ficheiro de BD inválido!</translation>
+    </message>
+    <message>
+        <source>File create failed!</source>
+        <translation>Falha ao criar o ficheiro!</translation>
+    </message>
+    <message>
+        <source>File write failed! The file was left as it was.</source>
+        <translation>Falha ao escrever o ficheiro! O ficheiro ficou como estava.</translation>
+    </message>
 </context>
 <context>
     <name>kavro::Accessibility</name>
@@ -537,28 +557,8 @@ Mover %1?</translation>
 <context>
     <name>kavro::FileCommands</name>
     <message>
-        <source>File write failed! The file was left as it was.</source>
-        <translation>Falha ao escrever o ficheiro! O ficheiro ficou como estava.</translation>
-    </message>
-    <message>
-        <source>File open failed!</source>
-        <translation>Falha ao abrir o ficheiro!</translation>
-    </message>
-    <message>
-        <source>File read failed! The database shown was kept.</source>
-        <translation>Falha ao ler o ficheiro! A base de dados mostrada foi mantida.</translation>
-    </message>
-    <message>
-        <source>Invalid DB file!</source>
-        <translation>Ficheiro de BD inválido!</translation>
-    </message>
-    <message>
         <source>Saved %1</source>
         <translation>%1 gravado</translation>
-    </message>
-    <message>
-        <source>File create failed!</source>
-        <translation>Falha ao criar o ficheiro!</translation>
     </message>
     <message>
         <source>Do you want to save changes?

@@ -251,6 +251,26 @@
         <source>The channel table has room for %1 of the %2 channels to copy: nothing was imported.</source>
         <translation>В таблице каналов есть место для %1 из %2 копируемых каналов: ничего не импортировано.</translation>
     </message>
+    <message>
+        <source>File open failed!</source>
+        <translation>Не удалось открыть файл!</translation>
+    </message>
+    <message>
+        <source>File read failed! The database shown was kept.</source>
+        <translation>Не удалось прочитать файл! Показанная база сохранена.</translation>
+    </message>
+    <message>
+        <source>Invalid DB file!</source>
+        <translation>Недопустимый файл базы!</translation>
+    </message>
+    <message>
+        <source>File create failed!</source>
+        <translation>Не удалось создать файл!</translation>
+    </message>
+    <message>
+        <source>File write failed! The file was left as it was.</source>
+        <translation>Не удалось записать файл! Файл остался прежним.</translation>
+    </message>
 </context>
 <context>
     <name>kavro::Accessibility</name>
@@ -548,28 +568,8 @@ Move %1?</source>
 <context>
     <name>kavro::FileCommands</name>
     <message>
-        <source>File write failed! The file was left as it was.</source>
-        <translation>Не удалось записать файл! Файл остался прежним.</translation>
-    </message>
-    <message>
-        <source>File open failed!</source>
-        <translation>Не удалось открыть файл!</translation>
-    </message>
-    <message>
-        <source>File read failed! The database shown was kept.</source>
-        <translation>Не удалось прочитать файл! Показанная база сохранена.</translation>
-    </message>
-    <message>
-        <source>Invalid DB file!</source>
-        <translation>Недопустимый файл базы!</translation>
-    </message>
-    <message>
         <source>Saved %1</source>
         <translation>Сохранено: %1</translation>
-    </message>
-    <message>
-        <source>File create failed!</source>
-        <translation>Не удалось создать файл!</translation>
     </message>
     <message>
         <source>Do you want to save changes?

@@ -231,6 +231,26 @@
         <source>The channel table has room for %1 of the %2 channels to copy: nothing was imported.</source>
         <translation>Kanal tablosunda kopyalanacak %2 kanaldan yalnızca %1 tanesine yer var: hiçbir şey içe aktarılmadı.</translation>
     </message>
+    <message>
+        <source>File open failed!</source>
+        <translation>Dosya açılamadı!</translation>
+    </message>
+    <message>
+        <source>File read failed! The database shown was kept.</source>
+        <translation>Dosya okunamadı! Gösterilen veritabanı korundu.</translation>
+    </message>
+    <message>
+        <source>Invalid DB file!</source>
+        <translation>Geçersiz veritabanı dosyası!</translation>
+    </message>
+    <message>
+        <source>File create failed!</source>
+        <translation>Dosya oluşturulamadı!</translation>
+    </message>
+    <message>
+        <source>File write failed! The file was left as it was.</source>
+        <translation>Dosya yazılamadı! Dosya olduğu gibi bırakıldı.</translation>
+    </message>
 </context>
 <context>
     <name>kavro::Accessibility</name>
@@ -526,28 +546,8 @@ Move %1?</source>
 <context>
     <name>kavro::FileCommands</name>
     <message>
-        <source>File write failed! The file was left as it was.</source>
-        <translation>Dosya yazılamadı! Dosya olduğu gibi bırakıldı.</translation>
-    </message>
-    <message>
-        <source>File open failed!</source>
-        <translation>Dosya açılamadı!</translation>
-    </message>
-    <message>
-        <source>File read failed! The database shown was kept.</source>
-        <translation>Dosya okunamadı! Gösterilen veritabanı korundu.</translation>
-    </message>
-    <message>
-        <source>Invalid DB file!</source>
-        <translation>Geçersiz veritabanı dosyası!</translation>
-    </message>
-    <message>
         <source>Saved %1</source>
         <translation>%1 kaydedildi</translation>
-    </message>
-    <message>
-        <source>File create failed!</source>
-        <translation>Dosya oluşturulamadı!</translation>
     </message>
     <message>
         <source>Do you want to save changes?

@@ -251,6 +251,26 @@
         <source>The channel table has room for %1 of the %2 channels to copy: nothing was imported.</source>
         <translation>У таблиці каналів є місце для %1 з %2 каналів, що копіюються: нічого не імпортовано.</translation>
     </message>
+    <message>
+        <source>File open failed!</source>
+        <translation>Не вдалося відкрити файл!</translation>
+    </message>
+    <message>
+        <source>File read failed! The database shown was kept.</source>
+        <translation>Не вдалося прочитати файл! Показану базу збережено.</translation>
+    </message>
+    <message>
+        <source>Invalid DB file!</source>
+        <translation>Неприпустимий файл бази!</translation>
+    </message>
+    <message>
+        <source>File create failed!</source>
+        <translation>Не вдалося створити файл!</translation>
+    </message>
+    <message>
+        <source>File write failed! The file was left as it was.</source>
+        <translation>Не вдалося записати файл! Файл лишився без змін.</translation>
+    </message>
 </context>
 <context>
     <name>kavro::Accessibility</name>
@@ -548,28 +568,8 @@ Move %1?</source>
 <context>
     <name>kavro::FileCommands</name>
     <message>
-        <source>File write failed! The file was left as it was.</source>
-        <translation>Не вдалося записати файл! Файл лишився без змін.</translation>
-    </message>
-    <message>
-        <source>File open failed!</source>
-        <translation>Не вдалося відкрити файл!</translation>
-    </message>
-    <message>
-        <source>File read failed! The database shown was kept.</source>
-        <translation>Не вдалося прочитати файл! Показану базу збережено.</translation>
-    </message>
-    <message>
-        <source>Invalid DB file!</source>
-        <translation>Неприпустимий файл бази!</translation>
-    </message>
-    <message>
         <source>Saved %1</source>
         <translation>Збережено: %1</translation>
-    </message>
-    <message>
-        <source>File create failed!</source>
-        <translation>Не вдалося створити файл!</translation>
     </message>
     <message>
         <source>Do you want to save changes?

@@ -7,6 +7,7 @@
 #include "EditLock.h"
 #include "EditScript.h"
 #include "ScriptReader.h"
+#include "ToolMessages.h"
 #include "ToolSupport.h"
 #include "database/ViewIndex.h"
 #include "dbfile/DatabaseFile.h"
@@ -26,12 +27,12 @@ int writeOutput(EditSession& session, const std::string& in, const std::string& 
         case SaveOutcome::Written:
             return ExitOk;
         case SaveOutcome::FolderRefused:
-            err << "File create failed!\n"
+            err << FileCreateFailedText << "\n"
                 << folderRefusedText(fs::folderOf(out), saved.systemReason) << "\n"
-                << "Write " << out << " into another folder, or make that folder writable.\n";
+                << messages::writeElsewhere(out) << "\n";
             return ExitFailure;
         default:
-            err << "File create failed!\n" << out << ": " << saved.systemReason << "\n";
+            err << FileCreateFailedText << "\n" << out << ": " << saved.systemReason << "\n";
             return ExitFailure;
     }
 }
@@ -53,7 +54,8 @@ int runScript(ScriptReader& script, const std::string& scriptName, ScriptRunner&
                 runner.refuseLine("line too long");
                 break;
             case ScriptReader::Result::ReadError:
-                err << "Cannot read the script\n" << scriptName << ": " << script.failure() << "\n";
+                err << messages::CannotReadScript << "\n"
+                    << scriptName << ": " << script.failure() << "\n";
                 return ExitFailure;
         }
         err << "line " << runner.outcome().line << ": " << runner.outcome().message << "\n";
@@ -99,7 +101,7 @@ int runEdit(const Arguments& args, std::istream& in, std::ostream& out, std::ost
     }
     ScriptReader script(args[3]);
     if (!script.isOpen()) {
-        err << "Cannot read the script\n" << args[3] << ": " << script.failure() << "\n";
+        err << messages::CannotReadScript << "\n" << args[3] << ": " << script.failure() << "\n";
         return ExitFailure;
     }
     return editWith(script, args, out, err, writer);

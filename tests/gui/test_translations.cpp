@@ -23,6 +23,7 @@
 #include "database/Problems.h"
 #include "dbfile/DatabaseFile.h"
 #include "dbfile/DatabaseImage.h"
+#include "dbfile/FileMessages.h"
 #include "session/ImportEdit.h"
 #include "session/StepLabels.h"
 #include "support/WindowFixture.h"
@@ -139,6 +140,10 @@ std::vector<std::string> coreTexts() {
         plan.updated = 2;
         texts.push_back(importCountsText(plan));
         texts.push_back(lengthMessage(count));
+    }
+    for (std::string_view message : {FileOpenFailedText, FileReadFailedText, InvalidFileText,
+                                     FileCreateFailedText, FileWriteFailedText}) {
+        texts.emplace_back(message);
     }
     texts.push_back(integerMessage());
     texts.push_back(rangeMessage(-5, 8191));

@@ -13,8 +13,10 @@
 #include "SaveGuards.h"
 #include "WindowParts.h"
 #include "dbfile/DatabaseFile.h"
+#include "dbfile/FileMessages.h"
 #include "session/EditSession.h"
 #include "ui/dialogs/Interaction.h"
+#include "ui/language/CoreTexts.h"
 
 namespace kavro {
 
@@ -22,14 +24,10 @@ namespace {
 
 // A message about a file: its text, then the file and the reason on a line of their own,
 // as kavro-tool prints them.
-QString fileMessage(const char* text, const QString& path, const std::string& reason) {
+QString fileMessage(std::string_view text, const QString& path, const std::string& reason) {
     return QStringLiteral("%1\n%2: %3")
-        .arg(QCoreApplication::translate("kavro::FileCommands", text),
-             QDir::toNativeSeparators(path), coreText(reason));
+        .arg(translatedCoreText(text), QDir::toNativeSeparators(path), coreText(reason));
 }
-
-const char* const WriteFailed =
-    QT_TRANSLATE_NOOP("kavro::FileCommands", "File write failed! The file was left as it was.");
 
 QString currentPath(const EditSession& session) {
     return uiPath(session.path());
@@ -69,20 +67,14 @@ bool FileCommands::load(const QString& path) {
             if (parts_.settings && !QFileInfo::exists(path)) {
                 RecentFiles(*parts_.settings).remove(path);
             }
-            parts_.showMessage(
-                fileMessage(QT_TRANSLATE_NOOP("kavro::FileCommands", "File open failed!"), path,
-                            result.systemReason));
+            parts_.showMessage(fileMessage(FileOpenFailedText, path, result.systemReason));
             return false;
         case OpenOutcome::ReadError:
-            parts_.showMessage(
-                fileMessage(QT_TRANSLATE_NOOP("kavro::FileCommands",
-                                              "File read failed! The database shown was kept."),
-                            path, result.systemReason));
+            parts_.showMessage(fileMessage(FileReadFailedText, path, result.systemReason));
             return false;
         case OpenOutcome::Invalid:
             parts_.showMessage(
-                fileMessage(QT_TRANSLATE_NOOP("kavro::FileCommands", "Invalid DB file!"), path,
-                            imageProblemText(result.problem)));
+                fileMessage(InvalidFileText, path, imageProblemText(result.problem)));
             return false;
     }
     return false;
@@ -130,13 +122,11 @@ bool FileCommands::writeCurrentFile() {
             parts_.showMessage(folderRefusedMessage(path, result.systemReason));
             return false;
         case SaveOutcome::CannotOpen:
-            parts_.showMessage(
-                fileMessage(QT_TRANSLATE_NOOP("kavro::FileCommands", "File open failed!"), path,
-                            result.systemReason));
+            parts_.showMessage(fileMessage(FileOpenFailedText, path, result.systemReason));
             return false;
         case SaveOutcome::CannotCreate:
         case SaveOutcome::WriteError:
-            parts_.showMessage(fileMessage(WriteFailed, path, result.systemReason));
+            parts_.showMessage(fileMessage(FileWriteFailedText, path, result.systemReason));
             return false;
     }
     return false;
@@ -168,12 +158,10 @@ void FileCommands::saveAs() {
             return;
         case SaveOutcome::CannotOpen:
         case SaveOutcome::CannotCreate:
-            parts_.showMessage(
-                fileMessage(QT_TRANSLATE_NOOP("kavro::FileCommands", "File create failed!"), path,
-                            result.systemReason));
+            parts_.showMessage(fileMessage(FileCreateFailedText, path, result.systemReason));
             return;
         case SaveOutcome::WriteError:
-            parts_.showMessage(fileMessage(WriteFailed, path, result.systemReason));
+            parts_.showMessage(fileMessage(FileWriteFailedText, path, result.systemReason));
             return;
     }
 }

@@ -20,11 +20,13 @@
 #include "database/ListExport.h"
 #include "database/OrderTransfer.h"
 #include "database/ViewIndex.h"
+#include "dbfile/FileMessages.h"
 #include "session/EditSession.h"
 #include "session/ImportEdit.h"
 #include "session/OrderReference.h"
 #include "ui/dialogs/ImportDialog.h"
 #include "ui/dialogs/Interaction.h"
+#include "ui/language/CoreTexts.h"
 
 namespace kavro {
 
@@ -78,9 +80,7 @@ void ListCommands::exportList() {
     }
     const QString failure = writeWholeFile(path, listCsv(parts_.session.database(), rows));
     if (!failure.isEmpty()) {
-        parts_.showMessage(
-            fileMessage(QCoreApplication::translate("kavro::FileCommands", "File create failed!"),
-                        path, failure));
+        parts_.showMessage(fileMessage(translatedCoreText(FileCreateFailedText), path, failure));
     }
 }
 
