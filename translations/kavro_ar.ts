@@ -254,17 +254,6 @@
             <numerusform>نُسخت %n قناة، وحُدّثت %2، وتُخطّيت %3 لوجودها، و %4 غير قابلة للاستيراد</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>import %n channel(s) from %1</source>
-        <translation>
-            <numerusform>استيراد %n قناة من %1</numerusform>
-            <numerusform>استيراد قناة واحدة (%n) من %1</numerusform>
-            <numerusform>استيراد قناتين (%n) من %1</numerusform>
-            <numerusform>استيراد %n قنوات من %1</numerusform>
-            <numerusform>استيراد %n قناة من %1</numerusform>
-            <numerusform>استيراد %n قناة من %1</numerusform>
-        </translation>
-    </message>
     <message>
         <source>satellite %1 has no name to find it by here</source>
         <translation>القمر الصناعي %1 بلا اسم يمكن إيجاده به هنا</translation>
@@ -300,6 +289,79 @@
     <message>
         <source>File write failed! The file was left as it was.</source>
         <translation>فشلت كتابة الملف! بقي الملف كما كان.</translation>
+    </message>
+    <message>
+        <source>channel %1 &quot;%2&quot;: %3</source>
+        <translation>القناة %1 «%2»: %3</translation>
+    </message>
+    <message>
+        <source>video PID %1 above %2</source>
+        <translation>PID الفيديو %1 أعلى من %2</translation>
+    </message>
+    <message>
+        <source>audio PID %1 above %2</source>
+        <translation>PID الصوت %1 أعلى من %2</translation>
+    </message>
+    <message>
+        <source>PCR PID %1 above %2</source>
+        <translation>PID الـ PCR %1 أعلى من %2</translation>
+    </message>
+    <message>
+        <source>service ID 65535, which the next Add Channel on its transponder overwrites</source>
+        <translation>معرّف الخدمة 65535، الذي تكتب فوقه عملية «إضافة قناة» التالية على مرسلها المستجيب</translation>
+    </message>
+    <message>
+        <source>channel %1 &quot;%2&quot; has the transponder (%3) and service ID (%4) of channel %5 &quot;%6&quot;</source>
+        <translation>للقناة %1 «%2» المرسل المستجيب (%3) ومعرّف الخدمة (%4) نفسهما للقناة %5 «%6»</translation>
+    </message>
+    <message>
+        <source>channel %1 &quot;%2&quot; has the name of channel %3 &quot;%4&quot; (both radio)</source>
+        <translation>للقناة %1 «%2» اسم القناة %3 «%4» (كلتاهما راديو)</translation>
+    </message>
+    <message>
+        <source>channel %1 &quot;%2&quot; has the name of channel %3 &quot;%4&quot; (both TV)</source>
+        <translation>للقناة %1 «%2» اسم القناة %3 «%4» (كلتاهما تلفاز)</translation>
+    </message>
+    <message>
+        <source>channel %1 (%2, service ID %3) has no name</source>
+        <translation>القناة %1 (%2، معرّف الخدمة %3) بلا اسم</translation>
+    </message>
+    <message numerus="yes">
+        <source>satellite %1 &quot;%2&quot; is not shown: its %n channel(s) appear in no tree</source>
+        <translation>
+            <numerusform>القمر الصناعي %1 «%2» غير معروض: لا تظهر %n قناة له في أي شجرة</numerusform>
+            <numerusform>القمر الصناعي %1 «%2» غير معروض: لا تظهر قناته الواحدة (%n) في أي شجرة</numerusform>
+            <numerusform>القمر الصناعي %1 «%2» غير معروض: لا تظهر قناتاه (%n) في أي شجرة</numerusform>
+            <numerusform>القمر الصناعي %1 «%2» غير معروض: لا تظهر قنواته الـ %n في أي شجرة</numerusform>
+            <numerusform>القمر الصناعي %1 «%2» غير معروض: لا تظهر قنواته الـ %n في أي شجرة</numerusform>
+            <numerusform>القمر الصناعي %1 «%2» غير معروض: لا تظهر قنواته الـ %n في أي شجرة</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>transponder %1 (%2 %3 on &quot;%4&quot;) has no channel</source>
+        <translation>المرسل المستجيب %1 (%2 %3 على «%4») بلا قنوات</translation>
+    </message>
+    <message numerus="yes">
+        <source>favourite group %1 holds %n channel(s) but has no name</source>
+        <translation>
+            <numerusform>مجموعة المفضلة %1 تضم %n قناة لكنها بلا اسم</numerusform>
+            <numerusform>مجموعة المفضلة %1 تضم قناة واحدة (%n) لكنها بلا اسم</numerusform>
+            <numerusform>مجموعة المفضلة %1 تضم قناتين (%n) لكنها بلا اسم</numerusform>
+            <numerusform>مجموعة المفضلة %1 تضم %n قنوات لكنها بلا اسم</numerusform>
+            <numerusform>مجموعة المفضلة %1 تضم %n قناة لكنها بلا اسم</numerusform>
+            <numerusform>مجموعة المفضلة %1 تضم %n قناة لكنها بلا اسم</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>import %n channel(s) from %2</source>
+        <translation>
+            <numerusform>استيراد %n قناة من %2</numerusform>
+            <numerusform>استيراد قناة واحدة (%n) من %2</numerusform>
+            <numerusform>استيراد قناتين (%n) من %2</numerusform>
+            <numerusform>استيراد %n قنوات من %2</numerusform>
+            <numerusform>استيراد %n قناة من %2</numerusform>
+            <numerusform>استيراد %n قناة من %2</numerusform>
+        </translation>
     </message>
 </context>
 <context>

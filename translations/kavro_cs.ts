@@ -227,14 +227,6 @@
             <numerusform>zkopírováno %n kanálů, aktualizováno %2, přeskočeno jako přítomné %3, nelze importovat %4</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>import %n channel(s) from %1</source>
-        <translation>
-            <numerusform>import %n kanálu z %1</numerusform>
-            <numerusform>import %n kanálů z %1</numerusform>
-            <numerusform>import %n kanálů z %1</numerusform>
-        </translation>
-    </message>
     <message>
         <source>satellite %1 has no name to find it by here</source>
         <translation>satelit %1 nemá název, podle kterého by se dal najít zde</translation>
@@ -270,6 +262,70 @@
     <message>
         <source>File write failed! The file was left as it was.</source>
         <translation>Zápis souboru selhal! Soubor zůstal beze změny.</translation>
+    </message>
+    <message>
+        <source>channel %1 &quot;%2&quot;: %3</source>
+        <translation>kanál %1 „%2“: %3</translation>
+    </message>
+    <message>
+        <source>video PID %1 above %2</source>
+        <translation>video PID %1 nad %2</translation>
+    </message>
+    <message>
+        <source>audio PID %1 above %2</source>
+        <translation>audio PID %1 nad %2</translation>
+    </message>
+    <message>
+        <source>PCR PID %1 above %2</source>
+        <translation>PCR PID %1 nad %2</translation>
+    </message>
+    <message>
+        <source>service ID 65535, which the next Add Channel on its transponder overwrites</source>
+        <translation>ID služby 65535, které další „Přidat kanál“ na jeho transpondéru přepíše</translation>
+    </message>
+    <message>
+        <source>channel %1 &quot;%2&quot; has the transponder (%3) and service ID (%4) of channel %5 &quot;%6&quot;</source>
+        <translation>kanál %1 „%2“ má transpondér (%3) a ID služby (%4) kanálu %5 „%6“</translation>
+    </message>
+    <message>
+        <source>channel %1 &quot;%2&quot; has the name of channel %3 &quot;%4&quot; (both radio)</source>
+        <translation>kanál %1 „%2“ má název kanálu %3 „%4“ (oba rozhlasové)</translation>
+    </message>
+    <message>
+        <source>channel %1 &quot;%2&quot; has the name of channel %3 &quot;%4&quot; (both TV)</source>
+        <translation>kanál %1 „%2“ má název kanálu %3 „%4“ (oba televizní)</translation>
+    </message>
+    <message>
+        <source>channel %1 (%2, service ID %3) has no name</source>
+        <translation>kanál %1 (%2, ID služby %3) nemá název</translation>
+    </message>
+    <message numerus="yes">
+        <source>satellite %1 &quot;%2&quot; is not shown: its %n channel(s) appear in no tree</source>
+        <translation>
+            <numerusform>satelit %1 „%2“ není zobrazen: jeho %n kanál není v žádném stromu</numerusform>
+            <numerusform>satelit %1 „%2“ není zobrazen: jeho %n kanály nejsou v žádném stromu</numerusform>
+            <numerusform>satelit %1 „%2“ není zobrazen: jeho %n kanálů není v žádném stromu</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>transponder %1 (%2 %3 on &quot;%4&quot;) has no channel</source>
+        <translation>transpondér %1 (%2 %3 na „%4“) nemá žádný kanál</translation>
+    </message>
+    <message numerus="yes">
+        <source>favourite group %1 holds %n channel(s) but has no name</source>
+        <translation>
+            <numerusform>skupina oblíbených %1 obsahuje %n kanál, ale nemá název</numerusform>
+            <numerusform>skupina oblíbených %1 obsahuje %n kanály, ale nemá název</numerusform>
+            <numerusform>skupina oblíbených %1 obsahuje %n kanálů, ale nemá název</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>import %n channel(s) from %2</source>
+        <translation>
+            <numerusform>import %n kanálu z %2</numerusform>
+            <numerusform>import %n kanálů z %2</numerusform>
+            <numerusform>import %n kanálů z %2</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -218,13 +218,6 @@
             <numerusform>%n Kanäle kopiert, %2 aktualisiert, %3 als vorhanden übersprungen, %4 nicht importierbar</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>import %n channel(s) from %1</source>
-        <translation>
-            <numerusform>%n Kanal aus %1 importieren</numerusform>
-            <numerusform>%n Kanäle aus %1 importieren</numerusform>
-        </translation>
-    </message>
     <message>
         <source>satellite %1 has no name to find it by here</source>
         <translation>Satellit %1 hat keinen Namen, unter dem er hier zu finden wäre</translation>
@@ -260,6 +253,67 @@
     <message>
         <source>File write failed! The file was left as it was.</source>
         <translation>Schreiben der Datei fehlgeschlagen! Die Datei blieb unverändert.</translation>
+    </message>
+    <message>
+        <source>channel %1 &quot;%2&quot;: %3</source>
+        <translation>Kanal %1 „%2“: %3</translation>
+    </message>
+    <message>
+        <source>video PID %1 above %2</source>
+        <translation>Video-PID %1 über %2</translation>
+    </message>
+    <message>
+        <source>audio PID %1 above %2</source>
+        <translation>Audio-PID %1 über %2</translation>
+    </message>
+    <message>
+        <source>PCR PID %1 above %2</source>
+        <translation>PCR-PID %1 über %2</translation>
+    </message>
+    <message>
+        <source>service ID 65535, which the next Add Channel on its transponder overwrites</source>
+        <translation>Service-ID 65535, die das nächste „Kanal hinzufügen“ auf seinem Transponder überschreibt</translation>
+    </message>
+    <message>
+        <source>channel %1 &quot;%2&quot; has the transponder (%3) and service ID (%4) of channel %5 &quot;%6&quot;</source>
+        <translation>Kanal %1 „%2“ hat den Transponder (%3) und die Service-ID (%4) von Kanal %5 „%6“</translation>
+    </message>
+    <message>
+        <source>channel %1 &quot;%2&quot; has the name of channel %3 &quot;%4&quot; (both radio)</source>
+        <translation>Kanal %1 „%2“ hat den Namen von Kanal %3 „%4“ (beide Radio)</translation>
+    </message>
+    <message>
+        <source>channel %1 &quot;%2&quot; has the name of channel %3 &quot;%4&quot; (both TV)</source>
+        <translation>Kanal %1 „%2“ hat den Namen von Kanal %3 „%4“ (beide TV)</translation>
+    </message>
+    <message>
+        <source>channel %1 (%2, service ID %3) has no name</source>
+        <translation>Kanal %1 (%2, Service-ID %3) hat keinen Namen</translation>
+    </message>
+    <message numerus="yes">
+        <source>satellite %1 &quot;%2&quot; is not shown: its %n channel(s) appear in no tree</source>
+        <translation>
+            <numerusform>Satellit %1 „%2“ wird nicht angezeigt: Sein %n Kanal erscheint in keinem Baum</numerusform>
+            <numerusform>Satellit %1 „%2“ wird nicht angezeigt: Seine %n Kanäle erscheinen in keinem Baum</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>transponder %1 (%2 %3 on &quot;%4&quot;) has no channel</source>
+        <translation>Transponder %1 (%2 %3 auf „%4“) hat keinen Kanal</translation>
+    </message>
+    <message numerus="yes">
+        <source>favourite group %1 holds %n channel(s) but has no name</source>
+        <translation>
+            <numerusform>Favoritengruppe %1 enthält %n Kanal, hat aber keinen Namen</numerusform>
+            <numerusform>Favoritengruppe %1 enthält %n Kanäle, hat aber keinen Namen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>import %n channel(s) from %2</source>
+        <translation>
+            <numerusform>%n Kanal aus %2 importieren</numerusform>
+            <numerusform>%n Kanäle aus %2 importieren</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -67,10 +67,24 @@
         </translation>
     </message>
     <message numerus="yes">
-        <source>import %n channel(s) from %1</source>
+        <source>satellite %1 &quot;%2&quot; is not shown: its %n channel(s) appear in no tree</source>
         <translation>
-            <numerusform>import %n channel from %1</numerusform>
-            <numerusform>import %n channels from %1</numerusform>
+            <numerusform>satellite %1 &quot;%2&quot; is not shown: its %n channel appears in no tree</numerusform>
+            <numerusform>satellite %1 &quot;%2&quot; is not shown: its %n channels appear in no tree</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>favourite group %1 holds %n channel(s) but has no name</source>
+        <translation>
+            <numerusform>favourite group %1 holds %n channel but has no name</numerusform>
+            <numerusform>favourite group %1 holds %n channels but has no name</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>import %n channel(s) from %2</source>
+        <translation>
+            <numerusform>import %n channel from %2</numerusform>
+            <numerusform>import %n channels from %2</numerusform>
         </translation>
     </message>
 </context>

@@ -218,13 +218,6 @@
             <numerusform>%n canales copiados, %2 actualizados, %3 omitidos por estar presentes, %4 no importables</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>import %n channel(s) from %1</source>
-        <translation>
-            <numerusform>importar %n canal de %1</numerusform>
-            <numerusform>importar %n canales de %1</numerusform>
-        </translation>
-    </message>
     <message>
         <source>satellite %1 has no name to find it by here</source>
         <translation>el satélite %1 no tiene nombre con el que encontrarlo aquí</translation>
@@ -260,6 +253,67 @@
     <message>
         <source>File write failed! The file was left as it was.</source>
         <translation>¡Error al escribir el archivo! El archivo quedó como estaba.</translation>
+    </message>
+    <message>
+        <source>channel %1 &quot;%2&quot;: %3</source>
+        <translation>canal %1 «%2»: %3</translation>
+    </message>
+    <message>
+        <source>video PID %1 above %2</source>
+        <translation>PID de vídeo %1 por encima de %2</translation>
+    </message>
+    <message>
+        <source>audio PID %1 above %2</source>
+        <translation>PID de audio %1 por encima de %2</translation>
+    </message>
+    <message>
+        <source>PCR PID %1 above %2</source>
+        <translation>PID de PCR %1 por encima de %2</translation>
+    </message>
+    <message>
+        <source>service ID 65535, which the next Add Channel on its transponder overwrites</source>
+        <translation>ID de servicio 65535, que el próximo «Añadir canal» en su transpondedor sobrescribe</translation>
+    </message>
+    <message>
+        <source>channel %1 &quot;%2&quot; has the transponder (%3) and service ID (%4) of channel %5 &quot;%6&quot;</source>
+        <translation>el canal %1 «%2» tiene el transpondedor (%3) y el ID de servicio (%4) del canal %5 «%6»</translation>
+    </message>
+    <message>
+        <source>channel %1 &quot;%2&quot; has the name of channel %3 &quot;%4&quot; (both radio)</source>
+        <translation>el canal %1 «%2» tiene el nombre del canal %3 «%4» (ambos de radio)</translation>
+    </message>
+    <message>
+        <source>channel %1 &quot;%2&quot; has the name of channel %3 &quot;%4&quot; (both TV)</source>
+        <translation>el canal %1 «%2» tiene el nombre del canal %3 «%4» (ambos de TV)</translation>
+    </message>
+    <message>
+        <source>channel %1 (%2, service ID %3) has no name</source>
+        <translation>el canal %1 (%2, ID de servicio %3) no tiene nombre</translation>
+    </message>
+    <message numerus="yes">
+        <source>satellite %1 &quot;%2&quot; is not shown: its %n channel(s) appear in no tree</source>
+        <translation>
+            <numerusform>el satélite %1 «%2» no se muestra: su %n canal no aparece en ningún árbol</numerusform>
+            <numerusform>el satélite %1 «%2» no se muestra: sus %n canales no aparecen en ningún árbol</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>transponder %1 (%2 %3 on &quot;%4&quot;) has no channel</source>
+        <translation>el transpondedor %1 (%2 %3 en «%4») no tiene canales</translation>
+    </message>
+    <message numerus="yes">
+        <source>favourite group %1 holds %n channel(s) but has no name</source>
+        <translation>
+            <numerusform>el grupo de favoritos %1 contiene %n canal pero no tiene nombre</numerusform>
+            <numerusform>el grupo de favoritos %1 contiene %n canales pero no tiene nombre</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>import %n channel(s) from %2</source>
+        <translation>
+            <numerusform>importar %n canal de %2</numerusform>
+            <numerusform>importar %n canales de %2</numerusform>
+        </translation>
     </message>
 </context>
 <context>

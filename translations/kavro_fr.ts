@@ -218,13 +218,6 @@
             <numerusform>%n chaînes copiées, %2 mises à jour, %3 ignorées car présentes, %4 non importables</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>import %n channel(s) from %1</source>
-        <translation>
-            <numerusform>import de %n chaîne depuis %1</numerusform>
-            <numerusform>import de %n chaînes depuis %1</numerusform>
-        </translation>
-    </message>
     <message>
         <source>satellite %1 has no name to find it by here</source>
         <translation>le satellite %1 n&apos;a pas de nom permettant de le trouver ici</translation>
@@ -260,6 +253,67 @@
     <message>
         <source>File write failed! The file was left as it was.</source>
         <translation>Échec de l&apos;écriture du fichier ! Le fichier est resté tel quel.</translation>
+    </message>
+    <message>
+        <source>channel %1 &quot;%2&quot;: %3</source>
+        <translation>chaîne %1 « %2 » : %3</translation>
+    </message>
+    <message>
+        <source>video PID %1 above %2</source>
+        <translation>PID vidéo %1 au-delà de %2</translation>
+    </message>
+    <message>
+        <source>audio PID %1 above %2</source>
+        <translation>PID audio %1 au-delà de %2</translation>
+    </message>
+    <message>
+        <source>PCR PID %1 above %2</source>
+        <translation>PID PCR %1 au-delà de %2</translation>
+    </message>
+    <message>
+        <source>service ID 65535, which the next Add Channel on its transponder overwrites</source>
+        <translation>ID de service 65535, que le prochain « Ajouter une chaîne » sur son transpondeur écrase</translation>
+    </message>
+    <message>
+        <source>channel %1 &quot;%2&quot; has the transponder (%3) and service ID (%4) of channel %5 &quot;%6&quot;</source>
+        <translation>la chaîne %1 « %2 » a le transpondeur (%3) et l&apos;ID de service (%4) de la chaîne %5 « %6 »</translation>
+    </message>
+    <message>
+        <source>channel %1 &quot;%2&quot; has the name of channel %3 &quot;%4&quot; (both radio)</source>
+        <translation>la chaîne %1 « %2 » a le nom de la chaîne %3 « %4 » (toutes deux radio)</translation>
+    </message>
+    <message>
+        <source>channel %1 &quot;%2&quot; has the name of channel %3 &quot;%4&quot; (both TV)</source>
+        <translation>la chaîne %1 « %2 » a le nom de la chaîne %3 « %4 » (toutes deux TV)</translation>
+    </message>
+    <message>
+        <source>channel %1 (%2, service ID %3) has no name</source>
+        <translation>la chaîne %1 (%2, ID de service %3) n&apos;a pas de nom</translation>
+    </message>
+    <message numerus="yes">
+        <source>satellite %1 &quot;%2&quot; is not shown: its %n channel(s) appear in no tree</source>
+        <translation>
+            <numerusform>le satellite %1 « %2 » n&apos;est pas affiché : sa %n chaîne n&apos;apparaît dans aucun arbre</numerusform>
+            <numerusform>le satellite %1 « %2 » n&apos;est pas affiché : ses %n chaînes n&apos;apparaissent dans aucun arbre</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>transponder %1 (%2 %3 on &quot;%4&quot;) has no channel</source>
+        <translation>le transpondeur %1 (%2 %3 sur « %4 ») n&apos;a aucune chaîne</translation>
+    </message>
+    <message numerus="yes">
+        <source>favourite group %1 holds %n channel(s) but has no name</source>
+        <translation>
+            <numerusform>le groupe de favoris %1 contient %n chaîne mais n&apos;a pas de nom</numerusform>
+            <numerusform>le groupe de favoris %1 contient %n chaînes mais n&apos;a pas de nom</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>import %n channel(s) from %2</source>
+        <translation>
+            <numerusform>import de %n chaîne depuis %2</numerusform>
+            <numerusform>import de %n chaînes depuis %2</numerusform>
+        </translation>
     </message>
 </context>
 <context>

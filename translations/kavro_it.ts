@@ -218,13 +218,6 @@
             <numerusform>%n canali copiati, %2 aggiornati, %3 saltati perché presenti, %4 non importabili</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>import %n channel(s) from %1</source>
-        <translation>
-            <numerusform>importazione di %n canale da %1</numerusform>
-            <numerusform>importazione di %n canali da %1</numerusform>
-        </translation>
-    </message>
     <message>
         <source>satellite %1 has no name to find it by here</source>
         <translation>il satellite %1 non ha un nome con cui trovarlo qui</translation>
@@ -260,6 +253,67 @@
     <message>
         <source>File write failed! The file was left as it was.</source>
         <translation>Scrittura del file non riuscita! Il file è rimasto com&apos;era.</translation>
+    </message>
+    <message>
+        <source>channel %1 &quot;%2&quot;: %3</source>
+        <translation>canale %1 &quot;%2&quot;: %3</translation>
+    </message>
+    <message>
+        <source>video PID %1 above %2</source>
+        <translation>PID video %1 oltre %2</translation>
+    </message>
+    <message>
+        <source>audio PID %1 above %2</source>
+        <translation>PID audio %1 oltre %2</translation>
+    </message>
+    <message>
+        <source>PCR PID %1 above %2</source>
+        <translation>PID PCR %1 oltre %2</translation>
+    </message>
+    <message>
+        <source>service ID 65535, which the next Add Channel on its transponder overwrites</source>
+        <translation>ID servizio 65535, che la prossima &quot;Aggiungi canale&quot; sul suo transponder sovrascrive</translation>
+    </message>
+    <message>
+        <source>channel %1 &quot;%2&quot; has the transponder (%3) and service ID (%4) of channel %5 &quot;%6&quot;</source>
+        <translation>il canale %1 &quot;%2&quot; ha il transponder (%3) e l&apos;ID servizio (%4) del canale %5 &quot;%6&quot;</translation>
+    </message>
+    <message>
+        <source>channel %1 &quot;%2&quot; has the name of channel %3 &quot;%4&quot; (both radio)</source>
+        <translation>il canale %1 &quot;%2&quot; ha il nome del canale %3 &quot;%4&quot; (entrambi radio)</translation>
+    </message>
+    <message>
+        <source>channel %1 &quot;%2&quot; has the name of channel %3 &quot;%4&quot; (both TV)</source>
+        <translation>il canale %1 &quot;%2&quot; ha il nome del canale %3 &quot;%4&quot; (entrambi TV)</translation>
+    </message>
+    <message>
+        <source>channel %1 (%2, service ID %3) has no name</source>
+        <translation>il canale %1 (%2, ID servizio %3) non ha nome</translation>
+    </message>
+    <message numerus="yes">
+        <source>satellite %1 &quot;%2&quot; is not shown: its %n channel(s) appear in no tree</source>
+        <translation>
+            <numerusform>il satellite %1 &quot;%2&quot; non è mostrato: il suo %n canale non compare in nessun albero</numerusform>
+            <numerusform>il satellite %1 &quot;%2&quot; non è mostrato: i suoi %n canali non compaiono in nessun albero</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>transponder %1 (%2 %3 on &quot;%4&quot;) has no channel</source>
+        <translation>il transponder %1 (%2 %3 su &quot;%4&quot;) non ha canali</translation>
+    </message>
+    <message numerus="yes">
+        <source>favourite group %1 holds %n channel(s) but has no name</source>
+        <translation>
+            <numerusform>il gruppo preferiti %1 contiene %n canale ma non ha nome</numerusform>
+            <numerusform>il gruppo preferiti %1 contiene %n canali ma non ha nome</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>import %n channel(s) from %2</source>
+        <translation>
+            <numerusform>importazione di %n canale da %2</numerusform>
+            <numerusform>importazione di %n canali da %2</numerusform>
+        </translation>
     </message>
 </context>
 <context>

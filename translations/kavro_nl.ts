@@ -218,13 +218,6 @@
             <numerusform>%n zenders gekopieerd, %2 bijgewerkt, %3 overgeslagen als aanwezig, %4 niet te importeren</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>import %n channel(s) from %1</source>
-        <translation>
-            <numerusform>%n zender importeren uit %1</numerusform>
-            <numerusform>%n zenders importeren uit %1</numerusform>
-        </translation>
-    </message>
     <message>
         <source>satellite %1 has no name to find it by here</source>
         <translation>satelliet %1 heeft geen naam om hem hier mee te vinden</translation>
@@ -260,6 +253,67 @@
     <message>
         <source>File write failed! The file was left as it was.</source>
         <translation>Bestand schrijven mislukt! Het bestand is ongewijzigd gebleven.</translation>
+    </message>
+    <message>
+        <source>channel %1 &quot;%2&quot;: %3</source>
+        <translation>zender %1 &quot;%2&quot;: %3</translation>
+    </message>
+    <message>
+        <source>video PID %1 above %2</source>
+        <translation>video-PID %1 boven %2</translation>
+    </message>
+    <message>
+        <source>audio PID %1 above %2</source>
+        <translation>audio-PID %1 boven %2</translation>
+    </message>
+    <message>
+        <source>PCR PID %1 above %2</source>
+        <translation>PCR-PID %1 boven %2</translation>
+    </message>
+    <message>
+        <source>service ID 65535, which the next Add Channel on its transponder overwrites</source>
+        <translation>service-ID 65535, die de volgende &quot;Zender toevoegen&quot; op zijn transponder overschrijft</translation>
+    </message>
+    <message>
+        <source>channel %1 &quot;%2&quot; has the transponder (%3) and service ID (%4) of channel %5 &quot;%6&quot;</source>
+        <translation>zender %1 &quot;%2&quot; heeft de transponder (%3) en service-ID (%4) van zender %5 &quot;%6&quot;</translation>
+    </message>
+    <message>
+        <source>channel %1 &quot;%2&quot; has the name of channel %3 &quot;%4&quot; (both radio)</source>
+        <translation>zender %1 &quot;%2&quot; heeft de naam van zender %3 &quot;%4&quot; (beide radio)</translation>
+    </message>
+    <message>
+        <source>channel %1 &quot;%2&quot; has the name of channel %3 &quot;%4&quot; (both TV)</source>
+        <translation>zender %1 &quot;%2&quot; heeft de naam van zender %3 &quot;%4&quot; (beide tv)</translation>
+    </message>
+    <message>
+        <source>channel %1 (%2, service ID %3) has no name</source>
+        <translation>zender %1 (%2, service-ID %3) heeft geen naam</translation>
+    </message>
+    <message numerus="yes">
+        <source>satellite %1 &quot;%2&quot; is not shown: its %n channel(s) appear in no tree</source>
+        <translation>
+            <numerusform>satelliet %1 &quot;%2&quot; wordt niet getoond: zijn %n zender staat in geen enkele boom</numerusform>
+            <numerusform>satelliet %1 &quot;%2&quot; wordt niet getoond: zijn %n zenders staan in geen enkele boom</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>transponder %1 (%2 %3 on &quot;%4&quot;) has no channel</source>
+        <translation>transponder %1 (%2 %3 op &quot;%4&quot;) heeft geen zender</translation>
+    </message>
+    <message numerus="yes">
+        <source>favourite group %1 holds %n channel(s) but has no name</source>
+        <translation>
+            <numerusform>favorietengroep %1 bevat %n zender maar heeft geen naam</numerusform>
+            <numerusform>favorietengroep %1 bevat %n zenders maar heeft geen naam</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>import %n channel(s) from %2</source>
+        <translation>
+            <numerusform>%n zender importeren uit %2</numerusform>
+            <numerusform>%n zenders importeren uit %2</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -227,14 +227,6 @@
             <numerusform>skopiowano %n kanałów, zaktualizowano %2, pominięto jako obecne %3, nie do zaimportowania %4</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>import %n channel(s) from %1</source>
-        <translation>
-            <numerusform>import %n kanału z %1</numerusform>
-            <numerusform>import %n kanałów z %1</numerusform>
-            <numerusform>import %n kanałów z %1</numerusform>
-        </translation>
-    </message>
     <message>
         <source>satellite %1 has no name to find it by here</source>
         <translation>satelita %1 nie ma nazwy, po której można go tu znaleźć</translation>
@@ -270,6 +262,70 @@
     <message>
         <source>File write failed! The file was left as it was.</source>
         <translation>Zapis pliku nie powiódł się! Plik pozostał bez zmian.</translation>
+    </message>
+    <message>
+        <source>channel %1 &quot;%2&quot;: %3</source>
+        <translation>kanał %1 „%2”: %3</translation>
+    </message>
+    <message>
+        <source>video PID %1 above %2</source>
+        <translation>PID wideo %1 powyżej %2</translation>
+    </message>
+    <message>
+        <source>audio PID %1 above %2</source>
+        <translation>PID audio %1 powyżej %2</translation>
+    </message>
+    <message>
+        <source>PCR PID %1 above %2</source>
+        <translation>PID PCR %1 powyżej %2</translation>
+    </message>
+    <message>
+        <source>service ID 65535, which the next Add Channel on its transponder overwrites</source>
+        <translation>ID usługi 65535, który następne „Dodaj kanał” na jego transponderze nadpisze</translation>
+    </message>
+    <message>
+        <source>channel %1 &quot;%2&quot; has the transponder (%3) and service ID (%4) of channel %5 &quot;%6&quot;</source>
+        <translation>kanał %1 „%2” ma transponder (%3) i ID usługi (%4) kanału %5 „%6”</translation>
+    </message>
+    <message>
+        <source>channel %1 &quot;%2&quot; has the name of channel %3 &quot;%4&quot; (both radio)</source>
+        <translation>kanał %1 „%2” ma nazwę kanału %3 „%4” (oba radiowe)</translation>
+    </message>
+    <message>
+        <source>channel %1 &quot;%2&quot; has the name of channel %3 &quot;%4&quot; (both TV)</source>
+        <translation>kanał %1 „%2” ma nazwę kanału %3 „%4” (oba TV)</translation>
+    </message>
+    <message>
+        <source>channel %1 (%2, service ID %3) has no name</source>
+        <translation>kanał %1 (%2, ID usługi %3) nie ma nazwy</translation>
+    </message>
+    <message numerus="yes">
+        <source>satellite %1 &quot;%2&quot; is not shown: its %n channel(s) appear in no tree</source>
+        <translation>
+            <numerusform>satelita %1 „%2” nie jest pokazywany: jego %n kanał nie występuje w żadnym drzewie</numerusform>
+            <numerusform>satelita %1 „%2” nie jest pokazywany: jego %n kanały nie występują w żadnym drzewie</numerusform>
+            <numerusform>satelita %1 „%2” nie jest pokazywany: jego %n kanałów nie występuje w żadnym drzewie</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>transponder %1 (%2 %3 on &quot;%4&quot;) has no channel</source>
+        <translation>transponder %1 (%2 %3 na „%4”) nie ma kanałów</translation>
+    </message>
+    <message numerus="yes">
+        <source>favourite group %1 holds %n channel(s) but has no name</source>
+        <translation>
+            <numerusform>grupa ulubionych %1 zawiera %n kanał, ale nie ma nazwy</numerusform>
+            <numerusform>grupa ulubionych %1 zawiera %n kanały, ale nie ma nazwy</numerusform>
+            <numerusform>grupa ulubionych %1 zawiera %n kanałów, ale nie ma nazwy</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>import %n channel(s) from %2</source>
+        <translation>
+            <numerusform>import %n kanału z %2</numerusform>
+            <numerusform>import %n kanałów z %2</numerusform>
+            <numerusform>import %n kanałów z %2</numerusform>
+        </translation>
     </message>
 </context>
 <context>

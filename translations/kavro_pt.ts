@@ -218,13 +218,6 @@
             <numerusform>%n canais copiados, %2 atualizados, %3 ignorados por estarem presentes, %4 não importáveis</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>import %n channel(s) from %1</source>
-        <translation>
-            <numerusform>importar %n canal de %1</numerusform>
-            <numerusform>importar %n canais de %1</numerusform>
-        </translation>
-    </message>
     <message>
         <source>satellite %1 has no name to find it by here</source>
         <translation>o satélite %1 não tem nome pelo qual o encontrar aqui</translation>
@@ -260,6 +253,67 @@
     <message>
         <source>File write failed! The file was left as it was.</source>
         <translation>Falha ao escrever o ficheiro! O ficheiro ficou como estava.</translation>
+    </message>
+    <message>
+        <source>channel %1 &quot;%2&quot;: %3</source>
+        <translation>canal %1 &quot;%2&quot;: %3</translation>
+    </message>
+    <message>
+        <source>video PID %1 above %2</source>
+        <translation>PID de vídeo %1 acima de %2</translation>
+    </message>
+    <message>
+        <source>audio PID %1 above %2</source>
+        <translation>PID de áudio %1 acima de %2</translation>
+    </message>
+    <message>
+        <source>PCR PID %1 above %2</source>
+        <translation>PID de PCR %1 acima de %2</translation>
+    </message>
+    <message>
+        <source>service ID 65535, which the next Add Channel on its transponder overwrites</source>
+        <translation>ID de serviço 65535, que o próximo &quot;Adicionar canal&quot; no seu transponder substitui</translation>
+    </message>
+    <message>
+        <source>channel %1 &quot;%2&quot; has the transponder (%3) and service ID (%4) of channel %5 &quot;%6&quot;</source>
+        <translation>o canal %1 &quot;%2&quot; tem o transponder (%3) e o ID de serviço (%4) do canal %5 &quot;%6&quot;</translation>
+    </message>
+    <message>
+        <source>channel %1 &quot;%2&quot; has the name of channel %3 &quot;%4&quot; (both radio)</source>
+        <translation>o canal %1 &quot;%2&quot; tem o nome do canal %3 &quot;%4&quot; (ambos de rádio)</translation>
+    </message>
+    <message>
+        <source>channel %1 &quot;%2&quot; has the name of channel %3 &quot;%4&quot; (both TV)</source>
+        <translation>o canal %1 &quot;%2&quot; tem o nome do canal %3 &quot;%4&quot; (ambos de TV)</translation>
+    </message>
+    <message>
+        <source>channel %1 (%2, service ID %3) has no name</source>
+        <translation>o canal %1 (%2, ID de serviço %3) não tem nome</translation>
+    </message>
+    <message numerus="yes">
+        <source>satellite %1 &quot;%2&quot; is not shown: its %n channel(s) appear in no tree</source>
+        <translation>
+            <numerusform>o satélite %1 &quot;%2&quot; não é mostrado: o seu %n canal não aparece em nenhuma árvore</numerusform>
+            <numerusform>o satélite %1 &quot;%2&quot; não é mostrado: os seus %n canais não aparecem em nenhuma árvore</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>transponder %1 (%2 %3 on &quot;%4&quot;) has no channel</source>
+        <translation>o transponder %1 (%2 %3 em &quot;%4&quot;) não tem canais</translation>
+    </message>
+    <message numerus="yes">
+        <source>favourite group %1 holds %n channel(s) but has no name</source>
+        <translation>
+            <numerusform>o grupo de favoritos %1 tem %n canal mas não tem nome</numerusform>
+            <numerusform>o grupo de favoritos %1 tem %n canais mas não tem nome</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>import %n channel(s) from %2</source>
+        <translation>
+            <numerusform>importar %n canal de %2</numerusform>
+            <numerusform>importar %n canais de %2</numerusform>
+        </translation>
     </message>
 </context>
 <context>

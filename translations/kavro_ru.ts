@@ -227,14 +227,6 @@
             <numerusform>скопировано %n каналов, обновлено %2, пропущено как имеющиеся %3, не импортируется %4</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>import %n channel(s) from %1</source>
-        <translation>
-            <numerusform>импорт %n канала из %1</numerusform>
-            <numerusform>импорт %n каналов из %1</numerusform>
-            <numerusform>импорт %n каналов из %1</numerusform>
-        </translation>
-    </message>
     <message>
         <source>satellite %1 has no name to find it by here</source>
         <translation>у спутника %1 нет имени, по которому его можно найти здесь</translation>
@@ -270,6 +262,70 @@
     <message>
         <source>File write failed! The file was left as it was.</source>
         <translation>Не удалось записать файл! Файл остался прежним.</translation>
+    </message>
+    <message>
+        <source>channel %1 &quot;%2&quot;: %3</source>
+        <translation>канал %1 «%2»: %3</translation>
+    </message>
+    <message>
+        <source>video PID %1 above %2</source>
+        <translation>видео PID %1 больше %2</translation>
+    </message>
+    <message>
+        <source>audio PID %1 above %2</source>
+        <translation>аудио PID %1 больше %2</translation>
+    </message>
+    <message>
+        <source>PCR PID %1 above %2</source>
+        <translation>PCR PID %1 больше %2</translation>
+    </message>
+    <message>
+        <source>service ID 65535, which the next Add Channel on its transponder overwrites</source>
+        <translation>ID сервиса 65535, который следующее «Добавить канал» на его транспондере перезапишет</translation>
+    </message>
+    <message>
+        <source>channel %1 &quot;%2&quot; has the transponder (%3) and service ID (%4) of channel %5 &quot;%6&quot;</source>
+        <translation>у канала %1 «%2» транспондер (%3) и ID сервиса (%4) канала %5 «%6»</translation>
+    </message>
+    <message>
+        <source>channel %1 &quot;%2&quot; has the name of channel %3 &quot;%4&quot; (both radio)</source>
+        <translation>у канала %1 «%2» имя канала %3 «%4» (оба радио)</translation>
+    </message>
+    <message>
+        <source>channel %1 &quot;%2&quot; has the name of channel %3 &quot;%4&quot; (both TV)</source>
+        <translation>у канала %1 «%2» имя канала %3 «%4» (оба ТВ)</translation>
+    </message>
+    <message>
+        <source>channel %1 (%2, service ID %3) has no name</source>
+        <translation>у канала %1 (%2, ID сервиса %3) нет имени</translation>
+    </message>
+    <message numerus="yes">
+        <source>satellite %1 &quot;%2&quot; is not shown: its %n channel(s) appear in no tree</source>
+        <translation>
+            <numerusform>спутник %1 «%2» не показан: его %n канал не виден ни в одном дереве</numerusform>
+            <numerusform>спутник %1 «%2» не показан: его %n канала не видны ни в одном дереве</numerusform>
+            <numerusform>спутник %1 «%2» не показан: его %n каналов не видны ни в одном дереве</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>transponder %1 (%2 %3 on &quot;%4&quot;) has no channel</source>
+        <translation>у транспондера %1 (%2 %3 на «%4») нет каналов</translation>
+    </message>
+    <message numerus="yes">
+        <source>favourite group %1 holds %n channel(s) but has no name</source>
+        <translation>
+            <numerusform>в группе избранного %1 есть %n канал, но нет имени</numerusform>
+            <numerusform>в группе избранного %1 есть %n канала, но нет имени</numerusform>
+            <numerusform>в группе избранного %1 есть %n каналов, но нет имени</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>import %n channel(s) from %2</source>
+        <translation>
+            <numerusform>импорт %n канала из %2</numerusform>
+            <numerusform>импорт %n каналов из %2</numerusform>
+            <numerusform>импорт %n каналов из %2</numerusform>
+        </translation>
     </message>
 </context>
 <context>

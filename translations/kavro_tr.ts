@@ -209,12 +209,6 @@
             <numerusform>%n kanal kopyalandı, %2 güncellendi, %3 zaten var diye atlandı, %4 içe aktarılamaz</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>import %n channel(s) from %1</source>
-        <translation>
-            <numerusform>%1 kaynağından %n kanal içe aktarma</numerusform>
-        </translation>
-    </message>
     <message>
         <source>satellite %1 has no name to find it by here</source>
         <translation>%1 numaralı uydunun burada bulunabileceği bir adı yok</translation>
@@ -250,6 +244,64 @@
     <message>
         <source>File write failed! The file was left as it was.</source>
         <translation>Dosya yazılamadı! Dosya olduğu gibi bırakıldı.</translation>
+    </message>
+    <message>
+        <source>channel %1 &quot;%2&quot;: %3</source>
+        <translation>%1 &quot;%2&quot; kanalı: %3</translation>
+    </message>
+    <message>
+        <source>video PID %1 above %2</source>
+        <translation>video PID %1, %2 üstünde</translation>
+    </message>
+    <message>
+        <source>audio PID %1 above %2</source>
+        <translation>ses PID %1, %2 üstünde</translation>
+    </message>
+    <message>
+        <source>PCR PID %1 above %2</source>
+        <translation>PCR PID %1, %2 üstünde</translation>
+    </message>
+    <message>
+        <source>service ID 65535, which the next Add Channel on its transponder overwrites</source>
+        <translation>servis kimliği 65535; transponderindeki bir sonraki &quot;Kanal ekle&quot; bunun üzerine yazar</translation>
+    </message>
+    <message>
+        <source>channel %1 &quot;%2&quot; has the transponder (%3) and service ID (%4) of channel %5 &quot;%6&quot;</source>
+        <translation>%1 &quot;%2&quot; kanalı, %5 &quot;%6&quot; kanalının transponderine (%3) ve servis kimliğine (%4) sahip</translation>
+    </message>
+    <message>
+        <source>channel %1 &quot;%2&quot; has the name of channel %3 &quot;%4&quot; (both radio)</source>
+        <translation>%1 &quot;%2&quot; kanalı, %3 &quot;%4&quot; kanalıyla aynı ada sahip (ikisi de radyo)</translation>
+    </message>
+    <message>
+        <source>channel %1 &quot;%2&quot; has the name of channel %3 &quot;%4&quot; (both TV)</source>
+        <translation>%1 &quot;%2&quot; kanalı, %3 &quot;%4&quot; kanalıyla aynı ada sahip (ikisi de TV)</translation>
+    </message>
+    <message>
+        <source>channel %1 (%2, service ID %3) has no name</source>
+        <translation>%1 kanalının (%2, servis kimliği %3) adı yok</translation>
+    </message>
+    <message numerus="yes">
+        <source>satellite %1 &quot;%2&quot; is not shown: its %n channel(s) appear in no tree</source>
+        <translation>
+            <numerusform>%1 &quot;%2&quot; uydusu gösterilmiyor: %n kanalı hiçbir ağaçta görünmüyor</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>transponder %1 (%2 %3 on &quot;%4&quot;) has no channel</source>
+        <translation>%1 transponderinde (%2 %3, &quot;%4&quot; üzerinde) kanal yok</translation>
+    </message>
+    <message numerus="yes">
+        <source>favourite group %1 holds %n channel(s) but has no name</source>
+        <translation>
+            <numerusform>%1 favori grubunda %n kanal var ama grubun adı yok</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>import %n channel(s) from %2</source>
+        <translation>
+            <numerusform>%2 kaynağından %n kanal içe aktarma</numerusform>
+        </translation>
     </message>
 </context>
 <context>

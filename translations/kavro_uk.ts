@@ -227,14 +227,6 @@
             <numerusform>скопійовано %n каналів, оновлено %2, пропущено як наявні %3, не імпортується %4</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>import %n channel(s) from %1</source>
-        <translation>
-            <numerusform>імпорт %n каналу з %1</numerusform>
-            <numerusform>імпорт %n каналів з %1</numerusform>
-            <numerusform>імпорт %n каналів з %1</numerusform>
-        </translation>
-    </message>
     <message>
         <source>satellite %1 has no name to find it by here</source>
         <translation>супутник %1 не має назви, за якою його можна знайти тут</translation>
@@ -270,6 +262,70 @@
     <message>
         <source>File write failed! The file was left as it was.</source>
         <translation>Не вдалося записати файл! Файл лишився без змін.</translation>
+    </message>
+    <message>
+        <source>channel %1 &quot;%2&quot;: %3</source>
+        <translation>канал %1 «%2»: %3</translation>
+    </message>
+    <message>
+        <source>video PID %1 above %2</source>
+        <translation>відео PID %1 більше за %2</translation>
+    </message>
+    <message>
+        <source>audio PID %1 above %2</source>
+        <translation>аудіо PID %1 більше за %2</translation>
+    </message>
+    <message>
+        <source>PCR PID %1 above %2</source>
+        <translation>PCR PID %1 більше за %2</translation>
+    </message>
+    <message>
+        <source>service ID 65535, which the next Add Channel on its transponder overwrites</source>
+        <translation>ID сервісу 65535, який наступне «Додати канал» на його транспондері перезапише</translation>
+    </message>
+    <message>
+        <source>channel %1 &quot;%2&quot; has the transponder (%3) and service ID (%4) of channel %5 &quot;%6&quot;</source>
+        <translation>канал %1 «%2» має транспондер (%3) і ID сервісу (%4) каналу %5 «%6»</translation>
+    </message>
+    <message>
+        <source>channel %1 &quot;%2&quot; has the name of channel %3 &quot;%4&quot; (both radio)</source>
+        <translation>канал %1 «%2» має назву каналу %3 «%4» (обидва радіо)</translation>
+    </message>
+    <message>
+        <source>channel %1 &quot;%2&quot; has the name of channel %3 &quot;%4&quot; (both TV)</source>
+        <translation>канал %1 «%2» має назву каналу %3 «%4» (обидва ТБ)</translation>
+    </message>
+    <message>
+        <source>channel %1 (%2, service ID %3) has no name</source>
+        <translation>канал %1 (%2, ID сервісу %3) не має назви</translation>
+    </message>
+    <message numerus="yes">
+        <source>satellite %1 &quot;%2&quot; is not shown: its %n channel(s) appear in no tree</source>
+        <translation>
+            <numerusform>супутник %1 «%2» не показано: його %n канал не видно в жодному дереві</numerusform>
+            <numerusform>супутник %1 «%2» не показано: його %n канали не видно в жодному дереві</numerusform>
+            <numerusform>супутник %1 «%2» не показано: його %n каналів не видно в жодному дереві</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>transponder %1 (%2 %3 on &quot;%4&quot;) has no channel</source>
+        <translation>транспондер %1 (%2 %3 на «%4») не має каналів</translation>
+    </message>
+    <message numerus="yes">
+        <source>favourite group %1 holds %n channel(s) but has no name</source>
+        <translation>
+            <numerusform>група обраного %1 містить %n канал, але не має назви</numerusform>
+            <numerusform>група обраного %1 містить %n канали, але не має назви</numerusform>
+            <numerusform>група обраного %1 містить %n каналів, але не має назви</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>import %n channel(s) from %2</source>
+        <translation>
+            <numerusform>імпорт %n каналу з %2</numerusform>
+            <numerusform>імпорт %n каналів з %2</numerusform>
+            <numerusform>імпорт %n каналів з %2</numerusform>
+        </translation>
     </message>
 </context>
 <context>

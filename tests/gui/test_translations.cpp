@@ -243,6 +243,28 @@ void TranslationsTest::everyCoreTextIsTranslated() {
         QVERIFY(translatedCoreText(folderRefusedText("/media/a %2 b", "x"))
                     .contains(QLatin1String("/media/a %2 b")));
     }
+    // Every finding of the Problems panel, on the sample files, which hold every kind.
+    QSet<QString> kinds;
+    for (const char* sample : {"typical.tbn", "gaps-and-orphans.tbn", "full-capacity.tbn"}) {
+        const std::unique_ptr<EditSession> file =
+            loadedFile(QStringLiteral(KAVRO_TEST_DATA_DIR "/") + QLatin1String(sample));
+        QVERIFY(file != nullptr);
+        const std::vector<Finding> findings = findProblems(file->database());
+        for (const QString& code : {QStringLiteral("de"), QStringLiteral("ar")}) {
+            QVERIFY(language.use(code));
+            for (const Finding& finding : findings) {
+                const QString english = QString::fromLatin1(
+                    finding.text.data(), static_cast<qsizetype>(finding.text.size()));
+                const QString shown = translatedShownText(english);
+                QVERIFY2(shown != english && !shown.contains(QLatin1String(" above ")) &&
+                             shown.count(QLatin1Char('%')) == english.count(QLatin1Char('%')),
+                         qPrintable(code + QStringLiteral(": ") + shown));
+                kinds.insert(QString::fromLatin1(finding.kind.data(),
+                                                 static_cast<qsizetype>(finding.kind.size())));
+            }
+        }
+    }
+    QCOMPARE(kinds.size(), static_cast<qsizetype>(ProblemKinds.size()));
     // A text the core may add later shows as it is.
     QCOMPARE(translatedCoreText("a new message 3"), QStringLiteral("a new message 3"));
 }

@@ -71,14 +71,49 @@ const std::array Constants = {
 };
 
 // Texts the core builds from a pattern, with the translation of each pattern. The numbers
-// and names they carry go into the translation as %1, %2 (%n for a count).
+// and names they carry go into the translation as %1, %2 ... in the order they are matched;
+// the count that chooses the plural form is %n in its place.
 struct Pattern {
     const char* expression;
     const char* translation;
     int countGroup;  // the capture whose number is %n; 0: none
 };
 
+// The Problems panel's PID finding and its faults.
+const char* const PidFindingText = QT_TRANSLATE_NOOP("CoreTexts", "channel %1 \"%2\": %3");
+const char* const VideoPidFault = QT_TRANSLATE_NOOP("CoreTexts", "video PID %1 above %2");
+const char* const AudioPidFault = QT_TRANSLATE_NOOP("CoreTexts", "audio PID %1 above %2");
+const char* const PcrPidFault = QT_TRANSLATE_NOOP("CoreTexts", "PCR PID %1 above %2");
+const char* const UnassignedFault = QT_TRANSLATE_NOOP(
+    "CoreTexts", "service ID 65535, which the next Add Channel on its transponder overwrites");
+
 const Pattern Patterns[] = {
+    // The findings of the Problems panel.
+    {R"re(^channel (\d+) "(.*)" has the transponder \((.*)\) and service ID \((\d+)\) of channel (\d+) "(.*)"$)re",
+     QT_TRANSLATE_NOOP("CoreTexts",
+                       "channel %1 \"%2\" has the transponder (%3) and service ID (%4) of channel "
+                       "%5 \"%6\""),
+     0},
+    {R"re(^channel (\d+) "(.*)" has the name of channel (\d+) "(.*)" \(both radio\)$)re",
+     QT_TRANSLATE_NOOP("CoreTexts",
+                       "channel %1 \"%2\" has the name of channel %3 \"%4\" (both radio)"),
+     0},
+    {R"re(^channel (\d+) "(.*)" has the name of channel (\d+) "(.*)" \(both TV\)$)re",
+     QT_TRANSLATE_NOOP("CoreTexts",
+                       "channel %1 \"%2\" has the name of channel %3 \"%4\" (both TV)"),
+     0},
+    {R"re(^channel (\d+) \((.*), service ID (\d+)\) has no name$)re",
+     QT_TRANSLATE_NOOP("CoreTexts", "channel %1 (%2, service ID %3) has no name"), 0},
+    {R"re(^channel (\d+) "(.*)": ((?:video PID|audio PID|PCR PID|service ID 65535).*)$)re",
+     PidFindingText, 0},
+    {R"re(^satellite (\d+) "(.*)" is not shown: its (\d+) channels? appears? in no tree$)re",
+     QT_TRANSLATE_N_NOOP("CoreTexts",
+                         "satellite %1 \"%2\" is not shown: its %n channel(s) appear in no tree"),
+     3},
+    {R"re(^transponder (\d+) \((\S+) (\d+) on "(.*)"\) has no channel$)re",
+     QT_TRANSLATE_NOOP("CoreTexts", "transponder %1 (%2 %3 on \"%4\") has no channel"), 0},
+    {R"re(^favourite group (\d+) holds (\d+) channels? but has no name$)re",
+     QT_TRANSLATE_N_NOOP("CoreTexts", "favourite group %1 holds %n channel(s) but has no name"), 2},
     {R"(^(.*) \((\d+) TPs, (\d+) CHs\)$)", QT_TRANSLATE_NOOP("CoreTexts", "%1 (%2 TPs, %3 CHs)"),
      0},
     {R"(^(.*) \((\d+) CHs\)$)", QT_TRANSLATE_NOOP("CoreTexts", "%1 (%2 CHs)"), 0},
@@ -102,7 +137,7 @@ const Pattern Patterns[] = {
          "CoreTexts", "%n channel(s) copied, %2 updated, %3 skipped as present, %4 not importable"),
      1},
     {R"(^import (\d+) channels? from (.*)$)",
-     QT_TRANSLATE_N_NOOP("CoreTexts", "import %n channel(s) from %1"), 1},
+     QT_TRANSLATE_N_NOOP("CoreTexts", "import %n channel(s) from %2"), 1},
     {R"(^satellite (\d+) has no name to find it by here$)",
      QT_TRANSLATE_NOOP("CoreTexts", "satellite %1 has no name to find it by here"), 0},
     {R"re(^satellite "(.*)" is not in this database$)re",
@@ -129,25 +164,57 @@ const Pattern Patterns[] = {
      QT_TRANSLATE_N_NOOP("CoreTexts", "sort %n channel(s) by transponder"), 1},
 };
 
-QString fromPattern(const Pattern& pattern, const QRegularExpressionMatch& match) {
-    const int n = pattern.countGroup > 0 ? match.captured(pattern.countGroup).toInt() : -1;
-    QStringList parts;  // in one pass, so that a name holding "%2" stays as it is
-    for (int group = 1; group <= match.lastCapturedIndex(); ++group) {
-        if (group != pattern.countGroup) {
-            parts << match.captured(group);
+// `text` with %1 ... %9 replaced by `parts` in one pass, so that a name holding "%2" stays
+// as it is.
+QString fillIn(const QString& text, const QStringList& parts) {
+    QString filled;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const int number =
+            i + 1 < text.size() && text[i] == QLatin1Char('%') ? text[i + 1].digitValue() : -1;
+        if (number >= 1 && number <= parts.size()) {
+            filled += parts[number - 1];
+            ++i;
+        } else {
+            filled += text[i];
         }
     }
-    const QString text = translate(pattern.translation, n);
-    switch (parts.size()) {
-        case 1:
-            return text.arg(parts[0]);
-        case 2:
-            return text.arg(parts[0], parts[1]);
-        case 3:
-            return text.arg(parts[0], parts[1], parts[2]);
-        default:
-            return text;
+    return filled;
+}
+
+QString translatedFaults(const QString& faults);
+
+QString fromPattern(const Pattern& pattern, const QRegularExpressionMatch& match) {
+    const int n = pattern.countGroup > 0 ? match.captured(pattern.countGroup).toInt() : -1;
+    QStringList parts;  // %1 is the first capture, %2 the second...; the count is %n
+    for (int group = 1; group <= match.lastCapturedIndex(); ++group) {
+        parts << match.captured(group);
     }
+    // The PID findings list their faults after the channel.
+    if (QLatin1String(pattern.translation) == QLatin1String(PidFindingText)) {
+        parts.last() = translatedFaults(parts.last());
+    }
+    return fillIn(translate(pattern.translation, n), parts);
+}
+
+// "video PID 9000 above 8191, service ID 65535, which ...": each fault translated.
+QString translatedFaults(const QString& faults) {
+    static const QRegularExpression pid(
+        QStringLiteral("(video|audio|PCR) PID (\\d+) above (\\d+)"));
+    static const QString unassigned = QString::fromLatin1(UnassignedFault);
+    QString shown = faults;
+    shown.replace(unassigned, translate(UnassignedFault));
+    QString result;
+    qsizetype last = 0;
+    for (auto it = pid.globalMatch(shown); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        result += shown.mid(last, m.capturedStart() - last);
+        const char* text = m.captured(1) == QLatin1String("video")   ? VideoPidFault
+                           : m.captured(1) == QLatin1String("audio") ? AudioPidFault
+                                                                     : PcrPidFault;
+        result += fillIn(translate(text), {m.captured(2), m.captured(3)});
+        last = m.capturedEnd();
+    }
+    return result + shown.mid(last);
 }
 
 // English is the language of the sources, but the texts that count ("%n channel(s)") need

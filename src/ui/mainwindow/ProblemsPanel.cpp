@@ -35,7 +35,7 @@ QVariant ProblemsModel::data(const QModelIndex& index, int role) const {
     if (index.column() == KindColumn) {
         return translatedCoreText(finding.kind);
     }
-    return shownText(finding.text);
+    return translatedShownText(shownText(finding.text));
 }
 
 QVariant ProblemsModel::headerData(int section, Qt::Orientation orientation, int role) const {
