@@ -3,6 +3,7 @@
 #include <ostream>
 #include <thread>
 
+#include "TextOutput.h"
 #include "ToolMessages.h"
 #include "ToolSupport.h"
 
@@ -74,11 +75,11 @@ int EditLock::takeIfSameFile(const std::string& in, const std::string& out, std:
             return ExitOk;
         }
         if (!status.ok() && status.failure != fs::Failure::Busy) {
-            err << messages::lockUnavailable(in, status.reason) << "\n";
+            err << messages::lockUnavailable(shownPath(in), status.reason) << "\n";
             return ExitOk;
         }
         if (!status.ok() && std::chrono::steady_clock::now() >= deadline) {
-            err << messages::editedElsewhere(in) << "\n";
+            err << messages::editedElsewhere(shownPath(in)) << "\n";
             return ExitFailure;
         }
         if (!status.ok()) {

@@ -2,6 +2,7 @@
 
 #include <ostream>
 
+#include "TextOutput.h"
 #include "ToolMessages.h"
 #include "database/ChannelDatabase.h"
 #include "database/ViewIndex.h"
@@ -19,11 +20,12 @@ int loadDatabase(EditSession& session, const std::string& path, int view, std::o
             break;
         case OpenOutcome::CannotOpen:
         case OpenOutcome::ReadError:
-            err << FileOpenFailedText << "\n" << path << ": " << result.systemReason << "\n";
+            err << FileOpenFailedText << "\n"
+                << shownPath(path) << ": " << result.systemReason << "\n";
             return ExitFailure;
         case OpenOutcome::Invalid:
             err << InvalidFileText << "\n"
-                << path << ": " << imageProblemText(result.problem) << "\n";
+                << shownPath(path) << ": " << imageProblemText(result.problem) << "\n";
             return ExitRefused;
     }
     return ExitOk;
@@ -43,7 +45,7 @@ bool parseViewName(std::string_view word, int& view) {
 }
 
 int usageError(std::ostream& err, std::string_view problem) {
-    err << messages::Program << problem << "\n";
+    err << messages::Program << shownPath(problem) << "\n";
     writeUsage(err);
     return ExitFailure;
 }

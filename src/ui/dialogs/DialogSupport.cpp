@@ -60,6 +60,9 @@ QLineEdit* makeTextEdit(const QString& objectName, int characters) {
 
 namespace {
 
+// Room beside a caption for the window manager's icon and margins.
+constexpr int CaptionAllowance = 64;
+
 QHBoxLayout* makeButtonRow(QDialog& dialog, QPushButton*& ok, QPushButton*& cancel) {
     ok = new QPushButton(QCoreApplication::translate("kavro::DialogSupport", "OK"));
     ok->setObjectName(QStringLiteral("okButton"));
@@ -87,6 +90,10 @@ void layOutDialog(QDialog& dialog, std::initializer_list<QWidget*> frames, QPush
         layout->addWidget(frame);
     }
     layout->addLayout(makeButtonRow(dialog, ok, cancel));
+    // Wide enough for the caption, which window managers draw in a larger or bold face and
+    // clip rather than widen the window for.
+    const int caption = QFontMetrics(dialog.font()).horizontalAdvance(dialog.windowTitle());
+    layout->addStrut(caption * 5 / 4 + CaptionAllowance);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     describeControls(dialog);
 }
@@ -127,8 +134,8 @@ bool NameField::isUnchanged() const {
 FieldReader::FieldReader(QWidget* dialog, Interaction& interaction)
     : dialog_(dialog), interaction_(interaction) {}
 
-bool FieldReader::readInteger(QLineEdit* edit, int low, int high, int& value) {
-    const FieldCheck check = checkIntegerField(edit->text().toStdString(), low, high);
+bool FieldReader::readInteger(QLineEdit* edit, const FieldRange& range, int& value) {
+    const FieldCheck check = checkIntegerField(edit->text().toStdString(), range);
     if (!check.ok) {
         return fail(edit, check);
     }
@@ -178,8 +185,8 @@ bool FieldReader::refuse(QLineEdit* edit, const std::string& message) {
 
 bool FieldReader::fail(QLineEdit* edit, const FieldCheck& check) {
     const auto icon = check.warning ? Interaction::Icon::Exclamation : Interaction::Icon::None;
-    interaction_.messageBox(dialog_, translatedCoreText(check.message), Interaction::Buttons::Ok,
-                            icon);
+    interaction_.messageBox(dialog_, translatedCoreText(twoLines(check.message, check.field)),
+                            Interaction::Buttons::Ok, icon);
     edit->setFocus(Qt::OtherFocusReason);
     edit->selectAll();
     return false;

@@ -67,6 +67,19 @@ const std::array Constants = {
     QT_TRANSLATE_NOOP("CoreTexts", "edit channel"),
     QT_TRANSLATE_NOOP("CoreTexts", "rename favorite groups"),
     QT_TRANSLATE_NOOP("CoreTexts", "Undo"),
+    // Field names, as the dialogs label the fields.
+    QT_TRANSLATE_NOOP("CoreTexts", "Frequency"),
+    QT_TRANSLATE_NOOP("CoreTexts", "Symbol Rate"),
+    QT_TRANSLATE_NOOP("CoreTexts", "Polarity"),
+    QT_TRANSLATE_NOOP("CoreTexts", "Video PID"),
+    QT_TRANSLATE_NOOP("CoreTexts", "Audio PID"),
+    QT_TRANSLATE_NOOP("CoreTexts", "PCR PID"),
+    QT_TRANSLATE_NOOP("CoreTexts", "Service ID"),
+    QT_TRANSLATE_NOOP("CoreTexts", "Satellite"),
+    QT_TRANSLATE_NOOP("CoreTexts", "LOCK"),
+    QT_TRANSLATE_NOOP("CoreTexts", "Favourites"),
+    QT_TRANSLATE_NOOP("CoreTexts", "Group"),
+    QT_TRANSLATE_NOOP("CoreTexts", "Audio PID must differ from Video PID in the TV and ALL views."),
     QT_TRANSLATE_NOOP("CoreTexts", "Redo"),
 };
 
@@ -76,7 +89,8 @@ const std::array Constants = {
 struct Pattern {
     const char* expression;
     const char* translation;
-    int countGroup;  // the capture whose number is %n; 0: none
+    int countGroup;      // the capture whose number is %n; 0: none
+    bool names = false;  // its captures are field names, translated too
 };
 
 // The Problems panel's PID finding and its faults.
@@ -88,6 +102,15 @@ const char* const UnassignedFault = QT_TRANSLATE_NOOP(
     "CoreTexts", "service ID 65535, which the next Add Channel on its transponder overwrites");
 
 const Pattern Patterns[] = {
+    // The dialogs' field messages.
+    {R"(^Field: (.*)$)", QT_TRANSLATE_NOOP("CoreTexts", "Field: %1"), 0, true},
+    {R"(^(.*) must not be 0\.$)", QT_TRANSLATE_NOOP("CoreTexts", "%1 must not be 0."), 0, true},
+    {R"(^(.*) must be between 1 and (\d+)\.$)",
+     QT_TRANSLATE_NOOP("CoreTexts", "%1 must be between 1 and %2."), 0, true},
+    {R"(^The channel table is full \((.*) channels\)\.$)",
+     QT_TRANSLATE_NOOP("CoreTexts", "The channel table is full (%1 channels)."), 0},
+    {R"(^(.*) already has (.*)\. Keep both\?$)",
+     QT_TRANSLATE_NOOP("CoreTexts", "%1 already has %2. Keep both?"), 0},
     // The findings of the Problems panel.
     {R"re(^channel (\d+) "(.*)" has the transponder \((.*)\) and service ID \((\d+)\) of channel (\d+) "(.*)"$)re",
      QT_TRANSLATE_NOOP("CoreTexts",
@@ -183,11 +206,22 @@ QString fillIn(const QString& text, const QStringList& parts) {
 
 QString translatedFaults(const QString& faults);
 
+// The translation of `english` when it is one of the constants; itself otherwise.
+QString translatedConstant(const QString& english) {
+    for (const char* constant : Constants) {
+        if (english == QLatin1String(constant)) {
+            return translate(constant);
+        }
+    }
+    return english;
+}
+
 QString fromPattern(const Pattern& pattern, const QRegularExpressionMatch& match) {
     const int n = pattern.countGroup > 0 ? match.captured(pattern.countGroup).toInt() : -1;
     QStringList parts;  // %1 is the first capture, %2 the second...; the count is %n
     for (int group = 1; group <= match.lastCapturedIndex(); ++group) {
-        parts << match.captured(group);
+        parts << (pattern.names ? translatedConstant(match.captured(group))
+                                : match.captured(group));
     }
     // The PID findings list their faults after the channel.
     if (QLatin1String(pattern.translation) == QLatin1String(PidFindingText)) {
@@ -238,6 +272,14 @@ QString translatedCoreText(std::string_view text) {
 }
 
 QString translatedShownText(const QString& english) {
+    // A message of several lines ("Please enter ...\nField: Video PID"): line by line.
+    if (english.contains(QLatin1Char('\n'))) {
+        QStringList lines = english.split(QLatin1Char('\n'));
+        for (QString& line : lines) {
+            line = translatedShownText(line);
+        }
+        return lines.join(QLatin1Char('\n'));
+    }
     for (const char* constant : Constants) {
         if (english == QLatin1String(constant)) {
             return translate(constant);

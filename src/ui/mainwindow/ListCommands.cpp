@@ -81,6 +81,18 @@ void ListCommands::exportList() {
     const QString failure = writeWholeFile(path, listCsv(parts_.session.database(), rows));
     if (!failure.isEmpty()) {
         parts_.showMessage(fileMessage(translatedCoreText(FileCreateFailedText), path, failure));
+        return;
+    }
+    const int exported = static_cast<int>(rows.size());
+    report(QCoreApplication::translate("kavro::ListCommands", "Exported %n channel(s) to %1",
+                                       nullptr, exported)
+               .arg(QDir::toNativeSeparators(path)));
+}
+
+// A result that needs no answer: in the status bar.
+void ListCommands::report(const QString& text) {
+    if (parts_.notices != nullptr) {
+        parts_.notices->show(text);
     }
 }
 
@@ -103,11 +115,8 @@ void ListCommands::applyOrder() {
         parts_.showMessage(coreText(result.refusal));
         return;
     }
-    parts_.interaction.messageBox(
-        parts_.window,
-        coreText(
-            orderCountsText(static_cast<int>(reference.edit.channels.size()), reference.unmatched)),
-        Interaction::Buttons::Ok, Interaction::Icon::Information);
+    report(coreText(
+        orderCountsText(static_cast<int>(reference.edit.channels.size()), reference.unmatched)));
 }
 
 void ListCommands::importFrom() {

@@ -59,11 +59,14 @@ using M = MenuName;
 using A = Availability;
 
 const MenuEntry MenuEntries[] = {
-    {CommandOpen, QT_TRANSLATE_NOOP("kavro::MenuBar", "Open"), M::File, "Ctrl+O", A::Always, false},
+    {CommandOpen, QT_TRANSLATE_NOOP("kavro::MenuBar", "Open..."), M::File, "Ctrl+O", A::Always,
+     false},
     {CommandSave, QT_TRANSLATE_NOOP("kavro::MenuBar", "Save"), M::File, "Ctrl+S", A::WhenModified,
      false},
-    {CommandSaveAs, QT_TRANSLATE_NOOP("kavro::MenuBar", "Save As"), M::File, "Ctrl+Shift+S",
+    {CommandSaveAs, QT_TRANSLATE_NOOP("kavro::MenuBar", "Save As..."), M::File, "Ctrl+Shift+S",
      A::WhenOpen, false},
+    {CommandBackups, QT_TRANSLATE_NOOP("kavro::MenuBar", "Backups..."), M::File, "", A::WhenOpen,
+     false},
     {CommandExportList, QT_TRANSLATE_NOOP("kavro::MenuBar", "Export List..."), M::File,
      "Ctrl+Shift+X", A::WhenOpen, false},
     {CommandImportFrom, QT_TRANSLATE_NOOP("kavro::MenuBar", "Import From..."), M::File, "Ctrl+I",
@@ -78,6 +81,8 @@ const MenuEntry MenuEntries[] = {
      true},
     {CommandSelectAll, QT_TRANSLATE_NOOP("kavro::MenuBar", "Select All"), M::Edit, "Ctrl+A",
      A::WhenOpen, false},
+    {CommandEditChannel, QT_TRANSLATE_NOOP("kavro::MenuBar", "Edit Channel..."), M::Channels, "F2",
+     A::WhenOpen, true},
     {CommandAddToFavorite, QT_TRANSLATE_NOOP("kavro::MenuBar", "Add to Favorite"), M::Channels,
      "Ctrl+D", A::WhenOpen, false},
     {CommandEditFavorite, QT_TRANSLATE_NOOP("kavro::MenuBar", "Edit Favorite"), M::Channels,
@@ -157,6 +162,8 @@ void MainWindow::runMenuCommand(int command) {
             return fileCommands_.save();
         case CommandSaveAs:
             return fileCommands_.saveAs();
+        case CommandBackups:
+            return fileCommands_.showBackups();
         case CommandExit:
             return fileCommands_.exit();
         case CommandUndo:
@@ -226,6 +233,14 @@ void MainWindow::fillRecentMenu() {
             }
         });
     }
+    recentMenu_->addSeparator();
+    QAction* clear =
+        recentMenu_->addAction(QCoreApplication::translate("kavro::MenuBar", "Clear Menu"));
+    clear->setObjectName(QStringLiteral("clearRecentAction"));
+    connect(clear, &QAction::triggered, this, [this] {
+        RecentFiles(*settings_).clear();
+        updateCommands();
+    });
 }
 
 // The popups' commands from the menu bar and their keys: the list, or the tree, becomes
