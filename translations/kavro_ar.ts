@@ -363,6 +363,82 @@
             <numerusform>استيراد %n قناة من %2</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Frequency</source>
+        <translation>التردد</translation>
+    </message>
+    <message>
+        <source>Symbol Rate</source>
+        <translation>معدل الرموز</translation>
+    </message>
+    <message>
+        <source>Polarity</source>
+        <translation>الاستقطاب</translation>
+    </message>
+    <message>
+        <source>Video PID</source>
+        <translation>PID الفيديو</translation>
+    </message>
+    <message>
+        <source>Audio PID</source>
+        <translation>PID الصوت</translation>
+    </message>
+    <message>
+        <source>PCR PID</source>
+        <translation>PID الـ PCR</translation>
+    </message>
+    <message>
+        <source>Service ID</source>
+        <translation>معرّف الخدمة</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>القمر الصناعي</translation>
+    </message>
+    <message>
+        <source>LOCK</source>
+        <translation>قفل</translation>
+    </message>
+    <message>
+        <source>Favourites</source>
+        <translation>المفضلة</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>المجموعة</translation>
+    </message>
+    <message>
+        <source>Audio PID must differ from Video PID in the TV and ALL views.</source>
+        <translation>يجب أن يختلف PID الصوت عن PID الفيديو في عرضي التلفاز والكل.</translation>
+    </message>
+    <message>
+        <source>Field: %1</source>
+        <translation>الحقل: %1</translation>
+    </message>
+    <message>
+        <source>%1 must not be 0.</source>
+        <translation>يجب ألا يكون %1 صفرًا.</translation>
+    </message>
+    <message>
+        <source>%1 must be between 1 and %2.</source>
+        <translation>يجب أن يكون %1 بين 1 و %2.</translation>
+    </message>
+    <message>
+        <source>The channel table is full (%1 channels).</source>
+        <translation>جدول القنوات ممتلئ (%1 قناة).</translation>
+    </message>
+    <message>
+        <source>%1 already has %2. Keep both?</source>
+        <translation>لدى %1 بالفعل %2. هل تريد الإبقاء على الاثنين؟</translation>
+    </message>
+    <message>
+        <source>duplicate-transponder</source>
+        <translation>مرسل مستجيب مكرر</translation>
+    </message>
+    <message>
+        <source>transponder %1 (%2 %3 on &quot;%4&quot;) has the frequency and polarization of transponder %5</source>
+        <translation>للمرسل المستجيب %1 (%2 %3 على «%4») تردد واستقطاب المرسل المستجيب %5 نفسهما</translation>
+    </message>
 </context>
 <context>
     <name>kavro::Accessibility</name>
@@ -529,6 +605,45 @@
     <message>
         <source>Copies the ticked channels into this database</source>
         <translation>ينسخ القنوات المحددة إلى قاعدة البيانات هذه</translation>
+    </message>
+</context>
+<context>
+    <name>kavro::BackupsDialog</name>
+    <message>
+        <source>Time</source>
+        <translation>الوقت</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>الحجم</translation>
+    </message>
+    <message>
+        <source>Differences from the open database</source>
+        <translation>الفروق عن قاعدة البيانات المفتوحة</translation>
+    </message>
+    <message>
+        <source>Backups</source>
+        <translation>النسخ الاحتياطية</translation>
+    </message>
+    <message>
+        <source>No backups of %1 are kept in %2.</source>
+        <translation>لا توجد نسخ احتياطية من %1 في %2.</translation>
+    </message>
+    <message>
+        <source>Backups of %1 kept in %2:</source>
+        <translation>النسخ الاحتياطية من %1 في %2:</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>فتح</translation>
+    </message>
+    <message>
+        <source>Takes the backup into the window as unsaved changes</source>
+        <translation>يأخذ النسخة الاحتياطية إلى النافذة كتغييرات غير محفوظة</translation>
+    </message>
+    <message>
+        <source>Show Folder</source>
+        <translation>إظهار المجلد</translation>
     </message>
 </context>
 <context>
@@ -775,6 +890,40 @@ Move %1?</source>
         <source>Don&apos;t Save</source>
         <translation>لا تحفظ</translation>
     </message>
+    <message>
+        <source>Reload</source>
+        <translation>إعادة التحميل</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>فتح</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>حفظ باسم</translation>
+    </message>
+    <message>
+        <source>Export List</source>
+        <translation>تصدير القائمة</translation>
+    </message>
+    <message>
+        <source>Apply Order From</source>
+        <translation>تطبيق الترتيب من</translation>
+    </message>
+</context>
+<context>
+    <name>kavro::ListCommands</name>
+    <message numerus="yes">
+        <source>Exported %n channel(s) to %1</source>
+        <translation>
+            <numerusform>صُدّرت %n قناة إلى %1</numerusform>
+            <numerusform>صُدّرت قناة واحدة (%n) إلى %1</numerusform>
+            <numerusform>صُدّرت قناتان (%n) إلى %1</numerusform>
+            <numerusform>صُدّرت %n قنوات إلى %1</numerusform>
+            <numerusform>صُدّرت %n قناة إلى %1</numerusform>
+            <numerusform>صُدّرت %n قناة إلى %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>kavro::MainWindow</name>
@@ -886,16 +1035,8 @@ Move %1?</source>
         <translation>ينهي السحب؛ يغلق النافذة ويسأل عن حفظ التغييرات</translation>
     </message>
     <message>
-        <source>Open</source>
-        <translation>فتح</translation>
-    </message>
-    <message>
         <source>Save</source>
         <translation>حفظ</translation>
-    </message>
-    <message>
-        <source>Save As</source>
-        <translation>حفظ باسم</translation>
     </message>
     <message>
         <source>Export List...</source>
@@ -1029,6 +1170,26 @@ Edits the channel database of a digital satellite receiver.</source>
         <source>Import From...</source>
         <translation>استيراد من...</translation>
     </message>
+    <message>
+        <source>Open...</source>
+        <translation>فتح...</translation>
+    </message>
+    <message>
+        <source>Save As...</source>
+        <translation>حفظ باسم...</translation>
+    </message>
+    <message>
+        <source>Backups...</source>
+        <translation>النسخ الاحتياطية...</translation>
+    </message>
+    <message>
+        <source>Edit Channel...</source>
+        <translation>تحرير القناة...</translation>
+    </message>
+    <message>
+        <source>Clear Menu</source>
+        <translation>مسح القائمة</translation>
+    </message>
 </context>
 <context>
     <name>kavro::PositionDialog</name>
@@ -1082,13 +1243,25 @@ Save the database elsewhere with Save As, or make the folder writable.</source>
 
 احفظ قاعدة البيانات في مكان آخر باستخدام «حفظ باسم»، أو اجعل المجلد قابلًا للكتابة.</translation>
     </message>
+    <message>
+        <source>No folder for backups can be found: neither XDG_DATA_HOME nor HOME is an absolute path.
+
+Save without a backup?</source>
+        <translation>تعذّر العثور على مجلد للنسخ الاحتياطية: لا XDG_DATA_HOME ولا HOME مسار مطلق.
+
+هل تريد الحفظ دون نسخة احتياطية؟</translation>
+    </message>
+    <message>
+        <source>
+
+Save anyway?</source>
+        <translation>
+
+هل تريد الحفظ على أي حال؟</translation>
+    </message>
 </context>
 <context>
     <name>kavro::StatusNotices</name>
-    <message>
-        <source>Don&apos;t show this again</source>
-        <translation>لا تعرض هذا مجددًا</translation>
-    </message>
     <message>
         <source>Don&apos;t ask again</source>
         <translation>لا تسأل مجددًا</translation>
@@ -1148,12 +1321,31 @@ Delete %1?</source>
         <source>Add TP</source>
         <translation>إضافة مرسل</translation>
     </message>
+    <message>
+        <source>Satellite</source>
+        <translation>القمر الصناعي</translation>
+    </message>
+    <message>
+        <source>MHz</source>
+        <translation>ميغاهرتز</translation>
+    </message>
+    <message>
+        <source>kS/s</source>
+        <translation>ك.رمز/ث</translation>
+    </message>
 </context>
 <context>
     <name>kavro::TransponderOperations</name>
     <message>
         <source>TP added</source>
         <translation>أُضيف المرسل المستجيب</translation>
+    </message>
+</context>
+<context>
+    <name>kavro::WindowRefresh</name>
+    <message>
+        <source>%1: %2 of %3 channels</source>
+        <translation>%1: %2 من %3 قناة</translation>
     </message>
 </context>
 </TS>

@@ -327,6 +327,82 @@
             <numerusform>import %n kanálů z %2</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Kmitočet</translation>
+    </message>
+    <message>
+        <source>Symbol Rate</source>
+        <translation>Symbolová rychlost</translation>
+    </message>
+    <message>
+        <source>Polarity</source>
+        <translation>Polarizace</translation>
+    </message>
+    <message>
+        <source>Video PID</source>
+        <translation>Video PID</translation>
+    </message>
+    <message>
+        <source>Audio PID</source>
+        <translation>Audio PID</translation>
+    </message>
+    <message>
+        <source>PCR PID</source>
+        <translation>PCR PID</translation>
+    </message>
+    <message>
+        <source>Service ID</source>
+        <translation>ID služby</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satelit</translation>
+    </message>
+    <message>
+        <source>LOCK</source>
+        <translation>ZÁMEK</translation>
+    </message>
+    <message>
+        <source>Favourites</source>
+        <translation>Oblíbené</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Skupina</translation>
+    </message>
+    <message>
+        <source>Audio PID must differ from Video PID in the TV and ALL views.</source>
+        <translation>Audio PID se v zobrazeních TV a VŠE musí lišit od video PID.</translation>
+    </message>
+    <message>
+        <source>Field: %1</source>
+        <translation>Pole: %1</translation>
+    </message>
+    <message>
+        <source>%1 must not be 0.</source>
+        <translation>%1 nesmí být 0.</translation>
+    </message>
+    <message>
+        <source>%1 must be between 1 and %2.</source>
+        <translation>%1 musí být mezi 1 a %2.</translation>
+    </message>
+    <message>
+        <source>The channel table is full (%1 channels).</source>
+        <translation>Tabulka kanálů je plná (%1 kanálů).</translation>
+    </message>
+    <message>
+        <source>%1 already has %2. Keep both?</source>
+        <translation>%1 už má %2. Ponechat obojí?</translation>
+    </message>
+    <message>
+        <source>duplicate-transponder</source>
+        <translation>zdvojený transpondér</translation>
+    </message>
+    <message>
+        <source>transponder %1 (%2 %3 on &quot;%4&quot;) has the frequency and polarization of transponder %5</source>
+        <translation>transpondér %1 (%2 %3 na „%4“) má kmitočet a polarizaci transpondéru %5</translation>
+    </message>
 </context>
 <context>
     <name>kavro::Accessibility</name>
@@ -493,6 +569,45 @@
     <message>
         <source>Copies the ticked channels into this database</source>
         <translation>Zkopíruje zaškrtnuté kanály do této databáze</translation>
+    </message>
+</context>
+<context>
+    <name>kavro::BackupsDialog</name>
+    <message>
+        <source>Time</source>
+        <translation>Čas</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Velikost</translation>
+    </message>
+    <message>
+        <source>Differences from the open database</source>
+        <translation>Rozdíly oproti otevřené databázi</translation>
+    </message>
+    <message>
+        <source>Backups</source>
+        <translation>Zálohy</translation>
+    </message>
+    <message>
+        <source>No backups of %1 are kept in %2.</source>
+        <translation>Zálohy souboru %1 se v %2 neuchovávají.</translation>
+    </message>
+    <message>
+        <source>Backups of %1 kept in %2:</source>
+        <translation>Zálohy souboru %1 v %2:</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Otevřít</translation>
+    </message>
+    <message>
+        <source>Takes the backup into the window as unsaved changes</source>
+        <translation>Převezme zálohu do okna jako neuložené změny</translation>
+    </message>
+    <message>
+        <source>Show Folder</source>
+        <translation>Zobrazit složku</translation>
     </message>
 </context>
 <context>
@@ -730,6 +845,37 @@ Přesunout %1?</translation>
         <source>Don&apos;t Save</source>
         <translation>Neukládat</translation>
     </message>
+    <message>
+        <source>Reload</source>
+        <translation>Znovu načíst</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Otevřít</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Uložit jako</translation>
+    </message>
+    <message>
+        <source>Export List</source>
+        <translation>Exportovat seznam</translation>
+    </message>
+    <message>
+        <source>Apply Order From</source>
+        <translation>Použít pořadí z</translation>
+    </message>
+</context>
+<context>
+    <name>kavro::ListCommands</name>
+    <message numerus="yes">
+        <source>Exported %n channel(s) to %1</source>
+        <translation>
+            <numerusform>Exportován %n kanál do %1</numerusform>
+            <numerusform>Exportovány %n kanály do %1</numerusform>
+            <numerusform>Exportováno %n kanálů do %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>kavro::MainWindow</name>
@@ -841,16 +987,8 @@ Přesunout %1?</translation>
         <translation>Ukončí přetahování; zavře okno a zeptá se na uložení změn</translation>
     </message>
     <message>
-        <source>Open</source>
-        <translation>Otevřít</translation>
-    </message>
-    <message>
         <source>Save</source>
         <translation>Uložit</translation>
-    </message>
-    <message>
-        <source>Save As</source>
-        <translation>Uložit jako</translation>
     </message>
     <message>
         <source>Export List...</source>
@@ -984,6 +1122,26 @@ Upravuje databázi kanálů digitálního satelitního přijímače.</translatio
         <source>Import From...</source>
         <translation>Importovat z...</translation>
     </message>
+    <message>
+        <source>Open...</source>
+        <translation>Otevřít...</translation>
+    </message>
+    <message>
+        <source>Save As...</source>
+        <translation>Uložit jako...</translation>
+    </message>
+    <message>
+        <source>Backups...</source>
+        <translation>Zálohy...</translation>
+    </message>
+    <message>
+        <source>Edit Channel...</source>
+        <translation>Upravit kanál...</translation>
+    </message>
+    <message>
+        <source>Clear Menu</source>
+        <translation>Vyprázdnit seznam</translation>
+    </message>
 </context>
 <context>
     <name>kavro::PositionDialog</name>
@@ -1037,13 +1195,25 @@ Save the database elsewhere with Save As, or make the folder writable.</source>
 
 Uložte databázi jinam pomocí „Uložit jako“, nebo povolte zápis do složky.</translation>
     </message>
+    <message>
+        <source>No folder for backups can be found: neither XDG_DATA_HOME nor HOME is an absolute path.
+
+Save without a backup?</source>
+        <translation>Nelze najít složku pro zálohy: ani XDG_DATA_HOME, ani HOME není absolutní cesta.
+
+Uložit bez zálohy?</translation>
+    </message>
+    <message>
+        <source>
+
+Save anyway?</source>
+        <translation>
+
+Přesto uložit?</translation>
+    </message>
 </context>
 <context>
     <name>kavro::StatusNotices</name>
-    <message>
-        <source>Don&apos;t show this again</source>
-        <translation>Znovu nezobrazovat</translation>
-    </message>
     <message>
         <source>Don&apos;t ask again</source>
         <translation>Znovu se neptat</translation>
@@ -1100,12 +1270,31 @@ Smazat %1?</translation>
         <source>Add TP</source>
         <translation>Přidat TP</translation>
     </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satelit</translation>
+    </message>
+    <message>
+        <source>MHz</source>
+        <translation>MHz</translation>
+    </message>
+    <message>
+        <source>kS/s</source>
+        <translation>kS/s</translation>
+    </message>
 </context>
 <context>
     <name>kavro::TransponderOperations</name>
     <message>
         <source>TP added</source>
         <translation>TP přidán</translation>
+    </message>
+</context>
+<context>
+    <name>kavro::WindowRefresh</name>
+    <message>
+        <source>%1: %2 of %3 channels</source>
+        <translation>%1: %2 z %3 kanálů</translation>
     </message>
 </context>
 </TS>

@@ -315,6 +315,82 @@
             <numerusform>%n Kanäle aus %2 importieren</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frequenz</translation>
+    </message>
+    <message>
+        <source>Symbol Rate</source>
+        <translation>Symbolrate</translation>
+    </message>
+    <message>
+        <source>Polarity</source>
+        <translation>Polarisation</translation>
+    </message>
+    <message>
+        <source>Video PID</source>
+        <translation>Video-PID</translation>
+    </message>
+    <message>
+        <source>Audio PID</source>
+        <translation>Audio-PID</translation>
+    </message>
+    <message>
+        <source>PCR PID</source>
+        <translation>PCR-PID</translation>
+    </message>
+    <message>
+        <source>Service ID</source>
+        <translation>Service-ID</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellit</translation>
+    </message>
+    <message>
+        <source>LOCK</source>
+        <translation>SPERRE</translation>
+    </message>
+    <message>
+        <source>Favourites</source>
+        <translation>Favoriten</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Gruppe</translation>
+    </message>
+    <message>
+        <source>Audio PID must differ from Video PID in the TV and ALL views.</source>
+        <translation>Die Audio-PID muss sich in den Ansichten TV und ALLE von der Video-PID unterscheiden.</translation>
+    </message>
+    <message>
+        <source>Field: %1</source>
+        <translation>Feld: %1</translation>
+    </message>
+    <message>
+        <source>%1 must not be 0.</source>
+        <translation>%1 darf nicht 0 sein.</translation>
+    </message>
+    <message>
+        <source>%1 must be between 1 and %2.</source>
+        <translation>%1 muss zwischen 1 und %2 liegen.</translation>
+    </message>
+    <message>
+        <source>The channel table is full (%1 channels).</source>
+        <translation>Die Kanaltabelle ist voll (%1 Kanäle).</translation>
+    </message>
+    <message>
+        <source>%1 already has %2. Keep both?</source>
+        <translation>%1 hat bereits %2. Beide behalten?</translation>
+    </message>
+    <message>
+        <source>duplicate-transponder</source>
+        <translation>doppelter Transponder</translation>
+    </message>
+    <message>
+        <source>transponder %1 (%2 %3 on &quot;%4&quot;) has the frequency and polarization of transponder %5</source>
+        <translation>Transponder %1 (%2 %3 auf „%4“) hat die Frequenz und Polarisation von Transponder %5</translation>
+    </message>
 </context>
 <context>
     <name>kavro::Accessibility</name>
@@ -481,6 +557,45 @@
     <message>
         <source>Copies the ticked channels into this database</source>
         <translation>Kopiert die abgehakten Kanäle in diese Datenbank</translation>
+    </message>
+</context>
+<context>
+    <name>kavro::BackupsDialog</name>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Differences from the open database</source>
+        <translation>Unterschiede zur geöffneten Datenbank</translation>
+    </message>
+    <message>
+        <source>Backups</source>
+        <translation>Sicherungen</translation>
+    </message>
+    <message>
+        <source>No backups of %1 are kept in %2.</source>
+        <translation>Von %1 werden in %2 keine Sicherungen aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>Backups of %1 kept in %2:</source>
+        <translation>Sicherungen von %1 in %2:</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Takes the backup into the window as unsaved changes</source>
+        <translation>Übernimmt die Sicherung als ungespeicherte Änderungen ins Fenster</translation>
+    </message>
+    <message>
+        <source>Show Folder</source>
+        <translation>Ordner anzeigen</translation>
     </message>
 </context>
 <context>
@@ -715,6 +830,36 @@ Move %1?</source>
         <source>Don&apos;t Save</source>
         <translation>Nicht speichern</translation>
     </message>
+    <message>
+        <source>Reload</source>
+        <translation>Neu laden</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Speichern unter</translation>
+    </message>
+    <message>
+        <source>Export List</source>
+        <translation>Liste exportieren</translation>
+    </message>
+    <message>
+        <source>Apply Order From</source>
+        <translation>Reihenfolge übernehmen von</translation>
+    </message>
+</context>
+<context>
+    <name>kavro::ListCommands</name>
+    <message numerus="yes">
+        <source>Exported %n channel(s) to %1</source>
+        <translation>
+            <numerusform>%n Kanal nach %1 exportiert</numerusform>
+            <numerusform>%n Kanäle nach %1 exportiert</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>kavro::MainWindow</name>
@@ -826,16 +971,8 @@ Move %1?</source>
         <translation>Beendet ein Ziehen; schließt das Fenster und fragt nach dem Speichern von Änderungen</translation>
     </message>
     <message>
-        <source>Open</source>
-        <translation>Öffnen</translation>
-    </message>
-    <message>
         <source>Save</source>
         <translation>Speichern</translation>
-    </message>
-    <message>
-        <source>Save As</source>
-        <translation>Speichern unter</translation>
     </message>
     <message>
         <source>Export List...</source>
@@ -969,6 +1106,26 @@ Bearbeitet die Kanaldatenbank eines digitalen Satellitenempfängers.</translatio
         <source>Import From...</source>
         <translation>Importieren aus...</translation>
     </message>
+    <message>
+        <source>Open...</source>
+        <translation>Öffnen...</translation>
+    </message>
+    <message>
+        <source>Save As...</source>
+        <translation>Speichern unter...</translation>
+    </message>
+    <message>
+        <source>Backups...</source>
+        <translation>Sicherungen...</translation>
+    </message>
+    <message>
+        <source>Edit Channel...</source>
+        <translation>Kanal bearbeiten...</translation>
+    </message>
+    <message>
+        <source>Clear Menu</source>
+        <translation>Liste leeren</translation>
+    </message>
 </context>
 <context>
     <name>kavro::PositionDialog</name>
@@ -1022,13 +1179,25 @@ Save the database elsewhere with Save As, or make the folder writable.</source>
 
 Speichern Sie die Datenbank mit „Speichern unter“ an anderer Stelle, oder machen Sie den Ordner beschreibbar.</translation>
     </message>
+    <message>
+        <source>No folder for backups can be found: neither XDG_DATA_HOME nor HOME is an absolute path.
+
+Save without a backup?</source>
+        <translation>Es ist kein Ordner für Sicherungen zu finden: Weder XDG_DATA_HOME noch HOME ist ein absoluter Pfad.
+
+Ohne Sicherung speichern?</translation>
+    </message>
+    <message>
+        <source>
+
+Save anyway?</source>
+        <translation>
+
+Trotzdem speichern?</translation>
+    </message>
 </context>
 <context>
     <name>kavro::StatusNotices</name>
-    <message>
-        <source>Don&apos;t show this again</source>
-        <translation>Nicht mehr anzeigen</translation>
-    </message>
     <message>
         <source>Don&apos;t ask again</source>
         <translation>Nicht mehr fragen</translation>
@@ -1084,12 +1253,31 @@ Delete %1?</source>
         <source>Add TP</source>
         <translation>TP hinzufügen</translation>
     </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellit</translation>
+    </message>
+    <message>
+        <source>MHz</source>
+        <translation>MHz</translation>
+    </message>
+    <message>
+        <source>kS/s</source>
+        <translation>kS/s</translation>
+    </message>
 </context>
 <context>
     <name>kavro::TransponderOperations</name>
     <message>
         <source>TP added</source>
         <translation>TP hinzugefügt</translation>
+    </message>
+</context>
+<context>
+    <name>kavro::WindowRefresh</name>
+    <message>
+        <source>%1: %2 of %3 channels</source>
+        <translation>%1: %2 von %3 Kanälen</translation>
     </message>
 </context>
 </TS>

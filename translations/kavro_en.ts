@@ -116,6 +116,16 @@
     </message>
 </context>
 <context>
+    <name>kavro::ListCommands</name>
+    <message numerus="yes">
+        <source>Exported %n channel(s) to %1</source>
+        <translation>
+            <numerusform>Exported %n channel to %1</numerusform>
+            <numerusform>Exported %n channels to %1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>kavro::TransponderCommands</name>
     <message numerus="yes">
         <source>transponder %1 and its %n channel(s)</source>

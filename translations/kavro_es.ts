@@ -315,6 +315,82 @@
             <numerusform>importar %n canales de %2</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frecuencia</translation>
+    </message>
+    <message>
+        <source>Symbol Rate</source>
+        <translation>Tasa de símbolos</translation>
+    </message>
+    <message>
+        <source>Polarity</source>
+        <translation>Polarización</translation>
+    </message>
+    <message>
+        <source>Video PID</source>
+        <translation>PID de vídeo</translation>
+    </message>
+    <message>
+        <source>Audio PID</source>
+        <translation>PID de audio</translation>
+    </message>
+    <message>
+        <source>PCR PID</source>
+        <translation>PID de PCR</translation>
+    </message>
+    <message>
+        <source>Service ID</source>
+        <translation>ID de servicio</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satélite</translation>
+    </message>
+    <message>
+        <source>LOCK</source>
+        <translation>BLOQUEO</translation>
+    </message>
+    <message>
+        <source>Favourites</source>
+        <translation>Favoritos</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Grupo</translation>
+    </message>
+    <message>
+        <source>Audio PID must differ from Video PID in the TV and ALL views.</source>
+        <translation>El PID de audio debe ser distinto del PID de vídeo en las vistas TV y TODOS.</translation>
+    </message>
+    <message>
+        <source>Field: %1</source>
+        <translation>Campo: %1</translation>
+    </message>
+    <message>
+        <source>%1 must not be 0.</source>
+        <translation>%1 no debe ser 0.</translation>
+    </message>
+    <message>
+        <source>%1 must be between 1 and %2.</source>
+        <translation>%1 debe estar entre 1 y %2.</translation>
+    </message>
+    <message>
+        <source>The channel table is full (%1 channels).</source>
+        <translation>La tabla de canales está llena (%1 canales).</translation>
+    </message>
+    <message>
+        <source>%1 already has %2. Keep both?</source>
+        <translation>%1 ya tiene %2. ¿Conservar ambos?</translation>
+    </message>
+    <message>
+        <source>duplicate-transponder</source>
+        <translation>transpondedor duplicado</translation>
+    </message>
+    <message>
+        <source>transponder %1 (%2 %3 on &quot;%4&quot;) has the frequency and polarization of transponder %5</source>
+        <translation>el transpondedor %1 (%2 %3 en «%4») tiene la frecuencia y la polarización del transpondedor %5</translation>
+    </message>
 </context>
 <context>
     <name>kavro::Accessibility</name>
@@ -481,6 +557,45 @@
     <message>
         <source>Copies the ticked channels into this database</source>
         <translation>Copia los canales marcados en esta base de datos</translation>
+    </message>
+</context>
+<context>
+    <name>kavro::BackupsDialog</name>
+    <message>
+        <source>Time</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamaño</translation>
+    </message>
+    <message>
+        <source>Differences from the open database</source>
+        <translation>Diferencias con la base de datos abierta</translation>
+    </message>
+    <message>
+        <source>Backups</source>
+        <translation>Copias de seguridad</translation>
+    </message>
+    <message>
+        <source>No backups of %1 are kept in %2.</source>
+        <translation>No se guardan copias de seguridad de %1 en %2.</translation>
+    </message>
+    <message>
+        <source>Backups of %1 kept in %2:</source>
+        <translation>Copias de seguridad de %1 guardadas en %2:</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Takes the backup into the window as unsaved changes</source>
+        <translation>Lleva la copia a la ventana como cambios sin guardar</translation>
+    </message>
+    <message>
+        <source>Show Folder</source>
+        <translation>Mostrar carpeta</translation>
     </message>
 </context>
 <context>
@@ -715,6 +830,36 @@ Move %1?</source>
         <source>Don&apos;t Save</source>
         <translation>No guardar</translation>
     </message>
+    <message>
+        <source>Reload</source>
+        <translation>Recargar</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Guardar como</translation>
+    </message>
+    <message>
+        <source>Export List</source>
+        <translation>Exportar lista</translation>
+    </message>
+    <message>
+        <source>Apply Order From</source>
+        <translation>Aplicar orden de</translation>
+    </message>
+</context>
+<context>
+    <name>kavro::ListCommands</name>
+    <message numerus="yes">
+        <source>Exported %n channel(s) to %1</source>
+        <translation>
+            <numerusform>%n canal exportado a %1</numerusform>
+            <numerusform>%n canales exportados a %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>kavro::MainWindow</name>
@@ -826,16 +971,8 @@ Move %1?</source>
         <translation>Termina un arrastre; cierra la ventana preguntando si guardar los cambios</translation>
     </message>
     <message>
-        <source>Open</source>
-        <translation>Abrir</translation>
-    </message>
-    <message>
         <source>Save</source>
         <translation>Guardar</translation>
-    </message>
-    <message>
-        <source>Save As</source>
-        <translation>Guardar como</translation>
     </message>
     <message>
         <source>Export List...</source>
@@ -969,6 +1106,26 @@ Edita la base de datos de canales de un receptor de satélite digital.</translat
         <source>Import From...</source>
         <translation>Importar de...</translation>
     </message>
+    <message>
+        <source>Open...</source>
+        <translation>Abrir...</translation>
+    </message>
+    <message>
+        <source>Save As...</source>
+        <translation>Guardar como...</translation>
+    </message>
+    <message>
+        <source>Backups...</source>
+        <translation>Copias de seguridad...</translation>
+    </message>
+    <message>
+        <source>Edit Channel...</source>
+        <translation>Editar canal...</translation>
+    </message>
+    <message>
+        <source>Clear Menu</source>
+        <translation>Vaciar lista</translation>
+    </message>
 </context>
 <context>
     <name>kavro::PositionDialog</name>
@@ -1022,13 +1179,25 @@ Save the database elsewhere with Save As, or make the folder writable.</source>
 
 Guarde la base de datos en otro lugar con «Guardar como» o permita escribir en la carpeta.</translation>
     </message>
+    <message>
+        <source>No folder for backups can be found: neither XDG_DATA_HOME nor HOME is an absolute path.
+
+Save without a backup?</source>
+        <translation>No se encuentra ninguna carpeta para las copias de seguridad: ni XDG_DATA_HOME ni HOME es una ruta absoluta.
+
+¿Guardar sin copia de seguridad?</translation>
+    </message>
+    <message>
+        <source>
+
+Save anyway?</source>
+        <translation>
+
+¿Guardar de todos modos?</translation>
+    </message>
 </context>
 <context>
     <name>kavro::StatusNotices</name>
-    <message>
-        <source>Don&apos;t show this again</source>
-        <translation>No volver a mostrar</translation>
-    </message>
     <message>
         <source>Don&apos;t ask again</source>
         <translation>No volver a preguntar</translation>
@@ -1084,12 +1253,31 @@ Delete %1?</source>
         <source>Add TP</source>
         <translation>Añadir TP</translation>
     </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satélite</translation>
+    </message>
+    <message>
+        <source>MHz</source>
+        <translation>MHz</translation>
+    </message>
+    <message>
+        <source>kS/s</source>
+        <translation>kS/s</translation>
+    </message>
 </context>
 <context>
     <name>kavro::TransponderOperations</name>
     <message>
         <source>TP added</source>
         <translation>TP añadido</translation>
+    </message>
+</context>
+<context>
+    <name>kavro::WindowRefresh</name>
+    <message>
+        <source>%1: %2 of %3 channels</source>
+        <translation>%1: %2 de %3 canales</translation>
     </message>
 </context>
 </TS>

@@ -315,6 +315,82 @@
             <numerusform>import de %n chaînes depuis %2</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Fréquence</translation>
+    </message>
+    <message>
+        <source>Symbol Rate</source>
+        <translation>Débit symbole</translation>
+    </message>
+    <message>
+        <source>Polarity</source>
+        <translation>Polarisation</translation>
+    </message>
+    <message>
+        <source>Video PID</source>
+        <translation>PID vidéo</translation>
+    </message>
+    <message>
+        <source>Audio PID</source>
+        <translation>PID audio</translation>
+    </message>
+    <message>
+        <source>PCR PID</source>
+        <translation>PID PCR</translation>
+    </message>
+    <message>
+        <source>Service ID</source>
+        <translation>ID de service</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellite</translation>
+    </message>
+    <message>
+        <source>LOCK</source>
+        <translation>VERROU</translation>
+    </message>
+    <message>
+        <source>Favourites</source>
+        <translation>Favoris</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Groupe</translation>
+    </message>
+    <message>
+        <source>Audio PID must differ from Video PID in the TV and ALL views.</source>
+        <translation>Le PID audio doit différer du PID vidéo dans les vues TV et TOUT.</translation>
+    </message>
+    <message>
+        <source>Field: %1</source>
+        <translation>Champ : %1</translation>
+    </message>
+    <message>
+        <source>%1 must not be 0.</source>
+        <translation>%1 ne doit pas valoir 0.</translation>
+    </message>
+    <message>
+        <source>%1 must be between 1 and %2.</source>
+        <translation>%1 doit être compris entre 1 et %2.</translation>
+    </message>
+    <message>
+        <source>The channel table is full (%1 channels).</source>
+        <translation>La table des chaînes est pleine (%1 chaînes).</translation>
+    </message>
+    <message>
+        <source>%1 already has %2. Keep both?</source>
+        <translation>%1 a déjà %2. Garder les deux ?</translation>
+    </message>
+    <message>
+        <source>duplicate-transponder</source>
+        <translation>transpondeur en double</translation>
+    </message>
+    <message>
+        <source>transponder %1 (%2 %3 on &quot;%4&quot;) has the frequency and polarization of transponder %5</source>
+        <translation>le transpondeur %1 (%2 %3 sur « %4 ») a la fréquence et la polarisation du transpondeur %5</translation>
+    </message>
 </context>
 <context>
     <name>kavro::Accessibility</name>
@@ -481,6 +557,45 @@
     <message>
         <source>Copies the ticked channels into this database</source>
         <translation>Copie les chaînes cochées dans cette base</translation>
+    </message>
+</context>
+<context>
+    <name>kavro::BackupsDialog</name>
+    <message>
+        <source>Time</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Taille</translation>
+    </message>
+    <message>
+        <source>Differences from the open database</source>
+        <translation>Différences avec la base ouverte</translation>
+    </message>
+    <message>
+        <source>Backups</source>
+        <translation>Sauvegardes</translation>
+    </message>
+    <message>
+        <source>No backups of %1 are kept in %2.</source>
+        <translation>Aucune sauvegarde de %1 n&apos;est conservée dans %2.</translation>
+    </message>
+    <message>
+        <source>Backups of %1 kept in %2:</source>
+        <translation>Sauvegardes de %1 conservées dans %2 :</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Takes the backup into the window as unsaved changes</source>
+        <translation>Reprend la sauvegarde dans la fenêtre comme modifications non enregistrées</translation>
+    </message>
+    <message>
+        <source>Show Folder</source>
+        <translation>Afficher le dossier</translation>
     </message>
 </context>
 <context>
@@ -715,6 +830,36 @@ Déplacer %1 ?</translation>
         <source>Don&apos;t Save</source>
         <translation>Ne pas enregistrer</translation>
     </message>
+    <message>
+        <source>Reload</source>
+        <translation>Recharger</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Enregistrer sous</translation>
+    </message>
+    <message>
+        <source>Export List</source>
+        <translation>Exporter la liste</translation>
+    </message>
+    <message>
+        <source>Apply Order From</source>
+        <translation>Appliquer l&apos;ordre de</translation>
+    </message>
+</context>
+<context>
+    <name>kavro::ListCommands</name>
+    <message numerus="yes">
+        <source>Exported %n channel(s) to %1</source>
+        <translation>
+            <numerusform>%n chaîne exportée vers %1</numerusform>
+            <numerusform>%n chaînes exportées vers %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>kavro::MainWindow</name>
@@ -826,16 +971,8 @@ Déplacer %1 ?</translation>
         <translation>Termine un glisser ; ferme la fenêtre en proposant d&apos;enregistrer les modifications</translation>
     </message>
     <message>
-        <source>Open</source>
-        <translation>Ouvrir</translation>
-    </message>
-    <message>
         <source>Save</source>
         <translation>Enregistrer</translation>
-    </message>
-    <message>
-        <source>Save As</source>
-        <translation>Enregistrer sous</translation>
     </message>
     <message>
         <source>Export List...</source>
@@ -969,6 +1106,26 @@ Modifie la base de chaînes d&apos;un récepteur satellite numérique.</translat
         <source>Import From...</source>
         <translation>Importer depuis...</translation>
     </message>
+    <message>
+        <source>Open...</source>
+        <translation>Ouvrir...</translation>
+    </message>
+    <message>
+        <source>Save As...</source>
+        <translation>Enregistrer sous...</translation>
+    </message>
+    <message>
+        <source>Backups...</source>
+        <translation>Sauvegardes...</translation>
+    </message>
+    <message>
+        <source>Edit Channel...</source>
+        <translation>Modifier la chaîne...</translation>
+    </message>
+    <message>
+        <source>Clear Menu</source>
+        <translation>Vider la liste</translation>
+    </message>
 </context>
 <context>
     <name>kavro::PositionDialog</name>
@@ -1022,13 +1179,25 @@ Save the database elsewhere with Save As, or make the folder writable.</source>
 
 Enregistrez la base ailleurs avec « Enregistrer sous », ou rendez le dossier accessible en écriture.</translation>
     </message>
+    <message>
+        <source>No folder for backups can be found: neither XDG_DATA_HOME nor HOME is an absolute path.
+
+Save without a backup?</source>
+        <translation>Aucun dossier de sauvegarde n&apos;a été trouvé : ni XDG_DATA_HOME ni HOME n&apos;est un chemin absolu.
+
+Enregistrer sans sauvegarde ?</translation>
+    </message>
+    <message>
+        <source>
+
+Save anyway?</source>
+        <translation>
+
+Enregistrer quand même ?</translation>
+    </message>
 </context>
 <context>
     <name>kavro::StatusNotices</name>
-    <message>
-        <source>Don&apos;t show this again</source>
-        <translation>Ne plus afficher</translation>
-    </message>
     <message>
         <source>Don&apos;t ask again</source>
         <translation>Ne plus demander</translation>
@@ -1084,12 +1253,31 @@ Supprimer %1 ?</translation>
         <source>Add TP</source>
         <translation>Ajouter un TP</translation>
     </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellite</translation>
+    </message>
+    <message>
+        <source>MHz</source>
+        <translation>MHz</translation>
+    </message>
+    <message>
+        <source>kS/s</source>
+        <translation>kS/s</translation>
+    </message>
 </context>
 <context>
     <name>kavro::TransponderOperations</name>
     <message>
         <source>TP added</source>
         <translation>TP ajouté</translation>
+    </message>
+</context>
+<context>
+    <name>kavro::WindowRefresh</name>
+    <message>
+        <source>%1: %2 of %3 channels</source>
+        <translation>%1 : %2 chaînes sur %3</translation>
     </message>
 </context>
 </TS>

@@ -315,6 +315,82 @@
             <numerusform>importazione di %n canali da %2</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frequenza</translation>
+    </message>
+    <message>
+        <source>Symbol Rate</source>
+        <translation>Symbol rate</translation>
+    </message>
+    <message>
+        <source>Polarity</source>
+        <translation>Polarizzazione</translation>
+    </message>
+    <message>
+        <source>Video PID</source>
+        <translation>PID video</translation>
+    </message>
+    <message>
+        <source>Audio PID</source>
+        <translation>PID audio</translation>
+    </message>
+    <message>
+        <source>PCR PID</source>
+        <translation>PID PCR</translation>
+    </message>
+    <message>
+        <source>Service ID</source>
+        <translation>ID servizio</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellite</translation>
+    </message>
+    <message>
+        <source>LOCK</source>
+        <translation>BLOCCO</translation>
+    </message>
+    <message>
+        <source>Favourites</source>
+        <translation>Preferiti</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Gruppo</translation>
+    </message>
+    <message>
+        <source>Audio PID must differ from Video PID in the TV and ALL views.</source>
+        <translation>Il PID audio deve essere diverso dal PID video nelle viste TV e TUTTI.</translation>
+    </message>
+    <message>
+        <source>Field: %1</source>
+        <translation>Campo: %1</translation>
+    </message>
+    <message>
+        <source>%1 must not be 0.</source>
+        <translation>%1 non deve essere 0.</translation>
+    </message>
+    <message>
+        <source>%1 must be between 1 and %2.</source>
+        <translation>%1 deve essere tra 1 e %2.</translation>
+    </message>
+    <message>
+        <source>The channel table is full (%1 channels).</source>
+        <translation>La tabella dei canali è piena (%1 canali).</translation>
+    </message>
+    <message>
+        <source>%1 already has %2. Keep both?</source>
+        <translation>%1 ha già %2. Tenere entrambi?</translation>
+    </message>
+    <message>
+        <source>duplicate-transponder</source>
+        <translation>transponder duplicato</translation>
+    </message>
+    <message>
+        <source>transponder %1 (%2 %3 on &quot;%4&quot;) has the frequency and polarization of transponder %5</source>
+        <translation>il transponder %1 (%2 %3 su &quot;%4&quot;) ha la frequenza e la polarizzazione del transponder %5</translation>
+    </message>
 </context>
 <context>
     <name>kavro::Accessibility</name>
@@ -481,6 +557,45 @@
     <message>
         <source>Copies the ticked channels into this database</source>
         <translation>Copia i canali selezionati in questo database</translation>
+    </message>
+</context>
+<context>
+    <name>kavro::BackupsDialog</name>
+    <message>
+        <source>Time</source>
+        <translation>Ora</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Dimensione</translation>
+    </message>
+    <message>
+        <source>Differences from the open database</source>
+        <translation>Differenze dal database aperto</translation>
+    </message>
+    <message>
+        <source>Backups</source>
+        <translation>Copie di sicurezza</translation>
+    </message>
+    <message>
+        <source>No backups of %1 are kept in %2.</source>
+        <translation>Nessuna copia di sicurezza di %1 è conservata in %2.</translation>
+    </message>
+    <message>
+        <source>Backups of %1 kept in %2:</source>
+        <translation>Copie di sicurezza di %1 conservate in %2:</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Apri</translation>
+    </message>
+    <message>
+        <source>Takes the backup into the window as unsaved changes</source>
+        <translation>Porta la copia nella finestra come modifiche non salvate</translation>
+    </message>
+    <message>
+        <source>Show Folder</source>
+        <translation>Mostra cartella</translation>
     </message>
 </context>
 <context>
@@ -715,6 +830,36 @@ Spostare %1?</translation>
         <source>Don&apos;t Save</source>
         <translation>Non salvare</translation>
     </message>
+    <message>
+        <source>Reload</source>
+        <translation>Ricarica</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Apri</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Salva come</translation>
+    </message>
+    <message>
+        <source>Export List</source>
+        <translation>Esporta lista</translation>
+    </message>
+    <message>
+        <source>Apply Order From</source>
+        <translation>Applica ordine da</translation>
+    </message>
+</context>
+<context>
+    <name>kavro::ListCommands</name>
+    <message numerus="yes">
+        <source>Exported %n channel(s) to %1</source>
+        <translation>
+            <numerusform>%n canale esportato in %1</numerusform>
+            <numerusform>%n canali esportati in %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>kavro::MainWindow</name>
@@ -826,16 +971,8 @@ Spostare %1?</translation>
         <translation>Termina un trascinamento; chiude la finestra chiedendo di salvare le modifiche</translation>
     </message>
     <message>
-        <source>Open</source>
-        <translation>Apri</translation>
-    </message>
-    <message>
         <source>Save</source>
         <translation>Salva</translation>
-    </message>
-    <message>
-        <source>Save As</source>
-        <translation>Salva come</translation>
     </message>
     <message>
         <source>Export List...</source>
@@ -969,6 +1106,26 @@ Modifica il database dei canali di un ricevitore satellitare digitale.</translat
         <source>Import From...</source>
         <translation>Importa da...</translation>
     </message>
+    <message>
+        <source>Open...</source>
+        <translation>Apri...</translation>
+    </message>
+    <message>
+        <source>Save As...</source>
+        <translation>Salva come...</translation>
+    </message>
+    <message>
+        <source>Backups...</source>
+        <translation>Copie di sicurezza...</translation>
+    </message>
+    <message>
+        <source>Edit Channel...</source>
+        <translation>Modifica canale...</translation>
+    </message>
+    <message>
+        <source>Clear Menu</source>
+        <translation>Svuota elenco</translation>
+    </message>
 </context>
 <context>
     <name>kavro::PositionDialog</name>
@@ -1022,13 +1179,25 @@ Save the database elsewhere with Save As, or make the folder writable.</source>
 
 Salvare il database altrove con &quot;Salva come&quot;, o rendere la cartella scrivibile.</translation>
     </message>
+    <message>
+        <source>No folder for backups can be found: neither XDG_DATA_HOME nor HOME is an absolute path.
+
+Save without a backup?</source>
+        <translation>Nessuna cartella per le copie di sicurezza: né XDG_DATA_HOME né HOME è un percorso assoluto.
+
+Salvare senza copia di sicurezza?</translation>
+    </message>
+    <message>
+        <source>
+
+Save anyway?</source>
+        <translation>
+
+Salvare comunque?</translation>
+    </message>
 </context>
 <context>
     <name>kavro::StatusNotices</name>
-    <message>
-        <source>Don&apos;t show this again</source>
-        <translation>Non mostrare più</translation>
-    </message>
     <message>
         <source>Don&apos;t ask again</source>
         <translation>Non chiedere più</translation>
@@ -1084,12 +1253,31 @@ Eliminare %1?</translation>
         <source>Add TP</source>
         <translation>Aggiungi TP</translation>
     </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellite</translation>
+    </message>
+    <message>
+        <source>MHz</source>
+        <translation>MHz</translation>
+    </message>
+    <message>
+        <source>kS/s</source>
+        <translation>kS/s</translation>
+    </message>
 </context>
 <context>
     <name>kavro::TransponderOperations</name>
     <message>
         <source>TP added</source>
         <translation>TP aggiunto</translation>
+    </message>
+</context>
+<context>
+    <name>kavro::WindowRefresh</name>
+    <message>
+        <source>%1: %2 of %3 channels</source>
+        <translation>%1: %2 di %3 canali</translation>
     </message>
 </context>
 </TS>

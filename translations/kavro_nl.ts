@@ -315,6 +315,82 @@
             <numerusform>%n zenders importeren uit %2</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frequentie</translation>
+    </message>
+    <message>
+        <source>Symbol Rate</source>
+        <translation>Symboolsnelheid</translation>
+    </message>
+    <message>
+        <source>Polarity</source>
+        <translation>Polarisatie</translation>
+    </message>
+    <message>
+        <source>Video PID</source>
+        <translation>Video-PID</translation>
+    </message>
+    <message>
+        <source>Audio PID</source>
+        <translation>Audio-PID</translation>
+    </message>
+    <message>
+        <source>PCR PID</source>
+        <translation>PCR-PID</translation>
+    </message>
+    <message>
+        <source>Service ID</source>
+        <translation>Service-ID</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satelliet</translation>
+    </message>
+    <message>
+        <source>LOCK</source>
+        <translation>SLOT</translation>
+    </message>
+    <message>
+        <source>Favourites</source>
+        <translation>Favorieten</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Groep</translation>
+    </message>
+    <message>
+        <source>Audio PID must differ from Video PID in the TV and ALL views.</source>
+        <translation>De audio-PID moet in de weergaven TV en ALLE verschillen van de video-PID.</translation>
+    </message>
+    <message>
+        <source>Field: %1</source>
+        <translation>Veld: %1</translation>
+    </message>
+    <message>
+        <source>%1 must not be 0.</source>
+        <translation>%1 mag niet 0 zijn.</translation>
+    </message>
+    <message>
+        <source>%1 must be between 1 and %2.</source>
+        <translation>%1 moet tussen 1 en %2 liggen.</translation>
+    </message>
+    <message>
+        <source>The channel table is full (%1 channels).</source>
+        <translation>De zendertabel is vol (%1 zenders).</translation>
+    </message>
+    <message>
+        <source>%1 already has %2. Keep both?</source>
+        <translation>%1 heeft al %2. Beide behouden?</translation>
+    </message>
+    <message>
+        <source>duplicate-transponder</source>
+        <translation>dubbele transponder</translation>
+    </message>
+    <message>
+        <source>transponder %1 (%2 %3 on &quot;%4&quot;) has the frequency and polarization of transponder %5</source>
+        <translation>transponder %1 (%2 %3 op &quot;%4&quot;) heeft de frequentie en polarisatie van transponder %5</translation>
+    </message>
 </context>
 <context>
     <name>kavro::Accessibility</name>
@@ -481,6 +557,45 @@
     <message>
         <source>Copies the ticked channels into this database</source>
         <translation>Kopieert de aangevinkte zenders naar deze database</translation>
+    </message>
+</context>
+<context>
+    <name>kavro::BackupsDialog</name>
+    <message>
+        <source>Time</source>
+        <translation>Tijd</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Grootte</translation>
+    </message>
+    <message>
+        <source>Differences from the open database</source>
+        <translation>Verschillen met de geopende database</translation>
+    </message>
+    <message>
+        <source>Backups</source>
+        <translation>Reservekopieën</translation>
+    </message>
+    <message>
+        <source>No backups of %1 are kept in %2.</source>
+        <translation>Van %1 worden geen reservekopieën bewaard in %2.</translation>
+    </message>
+    <message>
+        <source>Backups of %1 kept in %2:</source>
+        <translation>Reservekopieën van %1 in %2:</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Openen</translation>
+    </message>
+    <message>
+        <source>Takes the backup into the window as unsaved changes</source>
+        <translation>Neemt de reservekopie als niet-opgeslagen wijzigingen in het venster over</translation>
+    </message>
+    <message>
+        <source>Show Folder</source>
+        <translation>Map tonen</translation>
     </message>
 </context>
 <context>
@@ -715,6 +830,36 @@ Move %1?</source>
         <source>Don&apos;t Save</source>
         <translation>Niet opslaan</translation>
     </message>
+    <message>
+        <source>Reload</source>
+        <translation>Opnieuw laden</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Openen</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Opslaan als</translation>
+    </message>
+    <message>
+        <source>Export List</source>
+        <translation>Lijst exporteren</translation>
+    </message>
+    <message>
+        <source>Apply Order From</source>
+        <translation>Volgorde overnemen van</translation>
+    </message>
+</context>
+<context>
+    <name>kavro::ListCommands</name>
+    <message numerus="yes">
+        <source>Exported %n channel(s) to %1</source>
+        <translation>
+            <numerusform>%n zender geëxporteerd naar %1</numerusform>
+            <numerusform>%n zenders geëxporteerd naar %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>kavro::MainWindow</name>
@@ -826,16 +971,8 @@ Move %1?</source>
         <translation>Beëindigt een sleepactie; sluit het venster en vraagt om wijzigingen op te slaan</translation>
     </message>
     <message>
-        <source>Open</source>
-        <translation>Openen</translation>
-    </message>
-    <message>
         <source>Save</source>
         <translation>Opslaan</translation>
-    </message>
-    <message>
-        <source>Save As</source>
-        <translation>Opslaan als</translation>
     </message>
     <message>
         <source>Export List...</source>
@@ -969,6 +1106,26 @@ Bewerkt de zenderdatabase van een digitale satellietontvanger.</translation>
         <source>Import From...</source>
         <translation>Importeren uit...</translation>
     </message>
+    <message>
+        <source>Open...</source>
+        <translation>Openen...</translation>
+    </message>
+    <message>
+        <source>Save As...</source>
+        <translation>Opslaan als...</translation>
+    </message>
+    <message>
+        <source>Backups...</source>
+        <translation>Reservekopieën...</translation>
+    </message>
+    <message>
+        <source>Edit Channel...</source>
+        <translation>Zender bewerken...</translation>
+    </message>
+    <message>
+        <source>Clear Menu</source>
+        <translation>Lijst wissen</translation>
+    </message>
 </context>
 <context>
     <name>kavro::PositionDialog</name>
@@ -1022,13 +1179,25 @@ Save the database elsewhere with Save As, or make the folder writable.</source>
 
 Sla de database elders op met &quot;Opslaan als&quot;, of maak de map schrijfbaar.</translation>
     </message>
+    <message>
+        <source>No folder for backups can be found: neither XDG_DATA_HOME nor HOME is an absolute path.
+
+Save without a backup?</source>
+        <translation>Er is geen map voor reservekopieën te vinden: XDG_DATA_HOME noch HOME is een absoluut pad.
+
+Zonder reservekopie opslaan?</translation>
+    </message>
+    <message>
+        <source>
+
+Save anyway?</source>
+        <translation>
+
+Toch opslaan?</translation>
+    </message>
 </context>
 <context>
     <name>kavro::StatusNotices</name>
-    <message>
-        <source>Don&apos;t show this again</source>
-        <translation>Dit niet meer tonen</translation>
-    </message>
     <message>
         <source>Don&apos;t ask again</source>
         <translation>Niet meer vragen</translation>
@@ -1084,12 +1253,31 @@ Delete %1?</source>
         <source>Add TP</source>
         <translation>TP toevoegen</translation>
     </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satelliet</translation>
+    </message>
+    <message>
+        <source>MHz</source>
+        <translation>MHz</translation>
+    </message>
+    <message>
+        <source>kS/s</source>
+        <translation>kS/s</translation>
+    </message>
 </context>
 <context>
     <name>kavro::TransponderOperations</name>
     <message>
         <source>TP added</source>
         <translation>TP toegevoegd</translation>
+    </message>
+</context>
+<context>
+    <name>kavro::WindowRefresh</name>
+    <message>
+        <source>%1: %2 of %3 channels</source>
+        <translation>%1: %2 van %3 zenders</translation>
     </message>
 </context>
 </TS>

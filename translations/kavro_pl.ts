@@ -327,6 +327,82 @@
             <numerusform>import %n kanałów z %2</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Częstotliwość</translation>
+    </message>
+    <message>
+        <source>Symbol Rate</source>
+        <translation>Symbol rate</translation>
+    </message>
+    <message>
+        <source>Polarity</source>
+        <translation>Polaryzacja</translation>
+    </message>
+    <message>
+        <source>Video PID</source>
+        <translation>PID wideo</translation>
+    </message>
+    <message>
+        <source>Audio PID</source>
+        <translation>PID audio</translation>
+    </message>
+    <message>
+        <source>PCR PID</source>
+        <translation>PID PCR</translation>
+    </message>
+    <message>
+        <source>Service ID</source>
+        <translation>ID usługi</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satelita</translation>
+    </message>
+    <message>
+        <source>LOCK</source>
+        <translation>BLOKADA</translation>
+    </message>
+    <message>
+        <source>Favourites</source>
+        <translation>Ulubione</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Grupa</translation>
+    </message>
+    <message>
+        <source>Audio PID must differ from Video PID in the TV and ALL views.</source>
+        <translation>PID audio musi różnić się od PID wideo w widokach TV i WSZYSTKIE.</translation>
+    </message>
+    <message>
+        <source>Field: %1</source>
+        <translation>Pole: %1</translation>
+    </message>
+    <message>
+        <source>%1 must not be 0.</source>
+        <translation>%1 nie może wynosić 0.</translation>
+    </message>
+    <message>
+        <source>%1 must be between 1 and %2.</source>
+        <translation>%1 musi mieścić się między 1 a %2.</translation>
+    </message>
+    <message>
+        <source>The channel table is full (%1 channels).</source>
+        <translation>Tabela kanałów jest pełna (%1 kanałów).</translation>
+    </message>
+    <message>
+        <source>%1 already has %2. Keep both?</source>
+        <translation>%1 ma już %2. Zachować oba?</translation>
+    </message>
+    <message>
+        <source>duplicate-transponder</source>
+        <translation>zdublowany transponder</translation>
+    </message>
+    <message>
+        <source>transponder %1 (%2 %3 on &quot;%4&quot;) has the frequency and polarization of transponder %5</source>
+        <translation>transponder %1 (%2 %3 na „%4”) ma częstotliwość i polaryzację transpondera %5</translation>
+    </message>
 </context>
 <context>
     <name>kavro::Accessibility</name>
@@ -493,6 +569,45 @@
     <message>
         <source>Copies the ticked channels into this database</source>
         <translation>Kopiuje zaznaczone kanały do tej bazy</translation>
+    </message>
+</context>
+<context>
+    <name>kavro::BackupsDialog</name>
+    <message>
+        <source>Time</source>
+        <translation>Czas</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Rozmiar</translation>
+    </message>
+    <message>
+        <source>Differences from the open database</source>
+        <translation>Różnice względem otwartej bazy</translation>
+    </message>
+    <message>
+        <source>Backups</source>
+        <translation>Kopie zapasowe</translation>
+    </message>
+    <message>
+        <source>No backups of %1 are kept in %2.</source>
+        <translation>W %2 nie ma kopii zapasowych %1.</translation>
+    </message>
+    <message>
+        <source>Backups of %1 kept in %2:</source>
+        <translation>Kopie zapasowe %1 w %2:</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Otwórz</translation>
+    </message>
+    <message>
+        <source>Takes the backup into the window as unsaved changes</source>
+        <translation>Wczytuje kopię do okna jako niezapisane zmiany</translation>
+    </message>
+    <message>
+        <source>Show Folder</source>
+        <translation>Pokaż folder</translation>
     </message>
 </context>
 <context>
@@ -730,6 +845,37 @@ Przenieść %1?</translation>
         <source>Don&apos;t Save</source>
         <translation>Nie zapisuj</translation>
     </message>
+    <message>
+        <source>Reload</source>
+        <translation>Wczytaj ponownie</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Otwórz</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Zapisz jako</translation>
+    </message>
+    <message>
+        <source>Export List</source>
+        <translation>Eksportuj listę</translation>
+    </message>
+    <message>
+        <source>Apply Order From</source>
+        <translation>Zastosuj kolejność z</translation>
+    </message>
+</context>
+<context>
+    <name>kavro::ListCommands</name>
+    <message numerus="yes">
+        <source>Exported %n channel(s) to %1</source>
+        <translation>
+            <numerusform>Wyeksportowano %n kanał do %1</numerusform>
+            <numerusform>Wyeksportowano %n kanały do %1</numerusform>
+            <numerusform>Wyeksportowano %n kanałów do %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>kavro::MainWindow</name>
@@ -841,16 +987,8 @@ Przenieść %1?</translation>
         <translation>Kończy przeciąganie; zamyka okno, pytając o zapisanie zmian</translation>
     </message>
     <message>
-        <source>Open</source>
-        <translation>Otwórz</translation>
-    </message>
-    <message>
         <source>Save</source>
         <translation>Zapisz</translation>
-    </message>
-    <message>
-        <source>Save As</source>
-        <translation>Zapisz jako</translation>
     </message>
     <message>
         <source>Export List...</source>
@@ -984,6 +1122,26 @@ Edytuje bazę kanałów cyfrowego odbiornika satelitarnego.</translation>
         <source>Import From...</source>
         <translation>Importuj z...</translation>
     </message>
+    <message>
+        <source>Open...</source>
+        <translation>Otwórz...</translation>
+    </message>
+    <message>
+        <source>Save As...</source>
+        <translation>Zapisz jako...</translation>
+    </message>
+    <message>
+        <source>Backups...</source>
+        <translation>Kopie zapasowe...</translation>
+    </message>
+    <message>
+        <source>Edit Channel...</source>
+        <translation>Edytuj kanał...</translation>
+    </message>
+    <message>
+        <source>Clear Menu</source>
+        <translation>Wyczyść listę</translation>
+    </message>
 </context>
 <context>
     <name>kavro::PositionDialog</name>
@@ -1037,13 +1195,25 @@ Save the database elsewhere with Save As, or make the folder writable.</source>
 
 Zapisz bazę w innym miejscu poleceniem „Zapisz jako” lub nadaj folderowi prawo zapisu.</translation>
     </message>
+    <message>
+        <source>No folder for backups can be found: neither XDG_DATA_HOME nor HOME is an absolute path.
+
+Save without a backup?</source>
+        <translation>Nie znaleziono folderu na kopie zapasowe: ani XDG_DATA_HOME, ani HOME nie jest ścieżką bezwzględną.
+
+Zapisać bez kopii zapasowej?</translation>
+    </message>
+    <message>
+        <source>
+
+Save anyway?</source>
+        <translation>
+
+Zapisać mimo to?</translation>
+    </message>
 </context>
 <context>
     <name>kavro::StatusNotices</name>
-    <message>
-        <source>Don&apos;t show this again</source>
-        <translation>Nie pokazuj ponownie</translation>
-    </message>
     <message>
         <source>Don&apos;t ask again</source>
         <translation>Nie pytaj ponownie</translation>
@@ -1100,12 +1270,31 @@ Usunąć %1?</translation>
         <source>Add TP</source>
         <translation>Dodaj TP</translation>
     </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satelita</translation>
+    </message>
+    <message>
+        <source>MHz</source>
+        <translation>MHz</translation>
+    </message>
+    <message>
+        <source>kS/s</source>
+        <translation>kS/s</translation>
+    </message>
 </context>
 <context>
     <name>kavro::TransponderOperations</name>
     <message>
         <source>TP added</source>
         <translation>Dodano TP</translation>
+    </message>
+</context>
+<context>
+    <name>kavro::WindowRefresh</name>
+    <message>
+        <source>%1: %2 of %3 channels</source>
+        <translation>%1: %2 z %3 kanałów</translation>
     </message>
 </context>
 </TS>

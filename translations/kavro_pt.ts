@@ -315,6 +315,82 @@
             <numerusform>importar %n canais de %2</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frequência</translation>
+    </message>
+    <message>
+        <source>Symbol Rate</source>
+        <translation>Taxa de símbolos</translation>
+    </message>
+    <message>
+        <source>Polarity</source>
+        <translation>Polarização</translation>
+    </message>
+    <message>
+        <source>Video PID</source>
+        <translation>PID de vídeo</translation>
+    </message>
+    <message>
+        <source>Audio PID</source>
+        <translation>PID de áudio</translation>
+    </message>
+    <message>
+        <source>PCR PID</source>
+        <translation>PID de PCR</translation>
+    </message>
+    <message>
+        <source>Service ID</source>
+        <translation>ID de serviço</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satélite</translation>
+    </message>
+    <message>
+        <source>LOCK</source>
+        <translation>BLOQUEIO</translation>
+    </message>
+    <message>
+        <source>Favourites</source>
+        <translation>Favoritos</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Grupo</translation>
+    </message>
+    <message>
+        <source>Audio PID must differ from Video PID in the TV and ALL views.</source>
+        <translation>O PID de áudio tem de ser diferente do PID de vídeo nas vistas TV e TODOS.</translation>
+    </message>
+    <message>
+        <source>Field: %1</source>
+        <translation>Campo: %1</translation>
+    </message>
+    <message>
+        <source>%1 must not be 0.</source>
+        <translation>%1 não pode ser 0.</translation>
+    </message>
+    <message>
+        <source>%1 must be between 1 and %2.</source>
+        <translation>%1 tem de estar entre 1 e %2.</translation>
+    </message>
+    <message>
+        <source>The channel table is full (%1 channels).</source>
+        <translation>A tabela de canais está cheia (%1 canais).</translation>
+    </message>
+    <message>
+        <source>%1 already has %2. Keep both?</source>
+        <translation>%1 já tem %2. Manter ambos?</translation>
+    </message>
+    <message>
+        <source>duplicate-transponder</source>
+        <translation>transponder duplicado</translation>
+    </message>
+    <message>
+        <source>transponder %1 (%2 %3 on &quot;%4&quot;) has the frequency and polarization of transponder %5</source>
+        <translation>o transponder %1 (%2 %3 em &quot;%4&quot;) tem a frequência e a polarização do transponder %5</translation>
+    </message>
 </context>
 <context>
     <name>kavro::Accessibility</name>
@@ -481,6 +557,45 @@
     <message>
         <source>Copies the ticked channels into this database</source>
         <translation>Copia os canais marcados para esta base de dados</translation>
+    </message>
+</context>
+<context>
+    <name>kavro::BackupsDialog</name>
+    <message>
+        <source>Time</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamanho</translation>
+    </message>
+    <message>
+        <source>Differences from the open database</source>
+        <translation>Diferenças em relação à base de dados aberta</translation>
+    </message>
+    <message>
+        <source>Backups</source>
+        <translation>Cópias de segurança</translation>
+    </message>
+    <message>
+        <source>No backups of %1 are kept in %2.</source>
+        <translation>Não há cópias de segurança de %1 em %2.</translation>
+    </message>
+    <message>
+        <source>Backups of %1 kept in %2:</source>
+        <translation>Cópias de segurança de %1 em %2:</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Takes the backup into the window as unsaved changes</source>
+        <translation>Leva a cópia para a janela como alterações não gravadas</translation>
+    </message>
+    <message>
+        <source>Show Folder</source>
+        <translation>Mostrar pasta</translation>
     </message>
 </context>
 <context>
@@ -715,6 +830,36 @@ Mover %1?</translation>
         <source>Don&apos;t Save</source>
         <translation>Não gravar</translation>
     </message>
+    <message>
+        <source>Reload</source>
+        <translation>Recarregar</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Gravar como</translation>
+    </message>
+    <message>
+        <source>Export List</source>
+        <translation>Exportar lista</translation>
+    </message>
+    <message>
+        <source>Apply Order From</source>
+        <translation>Aplicar ordem de</translation>
+    </message>
+</context>
+<context>
+    <name>kavro::ListCommands</name>
+    <message numerus="yes">
+        <source>Exported %n channel(s) to %1</source>
+        <translation>
+            <numerusform>%n canal exportado para %1</numerusform>
+            <numerusform>%n canais exportados para %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>kavro::MainWindow</name>
@@ -826,16 +971,8 @@ Mover %1?</translation>
         <translation>Termina um arrasto; fecha a janela, perguntando se quer gravar as alterações</translation>
     </message>
     <message>
-        <source>Open</source>
-        <translation>Abrir</translation>
-    </message>
-    <message>
         <source>Save</source>
         <translation>Gravar</translation>
-    </message>
-    <message>
-        <source>Save As</source>
-        <translation>Gravar como</translation>
     </message>
     <message>
         <source>Export List...</source>
@@ -969,6 +1106,26 @@ Edita a base de dados de canais de um recetor de satélite digital.</translation
         <source>Import From...</source>
         <translation>Importar de...</translation>
     </message>
+    <message>
+        <source>Open...</source>
+        <translation>Abrir...</translation>
+    </message>
+    <message>
+        <source>Save As...</source>
+        <translation>Gravar como...</translation>
+    </message>
+    <message>
+        <source>Backups...</source>
+        <translation>Cópias de segurança...</translation>
+    </message>
+    <message>
+        <source>Edit Channel...</source>
+        <translation>Editar canal...</translation>
+    </message>
+    <message>
+        <source>Clear Menu</source>
+        <translation>Limpar lista</translation>
+    </message>
 </context>
 <context>
     <name>kavro::PositionDialog</name>
@@ -1022,13 +1179,25 @@ Save the database elsewhere with Save As, or make the folder writable.</source>
 
 Grave a base de dados noutro local com &quot;Gravar como&quot; ou torne a pasta gravável.</translation>
     </message>
+    <message>
+        <source>No folder for backups can be found: neither XDG_DATA_HOME nor HOME is an absolute path.
+
+Save without a backup?</source>
+        <translation>Não foi encontrada nenhuma pasta para cópias de segurança: nem XDG_DATA_HOME nem HOME é um caminho absoluto.
+
+Gravar sem cópia de segurança?</translation>
+    </message>
+    <message>
+        <source>
+
+Save anyway?</source>
+        <translation>
+
+Gravar mesmo assim?</translation>
+    </message>
 </context>
 <context>
     <name>kavro::StatusNotices</name>
-    <message>
-        <source>Don&apos;t show this again</source>
-        <translation>Não mostrar novamente</translation>
-    </message>
     <message>
         <source>Don&apos;t ask again</source>
         <translation>Não perguntar novamente</translation>
@@ -1084,12 +1253,31 @@ Eliminar %1?</translation>
         <source>Add TP</source>
         <translation>Adicionar TP</translation>
     </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satélite</translation>
+    </message>
+    <message>
+        <source>MHz</source>
+        <translation>MHz</translation>
+    </message>
+    <message>
+        <source>kS/s</source>
+        <translation>kS/s</translation>
+    </message>
 </context>
 <context>
     <name>kavro::TransponderOperations</name>
     <message>
         <source>TP added</source>
         <translation>TP adicionado</translation>
+    </message>
+</context>
+<context>
+    <name>kavro::WindowRefresh</name>
+    <message>
+        <source>%1: %2 of %3 channels</source>
+        <translation>%1: %2 de %3 canais</translation>
     </message>
 </context>
 </TS>

@@ -327,6 +327,82 @@
             <numerusform>импорт %n каналов из %2</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Частота</translation>
+    </message>
+    <message>
+        <source>Symbol Rate</source>
+        <translation>Скорость потока</translation>
+    </message>
+    <message>
+        <source>Polarity</source>
+        <translation>Поляризация</translation>
+    </message>
+    <message>
+        <source>Video PID</source>
+        <translation>Видео PID</translation>
+    </message>
+    <message>
+        <source>Audio PID</source>
+        <translation>Аудио PID</translation>
+    </message>
+    <message>
+        <source>PCR PID</source>
+        <translation>PCR PID</translation>
+    </message>
+    <message>
+        <source>Service ID</source>
+        <translation>ID сервиса</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Спутник</translation>
+    </message>
+    <message>
+        <source>LOCK</source>
+        <translation>БЛОКИРОВКА</translation>
+    </message>
+    <message>
+        <source>Favourites</source>
+        <translation>Избранное</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Группа</translation>
+    </message>
+    <message>
+        <source>Audio PID must differ from Video PID in the TV and ALL views.</source>
+        <translation>Аудио PID должен отличаться от видео PID в видах ТВ и ВСЕ.</translation>
+    </message>
+    <message>
+        <source>Field: %1</source>
+        <translation>Поле: %1</translation>
+    </message>
+    <message>
+        <source>%1 must not be 0.</source>
+        <translation>%1 не может быть 0.</translation>
+    </message>
+    <message>
+        <source>%1 must be between 1 and %2.</source>
+        <translation>%1 должно быть от 1 до %2.</translation>
+    </message>
+    <message>
+        <source>The channel table is full (%1 channels).</source>
+        <translation>Таблица каналов заполнена (%1 каналов).</translation>
+    </message>
+    <message>
+        <source>%1 already has %2. Keep both?</source>
+        <translation>На %1 уже есть %2. Оставить оба?</translation>
+    </message>
+    <message>
+        <source>duplicate-transponder</source>
+        <translation>повторяющийся транспондер</translation>
+    </message>
+    <message>
+        <source>transponder %1 (%2 %3 on &quot;%4&quot;) has the frequency and polarization of transponder %5</source>
+        <translation>у транспондера %1 (%2 %3 на «%4») частота и поляризация транспондера %5</translation>
+    </message>
 </context>
 <context>
     <name>kavro::Accessibility</name>
@@ -493,6 +569,45 @@
     <message>
         <source>Copies the ticked channels into this database</source>
         <translation>Копирует отмеченные каналы в эту базу</translation>
+    </message>
+</context>
+<context>
+    <name>kavro::BackupsDialog</name>
+    <message>
+        <source>Time</source>
+        <translation>Время</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Размер</translation>
+    </message>
+    <message>
+        <source>Differences from the open database</source>
+        <translation>Отличия от открытой базы</translation>
+    </message>
+    <message>
+        <source>Backups</source>
+        <translation>Резервные копии</translation>
+    </message>
+    <message>
+        <source>No backups of %1 are kept in %2.</source>
+        <translation>Резервных копий %1 в %2 нет.</translation>
+    </message>
+    <message>
+        <source>Backups of %1 kept in %2:</source>
+        <translation>Резервные копии %1 в %2:</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Открыть</translation>
+    </message>
+    <message>
+        <source>Takes the backup into the window as unsaved changes</source>
+        <translation>Загружает копию в окно как несохранённые изменения</translation>
+    </message>
+    <message>
+        <source>Show Folder</source>
+        <translation>Показать папку</translation>
     </message>
 </context>
 <context>
@@ -730,6 +845,37 @@ Move %1?</source>
         <source>Don&apos;t Save</source>
         <translation>Не сохранять</translation>
     </message>
+    <message>
+        <source>Reload</source>
+        <translation>Перезагрузить</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Открыть</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Сохранить как</translation>
+    </message>
+    <message>
+        <source>Export List</source>
+        <translation>Экспорт списка</translation>
+    </message>
+    <message>
+        <source>Apply Order From</source>
+        <translation>Применить порядок из</translation>
+    </message>
+</context>
+<context>
+    <name>kavro::ListCommands</name>
+    <message numerus="yes">
+        <source>Exported %n channel(s) to %1</source>
+        <translation>
+            <numerusform>Экспортирован %n канал в %1</numerusform>
+            <numerusform>Экспортировано %n канала в %1</numerusform>
+            <numerusform>Экспортировано %n каналов в %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>kavro::MainWindow</name>
@@ -841,16 +987,8 @@ Move %1?</source>
         <translation>Прерывает перетаскивание; закрывает окно, предлагая сохранить изменения</translation>
     </message>
     <message>
-        <source>Open</source>
-        <translation>Открыть</translation>
-    </message>
-    <message>
         <source>Save</source>
         <translation>Сохранить</translation>
-    </message>
-    <message>
-        <source>Save As</source>
-        <translation>Сохранить как</translation>
     </message>
     <message>
         <source>Export List...</source>
@@ -984,6 +1122,26 @@ Edits the channel database of a digital satellite receiver.</source>
         <source>Import From...</source>
         <translation>Импорт из...</translation>
     </message>
+    <message>
+        <source>Open...</source>
+        <translation>Открыть...</translation>
+    </message>
+    <message>
+        <source>Save As...</source>
+        <translation>Сохранить как...</translation>
+    </message>
+    <message>
+        <source>Backups...</source>
+        <translation>Резервные копии...</translation>
+    </message>
+    <message>
+        <source>Edit Channel...</source>
+        <translation>Изменить канал...</translation>
+    </message>
+    <message>
+        <source>Clear Menu</source>
+        <translation>Очистить список</translation>
+    </message>
 </context>
 <context>
     <name>kavro::PositionDialog</name>
@@ -1037,13 +1195,25 @@ Save the database elsewhere with Save As, or make the folder writable.</source>
 
 Сохраните базу в другом месте командой «Сохранить как» или разрешите запись в папку.</translation>
     </message>
+    <message>
+        <source>No folder for backups can be found: neither XDG_DATA_HOME nor HOME is an absolute path.
+
+Save without a backup?</source>
+        <translation>Не найдена папка для резервных копий: ни XDG_DATA_HOME, ни HOME не является абсолютным путём.
+
+Сохранить без резервной копии?</translation>
+    </message>
+    <message>
+        <source>
+
+Save anyway?</source>
+        <translation>
+
+Всё равно сохранить?</translation>
+    </message>
 </context>
 <context>
     <name>kavro::StatusNotices</name>
-    <message>
-        <source>Don&apos;t show this again</source>
-        <translation>Больше не показывать</translation>
-    </message>
     <message>
         <source>Don&apos;t ask again</source>
         <translation>Больше не спрашивать</translation>
@@ -1100,12 +1270,31 @@ Delete %1?</source>
         <source>Add TP</source>
         <translation>Добавить ТП</translation>
     </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Спутник</translation>
+    </message>
+    <message>
+        <source>MHz</source>
+        <translation>МГц</translation>
+    </message>
+    <message>
+        <source>kS/s</source>
+        <translation>кСим/с</translation>
+    </message>
 </context>
 <context>
     <name>kavro::TransponderOperations</name>
     <message>
         <source>TP added</source>
         <translation>ТП добавлен</translation>
+    </message>
+</context>
+<context>
+    <name>kavro::WindowRefresh</name>
+    <message>
+        <source>%1: %2 of %3 channels</source>
+        <translation>%1: %2 из %3 каналов</translation>
     </message>
 </context>
 </TS>

@@ -303,6 +303,82 @@
             <numerusform>%2 kaynağından %n kanal içe aktarma</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frekans</translation>
+    </message>
+    <message>
+        <source>Symbol Rate</source>
+        <translation>Sembol oranı</translation>
+    </message>
+    <message>
+        <source>Polarity</source>
+        <translation>Polarizasyon</translation>
+    </message>
+    <message>
+        <source>Video PID</source>
+        <translation>Video PID</translation>
+    </message>
+    <message>
+        <source>Audio PID</source>
+        <translation>Ses PID</translation>
+    </message>
+    <message>
+        <source>PCR PID</source>
+        <translation>PCR PID</translation>
+    </message>
+    <message>
+        <source>Service ID</source>
+        <translation>Servis kimliği</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Uydu</translation>
+    </message>
+    <message>
+        <source>LOCK</source>
+        <translation>KİLİT</translation>
+    </message>
+    <message>
+        <source>Favourites</source>
+        <translation>Favoriler</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Grup</translation>
+    </message>
+    <message>
+        <source>Audio PID must differ from Video PID in the TV and ALL views.</source>
+        <translation>TV ve TÜMÜ görünümlerinde ses PID, video PID ile aynı olmamalı.</translation>
+    </message>
+    <message>
+        <source>Field: %1</source>
+        <translation>Alan: %1</translation>
+    </message>
+    <message>
+        <source>%1 must not be 0.</source>
+        <translation>%1 0 olmamalı.</translation>
+    </message>
+    <message>
+        <source>%1 must be between 1 and %2.</source>
+        <translation>%1, 1 ile %2 arasında olmalı.</translation>
+    </message>
+    <message>
+        <source>The channel table is full (%1 channels).</source>
+        <translation>Kanal tablosu dolu (%1 kanal).</translation>
+    </message>
+    <message>
+        <source>%1 already has %2. Keep both?</source>
+        <translation>%1 zaten %2 içeriyor. İkisi de tutulsun mu?</translation>
+    </message>
+    <message>
+        <source>duplicate-transponder</source>
+        <translation>yinelenen transponder</translation>
+    </message>
+    <message>
+        <source>transponder %1 (%2 %3 on &quot;%4&quot;) has the frequency and polarization of transponder %5</source>
+        <translation>%1 transponderi (%2 %3, &quot;%4&quot; üzerinde), %5 transponderinin frekansına ve polarizasyonuna sahip</translation>
+    </message>
 </context>
 <context>
     <name>kavro::Accessibility</name>
@@ -469,6 +545,45 @@
     <message>
         <source>Copies the ticked channels into this database</source>
         <translation>İşaretli kanalları bu veritabanına kopyalar</translation>
+    </message>
+</context>
+<context>
+    <name>kavro::BackupsDialog</name>
+    <message>
+        <source>Time</source>
+        <translation>Zaman</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Boyut</translation>
+    </message>
+    <message>
+        <source>Differences from the open database</source>
+        <translation>Açık veritabanından farklar</translation>
+    </message>
+    <message>
+        <source>Backups</source>
+        <translation>Yedekler</translation>
+    </message>
+    <message>
+        <source>No backups of %1 are kept in %2.</source>
+        <translation>%1 dosyasının %2 içinde yedeği yok.</translation>
+    </message>
+    <message>
+        <source>Backups of %1 kept in %2:</source>
+        <translation>%1 dosyasının %2 içindeki yedekleri:</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Aç</translation>
+    </message>
+    <message>
+        <source>Takes the backup into the window as unsaved changes</source>
+        <translation>Yedeği kaydedilmemiş değişiklikler olarak pencereye alır</translation>
+    </message>
+    <message>
+        <source>Show Folder</source>
+        <translation>Klasörü göster</translation>
     </message>
 </context>
 <context>
@@ -700,6 +815,35 @@ Move %1?</source>
         <source>Don&apos;t Save</source>
         <translation>Kaydetme</translation>
     </message>
+    <message>
+        <source>Reload</source>
+        <translation>Yeniden yükle</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Aç</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Farklı kaydet</translation>
+    </message>
+    <message>
+        <source>Export List</source>
+        <translation>Listeyi dışa aktar</translation>
+    </message>
+    <message>
+        <source>Apply Order From</source>
+        <translation>Sıralamayı şuradan al</translation>
+    </message>
+</context>
+<context>
+    <name>kavro::ListCommands</name>
+    <message numerus="yes">
+        <source>Exported %n channel(s) to %1</source>
+        <translation>
+            <numerusform>%n kanal %1 dosyasına aktarıldı</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>kavro::MainWindow</name>
@@ -811,16 +955,8 @@ Move %1?</source>
         <translation>Sürüklemeyi bitirir; değişiklikleri kaydetmeyi sorarak pencereyi kapatır</translation>
     </message>
     <message>
-        <source>Open</source>
-        <translation>Aç</translation>
-    </message>
-    <message>
         <source>Save</source>
         <translation>Kaydet</translation>
-    </message>
-    <message>
-        <source>Save As</source>
-        <translation>Farklı kaydet</translation>
     </message>
     <message>
         <source>Export List...</source>
@@ -954,6 +1090,26 @@ Bir sayısal uydu alıcısının kanal veritabanını düzenler.</translation>
         <source>Import From...</source>
         <translation>İçe aktar...</translation>
     </message>
+    <message>
+        <source>Open...</source>
+        <translation>Aç...</translation>
+    </message>
+    <message>
+        <source>Save As...</source>
+        <translation>Farklı kaydet...</translation>
+    </message>
+    <message>
+        <source>Backups...</source>
+        <translation>Yedekler...</translation>
+    </message>
+    <message>
+        <source>Edit Channel...</source>
+        <translation>Kanalı düzenle...</translation>
+    </message>
+    <message>
+        <source>Clear Menu</source>
+        <translation>Listeyi temizle</translation>
+    </message>
 </context>
 <context>
     <name>kavro::PositionDialog</name>
@@ -1007,13 +1163,25 @@ Save the database elsewhere with Save As, or make the folder writable.</source>
 
 Veritabanını &quot;Farklı kaydet&quot; ile başka bir yere kaydedin ya da klasörü yazılabilir yapın.</translation>
     </message>
+    <message>
+        <source>No folder for backups can be found: neither XDG_DATA_HOME nor HOME is an absolute path.
+
+Save without a backup?</source>
+        <translation>Yedekler için klasör bulunamadı: ne XDG_DATA_HOME ne de HOME mutlak bir yol.
+
+Yedeksiz kaydedilsin mi?</translation>
+    </message>
+    <message>
+        <source>
+
+Save anyway?</source>
+        <translation>
+
+Yine de kaydedilsin mi?</translation>
+    </message>
 </context>
 <context>
     <name>kavro::StatusNotices</name>
-    <message>
-        <source>Don&apos;t show this again</source>
-        <translation>Bunu bir daha gösterme</translation>
-    </message>
     <message>
         <source>Don&apos;t ask again</source>
         <translation>Bir daha sorma</translation>
@@ -1068,12 +1236,31 @@ Delete %1?</source>
         <source>Add TP</source>
         <translation>TP ekle</translation>
     </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Uydu</translation>
+    </message>
+    <message>
+        <source>MHz</source>
+        <translation>MHz</translation>
+    </message>
+    <message>
+        <source>kS/s</source>
+        <translation>kS/s</translation>
+    </message>
 </context>
 <context>
     <name>kavro::TransponderOperations</name>
     <message>
         <source>TP added</source>
         <translation>TP eklendi</translation>
+    </message>
+</context>
+<context>
+    <name>kavro::WindowRefresh</name>
+    <message>
+        <source>%1: %2 of %3 channels</source>
+        <translation>%1: %2 / %3 kanal</translation>
     </message>
 </context>
 </TS>

@@ -327,6 +327,82 @@
             <numerusform>імпорт %n каналів з %2</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Частота</translation>
+    </message>
+    <message>
+        <source>Symbol Rate</source>
+        <translation>Символьна швидкість</translation>
+    </message>
+    <message>
+        <source>Polarity</source>
+        <translation>Поляризація</translation>
+    </message>
+    <message>
+        <source>Video PID</source>
+        <translation>Відео PID</translation>
+    </message>
+    <message>
+        <source>Audio PID</source>
+        <translation>Аудіо PID</translation>
+    </message>
+    <message>
+        <source>PCR PID</source>
+        <translation>PCR PID</translation>
+    </message>
+    <message>
+        <source>Service ID</source>
+        <translation>ID сервісу</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Супутник</translation>
+    </message>
+    <message>
+        <source>LOCK</source>
+        <translation>БЛОКУВАННЯ</translation>
+    </message>
+    <message>
+        <source>Favourites</source>
+        <translation>Обране</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Група</translation>
+    </message>
+    <message>
+        <source>Audio PID must differ from Video PID in the TV and ALL views.</source>
+        <translation>Аудіо PID має відрізнятися від відео PID у виглядах ТБ та УСІ.</translation>
+    </message>
+    <message>
+        <source>Field: %1</source>
+        <translation>Поле: %1</translation>
+    </message>
+    <message>
+        <source>%1 must not be 0.</source>
+        <translation>%1 не може дорівнювати 0.</translation>
+    </message>
+    <message>
+        <source>%1 must be between 1 and %2.</source>
+        <translation>%1 має бути від 1 до %2.</translation>
+    </message>
+    <message>
+        <source>The channel table is full (%1 channels).</source>
+        <translation>Таблиця каналів заповнена (%1 каналів).</translation>
+    </message>
+    <message>
+        <source>%1 already has %2. Keep both?</source>
+        <translation>%1 вже має %2. Залишити обидва?</translation>
+    </message>
+    <message>
+        <source>duplicate-transponder</source>
+        <translation>повторюваний транспондер</translation>
+    </message>
+    <message>
+        <source>transponder %1 (%2 %3 on &quot;%4&quot;) has the frequency and polarization of transponder %5</source>
+        <translation>транспондер %1 (%2 %3 на «%4») має частоту й поляризацію транспондера %5</translation>
+    </message>
 </context>
 <context>
     <name>kavro::Accessibility</name>
@@ -493,6 +569,45 @@
     <message>
         <source>Copies the ticked channels into this database</source>
         <translation>Копіює позначені канали до цієї бази</translation>
+    </message>
+</context>
+<context>
+    <name>kavro::BackupsDialog</name>
+    <message>
+        <source>Time</source>
+        <translation>Час</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Розмір</translation>
+    </message>
+    <message>
+        <source>Differences from the open database</source>
+        <translation>Відмінності від відкритої бази</translation>
+    </message>
+    <message>
+        <source>Backups</source>
+        <translation>Резервні копії</translation>
+    </message>
+    <message>
+        <source>No backups of %1 are kept in %2.</source>
+        <translation>Резервних копій %1 у %2 немає.</translation>
+    </message>
+    <message>
+        <source>Backups of %1 kept in %2:</source>
+        <translation>Резервні копії %1 у %2:</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Відкрити</translation>
+    </message>
+    <message>
+        <source>Takes the backup into the window as unsaved changes</source>
+        <translation>Завантажує копію у вікно як незбережені зміни</translation>
+    </message>
+    <message>
+        <source>Show Folder</source>
+        <translation>Показати теку</translation>
     </message>
 </context>
 <context>
@@ -730,6 +845,37 @@ Move %1?</source>
         <source>Don&apos;t Save</source>
         <translation>Не зберігати</translation>
     </message>
+    <message>
+        <source>Reload</source>
+        <translation>Перезавантажити</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Відкрити</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Зберегти як</translation>
+    </message>
+    <message>
+        <source>Export List</source>
+        <translation>Експортувати список</translation>
+    </message>
+    <message>
+        <source>Apply Order From</source>
+        <translation>Застосувати порядок з</translation>
+    </message>
+</context>
+<context>
+    <name>kavro::ListCommands</name>
+    <message numerus="yes">
+        <source>Exported %n channel(s) to %1</source>
+        <translation>
+            <numerusform>Експортовано %n канал до %1</numerusform>
+            <numerusform>Експортовано %n канали до %1</numerusform>
+            <numerusform>Експортовано %n каналів до %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>kavro::MainWindow</name>
@@ -841,16 +987,8 @@ Move %1?</source>
         <translation>Перериває перетягування; закриває вікно, пропонуючи зберегти зміни</translation>
     </message>
     <message>
-        <source>Open</source>
-        <translation>Відкрити</translation>
-    </message>
-    <message>
         <source>Save</source>
         <translation>Зберегти</translation>
-    </message>
-    <message>
-        <source>Save As</source>
-        <translation>Зберегти як</translation>
     </message>
     <message>
         <source>Export List...</source>
@@ -984,6 +1122,26 @@ Edits the channel database of a digital satellite receiver.</source>
         <source>Import From...</source>
         <translation>Імпорт з...</translation>
     </message>
+    <message>
+        <source>Open...</source>
+        <translation>Відкрити...</translation>
+    </message>
+    <message>
+        <source>Save As...</source>
+        <translation>Зберегти як...</translation>
+    </message>
+    <message>
+        <source>Backups...</source>
+        <translation>Резервні копії...</translation>
+    </message>
+    <message>
+        <source>Edit Channel...</source>
+        <translation>Змінити канал...</translation>
+    </message>
+    <message>
+        <source>Clear Menu</source>
+        <translation>Очистити список</translation>
+    </message>
 </context>
 <context>
     <name>kavro::PositionDialog</name>
@@ -1037,13 +1195,25 @@ Save the database elsewhere with Save As, or make the folder writable.</source>
 
 Збережіть базу в іншому місці командою «Зберегти як» або дозвольте запис до теки.</translation>
     </message>
+    <message>
+        <source>No folder for backups can be found: neither XDG_DATA_HOME nor HOME is an absolute path.
+
+Save without a backup?</source>
+        <translation>Не знайдено теки для резервних копій: ні XDG_DATA_HOME, ні HOME не є абсолютним шляхом.
+
+Зберегти без резервної копії?</translation>
+    </message>
+    <message>
+        <source>
+
+Save anyway?</source>
+        <translation>
+
+Усе одно зберегти?</translation>
+    </message>
 </context>
 <context>
     <name>kavro::StatusNotices</name>
-    <message>
-        <source>Don&apos;t show this again</source>
-        <translation>Більше не показувати</translation>
-    </message>
     <message>
         <source>Don&apos;t ask again</source>
         <translation>Більше не питати</translation>
@@ -1100,12 +1270,31 @@ Delete %1?</source>
         <source>Add TP</source>
         <translation>Додати ТП</translation>
     </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Супутник</translation>
+    </message>
+    <message>
+        <source>MHz</source>
+        <translation>МГц</translation>
+    </message>
+    <message>
+        <source>kS/s</source>
+        <translation>кСим/с</translation>
+    </message>
 </context>
 <context>
     <name>kavro::TransponderOperations</name>
     <message>
         <source>TP added</source>
         <translation>ТП додано</translation>
+    </message>
+</context>
+<context>
+    <name>kavro::WindowRefresh</name>
+    <message>
+        <source>%1: %2 of %3 channels</source>
+        <translation>%1: %2 з %3 каналів</translation>
     </message>
 </context>
 </TS>
