@@ -291,10 +291,6 @@
         <translation>فشلت كتابة الملف! بقي الملف كما كان.</translation>
     </message>
     <message>
-        <source>channel %1 &quot;%2&quot;: %3</source>
-        <translation>القناة %1 «%2»: %3</translation>
-    </message>
-    <message>
         <source>video PID %1 above %2</source>
         <translation>PID الفيديو %1 أعلى من %2</translation>
     </message>
@@ -309,22 +305,6 @@
     <message>
         <source>service ID 65535, which the next Add Channel on its transponder overwrites</source>
         <translation>معرّف الخدمة 65535، الذي تكتب فوقه عملية «إضافة قناة» التالية على مرسلها المستجيب</translation>
-    </message>
-    <message>
-        <source>channel %1 &quot;%2&quot; has the transponder (%3) and service ID (%4) of channel %5 &quot;%6&quot;</source>
-        <translation>للقناة %1 «%2» المرسل المستجيب (%3) ومعرّف الخدمة (%4) نفسهما للقناة %5 «%6»</translation>
-    </message>
-    <message>
-        <source>channel %1 &quot;%2&quot; has the name of channel %3 &quot;%4&quot; (both radio)</source>
-        <translation>للقناة %1 «%2» اسم القناة %3 «%4» (كلتاهما راديو)</translation>
-    </message>
-    <message>
-        <source>channel %1 &quot;%2&quot; has the name of channel %3 &quot;%4&quot; (both TV)</source>
-        <translation>للقناة %1 «%2» اسم القناة %3 «%4» (كلتاهما تلفاز)</translation>
-    </message>
-    <message>
-        <source>channel %1 (%2, service ID %3) has no name</source>
-        <translation>القناة %1 (%2، معرّف الخدمة %3) بلا اسم</translation>
     </message>
     <message numerus="yes">
         <source>satellite %1 &quot;%2&quot; is not shown: its %n channel(s) appear in no tree</source>
@@ -438,6 +418,34 @@
     <message>
         <source>transponder %1 (%2 %3 on &quot;%4&quot;) has the frequency and polarization of transponder %5</source>
         <translation>للمرسل المستجيب %1 (%2 %3 على «%4») تردد واستقطاب المرسل المستجيب %5 نفسهما</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot;: %3</source>
+        <translation>%1 «%2»: %3</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; has the transponder (%3) and service ID (%4) of %5 &quot;%6&quot;</source>
+        <translation>لـ %1 «%2» المرسل المستجيب (%3) ومعرّف الخدمة (%4) نفسهما لـ %5 «%6»</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; has the name of %3 &quot;%4&quot; (both radio)</source>
+        <translation>لـ %1 «%2» اسم %3 «%4» نفسه (كلتاهما راديو)</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; has the name of %3 &quot;%4&quot; (both TV)</source>
+        <translation>لـ %1 «%2» اسم %3 «%4» نفسه (كلتاهما تلفاز)</translation>
+    </message>
+    <message>
+        <source>%1 (%2, service ID %3) has no name</source>
+        <translation>%1 (%2، معرّف الخدمة %3) بلا اسم</translation>
+    </message>
+    <message>
+        <source>No. %1</source>
+        <translation>رقم %1</translation>
+    </message>
+    <message>
+        <source>channel %1</source>
+        <translation>القناة %1</translation>
     </message>
 </context>
 <context>

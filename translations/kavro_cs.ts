@@ -264,10 +264,6 @@
         <translation>Zápis souboru selhal! Soubor zůstal beze změny.</translation>
     </message>
     <message>
-        <source>channel %1 &quot;%2&quot;: %3</source>
-        <translation>kanál %1 „%2“: %3</translation>
-    </message>
-    <message>
         <source>video PID %1 above %2</source>
         <translation>video PID %1 nad %2</translation>
     </message>
@@ -282,22 +278,6 @@
     <message>
         <source>service ID 65535, which the next Add Channel on its transponder overwrites</source>
         <translation>ID služby 65535, které další „Přidat kanál“ na jeho transpondéru přepíše</translation>
-    </message>
-    <message>
-        <source>channel %1 &quot;%2&quot; has the transponder (%3) and service ID (%4) of channel %5 &quot;%6&quot;</source>
-        <translation>kanál %1 „%2“ má transpondér (%3) a ID služby (%4) kanálu %5 „%6“</translation>
-    </message>
-    <message>
-        <source>channel %1 &quot;%2&quot; has the name of channel %3 &quot;%4&quot; (both radio)</source>
-        <translation>kanál %1 „%2“ má název kanálu %3 „%4“ (oba rozhlasové)</translation>
-    </message>
-    <message>
-        <source>channel %1 &quot;%2&quot; has the name of channel %3 &quot;%4&quot; (both TV)</source>
-        <translation>kanál %1 „%2“ má název kanálu %3 „%4“ (oba televizní)</translation>
-    </message>
-    <message>
-        <source>channel %1 (%2, service ID %3) has no name</source>
-        <translation>kanál %1 (%2, ID služby %3) nemá název</translation>
     </message>
     <message numerus="yes">
         <source>satellite %1 &quot;%2&quot; is not shown: its %n channel(s) appear in no tree</source>
@@ -402,6 +382,34 @@
     <message>
         <source>transponder %1 (%2 %3 on &quot;%4&quot;) has the frequency and polarization of transponder %5</source>
         <translation>transpondér %1 (%2 %3 na „%4“) má kmitočet a polarizaci transpondéru %5</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot;: %3</source>
+        <translation>%1 „%2“: %3</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; has the transponder (%3) and service ID (%4) of %5 &quot;%6&quot;</source>
+        <translation>%1 „%2“ má transpondér (%3) a ID služby (%4) jako %5 „%6“</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; has the name of %3 &quot;%4&quot; (both radio)</source>
+        <translation>%1 „%2“ má název jako %3 „%4“ (oba rozhlasové)</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; has the name of %3 &quot;%4&quot; (both TV)</source>
+        <translation>%1 „%2“ má název jako %3 „%4“ (oba televizní)</translation>
+    </message>
+    <message>
+        <source>%1 (%2, service ID %3) has no name</source>
+        <translation>%1 (%2, ID služby %3) nemá název</translation>
+    </message>
+    <message>
+        <source>No. %1</source>
+        <translation>Č. %1</translation>
+    </message>
+    <message>
+        <source>channel %1</source>
+        <translation>kanál %1</translation>
     </message>
 </context>
 <context>

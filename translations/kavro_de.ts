@@ -255,10 +255,6 @@
         <translation>Schreiben der Datei fehlgeschlagen! Die Datei blieb unverändert.</translation>
     </message>
     <message>
-        <source>channel %1 &quot;%2&quot;: %3</source>
-        <translation>Kanal %1 „%2“: %3</translation>
-    </message>
-    <message>
         <source>video PID %1 above %2</source>
         <translation>Video-PID %1 über %2</translation>
     </message>
@@ -273,22 +269,6 @@
     <message>
         <source>service ID 65535, which the next Add Channel on its transponder overwrites</source>
         <translation>Service-ID 65535, die das nächste „Kanal hinzufügen“ auf seinem Transponder überschreibt</translation>
-    </message>
-    <message>
-        <source>channel %1 &quot;%2&quot; has the transponder (%3) and service ID (%4) of channel %5 &quot;%6&quot;</source>
-        <translation>Kanal %1 „%2“ hat den Transponder (%3) und die Service-ID (%4) von Kanal %5 „%6“</translation>
-    </message>
-    <message>
-        <source>channel %1 &quot;%2&quot; has the name of channel %3 &quot;%4&quot; (both radio)</source>
-        <translation>Kanal %1 „%2“ hat den Namen von Kanal %3 „%4“ (beide Radio)</translation>
-    </message>
-    <message>
-        <source>channel %1 &quot;%2&quot; has the name of channel %3 &quot;%4&quot; (both TV)</source>
-        <translation>Kanal %1 „%2“ hat den Namen von Kanal %3 „%4“ (beide TV)</translation>
-    </message>
-    <message>
-        <source>channel %1 (%2, service ID %3) has no name</source>
-        <translation>Kanal %1 (%2, Service-ID %3) hat keinen Namen</translation>
     </message>
     <message numerus="yes">
         <source>satellite %1 &quot;%2&quot; is not shown: its %n channel(s) appear in no tree</source>
@@ -390,6 +370,34 @@
     <message>
         <source>transponder %1 (%2 %3 on &quot;%4&quot;) has the frequency and polarization of transponder %5</source>
         <translation>Transponder %1 (%2 %3 auf „%4“) hat die Frequenz und Polarisation von Transponder %5</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot;: %3</source>
+        <translation>%1 „%2“: %3</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; has the transponder (%3) and service ID (%4) of %5 &quot;%6&quot;</source>
+        <translation>%1 „%2“ hat den Transponder (%3) und die Service-ID (%4) von %5 „%6“</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; has the name of %3 &quot;%4&quot; (both radio)</source>
+        <translation>%1 „%2“ hat den Namen von %3 „%4“ (beide Radio)</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; has the name of %3 &quot;%4&quot; (both TV)</source>
+        <translation>%1 „%2“ hat den Namen von %3 „%4“ (beide TV)</translation>
+    </message>
+    <message>
+        <source>%1 (%2, service ID %3) has no name</source>
+        <translation>%1 (%2, Service-ID %3) hat keinen Namen</translation>
+    </message>
+    <message>
+        <source>No. %1</source>
+        <translation>Nr. %1</translation>
+    </message>
+    <message>
+        <source>channel %1</source>
+        <translation>Kanal %1</translation>
     </message>
 </context>
 <context>

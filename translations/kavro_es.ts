@@ -255,10 +255,6 @@
         <translation>¡Error al escribir el archivo! El archivo quedó como estaba.</translation>
     </message>
     <message>
-        <source>channel %1 &quot;%2&quot;: %3</source>
-        <translation>canal %1 «%2»: %3</translation>
-    </message>
-    <message>
         <source>video PID %1 above %2</source>
         <translation>PID de vídeo %1 por encima de %2</translation>
     </message>
@@ -273,22 +269,6 @@
     <message>
         <source>service ID 65535, which the next Add Channel on its transponder overwrites</source>
         <translation>ID de servicio 65535, que el próximo «Añadir canal» en su transpondedor sobrescribe</translation>
-    </message>
-    <message>
-        <source>channel %1 &quot;%2&quot; has the transponder (%3) and service ID (%4) of channel %5 &quot;%6&quot;</source>
-        <translation>el canal %1 «%2» tiene el transpondedor (%3) y el ID de servicio (%4) del canal %5 «%6»</translation>
-    </message>
-    <message>
-        <source>channel %1 &quot;%2&quot; has the name of channel %3 &quot;%4&quot; (both radio)</source>
-        <translation>el canal %1 «%2» tiene el nombre del canal %3 «%4» (ambos de radio)</translation>
-    </message>
-    <message>
-        <source>channel %1 &quot;%2&quot; has the name of channel %3 &quot;%4&quot; (both TV)</source>
-        <translation>el canal %1 «%2» tiene el nombre del canal %3 «%4» (ambos de TV)</translation>
-    </message>
-    <message>
-        <source>channel %1 (%2, service ID %3) has no name</source>
-        <translation>el canal %1 (%2, ID de servicio %3) no tiene nombre</translation>
     </message>
     <message numerus="yes">
         <source>satellite %1 &quot;%2&quot; is not shown: its %n channel(s) appear in no tree</source>
@@ -390,6 +370,34 @@
     <message>
         <source>transponder %1 (%2 %3 on &quot;%4&quot;) has the frequency and polarization of transponder %5</source>
         <translation>el transpondedor %1 (%2 %3 en «%4») tiene la frecuencia y la polarización del transpondedor %5</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot;: %3</source>
+        <translation>%1 «%2»: %3</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; has the transponder (%3) and service ID (%4) of %5 &quot;%6&quot;</source>
+        <translation>%1 «%2» tiene el transpondedor (%3) y el ID de servicio (%4) de %5 «%6»</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; has the name of %3 &quot;%4&quot; (both radio)</source>
+        <translation>%1 «%2» tiene el nombre de %3 «%4» (ambos de radio)</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; has the name of %3 &quot;%4&quot; (both TV)</source>
+        <translation>%1 «%2» tiene el nombre de %3 «%4» (ambos de TV)</translation>
+    </message>
+    <message>
+        <source>%1 (%2, service ID %3) has no name</source>
+        <translation>%1 (%2, ID de servicio %3) no tiene nombre</translation>
+    </message>
+    <message>
+        <source>No. %1</source>
+        <translation>N.º %1</translation>
+    </message>
+    <message>
+        <source>channel %1</source>
+        <translation>canal %1</translation>
     </message>
 </context>
 <context>

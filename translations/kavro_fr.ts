@@ -255,10 +255,6 @@
         <translation>Échec de l&apos;écriture du fichier ! Le fichier est resté tel quel.</translation>
     </message>
     <message>
-        <source>channel %1 &quot;%2&quot;: %3</source>
-        <translation>chaîne %1 « %2 » : %3</translation>
-    </message>
-    <message>
         <source>video PID %1 above %2</source>
         <translation>PID vidéo %1 au-delà de %2</translation>
     </message>
@@ -273,22 +269,6 @@
     <message>
         <source>service ID 65535, which the next Add Channel on its transponder overwrites</source>
         <translation>ID de service 65535, que le prochain « Ajouter une chaîne » sur son transpondeur écrase</translation>
-    </message>
-    <message>
-        <source>channel %1 &quot;%2&quot; has the transponder (%3) and service ID (%4) of channel %5 &quot;%6&quot;</source>
-        <translation>la chaîne %1 « %2 » a le transpondeur (%3) et l&apos;ID de service (%4) de la chaîne %5 « %6 »</translation>
-    </message>
-    <message>
-        <source>channel %1 &quot;%2&quot; has the name of channel %3 &quot;%4&quot; (both radio)</source>
-        <translation>la chaîne %1 « %2 » a le nom de la chaîne %3 « %4 » (toutes deux radio)</translation>
-    </message>
-    <message>
-        <source>channel %1 &quot;%2&quot; has the name of channel %3 &quot;%4&quot; (both TV)</source>
-        <translation>la chaîne %1 « %2 » a le nom de la chaîne %3 « %4 » (toutes deux TV)</translation>
-    </message>
-    <message>
-        <source>channel %1 (%2, service ID %3) has no name</source>
-        <translation>la chaîne %1 (%2, ID de service %3) n&apos;a pas de nom</translation>
     </message>
     <message numerus="yes">
         <source>satellite %1 &quot;%2&quot; is not shown: its %n channel(s) appear in no tree</source>
@@ -390,6 +370,34 @@
     <message>
         <source>transponder %1 (%2 %3 on &quot;%4&quot;) has the frequency and polarization of transponder %5</source>
         <translation>le transpondeur %1 (%2 %3 sur « %4 ») a la fréquence et la polarisation du transpondeur %5</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot;: %3</source>
+        <translation>%1 « %2 » : %3</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; has the transponder (%3) and service ID (%4) of %5 &quot;%6&quot;</source>
+        <translation>%1 « %2 » a le transpondeur (%3) et l&apos;ID de service (%4) de %5 « %6 »</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; has the name of %3 &quot;%4&quot; (both radio)</source>
+        <translation>%1 « %2 » a le nom de %3 « %4 » (toutes deux radio)</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; has the name of %3 &quot;%4&quot; (both TV)</source>
+        <translation>%1 « %2 » a le nom de %3 « %4 » (toutes deux TV)</translation>
+    </message>
+    <message>
+        <source>%1 (%2, service ID %3) has no name</source>
+        <translation>%1 (%2, ID de service %3) n&apos;a pas de nom</translation>
+    </message>
+    <message>
+        <source>No. %1</source>
+        <translation>N° %1</translation>
+    </message>
+    <message>
+        <source>channel %1</source>
+        <translation>chaîne %1</translation>
     </message>
 </context>
 <context>

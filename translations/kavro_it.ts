@@ -255,10 +255,6 @@
         <translation>Scrittura del file non riuscita! Il file è rimasto com&apos;era.</translation>
     </message>
     <message>
-        <source>channel %1 &quot;%2&quot;: %3</source>
-        <translation>canale %1 &quot;%2&quot;: %3</translation>
-    </message>
-    <message>
         <source>video PID %1 above %2</source>
         <translation>PID video %1 oltre %2</translation>
     </message>
@@ -273,22 +269,6 @@
     <message>
         <source>service ID 65535, which the next Add Channel on its transponder overwrites</source>
         <translation>ID servizio 65535, che la prossima &quot;Aggiungi canale&quot; sul suo transponder sovrascrive</translation>
-    </message>
-    <message>
-        <source>channel %1 &quot;%2&quot; has the transponder (%3) and service ID (%4) of channel %5 &quot;%6&quot;</source>
-        <translation>il canale %1 &quot;%2&quot; ha il transponder (%3) e l&apos;ID servizio (%4) del canale %5 &quot;%6&quot;</translation>
-    </message>
-    <message>
-        <source>channel %1 &quot;%2&quot; has the name of channel %3 &quot;%4&quot; (both radio)</source>
-        <translation>il canale %1 &quot;%2&quot; ha il nome del canale %3 &quot;%4&quot; (entrambi radio)</translation>
-    </message>
-    <message>
-        <source>channel %1 &quot;%2&quot; has the name of channel %3 &quot;%4&quot; (both TV)</source>
-        <translation>il canale %1 &quot;%2&quot; ha il nome del canale %3 &quot;%4&quot; (entrambi TV)</translation>
-    </message>
-    <message>
-        <source>channel %1 (%2, service ID %3) has no name</source>
-        <translation>il canale %1 (%2, ID servizio %3) non ha nome</translation>
     </message>
     <message numerus="yes">
         <source>satellite %1 &quot;%2&quot; is not shown: its %n channel(s) appear in no tree</source>
@@ -390,6 +370,34 @@
     <message>
         <source>transponder %1 (%2 %3 on &quot;%4&quot;) has the frequency and polarization of transponder %5</source>
         <translation>il transponder %1 (%2 %3 su &quot;%4&quot;) ha la frequenza e la polarizzazione del transponder %5</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot;: %3</source>
+        <translation>%1 &quot;%2&quot;: %3</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; has the transponder (%3) and service ID (%4) of %5 &quot;%6&quot;</source>
+        <translation>%1 &quot;%2&quot; ha il transponder (%3) e l&apos;ID servizio (%4) di %5 &quot;%6&quot;</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; has the name of %3 &quot;%4&quot; (both radio)</source>
+        <translation>%1 &quot;%2&quot; ha il nome di %3 &quot;%4&quot; (entrambi radio)</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; has the name of %3 &quot;%4&quot; (both TV)</source>
+        <translation>%1 &quot;%2&quot; ha il nome di %3 &quot;%4&quot; (entrambi TV)</translation>
+    </message>
+    <message>
+        <source>%1 (%2, service ID %3) has no name</source>
+        <translation>%1 (%2, ID servizio %3) non ha nome</translation>
+    </message>
+    <message>
+        <source>No. %1</source>
+        <translation>N. %1</translation>
+    </message>
+    <message>
+        <source>channel %1</source>
+        <translation>canale %1</translation>
     </message>
 </context>
 <context>

@@ -255,10 +255,6 @@
         <translation>Bestand schrijven mislukt! Het bestand is ongewijzigd gebleven.</translation>
     </message>
     <message>
-        <source>channel %1 &quot;%2&quot;: %3</source>
-        <translation>zender %1 &quot;%2&quot;: %3</translation>
-    </message>
-    <message>
         <source>video PID %1 above %2</source>
         <translation>video-PID %1 boven %2</translation>
     </message>
@@ -273,22 +269,6 @@
     <message>
         <source>service ID 65535, which the next Add Channel on its transponder overwrites</source>
         <translation>service-ID 65535, die de volgende &quot;Zender toevoegen&quot; op zijn transponder overschrijft</translation>
-    </message>
-    <message>
-        <source>channel %1 &quot;%2&quot; has the transponder (%3) and service ID (%4) of channel %5 &quot;%6&quot;</source>
-        <translation>zender %1 &quot;%2&quot; heeft de transponder (%3) en service-ID (%4) van zender %5 &quot;%6&quot;</translation>
-    </message>
-    <message>
-        <source>channel %1 &quot;%2&quot; has the name of channel %3 &quot;%4&quot; (both radio)</source>
-        <translation>zender %1 &quot;%2&quot; heeft de naam van zender %3 &quot;%4&quot; (beide radio)</translation>
-    </message>
-    <message>
-        <source>channel %1 &quot;%2&quot; has the name of channel %3 &quot;%4&quot; (both TV)</source>
-        <translation>zender %1 &quot;%2&quot; heeft de naam van zender %3 &quot;%4&quot; (beide tv)</translation>
-    </message>
-    <message>
-        <source>channel %1 (%2, service ID %3) has no name</source>
-        <translation>zender %1 (%2, service-ID %3) heeft geen naam</translation>
     </message>
     <message numerus="yes">
         <source>satellite %1 &quot;%2&quot; is not shown: its %n channel(s) appear in no tree</source>
@@ -390,6 +370,34 @@
     <message>
         <source>transponder %1 (%2 %3 on &quot;%4&quot;) has the frequency and polarization of transponder %5</source>
         <translation>transponder %1 (%2 %3 op &quot;%4&quot;) heeft de frequentie en polarisatie van transponder %5</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot;: %3</source>
+        <translation>%1 &quot;%2&quot;: %3</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; has the transponder (%3) and service ID (%4) of %5 &quot;%6&quot;</source>
+        <translation>%1 &quot;%2&quot; heeft de transponder (%3) en service-ID (%4) van %5 &quot;%6&quot;</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; has the name of %3 &quot;%4&quot; (both radio)</source>
+        <translation>%1 &quot;%2&quot; heeft de naam van %3 &quot;%4&quot; (beide radio)</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; has the name of %3 &quot;%4&quot; (both TV)</source>
+        <translation>%1 &quot;%2&quot; heeft de naam van %3 &quot;%4&quot; (beide tv)</translation>
+    </message>
+    <message>
+        <source>%1 (%2, service ID %3) has no name</source>
+        <translation>%1 (%2, service-ID %3) heeft geen naam</translation>
+    </message>
+    <message>
+        <source>No. %1</source>
+        <translation>Nr. %1</translation>
+    </message>
+    <message>
+        <source>channel %1</source>
+        <translation>zender %1</translation>
     </message>
 </context>
 <context>

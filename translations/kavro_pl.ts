@@ -264,10 +264,6 @@
         <translation>Zapis pliku nie powiódł się! Plik pozostał bez zmian.</translation>
     </message>
     <message>
-        <source>channel %1 &quot;%2&quot;: %3</source>
-        <translation>kanał %1 „%2”: %3</translation>
-    </message>
-    <message>
         <source>video PID %1 above %2</source>
         <translation>PID wideo %1 powyżej %2</translation>
     </message>
@@ -282,22 +278,6 @@
     <message>
         <source>service ID 65535, which the next Add Channel on its transponder overwrites</source>
         <translation>ID usługi 65535, który następne „Dodaj kanał” na jego transponderze nadpisze</translation>
-    </message>
-    <message>
-        <source>channel %1 &quot;%2&quot; has the transponder (%3) and service ID (%4) of channel %5 &quot;%6&quot;</source>
-        <translation>kanał %1 „%2” ma transponder (%3) i ID usługi (%4) kanału %5 „%6”</translation>
-    </message>
-    <message>
-        <source>channel %1 &quot;%2&quot; has the name of channel %3 &quot;%4&quot; (both radio)</source>
-        <translation>kanał %1 „%2” ma nazwę kanału %3 „%4” (oba radiowe)</translation>
-    </message>
-    <message>
-        <source>channel %1 &quot;%2&quot; has the name of channel %3 &quot;%4&quot; (both TV)</source>
-        <translation>kanał %1 „%2” ma nazwę kanału %3 „%4” (oba TV)</translation>
-    </message>
-    <message>
-        <source>channel %1 (%2, service ID %3) has no name</source>
-        <translation>kanał %1 (%2, ID usługi %3) nie ma nazwy</translation>
     </message>
     <message numerus="yes">
         <source>satellite %1 &quot;%2&quot; is not shown: its %n channel(s) appear in no tree</source>
@@ -402,6 +382,34 @@
     <message>
         <source>transponder %1 (%2 %3 on &quot;%4&quot;) has the frequency and polarization of transponder %5</source>
         <translation>transponder %1 (%2 %3 na „%4”) ma częstotliwość i polaryzację transpondera %5</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot;: %3</source>
+        <translation>%1 „%2”: %3</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; has the transponder (%3) and service ID (%4) of %5 &quot;%6&quot;</source>
+        <translation>%1 „%2” ma transponder (%3) i ID usługi (%4) takie jak %5 „%6”</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; has the name of %3 &quot;%4&quot; (both radio)</source>
+        <translation>%1 „%2” ma nazwę taką jak %3 „%4” (oba radiowe)</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; has the name of %3 &quot;%4&quot; (both TV)</source>
+        <translation>%1 „%2” ma nazwę taką jak %3 „%4” (oba TV)</translation>
+    </message>
+    <message>
+        <source>%1 (%2, service ID %3) has no name</source>
+        <translation>%1 (%2, ID usługi %3) nie ma nazwy</translation>
+    </message>
+    <message>
+        <source>No. %1</source>
+        <translation>Nr %1</translation>
+    </message>
+    <message>
+        <source>channel %1</source>
+        <translation>kanał %1</translation>
     </message>
 </context>
 <context>

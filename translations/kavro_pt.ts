@@ -255,10 +255,6 @@
         <translation>Falha ao escrever o ficheiro! O ficheiro ficou como estava.</translation>
     </message>
     <message>
-        <source>channel %1 &quot;%2&quot;: %3</source>
-        <translation>canal %1 &quot;%2&quot;: %3</translation>
-    </message>
-    <message>
         <source>video PID %1 above %2</source>
         <translation>PID de vídeo %1 acima de %2</translation>
     </message>
@@ -273,22 +269,6 @@
     <message>
         <source>service ID 65535, which the next Add Channel on its transponder overwrites</source>
         <translation>ID de serviço 65535, que o próximo &quot;Adicionar canal&quot; no seu transponder substitui</translation>
-    </message>
-    <message>
-        <source>channel %1 &quot;%2&quot; has the transponder (%3) and service ID (%4) of channel %5 &quot;%6&quot;</source>
-        <translation>o canal %1 &quot;%2&quot; tem o transponder (%3) e o ID de serviço (%4) do canal %5 &quot;%6&quot;</translation>
-    </message>
-    <message>
-        <source>channel %1 &quot;%2&quot; has the name of channel %3 &quot;%4&quot; (both radio)</source>
-        <translation>o canal %1 &quot;%2&quot; tem o nome do canal %3 &quot;%4&quot; (ambos de rádio)</translation>
-    </message>
-    <message>
-        <source>channel %1 &quot;%2&quot; has the name of channel %3 &quot;%4&quot; (both TV)</source>
-        <translation>o canal %1 &quot;%2&quot; tem o nome do canal %3 &quot;%4&quot; (ambos de TV)</translation>
-    </message>
-    <message>
-        <source>channel %1 (%2, service ID %3) has no name</source>
-        <translation>o canal %1 (%2, ID de serviço %3) não tem nome</translation>
     </message>
     <message numerus="yes">
         <source>satellite %1 &quot;%2&quot; is not shown: its %n channel(s) appear in no tree</source>
@@ -390,6 +370,34 @@
     <message>
         <source>transponder %1 (%2 %3 on &quot;%4&quot;) has the frequency and polarization of transponder %5</source>
         <translation>o transponder %1 (%2 %3 em &quot;%4&quot;) tem a frequência e a polarização do transponder %5</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot;: %3</source>
+        <translation>%1 &quot;%2&quot;: %3</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; has the transponder (%3) and service ID (%4) of %5 &quot;%6&quot;</source>
+        <translation>%1 &quot;%2&quot; tem o transponder (%3) e o ID de serviço (%4) de %5 &quot;%6&quot;</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; has the name of %3 &quot;%4&quot; (both radio)</source>
+        <translation>%1 &quot;%2&quot; tem o nome de %3 &quot;%4&quot; (ambos de rádio)</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; has the name of %3 &quot;%4&quot; (both TV)</source>
+        <translation>%1 &quot;%2&quot; tem o nome de %3 &quot;%4&quot; (ambos de TV)</translation>
+    </message>
+    <message>
+        <source>%1 (%2, service ID %3) has no name</source>
+        <translation>%1 (%2, ID de serviço %3) não tem nome</translation>
+    </message>
+    <message>
+        <source>No. %1</source>
+        <translation>N.º %1</translation>
+    </message>
+    <message>
+        <source>channel %1</source>
+        <translation>canal %1</translation>
     </message>
 </context>
 <context>

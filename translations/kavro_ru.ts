@@ -264,10 +264,6 @@
         <translation>Не удалось записать файл! Файл остался прежним.</translation>
     </message>
     <message>
-        <source>channel %1 &quot;%2&quot;: %3</source>
-        <translation>канал %1 «%2»: %3</translation>
-    </message>
-    <message>
         <source>video PID %1 above %2</source>
         <translation>видео PID %1 больше %2</translation>
     </message>
@@ -282,22 +278,6 @@
     <message>
         <source>service ID 65535, which the next Add Channel on its transponder overwrites</source>
         <translation>ID сервиса 65535, который следующее «Добавить канал» на его транспондере перезапишет</translation>
-    </message>
-    <message>
-        <source>channel %1 &quot;%2&quot; has the transponder (%3) and service ID (%4) of channel %5 &quot;%6&quot;</source>
-        <translation>у канала %1 «%2» транспондер (%3) и ID сервиса (%4) канала %5 «%6»</translation>
-    </message>
-    <message>
-        <source>channel %1 &quot;%2&quot; has the name of channel %3 &quot;%4&quot; (both radio)</source>
-        <translation>у канала %1 «%2» имя канала %3 «%4» (оба радио)</translation>
-    </message>
-    <message>
-        <source>channel %1 &quot;%2&quot; has the name of channel %3 &quot;%4&quot; (both TV)</source>
-        <translation>у канала %1 «%2» имя канала %3 «%4» (оба ТВ)</translation>
-    </message>
-    <message>
-        <source>channel %1 (%2, service ID %3) has no name</source>
-        <translation>у канала %1 (%2, ID сервиса %3) нет имени</translation>
     </message>
     <message numerus="yes">
         <source>satellite %1 &quot;%2&quot; is not shown: its %n channel(s) appear in no tree</source>
@@ -402,6 +382,34 @@
     <message>
         <source>transponder %1 (%2 %3 on &quot;%4&quot;) has the frequency and polarization of transponder %5</source>
         <translation>у транспондера %1 (%2 %3 на «%4») частота и поляризация транспондера %5</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot;: %3</source>
+        <translation>%1 «%2»: %3</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; has the transponder (%3) and service ID (%4) of %5 &quot;%6&quot;</source>
+        <translation>%1 «%2»: транспондер (%3) и ID сервиса (%4) как у %5 «%6»</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; has the name of %3 &quot;%4&quot; (both radio)</source>
+        <translation>%1 «%2»: имя как у %3 «%4» (оба радио)</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; has the name of %3 &quot;%4&quot; (both TV)</source>
+        <translation>%1 «%2»: имя как у %3 «%4» (оба ТВ)</translation>
+    </message>
+    <message>
+        <source>%1 (%2, service ID %3) has no name</source>
+        <translation>%1 (%2, ID сервиса %3) без имени</translation>
+    </message>
+    <message>
+        <source>No. %1</source>
+        <translation>№ %1</translation>
+    </message>
+    <message>
+        <source>channel %1</source>
+        <translation>канал %1</translation>
     </message>
 </context>
 <context>

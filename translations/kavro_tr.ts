@@ -246,10 +246,6 @@
         <translation>Dosya yazılamadı! Dosya olduğu gibi bırakıldı.</translation>
     </message>
     <message>
-        <source>channel %1 &quot;%2&quot;: %3</source>
-        <translation>%1 &quot;%2&quot; kanalı: %3</translation>
-    </message>
-    <message>
         <source>video PID %1 above %2</source>
         <translation>video PID %1, %2 üstünde</translation>
     </message>
@@ -264,22 +260,6 @@
     <message>
         <source>service ID 65535, which the next Add Channel on its transponder overwrites</source>
         <translation>servis kimliği 65535; transponderindeki bir sonraki &quot;Kanal ekle&quot; bunun üzerine yazar</translation>
-    </message>
-    <message>
-        <source>channel %1 &quot;%2&quot; has the transponder (%3) and service ID (%4) of channel %5 &quot;%6&quot;</source>
-        <translation>%1 &quot;%2&quot; kanalı, %5 &quot;%6&quot; kanalının transponderine (%3) ve servis kimliğine (%4) sahip</translation>
-    </message>
-    <message>
-        <source>channel %1 &quot;%2&quot; has the name of channel %3 &quot;%4&quot; (both radio)</source>
-        <translation>%1 &quot;%2&quot; kanalı, %3 &quot;%4&quot; kanalıyla aynı ada sahip (ikisi de radyo)</translation>
-    </message>
-    <message>
-        <source>channel %1 &quot;%2&quot; has the name of channel %3 &quot;%4&quot; (both TV)</source>
-        <translation>%1 &quot;%2&quot; kanalı, %3 &quot;%4&quot; kanalıyla aynı ada sahip (ikisi de TV)</translation>
-    </message>
-    <message>
-        <source>channel %1 (%2, service ID %3) has no name</source>
-        <translation>%1 kanalının (%2, servis kimliği %3) adı yok</translation>
     </message>
     <message numerus="yes">
         <source>satellite %1 &quot;%2&quot; is not shown: its %n channel(s) appear in no tree</source>
@@ -378,6 +358,34 @@
     <message>
         <source>transponder %1 (%2 %3 on &quot;%4&quot;) has the frequency and polarization of transponder %5</source>
         <translation>%1 transponderi (%2 %3, &quot;%4&quot; üzerinde), %5 transponderinin frekansına ve polarizasyonuna sahip</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot;: %3</source>
+        <translation>%1 &quot;%2&quot;: %3</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; has the transponder (%3) and service ID (%4) of %5 &quot;%6&quot;</source>
+        <translation>%1 &quot;%2&quot;, %5 &quot;%6&quot; ile aynı transponder (%3) ve servis kimliğine (%4) sahip</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; has the name of %3 &quot;%4&quot; (both radio)</source>
+        <translation>%1 &quot;%2&quot;, %3 &quot;%4&quot; ile aynı ada sahip (ikisi de radyo)</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; has the name of %3 &quot;%4&quot; (both TV)</source>
+        <translation>%1 &quot;%2&quot;, %3 &quot;%4&quot; ile aynı ada sahip (ikisi de TV)</translation>
+    </message>
+    <message>
+        <source>%1 (%2, service ID %3) has no name</source>
+        <translation>%1 (%2, servis kimliği %3) adsız</translation>
+    </message>
+    <message>
+        <source>No. %1</source>
+        <translation>No %1</translation>
+    </message>
+    <message>
+        <source>channel %1</source>
+        <translation>kanal %1</translation>
     </message>
 </context>
 <context>

@@ -264,10 +264,6 @@
         <translation>Не вдалося записати файл! Файл лишився без змін.</translation>
     </message>
     <message>
-        <source>channel %1 &quot;%2&quot;: %3</source>
-        <translation>канал %1 «%2»: %3</translation>
-    </message>
-    <message>
         <source>video PID %1 above %2</source>
         <translation>відео PID %1 більше за %2</translation>
     </message>
@@ -282,22 +278,6 @@
     <message>
         <source>service ID 65535, which the next Add Channel on its transponder overwrites</source>
         <translation>ID сервісу 65535, який наступне «Додати канал» на його транспондері перезапише</translation>
-    </message>
-    <message>
-        <source>channel %1 &quot;%2&quot; has the transponder (%3) and service ID (%4) of channel %5 &quot;%6&quot;</source>
-        <translation>канал %1 «%2» має транспондер (%3) і ID сервісу (%4) каналу %5 «%6»</translation>
-    </message>
-    <message>
-        <source>channel %1 &quot;%2&quot; has the name of channel %3 &quot;%4&quot; (both radio)</source>
-        <translation>канал %1 «%2» має назву каналу %3 «%4» (обидва радіо)</translation>
-    </message>
-    <message>
-        <source>channel %1 &quot;%2&quot; has the name of channel %3 &quot;%4&quot; (both TV)</source>
-        <translation>канал %1 «%2» має назву каналу %3 «%4» (обидва ТБ)</translation>
-    </message>
-    <message>
-        <source>channel %1 (%2, service ID %3) has no name</source>
-        <translation>канал %1 (%2, ID сервісу %3) не має назви</translation>
     </message>
     <message numerus="yes">
         <source>satellite %1 &quot;%2&quot; is not shown: its %n channel(s) appear in no tree</source>
@@ -402,6 +382,34 @@
     <message>
         <source>transponder %1 (%2 %3 on &quot;%4&quot;) has the frequency and polarization of transponder %5</source>
         <translation>транспондер %1 (%2 %3 на «%4») має частоту й поляризацію транспондера %5</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot;: %3</source>
+        <translation>%1 «%2»: %3</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; has the transponder (%3) and service ID (%4) of %5 &quot;%6&quot;</source>
+        <translation>%1 «%2»: транспондер (%3) і ID сервісу (%4) як у %5 «%6»</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; has the name of %3 &quot;%4&quot; (both radio)</source>
+        <translation>%1 «%2»: назва як у %3 «%4» (обидва радіо)</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; has the name of %3 &quot;%4&quot; (both TV)</source>
+        <translation>%1 «%2»: назва як у %3 «%4» (обидва ТБ)</translation>
+    </message>
+    <message>
+        <source>%1 (%2, service ID %3) has no name</source>
+        <translation>%1 (%2, ID сервісу %3) без назви</translation>
+    </message>
+    <message>
+        <source>No. %1</source>
+        <translation>№ %1</translation>
+    </message>
+    <message>
+        <source>channel %1</source>
+        <translation>канал %1</translation>
     </message>
 </context>
 <context>

@@ -92,10 +92,15 @@ struct Pattern {
     const char* translation;
     int countGroup;      // the capture whose number is %n; 0: none
     bool names = false;  // its captures are field names, translated too
+    // Bit k-1 set: capture k is a channel reference, "channel 15" or "No. 0009" (as the
+    // Problems panel names channels), translated too.
+    int references = 0;
 };
 
+constexpr int Ref1 = 1, Ref3 = 4, Ref5 = 16;
+
 // The Problems panel's PID finding and its faults.
-const char* const PidFindingText = QT_TRANSLATE_NOOP("CoreTexts", "channel %1 \"%2\": %3");
+const char* const PidFindingText = QT_TRANSLATE_NOOP("CoreTexts", "%1 \"%2\": %3");
 const char* const VideoPidFault = QT_TRANSLATE_NOOP("CoreTexts", "video PID %1 above %2");
 const char* const AudioPidFault = QT_TRANSLATE_NOOP("CoreTexts", "audio PID %1 above %2");
 const char* const PcrPidFault = QT_TRANSLATE_NOOP("CoreTexts", "PCR PID %1 above %2");
@@ -113,23 +118,20 @@ const Pattern Patterns[] = {
     {R"(^(.*) already has (.*)\. Keep both\?$)",
      QT_TRANSLATE_NOOP("CoreTexts", "%1 already has %2. Keep both?"), 0},
     // The findings of the Problems panel.
-    {R"re(^channel (\d+) "(.*)" has the transponder \((.*)\) and service ID \((\d+)\) of channel (\d+) "(.*)"$)re",
+    {R"re(^((?:channel|No\.) \d+) "(.*)" has the transponder \((.*)\) and service ID \((\d+)\) of ((?:channel|No\.) \d+) "(.*)"$)re",
      QT_TRANSLATE_NOOP("CoreTexts",
-                       "channel %1 \"%2\" has the transponder (%3) and service ID (%4) of channel "
-                       "%5 \"%6\""),
-     0},
-    {R"re(^channel (\d+) "(.*)" has the name of channel (\d+) "(.*)" \(both radio\)$)re",
-     QT_TRANSLATE_NOOP("CoreTexts",
-                       "channel %1 \"%2\" has the name of channel %3 \"%4\" (both radio)"),
-     0},
-    {R"re(^channel (\d+) "(.*)" has the name of channel (\d+) "(.*)" \(both TV\)$)re",
-     QT_TRANSLATE_NOOP("CoreTexts",
-                       "channel %1 \"%2\" has the name of channel %3 \"%4\" (both TV)"),
-     0},
-    {R"re(^channel (\d+) \((.*), service ID (\d+)\) has no name$)re",
-     QT_TRANSLATE_NOOP("CoreTexts", "channel %1 (%2, service ID %3) has no name"), 0},
-    {R"re(^channel (\d+) "(.*)": ((?:video PID|audio PID|PCR PID|service ID 65535).*)$)re",
-     PidFindingText, 0},
+                       "%1 \"%2\" has the transponder (%3) and service ID (%4) of %5 \"%6\""),
+     0, false, Ref1 | Ref5},
+    {R"re(^((?:channel|No\.) \d+) "(.*)" has the name of ((?:channel|No\.) \d+) "(.*)" \(both radio\)$)re",
+     QT_TRANSLATE_NOOP("CoreTexts", "%1 \"%2\" has the name of %3 \"%4\" (both radio)"), 0, false,
+     Ref1 | Ref3},
+    {R"re(^((?:channel|No\.) \d+) "(.*)" has the name of ((?:channel|No\.) \d+) "(.*)" \(both TV\)$)re",
+     QT_TRANSLATE_NOOP("CoreTexts", "%1 \"%2\" has the name of %3 \"%4\" (both TV)"), 0, false,
+     Ref1 | Ref3},
+    {R"re(^((?:channel|No\.) \d+) \((.*), service ID (\d+)\) has no name$)re",
+     QT_TRANSLATE_NOOP("CoreTexts", "%1 (%2, service ID %3) has no name"), 0, false, Ref1},
+    {R"re(^((?:channel|No\.) \d+) "(.*)": ((?:video PID|audio PID|PCR PID|service ID 65535).*)$)re",
+     PidFindingText, 0, false, Ref1},
     {R"re(^satellite (\d+) "(.*)" is not shown: its (\d+) channels? appears? in no tree$)re",
      QT_TRANSLATE_N_NOOP("CoreTexts",
                          "satellite %1 \"%2\" is not shown: its %n channel(s) appear in no tree"),
@@ -212,6 +214,15 @@ QString fillIn(const QString& text, const QStringList& parts) {
 
 QString translatedFaults(const QString& faults);
 
+// "channel 15" or "No. 0009" in the window's language.
+QString translatedReference(const QString& reference) {
+    const qsizetype space = reference.lastIndexOf(QLatin1Char(' '));
+    const QString number = reference.mid(space + 1);
+    return reference.startsWith(QLatin1String("No."))
+               ? QCoreApplication::translate("CoreTexts", "No. %1").arg(number)
+               : QCoreApplication::translate("CoreTexts", "channel %1").arg(number);
+}
+
 // The translation of `english` when it is one of the constants; itself otherwise.
 QString translatedConstant(const QString& english) {
     for (const char* constant : Constants) {
@@ -226,8 +237,10 @@ QString fromPattern(const Pattern& pattern, const QRegularExpressionMatch& match
     const int n = pattern.countGroup > 0 ? match.captured(pattern.countGroup).toInt() : -1;
     QStringList parts;  // %1 is the first capture, %2 the second...; the count is %n
     for (int group = 1; group <= match.lastCapturedIndex(); ++group) {
-        parts << (pattern.names ? translatedConstant(match.captured(group))
-                                : match.captured(group));
+        const QString part = match.captured(group);
+        parts << (pattern.names                             ? translatedConstant(part)
+                  : (pattern.references >> (group - 1)) & 1 ? translatedReference(part)
+                                                            : part);
     }
     // The PID findings list their faults after the channel.
     if (QLatin1String(pattern.translation) == QLatin1String(PidFindingText)) {
