@@ -918,6 +918,10 @@ Move %1?</source>
         <source>Apply Order From</source>
         <translation>تطبيق الترتيب من</translation>
     </message>
+    <message>
+        <source>Import From</source>
+        <translation>استيراد من</translation>
+    </message>
 </context>
 <context>
     <name>kavro::ListCommands</name>

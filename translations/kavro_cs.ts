@@ -873,6 +873,10 @@ Přesunout %1?</translation>
         <source>Apply Order From</source>
         <translation>Použít pořadí z</translation>
     </message>
+    <message>
+        <source>Import From</source>
+        <translation>Importovat z</translation>
+    </message>
 </context>
 <context>
     <name>kavro::ListCommands</name>

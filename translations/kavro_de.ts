@@ -858,6 +858,10 @@ Move %1?</source>
         <source>Apply Order From</source>
         <translation>Reihenfolge übernehmen von</translation>
     </message>
+    <message>
+        <source>Import From</source>
+        <translation>Importieren aus</translation>
+    </message>
 </context>
 <context>
     <name>kavro::ListCommands</name>

@@ -858,6 +858,10 @@ Move %1?</source>
         <source>Apply Order From</source>
         <translation>Aplicar orden de</translation>
     </message>
+    <message>
+        <source>Import From</source>
+        <translation>Importar de</translation>
+    </message>
 </context>
 <context>
     <name>kavro::ListCommands</name>

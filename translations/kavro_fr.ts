@@ -858,6 +858,10 @@ Déplacer %1 ?</translation>
         <source>Apply Order From</source>
         <translation>Appliquer l&apos;ordre de</translation>
     </message>
+    <message>
+        <source>Import From</source>
+        <translation>Importer depuis</translation>
+    </message>
 </context>
 <context>
     <name>kavro::ListCommands</name>

@@ -858,6 +858,10 @@ Spostare %1?</translation>
         <source>Apply Order From</source>
         <translation>Applica ordine da</translation>
     </message>
+    <message>
+        <source>Import From</source>
+        <translation>Importa da</translation>
+    </message>
 </context>
 <context>
     <name>kavro::ListCommands</name>

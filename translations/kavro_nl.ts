@@ -858,6 +858,10 @@ Move %1?</source>
         <source>Apply Order From</source>
         <translation>Volgorde overnemen van</translation>
     </message>
+    <message>
+        <source>Import From</source>
+        <translation>Importeren uit</translation>
+    </message>
 </context>
 <context>
     <name>kavro::ListCommands</name>

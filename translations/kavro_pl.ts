@@ -873,6 +873,10 @@ Przenieść %1?</translation>
         <source>Apply Order From</source>
         <translation>Zastosuj kolejność z</translation>
     </message>
+    <message>
+        <source>Import From</source>
+        <translation>Importuj z</translation>
+    </message>
 </context>
 <context>
     <name>kavro::ListCommands</name>

@@ -858,6 +858,10 @@ Mover %1?</translation>
         <source>Apply Order From</source>
         <translation>Aplicar ordem de</translation>
     </message>
+    <message>
+        <source>Import From</source>
+        <translation>Importar de</translation>
+    </message>
 </context>
 <context>
     <name>kavro::ListCommands</name>

@@ -873,6 +873,10 @@ Move %1?</source>
         <source>Apply Order From</source>
         <translation>Применить порядок из</translation>
     </message>
+    <message>
+        <source>Import From</source>
+        <translation>Импорт из</translation>
+    </message>
 </context>
 <context>
     <name>kavro::ListCommands</name>

@@ -843,6 +843,10 @@ Move %1?</source>
         <source>Apply Order From</source>
         <translation>Sıralamayı şuradan al</translation>
     </message>
+    <message>
+        <source>Import From</source>
+        <translation>İçe aktar</translation>
+    </message>
 </context>
 <context>
     <name>kavro::ListCommands</name>

@@ -873,6 +873,10 @@ Move %1?</source>
         <source>Apply Order From</source>
         <translation>Застосувати порядок з</translation>
     </message>
+    <message>
+        <source>Import From</source>
+        <translation>Імпорт з</translation>
+    </message>
 </context>
 <context>
     <name>kavro::ListCommands</name>
