@@ -8,6 +8,7 @@
 #include "database/ChannelFind.h"
 #include "database/DisplayText.h"
 #include "database/RecordLayout.h"
+#include "ui/language/CoreTexts.h"
 
 namespace kavro {
 
@@ -52,7 +53,7 @@ QVariant ChannelListModel::headerData(int section, Qt::Orientation orientation, 
         return {};
     }
     if (role == Qt::DisplayRole) {
-        return QString::fromLatin1(ListColumnTitles[section]);
+        return translatedCoreText(ListColumnTitles[section]);
     }
     if (role == Qt::TextAlignmentRole) {
         return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStyle>
@@ -14,8 +15,10 @@ namespace kavro {
 
 namespace {
 
-const char* const MenuTitles[MenuCount] = {"&File", "&Edit", "&Channels",
-                                           "&Tree", "&View", "&Help"};
+const char* const MenuTitles[MenuCount] = {
+    QT_TRANSLATE_NOOP("kavro::MenuBar", "&File"),     QT_TRANSLATE_NOOP("kavro::MenuBar", "&Edit"),
+    QT_TRANSLATE_NOOP("kavro::MenuBar", "&Channels"), QT_TRANSLATE_NOOP("kavro::MenuBar", "&Tree"),
+    QT_TRANSLATE_NOOP("kavro::MenuBar", "&View"),     QT_TRANSLATE_NOOP("kavro::MenuBar", "&Help")};
 
 // The icons Qt brings along, for a desktop theme without the named one.
 struct BundledIcon {
@@ -57,7 +60,7 @@ unsigned placeOf(Popup popup) {
 
 CommandTable::CommandTable(QWidget& window) : window_(window), menuBar_(new QMenuBar(&window)) {
     for (int m = 0; m < MenuCount; ++m) {
-        menus_[m] = menuBar_->addMenu(QString::fromLatin1(MenuTitles[m]));
+        menus_[m] = menuBar_->addMenu(QCoreApplication::translate("kavro::MenuBar", MenuTitles[m]));
         lastGroup_[m] = -1;
     }
 }
@@ -65,11 +68,12 @@ CommandTable::CommandTable(QWidget& window) : window_(window), menuBar_(new QMen
 CommandTable::~CommandTable() = default;
 
 QString CommandTable::menuTitle(MenuName name) {
-    return QString::fromLatin1(MenuTitles[static_cast<int>(name)]).remove(QLatin1Char('&'));
+    return QCoreApplication::translate("kavro::MenuBar", MenuTitles[static_cast<int>(name)])
+        .remove(QLatin1Char('&'));
 }
 
 QAction* CommandTable::add(CommandEntry entry) {
-    auto* action = new QAction(QString::fromLatin1(entry.text), &window_);
+    auto* action = new QAction(QCoreApplication::translate("kavro::MenuBar", entry.text), &window_);
     action->setIconText(action->text().remove(QStringLiteral("...")));
     action->setData(static_cast<int>(entry.id));
     if (entry.keys[0] != '\0') {

@@ -4,6 +4,7 @@
 #include "WindowParts.h"
 #include "session/EditSession.h"
 #include "session/StepLabels.h"
+#include "ui/language/CoreTexts.h"
 
 namespace kavro {
 
@@ -21,11 +22,11 @@ void HistoryCommands::redo() {
 }
 
 QString HistoryCommands::undoText(const EditSession& session) {
-    return QString::fromStdString(kavro::undoText(session.undoLabel()));
+    return historyText(true, session.undoLabel());
 }
 
 QString HistoryCommands::redoText(const EditSession& session) {
-    return QString::fromStdString(kavro::redoText(session.redoLabel()));
+    return historyText(false, session.redoLabel());
 }
 
 }  // namespace kavro

@@ -44,7 +44,7 @@ void MainWindow::connectListTools() {
 }
 
 void MainWindow::showProblemCount(int count) {
-    problemsButton_->setText(QStringLiteral("Problems (%1)").arg(count));
+    problemsButton_->setText(tr("Problems (%1)").arg(count));
 }
 
 }  // namespace kavro

@@ -34,7 +34,9 @@
 #include "database/ViewIndex.h"
 #include "session/EditSession.h"
 #include "session/StepLabels.h"
+#include "ui/dialogs/Accessibility.h"
 #include "ui/dialogs/Interaction.h"
+#include "ui/language/CoreTexts.h"
 
 // The program's resources live in this static library: make sure they are linked in.
 static void initWindowResources() {
@@ -54,6 +56,7 @@ constexpr int ListMinimumHeight = 120;
 const QSize MinimumWindowSize(640, 400);
 // Room beside the text of the Problems button for its frame.
 constexpr int ProblemsButtonPadding = 24;
+constexpr int FindLabelGap = 4;  // between "Find" and its field
 
 }  // namespace
 
@@ -112,6 +115,7 @@ MainWindow::MainWindow(Interaction& interaction, QWidget* parent, WindowSettings
     setListColumnModes();
     restoreLayout();
     list_->setFocus(Qt::OtherFocusReason);
+    describeControls(*this);
 }
 
 MainWindow::~MainWindow() {
@@ -133,6 +137,8 @@ void MainWindow::buildControls() {
     list_->setMinimumSize(ListMinimumWidth, ListMinimumHeight);
     splitter_ = new QSplitter(Qt::Horizontal, this);
     splitter_->setObjectName(QStringLiteral("splitter"));
+    tree_->setObjectName(QStringLiteral("satelliteTree"));
+    list_->setObjectName(QStringLiteral("channelList"));
     splitter_->setChildrenCollapsible(false);
     splitter_->addWidget(buildLeftPane(buildViewGroup()));
     splitter_->addWidget(list_);
@@ -166,7 +172,8 @@ void MainWindow::buildToolBar() {
     bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     commands_->fillToolBar(*bar);
     bar->addSeparator();
-    auto* label = new QLabel(QStringLiteral("Find "), bar);
+    auto* label = new QLabel(tr("Find"), bar);
+    label->setContentsMargins(0, 0, FindLabelGap, 0);
     label->setBuddy(findField_);
     bar->addWidget(label);
     bar->addWidget(findField_);
@@ -183,9 +190,9 @@ void MainWindow::buildStatusBar() {
     problemsButton_->setAutoDefault(false);
     problemsButton_->setObjectName(QStringLiteral("problemsButton"));
     // Wide enough for the count of a full list, so the text is never cut.
-    problemsButton_->setMinimumWidth(
-        problemsButton_->fontMetrics().horizontalAdvance(QStringLiteral("Problems (00000)")) +
-        ProblemsButtonPadding);
+    problemsButton_->setMinimumWidth(problemsButton_->fontMetrics().horizontalAdvance(
+                                         tr("Problems (%1)").arg(QStringLiteral("00000"))) +
+                                     ProblemsButtonPadding);
     statusBar()->addPermanentWidget(filterStatus_);
     statusBar()->addPermanentWidget(rowCount_);
     statusBar()->addPermanentWidget(problemsButton_);
@@ -196,9 +203,11 @@ QWidget* MainWindow::buildViewGroup() {
     auto* layout = new QHBoxLayout(group);
     layout->setContentsMargins(10, 2, 10, 2);
     viewGroup_ = new QButtonGroup(this);
-    const char* const captions[] = {"ALL", "TV", "RADIO"};
+    const char* const captions[] = {QT_TR_NOOP("ALL"), QT_TR_NOOP("TV"), QT_TR_NOOP("RADIO")};
+    const char* const names[] = {"viewAll", "viewTv", "viewRadio"};
     for (int view = ViewAll; view <= ViewRadio; ++view) {
-        viewButtons_[view] = new QRadioButton(QString::fromLatin1(captions[view]), group);
+        viewButtons_[view] = new QRadioButton(tr(captions[view]), group);
+        viewButtons_[view]->setObjectName(QString::fromLatin1(names[view]));
         viewGroup_->addButton(viewButtons_[view], view);
         layout->addWidget(viewButtons_[view]);
     }
@@ -230,12 +239,12 @@ void MainWindow::showFileInTitle() {
     const QString path = currentPath();
     if (!session_->isOpen() || path.isEmpty()) {
         setWindowFilePath(QString());
-        setWindowTitle(QStringLiteral("Channel Editor "));
+        setWindowTitle(tr("Channel Editor "));
         setWindowModified(false);
         return;
     }
     setWindowFilePath(path);
-    setWindowTitle(QFileInfo(path).fileName() + QStringLiteral("[*] - Channel Editor"));
+    setWindowTitle(tr("%1[*] - Channel Editor").arg(QFileInfo(path).fileName()));
     setWindowModified(session_->isModified());
 }
 

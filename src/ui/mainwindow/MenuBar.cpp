@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QDir>
@@ -22,6 +23,7 @@
 #include "SatelliteTree.h"
 #include "database/ViewIndex.h"
 #include "session/EditSession.h"
+#include "ui/dialogs/Accessibility.h"
 #include "ui/dialogs/Interaction.h"
 
 namespace kavro {
@@ -30,9 +32,9 @@ namespace {
 
 // Keys that act without a menu entry.
 const char* const OtherKeys[][2] = {
-    {"Menu, Shift+F10", "The popup of the list or the tree"},
-    {"Enter", "Presses the focused button"},
-    {"Escape", "Ends a drag, or empties Find"},
+    {"Menu, Shift+F10", QT_TRANSLATE_NOOP("kavro::MenuBar", "The popup of the list or the tree")},
+    {"Enter", QT_TRANSLATE_NOOP("kavro::MenuBar", "Presses the focused button")},
+    {"Escape", QT_TRANSLATE_NOOP("kavro::MenuBar", "Ends a drag, or empties Find")},
 };
 
 }  // namespace
@@ -54,73 +56,89 @@ std::vector<CommandEntry> MainWindow::commandEntries() {
     const unsigned bar = InToolbar;
     const unsigned pop = InListPopup;
     return {
-        {I::Open, "Open...", M::File, "Ctrl+O", 0, bar, A::Always, S::Window, false,
-         "document-open", false, [&file] { file.open(); }},
-        {I::Save, "Save", M::File, "Ctrl+S", 0, bar, A::WhenModified, S::Window, false,
-         "document-save", false, [&file] { file.save(); }},
-        {I::SaveAs, "Save As...", M::File, "Ctrl+Shift+S", 0, bar, A::WhenOpen, S::Window, false,
-         "document-save-as", false, [&file] { file.saveAs(); }},
-        {I::Backups, "Backups...", M::File, "", 0, InMenuOnly, A::WhenOpen, S::Window, false,
-         nullptr, false, [&file] { file.showBackups(); }},
-        {I::ExportList, "Export List...", M::File, "Ctrl+Shift+X", 4, pop, A::WhenOpen, S::List,
-         false, nullptr, false, [&lists] { lists.exportList(); }},
-        {I::ImportFrom, "Import From...", M::File, "Ctrl+I", 4, InMenuOnly, A::WhenOpen, S::List,
-         false, nullptr, false, [&lists] { lists.importFrom(); }},
-        {I::Exit, "Exit", M::File, "Ctrl+Q", 5, InMenuOnly, A::Always, S::Window, false, nullptr,
-         false, [&file] { file.exit(); }},
-        {I::Undo, "Undo", M::Edit, "Ctrl+Z", 0, bar | pop, A::WhenUndoable, S::Window, false,
-         "edit-undo", false, [&history] { history.undo(); }},
-        {I::Redo, "Redo", M::Edit, "Ctrl+Y; Ctrl+Shift+Z", 0, bar | pop, A::WhenRedoable, S::Window,
-         false, "edit-redo", false, [&history] { history.redo(); }},
-        {I::Find, "Find", M::Edit, "Ctrl+F", 1, InMenuOnly, A::Always, S::Window, false, nullptr,
-         false, [this] { focusFind(); }},
-        {I::EditChannel, "Edit Channel...", M::Channels, "F2", 1, pop, A::WhenOpen, S::List, true,
-         nullptr, false, [&ch] { ch.editChannel(); }},
-        {I::Delete, "Delete", M::Edit, "Del", 1, pop, A::WhenOpen, S::Window, true, nullptr, false,
-         [this] { deleteWhereFocused(); }},
-        {I::SelectAll, "Select All", M::Edit, "Ctrl+A", 1, InMenuOnly, A::WhenOpen, S::Window,
-         false, nullptr, false, [this] { selectAllChannels(); }},
-        {I::AddToFavorite, "Add to Favorite", M::Channels, "Ctrl+D", 1, pop, A::WhenOpen, S::List,
-         false, nullptr, false, [&ch] { ch.addToFavorites(); }},
-        {I::EditFavorite, "Edit Favorite", M::Channels, "Ctrl+E", 1, pop, A::WhenOpen, S::List,
-         false, nullptr, false, [&ch] { ch.editFavorites(); }},
-        {I::EditFavoriteName, "Edit Favorite Name", M::Channels, "Ctrl+Shift+E", 1, pop,
-         A::WhenOpen, S::List, false, nullptr, false, [&ch] { ch.editGroupNames(); }},
-        {I::MoveToTop, "Move to Top", M::Channels, "Ctrl+Home", 2, pop, A::WhenOpen, S::List, true,
-         nullptr, false, [&order] { order.moveToTop(); }},
-        {I::MoveToBottom, "Move to Bottom", M::Channels, "Ctrl+End", 2, pop, A::WhenOpen, S::List,
-         true, nullptr, false, [&order] { order.moveToBottom(); }},
-        {I::MoveUp, "Move Up", M::Channels, "Ctrl+Up", 2, pop, A::WhenOpen, S::List, true, nullptr,
-         false, [&order] { order.moveUp(); }},
-        {I::MoveDown, "Move Down", M::Channels, "Ctrl+Down", 2, pop, A::WhenOpen, S::List, true,
-         nullptr, false, [&order] { order.moveDown(); }},
-        {I::MoveToPosition, "Move to Position...", M::Channels, "Ctrl+G", 2, pop, A::WhenOpen,
-         S::List, false, nullptr, false, [&order] { order.moveToPosition(); }},
-        {I::SortByName, "Sort by Name", M::Channels, "Ctrl+Shift+N", 3, pop, A::WhenOpen, S::List,
-         false, nullptr, false, [&order] { order.sort(SortKey::Name); }},
-        {I::SortByServiceId, "Sort by Service ID", M::Channels, "Ctrl+Shift+I", 3, pop, A::WhenOpen,
-         S::List, false, nullptr, false, [&order] { order.sort(SortKey::ServiceId); }},
-        {I::SortByTransponder, "Sort by Transponder", M::Channels, "Ctrl+Shift+T", 3, pop,
-         A::WhenOpen, S::List, false, nullptr, false,
+        {I::Open, QT_TRANSLATE_NOOP("kavro::MenuBar", "Open..."), M::File, "Ctrl+O", 0, bar,
+         A::Always, S::Window, false, "document-open", false, [&file] { file.open(); }},
+        {I::Save, QT_TRANSLATE_NOOP("kavro::MenuBar", "Save"), M::File, "Ctrl+S", 0, bar,
+         A::WhenModified, S::Window, false, "document-save", false, [&file] { file.save(); }},
+        {I::SaveAs, QT_TRANSLATE_NOOP("kavro::MenuBar", "Save As..."), M::File, "Ctrl+Shift+S", 0,
+         bar, A::WhenOpen, S::Window, false, "document-save-as", false, [&file] { file.saveAs(); }},
+        {I::Backups, QT_TRANSLATE_NOOP("kavro::MenuBar", "Backups..."), M::File, "", 0, InMenuOnly,
+         A::WhenOpen, S::Window, false, nullptr, false, [&file] { file.showBackups(); }},
+        {I::ExportList, QT_TRANSLATE_NOOP("kavro::MenuBar", "Export List..."), M::File,
+         "Ctrl+Shift+X", 4, pop, A::WhenOpen, S::List, false, nullptr, false,
+         [&lists] { lists.exportList(); }},
+        {I::ImportFrom, QT_TRANSLATE_NOOP("kavro::MenuBar", "Import From..."), M::File, "Ctrl+I", 4,
+         InMenuOnly, A::WhenOpen, S::List, false, nullptr, false, [&lists] { lists.importFrom(); }},
+        {I::Exit, QT_TRANSLATE_NOOP("kavro::MenuBar", "Exit"), M::File, "Ctrl+Q", 5, InMenuOnly,
+         A::Always, S::Window, false, nullptr, false, [&file] { file.exit(); }},
+        {I::Undo, QT_TRANSLATE_NOOP("kavro::MenuBar", "Undo"), M::Edit, "Ctrl+Z", 0, bar | pop,
+         A::WhenUndoable, S::Window, false, "edit-undo", false, [&history] { history.undo(); }},
+        {I::Redo, QT_TRANSLATE_NOOP("kavro::MenuBar", "Redo"), M::Edit, "Ctrl+Y; Ctrl+Shift+Z", 0,
+         bar | pop, A::WhenRedoable, S::Window, false, "edit-redo", false,
+         [&history] { history.redo(); }},
+        {I::Find, QT_TRANSLATE_NOOP("kavro::MenuBar", "Find"), M::Edit, "Ctrl+F", 1, InMenuOnly,
+         A::Always, S::Window, false, nullptr, false, [this] { focusFind(); }},
+        {I::EditChannel, QT_TRANSLATE_NOOP("kavro::MenuBar", "Edit Channel..."), M::Channels, "F2",
+         1, pop, A::WhenOpen, S::List, true, nullptr, false, [&ch] { ch.editChannel(); }},
+        {I::Delete, QT_TRANSLATE_NOOP("kavro::MenuBar", "Delete"), M::Edit, "Del", 1, pop,
+         A::WhenOpen, S::Window, true, nullptr, false, [this] { deleteWhereFocused(); }},
+        {I::SelectAll, QT_TRANSLATE_NOOP("kavro::MenuBar", "Select All"), M::Edit, "Ctrl+A", 1,
+         InMenuOnly, A::WhenOpen, S::Window, false, nullptr, false,
+         [this] { selectAllChannels(); }},
+        {I::AddToFavorite, QT_TRANSLATE_NOOP("kavro::MenuBar", "Add to Favorite"), M::Channels,
+         "Ctrl+D", 1, pop, A::WhenOpen, S::List, false, nullptr, false,
+         [&ch] { ch.addToFavorites(); }},
+        {I::EditFavorite, QT_TRANSLATE_NOOP("kavro::MenuBar", "Edit Favorite"), M::Channels,
+         "Ctrl+E", 1, pop, A::WhenOpen, S::List, false, nullptr, false,
+         [&ch] { ch.editFavorites(); }},
+        {I::EditFavoriteName, QT_TRANSLATE_NOOP("kavro::MenuBar", "Edit Favorite Name"),
+         M::Channels, "Ctrl+Shift+E", 1, pop, A::WhenOpen, S::List, false, nullptr, false,
+         [&ch] { ch.editGroupNames(); }},
+        {I::MoveToTop, QT_TRANSLATE_NOOP("kavro::MenuBar", "Move to Top"), M::Channels, "Ctrl+Home",
+         2, pop, A::WhenOpen, S::List, true, nullptr, false, [&order] { order.moveToTop(); }},
+        {I::MoveToBottom, QT_TRANSLATE_NOOP("kavro::MenuBar", "Move to Bottom"), M::Channels,
+         "Ctrl+End", 2, pop, A::WhenOpen, S::List, true, nullptr, false,
+         [&order] { order.moveToBottom(); }},
+        {I::MoveUp, QT_TRANSLATE_NOOP("kavro::MenuBar", "Move Up"), M::Channels, "Ctrl+Up", 2, pop,
+         A::WhenOpen, S::List, true, nullptr, false, [&order] { order.moveUp(); }},
+        {I::MoveDown, QT_TRANSLATE_NOOP("kavro::MenuBar", "Move Down"), M::Channels, "Ctrl+Down", 2,
+         pop, A::WhenOpen, S::List, true, nullptr, false, [&order] { order.moveDown(); }},
+        {I::MoveToPosition, QT_TRANSLATE_NOOP("kavro::MenuBar", "Move to Position..."), M::Channels,
+         "Ctrl+G", 2, pop, A::WhenOpen, S::List, false, nullptr, false,
+         [&order] { order.moveToPosition(); }},
+        {I::SortByName, QT_TRANSLATE_NOOP("kavro::MenuBar", "Sort by Name"), M::Channels,
+         "Ctrl+Shift+N", 3, pop, A::WhenOpen, S::List, false, nullptr, false,
+         [&order] { order.sort(SortKey::Name); }},
+        {I::SortByServiceId, QT_TRANSLATE_NOOP("kavro::MenuBar", "Sort by Service ID"), M::Channels,
+         "Ctrl+Shift+I", 3, pop, A::WhenOpen, S::List, false, nullptr, false,
+         [&order] { order.sort(SortKey::ServiceId); }},
+        {I::SortByTransponder, QT_TRANSLATE_NOOP("kavro::MenuBar", "Sort by Transponder"),
+         M::Channels, "Ctrl+Shift+T", 3, pop, A::WhenOpen, S::List, false, nullptr, false,
          [&order] { order.sort(SortKey::Transponder); }},
-        {I::ApplyOrder, "Apply Order From...", M::Channels, "Ctrl+Shift+O", 4, pop, A::WhenOpen,
-         S::List, false, nullptr, false, [&lists] { lists.applyOrder(); }},
-        {I::AddTransponder, "Add TP", M::Tree, "Ctrl+T", 0, InSatellitePopup, A::WhenOpen,
-         S::SatelliteItem, false, nullptr, false, [&tp] { tp.addTransponder(); }},
-        {I::DeleteTransponder, "Delete TP", M::Tree, "Del", 0, InTransponderPopup, A::WhenOpen,
-         S::TransponderItem, true, nullptr, false, [&tp] { tp.deleteTransponder(); }},
-        {I::AddChannel, "Add Channel", M::Tree, "Ctrl+N", 0, InTransponderPopup, A::WhenOpen,
-         S::TransponderItem, false, nullptr, false, [&tp] { tp.addChannel(); }},
-        {I::ViewAll, "All", M::View, "Ctrl+1", 0, InMenuOnly, A::WhenOpen, S::Window, false,
-         nullptr, true, [this] { onViewButton(ViewAll); }},
-        {I::ViewTv, "TV", M::View, "Ctrl+2", 0, InMenuOnly, A::WhenOpen, S::Window, false, nullptr,
-         true, [this] { onViewButton(ViewTv); }},
-        {I::ViewRadio, "Radio", M::View, "Ctrl+3", 0, InMenuOnly, A::WhenOpen, S::Window, false,
-         nullptr, true, [this] { onViewButton(ViewRadio); }},
-        {I::KeyboardShortcuts, "Keyboard Shortcuts", M::Help, "F1", 0, InMenuOnly, A::Always,
-         S::Window, false, nullptr, false, [this] { showKeyboardShortcuts(); }},
-        {I::About, "About Kavro", M::Help, "", 0, InMenuOnly, A::Always, S::Window, false, nullptr,
-         false, [this] { showAbout(); }},
+        {I::ApplyOrder, QT_TRANSLATE_NOOP("kavro::MenuBar", "Apply Order From..."), M::Channels,
+         "Ctrl+Shift+O", 4, pop, A::WhenOpen, S::List, false, nullptr, false,
+         [&lists] { lists.applyOrder(); }},
+        {I::AddTransponder, QT_TRANSLATE_NOOP("kavro::MenuBar", "Add TP"), M::Tree, "Ctrl+T", 0,
+         InSatellitePopup, A::WhenOpen, S::SatelliteItem, false, nullptr, false,
+         [&tp] { tp.addTransponder(); }},
+        {I::DeleteTransponder, QT_TRANSLATE_NOOP("kavro::MenuBar", "Delete TP"), M::Tree, "Del", 0,
+         InTransponderPopup, A::WhenOpen, S::TransponderItem, true, nullptr, false,
+         [&tp] { tp.deleteTransponder(); }},
+        {I::AddChannel, QT_TRANSLATE_NOOP("kavro::MenuBar", "Add Channel"), M::Tree, "Ctrl+N", 0,
+         InTransponderPopup, A::WhenOpen, S::TransponderItem, false, nullptr, false,
+         [&tp] { tp.addChannel(); }},
+        {I::ViewAll, QT_TRANSLATE_NOOP("kavro::MenuBar", "All"), M::View, "Ctrl+1", 0, InMenuOnly,
+         A::WhenOpen, S::Window, false, nullptr, true, [this] { onViewButton(ViewAll); }},
+        {I::ViewTv, QT_TRANSLATE_NOOP("kavro::MenuBar", "TV"), M::View, "Ctrl+2", 0, InMenuOnly,
+         A::WhenOpen, S::Window, false, nullptr, true, [this] { onViewButton(ViewTv); }},
+        {I::ViewRadio, QT_TRANSLATE_NOOP("kavro::MenuBar", "Radio"), M::View, "Ctrl+3", 0,
+         InMenuOnly, A::WhenOpen, S::Window, false, nullptr, true,
+         [this] { onViewButton(ViewRadio); }},
+        {I::KeyboardShortcuts, QT_TRANSLATE_NOOP("kavro::MenuBar", "Keyboard Shortcuts"), M::Help,
+         "F1", 0, InMenuOnly, A::Always, S::Window, false, nullptr, false,
+         [this] { showKeyboardShortcuts(); }},
+        {I::About, QT_TRANSLATE_NOOP("kavro::MenuBar", "About Kavro"), M::Help, "", 0, InMenuOnly,
+         A::Always, S::Window, false, nullptr, false, [this] { showAbout(); }},
     };
 }
 
@@ -136,7 +154,7 @@ void MainWindow::buildMenuBar() {
             views->addAction(action);
         }
     }
-    recentMenu_ = new QMenu(QStringLiteral("Open &Recent"), this);
+    recentMenu_ = new QMenu(QCoreApplication::translate("kavro::MenuBar", "Open &Recent"), this);
     QMenu* file = commands_->menu(MenuName::File);
     file->insertMenu(file->actions().value(1), recentMenu_);
     connect(recentMenu_, &QMenu::aboutToShow, this, &MainWindow::fillRecentMenu);
@@ -217,7 +235,8 @@ void MainWindow::fillRecentMenu() {
         });
     }
     recentMenu_->addSeparator();
-    QAction* clear = recentMenu_->addAction(QStringLiteral("Clear Menu"));
+    QAction* clear =
+        recentMenu_->addAction(QCoreApplication::translate("kavro::MenuBar", "Clear Menu"));
     clear->setObjectName(QStringLiteral("clearRecentAction"));
     connect(clear, &QAction::triggered, this, [this] {
         RecentFiles(*settings_).clear();
@@ -255,17 +274,20 @@ void MainWindow::showKeyboardShortcuts() {
 void MainWindow::showAbout() {
     interaction_.messageBox(
         this,
-        QStringLiteral("Kavro %1\n\nEdits the channel database of a digital satellite receiver.")
+        QCoreApplication::translate(
+            "kavro::MenuBar",
+            "Kavro %1\n\nEdits the channel database of a digital satellite receiver.")
             .arg(QString::fromUtf8(KavroVersion.data(), KavroVersion.size())),
         Interaction::Buttons::Ok, Interaction::Icon::Information);
 }
 
 std::unique_ptr<QDialog> keyboardShortcutsDialog(const CommandTable& table, QWidget* parent) {
     auto dialog = std::make_unique<QDialog>(parent);
-    dialog->setWindowTitle(QStringLiteral("Keyboard Shortcuts"));
+    dialog->setWindowTitle(QCoreApplication::translate("kavro::MenuBar", "Keyboard Shortcuts"));
     auto* keys = new QTableWidget(0, 2, dialog.get());
     keys->setObjectName(QStringLiteral("shortcutTable"));
-    keys->setHorizontalHeaderLabels({QStringLiteral("Key"), QStringLiteral("Command")});
+    keys->setHorizontalHeaderLabels({QCoreApplication::translate("kavro::MenuBar", "Key"),
+                                     QCoreApplication::translate("kavro::MenuBar", "Command")});
     keys->verticalHeader()->hide();
     keys->setEditTriggers(QAbstractItemView::NoEditTriggers);
     auto addRow = [keys](const QString& key, const QString& command) {
@@ -281,12 +303,14 @@ std::unique_ptr<QDialog> keyboardShortcutsDialog(const CommandTable& table, QWid
         }
         if (!texts.isEmpty()) {
             addRow(texts.join(QStringLiteral(", ")),
-                   QStringLiteral("%1 > %2").arg(CommandTable::menuTitle(entry.menu),
-                                                 QString::fromLatin1(entry.text)));
+                   QStringLiteral("%1 > %2").arg(
+                       CommandTable::menuTitle(entry.menu),
+                       QCoreApplication::translate("kavro::MenuBar", entry.text)));
         }
     }
     for (const auto& other : OtherKeys) {
-        addRow(QString::fromLatin1(other[0]), QString::fromLatin1(other[1]));
+        addRow(QString::fromLatin1(other[0]),
+               QCoreApplication::translate("kavro::MenuBar", other[1]));
     }
     keys->resizeColumnsToContents();
     keys->horizontalHeader()->setStretchLastSection(true);
@@ -296,6 +320,7 @@ std::unique_ptr<QDialog> keyboardShortcutsDialog(const CommandTable& table, QWid
     layout->addWidget(keys);
     layout->addWidget(buttons);
     dialog->resize(520, 460);
+    describeControls(*dialog);
     return dialog;
 }
 

@@ -1,5 +1,6 @@
 #include "ProblemsPanel.h"
 
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -8,6 +9,7 @@
 
 #include "ShownText.h"
 #include "session/EditSession.h"
+#include "ui/language/CoreTexts.h"
 
 namespace kavro {
 
@@ -48,17 +50,17 @@ QVariant ProblemsModel::data(const QModelIndex& index, int role) const {
     }
     const Finding& finding = findings_[static_cast<size_t>(index.row())];
     if (index.column() == KindColumn) {
-        return QString::fromLatin1(finding.kind.data(),
-                                   static_cast<qsizetype>(finding.kind.size()));
+        return translatedCoreText(finding.kind);
     }
-    return shownText(finding.text);
+    return translatedShownText(shownText(finding.text));
 }
 
 QVariant ProblemsModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) {
         return {};
     }
-    return section == KindColumn ? QStringLiteral("Kind") : QStringLiteral("Problem");
+    return section == KindColumn ? QCoreApplication::translate("kavro::ProblemsPanel", "Kind")
+                                 : QCoreApplication::translate("kavro::ProblemsPanel", "Problem");
 }
 
 void ProblemsModel::setFindings(std::vector<Finding> findings) {

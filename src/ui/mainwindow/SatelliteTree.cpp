@@ -8,6 +8,7 @@
 #include "database/ChannelDatabase.h"
 #include "database/DisplayText.h"
 #include "database/ViewIndex.h"
+#include "ui/language/CoreTexts.h"
 
 namespace kavro {
 
@@ -15,7 +16,7 @@ namespace {
 
 QTreeWidgetItem* makeItem(const std::string& text, int data) {
     auto* item = new QTreeWidgetItem;
-    item->setText(0, shownText(text));
+    item->setText(0, translatedShownText(shownText(text)));
     item->setData(0, SatelliteTree::ItemDataRole, data);
     return item;
 }
@@ -84,7 +85,7 @@ void SatelliteTree::update(const ChannelDatabase& db, const ViewIndex& index) {
             return;
         }
         QTreeWidgetItem* satellite = topLevelItem(i++);
-        satellite->setText(0, shownText(satelliteItemText(db, index, s)));
+        satellite->setText(0, translatedShownText(shownText(satelliteItemText(db, index, s))));
         if (holdsTransponders(satellite, index, s)) {
             refreshChildTexts(satellite, db, index);
         } else {
@@ -115,7 +116,8 @@ void SatelliteTree::refreshChildTexts(QTreeWidgetItem* satellite, const ChannelD
                                       const ViewIndex& index) {
     for (int j = 0; j < satellite->childCount(); ++j) {
         QTreeWidgetItem* item = satellite->child(j);
-        item->setText(0, shownText(transponderItemText(db, index, filledTransponder(item))));
+        item->setText(0, translatedShownText(
+                             shownText(transponderItemText(db, index, filledTransponder(item)))));
     }
 }
 
@@ -123,7 +125,8 @@ void SatelliteTree::refreshChildTexts(QTreeWidgetItem* satellite, const ChannelD
 void SatelliteTree::refreshTexts(const ChannelDatabase& db, const ViewIndex& index) {
     for (int i = 0; i < topLevelItemCount(); ++i) {
         QTreeWidgetItem* satellite = topLevelItem(i);
-        satellite->setText(0, shownText(satelliteItemText(db, index, itemData(satellite))));
+        satellite->setText(
+            0, translatedShownText(shownText(satelliteItemText(db, index, itemData(satellite)))));
         refreshChildTexts(satellite, db, index);
     }
 }

@@ -1,5 +1,7 @@
 #include "TransponderCommands.h"
 
+#include <QCoreApplication>
+
 #include "ChannelListCtrl.h"
 #include "ChannelListModel.h"
 #include "SatelliteTree.h"
@@ -19,12 +21,11 @@ QString transponderText(const ChannelDatabase& db, int t) {
     const QString tp = shownText(transponderShortText(db, t));
     const int channels = transponderLiveChannelCount(db, t);
     if (channels == 0) {
-        return QStringLiteral("transponder %1").arg(tp);
+        return QCoreApplication::translate("kavro::TransponderCommands", "transponder %1").arg(tp);
     }
-    return QStringLiteral("transponder %1 and its %2 channel%3")
-        .arg(tp)
-        .arg(channels)
-        .arg(channels == 1 ? QString() : QStringLiteral("s"));
+    return QCoreApplication::translate("kavro::TransponderCommands",
+                                       "transponder %1 and its %n channel(s)", nullptr, channels)
+        .arg(tp);
 }
 
 }  // namespace
@@ -33,9 +34,10 @@ void TransponderCommands::deleteTransponder() {
     const ChannelDatabase& db = parts_.session.database();
     const int t = parts_.selection.transponder();
     if (parts_.selection.kind() != SelectionTransponder || !db.isLiveTransponder(t) ||
-        !parts_.confirm(
-            QStringLiteral("Are you sure to delete the selected transponder?\nDelete %1?")
-                .arg(transponderText(db, t)))) {
+        !parts_.confirm(QCoreApplication::translate(
+                            "kavro::TransponderCommands",
+                            "Are you sure to delete the selected transponder?\nDelete %1?")
+                            .arg(transponderText(db, t)))) {
         return;
     }
     parts_.session.apply(DeleteTransponder{t});

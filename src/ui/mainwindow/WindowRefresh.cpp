@@ -1,5 +1,6 @@
 #include "WindowRefresh.h"
 
+#include <QCoreApplication>
 #include <QItemSelection>
 #include <QLabel>
 #include <QSignalBlocker>
@@ -71,7 +72,7 @@ void WindowRefresh::fillChannelList() {
     if (filterStatus_ != nullptr) {
         filterStatus_->setText(
             selection_.filtersBySatellite()
-                ? QStringLiteral("%1: %2 of %3 channels")
+                ? QCoreApplication::translate("kavro::WindowRefresh", "%1: %2 of %3 channels")
                       .arg(QString::fromLatin1(db.satelliteName(selection_.satellite())).trimmed())
                       .arg(model_.rowCount())
                       .arg(session_.viewIndex().viewCount(session_.view()))
