@@ -10,6 +10,7 @@
 #include "DatabaseImage.h"
 #include "FileSystem.h"
 #include "FileWriter.h"
+#include "ImageBuffer.h"
 
 namespace kavro {
 
@@ -96,13 +97,14 @@ private:
     // from it. False for a file other than the one remembered. A read error fills `status`.
     bool changedSinceRemembered(const std::string& path, const fs::File& file,
                                 const fs::FileInfo& info, fs::Status& status) const;
-    OpenResult accept(const uint8_t* data, size_t got, ChannelDatabase& db);
-    uint8_t* workBuffer();
+    // Checks and unpacks the `got` bytes just read into the work buffer; when accepted they
+    // become the image.
+    OpenResult accept(size_t got, ChannelDatabase& db);
     SaveResult saveTo(const struct SaveTarget& target, const struct SaveTail& tail,
                       const ChannelDatabase& db, const SaveOptions& options, bool saveAs);
 
     DatabaseImage image_;
-    std::vector<uint8_t> work_;  // the candidate of an open, the packed image of a save
+    ImageBuffer work_;  // the candidate of an open, the packed image of a save
     std::string rememberedPath_;
     fs::FileInfo rememberedInfo_;
     FileWriter* writer_;
