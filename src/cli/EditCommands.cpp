@@ -201,6 +201,7 @@ const CommandEntry Commands[] = {
     {"set-favorites", "set-favorites CH [CH ...] MASK", 2, Any, setFavoritesCommand},
     {"rename-group", "rename-group G NAME", 2, 2, renameGroupCommand},
     {"apply-order", "apply-order FILE", 1, 1, applyOrderCommand},
+    {"import", ImportUsage, 1, Any, importCommand},
     {"undo", "undo", 0, 0, undoCommand},
     {"redo", "redo", 0, 0, redoCommand},
 };

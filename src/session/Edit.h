@@ -8,6 +8,7 @@
 #include <variant>
 #include <vector>
 
+#include "ImportEdit.h"
 #include "OrderEdit.h"
 #include "database/ChannelOrder.h"
 #include "database/RecordLayout.h"
@@ -99,10 +100,9 @@ struct RenameGroups {
     std::vector<GroupName> names;
 };
 
-using Edit =
-    std::variant<AddTransponder, EditTransponder, DeleteTransponder, AddChannel, EditChannel,
-                 DeleteChannels, MoveChannels, SortChannels, SetFavorites, RenameGroups,
-                 OrderChannels>;
+using Edit = std::variant<AddTransponder, EditTransponder, DeleteTransponder, AddChannel,
+                          EditChannel, DeleteChannels, MoveChannels, SortChannels, SetFavorites,
+                          RenameGroups, OrderChannels, ImportChannels>;
 
 // What apply did.
 struct EditResult {

@@ -168,6 +168,9 @@ void MainWindow::runCommand(int command) {
         case CommandApplyOrder:
             listCommands_.applyOrder();
             break;
+        case CommandImportFrom:
+            listCommands_.importFrom();
+            break;
         default:
             break;
     }

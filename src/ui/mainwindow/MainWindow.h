@@ -72,6 +72,7 @@ enum Command : int {
     CommandSortByTransponder = 32797,
     CommandExportList = 32798,
     CommandApplyOrder = 32799,
+    CommandImportFrom = 32800,
 };
 
 class MainWindow : public QDialog, private SessionObserver {
