@@ -1,5 +1,6 @@
 #include "FuzzSeeds.h"
 
+#include <algorithm>
 #include <memory>
 #include <string_view>
 
@@ -102,9 +103,11 @@ std::string reversedList(int b) {
 }
 
 Seed orderSeed(std::string name, int base, bool asList, const Bytes& rest) {
-    Seed seed{std::move(name), {static_cast<uint8_t>(base), static_cast<uint8_t>(asList ? 0 : 1)}};
-    seed.bytes.insert(seed.bytes.end(), rest.begin(), rest.end());
-    return seed;
+    Bytes bytes(rest.size() + 2);
+    bytes[0] = static_cast<uint8_t>(base);
+    bytes[1] = asList ? 0 : 1;
+    std::copy(rest.begin(), rest.end(), bytes.begin() + 2);
+    return {std::move(name), std::move(bytes)};
 }
 
 }  // namespace
