@@ -104,11 +104,7 @@ std::string transponderText(const ChannelDatabase& db, int t) {
 }
 
 void writeSummaryText(const DatabaseDiff& d, std::ostream& out) {
-    out << d.added.size() << " added, " << d.removed.size() << " removed, " << d.changed.size()
-        << " changed, " << d.moved.size() << " moved; transponders: " << d.transpondersAdded.size()
-        << " added, " << d.transpondersRemoved.size() << " removed, "
-        << d.transpondersChanged.size() << " changed; groups: " << d.groupsRenamed.size()
-        << " renamed\n";
+    out << diffSummaryText(d) << "\n";
 }
 
 void writeChannelsText(const Sides& s, std::ostream& out) {

@@ -110,8 +110,9 @@ void writeListText(const EditSession& session, const ViewOptions& options, std::
 }
 
 // The very bytes the window's Export List writes.
-void writeListCsv(const EditSession& session, const ViewOptions& options, std::ostream& out) {
-    out << listCsv(session.database(), listRows(session, options));
+void writeListCsv(const EditSession& session, const ViewOptions& options, std::ostream& out,
+                  bool outIsTerminal) {
+    out << listCsv(session.database(), listRows(session, options), outIsTerminal);
 }
 
 void writeListJson(const EditSession& session, const ViewOptions& options, std::ostream& out) {
@@ -148,7 +149,7 @@ int runTree(const Arguments& args, std::ostream& out, std::ostream& err) {
     return ExitOk;
 }
 
-int runList(const Arguments& args, std::ostream& out, std::ostream& err) {
+int runList(const Arguments& args, std::ostream& out, std::ostream& err, bool outIsTerminal) {
     ViewOptions options;
     EditSession session;
     const int code = prepare(session, args, true, {"text", "csv", "json"}, options, err);
@@ -158,7 +159,7 @@ int runList(const Arguments& args, std::ostream& out, std::ostream& err) {
     if (options.format == "json") {
         writeListJson(session, options, out);
     } else if (options.format == "csv") {
-        writeListCsv(session, options, out);
+        writeListCsv(session, options, out, outIsTerminal);
     } else {
         writeListText(session, options, out);
     }

@@ -10,7 +10,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <ctime>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -373,13 +372,16 @@ bool processRunning(int pid) {
     return pid > 0 && (::kill(pid, 0) == 0 || errno != ESRCH);
 }
 
-std::string localTimeStamp() {
-    const std::time_t now = std::time(nullptr);
-    struct tm local;
-    ::localtime_r(&now, &local);
-    char text[32];
-    std::strftime(text, sizeof text, "%Y%m%d-%H%M%S", &local);
-    return text;
+Status linkTarget(const std::string&, std::string&) {
+    return failure(Failure::Other, EINVAL);  // no name here is a symbolic link
+}
+
+std::string ownerName(const FileInfo& info) {
+    return std::to_string(info.owner);
+}
+
+bool standardOutputIsTerminal() {
+    return ::isatty(STDOUT_FILENO) == 1;
 }
 
 std::string folderOf(const std::string& path) {

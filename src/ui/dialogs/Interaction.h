@@ -13,13 +13,22 @@ class QWidget;
 
 namespace kavro {
 
+// What each file chooser is for, as its title says.
+namespace ChooserTitles {
+inline constexpr const char* Open = "Open";
+inline constexpr const char* SaveAs = "Save As";
+inline constexpr const char* ExportList = "Export List";
+inline constexpr const char* ApplyOrder = "Apply Order From";
+}  // namespace ChooserTitles
+
 class Interaction {
 public:
     enum class Icon { None, Information, Exclamation };
-    // YesNo defaults to No. SaveDiscardCancel shows "Save", "Don't Save" and "Cancel" and
-    // defaults to Save. Escape answers Cancel, or No where there is no Cancel.
-    enum class Buttons { Ok, OkCancel, YesNo, SaveDiscardCancel };
-    enum class Answer { Ok, Cancel, Yes, No, Save, Discard };
+    // YesNo defaults to No, and so does YesNoReload, which adds "Reload". SaveDiscardCancel
+    // shows "Save", "Don't Save" and "Cancel" and defaults to Save. Escape answers Cancel, or
+    // No where there is no Cancel.
+    enum class Buttons { Ok, OkCancel, YesNo, SaveDiscardCancel, YesNoReload };
+    enum class Answer { Ok, Cancel, Yes, No, Save, Discard, Reload };
 
     virtual ~Interaction() = default;
 

@@ -88,6 +88,10 @@ MainWindow::MainWindow(Interaction& interaction, QWidget* parent, WindowSettings
     session_->addObserver(*refresh_);
     session_->addObserver(*this);
     statusBar_ = new QStatusBar(this);
+    filterStatus_ = new QLabel(statusBar_);
+    filterStatus_->setObjectName(QStringLiteral("filterStatus"));
+    statusBar_->addPermanentWidget(filterStatus_);
+    refresh_->setFilterStatus(filterStatus_);
     notices_ = std::make_unique<StatusNotices>(*statusBar_, *this, interaction_, *settings_);
     parts_.settings = settings_;
     parts_.notices = notices_.get();
@@ -167,8 +171,8 @@ QWidget* MainWindow::buildRightPane() {
     problemsButton_->setAutoDefault(false);
     bottom->addWidget(problemsButton_);
     bottom->addStretch(1);
-    for (QPushButton* button : {undoButton_, redoButton_, openButton_, saveButton_, saveAsButton_,
-                                exitButton_}) {
+    for (QPushButton* button :
+         {undoButton_, redoButton_, openButton_, saveButton_, saveAsButton_, exitButton_}) {
         button->setAutoDefault(false);
         bottom->addWidget(button);
     }

@@ -53,9 +53,14 @@ using M = MenuName;
 using A = Availability;
 
 const MenuEntry MenuEntries[] = {
-    {CommandOpen, "Open", M::File, "Ctrl+O", A::Always, false},
+    {CommandOpen, "Open...", M::File, "Ctrl+O", A::Always, false},
     {CommandSave, "Save", M::File, "Ctrl+S", A::WhenModified, false},
+<<<<<<< HEAD
     {CommandSaveAs, "Save As", M::File, "Ctrl+Shift+S", A::WhenOpen, false},
+    {CommandBackups, "Backups...", M::File, "", A::WhenOpen, false},
+=======
+    {CommandSaveAs, "Save As...", M::File, "Ctrl+Shift+S", A::WhenOpen, false},
+>>>>>>> i23
     {CommandExportList, "Export List...", M::File, "Ctrl+Shift+X", A::WhenOpen, false},
     {CommandImportFrom, "Import From...", M::File, "Ctrl+I", A::WhenOpen, false},
     {CommandExit, "Exit", M::File, "Ctrl+Q", A::Always, false},
@@ -64,9 +69,11 @@ const MenuEntry MenuEntries[] = {
     {CommandFind, "Find", M::Edit, "Ctrl+F", A::Always, false},
     {CommandDelete, "Delete", M::Edit, "Del", A::WhenOpen, true},
     {CommandSelectAll, "Select All", M::Edit, "Ctrl+A", A::WhenOpen, false},
+    {CommandEditChannel, "Edit Channel...", M::Channels, "F2", A::WhenOpen, true},
     {CommandAddToFavorite, "Add to Favorite", M::Channels, "Ctrl+D", A::WhenOpen, false},
     {CommandEditFavorite, "Edit Favorite", M::Channels, "Ctrl+E", A::WhenOpen, false},
-    {CommandEditFavoriteName, "Edit Favorite Name", M::Channels, "Ctrl+Shift+E", A::WhenOpen, false},
+    {CommandEditFavoriteName, "Edit Favorite Name", M::Channels, "Ctrl+Shift+E", A::WhenOpen,
+     false},
     {CommandMoveToTop, "Move to Top", M::Channels, "Ctrl+Home", A::WhenOpen, true},
     {CommandMoveToBottom, "Move to Bottom", M::Channels, "Ctrl+End", A::WhenOpen, true},
     {CommandMoveUp, "Move Up", M::Channels, "Ctrl+Up", A::WhenOpen, true},
@@ -74,7 +81,8 @@ const MenuEntry MenuEntries[] = {
     {CommandMoveToPosition, "Move to Position...", M::Channels, "Ctrl+G", A::WhenOpen, false},
     {CommandSortByName, "Sort by Name", M::Channels, "Ctrl+Shift+N", A::WhenOpen, false},
     {CommandSortByServiceId, "Sort by Service ID", M::Channels, "Ctrl+Shift+I", A::WhenOpen, false},
-    {CommandSortByTransponder, "Sort by Transponder", M::Channels, "Ctrl+Shift+T", A::WhenOpen, false},
+    {CommandSortByTransponder, "Sort by Transponder", M::Channels, "Ctrl+Shift+T", A::WhenOpen,
+     false},
     {CommandApplyOrder, "Apply Order From...", M::Channels, "Ctrl+Shift+O", A::WhenOpen, false},
     {CommandAddTransponder, "Add TP", M::Tree, "Ctrl+T", A::WhenOpen, false},
     {CommandDeleteTransponder, "Delete TP", M::Tree, "Del", A::WhenOpen, true},
@@ -122,6 +130,8 @@ void MainWindow::runMenuCommand(int command) {
             return fileCommands_.save();
         case CommandSaveAs:
             return fileCommands_.saveAs();
+        case CommandBackups:
+            return fileCommands_.showBackups();
         case CommandExit:
             return fileCommands_.exit();
         case CommandUndo:
@@ -191,6 +201,13 @@ void MainWindow::fillRecentMenu() {
             }
         });
     }
+    recentMenu_->addSeparator();
+    QAction* clear = recentMenu_->addAction(QStringLiteral("Clear Menu"));
+    clear->setObjectName(QStringLiteral("clearRecentAction"));
+    connect(clear, &QAction::triggered, this, [this] {
+        RecentFiles(*settings_).clear();
+        updateCommands();
+    });
 }
 
 // The popups' commands from the menu bar and their keys: the list, or the tree, becomes
