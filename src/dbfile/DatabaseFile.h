@@ -69,7 +69,8 @@ struct SaveOptions {
 
 // One database file: its image, what the file was when it was last read or written there
 // (for the changed-on-disk check of Save), the writer and the step hook its saves use, and
-// the buffer its opens and saves work in. About 2.4 MB: owners keep it on the heap.
+// the buffer its opens and saves work in, swapped with the image's: two ImageBuffers of about
+// 1.2 MB each, on the heap.
 class DatabaseFile {
 public:
     DatabaseFile();

@@ -41,7 +41,7 @@ uint32_t bytesToWrite(const uint8_t* image, uint32_t bytesRead);
 
 // The image of one open file: the bytes last accepted (zero before any), how many of them
 // the open read, and the 32-byte working header taken at unpack with its header checksum
-// field zero. About 1.2 MB: owners keep it on the heap.
+// field zero. The bytes (about 1.2 MB) lie on the heap, in an ImageBuffer.
 class DatabaseImage {
 public:
     DatabaseImage();
