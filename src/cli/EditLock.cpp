@@ -52,6 +52,7 @@ int EditLock::takeIfSameFile(const std::string& in, const std::string& out, std:
     if (!sameFile(in, out)) {
         return ExitOk;
     }
+    sameFile_ = true;
     const auto deadline = std::chrono::steady_clock::now() + g_lockWait;
     for (int missing = 0;;) {
         fs::File file;

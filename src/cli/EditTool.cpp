@@ -31,7 +31,6 @@ struct EditArguments {
     std::string script = "-";
     bool allowOwnerChange = false;
     bool allowLinkBreak = false;
-    bool outIsTerminal = false;
     bool toStandardOutput() const { return out == "-"; }
 };
 
@@ -150,7 +149,7 @@ int writeOutput(EditSession& session, const ScriptRunner& runner, const EditArgu
     SaveOptions options;
     options.beforeReplace = [&] { return printed = writeScriptOutput(runner, edit, out, err); };
     options.tailFrom = edit.in;
-    options.checkChanges = lock.held();
+    options.checkChanges = lock.replacesInput();
     options.lockHeld = lock.held();
     options.allowOwnerChange = edit.allowOwnerChange;
     options.allowLinkBreak = edit.allowLinkBreak;
@@ -213,9 +212,9 @@ int runEdit(const Arguments& args, std::istream& in, std::ostream& out, std::ost
         return usageError(err, problem);
     }
     if (edit.toStandardOutput() && outIsTerminal) {
-        return usageError(err,
-                          "OUT \"-\" writes the file to standard output, which is a terminal;"
-                          " redirect it to a file or a pipe");
+        err << "kavro-tool: OUT \"-\" writes the file to standard output, which is a terminal;"
+               " redirect it to a file or a pipe\n";
+        return ExitFailure;
     }
     if (edit.script == "-") {
         ScriptReader script(in);

@@ -19,8 +19,8 @@ int runHelp(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     if (args.size() == 2 && writeCommandHelp(args[1], out)) {
         return ExitOk;
     }
-    return usageError(err,
-                      "help takes one of the commands check, info, tree, list, lint, diff, edit, backups");
+    return usageError(
+        err, "help takes one of the commands check, info, tree, list, lint, diff, edit, backups");
 }
 
 int runCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out,

@@ -1,6 +1,8 @@
 // kavro-tool and the files around it: an in-place edit that another program interferes with,
 // files it must not replace silently, standard output as OUT, a terminal, and backups.
+#ifndef _WIN32
 #include <unistd.h>
+#endif
 
 #include <cstdlib>
 #include <filesystem>
@@ -57,6 +59,8 @@ TerminalRun runOnTerminal(const std::vector<std::string>& args) {
 
 class CliFiles : public CliTest {};
 
+// Links, renames over an open file and the environment: POSIX's.
+#ifndef _WIN32
 TEST_F(CliFiles, AnInPlaceEditOfAFileAnotherProgramReplacedWritesNothing) {
     const std::string file = writeImage("f.tbn", knownImage());
     const Bytes theirs = sixChannelImage();
@@ -94,6 +98,7 @@ TEST_F(CliFiles, FilesThatWouldChangeSilentlyAreRefusedUnlessAllowed) {
         << dangling.err;
     EXPECT_FALSE(std::filesystem::exists(path("store")));
 }
+#endif
 
 TEST_F(CliFiles, OutDashWritesTheFileToStandardOutputButNotToATerminal) {
     const std::string in = writeImage("in.tbn", knownImage());
@@ -133,6 +138,7 @@ TEST_F(CliFiles, ATerminalGetsNoControlCharacters) {
         << named.err;
 }
 
+#ifndef _WIN32
 TEST_F(CliFiles, BackupsListsTheBackupsOfAFile) {
     const std::string file = writeImage("db.tbn", knownImage());
     const std::string data = path("data");
@@ -163,6 +169,7 @@ TEST_F(CliFiles, BackupsListsTheBackupsOfAFile) {
     EXPECT_EQ(none.code, 2);
     EXPECT_NE(none.err.find("no folder for backups"), std::string::npos);
 }
+#endif
 
 }  // namespace
 }  // namespace kavro::clitest

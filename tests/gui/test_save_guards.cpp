@@ -1,6 +1,8 @@
 // The questions around Save in the window: a file another program changed since it was
 // opened (and Reload), the backups kept of replaced files (and a backup that cannot be made),
 // and File > Backups....
+#include <unistd.h>
+
 #include <QDir>
 #include <QFile>
 #include <QPushButton>
@@ -60,6 +62,7 @@ private slots:
     void backupsKeepTheReplacedVersionAndTheNewestTen();
     void noBackupAsksWhetherToSaveWithoutOne();
     void reloadOpensTheNewContentsAfterTheSaveQuestion();
+    void otherNamesOfTheFileAreNeverLeftBehindSilently();
     void backupsListsThemAndOpenTakesOneAsUnsavedChanges();
 };
 
@@ -146,6 +149,24 @@ void SaveGuardsTest::reloadOpensTheNewContentsAfterTheSaveQuestion() {
     QVERIFY(h.showsModified(false));
     QCOMPARE(h.window->session().database().channelName(0), std::string("Theirs"));
     QVERIFY(fileBytes(h.path) == theirs.build());
+}
+
+void SaveGuardsTest::otherNamesOfTheFileAreNeverLeftBehindSilently() {
+    EditedWindow h;
+    const QString other = h.pathOf(QStringLiteral("receiver.tbn"));
+    QCOMPARE(::link(h.path.toLocal8Bit().constData(), other.toLocal8Bit().constData()), 0);
+    h.interaction.answers.append(Interaction::Answer::No);
+    h.window->saveButton()->click();
+    QCOMPARE(h.interaction.messageTexts(),
+             QStringList({QString::fromStdString(resolved(h.path)) +
+                          " has 1 other name; it will keep the old contents.\n\nSave anyway?"}));
+    QVERIFY(h.showsModified(true));
+    QVERIFY(fileBytes(h.path) == h.image);
+    h.interaction.answers.append(Interaction::Answer::Yes);
+    h.window->saveButton()->click();
+    QVERIFY(h.showsModified(false));
+    QVERIFY(fileBytes(other) == h.image);
+    QVERIFY(fileBytes(h.path) != h.image);
 }
 
 void SaveGuardsTest::backupsListsThemAndOpenTakesOneAsUnsavedChanges() {

@@ -57,8 +57,8 @@ QLineEdit* makeTextEdit(const QString& objectName, int characters) {
 
 namespace {
 
-// Room beside a caption for the window manager's icon and margins.
-constexpr int CaptionAllowance = 64;
+// Room beside a caption for the window manager's icon, its buttons and margins.
+constexpr int CaptionAllowance = 120;
 
 QHBoxLayout* makeButtonRow(QDialog& dialog, QPushButton*& ok, QPushButton*& cancel) {
     ok = new QPushButton(QStringLiteral("OK"));
@@ -90,7 +90,7 @@ void layOutDialog(QDialog& dialog, std::initializer_list<QWidget*> frames, QPush
     // Wide enough for the caption, which window managers draw in a larger or bold face and
     // clip rather than widen the window for.
     const int caption = QFontMetrics(dialog.font()).horizontalAdvance(dialog.windowTitle());
-    layout->addStrut(caption * 5 / 4 + CaptionAllowance);
+    layout->addStrut(caption * 4 / 3 + CaptionAllowance);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 

@@ -154,15 +154,28 @@ Interaction::Answer QtInteraction::checkedMessageBox(QWidget* parent, const QStr
     return answerOf(pressed);
 }
 
-QString QtInteraction::chooseOpenFile(QWidget* parent, const QString& folder) {
+namespace {
+
+// An existing database file, the chooser titled `title` and starting in `folder`.
+QString chooseDatabaseFile(QWidget* parent, const char* title, const QString& folder) {
     QFileDialog dialog(parent);
-    prepareFileDialog(dialog, ChooserTitles::Open);
+    prepareFileDialog(dialog, title);
     if (!folder.isEmpty()) {
         dialog.setDirectory(folder);
     }
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     return chosenFile(dialog);
+}
+
+}  // namespace
+
+QString QtInteraction::chooseOpenFile(QWidget* parent, const QString& folder) {
+    return chooseDatabaseFile(parent, ChooserTitles::Open, folder);
+}
+
+QString QtInteraction::chooseImportFile(QWidget* parent, const QString& folder) {
+    return chooseDatabaseFile(parent, ChooserTitles::ImportFrom, folder);
 }
 
 QString QtInteraction::chooseSaveFile(QWidget* parent, const QString& initialPath) {
@@ -181,6 +194,10 @@ QString QtInteraction::chooseReferenceFile(QWidget* parent) {
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     return chosenFile(dialog);
+}
+
+QString Interaction::chooseImportFile(QWidget* parent, const QString& folder) {
+    return chooseOpenFile(parent, folder);
 }
 
 QAction* Interaction::runPopup(QMenu& menu, const QPoint& globalPos) {

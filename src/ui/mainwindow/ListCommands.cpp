@@ -120,7 +120,7 @@ void ListCommands::importFrom() {
     if (!parts_.session.isOpen()) {
         return;
     }
-    const QString path = parts_.interaction.chooseOpenFile(
+    const QString path = parts_.interaction.chooseImportFile(
         parts_.window, QFileInfo(uiPath(parts_.session.path())).absolutePath());
     if (path.isEmpty()) {
         return;

@@ -55,12 +55,8 @@ using A = Availability;
 const MenuEntry MenuEntries[] = {
     {CommandOpen, "Open...", M::File, "Ctrl+O", A::Always, false},
     {CommandSave, "Save", M::File, "Ctrl+S", A::WhenModified, false},
-<<<<<<< HEAD
-    {CommandSaveAs, "Save As", M::File, "Ctrl+Shift+S", A::WhenOpen, false},
-    {CommandBackups, "Backups...", M::File, "", A::WhenOpen, false},
-=======
     {CommandSaveAs, "Save As...", M::File, "Ctrl+Shift+S", A::WhenOpen, false},
->>>>>>> i23
+    {CommandBackups, "Backups...", M::File, "", A::WhenOpen, false},
     {CommandExportList, "Export List...", M::File, "Ctrl+Shift+X", A::WhenOpen, false},
     {CommandImportFrom, "Import From...", M::File, "Ctrl+I", A::WhenOpen, false},
     {CommandExit, "Exit", M::File, "Ctrl+Q", A::Always, false},
