@@ -5,6 +5,7 @@
 #include <chrono>
 #include <cstring>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "FileSystem.h"
@@ -24,20 +25,19 @@ OpenResult openFailure(OpenOutcome outcome, std::string reason) {
 
 // Reads up to ImageSize bytes from the start of `file` into `image`, the rest left zero;
 // `got` tells how many came.
-fs::Status readImageOverZeros(const fs::File& file, uint8_t* image, size_t& got) {
-    const fs::Status status = fs::readAt(file, 0, image, ImageSize, got);
-    std::memset(image + got, 0, ImageSize - got);
+fs::Status readImageOverZeros(const fs::File& file, ImageBuffer& image, size_t& got) {
+    const fs::Status status = fs::readAt(file, 0, image.readTarget(), ImageSize, got);
+    if (status.ok()) {
+        image.settle(got);
+    } else {
+        image.data();  // what a failed read left is not known
+    }
     return status;
 }
 
 }  // namespace
 
 DatabaseFile::DatabaseFile() : writer_(&systemFileWriter()) {}
-
-uint8_t* DatabaseFile::workBuffer() {
-    work_.resize(ImageSize);
-    return work_.data();
-}
 
 void DatabaseFile::reset() {
     image_.reset();
@@ -77,16 +77,17 @@ bool DatabaseFile::changedSinceRemembered(const std::string& path, const fs::Fil
     return false;
 }
 
-// The candidate in the work buffer, of which `got` bytes were read, checked and unpacked.
-OpenResult DatabaseFile::accept(const uint8_t* candidate, size_t got, ChannelDatabase& db) {
+OpenResult DatabaseFile::accept(size_t got, ChannelDatabase& db) {
     OpenResult result;
     result.bytesRead = static_cast<uint32_t>(got);
+    const uint8_t* candidate = std::as_const(work_).data();
     result.problem = checkReadImage(candidate, got);
-    if (result.problem != ImageProblem::None || !image_.unpack(candidate, db, result.problem)) {
+    if (result.problem != ImageProblem::None) {
         result.outcome = OpenOutcome::Invalid;
         return result;
     }
-    image_.adopt(candidate, result.bytesRead);
+    image_.unpackChecked(candidate, db);
+    image_.adopt(work_, result.bytesRead);
     result.outcome = OpenOutcome::Accepted;
     return result;
 }
@@ -106,12 +107,11 @@ OpenResult DatabaseFile::open(const std::string& path, ChannelDatabase& db) {
                            info.folder ? std::strerror(EISDIR) : "Not a regular file");
     }
     size_t got = 0;
-    uint8_t* candidate = workBuffer();
-    status = readImageOverZeros(file, candidate, got);
+    status = readImageOverZeros(file, work_, got);
     if (!status.ok()) {
         return openFailure(OpenOutcome::ReadError, status.reason);
     }
-    const OpenResult result = accept(candidate, got, db);
+    const OpenResult result = accept(got, db);
     if (result.outcome == OpenOutcome::Accepted) {
         std::string resolved;
         remember(fs::resolvePath(path, resolved).ok() ? resolved : path, info);
@@ -121,10 +121,9 @@ OpenResult DatabaseFile::open(const std::string& path, ChannelDatabase& db) {
 
 OpenResult DatabaseFile::load(const uint8_t* data, size_t size, ChannelDatabase& db) {
     const size_t got = std::min<size_t>(size, ImageSize);
-    uint8_t* candidate = workBuffer();
-    std::memcpy(candidate, data, got);
-    std::memset(candidate + got, 0, ImageSize - got);
-    const OpenResult result = accept(candidate, got, db);
+    std::memcpy(work_.readTarget(), data, got);
+    work_.settle(got);
+    const OpenResult result = accept(got, db);
     if (result.outcome == OpenOutcome::Accepted) {
         rememberedPath_.clear();
         rememberedInfo_ = {};

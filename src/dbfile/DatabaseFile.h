@@ -11,6 +11,7 @@
 #include "DatabaseImage.h"
 #include "FileSystem.h"
 #include "FileWriter.h"
+#include "ImageBuffer.h"
 
 namespace kavro {
 
@@ -68,7 +69,8 @@ struct SaveOptions {
 
 // One database file: its image, what the file was when it was last read or written there
 // (for the changed-on-disk check of Save), the writer and the step hook its saves use, and
-// the buffer its opens and saves work in. About 2.4 MB: owners keep it on the heap.
+// the buffer its opens and saves work in, swapped with the image's: two ImageBuffers of about
+// 1.2 MB each, on the heap.
 class DatabaseFile {
 public:
     DatabaseFile();
@@ -122,14 +124,15 @@ private:
     // from it. False for a file other than the one remembered. A read error fills `status`.
     bool changedSinceRemembered(const std::string& path, const fs::File& file,
                                 const fs::FileInfo& info, fs::Status& status) const;
-    OpenResult accept(const uint8_t* data, size_t got, ChannelDatabase& db);
-    uint8_t* workBuffer();
+    // Checks and unpacks the `got` bytes just read into the work buffer; when accepted they
+    // become the image.
+    OpenResult accept(size_t got, ChannelDatabase& db);
     SaveResult saveTo(const struct SaveTarget& target, const struct SaveTail& tail,
                       const ChannelDatabase& db, const SaveOptions& options, bool saveAs);
     SaveResult checkTarget(struct SaveTarget& target, const SaveOptions& options);
 
     DatabaseImage image_;
-    std::vector<uint8_t> work_;  // the candidate of an open, the packed image of a save
+    ImageBuffer work_;  // the candidate of an open, the packed image of a save
     std::string rememberedPath_;
     fs::FileInfo rememberedInfo_;
     FileWriter* writer_;

@@ -1,7 +1,9 @@
 #include "DatabaseImage.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstring>
+#include <utility>
 
 #include "database/ByteOrder.h"
 #include "database/ChannelDatabase.h"
@@ -122,12 +124,16 @@ bool DatabaseImage::unpack(const uint8_t* image, ChannelDatabase& db, ImageProbl
     if (problem != ImageProblem::None) {
         return false;
     }
+    unpackChecked(image, db);
+    return true;
+}
+
+void DatabaseImage::unpackChecked(const uint8_t* image, ChannelDatabase& db) {
     for (const Region& region : Regions) {
         std::memcpy(db.mutableBytes() + region.table, image + region.offset, region.size);
     }
     std::memcpy(header_.data(), image, HeaderSize);
     writeU16(header_.data() + hdr::HeaderChecksum, 0);
-    return true;
 }
 
 bool DatabaseImage::unpack(const uint8_t* image, ChannelDatabase& db) {
@@ -136,9 +142,14 @@ bool DatabaseImage::unpack(const uint8_t* image, ChannelDatabase& db) {
 }
 
 void DatabaseImage::adopt(const uint8_t* image, uint32_t bytesRead) {
-    if (image != bytes_.data()) {
+    if (image != std::as_const(bytes_).data()) {
         std::memcpy(bytes_.data(), image, ImageSize);
     }
+    bytesRead_ = bytesRead;
+}
+
+void DatabaseImage::adopt(ImageBuffer& buffer, uint32_t bytesRead) {
+    bytes_.swap(buffer);
     bytesRead_ = bytesRead;
 }
 
@@ -146,24 +157,30 @@ void DatabaseImage::pack(const ChannelDatabase& db) {
     packInto(db, bytes_.data());
 }
 
-void DatabaseImage::packInto(const ChannelDatabase& db, uint8_t* image) {
+ImageProblem DatabaseImage::packInto(const ChannelDatabase& db, uint8_t* image) {
     for (const Region& region : Regions) {
         std::memcpy(image + region.offset, db.bytes() + region.table, region.size);
     }
     // The working header was accepted by an unpack, so L fits the body; the bound only
     // guards the zero header of a database never opened and keeps the stretch in the image.
-    int32_t length = coveredLength(header_.data());
-    if (length > BodySize) {
-        length = BodySize;
-    }
-    writeU16(header_.data() + hdr::DataChecksum, ComputeChecksum(image + HeaderSize, length));
+    // The working header was accepted by an unpack, so L fits the body; the bound only
+    // guards the zero header of a database never opened and keeps the stretch in the image.
+    const int32_t length = coveredLength(header_.data());
+    writeU16(header_.data() + hdr::DataChecksum,
+             ComputeChecksum(image + HeaderSize, std::min(length, BodySize)));
     // The working header keeps its header checksum field zero; the image gets the sum.
     std::memcpy(image, header_.data(), HeaderSize);
     writeU16(image + hdr::HeaderChecksum, headerChecksumOf(header_.data()));
+    // Both checksums are right by construction; what checkImage() can still find is in the
+    // header alone.
+    if (readU16(image + hdr::Magic) != ImageMagic) {
+        return ImageProblem::WrongMagic;
+    }
+    return length > BodySize ? ImageProblem::CoveredLengthTooLong : ImageProblem::None;
 }
 
 void DatabaseImage::reset() {
-    bytes_.fill(0);
+    bytes_.clear();
     header_.fill(0);
     bytesRead_ = 0;
 }

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "ImageBuffer.h"
 #include "ImageFormat.h"
 
 namespace kavro {
@@ -40,7 +41,7 @@ uint32_t bytesToWrite(const uint8_t* image, uint32_t bytesRead);
 
 // The image of one open file: the bytes last accepted (zero before any), how many of them
 // the open read, and the 32-byte working header taken at unpack with its header checksum
-// field zero. About 1.2 MB: owners keep it on the heap.
+// field zero. The bytes (about 1.2 MB) lie on the heap, in an ImageBuffer.
 class DatabaseImage {
 public:
     DatabaseImage();
@@ -54,18 +55,23 @@ public:
     // and its header into the working header. Changes nothing when invalid.
     bool unpack(const uint8_t* image, ChannelDatabase& db, ImageProblem& problem);
     bool unpack(const uint8_t* image, ChannelDatabase& db);
+    // The same for an image checkImage() has just passed, which is not checked again.
+    void unpackChecked(const uint8_t* image, ChannelDatabase& db);
     // Takes `image` (ImageSize bytes) as the bytes of the file, of which `bytesRead` came from
     // it: after an accepted open, and after a save wrote them.
     void adopt(const uint8_t* image, uint32_t bytesRead);
+    // The same without a copy: `buffer` is swapped in and gets the bytes held until now.
+    void adopt(ImageBuffer& buffer, uint32_t bytesRead);
     // Copies the tables of `db` into this image and renews both checksums.
     void pack(const ChannelDatabase& db);
     // The same into `image` (ImageSize bytes), which holds the bytes between the tables.
-    void packInto(const ChannelDatabase& db, uint8_t* image);
+    // Returns what checkImage() would find in the result, without summing the body again.
+    ImageProblem packInto(const ChannelDatabase& db, uint8_t* image);
     // Everything zero again.
     void reset();
 
 private:
-    std::array<uint8_t, ImageSize> bytes_{};
+    ImageBuffer bytes_;
     uint32_t bytesRead_ = 0;
     std::array<uint8_t, HeaderSize> header_{};
 };

@@ -22,6 +22,7 @@ const char* const NotRegularFile = "Not a regular file";
 // keeps the bytes last read or saved until the save has succeeded; the writer; the hook.
 struct SaveWork {
     const uint8_t* packed;
+    ImageProblem problem;  // what Open would find in the packed image, as packing it told
     FileWriter& writer;
     const SaveStepHook& hook;
 
@@ -113,7 +114,8 @@ fs::Status verify(const SaveWork& work, const NewFile& temp, uint32_t head, uint
             return {fs::Failure::Other, "the new file does not read back as written"};
         }
     }
-    const ImageProblem problem = checkReadImage(work.packed, head);
+    const ImageProblem problem =
+        head < static_cast<uint32_t>(HeaderSize) ? ImageProblem::ShorterThanHeader : work.problem;
     if (status.ok() && problem != ImageProblem::None) {
         return {fs::Failure::Other,
                 std::string("the new file would not open again: ") + imageProblemText(problem)};
@@ -213,11 +215,11 @@ SaveResult DatabaseFile::saveTo(const SaveTarget& target, const SaveTail& tail,
     if (!status.ok()) {
         return createFailure(status, target.path, saveAs);
     }
-    uint8_t* packed = workBuffer();
-    const SaveWork work{packed, *writer_, hook_};
+    uint8_t* packed = work_.data();
+    SaveWork work{packed, ImageProblem::None, *writer_, hook_};
     work.reach(SaveStep::Created, temp.path);
     std::memcpy(packed, image_.bytes(), ImageSize);
-    image_.packInto(db, packed);
+    work.problem = image_.packInto(db, packed);
     const uint32_t head = bytesToWrite(packed, image_.bytesRead());
     fs::FileInfo written;
     if (!(status = writeContent(work, temp, head, tail)).ok() ||
@@ -245,7 +247,8 @@ SaveResult DatabaseFile::saveTo(const SaveTarget& target, const SaveTail& tail,
         return outcome(SaveOutcome::WriteError, status.reason);
     }
     // The file now holds this image: it is what the next Save compares with.
-    image_.adopt(packed, head);
+    work_.knowZeroFrom(head);  // bytesToWrite() leaves only zeros past the head
+    image_.adopt(work_, head);
     remember(target.path, written);
     return result;
 }

@@ -100,6 +100,45 @@ TEST_F(DatabaseFileTest, ShortFileIsReadOverZerosWhateverWasOpenBefore) {
     }
 }
 
+// The file keeps its buffers from one open or save to the next: a short file read after
+// long ones, whichever buffer it lands in, opens as it does in a file never used before.
+TEST_F(DatabaseFileTest, ShortFileAfterLongOnesOpensAsIfAlone) {
+    const Bytes full = kt::fullCapacityImage(3);
+    const Bytes other = withTail(kt::smallImage(4), 100);
+    Bytes shortImage = kt::smallImage(5);
+    std::fill(shortImage.begin() + 300000, shortImage.end(), 0);
+    const Bytes shortFile = truncated(refixed(shortImage), 300000);
+    const std::string shortPath = writeFile("short.tbn", shortFile);
+    ASSERT_EQ(openFile(shortPath).outcome, OpenOutcome::Accepted);
+    const Snapshot alone = snapshot();
+
+    const std::string fullPath = writeFile("full.tbn", full);
+    const std::vector<std::function<void()>> before = {
+        [&] { openValid("full.tbn", full); },
+        [&] { ASSERT_TRUE(load(full) && load(other)); },
+        [&] {
+            openValid("full.tbn", full);
+            openValid("other.tbn", other);
+            openRefused(writeFile("bad.tbn", flipByte(full, 5000)), OpenOutcome::Invalid);
+        },
+        [&] {
+            openValid("full.tbn", full);
+            db().setFavoriteGroupName(1, "Saved");
+            ASSERT_EQ(saveFile(fullPath).outcome, SaveOutcome::Written);
+            ASSERT_EQ(saveFileAs(path("as.tbn")).outcome, SaveOutcome::Written);
+        },
+    };
+    for (size_t i = 0; i < before.size(); ++i) {
+        for (bool byLoad : {false, true}) {
+            SetUp();
+            before[i]();
+            ASSERT_TRUE(byLoad ? load(shortFile)
+                               : openFile(shortPath).outcome == OpenOutcome::Accepted);
+            EXPECT_TRUE(snapshot() == alone) << i << byLoad;
+        }
+    }
+}
+
 // A saved file, opened again, gives exactly the image that was saved: edits past the end
 // of a short file are written, up to the image's last non-zero byte.
 TEST_F(DatabaseFileTest, ShortFileEditedPastItsEndOpensAgainAsTheImageSaved) {

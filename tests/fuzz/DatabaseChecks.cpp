@@ -128,7 +128,9 @@ void checkViewIndex(const EditSession& session) {
 }
 
 void formatAllTexts(EditSession& session, int view) {
-    session.setView(view);
+    if (session.view() != view) {
+        session.setView(view);
+    }
     checkViewIndex(session);
     const ChannelDatabase& db = session.database();
     const ViewIndex& index = session.viewIndex();

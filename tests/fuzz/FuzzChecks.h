@@ -44,12 +44,26 @@ bool checkImageInput(const uint8_t* data, size_t size);
 // ran.
 bool checkEditScriptInput(const uint8_t* data, size_t size);
 
+// A reference order applied to a base file (byte 0 picks it): after byte 1, even, a list
+// written as CSV, which must also read back as written; odd, an image input (ImageInput.h)
+// taken as a database file. Applying it changes no channel's fields and nothing outside the
+// channel table, a second apply changes nothing, and undo gives back the base. True when
+// the reference was matched.
+bool checkOrderInput(const uint8_t* data, size_t size);
+// An image input compared with its unmutated base: each database against itself shows no
+// difference, and A against B mirrors B against A. True when the file was accepted.
+bool checkDiffInput(const uint8_t* data, size_t size);
+// An image input linted: every finding of a known kind, in order, naming slots of its
+// tables; the counts are the findings of each kind, and kavro-tool lint (on a quarter of
+// the inputs) lists and counts the same. True when the file was accepted.
+bool checkLintInput(const uint8_t* data, size_t size);
+
 // The base files the script checks start from, by name ("small", "gaps", "full", ...).
 const std::vector<uint8_t>& scriptBaseImage(std::string_view name);
 
 // The session's view index against its tables: every list, count and order.
 void checkViewIndex(const EditSession& session);
-// Formats every tree item and every list cell of `view` (setting the session's view to it)
+// Formats every tree item and every list cell of `view` (switching the session to it)
 // and checks their lengths and the rows' channels.
 void formatAllTexts(EditSession& session, int view);
 

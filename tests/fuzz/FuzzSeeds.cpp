@@ -1,11 +1,16 @@
 #include "FuzzSeeds.h"
 
+#include <algorithm>
+#include <memory>
 #include <string_view>
 
 #include "FuzzBases.h"
 #include "ImageInput.h"
 #include "ScriptGenerator.h"
 #include "database/ByteOrder.h"
+#include "database/ChannelDatabase.h"
+#include "database/ListExport.h"
+#include "dbfile/DatabaseFile.h"
 #include "dbfile/DatabaseImage.h"
 #include "support/TestImageBuilder.h"
 
@@ -77,6 +82,49 @@ std::vector<Seed> imageSeeds() {
     seeds.push_back({"refused-raw-checksum",
                      encodeImageInput(3, length(FileLength::Base, Raw | NoTool), 0,
                                       {set(K::HeaderBytes, 0, hdr::DataChecksum, 0x5A)})});
+    return seeds;
+}
+
+namespace {
+
+// The list Export List writes of base `b`, its live channels last slot first.
+std::string reversedList(int b) {
+    const auto db = std::make_unique<ChannelDatabase>();
+    const auto file = std::make_unique<DatabaseFile>();
+    const Bytes& bytes = baseFiles()[b].bytes;
+    file->load(bytes.data(), bytes.size(), *db);
+    std::vector<int> channels;
+    for (int ch = ChannelCapacity - 1; ch >= 0; --ch) {
+        if (db->isLiveChannel(ch)) {
+            channels.push_back(ch);
+        }
+    }
+    return listCsv(*db, channels);
+}
+
+Seed orderSeed(std::string name, int base, bool asList, const Bytes& rest) {
+    Bytes bytes(rest.size() + 2);
+    bytes[0] = static_cast<uint8_t>(base);
+    bytes[1] = asList ? 0 : 1;
+    std::copy(rest.begin(), rest.end(), bytes.begin() + 2);
+    return {std::move(name), std::move(bytes)};
+}
+
+}  // namespace
+
+std::vector<Seed> orderSeeds() {
+    std::vector<Seed> seeds;
+    for (int b = 0; b < ImageTargetBaseCount; ++b) {
+        const std::string name(baseFiles()[b].name);
+        const int other = (b + 2) % ImageTargetBaseCount;
+        const std::string own = reversedList(b), others = reversedList(other);
+        seeds.push_back(orderSeed("list-" + name, b, true, Bytes(own.begin(), own.end())));
+        seeds.push_back(orderSeed("list-" + name + "-by-" + std::string(baseFiles()[other].name), b,
+                                  true, Bytes(others.begin(), others.end())));
+        seeds.push_back(orderSeed("file-" + name, b, false, encodeImageInput(other, NoTool, 0)));
+    }
+    const std::string_view noHeader = "Medium TV 001,Medium Sat 1\r\n";
+    seeds.push_back(orderSeed("refused-list", 2, true, Bytes(noHeader.begin(), noHeader.end())));
     return seeds;
 }
 

@@ -16,6 +16,9 @@ struct Seed {
 // Every base file as it is, a few record mutations of each kind, files cut short and made
 // long, odd covered lengths, and a few files that are refused.
 std::vector<Seed> imageSeeds();
+// Reference lists of each base (a base's own list reversed, another base's list) and
+// reference files, for the order target, and one refused list.
+std::vector<Seed> orderSeeds();
 // Scripts that use every command, on each base file, and one refusal of each kind.
 std::vector<Seed> scriptSeeds();
 

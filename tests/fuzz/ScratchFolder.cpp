@@ -1,11 +1,10 @@
 #include "ScratchFolder.h"
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <random>
 
 #include "FuzzChecks.h"
+#include "dbfile/FileSystem.h"
 
 namespace kavro::fuzzing {
 
@@ -40,25 +39,41 @@ const ScratchFolder& scratchFolder() {
     return folder;
 }
 
+// Through the program's own file layer, which keeps the fuzz build's files in memory.
 void writeScratchFile(const std::string& path, const uint8_t* data, size_t size) {
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
-    file.close();
-    require(!file.fail(), "a scratch file takes its bytes");
+    fs::File file;
+    fs::Status status = fs::openFile(path, fs::Access::ReadWrite, file);
+    if (status.failure == fs::Failure::NotFound) {
+        status = fs::createNewFile(path, file);
+    }
+    if (status.ok()) {
+        status = fs::setSize(file, size);
+    }
+    if (status.ok()) {
+        status = fs::writeAt(file, 0, data, size);
+    }
+    require(status.ok(), "a scratch file takes its bytes");
 }
 
 uint64_t scratchFileSize(const std::string& path) {
-    std::error_code error;
-    const uint64_t size = std::filesystem::file_size(path, error);
-    require(!error, "a saved file has a size");
-    return size;
+    fs::FileInfo info;
+    require(fs::pathInfo(path, true, info).ok(), "a saved file has a size");
+    return info.size;
 }
 
 std::string readScratchFileFrom(const std::string& path, uint64_t offset) {
-    std::ifstream file(path, std::ios::binary);
-    file.seekg(static_cast<std::streamoff>(offset));
-    require(file.good(), "a saved file can be read");
-    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    fs::File file;
+    fs::FileInfo info;
+    require(fs::openFile(path, fs::Access::Read, file).ok() && fs::fileInfo(file, info).ok() &&
+                info.size >= offset,
+            "a saved file can be read");
+    std::string bytes(info.size - offset, '\0');
+    size_t got = 0;
+    require(fs::readAt(file, offset, reinterpret_cast<uint8_t*>(bytes.data()), bytes.size(), got)
+                    .ok() &&
+                got == bytes.size(),
+            "a saved file can be read");
+    return bytes;
 }
 
 }  // namespace kavro::fuzzing

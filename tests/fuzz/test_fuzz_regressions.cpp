@@ -65,6 +65,19 @@ TEST(FuzzRegressions, ScriptSeedsPassTheChecks) {
     }
 }
 
+// The diff and lint targets read image inputs too.
+TEST(FuzzRegressions, ReaderSeedsPassTheChecks) {
+    for (const Seed& seed : orderSeeds()) {
+        const bool refused = startsWith(seed.name, "refused-");
+        EXPECT_EQ(runChecks(checkOrderInput, seed.name, seed.bytes), !refused) << seed.name;
+    }
+    for (const Seed& seed : imageSeeds()) {
+        const bool refused = startsWith(seed.name, "refused-");
+        EXPECT_EQ(runChecks(checkDiffInput, seed.name, seed.bytes), !refused) << seed.name;
+        EXPECT_EQ(runChecks(checkLintInput, seed.name, seed.bytes), !refused) << seed.name;
+    }
+}
+
 TEST(FuzzRegressions, KeptImageInputsPassTheChecks) {
     replayKept(checkImageInput, "image");
 }

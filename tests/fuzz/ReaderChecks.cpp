@@ -1,0 +1,262 @@
+// The checks of the small targets: the CSV reader and a reference order applied to a base
+// file, the comparison of two databases, and the lint.
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "FuzzBases.h"
+#include "FuzzChecks.h"
+#include "ImageInput.h"
+#include "ScratchFolder.h"
+#include "cli/Tool.h"
+#include "database/ChannelDatabase.h"
+#include "database/CsvText.h"
+#include "database/DatabaseDiff.h"
+#include "database/Problems.h"
+#include "dbfile/DatabaseFile.h"
+#include "session/EditSession.h"
+#include "session/OrderReference.h"
+
+namespace kavro::fuzzing {
+
+namespace {
+
+const BaseFile& pickedBase(const uint8_t* data, size_t size) {
+    return baseFiles()[(size > 0 ? data[0] : 0) % ImageTargetBaseCount];
+}
+
+// A database and its file, without a session's view index: for the checks that only read.
+struct Loaded {
+    ChannelDatabase db;
+    DatabaseFile file;
+
+    bool load(const std::vector<uint8_t>& bytes) {
+        return file.load(bytes.data(), bytes.size(), db).outcome == OpenOutcome::Accepted;
+    }
+};
+
+// Read, written back field by field and read again, a text gives the same records; a
+// refused one says where and why.
+void checkCsvRoundTrip(std::string_view text) {
+    static std::vector<CsvRecord> records, again;
+    CsvProblem problem;
+    if (!readCsv(text, records, problem)) {
+        require(problem.line >= 1 && !problem.message.empty(), "a refused CSV text says why");
+        return;
+    }
+    std::string written = "\n";  // a byte-order mark that starts a field stays a field's
+    for (const CsvRecord& record : records) {
+        for (size_t i = 0; i < record.size(); ++i) {
+            written +=
+                (i ? "," : "") + (record.size() == 1 && record[0].empty() ? std::string("\"\"")
+                                                                          : csvField(record[i]));
+        }
+        written += "\n";
+    }
+    require(readCsv(written, again, problem) && again == records,
+            "a CSV text written back reads as the same records");
+}
+
+// The live channels' records, sorted: what an order may not change.
+std::vector<std::string> liveRecords(const ChannelDatabase& db) {
+    std::vector<std::string> records;
+    for (int ch = 0; ch < ChannelCapacity; ++ch) {
+        if (db.isLiveChannel(ch)) {
+            const auto* record = reinterpret_cast<const char*>(db.bytes() + table::channel(ch));
+            records.emplace_back(record, ChannelRecordSize);
+        }
+    }
+    std::sort(records.begin(), records.end());
+    return records;
+}
+
+bool sameOutsideChannels(const ChannelDatabase& a, const std::vector<uint8_t>& b) {
+    return std::memcmp(a.bytes(), b.data(), table::Channels) == 0 &&
+           std::memcmp(a.bytes() + table::FavoriteNames, b.data() + table::FavoriteNames,
+                       table::Size - table::FavoriteNames) == 0;
+}
+
+// Applies the order of the reference at `path`; false when it is refused.
+bool applyReference(EditSession& session, const std::string& path, bool& changed) {
+    const ReferenceOrder order = readReferenceOrder(session.database(), path);
+    if (order.outcome != ReferenceOutcome::Matched) {
+        require(!order.message.empty(), "a refused reference says why");
+        return false;
+    }
+    const EditResult result = session.apply(Edit{order.edit});
+    require(result.applied, "a matched order applies");
+    changed = result.changed;
+    return true;
+}
+
+// A channel difference with its sides swapped, as a comparable tuple.
+using Place = std::tuple<int, int, int, int, std::vector<ChannelField>>;
+std::vector<Place> places(const std::vector<ChannelDifference>& list, bool swapped) {
+    std::vector<Place> out;
+    for (const ChannelDifference& d : list) {
+        const ChannelPlace& first = swapped ? d.b : d.a;
+        const ChannelPlace& second = swapped ? d.a : d.b;
+        out.emplace_back(first.slot, first.row, second.slot, second.row, d.fields);
+    }
+    std::sort(out.begin(), out.end());
+    return out;
+}
+
+std::vector<std::pair<int, int>> pairs(const std::vector<TransponderDifference>& list,
+                                       bool swapped) {
+    std::vector<std::pair<int, int>> out;
+    for (const TransponderDifference& d : list) {
+        out.emplace_back(swapped ? d.b : d.a, swapped ? d.a : d.b);
+    }
+    std::sort(out.begin(), out.end());
+    return out;
+}
+
+void checkMirrored(const DatabaseDiff& ab, const DatabaseDiff& ba) {
+    require(places(ab.added, false) == places(ba.removed, true) &&
+                places(ab.removed, false) == places(ba.added, true),
+            "what B adds to A, A removes from B");
+    require(places(ab.changed, false) == places(ba.changed, true),
+            "the changed channels are the same both ways");
+    require(places(ab.moved, false) == places(ba.moved, true),
+            "the moved channels are the same both ways");
+    require(pairs(ab.transpondersAdded, false) == pairs(ba.transpondersRemoved, true) &&
+                pairs(ab.transpondersRemoved, false) == pairs(ba.transpondersAdded, true) &&
+                pairs(ab.transpondersChanged, false) == pairs(ba.transpondersChanged, true),
+            "the transponder differences mirror");
+    require(ab.groupsRenamed == ba.groupsRenamed, "the renamed groups are the same both ways");
+    require(ab.equal() == ba.equal(), "equal both ways or neither");
+}
+
+size_t occurrences(const std::string& text, const std::string& part) {
+    size_t count = 0;
+    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
+        ++count;
+    }
+    return count;
+}
+
+// kavro-tool lint lists as many findings of each kind as it counts, and says whether any.
+void checkLintTool(const std::string& path, const std::array<int, ProblemKinds.size()>& counts,
+                   bool any) {
+    std::istringstream in;
+    std::ostringstream out, err;
+    const int code = cli::runTool({"lint", path, "--format", "json"}, in, out, err);
+    require(code == (any ? 1 : 0), "kavro-tool lint fails when there are findings");
+    const std::string json = out.str();
+    for (size_t k = 0; k < ProblemKinds.size(); ++k) {
+        const std::string kind(ProblemKinds[k]);
+        const std::string count = std::to_string(counts[k]);
+        require(occurrences(json, "{\"kind\": \"" + kind + "\"") == static_cast<size_t>(counts[k]),
+                "kavro-tool lint lists each finding");
+        require(occurrences(json, "\"" + kind + "\": " + count + ",") +
+                        occurrences(json, "\"" + kind + "\": " + count + "}") ==
+                    1,
+                "kavro-tool lint counts the findings it lists");
+    }
+}
+
+}  // namespace
+
+bool checkOrderInput(const uint8_t* data, size_t size) {
+    static EditSession session;
+    static std::vector<uint8_t> start;
+    static DecodedImage reference;
+    const std::vector<uint8_t>& base = pickedBase(data, size).bytes;
+    require(session.load(base.data(), base.size()).outcome == OpenOutcome::Accepted,
+            "a base file loads");
+    const ChannelDatabase& db = session.database();
+    start.assign(db.bytes(), db.bytes() + table::Size);
+    const bool asList = size < 2 || data[1] % 2 == 0;
+    const std::string path = scratchFolder().path(asList ? "reference.csv" : "reference.tbn");
+    if (asList) {
+        const size_t skip = std::min<size_t>(size, 2);
+        writeScratchFile(path, data + skip, size - skip);
+        checkCsvRoundTrip({reinterpret_cast<const char*>(data) + skip, size - skip});
+    } else {
+        decodeImageInput(data + 2, size - 2, reference);
+        writeScratchFile(path, reference.file.data(), reference.file.size());
+    }
+    bool changed = false;  // the order of the base may be the reference's already
+    if (!applyReference(session, path, changed)) {
+        require(std::memcmp(db.bytes(), start.data(), table::Size) == 0,
+                "a refused reference changes nothing");
+        return false;
+    }
+    require(sameOutsideChannels(db, start), "an order changes only the channel table");
+    static ChannelDatabase before;
+    std::memcpy(before.mutableBytes(), start.data(), table::Size);
+    require(liveRecords(db) == liveRecords(before), "an order changes no channel's fields");
+    for (int ch = 0; ch < ChannelCapacity; ++ch) {
+        require(db.isLiveChannel(ch) == before.isLiveChannel(ch), "free slots keep their place");
+    }
+    const std::vector<uint8_t> once(db.bytes(), db.bytes() + table::Size);
+    bool changedAgain = true;
+    require(applyReference(session, path, changedAgain), "a reference applied once applies again");
+    require(!changedAgain && std::memcmp(db.bytes(), once.data(), table::Size) == 0,
+            "a second apply of the same reference changes nothing");
+    while (session.undo()) {
+    }
+    require(std::memcmp(db.bytes(), start.data(), table::Size) == 0,
+            "undoing the order gives back the base");
+    return true;
+}
+
+bool checkDiffInput(const uint8_t* data, size_t size) {
+    static const auto a = std::make_unique<Loaded>(), b = std::make_unique<Loaded>();
+    static DecodedImage input;
+    require(a->load(pickedBase(data, size).bytes), "a base file loads");
+    decodeImageInput(data, size, input);
+    if (!b->load(input.file)) {
+        return false;
+    }
+    require(compareDatabases(a->db, a->db).equal() && compareDatabases(b->db, b->db).equal(),
+            "a database compared with itself shows no difference");
+    checkMirrored(compareDatabases(a->db, b->db), compareDatabases(b->db, a->db));
+    return true;
+}
+
+bool checkLintInput(const uint8_t* data, size_t size) {
+    static const auto loaded = std::make_unique<Loaded>();
+    static DecodedImage input;
+    decodeImageInput(data, size, input);
+    if (!loaded->load(input.file)) {
+        return false;
+    }
+    const std::vector<Finding> findings = findProblems(loaded->db);
+    const auto counts = countProblems(findings);
+    size_t previousKind = 0;
+    for (const Finding& finding : findings) {
+        const auto kind = std::find(ProblemKinds.begin(), ProblemKinds.end(), finding.kind);
+        require(kind != ProblemKinds.end(), "a finding is of a known kind");
+        const size_t k = static_cast<size_t>(kind - ProblemKinds.begin());
+        require(k >= previousKind, "findings come by kind");
+        previousKind = k;
+        require(finding.channel >= -1 && finding.channel < ChannelCapacity &&
+                    finding.transponder >= -1 && finding.transponder < TransponderCapacity,
+                "a finding names a slot of its table or none");
+        require(!finding.text.empty(), "a finding has a text");
+    }
+    size_t total = 0;
+    for (size_t k = 0; k < ProblemKinds.size(); ++k) {
+        require(
+            counts[k] == std::count_if(findings.begin(), findings.end(),
+                                       [&](const Finding& f) { return f.kind == ProblemKinds[k]; }),
+            "the counts are the findings of each kind");
+        total += static_cast<size_t>(counts[k]);
+    }
+    require(total == findings.size(), "the counts add up to the findings");
+    if (input.toolCommand < ToolCommandCount) {
+        const std::string path = scratchFolder().path("lint.tbn");
+        writeScratchFile(path, input.file.data(), input.file.size());
+        checkLintTool(path, counts, !findings.empty());
+    }
+    return true;
+}
+
+}  // namespace kavro::fuzzing
