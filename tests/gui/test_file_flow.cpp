@@ -314,7 +314,7 @@ void FileFlowTest::saveAsFailureKeepsTheOpenFile() {
 }
 
 // The messages about files keep their text as the first line; the second names the file
-// and the reason.
+// (control characters shown as U+FFFD) and the reason.
 void FileFlowTest::fileMessagesNameTheFileAndTheReason() {
     OpenedWindow h;
     const QString missing = h.pathOf("missing.tbn");
@@ -326,11 +326,18 @@ void FileFlowTest::fileMessagesNameTheFileAndTheReason() {
     const QString unreachable = h.pathOf("no-such-folder/db.tbn");
     h.interaction.savePaths.append(unreachable);
     h.window->fileCommands().saveAs();
+    // A control character in a name never reaches the message as itself.
+    const QString escaped = h.pathOf(QStringLiteral("a\x1b[2Jb\nFile saved.tbn"));
+    QVERIFY(!h.open(escaped));
+    QString shownEscaped = native(escaped);
+    shownEscaped.replace(QChar(0x1b), QChar::ReplacementCharacter)
+        .replace(QChar('\n'), QChar::ReplacementCharacter);
     QCOMPARE(h.interaction.messageTexts(),
              QStringList(
                  {"File open failed!\n" + native(missing) + ": No such file or directory",
                   "Invalid DB file!\n" + native(badPath) + ": data checksum mismatch",
-                  "File create failed!\n" + native(unreachable) + ": No such file or directory"}));
+                  "File create failed!\n" + native(unreachable) + ": No such file or directory",
+                  "File open failed!\n" + shownEscaped + ": No such file or directory"}));
 }
 
 void FileFlowTest::saveAsToTheOpenFileRewritesIt() {

@@ -1,4 +1,5 @@
 #include "BackupsDialog.h"
+#include "ui/dialogs/ShownPath.h"
 
 #include <QCoreApplication>
 #include <QDialogButtonBox>
@@ -55,8 +56,7 @@ BackupsDialog::BackupsDialog(const QString& file, const QString& folder,
             ? QCoreApplication::translate("kavro::BackupsDialog",
                                           "No backups of %1 are kept in %2.")
             : QCoreApplication::translate("kavro::BackupsDialog", "Backups of %1 kept in %2:");
-    auto* label = new QLabel(
-        intro.arg(QDir::toNativeSeparators(file), QDir::toNativeSeparators(folder)), this);
+    auto* label = new QLabel(intro.arg(shownPath(file), shownPath(folder)), this);
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
     layout->addWidget(label);

@@ -24,6 +24,7 @@
 #include "session/EditSession.h"
 #include "ui/dialogs/BackupsDialog.h"
 #include "ui/dialogs/Interaction.h"
+#include "ui/dialogs/ShownPath.h"
 #include "ui/language/CoreTexts.h"
 
 namespace kavro {
@@ -34,7 +35,7 @@ namespace {
 // as kavro-tool prints them.
 QString fileMessage(std::string_view text, const QString& path, const std::string& reason) {
     return QStringLiteral("%1\n%2: %3")
-        .arg(translatedCoreText(text), QDir::toNativeSeparators(path), coreText(reason));
+        .arg(translatedCoreText(text), shownPath(path), coreText(reason));
 }
 
 QString currentPath(const EditSession& session) {
@@ -96,7 +97,7 @@ bool FileCommands::load(const QString& path) {
 void FileCommands::written(const QString& path) {
     if (parts_.notices) {
         parts_.notices->show(QCoreApplication::translate("kavro::FileCommands", "Saved %1")
-                                 .arg(QDir::toNativeSeparators(QFileInfo(path).filePath())));
+                                 .arg(shownPath(QFileInfo(path).filePath())));
     }
     if (parts_.settings) {
         RecentFiles(*parts_.settings).add(path);
@@ -226,7 +227,7 @@ bool FileCommands::reloadCurrentFile() {
     // The edits in the window may still be kept elsewhere: Save there goes to Save As.
     const QString question =
         QCoreApplication::translate("kavro::FileCommands", "Do you want to save changes?\n%1")
-            .arg(QDir::toNativeSeparators(path));
+            .arg(shownPath(path));
     switch (parts_.interaction.messageBox(parts_.window, question,
                                           Interaction::Buttons::SaveDiscardCancel,
                                           Interaction::Icon::None)) {
@@ -250,7 +251,7 @@ bool FileCommands::settleUnsavedChanges() {
     }
     const QString question =
         QCoreApplication::translate("kavro::FileCommands", "Do you want to save changes?\n%1")
-            .arg(QDir::toNativeSeparators(currentPath(parts_.session)));
+            .arg(shownPath(currentPath(parts_.session)));
     switch (parts_.interaction.messageBox(parts_.window, question,
                                           Interaction::Buttons::SaveDiscardCancel,
                                           Interaction::Icon::None)) {

@@ -26,6 +26,7 @@
 #include "session/OrderReference.h"
 #include "ui/dialogs/ImportDialog.h"
 #include "ui/dialogs/Interaction.h"
+#include "ui/dialogs/ShownPath.h"
 #include "ui/language/CoreTexts.h"
 
 namespace kavro {
@@ -34,7 +35,7 @@ namespace {
 
 // A message about a file, as the file commands word them.
 QString fileMessage(const QString& text, const QString& path, const QString& reason) {
-    return QStringLiteral("%1\n%2: %3").arg(text, QDir::toNativeSeparators(path), reason);
+    return QStringLiteral("%1\n%2: %3").arg(text, shownPath(path), reason);
 }
 
 // The open file's name with ".csv" in place of its suffix; empty without a file.
@@ -86,7 +87,7 @@ void ListCommands::exportList() {
     const int exported = static_cast<int>(rows.size());
     report(QCoreApplication::translate("kavro::ListCommands", "Exported %n channel(s) to %1",
                                        nullptr, exported)
-               .arg(QDir::toNativeSeparators(path)));
+               .arg(shownPath(path)));
 }
 
 // A result that needs no answer: in the status bar.

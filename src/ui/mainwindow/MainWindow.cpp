@@ -36,6 +36,7 @@
 #include "session/StepLabels.h"
 #include "ui/dialogs/Accessibility.h"
 #include "ui/dialogs/Interaction.h"
+#include "ui/dialogs/ShownPath.h"
 #include "ui/language/CoreTexts.h"
 
 // The program's resources live in this static library: make sure they are linked in.
@@ -244,7 +245,7 @@ void MainWindow::showFileInTitle() {
         return;
     }
     setWindowFilePath(path);
-    setWindowTitle(tr("%1[*] - Channel Editor").arg(QFileInfo(path).fileName()));
+    setWindowTitle(tr("%1[*] - Channel Editor").arg(shownPath(QFileInfo(path).fileName())));
     setWindowModified(session_->isModified());
 }
 

@@ -1,6 +1,7 @@
 // The window's menu bar: its commands in one table (CommandTable), the Open Recent
 // submenu, the enabled states as the session and the tree's selection stand, and Help.
 #include "MenuBar.h"
+#include "ui/dialogs/ShownPath.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -25,6 +26,7 @@
 #include "session/EditSession.h"
 #include "ui/dialogs/Accessibility.h"
 #include "ui/dialogs/Interaction.h"
+#include "ui/dialogs/ShownPath.h"
 
 namespace kavro {
 
@@ -226,8 +228,7 @@ void MainWindow::fillRecentMenu() {
     const QStringList paths = RecentFiles(*settings_).paths();
     for (int i = 0; i < paths.size(); ++i) {
         const QString path = paths[i];
-        const QString text =
-            QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(path));
+        const QString text = QStringLiteral("&%1 %2").arg(i + 1).arg(shownPath(path));
         connect(recentMenu_->addAction(text), &QAction::triggered, this, [this, path] {
             if (!list_->isDragging()) {
                 openFile(path);

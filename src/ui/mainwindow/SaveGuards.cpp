@@ -9,6 +9,7 @@
 #include "dbfile/Backups.h"
 #include "session/EditSession.h"
 #include "ui/dialogs/Interaction.h"
+#include "ui/dialogs/ShownPath.h"
 #include "ui/language/CoreTexts.h"
 
 namespace kavro {
@@ -36,7 +37,7 @@ QString backupQuestion(const QString& folder, const std::string& reason) {
     return QCoreApplication::translate("kavro::SaveGuards",
                                        "No backup of the file could be made in\n%1\n(%2).\n\nSave "
                                        "without a backup?")
-        .arg(QDir::toNativeSeparators(folder), coreText(reason));
+        .arg(shownPath(folder), coreText(reason));
 }
 
 }  // namespace
@@ -114,7 +115,7 @@ SaveResult saveWithGuards(Interaction& interaction, QWidget* parent, EditSession
 }
 
 QString folderRefusedMessage(const QString& path, const std::string& reason) {
-    const QString folder = QDir::toNativeSeparators(QFileInfo(path).absolutePath());
+    const QString folder = shownPath(QFileInfo(path).absolutePath());
     return QCoreApplication::translate(
                "kavro::SaveGuards",
                "File write failed! The file was left as it was.\n\n%1\n\nSave the "
