@@ -948,22 +948,6 @@ Move %1?</source>
         <translation>بحث</translation>
     </message>
     <message>
-        <source>Open</source>
-        <translation>فتح</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>حفظ</translation>
-    </message>
-    <message>
-        <source>Save As</source>
-        <translation>حفظ باسم</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation>خروج</translation>
-    </message>
-    <message>
         <source>ALL</source>
         <translation>الكل</translation>
     </message>
@@ -1011,40 +995,12 @@ Move %1?</source>
         <translation>م&amp;ساعدة</translation>
     </message>
     <message>
-        <source>File</source>
-        <translation>ملف</translation>
-    </message>
-    <message>
-        <source>Edit</source>
-        <translation>تحرير</translation>
-    </message>
-    <message>
-        <source>Channels</source>
-        <translation>قنوات</translation>
-    </message>
-    <message>
-        <source>Tree</source>
-        <translation>شجرة</translation>
-    </message>
-    <message>
-        <source>View</source>
-        <translation>عرض</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>مساعدة</translation>
-    </message>
-    <message>
         <source>The popup of the list or the tree</source>
         <translation>القائمة المنبثقة للقائمة أو الشجرة</translation>
     </message>
     <message>
         <source>Presses the focused button</source>
         <translation>يضغط الزر الذي عليه التركيز</translation>
-    </message>
-    <message>
-        <source>Ends a drag; closes the window, asking to save changes</source>
-        <translation>ينهي السحب؛ يغلق النافذة ويسأل عن حفظ التغييرات</translation>
     </message>
     <message>
         <source>Save</source>
@@ -1201,6 +1157,10 @@ Edits the channel database of a digital satellite receiver.</source>
     <message>
         <source>Clear Menu</source>
         <translation>مسح القائمة</translation>
+    </message>
+    <message>
+        <source>Ends a drag, or empties Find</source>
+        <translation>ينهي السحب أو يفرغ حقل «بحث»</translation>
     </message>
 </context>
 <context>

@@ -900,22 +900,6 @@ Přesunout %1?</translation>
         <translation>Hledat</translation>
     </message>
     <message>
-        <source>Open</source>
-        <translation>Otevřít</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Uložit</translation>
-    </message>
-    <message>
-        <source>Save As</source>
-        <translation>Uložit jako</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation>Konec</translation>
-    </message>
-    <message>
         <source>ALL</source>
         <translation>VŠE</translation>
     </message>
@@ -963,40 +947,12 @@ Přesunout %1?</translation>
         <translation>&amp;Nápověda</translation>
     </message>
     <message>
-        <source>File</source>
-        <translation>Soubor</translation>
-    </message>
-    <message>
-        <source>Edit</source>
-        <translation>Úpravy</translation>
-    </message>
-    <message>
-        <source>Channels</source>
-        <translation>Kanály</translation>
-    </message>
-    <message>
-        <source>Tree</source>
-        <translation>Strom</translation>
-    </message>
-    <message>
-        <source>View</source>
-        <translation>Zobrazení</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Nápověda</translation>
-    </message>
-    <message>
         <source>The popup of the list or the tree</source>
         <translation>Místní nabídka seznamu nebo stromu</translation>
     </message>
     <message>
         <source>Presses the focused button</source>
         <translation>Stiskne tlačítko, které má fokus</translation>
-    </message>
-    <message>
-        <source>Ends a drag; closes the window, asking to save changes</source>
-        <translation>Ukončí přetahování; zavře okno a zeptá se na uložení změn</translation>
     </message>
     <message>
         <source>Save</source>
@@ -1153,6 +1109,10 @@ Upravuje databázi kanálů digitálního satelitního přijímače.</translatio
     <message>
         <source>Clear Menu</source>
         <translation>Vyprázdnit seznam</translation>
+    </message>
+    <message>
+        <source>Ends a drag, or empties Find</source>
+        <translation>Ukončí přetahování nebo vyprázdní pole „Hledat“</translation>
     </message>
 </context>
 <context>

@@ -884,22 +884,6 @@ Move %1?</source>
         <translation>Suchen</translation>
     </message>
     <message>
-        <source>Open</source>
-        <translation>Öffnen</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Speichern</translation>
-    </message>
-    <message>
-        <source>Save As</source>
-        <translation>Speichern unter</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation>Beenden</translation>
-    </message>
-    <message>
         <source>ALL</source>
         <translation>ALLE</translation>
     </message>
@@ -947,40 +931,12 @@ Move %1?</source>
         <translation>&amp;Hilfe</translation>
     </message>
     <message>
-        <source>File</source>
-        <translation>Datei</translation>
-    </message>
-    <message>
-        <source>Edit</source>
-        <translation>Bearbeiten</translation>
-    </message>
-    <message>
-        <source>Channels</source>
-        <translation>Kanäle</translation>
-    </message>
-    <message>
-        <source>Tree</source>
-        <translation>Baum</translation>
-    </message>
-    <message>
-        <source>View</source>
-        <translation>Ansicht</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Hilfe</translation>
-    </message>
-    <message>
         <source>The popup of the list or the tree</source>
         <translation>Das Kontextmenü der Liste oder des Baums</translation>
     </message>
     <message>
         <source>Presses the focused button</source>
         <translation>Drückt die Schaltfläche mit dem Fokus</translation>
-    </message>
-    <message>
-        <source>Ends a drag; closes the window, asking to save changes</source>
-        <translation>Beendet ein Ziehen; schließt das Fenster und fragt nach dem Speichern von Änderungen</translation>
     </message>
     <message>
         <source>Save</source>
@@ -1137,6 +1093,10 @@ Bearbeitet die Kanaldatenbank eines digitalen Satellitenempfängers.</translatio
     <message>
         <source>Clear Menu</source>
         <translation>Liste leeren</translation>
+    </message>
+    <message>
+        <source>Ends a drag, or empties Find</source>
+        <translation>Beendet ein Ziehen oder leert „Suchen“</translation>
     </message>
 </context>
 <context>

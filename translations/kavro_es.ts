@@ -884,22 +884,6 @@ Move %1?</source>
         <translation>Buscar</translation>
     </message>
     <message>
-        <source>Open</source>
-        <translation>Abrir</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Guardar</translation>
-    </message>
-    <message>
-        <source>Save As</source>
-        <translation>Guardar como</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation>Salir</translation>
-    </message>
-    <message>
         <source>ALL</source>
         <translation>TODOS</translation>
     </message>
@@ -947,40 +931,12 @@ Move %1?</source>
         <translation>A&amp;yuda</translation>
     </message>
     <message>
-        <source>File</source>
-        <translation>Archivo</translation>
-    </message>
-    <message>
-        <source>Edit</source>
-        <translation>Editar</translation>
-    </message>
-    <message>
-        <source>Channels</source>
-        <translation>Canales</translation>
-    </message>
-    <message>
-        <source>Tree</source>
-        <translation>Árbol</translation>
-    </message>
-    <message>
-        <source>View</source>
-        <translation>Ver</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Ayuda</translation>
-    </message>
-    <message>
         <source>The popup of the list or the tree</source>
         <translation>El menú contextual de la lista o del árbol</translation>
     </message>
     <message>
         <source>Presses the focused button</source>
         <translation>Pulsa el botón que tiene el foco</translation>
-    </message>
-    <message>
-        <source>Ends a drag; closes the window, asking to save changes</source>
-        <translation>Termina un arrastre; cierra la ventana preguntando si guardar los cambios</translation>
     </message>
     <message>
         <source>Save</source>
@@ -1137,6 +1093,10 @@ Edita la base de datos de canales de un receptor de satélite digital.</translat
     <message>
         <source>Clear Menu</source>
         <translation>Vaciar lista</translation>
+    </message>
+    <message>
+        <source>Ends a drag, or empties Find</source>
+        <translation>Termina un arrastre o vacía «Buscar»</translation>
     </message>
 </context>
 <context>

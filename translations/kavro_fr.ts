@@ -884,22 +884,6 @@ Déplacer %1 ?</translation>
         <translation>Rechercher</translation>
     </message>
     <message>
-        <source>Open</source>
-        <translation>Ouvrir</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Enregistrer</translation>
-    </message>
-    <message>
-        <source>Save As</source>
-        <translation>Enregistrer sous</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation>Quitter</translation>
-    </message>
-    <message>
         <source>ALL</source>
         <translation>TOUT</translation>
     </message>
@@ -947,40 +931,12 @@ Déplacer %1 ?</translation>
         <translation>Aid&amp;e</translation>
     </message>
     <message>
-        <source>File</source>
-        <translation>Fichier</translation>
-    </message>
-    <message>
-        <source>Edit</source>
-        <translation>Édition</translation>
-    </message>
-    <message>
-        <source>Channels</source>
-        <translation>Chaînes</translation>
-    </message>
-    <message>
-        <source>Tree</source>
-        <translation>Arbre</translation>
-    </message>
-    <message>
-        <source>View</source>
-        <translation>Affichage</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Aide</translation>
-    </message>
-    <message>
         <source>The popup of the list or the tree</source>
         <translation>Le menu contextuel de la liste ou de l&apos;arbre</translation>
     </message>
     <message>
         <source>Presses the focused button</source>
         <translation>Active le bouton qui a le focus</translation>
-    </message>
-    <message>
-        <source>Ends a drag; closes the window, asking to save changes</source>
-        <translation>Termine un glisser ; ferme la fenêtre en proposant d&apos;enregistrer les modifications</translation>
     </message>
     <message>
         <source>Save</source>
@@ -1137,6 +1093,10 @@ Modifie la base de chaînes d&apos;un récepteur satellite numérique.</translat
     <message>
         <source>Clear Menu</source>
         <translation>Vider la liste</translation>
+    </message>
+    <message>
+        <source>Ends a drag, or empties Find</source>
+        <translation>Termine un glisser-déposer ou vide « Rechercher »</translation>
     </message>
 </context>
 <context>

@@ -884,22 +884,6 @@ Spostare %1?</translation>
         <translation>Trova</translation>
     </message>
     <message>
-        <source>Open</source>
-        <translation>Apri</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Salva</translation>
-    </message>
-    <message>
-        <source>Save As</source>
-        <translation>Salva come</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation>Esci</translation>
-    </message>
-    <message>
         <source>ALL</source>
         <translation>TUTTI</translation>
     </message>
@@ -947,40 +931,12 @@ Spostare %1?</translation>
         <translation>A&amp;iuto</translation>
     </message>
     <message>
-        <source>File</source>
-        <translation>File</translation>
-    </message>
-    <message>
-        <source>Edit</source>
-        <translation>Modifica</translation>
-    </message>
-    <message>
-        <source>Channels</source>
-        <translation>Canali</translation>
-    </message>
-    <message>
-        <source>Tree</source>
-        <translation>Albero</translation>
-    </message>
-    <message>
-        <source>View</source>
-        <translation>Visualizza</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Aiuto</translation>
-    </message>
-    <message>
         <source>The popup of the list or the tree</source>
         <translation>Il menu contestuale della lista o dell&apos;albero</translation>
     </message>
     <message>
         <source>Presses the focused button</source>
         <translation>Preme il pulsante con il focus</translation>
-    </message>
-    <message>
-        <source>Ends a drag; closes the window, asking to save changes</source>
-        <translation>Termina un trascinamento; chiude la finestra chiedendo di salvare le modifiche</translation>
     </message>
     <message>
         <source>Save</source>
@@ -1137,6 +1093,10 @@ Modifica il database dei canali di un ricevitore satellitare digitale.</translat
     <message>
         <source>Clear Menu</source>
         <translation>Svuota elenco</translation>
+    </message>
+    <message>
+        <source>Ends a drag, or empties Find</source>
+        <translation>Termina un trascinamento o svuota «Trova»</translation>
     </message>
 </context>
 <context>

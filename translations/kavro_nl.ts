@@ -884,22 +884,6 @@ Move %1?</source>
         <translation>Zoeken</translation>
     </message>
     <message>
-        <source>Open</source>
-        <translation>Openen</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Opslaan</translation>
-    </message>
-    <message>
-        <source>Save As</source>
-        <translation>Opslaan als</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation>Afsluiten</translation>
-    </message>
-    <message>
         <source>ALL</source>
         <translation>ALLE</translation>
     </message>
@@ -947,40 +931,12 @@ Move %1?</source>
         <translation>&amp;Help</translation>
     </message>
     <message>
-        <source>File</source>
-        <translation>Bestand</translation>
-    </message>
-    <message>
-        <source>Edit</source>
-        <translation>Bewerken</translation>
-    </message>
-    <message>
-        <source>Channels</source>
-        <translation>Zenders</translation>
-    </message>
-    <message>
-        <source>Tree</source>
-        <translation>Boom</translation>
-    </message>
-    <message>
-        <source>View</source>
-        <translation>Beeld</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Help</translation>
-    </message>
-    <message>
         <source>The popup of the list or the tree</source>
         <translation>Het contextmenu van de lijst of de boom</translation>
     </message>
     <message>
         <source>Presses the focused button</source>
         <translation>Drukt op de knop met de focus</translation>
-    </message>
-    <message>
-        <source>Ends a drag; closes the window, asking to save changes</source>
-        <translation>Beëindigt een sleepactie; sluit het venster en vraagt om wijzigingen op te slaan</translation>
     </message>
     <message>
         <source>Save</source>
@@ -1137,6 +1093,10 @@ Bewerkt de zenderdatabase van een digitale satellietontvanger.</translation>
     <message>
         <source>Clear Menu</source>
         <translation>Lijst wissen</translation>
+    </message>
+    <message>
+        <source>Ends a drag, or empties Find</source>
+        <translation>Beëindigt het slepen of maakt Zoeken leeg</translation>
     </message>
 </context>
 <context>

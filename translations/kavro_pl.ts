@@ -900,22 +900,6 @@ Przenieść %1?</translation>
         <translation>Znajdź</translation>
     </message>
     <message>
-        <source>Open</source>
-        <translation>Otwórz</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Zapisz</translation>
-    </message>
-    <message>
-        <source>Save As</source>
-        <translation>Zapisz jako</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation>Zakończ</translation>
-    </message>
-    <message>
         <source>ALL</source>
         <translation>WSZYSTKIE</translation>
     </message>
@@ -963,40 +947,12 @@ Przenieść %1?</translation>
         <translation>P&amp;omoc</translation>
     </message>
     <message>
-        <source>File</source>
-        <translation>Plik</translation>
-    </message>
-    <message>
-        <source>Edit</source>
-        <translation>Edycja</translation>
-    </message>
-    <message>
-        <source>Channels</source>
-        <translation>Kanały</translation>
-    </message>
-    <message>
-        <source>Tree</source>
-        <translation>Drzewo</translation>
-    </message>
-    <message>
-        <source>View</source>
-        <translation>Widok</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Pomoc</translation>
-    </message>
-    <message>
         <source>The popup of the list or the tree</source>
         <translation>Menu kontekstowe listy lub drzewa</translation>
     </message>
     <message>
         <source>Presses the focused button</source>
         <translation>Naciska przycisk, który ma fokus</translation>
-    </message>
-    <message>
-        <source>Ends a drag; closes the window, asking to save changes</source>
-        <translation>Kończy przeciąganie; zamyka okno, pytając o zapisanie zmian</translation>
     </message>
     <message>
         <source>Save</source>
@@ -1153,6 +1109,10 @@ Edytuje bazę kanałów cyfrowego odbiornika satelitarnego.</translation>
     <message>
         <source>Clear Menu</source>
         <translation>Wyczyść listę</translation>
+    </message>
+    <message>
+        <source>Ends a drag, or empties Find</source>
+        <translation>Kończy przeciąganie lub czyści pole „Znajdź”</translation>
     </message>
 </context>
 <context>

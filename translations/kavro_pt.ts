@@ -884,22 +884,6 @@ Mover %1?</translation>
         <translation>Procurar</translation>
     </message>
     <message>
-        <source>Open</source>
-        <translation>Abrir</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Gravar</translation>
-    </message>
-    <message>
-        <source>Save As</source>
-        <translation>Gravar como</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation>Sair</translation>
-    </message>
-    <message>
         <source>ALL</source>
         <translation>TODOS</translation>
     </message>
@@ -947,40 +931,12 @@ Mover %1?</translation>
         <translation>A&amp;juda</translation>
     </message>
     <message>
-        <source>File</source>
-        <translation>Ficheiro</translation>
-    </message>
-    <message>
-        <source>Edit</source>
-        <translation>Editar</translation>
-    </message>
-    <message>
-        <source>Channels</source>
-        <translation>Canais</translation>
-    </message>
-    <message>
-        <source>Tree</source>
-        <translation>Árvore</translation>
-    </message>
-    <message>
-        <source>View</source>
-        <translation>Ver</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Ajuda</translation>
-    </message>
-    <message>
         <source>The popup of the list or the tree</source>
         <translation>O menu de contexto da lista ou da árvore</translation>
     </message>
     <message>
         <source>Presses the focused button</source>
         <translation>Prime o botão que tem o foco</translation>
-    </message>
-    <message>
-        <source>Ends a drag; closes the window, asking to save changes</source>
-        <translation>Termina um arrasto; fecha a janela, perguntando se quer gravar as alterações</translation>
     </message>
     <message>
         <source>Save</source>
@@ -1137,6 +1093,10 @@ Edita a base de dados de canais de um recetor de satélite digital.</translation
     <message>
         <source>Clear Menu</source>
         <translation>Limpar lista</translation>
+    </message>
+    <message>
+        <source>Ends a drag, or empties Find</source>
+        <translation>Termina um arrasto ou limpa «Procurar»</translation>
     </message>
 </context>
 <context>

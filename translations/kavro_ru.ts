@@ -900,22 +900,6 @@ Move %1?</source>
         <translation>Поиск</translation>
     </message>
     <message>
-        <source>Open</source>
-        <translation>Открыть</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Сохранить</translation>
-    </message>
-    <message>
-        <source>Save As</source>
-        <translation>Сохранить как</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation>Выход</translation>
-    </message>
-    <message>
         <source>ALL</source>
         <translation>ВСЕ</translation>
     </message>
@@ -963,40 +947,12 @@ Move %1?</source>
         <translation>&amp;Справка</translation>
     </message>
     <message>
-        <source>File</source>
-        <translation>Файл</translation>
-    </message>
-    <message>
-        <source>Edit</source>
-        <translation>Правка</translation>
-    </message>
-    <message>
-        <source>Channels</source>
-        <translation>Каналы</translation>
-    </message>
-    <message>
-        <source>Tree</source>
-        <translation>Дерево</translation>
-    </message>
-    <message>
-        <source>View</source>
-        <translation>Вид</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Справка</translation>
-    </message>
-    <message>
         <source>The popup of the list or the tree</source>
         <translation>Контекстное меню списка или дерева</translation>
     </message>
     <message>
         <source>Presses the focused button</source>
         <translation>Нажимает кнопку, на которой фокус</translation>
-    </message>
-    <message>
-        <source>Ends a drag; closes the window, asking to save changes</source>
-        <translation>Прерывает перетаскивание; закрывает окно, предлагая сохранить изменения</translation>
     </message>
     <message>
         <source>Save</source>
@@ -1153,6 +1109,10 @@ Edits the channel database of a digital satellite receiver.</source>
     <message>
         <source>Clear Menu</source>
         <translation>Очистить список</translation>
+    </message>
+    <message>
+        <source>Ends a drag, or empties Find</source>
+        <translation>Завершает перетаскивание или очищает поле «Поиск»</translation>
     </message>
 </context>
 <context>

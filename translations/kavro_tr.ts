@@ -868,22 +868,6 @@ Move %1?</source>
         <translation>Bul</translation>
     </message>
     <message>
-        <source>Open</source>
-        <translation>Aç</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Kaydet</translation>
-    </message>
-    <message>
-        <source>Save As</source>
-        <translation>Farklı kaydet</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation>Çıkış</translation>
-    </message>
-    <message>
         <source>ALL</source>
         <translation>TÜMÜ</translation>
     </message>
@@ -931,40 +915,12 @@ Move %1?</source>
         <translation>&amp;Yardım</translation>
     </message>
     <message>
-        <source>File</source>
-        <translation>Dosya</translation>
-    </message>
-    <message>
-        <source>Edit</source>
-        <translation>Düzen</translation>
-    </message>
-    <message>
-        <source>Channels</source>
-        <translation>Kanallar</translation>
-    </message>
-    <message>
-        <source>Tree</source>
-        <translation>Ağaç</translation>
-    </message>
-    <message>
-        <source>View</source>
-        <translation>Görünüm</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Yardım</translation>
-    </message>
-    <message>
         <source>The popup of the list or the tree</source>
         <translation>Listenin ya da ağacın bağlam menüsü</translation>
     </message>
     <message>
         <source>Presses the focused button</source>
         <translation>Odaktaki düğmeye basar</translation>
-    </message>
-    <message>
-        <source>Ends a drag; closes the window, asking to save changes</source>
-        <translation>Sürüklemeyi bitirir; değişiklikleri kaydetmeyi sorarak pencereyi kapatır</translation>
     </message>
     <message>
         <source>Save</source>
@@ -1121,6 +1077,10 @@ Bir sayısal uydu alıcısının kanal veritabanını düzenler.</translation>
     <message>
         <source>Clear Menu</source>
         <translation>Listeyi temizle</translation>
+    </message>
+    <message>
+        <source>Ends a drag, or empties Find</source>
+        <translation>Sürüklemeyi bitirir veya Bul alanını boşaltır</translation>
     </message>
 </context>
 <context>

@@ -900,22 +900,6 @@ Move %1?</source>
         <translation>Пошук</translation>
     </message>
     <message>
-        <source>Open</source>
-        <translation>Відкрити</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Зберегти</translation>
-    </message>
-    <message>
-        <source>Save As</source>
-        <translation>Зберегти як</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation>Вихід</translation>
-    </message>
-    <message>
         <source>ALL</source>
         <translation>УСІ</translation>
     </message>
@@ -963,40 +947,12 @@ Move %1?</source>
         <translation>&amp;Довідка</translation>
     </message>
     <message>
-        <source>File</source>
-        <translation>Файл</translation>
-    </message>
-    <message>
-        <source>Edit</source>
-        <translation>Зміни</translation>
-    </message>
-    <message>
-        <source>Channels</source>
-        <translation>Канали</translation>
-    </message>
-    <message>
-        <source>Tree</source>
-        <translation>Дерево</translation>
-    </message>
-    <message>
-        <source>View</source>
-        <translation>Вигляд</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Довідка</translation>
-    </message>
-    <message>
         <source>The popup of the list or the tree</source>
         <translation>Контекстне меню списку або дерева</translation>
     </message>
     <message>
         <source>Presses the focused button</source>
         <translation>Натискає кнопку, на якій фокус</translation>
-    </message>
-    <message>
-        <source>Ends a drag; closes the window, asking to save changes</source>
-        <translation>Перериває перетягування; закриває вікно, пропонуючи зберегти зміни</translation>
     </message>
     <message>
         <source>Save</source>
@@ -1153,6 +1109,10 @@ Edits the channel database of a digital satellite receiver.</source>
     <message>
         <source>Clear Menu</source>
         <translation>Очистити список</translation>
+    </message>
+    <message>
+        <source>Ends a drag, or empties Find</source>
+        <translation>Завершує перетягування або очищає поле «Пошук»</translation>
     </message>
 </context>
 <context>
