@@ -60,7 +60,7 @@ public:
             return refuse(latin1Message());
         }
         if (latin1.find('\0') != std::string::npos) {
-            return refuse("a name cannot hold a NUL character");
+            return refuse(std::string(NulInNameText));
         }
         const FieldCheck check = checkTextLength(static_cast<int>(latin1.size()), limit);
         return check.ok || refuse(check.message);

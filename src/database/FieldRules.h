@@ -23,6 +23,7 @@ constexpr int ServiceIdLow = 0;
 constexpr int ServiceIdHigh = UnassignedServiceId - 1;
 constexpr int ChannelNameLimit = ch::NameLimit;
 constexpr int GroupNameLimit = FavoriteNameLimit;
+constexpr int SatelliteNameLimit = sat::NameLimit;
 constexpr int FavoriteMaskHigh = (1 << FavoriteGroupCount) - 1;
 constexpr int RowNumberLow = 0;  // a row of the channel list, as its "No." column counts
 
@@ -40,6 +41,7 @@ std::string integerMessage();                 // "Please enter an integer."
 std::string rangeMessage(int low, int high);  // "Please enter an integer between %1 and %2."
 std::string lengthMessage(int limit);         // "Please enter no more than %1 characters."
 std::string latin1Message();
+constexpr std::string_view NulInNameText = "a name cannot hold a NUL character";
 
 // Integer field, then its range.
 FieldCheck checkIntegerField(std::string_view text, int low, int high);
