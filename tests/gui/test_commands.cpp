@@ -46,9 +46,10 @@ const QStringList Popup0Items = {"Undo",
                                  "Sort by Service ID",
                                  "Sort by Transponder",
                                  "Export List...",
-                                 "Apply Order From..."};
+                                 "Apply Order From...",
+                                 "Select"};
 const QStringList Popup1Items = {"Delete TP", "Add Channel"};
-const QStringList Popup2Items = {"Add TP"};
+const QStringList Popup2Items = {"Add TP", "Hide Satellite", "Rename Satellite..."};
 
 QPoint rowPoint(WindowHarness& h, int row) {
     return h.window->list()->visualRect(h.window->listModel()->index(row, ColumnChannel)).center();
@@ -145,9 +146,9 @@ void CommandsTest::popupsHoldTheirItemsAndCommands() {
         {Popup0,
          Popup0Items,
          {32781, 32782, 32771, 32775, 32780, 32779, 32790, 32791, 32792, 32793, 32794, 32795, 32796,
-          32797, 32798, 32799}},
+          32797, 32798, 32799, 0}},
         {Popup1, Popup1Items, {32776, 32777}},
-        {Popup2, Popup2Items, {32778}},
+        {Popup2, Popup2Items, {32778, 32800, 32801}},
     };
     for (const auto& e : expected) {
         const std::unique_ptr<QMenu> menu = h.window->buildPopup(e.popup);

@@ -105,12 +105,14 @@ void DesktopWindowTest::menusListEveryCommandWithItsKey() {
                           "Export List...\tCtrl+Shift+X", "Exit\tCtrl+Q"}));
     QCOMPARE(entries(menus[1]->menu()),
              QStringList({"Undo\tCtrl+Z", "Redo\tCtrl+Y", "Find\tCtrl+F", "Delete\tDel",
-                          "Select All\tCtrl+A"}));
+                          "Select All\tCtrl+A", "Select\t"}));
     QCOMPARE(entries(menus[4]->menu()),
              QStringList({"All\tCtrl+1", "TV\tCtrl+2", "Radio\tCtrl+3"}));
     for (int m = 1; m < 5; ++m) {
-        for (const QString& entry : entries(menus[m]->menu())) {
-            QVERIFY2(!entry.endsWith('\t'), qPrintable(entry));
+        for (const QAction* action : menus[m]->menu()->actions()) {
+            // A submenu has no key of its own.
+            QVERIFY2(action->isSeparator() || action->menu() || !action->shortcut().isEmpty(),
+                     qPrintable(action->text()));
         }
     }
 

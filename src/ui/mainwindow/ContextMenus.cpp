@@ -43,6 +43,9 @@ const PopupItem PopupItems[] = {
     {Popup1, CommandDeleteTransponder},
     {Popup1, CommandAddChannel},
     {Popup2, CommandAddTransponder},
+    {Popup2, 0},
+    {Popup2, CommandHideSatellite},
+    {Popup2, CommandRenameSatellite},
 };
 
 }  // namespace
@@ -65,6 +68,10 @@ std::unique_ptr<QMenu> MainWindow::buildPopup(int popup) {
         } else {
             menu->addAction(commands_->action(item.command));
         }
+    }
+    if (popup == Popup0) {
+        menu->addSeparator();
+        menu->addMenu(selectCommands_.menu());
     }
     return menu;
 }
@@ -168,7 +175,14 @@ void MainWindow::runCommand(int command) {
         case CommandApplyOrder:
             listCommands_.applyOrder();
             break;
+        case CommandHideSatellite:
+            satelliteCommands_.hideSelected();
+            break;
+        case CommandRenameSatellite:
+            satelliteCommands_.renameSelected();
+            break;
         default:
+            selectCommands_.run(command);
             break;
     }
 }

@@ -45,6 +45,11 @@ void MainWindow::connectListTools() {
                     listCommands_.showFinding(channel, transponder);
                 }
             });
+    connect(problems_, &ProblemsPanel::hiddenSatelliteActivated, this, [this](int satellite) {
+        if (!list_->isDragging()) {
+            satelliteCommands_.openDialog(satellite);
+        }
+    });
     connect(problemsButton_, &QPushButton::toggled, this, [this](bool open) {
         problems_->setVisible(open);
         if (open) {

@@ -80,7 +80,9 @@ MainWindow::MainWindow(Interaction& interaction, QWidget* parent, WindowSettings
       transponderCommands_(parts_),
       fileCommands_(parts_, *this),
       historyCommands_(parts_),
-      listCommands_(parts_) {
+      listCommands_(parts_),
+      selectCommands_(parts_),
+      satelliteCommands_(parts_) {
     initWindowResources();
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
@@ -102,6 +104,7 @@ MainWindow::MainWindow(Interaction& interaction, QWidget* parent, WindowSettings
     showViewInControls();
     showSessionInControls();
     list_->SetupListColumns(model_);
+    selectCommands_.showCount(*statusBar_);
     setListColumnModes();
     restoreLayout();
     list_->setFocus(Qt::OtherFocusReason);
@@ -167,8 +170,8 @@ QWidget* MainWindow::buildRightPane() {
     problemsButton_->setAutoDefault(false);
     bottom->addWidget(problemsButton_);
     bottom->addStretch(1);
-    for (QPushButton* button : {undoButton_, redoButton_, openButton_, saveButton_, saveAsButton_,
-                                exitButton_}) {
+    for (QPushButton* button :
+         {undoButton_, redoButton_, openButton_, saveButton_, saveAsButton_, exitButton_}) {
         button->setAutoDefault(false);
         bottom->addWidget(button);
     }

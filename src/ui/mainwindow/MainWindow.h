@@ -18,6 +18,8 @@
 #include "HistoryCommands.h"
 #include "ListCommands.h"
 #include "OrderCommands.h"
+#include "SatelliteCommands.h"
+#include "SelectCommands.h"
 #include "TransponderCommands.h"
 #include "WindowParts.h"
 #include "WindowRefresh.h"
@@ -72,6 +74,8 @@ enum Command : int {
     CommandSortByTransponder = 32797,
     CommandExportList = 32798,
     CommandApplyOrder = 32799,
+    CommandHideSatellite = 32800,
+    CommandRenameSatellite = 32801,
 };
 
 class MainWindow : public QDialog, private SessionObserver {
@@ -106,6 +110,8 @@ public:
     FileCommands& fileCommands() { return fileCommands_; }
     HistoryCommands& historyCommands() { return historyCommands_; }
     ListCommands& listCommands() { return listCommands_; }
+    SelectCommands& selectCommands() { return selectCommands_; }
+    SatelliteCommands& satelliteCommands() { return satelliteCommands_; }
     WindowRefresh& refresh() { return *refresh_; }
 
     // The popup `popup` with its items; each item carries its command number as data. The
@@ -227,6 +233,8 @@ private:
     FileCommands fileCommands_;
     HistoryCommands historyCommands_;
     ListCommands listCommands_;
+    SelectCommands selectCommands_;
+    SatelliteCommands satelliteCommands_;
     bool focusPlaced_ = false;
 };
 

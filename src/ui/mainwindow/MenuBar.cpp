@@ -65,7 +65,8 @@ const MenuEntry MenuEntries[] = {
     {CommandSelectAll, "Select All", M::Edit, "Ctrl+A", A::WhenOpen, false},
     {CommandAddToFavorite, "Add to Favorite", M::Channels, "Ctrl+D", A::WhenOpen, false},
     {CommandEditFavorite, "Edit Favorite", M::Channels, "Ctrl+E", A::WhenOpen, false},
-    {CommandEditFavoriteName, "Edit Favorite Name", M::Channels, "Ctrl+Shift+E", A::WhenOpen, false},
+    {CommandEditFavoriteName, "Edit Favorite Name", M::Channels, "Ctrl+Shift+E", A::WhenOpen,
+     false},
     {CommandMoveToTop, "Move to Top", M::Channels, "Ctrl+Home", A::WhenOpen, true},
     {CommandMoveToBottom, "Move to Bottom", M::Channels, "Ctrl+End", A::WhenOpen, true},
     {CommandMoveUp, "Move Up", M::Channels, "Ctrl+Up", A::WhenOpen, true},
@@ -73,11 +74,15 @@ const MenuEntry MenuEntries[] = {
     {CommandMoveToPosition, "Move to Position...", M::Channels, "Ctrl+G", A::WhenOpen, false},
     {CommandSortByName, "Sort by Name", M::Channels, "Ctrl+Shift+N", A::WhenOpen, false},
     {CommandSortByServiceId, "Sort by Service ID", M::Channels, "Ctrl+Shift+I", A::WhenOpen, false},
-    {CommandSortByTransponder, "Sort by Transponder", M::Channels, "Ctrl+Shift+T", A::WhenOpen, false},
+    {CommandSortByTransponder, "Sort by Transponder", M::Channels, "Ctrl+Shift+T", A::WhenOpen,
+     false},
     {CommandApplyOrder, "Apply Order From...", M::Channels, "Ctrl+Shift+O", A::WhenOpen, false},
     {CommandAddTransponder, "Add TP", M::Tree, "Ctrl+T", A::WhenOpen, false},
     {CommandDeleteTransponder, "Delete TP", M::Tree, "Del", A::WhenOpen, true},
     {CommandAddChannel, "Add Channel", M::Tree, "Ctrl+N", A::WhenOpen, false},
+    {CommandSatellites, "Satellites...", M::Tree, "Ctrl+L", A::WhenOpen, false},
+    {CommandHideSatellite, "Hide Satellite", M::Tree, "Ctrl+H", A::WhenOpen, false},
+    {CommandRenameSatellite, "Rename Satellite...", M::Tree, "Ctrl+R", A::WhenOpen, false},
     {CommandViewAll, "All", M::View, "Ctrl+1", A::WhenOpen, false},
     {CommandViewTv, "TV", M::View, "Ctrl+2", A::WhenOpen, false},
     {CommandViewRadio, "Radio", M::View, "Ctrl+3", A::WhenOpen, false},
@@ -103,7 +108,7 @@ void MainWindow::buildMenuBar() {
         }
         if (e.command == CommandExportList || e.command == CommandRedo ||
             e.command == CommandEditFavoriteName || e.command == CommandMoveToPosition ||
-            e.command == CommandSortByTransponder) {
+            e.command == CommandSortByTransponder || e.command == CommandAddChannel) {
             commands_->menu(e.menu)->addSeparator();
         }
         if (e.menu == M::View) {
@@ -111,6 +116,7 @@ void MainWindow::buildMenuBar() {
             views->addAction(action);
         }
     }
+    selectCommands_.addMenu(*commands_, [this](int command) { runOnList(command); });
 }
 
 void MainWindow::runMenuCommand(int command) {
@@ -136,7 +142,11 @@ void MainWindow::runMenuCommand(int command) {
         case CommandAddTransponder:
         case CommandDeleteTransponder:
         case CommandAddChannel:
+        case CommandHideSatellite:
+        case CommandRenameSatellite:
             return runOnTree(command);
+        case CommandSatellites:
+            return satelliteCommands_.openDialog();
         case CommandViewAll:
         case CommandViewTv:
         case CommandViewRadio:

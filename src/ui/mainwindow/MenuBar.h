@@ -23,6 +23,7 @@ enum WindowCommand : int {
     CommandViewRadio,
     CommandKeyboardShortcuts,
     CommandAbout,
+    CommandSatellites,
 };
 
 // Every command of the table with its keys, by menu, and the keys no menu shows.
