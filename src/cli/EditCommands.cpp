@@ -228,6 +228,7 @@ const CommandEntry Commands[] = {
     {"show-satellite", "show-satellite S", 1, 1, showSatelliteCommand},
     {"hide-satellite", "hide-satellite S", 1, 1, hideSatelliteCommand},
     {"rename-satellite", "rename-satellite S NAME", 2, 2, renameSatelliteCommand},
+    {"import", ImportUsage, 1, Any, importCommand},
     {"undo", "undo", 0, 0, undoCommand},
     {"redo", "redo", 0, 0, redoCommand},
 };

@@ -162,6 +162,17 @@ const ScriptCommandHelp ScriptHelps[] = {
     {"show-satellite", "shows satellite S in the tree (bit 0 of its flags)\n"},
     {"hide-satellite", "hides satellite S from the tree; its transponders and channels stay\n"},
     {"rename-satellite", "renames satellite S; a name has at most 43 characters\n"},
+    {"import",
+     "copies transponders and channels from the database FILE, as the editor's\n"
+     "        Import From does: all of it, or the satellites (by name), transponders\n"
+     "        (satellite name, MHz, V or H) and channel slots of FILE chosen, each with\n"
+     "        its channels. Satellites pair by name; a transponder held here is reused;\n"
+     "        a channel held here (transponder, service ID, then name) is skipped, or\n"
+     "        with --update takes FILE's fields and groups. Copies go at the end, or\n"
+     "        before channel CH here, in FILE's order, with the favourite groups by\n"
+     "        number (--by-name: by group name). A full table copies nothing. Prints\n"
+     "        \"N channels copied, U updated, P skipped as present, R not importable\"\n"
+     "        and, on standard error, why each was not importable\n"},
     {"undo",
      "takes back the last command that changed the database, as the editor's Undo\n"
      "        does; refused when there is nothing to undo\n"},

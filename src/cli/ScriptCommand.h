@@ -104,6 +104,13 @@ constexpr const char* MoveBeforeUsage = "move-channels CH [CH ...] before TARGET
 constexpr const char* MoveToRowUsage = "move-channels CH [CH ...] to N";
 constexpr const char* SortUsage = "sort-channels CH [CH ...] by name|sid|tp";
 
+constexpr const char* ImportUsage =
+    "import FILE [sat NAME ...] [tp SAT MHZ V|H ...] [ch CH ...] [before CH] [--update] "
+    "[--by-name]";
+
+// ImportCommand.cpp: import from another database file.
+bool importCommand(Context& c);
+
 // OrderCommands.cpp: move-channels (before a slot or to a row) and sort-channels.
 bool moveChannelsCommand(Context& c);
 bool sortChannelsCommand(Context& c);

@@ -8,6 +8,7 @@
 #include <variant>
 #include <vector>
 
+#include "ImportEdit.h"
 #include "OrderEdit.h"
 #include "database/ChannelOrder.h"
 #include "database/RecordLayout.h"
@@ -114,7 +115,8 @@ struct RenameSatellite {
 
 using Edit = std::variant<AddTransponder, EditTransponder, DeleteTransponder, AddChannel,
                           EditChannel, DeleteChannels, MoveChannels, SortChannels, SetFavorites,
-                          RenameGroups, OrderChannels, ShowSatellite, RenameSatellite>;
+                          RenameGroups, OrderChannels, ImportChannels, ShowSatellite,
+                          RenameSatellite>;
 
 // What apply did.
 struct EditResult {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "ImportApplier.h"
 #include "OrderApplier.h"
 #include "StepLabels.h"
 #include "database/ChannelDatabase.h"

@@ -7,6 +7,7 @@
 #include "database/ChannelDatabase.h"
 #include "database/ViewIndex.h"
 #include "dbfile/ImageFormat.h"
+#include "support/TestImageBuilder.h"
 
 namespace kavro::clitest {
 namespace {
@@ -337,6 +338,57 @@ TEST_F(CliEdit, UndoAndRedoTakeBackAndRedoWholeCommands) {
     editAndLoad("rename-group 1 X\nview tv\nundo\n");
     EXPECT_EQ(db().favoriteGroupName(0), "News");
     expectRefused("undo 1", "line 1: too many arguments; usage: undo");
+}
+
+// import: what it prints for each choice, what it refuses, and that undo takes it back whole.
+TEST_F(CliEdit, ImportCopiesWhatIsChosenAndTellsWhatWasNot) {
+    testing::TestImageBuilder other(4);
+    other.satellite(0, "Hot Bird")
+        .satellite(1, "Astra 19.2E")
+        .satellite(2, "Nowhere")
+        .transponder(0, 1, 11727000, 27500, 0)
+        .transponder(3, 0, 11000000, 27500, 1)
+        .transponder(4, 2, 12000000, 27500, 0)
+        .channel(0, 0, "Das Erste", 28106)
+        .channel(1, 3, "Fresh", 501)
+        .channel(2, 4, "Lost", 1)
+        .channel(3, 0, "New On Astra", 999);
+    const std::string source = writeImage("other.tbn", other.build());
+    const std::string lost = "not importable: satellite \"Nowhere\" is not in this database\n";
+    const struct {
+        std::string words;
+        std::string out;
+        std::string err;
+        std::string firstSlot;  // the name in slot 0 afterwards
+    } cases[] = {
+        {"", "2 channels copied, 0 updated, 1 skipped as present, 1 not importable\n", lost,
+         "Das Erste"},
+        {" sat \"Hot Bird\"",
+         "1 channel copied, 0 updated, 0 skipped as present, 0 not importable\n", "", "Das Erste"},
+        {" tp \"Astra 19.2E\" 11727 V --update",
+         "1 channel copied, 1 updated, 0 skipped as present, 0 not importable\n", "", "Das Erste"},
+        {" ch 3 2 before 0",
+         "1 channel copied, 0 updated, 0 skipped as present, 1 not importable\n", lost,
+         "New On Astra"},
+    };
+    for (const auto& c : cases) {
+        const ToolRun run = edit("import " + source + c.words + "\n");
+        ASSERT_EQ(run.code, 0) << c.words << run.err;
+        EXPECT_EQ(run.out, c.out) << c.words;
+        EXPECT_EQ(run.err, c.err) << c.words;
+        ASSERT_TRUE(load(readFileBytes(path("out.tbn"))));
+        EXPECT_EQ(db().channelName(0), c.firstSlot) << c.words;
+    }
+    ASSERT_EQ(edit("import " + source + "\nundo\n").code, 0);
+    EXPECT_EQ(readFileBytes(path("out.tbn")), knownImage());
+
+    expectRefused("import " + source + " sat Mars",
+                  "line 1: the other database has no satellite \"Mars\"");
+    expectRefused("import " + source + " ch 9",
+                  "line 1: there is no live channel 9 in the other database");
+    expectRefused("import " + source + " tp Nowhere 12000 X",
+                  "line 1: tp needs a satellite name, whole MHz and V or H");
+    expectRefused("import " + source + " before 5", "line 1: there is no live channel 5");
 }
 
 }  // namespace

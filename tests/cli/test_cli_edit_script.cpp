@@ -191,7 +191,8 @@ TEST_F(CliEditScript, SampleFilesRoundTripAndTakeEdits) {
 TEST_F(CliEditScript, RandomScriptsNeverCrash) {
     const std::vector<std::string> groups[] = {
         {"view", "add-transponder", "edit-transponder", "delete-transponder", "add-channel",
-         "edit-channel", "delete-channels", "move-channels", "set-favorites", "rename-group"},
+         "edit-channel", "delete-channels", "move-channels", "set-favorites", "rename-group",
+         "import"},
         {"before", "end", "all", "tv", "radio"},
         {"0", "1", "2", "3", "5", "6", "7", "100", "255", "8191", "8192", "11000", "27500", "65535",
          "-1"},

@@ -148,7 +148,7 @@ void CommandsTest::popupsHoldTheirItemsAndCommands() {
          {32781, 32782, 32771, 32775, 32780, 32779, 32790, 32791, 32792, 32793, 32794, 32795, 32796,
           32797, 32798, 32799, 0}},
         {Popup1, Popup1Items, {32776, 32777}},
-        {Popup2, Popup2Items, {32778, 32800, 32801}},
+        {Popup2, Popup2Items, {32778, 32801, 32802}},
     };
     for (const auto& e : expected) {
         const std::unique_ptr<QMenu> menu = h.window->buildPopup(e.popup);

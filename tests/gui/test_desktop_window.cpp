@@ -102,7 +102,8 @@ void DesktopWindowTest::menusListEveryCommandWithItsKey() {
     QCOMPARE(titles, QStringList({"&File", "&Edit", "&Channels", "&Tree", "&View", "&Help"}));
     QCOMPARE(entries(menus[0]->menu()),
              QStringList({"Open\tCtrl+O", "Open &Recent\t", "Save\tCtrl+S", "Save As\tCtrl+Shift+S",
-                          "Export List...\tCtrl+Shift+X", "Exit\tCtrl+Q"}));
+                          "Export List...\tCtrl+Shift+X", "Import From...\tCtrl+I",
+                          "Exit\tCtrl+Q"}));
     QCOMPARE(entries(menus[1]->menu()),
              QStringList({"Undo\tCtrl+Z", "Redo\tCtrl+Y", "Find\tCtrl+F", "Delete\tDel",
                           "Select All\tCtrl+A", "Select\t"}));

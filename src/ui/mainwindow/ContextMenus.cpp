@@ -175,6 +175,9 @@ void MainWindow::runCommand(int command) {
         case CommandApplyOrder:
             listCommands_.applyOrder();
             break;
+        case CommandImportFrom:
+            listCommands_.importFrom();
+            break;
         case CommandHideSatellite:
             satelliteCommands_.hideSelected();
             break;

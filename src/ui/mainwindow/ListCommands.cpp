@@ -11,6 +11,7 @@
 #include "ChannelListModel.h"
 #include "SatelliteTree.h"
 #include "SaveGuards.h"
+#include "StatusNotices.h"
 #include "WindowParts.h"
 #include "WindowRefresh.h"
 #include "WindowSelection.h"
@@ -19,7 +20,9 @@
 #include "database/OrderTransfer.h"
 #include "database/ViewIndex.h"
 #include "session/EditSession.h"
+#include "session/ImportEdit.h"
 #include "session/OrderReference.h"
+#include "ui/dialogs/ImportDialog.h"
 #include "ui/dialogs/Interaction.h"
 
 namespace kavro {
@@ -102,6 +105,28 @@ void ListCommands::applyOrder() {
         coreText(
             orderCountsText(static_cast<int>(reference.edit.channels.size()), reference.unmatched)),
         Interaction::Buttons::Ok, Interaction::Icon::Information);
+}
+
+void ListCommands::importFrom() {
+    if (!parts_.session.isOpen()) {
+        return;
+    }
+    const QString path = parts_.interaction.chooseOpenFile(
+        parts_.window, QFileInfo(uiPath(parts_.session.path())).absolutePath());
+    if (path.isEmpty()) {
+        return;
+    }
+    ImportSource source = readImportSource(corePath(path));
+    if (!source.database) {
+        parts_.showMessage(fileMessage(coreText(source.message), path, coreText(source.reason)));
+        return;
+    }
+    const int row = parts_.list.firstSelectedRow();
+    const QString report = runImportDialog(parts_.dialogContext(), std::move(source.database),
+                                           QFileInfo(path).fileName(), parts_.model.channelAt(row));
+    if (!report.isEmpty() && parts_.notices) {
+        parts_.notices->show(report);
+    }
 }
 
 void ListCommands::showFinding(int channel, int transponder) {

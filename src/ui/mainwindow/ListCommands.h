@@ -19,6 +19,10 @@ public:
     // CSV list) take its order, the others following in theirs, as one step; a message tells
     // how many were ordered and how many found no match.
     void applyOrder();
+    // Copies what the user picks of another database file (read as Open reads it) into
+    // this one as one step, at the end or before the selected channel; the status bar and
+    // a closing message tell what was copied and what not.
+    void importFrom();
     // Selects the channel's row, showing the whole view first when the list does not show
     // it; without a live channel, selects the transponder's item in the tree.
     void showFinding(int channel, int transponder);

@@ -74,8 +74,9 @@ enum Command : int {
     CommandSortByTransponder = 32797,
     CommandExportList = 32798,
     CommandApplyOrder = 32799,
-    CommandHideSatellite = 32800,
-    CommandRenameSatellite = 32801,
+    CommandImportFrom = 32800,
+    CommandHideSatellite = 32801,
+    CommandRenameSatellite = 32802,
 };
 
 class MainWindow : public QDialog, private SessionObserver {

@@ -57,6 +57,7 @@ const MenuEntry MenuEntries[] = {
     {CommandSave, "Save", M::File, "Ctrl+S", A::WhenModified, false},
     {CommandSaveAs, "Save As", M::File, "Ctrl+Shift+S", A::WhenOpen, false},
     {CommandExportList, "Export List...", M::File, "Ctrl+Shift+X", A::WhenOpen, false},
+    {CommandImportFrom, "Import From...", M::File, "Ctrl+I", A::WhenOpen, false},
     {CommandExit, "Exit", M::File, "Ctrl+Q", A::Always, false},
     {CommandUndo, "Undo", M::Edit, "Ctrl+Z", A::WhenUndoable, false},
     {CommandRedo, "Redo", M::Edit, "Ctrl+Y; Ctrl+Shift+Z", A::WhenRedoable, false},
@@ -106,7 +107,7 @@ void MainWindow::buildMenuBar() {
             recentMenu_ = commands_->menu(M::File)->addMenu(QStringLiteral("Open &Recent"));
             connect(recentMenu_, &QMenu::aboutToShow, this, &MainWindow::fillRecentMenu);
         }
-        if (e.command == CommandExportList || e.command == CommandRedo ||
+        if (e.command == CommandImportFrom || e.command == CommandRedo ||
             e.command == CommandEditFavoriteName || e.command == CommandMoveToPosition ||
             e.command == CommandSortByTransponder || e.command == CommandAddChannel) {
             commands_->menu(e.menu)->addSeparator();
