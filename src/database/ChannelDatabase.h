@@ -62,6 +62,10 @@ constexpr bool isValidSatellite(int s) {
 
 // Names of the set bits 0..7 joined by "/".
 std::string casText(int bits);
+// casText(bits) is not empty: the CAS column shows a value.
+constexpr bool showsCas(int bits) {
+    return (bits & 0xFF) != 0;
+}
 
 class ChannelDatabase {
 public:

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <string>
-#include <tuple>
+#include <cstdint>
 
 #include "ChannelDatabase.h"
 #include "FieldRules.h"
@@ -17,27 +17,40 @@ namespace {
 using Marks = std::vector<char>;
 
 // Every live channel past the first of its transponder, service ID and name, in slot order,
-// over the whole table: the first is the one kept, shown or not.
+// over the whole table: the first is the one kept, shown or not. Channels are grouped by
+// transponder and service ID first (one integer sort); names are compared within a group.
 void markDuplicates(const ChannelDatabase& db, Marks& marks) {
-    std::vector<int> slots;
+    std::vector<uint64_t> keyed;
     for (int ch = 0; ch < ChannelCapacity; ++ch) {
         if (db.isLiveChannel(ch)) {
-            slots.push_back(ch);
+            const uint64_t key = static_cast<uint64_t>(db.channelTransponder(ch)) << 16 |
+                                 static_cast<uint64_t>(db.channelServiceId(ch));
+            keyed.push_back(key << 16 | static_cast<uint64_t>(ch));
         }
     }
-    auto key = [&](int ch) {
-        return std::make_tuple(db.channelTransponder(ch), db.channelServiceId(ch),
-                               db.channelName(ch), ch);
-    };
-    std::sort(slots.begin(), slots.end(), [&](int a, int b) { return key(a) < key(b); });
-    for (size_t i = 1; i < slots.size(); ++i) {
-        const int a = slots[i - 1];
-        const int b = slots[i];
-        if (db.channelTransponder(a) == db.channelTransponder(b) &&
-            db.channelServiceId(a) == db.channelServiceId(b) &&
-            db.channelName(a) == db.channelName(b)) {
-            marks[b] = 1;
+    std::sort(keyed.begin(), keyed.end());
+    std::vector<int> group;
+    for (size_t i = 0; i < keyed.size();) {
+        size_t end = i + 1;
+        while (end < keyed.size() && keyed[end] >> 16 == keyed[i] >> 16) {
+            ++end;
         }
+        if (end - i > 1) {
+            group.clear();
+            for (size_t k = i; k < end; ++k) {
+                group.push_back(static_cast<int>(keyed[k] & 0xFFFF));
+            }
+            // By name, then slot: each name's first slot is kept.
+            std::stable_sort(group.begin(), group.end(), [&](int a, int b) {
+                return db.channelName(a) < db.channelName(b);
+            });
+            for (size_t k = 1; k < group.size(); ++k) {
+                if (db.channelName(group[k]) == db.channelName(group[k - 1])) {
+                    marks[static_cast<size_t>(group[k])] = 1;
+                }
+            }
+        }
+        i = end;
     }
 }
 
@@ -70,9 +83,9 @@ bool isMember(const ChannelDatabase& db, const ChannelSetQuery& q, int ch) {
         case ChannelSetKind::Radio:
             return db.isRadioChannel(ch);
         case ChannelSetKind::Scrambled:
-            return !casText(db.channelCasBits(ch)).empty();
+            return showsCas(db.channelCasBits(ch));
         case ChannelSetKind::FreeToAir:
-            return casText(db.channelCasBits(ch)).empty();
+            return !showsCas(db.channelCasBits(ch));
         case ChannelSetKind::Locked:
             return db.isChannelLocked(ch);
         case ChannelSetKind::Favorite:
