@@ -106,12 +106,7 @@ std::string transponderText(const ChannelDatabase& db, int t) {
 }
 
 void writeSummaryText(const Sides& s, std::ostream& out) {
-    const DatabaseDiff& d = s.diff;
-    out << d.added.size() << " added, " << d.removed.size() << " removed, " << d.changed.size()
-        << " changed, " << d.moved.size() << " moved; transponders: " << d.transpondersAdded.size()
-        << " added, " << d.transpondersRemoved.size() << " removed, "
-        << d.transpondersChanged.size() << " changed; groups: " << d.groupsRenamed.size()
-        << " renamed; satellites: " << s.satellites.size() << " changed\n";
+    out << diffSummaryText(s.diff) << "; satellites: " << s.satellites.size() << " changed\n";
 }
 
 void writeChannelsText(const Sides& s, std::ostream& out) {

@@ -39,14 +39,14 @@ bool redoCommand(Context& c) {
 // MHZ SYMBOLRATE POL from argument `first` on, in the transponder dialog's order.
 bool transponderValues(ScriptArguments& args, size_t first, int& mhz, int& symbolRate,
                        int& polarization) {
-    return args.integer(first, FrequencyLowMhz, FrequencyHighMhz, mhz) &&
-           args.integer(first + 1, SymbolRateLow, SymbolRateHigh, symbolRate) &&
-           args.integer(first + 2, 0, PolarizationHigh, polarization);
+    return args.integer(first, FrequencyRange, mhz) &&
+           args.integer(first + 1, SymbolRateRange, symbolRate) &&
+           args.integer(first + 2, PolarizationRange, polarization);
 }
 
 bool addTransponderCommand(Context& c) {
     int satellite = 0, mhz = 0, symbolRate = 0, polarization = 0;
-    if (!c.args.integer(0, 0, SatelliteCapacity - 1, satellite) ||
+    if (!c.args.integer(0, SatelliteRange, satellite) ||
         !transponderValues(c.args, 1, mhz, symbolRate, polarization)) {
         return false;
     }
@@ -85,22 +85,23 @@ struct ChannelValues {
 
 bool channelValues(ScriptArguments& args, size_t first, ChannelValues& v) {
     return args.name(first, ChannelNameLimit, v.name) &&
-           args.integer(first + 1, PidLow, PidHigh, v.videoPid) &&
-           args.integer(first + 2, PidLow, PidHigh, v.audioPid) &&
-           args.integer(first + 3, PidLow, PidHigh, v.pcrPid) &&
-           args.integer(first + 4, ServiceIdLow, ServiceIdHigh, v.serviceId);
+           args.integer(first + 1, VideoPidRange, v.videoPid) &&
+           args.integer(first + 2, AudioPidRange, v.audioPid) &&
+           args.integer(first + 3, PcrPidRange, v.pcrPid) &&
+           args.integer(first + 4, ServiceIdRange, v.serviceId);
 }
 
 bool addChannelCommand(Context& c) {
     int t = 0, cas = 0, lock = 0;
     ChannelValues v;
     if (!c.args.liveTransponder(0, t) || !channelValues(c.args, 1, v) ||
-        !c.args.integer(6, 0, 1, cas) || !c.args.integer(7, 0, 1, lock)) {
+        !c.args.integer(6, CasRange, cas) || !c.args.integer(7, LockRange, lock)) {
         return false;
     }
     EditResult result;
-    if (!c.apply(AddChannel{c.session.view(), t, v.name, v.videoPid, v.audioPid, v.pcrPid,
-                            v.serviceId, cas, lock},
+    if (!c.apply(AddChannel{c.session.view(),
+                            t,
+                            {v.name, v.videoPid, v.audioPid, v.pcrPid, v.serviceId, cas, lock}},
                  &result)) {
         return false;
     }
@@ -116,7 +117,7 @@ bool editChannelCommand(Context& c) {
     int channel = 0, lock = 0;
     ChannelValues v;
     if (!c.args.liveChannel(0, channel) || !channelValues(c.args, 1, v) ||
-        !c.args.integer(6, 0, 1, lock)) {
+        !c.args.integer(6, LockRange, lock)) {
         return false;
     }
     // As the dialog: a PID whose 13 bits are unchanged keeps its whole stored word.
@@ -137,7 +138,7 @@ bool setFavoritesCommand(Context& c) {
     std::vector<int> channels;
     int mask = 0;
     if (!c.args.liveChannels(0, count - 1, channels) ||
-        !c.args.integer(count - 1, 0, FavoriteMaskHigh, mask)) {
+        !c.args.integer(count - 1, FavoriteMaskRange, mask)) {
         return false;
     }
     return c.apply(SetFavorites{std::move(channels), mask});
@@ -146,7 +147,7 @@ bool setFavoritesCommand(Context& c) {
 bool renameGroupCommand(Context& c) {
     int group = 0;
     std::string name;
-    if (!c.args.integer(0, 1, FavoriteGroupCount, group) || !c.args.name(1, GroupNameLimit, name)) {
+    if (!c.args.integer(0, GroupNumberRange, group) || !c.args.name(1, GroupNameLimit, name)) {
         return false;
     }
     return c.apply(RenameGroups{{GroupName{group - 1, std::move(name)}}});
@@ -154,7 +155,7 @@ bool renameGroupCommand(Context& c) {
 
 bool satelliteCommand(Context& c, bool shown) {
     int satellite = 0;
-    return c.args.integer(0, 0, SatelliteCapacity - 1, satellite) &&
+    return c.args.integer(0, SatelliteRange, satellite) &&
            c.apply(ShowSatellite{satellite, shown});
 }
 
@@ -169,7 +170,7 @@ bool hideSatelliteCommand(Context& c) {
 bool renameSatelliteCommand(Context& c) {
     int satellite = 0;
     std::string name;
-    if (!c.args.integer(0, 0, SatelliteCapacity - 1, satellite) ||
+    if (!c.args.integer(0, SatelliteRange, satellite) ||
         !c.args.name(1, SatelliteNameLimit, name)) {
         return false;
     }

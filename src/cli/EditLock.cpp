@@ -3,6 +3,7 @@
 #include <ostream>
 #include <thread>
 
+#include "TextOutput.h"
 #include "ToolSupport.h"
 
 namespace kavro::cli {
@@ -51,6 +52,7 @@ int EditLock::takeIfSameFile(const std::string& in, const std::string& out, std:
     if (!sameFile(in, out)) {
         return ExitOk;
     }
+    sameFile_ = true;
     const auto deadline = std::chrono::steady_clock::now() + g_lockWait;
     for (int missing = 0;;) {
         fs::File file;
@@ -73,12 +75,12 @@ int EditLock::takeIfSameFile(const std::string& in, const std::string& out, std:
             return ExitOk;
         }
         if (!status.ok() && status.failure != fs::Failure::Busy) {
-            err << "kavro-tool: warning: " << in << " cannot be locked (" << status.reason
-                << "); an edit of it running at the same time could be lost\n";
+            err << "kavro-tool: warning: " << shownPath(in) << " cannot be locked ("
+                << status.reason << "); an edit of it running at the same time could be lost\n";
             return ExitOk;
         }
         if (!status.ok() && std::chrono::steady_clock::now() >= deadline) {
-            err << "kavro-tool: " << in
+            err << "kavro-tool: " << shownPath(in)
                 << " is being edited by another kavro-tool edit; nothing was changed. Try again"
                    " when it has finished.\n";
             return ExitFailure;

@@ -21,9 +21,12 @@ public:
     // saying on `err` that another edit holds the file.
     int takeIfSameFile(const std::string& in, const std::string& out, std::ostream& err);
     bool held() const { return file_.isOpen(); }
+    // OUT names the same file as IN: the edit replaces the file it read.
+    bool replacesInput() const { return sameFile_; }
 
 private:
     fs::File file_;
+    bool sameFile_ = false;
 };
 
 // Makes edits wait `wait` for the lock instead of EditLockWait while the guard lives.

@@ -74,12 +74,14 @@ const CommandHelp Helps[] = {
      "editor's Problems panel lists it: channels with the same transponder and service ID\n"
      "(duplicate-channel), names shown twice in a view, case aside (duplicate-name), blank\n"
      "names (blank-name), PIDs above 8191 or the service ID 65535 (pid-range), channels of\n"
-     "satellites not shown (hidden-satellite), transponders without channels\n"
+     "satellites not shown (hidden-satellite), a second transponder of one frequency and\n"
+     "polarization on a satellite (duplicate-transponder), transponders without channels\n"
      "(empty-transponder) and favourite groups with channels but no name\n"
      "(favorite-unnamed).\n",
      "  --format text|json\n"
      "        text: one finding a line, \"KIND: TEXT\" (the default); json: the findings with\n"
-     "        their kind, channel, transponder and text, and the count of each kind\n",
+     "        their kind, channel (slot), no (the channel's No. in the ALL list),\n"
+     "        transponder and text, and the count of each kind\n",
      "0 no finding, 1 findings, 2 usage error or FILE cannot be read or is invalid\n"},
     {"diff", "diff A B [--format text|json]",
      "prints what differs from the list of A to that of B\n",
@@ -95,13 +97,18 @@ const CommandHelp Helps[] = {
      "        text: a summary line, then one line per difference (the default); json: the\n"
      "        differences by kind with both rows and slots of each channel, and a summary\n",
      "0 equal, 1 different, 2 usage error or a file cannot be read or is invalid\n"},
-    {"edit", "edit IN OUT [SCRIPT|-]",
+    {"edit", "edit IN OUT [SCRIPT|-] [--allow-owner-change] [--allow-link-break]",
      "applies an edit script (standard input when SCRIPT is absent or \"-\") to\n"
      "        IN and writes the result to OUT as Save As does; all or nothing\n",
      "Reads IN as the editor's Open does, applies the edit script SCRIPT (standard input\n"
      "when SCRIPT is absent or \"-\") and writes the result to OUT as Save As does. All or\n"
      "nothing: a refused script line is reported as \"line N: reason\" and OUT is left as it\n"
-     "was. IN is only read, unless OUT names the same file.\n"
+     "was; what the script prints is written before OUT takes its place, and output that\n"
+     "cannot be written leaves OUT as it was. IN is only read, unless OUT names the same\n"
+     "file: then the edit exits 2 and writes nothing when another program changed IN while\n"
+     "it ran. OUT \"-\" writes the file to standard output (refused on a terminal) and what\n"
+     "the script prints to standard error. A symbolic link to nothing is not written\n"
+     "through.\n"
      "\n"
      "A script has one command a line, its words separated by blanks; a name with blanks\n"
      "is written in double quotes, with \\\" and \\\\ inside them. Blank lines and lines\n"
@@ -117,10 +124,26 @@ const CommandHelp Helps[] = {
      "Numbers and ranges name channels; each set keeps only its own of them, or of every\n"
      "live channel when no number is given: \"delete-channels scrambled radio sat:3\"\n"
      "deletes every scrambled radio channel of satellite 3.\n",
-     "",
+     "  --allow-owner-change\n"
+     "        replace OUT even when it belongs to another user: it becomes yours (otherwise\n"
+     "        refused, exit 2)\n"
+     "  --allow-link-break\n"
+     "        replace OUT even when it has other names (hard links), which keep the old\n"
+     "        contents (otherwise refused, exit 2)\n",
      "0 done, 1 invalid file or refused script line,\n"
      "             2 usage error or a file that cannot be read or written\n",
      false, true},
+    {"backups", "backups FILE [--format text|json]",
+     "lists the backups the editor keeps of FILE, newest first\n",
+     "Lists the backups the editor keeps of FILE, newest first: when each was made (UTC),\n"
+     "its size, where it is, and what differs from FILE to it, as the summary line of diff\n"
+     "says it. They are kept in kavro/backups under XDG_DATA_HOME, or ~/.local/share when\n"
+     "it is unset; relative values count as unset.\n",
+     "  --format text|json\n"
+     "        text: a line per backup, the differences indented below it (the default);\n"
+     "        json: an array of backups with their time, size, path and difference\n",
+     "0 done, 1 invalid FILE (listed without differences),\n"
+     "             2 usage error, FILE cannot be read or no folder for backups\n"},
 };
 
 struct ScriptCommandHelp {

@@ -33,6 +33,7 @@ void writeFindingsJson(const std::vector<Finding>& findings, std::ostream& out) 
     for (const Finding& finding : findings) {
         out << separator << "  {\"kind\": \"" << finding.kind
             << "\", \"channel\": " << jsonIndex(finding.channel)
+            << ", \"no\": " << jsonIndex(finding.row)
             << ", \"transponder\": " << jsonIndex(finding.transponder)
             << ", \"text\": " << jsonString(utf8Text(finding.text)) << "}";
         separator = ",\n";

@@ -50,7 +50,7 @@ bool parseSortKey(std::string_view word, SortKey& key) {
 // The block goes to row N of the current view, counting the rows that do not move.
 bool moveToRow(Context& c, std::vector<int> channels) {
     int row = 0;
-    if (!c.args.integer(c.args.size() - 1, RowNumberLow, INT_MAX, row)) {
+    if (!c.args.integer(c.args.size() - 1, FieldRange{RowNumberLow, INT_MAX, "N"}, row)) {
         return false;
     }
     const ViewIndex& index = c.session.viewIndex();

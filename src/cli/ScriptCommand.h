@@ -30,9 +30,10 @@ public:
         return false;
     }
 
-    // A decimal integer in low..high, with the dialogs' messages.
-    bool integer(size_t i, int low, int high, int& value) {
-        const FieldCheck check = checkIntegerField(word(i), low, high);
+    // A decimal integer in its range, with the dialogs' first lines: the command's
+    // synopsis names the fields.
+    bool integer(size_t i, const FieldRange& range, int& value) {
+        const FieldCheck check = checkIntegerField(word(i), range);
         if (!check.ok) {
             return refuse(check.message);
         }
@@ -90,7 +91,7 @@ struct Context {
     bool apply(const Edit& edit, EditResult* result = nullptr) {
         EditResult applied = session.apply(edit);
         if (!applied.applied) {
-            return args.refuse(applied.refusal);
+            return args.refuse(oneLine(applied.refusal));
         }
         if (result) {
             *result = std::move(applied);

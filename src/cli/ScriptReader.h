@@ -10,7 +10,7 @@
 namespace kavro::cli {
 
 // The longest script line taken, line break not counted.
-constexpr size_t LongestScriptLine = 64 * 1024;
+constexpr size_t LongestScriptLine = 1024 * 1024;
 
 class ScriptReader {
 public:

@@ -55,7 +55,48 @@ void appendJsonControl(std::string& out, unsigned code) {
     }
 }
 
+// The length of the valid UTF-8 sequence at text[i]; 0 when there is none.
+size_t utf8Length(std::string_view text, size_t i) {
+    const auto lead = static_cast<unsigned char>(text[i]);
+    const size_t length = lead < 0x80                    ? 1
+                          : lead >= 0xC2 && lead <= 0xDF ? 2
+                          : lead >= 0xE0 && lead <= 0xEF ? 3
+                          : lead >= 0xF0 && lead <= 0xF4 ? 4
+                                                         : 0;
+    if (length == 0 || i + length > text.size()) {
+        return 0;
+    }
+    for (size_t k = 1; k < length; ++k) {
+        if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) {
+            return 0;
+        }
+    }
+    const auto second = static_cast<unsigned char>(text[i + 1 < text.size() ? i + 1 : i]);
+    const bool overlong = (lead == 0xE0 && second < 0xA0) || (lead == 0xF0 && second < 0x90);
+    const bool beyond = (lead == 0xED && second >= 0xA0) || (lead == 0xF4 && second >= 0x90);
+    return overlong || beyond ? 0 : length;
+}
+
 }  // namespace
+
+std::string shownPath(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (size_t i = 0; i < text.size();) {
+        unsigned code = 0;
+        if (const size_t control = controlAt(text, i, code)) {
+            out += ReplacementCharacter;
+            i += control;
+        } else if (const size_t length = utf8Length(text, i)) {
+            out.append(text.substr(i, length));
+            i += length;
+        } else {
+            out += ReplacementCharacter;
+            ++i;
+        }
+    }
+    return out;
+}
 
 std::string shownText(std::string_view latin1) {
     std::string shown;

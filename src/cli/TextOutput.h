@@ -12,6 +12,10 @@ namespace kavro::cli {
 // a control sequence and every item stays on its line.
 std::string shownText(std::string_view latin1);
 
+// A file name (UTF-8 from the system) as messages show it: control characters and bytes that
+// are no UTF-8 as U+FFFD, so that a name cannot send control sequences to the terminal.
+std::string shownPath(std::string_view name);
+
 // A JSON string literal of a UTF-8 text, quotes included: '"' and '\' escaped, control
 // characters (DEL and C1 too) as \n, \t, ... or \u00XX.
 std::string jsonString(std::string_view text);

@@ -19,12 +19,12 @@ int runHelp(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     if (args.size() == 2 && writeCommandHelp(args[1], out)) {
         return ExitOk;
     }
-    return usageError(err,
-                      "help takes one of the commands check, info, tree, list, lint, diff, edit");
+    return usageError(
+        err, "help takes one of the commands check, info, tree, list, lint, diff, edit, backups");
 }
 
 int runCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
-               std::ostream& err, FileWriter& writer) {
+               std::ostream& err, FileWriter& writer, bool outIsTerminal) {
     if (args.empty()) {
         return usageError(err, "no command given");
     }
@@ -49,7 +49,7 @@ int runCommand(const std::vector<std::string>& args, std::istream& in, std::ostr
         return runTree(args, out, err);
     }
     if (command == "list") {
-        return runList(args, out, err);
+        return runList(args, out, err, outIsTerminal);
     }
     if (command == "lint") {
         return runLint(args, out, err);
@@ -58,7 +58,10 @@ int runCommand(const std::vector<std::string>& args, std::istream& in, std::ostr
         return runDiff(args, out, err);
     }
     if (command == "edit") {
-        return runEdit(args, in, out, err, writer);
+        return runEdit(args, in, out, err, writer, outIsTerminal);
+    }
+    if (command == "backups") {
+        return runBackups(args, out, err);
     }
     return usageError(err, "unknown command \"" + command + "\"");
 }
@@ -66,8 +69,8 @@ int runCommand(const std::vector<std::string>& args, std::istream& in, std::ostr
 }  // namespace
 
 int runTool(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
-            std::ostream& err, FileWriter& writer) {
-    int code = runCommand(args, in, out, err, writer);
+            std::ostream& err, FileWriter& writer, bool outIsTerminal) {
+    int code = runCommand(args, in, out, err, writer, outIsTerminal);
     // A write that failed (a full disk, a closed stream) makes the run a failure.
     if (!out.flush()) {
         err << "kavro-tool: cannot write to standard output\n";

@@ -11,8 +11,8 @@ namespace kavro::cli {
 
 // Runs the tool with its arguments (without the program name); returns the exit code. Every
 // write to `out` and `err` is checked: one that failed makes the exit code ExitFailure. The
-// files edit writes go through `writer`.
+// files edit writes go through `writer`. `outIsTerminal` tells that `out` goes to a terminal.
 int runTool(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
-            std::ostream& err, FileWriter& writer = systemFileWriter());
+            std::ostream& err, FileWriter& writer = systemFileWriter(), bool outIsTerminal = false);
 
 }  // namespace kavro::cli

@@ -4,6 +4,7 @@
 
 #include <ostream>
 
+#include "TextOutput.h"
 #include "database/ChannelDatabase.h"
 #include "database/ViewIndex.h"
 #include "dbfile/DatabaseFile.h"
@@ -20,10 +21,11 @@ int loadDatabase(EditSession& session, const std::string& path, int view, std::o
             break;
         case OpenOutcome::CannotOpen:
         case OpenOutcome::ReadError:
-            err << "File open failed!\n" << path << ": " << result.systemReason << "\n";
+            err << "File open failed!\n" << shownPath(path) << ": " << result.systemReason << "\n";
             return ExitFailure;
         case OpenOutcome::Invalid:
-            err << "Invalid DB file!\n" << path << ": " << imageProblemText(result.problem) << "\n";
+            err << "Invalid DB file!\n"
+                << shownPath(path) << ": " << imageProblemText(result.problem) << "\n";
             return ExitRefused;
     }
     return ExitOk;
@@ -43,7 +45,7 @@ bool parseViewName(std::string_view word, int& view) {
 }
 
 int usageError(std::ostream& err, std::string_view problem) {
-    err << "kavro-tool: " << problem << "\n";
+    err << "kavro-tool: " << shownPath(problem) << "\n";
     writeUsage(err);
     return ExitFailure;
 }

@@ -115,8 +115,9 @@ void writeListText(const EditSession& session, const std::vector<int>& rows, std
 }
 
 // The very bytes the window's Export List writes.
-void writeListCsv(const EditSession& session, const std::vector<int>& rows, std::ostream& out) {
-    out << listCsv(session.database(), rows);
+void writeListCsv(const EditSession& session, const std::vector<int>& rows, std::ostream& out,
+                  bool outIsTerminal) {
+    out << listCsv(session.database(), rows, outIsTerminal);
 }
 
 void writeListJson(const EditSession& session, const std::vector<int>& rows, std::ostream& out) {
@@ -153,7 +154,7 @@ int runTree(const Arguments& args, std::ostream& out, std::ostream& err) {
     return ExitOk;
 }
 
-int runList(const Arguments& args, std::ostream& out, std::ostream& err) {
+int runList(const Arguments& args, std::ostream& out, std::ostream& err, bool outIsTerminal) {
     ViewOptions options;
     EditSession session;
     const int code = prepare(session, args, true, {"text", "csv", "json"}, options, err);
@@ -170,7 +171,7 @@ int runList(const Arguments& args, std::ostream& out, std::ostream& err) {
     if (options.format == "json") {
         writeListJson(session, rows, out);
     } else if (options.format == "csv") {
-        writeListCsv(session, rows, out);
+        writeListCsv(session, rows, out, outIsTerminal);
     } else {
         writeListText(session, rows, out);
     }

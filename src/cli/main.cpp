@@ -8,5 +8,6 @@
 int main(int argc, char** argv) {
     kavro::fs::useBinaryStandardStreams();
     const std::vector<std::string> args = kavro::fs::programArguments(argc, argv);
-    return kavro::cli::runTool(args, std::cin, std::cout, std::cerr);
+    return kavro::cli::runTool(args, std::cin, std::cout, std::cerr, kavro::systemFileWriter(),
+                               kavro::fs::standardOutputIsTerminal());
 }

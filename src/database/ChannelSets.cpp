@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <charconv>
-#include <string>
 #include <cstdint>
+#include <string>
 
 #include "ChannelDatabase.h"
 #include "FieldRules.h"
@@ -41,9 +41,8 @@ void markDuplicates(const ChannelDatabase& db, Marks& marks) {
                 group.push_back(static_cast<int>(keyed[k] & 0xFFFF));
             }
             // By name, then slot: each name's first slot is kept.
-            std::stable_sort(group.begin(), group.end(), [&](int a, int b) {
-                return db.channelName(a) < db.channelName(b);
-            });
+            std::stable_sort(group.begin(), group.end(),
+                             [&](int a, int b) { return db.channelName(a) < db.channelName(b); });
             for (size_t k = 1; k < group.size(); ++k) {
                 if (db.channelName(group[k]) == db.channelName(group[k - 1])) {
                     marks[static_cast<size_t>(group[k])] = 1;

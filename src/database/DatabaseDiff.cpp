@@ -4,6 +4,7 @@
 
 #include "ChannelDatabase.h"
 #include "ChannelMatch.h"
+#include "RecordLayout.h"
 
 namespace kavro {
 
@@ -74,10 +75,52 @@ void compareChannels(const ChannelDatabase& a, const ChannelDatabase& b, Databas
     }
 }
 
+// Transponders of one key pair first where one slot holds that key on both sides, then the
+// rest in their order: a re-tune that makes a second transponder of a key leaves the first
+// paired with itself.
+std::vector<int> pairTransponders(std::span<const MatchEntry> a, std::span<const MatchEntry> b) {
+    std::vector<int> partner(a.size(), -1);
+    std::vector<char> taken(b.size(), 0);
+    std::vector<int> positionB(TransponderCapacity, -1);
+    for (size_t j = 0; j < b.size(); ++j) {
+        positionB[static_cast<size_t>(b[j].id)] = static_cast<int>(j);
+    }
+    for (size_t i = 0; i < a.size(); ++i) {
+        const int j = positionB[static_cast<size_t>(a[i].id)];
+        if (j >= 0 && b[static_cast<size_t>(j)].key == a[i].key) {
+            partner[i] = j;
+            taken[static_cast<size_t>(j)] = 1;
+        }
+    }
+    std::vector<MatchEntry> restA;
+    std::vector<MatchEntry> restB;
+    std::vector<int> fromA;
+    std::vector<int> fromB;
+    for (size_t i = 0; i < a.size(); ++i) {
+        if (partner[i] < 0) {
+            restA.push_back(a[i]);
+            fromA.push_back(static_cast<int>(i));
+        }
+    }
+    for (size_t j = 0; j < b.size(); ++j) {
+        if (!taken[j]) {
+            restB.push_back(b[j]);
+            fromB.push_back(static_cast<int>(j));
+        }
+    }
+    const std::vector<int> rest = pairEntries(restA, restB, false);
+    for (size_t k = 0; k < rest.size(); ++k) {
+        if (rest[k] >= 0) {
+            partner[static_cast<size_t>(fromA[k])] = fromB[static_cast<size_t>(rest[k])];
+        }
+    }
+    return partner;
+}
+
 void compareTransponders(const ChannelDatabase& a, const ChannelDatabase& b, DatabaseDiff& diff) {
     const std::vector<MatchEntry> entriesA = transponderEntries(a);
     const std::vector<MatchEntry> entriesB = transponderEntries(b);
-    const std::vector<int> partner = pairEntries(entriesA, entriesB, false);
+    const std::vector<int> partner = pairTransponders(entriesA, entriesB);
     std::vector<char> pairedB(entriesB.size(), 0);
     for (size_t i = 0; i < entriesA.size(); ++i) {
         const int t = entriesA[i].id;
@@ -107,6 +150,15 @@ bool DatabaseDiff::equal() const {
     return added.empty() && removed.empty() && changed.empty() && moved.empty() &&
            transpondersAdded.empty() && transpondersRemoved.empty() &&
            transpondersChanged.empty() && groupsRenamed.empty();
+}
+
+std::string diffSummaryText(const DatabaseDiff& d) {
+    const auto n = [](size_t count) { return std::to_string(count); };
+    return n(d.added.size()) + " added, " + n(d.removed.size()) + " removed, " +
+           n(d.changed.size()) + " changed, " + n(d.moved.size()) +
+           " moved; transponders: " + n(d.transpondersAdded.size()) + " added, " +
+           n(d.transpondersRemoved.size()) + " removed, " + n(d.transpondersChanged.size()) +
+           " changed; groups: " + n(d.groupsRenamed.size()) + " renamed";
 }
 
 DatabaseDiff compareDatabases(const ChannelDatabase& a, const ChannelDatabase& b) {

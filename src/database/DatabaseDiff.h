@@ -5,6 +5,7 @@
 #pragma once
 
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -48,6 +49,10 @@ struct DatabaseDiff {
 };
 
 DatabaseDiff compareDatabases(const ChannelDatabase& a, const ChannelDatabase& b);
+
+// "N added, N removed, N changed, N moved; transponders: N added, N removed, N changed;
+// groups: N renamed".
+std::string diffSummaryText(const DatabaseDiff& diff);
 
 // Marks (1) the values of one longest strictly increasing subsequence of `values`, the
 // others 0; O(n log n).

@@ -80,6 +80,27 @@ std::string rangeMessage(int low, int high) {
            std::to_string(high) + ".";
 }
 
+std::string rangeMessage(const FieldRange& range) {
+    return rangeMessage(range.low, range.high);
+}
+
+std::string fieldLine(std::string_view name) {
+    return "Field: " + std::string(name);
+}
+
+std::string twoLines(const std::string& first, const std::string& second) {
+    return second.empty() ? first : first + "\n" + second;
+}
+
+std::string oneLine(const std::string& message) {
+    const size_t end = message.find('\n');
+    if (end == std::string::npos) {
+        return message;
+    }
+    const bool sentence = end > 0 && message[end - 1] == '.';
+    return message.substr(0, end) + (sentence ? " " : ": ") + oneLine(message.substr(end + 1));
+}
+
 std::string lengthMessage(int limit) {
     return "Please enter no more than " + std::to_string(limit) + " characters.";
 }
@@ -99,6 +120,14 @@ FieldCheck checkIntegerField(std::string_view text, int low, int high) {
     }
     FieldCheck check;
     check.value = value;
+    return check;
+}
+
+FieldCheck checkIntegerField(std::string_view text, const FieldRange& range) {
+    FieldCheck check = checkIntegerField(text, range.low, range.high);
+    if (!check.ok && check.warning) {
+        check.field = fieldLine(range.name);
+    }
     return check;
 }
 
@@ -125,17 +154,81 @@ std::string noLiveTransponderMessage(std::string_view shown) {
     return "there is no live transponder " + std::string(shown);
 }
 
-ChannelAddFault channelAddFault(int view, int videoPid, int audioPid, int pcrPid, int serviceId) {
-    if (videoPid == 0) {
+ChannelAddFault channelAddFault(int view, const NewChannel& c, bool slotLeft) {
+    const auto outside = [](int value, const FieldRange& range) {
+        return value == 0 || value < range.low || value > range.high;
+    };
+    if (!slotLeft) {
+        return ChannelAddFault::TableFull;
+    }
+    if (outside(c.videoPid, VideoPidRange)) {
         return ChannelAddFault::VideoPid;
     }
-    if (audioPid == 0 || (view != ViewRadio && audioPid == videoPid)) {
+    if (outside(c.audioPid, AudioPidRange) || (view != ViewRadio && c.audioPid == c.videoPid)) {
         return ChannelAddFault::AudioPid;
     }
-    if (pcrPid == 0) {
+    if (outside(c.pcrPid, PcrPidRange)) {
         return ChannelAddFault::PcrPid;
     }
-    return serviceId == 0 ? ChannelAddFault::ServiceId : ChannelAddFault::None;
+    // The service ID's range is its field's rule; the table itself can hold 65535.
+    return c.serviceId == 0 ? ChannelAddFault::ServiceId : ChannelAddFault::None;
+}
+
+namespace {
+
+std::string valueRule(const FieldRange& range, int value) {
+    if (value == 0) {
+        return std::string(range.name) + " must not be 0.";
+    }
+    return std::string(range.name) + " must be between 1 and " + std::to_string(range.high) + ".";
+}
+
+}  // namespace
+
+std::string channelAddReason(ChannelAddFault fault, int view, const NewChannel& c) {
+    switch (fault) {
+        case ChannelAddFault::None:
+            return {};
+        case ChannelAddFault::TableFull:
+            return channelTableFullMessage();
+        case ChannelAddFault::VideoPid:
+            return valueRule(VideoPidRange, c.videoPid);
+        case ChannelAddFault::AudioPid:
+            if (view != ViewRadio && c.audioPid == c.videoPid && c.audioPid != 0) {
+                return "Audio PID must differ from Video PID in the TV and ALL views.";
+            }
+            return valueRule(AudioPidRange, c.audioPid);
+        case ChannelAddFault::PcrPid:
+            return valueRule(PcrPidRange, c.pcrPid);
+        case ChannelAddFault::ServiceId:
+            return valueRule(ServiceIdRange, c.serviceId);
+    }
+    return {};
+}
+
+std::string channelAddRefusal(int view, const NewChannel& channel, bool slotLeft) {
+    const ChannelAddFault fault = channelAddFault(view, channel, slotLeft);
+    if (fault == ChannelAddFault::None) {
+        return {};
+    }
+    return twoLines(channelAddMessage(), channelAddReason(fault, view, channel));
+}
+
+// 15360 as "15,360".
+std::string withThousands(int n) {
+    std::string digits = std::to_string(n);
+    for (int at = static_cast<int>(digits.size()) - 3; at > 0; at -= 3) {
+        digits.insert(static_cast<size_t>(at), ",");
+    }
+    return digits;
+}
+
+std::string channelTableFullMessage() {
+    return "The channel table is full (" + withThousands(ChannelCapacity) + " channels).";
+}
+
+std::string duplicateTransponderQuestion(std::string_view satellite, std::string_view shortText) {
+    return std::string(satellite) + " already has " + std::string(shortText) + ". Keep both?";
 }
 
 // Latin-1 characters take one byte below 0x80 and two bytes (lead 0xC2 or 0xC3) above.

@@ -9,28 +9,39 @@
 
 namespace kavro {
 
+// An integer field: its range and its name as the dialogs label it.
+struct FieldRange {
+    int low = 0;
+    int high = 0;
+    std::string_view name;
+};
+
 // The ranges and limits of the edit fields.
-constexpr int FrequencyLowMhz = 1000;
-constexpr int FrequencyHighMhz = 13000;
-constexpr int SymbolRateLow = 1000;
-constexpr int SymbolRateHigh = 50000;
-constexpr int PolarizationHigh = 1;  // 0 vertical, 1 horizontal
-constexpr int PidLow = 0;
-constexpr int PidHigh = PidLimit;
-constexpr int ServiceIdLow = 0;
+constexpr FieldRange FrequencyRange{1000, 13000, "Frequency"};
+constexpr FieldRange SymbolRateRange{1000, 50000, "Symbol Rate"};
+constexpr FieldRange PolarizationRange{0, 1, "Polarity"};  // 0 vertical, 1 horizontal
+constexpr FieldRange VideoPidRange{0, PidLimit, "Video PID"};
+constexpr FieldRange AudioPidRange{0, PidLimit, "Audio PID"};
+constexpr FieldRange PcrPidRange{0, PidLimit, "PCR PID"};
 // UnassignedServiceId marks the record the next Add Channel on its transponder fills, so
 // no channel may be given it.
-constexpr int ServiceIdHigh = UnassignedServiceId - 1;
+constexpr FieldRange ServiceIdRange{0, UnassignedServiceId - 1, "Service ID"};
+constexpr FieldRange SatelliteRange{0, SatelliteCapacity - 1, "Satellite"};
+constexpr FieldRange CasRange{0, 1, "CAS"};           // the choices Off and On
+constexpr FieldRange CasBitsRange{0, 0xFFFF, "CAS"};  // any stored CAS word
+constexpr FieldRange LockRange{0, 1, "LOCK"};
+constexpr FieldRange FavoriteMaskRange{0, (1 << FavoriteGroupCount) - 1, "Favourites"};
+constexpr FieldRange GroupNumberRange{1, FavoriteGroupCount, "Group"};
 constexpr int ChannelNameLimit = ch::NameLimit;
 constexpr int GroupNameLimit = FavoriteNameLimit;
 constexpr int SatelliteNameLimit = sat::NameLimit;
-constexpr int FavoriteMaskHigh = (1 << FavoriteGroupCount) - 1;
 constexpr int RowNumberLow = 0;  // a row of the channel list, as its "No." column counts
 
 struct FieldCheck {
     bool ok = true;
     int value = 0;
     std::string message;   // empty when ok
+    std::string field;     // the second line: which field, empty when none is named
     bool warning = false;  // warning box (range, length, characters) or plain box (integer)
 };
 
@@ -39,21 +50,52 @@ bool parseIntegerField(std::string_view text, int& value);
 
 std::string integerMessage();                 // "Please enter an integer."
 std::string rangeMessage(int low, int high);  // "Please enter an integer between %1 and %2."
-std::string lengthMessage(int limit);         // "Please enter no more than %1 characters."
+std::string rangeMessage(const FieldRange& range);
+// The second line of a field's messages: "Field: Video PID".
+std::string fieldLine(std::string_view name);
+// A message of two lines, as the dialogs show it.
+std::string twoLines(const std::string& first, const std::string& second);
+// The lines of a message on one line, for the command-line tool: "Cannot add this channel:
+// Service ID must not be 0.", "Please enter an integer between 0 and 64. Field: Satellite".
+std::string oneLine(const std::string& message);
+std::string lengthMessage(int limit);  // "Please enter no more than %1 characters."
 std::string latin1Message();
 constexpr std::string_view NulInNameText = "a name cannot hold a NUL character";
 
 // Integer field, then its range.
 FieldCheck checkIntegerField(std::string_view text, int low, int high);
+// The same, naming the field in the message's second line.
+FieldCheck checkIntegerField(std::string_view text, const FieldRange& range);
 // Text of `characters` characters against its limit.
 FieldCheck checkTextLength(int characters, int limit);
 
-// Add Channel refuses a zero PID or service ID, and a video PID equal to the audio PID
-// outside the radio view. The first field at fault, in the channel dialog's field order.
-enum class ChannelAddFault { None, VideoPid, AudioPid, PcrPid, ServiceId };
-ChannelAddFault channelAddFault(int view, int videoPid, int audioPid, int pcrPid, int serviceId);
-std::string channelAddMessage();      // "Cannot add this channel"
-std::string transponderAddMessage();  // "Cannot add tp"
+// The values of Add Channel. casIndex is stored as casBits (a negative one as 0), a
+// positive lockIndex sets the lock.
+struct NewChannel {
+    std::string name;  // Latin-1 bytes
+    int videoPid = 0;
+    int audioPid = 0;
+    int pcrPid = 0;
+    int serviceId = 0;
+    int casIndex = 0;
+    int lockIndex = 0;
+};
+
+// Add Channel refuses a PID or service ID of 0 or out of its range, a video PID equal to the
+// audio PID outside the radio view, and any channel when the table has no free slot. The
+// first fault, in the channel dialog's field order; TableFull before the fields.
+enum class ChannelAddFault { None, TableFull, VideoPid, AudioPid, PcrPid, ServiceId };
+ChannelAddFault channelAddFault(int view, const NewChannel& channel, bool slotLeft = true);
+// The second line of the refusal: the field and the rule ("Service ID must not be 0.").
+std::string channelAddReason(ChannelAddFault fault, int view, const NewChannel& channel);
+// Both lines: "Cannot add this channel" and the reason; empty for None.
+std::string channelAddRefusal(int view, const NewChannel& channel, bool slotLeft = true);
+std::string channelAddMessage();        // "Cannot add this channel"
+std::string channelTableFullMessage();  // "The channel table is full (15,360 channels)."
+std::string transponderAddMessage();    // "Cannot add tp"
+// Asked before Add or Edit TP makes a second transponder with one frequency and
+// polarization on a satellite: "Aurora already has 11222V. Keep both?"
+std::string duplicateTransponderQuestion(std::string_view satellite, std::string_view shortText);
 
 // "there is no live channel N", "there is no live transponder N", with N as the user wrote it.
 std::string noLiveChannelMessage(std::string_view shown);

@@ -10,7 +10,7 @@ std::string_view listHeaderTitle(int column) {
     return column == ColumnIndex ? std::string_view("Index") : ListColumnTitles[column];
 }
 
-std::string listCsv(const ChannelDatabase& db, std::span<const int> channels) {
+std::string listCsv(const ChannelDatabase& db, std::span<const int> channels, bool forTerminal) {
     std::string out;
     out.reserve(64 * (channels.size() + 1));
     for (int column = 0; column < ListColumnCount; ++column) {
@@ -22,7 +22,8 @@ std::string listCsv(const ChannelDatabase& db, std::span<const int> channels) {
     for (int ch : channels) {
         for (int column = 0; column < ListColumnCount; ++column) {
             out += column ? "," : "";
-            out += csvField(latin1ToUtf8(channelCellText(db, row, ch, column).view()));
+            const std::string text = latin1ToUtf8(channelCellText(db, row, ch, column).view());
+            out += csvField(forTerminal ? withoutControls(text) : text);
         }
         out += "\r\n";
         ++row;

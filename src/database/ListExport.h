@@ -15,7 +15,8 @@ std::string_view listHeaderTitle(int column);
 
 // The rows showing `channels`, in that order (row k shows channels[k], its "No." is k), as
 // UTF-8 CSV: a header of the column titles, then one record per row, every line ended by
-// CRLF.
-std::string listCsv(const ChannelDatabase& db, std::span<const int> channels);
+// CRLF. For a terminal, control characters in the texts are shown as U+FFFD.
+std::string listCsv(const ChannelDatabase& db, std::span<const int> channels,
+                    bool forTerminal = false);
 
 }  // namespace kavro

@@ -141,38 +141,52 @@ OrderMatch matchOrder(const ChannelDatabase& db, std::span<const ListRowKey> row
     return match;
 }
 
-bool readListRows(std::string_view csv, std::vector<ListRowKey>& rows, std::string& problem) {
-    std::vector<CsvRecord> records;
-    CsvProblem read;
-    if (!readCsv(csv, records, read)) {
-        problem = "line " + std::to_string(read.line) + ": " + read.message;
+bool ListRowReader::take(const CsvRecord& record) {
+    ++records_;
+    if (records_ == 1) {
+        for (int i = 0; i < 3; ++i) {
+            columns_[i] = columnOf(record, ListColumnTitles[ColumnSat + i]);
+            if (columns_[i] < 0) {
+                problem_ = "the first line names no column \"" +
+                           std::string(ListColumnTitles[ColumnSat + i]) + "\"";
+                return false;
+            }
+        }
+        needed_ = static_cast<size_t>(std::max({columns_[0], columns_[1], columns_[2]})) + 1;
+        return true;
+    }
+    if (record.size() < needed_) {
+        problem_ = "record " + std::to_string(records_) + " has " + std::to_string(record.size()) +
+                   " fields, too few for the columns";
         return false;
     }
-    if (records.empty()) {
-        problem = "the list is empty";
+    if (rows_.size() >= MostListRows) {
+        problem_ = "more than " + std::to_string(MostListRows) +
+                   " rows, far more than a channel list can have";
         return false;
     }
-    const int columns[3] = {columnOf(records[0], ListColumnTitles[ColumnSat]),
-                            columnOf(records[0], ListColumnTitles[ColumnTp]),
-                            columnOf(records[0], ListColumnTitles[ColumnChannel])};
-    for (int i = 0; i < 3; ++i) {
-        if (columns[i] < 0) {
-            problem = "the first line names no column \"" +
-                      std::string(ListColumnTitles[ColumnSat + i]) + "\"";
-            return false;
-        }
-    }
-    const size_t needed = static_cast<size_t>(std::max({columns[0], columns[1], columns[2]})) + 1;
-    rows.clear();
-    for (size_t r = 1; r < records.size(); ++r) {
-        if (records[r].size() < needed) {
-            problem = "record " + std::to_string(r + 1) + " has " +
-                      std::to_string(records[r].size()) + " fields, too few for the columns";
-            return false;
-        }
-        rows.push_back({records[r][columns[0]], records[r][columns[1]], records[r][columns[2]]});
+    rows_.push_back({record[columns_[0]], record[columns_[1]], record[columns_[2]]});
+    return true;
+}
+
+bool ListRowReader::finish() {
+    if (records_ == 0) {
+        problem_ = "the list is empty";
+        return false;
     }
     return true;
+}
+
+bool readListRows(std::string_view csv, std::vector<ListRowKey>& rows, std::string& problem) {
+    ListRowReader list(rows);
+    CsvStreamReader reader([&list](CsvRecord& record) { return list.take(record); });
+    if (reader.feed(csv) && reader.finish() && list.finish()) {
+        return true;
+    }
+    problem = !list.problem().empty() ? list.problem()
+                                      : "line " + std::to_string(reader.problem().line) + ": " +
+                                            reader.problem().message;
+    return false;
 }
 
 std::string orderCountsText(int ordered, int unmatched) {

@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "CsvText.h"
+
 namespace kavro {
 
 class ChannelDatabase;
@@ -48,8 +50,32 @@ struct ListRowKey {
 // "[R]" after a radio channel's); rows and channels of the same texts pair in their order.
 OrderMatch matchOrder(const ChannelDatabase& db, std::span<const ListRowKey> rows);
 
-// Reads the rows of a written list: a header naming the columns "Sat", "Tp" and "Channel"
-// (others may stand beside them), then the rows. False with the problem otherwise.
+// The most rows a reference list may have: four times a full table, far more than could match.
+constexpr size_t MostListRows = 4 * 15360;
+
+// Takes the records of a written list one at a time, the header first, and keeps only what
+// matching needs: the texts of each row's Sat, Tp and Channel columns.
+class ListRowReader {
+public:
+    explicit ListRowReader(std::vector<ListRowKey>& rows) : rows_(rows) { rows_.clear(); }
+    // False, with the problem, for a header that names no column "Sat", "Tp" or "Channel"
+    // (others may stand beside them), a row with too few fields, or more than MostListRows
+    // rows.
+    bool take(const CsvRecord& record);
+    // False, with the problem, for a list without a header.
+    bool finish();
+    const std::string& problem() const { return problem_; }
+
+private:
+    std::vector<ListRowKey>& rows_;
+    int columns_[3] = {-1, -1, -1};
+    size_t needed_ = 0;
+    size_t records_ = 0;
+    std::string problem_;
+};
+
+// Reads the rows of a whole written list as ListRowReader does. False with the problem
+// otherwise.
 bool readListRows(std::string_view csv, std::vector<ListRowKey>& rows, std::string& problem);
 
 // "N channels ordered, M without a match".

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "ChannelDatabase.h"
+#include "ChannelMatch.h"
 #include "DisplayText.h"
 #include "RecordLayout.h"
 
@@ -14,10 +15,6 @@ namespace {
 
 std::string quoted(std::string_view name) {
     return "\"" + std::string(name) + "\"";
-}
-
-std::string channelText(const ChannelDatabase& db, int ch) {
-    return "channel " + std::to_string(ch) + " " + quoted(db.channelName(ch));
 }
 
 bool isBlank(std::string_view name) {
@@ -66,8 +63,8 @@ void reportRuns(const std::vector<Item>& items, Same same, Write write) {
 
 class ProblemFinder {
 public:
-    ProblemFinder(const ChannelDatabase& db, std::vector<Finding>& findings)
-        : db_(db), findings_(findings) {
+    ProblemFinder(const ChannelDatabase& db, ChannelNaming naming, std::vector<Finding>& findings)
+        : db_(db), naming_(naming), findings_(findings) {
         for (int ch = 0; ch < ChannelCapacity; ++ch) {
             if (db.isLiveChannel(ch)) {
                 live_.push_back(ch);
@@ -81,13 +78,39 @@ public:
         blankNames();
         pidRanges();
         hiddenSatellites();
+        duplicateTransponders();
         emptyTransponders();
         unnamedGroups();
     }
 
 private:
     void add(std::string_view kind, int channel, int transponder, std::string text) {
-        findings_.push_back({kind, channel, transponder, std::move(text)});
+        findings_.push_back({kind, channel, transponder, allRow(channel), std::move(text)});
+    }
+
+    // The row of a live channel in the ALL list: its place among the live slots.
+    int allRow(int ch) const {
+        const auto at = std::lower_bound(live_.begin(), live_.end(), ch);
+        return at != live_.end() && *at == ch ? static_cast<int>(at - live_.begin()) : -1;
+    }
+
+    // "channel 15" or "No. 0009".
+    std::string channelNumber(int ch) const {
+        if (naming_ == ChannelNaming::Slot) {
+            return "channel " + std::to_string(ch);
+        }
+        std::string number = std::to_string(allRow(ch));
+        return "No. " + std::string(number.size() < 4 ? 4 - number.size() : 0, '0') + number;
+    }
+
+    std::string channelText(int ch) const {
+        return channelNumber(ch) + " " + quoted(db_.channelName(ch));
+    }
+
+    std::string transponderText(int t) const {
+        return "transponder " + std::to_string(t) + " (" + transponderShortText(db_, t) + " " +
+               std::to_string(db_.transponderSymbolRate(t)) + " on " +
+               quoted(db_.satelliteName(db_.transponderSatellite(t))) + ")";
     }
 
     // The findings of one kind from `first` on, by slot.
@@ -111,10 +134,10 @@ private:
             [&](const auto& original, const auto& copy) {
                 const int ch = copy.second;
                 add(problem::DuplicateChannel, ch, db_.channelTransponder(ch),
-                    channelText(db_, ch) + " has the transponder (" +
+                    channelText(ch) + " has the transponder (" +
                         transponderShortText(db_, db_.channelTransponder(ch)) +
                         ") and service ID (" + std::to_string(db_.channelServiceId(ch)) + ") of " +
-                        channelText(db_, original.second));
+                        channelText(original.second));
             });
         sortFrom(first);
     }
@@ -142,8 +165,7 @@ private:
             },
             [&](const FoldedName& original, const FoldedName& copy) {
                 add(problem::DuplicateName, copy.slot, -1,
-                    channelText(db_, copy.slot) + " has the name of " +
-                        channelText(db_, original.slot) +
+                    channelText(copy.slot) + " has the name of " + channelText(original.slot) +
                         (copy.radio ? " (both radio)" : " (both TV)"));
             });
         sortFrom(first);
@@ -154,9 +176,8 @@ private:
             if (isBlank(db_.channelName(ch))) {
                 const int t = db_.channelTransponder(ch);
                 add(problem::BlankName, ch, t,
-                    "channel " + std::to_string(ch) + " (" + transponderShortText(db_, t) +
-                        ", service ID " + std::to_string(db_.channelServiceId(ch)) +
-                        ") has no name");
+                    channelNumber(ch) + " (" + transponderShortText(db_, t) + ", service ID " +
+                        std::to_string(db_.channelServiceId(ch)) + ") has no name");
             }
         }
     }
@@ -180,7 +201,7 @@ private:
                               "transponder overwrites");
             }
             if (!faults.empty()) {
-                add(problem::PidRange, ch, -1, channelText(db_, ch) + ": " + faults);
+                add(problem::PidRange, ch, -1, channelText(ch) + ": " + faults);
             }
         }
     }
@@ -204,6 +225,27 @@ private:
         }
     }
 
+    // Keyed as a comparison of two lists pairs transponders: satellite, MHz, polarization.
+    void duplicateTransponders() {
+        std::vector<std::pair<uint64_t, int>> keys;
+        for (int t = 0; t < TransponderCapacity; ++t) {
+            if (db_.isLiveTransponder(t)) {
+                keys.emplace_back(transponderMatchKey(db_, t), t);
+            }
+        }
+        std::sort(keys.begin(), keys.end());
+        const size_t first = findings_.size();
+        reportRuns(
+            keys, [](const auto& x, const auto& y) { return x.first == y.first; },
+            [&](const auto& original, const auto& copy) {
+                add(problem::DuplicateTransponder, -1, copy.second,
+                    transponderText(copy.second) + " has the frequency and polarization of " +
+                        "transponder " + std::to_string(original.second));
+            });
+        std::sort(findings_.begin() + static_cast<std::ptrdiff_t>(first), findings_.end(),
+                  [](const Finding& x, const Finding& y) { return x.transponder < y.transponder; });
+    }
+
     void emptyTransponders() {
         std::vector<int> count(TransponderCapacity, 0);
         for (int ch : live_) {
@@ -211,11 +253,7 @@ private:
         }
         for (int t = 0; t < TransponderCapacity; ++t) {
             if (db_.isLiveTransponder(t) && count[t] == 0) {
-                const int s = db_.transponderSatellite(t);
-                add(problem::EmptyTransponder, -1, t,
-                    "transponder " + std::to_string(t) + " (" + transponderShortText(db_, t) + " " +
-                        std::to_string(db_.transponderSymbolRate(t)) + " on " +
-                        quoted(db_.satelliteName(s)) + ") has no channel");
+                add(problem::EmptyTransponder, -1, t, transponderText(t) + " has no channel");
             }
         }
     }
@@ -241,15 +279,16 @@ private:
     }
 
     const ChannelDatabase& db_;
+    ChannelNaming naming_;
     std::vector<Finding>& findings_;
     std::vector<int> live_;
 };
 
 }  // namespace
 
-std::vector<Finding> findProblems(const ChannelDatabase& db) {
+std::vector<Finding> findProblems(const ChannelDatabase& db, ChannelNaming naming) {
     std::vector<Finding> findings;
-    ProblemFinder(db, findings).run();
+    ProblemFinder(db, naming, findings).run();
     return findings;
 }
 

@@ -24,6 +24,8 @@ constexpr std::string_view BlankName = "blank-name";
 constexpr std::string_view PidRange = "pid-range";
 // Live channels whose satellite is not shown: they appear in no tree.
 constexpr std::string_view HiddenSatellite = "hidden-satellite";
+// A live transponder with the satellite, frequency in MHz and polarization of an earlier one.
+constexpr std::string_view DuplicateTransponder = "duplicate-transponder";
 // A live transponder with no live channel.
 constexpr std::string_view EmptyTransponder = "empty-transponder";
 // A favourite group that holds channels but has no name.
@@ -31,20 +33,26 @@ constexpr std::string_view FavoriteUnnamed = "favorite-unnamed";
 }  // namespace problem
 
 // Every kind, in the order the findings come.
-constexpr std::array<std::string_view, 7> ProblemKinds = {
+constexpr std::array<std::string_view, 8> ProblemKinds = {
     problem::DuplicateChannel, problem::DuplicateName,   problem::BlankName,
-    problem::PidRange,         problem::HiddenSatellite, problem::EmptyTransponder,
-    problem::FavoriteUnnamed};
+    problem::PidRange,         problem::HiddenSatellite, problem::DuplicateTransponder,
+    problem::EmptyTransponder, problem::FavoriteUnnamed};
 
 struct Finding {
     std::string_view kind;  // one of ProblemKinds
     int channel = -1;       // the slot it concerns, -1 for none
     int transponder = -1;   // the transponder it concerns, -1 for none
+    int row = -1;           // the channel's No. in the ALL list, -1 for none
     std::string text;       // Latin-1 bytes, like the names it quotes
 };
 
+// How the texts name a channel: by its slot (`channel 15 "News"`, what scripts take) or as
+// the list shows it, by its No. in the ALL list (`No. 0009 "News"`).
+enum class ChannelNaming { Slot, ListNumber };
+
 // The findings of `db`, by kind in the order of ProblemKinds, each kind's by slot.
-std::vector<Finding> findProblems(const ChannelDatabase& db);
+std::vector<Finding> findProblems(const ChannelDatabase& db,
+                                  ChannelNaming naming = ChannelNaming::Slot);
 
 // The number of findings of each kind, in the order of ProblemKinds.
 std::array<int, ProblemKinds.size()> countProblems(const std::vector<Finding>& findings);

@@ -58,6 +58,7 @@ constexpr int NameArea = 18;         // bytes 20..37 a reader may scan for the N
 constexpr int ChannelFlagTv = 0x0002;    // set: TV channel, clear: radio channel
 constexpr int ChannelFlagLock = 0x0200;  // channel locked
 constexpr int PidLimit = 8191;           // largest 13-bit PID
+constexpr int PidMask = 0x1FFF;          // the PID bits of a stored PID word
 
 constexpr int FavoriteNameLimit = FavoriteNameSize - 1;  // characters, the NUL keeps its byte
 

@@ -24,14 +24,6 @@ void makeFreeSlot(ChannelDatabase& db, int ch) {
     writeU16(record(db, ch) + ch::TransponderIndex, DeletedTransponderIndex);
 }
 
-bool acceptsPids(int view, const NewChannel& c) {
-    if (channelAddFault(view, c.videoPid, c.audioPid, c.pcrPid, c.serviceId) !=
-        ChannelAddFault::None) {
-        return false;
-    }
-    return c.videoPid <= PidLimit && c.audioPid <= PidLimit && c.pcrPid <= PidLimit;
-}
-
 // A live channel of the set: what a delete or a move acts on. Reads only the transponder
 // table besides the set, so it holds for a slot whatever record the slot holds now.
 class Moved {
@@ -188,8 +180,34 @@ int findOrAllocateChannel(ChannelDatabase& db, int key, int t) {
     return ch;
 }
 
+int sameTransponder(const ChannelDatabase& db, int satellite, int mhz, int polarization,
+                    int except) {
+    for (int t = 0; t < TransponderCapacity; ++t) {
+        if (t != except && db.isLiveTransponder(t) && db.transponderSatellite(t) == satellite &&
+            db.transponderFrequencyMhz(t) == mhz &&
+            (db.transponderPolarization(t) != 0 ? 1 : 0) == polarization) {
+            return t;
+        }
+    }
+    return TransponderCapacity;
+}
+
+int unusedServiceId(const ChannelDatabase& db, int t) {
+    std::vector<char> used(static_cast<size_t>(ServiceIdRange.high) + 2, 0);
+    for (int ch = 0; ch < ChannelCapacity; ++ch) {
+        if (db.isLiveChannel(ch) && db.channelTransponder(ch) == t) {
+            used[static_cast<size_t>(db.channelServiceId(ch))] = 1;
+        }
+    }
+    int sid = 1;
+    while (used[static_cast<size_t>(sid)] != 0) {
+        ++sid;
+    }
+    return sid;
+}
+
 int addChannel(ChannelDatabase& db, int view, int t, const NewChannel& c) {
-    if (!acceptsPids(view, c)) {
+    if (channelAddFault(view, c) != ChannelAddFault::None) {
         return ChannelCapacity;
     }
     const int ch = findOrAllocateChannel(db, UnassignedServiceId, t);

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "FieldRules.h"
 #include "RecordLayout.h"
 
 namespace kavro {
@@ -33,6 +34,10 @@ int firstFreeTransponder(const ChannelDatabase& db);
 // Clears the first free slot and makes it a transponder of `satellite` without channels.
 // Returns the slot, or TransponderCapacity when the table is full (nothing changed).
 int addTransponder(ChannelDatabase& db, int satellite, int mhz, int symbolRate, int polarization);
+// A live transponder of `satellite` other than `except` whose frequency in MHz and
+// polarization as shown (0 vertical, 1 horizontal) are these; TransponderCapacity if none.
+int sameTransponder(const ChannelDatabase& db, int satellite, int mhz, int polarization,
+                    int except = TransponderCapacity);
 // Marks slot t deleted and frees every channel that points at it.
 void deleteTransponder(ChannelDatabase& db, int t);
 // The live channels of transponder t in every view: those deleteTransponder(t) deletes.
@@ -48,20 +53,11 @@ int findOrAllocateChannel(ChannelDatabase& db, int key, int t);
 // it holds UnassignedServiceId; ChannelCapacity when that add takes a free slot instead.
 int channelReusedByAdd(const ChannelDatabase& db, int t);
 
-// The values of Add Channel. casIndex is stored as casBits (a negative one as 0), a
-// positive lockIndex sets the lock.
-struct NewChannel {
-    std::string_view name;
-    int videoPid = 0;
-    int audioPid = 0;
-    int pcrPid = 0;
-    int serviceId = 0;
-    int casIndex = 0;
-    int lockIndex = 0;
-};
+// The smallest service ID from 1 on that no live channel of transponder t has.
+int unusedServiceId(const ChannelDatabase& db, int t);
 // Adds a channel on transponder t, a radio channel in ViewRadio, a TV channel otherwise.
-// Returns its slot, or ChannelCapacity when refused (a PID or service ID Add Channel
-// refuses, or no slot left); a refused add changes nothing.
+// Returns its slot, or ChannelCapacity when refused (see channelAddFault); a refused add
+// changes nothing.
 int addChannel(ChannelDatabase& db, int view, int t, const NewChannel& channel);
 
 // Deletes the live channels of the set; the records after them move up in one pass and

@@ -1,21 +1,37 @@
 #include "Backups.h"
 
 #include <algorithm>
+#include <charconv>
+#include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <utility>
 
 #include "FileWriter.h"
 #include "SaveFiles.h"
+#include "Sha256.h"
 
 namespace kavro {
 
 namespace {
 
-constexpr const char* BackupSuffix = ".tbn";
-// Room for the hash, the time, a counter and the suffix within a 255-byte name.
+constexpr std::string_view BackupSuffix = ".tbn";
+constexpr std::string_view IndexSuffix = "index";
+constexpr std::string_view IndexHead = "kavro backups\nlast ";
+constexpr std::string_view IndexPath = "\npath ";
+// Room for the key, the time, the counter and the suffix within a 255-byte name.
 constexpr size_t LongestNamePart = 200;
-constexpr size_t TimeStampLength = 15;  // YYYYMMDD-HHMMSS
-constexpr int MostCopiesPerSecond = 99;
+constexpr size_t KeyBytes = 8;         // 64 bits of the digest
+constexpr size_t SequenceLength = 21;  // YYYYMMDD-HHMMSSZ-NNNN
+constexpr int LastCounter = 9999;
+constexpr int64_t SecondsPerDay = 86400;
+
+// Where a backup stands among those of its file: its time, then its counter.
+struct Sequence {
+    int64_t seconds = 0;
+    int counter = 0;
+    auto operator<=>(const Sequence&) const = default;
+};
 
 // The file name, cut to LongestNamePart bytes without splitting a UTF-8 sequence.
 std::string namePart(const std::string& path) {
@@ -30,28 +46,158 @@ std::string namePart(const std::string& path) {
     return name;
 }
 
-// What orders backups: the time in the name, then the counter a second backup within the
-// same second gets ("-2", "-3", ...; none for the first).
-std::pair<std::string, int> orderKey(const std::string& name, size_t prefixLength) {
-    const std::string stamp = name.substr(prefixLength, TimeStampLength);
-    const size_t counter = prefixLength + TimeStampLength + 1;
-    int copy = 1;
-    if (name.size() > counter && name[counter - 1] == '-') {
-        copy = std::atoi(name.c_str() + counter);
-    }
-    return {stamp, copy};
+std::string sequenceText(const Sequence& sequence, const char* format) {
+    using namespace std::chrono;
+    const int64_t days = sequence.seconds >= 0 ? sequence.seconds / SecondsPerDay
+                                               : (sequence.seconds + 1) / SecondsPerDay - 1;
+    const int64_t second = sequence.seconds - days * SecondsPerDay;
+    const year_month_day date{sys_days{std::chrono::days{days}}};
+    char text[64];
+    std::snprintf(text, sizeof text, format, static_cast<int>(date.year()),
+                  static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()),
+                  static_cast<int>(second / 3600), static_cast<int>(second / 60 % 60),
+                  static_cast<int>(second % 60), sequence.counter);
+    return text;
 }
 
-fs::Status createBackupFile(const std::string& path, const std::string& folder, fs::File& file,
-                            std::string& backupPath) {
-    const std::string stem = fs::joinPath(folder, backupPrefix(path) + fs::localTimeStamp());
+std::string nameText(const Sequence& sequence) {
+    return sequenceText(sequence, "%04d%02u%02u-%02d%02d%02dZ-%04d");
+}
+
+int number(std::string_view text) {
+    int value = -1;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return error == std::errc() && end == text.data() + text.size() ? value : -1;
+}
+
+// Reads "YYYYMMDD-HHMMSSZ-NNNN"; true only when writing it back gives the same text.
+bool parseSequence(std::string_view text, Sequence& sequence) {
+    if (text.size() != SequenceLength || !std::all_of(text.begin(), text.end(), [](char c) {
+            return (c >= '0' && c <= '9') || c == '-' || c == 'Z';
+        })) {
+        return false;
+    }
+    using namespace std::chrono;
+    const int y = number(text.substr(0, 4)), mo = number(text.substr(4, 2)),
+              d = number(text.substr(6, 2)), h = number(text.substr(9, 2)),
+              mi = number(text.substr(11, 2)), s = number(text.substr(13, 2));
+    sequence.counter = number(text.substr(17, 4));
+    if (y < 0 || mo < 1 || mo > 12 || d < 1 || d > 31 || h < 0 || mi < 0 || s < 0 ||
+        sequence.counter < 0) {
+        return false;
+    }
+    const year_month_day date{year{y}, month{static_cast<unsigned>(mo)},
+                              day{static_cast<unsigned>(d)}};
+    sequence.seconds =
+        static_cast<int64_t>(sys_days{date}.time_since_epoch().count()) * SecondsPerDay + h * 3600 +
+        mi * 60 + s;
+    return nameText(sequence) == text;
+}
+
+// The sequence of a backup name of this file's, when it is one exactly.
+bool parseName(const std::string& name, const std::string& prefix, Sequence& sequence) {
+    return name.size() == prefix.size() + SequenceLength + BackupSuffix.size() &&
+           name.compare(0, prefix.size(), prefix) == 0 && name.ends_with(BackupSuffix) &&
+           parseSequence(std::string_view(name).substr(prefix.size(), SequenceLength), sequence);
+}
+
+// What the index of a file's backups records.
+struct Index {
+    bool present = false;
+    std::string path;
+    Sequence last;
+};
+
+std::string indexPath(const std::string& path, const std::string& folder) {
+    return fs::joinPath(folder, backupPrefix(path) + std::string(IndexSuffix));
+}
+
+Index readIndex(const std::string& file) {
+    Index index;
+    fs::File handle;
+    fs::FileInfo info;
+    if (!fs::openFile(file, fs::Access::Read, handle).ok() || !fs::fileInfo(handle, info).ok() ||
+        info.size > 64 * 1024) {
+        return index;
+    }
+    std::string text(static_cast<size_t>(info.size), '\0');
+    size_t got = 0;
+    fs::readAt(handle, 0, reinterpret_cast<uint8_t*>(text.data()), text.size(), got);
+    text.resize(got);
+    const size_t pathAt = IndexHead.size() + SequenceLength;
+    if (text.starts_with(IndexHead) && text.compare(pathAt, IndexPath.size(), IndexPath) == 0 &&
+        parseSequence(std::string_view(text).substr(IndexHead.size(), SequenceLength),
+                      index.last)) {
+        index.present = true;
+        index.path = text.substr(pathAt + IndexPath.size());
+    }
+    return index;
+}
+
+// Writes the index anew, in one step.
+fs::Status writeIndex(const std::string& file, const std::string& path, const Sequence& last) {
+    const std::string text =
+        std::string(IndexHead) + nameText(last) + std::string(IndexPath) + path;
+    fs::File temp;
+    std::string tempPath;
+    fs::Status status = createTemporary(file, temp, tempPath);
+    if (!status.ok()) {
+        return status;
+    }
+    FileWriter& writer = systemFileWriter();
+    status = writer.write(temp, 0, reinterpret_cast<const uint8_t*>(text.data()), text.size());
+    if (status.ok()) {
+        status = writer.sync(temp);
+    }
+    if (status.ok()) {
+        status = fs::replaceFile(temp, tempPath, file);
+    }
+    if (!status.ok()) {
+        temp.close();
+        fs::removeFile(tempPath);
+    }
+    return status;
+}
+
+// The backups of this file with their sequences, oldest first.
+std::vector<std::pair<Sequence, std::string>> orderedBackups(const std::string& path,
+                                                             const std::string& folder) {
+    std::vector<std::string> names;
+    fs::listFolder(folder, names);
+    const std::string prefix = backupPrefix(path);
+    std::vector<std::pair<Sequence, std::string>> backups;
+    for (std::string& name : names) {
+        Sequence sequence;
+        if (parseName(name, prefix, sequence)) {
+            backups.emplace_back(sequence, std::move(name));
+        }
+    }
+    std::sort(backups.begin(), backups.end());
+    return backups;
+}
+
+// The one after both the newest backup and the last name given, or `utcNow` when later.
+Sequence nextSequence(const Sequence& newest, int64_t utcNow) {
+    if (utcNow > newest.seconds) {
+        return {utcNow, 0};
+    }
+    if (newest.counter < LastCounter) {
+        return {newest.seconds, newest.counter + 1};
+    }
+    return {newest.seconds + 1, 0};
+}
+
+fs::Status createBackupFile(const std::string& path, const std::string& folder, Sequence& sequence,
+                            fs::File& file, std::string& backupPath) {
     fs::Status status;
-    for (int copy = 1; copy <= MostCopiesPerSecond; ++copy) {
-        backupPath = stem + (copy == 1 ? "" : "-" + std::to_string(copy)) + BackupSuffix;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        backupPath = fs::joinPath(
+            folder, backupPrefix(path) + nameText(sequence) + std::string(BackupSuffix));
         status = fs::createNewFile(backupPath, file);
         if (status.failure != fs::Failure::Exists) {
             break;
         }
+        sequence = nextSequence(sequence, sequence.seconds);
     }
     if (!status.ok()) {
         backupPath.clear();
@@ -60,54 +206,118 @@ fs::Status createBackupFile(const std::string& path, const std::string& folder, 
 }
 
 void pruneBackups(const std::string& path, const std::string& folder) {
-    const std::vector<std::string> names = backupsOf(path, folder);
-    for (size_t i = 0; i + BackupsKept < names.size(); ++i) {
-        fs::removeFile(fs::joinPath(folder, names[i]));
+    const auto backups = orderedBackups(path, folder);
+    for (size_t i = 0; i + BackupsKept < backups.size(); ++i) {
+        fs::removeFile(fs::joinPath(folder, backups[i].second));
     }
 }
 
-}  // namespace
-
-std::string backupPrefix(const std::string& path) {
-    return namePart(path) + "." + shortHash(path) + ".";
-}
-
-std::vector<std::string> backupsOf(const std::string& path, const std::string& folder) {
-    std::vector<std::string> names;
-    fs::listFolder(folder, names);
-    const std::string prefix = backupPrefix(path);
-    std::erase_if(names, [&prefix](const std::string& name) {
-        return name.rfind(prefix, 0) != 0 || name.size() < prefix.size() + 4 ||
-               name.compare(name.size() - 4, 4, BackupSuffix) != 0;
-    });
-    std::sort(names.begin(), names.end(), [&prefix](const std::string& a, const std::string& b) {
-        return orderKey(a, prefix.size()) < orderKey(b, prefix.size());
-    });
-    return names;
-}
-
-fs::Status backupFile(const fs::File& source, uint64_t size, const std::string& path,
-                      const std::string& folder, std::string& backupPath) {
-    fs::File backup;
-    fs::Status status = createBackupFile(path, folder, backup, backupPath);
-    if (!status.ok()) {
-        return status;
-    }
+fs::Status copyInto(const fs::File& source, uint64_t size, const fs::File& backup) {
     FileWriter& writer = systemFileWriter();
-    status = copyStretch(source, 0, size, backup, 0, writer);
+    fs::Status status = copyStretch(source, 0, size, backup, 0, writer);
     if (status.ok()) {
         status = fs::setSize(backup, size);
     }
     if (status.ok()) {
         status = writer.sync(backup);
     }
+    return status;
+}
+
+// The value of an environment variable; empty when unset.
+std::string variable(const char* name) {
+    const char* value = std::getenv(name);
+    return value ? std::string(value) : std::string();
+}
+
+bool isAbsolute(const std::string& path) {
+#ifdef _WIN32
+    return path.size() >= 3 && path[1] == ':' && (path[2] == '\\' || path[2] == '/');
+#else
+    return !path.empty() && path.front() == '/';
+#endif
+}
+
+}  // namespace
+
+BackupHome backupHomeFromEnvironment() {
+    return {variable("XDG_DATA_HOME"), variable("HOME"), variable("APPDATA")};
+}
+
+std::string backupFolderIn(const BackupHome& home) {
+    std::string data;
+#if defined(_WIN32)
+    data = isAbsolute(home.appData) ? home.appData : std::string();
+#elif defined(__APPLE__)
+    data = isAbsolute(home.home) ? fs::joinPath(home.home, "Library/Application Support")
+                                 : std::string();
+#else
+    if (isAbsolute(home.dataHome)) {
+        data = home.dataHome;
+    } else if (isAbsolute(home.home)) {
+        data = fs::joinPath(home.home, ".local/share");
+    }
+#endif
+    return data.empty() ? data : fs::joinPath(fs::joinPath(data, "kavro"), "backups");
+}
+
+std::string backupPrefix(const std::string& path) {
+    return namePart(path) + "." + sha256Hex(path, KeyBytes) + ".";
+}
+
+std::vector<std::string> backupsOf(const std::string& path, const std::string& folder) {
+    std::vector<std::string> names;
+    for (auto& backup : orderedBackups(path, folder)) {
+        names.push_back(std::move(backup.second));
+    }
+    return names;
+}
+
+std::string backupTimeText(const std::string& path, const std::string& name) {
+    Sequence sequence;
+    if (!parseName(name, backupPrefix(path), sequence)) {
+        return {};
+    }
+    return sequenceText(sequence, "%04d-%02u-%02u %02d:%02d:%02d UTC");
+}
+
+int64_t currentUtcSeconds() {
+    using namespace std::chrono;
+    return duration_cast<seconds>(system_clock::now().time_since_epoch()).count();
+}
+
+fs::Status backupFile(const fs::File& source, uint64_t size, const std::string& path,
+                      const std::string& folder, std::string& backupPath, int64_t utcNow) {
+    const std::string indexFile = indexPath(path, folder);
+    const Index index = readIndex(indexFile);
+    const auto existing = orderedBackups(path, folder);
+    Sequence newest = index.present ? index.last : Sequence{};
+    if (!existing.empty()) {
+        newest = std::max(newest, existing.back().first);
+    }
+    Sequence sequence = nextSequence(newest, utcNow);
+    fs::File backup;
+    fs::Status status = createBackupFile(path, folder, sequence, backup, backupPath);
+    if (status.ok()) {
+        status = copyInto(source, size, backup);
+    }
+    // Another file's index under this key (a collision of 64 bits) is left, and so are its
+    // backups.
+    const bool ours = !index.present || index.path == path;
+    if (status.ok() && ours) {
+        status = writeIndex(indexFile, path, sequence);
+    }
     if (!status.ok()) {
-        backup.close();  // Windows removes no file that is held open
-        fs::removeFile(backupPath);
-        backupPath.clear();
+        if (!backupPath.empty()) {
+            backup.close();  // Windows removes no file that is held open
+            fs::removeFile(backupPath);
+            backupPath.clear();
+        }
         return status;
     }
-    pruneBackups(path, folder);
+    if (ours) {
+        pruneBackups(path, folder);
+    }
     return status;
 }
 

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstring>
+#include <thread>
 #include <vector>
 
 #include "FileSystem.h"
@@ -50,10 +52,12 @@ void DatabaseFile::remember(const std::string& path, const fs::FileInfo& info) {
 
 bool DatabaseFile::changedSinceRemembered(const std::string& path, const fs::File& file,
                                           const fs::FileInfo& info, fs::Status& status) const {
-    if (rememberedPath_.empty() || rememberedPath_ != path) {
+    if (rememberedPath_.empty()) {
         return false;
     }
-    if (info.size != rememberedInfo_.size || info.modifiedNs != rememberedInfo_.modifiedNs) {
+    // Another file under the name (replaced, or a link repointed) counts as a change.
+    if (rememberedPath_ != path || info.id != rememberedInfo_.id ||
+        info.size != rememberedInfo_.size || info.modifiedNs != rememberedInfo_.modifiedNs) {
         return true;
     }
     // The image holds exactly the bytes last read or written at the start of the file.
@@ -144,6 +148,36 @@ ScopedSaveStepHook::ScopedSaveStepHook(DatabaseFile& file, SaveStepHook hook)
 
 ScopedSaveStepHook::~ScopedSaveStepHook() {
     file_.setSaveStepHook(std::move(previous_));
+}
+
+std::vector<uint8_t> DatabaseFile::packed(const ChannelDatabase& db) {
+    std::vector<uint8_t> bytes(image_.bytes(), image_.bytes() + ImageSize);
+    image_.packInto(db, bytes.data());
+    bytes.resize(bytesToWrite(bytes.data(), image_.bytesRead()));
+    return bytes;
+}
+
+fs::Status lockFile(const std::string& path, int waitMs, fs::File& locked) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(waitMs);
+    for (;;) {
+        fs::File file;
+        fs::Status status = fs::openFile(path, fs::Access::Read, file);
+        if (status.ok()) {
+            status = fs::tryLockFile(file);
+        }
+        fs::FileInfo named, opened;
+        if (status.ok() && fs::pathInfo(path, true, named).ok() &&
+            fs::fileInfo(file, opened).ok() && named.id == opened.id) {
+            locked = std::move(file);
+            return status;
+        }
+        // Busy, or the holder put a new file in place meanwhile: try again.
+        if ((!status.ok() && status.failure != fs::Failure::Busy) ||
+            std::chrono::steady_clock::now() >= deadline) {
+            return status.ok() ? fs::Status{fs::Failure::Busy, "the file keeps changing"} : status;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
 }
 
 std::string folderRefusedText(const std::string& folder, const std::string& reason) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -30,17 +31,35 @@ enum class SaveOutcome {
     ChangedOnDisk,  // Save: another program changed the file since it was opened or saved
     BackupFailed,   // no backup copy of the file could be made
     WriteError,     // writing, syncing, checking or putting the new file in place failed
+    OwnerChange,    // the file would belong to this user afterwards (the reason says so)
+    LinkBreak,      // the file has other names that would keep the old contents (the same)
 };
 
 struct SaveResult {
     SaveOutcome outcome = SaveOutcome::WriteError;
     std::string systemReason;
     std::string backupPath;  // the backup made, if any
+    std::string target;      // the file written or refused, links resolved
 };
 
 struct SaveOptions {
     // Save: replace the file even when another program changed it.
     bool overwriteChanges = false;
+    // Save As: when the file replaced is the one last opened or saved, fail with ChangedOnDisk
+    // if it is no longer what was read (an in-place edit that ran a while).
+    bool checkChanges = false;
+    // Replace a file that belongs to another user, leaving it this user's; replace a file
+    // with other names, which keep the old contents.
+    bool allowOwnerChange = false;
+    bool allowLinkBreak = false;
+    // The caller holds the advisory lock on the file replaced already (see lockFile);
+    // otherwise the save takes it while it checks and replaces the file.
+    bool lockHeld = false;
+    // How long a save waits for the lock that another program's in-place edit holds.
+    int lockWaitMs = 10000;
+    // Called when the new file is written and checked, just before it takes the target's
+    // place; false ends the save as a WriteError with nothing replaced.
+    std::function<bool()> beforeReplace;
     // When set, the file about to be replaced is first copied into this (existing) folder.
     std::string backupFolder;
     // Save As: the file whose bytes beyond the image the new file carries; none when empty.
@@ -65,8 +84,13 @@ public:
 
     // Save: packs `db` and writes the image (see bytesToWrite) over the start of the
     // existing file at `path`; the bytes of a longer file beyond the image are kept. Fails
-    // with CannotOpen when the file does not exist, with ChangedOnDisk when its size,
-    // modification time or content is not what was last opened or saved there.
+    // with CannotOpen when the file does not exist, with ChangedOnDisk when the file `path`
+    // now names is not the one last opened or saved (another name, device or inode, size,
+    // modification time or content).
+    //
+    // Neither save changes a file's owner or breaks its hard links unless the options allow
+    // it (OwnerChange, LinkBreak), and neither replaces a symbolic link whose target does
+    // not exist (CannotCreate).
     //
     // Both saves write a new file beside the target, sync it, give it the owner, permissions
     // and extended attributes of the file it replaces (or those of a new file), read it back
@@ -78,6 +102,8 @@ public:
     // it. Fails with CannotCreate when no file can be made there.
     SaveResult saveAs(const std::string& path, const ChannelDatabase& db,
                       const SaveOptions& options = {});
+    // The bytes a save would write for `db`, without the tail of a longer file.
+    std::vector<uint8_t> packed(const ChannelDatabase& db);
 
     const DatabaseImage& image() const { return image_; }
     // Forgets the image and the file, as before any open.
@@ -100,6 +126,7 @@ private:
     uint8_t* workBuffer();
     SaveResult saveTo(const struct SaveTarget& target, const struct SaveTail& tail,
                       const ChannelDatabase& db, const SaveOptions& options, bool saveAs);
+    SaveResult checkTarget(struct SaveTarget& target, const SaveOptions& options);
 
     DatabaseImage image_;
     std::vector<uint8_t> work_;  // the candidate of an open, the packed image of a save
@@ -137,5 +164,10 @@ private:
 
 // What the window and the tool say when the folder allows no safe save.
 std::string folderRefusedText(const std::string& folder, const std::string& reason);
+
+// Takes the advisory lock an in-place edit holds on the file at `path` while it checks and
+// replaces it, waiting up to `waitMs` for another holder; `locked` keeps it. Busy when the wait
+// ran out.
+fs::Status lockFile(const std::string& path, int waitMs, fs::File& locked);
 
 }  // namespace kavro

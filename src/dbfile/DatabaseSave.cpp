@@ -61,6 +61,7 @@ struct SaveTarget {
     bool exists = false;
     fs::File file;
     fs::FileInfo info;
+    fs::File lock;  // holds the advisory lock while the save checks and replaces the file
 };
 
 // Bytes of another file that the new file carries beyond the image.
@@ -120,6 +121,12 @@ fs::Status verify(const SaveWork& work, const NewFile& temp, uint32_t head, uint
     return status;
 }
 
+// True when the new file could not be given the owner of the file it replaces.
+bool ownerLost(const NewFile& temp, const Target& target) {
+    fs::FileInfo info;
+    return target.exists && fs::fileInfo(temp.file, info).ok() && info.owner != target.info.owner;
+}
+
 // Owner, permissions and attributes of the file replaced, or those of a new file.
 fs::Status giveMetadata(const SaveWork& work, const NewFile& temp, const Target& target) {
     fs::Status status = target.exists ? fs::keepOwnerAndPermissions(temp.file, target.info)
@@ -172,6 +179,25 @@ fs::Status place(NewFile& temp, const std::string& target) {
     return status;
 }
 
+std::string ownerChangeText(const Target& target) {
+    return target.path + " belongs to " + fs::ownerName(target.info) +
+           "; after saving it will belong to you.";
+}
+
+std::string linkBreakText(const Target& target) {
+    const uint32_t others = target.info.links - 1;
+    return target.path + " has " + std::to_string(others) +
+           (others == 1 ? " other name; it" : " other names; they") +
+           " will keep the old contents.";
+}
+
+std::string danglingLinkText(const std::string& path) {
+    std::string pointed;
+    fs::linkTarget(path, pointed);
+    return "a symbolic link to " + (pointed.empty() ? std::string("a file") : pointed) +
+           ", which does not exist; nothing is written through it";
+}
+
 Tail tailOf(const fs::File& file, const fs::FileInfo& info) {
     return {&file, info.size > static_cast<uint64_t>(ImageSize) ? info.size - ImageSize : 0};
 }
@@ -190,10 +216,6 @@ SaveResult DatabaseFile::saveTo(const SaveTarget& target, const SaveTail& tail,
     uint8_t* packed = workBuffer();
     const SaveWork work{packed, *writer_, hook_};
     work.reach(SaveStep::Created, temp.path);
-    SaveResult result = backUp(target, options);
-    if (result.outcome != SaveOutcome::Written) {
-        return result;
-    }
     std::memcpy(packed, image_.bytes(), ImageSize);
     image_.packInto(db, packed);
     const uint32_t head = bytesToWrite(packed, image_.bytesRead());
@@ -202,6 +224,9 @@ SaveResult DatabaseFile::saveTo(const SaveTarget& target, const SaveTail& tail,
         !(status = giveMetadata(work, temp, target)).ok()) {
         return outcome(SaveOutcome::WriteError, status.reason);
     }
+    if (!options.allowOwnerChange && ownerLost(temp, target)) {
+        return outcome(SaveOutcome::OwnerChange, ownerChangeText(target));
+    }
     work.reach(SaveStep::AttributesCopied, temp.path);
     const uint64_t size = tail.size > 0 ? ImageSize + tail.size : head;
     if (!(status = verify(work, temp, head, size)).ok() ||
@@ -209,6 +234,13 @@ SaveResult DatabaseFile::saveTo(const SaveTarget& target, const SaveTail& tail,
         return outcome(SaveOutcome::WriteError, status.reason);
     }
     work.reach(SaveStep::Verified, temp.path);
+    if (options.beforeReplace && !options.beforeReplace()) {
+        return outcome(SaveOutcome::WriteError, "stopped before the file was replaced");
+    }
+    SaveResult result = backUp(target, options);
+    if (result.outcome != SaveOutcome::Written) {
+        return result;
+    }
     if (!(status = place(temp, target.path)).ok()) {
         return outcome(SaveOutcome::WriteError, status.reason);
     }
@@ -218,13 +250,17 @@ SaveResult DatabaseFile::saveTo(const SaveTarget& target, const SaveTail& tail,
     return result;
 }
 
-SaveResult DatabaseFile::save(const std::string& path, const ChannelDatabase& db,
-                              const SaveOptions& options) {
-    Target target;
-    fs::Status status = fs::resolvePath(path, target.path);
-    if (status.ok()) {
-        status = fs::openFile(target.path, fs::Access::ReadWrite, target.file);
+// Takes the lock, then looks at the file as it is under it: changed since it was read,
+// hard links. A result other than Written ends the save.
+SaveResult DatabaseFile::checkTarget(SaveTarget& target, const SaveOptions& options) {
+    if (!options.lockHeld) {
+        const fs::Status locked = lockFile(target.path, options.lockWaitMs, target.lock);
+        if (locked.failure == fs::Failure::Busy) {
+            return outcome(SaveOutcome::WriteError,
+                           "another program is editing the file; try again when it has finished");
+        }
     }
+    fs::Status status = fs::openFile(target.path, fs::Access::ReadWrite, target.file);
     if (status.ok()) {
         status = fs::fileInfo(target.file, target.info);
     }
@@ -234,15 +270,35 @@ SaveResult DatabaseFile::save(const std::string& path, const ChannelDatabase& db
     if (!target.info.regular) {
         return outcome(SaveOutcome::CannotOpen, NotRegularFile);
     }
-    target.exists = true;
-    const bool changed = changedSinceRemembered(target.path, target.file, target.info, status);
+    if (!options.overwriteChanges) {
+        const bool changed = changedSinceRemembered(target.path, target.file, target.info, status);
+        if (!status.ok()) {
+            return outcome(SaveOutcome::WriteError, status.reason);
+        }
+        if (changed) {
+            return outcome(SaveOutcome::ChangedOnDisk);
+        }
+    }
+    if (target.info.links > 1 && !options.allowLinkBreak) {
+        return outcome(SaveOutcome::LinkBreak, linkBreakText(target));
+    }
+    return outcome(SaveOutcome::Written);
+}
+
+SaveResult DatabaseFile::save(const std::string& path, const ChannelDatabase& db,
+                              const SaveOptions& options) {
+    Target target;
+    const fs::Status status = fs::resolvePath(path, target.path);
     if (!status.ok()) {
-        return outcome(SaveOutcome::WriteError, status.reason);
+        return outcome(SaveOutcome::CannotOpen, status.reason);
     }
-    if (changed && !options.overwriteChanges) {
-        return outcome(SaveOutcome::ChangedOnDisk);
+    target.exists = true;
+    SaveResult result = checkTarget(target, options);
+    if (result.outcome == SaveOutcome::Written) {
+        result = saveTo(target, tailOf(target.file, target.info), db, options, false);
     }
-    return saveTo(target, tailOf(target.file, target.info), db, options, false);
+    result.target = target.path;
+    return result;
 }
 
 SaveResult DatabaseFile::saveAs(const std::string& path, const ChannelDatabase& db,
@@ -250,30 +306,43 @@ SaveResult DatabaseFile::saveAs(const std::string& path, const ChannelDatabase& 
     Target target;
     target.exists = fs::resolvePath(path, target.path).ok() &&
                     fs::pathInfo(target.path, true, target.info).ok();
+    fs::FileInfo named;
+    SaveResult result = outcome(SaveOutcome::Written);
     if (!target.exists) {
         target.path = path;
+        if (fs::pathInfo(path, false, named).ok() && named.symlink) {
+            result = outcome(SaveOutcome::CannotCreate, danglingLinkText(path));
+        } else if (options.checkChanges) {
+            result = outcome(SaveOutcome::ChangedOnDisk);  // it went
+        }
     } else if (!target.info.regular) {
-        return outcome(SaveOutcome::CannotCreate,
-                       target.info.folder ? std::strerror(EISDIR) : NotRegularFile);
+        result = outcome(SaveOutcome::CannotCreate,
+                         target.info.folder ? std::strerror(EISDIR) : NotRegularFile);
     } else {
-        // A file the user may not write is not replaced behind its back.
-        const fs::Status status = fs::openFile(target.path, fs::Access::Write, target.file);
-        if (!status.ok()) {
-            return outcome(SaveOutcome::CannotCreate, status.reason);
+        SaveOptions checks = options;
+        checks.overwriteChanges = !options.checkChanges;
+        result = checkTarget(target, checks);
+        if (result.outcome == SaveOutcome::CannotOpen) {
+            // A file the user may not write is not replaced behind its back.
+            result.outcome = SaveOutcome::CannotCreate;
         }
     }
     fs::File tailFile;
     fs::FileInfo tailInfo;
-    if (!options.tailFrom.empty()) {
+    if (result.outcome == SaveOutcome::Written && !options.tailFrom.empty()) {
         fs::Status status = fs::openFile(options.tailFrom, fs::Access::Read, tailFile);
         if (status.ok()) {
             status = fs::fileInfo(tailFile, tailInfo);
         }
         if (!status.ok()) {
-            return outcome(SaveOutcome::WriteError, options.tailFrom + ": " + status.reason);
+            result = outcome(SaveOutcome::WriteError, options.tailFrom + ": " + status.reason);
         }
     }
-    return saveTo(target, tailOf(tailFile, tailInfo), db, options, true);
+    if (result.outcome == SaveOutcome::Written) {
+        result = saveTo(target, tailOf(tailFile, tailInfo), db, options, true);
+    }
+    result.target = target.path;
+    return result;
 }
 
 }  // namespace kavro

@@ -67,6 +67,8 @@ struct FileInfo {
     int64_t modifiedNs = 0;  // last modification, nanoseconds since the epoch
     bool regular = false;
     bool folder = false;
+    bool symlink = false;      // the name itself is a symbolic link (pathInfo without following)
+    uint32_t links = 1;        // the names the file has (hard links)
     bool ownedByUser = false;  // owned by the user this process runs as
     // POSIX only (zero on Windows, where the access control list stands for all three).
     uint32_t owner = 0;
@@ -128,6 +130,13 @@ void syncFolder(const std::string& folder);
 Status listFolder(const std::string& folder, std::vector<std::string>& names);
 // The path with its symbolic links, "." and ".." resolved; the file must exist.
 Status resolvePath(const std::string& path, std::string& resolved);
+// What the symbolic link `path` points to, as written in it (empty where links cannot be read).
+Status linkTarget(const std::string& path, std::string& target);
+// The name of the user `info` says owns the file; the number when it has none (empty on
+// Windows).
+std::string ownerName(const FileInfo& info);
+// True when the program's standard output is a terminal (a console on Windows).
+bool standardOutputIsTerminal();
 
 // An advisory lock on the whole file, for as long as this handle keeps it open. Busy when
 // another handle holds it; never waits. It keeps no one from reading or writing the file.
@@ -136,8 +145,6 @@ Status tryLockFile(const File& file);
 int currentProcessId();
 // True unless the process is known to have ended.
 bool processRunning(int pid);
-// The local time now as "YYYYMMDD-HHMMSS".
-std::string localTimeStamp();
 
 // The folder part of `path` ("." when it has none) and its last component. On Windows
 // both '/' and '\' separate components, and joinPath puts '\' between them.

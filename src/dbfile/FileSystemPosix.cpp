@@ -3,6 +3,7 @@
 // as the attribute system.posix_acl_access on Linux), rename, flock.
 #include <dirent.h>
 #include <fcntl.h>
+#include <pwd.h>
 #include <signal.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -103,6 +104,8 @@ FileInfo infoFrom(const struct stat& st) {
     info.modifiedNs = static_cast<int64_t>(modified.tv_sec) * 1000000000 + modified.tv_nsec;
     info.regular = S_ISREG(st.st_mode);
     info.folder = S_ISDIR(st.st_mode);
+    info.symlink = S_ISLNK(st.st_mode);
+    info.links = static_cast<uint32_t>(st.st_nlink);
     info.ownedByUser = st.st_uid == ::geteuid();
     info.owner = st.st_uid;
     info.group = st.st_gid;
@@ -164,7 +167,12 @@ Status openFile(const std::string& path, Access access, File& file) {
                                                : O_RDWR;
     const int fd = ::open(path.c_str(), mode | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (fd < 0) {
-        return fromErrno();
+        const int error = errno;
+        struct stat st;
+        if (error == ENXIO && ::stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) {
+            return {Failure::NotAFile, "Not a regular file"};  // a socket, say
+        }
+        return fromErrno(error);
     }
     file = File(fd);
     return Status::success();
@@ -370,13 +378,28 @@ bool processRunning(int pid) {
     return pid > 0 && (::kill(pid, 0) == 0 || errno != ESRCH);
 }
 
-std::string localTimeStamp() {
-    const std::time_t now = std::time(nullptr);
-    struct tm local;
-    ::localtime_r(&now, &local);
-    char text[32];
-    std::strftime(text, sizeof text, "%Y%m%d-%H%M%S", &local);
-    return text;
+Status linkTarget(const std::string& path, std::string& target) {
+    std::string buffer(PATH_MAX, '\0');
+    const ssize_t size = ::readlink(path.c_str(), buffer.data(), buffer.size());
+    if (size < 0) {
+        return fromErrno();
+    }
+    target.assign(buffer.data(), static_cast<size_t>(size));
+    return Status::success();
+}
+
+std::string ownerName(const FileInfo& info) {
+    struct passwd entry;
+    struct passwd* found = nullptr;
+    std::string buffer(16384, '\0');
+    if (::getpwuid_r(info.owner, &entry, buffer.data(), buffer.size(), &found) == 0 && found) {
+        return found->pw_name;
+    }
+    return std::to_string(info.owner);
+}
+
+bool standardOutputIsTerminal() {
+    return ::isatty(STDOUT_FILENO) == 1;
 }
 
 std::string folderOf(const std::string& path) {

@@ -225,6 +225,8 @@ Status infoOf(HANDLE handle, FileInfo& info) {
     info.folder = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
     const bool link = (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0 && isLink(handle);
     info.regular = !info.folder && !link && ::GetFileType(handle) == FILE_TYPE_DISK;
+    info.symlink = link;
+    info.links = data.nNumberOfLinks;
     info.ownedByUser = ownedByThisUser(handle);
     return Status::success();
 }
@@ -592,13 +594,18 @@ bool processRunning(int pid) {
     return running;
 }
 
-std::string localTimeStamp() {
-    SYSTEMTIME now;
-    ::GetLocalTime(&now);
-    char text[32];
-    std::snprintf(text, sizeof text, "%04u%02u%02u-%02u%02u%02u", now.wYear, now.wMonth, now.wDay,
-                  now.wHour, now.wMinute, now.wSecond);
-    return text;
+Status linkTarget(const std::string&, std::string& target) {
+    target.clear();  // the reparse data is not read here; messages name the link alone
+    return Status::success();
+}
+
+std::string ownerName(const FileInfo&) {
+    return {};
+}
+
+bool standardOutputIsTerminal() {
+    DWORD mode = 0;
+    return ::GetConsoleMode(::GetStdHandle(STD_OUTPUT_HANDLE), &mode) != 0;
 }
 
 std::string folderOf(const std::string& path) {

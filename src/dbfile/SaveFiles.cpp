@@ -1,6 +1,7 @@
 #include "SaveFiles.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstdio>
 #include <random>
 #include <vector>
@@ -14,14 +15,17 @@ namespace {
 constexpr size_t CopyChunk = 1 << 20;
 
 // The process ID between the prefix and the next dash of a temporary name; 0 when the name
-// is not one of ours.
+// is not one of ours or the number is no process ID.
 int processOfTemporary(const std::string& name, size_t prefixLength) {
-    int pid = 0;
-    size_t i = prefixLength;
-    for (; i < name.size() && name[i] >= '0' && name[i] <= '9' && i < prefixLength + 10; ++i) {
-        pid = pid * 10 + (name[i] - '0');
+    const size_t dash = name.find('-', prefixLength);
+    if (dash == std::string::npos || dash == prefixLength) {
+        return 0;
     }
-    return i < name.size() && name[i] == '-' ? pid : 0;
+    int pid = 0;
+    const char* first = name.data() + prefixLength;
+    const char* last = name.data() + dash;
+    const auto [end, error] = std::from_chars(first, last, pid);
+    return error == std::errc() && end == last && pid > 0 ? pid : 0;
 }
 
 }  // namespace

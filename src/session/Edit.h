@@ -10,6 +10,7 @@
 
 #include "ImportEdit.h"
 #include "OrderEdit.h"
+#include "RestoreEdit.h"
 #include "database/ChannelOrder.h"
 #include "database/RecordLayout.h"
 #include "database/TableEditing.h"
@@ -40,22 +41,15 @@ struct DeleteTransponder {
 };
 
 // Add Channel in `view`, which decides radio or TV and whether the video PID may equal the
-// audio PID. CAS and lock are list positions: a positive casIndex is stored as casBits, a
-// positive lockIndex sets the lock.
+// audio PID (see NewChannel for CAS and lock).
 struct AddChannel {
     int view = 0;
     int transponder = TransponderCapacity;
-    std::string name;  // Latin-1 bytes
-    int videoPid = 0;
-    int audioPid = 0;
-    int pcrPid = 0;
-    int serviceId = 0;
-    int casIndex = 0;
-    int lockIndex = 0;
+    NewChannel channel;
 };
 
 // A name equal to the stored one keeps every byte of its area; a PID whose low 13 bits equal
-// the stored ones keeps the whole stored word. casBits are never changed.
+// the stored ones keeps the whole stored word; a negative casBits keeps the stored CAS word.
 struct EditChannel {
     int channel = ChannelCapacity;
     std::string name;  // Latin-1 bytes
@@ -64,6 +58,7 @@ struct EditChannel {
     int pcrPid = 0;
     int serviceId = 0;
     bool locked = false;
+    int casBits = -1;
 };
 
 struct DeleteChannels {
@@ -115,8 +110,8 @@ struct RenameSatellite {
 
 using Edit = std::variant<AddTransponder, EditTransponder, DeleteTransponder, AddChannel,
                           EditChannel, DeleteChannels, MoveChannels, SortChannels, SetFavorites,
-                          RenameGroups, OrderChannels, ImportChannels, ShowSatellite,
-                          RenameSatellite>;
+                          RenameGroups, OrderChannels, ImportChannels, RestoreTables,
+                          ShowSatellite, RenameSatellite>;
 
 // What apply did.
 struct EditResult {

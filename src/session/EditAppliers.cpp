@@ -14,10 +14,10 @@ namespace kavro {
 
 namespace {
 
-constexpr int PidMask = 0x1FFF;
-
-std::string outsideRange(int value, int low, int high) {
-    return value >= low && value <= high ? std::string() : rangeMessage(low, high);
+std::string outsideRange(int value, const FieldRange& range) {
+    return value >= range.low && value <= range.high
+               ? std::string()
+               : twoLines(rangeMessage(range), fieldLine(range.name));
 }
 
 std::string tooLong(const std::string& name, int limit) {
@@ -89,11 +89,10 @@ std::vector<int> ascending(std::vector<int> channels) {
 }
 
 void planOf(const ChannelDatabase& db, const AddTransponder& e, EditPlan& plan) {
-    plan.refusal = firstOf(
-        {isValidSatellite(e.satellite) ? std::string() : rangeMessage(0, SatelliteCapacity - 1),
-         outsideRange(e.mhz, FrequencyLowMhz, FrequencyHighMhz),
-         outsideRange(e.symbolRate, SymbolRateLow, SymbolRateHigh),
-         outsideRange(e.polarization, 0, PolarizationHigh)});
+    plan.refusal =
+        firstOf({outsideRange(e.satellite, SatelliteRange), outsideRange(e.mhz, FrequencyRange),
+                 outsideRange(e.symbolRate, SymbolRateRange),
+                 outsideRange(e.polarization, PolarizationRange)});
     const int t = firstFreeTransponder(db);
     if (plan.refusal.empty() && t == TransponderCapacity) {
         plan.refusal = transponderAddMessage();
@@ -108,9 +107,9 @@ void planOf(const ChannelDatabase& db, const AddTransponder& e, EditPlan& plan) 
 
 void planOf(const ChannelDatabase& db, const EditTransponder& e, EditPlan& plan) {
     plan.refusal = firstOf(
-        {deadTransponder(db, e.transponder), outsideRange(e.mhz, FrequencyLowMhz, FrequencyHighMhz),
-         outsideRange(e.symbolRate, SymbolRateLow, SymbolRateHigh),
-         e.polarization < 0 ? std::string() : outsideRange(e.polarization, 0, PolarizationHigh)});
+        {deadTransponder(db, e.transponder), outsideRange(e.mhz, FrequencyRange),
+         outsideRange(e.symbolRate, SymbolRateRange),
+         e.polarization < 0 ? std::string() : outsideRange(e.polarization, PolarizationRange)});
     if (plan.refusal.empty()) {
         plan.ranges.push_back(transponderRecord(e.transponder));
         plan.label = EditTransponderLabel;
@@ -133,15 +132,12 @@ void planOf(const ChannelDatabase& db, const DeleteTransponder& e, EditPlan& pla
 }
 
 void planOf(const ChannelDatabase& db, const AddChannel& e, EditPlan& plan) {
-    plan.refusal = firstOf({deadTransponder(db, e.transponder), tooLong(e.name, ChannelNameLimit),
-                            outsideRange(e.serviceId, ServiceIdLow, ServiceIdHigh)});
-    const bool refusedByAdd = channelAddFault(e.view, e.videoPid, e.audioPid, e.pcrPid,
-                                              e.serviceId) != ChannelAddFault::None ||
-                              std::max({e.videoPid, e.audioPid, e.pcrPid}) > PidHigh ||
-                              std::min({e.videoPid, e.audioPid, e.pcrPid}) < PidLow;
+    plan.refusal =
+        firstOf({deadTransponder(db, e.transponder), tooLong(e.channel.name, ChannelNameLimit),
+                 outsideRange(e.channel.serviceId, ServiceIdRange)});
     const int slot = findChannelSlot(db, UnassignedServiceId, e.transponder);
-    if (plan.refusal.empty() && (refusedByAdd || slot == ChannelCapacity)) {
-        plan.refusal = channelAddMessage();
+    if (plan.refusal.empty()) {
+        plan.refusal = channelAddRefusal(e.view, e.channel, slot != ChannelCapacity);
     }
     if (plan.refusal.empty()) {
         plan.ranges.push_back(channelRecords(slot, slot + 1));
@@ -161,9 +157,9 @@ void planOf(const ChannelDatabase& db, const EditChannel& e, EditPlan& plan) {
     }
     plan.refusal =
         firstOf({tooLong(e.name, db.channelName(e.channel), ChannelNameLimit),
-                 outsideRange(e.videoPid, PidLow, PidHigh),
-                 outsideRange(e.audioPid, PidLow, PidHigh), outsideRange(e.pcrPid, PidLow, PidHigh),
-                 outsideRange(e.serviceId, ServiceIdLow, ServiceIdHigh)});
+                 outsideRange(e.videoPid, VideoPidRange), outsideRange(e.audioPid, AudioPidRange),
+                 outsideRange(e.pcrPid, PcrPidRange), outsideRange(e.serviceId, ServiceIdRange),
+                 e.casBits < 0 ? std::string() : outsideRange(e.casBits, CasBitsRange)});
     if (plan.refusal.empty()) {
         plan.ranges.push_back(channelRecords(e.channel, e.channel + 1));
         plan.channelsBefore = plan.channelsAfter = {e.channel};
@@ -230,7 +226,7 @@ void planOf(const ChannelDatabase& db, const SortChannels& e, EditPlan& plan) {
 
 void planOf(const ChannelDatabase& db, const SetFavorites& e, EditPlan& plan) {
     plan.refusal =
-        firstOf({deadChannels(db, e.channels), outsideRange(e.groups, 0, FavoriteMaskHigh)});
+        firstOf({deadChannels(db, e.channels), outsideRange(e.groups, FavoriteMaskRange)});
     if (plan.refusal.empty()) {
         plan.channelsBefore = plan.channelsAfter = ascending(e.channels);
         for (int ch : plan.channelsBefore) {
@@ -242,7 +238,7 @@ void planOf(const ChannelDatabase& db, const SetFavorites& e, EditPlan& plan) {
 
 void planOf(const ChannelDatabase& db, const RenameGroups& e, EditPlan& plan) {
     for (const GroupName& group : e.names) {
-        plan.refusal = outsideRange(group.slot + 1, 1, FavoriteGroupCount);
+        plan.refusal = outsideRange(group.slot + 1, GroupNumberRange);
         if (plan.refusal.empty()) {
             plan.refusal = tooLong(group.name, db.favoriteGroupName(group.slot), GroupNameLimit);
         }
@@ -257,7 +253,7 @@ void planOf(const ChannelDatabase& db, const RenameGroups& e, EditPlan& plan) {
 }
 
 std::string noSatellite(int s) {
-    return isValidSatellite(s) ? std::string() : rangeMessage(0, SatelliteCapacity - 1);
+    return outsideRange(s, SatelliteRange);
 }
 
 void planOf(const ChannelDatabase& db, const ShowSatellite& e, EditPlan& plan) {
@@ -316,9 +312,7 @@ void applyOf(ChannelDatabase& db, const DeleteTransponder& e, std::vector<uint8_
 
 void applyOf(ChannelDatabase& db, const AddChannel& e, std::vector<uint8_t>&, EditResult& r) {
     r.replaced = channelReusedByAdd(db, e.transponder);
-    r.slot = addChannel(
-        db, e.view, e.transponder,
-        {e.name, e.videoPid, e.audioPid, e.pcrPid, e.serviceId, e.casIndex, e.lockIndex});
+    r.slot = addChannel(db, e.view, e.transponder, e.channel);
 }
 
 // A PID whose low 13 bits are unchanged keeps its whole stored word.
@@ -341,6 +335,9 @@ void applyOf(ChannelDatabase& db, const EditChannel& e, std::vector<uint8_t>&, E
              &ChannelDatabase::setChannelAudioPid);
     storePid(db, ch, e.pcrPid, &ChannelDatabase::channelPcrPid, &ChannelDatabase::setChannelPcrPid);
     db.setChannelLocked(ch, e.locked);
+    if (e.casBits >= 0 && e.casBits != db.channelCasBits(ch)) {
+        db.setChannelCasBits(ch, e.casBits);
+    }
 }
 
 void applyOf(ChannelDatabase& db, const DeleteChannels& e, std::vector<uint8_t>&, EditResult&) {

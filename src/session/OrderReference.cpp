@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "database/ChannelDatabase.h"
+#include "database/CsvText.h"
 #include "database/OrderTransfer.h"
 #include "dbfile/DatabaseFile.h"
 #include "dbfile/FileSystem.h"
@@ -30,9 +31,10 @@ ReferenceOrder matched(OrderMatch match) {
     return order;
 }
 
-// The whole of a regular file of at most LongestListFile bytes.
-fs::Status readWholeFile(const std::string& path, std::string& text) {
-    fs::File file;
+constexpr size_t ReadChunk = 64 * 1024;
+
+// Opens a regular file of at most LongestListFile bytes.
+fs::Status openListFile(const std::string& path, fs::File& file) {
     fs::FileInfo info;
     fs::Status status = fs::openFile(path, fs::Access::Read, file);
     if (status.ok()) {
@@ -47,34 +49,36 @@ fs::Status readWholeFile(const std::string& path, std::string& text) {
     if (info.size > LongestListFile) {
         return {fs::Failure::Other, "Longer than a channel list can be"};
     }
-    text.assign(static_cast<size_t>(info.size), '\0');
-    size_t done = 0;
-    while (done < text.size()) {
-        size_t got = 0;
-        status = fs::readAt(file, done, reinterpret_cast<uint8_t*>(text.data()) + done,
-                            text.size() - done, got);
-        if (!status.ok()) {
-            return status;
-        }
-        if (got == 0) {
-            break;  // shorter than when it was looked at
-        }
-        done += got;
-    }
-    text.resize(done);
     return status;
 }
 
+// Reads the list a chunk at a time, keeping only the keys of its rows.
 ReferenceOrder readListReference(const ChannelDatabase& db, const std::string& path) {
-    std::string text;
-    const fs::Status status = readWholeFile(path, text);
+    fs::File file;
+    fs::Status status = openListFile(path, file);
+    std::vector<ListRowKey> rows;
+    ListRowReader list(rows);
+    CsvStreamReader reader([&list](CsvRecord& record) { return list.take(record); });
+    std::string chunk(ReadChunk, '\0');
+    bool read = true;
+    for (uint64_t at = 0; status.ok() && read && at < LongestListFile;) {
+        size_t got = 0;
+        status = fs::readAt(file, at, reinterpret_cast<uint8_t*>(chunk.data()), chunk.size(), got);
+        if (!status.ok() || got == 0) {
+            break;
+        }
+        read = reader.feed(std::string_view(chunk).substr(0, got));
+        at += got;
+    }
     if (!status.ok()) {
         return failure(ReferenceOutcome::CannotRead, "File open failed!", status.reason);
     }
-    std::vector<ListRowKey> rows;
-    std::string problem;
-    if (!readListRows(text, rows, problem)) {
-        return failure(ReferenceOutcome::InvalidList, "Invalid list file!", problem);
+    if (!read || !reader.finish() || !list.finish()) {
+        const CsvProblem& problem = reader.problem();
+        return failure(ReferenceOutcome::InvalidList, "Invalid list file!",
+                       !list.problem().empty()
+                           ? list.problem()
+                           : "line " + std::to_string(problem.line) + ": " + problem.message);
     }
     return matched(matchOrder(db, rows));
 }

@@ -30,15 +30,17 @@ TEST_F(CliCompare, LintPrintsOneFindingALineOrJsonAndExitsByWhatItFound) {
               "tree\n");
     const ToolRun json = runKavroTool({"lint", "--format=json", known_});
     EXPECT_EQ(json.code, 1);
-    EXPECT_EQ(json.out,
-              "{\"findings\": [\n"
-              "  {\"kind\": \"hidden-satellite\", \"channel\": 4, \"transponder\": null, "
-              "\"text\": \"satellite 1 \\\"Hidden\\\" is not shown: its 1 channel appears in no "
-              "tree\"}\n"
-              "],\n"
-              "\"counts\": {\"duplicate-channel\": 0, \"duplicate-name\": 0, \"blank-name\": 0, "
-              "\"pid-range\": 0, \"hidden-satellite\": 1, \"empty-transponder\": 0, "
-              "\"favorite-unnamed\": 0}}\n");
+    EXPECT_EQ(
+        json.out,
+        "{\"findings\": [\n"
+        "  {\"kind\": \"hidden-satellite\", \"channel\": 4, \"no\": 4, \"transponder\": null, "
+        "\"text\": \"satellite 1 \\\"Hidden\\\" is not shown: its 1 channel appears in no "
+        "tree\"}\n"
+        "],\n"
+        "\"counts\": {\"duplicate-channel\": 0, \"duplicate-name\": 0, \"blank-name\": 0, "
+        "\"pid-range\": 0, \"hidden-satellite\": 1, \"duplicate-transponder\": 0, "
+        "\"empty-transponder\": 0, "
+        "\"favorite-unnamed\": 0}}\n");
     const ToolRun clean = runKavroTool({"lint", six_, "--format", "json"});
     EXPECT_EQ(clean.code, 0);
     EXPECT_EQ(clean.out.substr(0, 17), "{\"findings\": [],\n");

@@ -87,6 +87,12 @@ TEST_F(CliEdit, AFullTransponderTableCannotAddTp) {
                   testing::fullCapacityImage());
 }
 
+TEST_F(CliEdit, AFullChannelTableSaysSo) {
+    expectRefused("add-channel 0 X 100 101 102 9 0 0",
+                  "line 1: Cannot add this channel: The channel table is full (15,360 channels).",
+                  testing::fullCapacityImage());
+}
+
 TEST_F(CliEdit, EditTransponderWritesTheDialogsValues) {
     editAndLoad("edit-transponder 1 12345 30000 0\n");
     EXPECT_EQ(db().transponderSatellite(1), 0);
@@ -150,8 +156,11 @@ TEST_F(CliEdit, AddChannelFollowsTheViewsRules) {
     // In the radio view equal PIDs are accepted and the channel is a radio channel.
     editAndLoad("view radio\nadd-channel 0 R 100 100 100 9 0 0\n", knownImage(), "channel 5\n");
     EXPECT_TRUE(db().isRadioChannel(5));
-    expectRefused("view tv\nadd-channel 0 R 100 100 100 9 0 0", "line 2: Cannot add this channel");
-    expectRefused("add-channel 0 R 100 101 100 0 0 0", "line 1: Cannot add this channel");
+    expectRefused("view tv\nadd-channel 0 R 100 100 100 9 0 0",
+                  "line 2: Cannot add this channel: Audio PID must differ from Video PID in the "
+                  "TV and ALL views.");
+    expectRefused("add-channel 0 R 100 101 100 0 0 0",
+                  "line 1: Cannot add this channel: Service ID must not be 0.");
     expectRefused("add-channel 0 R 100 101 8192 9 0 0",
                   "line 1: Please enter an integer between 0 and 8191.");
     expectRefused("add-channel 0 R 100 101 100 65535 0 0",

@@ -89,7 +89,9 @@ TEST_F(CliEditScript, ARefusedLineWritesNothingAndPrintsNothing) {
         "add-transponder 2 11000 22000 1\nrename-group 1 Changed\nadd-channel 3 X 1 1 1 1 0 0\n");
     EXPECT_EQ(run.code, 1);
     EXPECT_EQ(run.out, "");  // "transponder 3" only once the output is written
-    EXPECT_EQ(run.err, "line 3: Cannot add this channel\n");
+    EXPECT_EQ(run.err,
+              "line 3: Cannot add this channel: Audio PID must differ from Video PID in the TV "
+              "and ALL views.\n");
     EXPECT_FALSE(exists("out.tbn"));
     EXPECT_EQ(readFileBytes(in_), original_);
     // An existing OUT stays as it was.

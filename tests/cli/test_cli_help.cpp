@@ -35,8 +35,8 @@ TEST(CliHelp, EverySynopsisAndOptionLineStandsInTheManualPage) {
 
     const ToolRun usage = runKavroTool({"--help"});
     const std::vector<std::string> commands = commandsOfUsage(usage.out);
-    EXPECT_EQ(commands,
-              (std::vector<std::string>{"check", "info", "tree", "list", "lint", "diff", "edit"}));
+    EXPECT_EQ(commands, (std::vector<std::string>{"check", "info", "tree", "list", "lint", "diff",
+                                                  "edit", "backups"}));
     EXPECT_EQ(linesMissingFrom(helpSynopsisAndOptionLines(usage.out), page),
               std::vector<std::string>{});
     for (const std::string& command : commands) {

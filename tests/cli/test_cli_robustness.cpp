@@ -15,6 +15,7 @@
 
 #include "CliTestSupport.h"
 #include "cli/EditLock.h"
+#include "cli/ScriptReader.h"
 #include "cli/Tool.h"
 #include "database/ByteOrder.h"
 #include "database/ChannelDatabase.h"
@@ -101,9 +102,16 @@ TEST_F(CliRobustness, AFailedWriteToStandardOutputOrErrorIsExitTwo) {
     }
     const std::string script = path("add.txt");
     std::ofstream(script) << "add-transponder 2 11000 22000 1\n";
-    const ToolRun edit = runWithFullStream({"edit", file, path("out.tbn"), script}, 0, false);
-    EXPECT_EQ(edit.code, 2);
-    EXPECT_EQ(edit.err, CannotWrite);
+    // All or nothing: output that cannot be written leaves OUT as it was, IN too.
+    const Bytes before = testing::readFileBytes(file);
+    for (const std::string& out : {path("out.tbn"), file}) {
+        const ToolRun edit = runWithFullStream({"edit", file, out, script}, 0, false);
+        EXPECT_EQ(edit.code, 2);
+        EXPECT_EQ(edit.err, "kavro-tool: cannot write the edit's output; " + out +
+                                " was not written\n" + CannotWrite);
+        EXPECT_EQ(testing::readFileBytes(file), before);
+    }
+    EXPECT_FALSE(exists("out.tbn"));
     // A failing standard error still makes a failure the exit code.
     EXPECT_EQ(runWithFullStream({"check", path("missing.tbn")}, 0, true).code, 2);
     EXPECT_EQ(runWithFullStream({"nonsense"}, 5, true).code, 2);
@@ -128,7 +136,7 @@ TEST_F(CliRobustness, ScriptsAreReadLineByLineWithinALimit) {
         EXPECT_EQ(zero.err, "line 1: line too long\n");
         EXPECT_FALSE(exists("out.tbn"));
     }
-    const std::string longest(65536, '#');
+    const std::string longest(cli::LongestScriptLine, '#');
     EXPECT_EQ(runKavroTool({"edit", in, out}, longest + "\nrename-group 1 Long\n").code, 0);
     const ToolRun tooLong = runKavroTool({"edit", in, path("other.tbn")}, "\n" + longest + "#\n");
     EXPECT_EQ(tooLong.code, 1);

@@ -137,6 +137,15 @@ TEST_F(DiffTest, EachPlantedChangeIsReportedAsItsKindAndNothingElse) {
         {"a frequency: another transponder and other channels",
          [](DiffTest& t) { t.b->setTransponderFrequencyMhz(1, 12100); },
          {2, 2, 0, 0, 1, 1, 0, 0}},
+        {"a re-tune onto the frequency of a later transponder: that one stays itself",
+         [](DiffTest& t) {
+             for (ChannelDatabase* side : {t.db.get(), t.b.get()}) {
+                 coretest::putTransponder(*side, 5, 1, 10800000, 22000, 1);
+                 coretest::putTransponder(*side, 7, 1, 11222000, 27500, 1);
+             }
+             t.b->setTransponderFrequencyMhz(5, 11222);
+         },
+         {0, 0, 0, 0, 1, 1, 0, 0}},
         {"a group renamed",
          [](DiffTest& t) { t.b->setFavoriteGroupName(0, "Nachrichten"); },
          {0, 0, 0, 0, 0, 0, 0, 1}},

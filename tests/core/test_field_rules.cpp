@@ -61,31 +61,68 @@ TEST(FieldRules, CheckIntegerFieldOrdersTheRules) {
 }
 
 TEST(FieldRules, ServiceIdStopsBelowTheUnassignedMark) {
-    EXPECT_TRUE(checkIntegerField("65534", ServiceIdLow, ServiceIdHigh).ok);
-    EXPECT_EQ(checkIntegerField("65535", ServiceIdLow, ServiceIdHigh).message,
-              "Please enter an integer between 0 and 65534.");
+    EXPECT_TRUE(checkIntegerField("65534", ServiceIdRange).ok);
+    const FieldCheck check = checkIntegerField("65535", ServiceIdRange);
+    EXPECT_EQ(check.message, "Please enter an integer between 0 and 65534.");
+    EXPECT_EQ(check.field, "Field: Service ID");
+    // "Please enter an integer." needs no field: the edit with the focus is the one.
+    EXPECT_EQ(checkIntegerField("x", ServiceIdRange).field, "");
 }
 
-// Add Channel's refusals, each reported at the first field at fault in the dialog's order.
+TEST(FieldRules, MessageLines) {
+    EXPECT_EQ(twoLines("A", "B"), "A\nB");
+    EXPECT_EQ(twoLines("A", ""), "A");
+    EXPECT_EQ(oneLine("Cannot add this channel\nService ID must not be 0."),
+              "Cannot add this channel: Service ID must not be 0.");
+    EXPECT_EQ(oneLine("Please enter an integer between 0 and 64.\nField: Satellite"),
+              "Please enter an integer between 0 and 64. Field: Satellite");
+    EXPECT_EQ(oneLine("one line"), "one line");
+    EXPECT_EQ(channelTableFullMessage(), "The channel table is full (15,360 channels).");
+}
+
+// Add Channel's refusals, each reported at the first field at fault in the dialog's order,
+// with the reason that names the field and the rule.
 TEST(FieldRules, ChannelAddFaultNamesTheFirstFieldAtFault) {
     using F = ChannelAddFault;
+    const char* const differ = "Audio PID must differ from Video PID in the TV and ALL views.";
     const struct {
         int view, video, audio, pcr, serviceId;
         F fault;
+        const char* reason;
     } cases[] = {
-        {ViewAll, 1, 2, 3, 4, F::None},      {ViewTv, 8191, 8190, 1, 65534, F::None},
-        {ViewRadio, 5, 5, 5, 5, F::None},    {ViewAll, 0, 2, 3, 4, F::VideoPid},
-        {ViewAll, 0, 0, 0, 0, F::VideoPid},  {ViewRadio, 0, 5, 5, 5, F::VideoPid},
-        {ViewAll, 1, 0, 3, 4, F::AudioPid},  {ViewAll, 7, 7, 3, 4, F::AudioPid},
-        {ViewTv, 7, 7, 0, 0, F::AudioPid},   {ViewRadio, 7, 0, 7, 7, F::AudioPid},
-        {ViewAll, 1, 2, 0, 4, F::PcrPid},    {ViewRadio, 1, 1, 0, 0, F::PcrPid},
-        {ViewAll, 1, 2, 3, 0, F::ServiceId}, {ViewRadio, 9, 9, 9, 0, F::ServiceId},
+        {ViewAll, 1, 2, 3, 4, F::None, ""},
+        {ViewTv, 8191, 8190, 1, 65534, F::None, ""},
+        {ViewRadio, 5, 5, 5, 5, F::None, ""},
+        {ViewAll, 0, 2, 3, 4, F::VideoPid, "Video PID must not be 0."},
+        {ViewAll, 0, 0, 0, 0, F::VideoPid, "Video PID must not be 0."},
+        {ViewRadio, 0, 5, 5, 5, F::VideoPid, "Video PID must not be 0."},
+        {ViewAll, 8192, 2, 3, 4, F::VideoPid, "Video PID must be between 1 and 8191."},
+        {ViewAll, 1, 0, 3, 4, F::AudioPid, "Audio PID must not be 0."},
+        {ViewAll, 7, 7, 3, 4, F::AudioPid, differ},
+        {ViewTv, 7, 7, 0, 0, F::AudioPid, differ},
+        {ViewRadio, 7, 0, 7, 7, F::AudioPid, "Audio PID must not be 0."},
+        {ViewAll, 1, -2, 3, 4, F::AudioPid, "Audio PID must be between 1 and 8191."},
+        {ViewAll, 1, 2, 0, 4, F::PcrPid, "PCR PID must not be 0."},
+        {ViewRadio, 1, 1, 0, 0, F::PcrPid, "PCR PID must not be 0."},
+        {ViewAll, 1, 2, 9000, 4, F::PcrPid, "PCR PID must be between 1 and 8191."},
+        {ViewAll, 1, 2, 3, 0, F::ServiceId, "Service ID must not be 0."},
+        {ViewRadio, 9, 9, 9, 0, F::ServiceId, "Service ID must not be 0."},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(channelAddFault(c.view, c.video, c.audio, c.pcr, c.serviceId), c.fault)
-            << c.view << " " << c.video << " " << c.audio << " " << c.pcr << " " << c.serviceId;
+        const NewChannel channel{"N", c.video, c.audio, c.pcr, c.serviceId};
+        const std::string where = std::to_string(c.view) + " " + std::to_string(c.video) + " " +
+                                  std::to_string(c.audio) + " " + std::to_string(c.pcr) + " " +
+                                  std::to_string(c.serviceId);
+        EXPECT_EQ(channelAddFault(c.view, channel), c.fault) << where;
+        EXPECT_EQ(channelAddReason(c.fault, c.view, channel), c.reason) << where;
+        EXPECT_EQ(channelAddRefusal(c.view, channel),
+                  c.fault == F::None ? "" : "Cannot add this channel\n" + std::string(c.reason))
+            << where;
+        // A full table refuses before any field.
+        EXPECT_EQ(channelAddFault(c.view, channel, false), F::TableFull) << where;
     }
-    EXPECT_EQ(channelAddMessage(), "Cannot add this channel");
+    EXPECT_EQ(channelAddRefusal(ViewAll, {"N", 1, 2, 3, 4}, false),
+              "Cannot add this channel\nThe channel table is full (15,360 channels).");
 }
 
 TEST(FieldRules, TextLength) {

@@ -70,6 +70,73 @@ TEST(CsvReader, ReadsBackEveryFieldTheWriterQuotes) {
     EXPECT_EQ(records[0], fields);
 }
 
+// Any text round-trips through the writer and the reader, and what the writer puts first
+// (inside the quotes, if any) is never what a spreadsheet takes for the start of a formula.
+TEST(CsvReader, FormulaGuardRoundTripsOnRandomTexts) {
+    const std::string alphabet = "'=+-@\t\r\na,\" ";
+    std::mt19937 random(42);
+    for (int round = 0; round < 3000; ++round) {
+        std::string text;
+        for (int i = static_cast<int>(random() % 7); i > 0; --i) {
+            text += alphabet[random() % alphabet.size()];
+        }
+        const std::string field = csvField(text);
+        const std::string inner = !field.empty() && field[0] == '"' ? field.substr(1) : field;
+        EXPECT_TRUE(inner.empty() || std::string("=+-@\t\r").find(inner[0]) == std::string::npos)
+            << field;
+        std::vector<CsvRecord> records;
+        CsvProblem problem;
+        ASSERT_TRUE(readCsv(field + ",z\r\n", records, problem)) << field << problem.message;
+        ASSERT_EQ(records.size(), 1u);
+        EXPECT_EQ(records[0], (CsvRecord{text, "z"})) << field;
+    }
+}
+
+// Read a piece at a time, however the text is cut, the records are those of the whole.
+TEST(CsvReader, AStreamCutAnywhereReadsAsTheWhole) {
+    const std::string text =
+        "\xEF\xBB\xBFSat,Tp,Channel\r\n\"a,\"\"b\"\"\",\"x\r\ny\",'=c\r\nlone\rcr,,\n";
+    std::vector<CsvRecord> whole;
+    CsvProblem problem;
+    ASSERT_TRUE(readCsv(text, whole, problem));
+    std::mt19937 random(7);
+    for (int round = 0; round < 200; ++round) {
+        std::vector<CsvRecord> records;
+        CsvStreamReader reader([&records](CsvRecord& record) {
+            records.push_back(record);
+            return true;
+        });
+        for (size_t at = 0; at < text.size();) {
+            const size_t length = 1 + random() % 5;
+            ASSERT_TRUE(reader.feed(std::string_view(text).substr(at, length)));
+            at += length;
+        }
+        ASSERT_TRUE(reader.finish());
+        EXPECT_EQ(records, whole);
+    }
+}
+
+// A list with more rows than could ever match, or a field or record beyond any list's, is
+// refused with a message instead of being held.
+TEST(CsvReader, ListsBeyondAnyChannelTableAreRefused) {
+    std::string list = "Sat,Tp,Channel\r\n";
+    for (size_t r = 0; r < MostListRows; ++r) {
+        list += "s,t,c\r\n";
+    }
+    std::vector<ListRowKey> rows;
+    std::string problem;
+    EXPECT_TRUE(readListRows(list, rows, problem)) << problem;
+    EXPECT_EQ(rows.size(), MostListRows);
+    EXPECT_FALSE(readListRows(list + "s,t,c\r\n", rows, problem));
+    EXPECT_EQ(problem, "more than 61440 rows, far more than a channel list can have");
+    EXPECT_FALSE(readListRows("Sat,Tp,Channel\r\ns,t," + std::string(LongestCsvField + 1, 'x'),
+                              rows, problem));
+    EXPECT_EQ(problem, "line 2: a field longer than 65536 bytes");
+    EXPECT_FALSE(
+        readListRows("Sat,Tp,Channel\r\n" + std::string(MostCsvFields, ','), rows, problem));
+    EXPECT_EQ(problem, "line 2: a record of more than 1024 fields");
+}
+
 // The records of the live channels, slot by slot; a free slot as its bytes.
 std::vector<std::string> recordsOf(const ChannelDatabase& db) {
     std::vector<std::string> records;

@@ -76,6 +76,20 @@ TEST_F(ProblemsTest, EachPlantedFaultIsFoundOnceAsItsKind) {
              t.putChannel(9, 1, "x", 2);
          },
          problem::HiddenSatellite, 8, -1},
+        {"a second transponder of one MHz and polarization",
+         [](ProblemsTest& t) {
+             t.putTransponder(5, 0, 11727400, 22000, 0);
+             t.putChannel(6, 5, "z", 9);
+         },
+         problem::DuplicateTransponder, -1, 5},
+        {"horizontal stored as two bytes",
+         [](ProblemsTest& t) {
+             t.putTransponder(2, 1, 12000000, 27500, 1);
+             t.putTransponder(5, 1, 12000000, 27500, 2);
+             t.putChannel(6, 2, "y", 9);
+             t.putChannel(7, 5, "z", 9);
+         },
+         problem::DuplicateTransponder, -1, 5},
         {"a transponder without channels", [](ProblemsTest& t) { t.putTransponder(5, 1); },
          problem::EmptyTransponder, -1, 5},
         {"a transponder whose channels are free slots",
@@ -141,6 +155,18 @@ TEST_F(ProblemsTest, LookAlikesThatAreNoFaultAreNotFound) {
          }},
         {"an unnamed group beyond the eight",
          [](ProblemsTest& t) { t.setWord(0, ch::FavoriteBits, 0x100); }},
+        {"one MHz in both polarizations and on two satellites",
+         [](ProblemsTest& t) {
+             t.putTransponder(1, 0, 11727000, 27500, 1);
+             t.putTransponder(2, 1, 11727000, 27500, 0);
+             t.putChannel(6, 1, "y", 1);
+             t.putChannel(7, 2, "z", 1);
+         }},
+        {"a deleted transponder of one MHz",
+         [](ProblemsTest& t) {
+             t.putTransponder(1, 0);
+             t.db->mutableTables().transponders[1][tp::SatelliteIndex] = DeletedSatelliteIndex;
+         }},
         {"a hidden satellite without channels",
          [](ProblemsTest& t) { t.putSatellite(1, "Hotbird", false); }},
     };
@@ -168,7 +194,29 @@ TEST_F(ProblemsTest, FindingsComeByKindThenBySlotAndCountEachKind) {
                                                              {problem::DuplicateName, 8},
                                                              {problem::EmptyTransponder, -1}}));
     EXPECT_NE(findings[0].text.find("channel 1 \"b\""), std::string::npos) << findings[0].text;
-    EXPECT_EQ(countProblems(findings), (std::array<int, 7>{2, 2, 0, 0, 0, 1, 0}));
+    EXPECT_EQ(countProblems(findings), (std::array<int, 8>{2, 2, 0, 0, 0, 0, 1, 0}));
+}
+
+// The window names a channel as its list does, by its No. in the ALL list; the tool by its
+// slot. Every finding about a channel carries that No.
+TEST_F(ProblemsTest, ChannelsAreNamedBySlotOrByTheirNoInTheAllList) {
+    freeAllChannels();
+    putChannel(3, 0, "a", 1);
+    putChannel(15, 0, "b", 2);
+    putChannel(20, 0, "B", 3);  // the name of 15
+    putChannel(22, 0, " ", 4);  // blank
+    const std::vector<Finding> bySlot = findProblems(*db);
+    const std::vector<Finding> byNo = findProblems(*db, ChannelNaming::ListNumber);
+    ASSERT_EQ(bySlot.size(), 2u);
+    ASSERT_EQ(byNo.size(), 2u);
+    EXPECT_EQ(bySlot[0].text, "channel 20 \"B\" has the name of channel 15 \"b\" (both TV)");
+    EXPECT_EQ(byNo[0].text, "No. 0002 \"B\" has the name of No. 0001 \"b\" (both TV)");
+    EXPECT_EQ(byNo[1].text.substr(0, 9), "No. 0003 ");
+    for (const std::vector<Finding>* findings : {&bySlot, &byNo}) {
+        EXPECT_EQ((*findings)[0].row, 2);
+        EXPECT_EQ((*findings)[1].row, 3);
+        EXPECT_EQ((*findings)[0].channel, 20);
+    }
 }
 
 TEST(Problems, TheReadyMadeDatabasesAreCleanButForTheOneServiceId65535) {

@@ -78,7 +78,7 @@ bool setAttribute(const std::string& path, const char* name, const std::string& 
 const char* outcomeName(SaveOutcome outcome) {
     static const char* const names[] = {"Written",       "CannotOpen",    "CannotCreate",
                                         "FolderRefused", "ChangedOnDisk", "BackupFailed",
-                                        "WriteError"};
+                                        "WriteError",    "OwnerChange",   "LinkBreak"};
     return names[static_cast<int>(outcome)];
 }
 #endif
@@ -92,6 +92,11 @@ protected:
     }
     SaveResult save(bool saveAs, const std::string& p, const SaveOptions& options = {}) {
         return saveAs ? saveFileAs(p, options) : saveFile(p, options);
+    }
+    static std::string resolvedPath(const std::string& p) {
+        std::string resolved;
+        EXPECT_TRUE(fs::resolvePath(p, resolved).ok()) << p;
+        return resolved;
     }
 };
 
@@ -170,7 +175,9 @@ TEST_F(SaveSafetyTest, OwnerPermissionsAttributesAndAccessListAreCarried) {
 #endif
 }
 
-TEST_F(SaveSafetyTest, WhereTheOwnerCannotBeKeptTheGroupIs) {
+// A group member's save would make the file theirs: refused unless allowed, and then the
+// group is kept.
+TEST_F(SaveSafetyTest, AnOwnerThatCannotBeKeptIsRefusedUnlessAllowedAndTheGroupIsKept) {
 #ifdef _WIN32
     GTEST_SKIP() << PosixOnly;
 #else
@@ -178,17 +185,26 @@ TEST_F(SaveSafetyTest, WhereTheOwnerCannotBeKeptTheGroupIs) {
     ASSERT_EQ(::chown(p.c_str(), 4000, 4001), 0);
     ASSERT_EQ(::chmod(p.c_str(), 0664), 0);
     ASSERT_EQ(::chmod(dir().c_str(), 0777), 0);
+    const Bytes before = kt::readFileBytes(p);
     const auto report = kt::runAsOtherUser({4003, 4002, {4001}}, [&] {
         if (openFile(p).outcome != OpenOutcome::Accepted) {
             return std::string("not opened");
         }
         db().setChannelName(0, "Group");
-        return std::string(outcomeName(saveFile(p).outcome));
+        const SaveResult refused = saveFile(p);
+        if (kt::readFileBytes(p) != before) {
+            return std::string("written when refused");
+        }
+        SaveOptions allow;
+        allow.allowOwnerChange = true;
+        return std::string(outcomeName(refused.outcome)) + ": " + refused.systemReason + " / " +
+               outcomeName(saveFile(p, allow).outcome);
     });
     if (!report) {
         GTEST_SKIP() << "needs root to act as other users";
     }
-    EXPECT_EQ(*report, "Written");
+    EXPECT_EQ(*report, "OwnerChange: " + resolvedPath(p) +
+                           " belongs to 4000; after saving it will belong to you. / Written");
     const struct stat info = statOf(p);
     EXPECT_EQ(info.st_uid, 4003u);
     EXPECT_EQ(info.st_gid, 4001u);  // not the saver's own group 4002
@@ -317,10 +333,11 @@ TEST_F(SaveSafetyTest, BackupsKeepTheVersionReplacedAndOnlyTheNewestTen) {
     std::filesystem::create_directory(folder);
     const std::string prefix = backupPrefix(resolved);
     for (int day = 10; day <= 20; ++day) {
-        kt::writeFileBytes(folder + "/" + prefix + "202001" + std::to_string(day) + "-000000.tbn",
-                           Bytes(5, 5));
+        kt::writeFileBytes(
+            folder + "/" + prefix + "202001" + std::to_string(day) + "-000000Z-0000.tbn",
+            Bytes(5, 5));
     }
-    const std::string otherFile = "other.tbn.0badf00d.20200101-000000.tbn";
+    const std::string otherFile = "other.tbn.0badf00d0badf00d.20200101-000000Z-0000.tbn";
     kt::writeFileBytes(folder + "/" + otherFile, Bytes(5, 5));
 
     SaveOptions options;
@@ -334,12 +351,12 @@ TEST_F(SaveSafetyTest, BackupsKeepTheVersionReplacedAndOnlyTheNewestTen) {
         EXPECT_EQ(kt::readFileBytes(result.backupPath), before);
         made.push_back(fs::baseNameOf(result.backupPath));
     }
-    EXPECT_TRUE(
-        std::regex_match(made[0], std::regex(R"(channels\.tbn\.[0-9a-f]{8}\.\d{8}-\d{6}\.tbn)")))
+    EXPECT_TRUE(std::regex_match(
+        made[0], std::regex(R"(channels\.tbn\.[0-9a-f]{16}\.\d{8}-\d{6}Z-\d{4}\.tbn)")))
         << made[0];
     const std::vector<std::string> kept = backupsOf(resolved, folder);
     ASSERT_EQ(kept.size(), size_t(BackupsKept));
-    EXPECT_EQ(kept.front(), prefix + "20200114-000000.tbn");  // the four oldest went
+    EXPECT_EQ(kept.front(), prefix + "20200114-000000Z-0000.tbn");  // the four oldest went
     EXPECT_EQ(std::vector<std::string>(kept.end() - 3, kept.end()), made);
     EXPECT_TRUE(std::filesystem::exists(folder + "/" + otherFile));
 

@@ -14,7 +14,8 @@ protected:
     // Add Channel on transponder t; true when it took a slot.
     bool add(int view, int t, std::string_view name, int videoPid, int audioPid, int pcrPid,
              int serviceId, int casIndex = 0, int lockIndex = 0) {
-        const NewChannel channel{name, videoPid, audioPid, pcrPid, serviceId, casIndex, lockIndex};
+        const NewChannel channel{std::string(name), videoPid, audioPid, pcrPid,
+                                 serviceId,         casIndex, lockIndex};
         return addChannel(*db, view, t, channel) != ChannelCapacity;
     }
     void deleteSlots(std::initializer_list<int> slots) {

@@ -121,11 +121,14 @@ TEST_F(WindowsFilesTest, ASecondLockIsRefusedWhileTheFirstHoldsAndNeitherKeepsRe
     EXPECT_EQ(fs::tryLockFile(second).failure, fs::Failure::Busy);
     // Windows locks are mandatory: the lock lies beyond the bytes, so all of them read.
     EXPECT_EQ(kt::readFileBytes(p), original);
-    // The holder does not keep a save from putting a new file in place.
+    // A save waits for the holder (an in-place edit) and writes once it has let go.
     ASSERT_EQ(openFile(p).outcome, OpenOutcome::Accepted);
     db().setChannelName(0, "Under Lock");
-    EXPECT_EQ(saveFile(p).outcome, SaveOutcome::Written);
+    SaveOptions shortWait;
+    shortWait.lockWaitMs = 50;
+    EXPECT_EQ(saveFile(p, shortWait).outcome, SaveOutcome::WriteError);
     first.close();
+    EXPECT_EQ(saveFile(p).outcome, SaveOutcome::Written);
     EXPECT_TRUE(fs::tryLockFile(second).ok());
 }
 

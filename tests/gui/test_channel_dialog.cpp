@@ -71,6 +71,8 @@ private slots:
     void addRefusalsKeepTheDialogOpen_data();
     void addRefusalsKeepTheDialogOpen();
     void addStoresChannel();
+    void addAcceptsItsDefaults();
+    void aFullTableSaysSoBeforeTheDialog();
     void tabOrderAndEscape();
 
 private:
@@ -112,25 +114,39 @@ void ChannelDialogTest::editShowsTheChannel() {
         QVERIFY(lock->isEnabled());
         QCOMPARE(lock->currentText(), QStringLiteral("On"));
         QCOMPARE(lock->itemText(0), QStringLiteral("Off"));
+        // CAS 5 is none of the choices: shown as its systems, an item of its own.
         auto* cas = control<QComboBox>(dialog, "casList");
-        QVERIFY(!cas->isEnabled());
-        QCOMPARE(cas->currentIndex(), -1);
+        QVERIFY(cas->isEnabled());
+        QCOMPARE(cas->currentText(), QStringLiteral("Seca/Ir"));
         pressCancel(dialog);
     });
     QVERIFY(!runChannelDialog(h.context, 2, EditMode::Edit).applied);
 }
 
+// The stored CAS word shows as "Off", "On" or an item of its own, is kept while that stays
+// chosen, and gives way to the choice the user picks.
 void ChannelDialogTest::casListShowsStoredBitsAndEditKeepsThem() {
-    const int stored[] = {0, 1, 2, 0x81, 0xFF00};
-    const int shown[] = {0, 1, -1, -1, -1};
-    for (int i = 0; i < 5; ++i) {
-        DialogHarness h(withChannelField(image_, 0, ch::CasBits, stored[i]));
-        h.script([&](QDialog& dialog) {
-            QCOMPARE(control<QComboBox>(dialog, "casList")->currentIndex(), shown[i]);
-            pressOk(dialog);
-        });
-        QVERIFY(runChannelDialog(h.context, 0, EditMode::Edit).applied);
-        QCOMPARE(h.db().channelCasBits(0), stored[i]);
+    const struct {
+        int stored;
+        const char* shown;
+        int count;
+    } cases[] = {
+        {0, "Off", 2}, {1, "On", 2}, {2, "Vi", 3}, {0x81, "Seca/Other", 3}, {0xFF00, "65280", 3}};
+    for (const auto& c : cases) {
+        for (const bool pickOff : {false, true}) {
+            DialogHarness h(withChannelField(image_, 0, ch::CasBits, c.stored));
+            h.script([&](QDialog& dialog) {
+                auto* cas = control<QComboBox>(dialog, "casList");
+                QCOMPARE(cas->currentText(), QString::fromLatin1(c.shown));
+                QCOMPARE(cas->count(), c.count);
+                if (pickOff) {
+                    cas->setCurrentIndex(0);
+                }
+                pressOk(dialog);
+            });
+            QVERIFY(runChannelDialog(h.context, 0, EditMode::Edit).applied);
+            QCOMPARE(h.db().channelCasBits(0), pickOff ? 0 : c.stored);
+        }
     }
 }
 
@@ -138,8 +154,9 @@ void ChannelDialogTest::validation_data() {
     validationColumns();
     // Typed: name, video, audio and PCR PID, service ID.
     const QString integer = QStringLiteral("Please enter an integer.");
-    const QString pidRange = QStringLiteral("Please enter an integer between 0 and 8191.");
-    const QString sidRange = QStringLiteral("Please enter an integer between 0 and 65534.");
+    const QString pidRange = QStringLiteral("Please enter an integer between 0 and 8191.\nField: ");
+    const QString sidRange =
+        QStringLiteral("Please enter an integer between 0 and 65534.\nField: Service ID");
     const QString latin1 = QString::fromStdString(latin1Message());
     const QString omega = QStringLiteral("\u03A9mega");
     validationRow("not Latin-1", {omega, "1", "2", "3", "4"}, latin1, "nameEdit");
@@ -147,10 +164,11 @@ void ChannelDialogTest::validation_data() {
                   "nameEdit");
     validationRow("name first", {omega, "x", "x", "x", "x"}, latin1, "nameEdit");
     validationRow("video letters", {"A", "1x", "x", "x", "x"}, integer, "videoPidEdit");
-    validationRow("video 8192", {"A", "8192", "x", "x", "x"}, pidRange, "videoPidEdit");
-    validationRow("audio -1", {"A", "1", "-1", "x", "x"}, pidRange, "audioPidEdit");
+    validationRow("video 8192", {"A", "8192", "x", "x", "x"}, pidRange + "Video PID",
+                  "videoPidEdit");
+    validationRow("audio -1", {"A", "1", "-1", "x", "x"}, pidRange + "Audio PID", "audioPidEdit");
     validationRow("audio empty", {"A", "1", "", "x", "x"}, integer, "audioPidEdit");
-    validationRow("pcr 8192", {"A", "1", "2", "8192", "x"}, pidRange, "pcrPidEdit");
+    validationRow("pcr 8192", {"A", "1", "2", "8192", "x"}, pidRange + "PCR PID", "pcrPidEdit");
     validationRow("service id letters", {"A", "1", "2", "3", "s"}, integer, "serviceIdEdit");
     validationRow("service id 65535", {"A", "1", "2", "3", "65535"}, sidRange, "serviceIdEdit");
     validationRow("lower bounds, empty name", {"", "0", "0", "0", "0"});
@@ -269,7 +287,7 @@ void ChannelDialogTest::addProposesDefaultName() {
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Add Channel"));
         QCOMPARE(editTexts(dialog, {"nameEdit", "satelliteEdit", "transponderEdit", "videoPidEdit",
                                     "audioPidEdit", "pcrPidEdit", "serviceIdEdit"}),
-                 QStringList({name, "Hot Bird 13E", transponderText, "0", "0", "0", "0"}));
+                 QStringList({name, "Hot Bird 13E", transponderText, "256", "257", "256", "1"}));
         auto* cas = control<QComboBox>(dialog, "casList");
         QVERIFY(cas->isEnabled());
         QCOMPARE(cas->currentText(), QStringLiteral("Off"));
@@ -280,21 +298,43 @@ void ChannelDialogTest::addProposesDefaultName() {
     QVERIFY(h.ui.messages.isEmpty());
 }
 
+// The values a new channel starts with are accepted as they stand in every view, and the
+// service ID is one the transponder does not use yet.
+void ChannelDialogTest::addAcceptsItsDefaults() {
+    for (const int view : {int(ViewAll), int(ViewTv), int(ViewRadio)}) {
+        DialogHarness h(image_);
+        h.session->setView(view);
+        h.script([](QDialog& dialog) { pressOk(dialog); });
+        h.script([](QDialog& dialog) { pressOk(dialog); });
+        const EditResult first = runChannelDialog(h.context, 0, EditMode::Add);
+        const EditResult second = runChannelDialog(h.context, 0, EditMode::Add);
+        QVERIFY(first.applied && second.applied);
+        QCOMPARE(h.db().channelServiceId(first.slot), 1);
+        QCOMPARE(h.db().channelServiceId(second.slot), 2);
+    }
+}
+
 void ChannelDialogTest::addRefusalsKeepTheDialogOpen_data() {
     QTest::addColumn<int>("view");
     validationColumns();
     // Typed: video, audio and PCR PID, service ID.
-    const QString refused = QStringLiteral("Cannot add this channel");
-    const QString pidRange = QStringLiteral("Please enter an integer between 0 and 8191.");
+    const QString refused = QStringLiteral("Cannot add this channel\n");
+    const QString pidRange =
+        QStringLiteral("Please enter an integer between 0 and 8191.\nField: Audio PID");
     const auto row = [](const char* tag, int view, const QStringList& typed,
                         const QString& message = {}, const QString& failingEdit = {}) {
         QTest::newRow(tag) << view << typed << message << failingEdit;
     };
-    row("all zero", ViewAll, {"0", "0", "0", "0"}, refused, "videoPidEdit");
-    row("audio zero", ViewAll, {"1", "0", "0", "0"}, refused, "audioPidEdit");
-    row("video equals audio", ViewTv, {"7", "7", "0", "0"}, refused, "audioPidEdit");
-    row("pcr zero", ViewAll, {"1", "2", "0", "5"}, refused, "pcrPidEdit");
-    row("service id zero", ViewAll, {"1", "2", "3", "0"}, refused, "serviceIdEdit");
+    row("all zero", ViewAll, {"0", "0", "0", "0"}, refused + "Video PID must not be 0.",
+        "videoPidEdit");
+    row("audio zero", ViewAll, {"1", "0", "0", "0"}, refused + "Audio PID must not be 0.",
+        "audioPidEdit");
+    row("video equals audio", ViewTv, {"7", "7", "0", "0"},
+        refused + "Audio PID must differ from Video PID in the TV and ALL views.", "audioPidEdit");
+    row("pcr zero", ViewAll, {"1", "2", "0", "5"}, refused + "PCR PID must not be 0.",
+        "pcrPidEdit");
+    row("service id zero", ViewAll, {"1", "2", "3", "0"}, refused + "Service ID must not be 0.",
+        "serviceIdEdit");
     row("ranges come first", ViewAll, {"0", "8192", "0", "0"}, pidRange, "audioPidEdit");
     row("equal PIDs on radio", ViewRadio, {"7", "7", "7", "7"});
 }
@@ -352,26 +392,36 @@ void ChannelDialogTest::addStoresChannel() {
 
 void ChannelDialogTest::tabOrderAndEscape() {
     DialogHarness h(image_);
-    h.script([](QDialog& dialog) {
+    // Top to bottom, left to right, ending at OK and CANCEL; the read-only fields skipped.
+    const QStringList walk{"serviceIdEdit", "videoPidEdit", "audioPidEdit",
+                           "pcrPidEdit",    "lockList",     "casList",
+                           "okButton",      "cancelButton", "nameEdit"};
+    h.script([&](QDialog& dialog) {
         QCOMPARE(focused(dialog)->objectName(), QStringLiteral("nameEdit"));
-        // The CAS list is disabled in edit mode and so skipped.
-        QCOMPARE(tabWalk(dialog, 8),
-                 (QStringList{"videoPidEdit", "okButton", "cancelButton", "audioPidEdit",
-                              "pcrPidEdit", "serviceIdEdit", "lockList", "nameEdit"}));
+        QCOMPARE(tabWalk(dialog, 9), walk);
         QVERIFY(hasNoCloseBox(dialog));
         retype(dialog, "nameEdit", QStringLiteral("Changed"));
         pressEscape(dialog);
     });
-    h.script([](QDialog& dialog) {
-        QCOMPARE(tabWalk(dialog, 9),
-                 (QStringList{"videoPidEdit", "okButton", "cancelButton", "audioPidEdit",
-                              "pcrPidEdit", "serviceIdEdit", "casList", "lockList", "nameEdit"}));
+    h.script([&](QDialog& dialog) {
+        QCOMPARE(tabWalk(dialog, 9), walk);
         pressCancel(dialog);
     });
     QVERIFY(!runChannelDialog(h.context, 0, EditMode::Edit).applied);
     QCOMPARE(std::string(h.db().channelName(0)), std::string("Alpha TV"));
     QVERIFY(!runChannelDialog(h.context, 0, EditMode::Add).applied);
     QCOMPARE(h.steps(), 0);
+}
+
+// Adding to a full table opens no dialog: the refusal says why at once.
+void ChannelDialogTest::aFullTableSaysSoBeforeTheDialog() {
+    DialogHarness h(fullCapacityImage());
+    const int t = h.db().channelTransponder(0);
+    QVERIFY(!runChannelDialog(h.context, t, EditMode::Add).applied);
+    expectOnlyMessage(h.ui,
+                      QStringLiteral("Cannot add this channel\nThe channel table is full (15,360 "
+                                     "channels)."),
+                      Interaction::Icon::Exclamation);
 }
 
 QTEST_MAIN(ChannelDialogTest)

@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStatusBar>
 #include <QTest>
 #include <QTreeWidgetItem>
 
@@ -33,6 +34,7 @@ QString deleteTpQuestion(const QString& what) {
 }
 const QStringList Popup0Items = {"Undo",
                                  "Redo",
+                                 "Edit Channel...",
                                  "Delete",
                                  "Add to Favorite",
                                  "Edit Favorite",
@@ -145,10 +147,10 @@ void CommandsTest::popupsHoldTheirItemsAndCommands() {
     } expected[] = {
         {Popup0,
          Popup0Items,
-         {32781, 32782, 32771, 32775, 32780, 32779, 32790, 32791, 32792, 32793, 32794, 32795, 32796,
-          32797, 32798, 32799, 0}},
+         {32781, 32782, 32801, 32771, 32775, 32780, 32779, 32790, 32791, 32792, 32793, 32794, 32795,
+          32796, 32797, 32798, 32799, 0}},
         {Popup1, Popup1Items, {32776, 32777}},
-        {Popup2, Popup2Items, {32778, 32801, 32802}},
+        {Popup2, Popup2Items, {32778, 32802, 32803}},
     };
     for (const auto& e : expected) {
         const std::unique_ptr<QMenu> menu = h.window->buildPopup(e.popup);
@@ -370,7 +372,8 @@ void CommandsTest::addChannelGoesToTheLastSelectedTransponder() {
     // The new channel takes free slot 5, between Rai 1 and Rai Radio 2: its row is selected.
     h.interaction.dialogScripts.append(newChannel("Rai 3", 3403, 200));
     h.window->transponderCommands().addChannel();
-    QCOMPARE(h.interaction.messageTexts(), QStringList({"Channel added"}));
+    QVERIFY(h.interaction.messages.isEmpty());
+    QCOMPARE(h.window->statusBar()->currentMessage(), QStringLiteral("Channel added"));
     QCOMPARE(h.db().channelTransponder(5), 2);
     QCOMPARE(h.columnTexts(ColumnChannel), QStringList({"Rai 1", "Rai 3", "Rai Radio 2[R]"}));
     QCOMPARE(selectedRows(h), QVector<int>({1}));
@@ -407,14 +410,14 @@ void CommandsTest::addChannelAsksBeforeReplacingAChannel() {
     h.interaction.answers.append(Interaction::Answer::Yes);
     h.interaction.dialogScripts.append(newChannel("ZDF neo", 28014, 600));
     h.window->transponderCommands().addChannel();
-    QCOMPARE(h.interaction.messageTexts(), QStringList({question, question, "Channel added"}));
+    QCOMPARE(h.interaction.messageTexts(), QStringList({question, question}));
     QCOMPARE(h.db().channelName(3), std::string_view("ZDF neo"));
     QCOMPARE(h.rows(), 4);  // Astra's channels: replaced, not added
     // Elsewhere no question.
     h.selectTreeItem(h.transponderItem(1, 0));
     h.interaction.dialogScripts.append(pressCancel());
     h.window->transponderCommands().addChannel();
-    QCOMPARE(h.interaction.messages.size(), 3);
+    QCOMPARE(h.interaction.messages.size(), 2);
 }
 
 void CommandsTest::addTransponderNeedsASatelliteFromTheTree() {
@@ -425,8 +428,13 @@ void CommandsTest::addTransponderNeedsASatelliteFromTheTree() {
     h.selectTreeItem(h.satelliteItem(1));
     h.interaction.dialogScripts.append(newTransponder(11100, 27500));
     h.window->transponderCommands().addTransponder();
-    QCOMPARE(h.interaction.messageTexts(), QStringList({"TP added"}));
+    QVERIFY(h.interaction.messages.isEmpty());  // "TP added" in the status bar only
+    QCOMPARE(h.window->statusBar()->currentMessage(), QStringLiteral("TP added"));
     QCOMPARE(h.window->selection().transponder(), 5);
+    // The new transponder is the tree's selected item.
+    const QTreeWidgetItem* selected = h.window->tree()->selectedItem();
+    QVERIFY(SatelliteTree::isTransponderItem(selected));
+    QCOMPARE(SatelliteTree::itemTransponder(selected, h.session().viewIndex()), 5);
     QCOMPARE(h.db().transponderSatellite(5), 1);
     QCOMPARE(h.treeTexts()[4], QStringLiteral("Hotbird 13.0E (2 TPs, 2 CHs)"));
     QVERIFY(h.window->session().isModified());

@@ -109,7 +109,7 @@ void FavoriteDialogsTest::editShowsGroupsAndNames() {
     DialogHarness h(image_);
     h.script([](QDialog& dialog) {
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Edit Favorite"));
-        QCOMPARE(focused(dialog)->objectName(), QStringLiteral("okButton"));
+        QCOMPARE(focused(dialog)->objectName(), QStringLiteral("favCheck1"));
         QStringList captions;
         for (int group = 1; group <= 8; ++group) {
             captions.append(box(dialog, group)->text());
@@ -187,8 +187,8 @@ void FavoriteDialogsTest::favoriteDialogTabOrder() {
     DialogHarness h(image_);
     h.script([](QDialog& dialog) {
         QCOMPARE(tabWalk(dialog, 10),
-                 (QStringList{"cancelButton", "favCheck1", "favCheck2", "favCheck3", "favCheck4",
-                              "favCheck5", "favCheck6", "favCheck7", "favCheck8", "okButton"}));
+                 (QStringList{"favCheck2", "favCheck3", "favCheck4", "favCheck5", "favCheck6",
+                              "favCheck7", "favCheck8", "okButton", "cancelButton", "favCheck1"}));
         QVERIFY(hasNoCloseBox(dialog));
         toggle(dialog, 5);
         pressEscape(dialog);
@@ -200,7 +200,7 @@ void FavoriteDialogsTest::nameDialogShowsNames() {
     DialogHarness h(image_);
     h.script([](QDialog& dialog) {
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Edit Favorite Group Name"));
-        QCOMPARE(focused(dialog)->objectName(), QStringLiteral("okButton"));
+        QCOMPARE(focused(dialog)->objectName(), QStringLiteral("favNameEdit1"));
         QStringList labels;
         for (QLabel* label : dialog.findChildren<QLabel*>()) {
             labels.append(label->text());
@@ -281,9 +281,9 @@ void FavoriteDialogsTest::nameDialogTabOrderAndCancel() {
     const std::vector<uint8_t> before = nameTable(h);
     h.script([](QDialog& dialog) {
         QCOMPARE(tabWalk(dialog, 10),
-                 (QStringList{"cancelButton", "favNameEdit1", "favNameEdit2", "favNameEdit3",
-                              "favNameEdit4", "favNameEdit5", "favNameEdit6", "favNameEdit7",
-                              "favNameEdit8", "okButton"}));
+                 (QStringList{"favNameEdit2", "favNameEdit3", "favNameEdit4", "favNameEdit5",
+                              "favNameEdit6", "favNameEdit7", "favNameEdit8", "okButton",
+                              "cancelButton", "favNameEdit1"}));
         retype(nameEdit(dialog, 1), QStringLiteral("Changed"));
         pressEscape(dialog);
     });

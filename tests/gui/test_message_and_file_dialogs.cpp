@@ -67,6 +67,7 @@ private slots:
     void openChooserListsTbnInAnyCase();
     void saveChooserAddsSuffix();
     void saveChooserAsksBeforeOverwriting();
+    void choosersSayWhatTheyAreFor();
 };
 
 void MessageAndFileDialogsTest::captionIsTheExecutableBaseName() {
@@ -189,6 +190,26 @@ void MessageAndFileDialogsTest::saveChooserAddsSuffix() {
     QCOMPARE(proposed, QStringLiteral("current.tbn"));
     QCOMPARE(QFileInfo(chosen).fileName(), QStringLiteral("copy.tbn"));
     QCOMPARE(QFileInfo(chosen).dir().canonicalPath(), QDir(dir.path()).canonicalPath());
+}
+
+// Each chooser's title names what it is for.
+void MessageAndFileDialogsTest::choosersSayWhatTheyAreFor() {
+    QtInteraction ui;
+    const std::pair<const char*, std::function<void()>> choosers[] = {
+        {"Open", [&] { ui.chooseOpenFile(nullptr, QString()); }},
+        {"Save As", [&] { ui.chooseSaveFile(nullptr, QString()); }},
+        {"Export List", [&] { ui.chooseListFile(nullptr, QString()); }},
+        {"Apply Order From", [&] { ui.chooseReferenceFile(nullptr); }},
+    };
+    for (const auto& [title, run] : choosers) {
+        QString shown;
+        whenModal<QFileDialog>([&shown](QFileDialog* dialog) {
+            shown = dialog->windowTitle();
+            dialog->reject();
+        });
+        run();
+        QCOMPARE(shown, QString::fromLatin1(title));
+    }
 }
 
 void MessageAndFileDialogsTest::saveChooserAsksBeforeOverwriting() {

@@ -1,14 +1,22 @@
 // The questions around Save in the window: a file another program changed since it was
-// opened, and the backups kept of replaced files (and a backup that cannot be made).
+// opened (and Reload), the backups kept of replaced files (and a backup that cannot be made),
+// and File > Backups....
+#include <unistd.h>
+
 #include <QDir>
 #include <QFile>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTest>
 
 #include "database/ChannelDatabase.h"
 #include "dbfile/Backups.h"
 #include "dbfile/FileSystem.h"
 #include "support/WindowFixture.h"
+#include "ui/dialogs/BackupsDialog.h"
+#include "ui/mainwindow/CommandTable.h"
+#include "ui/mainwindow/MainWindow.h"
+#include "ui/mainwindow/MenuBar.h"
 #include "ui/mainwindow/SaveGuards.h"
 
 using namespace kavro;
@@ -53,6 +61,9 @@ private slots:
     void changedOnDiskAsksAndNoKeepsBoth();
     void backupsKeepTheReplacedVersionAndTheNewestTen();
     void noBackupAsksWhetherToSaveWithoutOne();
+    void reloadOpensTheNewContentsAfterTheSaveQuestion();
+    void otherNamesOfTheFileAreNeverLeftBehindSilently();
+    void backupsListsThemAndOpenTakesOneAsUnsavedChanges();
 };
 
 void SaveGuardsTest::changedOnDiskAsksAndNoKeepsBoth() {
@@ -62,7 +73,7 @@ void SaveGuardsTest::changedOnDiskAsksAndNoKeepsBoth() {
     h.interaction.answers.append(Interaction::Answer::No);
     h.window->saveButton()->click();
     QCOMPARE(h.interaction.messageTexts(), QStringList({ChangedQuestion}));
-    QCOMPARE(h.interaction.messages.first().buttons, Interaction::Buttons::YesNo);
+    QCOMPARE(h.interaction.messages.first().buttons, Interaction::Buttons::YesNoReload);
     QVERIFY(fileBytes(h.path) == theirs);
     QVERIFY(h.showsModified(true));
 
@@ -82,7 +93,7 @@ void SaveGuardsTest::backupsKeepTheReplacedVersionAndTheNewestTen() {
     for (int day = 10; day < 20; ++day) {
         writeFileBytes(QDir(folder)
                            .filePath(QString::fromStdString(prefix) +
-                                     QStringLiteral("202001%1-000000.tbn").arg(day))
+                                     QStringLiteral("202001%1-000000Z-0000.tbn").arg(day))
                            .toStdString(),
                        Bytes(3, 3));
     }
@@ -91,7 +102,7 @@ void SaveGuardsTest::backupsKeepTheReplacedVersionAndTheNewestTen() {
     QVERIFY(h.showsModified(false));
     const std::vector<std::string> kept = backupsOf(file, folder.toStdString());
     QCOMPARE(kept.size(), size_t(BackupsKept));
-    QCOMPARE(kept.front(), prefix + "20200111-000000.tbn");  // the oldest went
+    QCOMPARE(kept.front(), prefix + "20200111-000000Z-0000.tbn");  // the oldest went
     QVERIFY(readFileBytes(folder.toStdString() + "/" + kept.back()) == h.image);
     // Nothing is left beside the file.
     QCOMPARE(QDir(h.folder).entryList(QDir::Files | QDir::Hidden), QStringList({"db.tbn"}));
@@ -118,6 +129,80 @@ void SaveGuardsTest::noBackupAsksWhetherToSaveWithoutOne() {
     const std::unique_ptr<EditSession> saved = loadedFile(h.path);
     QVERIFY(saved && saved->database().channelName(0) == "Erste");
     QFile::remove(folder);
+}
+
+void SaveGuardsTest::reloadOpensTheNewContentsAfterTheSaveQuestion() {
+    EditedWindow h;
+    TestImageBuilder theirs = windowTestBuilder(98);
+    theirs.channel(0, 0, "Theirs", 1000);
+    writeFileBytes(h.path.toStdString(), theirs.build());
+    // Reload, then Cancel at the save question: nothing changes.
+    h.interaction.answers = {Interaction::Answer::Reload, Interaction::Answer::Cancel};
+    h.window->saveButton()->click();
+    QCOMPARE(h.interaction.messages.size(), 2);
+    QCOMPARE(h.interaction.messages[1].buttons, Interaction::Buttons::SaveDiscardCancel);
+    QVERIFY(h.showsModified(true));
+    QCOMPARE(h.window->session().database().channelName(0), std::string("Erste"));
+    // Reload, Don't Save: the file's new contents.
+    h.interaction.answers = {Interaction::Answer::Reload, Interaction::Answer::Discard};
+    h.window->saveButton()->click();
+    QVERIFY(h.showsModified(false));
+    QCOMPARE(h.window->session().database().channelName(0), std::string("Theirs"));
+    QVERIFY(fileBytes(h.path) == theirs.build());
+}
+
+void SaveGuardsTest::otherNamesOfTheFileAreNeverLeftBehindSilently() {
+    EditedWindow h;
+    const QString other = h.pathOf(QStringLiteral("receiver.tbn"));
+    QCOMPARE(::link(h.path.toLocal8Bit().constData(), other.toLocal8Bit().constData()), 0);
+    h.interaction.answers.append(Interaction::Answer::No);
+    h.window->saveButton()->click();
+    QCOMPARE(h.interaction.messageTexts(),
+             QStringList({QString::fromStdString(resolved(h.path)) +
+                          " has 1 other name; it will keep the old contents.\n\nSave anyway?"}));
+    QVERIFY(h.showsModified(true));
+    QVERIFY(fileBytes(h.path) == h.image);
+    h.interaction.answers.append(Interaction::Answer::Yes);
+    h.window->saveButton()->click();
+    QVERIFY(h.showsModified(false));
+    QVERIFY(fileBytes(other) == h.image);
+    QVERIFY(fileBytes(h.path) != h.image);
+}
+
+void SaveGuardsTest::backupsListsThemAndOpenTakesOneAsUnsavedChanges() {
+    freshBackupFolder();
+    EditedWindow h;
+    h.window->saveButton()->click();  // backs up the original
+    QVERIFY(h.renameChannel(0, "Zweite"));
+    h.window->saveButton()->click();  // backs up "Erste"
+    QVERIFY(h.showsModified(false));
+    QStringList times;
+    QString differences;
+    h.interaction.dialogScripts.append([&](QDialog& dialog) {
+        auto& backups = dynamic_cast<BackupsDialog&>(dialog);
+        QTableWidget* table = backups.table();
+        for (int r = 0; r < table->rowCount(); ++r) {
+            times << table->item(r, 0)->text();
+            differences += table->item(r, 2)->text() + "\n";
+        }
+        table->selectRow(1);  // the older one: the file as opened
+        backups.openButton()->click();
+    });
+    h.window->commands().action(CommandBackups)->trigger();
+    QCOMPARE(times.size(), 2);
+    QVERIFY2(times[0] >= times[1] && times[0].endsWith(" UTC"), qPrintable(times.join(",")));
+    QVERIFY2(differences.startsWith("0 added, 0 removed, 1 changed"), qPrintable(differences));
+    const std::unique_ptr<EditSession> original =
+        loadedFile(h.writeImage(QStringLiteral("original.tbn"), h.image));
+    QVERIFY(original);
+    QCOMPARE(h.window->session().database().channelName(0), original->database().channelName(0));
+    QVERIFY(h.showsModified(true));
+    // Save writes it back, through a backup of its own.
+    const size_t before = backupsOf(resolved(h.path), backupFolder().toStdString()).size();
+    h.window->saveButton()->click();
+    QVERIFY(h.showsModified(false));
+    QVERIFY(fileBytes(h.path) == h.image);
+    QCOMPARE(backupsOf(resolved(h.path), backupFolder().toStdString()).size(), before + 1);
 }
 
 QTEST_MAIN(SaveGuardsTest)

@@ -1,5 +1,6 @@
 // "Edit TP" / "Add TP" driven through its widgets by EditTransponder.
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 
@@ -36,7 +37,8 @@ class TransponderDialogTest : public QObject {
 
 private slots:
     void init();
-    void addOpensEmptyAndReportsFrequencyFirst();
+    void addOpensWithValuesItAccepts();
+    void aSecondTransponderOfOneFrequencyIsAskedFor();
     void validation_data();
     void validation();
     void unchangedOkKeepsStoredFieldsAndMarksNothing();
@@ -60,25 +62,63 @@ void TransponderDialogTest::init() {
     image_ = image.build();
 }
 
-void TransponderDialogTest::addOpensEmptyAndReportsFrequencyFirst() {
+// Add TP names its satellite and units and starts with values OK takes as they stand.
+void TransponderDialogTest::addOpensWithValuesItAccepts() {
     DialogHarness h(image_);
     h.script([](QDialog& dialog) {
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Add TP"));
-        QCOMPARE(editTexts(dialog, {"frequencyEdit", "symbolRateEdit"}), QStringList({"0", "0"}));
+        QCOMPARE(editTexts(dialog, {"satelliteEdit", "frequencyEdit", "symbolRateEdit"}),
+                 QStringList({"Astra", "11000", "27500"}));
+        QVERIFY(!control(dialog, "satelliteEdit")->isEnabled());
+        QStringList labels;
+        for (const QLabel* label : dialog.findChildren<QLabel*>()) {
+            labels.append(label->text());
+        }
+        QVERIFY(labels.contains("MHz") && labels.contains("kS/s"));
         auto* polarity = control<QComboBox>(dialog, "polarityList");
         QCOMPARE(polarity->count(), 2);
         QCOMPARE(polarity->itemText(0), QStringLiteral("Vertical-13V"));
         QCOMPARE(polarity->itemText(1), QStringLiteral("Horizontal-18V"));
         QCOMPARE(polarity->currentIndex(), 0);
-        QCOMPARE(focused(dialog), polarity);
+        QCOMPARE(focused(dialog)->objectName(), QStringLiteral("frequencyEdit"));
         pressOk(dialog);
-        QVERIFY(dialog.isVisible());
     });
-    QCOMPARE(runTransponderDialog(h.context, 0, EditMode::Add), TransponderCapacity);
-    expectOnlyMessage(h.ui, QStringLiteral("Please enter an integer between 1000 and 13000."),
-                      Interaction::Icon::Exclamation);
-    QCOMPARE(h.steps(), 0);
-    QVERIFY(!h.db().isLiveTransponder(3));
+    QCOMPARE(runTransponderDialog(h.context, 0, EditMode::Add), 3);
+    QCOMPARE(h.db().transponderFrequencyMhz(3), 11000);
+    QCOMPARE(h.steps(), 1);
+}
+
+// Add and Edit TP ask before a satellite gets a second transponder of one frequency and
+// polarity; No (the default) keeps the dialog open on the frequency, Yes keeps both.
+void TransponderDialogTest::aSecondTransponderOfOneFrequencyIsAskedFor() {
+    const QString question = QStringLiteral("Astra already has 12000H. Keep both?");
+    for (const auto answer : {Interaction::Answer::No, Interaction::Answer::Yes}) {
+        for (const EditMode mode : {EditMode::Add, EditMode::Edit}) {
+            DialogHarness h(image_);
+            h.ui.answers = {answer};
+            bool stayedOpen = false;
+            h.script([&](QDialog& dialog) {
+                retype(dialog, "frequencyEdit", QStringLiteral("12000"));
+                control<QComboBox>(dialog, "polarityList")->setCurrentIndex(1);
+                pressOk(dialog);
+                stayedOpen = dialog.isVisible();
+                if (stayedOpen) {
+                    QCOMPARE(focused(dialog)->objectName(), QStringLiteral("frequencyEdit"));
+                }
+            });
+            const int result = runTransponderDialog(h.context, 0, mode);
+            QCOMPARE(h.ui.messages.value(0).text, question);
+            QCOMPARE(h.ui.messages.value(0).buttons, Interaction::Buttons::YesNo);
+            QCOMPARE(stayedOpen, answer == Interaction::Answer::No);
+            QCOMPARE(result != TransponderCapacity, answer == Interaction::Answer::Yes);
+            QCOMPARE(h.steps(), answer == Interaction::Answer::Yes ? 1 : 0);
+        }
+    }
+    // The transponder itself, left as it is, is no second one.
+    DialogHarness h(image_);
+    h.script([](QDialog& dialog) { pressOk(dialog); });
+    QCOMPARE(runTransponderDialog(h.context, 1, EditMode::Edit), 1);
+    QVERIFY(h.ui.messages.isEmpty());
 }
 
 void TransponderDialogTest::validation_data() {
@@ -86,8 +126,9 @@ void TransponderDialogTest::validation_data() {
     // Typed: frequency, symbol rate.
     const QString integer = QStringLiteral("Please enter an integer.");
     const QString frequencyRange =
-        QStringLiteral("Please enter an integer between 1000 and 13000.");
-    const QString rateRange = QStringLiteral("Please enter an integer between 1000 and 50000.");
+        QStringLiteral("Please enter an integer between 1000 and 13000.\nField: Frequency");
+    const QString rateRange =
+        QStringLiteral("Please enter an integer between 1000 and 50000.\nField: Symbol Rate");
     validationRow("letters", {"12a00", "27500"}, integer, "frequencyEdit");
     validationRow("empty frequency", {"", "27500"}, integer, "frequencyEdit");
     validationRow("frequency before symbol rate", {"x", "y"}, integer, "frequencyEdit");
@@ -98,7 +139,7 @@ void TransponderDialogTest::validation_data() {
     validationRow("rate 50001", {"11000", "50001"}, rateRange, "symbolRateEdit");
     validationRow("lower bounds", {"1000", "1000"});
     validationRow("upper bounds", {"13000", "50000"});
-    validationRow("blanks, tabs, sign", {" \t+12000 ", "\t27500\t"});
+    validationRow("blanks, tabs, sign", {" \t+12100 ", "\t27500\t"});
 }
 
 void TransponderDialogTest::validation() {
@@ -205,7 +246,8 @@ void TransponderDialogTest::addStoresNewTransponder() {
         pressOk(dialog);
     };
     h.script(fill);
-    h.script(fill);  // the same transponder again: no duplicate check
+    h.script(fill);  // the same transponder again, kept after the question
+    h.ui.answers = {Interaction::Answer::Yes};
     const int first = runTransponderDialog(h.context, 0, EditMode::Add);
     const int second = runTransponderDialog(h.context, 0, EditMode::Add);
     QVERIFY(first != TransponderCapacity && second != TransponderCapacity && first != second);
@@ -217,7 +259,9 @@ void TransponderDialogTest::addStoresNewTransponder() {
         QCOMPARE(storedPolarization(h, t), 1);
     }
     QCOMPARE(h.ui.messageTexts(),
-             (QStringList{QStringLiteral("TP added"), QStringLiteral("TP added")}));
+             (QStringList{QStringLiteral("TP added"),
+                          QStringLiteral("Astra already has 10758H. Keep both?"),
+                          QStringLiteral("TP added")}));
     QCOMPARE(h.ui.messages[0].icon, Interaction::Icon::Information);
     QCOMPARE(h.steps(), 2);
 }
@@ -235,9 +279,9 @@ void TransponderDialogTest::addToFullTableReportsCannotAdd() {
 void TransponderDialogTest::tabOrderEscapeAndFrame() {
     DialogHarness h(image_);
     h.script([](QDialog& dialog) {
-        QCOMPARE(focused(dialog)->objectName(), QStringLiteral("polarityList"));
-        QCOMPARE(tabWalk(dialog, 5), (QStringList{"frequencyEdit", "symbolRateEdit", "okButton",
-                                                  "cancelButton", "polarityList"}));
+        QCOMPARE(focused(dialog)->objectName(), QStringLiteral("frequencyEdit"));
+        QCOMPARE(tabWalk(dialog, 5), (QStringList{"polarityList", "symbolRateEdit", "okButton",
+                                                  "cancelButton", "frequencyEdit"}));
         QVERIFY(hasNoCloseBox(dialog));
         retype(dialog, "frequencyEdit", QStringLiteral("12000"));
         pressEscape(dialog);

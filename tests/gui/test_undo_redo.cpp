@@ -205,7 +205,7 @@ void UndoRedoTest::buttonsAndPopupNameTheStep() {
     const QRect row = h.window->list()->visualRect(h.window->listModel()->index(0, 1));
     QTest::mouseClick(h.window->list()->viewport(), Qt::RightButton, {}, row.center());
     QCOMPARE(h.interaction.popups.last().items.mid(0, 3),
-             QStringList({"Undo delete 2 channels", "Redo", "Delete"}));
+             QStringList({"Undo delete 2 channels", "Redo", "Edit Channel..."}));
     QCOMPARE(h.rows(), 7);
     QVERIFY(!h.window->undoButton()->isEnabled() && h.window->redoButton()->isEnabled());
     QCOMPARE(h.window->redoButton()->toolTip(), QStringLiteral("Redo delete 2 channels"));

@@ -42,14 +42,18 @@ struct Case {
 
 TEST(EditSession, EditsSayWhatTheyDidAndRefusalsChangeNothing) {
     const std::string noChannel9 = noLiveChannelMessage("9");
+    const auto outside = [](const FieldRange& range) {
+        return twoLines(rangeMessage(range), fieldLine(range.name));
+    };
     const Case cases[] = {
         {"add tp", AddTransponder{0, 11000, 27500, 1}, "", true, 2},
-        {"add tp to no satellite", AddTransponder{65, 11000, 27500, 1}, rangeMessage(0, 64)},
-        {"add tp out of range", AddTransponder{0, 999, 27500, 1}, rangeMessage(1000, 13000)},
+        {"add tp to no satellite", AddTransponder{65, 11000, 27500, 1}, outside(SatelliteRange)},
+        {"add tp out of range", AddTransponder{0, 999, 27500, 1}, outside(FrequencyRange)},
         {"add reusing 65535", AddChannel{ViewAll, 0, "N", 1, 2, 3, 4}, "", true, 5, 5},
         {"add in a free slot", AddChannel{ViewAll, 1, "N", 1, 2, 3, 4}, "", true, 6},
-        {"add refused", AddChannel{ViewTv, 1, "N", 7, 7, 3, 4}, channelAddMessage()},
-        {"add 65535", AddChannel{ViewAll, 1, "N", 1, 2, 3, 65535}, rangeMessage(0, 65534)},
+        {"add refused", AddChannel{ViewTv, 1, "N", 7, 7, 3, 4},
+         channelAddRefusal(ViewTv, {"N", 7, 7, 3, 4})},
+        {"add 65535", AddChannel{ViewAll, 1, "N", 1, 2, 3, 65535}, outside(ServiceIdRange)},
         {"add to a dead tp", AddChannel{ViewAll, 9, "N", 1, 2, 3, 4},
          noLiveTransponderMessage("9")},
         {"edit tp", EditTransponder{1, 12001, 22000, 0}},
@@ -59,6 +63,9 @@ TEST(EditSession, EditsSayWhatTheyDidAndRefusalsChangeNothing) {
         {"edit unchanged", EditChannel{2, "c", 101, 102, 101, 102, false}, "", false},
         {"edit long name", EditChannel{2, std::string(17, 'x'), 1, 1, 1, 1, false},
          lengthMessage(16)},
+        {"edit cas", EditChannel{1, "B", 100, 101, 102, 103, true, 0x24}},
+        {"edit cas out of range", EditChannel{1, "B", 100, 101, 102, 103, true, 0x10000},
+         outside(CasBitsRange)},
         {"edit dead", EditChannel{9, "x", 1, 1, 1, 1, false}, noChannel9},
         {"delete", DeleteChannels{{1, 3}}},
         {"delete dead", DeleteChannels{{1, 9}}, noChannel9},
@@ -66,20 +73,20 @@ TEST(EditSession, EditsSayWhatTheyDidAndRefusalsChangeNothing) {
         {"move to a dead target", MoveChannels{{1}, 9}, noChannel9},
         {"move in place", MoveChannels{{1}, 2}, "", false},
         {"favourites", SetFavorites{{0, 2}, 0x81}},
-        {"favourites out of range", SetFavorites{{0}, 256}, rangeMessage(0, 255)},
+        {"favourites out of range", SetFavorites{{0}, 256}, outside(FavoriteMaskRange)},
         {"rename", RenameGroups{{{0, "Sport"}, {7, "Kids"}}}},
         {"rename as stored", RenameGroups{{{0, "News"}}}, "", false},
-        {"rename group 9", RenameGroups{{{8, "x"}}}, rangeMessage(1, 8)},
+        {"rename group 9", RenameGroups{{{8, "x"}}}, outside(GroupNumberRange)},
         {"hide satellite", ShowSatellite{0, false}, ""},
         {"show a shown satellite", ShowSatellite{0, true}, "", false},
-        {"hide satellite 65", ShowSatellite{65, false}, rangeMessage(0, 64)},
+        {"hide satellite 65", ShowSatellite{65, false}, outside(SatelliteRange)},
         {"rename satellite", RenameSatellite{0, "Aurora 4.8E"}, ""},
         {"rename satellite as stored", RenameSatellite{0, "Sat"}, "", false},
         {"rename satellite, 44 characters", RenameSatellite{0, std::string(44, 'x')},
          lengthMessage(43)},
         {"rename satellite with a NUL", RenameSatellite{0, std::string("a\0b", 3)},
          std::string(NulInNameText)},
-        {"rename satellite -1", RenameSatellite{-1, "x"}, rangeMessage(0, 64)},
+        {"rename satellite -1", RenameSatellite{-1, "x"}, outside(SatelliteRange)},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

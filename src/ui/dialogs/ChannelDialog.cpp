@@ -8,6 +8,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "database/ChannelDatabase.h"
+
 namespace kavro {
 
 namespace {
@@ -23,6 +25,9 @@ QComboBox* makeOffOnList(const char* objectName) {
 void selectEntry(QComboBox* list, int index) {
     list->setCurrentIndex(index >= 0 && index < list->count() ? index : -1);
 }
+
+// "Off" and "On" stand for the stored values 0 and 1.
+constexpr int OffOnCount = 2;
 
 QLabel* label(const char* text) {
     return new QLabel(QString::fromLatin1(text));
@@ -84,10 +89,10 @@ ChannelDialog::ChannelDialog(Interaction& interaction, QWidget* parent)
     QPushButton* cancel = nullptr;
     layOutDialog(*this, {channelFrame, pidFrame, listFrame}, ok, cancel);
 
-    // Tab order: name, video PID, the buttons, then the remaining fields; the two
-    // display-only edits are disabled and so skipped.
-    setTabChain({nameEdit_, videoPidEdit_, ok, cancel, audioPidEdit_, pcrPidEdit_, satelliteEdit_,
-                 transponderEdit_, serviceIdEdit_, casList_, lockList_});
+    // Tab order: top to bottom, left to right, ending at the buttons; the two display-only
+    // edits are disabled and so skipped.
+    setTabChain({satelliteEdit_, transponderEdit_, nameEdit_, serviceIdEdit_, videoPidEdit_,
+                 audioPidEdit_, pcrPidEdit_, lockList_, casList_, ok, cancel});
     setName({});
     setCasIndex(-1);
     setLockIndex(-1);
@@ -102,7 +107,6 @@ void ChannelDialog::setAddMode(bool add, int view) {
     addMode_ = add;
     addView_ = view;
     setWindowTitle(add ? QStringLiteral("Add Channel") : QStringLiteral("Edit Channel"));
-    casList_->setEnabled(add);
 }
 
 void ChannelDialog::setName(std::string_view bytes) {
@@ -141,6 +145,17 @@ void ChannelDialog::setServiceId(int value) {
 
 void ChannelDialog::setCasIndex(int index) {
     casIndex_ = index;
+    while (casList_->count() > OffOnCount) {
+        casList_->removeItem(OffOnCount);
+    }
+    if (index >= OffOnCount) {
+        // A stored value that is none of the choices stays an item of its own.
+        const std::string systems = casText(index);
+        casList_->addItem(
+            systems.empty() ? QString::number(index) : QString::fromLatin1(systems.c_str()), index);
+        casList_->setCurrentIndex(OffOnCount);
+        return;
+    }
     selectEntry(casList_, index);
 }
 
@@ -163,11 +178,11 @@ bool ChannelDialog::readValues() {
     int pcr = 0;
     int serviceId = 0;
     if (!reader.readName(nameField_, name) ||
-        !reader.readInteger(videoPidEdit_, PidLow, PidHigh, video) ||
-        !reader.readInteger(audioPidEdit_, PidLow, PidHigh, audio) ||
-        !reader.readInteger(pcrPidEdit_, PidLow, PidHigh, pcr) ||
-        !reader.readInteger(serviceIdEdit_, ServiceIdLow, ServiceIdHigh, serviceId) ||
-        !acceptedForAdd(reader, video, audio, pcr, serviceId)) {
+        !reader.readInteger(videoPidEdit_, VideoPidRange, video) ||
+        !reader.readInteger(audioPidEdit_, AudioPidRange, audio) ||
+        !reader.readInteger(pcrPidEdit_, PcrPidRange, pcr) ||
+        !reader.readInteger(serviceIdEdit_, ServiceIdRange, serviceId) ||
+        !acceptedForAdd(reader, {{}, video, audio, pcr, serviceId})) {
         return false;
     }
     name_ = std::move(name);
@@ -175,20 +190,24 @@ bool ChannelDialog::readValues() {
     audioPid_ = audio;
     pcrPid_ = pcr;
     serviceId_ = serviceId;
-    casIndex_ = casList_->currentIndex();
+    const int cas = casList_->currentIndex();
+    casIndex_ = cas >= OffOnCount ? casList_->itemData(cas).toInt() : cas;
     lockIndex_ = lockList_->currentIndex();
     return true;
 }
 
-bool ChannelDialog::acceptedForAdd(FieldReader& reader, int video, int audio, int pcr,
-                                   int serviceId) {
+bool ChannelDialog::acceptedForAdd(FieldReader& reader, const NewChannel& channel) {
     if (!addMode_) {
         return true;
     }
+    const ChannelAddFault fault = channelAddFault(addView_, channel);
     QLineEdit* edit = nullptr;
-    switch (channelAddFault(addView_, video, audio, pcr, serviceId)) {
+    switch (fault) {
         case ChannelAddFault::None:
             return true;
+        case ChannelAddFault::TableFull:
+            edit = nameEdit_;
+            break;
         case ChannelAddFault::VideoPid:
             edit = videoPidEdit_;
             break;
@@ -202,7 +221,8 @@ bool ChannelDialog::acceptedForAdd(FieldReader& reader, int video, int audio, in
             edit = serviceIdEdit_;
             break;
     }
-    return reader.refuse(edit, channelAddMessage());
+    return reader.refuse(edit,
+                         twoLines(channelAddMessage(), channelAddReason(fault, addView_, channel)));
 }
 
 }  // namespace kavro

@@ -23,8 +23,8 @@ public:
     explicit ChannelDialog(Interaction& interaction, QWidget* parent = nullptr);
 
     // Setters show the value at once; getters answer the values read by the last OK.
-    // Add mode chooses the caption, enables the CAS list and makes OK refuse what Add
-    // Channel refuses in `view` (ViewAll, ViewTv or ViewRadio).
+    // Add mode chooses the caption and makes OK refuse what Add Channel refuses in `view`
+    // (ViewAll, ViewTv or ViewRadio), naming the field and the rule.
     void setAddMode(bool add, int view = 0);
     bool addMode() const { return addMode_; }
     // Names are Latin-1 bytes. A name left as shown comes back as the very bytes given.
@@ -40,7 +40,10 @@ public:
     void setTransponderText(std::string_view bytes);
     void setServiceId(int value);
     int serviceId() const { return serviceId_; }
-    // List positions: 0 "Off", 1 "On"; any other index shows no selection and reads -1.
+    // Lock: list positions 0 "Off", 1 "On"; any other index shows no selection and reads -1.
+    // CAS: the stored value, 0 "Off" and 1 "On"; another value shows as an item of its own
+    // (its systems' names) and reads back as itself while chosen; a negative one shows no
+    // selection and reads -1.
     void setCasIndex(int index);
     int casIndex() const { return casIndex_; }
     void setLockIndex(int index);
@@ -52,7 +55,7 @@ public:
 
 private:
     bool readValues();
-    bool acceptedForAdd(FieldReader& reader, int video, int audio, int pcr, int serviceId);
+    bool acceptedForAdd(FieldReader& reader, const NewChannel& channel);
 
     Interaction& interaction_;
     bool addMode_ = false;

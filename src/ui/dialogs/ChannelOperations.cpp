@@ -16,7 +16,10 @@ namespace kavro {
 
 namespace {
 
-constexpr int PidMask = 0x1FFF;
+// The values a new channel starts with: all accepted by Add Channel in every view.
+constexpr int NewVideoPid = 256;
+constexpr int NewAudioPid = 257;
+constexpr int NewPcrPid = 256;
 
 void showChannel(ChannelDialog& dialog, const ChannelDatabase& db, int ch) {
     dialog.setName(db.channelName(ch));
@@ -31,10 +34,10 @@ void showChannel(ChannelDialog& dialog, const ChannelDatabase& db, int ch) {
 void showNewChannel(ChannelDialog& dialog, const EditSession& session, int t) {
     dialog.setName(
         defaultChannelName(session.view(), session.viewIndex().transponderChannelCount(t) + 1));
-    dialog.setServiceId(0);
-    dialog.setVideoPid(0);
-    dialog.setAudioPid(0);
-    dialog.setPcrPid(0);
+    dialog.setServiceId(unusedServiceId(session.database(), t));
+    dialog.setVideoPid(NewVideoPid);
+    dialog.setAudioPid(NewAudioPid);
+    dialog.setPcrPid(NewPcrPid);
     dialog.setCasIndex(0);
     dialog.setLockIndex(0);
 }
@@ -59,10 +62,11 @@ bool mayReplaceReusedChannel(const DialogContext& context, int t) {
 }
 
 EditResult addChannelFrom(const DialogContext& context, int t, const ChannelDialog& dialog) {
-    const EditResult result =
-        applyEdit(context, AddChannel{context.session->view(), t, dialog.name(), dialog.videoPid(),
-                                      dialog.audioPid(), dialog.pcrPid(), dialog.serviceId(),
-                                      dialog.casIndex(), dialog.lockIndex()});
+    const EditResult result = applyEdit(
+        context, AddChannel{context.session->view(),
+                            t,
+                            {dialog.name(), dialog.videoPid(), dialog.audioPid(), dialog.pcrPid(),
+                             dialog.serviceId(), dialog.casIndex(), dialog.lockIndex()}});
     if (result.applied) {
         notify(context, QStringLiteral("Channel added"));
     }
@@ -71,13 +75,17 @@ EditResult addChannelFrom(const DialogContext& context, int t, const ChannelDial
 
 }  // namespace
 
-// The edit keeps casBits as stored (the CAS list cannot be changed in edit mode and offers
-// only two of the eight systems), and what the user left as shown: the name's bytes, a
-// PID's whole stored word.
+// The edit keeps what the user left as shown: the name's bytes, a PID's whole stored word,
+// a CAS value the list does not offer.
 EditResult runChannelDialog(const DialogContext& context, int index, EditMode mode) {
     const ChannelDatabase& db = databaseOf(context);
     const bool add = mode == EditMode::Add;
     const int t = add ? index : db.channelTransponder(index);
+    if (add && findChannelSlot(db, UnassignedServiceId, t) == ChannelCapacity) {
+        warn(context,
+             QString::fromStdString(twoLines(channelAddMessage(), channelTableFullMessage())));
+        return {};
+    }
     if (add && !mayReplaceReusedChannel(context, t)) {
         return {};
     }
@@ -97,9 +105,9 @@ EditResult runChannelDialog(const DialogContext& context, int index, EditMode mo
     if (add) {
         return addChannelFrom(context, t, dialog);
     }
-    return applyEdit(context,
-                     EditChannel{index, dialog.name(), dialog.videoPid(), dialog.audioPid(),
-                                 dialog.pcrPid(), dialog.serviceId(), dialog.lockIndex() != 0});
+    return applyEdit(context, EditChannel{index, dialog.name(), dialog.videoPid(),
+                                          dialog.audioPid(), dialog.pcrPid(), dialog.serviceId(),
+                                          dialog.lockIndex() != 0, dialog.casIndex()});
 }
 
 }  // namespace kavro

@@ -57,6 +57,9 @@ QLineEdit* makeTextEdit(const QString& objectName, int characters) {
 
 namespace {
 
+// Room beside a caption for the window manager's icon, its buttons and margins.
+constexpr int CaptionAllowance = 120;
+
 QHBoxLayout* makeButtonRow(QDialog& dialog, QPushButton*& ok, QPushButton*& cancel) {
     ok = new QPushButton(QStringLiteral("OK"));
     ok->setObjectName(QStringLiteral("okButton"));
@@ -84,6 +87,10 @@ void layOutDialog(QDialog& dialog, std::initializer_list<QWidget*> frames, QPush
         layout->addWidget(frame);
     }
     layout->addLayout(makeButtonRow(dialog, ok, cancel));
+    // Wide enough for the caption, which window managers draw in a larger or bold face and
+    // clip rather than widen the window for.
+    const int caption = QFontMetrics(dialog.font()).horizontalAdvance(dialog.windowTitle());
+    layout->addStrut(caption * 4 / 3 + CaptionAllowance);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
@@ -123,8 +130,8 @@ bool NameField::isUnchanged() const {
 FieldReader::FieldReader(QWidget* dialog, Interaction& interaction)
     : dialog_(dialog), interaction_(interaction) {}
 
-bool FieldReader::readInteger(QLineEdit* edit, int low, int high, int& value) {
-    const FieldCheck check = checkIntegerField(edit->text().toStdString(), low, high);
+bool FieldReader::readInteger(QLineEdit* edit, const FieldRange& range, int& value) {
+    const FieldCheck check = checkIntegerField(edit->text().toStdString(), range);
     if (!check.ok) {
         return fail(edit, check);
     }
@@ -174,7 +181,7 @@ bool FieldReader::refuse(QLineEdit* edit, const std::string& message) {
 
 bool FieldReader::fail(QLineEdit* edit, const FieldCheck& check) {
     const auto icon = check.warning ? Interaction::Icon::Exclamation : Interaction::Icon::None;
-    interaction_.messageBox(dialog_, QString::fromStdString(check.message),
+    interaction_.messageBox(dialog_, QString::fromStdString(twoLines(check.message, check.field)),
                             Interaction::Buttons::Ok, icon);
     edit->setFocus(Qt::OtherFocusReason);
     edit->selectAll();

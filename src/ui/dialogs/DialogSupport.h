@@ -33,7 +33,8 @@ QLineEdit* makeNumberEdit(const QString& objectName, int digits);
 // A single-line edit wide enough for `characters` of the widest letters.
 QLineEdit* makeTextEdit(const QString& objectName, int characters);
 // The frames one above the other over a centred row of "OK" (the default button, runs
-// accept()) and "CANCEL" (runs reject()); the dialog keeps the size they need.
+// accept()) and "CANCEL" (runs reject()); the dialog keeps the size they need, and is never
+// narrower than its caption needs.
 void layOutDialog(QDialog& dialog, std::initializer_list<QWidget*> frames, QPushButton*& ok,
                   QPushButton*& cancel);
 // Tab order through the given widgets, in this order.
@@ -68,7 +69,8 @@ class FieldReader {
 public:
     FieldReader(QWidget* dialog, Interaction& interaction);
 
-    bool readInteger(QLineEdit* edit, int low, int high, int& value);
+    // The range message's second line names the field.
+    bool readInteger(QLineEdit* edit, const FieldRange& range, int& value);
     bool readName(const NameField& field, std::string& bytes);
     // A value that passed its field's rules but is refused as a whole: the message in a
     // warning box, then as for any failure.

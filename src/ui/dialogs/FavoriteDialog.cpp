@@ -32,9 +32,11 @@ FavoriteDialog::FavoriteDialog(QWidget* parent) : QDialog(parent) {
     QPushButton* cancel = nullptr;
     layOutDialog(*this, {frame}, ok, cancel);
 
-    setTabChain({ok, cancel, boxes_[0], boxes_[1], boxes_[2], boxes_[3], boxes_[4], boxes_[5],
-                 boxes_[6], boxes_[7]});
-    ok->setFocus();
+    // Down each column, the columns left to right, ending at the buttons; OK stays the
+    // default button.
+    setTabChain({boxes_[0], boxes_[1], boxes_[2], boxes_[3], boxes_[4], boxes_[5], boxes_[6],
+                 boxes_[7], ok, cancel});
+    boxes_[0]->setFocus();
 }
 
 void FavoriteDialog::setGroupName(int n, std::string_view bytes) {

@@ -27,9 +27,9 @@ FavoriteNameDialog::FavoriteNameDialog(Interaction& interaction, QWidget* parent
     QPushButton* cancel = nullptr;
     layOutDialog(*this, {frame}, ok, cancel);
 
-    setTabChain({ok, cancel, edits[0], edits[1], edits[2], edits[3], edits[4], edits[5], edits[6],
-                 edits[7]});
-    ok->setFocus();
+    setTabChain({edits[0], edits[1], edits[2], edits[3], edits[4], edits[5], edits[6], edits[7], ok,
+                 cancel});
+    edits[0]->setFocus();
 }
 
 void FavoriteNameDialog::setName(int n, std::string_view bytes) {

@@ -47,6 +47,12 @@ void setUpButtons(QMessageBox& box, Interaction::Buttons buttons) {
             box.setDefaultButton(QMessageBox::No);
             box.setEscapeButton(QMessageBox::No);
             return;
+        case Interaction::Buttons::YesNoReload:
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Retry);
+            box.button(QMessageBox::Retry)->setText(QStringLiteral("Reload"));
+            box.setDefaultButton(QMessageBox::No);
+            box.setEscapeButton(QMessageBox::No);
+            return;
         case Interaction::Buttons::SaveDiscardCancel:
             box.setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
             box.button(QMessageBox::Discard)->setText(QStringLiteral("Don't Save"));
@@ -68,6 +74,8 @@ Interaction::Answer answerOf(QMessageBox::StandardButton pressed) {
             return Interaction::Answer::Save;
         case QMessageBox::Discard:
             return Interaction::Answer::Discard;
+        case QMessageBox::Retry:
+            return Interaction::Answer::Reload;
         default:
             return Interaction::Answer::Cancel;
     }
@@ -82,7 +90,8 @@ void prepareMessageBox(QMessageBox& box, const QString& text, Interaction::Butto
     setUpButtons(box, buttons);
 }
 
-void prepareFileDialog(QFileDialog& dialog, const char* filter = FileFilter) {
+void prepareFileDialog(QFileDialog& dialog, const char* title, const char* filter = FileFilter) {
+    dialog.setWindowTitle(QString::fromLatin1(title));
     dialog.setNameFilter(QString::fromLatin1(filter));
     dialog.setFilter(dialog.filter() & ~QDir::CaseSensitive);
 #ifndef Q_OS_WIN
@@ -100,10 +109,10 @@ QString chosenFile(QFileDialog& dialog) {
 }
 
 // A chooser of a file to write, asking before it overwrites one.
-QString chooseFileToWrite(QWidget* parent, const QString& initialPath, const char* filter,
-                          const QString& suffix) {
+QString chooseFileToWrite(QWidget* parent, const char* title, const QString& initialPath,
+                          const char* filter, const QString& suffix) {
     QFileDialog dialog(parent);
-    prepareFileDialog(dialog, filter);
+    prepareFileDialog(dialog, title, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(suffix);
@@ -145,9 +154,12 @@ Interaction::Answer QtInteraction::checkedMessageBox(QWidget* parent, const QStr
     return answerOf(pressed);
 }
 
-QString QtInteraction::chooseOpenFile(QWidget* parent, const QString& folder) {
+namespace {
+
+// An existing database file, the chooser titled `title` and starting in `folder`.
+QString chooseDatabaseFile(QWidget* parent, const char* title, const QString& folder) {
     QFileDialog dialog(parent);
-    prepareFileDialog(dialog);
+    prepareFileDialog(dialog, title);
     if (!folder.isEmpty()) {
         dialog.setDirectory(folder);
     }
@@ -156,20 +168,36 @@ QString QtInteraction::chooseOpenFile(QWidget* parent, const QString& folder) {
     return chosenFile(dialog);
 }
 
+}  // namespace
+
+QString QtInteraction::chooseOpenFile(QWidget* parent, const QString& folder) {
+    return chooseDatabaseFile(parent, ChooserTitles::Open, folder);
+}
+
+QString QtInteraction::chooseImportFile(QWidget* parent, const QString& folder) {
+    return chooseDatabaseFile(parent, ChooserTitles::ImportFrom, folder);
+}
+
 QString QtInteraction::chooseSaveFile(QWidget* parent, const QString& initialPath) {
-    return chooseFileToWrite(parent, initialPath, FileFilter, QStringLiteral("tbn"));
+    return chooseFileToWrite(parent, ChooserTitles::SaveAs, initialPath, FileFilter,
+                             QStringLiteral("tbn"));
 }
 
 QString QtInteraction::chooseListFile(QWidget* parent, const QString& initialPath) {
-    return chooseFileToWrite(parent, initialPath, ListFilter, QStringLiteral("csv"));
+    return chooseFileToWrite(parent, ChooserTitles::ExportList, initialPath, ListFilter,
+                             QStringLiteral("csv"));
 }
 
 QString QtInteraction::chooseReferenceFile(QWidget* parent) {
     QFileDialog dialog(parent);
-    prepareFileDialog(dialog, ReferenceFilter);
+    prepareFileDialog(dialog, ChooserTitles::ApplyOrder, ReferenceFilter);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     return chosenFile(dialog);
+}
+
+QString Interaction::chooseImportFile(QWidget* parent, const QString& folder) {
+    return chooseOpenFile(parent, folder);
 }
 
 QAction* Interaction::runPopup(QMenu& menu, const QPoint& globalPos) {

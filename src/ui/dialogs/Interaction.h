@@ -13,13 +13,23 @@ class QWidget;
 
 namespace kavro {
 
+// What each file chooser is for, as its title says.
+namespace ChooserTitles {
+inline constexpr const char* Open = "Open";
+inline constexpr const char* SaveAs = "Save As";
+inline constexpr const char* ExportList = "Export List";
+inline constexpr const char* ApplyOrder = "Apply Order From";
+inline constexpr const char* ImportFrom = "Import From";
+}  // namespace ChooserTitles
+
 class Interaction {
 public:
     enum class Icon { None, Information, Exclamation };
-    // YesNo defaults to No. SaveDiscardCancel shows "Save", "Don't Save" and "Cancel" and
-    // defaults to Save. Escape answers Cancel, or No where there is no Cancel.
-    enum class Buttons { Ok, OkCancel, YesNo, SaveDiscardCancel };
-    enum class Answer { Ok, Cancel, Yes, No, Save, Discard };
+    // YesNo defaults to No, and so does YesNoReload, which adds "Reload". SaveDiscardCancel
+    // shows "Save", "Don't Save" and "Cancel" and defaults to Save. Escape answers Cancel, or
+    // No where there is no Cancel.
+    enum class Buttons { Ok, OkCancel, YesNo, SaveDiscardCancel, YesNoReload };
+    enum class Answer { Ok, Cancel, Yes, No, Save, Discard, Reload };
 
     virtual ~Interaction() = default;
 
@@ -45,6 +55,9 @@ public:
     // Shows a popup menu with its top-left corner at `globalPos` until the user picks an
     // item or dismisses it; the picked item, nullptr when none was picked.
     virtual QAction* runPopup(QMenu& menu, const QPoint& globalPos);
+    // Full path of an existing database file to import from, empty when cancelled; the
+    // chooser starts in `folder`. Unless overridden, Open's chooser answers.
+    virtual QString chooseImportFile(QWidget* parent, const QString& folder);
 };
 
 class QtInteraction : public Interaction {
@@ -56,6 +69,7 @@ public:
     QString chooseSaveFile(QWidget* parent, const QString& initialPath) override;
     QString chooseListFile(QWidget* parent, const QString& initialPath) override;
     QString chooseReferenceFile(QWidget* parent) override;
+    QString chooseImportFile(QWidget* parent, const QString& folder) override;
     int runDialog(QDialog& dialog) override;
 };
 

@@ -41,7 +41,7 @@ void PositionDialog::setRow(int row) {
 void PositionDialog::accept() {
     FieldReader reader(this, interaction_);
     int row = 0;
-    if (reader.readInteger(rowEdit_, RowNumberLow, lastRow_, row)) {
+    if (reader.readInteger(rowEdit_, FieldRange{RowNumberLow, lastRow_, "No."}, row)) {
         row_ = row;
         QDialog::accept();
     }

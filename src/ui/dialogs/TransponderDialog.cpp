@@ -8,6 +8,7 @@
 #include <QPushButton>
 
 #include "ui/dialogs/DialogSupport.h"
+#include "ui/dialogs/Interaction.h"
 
 namespace kavro {
 
@@ -21,26 +22,37 @@ TransponderDialog::TransponderDialog(Interaction& interaction, QWidget* parent)
     polarityList_->addItem(QStringLiteral("Horizontal-18V"));
     frequencyEdit_ = makeNumberEdit(QStringLiteral("frequencyEdit"), 5);
     symbolRateEdit_ = makeNumberEdit(QStringLiteral("symbolRateEdit"), 5);
+    satelliteEdit_ = makeTextEdit(QStringLiteral("satelliteEdit"), 12);
+    satelliteEdit_->setEnabled(false);
 
     QFrame* frame = makeFieldFrame();
     QGridLayout* fields = makeFieldGrid(frame, 16, 12, 24);
-    fields->addWidget(new QLabel(QStringLiteral("Frequency")), 0, 0);
-    fields->addWidget(frequencyEdit_, 0, 1);
-    fields->addWidget(new QLabel(QStringLiteral("Polarity")), 1, 0);
-    fields->addWidget(polarityList_, 1, 1);
-    fields->addWidget(new QLabel(QStringLiteral("Symbol Rate")), 2, 0);
-    fields->addWidget(symbolRateEdit_, 2, 1);
+    fields->addWidget(new QLabel(QStringLiteral("Satellite")), 0, 0);
+    fields->addWidget(satelliteEdit_, 0, 1, 1, 2);
+    fields->addWidget(new QLabel(QStringLiteral("Frequency")), 1, 0);
+    fields->addWidget(frequencyEdit_, 1, 1);
+    fields->addWidget(new QLabel(QStringLiteral("MHz")), 1, 2);
+    fields->addWidget(new QLabel(QStringLiteral("Polarity")), 2, 0);
+    fields->addWidget(polarityList_, 2, 1, 1, 2);
+    fields->addWidget(new QLabel(QStringLiteral("Symbol Rate")), 3, 0);
+    fields->addWidget(symbolRateEdit_, 3, 1);
+    fields->addWidget(new QLabel(QStringLiteral("kS/s")), 3, 2);
 
     QPushButton* ok = nullptr;
     QPushButton* cancel = nullptr;
     layOutDialog(*this, {frame}, ok, cancel);
 
-    // The tab order starts at the polarity list, which therefore has the focus first.
-    setTabChain({polarityList_, frequencyEdit_, symbolRateEdit_, ok, cancel});
+    // Top to bottom, ending at the buttons; the satellite is display-only and skipped.
+    setTabChain({satelliteEdit_, frequencyEdit_, polarityList_, symbolRateEdit_, ok, cancel});
     setFrequency(0);
     setSymbolRate(0);
     setPolarityIndex(-1);
-    polarityList_->setFocus();
+    frequencyEdit_->setFocus();
+}
+
+void TransponderDialog::setSatelliteText(std::string_view bytes) {
+    satelliteEdit_->setText(latin1Text(bytes));
+    satelliteEdit_->setCursorPosition(0);
 }
 
 void TransponderDialog::setAddMode(bool add) {
@@ -64,17 +76,27 @@ void TransponderDialog::setPolarityIndex(int index) {
 }
 
 void TransponderDialog::accept() {
-    if (readValues()) {
-        QDialog::accept();
+    if (!readValues()) {
+        return;
     }
+    const QString question =
+        duplicateQuestion_ ? duplicateQuestion_(frequency_, polarityIndex_) : QString();
+    if (!question.isEmpty() &&
+        interaction_.messageBox(this, question, Interaction::Buttons::YesNo,
+                                Interaction::Icon::Exclamation) != Interaction::Answer::Yes) {
+        frequencyEdit_->setFocus(Qt::OtherFocusReason);
+        frequencyEdit_->selectAll();
+        return;
+    }
+    QDialog::accept();
 }
 
 bool TransponderDialog::readValues() {
     FieldReader reader(this, interaction_);
     int frequency = 0;
     int symbolRate = 0;
-    if (!reader.readInteger(frequencyEdit_, FrequencyLowMhz, FrequencyHighMhz, frequency) ||
-        !reader.readInteger(symbolRateEdit_, SymbolRateLow, SymbolRateHigh, symbolRate)) {
+    if (!reader.readInteger(frequencyEdit_, FrequencyRange, frequency) ||
+        !reader.readInteger(symbolRateEdit_, SymbolRateRange, symbolRate)) {
         return false;
     }
     frequency_ = frequency;

@@ -3,6 +3,9 @@
 #pragma once
 
 #include <QDialog>
+#include <QString>
+#include <functional>
+#include <string_view>
 
 class QComboBox;
 class QLineEdit;
@@ -32,7 +35,18 @@ public:
     void setPolarityIndex(int index);
     int polarityIndex() const { return polarityIndex_; }
 
-    // Reads frequency, symbol rate and polarity in that order; closes only when all pass.
+    // The satellite the transponder is on, shown read-only.
+    void setSatelliteText(std::string_view bytes);
+    // Asked with the values read on OK: the question to put before keeping them (a second
+    // transponder with that frequency and polarity), empty for none. No keeps the dialog
+    // open on the frequency.
+    using DuplicateQuestion = std::function<QString(int mhz, int polarity)>;
+    void setDuplicateQuestion(DuplicateQuestion question) {
+        duplicateQuestion_ = std::move(question);
+    }
+
+    // Reads frequency, symbol rate and polarity in that order, then asks the duplicate
+    // question if there is one; closes only when all pass.
     void accept() override;
 
 private:
@@ -43,7 +57,9 @@ private:
     int frequency_ = 0;
     int symbolRate_ = 0;
     int polarityIndex_ = -1;
+    DuplicateQuestion duplicateQuestion_;
 
+    QLineEdit* satelliteEdit_;
     QComboBox* polarityList_;
     QLineEdit* frequencyEdit_;
     QLineEdit* symbolRateEdit_;

@@ -23,6 +23,7 @@ struct PopupItem {
 };
 
 const PopupItem PopupItems[] = {
+    {Popup0, CommandEditChannel},
     {Popup0, CommandDelete},
     {Popup0, CommandAddToFavorite},
     {Popup0, CommandEditFavorite},
@@ -118,6 +119,9 @@ void MainWindow::showTreePopup(const QPoint& globalPos) {
 
 void MainWindow::runCommand(int command) {
     switch (command) {
+        case CommandEditChannel:
+            channelCommands_.editChannel();
+            break;
         case CommandDelete:
             channelCommands_.deleteChannels();
             break;

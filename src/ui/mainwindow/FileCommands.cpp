@@ -1,9 +1,13 @@
 #include "FileCommands.h"
 
+#include <QDesktopServices>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
+#include <QUrl>
+#include <memory>
 
 #include "RecentFiles.h"
 #include "StatusNotices.h"
@@ -11,8 +15,12 @@
 
 #include "SaveGuards.h"
 #include "WindowParts.h"
+#include "database/ChannelDatabase.h"
+#include "dbfile/BackupList.h"
 #include "dbfile/DatabaseFile.h"
+#include "dbfile/FileSystem.h"
 #include "session/EditSession.h"
+#include "ui/dialogs/BackupsDialog.h"
 #include "ui/dialogs/Interaction.h"
 
 namespace kavro {
@@ -30,6 +38,11 @@ const char* const WriteFailed = "File write failed! The file was left as it was.
 
 QString currentPath(const EditSession& session) {
     return uiPath(session.path());
+}
+
+// The file a refused save would have replaced (a link's target), for the folder to name.
+QString refusedPath(const SaveResult& result, const QString& path) {
+    return result.target.empty() ? path : uiPath(result.target);
 }
 
 }  // namespace
@@ -109,17 +122,22 @@ void FileCommands::save() {
 
 bool FileCommands::writeCurrentFile() {
     const QString path = currentPath(parts_.session);
-    const SaveResult result =
-        saveWithGuards(parts_.interaction, parts_.window, parts_.session, path, SaveKind::Save);
+    bool reload = false;
+    const SaveResult result = saveWithGuards(parts_.interaction, parts_.window, parts_.session,
+                                             path, SaveKind::Save, &reload);
     switch (result.outcome) {
         case SaveOutcome::Written:
             written(path);
             return true;
         case SaveOutcome::ChangedOnDisk:
+            return reload && reloadCurrentFile();
         case SaveOutcome::BackupFailed:
+        case SaveOutcome::OwnerChange:
+        case SaveOutcome::LinkBreak:
             return false;  // the user chose not to save
         case SaveOutcome::FolderRefused:
-            parts_.showMessage(folderRefusedMessage(path, result.systemReason));
+            parts_.showMessage(
+                folderRefusedMessage(refusedPath(result, path), result.systemReason));
             return false;
         case SaveOutcome::CannotOpen:
             parts_.showMessage(fileMessage("File open failed!", path, result.systemReason));
@@ -152,9 +170,12 @@ void FileCommands::saveAs() {
             return;
         case SaveOutcome::ChangedOnDisk:
         case SaveOutcome::BackupFailed:
+        case SaveOutcome::OwnerChange:
+        case SaveOutcome::LinkBreak:
             return;  // the user chose not to save
         case SaveOutcome::FolderRefused:
-            parts_.showMessage(folderRefusedMessage(path, result.systemReason));
+            parts_.showMessage(
+                folderRefusedMessage(refusedPath(result, path), result.systemReason));
             return;
         case SaveOutcome::CannotOpen:
         case SaveOutcome::CannotCreate:
@@ -164,6 +185,62 @@ void FileCommands::saveAs() {
             parts_.showMessage(fileMessage(WriteFailed, path, result.systemReason));
             return;
     }
+}
+
+void FileCommands::showBackups() {
+    std::string file;
+    if (!parts_.session.isOpen() || !fs::resolvePath(parts_.session.path(), file).ok()) {
+        return;
+    }
+    const QString folder = backupFolder();
+    const std::vector<BackupEntry> entries = listBackups(file, corePath(folder));
+    QList<BackupRow> rows;
+    for (const BackupEntry& entry : entries) {
+        rows.append({coreText(entry.time), QLocale().formattedDataSize(qint64(entry.size)),
+                     coreText(backupDifference(parts_.session.database(), entry.path))});
+    }
+    BackupsDialog dialog(uiPath(file), folder, rows, parts_.window);
+    dialog.setShowFolder([folder] { QDesktopServices::openUrl(QUrl::fromLocalFile(folder)); });
+    if (parts_.interaction.runDialog(dialog) == QDialog::Accepted && dialog.chosen() >= 0) {
+        restoreBackup(uiPath(entries[static_cast<size_t>(dialog.chosen())].path));
+    }
+}
+
+void FileCommands::restoreBackup(const QString& backup) {
+    const auto db = std::make_unique<ChannelDatabase>();
+    const auto file = std::make_unique<DatabaseFile>();
+    const OpenResult opened = file->open(corePath(backup), *db);
+    if (opened.outcome != OpenOutcome::Accepted) {
+        const std::string reason = opened.outcome == OpenOutcome::Invalid
+                                       ? imageProblemText(opened.problem)
+                                       : opened.systemReason;
+        parts_.showMessage(fileMessage("File open failed!", backup, reason));
+        return;
+    }
+    parts_.session.apply(
+        RestoreTables{std::vector<uint8_t>(db->bytes(), db->bytes() + table::Size)});
+}
+
+bool FileCommands::reloadCurrentFile() {
+    const QString path = currentPath(parts_.session);
+    // The edits in the window may still be kept elsewhere: Save there goes to Save As.
+    const QString question =
+        QStringLiteral("Do you want to save changes?\n%1").arg(QDir::toNativeSeparators(path));
+    switch (parts_.interaction.messageBox(parts_.window, question,
+                                          Interaction::Buttons::SaveDiscardCancel,
+                                          Interaction::Icon::None)) {
+        case Interaction::Answer::Save:
+            saveAs();
+            if (parts_.session.isModified()) {
+                return false;
+            }
+            break;
+        case Interaction::Answer::Discard:
+            break;
+        default:
+            return false;
+    }
+    return load(path);
 }
 
 bool FileCommands::settleUnsavedChanges() {

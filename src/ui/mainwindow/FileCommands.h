@@ -25,6 +25,9 @@ public:
     // The chosen path becomes the current one only once the file was written, so that a
     // failed Save As leaves Save writing to the file that is open.
     void saveAs();
+    // File > Backups...: the open file's backups; the one opened there becomes unsaved
+    // changes to the open file.
+    void showBackups();
     // Closes the window after the save question: as rejected after "Don't Save", as
     // accepted after a save.
     void exit();
@@ -35,6 +38,12 @@ public:
 private:
     bool load(const QString& path);
     bool writeCurrentFile();
+    // Reload after a save found the file changed on disk: the save question for the edits in
+    // the window (Save goes to Save As, as the file itself holds another program's work), then
+    // the file's new contents. True when it was opened.
+    bool reloadCurrentFile();
+    // Takes the tables of the backup at `backup` as one step.
+    void restoreBackup(const QString& backup);
     // Where Save As starts: the folder it last saved to, with the open file's name.
     QString saveAsStart() const;
     // A file written: the status bar says so, and it goes first in the recent files.

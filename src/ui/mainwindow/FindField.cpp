@@ -27,6 +27,11 @@ void FindField::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     }
+    if (event->key() == Qt::Key_Down && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        emit downPressed();
+        return;
+    }
     QLineEdit::keyPressEvent(event);
 }
 

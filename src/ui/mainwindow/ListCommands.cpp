@@ -78,6 +78,18 @@ void ListCommands::exportList() {
     const QString failure = writeWholeFile(path, listCsv(parts_.session.database(), rows));
     if (!failure.isEmpty()) {
         parts_.showMessage(fileMessage(QStringLiteral("File create failed!"), path, failure));
+        return;
+    }
+    report(QStringLiteral("Exported %1 %2 to %3")
+               .arg(rows.size())
+               .arg(rows.size() == 1 ? QStringLiteral("channel") : QStringLiteral("channels"))
+               .arg(QDir::toNativeSeparators(path)));
+}
+
+// A result that needs no answer: in the status bar.
+void ListCommands::report(const QString& text) {
+    if (parts_.notices != nullptr) {
+        parts_.notices->show(text);
     }
 }
 
@@ -100,18 +112,15 @@ void ListCommands::applyOrder() {
         parts_.showMessage(coreText(result.refusal));
         return;
     }
-    parts_.interaction.messageBox(
-        parts_.window,
-        coreText(
-            orderCountsText(static_cast<int>(reference.edit.channels.size()), reference.unmatched)),
-        Interaction::Buttons::Ok, Interaction::Icon::Information);
+    report(coreText(
+        orderCountsText(static_cast<int>(reference.edit.channels.size()), reference.unmatched)));
 }
 
 void ListCommands::importFrom() {
     if (!parts_.session.isOpen()) {
         return;
     }
-    const QString path = parts_.interaction.chooseOpenFile(
+    const QString path = parts_.interaction.chooseImportFile(
         parts_.window, QFileInfo(uiPath(parts_.session.path())).absolutePath());
     if (path.isEmpty()) {
         return;

@@ -4,6 +4,8 @@
 // panel concerns.
 #pragma once
 
+class QString;
+
 namespace kavro {
 
 struct WindowParts;
@@ -13,11 +15,11 @@ public:
     explicit ListCommands(const WindowParts& parts) : parts_(parts) {}
 
     // The rows as shown (view, satellite filter), as `kavro-tool list --format csv` writes
-    // them, to the CSV file the user chooses.
+    // them, to the CSV file the user chooses; the status bar says how many went where.
     void exportList();
     // The channels that match a channel of the list the user chooses (a database file or a
-    // CSV list) take its order, the others following in theirs, as one step; a message tells
-    // how many were ordered and how many found no match.
+    // CSV list) take its order, the others following in theirs, as one step; the status bar
+    // tells how many were ordered and how many found no match.
     void applyOrder();
     // Copies what the user picks of another database file (read as Open reads it) into
     // this one as one step, at the end or before the selected channel; the status bar and
@@ -30,6 +32,7 @@ public:
 private:
     void showChannel(int channel);
     void showTransponder(int transponder);
+    void report(const QString& text);
 
     const WindowParts& parts_;
 };

@@ -90,6 +90,10 @@ MainWindow::MainWindow(Interaction& interaction, QWidget* parent, WindowSettings
     session_->addObserver(*refresh_);
     session_->addObserver(*this);
     statusBar_ = new QStatusBar(this);
+    filterStatus_ = new QLabel(statusBar_);
+    filterStatus_->setObjectName(QStringLiteral("filterStatus"));
+    statusBar_->addPermanentWidget(filterStatus_);
+    refresh_->setFilterStatus(filterStatus_);
     notices_ = std::make_unique<StatusNotices>(*statusBar_, *this, interaction_, *settings_);
     parts_.settings = settings_;
     parts_.notices = notices_.get();

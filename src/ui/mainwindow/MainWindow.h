@@ -75,8 +75,9 @@ enum Command : int {
     CommandExportList = 32798,
     CommandApplyOrder = 32799,
     CommandImportFrom = 32800,
-    CommandHideSatellite = 32801,
-    CommandRenameSatellite = 32802,
+    CommandEditChannel = 32801,
+    CommandHideSatellite = 32802,
+    CommandRenameSatellite = 32803,
 };
 
 class MainWindow : public QDialog, private SessionObserver {
@@ -98,6 +99,7 @@ public:
     CommandTable& commands() const { return *commands_; }
     QSplitter* splitter() const { return splitter_; }
     QStatusBar* statusBar() const { return statusBar_; }
+    QLabel* filterStatus() const { return filterStatus_; }
 
     EditSession& session() { return *session_; }
     const EditSession& session() const { return *session_; }
@@ -190,6 +192,7 @@ private:
     // Enter or F2 on the list: the current row's channel.
     void onListOpenKey();
     void onFindChanged();
+    bool goToFirstMatch();
     void onViewButton(int view);
     // Moves the radio mark to the session's view.
     void showViewInControls();
@@ -208,6 +211,7 @@ private:
     SatelliteTree* tree_ = nullptr;
     ChannelListCtrl* list_ = nullptr;
     ChannelListModel* model_ = nullptr;
+    QLabel* filterStatus_ = nullptr;
     FindField* findField_ = nullptr;
     QLabel* rowCount_ = nullptr;
     QButtonGroup* viewGroup_ = nullptr;

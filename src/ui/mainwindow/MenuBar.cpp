@@ -53,9 +53,10 @@ using M = MenuName;
 using A = Availability;
 
 const MenuEntry MenuEntries[] = {
-    {CommandOpen, "Open", M::File, "Ctrl+O", A::Always, false},
+    {CommandOpen, "Open...", M::File, "Ctrl+O", A::Always, false},
     {CommandSave, "Save", M::File, "Ctrl+S", A::WhenModified, false},
-    {CommandSaveAs, "Save As", M::File, "Ctrl+Shift+S", A::WhenOpen, false},
+    {CommandSaveAs, "Save As...", M::File, "Ctrl+Shift+S", A::WhenOpen, false},
+    {CommandBackups, "Backups...", M::File, "", A::WhenOpen, false},
     {CommandExportList, "Export List...", M::File, "Ctrl+Shift+X", A::WhenOpen, false},
     {CommandImportFrom, "Import From...", M::File, "Ctrl+I", A::WhenOpen, false},
     {CommandExit, "Exit", M::File, "Ctrl+Q", A::Always, false},
@@ -64,6 +65,7 @@ const MenuEntry MenuEntries[] = {
     {CommandFind, "Find", M::Edit, "Ctrl+F", A::Always, false},
     {CommandDelete, "Delete", M::Edit, "Del", A::WhenOpen, true},
     {CommandSelectAll, "Select All", M::Edit, "Ctrl+A", A::WhenOpen, false},
+    {CommandEditChannel, "Edit Channel...", M::Channels, "F2", A::WhenOpen, true},
     {CommandAddToFavorite, "Add to Favorite", M::Channels, "Ctrl+D", A::WhenOpen, false},
     {CommandEditFavorite, "Edit Favorite", M::Channels, "Ctrl+E", A::WhenOpen, false},
     {CommandEditFavoriteName, "Edit Favorite Name", M::Channels, "Ctrl+Shift+E", A::WhenOpen,
@@ -128,6 +130,8 @@ void MainWindow::runMenuCommand(int command) {
             return fileCommands_.save();
         case CommandSaveAs:
             return fileCommands_.saveAs();
+        case CommandBackups:
+            return fileCommands_.showBackups();
         case CommandExit:
             return fileCommands_.exit();
         case CommandUndo:
@@ -201,6 +205,13 @@ void MainWindow::fillRecentMenu() {
             }
         });
     }
+    recentMenu_->addSeparator();
+    QAction* clear = recentMenu_->addAction(QStringLiteral("Clear Menu"));
+    clear->setObjectName(QStringLiteral("clearRecentAction"));
+    connect(clear, &QAction::triggered, this, [this] {
+        RecentFiles(*settings_).clear();
+        updateCommands();
+    });
 }
 
 // The popups' commands from the menu bar and their keys: the list, or the tree, becomes

@@ -23,6 +23,7 @@ enum WindowCommand : int {
     CommandViewRadio,
     CommandKeyboardShortcuts,
     CommandAbout,
+    CommandBackups,
     CommandSatellites,
 };
 

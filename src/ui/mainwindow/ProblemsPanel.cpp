@@ -15,6 +15,21 @@ namespace {
 constexpr int KindColumnWidth = 130;
 constexpr int PanelHeight = 150;
 
+// The findings are rows: Home and End go to the first and the last one, as in the channel
+// list, rather than to the first and last column of the row.
+class FindingsView : public QTableView {
+public:
+    using QTableView::QTableView;
+
+protected:
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override {
+        if (action == MoveHome || action == MoveEnd) {
+            modifiers |= Qt::ControlModifier;
+        }
+        return QTableView::moveCursor(action, modifiers);
+    }
+};
+
 }  // namespace
 
 int ProblemsModel::rowCount(const QModelIndex& parent) const {
@@ -55,7 +70,7 @@ ProblemsPanel::ProblemsPanel(const EditSession& session, QWidget* parent)
     : QWidget(parent),
       session_(session),
       model_(new ProblemsModel(this)),
-      view_(new QTableView(this)) {
+      view_(new FindingsView(this)) {
     setObjectName(QStringLiteral("problemsPanel"));
     view_->setObjectName(QStringLiteral("problemsView"));
     view_->setModel(model_);
@@ -85,8 +100,9 @@ ProblemsPanel::ProblemsPanel(const EditSession& session, QWidget* parent)
 }
 
 void ProblemsPanel::recheck() {
-    model_->setFindings(session_.isOpen() ? findProblems(session_.database())
-                                          : std::vector<Finding>());
+    model_->setFindings(session_.isOpen()
+                            ? findProblems(session_.database(), ChannelNaming::ListNumber)
+                            : std::vector<Finding>());
     emit countChanged(count());
 }
 

@@ -42,4 +42,8 @@ void RecentFiles::remove(const QString& path) {
     settings_.setList(QString::fromLatin1(WindowSettings::RecentFiles), list);
 }
 
+void RecentFiles::clear() {
+    settings_.setList(QString::fromLatin1(WindowSettings::RecentFiles), {});
+}
+
 }  // namespace kavro

@@ -19,6 +19,7 @@ public:
     // Puts `path` first, once; the oldest beyond the capacity leave.
     void add(const QString& path);
     void remove(const QString& path);
+    void clear();
 
 private:
     WindowSettings& settings_;

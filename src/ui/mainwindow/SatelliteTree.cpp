@@ -186,6 +186,11 @@ void SatelliteTree::mousePressEvent(QMouseEvent* event) {
         event->accept();
         return;
     }
+    if (event->button() == Qt::LeftButton && itemAt(event->position().toPoint()) == nullptr) {
+        event->accept();
+        emit showAllRequested();
+        return;
+    }
     QTreeWidget::mousePressEvent(event);
 }
 
@@ -223,10 +228,15 @@ void SatelliteTree::keyPressEvent(QKeyEvent* event) {
         emit menuKeyPressed();
         return;
     }
-    if (event->key() == Qt::Key_Delete &&
-        (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (event->key() == Qt::Key_Delete && plain) {
         event->accept();
         emit deleteKeyPressed();
+        return;
+    }
+    if (event->key() == Qt::Key_Escape && plain && !selectedItems().isEmpty()) {
+        event->accept();
+        emit showAllRequested();
         return;
     }
     QTreeWidget::keyPressEvent(event);

@@ -66,6 +66,8 @@ signals:
     void treeRightClicked();
     // The Delete key.
     void deleteKeyPressed();
+    // A click on empty space, or Escape while an item is selected: every satellite again.
+    void showAllRequested();
     // The menu key or Shift+F10.
     void menuKeyPressed();
 

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include "dbfile/Backups.h"
 #include "session/EditSession.h"
 #include "ui/dialogs/Interaction.h"
 
@@ -14,6 +15,10 @@ namespace {
 
 const char* const ChangedQuestion =
     "The file was changed by another program since it was opened. Overwrite it?";
+const char* const NoFolderQuestion =
+    "No folder for backups can be found: neither XDG_DATA_HOME nor HOME is an absolute "
+    "path.\n\nSave without a backup?";
+const QString SaveAnyway = QStringLiteral("\n\nSave anyway?");
 
 bool askYes(Interaction& interaction, QWidget* parent, const QString& question) {
     return interaction.messageBox(parent, question, Interaction::Buttons::YesNo,
@@ -50,13 +55,17 @@ QString coreText(const std::string& text) {
 }
 
 QString backupFolder() {
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
-        .filePath(QStringLiteral("backups"));
+    return uiPath(backupFolderIn(backupHomeFromEnvironment()));
 }
 
 SaveResult saveWithGuards(Interaction& interaction, QWidget* parent, EditSession& session,
-                          const QString& path, SaveKind kind) {
+                          const QString& path, SaveKind kind, bool* reload) {
     const QString folder = backupFolder();
+    if (folder.isEmpty() && !askYes(interaction, parent, QString::fromLatin1(NoFolderQuestion))) {
+        SaveResult refused;
+        refused.outcome = SaveOutcome::BackupFailed;
+        return refused;
+    }
     QDir().mkpath(folder);  // a failure shows as a backup that cannot be made
     SaveOptions options;
     options.backupFolder = corePath(folder);
@@ -64,9 +73,26 @@ SaveResult saveWithGuards(Interaction& interaction, QWidget* parent, EditSession
     for (;;) {
         const SaveResult result =
             kind == SaveKind::Save ? session.save(options) : session.saveAs(target, options);
-        if (result.outcome == SaveOutcome::ChangedOnDisk && !options.overwriteChanges &&
-            askYes(interaction, parent, QString::fromLatin1(ChangedQuestion))) {
-            options.overwriteChanges = true;
+        if (result.outcome == SaveOutcome::ChangedOnDisk && !options.overwriteChanges) {
+            const Interaction::Answer answer = interaction.messageBox(
+                parent, QString::fromLatin1(ChangedQuestion),
+                reload ? Interaction::Buttons::YesNoReload : Interaction::Buttons::YesNo,
+                Interaction::Icon::Exclamation);
+            if (answer == Interaction::Answer::Yes) {
+                options.overwriteChanges = true;
+                continue;
+            }
+            if (reload) {
+                *reload = answer == Interaction::Answer::Reload;
+            }
+            return result;
+        }
+        bool* allowed = result.outcome == SaveOutcome::OwnerChange ? &options.allowOwnerChange
+                        : result.outcome == SaveOutcome::LinkBreak ? &options.allowLinkBreak
+                                                                   : nullptr;
+        if (allowed && !*allowed &&
+            askYes(interaction, parent, coreText(result.systemReason) + SaveAnyway)) {
+            *allowed = true;
             continue;
         }
         if (result.outcome == SaveOutcome::BackupFailed && !options.backupFolder.empty() &&

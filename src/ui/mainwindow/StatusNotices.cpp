@@ -27,18 +27,9 @@ void addToList(WindowSettings& settings, const char* key, const QString& name) {
 
 }  // namespace
 
+// A notice needs no answer: it never stops the user with a box.
 void StatusNotices::notify(const QString& text) {
     show(text);
-    if (isListed(settings_, WindowSettings::HiddenNotices, text)) {
-        return;
-    }
-    bool hide = false;
-    interaction_.checkedMessageBox(&window_, text, Interaction::Buttons::Ok,
-                                   Interaction::Icon::Information,
-                                   QString::fromLatin1(DontShowAgain), hide);
-    if (hide) {
-        addToList(settings_, WindowSettings::HiddenNotices, text);
-    }
 }
 
 void StatusNotices::show(const QString& text) {

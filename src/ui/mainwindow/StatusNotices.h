@@ -1,6 +1,5 @@
-// The window's status bar and the notices it carries. A notice ("TP added", "Channel
-// added") comes in a box with "Don't show this again" until the user ticks that, and in the
-// status bar always; the result of a save goes to the status bar only.
+// The window's status bar and the notices it carries: a notice ("TP added", "Channel added")
+// and the result of a save go to the status bar only.
 #pragma once
 
 #include <QString>
@@ -25,7 +24,6 @@ public:
     // In the status bar only, for a while.
     void show(const QString& text);
 
-    static inline const char* const DontShowAgain = "Don't show this again";
     static inline const char* const DontAskAgain = "Don't ask again";
 
 private:

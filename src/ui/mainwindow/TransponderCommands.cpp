@@ -78,10 +78,15 @@ void TransponderCommands::addTransponder() {
         !parts_.selection.filtersBySatellite()) {
         return;
     }
-    const int t =
-        runTransponderDialog(parts_.dialogContext(), parts_.selection.satellite(), EditMode::Add);
+    const int satellite = parts_.selection.satellite();
+    const int t = runTransponderDialog(parts_.dialogContext(), satellite, EditMode::Add);
     parts_.selection.setTransponder(t);
     if (t != TransponderCapacity) {
+        // The new transponder, selected and shown in the tree.
+        if (QTreeWidgetItem* item = parts_.tree.itemOfTransponder(satellite, t)) {
+            parts_.tree.setCurrentItem(item);
+            parts_.tree.scrollToItem(item);
+        }
         parts_.selection.takeTreeItem(parts_.tree.selectedItem(), parts_.session.viewIndex());
     }
 }

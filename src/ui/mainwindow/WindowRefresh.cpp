@@ -83,28 +83,65 @@ void WindowRefresh::fillChannelList() {
     }
     model_.endFill();
     rowCount_.setText(QString::asprintf("%5d", model_.rowCount()));
+    if (filterStatus_ != nullptr) {
+        filterStatus_->setText(
+            selection_.filtersBySatellite()
+                ? QStringLiteral("%1: %2 of %3 channels")
+                      .arg(QString::fromLatin1(db.satelliteName(selection_.satellite())).trimmed())
+                      .arg(model_.rowCount())
+                      .arg(session_.viewIndex().viewCount(session_.view()))
+                : QString());
+    }
 }
 
+void WindowRefresh::showWholeView() {
+    selection_.showWholeView();
+    tree_.clearSelection();
+    fillChannelList();
+}
+
+// The selection the user had when Find began comes back when Find is emptied with nothing
+// selected in between.
 void WindowRefresh::applyFind(ChannelFind find) {
+    const bool starting = selection_.find().isEmpty() && !find.isEmpty();
+    const bool ending = !selection_.find().isEmpty() && find.isEmpty();
+    if (starting) {
+        beforeFind_ = selectedChannels();
+        beforeFindCurrent_ = model_.channelAt(list_.currentIndex().row());
+    }
     selection_.setFind(std::move(find));
+    if (ending && list_.selectedRowPositions().empty() && !beforeFind_.empty()) {
+        fillChannelList();
+        list_.selectOnlyRows(rowsOf(model_, beforeFind_));
+        showCurrent(beforeFindCurrent_);
+        return;
+    }
     refillKeepingSelection();
 }
 
-void WindowRefresh::refillKeepingSelection() {
+std::vector<int> WindowRefresh::selectedChannels() const {
     std::vector<int> selected;
     for (int row : list_.selectedRowPositions()) {
         selected.push_back(model_.channelAt(row));
     }
-    const int current = model_.channelAt(list_.currentIndex().row());
-    fillChannelList();
-    std::vector<int> rows = rowsOf(model_, selected);
-    const std::vector<int> currentRow = rowsOf(model_, {current});
-    list_.selectOnlyRows(rows);
+    return selected;
+}
+
+void WindowRefresh::showCurrent(int channel) {
+    const std::vector<int> currentRow = rowsOf(model_, {channel});
     if (!currentRow.empty()) {
         list_.selectionModel()->setCurrentIndex(model_.index(currentRow.front(), 0),
                                                 QItemSelectionModel::NoUpdate);
         list_.scrollTo(model_.index(currentRow.front(), 0), QAbstractItemView::EnsureVisible);
     }
+}
+
+void WindowRefresh::refillKeepingSelection() {
+    const std::vector<int> selected = selectedChannels();
+    const int current = model_.channelAt(list_.currentIndex().row());
+    fillChannelList();
+    list_.selectOnlyRows(rowsOf(model_, selected));
+    showCurrent(current);
 }
 
 void WindowRefresh::refreshAll(bool keepExpansion) {

@@ -6,8 +6,10 @@
 #pragma once
 
 #include <span>
+#include <vector>
 
 #include "database/ChannelFind.h"
+#include "database/RecordLayout.h"
 #include "session/SessionObserver.h"
 
 class QLabel;
@@ -38,6 +40,11 @@ public:
     // Find asks for `find` now: the list is filled anew, and the channels selected before
     // stay selected where they are still shown, the current one scrolled into view.
     void applyFind(ChannelFind find);
+    // Where a fill says what the satellite filter shows ("Meridian 13.0E: 12 of 600
+    // channels"); empty while no filter is on.
+    void setFilterStatus(QLabel* label) { filterStatus_ = label; }
+    // Drops the satellite filter: the list shows the whole view again.
+    void showWholeView();
     // True while the tree is being refilled: its selection signals are the refill's.
     bool isRefreshing() const { return refreshing_; }
 
@@ -48,6 +55,9 @@ private:
     // The list filled anew, the channels selected before selected where they are still
     // shown, the current one scrolled into view.
     void refillKeepingSelection();
+    std::vector<int> selectedChannels() const;
+    // Makes the row of `channel`, if shown, the current one and scrolls it into view.
+    void showCurrent(int channel);
     // After a refill: selects the item of `transponder` under `satellite`, else the
     // satellite's item, without telling the selection handlers.
     void showSelectionInTree(int satellite, int transponder);
@@ -61,6 +71,9 @@ private:
     ChannelListCtrl& list_;
     ChannelListModel& model_;
     QLabel& rowCount_;
+    QLabel* filterStatus_ = nullptr;
+    std::vector<int> beforeFind_;  // the channels selected when Find began
+    int beforeFindCurrent_ = ChannelCapacity;
     bool refreshing_ = false;
 };
 

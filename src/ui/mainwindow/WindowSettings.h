@@ -43,7 +43,6 @@ public:
     static inline const char* const OpenFolder = "folders/open";
     static inline const char* const SaveAsFolder = "folders/saveAs";
     static inline const char* const RecentFiles = "recentFiles";
-    static inline const char* const HiddenNotices = "hiddenNotices";
     static inline const char* const SkippedQuestions = "skippedQuestions";
 
 private:

@@ -7,6 +7,7 @@
 #include <QRadioButton>
 
 #include "ChannelListCtrl.h"
+#include "ChannelListModel.h"
 #include "FindField.h"
 #include "MainWindow.h"
 #include "SatelliteTree.h"
@@ -18,6 +19,11 @@ namespace kavro {
 void MainWindow::connectHandlers() {
     connect(tree_, &QTreeWidget::itemSelectionChanged, this, &MainWindow::onTreeSelectionChanged);
     connect(tree_, &SatelliteTree::treeDoubleClicked, this, &MainWindow::onTreeDoubleClicked);
+    connect(tree_, &SatelliteTree::showAllRequested, this, [this] {
+        if (session_->isOpen() && !list_->isDragging()) {
+            refresh_->showWholeView();
+        }
+    });
     connect(tree_, &SatelliteTree::treeRightClicked, this,
             [this] { showTreePopup(QCursor::pos()); });
     connect(list_, &ChannelListCtrl::listClicked, this, &MainWindow::onListClicked);
@@ -30,8 +36,12 @@ void MainWindow::connectHandlers() {
         }
     });
     connect(findField_, &QLineEdit::textChanged, this, &MainWindow::onFindChanged);
-    connect(findField_, &QLineEdit::returnPressed, this,
-            [this] { list_->setFocus(Qt::OtherFocusReason); });
+    connect(findField_, &FindField::downPressed, this, [this] { goToFirstMatch(); });
+    connect(findField_, &QLineEdit::returnPressed, this, [this] {
+        if (goToFirstMatch()) {
+            channelCommands_.editChannel(0);
+        }
+    });
     for (int view = ViewAll; view <= ViewRadio; ++view) {
         connect(viewButtons_[view], &QRadioButton::clicked, this,
                 [this, view] { onViewButton(view); });
@@ -43,6 +53,18 @@ void MainWindow::connectHandlers() {
     connect(saveAsButton_, &QPushButton::clicked, this, [this] { fileCommands_.saveAs(); });
     connect(exitButton_, &QPushButton::clicked, this, [this] { fileCommands_.exit(); });
     connectKeys();
+}
+
+// From Find to the list, its first row selected; false when the list shows nothing.
+bool MainWindow::goToFirstMatch() {
+    list_->setFocus(Qt::OtherFocusReason);
+    if (!session_->isOpen() || model_->rowCount() == 0) {
+        return false;
+    }
+    list_->clearSelection();
+    list_->selectAndShowRow(0);
+    selection_.takeList();
+    return true;
 }
 
 // A selection made in the list with the keys makes the list the owner of the selection,

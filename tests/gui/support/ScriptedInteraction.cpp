@@ -18,6 +18,7 @@ Interaction::Answer ScriptedInteraction::messageBox(QWidget* /*parent*/, const Q
     }
     switch (buttons) {
         case Buttons::YesNo:
+        case Buttons::YesNoReload:
             return Answer::Yes;
         case Buttons::SaveDiscardCancel:
             return Answer::Save;

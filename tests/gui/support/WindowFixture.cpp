@@ -48,8 +48,17 @@ Bytes windowTestImage(uint32_t seed) {
     return windowTestBuilder(seed).build();
 }
 
+namespace {
+
+// Backups go to a data folder of the test run's own, from the start (tests look for them
+// before they make a window).
+[[maybe_unused]] const bool DataFolderSet = [] {
+    return qputenv("XDG_DATA_HOME", QByteArray::fromStdString(makeTempDir()));
+}();
+
+}  // namespace
+
 WindowHarness::WindowHarness() {
-    // Backups go to the test copy of the user's data folder.
     QStandardPaths::setTestModeEnabled(true);
     folder = QString::fromStdString(makeTempDir());
     window = std::make_unique<MainWindow>(interaction);
@@ -162,7 +171,6 @@ void WindowHarness::selectRows(std::initializer_list<int> rows) {
 
 bool WindowHarness::renameChannel(int ch, std::string_view name) const {
     const ChannelDatabase& tables = db();
-    constexpr int PidMask = 0x1FFF;
     return edit(EditChannel{ch, std::string(name), tables.channelVideoPid(ch) & PidMask,
                             tables.channelAudioPid(ch) & PidMask,
                             tables.channelPcrPid(ch) & PidMask, tables.channelServiceId(ch),

@@ -1,0 +1,198 @@
+// What the window does where a user would otherwise be surprised: one row a behaviour, each
+// on a freshly opened test database.
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QStatusBar>
+#include <QTableView>
+#include <QTest>
+#include <QTreeWidgetItem>
+#include <functional>
+
+#include "database/DisplayText.h"
+#include "database/ViewIndex.h"
+#include "support/WindowFixture.h"
+#include "ui/mainwindow/ChannelListCtrl.h"
+#include "ui/mainwindow/ChannelListModel.h"
+#include "ui/mainwindow/CommandTable.h"
+#include "ui/mainwindow/FindField.h"
+#include "ui/mainwindow/MenuBar.h"
+#include "ui/mainwindow/ProblemsPanel.h"
+#include "ui/mainwindow/RecentFiles.h"
+#include "ui/mainwindow/SatelliteTree.h"
+
+using namespace kavro;
+using namespace kavro::testing;
+
+namespace {
+
+using Check = std::function<void(OpenedWindow&)>;
+
+QStringList selectedChannels(const OpenedWindow& h) {
+    QStringList names;
+    for (int row : h.window->list()->selectedRowPositions()) {
+        names.append(h.cell(row, ColumnChannel));
+    }
+    return names;
+}
+
+void findingsNameChannelsByNo(OpenedWindow& h) {
+    QVERIFY(h.renameChannel(2, "ZDF"));  // the name of channel 3
+    const std::vector<Finding>& findings = h.window->problemsPanel()->findings();
+    const auto named = std::find_if(findings.begin(), findings.end(), [](const Finding& f) {
+        return f.kind == problem::DuplicateName;
+    });
+    QVERIFY(named != findings.end());
+    QCOMPARE(QString::fromLatin1(named->text.c_str()),
+             QStringLiteral("No. 0003 \"ZDF\" has the name of No. 0002 \"ZDF\" (both TV)"));
+}
+
+void addedChannelIsSelectedAndNoBoxShows(OpenedWindow& h) {
+    h.selectTreeItem(h.transponderItem(0, 0));
+    h.interaction.dialogScripts.append(
+        [](QDialog& dialog) { QMetaObject::invokeMethod(&dialog, "accept"); });
+    h.window->commands().action(CommandAddChannel)->trigger();
+    QVERIFY(h.interaction.messages.isEmpty());
+    QCOMPARE(h.window->statusBar()->currentMessage(), QStringLiteral("Channel added"));
+    QCOMPARE(selectedChannels(h), QStringList{QStringLiteral("Video CH   4")});
+}
+
+void downInFindGoesToTheFirstMatch(OpenedWindow& h) {
+    QTest::keyClicks(h.window->findField(), QStringLiteral("Rai"));
+    QTest::keyClick(h.window->findField(), Qt::Key_Down);
+    QCOMPARE(QApplication::focusWidget(), h.window->list());
+    QCOMPARE(selectedChannels(h), QStringList{QStringLiteral("Rai 1")});
+    QCOMPARE(h.interaction.dialogsRun, 0);
+}
+
+void enterInFindOpensTheFirstMatch(OpenedWindow& h) {
+    QTest::keyClicks(h.window->findField(), QStringLiteral("Rai"));
+    QTest::keyClick(h.window->findField(), Qt::Key_Return);
+    QCOMPARE(h.interaction.dialogsRun, 1);
+    QCOMPARE(selectedChannels(h), QStringList{QStringLiteral("Rai 1")});
+}
+
+void escapeInFindRestoresTheSelection(OpenedWindow& h) {
+    h.selectRows({3});
+    const QStringList before = selectedChannels(h);
+    QTest::keyClicks(h.window->findField(), QStringLiteral("Rai"));
+    QVERIFY(selectedChannels(h).isEmpty());
+    QTest::keyClick(h.window->findField(), Qt::Key_Escape);
+    QCOMPARE(selectedChannels(h), before);
+}
+
+void escapeInTheTreeShowsEverySatellite(OpenedWindow& h) {
+    const int all = h.rows();
+    h.selectTreeItem(h.satelliteItem(0));
+    QVERIFY(h.rows() < all);
+    QCOMPARE(h.window->filterStatus()->text(),
+             QStringLiteral("Astra 19.2E: %1 of %2 channels").arg(h.rows()).arg(all));
+    QTest::keyClick(h.window->tree(), Qt::Key_Escape);
+    QCOMPARE(h.rows(), all);
+    QVERIFY(h.window->filterStatus()->text().isEmpty());
+    QVERIFY(h.window->tree()->selectedItems().isEmpty());
+}
+
+void clickOnEmptyTreeShowsEverySatellite(OpenedWindow& h) {
+    const int all = h.rows();
+    h.selectTreeItem(h.satelliteItem(0));
+    QWidget* viewport = h.window->tree()->viewport();
+    QTest::mouseClick(viewport, Qt::LeftButton, {}, QPoint(4, viewport->height() - 4));
+    QCOMPARE(h.rows(), all);
+    QVERIFY(h.window->filterStatus()->text().isEmpty());
+}
+
+void menuTextsEndInDotsForDialogs(OpenedWindow& h) {
+    QCOMPARE(h.window->commands().action(CommandOpen)->text(), QStringLiteral("Open..."));
+    QCOMPARE(h.window->commands().action(CommandSaveAs)->text(), QStringLiteral("Save As..."));
+}
+
+void moveToPositionIsAsWideAsItsTitle(OpenedWindow& h) {
+    h.selectRows({0});
+    h.interaction.dialogScripts.append([](QDialog& dialog) {
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Move to Position"));
+        QVERIFY(dialog.width() >
+                dialog.fontMetrics().horizontalAdvance(dialog.windowTitle()) * 5 / 4);
+    });
+    h.window->commands().action(CommandMoveToPosition)->trigger();
+    QCOMPARE(h.interaction.dialogsRun, 1);
+}
+
+void endAndHomeMoveInTheProblemsPanel(OpenedWindow& h) {
+    QVERIFY(h.renameChannel(2, "ZDF"));
+    QVERIFY(h.renameChannel(6, "Klassik"));
+    QTableView* view = h.window->problemsPanel()->view();
+    const int last = h.window->problemsPanel()->count() - 1;
+    QVERIFY(last > 0);
+    view->setFocus();
+    view->setCurrentIndex(view->model()->index(0, 1));
+    QTest::keyClick(view, Qt::Key_End);
+    QCOMPARE(view->currentIndex().row(), last);
+    QTest::keyClick(view, Qt::Key_Home);
+    QCOMPARE(view->currentIndex().row(), 0);
+}
+
+void listPopupOffersEditChannel(OpenedWindow& h) {
+    h.selectRows({0});
+    h.interaction.popupChoices.append(QStringLiteral("Edit Channel..."));
+    h.window->list()->setFocus();
+    QTest::keyClick(h.window->list(), Qt::Key_Menu);
+    QCOMPARE(h.interaction.dialogsRun, 1);
+}
+
+void openRecentCanBeCleared(OpenedWindow& h) {
+    QVERIFY(!RecentFiles(h.window->settings()).paths().isEmpty());
+    QMenu* recent = nullptr;
+    for (QMenu* menu : h.window->findChildren<QMenu*>()) {
+        recent = menu->title() == QStringLiteral("Open &Recent") ? menu : recent;
+    }
+    QVERIFY(recent != nullptr);
+    emit recent->aboutToShow();
+    QAction* found = nullptr;
+    for (QAction* action : recent->actions()) {
+        found = action->text() == QStringLiteral("Clear Menu") ? action : found;
+    }
+    QVERIFY(found != nullptr);
+    found->trigger();
+    QVERIFY(RecentFiles(h.window->settings()).paths().isEmpty());
+    QVERIFY(!recent->isEnabled());
+}
+
+}  // namespace
+
+Q_DECLARE_METATYPE(Check)
+
+class WindowPointsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void behaviour_data();
+    void behaviour();
+};
+
+void WindowPointsTest::behaviour_data() {
+    QTest::addColumn<Check>("check");
+    QTest::newRow("findings name channels by No.") << Check(findingsNameChannelsByNo);
+    QTest::newRow("an added channel is selected, no box")
+        << Check(addedChannelIsSelectedAndNoBoxShows);
+    QTest::newRow("Down in Find") << Check(downInFindGoesToTheFirstMatch);
+    QTest::newRow("Enter in Find") << Check(enterInFindOpensTheFirstMatch);
+    QTest::newRow("Escape in Find") << Check(escapeInFindRestoresTheSelection);
+    QTest::newRow("Escape in the tree") << Check(escapeInTheTreeShowsEverySatellite);
+    QTest::newRow("click on empty tree") << Check(clickOnEmptyTreeShowsEverySatellite);
+    QTest::newRow("menu texts") << Check(menuTextsEndInDotsForDialogs);
+    QTest::newRow("Move to Position width") << Check(moveToPositionIsAsWideAsItsTitle);
+    QTest::newRow("Home and End in Problems") << Check(endAndHomeMoveInTheProblemsPanel);
+    QTest::newRow("Edit Channel in the popup") << Check(listPopupOffersEditChannel);
+    QTest::newRow("Clear Menu") << Check(openRecentCanBeCleared);
+}
+
+void WindowPointsTest::behaviour() {
+    QFETCH(Check, check);
+    OpenedWindow h;
+    check(h);
+}
+
+QTEST_MAIN(WindowPointsTest)
+#include "test_window_points.moc"
