@@ -1,6 +1,7 @@
 #include "ChannelEditorApp.h"
 
 #include <QApplication>
+#include <cstdio>
 
 #include "ui/dialogs/Interaction.h"
 #include "ui/mainwindow/MainWindow.h"
@@ -11,19 +12,23 @@ namespace kavro {
 
 ChannelEditorApp::ChannelEditorApp(QApplication& application) : application_(application) {}
 
-bool ChannelEditorApp::StartUp(const QString& file) {
+int ChannelEditorApp::run(const QString& file, const QString& language) {
     application_.setWindowIcon(programIcon());
+    if (language.isEmpty()) {
+        language_.useSystemLanguages();
+    } else if (!language_.use(language)) {
+        std::fprintf(stderr, "kavro: no translation for \"%s\"; the window stays in English\n",
+                     qPrintable(language));
+    }
     QtInteraction interaction;
     const std::unique_ptr<WindowSettings> settings = WindowSettings::forUser();
-    {
-        MainWindow window(interaction, nullptr, settings.get());
-        window.show();
-        if (!file.isEmpty()) {
-            window.openFile(file);
-        }
-        window.exec();
+    MainWindow window(interaction, nullptr, settings.get());
+    // The file is read before the window maps, so its first frame shows it.
+    if (!file.isEmpty()) {
+        window.openFile(file);
     }
-    return false;
+    window.show();
+    return application_.exec();
 }
 
 }  // namespace kavro

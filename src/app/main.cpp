@@ -32,7 +32,9 @@ int main(int argc, char** argv) {
         pointers.push_back(argument.c_str());
     }
     const char* file = kavro::fileArgument(static_cast<int>(pointers.size()), pointers.data());
+    const char* language =
+        kavro::languageArgument(static_cast<int>(pointers.size()), pointers.data());
     kavro::ChannelEditorApp editor(application);
-    editor.StartUp(file ? QString::fromStdString(file) : QString());
-    return 0;
+    return editor.run(file ? QString::fromStdString(file) : QString(),
+                      language ? QString::fromStdString(language) : QString());
 }

@@ -6,6 +6,7 @@
 #include "Commands.h"
 #include "FileOptions.h"
 #include "TextOutput.h"
+#include "ToolMessages.h"
 #include "ToolSupport.h"
 #include "database/ViewIndex.h"
 #include "dbfile/BackupList.h"
@@ -59,8 +60,7 @@ int runBackups(const Arguments& args, std::ostream& out, std::ostream& err) {
     }
     const std::string folder = backupFolderIn(backupHomeFromEnvironment());
     if (folder.empty()) {
-        err << "kavro-tool: no folder for backups: neither XDG_DATA_HOME nor HOME is an absolute"
-               " path\n";
+        err << messages::NoBackupFolder << "\n";
         return ExitFailure;
     }
     const std::vector<BackupEntry> entries = listBackups(resolved, folder);

@@ -4,6 +4,7 @@
 #include <thread>
 
 #include "TextOutput.h"
+#include "ToolMessages.h"
 #include "ToolSupport.h"
 
 namespace kavro::cli {
@@ -75,14 +76,11 @@ int EditLock::takeIfSameFile(const std::string& in, const std::string& out, std:
             return ExitOk;
         }
         if (!status.ok() && status.failure != fs::Failure::Busy) {
-            err << "kavro-tool: warning: " << shownPath(in) << " cannot be locked ("
-                << status.reason << "); an edit of it running at the same time could be lost\n";
+            err << messages::lockUnavailable(shownPath(in), status.reason) << "\n";
             return ExitOk;
         }
         if (!status.ok() && std::chrono::steady_clock::now() >= deadline) {
-            err << "kavro-tool: " << shownPath(in)
-                << " is being edited by another kavro-tool edit; nothing was changed. Try again"
-                   " when it has finished.\n";
+            err << messages::editedElsewhere(shownPath(in)) << "\n";
             return ExitFailure;
         }
         if (!status.ok()) {

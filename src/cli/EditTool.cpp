@@ -10,6 +10,7 @@
 #include "EditScript.h"
 #include "ScriptReader.h"
 #include "TextOutput.h"
+#include "ToolMessages.h"
 #include "ToolSupport.h"
 #include "database/ViewIndex.h"
 #include "dbfile/DatabaseFile.h"
@@ -67,26 +68,27 @@ int saveFailure(const EditArguments& edit, const SaveResult& saved, std::ostream
         case SaveOutcome::Written:
             return ExitOk;
         case SaveOutcome::FolderRefused:
-            err << "File create failed!\n"
+            err << FileCreateFailedText << "\n"
                 << shownPath(folderRefusedText(fs::folderOf(saved.target), saved.systemReason))
-                << "\nWrite " << out << " into another folder, or make that folder writable.\n";
+                << "\n"
+                << messages::writeElsewhere(out) << "\n";
             break;
         case SaveOutcome::ChangedOnDisk:
-            err << out << " was changed by another program while the edit ran; nothing was"
-                << " written\n";
+            err << messages::changedWhileEditing(out) << "\n";
             break;
         case SaveOutcome::OwnerChange:
-            err << "File create failed!\n"
-                << shownPath(saved.systemReason) << "\nNothing was written; give "
-                << AllowOwnerChange << " to write it all the same.\n";
+            err << FileCreateFailedText << "\n"
+                << shownPath(saved.systemReason) << "\n"
+                << messages::nothingWritten(AllowOwnerChange) << "\n";
             break;
         case SaveOutcome::LinkBreak:
-            err << "File create failed!\n"
-                << shownPath(saved.systemReason) << "\nNothing was written; give " << AllowLinkBreak
-                << " to write it all the same.\n";
+            err << FileCreateFailedText << "\n"
+                << shownPath(saved.systemReason) << "\n"
+                << messages::nothingWritten(AllowLinkBreak) << "\n";
             break;
         default:
-            err << "File create failed!\n" << out << ": " << shownPath(saved.systemReason) << "\n";
+            err << FileCreateFailedText << "\n"
+                << out << ": " << shownPath(saved.systemReason) << "\n";
             break;
     }
     return ExitFailure;
@@ -115,7 +117,8 @@ int writeToStandardOutput(EditSession& session, const EditArguments& edit, std::
         at += got;
     }
     if (!status.ok()) {
-        err << "Cannot read the file\n" << shownPath(edit.in) << ": " << status.reason << "\n";
+        err << messages::CannotReadFile << "\n"
+            << shownPath(edit.in) << ": " << status.reason << "\n";
         return ExitFailure;
     }
     return out.flush() ? ExitOk : ExitFailure;
@@ -129,8 +132,7 @@ bool writeScriptOutput(const ScriptRunner& runner, const EditArguments& edit, st
     std::ostream& printed = edit.toStandardOutput() ? err : out;
     printed << runner.outcome().output;
     if (!printed.flush()) {
-        err << "kavro-tool: cannot write the edit's output; " << shownPath(edit.out)
-            << " was not written\n";
+        err << messages::outputNotWritten(shownPath(edit.out)) << "\n";
         return false;
     }
     return true;
@@ -174,7 +176,7 @@ int runScript(ScriptReader& script, const std::string& scriptName, ScriptRunner&
                 runner.refuseLine("line too long");
                 break;
             case ScriptReader::Result::ReadError:
-                err << "Cannot read the script\n"
+                err << messages::CannotReadScript << "\n"
                     << shownPath(scriptName) << ": " << script.failure() << "\n";
                 return ExitFailure;
         }
@@ -222,7 +224,7 @@ int runEdit(const Arguments& args, std::istream& in, std::ostream& out, std::ost
     }
     ScriptReader script(edit.script);
     if (!script.isOpen()) {
-        err << "Cannot read the script\n"
+        err << messages::CannotReadScript << "\n"
             << shownPath(edit.script) << ": " << script.failure() << "\n";
         return ExitFailure;
     }

@@ -4,6 +4,7 @@
 
 #include "Commands.h"
 #include "Help.h"
+#include "ToolMessages.h"
 #include "ToolSupport.h"
 
 namespace kavro::cli {
@@ -19,14 +20,13 @@ int runHelp(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     if (args.size() == 2 && writeCommandHelp(args[1], out)) {
         return ExitOk;
     }
-    return usageError(
-        err, "help takes one of the commands check, info, tree, list, lint, diff, edit, backups");
+    return usageError(err, messages::HelpTakesACommand);
 }
 
 int runCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
                std::ostream& err, FileWriter& writer, bool outIsTerminal) {
     if (args.empty()) {
-        return usageError(err, "no command given");
+        return usageError(err, messages::NoCommandGiven);
     }
     const std::string& command = args[0];
     if (command == "help" || command == "--help" || command == "-h") {
@@ -63,7 +63,7 @@ int runCommand(const std::vector<std::string>& args, std::istream& in, std::ostr
     if (command == "backups") {
         return runBackups(args, out, err);
     }
-    return usageError(err, "unknown command \"" + command + "\"");
+    return usageError(err, messages::unknownCommand(command));
 }
 
 }  // namespace
@@ -73,7 +73,7 @@ int runTool(const std::vector<std::string>& args, std::istream& in, std::ostream
     int code = runCommand(args, in, out, err, writer, outIsTerminal);
     // A write that failed (a full disk, a closed stream) makes the run a failure.
     if (!out.flush()) {
-        err << "kavro-tool: cannot write to standard output\n";
+        err << messages::CannotWriteOutput << "\n";
         code = ExitFailure;
     }
     if (!err.flush()) {

@@ -5,6 +5,7 @@
 #include <ostream>
 
 #include "TextOutput.h"
+#include "ToolMessages.h"
 #include "database/ChannelDatabase.h"
 #include "database/ViewIndex.h"
 #include "dbfile/DatabaseFile.h"
@@ -21,10 +22,11 @@ int loadDatabase(EditSession& session, const std::string& path, int view, std::o
             break;
         case OpenOutcome::CannotOpen:
         case OpenOutcome::ReadError:
-            err << "File open failed!\n" << shownPath(path) << ": " << result.systemReason << "\n";
+            err << FileOpenFailedText << "\n"
+                << shownPath(path) << ": " << result.systemReason << "\n";
             return ExitFailure;
         case OpenOutcome::Invalid:
-            err << "Invalid DB file!\n"
+            err << InvalidFileText << "\n"
                 << shownPath(path) << ": " << imageProblemText(result.problem) << "\n";
             return ExitRefused;
     }
@@ -45,7 +47,7 @@ bool parseViewName(std::string_view word, int& view) {
 }
 
 int usageError(std::ostream& err, std::string_view problem) {
-    err << "kavro-tool: " << shownPath(problem) << "\n";
+    err << messages::Program << shownPath(problem) << "\n";
     writeUsage(err);
     return ExitFailure;
 }

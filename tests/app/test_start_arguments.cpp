@@ -33,11 +33,11 @@ TEST(StartArguments, HelpAndVersionAnswerWithoutADisplay) {
     };
     const std::string version = "kavro " + std::string(KavroVersion) + "\n";
     const Case cases[] = {
-        {{"--help"}, "usage: kavro [FILE]\n"},
-        {{"-h"}, "usage: kavro [FILE]\n"},
+        {{"--help"}, "usage: kavro [--lang CODE] [FILE]\n"},
+        {{"-h"}, "usage: kavro [--lang CODE] [FILE]\n"},
         {{"--version"}, version},
         {{"--version", "--help"}, version},  // the first one decides
-        {{"file.tbn", "--help"}, "usage: kavro [FILE]\n"},
+        {{"file.tbn", "--help"}, "usage: kavro [--lang CODE] [FILE]\n"},
     };
     for (const Case& c : cases) {
         const CommandRun run = runKavro(c.args);
@@ -70,6 +70,9 @@ TEST(StartArguments, FileArgument) {
         {{"kavro", "--", "-odd name.tbn"}, "-odd name.tbn"},
         {{"kavro", "--"}, nullptr},
         {{"kavro", "-"}, nullptr},
+        {{"kavro", "--lang", "de", "db.tbn"}, "db.tbn"},
+        {{"kavro", "--lang=ar", "db.tbn"}, "db.tbn"},
+        {{"kavro", "--lang", "de"}, nullptr},
     };
     for (const Case& c : cases) {
         const char* file = fileArgument(static_cast<int>(c.args.size()), c.args.data());
@@ -78,12 +81,42 @@ TEST(StartArguments, FileArgument) {
     }
 }
 
+// "--lang CODE" and "--lang=CODE" name the window's language; a "--lang" with no code (or
+// with an option after it) is refused before any window opens.
+TEST(StartArguments, LanguageArgument) {
+    struct Case {
+        std::vector<const char*> args;
+        const char* language;
+        StartRequest request;
+    };
+    const Case cases[] = {
+        {{"kavro", "db.tbn"}, nullptr, StartRequest::OpenWindow},
+        {{"kavro", "--lang", "de", "db.tbn"}, "de", StartRequest::OpenWindow},
+        {{"kavro", "db.tbn", "--lang=pt_BR"}, "pt_BR", StartRequest::OpenWindow},
+        {{"kavro", "--", "--lang", "de"}, nullptr, StartRequest::OpenWindow},
+        {{"kavro", "--lang"}, nullptr, StartRequest::MissingLanguage},
+        {{"kavro", "--lang="}, nullptr, StartRequest::MissingLanguage},
+        {{"kavro", "--lang", "--help"}, nullptr, StartRequest::MissingLanguage},
+    };
+    for (const Case& c : cases) {
+        const int argc = static_cast<int>(c.args.size());
+        const char* language = languageArgument(argc, c.args.data());
+        EXPECT_EQ(language ? std::string(language) : "(none)",
+                  c.language ? std::string(c.language) : "(none)")
+            << c.args.back();
+        EXPECT_EQ(readStartArguments(argc, c.args.data()), c.request) << c.args.back();
+    }
+    const CommandRun run = runKavro({"--lang"});
+    EXPECT_EQ(run.code, 2);
+    EXPECT_EQ(run.out, "");
+}
+
 TEST(StartArguments, EverySynopsisAndOptionLineStandsInTheManualPage) {
     const std::string page = testing::renderedManualPage(KAVRO_MANUAL_DIR "/kavro.1");
     ASSERT_NE(page, "") << "groff could not render kavro.1";
     const std::vector<std::string> checked =
         testing::helpSynopsisAndOptionLines(runKavro({"--help"}).out);
-    EXPECT_EQ(checked.size(), 5u);  // two synopsis lines, FILE, --help and --version
+    EXPECT_EQ(checked.size(), 6u);  // two synopsis lines, FILE, --lang, --help and --version
     EXPECT_EQ(testing::linesMissingFrom(checked, page), std::vector<std::string>{});
 }
 

@@ -509,22 +509,28 @@ void DragAndDropTest::modelStaysConsistentThroughADrag() {
     QCOMPARE(tableNames(h->db()).mid(0, 7), names({1, 4, 0, 2, 3, 5, 6}));
 }
 
-// Escape or the close box during a drag end the drag (nothing moves), then ask the save
-// question; the button's release afterwards belongs to the ended drag.
+// Escape during a drag ends it (nothing moves) and asks nothing; the close box ends it too,
+// then asks the save question. The button's release afterwards belongs to the ended drag.
 void DragAndDropTest::closingDuringADragEndsItFirst() {
     QVERIFY(h->edit(RenameGroups{{{7, "Changed"}}}));
     Dragger d(*h);
     d.select({2, 5});
     d.pressAndMove(2, 6);
     QCOMPARE(h->window->list()->isDragging(), true);
-    h->interaction.answers = {Interaction::Answer::Cancel, Interaction::Answer::Discard};
-    int draggingWhileAsking = -1;
-    h->interaction.whileShown = [&] { draggingWhileAsking = h->window->list()->isDragging(); };
     QTest::keyClick(h->window->list(), Qt::Key_Escape);
-    QCOMPARE(draggingWhileAsking, 0);
     QCOMPARE(h->window->list()->isDragging(), false);
     QCOMPARE(d.shown(), namesFrom(0, 60));
     QCOMPARE(d.selected(), QVector<int>({2, 5}));
+    QVERIFY(h->window->isVisible());
+    d.release(Qt::LeftButton, d.row(6));
+    QVERIFY(h->interaction.messages.isEmpty());
+
+    h->interaction.answers = {Interaction::Answer::Cancel, Interaction::Answer::Discard};
+    int draggingWhileAsking = -1;
+    h->interaction.whileShown = [&] { draggingWhileAsking = h->window->list()->isDragging(); };
+    d.pressAndMove(2, 6);
+    QVERIFY(!h->window->close());
+    QCOMPARE(draggingWhileAsking, 0);
     QVERIFY(h->window->isVisible());
     d.release(Qt::LeftButton, d.row(6));
     QCOMPARE(h->interaction.messages.size(), 1);

@@ -97,7 +97,7 @@ void FileFlowTest::openTakesTheFile() {
     QCOMPARE(h.window->currentPath(), path);
     QVERIFY(h.window->session().isOpen());
     QVERIFY(h.showsModified(false));
-    QVERIFY(h.window->saveAsButton()->isEnabled());
+    QVERIFY(h.window->action(CommandId::SaveAs)->isEnabled());
     QCOMPARE(h.rows(), 7);
     QCOMPARE(h.window->tree()->topLevelItemCount(), 3);
     // Another open keeps the view but shows all of it, with nothing selected: a filter
@@ -122,7 +122,7 @@ void FileFlowTest::cancelledOpenChangesNothing() {
     WindowHarness h;
     h.window->fileCommands().open();
     QVERIFY(!h.window->session().isOpen());
-    QVERIFY(!h.window->saveAsButton()->isEnabled());
+    QVERIFY(!h.window->action(CommandId::SaveAs)->isEnabled());
     QVERIFY(h.interaction.messages.isEmpty());
 
     QVERIFY(h.openImage(windowTestImage()));
@@ -145,7 +145,7 @@ void FileFlowTest::missingFileIsReportedAndChangesNothing() {
     QCOMPARE(h.interaction.messages.first().icon, Interaction::Icon::Exclamation);
     QVERIFY(!h.window->session().isOpen());
     QVERIFY(h.window->currentPath().isEmpty());
-    QVERIFY(!h.window->saveAsButton()->isEnabled());
+    QVERIFY(!h.window->action(CommandId::SaveAs)->isEnabled());
 
     const QString path = h.writeImage("good.tbn", windowTestImage());
     QVERIFY(h.open(path));
@@ -171,7 +171,7 @@ void FileFlowTest::rejectedFileIsReportedAndKeepsTheShownDatabase() {
     QCOMPARE(h.db().channelName(0), std::string_view("Erste"));
 
     // Save still writes the shown database into its own file.
-    h.window->saveButton()->click();
+    h.window->action(CommandId::Save)->trigger();
     QVERIFY(h.showsModified(false));
     QVERIFY(fileHasName(h.path, 0, "Erste"));
 }
@@ -181,13 +181,13 @@ void FileFlowTest::saveWithoutEditsWritesIdenticalBytes() {
     // Changed and changed back: modified, with every byte as it was.
     QVERIFY(h.renameChannel(0, "Erste") && h.renameChannel(0, "Das Erste"));
     QVERIFY(h.showsModified(true));
-    h.window->saveButton()->click();
+    h.window->action(CommandId::Save)->trigger();
     QVERIFY(h.interaction.messages.isEmpty());
     QVERIFY(h.showsModified(false));
     QVERIFY(fileBytes(h.path) == windowTestImage());
 
     h.interaction.savePaths.append(h.pathOf("copy.tbn"));
-    h.window->saveAsButton()->click();
+    h.window->action(CommandId::SaveAs)->trigger();
     QCOMPARE(h.interaction.saveInitialPaths, QStringList({h.path}));
     QCOMPARE(h.window->currentPath(), h.pathOf("copy.tbn"));
     QVERIFY(fileBytes(h.pathOf("copy.tbn")) == windowTestImage());
@@ -202,7 +202,7 @@ void FileFlowTest::saveAfterEditsReloadsToTheEditedValues() {
     h.interaction.dialogScripts.append(setFieldAndOk("symbolRateEdit", "29900"));
     h.window->transponderCommands().editTransponder();
     QVERIFY(h.showsModified(true));
-    h.window->saveButton()->click();
+    h.window->action(CommandId::Save)->trigger();
     QVERIFY(h.showsModified(false));
 
     WindowHarness reloaded;
@@ -255,14 +255,14 @@ void FileFlowTest::longFileKeepsItsTailOnSaveAndIsCutBySaveAs() {
 void FileFlowTest::saveAfterTheFileWasDeleted() {
     EditedWindow h;
     QVERIFY(QFile::remove(h.path));
-    h.window->saveButton()->click();
+    h.window->action(CommandId::Save)->trigger();
     QCOMPARE(firstLines(h.interaction), QStringList({OpenFailed}));
     QVERIFY(h.showsModified(true));
     QVERIFY(!QFile::exists(h.path));
 
     // Save As creates it anew.
     h.interaction.savePaths.append(h.path);
-    h.window->saveAsButton()->click();
+    h.window->action(CommandId::SaveAs)->trigger();
     QVERIFY(h.showsModified(false));
     QVERIFY(fileHasName(h.path, 0, "Erste"));
 }
@@ -370,7 +370,7 @@ void FileFlowTest::openQuestionDiscardThenValidFileDisablesSave() {
     QVERIFY(h.open(second));
     QVERIFY(h.showsModified(false));
     QCOMPARE(h.cell(0, ColumnChannel), QStringLiteral("Das Erste"));
-    h.window->saveButton()->click();
+    h.window->action(CommandId::Save)->trigger();
     QVERIFY(fileBytes(second) == windowTestImage(21));
     QVERIFY(fileBytes(h.path) == h.image);
     QCOMPARE(h.interaction.messages.size(), 1);
@@ -394,20 +394,18 @@ void FileFlowTest::exitQuestionBranches() {
     {
         EditedWindow h;
         h.interaction.answers = {Interaction::Answer::Cancel, Interaction::Answer::Discard};
-        h.window->exitButton()->click();
+        h.window->action(CommandId::Exit)->trigger();
         QVERIFY(h.window->isVisible());  // Cancel: back to the editor
         QVERIFY(h.showsModified(true));
-        h.window->exitButton()->click();
+        h.window->action(CommandId::Exit)->trigger();
         QCOMPARE(firstLines(h.interaction), QStringList({SaveQuestion, SaveQuestion}));
         QVERIFY(!h.window->isVisible());
-        QCOMPARE(h.window->result(), int(QDialog::Rejected));
         QVERIFY(fileBytes(h.path) == h.image);
     }
     EditedWindow h;
     h.interaction.answers.append(Interaction::Answer::Save);
-    h.window->exitButton()->click();
+    h.window->action(CommandId::Exit)->trigger();
     QVERIFY(!h.window->isVisible());
-    QCOMPARE(h.window->result(), int(QDialog::Accepted));
     QVERIFY(fileHasName(h.path, 0, "Erste"));
 }
 
@@ -417,9 +415,9 @@ void FileFlowTest::exitWithFailingSaveKeepsTheWindowOpen() {
         FaultyWriter writer = halfDiskWriter();
         ScopedFileWriter scoped(h.session().file(), writer);
         h.interaction.answers = {Interaction::Answer::Save, Interaction::Answer::Save};
-        h.window->exitButton()->click();
+        h.window->action(CommandId::Exit)->trigger();
         QVERIFY(h.window->isVisible());
-        QTest::keyClick(h.window->list(), Qt::Key_Escape);
+        QVERIFY(!h.window->close());
         QVERIFY(h.window->isVisible());
         QCOMPARE(h.interaction.messages.size(), 4);  // question and failure, twice
         QVERIFY(h.window->session().isModified());

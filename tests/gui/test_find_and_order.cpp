@@ -99,7 +99,7 @@ void FindAndOrderTest::findNarrowsTheListAndCommandsActOnTheRowsSeen() {
     QCOMPARE(h.db().channelName(2), "Rai 1");
     QCOMPARE(h.columnTexts(ColumnChannel), QStringList({"Rai 1"}));
     // Undo brings it back into the filtered list.
-    h.window->undoButton()->click();
+    h.window->action(CommandId::Undo)->trigger();
     QCOMPARE(h.columnTexts(ColumnChannel), QStringList({"Rai 1", "Rai Radio 2[R]"}));
     // A digit text finds the service ID as well as names holding it.
     h.window->findField()->clear();
@@ -200,8 +200,8 @@ void FindAndOrderTest::eachMoveAndSortByKeyAndPopupIsOneUndoableStep() {
         QVERIFY2(h.columnTexts(ColumnChannel) == c.after, c.name);
         QVERIFY2(selectedRows(h) == c.selected, c.name);
         if (c.after != AllRows) {
-            QCOMPARE(h.window->undoButton()->toolTip(), QString::fromLatin1(c.undoText));
-            h.window->undoButton()->click();
+            QCOMPARE(h.window->action(CommandId::Undo)->toolTip(), QString::fromLatin1(c.undoText));
+            h.window->action(CommandId::Undo)->trigger();
             QVERIFY2(Bytes(h.db().bytes(), h.db().bytes() + table::Size) == before, c.name);
         }
         QVERIFY2(h.columnTexts(ColumnChannel) == AllRows, c.name);
@@ -235,7 +235,7 @@ void FindAndOrderTest::moveToPositionRefusesWhatNoRowIs() {
     rightClickAndPick(h, 2, "Move to Position...");
     QCOMPARE(h.interaction.messages.size(), 1);
     QCOMPARE(h.columnTexts(ColumnChannel), AllRows);
-    QVERIFY(!h.window->undoButton()->isEnabled());
+    QVERIFY(!h.window->action(CommandId::Undo)->isEnabled());
 }
 
 void FindAndOrderTest::typeAheadAndOpenKeys() {

@@ -78,7 +78,7 @@ void ImportPickerTest::picksMarksCopiesAndUndoes() {
         picker.tree()->expandAll();
         picker.copyButton()->click();
     });
-    h.window->commands().action(CommandImportFrom)->trigger();
+    h.window->commands().action(CommandId::ImportFrom)->trigger();
 
     QCOMPARE(h.interaction.dialogsRun, 1);
     QCOMPARE(h.db().channelName(8), "Arte");  // after the last channel: nothing moves
@@ -94,7 +94,7 @@ void ImportPickerTest::picksMarksCopiesAndUndoes() {
 
     // A file Open would refuse is refused here too, and nothing changes.
     h.interaction.openPaths.append(h.writeImage(QStringLiteral("bad.tbn"), Bytes(100, 0)));
-    h.window->commands().action(CommandImportFrom)->trigger();
+    h.window->commands().action(CommandId::ImportFrom)->trigger();
     QCOMPARE(h.interaction.dialogsRun, 1);
     QVERIFY(h.interaction.messages.last().text.startsWith(QStringLiteral("Invalid DB file!")));
     QVERIFY(tablesOf(h) == before);

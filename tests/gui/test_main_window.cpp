@@ -2,18 +2,24 @@
 // modified mark and the ways it closes.
 #include <QApplication>
 #include <QDir>
+#include <QDockWidget>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStatusBar>
 #include <QTest>
+#include <QToolBar>
 #include <QTreeWidgetItem>
+#include <QWidgetAction>
 
 #include "database/DisplayText.h"
 #include "database/ViewIndex.h"
 #include "support/WindowFixture.h"
 #include "ui/mainwindow/ChannelListCtrl.h"
 #include "ui/mainwindow/ChannelListModel.h"
+#include "ui/mainwindow/FindField.h"
+#include "ui/mainwindow/ProblemsPanel.h"
 #include "ui/mainwindow/SatelliteTree.h"
 
 using namespace kavro;
@@ -28,9 +34,11 @@ private slots:
     void listHasItsColumns();
     void handlersAreInertBeforeAnOpen();
     void viewButtonBeforeOpenOnlyMovesTheMark();
+    void fitsASmallScreenAtDoubleScale();
     void exitClosesACleanWindow();
-    void escapeAndCloseBoxCloseACleanWindowWithoutAsking();
-    void changesAreAskedForOnEscapeAndCloseBox();
+    void escapeNeverClosesTheWindow();
+    void closeBoxClosesACleanWindowWithoutAsking();
+    void changesAreAskedForOnExitAndCloseBox();
     void enterDoesNotCloseTheWindow();
 };
 
@@ -53,24 +61,46 @@ void MainWindowTest::startsEmptyWithItsInitialState() {
     QCOMPARE(w.viewButton(ViewAll)->text(), QStringLiteral("ALL"));
     QCOMPARE(w.viewButton(ViewTv)->text(), QStringLiteral("TV"));
     QCOMPARE(w.viewButton(ViewRadio)->text(), QStringLiteral("RADIO"));
-    QCOMPARE(w.undoButton()->text(), QStringLiteral("Undo"));
-    QCOMPARE(w.redoButton()->text(), QStringLiteral("Redo"));
-    QVERIFY(!w.undoButton()->isEnabled() && !w.redoButton()->isEnabled());
-    QCOMPARE(w.openButton()->text(), QStringLiteral("Open"));
-    QCOMPARE(w.saveButton()->text(), QStringLiteral("Save"));
-    QCOMPARE(w.saveAsButton()->text(), QStringLiteral("Save As"));
-    QCOMPARE(w.exitButton()->text(), QStringLiteral("Exit"));
-    QVERIFY(w.openButton()->isEnabled());
-    QVERIFY(!w.saveButton()->isEnabled());
-    QVERIFY(!w.saveAsButton()->isEnabled());
-    QVERIFY(w.exitButton()->isEnabled());
+    // The toolbar: the file and history commands with their short texts, then Find.
+    const auto* toolBar = w.findChild<QToolBar*>(QStringLiteral("mainToolBar"));
+    QVERIFY(toolBar);
+    QStringList tools;
+    for (QAction* action : toolBar->actions()) {
+        if (!action->isSeparator() && !qobject_cast<QWidgetAction*>(action)) {
+            tools.append(action->iconText());
+            QVERIFY(!action->icon().isNull());
+        }
+    }
+    QCOMPARE(tools, QStringList({"Open", "Save", "Save As", "Undo", "Redo"}));
+    QCOMPARE(w.findField()->parentWidget(), toolBar);
+    QVERIFY(!w.action(CommandId::Undo)->isEnabled() && !w.action(CommandId::Redo)->isEnabled());
+    QVERIFY(w.action(CommandId::Open)->isEnabled());
+    QVERIFY(!w.action(CommandId::Save)->isEnabled());
+    QVERIFY(!w.action(CommandId::SaveAs)->isEnabled());
+    QVERIFY(w.action(CommandId::Exit)->isEnabled());
 
     QCOMPARE(w.tree()->topLevelItemCount(), 0);
     QCOMPARE(w.listModel()->rowCount(), 0);
     QVERIFY(w.rowCountField()->isVisible());
     QVERIFY(w.rowCountField()->text().isEmpty());
-    QCOMPARE(w.rowCountField()->frameShadow(), QFrame::Sunken);
-    QVERIFY(w.rowCountField()->alignment() & Qt::AlignHCenter);
+    QCOMPARE(w.rowCountField()->parentWidget(), w.statusBar());
+    QCOMPARE(w.problemsButton()->parentWidget(), w.statusBar());
+    QVERIFY(!w.problemsDock()->isVisible());
+}
+
+// 1280 x 800 at scale factor 2 leaves 640 x 400 logical pixels, the window's frame and the
+// desktop's panels aside.
+void MainWindowTest::fitsASmallScreenAtDoubleScale() {
+    OpenedWindow h;
+    QVERIFY(h.window->minimumSizeHint().width() <= 640);
+    QVERIFY(h.window->minimumSizeHint().height() <= 400);
+    h.window->resize(640, 400);
+    h.window->problemsButton()->click();
+    QCoreApplication::processEvents();
+    QCOMPARE(h.window->size(), QSize(640, 400));
+    QVERIFY(h.window->list()->isVisible() && h.window->tree()->isVisible());
+    QVERIFY(h.window->problemsPanel()->isVisible());
+    QVERIFY(h.window->viewButton(ViewRadio)->isVisible());
 }
 
 void MainWindowTest::focusStartsOnTheList() {
@@ -147,42 +177,54 @@ void MainWindowTest::viewButtonBeforeOpenOnlyMovesTheMark() {
     QVERIFY(w.viewButton(ViewAll)->isChecked());
     QCOMPARE(w.listModel()->rowCount(), 7);
     QVERIFY(w.session().isOpen());
-    QVERIFY(w.saveAsButton()->isEnabled());
-    QVERIFY(!w.saveButton()->isEnabled());
+    QVERIFY(w.action(CommandId::SaveAs)->isEnabled());
+    QVERIFY(!w.action(CommandId::Save)->isEnabled());
 }
 
 void MainWindowTest::exitClosesACleanWindow() {
     OpenedWindow h;
-    h.window->exitButton()->click();
+    QTest::keyClick(h.window->list(), Qt::Key_Q, Qt::ControlModifier);
     QVERIFY(!h.window->isVisible());
-    QCOMPARE(h.window->result(), int(QDialog::Accepted));
     QVERIFY(h.interaction.messages.isEmpty());
 }
 
-void MainWindowTest::escapeAndCloseBoxCloseACleanWindowWithoutAsking() {
-    {
-        WindowHarness h;
-        QTest::keyClick(h.window->list(), Qt::Key_Escape);
-        QVERIFY(!h.window->isVisible());
-        QVERIFY(h.interaction.messages.isEmpty());
+// Escape empties Find, else does nothing; with changes it does not even ask.
+void MainWindowTest::escapeNeverClosesTheWindow() {
+    OpenedWindow h;
+    QVERIFY(h.edit(RenameGroups{{{7, "Changed"}}}));
+    for (QWidget* focus : std::initializer_list<QWidget*>{h.window->list(), h.window->tree()}) {
+        h.window->findField()->setText(QStringLiteral("ra"));
+        QCOMPARE(h.rows(), 2);
+        QTest::keyClick(focus, Qt::Key_Escape);
+        QVERIFY(h.window->findField()->text().isEmpty());
+        QCOMPARE(h.rows(), 7);
+        QTest::keyClick(focus, Qt::Key_Escape);
+        QVERIFY(h.window->isVisible());
     }
-    {
-        OpenedWindow h;
+    QVERIFY(h.interaction.messages.isEmpty());
+    QVERIFY(h.showsModified(true));
+}
+
+void MainWindowTest::closeBoxClosesACleanWindowWithoutAsking() {
+    for (const bool opened : {false, true}) {
+        WindowHarness h;
+        QVERIFY(!opened || h.openImage(windowTestImage()));
         QVERIFY(h.window->close());
+        QVERIFY(!h.window->isVisible());
         QVERIFY(h.interaction.messages.isEmpty());
     }
 }
 
-// The modified mark enables Save; then Escape and the close box ask before closing: Save,
+// The modified mark enables Save; then Exit and the close box ask before closing: Save,
 // Don't Save or Cancel, and Cancel goes back to the editor with nothing changed.
-void MainWindowTest::changesAreAskedForOnEscapeAndCloseBox() {
-    for (const bool escape : {true, false}) {
+void MainWindowTest::changesAreAskedForOnExitAndCloseBox() {
+    for (const bool exit : {true, false}) {
         OpenedWindow h;
         QVERIFY(h.edit(RenameGroups{{{7, "Changed"}}}));
         QVERIFY(h.showsModified(true));
         h.interaction.answers = {Interaction::Answer::Cancel, Interaction::Answer::Discard};
         const auto closeWindow = [&] {
-            escape ? QTest::keyClick(h.window->list(), Qt::Key_Escape) : void(h.window->close());
+            exit ? h.window->runCommand(CommandId::Exit) : void(h.window->close());
         };
         closeWindow();
         QVERIFY(h.window->isVisible());
@@ -203,10 +245,9 @@ void MainWindowTest::enterDoesNotCloseTheWindow() {
     QTest::keyClick(h.window->tree(), Qt::Key_Enter);
     QVERIFY(h.window->isVisible());
     // On a focused button Enter presses it.
-    QVERIFY(h.edit(RenameGroups{{{7, "Changed"}}}));
-    h.window->saveButton()->setFocus();
-    QTest::keyClick(h.window->saveButton(), Qt::Key_Return);
-    QVERIFY(!h.window->session().isModified());
+    h.window->viewButton(ViewTv)->setFocus();
+    QTest::keyClick(h.window->viewButton(ViewTv), Qt::Key_Return);
+    QCOMPARE(h.window->session().view(), int(ViewTv));
     QVERIFY(h.window->isVisible());
 }
 

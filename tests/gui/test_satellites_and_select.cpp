@@ -39,7 +39,7 @@ QString countText(WindowHarness& h) {
     return h.window->statusBar()->findChild<QLabel*>(QStringLiteral("selectedCount"))->text();
 }
 
-void trigger(WindowHarness& h, int command) {
+void trigger(WindowHarness& h, CommandId command) {
     h.window->commands().action(command)->trigger();
 }
 
@@ -62,27 +62,27 @@ private slots:
 void SatellitesAndSelectTest::menuSelectsAmongTheRowsShownAndShiftAdds() {
     OpenedWindow h;
     const Bytes before = readFileBytes(h.path.toStdString());
-    trigger(h, CommandSelectRadio);
+    trigger(h, CommandId::SelectRadio);
     QCOMPARE(selectedRows(h), (QVector<int>{1, 5, 6}));
     QCOMPARE(countText(h), QStringLiteral("3 selected"));
-    trigger(h, CommandSelectInvert);
+    trigger(h, CommandId::SelectInvert);
     QCOMPARE(selectedRows(h), (QVector<int>{0, 2, 3, 4}));
 
     h.selectTreeItem(h.satelliteItem(1));  // Hotbird: Rai 1, Rai Radio 2
-    trigger(h, CommandSelectRadio);
+    trigger(h, CommandId::SelectRadio);
     QCOMPARE(selectedRows(h), QVector<int>{1});
     QCOMPARE(h.window->listModel()->channelAt(1), 6);
 
     h.window->viewButton(ViewAll)->click();
-    trigger(h, CommandSelectRadio);
+    trigger(h, CommandId::SelectRadio);
     h.window->selectCommands().select({ChannelSetKind::Scrambled, 0, {}}, true);
     QCOMPARE(selectedRows(h), (QVector<int>{1, 3, 5, 6}));
     QCOMPARE(countText(h), QStringLiteral("4 selected"));
-    trigger(h, CommandDelete);  // asks; the answer is OK
+    trigger(h, CommandId::Delete);  // asks; the answer is OK
     QCOMPARE(h.rows(), 3);
     h.window->historyCommands().undo();
     QCOMPARE(h.rows(), 7);
-    trigger(h, CommandSelectNone);
+    trigger(h, CommandId::SelectNone);
     QVERIFY(selectedRows(h).isEmpty());
     QCOMPARE(countText(h), QString());
     const auto reopened = loadedFile(h.path);
@@ -125,7 +125,7 @@ void SatellitesAndSelectTest::satellitesDialogHidesAndRenamesEachAStep() {
         emit name->editingFinished();
         dialog.reject();
     });
-    trigger(h, CommandSatellites);
+    trigger(h, CommandId::Satellites);
     QCOMPARE(h.interaction.messages[0].text,
              QStringLiteral("Please enter only Latin-1 characters."));
     QVERIFY(!h.db().isSatelliteShown(0));
@@ -163,7 +163,8 @@ void SatellitesAndSelectTest::treePopupAndProblemsReachTheSatellite() {
         focusedRow = focusedRow == d.rowOf(2) ? 2 : -2;
     });
     h.window->problemsButton()->click();
-    auto* view = h.window->problemsPanel()->findChild<QTableView*>();
+    QTRY_VERIFY(!h.window->problemsPanel()->isChecking());
+    auto* view = h.window->problemsPanel()->view();
     int findingRow = -1;
     for (int row = 0; row < view->model()->rowCount(); ++row) {
         for (int column = 0; column < view->model()->columnCount(); ++column) {

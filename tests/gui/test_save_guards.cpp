@@ -71,14 +71,14 @@ void SaveGuardsTest::changedOnDiskAsksAndNoKeepsBoth() {
     const Bytes theirs = windowTestImage(99);
     writeFileBytes(h.path.toStdString(), theirs);
     h.interaction.answers.append(Interaction::Answer::No);
-    h.window->saveButton()->click();
+    h.window->action(CommandId::Save)->trigger();
     QCOMPARE(h.interaction.messageTexts(), QStringList({ChangedQuestion}));
     QCOMPARE(h.interaction.messages.first().buttons, Interaction::Buttons::YesNoReload);
     QVERIFY(fileBytes(h.path) == theirs);
     QVERIFY(h.showsModified(true));
 
     h.interaction.answers.append(Interaction::Answer::Yes);
-    h.window->saveButton()->click();
+    h.window->action(CommandId::Save)->trigger();
     QCOMPARE(h.interaction.messages.size(), 2);
     QVERIFY(h.showsModified(false));
     const std::unique_ptr<EditSession> saved = loadedFile(h.path);
@@ -97,7 +97,7 @@ void SaveGuardsTest::backupsKeepTheReplacedVersionAndTheNewestTen() {
                            .toStdString(),
                        Bytes(3, 3));
     }
-    h.window->saveButton()->click();
+    h.window->action(CommandId::Save)->trigger();
     QVERIFY(h.interaction.messages.isEmpty());
     QVERIFY(h.showsModified(false));
     const std::vector<std::string> kept = backupsOf(file, folder.toStdString());
@@ -114,7 +114,7 @@ void SaveGuardsTest::noBackupAsksWhetherToSaveWithoutOne() {
     writeFileBytes(folder.toStdString(), Bytes(1, 1));  // a file where the folder should be
     EditedWindow h;
     h.interaction.answers.append(Interaction::Answer::No);
-    h.window->saveButton()->click();
+    h.window->action(CommandId::Save)->trigger();
     QCOMPARE(h.interaction.messages.size(), 1);
     const QString question = h.interaction.messages.first().text;
     QVERIFY2(question.startsWith("No backup of the file could be made in") &&
@@ -124,7 +124,7 @@ void SaveGuardsTest::noBackupAsksWhetherToSaveWithoutOne() {
     QVERIFY(h.showsModified(true));
 
     h.interaction.answers.append(Interaction::Answer::Yes);
-    h.window->saveButton()->click();
+    h.window->action(CommandId::Save)->trigger();
     QVERIFY(h.showsModified(false));
     const std::unique_ptr<EditSession> saved = loadedFile(h.path);
     QVERIFY(saved && saved->database().channelName(0) == "Erste");
@@ -138,14 +138,14 @@ void SaveGuardsTest::reloadOpensTheNewContentsAfterTheSaveQuestion() {
     writeFileBytes(h.path.toStdString(), theirs.build());
     // Reload, then Cancel at the save question: nothing changes.
     h.interaction.answers = {Interaction::Answer::Reload, Interaction::Answer::Cancel};
-    h.window->saveButton()->click();
+    h.window->action(CommandId::Save)->trigger();
     QCOMPARE(h.interaction.messages.size(), 2);
     QCOMPARE(h.interaction.messages[1].buttons, Interaction::Buttons::SaveDiscardCancel);
     QVERIFY(h.showsModified(true));
     QCOMPARE(h.window->session().database().channelName(0), std::string("Erste"));
     // Reload, Don't Save: the file's new contents.
     h.interaction.answers = {Interaction::Answer::Reload, Interaction::Answer::Discard};
-    h.window->saveButton()->click();
+    h.window->action(CommandId::Save)->trigger();
     QVERIFY(h.showsModified(false));
     QCOMPARE(h.window->session().database().channelName(0), std::string("Theirs"));
     QVERIFY(fileBytes(h.path) == theirs.build());
@@ -156,14 +156,14 @@ void SaveGuardsTest::otherNamesOfTheFileAreNeverLeftBehindSilently() {
     const QString other = h.pathOf(QStringLiteral("receiver.tbn"));
     QCOMPARE(::link(h.path.toLocal8Bit().constData(), other.toLocal8Bit().constData()), 0);
     h.interaction.answers.append(Interaction::Answer::No);
-    h.window->saveButton()->click();
+    h.window->action(CommandId::Save)->trigger();
     QCOMPARE(h.interaction.messageTexts(),
              QStringList({QString::fromStdString(resolved(h.path)) +
                           " has 1 other name; it will keep the old contents.\n\nSave anyway?"}));
     QVERIFY(h.showsModified(true));
     QVERIFY(fileBytes(h.path) == h.image);
     h.interaction.answers.append(Interaction::Answer::Yes);
-    h.window->saveButton()->click();
+    h.window->action(CommandId::Save)->trigger();
     QVERIFY(h.showsModified(false));
     QVERIFY(fileBytes(other) == h.image);
     QVERIFY(fileBytes(h.path) != h.image);
@@ -172,9 +172,9 @@ void SaveGuardsTest::otherNamesOfTheFileAreNeverLeftBehindSilently() {
 void SaveGuardsTest::backupsListsThemAndOpenTakesOneAsUnsavedChanges() {
     freshBackupFolder();
     EditedWindow h;
-    h.window->saveButton()->click();  // backs up the original
+    h.window->action(CommandId::Save)->trigger();  // backs up the original
     QVERIFY(h.renameChannel(0, "Zweite"));
-    h.window->saveButton()->click();  // backs up "Erste"
+    h.window->action(CommandId::Save)->trigger();  // backs up "Erste"
     QVERIFY(h.showsModified(false));
     QStringList times;
     QString differences;
@@ -188,7 +188,7 @@ void SaveGuardsTest::backupsListsThemAndOpenTakesOneAsUnsavedChanges() {
         table->selectRow(1);  // the older one: the file as opened
         backups.openButton()->click();
     });
-    h.window->commands().action(CommandBackups)->trigger();
+    h.window->commands().action(CommandId::Backups)->trigger();
     QCOMPARE(times.size(), 2);
     QVERIFY2(times[0] >= times[1] && times[0].endsWith(" UTC"), qPrintable(times.join(",")));
     QVERIFY2(differences.startsWith("0 added, 0 removed, 1 changed"), qPrintable(differences));
@@ -199,7 +199,7 @@ void SaveGuardsTest::backupsListsThemAndOpenTakesOneAsUnsavedChanges() {
     QVERIFY(h.showsModified(true));
     // Save writes it back, through a backup of its own.
     const size_t before = backupsOf(resolved(h.path), backupFolder().toStdString()).size();
-    h.window->saveButton()->click();
+    h.window->action(CommandId::Save)->trigger();
     QVERIFY(h.showsModified(false));
     QVERIFY(fileBytes(h.path) == h.image);
     QCOMPARE(backupsOf(resolved(h.path), backupFolder().toStdString()).size(), before + 1);

@@ -8,6 +8,8 @@
 #include <QTest>
 #include <QTextDocument>
 #include <QTreeWidgetItem>
+#include <QTreeWidgetItemIterator>
+#include <functional>
 
 #include "database/ChannelDatabase.h"
 #include "database/DisplayText.h"
@@ -32,6 +34,7 @@ private slots:
     void viewButtonsSwitchListAndTreeCounts();
     void viewButtonAfterSelectionShowsTheWholeView();
     void refreshAllKeepsTheSelectionInTheTree();
+    void treeUpdatesOnlyTheItemsAChangeTouched();
     void listClickSetsChannelSelectionOnlyWithARow();
     void listDoubleClickEditsTopmostSelectedChannel();
     void listDoubleClickByMouseEditsTheClickedRow();
@@ -169,7 +172,7 @@ void TreeAndListTest::viewButtonAfterSelectionShowsTheWholeView() {
 }
 
 // A refill keeps the tree's selected item, so that the list's filter is always the one the
-// tree shows; only the way to it stays expanded.
+// tree shows, and every expanded satellite expanded.
 void TreeAndListTest::refreshAllKeepsTheSelectionInTheTree() {
     OpenedWindow h;
     h.satelliteItem(1)->setExpanded(true);
@@ -181,7 +184,8 @@ void TreeAndListTest::refreshAllKeepsTheSelectionInTheTree() {
     QCOMPARE(h.window->selection().transponder(), 0);
     QVERIFY(h.window->selection().filtersBySatellite());
     QCOMPARE(h.window->tree()->selectedItem(), h.transponderItem(0, 0));
-    QVERIFY(h.satelliteItem(0)->isExpanded() && !h.satelliteItem(1)->isExpanded());
+    QVERIFY(h.satelliteItem(0)->isExpanded() && h.satelliteItem(1)->isExpanded());
+    QVERIFY(!h.satelliteItem(3)->isExpanded());
     QCOMPARE(h.columnTexts(ColumnIndex), QStringList({"0", "1", "3", "7"}));
 
     // "Add TP" selects the new transponder, and the selection members follow what the tree
@@ -200,6 +204,37 @@ void TreeAndListTest::refreshAllKeepsTheSelectionInTheTree() {
         SatelliteTree::itemTransponder(h.window->tree()->selectedItem(), h.session().viewIndex()));
     QCOMPARE(h.window->selection().kind(), SelectionTransponder);
     QCOMPARE(h.rows(), 4);
+}
+
+// After each change the tree reads as a tree filled anew would, while the items of the
+// satellites the change left alone are the same items.
+void TreeAndListTest::treeUpdatesOnlyTheItemsAChangeTouched() {
+    OpenedWindow h;
+    const auto sameAsFilledAnew = [&h] {
+        SatelliteTree fresh;
+        fresh.fill(h.db(), h.session().viewIndex());
+        QStringList texts;
+        for (QTreeWidgetItemIterator it(&fresh); *it; ++it) {
+            texts.append(((*it)->parent() ? "  " : "") + (*it)->text(0));
+        }
+        return texts == h.treeTexts();
+    };
+    QTreeWidgetItem* astra = h.satelliteItem(0);
+    QTreeWidgetItem* astraFirst = h.transponderItem(0, 0);
+    QTreeWidgetItem* hotbird = h.satelliteItem(1);
+    const auto edits = std::initializer_list<std::function<void()>>{
+        [&] { h.edit(DeleteTransponder{2}); },  // Hotbird's only transponder
+        [&] { h.window->runCommand(CommandId::Undo); },
+        [&] { h.window->runCommand(CommandId::ViewTv); },
+        [&] { h.window->runCommand(CommandId::ViewRadio); },
+    };
+    for (const auto& edit : edits) {
+        edit();
+        QVERIFY(sameAsFilledAnew());
+        QCOMPARE(h.satelliteItem(0), astra);
+        QCOMPARE(h.transponderItem(0, 0), astraFirst);
+        QCOMPARE(h.satelliteItem(1), hotbird);
+    }
 }
 
 void TreeAndListTest::listClickSetsChannelSelectionOnlyWithARow() {
@@ -304,6 +339,13 @@ void TreeAndListTest::rowsFindTheirChannelThroughTheModel() {
     QCOMPARE(model->channelAt(2), 7);
     QCOMPARE(model->channelAt(3), ChannelCapacity);
     QCOMPARE(model->channelAt(-1), ChannelCapacity);
+    // And back: the rows that show channels, in row order, none for a channel not shown.
+    for (int row = 0; row < model->rowCount(); ++row) {
+        QCOMPARE(model->rowOf(model->channelAt(row)), row);
+    }
+    QCOMPARE(model->rowOf(0), -1);  // a TV channel
+    QCOMPARE(model->rowsOf(std::vector<int>{7, 0, 1, ChannelCapacity, -1}),
+             std::vector<int>({0, 2}));
     QCOMPARE(h.columnTexts(ColumnIndex), QStringList({"1", "6", "7"}));
     QVERIFY(list->isColumnHidden(ColumnIndex));
     // A row pointed at another channel edits that channel.

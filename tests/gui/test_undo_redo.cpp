@@ -43,9 +43,9 @@ QVector<int> selectedRows(const WindowHarness& h) {
 void drag(WindowHarness& h, std::initializer_list<int> rows, int by) {
     clickRows(h, rows);
     ChannelListCtrl* list = h.window->list();
-    list->OnBeginDrag(*rows.begin());
+    list->beginDrag(*rows.begin());
     list->MoveSelectionTo(*rows.begin() + by);
-    list->OnDragButtonUp();
+    list->dragButtonUp();
 }
 
 struct StepKind {
@@ -119,11 +119,11 @@ private slots:
 // whichever button or key does it; the list and the tree show the tables as they stand.
 void UndoRedoTest::eachKindOfStepIsUndoneAndRedoneByButtonsAndKeys() {
     const std::function<void(WindowHarness&)> undos[] = {
-        [](WindowHarness& h) { h.window->undoButton()->click(); },
+        [](WindowHarness& h) { h.window->action(CommandId::Undo)->trigger(); },
         [](WindowHarness& h) { QTest::keyClick(h.window.get(), Qt::Key_Z, Qt::ControlModifier); },
     };
     const std::function<void(WindowHarness&)> redos[] = {
-        [](WindowHarness& h) { h.window->redoButton()->click(); },
+        [](WindowHarness& h) { h.window->action(CommandId::Redo)->trigger(); },
         [](WindowHarness& h) { QTest::keyClick(h.window.get(), Qt::Key_Y, Qt::ControlModifier); },
         [](WindowHarness& h) {
             QTest::keyClick(h.window.get(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
@@ -161,21 +161,21 @@ void UndoRedoTest::theListShowsAndSelectsTheChannelsOfTheStep() {
     OpenedWindow h;
     clickRows(h, {1, 3});
     h.window->channelCommands().deleteChannels();
-    h.window->undoButton()->click();
+    h.window->action(CommandId::Undo)->trigger();
     QCOMPARE(selectedRows(h), QVector<int>({1, 3}));
     QCOMPARE(h.window->selection().kind(), SelectionChannel);  // Delete acts on them again
-    h.window->redoButton()->click();
+    h.window->action(CommandId::Redo)->trigger();
     QVERIFY(selectedRows(h).isEmpty());  // they are gone
     QCOMPARE(h.rows(), 5);
 
     // A drag: the channels where they stood, then where the drop put them.
-    h.window->undoButton()->click();
+    h.window->action(CommandId::Undo)->trigger();
     drag(h, {0, 2}, 3);  // Das Erste and Rai 1 after ZDF
     QCOMPARE(h.columnTexts(ColumnChannel).mid(0, 5),
              QStringList({"Bayern 3[R]", "ZDF", "Hidden TV", "Das Erste", "Rai 1"}));
-    h.window->undoButton()->click();
+    h.window->action(CommandId::Undo)->trigger();
     QCOMPARE(selectedRows(h), QVector<int>({0, 2}));
-    h.window->redoButton()->click();
+    h.window->action(CommandId::Redo)->trigger();
     QCOMPARE(selectedRows(h), QVector<int>({3, 4}));
 
     // A channel the satellite filter hides: the list shows the whole view to show it.
@@ -184,7 +184,7 @@ void UndoRedoTest::theListShowsAndSelectsTheChannelsOfTheStep() {
     clickRows(h, {1});
     h.window->channelCommands().deleteChannels();
     h.selectTreeItem(h.satelliteItem(0));
-    h.window->undoButton()->click();
+    h.window->action(CommandId::Undo)->trigger();
     QVERIFY(!h.window->selection().filtersBySatellite());
     QCOMPARE(h.rows(), 7);
     QCOMPARE(selectedRows(h), QVector<int>({5}));
@@ -193,11 +193,14 @@ void UndoRedoTest::theListShowsAndSelectsTheChannelsOfTheStep() {
 
 void UndoRedoTest::buttonsAndPopupNameTheStep() {
     OpenedWindow h;
-    QVERIFY(!h.window->undoButton()->isEnabled() && !h.window->redoButton()->isEnabled());
+    QVERIFY(!h.window->action(CommandId::Undo)->isEnabled() &&
+            !h.window->action(CommandId::Redo)->isEnabled());
     clickRows(h, {1, 3});
     h.window->channelCommands().deleteChannels();
-    QVERIFY(h.window->undoButton()->isEnabled() && !h.window->redoButton()->isEnabled());
-    QCOMPARE(h.window->undoButton()->toolTip(), QStringLiteral("Undo delete 2 channels"));
+    QVERIFY(h.window->action(CommandId::Undo)->isEnabled() &&
+            !h.window->action(CommandId::Redo)->isEnabled());
+    QCOMPARE(h.window->action(CommandId::Undo)->toolTip(),
+             QStringLiteral("Undo delete 2 channels"));
 
     // The popup's first two items; picking Undo takes the step back.
     clickRows(h, {0});
@@ -207,44 +210,53 @@ void UndoRedoTest::buttonsAndPopupNameTheStep() {
     QCOMPARE(h.interaction.popups.last().items.mid(0, 3),
              QStringList({"Undo delete 2 channels", "Redo", "Edit Channel..."}));
     QCOMPARE(h.rows(), 7);
-    QVERIFY(!h.window->undoButton()->isEnabled() && h.window->redoButton()->isEnabled());
-    QCOMPARE(h.window->redoButton()->toolTip(), QStringLiteral("Redo delete 2 channels"));
+    QVERIFY(!h.window->action(CommandId::Undo)->isEnabled() &&
+            h.window->action(CommandId::Redo)->isEnabled());
+    QCOMPARE(h.window->action(CommandId::Redo)->toolTip(),
+             QStringLiteral("Redo delete 2 channels"));
     // A disabled entry runs nothing.
     h.interaction.popupChoices = QStringList({"Undo"});
     QTest::mouseClick(h.window->list()->viewport(), Qt::RightButton, {}, row.center());
     QCOMPARE(h.interaction.popups.last().items.mid(0, 2),
              QStringList({"Undo", "Redo delete 2 channels"}));
-    QVERIFY(h.window->redoButton()->isEnabled());
+    QVERIFY(h.window->action(CommandId::Redo)->isEnabled());
 }
 
 // The mark is off exactly where the file was last opened or saved.
 void UndoRedoTest::theModifiedMarkFollowsSaveUndoAndRedo() {
     OpenedWindow h;
     QVERIFY(h.renameChannel(0, "Erste"));
-    h.window->saveButton()->click();
+    h.window->action(CommandId::Save)->trigger();
     QVERIFY(h.showsModified(false));
-    h.window->undoButton()->click();
+    h.window->action(CommandId::Undo)->trigger();
     QVERIFY(h.showsModified(true));
-    h.window->undoButton()->click();  // nothing more to undo
+    h.window->action(CommandId::Undo)->trigger();  // nothing more to undo
     QVERIFY(h.showsModified(true));
-    h.window->redoButton()->click();
+    h.window->action(CommandId::Redo)->trigger();
     QVERIFY(h.showsModified(false));
-    h.window->undoButton()->click();
-    h.window->exitButton()->click();  // the save question comes back
+    h.window->action(CommandId::Undo)->trigger();
+    h.window->action(CommandId::Exit)->trigger();  // the save question comes back
     QVERIFY(h.interaction.messages.last().text.startsWith(QStringLiteral("Do you want")));
 }
 
-// After an undo or redo every satellite that was expanded still is.
+// After an edit, an undo or a redo every satellite that was expanded still is.
 void UndoRedoTest::theTreeKeepsItsExpansion() {
     OpenedWindow h;
-    clickRows(h, {0});
-    h.window->channelCommands().deleteChannels();
     h.satelliteItem(0)->setExpanded(true);
     h.satelliteItem(1)->setExpanded(true);
-    h.window->undoButton()->click();
+    clickRows(h, {0});
+    h.window->channelCommands().deleteChannels();
+    QVERIFY(h.satelliteItem(0)->isExpanded() && h.satelliteItem(1)->isExpanded());
+    h.selectTreeItem(h.transponderItem(1, 0));
+    h.window->runCommand(CommandId::DeleteTransponder);
+    QCOMPARE(h.treeTexts().size(), 6);  // Hotbird has no transponder left
+    QVERIFY(h.satelliteItem(0)->isExpanded() && h.satelliteItem(1)->isExpanded());
+    h.window->action(CommandId::Undo)->trigger();
+    QVERIFY(h.satelliteItem(0)->isExpanded() && h.satelliteItem(1)->isExpanded());
+    h.window->action(CommandId::Undo)->trigger();
     QVERIFY(h.satelliteItem(0)->isExpanded() && h.satelliteItem(1)->isExpanded());
     QVERIFY(!h.satelliteItem(3)->isExpanded());
-    h.window->redoButton()->click();
+    h.window->action(CommandId::Redo)->trigger();
     QVERIFY(h.satelliteItem(0)->isExpanded() && h.satelliteItem(1)->isExpanded());
     QCOMPARE(h.treeTexts().first(), QStringLiteral("Astra 19.2E (3 TPs, 3 CHs)"));
 }

@@ -39,6 +39,7 @@ QStringList selectedChannels(const OpenedWindow& h) {
 
 void findingsNameChannelsByNo(OpenedWindow& h) {
     QVERIFY(h.renameChannel(2, "ZDF"));  // the name of channel 3
+    QTRY_VERIFY(!h.window->problemsPanel()->isChecking());
     const std::vector<Finding>& findings = h.window->problemsPanel()->findings();
     const auto named = std::find_if(findings.begin(), findings.end(), [](const Finding& f) {
         return f.kind == problem::DuplicateName;
@@ -52,7 +53,7 @@ void addedChannelIsSelectedAndNoBoxShows(OpenedWindow& h) {
     h.selectTreeItem(h.transponderItem(0, 0));
     h.interaction.dialogScripts.append(
         [](QDialog& dialog) { QMetaObject::invokeMethod(&dialog, "accept"); });
-    h.window->commands().action(CommandAddChannel)->trigger();
+    h.window->commands().action(CommandId::AddChannel)->trigger();
     QVERIFY(h.interaction.messages.isEmpty());
     QCOMPARE(h.window->statusBar()->currentMessage(), QStringLiteral("Channel added"));
     QCOMPARE(selectedChannels(h), QStringList{QStringLiteral("Video CH   4")});
@@ -104,8 +105,8 @@ void clickOnEmptyTreeShowsEverySatellite(OpenedWindow& h) {
 }
 
 void menuTextsEndInDotsForDialogs(OpenedWindow& h) {
-    QCOMPARE(h.window->commands().action(CommandOpen)->text(), QStringLiteral("Open..."));
-    QCOMPARE(h.window->commands().action(CommandSaveAs)->text(), QStringLiteral("Save As..."));
+    QCOMPARE(h.window->commands().action(CommandId::Open)->text(), QStringLiteral("Open..."));
+    QCOMPARE(h.window->commands().action(CommandId::SaveAs)->text(), QStringLiteral("Save As..."));
 }
 
 void moveToPositionIsAsWideAsItsTitle(OpenedWindow& h) {
@@ -115,13 +116,14 @@ void moveToPositionIsAsWideAsItsTitle(OpenedWindow& h) {
         QVERIFY(dialog.width() >
                 dialog.fontMetrics().horizontalAdvance(dialog.windowTitle()) * 5 / 4);
     });
-    h.window->commands().action(CommandMoveToPosition)->trigger();
+    h.window->commands().action(CommandId::MoveToPosition)->trigger();
     QCOMPARE(h.interaction.dialogsRun, 1);
 }
 
 void endAndHomeMoveInTheProblemsPanel(OpenedWindow& h) {
     QVERIFY(h.renameChannel(2, "ZDF"));
     QVERIFY(h.renameChannel(6, "Klassik"));
+    QTRY_VERIFY(!h.window->problemsPanel()->isChecking());
     QTableView* view = h.window->problemsPanel()->view();
     const int last = h.window->problemsPanel()->count() - 1;
     QVERIFY(last > 0);

@@ -1,5 +1,6 @@
 #include "BackupsDialog.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QHeaderView>
@@ -12,13 +13,16 @@ namespace kavro {
 
 namespace {
 
-const char* const Columns[] = {"Time", "Size", "Differences from the open database"};
+const char* const Columns[] = {
+    QT_TRANSLATE_NOOP("kavro::BackupsDialog", "Time"),
+    QT_TRANSLATE_NOOP("kavro::BackupsDialog", "Size"),
+    QT_TRANSLATE_NOOP("kavro::BackupsDialog", "Differences from the open database")};
 
 QTableWidget* makeTable(const QList<BackupRow>& rows, QWidget* parent) {
     auto* table = new QTableWidget(static_cast<int>(rows.size()), 3, parent);
     QStringList titles;
     for (const char* title : Columns) {
-        titles << QString::fromLatin1(title);
+        titles << QCoreApplication::translate("kavro::BackupsDialog", title);
     }
     table->setHorizontalHeaderLabels(titles);
     table->verticalHeader()->hide();
@@ -44,10 +48,13 @@ QTableWidget* makeTable(const QList<BackupRow>& rows, QWidget* parent) {
 BackupsDialog::BackupsDialog(const QString& file, const QString& folder,
                              const QList<BackupRow>& rows, QWidget* parent)
     : QDialog(parent), table_(makeTable(rows, this)) {
-    setWindowTitle(QStringLiteral("Backups"));
+    setWindowTitle(QCoreApplication::translate("kavro::BackupsDialog", "Backups"));
     auto* layout = new QVBoxLayout(this);
-    const QString intro = rows.isEmpty() ? QStringLiteral("No backups of %1 are kept in %2.")
-                                         : QStringLiteral("Backups of %1 kept in %2:");
+    const QString intro =
+        rows.isEmpty()
+            ? QCoreApplication::translate("kavro::BackupsDialog",
+                                          "No backups of %1 are kept in %2.")
+            : QCoreApplication::translate("kavro::BackupsDialog", "Backups of %1 kept in %2:");
     auto* label = new QLabel(
         intro.arg(QDir::toNativeSeparators(file), QDir::toNativeSeparators(folder)), this);
     label->setTextFormat(Qt::PlainText);
@@ -55,11 +62,14 @@ BackupsDialog::BackupsDialog(const QString& file, const QString& folder,
     layout->addWidget(label);
     layout->addWidget(table_);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    open_ = buttons->addButton(QStringLiteral("Open"), QDialogButtonBox::AcceptRole);
-    open_->setToolTip(QStringLiteral("Takes the backup into the window as unsaved changes"));
+    open_ = buttons->addButton(QCoreApplication::translate("kavro::BackupsDialog", "Open"),
+                               QDialogButtonBox::AcceptRole);
+    open_->setToolTip(QCoreApplication::translate(
+        "kavro::BackupsDialog", "Takes the backup into the window as unsaved changes"));
     open_->setEnabled(!rows.isEmpty());
     showFolderButton_ =
-        buttons->addButton(QStringLiteral("Show Folder"), QDialogButtonBox::ActionRole);
+        buttons->addButton(QCoreApplication::translate("kavro::BackupsDialog", "Show Folder"),
+                           QDialogButtonBox::ActionRole);
     layout->addWidget(buttons);
     connect(open_, &QPushButton::clicked, this, [this] {
         chosen_ = table_->currentRow();

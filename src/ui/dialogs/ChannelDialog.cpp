@@ -1,6 +1,7 @@
 #include "ui/dialogs/ChannelDialog.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -17,8 +18,8 @@ namespace {
 QComboBox* makeOffOnList(const char* objectName) {
     auto* list = new QComboBox;
     list->setObjectName(QString::fromLatin1(objectName));
-    list->addItem(QStringLiteral("Off"));
-    list->addItem(QStringLiteral("On"));
+    list->addItem(QCoreApplication::translate("kavro::ChannelDialog", "Off"));
+    list->addItem(QCoreApplication::translate("kavro::ChannelDialog", "On"));
     return list;
 }
 
@@ -30,14 +31,15 @@ void selectEntry(QComboBox* list, int index) {
 constexpr int OffOnCount = 2;
 
 QLabel* label(const char* text) {
-    return new QLabel(QString::fromLatin1(text));
+    return new QLabel(QCoreApplication::translate("kavro::ChannelDialog", text));
 }
 
 }  // namespace
 
 ChannelDialog::ChannelDialog(Interaction& interaction, QWidget* parent)
     : QDialog(parent), interaction_(interaction) {
-    prepareDialogWindow(*this, QStringLiteral("channelDialog"), QStringLiteral("Edit Channel"));
+    prepareDialogWindow(*this, QStringLiteral("channelDialog"),
+                        QCoreApplication::translate("kavro::ChannelDialog", "Edit Channel"));
 
     satelliteEdit_ = makeTextEdit(QStringLiteral("satelliteEdit"), ChannelNameLimit);
     satelliteEdit_->setEnabled(false);
@@ -53,35 +55,35 @@ ChannelDialog::ChannelDialog(Interaction& interaction, QWidget* parent)
 
     QFrame* channelFrame = makeFieldFrame();
     QGridLayout* channelFields = makeFieldGrid(channelFrame, 24, 10, 20);
-    channelFields->addWidget(label("Satellite"), 0, 0);
+    channelFields->addWidget(label(QT_TRANSLATE_NOOP("kavro::ChannelDialog", "Satellite")), 0, 0);
     channelFields->addWidget(satelliteEdit_, 0, 1);
-    channelFields->addWidget(label("Transponder"), 1, 0);
+    channelFields->addWidget(label(QT_TRANSLATE_NOOP("kavro::ChannelDialog", "Transponder")), 1, 0);
     channelFields->addWidget(transponderEdit_, 1, 1);
-    channelFields->addWidget(label("Name"), 2, 0);
+    channelFields->addWidget(label(QT_TRANSLATE_NOOP("kavro::ChannelDialog", "Name")), 2, 0);
     channelFields->addWidget(nameEdit_, 2, 1);
-    channelFields->addWidget(label("Service ID"), 3, 0);
+    channelFields->addWidget(label(QT_TRANSLATE_NOOP("kavro::ChannelDialog", "Service ID")), 3, 0);
     channelFields->addWidget(serviceIdEdit_, 3, 1);
 
     QFrame* pidFrame = makeFieldFrame();
     auto* pidFields = new QHBoxLayout(pidFrame);
     pidFields->setContentsMargins(12, 8, 12, 8);
-    pidFields->addWidget(label("Video PID"));
+    pidFields->addWidget(label(QT_TRANSLATE_NOOP("kavro::ChannelDialog", "Video PID")));
     pidFields->addWidget(videoPidEdit_);
     pidFields->addSpacing(12);
-    pidFields->addWidget(label("Audio PID"));
+    pidFields->addWidget(label(QT_TRANSLATE_NOOP("kavro::ChannelDialog", "Audio PID")));
     pidFields->addWidget(audioPidEdit_);
     pidFields->addSpacing(12);
-    pidFields->addWidget(label("PCR PID"));
+    pidFields->addWidget(label(QT_TRANSLATE_NOOP("kavro::ChannelDialog", "PCR PID")));
     pidFields->addWidget(pcrPidEdit_);
 
     QFrame* listFrame = makeFieldFrame();
     auto* listFields = new QHBoxLayout(listFrame);
     listFields->setContentsMargins(12, 8, 12, 8);
     listFields->addStretch(1);
-    listFields->addWidget(label("LOCK"));
+    listFields->addWidget(label(QT_TRANSLATE_NOOP("kavro::ChannelDialog", "LOCK")));
     listFields->addWidget(lockList_);
     listFields->addSpacing(32);
-    listFields->addWidget(label("CAS"));
+    listFields->addWidget(label(QT_TRANSLATE_NOOP("kavro::ChannelDialog", "CAS")));
     listFields->addWidget(casList_);
     listFields->addStretch(1);
 
@@ -106,7 +108,8 @@ ChannelDialog::ChannelDialog(Interaction& interaction, QWidget* parent)
 void ChannelDialog::setAddMode(bool add, int view) {
     addMode_ = add;
     addView_ = view;
-    setWindowTitle(add ? QStringLiteral("Add Channel") : QStringLiteral("Edit Channel"));
+    setWindowTitle(add ? QCoreApplication::translate("kavro::ChannelDialog", "Add Channel")
+                       : QCoreApplication::translate("kavro::ChannelDialog", "Edit Channel"));
 }
 
 void ChannelDialog::setName(std::string_view bytes) {

@@ -1,4 +1,5 @@
 // The channel operation: fill the dialog from the tables, run it, apply its edit.
+#include <QCoreApplication>
 #include <QDialog>
 
 #include "database/ChannelDatabase.h"
@@ -11,6 +12,7 @@
 #include "ui/dialogs/DialogOperations.h"
 #include "ui/dialogs/Interaction.h"
 #include "ui/dialogs/OperationSupport.h"
+#include "ui/language/CoreTexts.h"
 
 namespace kavro {
 
@@ -51,9 +53,9 @@ bool mayReplaceReusedChannel(const DialogContext& context, int t) {
         return true;
     }
     const QString question =
-        QStringLiteral(
-            "This replaces the channel \"%1\" (service ID %2) on this transponder. "
-            "Replace it?")
+        QCoreApplication::translate("kavro::ChannelOperations",
+                                    "This replaces the channel \"%1\" (service ID %2) on this "
+                                    "transponder. Replace it?")
             .arg(latin1Text(db.channelName(reused)))
             .arg(UnassignedServiceId);
     return interactionOf(context).messageBox(context.parent, question, Interaction::Buttons::YesNo,
@@ -68,7 +70,7 @@ EditResult addChannelFrom(const DialogContext& context, int t, const ChannelDial
                             {dialog.name(), dialog.videoPid(), dialog.audioPid(), dialog.pcrPid(),
                              dialog.serviceId(), dialog.casIndex(), dialog.lockIndex()}});
     if (result.applied) {
-        notify(context, QStringLiteral("Channel added"));
+        notify(context, QCoreApplication::translate("kavro::ChannelOperations", "Channel added"));
     }
     return result;
 }
@@ -82,8 +84,7 @@ EditResult runChannelDialog(const DialogContext& context, int index, EditMode mo
     const bool add = mode == EditMode::Add;
     const int t = add ? index : db.channelTransponder(index);
     if (add && findChannelSlot(db, UnassignedServiceId, t) == ChannelCapacity) {
-        warn(context,
-             QString::fromStdString(twoLines(channelAddMessage(), channelTableFullMessage())));
+        warn(context, translatedCoreText(twoLines(channelAddMessage(), channelTableFullMessage())));
         return {};
     }
     if (add && !mayReplaceReusedChannel(context, t)) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QFontMetrics>
 #include <QFrame>
@@ -11,7 +12,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "Accessibility.h"
 #include "ui/dialogs/Interaction.h"
+#include "ui/language/CoreTexts.h"
 
 namespace kavro {
 
@@ -61,10 +64,10 @@ namespace {
 constexpr int CaptionAllowance = 120;
 
 QHBoxLayout* makeButtonRow(QDialog& dialog, QPushButton*& ok, QPushButton*& cancel) {
-    ok = new QPushButton(QStringLiteral("OK"));
+    ok = new QPushButton(QCoreApplication::translate("kavro::DialogSupport", "OK"));
     ok->setObjectName(QStringLiteral("okButton"));
     ok->setDefault(true);
-    cancel = new QPushButton(QStringLiteral("CANCEL"));
+    cancel = new QPushButton(QCoreApplication::translate("kavro::DialogSupport", "CANCEL"));
     cancel->setObjectName(QStringLiteral("cancelButton"));
     QObject::connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
     QObject::connect(cancel, &QPushButton::clicked, &dialog, &QDialog::reject);
@@ -92,6 +95,7 @@ void layOutDialog(QDialog& dialog, std::initializer_list<QWidget*> frames, QPush
     const int caption = QFontMetrics(dialog.font()).horizontalAdvance(dialog.windowTitle());
     layout->addStrut(caption * 4 / 3 + CaptionAllowance);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    describeControls(dialog);
 }
 
 void setTabChain(std::initializer_list<QWidget*> widgets) {
@@ -181,7 +185,7 @@ bool FieldReader::refuse(QLineEdit* edit, const std::string& message) {
 
 bool FieldReader::fail(QLineEdit* edit, const FieldCheck& check) {
     const auto icon = check.warning ? Interaction::Icon::Exclamation : Interaction::Icon::None;
-    interaction_.messageBox(dialog_, QString::fromStdString(twoLines(check.message, check.field)),
+    interaction_.messageBox(dialog_, translatedCoreText(twoLines(check.message, check.field)),
                             Interaction::Buttons::Ok, icon);
     edit->setFocus(Qt::OtherFocusReason);
     edit->selectAll();

@@ -1,6 +1,7 @@
 #include "ui/dialogs/FavoriteDialog.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGridLayout>
 #include <QPushButton>
@@ -16,13 +17,15 @@ constexpr int BoxesPerColumn = 4;
 }  // namespace
 
 FavoriteDialog::FavoriteDialog(QWidget* parent) : QDialog(parent) {
-    prepareDialogWindow(*this, QStringLiteral("favoriteDialog"), QStringLiteral("Edit Favorite"));
+    prepareDialogWindow(*this, QStringLiteral("favoriteDialog"),
+                        QCoreApplication::translate("kavro::FavoriteDialog", "Edit Favorite"));
 
     QFrame* frame = makeFieldFrame();
     QGridLayout* grid = makeFieldGrid(frame, 24, 12, 40);
     grid->setVerticalSpacing(10);
     for (int n = 0; n < FavoriteGroupCount; ++n) {
-        boxes_[n] = new QCheckBox(QStringLiteral("Fav%1").arg(n + 1));
+        boxes_[n] =
+            new QCheckBox(QCoreApplication::translate("kavro::FavoriteDialog", "Fav%1").arg(n + 1));
         boxes_[n]->setObjectName(QStringLiteral("favCheck%1").arg(n + 1));
         boxes_[n]->setMinimumWidth(boxes_[n]->fontMetrics().averageCharWidth() * 18);
         grid->addWidget(boxes_[n], n % BoxesPerColumn, n / BoxesPerColumn);

@@ -1,5 +1,6 @@
 #include "ui/dialogs/FavoriteNameDialog.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
@@ -10,15 +11,19 @@ namespace kavro {
 
 FavoriteNameDialog::FavoriteNameDialog(Interaction& interaction, QWidget* parent)
     : QDialog(parent), interaction_(interaction) {
-    prepareDialogWindow(*this, QStringLiteral("favoriteNameDialog"),
-                        QStringLiteral("Edit Favorite Group Name"));
+    prepareDialogWindow(
+        *this, QStringLiteral("favoriteNameDialog"),
+        QCoreApplication::translate("kavro::FavoriteNameDialog", "Edit Favorite Group Name"));
 
     QFrame* frame = makeFieldFrame();
     QGridLayout* grid = makeFieldGrid(frame, 24, 12, 16);
     QLineEdit* edits[FavoriteGroupCount];
     for (int n = 0; n < FavoriteGroupCount; ++n) {
         edits[n] = makeTextEdit(QStringLiteral("favNameEdit%1").arg(n + 1), GroupNameLimit);
-        grid->addWidget(new QLabel(QStringLiteral("Fav%1").arg(n + 1)), n, 0);
+        grid->addWidget(
+            new QLabel(
+                QCoreApplication::translate("kavro::FavoriteNameDialog", "Fav%1").arg(n + 1)),
+            n, 0);
         grid->addWidget(edits[n], n, 1);
         fields_[n].show(edits[n], {}, GroupNameLimit);
     }

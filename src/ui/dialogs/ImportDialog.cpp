@@ -14,10 +14,12 @@
 #include "database/ChannelDatabase.h"
 #include "session/EditSession.h"
 #include "session/ImportEdit.h"
+#include "ui/dialogs/Accessibility.h"
 #include "ui/dialogs/DialogSupport.h"
 #include "ui/dialogs/ImportTreeModel.h"
 #include "ui/dialogs/Interaction.h"
 #include "ui/dialogs/OperationSupport.h"
+#include "ui/language/CoreTexts.h"
 
 namespace kavro {
 
@@ -66,6 +68,7 @@ ImportDialog::ImportDialog(const ChannelDatabase& here, const ChannelDatabase& o
     resize(900, 560);
     connect(model_.get(), &QAbstractItemModel::dataChanged, this, &ImportDialog::updateCount);
     updateCount();
+    describeControls(*this);
 }
 
 ImportDialog::~ImportDialog() {
@@ -74,7 +77,7 @@ ImportDialog::~ImportDialog() {
 
 void ImportDialog::updateCount() {
     const int ticked = model_->tickedChannels();
-    count_->setText(ticked == 1 ? tr("1 channel ticked") : tr("%1 channels ticked").arg(ticked));
+    count_->setText(tr("%n channel(s) ticked", nullptr, ticked));
 }
 
 ImportRequest ImportDialog::request(int selected) const {
@@ -89,16 +92,15 @@ ImportRequest ImportDialog::request(int selected) const {
 namespace {
 
 QString summaryText(const ImportPlan& plan, int transponders) {
-    QStringList lines{QString::fromStdString(importCountsText(plan)) + QLatin1Char('.')};
+    QStringList lines{translatedCoreText(importCountsText(plan)) + QLatin1Char('.')};
     if (transponders > 0) {
-        lines << (transponders == 1 ? QObject::tr("1 transponder added.")
-                                    : QObject::tr("%1 transponders added.").arg(transponders));
+        lines << ImportDialog::tr("%n transponder(s) added.", nullptr, transponders);
     }
     for (const std::string& reason : plan.notImportable) {
-        lines << QObject::tr("Not importable: %1.").arg(QString::fromStdString(reason));
+        lines << ImportDialog::tr("Not importable: %1.").arg(translatedCoreText(reason));
     }
     for (const std::string& group : plan.droppedGroups) {
-        lines << QObject::tr("Favourite group \"%1\" is not here: left out.")
+        lines << ImportDialog::tr("Favourite group \"%1\" is not here: left out.")
                      .arg(QString::fromStdString(group));
     }
     return lines.join(QLatin1Char('\n'));
@@ -117,14 +119,14 @@ QString runImportDialog(const DialogContext& context, std::shared_ptr<const Chan
     ImportPlan plan;
     planImportEdit(here, edit, plan);
     if (!plan.refusal.empty()) {
-        warn(context, QString::fromStdString(plan.refusal));
+        warn(context, translatedCoreText(plan.refusal));
         return {};
     }
     if (!applyEdit(context, edit).applied) {
         return {};
     }
     inform(context, summaryText(plan, static_cast<int>(plan.newTransponders.size())));
-    return QString::fromStdString(importCountsText(plan));
+    return translatedCoreText(importCountsText(plan));
 }
 
 }  // namespace kavro

@@ -15,9 +15,11 @@ namespace {
 
 // The patterns match in any letter case: the file dialog's model compares names
 // case-insensitively unless QDir::CaseSensitive is set.
-const char* const FileFilter = "Channel Data Files (*.tbn)";
-const char* const ListFilter = "CSV Files (*.csv)";
-const char* const ReferenceFilter = "Channel Lists (*.tbn *.csv)";
+const char* const FileFilter =
+    QT_TRANSLATE_NOOP("kavro::Interaction", "Channel Data Files (*.tbn)");
+const char* const ListFilter = QT_TRANSLATE_NOOP("kavro::Interaction", "CSV Files (*.csv)");
+const char* const ReferenceFilter =
+    QT_TRANSLATE_NOOP("kavro::Interaction", "Channel Lists (*.tbn *.csv)");
 
 QMessageBox::Icon boxIcon(Interaction::Icon icon) {
     switch (icon) {
@@ -49,13 +51,15 @@ void setUpButtons(QMessageBox& box, Interaction::Buttons buttons) {
             return;
         case Interaction::Buttons::YesNoReload:
             box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Retry);
-            box.button(QMessageBox::Retry)->setText(QStringLiteral("Reload"));
+            box.button(QMessageBox::Retry)
+                ->setText(QCoreApplication::translate("kavro::Interaction", "Reload"));
             box.setDefaultButton(QMessageBox::No);
             box.setEscapeButton(QMessageBox::No);
             return;
         case Interaction::Buttons::SaveDiscardCancel:
             box.setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
-            box.button(QMessageBox::Discard)->setText(QStringLiteral("Don't Save"));
+            box.button(QMessageBox::Discard)
+                ->setText(QCoreApplication::translate("kavro::Interaction", "Don't Save"));
             box.setDefaultButton(QMessageBox::Save);
             box.setEscapeButton(QMessageBox::Cancel);
             return;
@@ -91,8 +95,8 @@ void prepareMessageBox(QMessageBox& box, const QString& text, Interaction::Butto
 }
 
 void prepareFileDialog(QFileDialog& dialog, const char* title, const char* filter = FileFilter) {
-    dialog.setWindowTitle(QString::fromLatin1(title));
-    dialog.setNameFilter(QString::fromLatin1(filter));
+    dialog.setWindowTitle(QCoreApplication::translate("kavro::Interaction", title));
+    dialog.setNameFilter(QCoreApplication::translate("kavro::Interaction", filter));
     dialog.setFilter(dialog.filter() & ~QDir::CaseSensitive);
 #ifndef Q_OS_WIN
     // Native choosers on some desktops match the pattern case-sensitively.

@@ -15,11 +15,12 @@ namespace kavro {
 
 // What each file chooser is for, as its title says.
 namespace ChooserTitles {
-inline constexpr const char* Open = "Open";
-inline constexpr const char* SaveAs = "Save As";
-inline constexpr const char* ExportList = "Export List";
-inline constexpr const char* ApplyOrder = "Apply Order From";
-inline constexpr const char* ImportFrom = "Import From";
+inline constexpr const char* Open = QT_TRANSLATE_NOOP("kavro::Interaction", "Open");
+inline constexpr const char* SaveAs = QT_TRANSLATE_NOOP("kavro::Interaction", "Save As");
+inline constexpr const char* ExportList = QT_TRANSLATE_NOOP("kavro::Interaction", "Export List");
+inline constexpr const char* ApplyOrder =
+    QT_TRANSLATE_NOOP("kavro::Interaction", "Apply Order From");
+inline constexpr const char* ImportFrom = QT_TRANSLATE_NOOP("kavro::Interaction", "Import From");
 }  // namespace ChooserTitles
 
 class Interaction {

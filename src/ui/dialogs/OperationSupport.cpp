@@ -2,6 +2,7 @@
 
 #include "session/EditSession.h"
 #include "ui/dialogs/Interaction.h"
+#include "ui/language/CoreTexts.h"
 
 namespace kavro {
 
@@ -17,7 +18,7 @@ const ChannelDatabase& databaseOf(const DialogContext& context) {
 EditResult applyEdit(const DialogContext& context, const Edit& edit) {
     EditResult result = context.session->apply(edit);
     if (!result.applied) {
-        warn(context, QString::fromStdString(result.refusal));
+        warn(context, translatedCoreText(result.refusal));
     }
     return result;
 }

@@ -1,5 +1,6 @@
 #include "ui/dialogs/PositionDialog.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
@@ -16,12 +17,13 @@ namespace kavro {
 PositionDialog::PositionDialog(Interaction& interaction, int lastRow, QWidget* parent)
     : QDialog(parent), interaction_(interaction), lastRow_(lastRow) {
     prepareDialogWindow(*this, QStringLiteral("positionDialog"),
-                        QStringLiteral("Move to Position"));
+                        QCoreApplication::translate("kavro::PositionDialog", "Move to Position"));
     rowEdit_ = makeNumberEdit(QStringLiteral("rowEdit"), 5);
 
     QFrame* frame = makeFieldFrame();
     QGridLayout* fields = makeFieldGrid(frame, 16, 12, 24);
-    fields->addWidget(new QLabel(QStringLiteral("No.")), 0, 0);
+    fields->addWidget(new QLabel(QCoreApplication::translate("kavro::PositionDialog", "No.")), 0,
+                      0);
     fields->addWidget(rowEdit_, 0, 1);
 
     QPushButton* ok = nullptr;

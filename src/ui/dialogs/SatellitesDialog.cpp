@@ -9,6 +9,7 @@
 
 #include "database/ChannelDatabase.h"
 #include "session/EditSession.h"
+#include "ui/dialogs/Accessibility.h"
 #include "ui/dialogs/Interaction.h"
 #include "ui/dialogs/OperationSupport.h"
 
@@ -27,12 +28,11 @@ QTableWidgetItem* fixedItem(int value) {
 
 SatellitesDialog::SatellitesDialog(const DialogContext& context, QWidget* parent)
     : QDialog(parent), context_(context) {
-    prepareDialogWindow(*this, QStringLiteral("satellitesDialog"), QStringLiteral("Satellites"));
+    prepareDialogWindow(*this, QStringLiteral("satellitesDialog"), tr("Satellites"));
     table_ = new QTableWidget(0, 5, this);
     table_->setObjectName(QStringLiteral("satelliteTable"));
-    table_->setHorizontalHeaderLabels({QStringLiteral("No."), QStringLiteral("Name"),
-                                       QStringLiteral("Shown"), QStringLiteral("TPs"),
-                                       QStringLiteral("Channels")});
+    table_->setHorizontalHeaderLabels(
+        {tr("No."), tr("Name"), tr("Shown"), tr("TPs"), tr("Channels")});
     table_->verticalHeader()->hide();
     table_->setSelectionMode(QAbstractItemView::NoSelection);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
@@ -46,6 +46,7 @@ SatellitesDialog::SatellitesDialog(const DialogContext& context, QWidget* parent
                            fontMetrics().horizontalAdvance(QString(24, QLatin1Char('M'))));
     table_->horizontalHeader()->setStretchLastSection(true);
     resize(560, 480);
+    describeControls(*this);
 }
 
 void SatellitesDialog::fill() {

@@ -17,6 +17,8 @@ class QTableWidget;
 namespace kavro {
 
 class SatellitesDialog : public QDialog {
+    Q_OBJECT
+
 public:
     enum Column { ColumnIndex, ColumnName, ColumnShown, ColumnTransponders, ColumnChannels };
 

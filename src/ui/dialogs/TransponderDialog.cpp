@@ -1,6 +1,7 @@
 #include "ui/dialogs/TransponderDialog.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
@@ -14,12 +15,14 @@ namespace kavro {
 
 TransponderDialog::TransponderDialog(Interaction& interaction, QWidget* parent)
     : QDialog(parent), interaction_(interaction) {
-    prepareDialogWindow(*this, QStringLiteral("transponderDialog"), QStringLiteral("Edit TP"));
+    prepareDialogWindow(*this, QStringLiteral("transponderDialog"),
+                        QCoreApplication::translate("kavro::TransponderDialog", "Edit TP"));
 
     polarityList_ = new QComboBox;
     polarityList_->setObjectName(QStringLiteral("polarityList"));
-    polarityList_->addItem(QStringLiteral("Vertical-13V"));
-    polarityList_->addItem(QStringLiteral("Horizontal-18V"));
+    polarityList_->addItem(QCoreApplication::translate("kavro::TransponderDialog", "Vertical-13V"));
+    polarityList_->addItem(
+        QCoreApplication::translate("kavro::TransponderDialog", "Horizontal-18V"));
     frequencyEdit_ = makeNumberEdit(QStringLiteral("frequencyEdit"), 5);
     symbolRateEdit_ = makeNumberEdit(QStringLiteral("symbolRateEdit"), 5);
     satelliteEdit_ = makeTextEdit(QStringLiteral("satelliteEdit"), 12);
@@ -27,16 +30,22 @@ TransponderDialog::TransponderDialog(Interaction& interaction, QWidget* parent)
 
     QFrame* frame = makeFieldFrame();
     QGridLayout* fields = makeFieldGrid(frame, 16, 12, 24);
-    fields->addWidget(new QLabel(QStringLiteral("Satellite")), 0, 0);
+    fields->addWidget(
+        new QLabel(QCoreApplication::translate("kavro::TransponderDialog", "Satellite")), 0, 0);
     fields->addWidget(satelliteEdit_, 0, 1, 1, 2);
-    fields->addWidget(new QLabel(QStringLiteral("Frequency")), 1, 0);
+    fields->addWidget(
+        new QLabel(QCoreApplication::translate("kavro::TransponderDialog", "Frequency")), 1, 0);
     fields->addWidget(frequencyEdit_, 1, 1);
-    fields->addWidget(new QLabel(QStringLiteral("MHz")), 1, 2);
-    fields->addWidget(new QLabel(QStringLiteral("Polarity")), 2, 0);
+    fields->addWidget(new QLabel(QCoreApplication::translate("kavro::TransponderDialog", "MHz")), 1,
+                      2);
+    fields->addWidget(
+        new QLabel(QCoreApplication::translate("kavro::TransponderDialog", "Polarity")), 2, 0);
     fields->addWidget(polarityList_, 2, 1, 1, 2);
-    fields->addWidget(new QLabel(QStringLiteral("Symbol Rate")), 3, 0);
+    fields->addWidget(
+        new QLabel(QCoreApplication::translate("kavro::TransponderDialog", "Symbol Rate")), 3, 0);
     fields->addWidget(symbolRateEdit_, 3, 1);
-    fields->addWidget(new QLabel(QStringLiteral("kS/s")), 3, 2);
+    fields->addWidget(new QLabel(QCoreApplication::translate("kavro::TransponderDialog", "kS/s")),
+                      3, 2);
 
     QPushButton* ok = nullptr;
     QPushButton* cancel = nullptr;
@@ -57,7 +66,8 @@ void TransponderDialog::setSatelliteText(std::string_view bytes) {
 
 void TransponderDialog::setAddMode(bool add) {
     addMode_ = add;
-    setWindowTitle(add ? QStringLiteral("Add TP") : QStringLiteral("Edit TP"));
+    setWindowTitle(add ? QCoreApplication::translate("kavro::TransponderDialog", "Add TP")
+                       : QCoreApplication::translate("kavro::TransponderDialog", "Edit TP"));
 }
 
 void TransponderDialog::setFrequency(int mhz) {

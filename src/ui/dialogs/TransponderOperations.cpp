@@ -1,4 +1,5 @@
 // The transponder operation: fill the dialog from the tables, run it, apply its edit.
+#include <QCoreApplication>
 #include <QDialog>
 
 #include "database/ChannelDatabase.h"
@@ -23,7 +24,7 @@ int addTransponderFrom(const DialogContext& context, int satellite,
     if (!result.applied) {
         return TransponderCapacity;
     }
-    notify(context, QStringLiteral("TP added"));
+    notify(context, QCoreApplication::translate("kavro::TransponderOperations", "TP added"));
     return result.slot;
 }
 

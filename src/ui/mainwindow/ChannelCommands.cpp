@@ -1,5 +1,7 @@
 #include "ChannelCommands.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 #include "ChannelListCtrl.h"
@@ -18,9 +20,11 @@ namespace {
 // What a command acts on: one channel by its name, several by their number.
 QString channelsText(const ChannelDatabase& db, const std::vector<int>& channels) {
     if (channels.size() == 1) {
-        return QStringLiteral("channel \"%1\"").arg(shownText(db.channelName(channels[0])));
+        return QCoreApplication::translate("kavro::ChannelCommands", "channel \"%1\"")
+            .arg(shownText(db.channelName(channels[0])));
     }
-    return QStringLiteral("%1 channels").arg(channels.size());
+    const int count = static_cast<int>(channels.size());
+    return QCoreApplication::translate("kavro::ChannelCommands", "%n channel(s)", nullptr, count);
 }
 
 // The slot a move of `moved` to `drop` goes before: the channel the block stands before,
@@ -63,8 +67,10 @@ void ChannelCommands::deleteChannels() {
     }
     const QVector<int> rows = parts_.list.selectedRowPositions();
     std::vector<int> channels = channelsOf(rows);
-    if (!parts_.confirm(QStringLiteral("Are you sure to delete all selected channels?\nDelete %1?")
-                            .arg(channelsText(parts_.session.database(), channels)))) {
+    if (!parts_.confirm(
+            QCoreApplication::translate("kavro::ChannelCommands",
+                                        "Are you sure to delete all selected channels?\nDelete %1?")
+                .arg(channelsText(parts_.session.database(), channels)))) {
         return;
     }
     const int lastDeleted = rows.last() - static_cast<int>(rows.size() - 1);
@@ -82,19 +88,14 @@ void ChannelCommands::addToFavorites() {
         return;
     }
     parts_.session.apply(SetFavorites{channelsOf(rows), mask});
-    parts_.refresh.fillChannelList();
-    parts_.list.scrollTo(parts_.model.index(rows.last(), 0), QAbstractItemView::EnsureVisible);
 }
 
 void ChannelCommands::editFavorites() {
     if (!allowed()) {
         return;
     }
-    const int row = parts_.list.firstSelectedRow();
-    if (runFavoriteDialog(parts_.dialogContext(), parts_.model.channelAt(row))) {
-        parts_.refresh.fillChannelList();
-        parts_.list.selectAndShowRow(row);
-    }
+    runFavoriteDialog(parts_.dialogContext(),
+                      parts_.model.channelAt(parts_.list.firstSelectedRow()));
 }
 
 void ChannelCommands::editGroupNames() {
@@ -113,7 +114,8 @@ void ChannelCommands::moveDropped(const DropTarget& drop) {
     std::vector<int> channels = channelsOf(rows);
     if (channels.empty() ||
         !parts_.confirmUnlessSkipped(
-            QStringLiteral("Are you sure to move all selected channels?\nMove %1?")
+            QCoreApplication::translate("kavro::ChannelCommands",
+                                        "Are you sure to move all selected channels?\nMove %1?")
                 .arg(channelsText(parts_.session.database(), channels)),
             QStringLiteral("moveDropped"))) {
         return;

@@ -44,7 +44,7 @@ ChannelListCtrl::ChannelListCtrl(QWidget* parent) : QTableView(parent) {
     horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
 }
 
-void ChannelListCtrl::SetupListColumns(ChannelListModel* model) {
+void ChannelListCtrl::setUpColumns(ChannelListModel* model) {
     model_ = model;
     setModel(model);
     for (int column = 0; column < ListColumnCount; ++column) {
@@ -204,7 +204,7 @@ void ChannelListCtrl::mouseMoveEvent(QMouseEvent* event) {
         pressButton_ = Qt::NoButton;  // its release went elsewhere
     }
     if (dragging_) {
-        OnDragMouseMove(pos);
+        dragMouseMove(pos);
     } else if (ignoreUntilButtonsUp_) {
         // The rest of a drag that has ended.
     } else if (pressButton_ != Qt::NoButton && pressRow_ >= 0) {
@@ -223,8 +223,8 @@ void ChannelListCtrl::startDragIfMovedFar(const QPoint& pos) {
         return;
     }
     emit listClicked();  // the rows being dragged are the user's selection now
-    OnBeginDrag(pressRow_);
-    OnDragMouseMove(pos);
+    beginDrag(pressRow_);
+    dragMouseMove(pos);
 }
 
 void ChannelListCtrl::mouseReleaseEvent(QMouseEvent* event) {
@@ -264,7 +264,7 @@ void ChannelListCtrl::endDrag(QMouseEvent* event) {
     pressButton_ = Qt::NoButton;
     pressRow_ = -1;
     ignoreUntilButtonsUp_ = event->buttons() != Qt::NoButton;
-    OnDragButtonUp();
+    dragButtonUp();
 }
 
 void ChannelListCtrl::mouseDoubleClickEvent(QMouseEvent* event) {

@@ -38,7 +38,7 @@ public:
 
     // Attaches the model and sets up the eight columns: widths, centring, the hidden
     // channel-index column, grid, full-row and extended selection, no sorting.
-    void SetupListColumns(ChannelListModel* model);
+    void setUpColumns(ChannelListModel* model);
     ChannelListModel* listModel() const { return model_; }
 
     // Positions of the selected rows, ascending.
@@ -69,15 +69,15 @@ public:
 
     // A drag begins on `row`: the selected rows are gathered into one block (in their
     // order, at the first one's place) and the mouse is captured.
-    void OnBeginDrag(int row);
+    void beginDrag(int row);
     // The mouse moved to `pos` (viewport coordinates) during a drag: the selected rows
     // follow it.
-    void OnDragMouseMove(const QPoint& pos);
+    void dragMouseMove(const QPoint& pos);
     // A button came up during a drag: the drop target is taken from the rows as shown and,
     // unless they are shown in their stored order, the window is asked to move the
     // channels while the rows stay as shown. Unless the window then refilled the list, the
     // rows and the selection go back to their stored order.
-    void OnDragButtonUp();
+    void dragButtonUp();
     // Ends a drag without a move, as when the window closes during it: the rows and the
     // selection go back, and the buttons still held belong to the ended drag.
     void cancelDrag();

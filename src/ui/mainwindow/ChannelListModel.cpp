@@ -8,6 +8,7 @@
 #include "database/ChannelFind.h"
 #include "database/DisplayText.h"
 #include "database/RecordLayout.h"
+#include "ui/language/CoreTexts.h"
 
 namespace kavro {
 
@@ -52,7 +53,7 @@ QVariant ChannelListModel::headerData(int section, Qt::Orientation orientation, 
         return {};
     }
     if (role == Qt::DisplayRole) {
-        return QString::fromLatin1(ListColumnTitles[section]);
+        return translatedCoreText(ListColumnTitles[section]);
     }
     if (role == Qt::TextAlignmentRole) {
         return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
@@ -168,6 +169,26 @@ void ChannelListModel::refreshAll() {
     if (!rows_.empty()) {
         emit dataChanged(index(0, 0), index(rowCount() - 1, ListColumnCount - 1));
     }
+}
+
+std::vector<int> ChannelListModel::rowsOf(std::span<const int> channels) const {
+    std::vector<int> rowOfChannel(ChannelCapacity, -1);
+    for (size_t row = 0; row < rows_.size(); ++row) {
+        rowOfChannel[static_cast<size_t>(rows_[row])] = static_cast<int>(row);
+    }
+    std::vector<int> rows;
+    for (int ch : channels) {
+        if (ch >= 0 && ch < ChannelCapacity && rowOfChannel[static_cast<size_t>(ch)] >= 0) {
+            rows.push_back(rowOfChannel[static_cast<size_t>(ch)]);
+        }
+    }
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+int ChannelListModel::rowOf(int ch) const {
+    const auto found = std::find(rows_.begin(), rows_.end(), ch);
+    return found == rows_.end() ? -1 : static_cast<int>(found - rows_.begin());
 }
 
 int ChannelListModel::channelAt(int row) const {

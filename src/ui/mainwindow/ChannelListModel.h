@@ -58,6 +58,10 @@ public:
     int channelAt(int row) const;
     // The channels of the rows, in row order.
     std::span<const int> channels() const { return rows_; }
+    // Which rows show `channels`, ascending; a channel not shown has none.
+    std::vector<int> rowsOf(std::span<const int> channels) const;
+    // The row that shows channel `ch`; -1 when none does.
+    int rowOf(int ch) const;
     // The first row from `from` on, going round past the last row, whose channel's name
     // starts with `latin1` (letter case aside); -1 when there is none.
     int nextRowStartingWith(std::string_view latin1, int from) const;

@@ -1,5 +1,6 @@
 #include "FileCommands.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QDir>
@@ -18,10 +19,12 @@
 #include "database/ChannelDatabase.h"
 #include "dbfile/BackupList.h"
 #include "dbfile/DatabaseFile.h"
+#include "dbfile/FileMessages.h"
 #include "dbfile/FileSystem.h"
 #include "session/EditSession.h"
 #include "ui/dialogs/BackupsDialog.h"
 #include "ui/dialogs/Interaction.h"
+#include "ui/language/CoreTexts.h"
 
 namespace kavro {
 
@@ -29,12 +32,10 @@ namespace {
 
 // A message about a file: its text, then the file and the reason on a line of their own,
 // as kavro-tool prints them.
-QString fileMessage(const char* text, const QString& path, const std::string& reason) {
+QString fileMessage(std::string_view text, const QString& path, const std::string& reason) {
     return QStringLiteral("%1\n%2: %3")
-        .arg(QString::fromLatin1(text), QDir::toNativeSeparators(path), coreText(reason));
+        .arg(translatedCoreText(text), QDir::toNativeSeparators(path), coreText(reason));
 }
-
-const char* const WriteFailed = "File write failed! The file was left as it was.";
 
 QString currentPath(const EditSession& session) {
     return uiPath(session.path());
@@ -79,15 +80,14 @@ bool FileCommands::load(const QString& path) {
             if (parts_.settings && !QFileInfo::exists(path)) {
                 RecentFiles(*parts_.settings).remove(path);
             }
-            parts_.showMessage(fileMessage("File open failed!", path, result.systemReason));
+            parts_.showMessage(fileMessage(FileOpenFailedText, path, result.systemReason));
             return false;
         case OpenOutcome::ReadError:
-            parts_.showMessage(fileMessage("File read failed! The database shown was kept.", path,
-                                           result.systemReason));
+            parts_.showMessage(fileMessage(FileReadFailedText, path, result.systemReason));
             return false;
         case OpenOutcome::Invalid:
             parts_.showMessage(
-                fileMessage("Invalid DB file!", path, imageProblemText(result.problem)));
+                fileMessage(InvalidFileText, path, imageProblemText(result.problem)));
             return false;
     }
     return false;
@@ -95,8 +95,8 @@ bool FileCommands::load(const QString& path) {
 
 void FileCommands::written(const QString& path) {
     if (parts_.notices) {
-        parts_.notices->show(
-            QStringLiteral("Saved %1").arg(QDir::toNativeSeparators(QFileInfo(path).filePath())));
+        parts_.notices->show(QCoreApplication::translate("kavro::FileCommands", "Saved %1")
+                                 .arg(QDir::toNativeSeparators(QFileInfo(path).filePath())));
     }
     if (parts_.settings) {
         RecentFiles(*parts_.settings).add(path);
@@ -140,11 +140,11 @@ bool FileCommands::writeCurrentFile() {
                 folderRefusedMessage(refusedPath(result, path), result.systemReason));
             return false;
         case SaveOutcome::CannotOpen:
-            parts_.showMessage(fileMessage("File open failed!", path, result.systemReason));
+            parts_.showMessage(fileMessage(FileOpenFailedText, path, result.systemReason));
             return false;
         case SaveOutcome::CannotCreate:
         case SaveOutcome::WriteError:
-            parts_.showMessage(fileMessage(WriteFailed, path, result.systemReason));
+            parts_.showMessage(fileMessage(FileWriteFailedText, path, result.systemReason));
             return false;
     }
     return false;
@@ -179,10 +179,10 @@ void FileCommands::saveAs() {
             return;
         case SaveOutcome::CannotOpen:
         case SaveOutcome::CannotCreate:
-            parts_.showMessage(fileMessage("File create failed!", path, result.systemReason));
+            parts_.showMessage(fileMessage(FileCreateFailedText, path, result.systemReason));
             return;
         case SaveOutcome::WriteError:
-            parts_.showMessage(fileMessage(WriteFailed, path, result.systemReason));
+            parts_.showMessage(fileMessage(FileWriteFailedText, path, result.systemReason));
             return;
     }
 }
@@ -214,7 +214,7 @@ void FileCommands::restoreBackup(const QString& backup) {
         const std::string reason = opened.outcome == OpenOutcome::Invalid
                                        ? imageProblemText(opened.problem)
                                        : opened.systemReason;
-        parts_.showMessage(fileMessage("File open failed!", backup, reason));
+        parts_.showMessage(fileMessage(FileOpenFailedText, backup, reason));
         return;
     }
     parts_.session.apply(
@@ -225,7 +225,8 @@ bool FileCommands::reloadCurrentFile() {
     const QString path = currentPath(parts_.session);
     // The edits in the window may still be kept elsewhere: Save there goes to Save As.
     const QString question =
-        QStringLiteral("Do you want to save changes?\n%1").arg(QDir::toNativeSeparators(path));
+        QCoreApplication::translate("kavro::FileCommands", "Do you want to save changes?\n%1")
+            .arg(QDir::toNativeSeparators(path));
     switch (parts_.interaction.messageBox(parts_.window, question,
                                           Interaction::Buttons::SaveDiscardCancel,
                                           Interaction::Icon::None)) {
@@ -247,8 +248,9 @@ bool FileCommands::settleUnsavedChanges() {
     if (!parts_.session.isModified()) {
         return true;
     }
-    const QString question = QStringLiteral("Do you want to save changes?\n%1")
-                                 .arg(QDir::toNativeSeparators(currentPath(parts_.session)));
+    const QString question =
+        QCoreApplication::translate("kavro::FileCommands", "Do you want to save changes?\n%1")
+            .arg(QDir::toNativeSeparators(currentPath(parts_.session)));
     switch (parts_.interaction.messageBox(parts_.window, question,
                                           Interaction::Buttons::SaveDiscardCancel,
                                           Interaction::Icon::None)) {
@@ -263,11 +265,7 @@ bool FileCommands::settleUnsavedChanges() {
 }
 
 void FileCommands::exit() {
-    const bool hadChanges = parts_.session.isModified();
-    if (!settleUnsavedChanges()) {
-        return;
-    }
-    window_.done(hadChanges && parts_.session.isModified() ? QDialog::Rejected : QDialog::Accepted);
+    window_.close();
 }
 
 }  // namespace kavro

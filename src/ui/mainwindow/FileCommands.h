@@ -4,7 +4,7 @@
 
 #include <QString>
 
-class QDialog;
+class QWidget;
 
 namespace kavro {
 
@@ -12,7 +12,7 @@ struct WindowParts;
 
 class FileCommands {
 public:
-    FileCommands(const WindowParts& parts, QDialog& window) : parts_(parts), window_(window) {}
+    FileCommands(const WindowParts& parts, QWidget& window) : parts_(parts), window_(window) {}
 
     // Asks for a file in the Open chooser, which starts in the folder last opened from.
     void open();
@@ -28,8 +28,7 @@ public:
     // File > Backups...: the open file's backups; the one opened there becomes unsaved
     // changes to the open file.
     void showBackups();
-    // Closes the window after the save question: as rejected after "Don't Save", as
-    // accepted after a save.
+    // Closes the window, which asks the save question first.
     void exit();
     // The save question before Open and on close: Save, Don't Save or Cancel. False when
     // the caller must stop: the user cancelled, or the save asked for failed.
@@ -50,7 +49,7 @@ private:
     void written(const QString& path);
 
     const WindowParts& parts_;
-    QDialog& window_;
+    QWidget& window_;
 };
 
 }  // namespace kavro

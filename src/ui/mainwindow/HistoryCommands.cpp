@@ -1,11 +1,10 @@
 #include "HistoryCommands.h"
 
-#include <QPushButton>
-
 #include "ChannelListCtrl.h"
 #include "WindowParts.h"
 #include "session/EditSession.h"
 #include "session/StepLabels.h"
+#include "ui/language/CoreTexts.h"
 
 namespace kavro {
 
@@ -23,19 +22,11 @@ void HistoryCommands::redo() {
 }
 
 QString HistoryCommands::undoText(const EditSession& session) {
-    return QString::fromStdString(kavro::undoText(session.undoLabel()));
+    return historyText(true, session.undoLabel());
 }
 
 QString HistoryCommands::redoText(const EditSession& session) {
-    return QString::fromStdString(kavro::redoText(session.redoLabel()));
-}
-
-void HistoryCommands::showInButtons(const EditSession& session, QPushButton& undo,
-                                    QPushButton& redo) {
-    undo.setEnabled(session.canUndo());
-    undo.setToolTip(session.canUndo() ? undoText(session) : QString());
-    redo.setEnabled(session.canRedo());
-    redo.setToolTip(session.canRedo() ? redoText(session) : QString());
+    return historyText(false, session.redoLabel());
 }
 
 }  // namespace kavro

@@ -5,8 +5,6 @@
 
 #include <QString>
 
-class QPushButton;
-
 namespace kavro {
 
 class EditSession;
@@ -23,8 +21,6 @@ public:
     // step for them.
     static QString undoText(const EditSession& session);
     static QString redoText(const EditSession& session);
-    // Enables the buttons when there is a step for them; their tooltips name it.
-    static void showInButtons(const EditSession& session, QPushButton& undo, QPushButton& redo);
 
 private:
     const WindowParts& parts_;

@@ -1,5 +1,6 @@
 #include "ListCommands.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -19,11 +20,13 @@
 #include "database/ListExport.h"
 #include "database/OrderTransfer.h"
 #include "database/ViewIndex.h"
+#include "dbfile/FileMessages.h"
 #include "session/EditSession.h"
 #include "session/ImportEdit.h"
 #include "session/OrderReference.h"
 #include "ui/dialogs/ImportDialog.h"
 #include "ui/dialogs/Interaction.h"
+#include "ui/language/CoreTexts.h"
 
 namespace kavro {
 
@@ -77,12 +80,12 @@ void ListCommands::exportList() {
     }
     const QString failure = writeWholeFile(path, listCsv(parts_.session.database(), rows));
     if (!failure.isEmpty()) {
-        parts_.showMessage(fileMessage(QStringLiteral("File create failed!"), path, failure));
+        parts_.showMessage(fileMessage(translatedCoreText(FileCreateFailedText), path, failure));
         return;
     }
-    report(QStringLiteral("Exported %1 %2 to %3")
-               .arg(rows.size())
-               .arg(rows.size() == 1 ? QStringLiteral("channel") : QStringLiteral("channels"))
+    const int exported = static_cast<int>(rows.size());
+    report(QCoreApplication::translate("kavro::ListCommands", "Exported %n channel(s) to %1",
+                                       nullptr, exported)
                .arg(QDir::toNativeSeparators(path)));
 }
 
@@ -160,13 +163,10 @@ void ListCommands::showChannel(int channel) {
         parts_.tree.clearSelection();
         parts_.refresh.fillChannelList();
     }
-    for (int row = 0; row < parts_.model.rowCount(); ++row) {
-        if (parts_.model.channelAt(row) == channel) {
-            parts_.list.clearSelection();
-            parts_.list.selectAndShowRow(row);
-            parts_.selection.takeList();
-            return;
-        }
+    if (const int row = parts_.model.rowOf(channel); row >= 0) {
+        parts_.list.clearSelection();
+        parts_.list.selectAndShowRow(row);
+        parts_.selection.takeList();
     }
 }
 

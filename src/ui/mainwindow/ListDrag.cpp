@@ -15,7 +15,7 @@
 
 namespace kavro {
 
-void ChannelListCtrl::OnBeginDrag(int row) {
+void ChannelListCtrl::beginDrag(int row) {
     dragging_ = true;
     savedSelection_ = selectionModel()->selection();
     savedCurrentRow_ = currentIndex().row();
@@ -51,7 +51,7 @@ void ChannelListCtrl::gatherSelection() {
     viewport()->update();
 }
 
-void ChannelListCtrl::OnDragMouseMove(const QPoint& pos) {
+void ChannelListCtrl::dragMouseMove(const QPoint& pos) {
     if (!dragging_) {
         return;
     }
@@ -61,7 +61,7 @@ void ChannelListCtrl::OnDragMouseMove(const QPoint& pos) {
     }
 }
 
-void ChannelListCtrl::OnDragButtonUp() {
+void ChannelListCtrl::dragButtonUp() {
     if (!dragging_) {
         return;
     }

@@ -1,7 +1,7 @@
-// The Problems panel below the list with its "Problems (N)" button, which opens and closes
-// it. A double-click on a finding shows what it concerns.
+// The Problems panel docked under the list, with its "Problems (N)" button in the status
+// bar, which opens and closes it. A double-click on a finding shows what it concerns.
+#include <QDockWidget>
 #include <QPushButton>
-#include <QSplitter>
 
 #include "ChannelListCtrl.h"
 #include "FindField.h"
@@ -12,24 +12,15 @@
 
 namespace kavro {
 
-namespace {
-
-// The share of the list area the panel takes when it opens.
-constexpr int ListShare = 2;
-constexpr int PanelShare = 1;
-
-}  // namespace
-
-QSplitter* MainWindow::buildListArea() {
-    auto* area = new QSplitter(Qt::Vertical, this);
-    problems_ = new ProblemsPanel(*session_, area);
-    area->addWidget(list_);
-    area->addWidget(problems_);
-    area->setChildrenCollapsible(false);
-    area->setStretchFactor(0, ListShare);
-    area->setStretchFactor(1, PanelShare);
-    problems_->hide();
-    return area;
+void MainWindow::buildProblemsDock() {
+    problemsDock_ = new QDockWidget(QStringLiteral("Problems"), this);
+    problemsDock_->setObjectName(QStringLiteral("problemsDock"));
+    problemsDock_->setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable);
+    problemsDock_->setAllowedAreas(Qt::BottomDockWidgetArea | Qt::RightDockWidgetArea);
+    problems_ = new ProblemsPanel(*session_, problemsDock_);
+    problemsDock_->setWidget(problems_);
+    addDockWidget(Qt::BottomDockWidgetArea, problemsDock_);
+    problemsDock_->hide();
 }
 
 void MainWindow::connectListTools() {
@@ -50,20 +41,15 @@ void MainWindow::connectListTools() {
             satelliteCommands_.openDialog(satellite);
         }
     });
-    connect(problemsButton_, &QPushButton::toggled, this, [this](bool open) {
-        problems_->setVisible(open);
-        if (open) {
-            auto* area = static_cast<QSplitter*>(problems_->parentWidget());
-            const int height = area->height();
-            area->setSizes({height * ListShare / (ListShare + PanelShare),
-                            height * PanelShare / (ListShare + PanelShare)});
-        }
-    });
+    connect(problemsButton_, &QPushButton::toggled, problemsDock_, &QDockWidget::setVisible);
+    // The dock's own close box unticks the button.
+    connect(problemsDock_->toggleViewAction(), &QAction::toggled, problemsButton_,
+            &QPushButton::setChecked);
     showProblemCount(problems_->count());
 }
 
 void MainWindow::showProblemCount(int count) {
-    problemsButton_->setText(QStringLiteral("Problems (%1)").arg(count));
+    problemsButton_->setText(tr("Problems (%1)").arg(count));
 }
 
 }  // namespace kavro

@@ -1,6 +1,8 @@
 #include "MainWindow.h"
 
+#include <QAbstractButton>
 #include <QButtonGroup>
+#include <QCloseEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -14,6 +16,7 @@
 #include <QRadioButton>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QToolBar>
 #include <QVBoxLayout>
 
 #include "ChannelListCtrl.h"
@@ -31,7 +34,9 @@
 #include "database/ViewIndex.h"
 #include "session/EditSession.h"
 #include "session/StepLabels.h"
+#include "ui/dialogs/Accessibility.h"
 #include "ui/dialogs/Interaction.h"
+#include "ui/language/CoreTexts.h"
 
 // The program's resources live in this static library: make sure they are linked in.
 static void initWindowResources() {
@@ -42,13 +47,16 @@ namespace kavro {
 
 namespace {
 
-// The tree's first width; it and the list keep sizes that show every control.
-constexpr int TreeWidth = 250;
-constexpr int TreeMinimumWidth = 160;
-constexpr int ListMinimumWidth = 320;
-constexpr int ListMinimumHeight = 200;
+// The tree's first width; it and the list keep sizes that show every control, and leave the
+// window usable from 640 x 400.
+constexpr int TreeWidth = 200;
+constexpr int TreeMinimumWidth = 150;
+constexpr int ListMinimumWidth = 300;
+constexpr int ListMinimumHeight = 120;
+const QSize MinimumWindowSize(640, 400);
 // Room beside the text of the Problems button for its frame.
 constexpr int ProblemsButtonPadding = 24;
+constexpr int FindLabelGap = 4;  // between "Find" and its field
 
 }  // namespace
 
@@ -62,7 +70,7 @@ void WindowParts::showMessage(const QString& text) const {
 }
 
 MainWindow::MainWindow(Interaction& interaction, QWidget* parent, WindowSettings* settings)
-    : QDialog(parent),
+    : QMainWindow(parent),
       interaction_(interaction),
       ownSettings_(settings ? nullptr : std::make_unique<WindowSettings>()),
       settings_(settings ? settings : ownSettings_.get()),
@@ -84,17 +92,15 @@ MainWindow::MainWindow(Interaction& interaction, QWidget* parent, WindowSettings
       selectCommands_(parts_),
       satelliteCommands_(parts_) {
     initWindowResources();
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
+    setObjectName(QStringLiteral("mainWindow"));
     setWindowIcon(programIcon());
+    setMinimumSize(MinimumWindowSize);
     session_->addObserver(*refresh_);
     session_->addObserver(*this);
-    statusBar_ = new QStatusBar(this);
-    filterStatus_ = new QLabel(statusBar_);
+    filterStatus_ = new QLabel(statusBar());
     filterStatus_->setObjectName(QStringLiteral("filterStatus"));
-    statusBar_->addPermanentWidget(filterStatus_);
     refresh_->setFilterStatus(filterStatus_);
-    notices_ = std::make_unique<StatusNotices>(*statusBar_, *this, interaction_, *settings_);
+    notices_ = std::make_unique<StatusNotices>(*statusBar(), *this, interaction_, *settings_);
     parts_.settings = settings_;
     parts_.notices = notices_.get();
     buildMenuBar();
@@ -107,11 +113,12 @@ MainWindow::MainWindow(Interaction& interaction, QWidget* parent, WindowSettings
             [this](const QString& path) { openFile(path); });
     showViewInControls();
     showSessionInControls();
-    list_->SetupListColumns(model_);
-    selectCommands_.showCount(*statusBar_);
+    list_->setUpColumns(model_);
+    selectCommands_.showCount(*statusBar());
     setListColumnModes();
     restoreLayout();
     list_->setFocus(Qt::OtherFocusReason);
+    describeControls(*this);
 }
 
 MainWindow::~MainWindow() {
@@ -133,87 +140,65 @@ void MainWindow::buildControls() {
     list_->setMinimumSize(ListMinimumWidth, ListMinimumHeight);
     splitter_ = new QSplitter(Qt::Horizontal, this);
     splitter_->setObjectName(QStringLiteral("splitter"));
+    tree_->setObjectName(QStringLiteral("satelliteTree"));
+    list_->setObjectName(QStringLiteral("channelList"));
     splitter_->setChildrenCollapsible(false);
     splitter_->addWidget(buildLeftPane(buildViewGroup()));
-    splitter_->addWidget(buildRightPane());
+    splitter_->addWidget(list_);
     splitter_->setStretchFactor(0, 0);
     splitter_->setStretchFactor(1, 1);
     splitter_->setSizes({TreeWidth, 1100 - TreeWidth});
-
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->setMenuBar(commands_->menuBar());
-    layout->addWidget(splitter_, 1);
-    layout->addWidget(statusBar_);
-    setTabOrder(tree_, findField_);
-    setTabOrder(findField_, list_);
+    setCentralWidget(splitter_);
+    buildToolBar();
+    buildStatusBar();
+    buildProblemsDock();
+    setTabOrder(findField_, tree_);
+    setTabOrder(tree_, viewButtons_[ViewAll]);
+    setTabOrder(viewButtons_[ViewAll], list_);
     setTabOrder(list_, problems_->view());
-    setTabOrder(problems_->view(), viewButtons_[ViewAll]);
 }
 
 QWidget* MainWindow::buildLeftPane(QWidget* viewGroup) {
     auto* pane = new QWidget(this);
     auto* layout = new QVBoxLayout(pane);
-    layout->setContentsMargins(9, 9, 0, 0);
+    layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(tree_, 1);
     layout->addWidget(viewGroup, 0, Qt::AlignLeft);
     return pane;
 }
 
-QWidget* MainWindow::buildRightPane() {
-    auto* pane = new QWidget(this);
-    rowCount_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+// The commands' own buttons, then Find.
+void MainWindow::buildToolBar() {
+    auto* bar = addToolBar(QStringLiteral("Main"));
+    bar->setObjectName(QStringLiteral("mainToolBar"));
+    bar->setMovable(false);
+    bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    commands_->fillToolBar(*bar);
+    bar->addSeparator();
+    auto* label = new QLabel(tr("Find"), bar);
+    label->setContentsMargins(0, 0, FindLabelGap, 0);
+    label->setBuddy(findField_);
+    bar->addWidget(label);
+    bar->addWidget(findField_);
+}
+
+void MainWindow::buildStatusBar() {
+    rowCount_->setObjectName(QStringLiteral("rowCount"));
     rowCount_->setAlignment(Qt::AlignCenter);
     rowCount_->setMinimumWidth(
         rowCount_->fontMetrics().horizontalAdvance(QStringLiteral("000000")) + 12);
-
-    auto* bottom = new QHBoxLayout;
-    bottom->addWidget(rowCount_);
-    buildButtons();
-    problemsButton_->setAutoDefault(false);
-    bottom->addWidget(problemsButton_);
-    bottom->addStretch(1);
-    for (QPushButton* button :
-         {undoButton_, redoButton_, openButton_, saveButton_, saveAsButton_, exitButton_}) {
-        button->setAutoDefault(false);
-        bottom->addWidget(button);
-    }
-    rowCount_->setFixedHeight(openButton_->sizeHint().height());
-
-    auto* layout = new QVBoxLayout(pane);
-    layout->setContentsMargins(0, 9, 9, 0);
-    layout->addLayout(buildFindRow());
-    layout->addWidget(buildListArea(), 1);
-    layout->addLayout(bottom);
-    return pane;
-}
-
-QLayout* MainWindow::buildFindRow() {
-    auto* label = new QLabel(QStringLiteral("Find"), this);
-    label->setBuddy(findField_);
-    auto* row = new QHBoxLayout;
-    row->addWidget(label);
-    row->addWidget(findField_, 1);
-    return row;
-}
-
-void MainWindow::buildButtons() {
-    undoButton_ = new QPushButton(QString::fromUtf8(UndoText.data(), UndoText.size()), this);
-    redoButton_ = new QPushButton(QString::fromUtf8(RedoText.data(), RedoText.size()), this);
-    openButton_ = new QPushButton(QStringLiteral("Open"), this);
-    saveButton_ = new QPushButton(QStringLiteral("Save"), this);
-    saveAsButton_ = new QPushButton(QStringLiteral("Save As"), this);
-    exitButton_ = new QPushButton(QStringLiteral("Exit"), this);
     problemsButton_ = new QPushButton(this);
     problemsButton_->setCheckable(true);
+    problemsButton_->setFlat(true);
+    problemsButton_->setAutoDefault(false);
     problemsButton_->setObjectName(QStringLiteral("problemsButton"));
     // Wide enough for the count of a full list, so the text is never cut.
-    problemsButton_->setMinimumWidth(
-        problemsButton_->fontMetrics().horizontalAdvance(QStringLiteral("Problems (00000)")) +
-        ProblemsButtonPadding);
-    undoButton_->setObjectName(QStringLiteral("undoButton"));
-    redoButton_->setObjectName(QStringLiteral("redoButton"));
+    problemsButton_->setMinimumWidth(problemsButton_->fontMetrics().horizontalAdvance(
+                                         tr("Problems (%1)").arg(QStringLiteral("00000"))) +
+                                     ProblemsButtonPadding);
+    statusBar()->addPermanentWidget(filterStatus_);
+    statusBar()->addPermanentWidget(rowCount_);
+    statusBar()->addPermanentWidget(problemsButton_);
 }
 
 QWidget* MainWindow::buildViewGroup() {
@@ -221,9 +206,11 @@ QWidget* MainWindow::buildViewGroup() {
     auto* layout = new QHBoxLayout(group);
     layout->setContentsMargins(10, 2, 10, 2);
     viewGroup_ = new QButtonGroup(this);
-    const char* const captions[] = {"ALL", "TV", "RADIO"};
+    const char* const captions[] = {QT_TR_NOOP("ALL"), QT_TR_NOOP("TV"), QT_TR_NOOP("RADIO")};
+    const char* const names[] = {"viewAll", "viewTv", "viewRadio"};
     for (int view = ViewAll; view <= ViewRadio; ++view) {
-        viewButtons_[view] = new QRadioButton(QString::fromLatin1(captions[view]), group);
+        viewButtons_[view] = new QRadioButton(tr(captions[view]), group);
+        viewButtons_[view]->setObjectName(QString::fromLatin1(names[view]));
         viewGroup_->addButton(viewButtons_[view], view);
         layout->addWidget(viewButtons_[view]);
     }
@@ -231,7 +218,7 @@ QWidget* MainWindow::buildViewGroup() {
 }
 
 void MainWindow::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
+    QMainWindow::showEvent(event);
     if (!focusPlaced_) {
         focusPlaced_ = true;
         list_->setFocus(Qt::OtherFocusReason);
@@ -246,10 +233,7 @@ void MainWindow::sessionChanged(const SessionChange& change) {
 }
 
 void MainWindow::showSessionInControls() {
-    saveButton_->setEnabled(session_->isModified());
-    saveAsButton_->setEnabled(session_->isOpen());
     problemsButton_->setEnabled(session_->isOpen());
-    HistoryCommands::showInButtons(*session_, *undoButton_, *redoButton_);
     updateCommands();
     showFileInTitle();
 }
@@ -258,12 +242,12 @@ void MainWindow::showFileInTitle() {
     const QString path = currentPath();
     if (!session_->isOpen() || path.isEmpty()) {
         setWindowFilePath(QString());
-        setWindowTitle(QStringLiteral("Channel Editor "));
+        setWindowTitle(tr("Channel Editor "));
         setWindowModified(false);
         return;
     }
     setWindowFilePath(path);
-    setWindowTitle(QFileInfo(path).fileName() + QStringLiteral("[*] - Channel Editor"));
+    setWindowTitle(tr("%1[*] - Channel Editor").arg(QFileInfo(path).fileName()));
     setWindowModified(session_->isModified());
 }
 
@@ -277,29 +261,34 @@ void MainWindow::showViewInControls() {
     }
 }
 
-// Enter never closes the window: it presses a focused button and nothing else.
 void MainWindow::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        if (auto* button = qobject_cast<QPushButton*>(focusWidget())) {
-            button->click();
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        if (list_->isDragging()) {
+            list_->cancelDrag();
+        } else if (!findField_->text().isEmpty()) {
+            findField_->clear();
         }
         event->accept();
         return;
     }
-    QDialog::keyPressEvent(event);
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        if (auto* button = qobject_cast<QAbstractButton*>(focusWidget())) {
+            button->click();
+            event->accept();
+            return;
+        }
+    }
+    QMainWindow::keyPressEvent(event);
 }
 
-void MainWindow::done(int result) {
-    saveLayout();
-    QDialog::done(result);
-}
-
-void MainWindow::reject() {
+void MainWindow::closeEvent(QCloseEvent* event) {
     list_->cancelDrag();
     if (!fileCommands_.settleUnsavedChanges()) {
+        event->ignore();
         return;
     }
-    QDialog::reject();
+    saveLayout();
+    event->accept();
 }
 
 }  // namespace kavro

@@ -1,19 +1,20 @@
-// The editor's one window: a menu bar; the satellite/transponder tree and, beside it in a
-// splitter, the Find field over the channel list; the ALL/TV/RADIO view buttons under the tree;
-// the row count, the Problems button and the Undo, Redo, Open, Save, Save As and
-// Exit buttons under the list, the Problems panel opening below it; a status bar. It owns the
-// edit session it shows; every change goes through the session, which the window follows
-// (WindowRefresh) and whose file, modified mark and history its title, buttons and menus show.
-// The commands live in their groups (ChannelCommands, OrderCommands, ListCommands,
-// TransponderCommands, FileCommands, HistoryCommands); the window wires them to the controls,
-// and the command table (MenuBar.cpp) to the menus, the popups and the keys.
+// The editor's one window: a menu bar; a toolbar with Open, Save, Save As, Undo, Redo and the
+// Find field; the satellite/transponder tree, with the ALL/TV/RADIO view buttons under it,
+// beside the channel list in a splitter; the Problems panel docked under them; a status bar
+// with the row count and the Problems button. It owns the edit session it shows; every
+// change goes through the session, which the window follows (WindowRefresh) and whose file,
+// modified mark and history its title and commands show. The commands live in their groups
+// (ChannelCommands, OrderCommands, ListCommands, TransponderCommands, FileCommands,
+// HistoryCommands); the command table (MenuBar.cpp) puts them in the menus, the popups, the
+// toolbar and the keys.
 #pragma once
 
-#include <QDialog>
+#include <QMainWindow>
 #include <QString>
 #include <memory>
 
 #include "ChannelCommands.h"
+#include "CommandTable.h"
 #include "FileCommands.h"
 #include "HistoryCommands.h"
 #include "ListCommands.h"
@@ -27,13 +28,12 @@
 #include "session/SessionObserver.h"
 
 class QButtonGroup;
+class QDockWidget;
 class QLabel;
-class QLayout;
 class QMenu;
 class QPushButton;
 class QRadioButton;
 class QSplitter;
-class QStatusBar;
 class QTreeWidgetItem;
 
 namespace kavro {
@@ -50,37 +50,7 @@ class Interaction;
 class ProblemsPanel;
 class SatelliteTree;
 
-// The popups: on the list; on the tree for a transponder item; for a satellite item.
-enum Popup : int { NoPopup = -1, Popup0 = 0, Popup1 = 1, Popup2 = 2 };
-
-// The popups' commands.
-enum Command : int {
-    CommandDelete = 32771,
-    CommandAddToFavorite = 32775,
-    CommandDeleteTransponder = 32776,
-    CommandAddChannel = 32777,
-    CommandAddTransponder = 32778,
-    CommandEditFavoriteName = 32779,
-    CommandEditFavorite = 32780,
-    CommandUndo = 32781,
-    CommandRedo = 32782,
-    CommandMoveToTop = 32790,
-    CommandMoveToBottom = 32791,
-    CommandMoveUp = 32792,
-    CommandMoveDown = 32793,
-    CommandMoveToPosition = 32794,
-    CommandSortByName = 32795,
-    CommandSortByServiceId = 32796,
-    CommandSortByTransponder = 32797,
-    CommandExportList = 32798,
-    CommandApplyOrder = 32799,
-    CommandImportFrom = 32800,
-    CommandEditChannel = 32801,
-    CommandHideSatellite = 32802,
-    CommandRenameSatellite = 32803,
-};
-
-class MainWindow : public QDialog, private SessionObserver {
+class MainWindow : public QMainWindow, private SessionObserver {
     Q_OBJECT
 
 public:
@@ -98,7 +68,7 @@ public:
     WindowSettings& settings() const { return *settings_; }
     CommandTable& commands() const { return *commands_; }
     QSplitter* splitter() const { return splitter_; }
-    QStatusBar* statusBar() const { return statusBar_; }
+    // The status bar's note of the satellite the list is filtered to.
     QLabel* filterStatus() const { return filterStatus_; }
 
     EditSession& session() { return *session_; }
@@ -117,12 +87,12 @@ public:
     SatelliteCommands& satelliteCommands() { return satelliteCommands_; }
     WindowRefresh& refresh() { return *refresh_; }
 
-    // The popup `popup` with its items; each item carries its command number as data. The
-    // list's popup starts with Undo and Redo, enabled when there is a step for them.
-    std::unique_ptr<QMenu> buildPopup(int popup);
-    // The popup the tree shows now: Popup1 or Popup2, NoPopup with no item selected.
-    int treePopup() const;
-    void runCommand(int command);
+    // The popup `popup` with its items, enabled as the session stands.
+    std::unique_ptr<QMenu> buildPopup(Popup popup);
+    // The popup the tree shows now: for its selected item's kind; None with none selected.
+    Popup treePopup() const;
+    // Runs `command` as its menu item does.
+    void runCommand(CommandId command);
 
     SatelliteTree* tree() const { return tree_; }
     ChannelListCtrl* list() const { return list_; }
@@ -130,25 +100,18 @@ public:
     FindField* findField() const { return findField_; }
     QLabel* rowCountField() const { return rowCount_; }
     QRadioButton* viewButton(int view) const;
-    QPushButton* undoButton() const { return undoButton_; }
-    QPushButton* redoButton() const { return redoButton_; }
-    QPushButton* openButton() const { return openButton_; }
-    QPushButton* saveButton() const { return saveButton_; }
-    QPushButton* saveAsButton() const { return saveAsButton_; }
-    QPushButton* exitButton() const { return exitButton_; }
+    QAction* action(CommandId command) const { return commands_->action(command); }
     QPushButton* problemsButton() const { return problemsButton_; }
     ProblemsPanel* problemsPanel() const { return problems_; }
-
-public slots:
-    // Escape and the close box: end a drag in the list (moving nothing), then ask about
-    // unsaved changes.
-    void reject() override;
-    // Every close: the layout goes to the settings first.
-    void done(int result) override;
+    QDockWidget* problemsDock() const { return problemsDock_; }
 
 protected:
+    // Escape ends a drag (moving nothing), else empties Find; it never closes the window.
     void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    // The close box, Exit and Ctrl+Q: a drag in the list ends (moving nothing), then the
+    // save question; the layout goes to the settings once the window closes.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void sessionChanged(const SessionChange& change) override;
@@ -156,27 +119,27 @@ private:
     void showSessionInControls();
     void buildControls();
     QWidget* buildViewGroup();
-    QLayout* buildFindRow();
-    void buildButtons();
-    // ListToolsWiring.cpp: the list above the Problems panel, and the wiring of the panel,
-    // its button.
-    QSplitter* buildListArea();
+    void buildToolBar();
+    void buildStatusBar();
+    // ListToolsWiring.cpp: the Problems panel docked under the list, and the wiring of the
+    // panel and its button.
+    void buildProblemsDock();
     void connectListTools();
     void showProblemCount(int count);
     QWidget* buildLeftPane(QWidget* viewGroup);
-    QWidget* buildRightPane();
     // The name of the open file, its modified mark and the program.
     void showFileInTitle();
     void saveLayout();
     void setListColumnModes();
     // MenuBar.cpp: the command table and what its commands run.
+    std::vector<CommandEntry> commandEntries();
     void buildMenuBar();
+    // Makes the list, or the tree item, the owner of the selection for a command of `scope`;
+    // false when the command is not for now.
+    bool enterScope(Scope scope);
     // The menus' enabled states, Undo's and Redo's texts and the view's mark.
     void updateCommands();
     void fillRecentMenu();
-    void runMenuCommand(int command);
-    void runOnList(int command);
-    void runOnTree(int command);
     void focusFind();
     void deleteWhereFocused();
     void selectAllChannels();
@@ -196,8 +159,8 @@ private:
     void onViewButton(int view);
     // Moves the radio mark to the session's view.
     void showViewInControls();
-    // The picked command, 0 when none was picked.
-    int runPopup(int popup, const QPoint& globalPos);
+    // Shows the popup and runs the picked command once it has closed.
+    void runPopup(Popup popup, const QPoint& globalPos);
     // The popups at a place; a picked command makes the list, or the tree, the owner of
     // the selection before it runs.
     void showListPopup(const QPoint& globalPos);
@@ -216,16 +179,10 @@ private:
     QLabel* rowCount_ = nullptr;
     QButtonGroup* viewGroup_ = nullptr;
     QRadioButton* viewButtons_[3] = {};
-    QPushButton* undoButton_ = nullptr;
-    QPushButton* redoButton_ = nullptr;
-    QPushButton* openButton_ = nullptr;
-    QPushButton* saveButton_ = nullptr;
-    QPushButton* saveAsButton_ = nullptr;
-    QPushButton* exitButton_ = nullptr;
     QPushButton* problemsButton_ = nullptr;
     ProblemsPanel* problems_ = nullptr;
+    QDockWidget* problemsDock_ = nullptr;
     QSplitter* splitter_ = nullptr;
-    QStatusBar* statusBar_ = nullptr;
     QMenu* recentMenu_ = nullptr;
     std::unique_ptr<CommandTable> commands_;
     std::unique_ptr<StatusNotices> notices_;

@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QDir>
@@ -22,147 +23,184 @@
 #include "SatelliteTree.h"
 #include "database/ViewIndex.h"
 #include "session/EditSession.h"
+#include "ui/dialogs/Accessibility.h"
 #include "ui/dialogs/Interaction.h"
 
 namespace kavro {
 
 namespace {
 
-const char* const MenuNames[MenuCount] = {"File", "Edit", "Channels", "Tree", "View", "Help"};
-
 // Keys that act without a menu entry.
 const char* const OtherKeys[][2] = {
-    {"Menu, Shift+F10", "The popup of the list or the tree"},
-    {"Enter", "Presses the focused button"},
-    {"Escape", "Ends a drag; closes the window, asking to save changes"},
-};
-
-// The menu bar's entries in their order; Open Recent follows Open. Keys in portable text,
-// the first one shown in the menu. The commands that act on the database wait for one to be
-// open (the popups only show then); Delete is the Delete key of the list or tree.
-struct MenuEntry {
-    int command;
-    const char* text;
-    MenuName menu;
-    const char* keys;
-    Availability availability;
-    bool keyOwnedByView;
-};
-
-using M = MenuName;
-using A = Availability;
-
-const MenuEntry MenuEntries[] = {
-    {CommandOpen, "Open...", M::File, "Ctrl+O", A::Always, false},
-    {CommandSave, "Save", M::File, "Ctrl+S", A::WhenModified, false},
-    {CommandSaveAs, "Save As...", M::File, "Ctrl+Shift+S", A::WhenOpen, false},
-    {CommandBackups, "Backups...", M::File, "", A::WhenOpen, false},
-    {CommandExportList, "Export List...", M::File, "Ctrl+Shift+X", A::WhenOpen, false},
-    {CommandImportFrom, "Import From...", M::File, "Ctrl+I", A::WhenOpen, false},
-    {CommandExit, "Exit", M::File, "Ctrl+Q", A::Always, false},
-    {CommandUndo, "Undo", M::Edit, "Ctrl+Z", A::WhenUndoable, false},
-    {CommandRedo, "Redo", M::Edit, "Ctrl+Y; Ctrl+Shift+Z", A::WhenRedoable, false},
-    {CommandFind, "Find", M::Edit, "Ctrl+F", A::Always, false},
-    {CommandDelete, "Delete", M::Edit, "Del", A::WhenOpen, true},
-    {CommandSelectAll, "Select All", M::Edit, "Ctrl+A", A::WhenOpen, false},
-    {CommandEditChannel, "Edit Channel...", M::Channels, "F2", A::WhenOpen, true},
-    {CommandAddToFavorite, "Add to Favorite", M::Channels, "Ctrl+D", A::WhenOpen, false},
-    {CommandEditFavorite, "Edit Favorite", M::Channels, "Ctrl+E", A::WhenOpen, false},
-    {CommandEditFavoriteName, "Edit Favorite Name", M::Channels, "Ctrl+Shift+E", A::WhenOpen,
-     false},
-    {CommandMoveToTop, "Move to Top", M::Channels, "Ctrl+Home", A::WhenOpen, true},
-    {CommandMoveToBottom, "Move to Bottom", M::Channels, "Ctrl+End", A::WhenOpen, true},
-    {CommandMoveUp, "Move Up", M::Channels, "Ctrl+Up", A::WhenOpen, true},
-    {CommandMoveDown, "Move Down", M::Channels, "Ctrl+Down", A::WhenOpen, true},
-    {CommandMoveToPosition, "Move to Position...", M::Channels, "Ctrl+G", A::WhenOpen, false},
-    {CommandSortByName, "Sort by Name", M::Channels, "Ctrl+Shift+N", A::WhenOpen, false},
-    {CommandSortByServiceId, "Sort by Service ID", M::Channels, "Ctrl+Shift+I", A::WhenOpen, false},
-    {CommandSortByTransponder, "Sort by Transponder", M::Channels, "Ctrl+Shift+T", A::WhenOpen,
-     false},
-    {CommandApplyOrder, "Apply Order From...", M::Channels, "Ctrl+Shift+O", A::WhenOpen, false},
-    {CommandAddTransponder, "Add TP", M::Tree, "Ctrl+T", A::WhenOpen, false},
-    {CommandDeleteTransponder, "Delete TP", M::Tree, "Del", A::WhenOpen, true},
-    {CommandAddChannel, "Add Channel", M::Tree, "Ctrl+N", A::WhenOpen, false},
-    {CommandSatellites, "Satellites...", M::Tree, "Ctrl+L", A::WhenOpen, false},
-    {CommandHideSatellite, "Hide Satellite", M::Tree, "Ctrl+H", A::WhenOpen, false},
-    {CommandRenameSatellite, "Rename Satellite...", M::Tree, "Ctrl+R", A::WhenOpen, false},
-    {CommandViewAll, "All", M::View, "Ctrl+1", A::WhenOpen, false},
-    {CommandViewTv, "TV", M::View, "Ctrl+2", A::WhenOpen, false},
-    {CommandViewRadio, "Radio", M::View, "Ctrl+3", A::WhenOpen, false},
-    {CommandKeyboardShortcuts, "Keyboard Shortcuts", M::Help, "F1", A::Always, false},
-    {CommandAbout, "About Kavro", M::Help, "", A::Always, false},
+    {"Menu, Shift+F10", QT_TRANSLATE_NOOP("kavro::MenuBar", "The popup of the list or the tree")},
+    {"Enter", QT_TRANSLATE_NOOP("kavro::MenuBar", "Presses the focused button")},
+    {"Escape", QT_TRANSLATE_NOOP("kavro::MenuBar", "Ends a drag, or empties Find")},
 };
 
 }  // namespace
 
+// The window's commands in their menus' order; Open Recent follows Open. A command that
+// acts on the database waits for one to be open. Groups: neighbours of one group sit
+// between the same separators, in the menu and in the popups.
+std::vector<CommandEntry> MainWindow::commandEntries() {
+    using I = CommandId;
+    using M = MenuName;
+    using A = Availability;
+    using S = Scope;
+    auto& ch = channelCommands_;
+    auto& order = orderCommands_;
+    auto& tp = transponderCommands_;
+    auto& file = fileCommands_;
+    auto& history = historyCommands_;
+    auto& lists = listCommands_;
+    auto& sat = satelliteCommands_;
+    const unsigned bar = InToolbar;
+    const unsigned pop = InListPopup;
+    std::vector<CommandEntry> entries{
+        {I::Open, QT_TRANSLATE_NOOP("kavro::MenuBar", "Open..."), M::File, "Ctrl+O", 0, bar,
+         A::Always, S::Window, false, "document-open", false, [&file] { file.open(); }},
+        {I::Save, QT_TRANSLATE_NOOP("kavro::MenuBar", "Save"), M::File, "Ctrl+S", 0, bar,
+         A::WhenModified, S::Window, false, "document-save", false, [&file] { file.save(); }},
+        {I::SaveAs, QT_TRANSLATE_NOOP("kavro::MenuBar", "Save As..."), M::File, "Ctrl+Shift+S", 0,
+         bar, A::WhenOpen, S::Window, false, "document-save-as", false, [&file] { file.saveAs(); }},
+        {I::Backups, QT_TRANSLATE_NOOP("kavro::MenuBar", "Backups..."), M::File, "", 0, InMenuOnly,
+         A::WhenOpen, S::Window, false, nullptr, false, [&file] { file.showBackups(); }},
+        {I::ExportList, QT_TRANSLATE_NOOP("kavro::MenuBar", "Export List..."), M::File,
+         "Ctrl+Shift+X", 4, pop, A::WhenOpen, S::List, false, nullptr, false,
+         [&lists] { lists.exportList(); }},
+        {I::ImportFrom, QT_TRANSLATE_NOOP("kavro::MenuBar", "Import From..."), M::File, "Ctrl+I", 4,
+         InMenuOnly, A::WhenOpen, S::List, false, nullptr, false, [&lists] { lists.importFrom(); }},
+        {I::Exit, QT_TRANSLATE_NOOP("kavro::MenuBar", "Exit"), M::File, "Ctrl+Q", 5, InMenuOnly,
+         A::Always, S::Window, false, nullptr, false, [&file] { file.exit(); }},
+        {I::Undo, QT_TRANSLATE_NOOP("kavro::MenuBar", "Undo"), M::Edit, "Ctrl+Z", 0, bar | pop,
+         A::WhenUndoable, S::Window, false, "edit-undo", false, [&history] { history.undo(); }},
+        {I::Redo, QT_TRANSLATE_NOOP("kavro::MenuBar", "Redo"), M::Edit, "Ctrl+Y; Ctrl+Shift+Z", 0,
+         bar | pop, A::WhenRedoable, S::Window, false, "edit-redo", false,
+         [&history] { history.redo(); }},
+        {I::Find, QT_TRANSLATE_NOOP("kavro::MenuBar", "Find"), M::Edit, "Ctrl+F", 1, InMenuOnly,
+         A::Always, S::Window, false, nullptr, false, [this] { focusFind(); }},
+        {I::EditChannel, QT_TRANSLATE_NOOP("kavro::MenuBar", "Edit Channel..."), M::Channels, "F2",
+         1, pop, A::WhenOpen, S::List, true, nullptr, false, [&ch] { ch.editChannel(); }},
+        {I::Delete, QT_TRANSLATE_NOOP("kavro::MenuBar", "Delete"), M::Edit, "Del", 1, pop,
+         A::WhenOpen, S::Window, true, nullptr, false, [this] { deleteWhereFocused(); }},
+        {I::SelectAll, QT_TRANSLATE_NOOP("kavro::MenuBar", "Select All"), M::Edit, "Ctrl+A", 1,
+         InMenuOnly, A::WhenOpen, S::Window, false, nullptr, false,
+         [this] { selectAllChannels(); }},
+        {I::AddToFavorite, QT_TRANSLATE_NOOP("kavro::MenuBar", "Add to Favorite"), M::Channels,
+         "Ctrl+D", 1, pop, A::WhenOpen, S::List, false, nullptr, false,
+         [&ch] { ch.addToFavorites(); }},
+        {I::EditFavorite, QT_TRANSLATE_NOOP("kavro::MenuBar", "Edit Favorite"), M::Channels,
+         "Ctrl+E", 1, pop, A::WhenOpen, S::List, false, nullptr, false,
+         [&ch] { ch.editFavorites(); }},
+        {I::EditFavoriteName, QT_TRANSLATE_NOOP("kavro::MenuBar", "Edit Favorite Name"),
+         M::Channels, "Ctrl+Shift+E", 1, pop, A::WhenOpen, S::List, false, nullptr, false,
+         [&ch] { ch.editGroupNames(); }},
+        {I::MoveToTop, QT_TRANSLATE_NOOP("kavro::MenuBar", "Move to Top"), M::Channels, "Ctrl+Home",
+         2, pop, A::WhenOpen, S::List, true, nullptr, false, [&order] { order.moveToTop(); }},
+        {I::MoveToBottom, QT_TRANSLATE_NOOP("kavro::MenuBar", "Move to Bottom"), M::Channels,
+         "Ctrl+End", 2, pop, A::WhenOpen, S::List, true, nullptr, false,
+         [&order] { order.moveToBottom(); }},
+        {I::MoveUp, QT_TRANSLATE_NOOP("kavro::MenuBar", "Move Up"), M::Channels, "Ctrl+Up", 2, pop,
+         A::WhenOpen, S::List, true, nullptr, false, [&order] { order.moveUp(); }},
+        {I::MoveDown, QT_TRANSLATE_NOOP("kavro::MenuBar", "Move Down"), M::Channels, "Ctrl+Down", 2,
+         pop, A::WhenOpen, S::List, true, nullptr, false, [&order] { order.moveDown(); }},
+        {I::MoveToPosition, QT_TRANSLATE_NOOP("kavro::MenuBar", "Move to Position..."), M::Channels,
+         "Ctrl+G", 2, pop, A::WhenOpen, S::List, false, nullptr, false,
+         [&order] { order.moveToPosition(); }},
+        {I::SortByName, QT_TRANSLATE_NOOP("kavro::MenuBar", "Sort by Name"), M::Channels,
+         "Ctrl+Shift+N", 3, pop, A::WhenOpen, S::List, false, nullptr, false,
+         [&order] { order.sort(SortKey::Name); }},
+        {I::SortByServiceId, QT_TRANSLATE_NOOP("kavro::MenuBar", "Sort by Service ID"), M::Channels,
+         "Ctrl+Shift+I", 3, pop, A::WhenOpen, S::List, false, nullptr, false,
+         [&order] { order.sort(SortKey::ServiceId); }},
+        {I::SortByTransponder, QT_TRANSLATE_NOOP("kavro::MenuBar", "Sort by Transponder"),
+         M::Channels, "Ctrl+Shift+T", 3, pop, A::WhenOpen, S::List, false, nullptr, false,
+         [&order] { order.sort(SortKey::Transponder); }},
+        {I::ApplyOrder, QT_TRANSLATE_NOOP("kavro::MenuBar", "Apply Order From..."), M::Channels,
+         "Ctrl+Shift+O", 4, pop, A::WhenOpen, S::List, false, nullptr, false,
+         [&lists] { lists.applyOrder(); }},
+        {I::AddTransponder, QT_TRANSLATE_NOOP("kavro::MenuBar", "Add TP"), M::Tree, "Ctrl+T", 0,
+         InSatellitePopup, A::WhenOpen, S::SatelliteItem, false, nullptr, false,
+         [&tp] { tp.addTransponder(); }},
+        {I::DeleteTransponder, QT_TRANSLATE_NOOP("kavro::MenuBar", "Delete TP"), M::Tree, "Del", 0,
+         InTransponderPopup, A::WhenOpen, S::TransponderItem, true, nullptr, false,
+         [&tp] { tp.deleteTransponder(); }},
+        {I::AddChannel, QT_TRANSLATE_NOOP("kavro::MenuBar", "Add Channel"), M::Tree, "Ctrl+N", 0,
+         InTransponderPopup, A::WhenOpen, S::TransponderItem, false, nullptr, false,
+         [&tp] { tp.addChannel(); }},
+        {I::Satellites, QT_TRANSLATE_NOOP("kavro::MenuBar", "Satellites..."), M::Tree, "Ctrl+L", 1,
+         InMenuOnly, A::WhenOpen, S::Window, false, nullptr, false, [&sat] { sat.openDialog(); }},
+        {I::HideSatellite, QT_TRANSLATE_NOOP("kavro::MenuBar", "Hide Satellite"), M::Tree, "Ctrl+H",
+         1, InSatellitePopup, A::WhenOpen, S::SatelliteItem, false, nullptr, false,
+         [&sat] { sat.hideSelected(); }},
+        {I::RenameSatellite, QT_TRANSLATE_NOOP("kavro::MenuBar", "Rename Satellite..."), M::Tree,
+         "Ctrl+R", 1, InSatellitePopup, A::WhenOpen, S::SatelliteItem, false, nullptr, false,
+         [&sat] { sat.renameSelected(); }},
+        {I::ViewAll, QT_TRANSLATE_NOOP("kavro::MenuBar", "All"), M::View, "Ctrl+1", 0, InMenuOnly,
+         A::WhenOpen, S::Window, false, nullptr, true, [this] { onViewButton(ViewAll); }},
+        {I::ViewTv, QT_TRANSLATE_NOOP("kavro::MenuBar", "TV"), M::View, "Ctrl+2", 0, InMenuOnly,
+         A::WhenOpen, S::Window, false, nullptr, true, [this] { onViewButton(ViewTv); }},
+        {I::ViewRadio, QT_TRANSLATE_NOOP("kavro::MenuBar", "Radio"), M::View, "Ctrl+3", 0,
+         InMenuOnly, A::WhenOpen, S::Window, false, nullptr, true,
+         [this] { onViewButton(ViewRadio); }},
+        {I::KeyboardShortcuts, QT_TRANSLATE_NOOP("kavro::MenuBar", "Keyboard Shortcuts"), M::Help,
+         "F1", 0, InMenuOnly, A::Always, S::Window, false, nullptr, false,
+         [this] { showKeyboardShortcuts(); }},
+        {I::About, QT_TRANSLATE_NOOP("kavro::MenuBar", "About Kavro"), M::Help, "", 0, InMenuOnly,
+         A::Always, S::Window, false, nullptr, false, [this] { showAbout(); }},
+    };
+    // Edit > Select, last in the Edit menu and in the list's popup.
+    for (CommandEntry& entry : selectCommands_.commandEntries(5)) {
+        entries.push_back(std::move(entry));
+    }
+    return entries;
+}
+
 void MainWindow::buildMenuBar() {
     commands_ = std::make_unique<CommandTable>(*this);
     commands_->setBlocked([this] { return list_->isDragging(); });
+    commands_->setScopeGuard([this](Scope scope) { return enterScope(scope); });
     auto* views = new QActionGroup(this);
-    for (const MenuEntry& e : MenuEntries) {
-        const QList<QKeySequence> keys =
-            QKeySequence::listFromString(QString::fromLatin1(e.keys), QKeySequence::PortableText);
-        QAction* action =
-            commands_->add({e.command, e.text, e.menu, keys, e.availability, e.keyOwnedByView,
-                            [this, c = e.command] { runMenuCommand(c); }});
-        if (e.command == CommandOpen) {
-            recentMenu_ = commands_->menu(M::File)->addMenu(QStringLiteral("Open &Recent"));
-            connect(recentMenu_, &QMenu::aboutToShow, this, &MainWindow::fillRecentMenu);
-        }
-        if (e.command == CommandImportFrom || e.command == CommandRedo ||
-            e.command == CommandEditFavoriteName || e.command == CommandMoveToPosition ||
-            e.command == CommandSortByTransponder || e.command == CommandAddChannel) {
-            commands_->menu(e.menu)->addSeparator();
-        }
-        if (e.menu == M::View) {
-            action->setCheckable(true);
+    for (CommandEntry& entry : commandEntries()) {
+        const bool view = entry.checkable;
+        QAction* action = commands_->add(std::move(entry));
+        if (view) {
             views->addAction(action);
         }
     }
-    selectCommands_.addMenu(*commands_, [this](int command) { runOnList(command); });
+    recentMenu_ = new QMenu(QCoreApplication::translate("kavro::MenuBar", "Open &Recent"), this);
+    QMenu* file = commands_->menu(MenuName::File);
+    file->insertMenu(file->actions().value(1), recentMenu_);
+    connect(recentMenu_, &QMenu::aboutToShow, this, &MainWindow::fillRecentMenu);
+    selectCommands_.nameGroupsIn(*commands_);
+    setMenuBar(commands_->menuBar());
 }
 
-void MainWindow::runMenuCommand(int command) {
-    switch (command) {
-        case CommandOpen:
-            return fileCommands_.open();
-        case CommandSave:
-            return fileCommands_.save();
-        case CommandSaveAs:
-            return fileCommands_.saveAs();
-        case CommandBackups:
-            return fileCommands_.showBackups();
-        case CommandExit:
-            return fileCommands_.exit();
-        case CommandUndo:
-            return historyCommands_.undo();
-        case CommandRedo:
-            return historyCommands_.redo();
-        case CommandFind:
-            return focusFind();
-        case CommandDelete:
-            return deleteWhereFocused();
-        case CommandSelectAll:
-            return selectAllChannels();
-        case CommandAddTransponder:
-        case CommandDeleteTransponder:
-        case CommandAddChannel:
-        case CommandHideSatellite:
-        case CommandRenameSatellite:
-            return runOnTree(command);
-        case CommandSatellites:
-            return satelliteCommands_.openDialog();
-        case CommandViewAll:
-        case CommandViewTv:
-        case CommandViewRadio:
-            return onViewButton(ViewAll + command - CommandViewAll);
-        case CommandKeyboardShortcuts:
-            return showKeyboardShortcuts();
-        case CommandAbout:
-            return showAbout();
-        default:
-            return runOnList(command);
+// The list, or the tree, becomes the owner of the selection before a command that acts on
+// it runs, as after a pick in its popup. A tree command for the other kind of item does
+// nothing, as its key does where its popup would not show.
+bool MainWindow::enterScope(Scope scope) {
+    switch (scope) {
+        case Scope::Window:
+            return true;
+        case Scope::List:
+            if (!session_->isOpen()) {
+                return false;
+            }
+            onListClicked();
+            return true;
+        case Scope::TransponderItem:
+        case Scope::SatelliteItem: {
+            const Popup wanted =
+                scope == Scope::TransponderItem ? Popup::Transponder : Popup::Satellite;
+            if (!session_->isOpen() || treePopup() != wanted) {
+                return false;
+            }
+            selection_.takeTreeItem(tree_->selectedItem(), session_->viewIndex());
+            return true;
+        }
     }
+    return false;
 }
 
 void MainWindow::updateCommands() {
@@ -184,10 +222,16 @@ void MainWindow::updateCommands() {
         }
         return false;
     });
-    commands_->action(CommandUndo)->setText(HistoryCommands::undoText(*session_));
-    commands_->action(CommandRedo)->setText(HistoryCommands::redoText(*session_));
-    if (QAction* view = commands_->action(CommandViewAll + session_->view())) {
-        view->setChecked(true);
+    // The menus name the step; the toolbar keeps its short text and names it in its tip.
+    QAction* undo = commands_->action(CommandId::Undo);
+    undo->setText(HistoryCommands::undoText(*session_));
+    undo->setToolTip(undo->text());
+    QAction* redo = commands_->action(CommandId::Redo);
+    redo->setText(HistoryCommands::redoText(*session_));
+    redo->setToolTip(redo->text());
+    const CommandId views[] = {CommandId::ViewAll, CommandId::ViewTv, CommandId::ViewRadio};
+    if (session_->view() >= ViewAll && session_->view() <= ViewRadio) {
+        commands_->action(views[session_->view()])->setChecked(true);
     }
     recentMenu_->setEnabled(!RecentFiles(*settings_).paths().isEmpty());
 }
@@ -206,30 +250,13 @@ void MainWindow::fillRecentMenu() {
         });
     }
     recentMenu_->addSeparator();
-    QAction* clear = recentMenu_->addAction(QStringLiteral("Clear Menu"));
+    QAction* clear =
+        recentMenu_->addAction(QCoreApplication::translate("kavro::MenuBar", "Clear Menu"));
     clear->setObjectName(QStringLiteral("clearRecentAction"));
     connect(clear, &QAction::triggered, this, [this] {
         RecentFiles(*settings_).clear();
         updateCommands();
     });
-}
-
-// The popups' commands from the menu bar and their keys: the list, or the tree, becomes
-// the owner of the selection first, as after a pick in its popup. A tree command for the
-// other kind of item does nothing, as its key does where its popup would not show.
-void MainWindow::runOnList(int command) {
-    if (session_->isOpen()) {
-        onListClicked();
-        runCommand(command);
-    }
-}
-
-void MainWindow::runOnTree(int command) {
-    const bool forTransponder = command == CommandDeleteTransponder || command == CommandAddChannel;
-    if (session_->isOpen() && treePopup() == (forTransponder ? Popup1 : Popup2)) {
-        selection_.takeTreeItem(tree_->selectedItem(), session_->viewIndex());
-        runCommand(command);
-    }
 }
 
 void MainWindow::focusFind() {
@@ -241,8 +268,8 @@ void MainWindow::focusFind() {
 void MainWindow::deleteWhereFocused() {
     if (tree_->hasFocus()) {
         transponderCommands_.deleteByKey();
-    } else {
-        runOnList(CommandDelete);
+    } else if (enterScope(Scope::List)) {
+        channelCommands_.deleteChannels();
     }
 }
 
@@ -262,17 +289,20 @@ void MainWindow::showKeyboardShortcuts() {
 void MainWindow::showAbout() {
     interaction_.messageBox(
         this,
-        QStringLiteral("Kavro %1\n\nEdits the channel database of a digital satellite receiver.")
+        QCoreApplication::translate(
+            "kavro::MenuBar",
+            "Kavro %1\n\nEdits the channel database of a digital satellite receiver.")
             .arg(QString::fromUtf8(KavroVersion.data(), KavroVersion.size())),
         Interaction::Buttons::Ok, Interaction::Icon::Information);
 }
 
 std::unique_ptr<QDialog> keyboardShortcutsDialog(const CommandTable& table, QWidget* parent) {
     auto dialog = std::make_unique<QDialog>(parent);
-    dialog->setWindowTitle(QStringLiteral("Keyboard Shortcuts"));
+    dialog->setWindowTitle(QCoreApplication::translate("kavro::MenuBar", "Keyboard Shortcuts"));
     auto* keys = new QTableWidget(0, 2, dialog.get());
     keys->setObjectName(QStringLiteral("shortcutTable"));
-    keys->setHorizontalHeaderLabels({QStringLiteral("Key"), QStringLiteral("Command")});
+    keys->setHorizontalHeaderLabels({QCoreApplication::translate("kavro::MenuBar", "Key"),
+                                     QCoreApplication::translate("kavro::MenuBar", "Command")});
     keys->verticalHeader()->hide();
     keys->setEditTriggers(QAbstractItemView::NoEditTriggers);
     auto addRow = [keys](const QString& key, const QString& command) {
@@ -283,18 +313,19 @@ std::unique_ptr<QDialog> keyboardShortcutsDialog(const CommandTable& table, QWid
     };
     for (const CommandEntry& entry : table.entries()) {
         QStringList texts;
-        for (const QKeySequence& key : entry.keys) {
+        for (const QKeySequence& key : table.action(entry.id)->shortcuts()) {
             texts.append(keyText(key));
         }
         if (!texts.isEmpty()) {
             addRow(texts.join(QStringLiteral(", ")),
                    QStringLiteral("%1 > %2").arg(
-                       QString::fromLatin1(MenuNames[static_cast<int>(entry.menu)]),
-                       QString::fromLatin1(entry.text)));
+                       CommandTable::menuTitle(entry.menu),
+                       QCoreApplication::translate("kavro::MenuBar", entry.text)));
         }
     }
     for (const auto& other : OtherKeys) {
-        addRow(QString::fromLatin1(other[0]), QString::fromLatin1(other[1]));
+        addRow(QString::fromLatin1(other[0]),
+               QCoreApplication::translate("kavro::MenuBar", other[1]));
     }
     keys->resizeColumnsToContents();
     keys->horizontalHeader()->setStretchLastSection(true);
@@ -304,6 +335,7 @@ std::unique_ptr<QDialog> keyboardShortcutsDialog(const CommandTable& table, QWid
     layout->addWidget(keys);
     layout->addWidget(buttons);
     dialog->resize(520, 460);
+    describeControls(*dialog);
     return dialog;
 }
 

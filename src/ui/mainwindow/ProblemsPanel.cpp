@@ -1,12 +1,16 @@
 #include "ProblemsPanel.h"
 
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <QtConcurrent/QtConcurrentRun>
+#include <memory>
 
 #include "ShownText.h"
 #include "database/ChannelDatabase.h"
 #include "session/EditSession.h"
+#include "ui/language/CoreTexts.h"
 
 namespace kavro {
 
@@ -47,17 +51,17 @@ QVariant ProblemsModel::data(const QModelIndex& index, int role) const {
     }
     const Finding& finding = findings_[static_cast<size_t>(index.row())];
     if (index.column() == KindColumn) {
-        return QString::fromLatin1(finding.kind.data(),
-                                   static_cast<qsizetype>(finding.kind.size()));
+        return translatedCoreText(finding.kind);
     }
-    return shownText(finding.text);
+    return translatedShownText(shownText(finding.text));
 }
 
 QVariant ProblemsModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) {
         return {};
     }
-    return section == KindColumn ? QStringLiteral("Kind") : QStringLiteral("Problem");
+    return section == KindColumn ? QCoreApplication::translate("kavro::ProblemsPanel", "Kind")
+                                 : QCoreApplication::translate("kavro::ProblemsPanel", "Problem");
 }
 
 void ProblemsModel::setFindings(std::vector<Finding> findings) {
@@ -97,19 +101,54 @@ ProblemsPanel::ProblemsPanel(const EditSession& session, QWidget* parent)
         }
         emit findingActivated(finding.channel, finding.transponder);
     });
+    connect(&watcher_, &QFutureWatcherBase::finished, this, &ProblemsPanel::checkEnded);
 }
 
 void ProblemsPanel::recheck() {
-    model_->setFindings(session_.isOpen()
-                            ? findProblems(session_.database(), ChannelNaming::ListNumber)
-                            : std::vector<Finding>());
-    emit countChanged(count());
+    ++generation_;
+    pending_ = false;
+    show(session_.isOpen() ? findProblems(session_.database(), ChannelNaming::ListNumber)
+                           : std::vector<Finding>());
 }
 
 void ProblemsPanel::sessionChanged(const SessionChange& change) {
-    if (change.event != SessionEvent::ViewChanged && change.event != SessionEvent::Saved) {
-        recheck();
+    if (change.event == SessionEvent::ViewChanged || change.event == SessionEvent::Saved) {
+        return;
     }
+    ++generation_;
+    if (!session_.isOpen()) {
+        pending_ = false;
+        show({});
+    } else if (checking_) {
+        pending_ = true;
+    } else {
+        startCheck();
+    }
+}
+
+// The worker reads its own copy of the tables: the session goes on changing them.
+void ProblemsPanel::startCheck() {
+    pending_ = false;
+    checking_ = true;
+    checkedGeneration_ = generation_;
+    auto tables = std::make_shared<const ChannelDatabase>(session_.database());
+    watcher_.setFuture(
+        QtConcurrent::run([tables] { return findProblems(*tables, ChannelNaming::ListNumber); }));
+}
+
+// The findings of tables changed since are not shown: the check that follows replaces them.
+void ProblemsPanel::checkEnded() {
+    checking_ = false;
+    if (pending_ && session_.isOpen()) {
+        startCheck();
+    } else if (checkedGeneration_ == generation_ && session_.isOpen()) {
+        show(watcher_.result());
+    }
+}
+
+void ProblemsPanel::show(std::vector<Finding> findings) {
+    model_->setFindings(std::move(findings));
+    emit countChanged(count());
 }
 
 }  // namespace kavro

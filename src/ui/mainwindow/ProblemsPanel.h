@@ -1,11 +1,16 @@
 // The Problems panel below the channel list: the findings of the open database (see
-// database/Problems.h), one a row with its kind and text, found anew after every change of
-// the session. A double-click on a row asks the window to show what the finding concerns.
+// database/Problems.h), one a row with its kind and text. After every change of the tables
+// they are found anew on a worker thread, from a copy of the tables, and shown when ready,
+// so that no change waits for them; changes made meanwhile are checked once that check
+// ends. A double-click on a row asks the window to show what the finding concerns.
 #pragma once
 
 #include <QAbstractTableModel>
+#include <QFutureWatcher>
 #include <QWidget>
 #include <vector>
+
+#include "database/ChannelDatabase.h"
 
 #include "database/Problems.h"
 #include "session/SessionObserver.h"
@@ -44,8 +49,10 @@ class ProblemsPanel : public QWidget, public SessionObserver {
 public:
     explicit ProblemsPanel(const EditSession& session, QWidget* parent = nullptr);
 
-    // Finds the problems of the session's database now.
+    // Finds the problems of the session's database now, on this thread.
     void recheck();
+    // True while a check runs on the worker thread; the findings shown are the last ones.
+    bool isChecking() const { return checking_; }
     int count() const { return static_cast<int>(model_->findings().size()); }
     const std::vector<Finding>& findings() const { return model_->findings(); }
     QTableView* view() const { return view_; }
@@ -61,9 +68,21 @@ signals:
     void hiddenSatelliteActivated(int satellite);
 
 private:
+    void startCheck();
+    void show(std::vector<Finding> findings);
+    void checkEnded();
+
     const EditSession& session_;
     ProblemsModel* model_;
     QTableView* view_;
+    QFutureWatcher<std::vector<Finding>> watcher_;
+    // From the start of a check until its end was handled.
+    bool checking_ = false;
+    // The tables changed since the running check copied them.
+    bool pending_ = false;
+    // Counts the changes; a check's findings are shown only for the tables of the last one.
+    int generation_ = 0;
+    int checkedGeneration_ = 0;
 };
 
 }  // namespace kavro

@@ -8,6 +8,7 @@
 #include "database/ChannelDatabase.h"
 #include "database/DisplayText.h"
 #include "database/ViewIndex.h"
+#include "ui/language/CoreTexts.h"
 
 namespace kavro {
 
@@ -15,7 +16,7 @@ namespace {
 
 QTreeWidgetItem* makeItem(const std::string& text, int data) {
     auto* item = new QTreeWidgetItem;
-    item->setText(0, shownText(text));
+    item->setText(0, translatedShownText(shownText(text)));
     item->setData(0, SatelliteTree::ItemDataRole, data);
     return item;
 }
@@ -43,7 +44,7 @@ SatelliteTree::SatelliteTree(QWidget* parent) : QTreeWidget(parent) {
     setPalette(shown);
 }
 
-void SatelliteTree::FillSatelliteTree(const ChannelDatabase& db, const ViewIndex& index) {
+void SatelliteTree::fill(const ChannelDatabase& db, const ViewIndex& index) {
     clear();
     QList<QTreeWidgetItem*> satellites;
     for (int s = 0; s < SatelliteCapacity; ++s) {
@@ -51,13 +52,13 @@ void SatelliteTree::FillSatelliteTree(const ChannelDatabase& db, const ViewIndex
             continue;
         }
         QTreeWidgetItem* item = makeItem(satelliteItemText(db, index, s), s);
-        AddTransponderItems(item, db, index, s);
+        addTransponderItems(item, db, index, s);
         satellites.append(item);
     }
     addTopLevelItems(satellites);
 }
 
-void SatelliteTree::AddTransponderItems(QTreeWidgetItem* satelliteItem, const ChannelDatabase& db,
+void SatelliteTree::addTransponderItems(QTreeWidgetItem* satelliteItem, const ChannelDatabase& db,
                                         const ViewIndex& index, int s) {
     QList<QTreeWidgetItem*> children;
     const int count = index.satelliteTransponderCount(s);
@@ -71,15 +72,62 @@ void SatelliteTree::AddTransponderItems(QTreeWidgetItem* satelliteItem, const Ch
     satelliteItem->addChildren(children);
 }
 
+// The shown satellites and each one's transponder items as the tables have them now, or
+// filled anew where they differ; the other items stay with their expansion and selection.
+void SatelliteTree::update(const ChannelDatabase& db, const ViewIndex& index) {
+    int i = 0;
+    for (int s = 0; s < SatelliteCapacity; ++s) {
+        if (!db.isSatelliteShown(s)) {
+            continue;
+        }
+        if (i >= topLevelItemCount() || itemData(topLevelItem(i)) != s) {
+            fill(db, index);  // another set of satellites
+            return;
+        }
+        QTreeWidgetItem* satellite = topLevelItem(i++);
+        satellite->setText(0, translatedShownText(shownText(satelliteItemText(db, index, s))));
+        if (holdsTransponders(satellite, index, s)) {
+            refreshChildTexts(satellite, db, index);
+        } else {
+            qDeleteAll(satellite->takeChildren());
+            addTransponderItems(satellite, db, index, s);
+        }
+    }
+    if (i != topLevelItemCount()) {
+        fill(db, index);
+    }
+}
+
+bool SatelliteTree::holdsTransponders(const QTreeWidgetItem* satellite, const ViewIndex& index,
+                                      int s) {
+    const int count = index.satelliteTransponderCount(s);
+    if (satellite->childCount() != count) {
+        return false;
+    }
+    for (int j = 0; j < count; ++j) {
+        if (filledTransponder(satellite->child(j)) != index.satelliteTransponder(s, j)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void SatelliteTree::refreshChildTexts(QTreeWidgetItem* satellite, const ChannelDatabase& db,
+                                      const ViewIndex& index) {
+    for (int j = 0; j < satellite->childCount(); ++j) {
+        QTreeWidgetItem* item = satellite->child(j);
+        item->setText(0, translatedShownText(
+                             shownText(transponderItemText(db, index, filledTransponder(item)))));
+    }
+}
+
 // Setting an unchanged text costs a comparison: only changed items are redrawn.
 void SatelliteTree::refreshTexts(const ChannelDatabase& db, const ViewIndex& index) {
     for (int i = 0; i < topLevelItemCount(); ++i) {
         QTreeWidgetItem* satellite = topLevelItem(i);
-        satellite->setText(0, shownText(satelliteItemText(db, index, itemData(satellite))));
-        for (int j = 0; j < satellite->childCount(); ++j) {
-            QTreeWidgetItem* item = satellite->child(j);
-            item->setText(0, shownText(transponderItemText(db, index, filledTransponder(item))));
-        }
+        satellite->setText(
+            0, translatedShownText(shownText(satelliteItemText(db, index, itemData(satellite)))));
+        refreshChildTexts(satellite, db, index);
     }
 }
 

@@ -26,9 +26,14 @@ public:
 
     // Deletes every item and adds one per shown satellite with its transponders, collapsed
     // and unselected, with the texts of the index's view.
-    void FillSatelliteTree(const ChannelDatabase& db, const ViewIndex& index);
+    void fill(const ChannelDatabase& db, const ViewIndex& index);
+    // The tree as fill() would make it, changing only what differs: a satellite's transponder
+    // items are made anew when its transponders changed, the whole tree when the shown
+    // satellites did; every other item keeps its expansion and selection and gets its text
+    // anew.
+    void update(const ChannelDatabase& db, const ViewIndex& index);
     // Adds the transponder items of satellite `s` under `satelliteItem`.
-    static void AddTransponderItems(QTreeWidgetItem* satelliteItem, const ChannelDatabase& db,
+    static void addTransponderItems(QTreeWidgetItem* satelliteItem, const ChannelDatabase& db,
                                     const ViewIndex& index, int s);
     // Gives every item the text it would get now, leaving the items, their expansion and
     // the selection as they are: for changes that leave every item in place.
@@ -80,6 +85,12 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // True when the items under `satellite` stand for the transponders of satellite s, in
+    // the index's order.
+    static bool holdsTransponders(const QTreeWidgetItem* satellite, const ViewIndex& index, int s);
+    static void refreshChildTexts(QTreeWidgetItem* satellite, const ChannelDatabase& db,
+                                  const ViewIndex& index);
+
     bool rightPressedOnItem_ = false;
 };
 

@@ -1,5 +1,6 @@
 #include "SaveGuards.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -8,17 +9,23 @@
 #include "dbfile/Backups.h"
 #include "session/EditSession.h"
 #include "ui/dialogs/Interaction.h"
+#include "ui/language/CoreTexts.h"
 
 namespace kavro {
 
 namespace {
 
 const char* const ChangedQuestion =
-    "The file was changed by another program since it was opened. Overwrite it?";
-const char* const NoFolderQuestion =
+    QT_TRANSLATE_NOOP("kavro::SaveGuards",
+                      "The file was changed by another program since it was opened. Overwrite it?");
+const char* const NoFolderQuestion = QT_TRANSLATE_NOOP(
+    "kavro::SaveGuards",
     "No folder for backups can be found: neither XDG_DATA_HOME nor HOME is an absolute "
-    "path.\n\nSave without a backup?";
-const QString SaveAnyway = QStringLiteral("\n\nSave anyway?");
+    "path.\n\nSave without a backup?");
+// Follows the reason a save would change the file's owner or break a link.
+QString saveAnyway() {
+    return QCoreApplication::translate("kavro::SaveGuards", "\n\nSave anyway?");
+}
 
 bool askYes(Interaction& interaction, QWidget* parent, const QString& question) {
     return interaction.messageBox(parent, question, Interaction::Buttons::YesNo,
@@ -26,9 +33,9 @@ bool askYes(Interaction& interaction, QWidget* parent, const QString& question) 
 }
 
 QString backupQuestion(const QString& folder, const std::string& reason) {
-    return QStringLiteral(
-               "No backup of the file could be made in\n%1\n(%2).\n\nSave without a "
-               "backup?")
+    return QCoreApplication::translate("kavro::SaveGuards",
+                                       "No backup of the file could be made in\n%1\n(%2).\n\nSave "
+                                       "without a backup?")
         .arg(QDir::toNativeSeparators(folder), coreText(reason));
 }
 
@@ -51,7 +58,7 @@ QString uiPath(const std::string& path) {
 }
 
 QString coreText(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    return translatedCoreText(text);
 }
 
 QString backupFolder() {
@@ -61,7 +68,9 @@ QString backupFolder() {
 SaveResult saveWithGuards(Interaction& interaction, QWidget* parent, EditSession& session,
                           const QString& path, SaveKind kind, bool* reload) {
     const QString folder = backupFolder();
-    if (folder.isEmpty() && !askYes(interaction, parent, QString::fromLatin1(NoFolderQuestion))) {
+    if (folder.isEmpty() &&
+        !askYes(interaction, parent,
+                QCoreApplication::translate("kavro::SaveGuards", NoFolderQuestion))) {
         SaveResult refused;
         refused.outcome = SaveOutcome::BackupFailed;
         return refused;
@@ -75,7 +84,7 @@ SaveResult saveWithGuards(Interaction& interaction, QWidget* parent, EditSession
             kind == SaveKind::Save ? session.save(options) : session.saveAs(target, options);
         if (result.outcome == SaveOutcome::ChangedOnDisk && !options.overwriteChanges) {
             const Interaction::Answer answer = interaction.messageBox(
-                parent, QString::fromLatin1(ChangedQuestion),
+                parent, QCoreApplication::translate("kavro::SaveGuards", ChangedQuestion),
                 reload ? Interaction::Buttons::YesNoReload : Interaction::Buttons::YesNo,
                 Interaction::Icon::Exclamation);
             if (answer == Interaction::Answer::Yes) {
@@ -91,7 +100,7 @@ SaveResult saveWithGuards(Interaction& interaction, QWidget* parent, EditSession
                         : result.outcome == SaveOutcome::LinkBreak ? &options.allowLinkBreak
                                                                    : nullptr;
         if (allowed && !*allowed &&
-            askYes(interaction, parent, coreText(result.systemReason) + SaveAnyway)) {
+            askYes(interaction, parent, coreText(result.systemReason) + saveAnyway())) {
             *allowed = true;
             continue;
         }
@@ -106,7 +115,8 @@ SaveResult saveWithGuards(Interaction& interaction, QWidget* parent, EditSession
 
 QString folderRefusedMessage(const QString& path, const std::string& reason) {
     const QString folder = QDir::toNativeSeparators(QFileInfo(path).absolutePath());
-    return QStringLiteral(
+    return QCoreApplication::translate(
+               "kavro::SaveGuards",
                "File write failed! The file was left as it was.\n\n%1\n\nSave the "
                "database elsewhere with Save As, or make the folder writable.")
         .arg(coreText(folderRefusedText(corePath(folder), reason)));

@@ -1,6 +1,7 @@
 #include "SelectCommands.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QGuiApplication>
 #include <QLabel>
@@ -25,28 +26,44 @@ namespace kavro {
 namespace {
 
 struct SelectEntry {
-    int command;
+    CommandId command;
     const char* text;
     ChannelSetKind kind;
+    int group;  // added to the first group of the submenu
 };
 
-// The submenu's entries after All, in their order; In Favourite Group follows Locked.
+using I = CommandId;
+using K = ChannelSetKind;
+
+// The submenu's entries, in their order; In Favourite Group follows Locked.
 const SelectEntry SelectEntries[] = {
-    {CommandSelectAllShown, "All", ChannelSetKind::All},
-    {CommandSelectNone, "None", ChannelSetKind::None},
-    {CommandSelectInvert, "Invert", ChannelSetKind::NotIn},
-    {CommandSelectScrambled, "Scrambled", ChannelSetKind::Scrambled},
-    {CommandSelectFreeToAir, "Free to Air", ChannelSetKind::FreeToAir},
-    {CommandSelectTv, "TV", ChannelSetKind::Tv},
-    {CommandSelectRadio, "Radio", ChannelSetKind::Radio},
-    {CommandSelectLocked, "Locked", ChannelSetKind::Locked},
-    {CommandSelectNoGroup, "In No Group", ChannelSetKind::NoFavorite},
-    {CommandSelectTransponder, "On This Transponder", ChannelSetKind::Transponder},
-    {CommandSelectSatellite, "On This Satellite", ChannelSetKind::Satellite},
-    {CommandSelectDuplicates, "Duplicates", ChannelSetKind::Duplicate},
-    {CommandSelectProblems, "With Problems", ChannelSetKind::Problems},
-    {CommandSelectNewSince, "New Since...", ChannelSetKind::NotIn},
+    {I::SelectAllShown, QT_TRANSLATE_NOOP("kavro::MenuBar", "All"), K::All, 0},
+    {I::SelectNone, QT_TRANSLATE_NOOP("kavro::MenuBar", "None"), K::None, 0},
+    {I::SelectInvert, QT_TRANSLATE_NOOP("kavro::MenuBar", "Invert"), K::NotIn, 0},
+    {I::SelectScrambled, QT_TRANSLATE_NOOP("kavro::MenuBar", "Scrambled"), K::Scrambled, 1},
+    {I::SelectFreeToAir, QT_TRANSLATE_NOOP("kavro::MenuBar", "Free to Air"), K::FreeToAir, 1},
+    {I::SelectTv, QT_TRANSLATE_NOOP("kavro::MenuBar", "TV"), K::Tv, 1},
+    {I::SelectRadio, QT_TRANSLATE_NOOP("kavro::MenuBar", "Radio"), K::Radio, 1},
+    {I::SelectLocked, QT_TRANSLATE_NOOP("kavro::MenuBar", "Locked"), K::Locked, 1},
+    {I::SelectNoGroup, QT_TRANSLATE_NOOP("kavro::MenuBar", "In No Group"), K::NoFavorite, 1},
+    {I::SelectTransponder, QT_TRANSLATE_NOOP("kavro::MenuBar", "On This Transponder"),
+     K::Transponder, 1},
+    {I::SelectSatellite, QT_TRANSLATE_NOOP("kavro::MenuBar", "On This Satellite"), K::Satellite, 1},
+    {I::SelectDuplicates, QT_TRANSLATE_NOOP("kavro::MenuBar", "Duplicates"), K::Duplicate, 2},
+    {I::SelectProblems, QT_TRANSLATE_NOOP("kavro::MenuBar", "With Problems"), K::Problems, 2},
+    {I::SelectNewSince, QT_TRANSLATE_NOOP("kavro::MenuBar", "New Since..."), K::NotIn, 2},
 };
+
+const char* const SelectTitle = QT_TRANSLATE_NOOP("kavro::MenuBar", "Select");
+const char* const GroupsTitle = QT_TRANSLATE_NOOP("kavro::MenuBar", "In Favourite Group");
+
+int groupOf(CommandId command) {
+    return static_cast<int>(command) - static_cast<int>(CommandId::SelectGroup1);
+}
+
+bool isGroupCommand(CommandId command) {
+    return groupOf(command) >= 0 && groupOf(command) < FavoriteGroupCount;
+}
 
 // The channels of the rows shown, in their order.
 std::vector<int> shownChannels(const ChannelListModel& model) {
@@ -59,41 +76,58 @@ std::vector<int> shownChannels(const ChannelListModel& model) {
 
 }  // namespace
 
-void SelectCommands::addMenu(CommandTable& table, const std::function<void(int)>& run) {
-    QMenu* edit = table.menu(MenuName::Edit);
-    menu_ = edit->addMenu(QStringLiteral("Select"));
-    menu_->setObjectName(QStringLiteral("selectMenu"));
-    auto place = [&](int command, const char* text, QMenu* into) {
-        QAction* action = table.add(
-            {command, text, MenuName::Edit, {}, Availability::WhenOpen, false, [run, command] {
-                 run(command);
-             }});
-        edit->removeAction(action);
-        into->addAction(action);
+std::vector<CommandEntry> SelectCommands::commandEntries(int group) {
+    static_assert(static_cast<int>(CommandId::SelectGroup8) -
+                      static_cast<int>(CommandId::SelectGroup1) + 1 ==
+                  FavoriteGroupCount);
+    std::vector<CommandEntry> entries;
+    auto add = [&](CommandId id, const char* text, int g, std::vector<const char*> submenus) {
+        CommandEntry entry{id,
+                           text,
+                           MenuName::Edit,
+                           "",
+                           g,
+                           InListPopup,
+                           Availability::WhenOpen,
+                           Scope::List,
+                           false,
+                           nullptr,
+                           false,
+                           [this, id] { run(id); }};
+        entry.submenus = std::move(submenus);
+        entries.push_back(std::move(entry));
     };
-    for (const SelectEntry& entry : SelectEntries) {
-        place(entry.command, entry.text, menu_);
-        if (entry.command == CommandSelectLocked) {
-            groups_ = menu_->addMenu(QStringLiteral("In Favourite Group"));
+    for (const SelectEntry& e : SelectEntries) {
+        add(e.command, e.text, group + e.group, {SelectTitle});
+        if (e.command == CommandId::SelectLocked) {
             for (int g = 0; g < FavoriteGroupCount; ++g) {
-                place(CommandSelectGroup1 + g, "", groups_);
+                add(static_cast<CommandId>(static_cast<int>(CommandId::SelectGroup1) + g), "",
+                    group + e.group, {SelectTitle, GroupsTitle});
             }
         }
-        if (entry.command == CommandSelectInvert || entry.command == CommandSelectSatellite) {
-            menu_->addSeparator();
-        }
     }
-    connect(menu_, &QMenu::aboutToShow, this, &SelectCommands::nameGroups);
+    return entries;
+}
+
+void SelectCommands::nameGroupsIn(const CommandTable& table) {
+    groups_.clear();
+    for (int g = 0; g < FavoriteGroupCount; ++g) {
+        groups_.push_back(
+            table.action(static_cast<CommandId>(static_cast<int>(CommandId::SelectGroup1) + g)));
+    }
+    connect(table.menuOf(CommandId::SelectGroup1), &QMenu::aboutToShow, this,
+            &SelectCommands::nameGroups);
     nameGroups();
 }
 
 // "1 News": the groups as they are named now.
 void SelectCommands::nameGroups() {
-    const QList<QAction*> actions = groups_->actions();
-    for (int g = 0; g < actions.size(); ++g) {
+    const std::vector<QAction*>& actions = groups_;
+    for (int g = 0; g < static_cast<int>(actions.size()); ++g) {
         const std::string_view name =
             parts_.session.isOpen() ? parts_.session.database().favoriteGroupName(g) : "";
-        actions[g]->setText(QStringLiteral("%1 %2").arg(g + 1).arg(plainCaption(latin1Text(name))));
+        actions[static_cast<size_t>(g)]->setText(
+            QStringLiteral("%1 %2").arg(g + 1).arg(plainCaption(latin1Text(name))));
     }
 }
 
@@ -110,14 +144,18 @@ void SelectCommands::showCount(QStatusBar& bar) {
 void SelectCommands::updateCount() {
     if (count_) {
         const qsizetype selected = parts_.list.selectedRowPositions().size();
-        count_->setText(selected > 0 ? QStringLiteral("%1 selected").arg(selected) : QString());
+        count_->setText(
+            selected > 0
+                ? QCoreApplication::translate("kavro::MenuBar", "%1 selected").arg(selected)
+                : QString());
     }
 }
 
-bool SelectCommands::queryFor(int command, ChannelSetQuery& query, std::vector<int>& others) const {
+bool SelectCommands::queryFor(CommandId command, ChannelSetQuery& query,
+                              std::vector<int>& others) const {
     const ChannelDatabase& db = parts_.session.database();
-    if (command >= CommandSelectGroup1 && command < CommandSelectGroup1 + FavoriteGroupCount) {
-        query = {ChannelSetKind::Favorite, command - CommandSelectGroup1 + 1, {}};
+    if (isGroupCommand(command)) {
+        query = {ChannelSetKind::Favorite, groupOf(command) + 1, {}};
         return true;
     }
     const int current = parts_.model.channelAt(parts_.list.currentIndex().row());
@@ -127,20 +165,20 @@ bool SelectCommands::queryFor(int command, ChannelSetQuery& query, std::vector<i
         }
     }
     switch (command) {
-        case CommandSelectInvert:
+        case CommandId::SelectInvert:
             for (int row : parts_.list.selectedRowPositions()) {
                 others.push_back(parts_.model.channelAt(row));
             }
             break;
-        case CommandSelectTransponder:
-        case CommandSelectSatellite:
+        case CommandId::SelectTransponder:
+        case CommandId::SelectSatellite:
             if (!db.isLiveChannel(current)) {
                 return false;
             }
-            query.value = command == CommandSelectTransponder ? db.channelTransponder(current)
-                                                              : db.channelSatellite(current);
+            query.value = command == CommandId::SelectTransponder ? db.channelTransponder(current)
+                                                                  : db.channelSatellite(current);
             break;
-        case CommandSelectNewSince: {
+        case CommandId::SelectNewSince: {
             const QString path = parts_.interaction.chooseReferenceFile(parts_.window);
             if (path.isEmpty()) {
                 return false;
@@ -162,22 +200,18 @@ bool SelectCommands::queryFor(int command, ChannelSetQuery& query, std::vector<i
     return true;
 }
 
-bool SelectCommands::run(int command) {
-    const bool known =
-        (command >= CommandSelectAllShown && command <= CommandSelectNewSince) ||
-        (command >= CommandSelectGroup1 && command < CommandSelectGroup1 + FavoriteGroupCount);
-    if (!known || !parts_.session.isOpen()) {
-        return known;
+void SelectCommands::run(CommandId command) {
+    if (!parts_.session.isOpen()) {
+        return;
     }
     ChannelSetQuery query;
     std::vector<int> others;
     if (queryFor(command, query, others)) {
         query.others = others;
         const bool add = (QGuiApplication::keyboardModifiers() & Qt::ShiftModifier) != 0 &&
-                         command != CommandSelectNone && command != CommandSelectInvert;
+                         command != CommandId::SelectNone && command != CommandId::SelectInvert;
         select(query, add);
     }
-    return true;
 }
 
 void SelectCommands::select(const ChannelSetQuery& query, bool add) {

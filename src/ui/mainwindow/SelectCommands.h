@@ -7,60 +7,44 @@
 #include <QObject>
 #include <functional>
 #include <span>
+#include <vector>
 
+#include "CommandTable.h"
 #include "database/ChannelSets.h"
 
+class QAction;
 class QLabel;
 class QMenu;
 class QStatusBar;
 
 namespace kavro {
 
-class CommandTable;
 struct WindowParts;
-
-enum SelectCommand : int {
-    CommandSelectAllShown = 33100,
-    CommandSelectNone,
-    CommandSelectInvert,
-    CommandSelectScrambled,
-    CommandSelectFreeToAir,
-    CommandSelectTv,
-    CommandSelectRadio,
-    CommandSelectLocked,
-    CommandSelectNoGroup,
-    CommandSelectTransponder,
-    CommandSelectSatellite,
-    CommandSelectDuplicates,
-    CommandSelectProblems,
-    CommandSelectNewSince,
-    CommandSelectGroup1,  // ... CommandSelectGroup1 + 7: In Favourite Group > 1..8
-};
 
 class SelectCommands : public QObject {
 public:
     explicit SelectCommands(const WindowParts& parts) : parts_(parts) {}
 
-    // Puts the Select submenu at the end of the Edit menu; its commands are the table's, run
-    // by `run`.
-    void addMenu(CommandTable& table, const std::function<void(int)>& run);
-    QMenu* menu() const { return menu_; }
+    // The Select submenu's commands, for the end of the Edit menu and of the list's popup;
+    // `group` and the two after it are theirs.
+    std::vector<CommandEntry> commandEntries(int group);
+    // Keeps the favourite groups' items named as the groups are, once the table holds them.
+    void nameGroupsIn(const CommandTable& table);
     // The "N selected" field of the status bar, kept up to date from now on.
     void showCount(QStatusBar& bar);
 
-    // Runs a Select command; false for a command that is not one. Shift adds.
-    bool run(int command);
+    // Runs a Select command. Shift adds.
+    void run(CommandId command);
     // Selects the rows shown that belong to the set; `add` keeps the rows selected already.
     void select(const ChannelSetQuery& query, bool add);
 
 private:
     void nameGroups();
     void updateCount();
-    bool queryFor(int command, ChannelSetQuery& query, std::vector<int>& others) const;
+    bool queryFor(CommandId command, ChannelSetQuery& query, std::vector<int>& others) const;
 
     const WindowParts& parts_;
-    QMenu* menu_ = nullptr;
-    QMenu* groups_ = nullptr;
+    std::vector<QAction*> groups_;
     QLabel* count_ = nullptr;
 };
 

@@ -1,5 +1,6 @@
 #include "StatusNotices.h"
 
+#include <QCoreApplication>
 #include <QStatusBar>
 
 #include "WindowParts.h"
@@ -48,10 +49,11 @@ bool WindowParts::confirmUnlessSkipped(const QString& question, const QString& n
         return true;
     }
     bool skip = false;
-    const bool ok = interaction.checkedMessageBox(window, question, Interaction::Buttons::OkCancel,
-                                                  Interaction::Icon::None,
-                                                  QString::fromLatin1(StatusNotices::DontAskAgain),
-                                                  skip) == Interaction::Answer::Ok;
+    const bool ok =
+        interaction.checkedMessageBox(
+            window, question, Interaction::Buttons::OkCancel, Interaction::Icon::None,
+            QCoreApplication::translate("kavro::StatusNotices", StatusNotices::DontAskAgain),
+            skip) == Interaction::Answer::Ok;
     if (ok && skip) {
         addToList(*settings, WindowSettings::SkippedQuestions, name);
     }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
 
 #include "ui/dialogs/DialogOperations.h"
 
@@ -24,7 +25,8 @@ public:
     // In the status bar only, for a while.
     void show(const QString& text);
 
-    static inline const char* const DontAskAgain = "Don't ask again";
+    static inline const char* const DontAskAgain =
+        QT_TRANSLATE_NOOP("kavro::StatusNotices", "Don't ask again");
 
 private:
     QStatusBar& bar_;

@@ -1,5 +1,7 @@
 #include "TransponderCommands.h"
 
+#include <QCoreApplication>
+
 #include "ChannelListCtrl.h"
 #include "ChannelListModel.h"
 #include "SatelliteTree.h"
@@ -19,21 +21,11 @@ QString transponderText(const ChannelDatabase& db, int t) {
     const QString tp = shownText(transponderShortText(db, t));
     const int channels = transponderLiveChannelCount(db, t);
     if (channels == 0) {
-        return QStringLiteral("transponder %1").arg(tp);
+        return QCoreApplication::translate("kavro::TransponderCommands", "transponder %1").arg(tp);
     }
-    return QStringLiteral("transponder %1 and its %2 channel%3")
-        .arg(tp)
-        .arg(channels)
-        .arg(channels == 1 ? QString() : QStringLiteral("s"));
-}
-
-int rowOfChannel(const ChannelListModel& model, int ch) {
-    for (int row = 0; row < model.rowCount(); ++row) {
-        if (model.channelAt(row) == ch) {
-            return row;
-        }
-    }
-    return -1;
+    return QCoreApplication::translate("kavro::TransponderCommands",
+                                       "transponder %1 and its %n channel(s)", nullptr, channels)
+        .arg(tp);
 }
 
 }  // namespace
@@ -42,9 +34,10 @@ void TransponderCommands::deleteTransponder() {
     const ChannelDatabase& db = parts_.session.database();
     const int t = parts_.selection.transponder();
     if (parts_.selection.kind() != SelectionTransponder || !db.isLiveTransponder(t) ||
-        !parts_.confirm(
-            QStringLiteral("Are you sure to delete the selected transponder?\nDelete %1?")
-                .arg(transponderText(db, t)))) {
+        !parts_.confirm(QCoreApplication::translate(
+                            "kavro::TransponderCommands",
+                            "Are you sure to delete the selected transponder?\nDelete %1?")
+                            .arg(transponderText(db, t)))) {
         return;
     }
     parts_.session.apply(DeleteTransponder{t});
@@ -68,7 +61,7 @@ void TransponderCommands::addChannel() {
     }
     const EditResult result = runChannelDialog(parts_.dialogContext(), t, EditMode::Add);
     if (result.applied) {
-        parts_.list.selectAndShowRow(rowOfChannel(parts_.model, result.slot));
+        parts_.list.selectAndShowRow(parts_.model.rowOf(result.slot));
     }
 }
 

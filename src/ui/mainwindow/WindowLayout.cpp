@@ -41,6 +41,7 @@ void MainWindow::restoreLayout() {
         resize(shown ? DefaultSize.boundedTo(shown->availableGeometry().size()) : DefaultSize);
     }
     splitter_->restoreState(settings_->bytes(QString::fromLatin1(WindowSettings::Splitter)));
+    restoreState(settings_->bytes(QString::fromLatin1(WindowSettings::Docks)));
     const QStringList widths = settings_->list(QString::fromLatin1(WindowSettings::ListColumns));
     for (int i = 0; i < widths.size() && i < static_cast<int>(std::size(WidenableColumns)); ++i) {
         const int width = widths[i].toInt();
@@ -53,6 +54,7 @@ void MainWindow::restoreLayout() {
 void MainWindow::saveLayout() {
     settings_->setBytes(QString::fromLatin1(WindowSettings::Geometry), saveGeometry());
     settings_->setBytes(QString::fromLatin1(WindowSettings::Splitter), splitter_->saveState());
+    settings_->setBytes(QString::fromLatin1(WindowSettings::Docks), saveState());
     QStringList widths;
     for (const ListColumn column : WidenableColumns) {
         widths.append(QString::number(list_->columnWidth(column)));

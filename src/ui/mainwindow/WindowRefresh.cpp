@@ -1,5 +1,6 @@
 #include "WindowRefresh.h"
 
+#include <QCoreApplication>
 #include <QItemSelection>
 #include <QLabel>
 #include <QSignalBlocker>
@@ -18,25 +19,7 @@
 
 namespace kavro {
 
-namespace {
-
-// The rows of the model that show `channels`, ascending; a channel not shown has none.
-std::vector<int> rowsOf(const ChannelListModel& model, const std::vector<int>& channels) {
-    std::vector<int> rowOf(ChannelCapacity, -1);
-    for (int row = 0; row < model.rowCount(); ++row) {
-        rowOf[model.channelAt(row)] = row;
-    }
-    std::vector<int> rows;
-    for (int ch : channels) {
-        if (ch >= 0 && ch < ChannelCapacity && rowOf[ch] >= 0) {
-            rows.push_back(rowOf[ch]);
-        }
-    }
-    std::sort(rows.begin(), rows.end());
-    return rows;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 WindowRefresh::WindowRefresh(EditSession& session, WindowSelection& selection, SatelliteTree& tree,
                              ChannelListCtrl& list, ChannelListModel& model, QLabel& rowCount)
@@ -52,18 +35,21 @@ void WindowRefresh::sessionChanged(const SessionChange& change) {
         case SessionEvent::Loaded:
             selection_.reset();
             fillChannelList();
-            tree_.FillSatelliteTree(session_.database(), session_.viewIndex());
+            tree_.fill(session_.database(), session_.viewIndex());
             break;
         case SessionEvent::ViewChanged:
             refreshAll();
             break;
         case SessionEvent::Edited:
-            show(change.reach, false);
-            break;
         case SessionEvent::Undone:
         case SessionEvent::Redone:
-            show(change.reach, true);
-            showChannels(change.channels);
+            // A new order or new records refill the list: the channels the change is about
+            // are selected (those moved, added or restored); a change of fields keeps the
+            // rows and their selection.
+            show(change.reach);
+            if (change.reach != ChangeReach::Fields || change.event != SessionEvent::Edited) {
+                showChannels(change.channels);
+            }
             break;
         case SessionEvent::Saved:
             break;
@@ -86,7 +72,7 @@ void WindowRefresh::fillChannelList() {
     if (filterStatus_ != nullptr) {
         filterStatus_->setText(
             selection_.filtersBySatellite()
-                ? QStringLiteral("%1: %2 of %3 channels")
+                ? QCoreApplication::translate("kavro::WindowRefresh", "%1: %2 of %3 channels")
                       .arg(QString::fromLatin1(db.satelliteName(selection_.satellite())).trimmed())
                       .arg(model_.rowCount())
                       .arg(session_.viewIndex().viewCount(session_.view()))
@@ -112,7 +98,7 @@ void WindowRefresh::applyFind(ChannelFind find) {
     selection_.setFind(std::move(find));
     if (ending && list_.selectedRowPositions().empty() && !beforeFind_.empty()) {
         fillChannelList();
-        list_.selectOnlyRows(rowsOf(model_, beforeFind_));
+        list_.selectOnlyRows(model_.rowsOf(beforeFind_));
         showCurrent(beforeFindCurrent_);
         return;
     }
@@ -128,7 +114,7 @@ std::vector<int> WindowRefresh::selectedChannels() const {
 }
 
 void WindowRefresh::showCurrent(int channel) {
-    const std::vector<int> currentRow = rowsOf(model_, {channel});
+    const std::vector<int> currentRow = model_.rowsOf(std::vector<int>{channel});
     if (!currentRow.empty()) {
         list_.selectionModel()->setCurrentIndex(model_.index(currentRow.front(), 0),
                                                 QItemSelectionModel::NoUpdate);
@@ -140,18 +126,25 @@ void WindowRefresh::refillKeepingSelection() {
     const std::vector<int> selected = selectedChannels();
     const int current = model_.channelAt(list_.currentIndex().row());
     fillChannelList();
-    list_.selectOnlyRows(rowsOf(model_, selected));
+    list_.selectOnlyRows(model_.rowsOf(selected));
     showCurrent(current);
 }
 
-void WindowRefresh::refreshAll(bool keepExpansion) {
+void WindowRefresh::refreshAll() {
     refreshing_ = true;
     const QTreeWidgetItem* shown = tree_.selectedItem();
     const int satellite = shown ? SatelliteTree::itemSatellite(shown) : selection_.satellite();
     const int transponder = SatelliteTree::filledTransponder(shown);
-    const QList<int> expanded = keepExpansion ? tree_.expandedSatellites() : QList<int>();
+    const QList<int> expanded = tree_.expandedSatellites();
     fillChannelList();
-    tree_.FillSatelliteTree(session_.database(), session_.viewIndex());
+    {
+        // Items that go take the selection along; what the tree selects is set below.
+        const QSignalBlocker quiet(&tree_);
+        tree_.update(session_.database(), session_.viewIndex());
+        if (!selection_.filtersBySatellite()) {
+            tree_.clearSelection();
+        }
+    }
     tree_.expandSatellites(expanded);
     if (selection_.filtersBySatellite()) {
         showSelectionInTree(satellite, transponder);
@@ -159,8 +152,9 @@ void WindowRefresh::refreshAll(bool keepExpansion) {
     refreshing_ = false;
 }
 
-// A new order changes the list only: the tree's items and counts stay.
-void WindowRefresh::show(ChangeReach reach, bool keepExpansion) {
+// A new order changes the list only: the tree's items and counts stay; new records keep the
+// tree's expansion.
+void WindowRefresh::show(ChangeReach reach) {
     switch (reach) {
         case ChangeReach::Fields:
             refreshTexts();
@@ -169,7 +163,7 @@ void WindowRefresh::show(ChangeReach reach, bool keepExpansion) {
             fillChannelList();
             break;
         case ChangeReach::Records:
-            refreshAll(keepExpansion);
+            refreshAll();
             break;
     }
 }
@@ -209,11 +203,11 @@ void WindowRefresh::showChannels(std::span<const int> channels) {
     if (shown.empty()) {
         return;
     }
-    std::vector<int> rows = rowsOf(model_, shown);
+    std::vector<int> rows = model_.rowsOf(shown);
     if (rows.size() < shown.size() && selection_.filtersBySatellite()) {
         selection_.showWholeView();
         fillChannelList();
-        rows = rowsOf(model_, shown);
+        rows = model_.rowsOf(shown);
     }
     // Find stays: the channels it hides stay hidden, and may be all of them.
     list_.selectOnlyRows(rows);

@@ -1,8 +1,8 @@
 // How the window shows its session: the channel list of the current view (filtered to the
 // tree's satellite when a tree item was chosen, and to the channels Find matches), the tree,
-// and the row count. It follows
-// every change of the session once; after an undo or a redo it shows the step's channels,
-// selected where they still exist, and keeps the tree's expansion.
+// and the row count. It follows every change of the session once, and is the only one that
+// refills: after an edit, an undo or a redo it shows the step's channels, selected where
+// they still exist, and keeps the tree's expansion.
 #pragma once
 
 #include <span>
@@ -29,11 +29,11 @@ public:
 
     void sessionChanged(const SessionChange& change) override;
 
-    // The list and the tree anew. The tree's selected item stays selected (its satellite's
-    // item when the item is gone and the list stays filtered), so that the list's filter is
-    // always the one the tree shows; with `keepExpansion` every expanded satellite stays
-    // expanded, else only the way to the selected item.
-    void refreshAll(bool keepExpansion = false);
+    // The list anew and the tree's items where they changed. The tree's selected item stays
+    // selected (its satellite's item when the item is gone and the list stays filtered), so
+    // that the list's filter is always the one the tree shows; every expanded satellite
+    // stays expanded.
+    void refreshAll();
     // The rows of the current view (or of the selected satellite) that Find matches, without
     // a selection.
     void fillChannelList();
@@ -50,7 +50,7 @@ public:
 
 private:
     // A change of the tables of that reach, after a command or after an undo or a redo.
-    void show(ChangeReach reach, bool keepExpansion);
+    void show(ChangeReach reach);
     void refreshTexts();
     // The list filled anew, the channels selected before selected where they are still
     // shown, the current one scrolled into view.

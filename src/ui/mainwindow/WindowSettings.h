@@ -39,6 +39,7 @@ public:
     // The keys.
     static inline const char* const Geometry = "window/geometry";
     static inline const char* const Splitter = "window/splitter";
+    static inline const char* const Docks = "window/docks";  // the toolbar and the Problems dock
     static inline const char* const ListColumns = "window/listColumns";
     static inline const char* const OpenFolder = "folders/open";
     static inline const char* const SaveAsFolder = "folders/saveAs";

@@ -3,7 +3,6 @@
 // Ctrl+Home, Ctrl+End, Ctrl+Up, Ctrl+Down, Enter and F2. The other keys are those of the
 // command table's actions (MenuBar.cpp).
 #include <QCursor>
-#include <QPushButton>
 #include <QRadioButton>
 
 #include "ChannelListCtrl.h"
@@ -46,12 +45,6 @@ void MainWindow::connectHandlers() {
         connect(viewButtons_[view], &QRadioButton::clicked, this,
                 [this, view] { onViewButton(view); });
     }
-    connect(undoButton_, &QPushButton::clicked, this, [this] { historyCommands_.undo(); });
-    connect(redoButton_, &QPushButton::clicked, this, [this] { historyCommands_.redo(); });
-    connect(openButton_, &QPushButton::clicked, this, [this] { fileCommands_.open(); });
-    connect(saveButton_, &QPushButton::clicked, this, [this] { fileCommands_.save(); });
-    connect(saveAsButton_, &QPushButton::clicked, this, [this] { fileCommands_.saveAs(); });
-    connect(exitButton_, &QPushButton::clicked, this, [this] { fileCommands_.exit(); });
     connectKeys();
 }
 

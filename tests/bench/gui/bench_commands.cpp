@@ -1,14 +1,10 @@
 // The commands and the drag at full capacity (15,360 channels): one drag step of 7,000
 // selected rows (as one block, and scattered rows once gathered into one), the gathering
 // of 7,000 scattered rows at a drag's start with their return at its end, the delete of
-// every channel through the command, and the commit of a drag; and for comparison a drag
-// step done the straightforward way, carrying each selected row by swapping its texts with
-// its neighbour's and moving its selected state.
+// every channel through the command, and the commit of a drag.
 #include <benchmark/benchmark.h>
 
 #include <QItemSelection>
-#include <QScrollBar>
-#include <QTableWidget>
 
 #include "BenchWindow.h"
 #include "database/ChannelDatabase.h"
@@ -58,7 +54,7 @@ void dragSteps(benchmark::State& state, bool scattered) {
     Editor e;
     scattered ? e.selectScattered() : e.selectBlock();
     e.list->scrollTo(e.index(BlockStart));
-    e.list->OnBeginDrag(BlockStart);
+    e.list->beginDrag(BlockStart);
     int direction = 1;
     for (auto _ : state) {
         if (!e.list->MoveSelectionTo(e.list->dragCurrentRow() + direction)) {
@@ -92,7 +88,7 @@ void BM_DragGatherAndReturn7000Scattered(benchmark::State& state) {
     e.selectScattered();
     e.list->scrollTo(e.index(BlockStart));
     for (auto _ : state) {
-        e.list->OnBeginDrag(BlockStart);
+        e.list->beginDrag(BlockStart);
         e.paint();
         e.list->cancelDrag();
         e.paint();
@@ -130,10 +126,10 @@ void BM_DragCommitOf7000(benchmark::State& state) {
         state.PauseTiming();
         e.open();
         e.selectBlock();
-        e.list->OnBeginDrag(BlockStart);
+        e.list->beginDrag(BlockStart);
         e.list->MoveSelectionTo(BlockStart + 100);
         state.ResumeTiming();
-        e.list->OnDragButtonUp();
+        e.list->dragButtonUp();
         e.paint();
     }
     if (e.list->firstSelectedRow() != BlockStart + 100 || !e.window.session().isModified()) {
@@ -141,98 +137,5 @@ void BM_DragCommitOf7000(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_DragCommitOf7000)->Unit(benchmark::kMillisecond);
-
-// The comparison: a list of text items, and a step that carries each selected row (the
-// lowest first when moving up) one place by swapping all its texts with the neighbour's,
-// moving its selected state along and scrolling it into view.
-void textSwapStep(QTableWidget& table, int delta) {
-    QItemSelectionModel* selection = table.selectionModel();
-    QVector<int> rows;
-    for (const QModelIndex& index : selection->selectedRows()) {
-        rows.append(index.row());
-    }
-    std::sort(rows.begin(), rows.end());
-    const int n = static_cast<int>(rows.size());
-    for (int k = 0; k < n; ++k) {
-        const int row = delta > 0 ? rows[n - 1 - k] : rows[k];
-        const int dest = row + delta;
-        const QModelIndex from = table.model()->index(row, 0);
-        selection->select(from, QItemSelectionModel::Deselect | QItemSelectionModel::Rows);
-        for (int column = 0; column < table.columnCount(); ++column) {
-            QTableWidgetItem* a = table.takeItem(row, column);
-            QTableWidgetItem* b = table.takeItem(dest, column);
-            table.setItem(row, column, b);
-            table.setItem(dest, column, a);
-        }
-        const QModelIndex to = table.model()->index(dest, 0);
-        table.scrollTo(to);
-        selection->select(to, QItemSelectionModel::Select | QItemSelectionModel::Rows);
-    }
-}
-
-QTableWidget& textTable(const EditSession& session) {
-    // Made once and kept until the process ends: a static widget would outlive the
-    // application object.
-    static QTableWidget& table = *new QTableWidget(0, ListColumnCount);
-    if (table.rowCount() == 0) {
-        const int count = session.viewIndex().viewCount(ViewAll);
-        table.setRowCount(count);
-        for (int row = 0; row < count; ++row) {
-            int ch = 0;
-            session.viewIndex().viewChannel(ViewAll, row, ch);
-            for (int column = 0; column < ListColumnCount; ++column) {
-                const CellText cell = channelCellText(session.database(), row, ch, column);
-                table.setItem(row, column,
-                              new QTableWidgetItem(QString::fromLatin1(cell.text, cell.length)));
-            }
-        }
-        table.setSelectionBehavior(QAbstractItemView::SelectRows);
-        table.resize(600, 430);
-        table.show();
-    }
-    table.selectionModel()->select(
-        QItemSelection(table.model()->index(BlockStart, 0),
-                       table.model()->index(BlockStart + Selected - 1, 0)),
-        QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-    return table;
-}
-
-void BM_DragStepBlockOf7000BySwappingTexts(benchmark::State& state) {
-    Editor e;
-    QTableWidget& table = textTable(e.window.session());
-    int direction = 1;
-    for (auto _ : state) {
-        table.viewport()->setUpdatesEnabled(false);
-        textSwapStep(table, direction);
-        table.viewport()->setUpdatesEnabled(true);
-        table.viewport()->repaint();
-        direction = -direction;
-    }
-}
-BENCHMARK(BM_DragStepBlockOf7000BySwappingTexts)->Unit(benchmark::kMillisecond)->Iterations(2);
-
-// The texts alone, without moving the selected state row by row.
-void BM_DragStepBlockOf7000SwappingTextsOnly(benchmark::State& state) {
-    Editor e;
-    QTableWidget& table = textTable(e.window.session());
-    int direction = 1;
-    for (auto _ : state) {
-        table.viewport()->setUpdatesEnabled(false);
-        for (int k = 0; k < Selected; ++k) {
-            const int row = direction > 0 ? BlockStart + Selected - 1 - k : BlockStart + k;
-            for (int column = 0; column < ListColumnCount; ++column) {
-                QTableWidgetItem* a = table.item(row, column);
-                QTableWidgetItem* b = table.item(row + direction, column);
-                const QString text = a->text();
-                a->setText(b->text());
-                b->setText(text);
-            }
-        }
-        table.viewport()->setUpdatesEnabled(true);
-        table.viewport()->repaint();
-        direction = -direction;
-    }
-}
-BENCHMARK(BM_DragStepBlockOf7000SwappingTextsOnly)->Unit(benchmark::kMillisecond);
 
 }  // namespace

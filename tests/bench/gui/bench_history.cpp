@@ -32,9 +32,9 @@ struct SteppedWindow : OpenWindow {
         list->selectionModel()->select(
             QItemSelection(first, last),
             QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-        list->OnBeginDrag(4000);
+        list->beginDrag(4000);
         list->MoveSelectionTo(4100);
-        list->OnDragButtonUp();
+        list->dragButtonUp();
     }
 };
 
@@ -46,16 +46,16 @@ void undoOrRedo(benchmark::State& state, void (SteppedWindow::*step)(), bool und
         state.SkipWithError("no step was made");
         return;
     }
-    QPushButton* timed = undo ? w.window.undoButton() : w.window.redoButton();
-    QPushButton* untimed = undo ? w.window.redoButton() : w.window.undoButton();
+    QAction* timed = undo ? w.window.action(CommandId::Undo) : w.window.action(CommandId::Redo);
+    QAction* untimed = undo ? w.window.action(CommandId::Redo) : w.window.action(CommandId::Undo);
     if (!undo) {
-        w.window.undoButton()->click();
+        w.window.action(CommandId::Undo)->trigger();
     }
     for (auto _ : state) {
-        timed->click();
+        timed->trigger();
         w.paint();
         state.PauseTiming();
-        untimed->click();
+        untimed->trigger();
         state.ResumeTiming();
     }
 }

@@ -13,25 +13,25 @@ namespace {
 
 void BM_SelectCommandFull(benchmark::State& state) {
     OpenWindow w;
-    const int command = static_cast<int>(state.range(0));
+    const auto command = static_cast<CommandId>(state.range(0));
     qsizetype selected = 0;
     for (auto _ : state) {
         w.window.commands().action(command)->trigger();
         w.paint();
         state.PauseTiming();
         selected = w.window.list()->selectedRowPositions().size();
-        w.window.commands().action(CommandSelectNone)->trigger();
+        w.window.commands().action(CommandId::SelectNone)->trigger();
         state.ResumeTiming();
     }
     state.counters["Selected"] = static_cast<double>(selected);
 }
 BENCHMARK(BM_SelectCommandFull)
-    ->Arg(CommandSelectAllShown)
-    ->Arg(CommandSelectRadio)
-    ->Arg(CommandSelectScrambled)
-    ->Arg(CommandSelectDuplicates)
-    ->Arg(CommandSelectProblems)
-    ->Arg(CommandSelectInvert)
+    ->Arg(static_cast<int>(CommandId::SelectAllShown))
+    ->Arg(static_cast<int>(CommandId::SelectRadio))
+    ->Arg(static_cast<int>(CommandId::SelectScrambled))
+    ->Arg(static_cast<int>(CommandId::SelectDuplicates))
+    ->Arg(static_cast<int>(CommandId::SelectProblems))
+    ->Arg(static_cast<int>(CommandId::SelectInvert))
     ->Unit(benchmark::kMillisecond);
 
 }  // namespace

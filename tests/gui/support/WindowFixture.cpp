@@ -108,7 +108,8 @@ OpenedWindow::OpenedWindow() : path(pathOf(QStringLiteral("db.tbn"))) {
 }
 
 bool WindowHarness::showsModified(bool dirty) const {
-    return window->session().isModified() == dirty && window->saveButton()->isEnabled() == dirty;
+    return window->session().isModified() == dirty &&
+           window->action(CommandId::Save)->isEnabled() == dirty;
 }
 
 QString WindowHarness::cell(int row, int column) const {
@@ -170,11 +171,17 @@ void WindowHarness::selectRows(std::initializer_list<int> rows) {
 }
 
 bool WindowHarness::renameChannel(int ch, std::string_view name) const {
-    const ChannelDatabase& tables = db();
-    return edit(EditChannel{ch, std::string(name), tables.channelVideoPid(ch) & PidMask,
-                            tables.channelAudioPid(ch) & PidMask,
-                            tables.channelPcrPid(ch) & PidMask, tables.channelServiceId(ch),
-                            tables.isChannelLocked(ch)});
+    return edit(renamedChannel(db(), ch, name));
+}
+
+EditChannel renamedChannel(const ChannelDatabase& tables, int ch, std::string_view name) {
+    return EditChannel{ch,
+                       std::string(name),
+                       tables.channelVideoPid(ch) & PidMask,
+                       tables.channelAudioPid(ch) & PidMask,
+                       tables.channelPcrPid(ch) & PidMask,
+                       tables.channelServiceId(ch),
+                       tables.isChannelLocked(ch)};
 }
 
 std::unique_ptr<EditSession> loadedFile(const QString& path) {

@@ -75,6 +75,9 @@ public:
     const QString path;
 };
 
+// The edit the channel dialog makes to rename channel `ch`, its other values as they are.
+EditChannel renamedChannel(const ChannelDatabase& tables, int ch, std::string_view name);
+
 // The file at `path` loaded into a session of its own; nullptr when it is refused.
 std::unique_ptr<EditSession> loadedFile(const QString& path);
 
