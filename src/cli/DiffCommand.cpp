@@ -10,6 +10,7 @@
 #include "database/ChannelDatabase.h"
 #include "database/DatabaseDiff.h"
 #include "database/DisplayText.h"
+#include "database/SatelliteChanges.h"
 #include "database/ViewIndex.h"
 #include "session/EditSession.h"
 
@@ -23,6 +24,7 @@ struct Sides {
     const ChannelDatabase& a;
     const ChannelDatabase& b;
     const DatabaseDiff& diff;
+    const std::vector<SatelliteChange>& satellites;
 };
 
 char polarizationLetter(const ChannelDatabase& db, int t) {
@@ -103,8 +105,8 @@ std::string transponderText(const ChannelDatabase& db, int t) {
            shownText(transponderShortText(db, t));
 }
 
-void writeSummaryText(const DatabaseDiff& d, std::ostream& out) {
-    out << diffSummaryText(d) << "\n";
+void writeSummaryText(const Sides& s, std::ostream& out) {
+    out << diffSummaryText(s.diff) << "; satellites: " << s.satellites.size() << " changed\n";
 }
 
 void writeChannelsText(const Sides& s, std::ostream& out) {
@@ -147,6 +149,22 @@ void writeOthersText(const Sides& s, std::ostream& out) {
         out << "group " << slot + 1 << " renamed: \"" << shownText(s.a.favoriteGroupName(slot))
             << "\" -> \"" << shownText(s.b.favoriteGroupName(slot)) << "\"\n";
     }
+    for (const SatelliteChange& c : s.satellites) {
+        const std::string name = "\"" + shownText(s.a.satelliteName(c.satellite)) + "\"";
+        if (c.shown) {
+            out << "satellite " << c.satellite
+                << (s.b.isSatelliteShown(c.satellite) ? " shown: " : " hidden: ") << name << "\n";
+        }
+        if (c.renamed) {
+            out << "satellite " << c.satellite << " renamed: " << name << " -> \""
+                << shownText(s.b.satelliteName(c.satellite)) << "\"\n";
+        }
+    }
+}
+
+std::string satelliteJson(const ChannelDatabase& db, int satellite) {
+    return "{\"name\": " + jsonString(utf8Text(db.satelliteName(satellite))) +
+           ", \"shown\": " + (db.isSatelliteShown(satellite) ? "true" : "false") + "}";
 }
 
 // {"row": 12, "index": 40} or null.
@@ -229,12 +247,19 @@ void writeDiffJson(const Sides& s, std::ostream& out) {
                ", \"b\": " + jsonString(utf8Text(s.b.favoriteGroupName(slot))) + "}";
     };
     writeJsonList(out, "groups", d.groupsRenamed, group, "  ", false);
+    const auto satellite = [&s](const SatelliteChange& c) {
+        return "{\"satellite\": " + std::to_string(c.satellite) +
+               ", \"a\": " + satelliteJson(s.a, c.satellite) +
+               ", \"b\": " + satelliteJson(s.b, c.satellite) + "}";
+    };
+    writeJsonList(out, "satellites", s.satellites, satellite, "  ", false);
     out << "  \"summary\": {\"added\": " << d.added.size() << ", \"removed\": " << d.removed.size()
         << ", \"changed\": " << d.changed.size() << ", \"moved\": " << d.moved.size()
         << ", \"transponders_added\": " << d.transpondersAdded.size()
         << ", \"transponders_removed\": " << d.transpondersRemoved.size()
         << ", \"transponders_changed\": " << d.transpondersChanged.size()
-        << ", \"groups_renamed\": " << d.groupsRenamed.size() << "}\n}\n";
+        << ", \"groups_renamed\": " << d.groupsRenamed.size()
+        << ", \"satellites_changed\": " << s.satellites.size() << "}\n}\n";
 }
 
 }  // namespace
@@ -252,15 +277,16 @@ int runDiff(const Arguments& args, std::ostream& out, std::ostream& err) {
         return ExitFailure;  // unreadable or invalid alike: 1 means different
     }
     const DatabaseDiff diff = compareDatabases(a->database(), b->database());
-    const Sides sides{a->database(), b->database(), diff};
+    const std::vector<SatelliteChange> satellites = compareSatellites(a->database(), b->database());
+    const Sides sides{a->database(), b->database(), diff, satellites};
     if (options.format == "json") {
         writeDiffJson(sides, out);
     } else {
-        writeSummaryText(diff, out);
+        writeSummaryText(sides, out);
         writeChannelsText(sides, out);
         writeOthersText(sides, out);
     }
-    return diff.equal() ? ExitOk : ExitDifferent;
+    return diff.equal() && satellites.empty() ? ExitOk : ExitDifferent;
 }
 
 }  // namespace kavro::cli

@@ -153,6 +153,30 @@ bool renameGroupCommand(Context& c) {
     return c.apply(RenameGroups{{GroupName{group - 1, std::move(name)}}});
 }
 
+bool satelliteCommand(Context& c, bool shown) {
+    int satellite = 0;
+    return c.args.integer(0, SatelliteRange, satellite) &&
+           c.apply(ShowSatellite{satellite, shown});
+}
+
+bool showSatelliteCommand(Context& c) {
+    return satelliteCommand(c, true);
+}
+
+bool hideSatelliteCommand(Context& c) {
+    return satelliteCommand(c, false);
+}
+
+bool renameSatelliteCommand(Context& c) {
+    int satellite = 0;
+    std::string name;
+    if (!c.args.integer(0, SatelliteRange, satellite) ||
+        !c.args.name(1, SatelliteNameLimit, name)) {
+        return false;
+    }
+    return c.apply(RenameSatellite{satellite, std::move(name)});
+}
+
 // Prints the counts even when the channels stand in the reference's order already.
 bool applyOrderCommand(Context& c) {
     const std::string& path = c.args.word(0);
@@ -202,6 +226,9 @@ const CommandEntry Commands[] = {
     {"set-favorites", "set-favorites CH [CH ...] MASK", 2, Any, setFavoritesCommand},
     {"rename-group", "rename-group G NAME", 2, 2, renameGroupCommand},
     {"apply-order", "apply-order FILE", 1, 1, applyOrderCommand},
+    {"show-satellite", "show-satellite S", 1, 1, showSatelliteCommand},
+    {"hide-satellite", "hide-satellite S", 1, 1, hideSatelliteCommand},
+    {"rename-satellite", "rename-satellite S NAME", 2, 2, renameSatelliteCommand},
     {"import", ImportUsage, 1, Any, importCommand},
     {"undo", "undo", 0, 0, undoCommand},
     {"redo", "redo", 0, 0, redoCommand},

@@ -39,8 +39,10 @@ const CommandHelp Helps[] = {
      "", "0 accepted, 1 invalid file, 2 usage error or FILE cannot be read\n"},
     {"info", "info FILE", "prints a summary of FILE: header, checksums, counts, favourite groups\n",
      "Prints what FILE holds: its header fields, both checksums as stored and as computed,\n"
-     "and the bytes read; for an accepted file also the numbers of shown satellites, live\n"
-     "transponders, TV and radio channels, and the names of the eight favourite groups.\n"
+     "and the bytes read; for an accepted file also the number of shown satellites, every\n"
+     "satellite with a name or a transponder (those not shown marked \"not shown\"), the\n"
+     "numbers of live transponders, TV and radio channels, and the names of the eight\n"
+     "favourite groups.\n"
      "A refused file's header is shown as well, so the failing check can be seen.\n",
      "", "0 accepted, 1 invalid file, 2 usage error or FILE cannot be read\n"},
     {"tree", "tree FILE [--view all|tv|radio] [--format text|json]",
@@ -51,13 +53,17 @@ const CommandHelp Helps[] = {
      "        text: one item a line, transponders indented (the default); json: an array of\n"
      "        satellites with their index and transponders\n",
      "0 done, 1 invalid file, 2 usage error or FILE cannot be read\n", true},
-    {"list", "list FILE [--view all|tv|radio] [--satellite S] [--format text|csv|json]",
+    {"list",
+     "list FILE [--view all|tv|radio] [--satellite S] [--select SET] [--format text|csv|json]",
      "prints the editor's channel list for a view, optionally one satellite's\n",
      "Prints the editor's channel list for a view: a header, then one row per channel with\n"
      "the editor's column texts, in the editor's order. The last column, Index, is the\n"
      "channel's slot, by which an edit script names the channel.\n",
      "  --satellite S\n"
      "        only the channels of satellite S (0..64), as when it is selected in the tree\n"
+     "  --select SET\n"
+     "        only the channels a channel list of an edit script names (\"scrambled radio\",\n"
+     "        \"0-99 fav:1\"): the rows a script line with it would act on; may be repeated\n"
      "  --format text|csv|json\n"
      "        text: tab-separated (the default); csv: comma-separated with CRLF line ends;\n"
      "        json: an array of objects, one per channel\n",
@@ -85,8 +91,8 @@ const CommandHelp Helps[] = {
      "in A are removed, only in B added; paired channels whose name, PIDs, CAS, lock,\n"
      "favourites or radio/TV differ are changed. Moved are the fewest paired channels whose\n"
      "moving explains B's order, so that a channel added or removed moves nothing.\n"
-     "Transponders added, removed or with another symbol rate and favourite groups renamed\n"
-     "are listed too.\n",
+     "Transponders added, removed or with another symbol rate, favourite groups renamed and\n"
+     "satellites shown, hidden or renamed are listed too.\n",
      "  --format text|json\n"
      "        text: a summary line, then one line per difference (the default); json: the\n"
      "        differences by kind with both rows and slots of each channel, and a summary\n",
@@ -107,8 +113,17 @@ const CommandHelp Helps[] = {
      "A script has one command a line, its words separated by blanks; a name with blanks\n"
      "is written in double quotes, with \\\" and \\\\ inside them. Blank lines and lines\n"
      "starting with # are skipped. T is a transponder index, CH and TARGET are channel\n"
-     "slots (the Index column of list), and every value is checked as the editor's\n"
-     "dialogs check it.\n",
+     "slots (the Index column of list), S a satellite index (0..64), and every value is\n"
+     "checked as the editor's dialogs check it.\n"
+     "\n"
+     "Where a command takes channels (CH [CH ...]), each may also be a range N-M (the live\n"
+     "channels from slot N to M) or a set: all, tv, radio, scrambled (a CAS is shown), fta,\n"
+     "locked, fav:N (group N, 1..8), nofav, sat:S, tp:T, dup (a channel with the name and\n"
+     "service ID of an earlier one on its transponder), problems (named by lint) or\n"
+     "new-since:FILE (not in FILE, a database or a .csv list, paired as apply-order pairs).\n"
+     "Numbers and ranges name channels; each set keeps only its own of them, or of every\n"
+     "live channel when no number is given: \"delete-channels scrambled radio sat:3\"\n"
+     "deletes every scrambled radio channel of satellite 3.\n",
      "  --allow-owner-change\n"
      "        replace OUT even when it belongs to another user: it becomes yours (otherwise\n"
      "        refused, exit 2)\n"
@@ -167,6 +182,9 @@ const ScriptCommandHelp ScriptHelps[] = {
      "puts the channels that match a channel of FILE (a database file, or a .csv\n"
      "        list as list --format csv writes it) into FILE's order, the others after\n"
      "        them in their order, and prints \"N channels ordered, M without a match\"\n"},
+    {"show-satellite", "shows satellite S in the tree (bit 0 of its flags)\n"},
+    {"hide-satellite", "hides satellite S from the tree; its transponders and channels stay\n"},
+    {"rename-satellite", "renames satellite S; a name has at most 43 characters\n"},
     {"import",
      "copies transponders and channels from the database FILE, as the editor's\n"
      "        Import From does: all of it, or the satellites (by name), transponders\n"

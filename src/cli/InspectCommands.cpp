@@ -48,6 +48,22 @@ void writeHeaderSummary(const uint8_t* image, uint32_t bytesRead, std::ostream& 
     out << "bytes read: " << bytesRead << "\n";
 }
 
+// Every satellite slot with a name or a transponder, those not shown marked.
+void writeSatellites(const EditSession& session, std::ostream& out) {
+    const ChannelDatabase& db = session.database();
+    const ViewIndex& index = session.viewIndex();
+    out << "satellites:\n";
+    for (int s = 0; s < SatelliteCapacity; ++s) {
+        const int transponders = index.satelliteTransponderCount(s);
+        if (db.satelliteName(s).empty() && transponders == 0) {
+            continue;
+        }
+        out << "  " << s << ": " << shownText(db.satelliteName(s)) << " (" << transponders
+            << (transponders == 1 ? " transponder)" : " transponders)")
+            << (db.isSatelliteShown(s) ? "" : " not shown") << "\n";
+    }
+}
+
 void writeDatabaseSummary(const EditSession& session, std::ostream& out) {
     const ChannelDatabase& db = session.database();
     int shown = 0;
@@ -59,6 +75,7 @@ void writeDatabaseSummary(const EditSession& session, std::ostream& out) {
         transponders += db.isLiveTransponder(t) ? 1 : 0;
     }
     out << "shown satellites: " << shown << "\n";
+    writeSatellites(session, out);
     out << "live transponders: " << transponders << "\n";
     out << "TV channels: " << session.viewIndex().viewCount(ViewTv) << "\n";
     out << "radio channels: " << session.viewIndex().viewCount(ViewRadio) << "\n";

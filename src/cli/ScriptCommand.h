@@ -3,10 +3,12 @@
 // the commands that reorder channels are in OrderCommands.cpp.
 #pragma once
 
+#include <span>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "ChannelList.h"
 #include "EditScript.h"
 #include "database/ChannelDatabase.h"
 #include "database/FieldRules.h"
@@ -61,22 +63,16 @@ public:
             return refuse(latin1Message());
         }
         if (latin1.find('\0') != std::string::npos) {
-            return refuse("a name cannot hold a NUL character");
+            return refuse(std::string(NulInNameText));
         }
         const FieldCheck check = checkTextLength(static_cast<int>(latin1.size()), limit);
         return check.ok || refuse(check.message);
     }
 
-    // Channels from argument `first` up to, not including, `end`; all must be live.
+    // The channel list from argument `first` up to, not including, `end` (ChannelList.h).
     bool liveChannels(size_t first, size_t end, std::vector<int>& channels) {
-        for (size_t i = first; i < end; ++i) {
-            int ch = 0;
-            if (!liveChannel(i, ch)) {
-                return false;
-            }
-            channels.push_back(ch);
-        }
-        return true;
+        const std::span<const std::string> list(words_.data() + first + 1, end - first);
+        return parseChannelList(db_, list, channels, message_);
     }
 
 private:

@@ -1,5 +1,7 @@
 #include "ToolSupport.h"
 
+#include <algorithm>
+
 #include <ostream>
 
 #include "TextOutput.h"
@@ -92,6 +94,16 @@ bool parseSatellite(const std::string& value, int& satellite) {
     return true;
 }
 
+// The blank-separated words of an option's value.
+void splitWords(const std::string& value, std::vector<std::string>& words) {
+    size_t start = 0;
+    while ((start = value.find_first_not_of(" \t", start)) != std::string::npos) {
+        const size_t end = std::min(value.find_first_of(" \t", start), value.size());
+        words.push_back(value.substr(start, end - start));
+        start = end;
+    }
+}
+
 bool applyOption(const std::vector<std::string>& args, size_t& i, bool allowSatellite,
                  const std::vector<std::string_view>& formats, ViewOptions& options,
                  std::string& problem) {
@@ -125,6 +137,11 @@ bool applyOption(const std::vector<std::string>& args, size_t& i, bool allowSate
             problem = "--satellite needs a satellite index 0..64, not \"" + value + "\"";
             return false;
         }
+    } else if (allowSatellite && startsOption(args[i], "--select")) {
+        if (!optionValue(args, i, "--select", value, problem)) {
+            return false;
+        }
+        splitWords(value, options.select);
     } else {
         problem = "unknown option \"" + args[i] + "\"";
         return false;

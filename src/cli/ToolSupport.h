@@ -36,6 +36,7 @@ struct ViewOptions {
     int view = 0;        // ViewAll
     int satellite = -1;  // none: the whole view
     std::string format = "text";
+    std::vector<std::string> select;  // list --select: the words of a channel list
 };
 
 // Parses the arguments after the command word (args[0]): FILE and --view, --format (one of

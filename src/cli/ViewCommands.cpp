@@ -1,9 +1,11 @@
 // tree and list: the editor's satellite tree and channel list for a view, as text, CSV or
 // JSON. Every item and cell text is the editor's own; names are written out as UTF-8.
+#include <algorithm>
 #include <ostream>
 #include <string>
 #include <vector>
 
+#include "ChannelList.h"
 #include "Commands.h"
 #include "TextOutput.h"
 #include "ToolSupport.h"
@@ -67,13 +69,16 @@ void writeTreeJson(const EditSession& session, std::ostream& out) {
     out << (satelliteSeparator[0] == ',' ? "\n]\n" : "]\n");
 }
 
-// The channels of the list's rows, in the editor's order.
-std::vector<int> listRows(const EditSession& session, const ViewOptions& options) {
+// The channels of the list's rows, in the editor's order; with --select only those it names
+// (`selected`, ascending).
+std::vector<int> listRows(const EditSession& session, const ViewOptions& options,
+                          const std::vector<int>& selected) {
     const ChannelDatabase& db = session.database();
     std::vector<int> rows;
     for (int ch : session.viewIndex().viewChannels(options.view)) {
         if (db.isLiveChannel(ch) &&
-            (options.satellite < 0 || db.channelSatellite(ch) == options.satellite)) {
+            (options.satellite < 0 || db.channelSatellite(ch) == options.satellite) &&
+            (options.select.empty() || std::binary_search(selected.begin(), selected.end(), ch))) {
             rows.push_back(ch);
         }
     }
@@ -82,9 +87,9 @@ std::vector<int> listRows(const EditSession& session, const ViewOptions& options
 
 // Calls write(row, channel) for every row of the list, in the editor's order.
 template <typename Write>
-void forEachListRow(const EditSession& session, const ViewOptions& options, Write write) {
+void forEachListRow(const std::vector<int>& rows, Write write) {
     int row = 0;
-    for (int ch : listRows(session, options)) {
+    for (int ch : rows) {
         write(row++, ch);
     }
 }
@@ -95,13 +100,13 @@ std::string cell(const ChannelDatabase& db, int row, int ch, int column, bool sh
     return shown ? shownText(text.view()) : utf8Text(text.view());
 }
 
-void writeListText(const EditSession& session, const ViewOptions& options, std::ostream& out) {
+void writeListText(const EditSession& session, const std::vector<int>& rows, std::ostream& out) {
     const ChannelDatabase& db = session.database();
     for (int column = 0; column < ListColumnCount; ++column) {
         out << (column ? "\t" : "") << listHeaderTitle(column);
     }
     out << "\n";
-    forEachListRow(session, options, [&out, &db](int row, int ch) {
+    forEachListRow(rows, [&out, &db](int row, int ch) {
         for (int column = 0; column < ListColumnCount; ++column) {
             out << (column ? "\t" : "") << cell(db, row, ch, column, true);
         }
@@ -110,18 +115,18 @@ void writeListText(const EditSession& session, const ViewOptions& options, std::
 }
 
 // The very bytes the window's Export List writes.
-void writeListCsv(const EditSession& session, const ViewOptions& options, std::ostream& out,
+void writeListCsv(const EditSession& session, const std::vector<int>& rows, std::ostream& out,
                   bool outIsTerminal) {
-    out << listCsv(session.database(), listRows(session, options), outIsTerminal);
+    out << listCsv(session.database(), rows, outIsTerminal);
 }
 
-void writeListJson(const EditSession& session, const ViewOptions& options, std::ostream& out) {
+void writeListJson(const EditSession& session, const std::vector<int>& rows, std::ostream& out) {
     const ChannelDatabase& db = session.database();
     static const char* const keys[ListColumnCount] = {"no",  "sat", "tp",   "channel",
                                                       "cas", "fav", "lock", "index"};
     out << "[";
     bool any = false;
-    forEachListRow(session, options, [&out, &any, &db](int row, int ch) {
+    forEachListRow(rows, [&out, &any, &db](int row, int ch) {
         out << (any ? ",\n  {" : "\n  {");
         for (int column = 0; column < ColumnIndex; ++column) {
             out << "\"" << keys[column] << "\": " << jsonString(cell(db, row, ch, column)) << ", ";
@@ -156,12 +161,19 @@ int runList(const Arguments& args, std::ostream& out, std::ostream& err, bool ou
     if (code != ExitOk) {
         return code;
     }
+    std::vector<int> selected;
+    std::string problem;
+    if (!options.select.empty() &&
+        !parseChannelList(session.database(), options.select, selected, problem)) {
+        return usageError(err, "--select: " + problem);
+    }
+    const std::vector<int> rows = listRows(session, options, selected);
     if (options.format == "json") {
-        writeListJson(session, options, out);
+        writeListJson(session, rows, out);
     } else if (options.format == "csv") {
-        writeListCsv(session, options, out, outIsTerminal);
+        writeListCsv(session, rows, out, outIsTerminal);
     } else {
-        writeListText(session, options, out);
+        writeListText(session, rows, out);
     }
     return ExitOk;
 }

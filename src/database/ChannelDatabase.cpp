@@ -212,4 +212,15 @@ void ChannelDatabase::setFavoriteGroupName(int slot, std::string_view name) {
     storeName(tables_.favoriteNames[slot], name, FavoriteNameLimit);
 }
 
+void ChannelDatabase::setSatelliteShown(int s, bool shown) {
+    assert(isValidSatellite(s));
+    uint8_t& flags = tables_.satellites[s][sat::ShownFlags];
+    flags = static_cast<uint8_t>(shown ? flags | 1 : flags & ~1);
+}
+
+void ChannelDatabase::setSatelliteName(int s, std::string_view name) {
+    assert(isValidSatellite(s));
+    storeName(tables_.satellites[s] + sat::Name, name, sat::NameLimit);
+}
+
 }  // namespace kavro

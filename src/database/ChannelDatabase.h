@@ -35,6 +35,9 @@ constexpr size_t OpaqueBlockA = FavoriteNames + sizeof(ChannelTables::favoriteNa
 constexpr size_t OpaqueBlockB = OpaqueBlockA + OpaqueBlockSize;
 constexpr size_t Size = OpaqueBlockB + OpaqueBlockSize;
 
+constexpr size_t satellite(int s) {
+    return Satellites + static_cast<size_t>(s) * SatelliteRecordSize;
+}
 constexpr size_t transponder(int t) {
     return Transponders + static_cast<size_t>(t) * TransponderRecordSize;
 }
@@ -59,6 +62,10 @@ constexpr bool isValidSatellite(int s) {
 
 // Names of the set bits 0..7 joined by "/".
 std::string casText(int bits);
+// casText(bits) is not empty: the CAS column shows a value.
+constexpr bool showsCas(int bits) {
+    return (bits & 0xFF) != 0;
+}
 
 class ChannelDatabase {
 public:
@@ -114,6 +121,8 @@ public:
     void setChannelLocked(int ch, bool locked);
     bool setFavoriteBits(int ch, int bits);  // false (nothing changed) for a channel not live
     void setFavoriteGroupName(int slot, std::string_view name);  // at most 15 bytes, then NUL
+    void setSatelliteShown(int s, bool shown);                   // bit 0 only
+    void setSatelliteName(int s, std::string_view name);         // at most 43 bytes, then NUL
 
 private:
     const uint8_t* channelRecord(int ch) const;

@@ -34,6 +34,7 @@ constexpr FieldRange FavoriteMaskRange{0, (1 << FavoriteGroupCount) - 1, "Favour
 constexpr FieldRange GroupNumberRange{1, FavoriteGroupCount, "Group"};
 constexpr int ChannelNameLimit = ch::NameLimit;
 constexpr int GroupNameLimit = FavoriteNameLimit;
+constexpr int SatelliteNameLimit = sat::NameLimit;
 constexpr int RowNumberLow = 0;  // a row of the channel list, as its "No." column counts
 
 struct FieldCheck {
@@ -59,6 +60,7 @@ std::string twoLines(const std::string& first, const std::string& second);
 std::string oneLine(const std::string& message);
 std::string lengthMessage(int limit);  // "Please enter no more than %1 characters."
 std::string latin1Message();
+constexpr std::string_view NulInNameText = "a name cannot hold a NUL character";
 
 // Integer field, then its range.
 FieldCheck checkIntegerField(std::string_view text, int low, int high);

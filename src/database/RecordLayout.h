@@ -28,6 +28,7 @@ namespace sat {
 constexpr int ShownFlags = 1;  // u8, bit 0: shown in the tree; other bits carried
 constexpr int Name = 8;        // NUL-terminated, up to the end of the record
 constexpr int NameArea = SatelliteRecordSize - Name;
+constexpr int NameLimit = NameArea - 1;  // characters a name may have, its NUL in the area
 }  // namespace sat
 
 // TransponderRecord (28 bytes).

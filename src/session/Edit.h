@@ -95,9 +95,23 @@ struct RenameGroups {
     std::vector<GroupName> names;
 };
 
+// Bit 0 of the satellite's shown flags; every other bit is carried.
+struct ShowSatellite {
+    int satellite = 0;
+    bool shown = true;
+};
+
+// A name equal to the stored one keeps every byte of its area; a new one is written with its
+// NUL, and the bytes after that NUL are carried.
+struct RenameSatellite {
+    int satellite = 0;
+    std::string name;  // Latin-1 bytes
+};
+
 using Edit = std::variant<AddTransponder, EditTransponder, DeleteTransponder, AddChannel,
                           EditChannel, DeleteChannels, MoveChannels, SortChannels, SetFavorites,
-                          RenameGroups, OrderChannels, ImportChannels, RestoreTables>;
+                          RenameGroups, OrderChannels, ImportChannels, RestoreTables,
+                          ShowSatellite, RenameSatellite>;
 
 // What apply did.
 struct EditResult {

@@ -252,6 +252,44 @@ void planOf(const ChannelDatabase& db, const RenameGroups& e, EditPlan& plan) {
     plan.label = RenameGroupsLabel;
 }
 
+std::string noSatellite(int s) {
+    return outsideRange(s, SatelliteRange);
+}
+
+void planOf(const ChannelDatabase& db, const ShowSatellite& e, EditPlan& plan) {
+    plan.refusal = noSatellite(e.satellite);
+    if (plan.refusal.empty()) {
+        plan.ranges.push_back({table::satellite(e.satellite) + sat::ShownFlags, 1});
+        plan.reach = ChangeReach::Records;  // the tree gains or loses the satellite
+        plan.label = satelliteLabel(e.shown ? ShowSatelliteLabel : HideSatelliteLabel,
+                                    db.satelliteName(e.satellite));
+    }
+}
+
+void planOf(const ChannelDatabase& db, const RenameSatellite& e, EditPlan& plan) {
+    plan.refusal = noSatellite(e.satellite);
+    if (plan.refusal.empty()) {
+        plan.refusal = firstOf(
+            {tooLong(e.name, db.satelliteName(e.satellite), SatelliteNameLimit),
+             e.name.find('\0') == std::string::npos ? std::string() : std::string(NulInNameText)});
+    }
+    if (plan.refusal.empty()) {
+        plan.ranges.push_back({table::satellite(e.satellite) + sat::Name, sat::NameArea});
+        plan.reach = ChangeReach::Records;
+        plan.label = satelliteLabel(RenameSatelliteLabel, db.satelliteName(e.satellite));
+    }
+}
+
+void applyOf(ChannelDatabase& db, const ShowSatellite& e, std::vector<uint8_t>&, EditResult&) {
+    db.setSatelliteShown(e.satellite, e.shown);
+}
+
+void applyOf(ChannelDatabase& db, const RenameSatellite& e, std::vector<uint8_t>&, EditResult&) {
+    if (e.name != db.satelliteName(e.satellite)) {
+        db.setSatelliteName(e.satellite, e.name);
+    }
+}
+
 void applyOf(ChannelDatabase& db, const AddTransponder& e, std::vector<uint8_t>&, EditResult& r) {
     r.slot = addTransponder(db, e.satellite, e.mhz, e.symbolRate, e.polarization);
 }

@@ -1,5 +1,7 @@
 #include "StepLabels.h"
 
+#include "database/FieldRules.h"
+
 namespace kavro {
 
 namespace {
@@ -22,6 +24,10 @@ std::string channelsLabel(std::string_view action, int count) {
 
 std::string sortLabel(int count, std::string_view keyName) {
     return channelsLabel(SortChannelsLabel, count) + " by " + std::string(keyName);
+}
+
+std::string satelliteLabel(std::string_view action, std::string_view name) {
+    return withLabel(action, latin1ToUtf8(name));
 }
 
 std::string undoText(std::string_view label) {

@@ -69,7 +69,7 @@ TEST_F(CliCompare, DiffOfAFileWithItselfIsEqual) {
     EXPECT_EQ(run.code, 0);
     EXPECT_EQ(run.out,
               "0 added, 0 removed, 0 changed, 0 moved; transponders: 0 added, 0 removed, 0 "
-              "changed; groups: 0 renamed\n");
+              "changed; groups: 0 renamed; satellites: 0 changed\n");
 }
 
 TEST_F(CliCompare, DiffTextSummarisesThenListsEachDifference) {
@@ -82,11 +82,30 @@ TEST_F(CliCompare, DiffTextSummarisesThenListsEachDifference) {
     EXPECT_EQ(run.code, 1);
     EXPECT_EQ(run.out,
               "0 added, 1 removed, 0 changed, 1 moved; transponders: 0 added, 0 removed, 1 "
-              "changed; groups: 1 renamed\n"
+              "changed; groups: 1 renamed; satellites: 0 changed\n"
               "removed: \"Say \"Hi\"\" (Astra 19.2E 9750H, SID 17), row 2\n"
               "moved: \"After Gap\" (Astra 19.2E 11727V, SID 66), row 5 -> 0\n"
               "transponder changed: Caf\xC3\xA9 12000H, symbol rate 22000 -> 27500\n"
               "group 8 renamed: \"Sport\" -> \"Sports\"\n");
+}
+
+TEST_F(CliCompare, DiffReportsSatellitesShownHiddenAndRenamed) {
+    const std::string b =
+        edited(known_, "b.tbn", "hide-satellite 0\nshow-satellite 1\nrename-satellite 2 Aurora\n");
+    const ToolRun run = runKavroTool({"diff", known_, b});
+    EXPECT_EQ(run.code, 1);
+    EXPECT_EQ(run.out,
+              "0 added, 0 removed, 0 changed, 0 moved; transponders: 0 added, 0 removed, 0 "
+              "changed; groups: 0 renamed; satellites: 3 changed\n"
+              "satellite 0 hidden: \"Astra 19.2E\"\n"
+              "satellite 1 shown: \"Hidden\"\n"
+              "satellite 2 renamed: \"Hot Bird\" -> \"Aurora\"\n");
+    const ToolRun json = runKavroTool({"diff", "--format=json", known_, b});
+    EXPECT_NE(json.out.find("  \"satellites\": [\n    {\"satellite\": 0, \"a\": {\"name\": "
+                            "\"Astra 19.2E\", \"shown\": true}, \"b\": {\"name\": \"Astra "
+                            "19.2E\", \"shown\": false}},\n"),
+              std::string::npos)
+        << json.out;
 }
 
 TEST_F(CliCompare, DiffJsonNamesEachChangedFieldWithBothValues) {
@@ -112,9 +131,10 @@ TEST_F(CliCompare, DiffJsonNamesEachChangedFieldWithBothValues) {
               "    \"changed\": []\n"
               "  },\n"
               "  \"groups\": [],\n"
+              "  \"satellites\": [],\n"
               "  \"summary\": {\"added\": 0, \"removed\": 0, \"changed\": 1, \"moved\": 0, "
               "\"transponders_added\": 0, \"transponders_removed\": 0, "
-              "\"transponders_changed\": 0, \"groups_renamed\": 0}\n"
+              "\"transponders_changed\": 0, \"groups_renamed\": 0, \"satellites_changed\": 0}\n"
               "}\n");
 }
 

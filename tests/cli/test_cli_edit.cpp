@@ -1,4 +1,5 @@
 // kavro-tool edit: what each script command does to the written database.
+#include <algorithm>
 #include <filesystem>
 
 #include "CliTestSupport.h"
@@ -397,6 +398,123 @@ TEST_F(CliEdit, ImportCopiesWhatIsChosenAndTellsWhatWasNot) {
     expectRefused("import " + source + " tp Nowhere 12000 X",
                   "line 1: tp needs a satellite name, whole MHz and V or H");
     expectRefused("import " + source + " before 5", "line 1: there is no live channel 5");
+}
+
+}  // namespace
+}  // namespace kavro::clitest
+
+namespace kavro::clitest {
+namespace {
+
+// The slots whose favourite bit 7 a "set-favorites LIST 128" script set.
+std::vector<int> markedSlots(const ChannelDatabase& db) {
+    std::vector<int> slots;
+    for (int ch = 0; ch < ChannelCapacity; ++ch) {
+        if (db.isLiveChannel(ch) && db.isInFavoriteGroup(ch, 7)) {
+            slots.push_back(ch);
+        }
+    }
+    return slots;
+}
+
+// Slots 0 TV, 1 radio, 2 TV, 6 TV on satellite 0 (0, 1 and 6 on transponder 0); 3 TV on
+// satellite 3, scrambled, locked, in group 1; 4 radio on satellite 1, which is not shown.
+TEST_F(CliEdit, ChannelListsTakeRangesAndSetsMixedFreely) {
+    const struct {
+        const char* list;
+        std::vector<int> slots;
+    } cases[] = {
+        {"0-2", {0, 1, 2}},
+        {"0-15359", {0, 1, 2, 3, 4, 6}},
+        {"4 4 0-1", {0, 1, 4}},
+        {"all", {0, 1, 2, 3, 4, 6}},
+        {"radio", {1, 4}},
+        {"tv", {0, 2, 3, 6}},
+        {"scrambled", {3}},
+        {"fta", {0, 1, 2, 4, 6}},
+        {"locked", {3}},
+        {"fav:1", {3}},
+        {"nofav", {0, 1, 2, 4, 6}},
+        {"sat:0", {0, 1, 2, 6}},
+        {"tp:0", {0, 1, 6}},
+        {"problems", {4}},
+        {"dup", {}},
+        {"sat:0 radio", {1}},
+        {"0-3 tv", {0, 2, 3}},
+        {"6 2-3 sat:0", {2, 6}},
+        {"tv scrambled sat:3", {3}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.list);
+        editAndLoad(std::string("set-favorites ") + c.list + " 128\n");
+        EXPECT_EQ(markedSlots(db()), c.slots);
+    }
+    expectRefused("delete-channels 3-1",
+                  "line 1: bad range \"3-1\" (N-M, from N up to M, 0 to 15359)");
+    expectRefused("delete-channels 0-15360",
+                  "line 1: bad range \"0-15360\" (N-M, from N up to M, 0 to 15359)");
+    expectRefused("delete-channels fav:9",
+                  "line 1: the set fav:N takes N from 1 to 8 (in \"fav:9\")");
+    expectRefused("delete-channels radio 5", "line 1: there is no live channel 5");
+    expectRefused(
+        "delete-channels new-since:" + path("none.tbn"),
+        "line 1: File open failed! \"" + path("none.tbn") + "\": No such file or directory");
+}
+
+// Every scrambled radio channel of one satellite in one line; a move takes a set too.
+TEST_F(CliEdit, SetsWorkWhereverChannelsAre) {
+    editAndLoad("delete-channels radio sat:0\nmove-channels fav:1 to 0\n");
+    EXPECT_EQ(slotNames(5), "Caf\xE9 TVDas ErsteSay \"Hi\"Hidden One-");
+    editAndLoad("sort-channels sat:0 by name\n");
+    EXPECT_EQ(slotNames(3), "After GapDas ErsteRadio, Eins");
+}
+
+// hide, show and rename a satellite; each a step of its own, undone byte for byte.
+TEST_F(CliEdit, SatelliteCommandsShowHideAndRename) {
+    editAndLoad(
+        "hide-satellite 0\nshow-satellite 1\nrename-satellite 3 \"Aurora 4.8\xC2\xB0"
+        "E\"\n");
+    EXPECT_FALSE(db().isSatelliteShown(0));
+    EXPECT_TRUE(db().isSatelliteShown(1));
+    EXPECT_EQ(db().satelliteName(3),
+              "Aurora 4.8\xB0"
+              "E");
+    editAndLoad("rename-satellite 2 " + std::string(43, 'x') + "\n");
+    EXPECT_EQ(db().satelliteName(2), std::string(43, 'x'));
+    const ToolRun undone = edit("hide-satellite 0\nrename-satellite 0 X\nundo\nundo\n");
+    ASSERT_EQ(undone.code, 0) << undone.err;
+    EXPECT_EQ(testing::readFileBytes(path("out.tbn")), knownImage());
+    expectRefused("hide-satellite 65", "line 1: Please enter an integer between 0 and 64.");
+    expectRefused("rename-satellite 0 " + std::string(44, 'x'),
+                  "line 1: Please enter no more than 43 characters.");
+    expectRefused("rename-satellite 0 \"\xE2\x82\xAC\"",
+                  "line 1: Please enter only Latin-1 characters.");
+    expectRefused("show-satellite", "line 1: missing argument; usage: show-satellite S");
+}
+
+// list --select prints the rows a channel list names; new-since names what a file lacks.
+TEST_F(CliEdit, ListSelectPrintsTheRowsASetNames) {
+    const std::string known = writeImage("known.tbn", knownImage());
+    ToolRun run = runKavroTool({"list", known, "--select", "radio", "--format", "json"});
+    ASSERT_EQ(run.code, 0) << run.err;
+    EXPECT_NE(run.out.find("\"index\": 1}"), std::string::npos);
+    EXPECT_NE(run.out.find("\"index\": 4}"), std::string::npos);
+    EXPECT_EQ(run.out.find("\"index\": 0}"), std::string::npos);
+    editAndLoad("add-channel 0 New 1 2 3 4 0 0\n", knownImage(), "channel 5\n");
+    for (const std::string& reference : {known, path("known.csv")}) {
+        if (reference != known) {
+            const ToolRun csv = runKavroTool({"list", known, "--format", "csv"});
+            testing::writeFileBytes(reference, Bytes(csv.out.begin(), csv.out.end()));
+        }
+        run = runKavroTool(
+            {"list", path("out.tbn"), "--select=new-since:" + reference, "--format", "json"});
+        ASSERT_EQ(run.code, 0) << run.err;
+        EXPECT_NE(run.out.find("\"index\": 5}"), std::string::npos) << reference;
+        EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '{'), 1) << run.out;
+    }
+    run = runKavroTool({"list", known, "--select", "fav:0"});
+    EXPECT_EQ(run.code, 2);
+    EXPECT_EQ(run.out, "");
 }
 
 }  // namespace

@@ -75,7 +75,7 @@ TEST_F(CliEditScript, ErrorsNameTheirLineCountingCommentsAndBlankLines) {
     EXPECT_EQ(edit("view tv\ndelete-transponder 0 1\n").err,
               "line 2: too many arguments; usage: delete-transponder T\n");
     EXPECT_EQ(edit("\n\nrename-group 1 \"x\n").err, "line 3: unterminated quoted text\n");
-    EXPECT_EQ(edit("delete-channels x\n").err, "line 1: Please enter an integer.\n");
+    EXPECT_EQ(edit("delete-channels x\n").err, "line 1: unknown channel or set \"x\"\n");
     EXPECT_EQ(edit("delete-channels 99999999999999\n").err,
               "line 1: there is no live channel 99999999999999\n");
     EXPECT_EQ(edit("delete-channels -1\n").err, "line 1: there is no live channel -1\n");

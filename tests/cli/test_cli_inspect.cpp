@@ -93,7 +93,7 @@ TEST_F(CliInspect, InfoSummarisesAnAcceptedImage) {
     const ToolRun run = runKavroTool({"info", file});
     ASSERT_EQ(run.code, 0) << run.err;
     const std::vector<std::string> out = lines(run.out);
-    ASSERT_EQ(out.size(), 21u) << run.out;
+    ASSERT_EQ(out.size(), 26u) << run.out;
     // Stored and computed checksums agree on an accepted file.
     EXPECT_EQ(out[5].rfind("data checksum: stored 0x", 0), 0u);
     EXPECT_EQ(out[6].rfind("header checksum: stored 0x", 0), 0u);
@@ -105,7 +105,10 @@ TEST_F(CliInspect, InfoSummarisesAnAcceptedImage) {
                   "\nmagic: 0xC0CE\ndataLength: 1179680\ndataLengthExtra: 0\n"
                   "covered length: 1179648\n" +
                   out[5] + "\n" + out[6] +
-                  "\nbytes read: 1179680\nshown satellites: 3\nlive transponders: 4\n"
+                  "\nbytes read: 1179680\nshown satellites: 3\nsatellites:\n"
+                  "  0: Astra 19.2E (2 transponders)\n  1: Hidden (1 transponder) not shown\n"
+                  "  2: Hot Bird (0 transponders)\n  3: Caf\xC3\xA9 (1 transponder)\n"
+                  "live transponders: 4\n"
                   "TV channels: 4\nradio channels: 2\nfavourite groups:\n  1: News\n  2: \n"
                   "  3: \n  4: \n  5: \n  6: \n  7: \n  8: Sport\n");
 }

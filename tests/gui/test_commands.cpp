@@ -134,9 +134,10 @@ private slots:
 void CommandsTest::popupsHoldTheirItemsAndCommands() {
     OpenedWindow h;
     const std::pair<Popup, QStringList> someItems[] = {
-        {Popup::List, {"Undo", "Redo", "Delete", "Add to Favorite", "Move to Top", "Sort by Name"}},
+        {Popup::List,
+         {"Undo", "Redo", "Delete", "Add to Favorite", "Move to Top", "Sort by Name", "Select"}},
         {Popup::Transponder, {"Delete TP", "Add Channel"}},
-        {Popup::Satellite, {"Add TP"}},
+        {Popup::Satellite, {"Add TP", "Hide Satellite", "Rename Satellite..."}},
     };
     for (const auto& [popup, items] : someItems) {
         const std::unique_ptr<QMenu> menu = h.window->buildPopup(popup);

@@ -110,7 +110,7 @@ void DesktopWindowTest::everyCommandIsInAMenuAndNoKeyIsBoundTwice() {
     for (const CommandEntry& entry : table.entries()) {
         QAction* action = table.action(entry.id);
         QVERIFY2(inMenus.contains(action), entry.text);
-        QVERIFY2(table.menu(entry.menu)->actions().contains(action), entry.text);
+        QVERIFY2(menuActions(table.menu(entry.menu)).contains(action), entry.text);
         const QString keys = QString::fromLatin1(entry.keys);
         QCOMPARE(keys.isEmpty() ? QList<QKeySequence>() : QKeySequence::listFromString(keys),
                  action->shortcuts());
@@ -127,8 +127,8 @@ void DesktopWindowTest::everyCommandIsInAMenuAndNoKeyIsBoundTwice() {
     for (const Popup popup : {Popup::List, Popup::Transponder, Popup::Satellite}) {
         const std::unique_ptr<QMenu> menu = h.window->buildPopup(popup);
         QVERIFY(!menu->actions().isEmpty());
-        for (QAction* action : menu->actions()) {
-            QVERIFY(action->isSeparator() || inMenus.contains(action));
+        for (QAction* action : menuActions(menu.get())) {  // a submenu's: the menu bar's own
+            QVERIFY(inMenus.contains(action));
         }
     }
     for (QAction* action : h.window->findChild<QToolBar*>()->actions()) {

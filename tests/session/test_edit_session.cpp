@@ -77,6 +77,16 @@ TEST(EditSession, EditsSayWhatTheyDidAndRefusalsChangeNothing) {
         {"rename", RenameGroups{{{0, "Sport"}, {7, "Kids"}}}},
         {"rename as stored", RenameGroups{{{0, "News"}}}, "", false},
         {"rename group 9", RenameGroups{{{8, "x"}}}, outside(GroupNumberRange)},
+        {"hide satellite", ShowSatellite{0, false}, ""},
+        {"show a shown satellite", ShowSatellite{0, true}, "", false},
+        {"hide satellite 65", ShowSatellite{65, false}, outside(SatelliteRange)},
+        {"rename satellite", RenameSatellite{0, "Aurora 4.8E"}, ""},
+        {"rename satellite as stored", RenameSatellite{0, "Sat"}, "", false},
+        {"rename satellite, 44 characters", RenameSatellite{0, std::string(44, 'x')},
+         lengthMessage(43)},
+        {"rename satellite with a NUL", RenameSatellite{0, std::string("a\0b", 3)},
+         std::string(NulInNameText)},
+        {"rename satellite -1", RenameSatellite{-1, "x"}, outside(SatelliteRange)},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -221,12 +231,57 @@ TEST(EditSession, TheBudgetDropsTheOldestSteps) {
     EXPECT_LT(full->history().bytes(), 1u << 20);
 }
 
+// A satellite edit touches its bit or its name and nothing else of the record; undo gives
+// back every byte.
+TEST(EditSession, SatelliteEditsCarryEveryOtherByte) {
+    testing::TestImageBuilder b(5);
+    b.satellite(3, "Aurora 4.8E");
+    b.satelliteRecord(3)[sat::ShownFlags] = 0xA7;
+    b.satelliteRecord(3)[sat::Name + 20] = 0x5A;  // after the name's NUL
+    const auto session = loadedSession(b.build());
+    const Bytes original = tablesOf(*session);
+    const size_t record = table::satellite(3);
+    auto changedBytes = [&](const Bytes& before) {
+        std::vector<size_t> offsets;
+        const Bytes now = tablesOf(*session);
+        for (size_t i = 0; i < now.size(); ++i) {
+            if (now[i] != before[i]) {
+                offsets.push_back(i - record);
+            }
+        }
+        return offsets;
+    };
+    Bytes before = tablesOf(*session);
+    session->apply(ShowSatellite{3, false});
+    EXPECT_EQ(changedBytes(before), std::vector<size_t>{sat::ShownFlags});
+    EXPECT_EQ(session->database().tables().satellites[3][sat::ShownFlags], 0xA6);
+    EXPECT_FALSE(session->database().isSatelliteShown(3));
+
+    before = tablesOf(*session);
+    session->apply(RenameSatellite{3, "Aurora"});
+    EXPECT_EQ(changedBytes(before), (std::vector<size_t>{sat::Name + 6}));  // the new NUL
+    EXPECT_EQ(session->database().satelliteName(3), "Aurora");
+    EXPECT_EQ(session->database().tables().satellites[3][sat::Name + 20], 0x5A);
+
+    const std::string longest(SatelliteNameLimit, 'z');
+    session->apply(RenameSatellite{3, longest});
+    EXPECT_EQ(session->database().satelliteName(3), longest);
+    EXPECT_EQ(session->database().tables().satellites[3][SatelliteRecordSize - 1], 0);
+
+    while (session->undo()) {
+    }
+    EXPECT_EQ(tablesOf(*session), original);
+}
+
 TEST(EditSession, StepsAreNamedForUndoAndRedo) {
     const auto session = loadedSession(sessionImage());
     const struct {
         Edit edit;
         const char* label;
     } steps[] = {
+        {ShowSatellite{0, false}, "hide satellite Sat"},
+        {RenameSatellite{0, "\xC9toile"}, "rename satellite Sat"},
+        {ShowSatellite{0, true}, "show satellite \u00C9toile"},
         {DeleteChannels{{0, 1, 2}}, "delete 3 channels"},
         {MoveChannels{{1}, 0}, "move 1 channel"},
         {EditChannel{0, "x", 1, 2, 3, 4, false}, "edit channel"},

@@ -61,7 +61,6 @@ unsigned placeOf(Popup popup) {
 CommandTable::CommandTable(QWidget& window) : window_(window), menuBar_(new QMenuBar(&window)) {
     for (int m = 0; m < MenuCount; ++m) {
         menus_[m] = menuBar_->addMenu(QCoreApplication::translate("kavro::MenuBar", MenuTitles[m]));
-        lastGroup_[m] = -1;
     }
 }
 
@@ -96,15 +95,46 @@ QAction* CommandTable::add(CommandEntry entry) {
             run(id);
         }
     });
-    const int m = static_cast<int>(entry.menu);
-    if (lastGroup_[m] >= 0 && lastGroup_[m] != entry.group) {
-        menus_[m]->addSeparator();
-    }
-    lastGroup_[m] = entry.group;
-    menus_[m]->addAction(action);
+    QMenu* home = placeIn(entry);
+    addGrouped(*home, action, entry.group);
+    homes_.push_back(home);
     entries_.push_back(std::move(entry));
     actions_.push_back(action);
     return action;
+}
+
+// A separator comes before `action` when its group differs from the one before it.
+void CommandTable::addGrouped(QMenu& menu, QAction* action, int group) {
+    const auto last = lastGroup_.find(&menu);
+    if (last != lastGroup_.end() && last->second != group) {
+        menu.addSeparator();
+    }
+    lastGroup_[&menu] = group;
+    menu.addAction(action);
+}
+
+// The entry's menu, or its submenu, made on first use where the entry would stand.
+QMenu* CommandTable::placeIn(const CommandEntry& entry) {
+    QMenu* menu = menus_[static_cast<int>(entry.menu)];
+    for (const char* title : entry.submenus) {
+        const auto found = std::find_if(submenus_.begin(), submenus_.end(), [&](const Submenu& s) {
+            return s.parent == menu && std::strcmp(s.title, title) == 0;
+        });
+        if (found != submenus_.end()) {
+            menu = found->menu;
+            continue;
+        }
+        auto* sub = new QMenu(QCoreApplication::translate("kavro::MenuBar", title), menu);
+        addGrouped(*menu, sub->menuAction(), entry.group);
+        submenus_.push_back({menu, title, sub});
+        menu = sub;
+    }
+    return menu;
+}
+
+QMenu* CommandTable::menuOf(CommandId id) const {
+    const size_t i = indexOf(id);
+    return i < homes_.size() ? homes_[i] : nullptr;
 }
 
 size_t CommandTable::indexOf(CommandId id) const {
@@ -133,11 +163,30 @@ std::unique_ptr<QMenu> CommandTable::buildPopup(Popup popup, QWidget* parent) co
     }
     std::stable_sort(shown.begin(), shown.end(),
                      [this](size_t a, size_t b) { return entries_[a].group < entries_[b].group; });
+    std::vector<QMenu*> submenusShown;
     for (size_t k = 0; k < shown.size(); ++k) {
-        if (k > 0 && entries_[shown[k]].group != entries_[shown[k - 1]].group) {
+        const CommandEntry& e = entries_[shown[k]];
+        QAction* item = actions_[shown[k]];
+        if (!e.submenus.empty()) {
+            // The outermost submenu stands for all its commands, once.
+            QMenu* outer = menus_[static_cast<int>(e.menu)];
+            for (const Submenu& s : submenus_) {
+                if (s.parent == outer && std::strcmp(s.title, e.submenus.front()) == 0) {
+                    outer = s.menu;
+                    break;
+                }
+            }
+            if (std::find(submenusShown.begin(), submenusShown.end(), outer) !=
+                submenusShown.end()) {
+                continue;
+            }
+            submenusShown.push_back(outer);
+            item = outer->menuAction();
+        }
+        if (k > 0 && e.group != entries_[shown[k - 1]].group) {
             menu->addSeparator();
         }
-        menu->addAction(actions_[shown[k]]);
+        menu->addAction(item);
     }
     return menu;
 }

@@ -9,6 +9,7 @@
 #include <QList>
 #include <QString>
 #include <functional>
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -50,11 +51,31 @@ enum class CommandId {
     AddTransponder,
     DeleteTransponder,
     AddChannel,
+    Satellites,
+    HideSatellite,
+    RenameSatellite,
     ViewAll,
     ViewTv,
     ViewRadio,
     KeyboardShortcuts,
     About,
+    // Edit > Select
+    SelectAllShown,
+    SelectNone,
+    SelectInvert,
+    SelectScrambled,
+    SelectFreeToAir,
+    SelectTv,
+    SelectRadio,
+    SelectLocked,
+    SelectNoGroup,
+    SelectTransponder,
+    SelectSatellite,
+    SelectDuplicates,
+    SelectProblems,
+    SelectNewSince,
+    SelectGroup1,  // ... SelectGroup1 + 7: one per favourite group
+    SelectGroup8 = SelectGroup1 + 7,
 };
 
 // The menus of the menu bar, in their order.
@@ -104,6 +125,10 @@ struct CommandEntry {
     const char* icon = nullptr;
     bool checkable = false;  // the View commands: the menu marks the view shown
     std::function<void()> run;
+    // The submenus of its menu it sits in, outermost first (titles marked for translation
+    // in the kavro::MenuBar context); empty: the menu itself. A popup that shows the command
+    // shows its outermost submenu, the same one.
+    std::vector<const char*> submenus = {};
 };
 
 class CommandTable {
@@ -119,6 +144,8 @@ public:
     QAction* action(CommandId id) const;
     const CommandEntry* entry(CommandId id) const;
     QMenu* menu(MenuName name) const { return menus_[static_cast<int>(name)]; }
+    // The menu or submenu that holds the action of `id`.
+    QMenu* menuOf(CommandId id) const;
     QMenuBar* menuBar() const { return menuBar_; }
     const std::vector<CommandEntry>& entries() const { return entries_; }
     // The popup's commands in table order, grouped; its items' data are their ids.
@@ -142,11 +169,21 @@ public:
 
 private:
     size_t indexOf(CommandId id) const;
+    QMenu* placeIn(const CommandEntry& entry);
+    void addGrouped(QMenu& menu, QAction* action, int group);
 
     QWidget& window_;
     QMenuBar* menuBar_;
     QMenu* menus_[MenuCount] = {};
-    int lastGroup_[MenuCount];
+    std::map<const QMenu*, int> lastGroup_;
+    // The submenus made so far: their parent menu, title and menu.
+    struct Submenu {
+        QMenu* parent;
+        const char* title;
+        QMenu* menu;
+    };
+    std::vector<Submenu> submenus_;
+    std::vector<QMenu*> homes_;  // the menu each action sits in
     std::vector<CommandEntry> entries_;
     std::vector<QAction*> actions_;
     std::function<bool()> blocked_;

@@ -36,6 +36,11 @@ void MainWindow::connectListTools() {
                     listCommands_.showFinding(channel, transponder);
                 }
             });
+    connect(problems_, &ProblemsPanel::hiddenSatelliteActivated, this, [this](int satellite) {
+        if (!list_->isDragging()) {
+            satelliteCommands_.openDialog(satellite);
+        }
+    });
     connect(problemsButton_, &QPushButton::toggled, problemsDock_, &QDockWidget::setVisible);
     // The dock's own close box unticks the button.
     connect(problemsDock_->toggleViewAction(), &QAction::toggled, problemsButton_,

@@ -89,7 +89,9 @@ MainWindow::MainWindow(Interaction& interaction, QWidget* parent, WindowSettings
       transponderCommands_(parts_),
       fileCommands_(parts_, *this),
       historyCommands_(parts_),
-      listCommands_(parts_) {
+      listCommands_(parts_),
+      selectCommands_(parts_),
+      satelliteCommands_(parts_) {
     initWindowResources();
     setObjectName(QStringLiteral("mainWindow"));
     setWindowIcon(programIcon());
@@ -113,6 +115,7 @@ MainWindow::MainWindow(Interaction& interaction, QWidget* parent, WindowSettings
     showViewInControls();
     showSessionInControls();
     list_->setUpColumns(model_);
+    selectCommands_.showCount(*statusBar());
     setListColumnModes();
     restoreLayout();
     list_->setFocus(Qt::OtherFocusReason);

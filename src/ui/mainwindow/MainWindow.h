@@ -19,6 +19,8 @@
 #include "HistoryCommands.h"
 #include "ListCommands.h"
 #include "OrderCommands.h"
+#include "SatelliteCommands.h"
+#include "SelectCommands.h"
 #include "TransponderCommands.h"
 #include "WindowParts.h"
 #include "WindowRefresh.h"
@@ -81,6 +83,8 @@ public:
     FileCommands& fileCommands() { return fileCommands_; }
     HistoryCommands& historyCommands() { return historyCommands_; }
     ListCommands& listCommands() { return listCommands_; }
+    SelectCommands& selectCommands() { return selectCommands_; }
+    SatelliteCommands& satelliteCommands() { return satelliteCommands_; }
     WindowRefresh& refresh() { return *refresh_; }
 
     // The popup `popup` with its items, enabled as the session stands.
@@ -191,6 +195,8 @@ private:
     FileCommands fileCommands_;
     HistoryCommands historyCommands_;
     ListCommands listCommands_;
+    SelectCommands selectCommands_;
+    SatelliteCommands satelliteCommands_;
     bool focusPlaced_ = false;
 };
 

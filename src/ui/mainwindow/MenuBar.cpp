@@ -55,9 +55,10 @@ std::vector<CommandEntry> MainWindow::commandEntries() {
     auto& file = fileCommands_;
     auto& history = historyCommands_;
     auto& lists = listCommands_;
+    auto& sat = satelliteCommands_;
     const unsigned bar = InToolbar;
     const unsigned pop = InListPopup;
-    return {
+    std::vector<CommandEntry> entries{
         {I::Open, QT_TRANSLATE_NOOP("kavro::MenuBar", "Open..."), M::File, "Ctrl+O", 0, bar,
          A::Always, S::Window, false, "document-open", false, [&file] { file.open(); }},
         {I::Save, QT_TRANSLATE_NOOP("kavro::MenuBar", "Save"), M::File, "Ctrl+S", 0, bar,
@@ -129,6 +130,14 @@ std::vector<CommandEntry> MainWindow::commandEntries() {
         {I::AddChannel, QT_TRANSLATE_NOOP("kavro::MenuBar", "Add Channel"), M::Tree, "Ctrl+N", 0,
          InTransponderPopup, A::WhenOpen, S::TransponderItem, false, nullptr, false,
          [&tp] { tp.addChannel(); }},
+        {I::Satellites, QT_TRANSLATE_NOOP("kavro::MenuBar", "Satellites..."), M::Tree, "Ctrl+L", 1,
+         InMenuOnly, A::WhenOpen, S::Window, false, nullptr, false, [&sat] { sat.openDialog(); }},
+        {I::HideSatellite, QT_TRANSLATE_NOOP("kavro::MenuBar", "Hide Satellite"), M::Tree, "Ctrl+H",
+         1, InSatellitePopup, A::WhenOpen, S::SatelliteItem, false, nullptr, false,
+         [&sat] { sat.hideSelected(); }},
+        {I::RenameSatellite, QT_TRANSLATE_NOOP("kavro::MenuBar", "Rename Satellite..."), M::Tree,
+         "Ctrl+R", 1, InSatellitePopup, A::WhenOpen, S::SatelliteItem, false, nullptr, false,
+         [&sat] { sat.renameSelected(); }},
         {I::ViewAll, QT_TRANSLATE_NOOP("kavro::MenuBar", "All"), M::View, "Ctrl+1", 0, InMenuOnly,
          A::WhenOpen, S::Window, false, nullptr, true, [this] { onViewButton(ViewAll); }},
         {I::ViewTv, QT_TRANSLATE_NOOP("kavro::MenuBar", "TV"), M::View, "Ctrl+2", 0, InMenuOnly,
@@ -142,6 +151,11 @@ std::vector<CommandEntry> MainWindow::commandEntries() {
         {I::About, QT_TRANSLATE_NOOP("kavro::MenuBar", "About Kavro"), M::Help, "", 0, InMenuOnly,
          A::Always, S::Window, false, nullptr, false, [this] { showAbout(); }},
     };
+    // Edit > Select, last in the Edit menu and in the list's popup.
+    for (CommandEntry& entry : selectCommands_.commandEntries(5)) {
+        entries.push_back(std::move(entry));
+    }
+    return entries;
 }
 
 void MainWindow::buildMenuBar() {
@@ -160,6 +174,7 @@ void MainWindow::buildMenuBar() {
     QMenu* file = commands_->menu(MenuName::File);
     file->insertMenu(file->actions().value(1), recentMenu_);
     connect(recentMenu_, &QMenu::aboutToShow, this, &MainWindow::fillRecentMenu);
+    selectCommands_.nameGroupsIn(*commands_);
     setMenuBar(commands_->menuBar());
 }
 

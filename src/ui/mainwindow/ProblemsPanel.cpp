@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "ShownText.h"
+#include "database/ChannelDatabase.h"
 #include "session/EditSession.h"
 #include "ui/language/CoreTexts.h"
 
@@ -94,6 +95,10 @@ ProblemsPanel::ProblemsPanel(const EditSession& session, QWidget* parent)
     layout->addWidget(view_);
     connect(view_, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& index) {
         const Finding& finding = findings()[static_cast<size_t>(index.row())];
+        if (finding.kind == problem::HiddenSatellite && session_.isOpen()) {
+            emit hiddenSatelliteActivated(session_.database().channelSatellite(finding.channel));
+            return;
+        }
         emit findingActivated(finding.channel, finding.transponder);
     });
     connect(&watcher_, &QFutureWatcherBase::finished, this, &ProblemsPanel::checkEnded);

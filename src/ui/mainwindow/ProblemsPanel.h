@@ -64,6 +64,8 @@ signals:
     void countChanged(int count);
     // A finding was double-clicked; -1 for what it does not concern.
     void findingActivated(int channel, int transponder);
+    // A finding about satellite `satellite`, not shown, was double-clicked.
+    void hiddenSatelliteActivated(int satellite);
 
 private:
     void startCheck();

@@ -88,10 +88,21 @@ QAction* ScriptedInteraction::runPopup(QMenu& menu, const QPoint& globalPos) {
     }
     popups.append(popup);
     const QString choice = popupChoices.isEmpty() ? QString() : popupChoices.takeFirst();
-    for (QAction* action : menu.actions()) {
-        if (!choice.isEmpty() && action->text() == choice && action->isEnabled()) {
-            return action;
+    // "Select > Radio": an item of a submenu, by the texts on the way to it.
+    const QStringList path = choice.split(QStringLiteral(" > "));
+    const QMenu* level = &menu;
+    for (qsizetype step = 0; level != nullptr && !choice.isEmpty() && step < path.size(); ++step) {
+        const QMenu* next = nullptr;
+        for (QAction* action : level->actions()) {
+            if (action->text() != path[step] || !action->isEnabled()) {
+                continue;
+            }
+            if (step + 1 == path.size()) {
+                return action;
+            }
+            next = action->menu();
         }
+        level = next;
     }
     return nullptr;
 }

@@ -56,8 +56,9 @@ public:
     int dialogsRun = 0;
     // Every popup menu shown, in order.
     QList<Popup> popups;
-    // The item picked in each popup, by its text, taken in order; an empty text, a disabled
-    // item or an empty queue dismisses the popup.
+    // The item picked in each popup, by its text, taken in order; "Select > Radio" picks an
+    // item of a submenu. An empty text, a disabled item or an empty queue dismisses the
+    // popup.
     QStringList popupChoices;
 
     Answer messageBox(QWidget* parent, const QString& text, Buttons buttons, Icon icon) override;
