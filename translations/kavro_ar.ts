@@ -1162,6 +1162,74 @@ Edits the channel database of a digital satellite receiver.</source>
         <source>Ends a drag, or empties Find</source>
         <translation>ينهي السحب أو يفرغ حقل «بحث»</translation>
     </message>
+    <message>
+        <source>Satellites...</source>
+        <translation>الأقمار الصناعية...</translation>
+    </message>
+    <message>
+        <source>Hide Satellite</source>
+        <translation>إخفاء القمر الصناعي</translation>
+    </message>
+    <message>
+        <source>Rename Satellite...</source>
+        <translation>إعادة تسمية القمر الصناعي...</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>لا شيء</translation>
+    </message>
+    <message>
+        <source>Invert</source>
+        <translation>عكس التحديد</translation>
+    </message>
+    <message>
+        <source>Scrambled</source>
+        <translation>المشفّرة</translation>
+    </message>
+    <message>
+        <source>Free to Air</source>
+        <translation>مجانية البث</translation>
+    </message>
+    <message>
+        <source>Locked</source>
+        <translation>المقفلة</translation>
+    </message>
+    <message>
+        <source>In No Group</source>
+        <translation>خارج كل المجموعات</translation>
+    </message>
+    <message>
+        <source>On This Transponder</source>
+        <translation>على هذا المرسل المستجيب</translation>
+    </message>
+    <message>
+        <source>On This Satellite</source>
+        <translation>على هذا القمر الصناعي</translation>
+    </message>
+    <message>
+        <source>Duplicates</source>
+        <translation>المكررة</translation>
+    </message>
+    <message>
+        <source>With Problems</source>
+        <translation>ذات المشكلات</translation>
+    </message>
+    <message>
+        <source>New Since...</source>
+        <translation>الجديدة منذ...</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>تحديد</translation>
+    </message>
+    <message>
+        <source>In Favourite Group</source>
+        <translation>في مجموعة المفضلة</translation>
+    </message>
+    <message>
+        <source>%1 selected</source>
+        <translation>المحدد: %1</translation>
+    </message>
 </context>
 <context>
     <name>kavro::PositionDialog</name>
@@ -1183,6 +1251,33 @@ Edits the channel database of a digital satellite receiver.</source>
     <message>
         <source>Problem</source>
         <translation>المشكلة</translation>
+    </message>
+</context>
+<context>
+    <name>kavro::SatellitesDialog</name>
+    <message>
+        <source>Satellites</source>
+        <translation>الأقمار الصناعية</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>رقم</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>الاسم</translation>
+    </message>
+    <message>
+        <source>Shown</source>
+        <translation>ظاهر</translation>
+    </message>
+    <message>
+        <source>TPs</source>
+        <translation>المرسلات</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>القنوات</translation>
     </message>
 </context>
 <context>

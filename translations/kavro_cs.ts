@@ -1114,6 +1114,74 @@ Upravuje databázi kanálů digitálního satelitního přijímače.</translatio
         <source>Ends a drag, or empties Find</source>
         <translation>Ukončí přetahování nebo vyprázdní pole „Hledat“</translation>
     </message>
+    <message>
+        <source>Satellites...</source>
+        <translation>Satelity...</translation>
+    </message>
+    <message>
+        <source>Hide Satellite</source>
+        <translation>Skrýt satelit</translation>
+    </message>
+    <message>
+        <source>Rename Satellite...</source>
+        <translation>Přejmenovat satelit...</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nic</translation>
+    </message>
+    <message>
+        <source>Invert</source>
+        <translation>Obrátit výběr</translation>
+    </message>
+    <message>
+        <source>Scrambled</source>
+        <translation>Kódované</translation>
+    </message>
+    <message>
+        <source>Free to Air</source>
+        <translation>Volně šířené</translation>
+    </message>
+    <message>
+        <source>Locked</source>
+        <translation>Zamčené</translation>
+    </message>
+    <message>
+        <source>In No Group</source>
+        <translation>V žádné skupině</translation>
+    </message>
+    <message>
+        <source>On This Transponder</source>
+        <translation>Na tomto transpondéru</translation>
+    </message>
+    <message>
+        <source>On This Satellite</source>
+        <translation>Na tomto satelitu</translation>
+    </message>
+    <message>
+        <source>Duplicates</source>
+        <translation>Duplicity</translation>
+    </message>
+    <message>
+        <source>With Problems</source>
+        <translation>S problémy</translation>
+    </message>
+    <message>
+        <source>New Since...</source>
+        <translation>Nové od...</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Vybrat</translation>
+    </message>
+    <message>
+        <source>In Favourite Group</source>
+        <translation>Ve skupině oblíbených</translation>
+    </message>
+    <message>
+        <source>%1 selected</source>
+        <translation>Vybráno: %1</translation>
+    </message>
 </context>
 <context>
     <name>kavro::PositionDialog</name>
@@ -1135,6 +1203,33 @@ Upravuje databázi kanálů digitálního satelitního přijímače.</translatio
     <message>
         <source>Problem</source>
         <translation>Problém</translation>
+    </message>
+</context>
+<context>
+    <name>kavro::SatellitesDialog</name>
+    <message>
+        <source>Satellites</source>
+        <translation>Satelity</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>Č.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Název</translation>
+    </message>
+    <message>
+        <source>Shown</source>
+        <translation>Zobrazen</translation>
+    </message>
+    <message>
+        <source>TPs</source>
+        <translation>TP</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Kanály</translation>
     </message>
 </context>
 <context>

@@ -1098,6 +1098,74 @@ Bearbeitet die Kanaldatenbank eines digitalen Satellitenempfängers.</translatio
         <source>Ends a drag, or empties Find</source>
         <translation>Beendet ein Ziehen oder leert „Suchen“</translation>
     </message>
+    <message>
+        <source>Satellites...</source>
+        <translation>Satelliten...</translation>
+    </message>
+    <message>
+        <source>Hide Satellite</source>
+        <translation>Satellit ausblenden</translation>
+    </message>
+    <message>
+        <source>Rename Satellite...</source>
+        <translation>Satellit umbenennen...</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>Invert</source>
+        <translation>Auswahl umkehren</translation>
+    </message>
+    <message>
+        <source>Scrambled</source>
+        <translation>Verschlüsselt</translation>
+    </message>
+    <message>
+        <source>Free to Air</source>
+        <translation>Frei empfangbar</translation>
+    </message>
+    <message>
+        <source>Locked</source>
+        <translation>Gesperrt</translation>
+    </message>
+    <message>
+        <source>In No Group</source>
+        <translation>In keiner Gruppe</translation>
+    </message>
+    <message>
+        <source>On This Transponder</source>
+        <translation>Auf diesem Transponder</translation>
+    </message>
+    <message>
+        <source>On This Satellite</source>
+        <translation>Auf diesem Satelliten</translation>
+    </message>
+    <message>
+        <source>Duplicates</source>
+        <translation>Duplikate</translation>
+    </message>
+    <message>
+        <source>With Problems</source>
+        <translation>Mit Problemen</translation>
+    </message>
+    <message>
+        <source>New Since...</source>
+        <translation>Neu seit...</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Auswählen</translation>
+    </message>
+    <message>
+        <source>In Favourite Group</source>
+        <translation>In Favoritengruppe</translation>
+    </message>
+    <message>
+        <source>%1 selected</source>
+        <translation>%1 ausgewählt</translation>
+    </message>
 </context>
 <context>
     <name>kavro::PositionDialog</name>
@@ -1119,6 +1187,33 @@ Bearbeitet die Kanaldatenbank eines digitalen Satellitenempfängers.</translatio
     <message>
         <source>Problem</source>
         <translation>Problem</translation>
+    </message>
+</context>
+<context>
+    <name>kavro::SatellitesDialog</name>
+    <message>
+        <source>Satellites</source>
+        <translation>Satelliten</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Shown</source>
+        <translation>Angezeigt</translation>
+    </message>
+    <message>
+        <source>TPs</source>
+        <translation>TPs</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Kanäle</translation>
     </message>
 </context>
 <context>

@@ -1098,6 +1098,74 @@ Edita la base de datos de canales de un receptor de satélite digital.</translat
         <source>Ends a drag, or empties Find</source>
         <translation>Termina un arrastre o vacía «Buscar»</translation>
     </message>
+    <message>
+        <source>Satellites...</source>
+        <translation>Satélites...</translation>
+    </message>
+    <message>
+        <source>Hide Satellite</source>
+        <translation>Ocultar satélite</translation>
+    </message>
+    <message>
+        <source>Rename Satellite...</source>
+        <translation>Renombrar satélite...</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguno</translation>
+    </message>
+    <message>
+        <source>Invert</source>
+        <translation>Invertir</translation>
+    </message>
+    <message>
+        <source>Scrambled</source>
+        <translation>Codificados</translation>
+    </message>
+    <message>
+        <source>Free to Air</source>
+        <translation>En abierto</translation>
+    </message>
+    <message>
+        <source>Locked</source>
+        <translation>Bloqueados</translation>
+    </message>
+    <message>
+        <source>In No Group</source>
+        <translation>En ningún grupo</translation>
+    </message>
+    <message>
+        <source>On This Transponder</source>
+        <translation>En este transpondedor</translation>
+    </message>
+    <message>
+        <source>On This Satellite</source>
+        <translation>En este satélite</translation>
+    </message>
+    <message>
+        <source>Duplicates</source>
+        <translation>Duplicados</translation>
+    </message>
+    <message>
+        <source>With Problems</source>
+        <translation>Con problemas</translation>
+    </message>
+    <message>
+        <source>New Since...</source>
+        <translation>Nuevos desde...</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Seleccionar</translation>
+    </message>
+    <message>
+        <source>In Favourite Group</source>
+        <translation>En el grupo de favoritos</translation>
+    </message>
+    <message>
+        <source>%1 selected</source>
+        <translation>%1 seleccionados</translation>
+    </message>
 </context>
 <context>
     <name>kavro::PositionDialog</name>
@@ -1119,6 +1187,33 @@ Edita la base de datos de canales de un receptor de satélite digital.</translat
     <message>
         <source>Problem</source>
         <translation>Problema</translation>
+    </message>
+</context>
+<context>
+    <name>kavro::SatellitesDialog</name>
+    <message>
+        <source>Satellites</source>
+        <translation>Satélites</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>N.º</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Shown</source>
+        <translation>Visible</translation>
+    </message>
+    <message>
+        <source>TPs</source>
+        <translation>TP</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Canales</translation>
     </message>
 </context>
 <context>

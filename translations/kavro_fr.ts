@@ -1098,6 +1098,74 @@ Modifie la base de chaînes d&apos;un récepteur satellite numérique.</translat
         <source>Ends a drag, or empties Find</source>
         <translation>Termine un glisser-déposer ou vide « Rechercher »</translation>
     </message>
+    <message>
+        <source>Satellites...</source>
+        <translation>Satellites...</translation>
+    </message>
+    <message>
+        <source>Hide Satellite</source>
+        <translation>Masquer le satellite</translation>
+    </message>
+    <message>
+        <source>Rename Satellite...</source>
+        <translation>Renommer le satellite...</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucune</translation>
+    </message>
+    <message>
+        <source>Invert</source>
+        <translation>Inverser</translation>
+    </message>
+    <message>
+        <source>Scrambled</source>
+        <translation>Cryptées</translation>
+    </message>
+    <message>
+        <source>Free to Air</source>
+        <translation>En clair</translation>
+    </message>
+    <message>
+        <source>Locked</source>
+        <translation>Verrouillées</translation>
+    </message>
+    <message>
+        <source>In No Group</source>
+        <translation>Dans aucun groupe</translation>
+    </message>
+    <message>
+        <source>On This Transponder</source>
+        <translation>Sur ce transpondeur</translation>
+    </message>
+    <message>
+        <source>On This Satellite</source>
+        <translation>Sur ce satellite</translation>
+    </message>
+    <message>
+        <source>Duplicates</source>
+        <translation>Doublons</translation>
+    </message>
+    <message>
+        <source>With Problems</source>
+        <translation>Avec problèmes</translation>
+    </message>
+    <message>
+        <source>New Since...</source>
+        <translation>Nouvelles depuis...</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Sélectionner</translation>
+    </message>
+    <message>
+        <source>In Favourite Group</source>
+        <translation>Dans le groupe de favoris</translation>
+    </message>
+    <message>
+        <source>%1 selected</source>
+        <translation>%1 sélectionnée(s)</translation>
+    </message>
 </context>
 <context>
     <name>kavro::PositionDialog</name>
@@ -1119,6 +1187,33 @@ Modifie la base de chaînes d&apos;un récepteur satellite numérique.</translat
     <message>
         <source>Problem</source>
         <translation>Problème</translation>
+    </message>
+</context>
+<context>
+    <name>kavro::SatellitesDialog</name>
+    <message>
+        <source>Satellites</source>
+        <translation>Satellites</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>N°</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Shown</source>
+        <translation>Affiché</translation>
+    </message>
+    <message>
+        <source>TPs</source>
+        <translation>TP</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Chaînes</translation>
     </message>
 </context>
 <context>

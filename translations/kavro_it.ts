@@ -1098,6 +1098,74 @@ Modifica il database dei canali di un ricevitore satellitare digitale.</translat
         <source>Ends a drag, or empties Find</source>
         <translation>Termina un trascinamento o svuota «Trova»</translation>
     </message>
+    <message>
+        <source>Satellites...</source>
+        <translation>Satelliti...</translation>
+    </message>
+    <message>
+        <source>Hide Satellite</source>
+        <translation>Nascondi satellite</translation>
+    </message>
+    <message>
+        <source>Rename Satellite...</source>
+        <translation>Rinomina satellite...</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nessuno</translation>
+    </message>
+    <message>
+        <source>Invert</source>
+        <translation>Inverti</translation>
+    </message>
+    <message>
+        <source>Scrambled</source>
+        <translation>Criptati</translation>
+    </message>
+    <message>
+        <source>Free to Air</source>
+        <translation>In chiaro</translation>
+    </message>
+    <message>
+        <source>Locked</source>
+        <translation>Bloccati</translation>
+    </message>
+    <message>
+        <source>In No Group</source>
+        <translation>In nessun gruppo</translation>
+    </message>
+    <message>
+        <source>On This Transponder</source>
+        <translation>Su questo transponder</translation>
+    </message>
+    <message>
+        <source>On This Satellite</source>
+        <translation>Su questo satellite</translation>
+    </message>
+    <message>
+        <source>Duplicates</source>
+        <translation>Duplicati</translation>
+    </message>
+    <message>
+        <source>With Problems</source>
+        <translation>Con problemi</translation>
+    </message>
+    <message>
+        <source>New Since...</source>
+        <translation>Nuovi da...</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Seleziona</translation>
+    </message>
+    <message>
+        <source>In Favourite Group</source>
+        <translation>Nel gruppo preferiti</translation>
+    </message>
+    <message>
+        <source>%1 selected</source>
+        <translation>%1 selezionati</translation>
+    </message>
 </context>
 <context>
     <name>kavro::PositionDialog</name>
@@ -1119,6 +1187,33 @@ Modifica il database dei canali di un ricevitore satellitare digitale.</translat
     <message>
         <source>Problem</source>
         <translation>Problema</translation>
+    </message>
+</context>
+<context>
+    <name>kavro::SatellitesDialog</name>
+    <message>
+        <source>Satellites</source>
+        <translation>Satelliti</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>N.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Shown</source>
+        <translation>Visibile</translation>
+    </message>
+    <message>
+        <source>TPs</source>
+        <translation>TP</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Canali</translation>
     </message>
 </context>
 <context>

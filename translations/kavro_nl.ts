@@ -1098,6 +1098,74 @@ Bewerkt de zenderdatabase van een digitale satellietontvanger.</translation>
         <source>Ends a drag, or empties Find</source>
         <translation>Beëindigt het slepen of maakt Zoeken leeg</translation>
     </message>
+    <message>
+        <source>Satellites...</source>
+        <translation>Satellieten...</translation>
+    </message>
+    <message>
+        <source>Hide Satellite</source>
+        <translation>Satelliet verbergen</translation>
+    </message>
+    <message>
+        <source>Rename Satellite...</source>
+        <translation>Satelliet hernoemen...</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Geen</translation>
+    </message>
+    <message>
+        <source>Invert</source>
+        <translation>Omkeren</translation>
+    </message>
+    <message>
+        <source>Scrambled</source>
+        <translation>Gecodeerd</translation>
+    </message>
+    <message>
+        <source>Free to Air</source>
+        <translation>Vrij te ontvangen</translation>
+    </message>
+    <message>
+        <source>Locked</source>
+        <translation>Vergrendeld</translation>
+    </message>
+    <message>
+        <source>In No Group</source>
+        <translation>In geen groep</translation>
+    </message>
+    <message>
+        <source>On This Transponder</source>
+        <translation>Op deze transponder</translation>
+    </message>
+    <message>
+        <source>On This Satellite</source>
+        <translation>Op deze satelliet</translation>
+    </message>
+    <message>
+        <source>Duplicates</source>
+        <translation>Dubbele</translation>
+    </message>
+    <message>
+        <source>With Problems</source>
+        <translation>Met problemen</translation>
+    </message>
+    <message>
+        <source>New Since...</source>
+        <translation>Nieuw sinds...</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Selecteren</translation>
+    </message>
+    <message>
+        <source>In Favourite Group</source>
+        <translation>In favorietengroep</translation>
+    </message>
+    <message>
+        <source>%1 selected</source>
+        <translation>%1 geselecteerd</translation>
+    </message>
 </context>
 <context>
     <name>kavro::PositionDialog</name>
@@ -1119,6 +1187,33 @@ Bewerkt de zenderdatabase van een digitale satellietontvanger.</translation>
     <message>
         <source>Problem</source>
         <translation>Probleem</translation>
+    </message>
+</context>
+<context>
+    <name>kavro::SatellitesDialog</name>
+    <message>
+        <source>Satellites</source>
+        <translation>Satellieten</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Naam</translation>
+    </message>
+    <message>
+        <source>Shown</source>
+        <translation>Getoond</translation>
+    </message>
+    <message>
+        <source>TPs</source>
+        <translation>TP's</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Zenders</translation>
     </message>
 </context>
 <context>

@@ -1114,6 +1114,74 @@ Edytuje bazę kanałów cyfrowego odbiornika satelitarnego.</translation>
         <source>Ends a drag, or empties Find</source>
         <translation>Kończy przeciąganie lub czyści pole „Znajdź”</translation>
     </message>
+    <message>
+        <source>Satellites...</source>
+        <translation>Satelity...</translation>
+    </message>
+    <message>
+        <source>Hide Satellite</source>
+        <translation>Ukryj satelitę</translation>
+    </message>
+    <message>
+        <source>Rename Satellite...</source>
+        <translation>Zmień nazwę satelity...</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nic</translation>
+    </message>
+    <message>
+        <source>Invert</source>
+        <translation>Odwróć</translation>
+    </message>
+    <message>
+        <source>Scrambled</source>
+        <translation>Kodowane</translation>
+    </message>
+    <message>
+        <source>Free to Air</source>
+        <translation>Niekodowane</translation>
+    </message>
+    <message>
+        <source>Locked</source>
+        <translation>Zablokowane</translation>
+    </message>
+    <message>
+        <source>In No Group</source>
+        <translation>Poza grupami</translation>
+    </message>
+    <message>
+        <source>On This Transponder</source>
+        <translation>Na tym transponderze</translation>
+    </message>
+    <message>
+        <source>On This Satellite</source>
+        <translation>Na tym satelicie</translation>
+    </message>
+    <message>
+        <source>Duplicates</source>
+        <translation>Duplikaty</translation>
+    </message>
+    <message>
+        <source>With Problems</source>
+        <translation>Z problemami</translation>
+    </message>
+    <message>
+        <source>New Since...</source>
+        <translation>Nowe od...</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Zaznacz</translation>
+    </message>
+    <message>
+        <source>In Favourite Group</source>
+        <translation>W grupie ulubionych</translation>
+    </message>
+    <message>
+        <source>%1 selected</source>
+        <translation>Zaznaczono: %1</translation>
+    </message>
 </context>
 <context>
     <name>kavro::PositionDialog</name>
@@ -1135,6 +1203,33 @@ Edytuje bazę kanałów cyfrowego odbiornika satelitarnego.</translation>
     <message>
         <source>Problem</source>
         <translation>Problem</translation>
+    </message>
+</context>
+<context>
+    <name>kavro::SatellitesDialog</name>
+    <message>
+        <source>Satellites</source>
+        <translation>Satelity</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>Nr</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nazwa</translation>
+    </message>
+    <message>
+        <source>Shown</source>
+        <translation>Widoczny</translation>
+    </message>
+    <message>
+        <source>TPs</source>
+        <translation>TP</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Kanały</translation>
     </message>
 </context>
 <context>

@@ -1098,6 +1098,74 @@ Edita a base de dados de canais de um recetor de satélite digital.</translation
         <source>Ends a drag, or empties Find</source>
         <translation>Termina um arrasto ou limpa «Procurar»</translation>
     </message>
+    <message>
+        <source>Satellites...</source>
+        <translation>Satélites...</translation>
+    </message>
+    <message>
+        <source>Hide Satellite</source>
+        <translation>Ocultar satélite</translation>
+    </message>
+    <message>
+        <source>Rename Satellite...</source>
+        <translation>Mudar o nome do satélite...</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nenhum</translation>
+    </message>
+    <message>
+        <source>Invert</source>
+        <translation>Inverter</translation>
+    </message>
+    <message>
+        <source>Scrambled</source>
+        <translation>Codificados</translation>
+    </message>
+    <message>
+        <source>Free to Air</source>
+        <translation>De acesso livre</translation>
+    </message>
+    <message>
+        <source>Locked</source>
+        <translation>Bloqueados</translation>
+    </message>
+    <message>
+        <source>In No Group</source>
+        <translation>Em nenhum grupo</translation>
+    </message>
+    <message>
+        <source>On This Transponder</source>
+        <translation>Neste transponder</translation>
+    </message>
+    <message>
+        <source>On This Satellite</source>
+        <translation>Neste satélite</translation>
+    </message>
+    <message>
+        <source>Duplicates</source>
+        <translation>Duplicados</translation>
+    </message>
+    <message>
+        <source>With Problems</source>
+        <translation>Com problemas</translation>
+    </message>
+    <message>
+        <source>New Since...</source>
+        <translation>Novos desde...</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Selecionar</translation>
+    </message>
+    <message>
+        <source>In Favourite Group</source>
+        <translation>No grupo de favoritos</translation>
+    </message>
+    <message>
+        <source>%1 selected</source>
+        <translation>%1 selecionados</translation>
+    </message>
 </context>
 <context>
     <name>kavro::PositionDialog</name>
@@ -1119,6 +1187,33 @@ Edita a base de dados de canais de um recetor de satélite digital.</translation
     <message>
         <source>Problem</source>
         <translation>Problema</translation>
+    </message>
+</context>
+<context>
+    <name>kavro::SatellitesDialog</name>
+    <message>
+        <source>Satellites</source>
+        <translation>Satélites</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>N.º</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Shown</source>
+        <translation>Visível</translation>
+    </message>
+    <message>
+        <source>TPs</source>
+        <translation>TP</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Canais</translation>
     </message>
 </context>
 <context>

@@ -1114,6 +1114,74 @@ Edits the channel database of a digital satellite receiver.</source>
         <source>Ends a drag, or empties Find</source>
         <translation>Завершает перетаскивание или очищает поле «Поиск»</translation>
     </message>
+    <message>
+        <source>Satellites...</source>
+        <translation>Спутники...</translation>
+    </message>
+    <message>
+        <source>Hide Satellite</source>
+        <translation>Скрыть спутник</translation>
+    </message>
+    <message>
+        <source>Rename Satellite...</source>
+        <translation>Переименовать спутник...</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ничего</translation>
+    </message>
+    <message>
+        <source>Invert</source>
+        <translation>Обратить выделение</translation>
+    </message>
+    <message>
+        <source>Scrambled</source>
+        <translation>Закодированные</translation>
+    </message>
+    <message>
+        <source>Free to Air</source>
+        <translation>Открытые</translation>
+    </message>
+    <message>
+        <source>Locked</source>
+        <translation>Заблокированные</translation>
+    </message>
+    <message>
+        <source>In No Group</source>
+        <translation>Вне групп</translation>
+    </message>
+    <message>
+        <source>On This Transponder</source>
+        <translation>На этом транспондере</translation>
+    </message>
+    <message>
+        <source>On This Satellite</source>
+        <translation>На этом спутнике</translation>
+    </message>
+    <message>
+        <source>Duplicates</source>
+        <translation>Дубликаты</translation>
+    </message>
+    <message>
+        <source>With Problems</source>
+        <translation>С проблемами</translation>
+    </message>
+    <message>
+        <source>New Since...</source>
+        <translation>Новые с...</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Выделить</translation>
+    </message>
+    <message>
+        <source>In Favourite Group</source>
+        <translation>В группе избранного</translation>
+    </message>
+    <message>
+        <source>%1 selected</source>
+        <translation>Выделено: %1</translation>
+    </message>
 </context>
 <context>
     <name>kavro::PositionDialog</name>
@@ -1135,6 +1203,33 @@ Edits the channel database of a digital satellite receiver.</source>
     <message>
         <source>Problem</source>
         <translation>Проблема</translation>
+    </message>
+</context>
+<context>
+    <name>kavro::SatellitesDialog</name>
+    <message>
+        <source>Satellites</source>
+        <translation>Спутники</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>№</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Имя</translation>
+    </message>
+    <message>
+        <source>Shown</source>
+        <translation>Показан</translation>
+    </message>
+    <message>
+        <source>TPs</source>
+        <translation>ТП</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Каналы</translation>
     </message>
 </context>
 <context>

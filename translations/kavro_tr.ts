@@ -1082,6 +1082,74 @@ Bir sayısal uydu alıcısının kanal veritabanını düzenler.</translation>
         <source>Ends a drag, or empties Find</source>
         <translation>Sürüklemeyi bitirir veya Bul alanını boşaltır</translation>
     </message>
+    <message>
+        <source>Satellites...</source>
+        <translation>Uydular...</translation>
+    </message>
+    <message>
+        <source>Hide Satellite</source>
+        <translation>Uyduyu gizle</translation>
+    </message>
+    <message>
+        <source>Rename Satellite...</source>
+        <translation>Uyduyu yeniden adlandır...</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Hiçbiri</translation>
+    </message>
+    <message>
+        <source>Invert</source>
+        <translation>Tersine çevir</translation>
+    </message>
+    <message>
+        <source>Scrambled</source>
+        <translation>Şifreli</translation>
+    </message>
+    <message>
+        <source>Free to Air</source>
+        <translation>Şifresiz</translation>
+    </message>
+    <message>
+        <source>Locked</source>
+        <translation>Kilitli</translation>
+    </message>
+    <message>
+        <source>In No Group</source>
+        <translation>Hiçbir grupta değil</translation>
+    </message>
+    <message>
+        <source>On This Transponder</source>
+        <translation>Bu transponderda</translation>
+    </message>
+    <message>
+        <source>On This Satellite</source>
+        <translation>Bu uyduda</translation>
+    </message>
+    <message>
+        <source>Duplicates</source>
+        <translation>Yinelenenler</translation>
+    </message>
+    <message>
+        <source>With Problems</source>
+        <translation>Sorunlu olanlar</translation>
+    </message>
+    <message>
+        <source>New Since...</source>
+        <translation>Şundan beri yeni...</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Seç</translation>
+    </message>
+    <message>
+        <source>In Favourite Group</source>
+        <translation>Favori grubunda</translation>
+    </message>
+    <message>
+        <source>%1 selected</source>
+        <translation>%1 seçili</translation>
+    </message>
 </context>
 <context>
     <name>kavro::PositionDialog</name>
@@ -1103,6 +1171,33 @@ Bir sayısal uydu alıcısının kanal veritabanını düzenler.</translation>
     <message>
         <source>Problem</source>
         <translation>Sorun</translation>
+    </message>
+</context>
+<context>
+    <name>kavro::SatellitesDialog</name>
+    <message>
+        <source>Satellites</source>
+        <translation>Uydular</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Ad</translation>
+    </message>
+    <message>
+        <source>Shown</source>
+        <translation>Gösterilen</translation>
+    </message>
+    <message>
+        <source>TPs</source>
+        <translation>TP</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Kanallar</translation>
     </message>
 </context>
 <context>

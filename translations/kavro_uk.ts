@@ -1114,6 +1114,74 @@ Edits the channel database of a digital satellite receiver.</source>
         <source>Ends a drag, or empties Find</source>
         <translation>Завершує перетягування або очищає поле «Пошук»</translation>
     </message>
+    <message>
+        <source>Satellites...</source>
+        <translation>Супутники...</translation>
+    </message>
+    <message>
+        <source>Hide Satellite</source>
+        <translation>Сховати супутник</translation>
+    </message>
+    <message>
+        <source>Rename Satellite...</source>
+        <translation>Перейменувати супутник...</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Нічого</translation>
+    </message>
+    <message>
+        <source>Invert</source>
+        <translation>Обернути виділення</translation>
+    </message>
+    <message>
+        <source>Scrambled</source>
+        <translation>Закодовані</translation>
+    </message>
+    <message>
+        <source>Free to Air</source>
+        <translation>Відкриті</translation>
+    </message>
+    <message>
+        <source>Locked</source>
+        <translation>Заблоковані</translation>
+    </message>
+    <message>
+        <source>In No Group</source>
+        <translation>Поза групами</translation>
+    </message>
+    <message>
+        <source>On This Transponder</source>
+        <translation>На цьому транспондері</translation>
+    </message>
+    <message>
+        <source>On This Satellite</source>
+        <translation>На цьому супутнику</translation>
+    </message>
+    <message>
+        <source>Duplicates</source>
+        <translation>Дублікати</translation>
+    </message>
+    <message>
+        <source>With Problems</source>
+        <translation>З проблемами</translation>
+    </message>
+    <message>
+        <source>New Since...</source>
+        <translation>Нові з...</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Виділити</translation>
+    </message>
+    <message>
+        <source>In Favourite Group</source>
+        <translation>У групі обраного</translation>
+    </message>
+    <message>
+        <source>%1 selected</source>
+        <translation>Виділено: %1</translation>
+    </message>
 </context>
 <context>
     <name>kavro::PositionDialog</name>
@@ -1135,6 +1203,33 @@ Edits the channel database of a digital satellite receiver.</source>
     <message>
         <source>Problem</source>
         <translation>Проблема</translation>
+    </message>
+</context>
+<context>
+    <name>kavro::SatellitesDialog</name>
+    <message>
+        <source>Satellites</source>
+        <translation>Супутники</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>№</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Назва</translation>
+    </message>
+    <message>
+        <source>Shown</source>
+        <translation>Показано</translation>
+    </message>
+    <message>
+        <source>TPs</source>
+        <translation>ТП</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Канали</translation>
     </message>
 </context>
 <context>
