@@ -398,35 +398,4 @@ std::string ownerName(const FileInfo& info) {
     return std::to_string(info.owner);
 }
 
-bool standardOutputIsTerminal() {
-    return ::isatty(STDOUT_FILENO) == 1;
-}
-
-std::string folderOf(const std::string& path) {
-    const size_t slash = path.find_last_of('/');
-    if (slash == std::string::npos) {
-        return ".";
-    }
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-std::string baseNameOf(const std::string& path) {
-    const size_t slash = path.find_last_of('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-std::string joinPath(const std::string& folder, const std::string& name) {
-    return !folder.empty() && folder.back() == '/' ? folder + name : folder + "/" + name;
-}
-
-std::FILE* openStream(const std::string& path, const char* mode) {
-    return std::fopen(path.c_str(), mode);
-}
-
-std::vector<std::string> programArguments(int argc, char** argv) {
-    return std::vector<std::string>(argv + 1, argv + argc);
-}
-
-void useBinaryStandardStreams() {}
-
 }  // namespace kavro::fs
