@@ -456,9 +456,12 @@ TEST_F(CliEdit, ChannelListsTakeRangesAndSetsMixedFreely) {
     expectRefused("delete-channels fav:9",
                   "line 1: the set fav:N takes N from 1 to 8 (in \"fav:9\")");
     expectRefused("delete-channels radio 5", "line 1: there is no live channel 5");
-    expectRefused(
-        "delete-channels new-since:" + path("none.tbn"),
-        "line 1: File open failed! \"" + path("none.tbn") + "\": No such file or directory");
+    // The reason and the way a long name is shortened are the system's.
+    std::filesystem::remove(path("out.tbn"));
+    const ToolRun missing = edit("delete-channels new-since:" + path("none.tbn"), knownImage());
+    EXPECT_EQ(missing.code, 1);
+    EXPECT_EQ(missing.err.rfind("line 1: File open failed! \"", 0), 0u) << missing.err;
+    EXPECT_FALSE(exists("out.tbn"));
 }
 
 // Every scrambled radio channel of one satellite in one line; a move takes a set too.
