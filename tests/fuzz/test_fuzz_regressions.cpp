@@ -86,5 +86,9 @@ TEST(FuzzRegressions, KeptScriptInputsPassTheChecks) {
     replayKept(checkEditScriptInput, "script");
 }
 
+TEST(FuzzRegressions, KeptDiffInputsPassTheChecks) {
+    replayKept(checkDiffInput, "diff");
+}
+
 }  // namespace
 }  // namespace kavro::fuzzing
