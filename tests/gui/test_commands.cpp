@@ -257,7 +257,7 @@ void CommandsTest::deleteInAFilteredListSelectsWithinIt() {
     h.window->channelCommands().deleteChannels();
     QCOMPARE(h.columnTexts(ColumnChannel), QStringList({"Das Erste", "Bayern 3[R]", "ZDF"}));
     QCOMPARE(selectedRows(h), QVector<int>({2}));
-    QVERIFY(h.window->selection().filtersBySatellite());
+    QVERIFY(h.window->refresh().filter().bySatellite);
 }
 
 void CommandsTest::addToFavoriteReplacesTheGroupsOfEverySelectedChannel() {

@@ -450,7 +450,7 @@ void DragAndDropTest::filteredListDropsBeforeTheShownChannel() {
     QCOMPARE(tableNames(h->db()), expected);
     // The list stays filtered.
     QCOMPARE(h->rows(), 20);
-    QVERIFY(h->window->selection().filtersBySatellite());
+    QVERIFY(h->window->refresh().filter().bySatellite);
 }
 
 // Under Find the drop lands where it was shown too: before the next channel found.

@@ -108,7 +108,7 @@ void FileFlowTest::openTakesTheFile() {
     other.channel(8, 2, "Radio Italia", 55, false);
     QVERIFY(h.openImage(other.build(), "second.tbn"));
     QCOMPARE(h.session().view(), int(ViewRadio));
-    QVERIFY(!h.window->selection().filtersBySatellite());
+    QVERIFY(!h.window->refresh().filter().bySatellite);
     QCOMPARE(h.window->selection().kind(), SelectionNone);
     QCOMPARE(h.window->selection().transponder(), TransponderCapacity);
     QVERIFY(h.window->tree()->selectedItem() == nullptr);

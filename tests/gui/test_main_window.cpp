@@ -52,7 +52,7 @@ void MainWindowTest::startsEmptyWithItsInitialState() {
     QVERIFY(!w.session().isModified());
     QVERIFY(!w.refresh().isRefreshing());
     QCOMPARE(w.selection().kind(), SelectionNone);
-    QVERIFY(!w.selection().filtersBySatellite());
+    QVERIFY(!w.refresh().filter().bySatellite);
     QCOMPARE(w.selection().satellite(), 0);
     QCOMPARE(w.selection().transponder(), TransponderCapacity);
     QVERIFY(w.currentPath().isEmpty());
@@ -155,7 +155,7 @@ void MainWindowTest::handlersAreInertBeforeAnOpen() {
     w.historyCommands().redo();
     QCOMPARE(w.session().view(), int(ViewAll));
     QCOMPARE(w.selection().kind(), SelectionNone);
-    QVERIFY(!w.selection().filtersBySatellite());
+    QVERIFY(!w.refresh().filter().bySatellite);
     QCOMPARE(h.interaction.dialogsRun, 0);
     QVERIFY(h.interaction.messages.isEmpty());
     QVERIFY(h.interaction.saveInitialPaths.isEmpty());

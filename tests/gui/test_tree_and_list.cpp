@@ -18,6 +18,7 @@
 #include "support/WindowFixture.h"
 #include "ui/mainwindow/ChannelListCtrl.h"
 #include "ui/mainwindow/ChannelListModel.h"
+#include "ui/mainwindow/FindField.h"
 #include "ui/mainwindow/SatelliteTree.h"
 
 using namespace kavro;
@@ -33,6 +34,7 @@ private slots:
     void transponderSelectionListsTheWholeSatellite();
     void viewButtonsSwitchListAndTreeCounts();
     void viewButtonAfterSelectionShowsTheWholeView();
+    void theListFilterFollowsEachWayOfChangingIt();
     void refreshAllKeepsTheSelectionInTheTree();
     void treeUpdatesOnlyTheItemsAChangeTouched();
     void listClickSetsChannelSelectionOnlyWithARow();
@@ -108,7 +110,7 @@ void TreeAndListTest::satelliteSelectionFiltersTheList() {
     h.selectTreeItem(h.satelliteItem(1));
     QCOMPARE(h.window->selection().kind(), SelectionSatellite);
     QCOMPARE(h.window->selection().satellite(), 1);
-    QVERIFY(h.window->selection().filtersBySatellite());
+    QVERIFY(h.window->refresh().filter().bySatellite);
     QCOMPARE(h.columnTexts(ColumnIndex), QStringList({"2", "6"}));
     QCOMPARE(h.columnTexts(ColumnNo), QStringList({"0000", "0001"}));
     // The field counts rows listed, not the view.
@@ -159,7 +161,7 @@ void TreeAndListTest::viewButtonAfterSelectionShowsTheWholeView() {
     OpenedWindow h;
     h.selectTreeItem(h.transponderItem(1, 0));
     h.window->viewButton(ViewTv)->click();
-    QVERIFY(!h.window->selection().filtersBySatellite());
+    QVERIFY(!h.window->refresh().filter().bySatellite);
     QCOMPARE(h.rows(), 4);
     QVERIFY(h.window->tree()->selectedItem() == nullptr);
     QCOMPARE(h.window->selection().kind(), SelectionTransponder);
@@ -173,6 +175,57 @@ void TreeAndListTest::viewButtonAfterSelectionShowsTheWholeView() {
 
 // A refill keeps the tree's selected item, so that the list's filter is always the one the
 // tree shows, and every expanded satellite expanded.
+// Find, the tree, the view buttons and a finding of the Problems panel each change what
+// they own of the one filter and keep the rest; the list shows what the filter passes.
+void TreeAndListTest::theListFilterFollowsEachWayOfChangingIt() {
+    OpenedWindow h;
+    struct Step {
+        const char* what;
+        std::function<void()> act;
+        int view;
+        bool bySatellite;
+        QStringList names;
+    };
+    const Step steps[] = {
+        {"find",
+         [&] { h.window->findField()->setText(QStringLiteral("ra")); },
+         ViewAll,
+         false,
+         {"Rai 1", "Rai Radio 2[R]"}},
+        {"tree",
+         [&] { h.selectTreeItem(h.satelliteItem(1)); },
+         ViewAll,
+         true,
+         {"Rai 1", "Rai Radio 2[R]"}},
+        {"view button", [&] { h.window->viewButton(ViewTv)->click(); }, ViewTv, false, {"Rai 1"}},
+        {"tree again", [&] { h.selectTreeItem(h.satelliteItem(0)); }, ViewTv, true, {}},
+        {"finding",
+         [&] { h.window->listCommands().showFinding(6, TransponderCapacity); },
+         ViewAll,
+         false,
+         {"Rai 1", "Rai Radio 2[R]"}},
+        {"find emptied",
+         [&] { h.window->findField()->clear(); },
+         ViewAll,
+         false,
+         {"Das Erste", "Bayern 3[R]", "Rai 1", "ZDF", "Hidden TV", "Rai Radio 2[R]", "Klassik[R]"}},
+    };
+    for (const Step& step : steps) {
+        step.act();
+        const ListFilter& filter = h.window->refresh().filter();
+        QVERIFY2(filter.view == step.view && h.session().view() == step.view, step.what);
+        QVERIFY2(filter.bySatellite == step.bySatellite, step.what);
+        QVERIFY2((h.window->tree()->selectedItem() != nullptr) == step.bySatellite, step.what);
+        QStringList names = h.columnTexts(ColumnChannel);
+        for (QString& name : names) {
+            name = name.trimmed();
+        }
+        QCOMPARE(names, step.names);
+    }
+    // The finding's channel is selected.
+    QCOMPARE(h.window->listModel()->channelAt(h.window->list()->firstSelectedRow()), 6);
+}
+
 void TreeAndListTest::refreshAllKeepsTheSelectionInTheTree() {
     OpenedWindow h;
     h.satelliteItem(1)->setExpanded(true);
@@ -182,7 +235,7 @@ void TreeAndListTest::refreshAllKeepsTheSelectionInTheTree() {
     QCOMPARE(h.window->selection().kind(), SelectionTransponder);
     QCOMPARE(h.window->selection().satellite(), 0);
     QCOMPARE(h.window->selection().transponder(), 0);
-    QVERIFY(h.window->selection().filtersBySatellite());
+    QVERIFY(h.window->refresh().filter().bySatellite);
     QCOMPARE(h.window->tree()->selectedItem(), h.transponderItem(0, 0));
     QVERIFY(h.satelliteItem(0)->isExpanded() && h.satelliteItem(1)->isExpanded());
     QVERIFY(!h.satelliteItem(3)->isExpanded());

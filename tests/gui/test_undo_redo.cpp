@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QDialog>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 #include <QTreeWidgetItem>
 #include <functional>
@@ -14,6 +15,7 @@
 #include "ui/mainwindow/ChannelListCtrl.h"
 #include "ui/mainwindow/ChannelListModel.h"
 #include "ui/mainwindow/SatelliteTree.h"
+#include "ui/mainwindow/WindowSelection.h"
 
 using namespace kavro;
 using namespace kavro::testing;
@@ -113,6 +115,8 @@ private slots:
     void buttonsAndPopupNameTheStep();
     void theModifiedMarkFollowsSaveUndoAndRedo();
     void theTreeKeepsItsExpansion();
+    void aRestoredTransponderIsSelectedInTheTree_data();
+    void aRestoredTransponderIsSelectedInTheTree();
 };
 
 // Every kind of step is one step: one undo gives back every byte, one redo the change,
@@ -150,7 +154,7 @@ void UndoRedoTest::eachKindOfStepIsUndoneAndRedoneByButtonsAndKeys() {
         redos[n % 3](h);
         QVERIFY2(tables(h) == after, kind.name);
         QVERIFY(h.showsModified(true));
-        if (h.window->selection().filtersBySatellite() == false) {
+        if (h.window->refresh().filter().bySatellite == false) {
             QCOMPARE(h.columnTexts(ColumnChannel), listAfter);
         }
         ++n;
@@ -185,7 +189,7 @@ void UndoRedoTest::theListShowsAndSelectsTheChannelsOfTheStep() {
     h.window->channelCommands().deleteChannels();
     h.selectTreeItem(h.satelliteItem(0));
     h.window->action(CommandId::Undo)->trigger();
-    QVERIFY(!h.window->selection().filtersBySatellite());
+    QVERIFY(!h.window->refresh().filter().bySatellite);
     QCOMPARE(h.rows(), 7);
     QCOMPARE(selectedRows(h), QVector<int>({5}));
     QCOMPARE(h.cell(5, ColumnChannel), QStringLiteral("Rai Radio 2[R]"));
@@ -259,6 +263,45 @@ void UndoRedoTest::theTreeKeepsItsExpansion() {
     h.window->action(CommandId::Redo)->trigger();
     QVERIFY(h.satelliteItem(0)->isExpanded() && h.satelliteItem(1)->isExpanded());
     QCOMPARE(h.treeTexts().first(), QStringLiteral("Astra 19.2E (3 TPs, 3 CHs)"));
+}
+
+void UndoRedoTest::aRestoredTransponderIsSelectedInTheTree_data() {
+    QTest::addColumn<int>("place");  // under Astra 19.2E
+    QTest::addColumn<int>("channels");
+    QTest::newRow("with its channels") << 0 << 3;
+    QTest::newRow("without channels") << 1 << 0;
+}
+
+// Undo of Delete TP brings the transponder back selected in the tree, its satellite
+// expanded and shown in the list, whatever the user chose in between; Add TP again, by
+// Redo and Undo of that.
+void UndoRedoTest::aRestoredTransponderIsSelectedInTheTree() {
+    QFETCH(int, place);
+    QFETCH(int, channels);
+    OpenedWindow h;
+    const int t = h.transponderItem(0, place)->data(0, SatelliteTree::TransponderRole).toInt();
+    h.selectTreeItem(h.transponderItem(0, place));
+    h.window->transponderCommands().deleteTransponder();
+    h.satelliteItem(0)->setExpanded(false);
+    h.window->viewButton(ViewTv)->click();
+    QVERIFY(!h.window->refresh().filter().bySatellite);
+    h.window->action(CommandId::Undo)->trigger();
+    for (int pass = 0; pass < 2; ++pass) {
+        const QTreeWidgetItem* shown = h.window->tree()->selectedItem();
+        QVERIFY(shown != nullptr);
+        QCOMPARE(SatelliteTree::filledTransponder(shown), t);
+        QVERIFY(h.satelliteItem(0)->isExpanded());
+        // Its channels come back selected in the list, which then owns the selection.
+        QCOMPARE(h.window->selection().kind(),
+                 channels == 0 ? SelectionTransponder : SelectionChannel);
+        QCOMPARE(h.window->selection().transponder(), t);
+        QVERIFY(h.window->refresh().filter().bySatellite);
+        QCOMPARE(h.window->refresh().filter().satellite, 0);
+        QCOMPARE(static_cast<int>(selectedRows(h).size()), channels == 0 ? 0 : 2);  // TV
+        h.window->action(CommandId::Redo)->trigger();
+        QVERIFY(!h.db().isLiveTransponder(t));
+        h.window->action(CommandId::Undo)->trigger();
+    }
 }
 
 QTEST_MAIN(UndoRedoTest)

@@ -123,10 +123,10 @@ void ChannelCommands::moveDropped(const DropTarget& drop) {
     std::vector<int> moved = channels;
     std::sort(moved.begin(), moved.end());
     const int target = dropTargetSlot(parts_.session.database(), drop, moved);
-    if (!parts_.session.apply(MoveChannels{std::move(channels), target}).changed) {
-        parts_.refresh.fillChannelList();  // the rows as stored, as after any move
+    // Unmoved, the list takes back its stored order and selection when the drag ends.
+    if (parts_.session.apply(MoveChannels{std::move(channels), target}).changed) {
+        parts_.list.selectAndShowRows(drop.row, static_cast<int>(rows.size()));
     }
-    parts_.list.selectAndShowRows(drop.row, static_cast<int>(rows.size()));
 }
 
 }  // namespace kavro

@@ -152,18 +152,7 @@ void ListCommands::showFinding(int channel, int transponder) {
 }
 
 void ListCommands::showChannel(int channel) {
-    const std::span<const int> shown =
-        parts_.session.viewIndex().viewChannels(parts_.session.view());
-    if (!std::binary_search(shown.begin(), shown.end(), channel)) {
-        parts_.selection.showWholeView();
-        parts_.session.setView(ViewAll);
-    } else if (parts_.selection.filtersBySatellite() &&
-               parts_.session.database().channelSatellite(channel) !=
-                   parts_.selection.satellite()) {
-        parts_.selection.showWholeView();
-        parts_.tree.clearSelection();
-        parts_.refresh.fillChannelList();
-    }
+    parts_.refresh.revealChannel(channel);
     if (const int row = parts_.model.rowOf(channel); row >= 0) {
         parts_.list.clearSelection();
         parts_.list.selectAndShowRow(row);

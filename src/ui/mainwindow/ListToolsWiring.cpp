@@ -25,17 +25,17 @@ void MainWindow::buildProblemsDock() {
 
 void MainWindow::connectListTools() {
     connect(problems_, &ProblemsPanel::countChanged, this, &MainWindow::showProblemCount);
-    connect(problems_, &ProblemsPanel::findingActivated, this,
-            [this](int channel, int transponder) {
-                if (session_->isOpen() && !list_->isDragging()) {
-                    // A channel that Find hides is shown by emptying Find first.
-                    const ChannelDatabase& db = session_->database();
-                    if (db.isLiveChannel(channel) && !selection_.find().matches(db, channel)) {
-                        findField_->clear();
-                    }
-                    listCommands_.showFinding(channel, transponder);
+    connect(
+        problems_, &ProblemsPanel::findingActivated, this, [this](int channel, int transponder) {
+            if (session_->isOpen() && !list_->isDragging()) {
+                // A channel that Find hides is shown by emptying Find first.
+                const ChannelDatabase& db = session_->database();
+                if (db.isLiveChannel(channel) && !refresh_->filter().find.matches(db, channel)) {
+                    findField_->clear();
                 }
-            });
+                listCommands_.showFinding(channel, transponder);
+            }
+        });
     connect(problems_, &ProblemsPanel::hiddenSatelliteActivated, this, [this](int satellite) {
         if (!list_->isDragging()) {
             satelliteCommands_.openDialog(satellite);

@@ -7,6 +7,7 @@
 #include "SatelliteTree.h"
 #include "ShownText.h"
 #include "WindowParts.h"
+#include "WindowRefresh.h"
 #include "WindowSelection.h"
 #include "database/ChannelDatabase.h"
 #include "database/DisplayText.h"
@@ -68,19 +69,14 @@ void TransponderCommands::addChannel() {
 void TransponderCommands::addTransponder() {
     const SelectionKind kind = parts_.selection.kind();
     if ((kind != SelectionSatellite && kind != SelectionTransponder) ||
-        !parts_.selection.filtersBySatellite()) {
+        !parts_.refresh.filter().bySatellite) {
         return;
     }
     const int satellite = parts_.selection.satellite();
     const int t = runTransponderDialog(parts_.dialogContext(), satellite, EditMode::Add);
-    parts_.selection.setTransponder(t);
-    if (t != TransponderCapacity) {
-        // The new transponder, selected and shown in the tree.
-        if (QTreeWidgetItem* item = parts_.tree.itemOfTransponder(satellite, t)) {
-            parts_.tree.setCurrentItem(item);
-            parts_.tree.scrollToItem(item);
-        }
-        parts_.selection.takeTreeItem(parts_.tree.selectedItem(), parts_.session.viewIndex());
+    // The refresh has selected the new transponder in the tree.
+    if (t == TransponderCapacity) {
+        parts_.selection.setTransponder(t);
     }
 }
 

@@ -18,9 +18,7 @@ void MainWindow::onTreeSelectionChanged() {
         return;
     }
     selection_.takeTreeItem(item, session_->viewIndex());
-    if (!refresh_->isRefreshing()) {
-        refresh_->fillChannelList();
-    }
+    refresh_->filterBySatellite(SatelliteTree::itemSatellite(item));
 }
 
 void MainWindow::onTreeDoubleClicked() {
@@ -33,8 +31,7 @@ void MainWindow::onViewButton(int view) {
     if (!session_->isOpen()) {
         return;
     }
-    selection_.showWholeView();
-    session_->setView(view);
+    refresh_->showView(view);
 }
 
 void MainWindow::onListClicked() {

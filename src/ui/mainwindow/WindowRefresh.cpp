@@ -19,8 +19,6 @@
 
 namespace kavro {
 
-namespace {}  // namespace
-
 WindowRefresh::WindowRefresh(EditSession& session, WindowSelection& selection, SatelliteTree& tree,
                              ChannelListCtrl& list, ChannelListModel& model, QLabel& rowCount)
     : session_(session),
@@ -34,10 +32,14 @@ void WindowRefresh::sessionChanged(const SessionChange& change) {
     switch (change.event) {
         case SessionEvent::Loaded:
             selection_.reset();
+            filter_ = filter_.wholeView();
+            filter_.view = session_.view();
             fillChannelList();
             tree_.fill(session_.database(), session_.viewIndex());
+            revealNewTransponders(false);
             break;
         case SessionEvent::ViewChanged:
+            filter_.view = session_.view();
             refreshAll();
             break;
         case SessionEvent::Edited:
@@ -47,6 +49,9 @@ void WindowRefresh::sessionChanged(const SessionChange& change) {
             // are selected (those moved, added or restored); a change of fields keeps the
             // rows and their selection.
             show(change.reach);
+            if (change.reach == ChangeReach::Records) {
+                revealNewTransponders(true);
+            }
             if (change.reach != ChangeReach::Fields || change.event != SessionEvent::Edited) {
                 showChannels(change.channels);
             }
@@ -59,11 +64,8 @@ void WindowRefresh::sessionChanged(const SessionChange& change) {
 void WindowRefresh::fillChannelList() {
     const ChannelDatabase& db = session_.database();
     model_.beginFill();
-    const ChannelFind& find = selection_.find();
     for (int ch : session_.viewIndex().viewChannels(session_.view())) {
-        if ((!selection_.filtersBySatellite() ||
-             db.channelSatellite(ch) == selection_.satellite()) &&
-            find.matches(db, ch)) {
+        if (filter_.passes(db, ch)) {
             model_.appendRow(ch);
         }
     }
@@ -71,9 +73,9 @@ void WindowRefresh::fillChannelList() {
     rowCount_.setText(QString::asprintf("%5d", model_.rowCount()));
     if (filterStatus_ != nullptr) {
         filterStatus_->setText(
-            selection_.filtersBySatellite()
+            filter_.bySatellite
                 ? QCoreApplication::translate("kavro::WindowRefresh", "%1: %2 of %3 channels")
-                      .arg(QString::fromLatin1(db.satelliteName(selection_.satellite())).trimmed())
+                      .arg(QString::fromLatin1(db.satelliteName(filter_.satellite)).trimmed())
                       .arg(model_.rowCount())
                       .arg(session_.viewIndex().viewCount(session_.view()))
                 : QString());
@@ -81,21 +83,46 @@ void WindowRefresh::fillChannelList() {
 }
 
 void WindowRefresh::showWholeView() {
-    selection_.showWholeView();
+    filter_ = filter_.wholeView();
     tree_.clearSelection();
     fillChannelList();
+}
+
+// The tree's selection signals during a refill are the refill's: it fills the list itself.
+void WindowRefresh::filterBySatellite(int s) {
+    filter_ = filter_.ofSatellite(s);
+    if (!refreshing_) {
+        fillChannelList();
+    }
+}
+
+// The session's notification of the new view refills.
+void WindowRefresh::showView(int view) {
+    filter_ = filter_.wholeView();
+    filter_.view = view;
+    session_.setView(view);
+}
+
+void WindowRefresh::revealChannel(int ch) {
+    const std::span<const int> shown = session_.viewIndex().viewChannels(session_.view());
+    if (!std::binary_search(shown.begin(), shown.end(), ch)) {
+        showView(ViewAll);
+    } else if (filter_.bySatellite &&
+               session_.database().channelSatellite(ch) != filter_.satellite) {
+        showWholeView();
+    }
 }
 
 // The selection the user had when Find began comes back when Find is emptied with nothing
 // selected in between.
 void WindowRefresh::applyFind(ChannelFind find) {
-    const bool starting = selection_.find().isEmpty() && !find.isEmpty();
-    const bool ending = !selection_.find().isEmpty() && find.isEmpty();
+    const bool starting = filter_.find.isEmpty() && !find.isEmpty();
+    const bool ending = !filter_.find.isEmpty() && find.isEmpty();
     if (starting) {
         beforeFind_ = selectedChannels();
         beforeFindCurrent_ = model_.channelAt(list_.currentIndex().row());
     }
-    selection_.setFind(std::move(find));
+    filter_.find = std::move(find);
     if (ending && list_.selectedRowPositions().empty() && !beforeFind_.empty()) {
         fillChannelList();
         list_.selectOnlyRows(model_.rowsOf(beforeFind_));
@@ -133,7 +160,7 @@ void WindowRefresh::refillKeepingSelection() {
 void WindowRefresh::refreshAll() {
     refreshing_ = true;
     const QTreeWidgetItem* shown = tree_.selectedItem();
-    const int satellite = shown ? SatelliteTree::itemSatellite(shown) : selection_.satellite();
+    const int satellite = shown ? SatelliteTree::itemSatellite(shown) : filter_.satellite;
     const int transponder = SatelliteTree::filledTransponder(shown);
     const QList<int> expanded = tree_.expandedSatellites();
     fillChannelList();
@@ -141,12 +168,12 @@ void WindowRefresh::refreshAll() {
         // Items that go take the selection along; what the tree selects is set below.
         const QSignalBlocker quiet(&tree_);
         tree_.update(session_.database(), session_.viewIndex());
-        if (!selection_.filtersBySatellite()) {
+        if (!filter_.bySatellite) {
             tree_.clearSelection();
         }
     }
     tree_.expandSatellites(expanded);
-    if (selection_.filtersBySatellite()) {
+    if (filter_.bySatellite) {
         showSelectionInTree(satellite, transponder);
     }
     refreshing_ = false;
@@ -170,7 +197,7 @@ void WindowRefresh::show(ChangeReach reach) {
 
 // With Find in use, a renamed channel may start or stop matching: the list is filled anew.
 void WindowRefresh::refreshTexts() {
-    if (selection_.find().isEmpty()) {
+    if (filter_.find.isEmpty()) {
         model_.refreshAll();
     } else {
         refillKeepingSelection();
@@ -204,15 +231,53 @@ void WindowRefresh::showChannels(std::span<const int> channels) {
         return;
     }
     std::vector<int> rows = model_.rowsOf(shown);
-    if (rows.size() < shown.size() && selection_.filtersBySatellite()) {
-        selection_.showWholeView();
-        fillChannelList();
+    if (rows.size() < shown.size() && filter_.bySatellite) {
+        showWholeView();
         rows = model_.rowsOf(shown);
     }
     // Find stays: the channels it hides stay hidden, and may be all of them.
     list_.selectOnlyRows(rows);
     if (!rows.empty()) {
         selection_.takeList();
+    }
+}
+
+void WindowRefresh::revealNewTransponders(bool reveal) {
+    const ChannelDatabase& db = session_.database();
+    liveTransponders_.resize(TransponderCapacity);
+    std::vector<int> added;
+    for (int t = 0; t < TransponderCapacity; ++t) {
+        const bool live = db.isLiveTransponder(t);
+        if (live && !liveTransponders_[t]) {
+            added.push_back(t);
+        }
+        liveTransponders_[t] = live;
+    }
+    if (!reveal || added.empty()) {
+        return;
+    }
+    if (added.size() > 1) {
+        for (int t : added) {
+            if (QTreeWidgetItem* item = tree_.satelliteItem(db.transponderSatellite(t))) {
+                item->setExpanded(true);
+            }
+        }
+        return;
+    }
+    const int satellite = db.transponderSatellite(added.front());
+    QTreeWidgetItem* item = tree_.itemOfTransponder(satellite, added.front());
+    if (!item) {
+        return;
+    }
+    {
+        const QSignalBlocker quiet(&tree_);
+        tree_.setCurrentItem(item);
+        tree_.scrollToItem(item);
+    }
+    selection_.takeTreeItem(item, session_.viewIndex());
+    if (!filter_.bySatellite || filter_.satellite != satellite) {
+        filter_ = filter_.ofSatellite(satellite);
+        fillChannelList();
     }
 }
 

@@ -8,7 +8,6 @@ void WindowSelection::takeTreeItem(const QTreeWidgetItem* item, const ViewIndex&
     if (!item) {
         return;
     }
-    filtered_ = true;
     satellite_ = SatelliteTree::itemSatellite(item);
     if (SatelliteTree::isTransponderItem(item)) {
         transponder_ = SatelliteTree::itemTransponder(item, index);
@@ -22,7 +21,6 @@ void WindowSelection::reset() {
     kind_ = SelectionNone;
     satellite_ = 0;
     transponder_ = TransponderCapacity;
-    filtered_ = false;
 }
 
 }  // namespace kavro
