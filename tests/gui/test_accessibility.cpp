@@ -105,10 +105,11 @@ void AccessibilityTest::everyControlOfTheWindowHasANameAndDescription() {
     OpenedWindow h;
     // Tree, list, Find, three views, seven buttons.
     expectAllNamed(*h.window, 12);
-    QCOMPARE(nameOf(h.window->findField()), QStringLiteral("Find"));
-    QVERIFY(!nameOf(h.window->tree()).isEmpty());
+    QCOMPARE(nameOf(h.window->panes().list.findField()), QStringLiteral("Find"));
+    QVERIFY(!nameOf(h.window->panes().tree.tree()).isEmpty());
     // A button's name follows its changing text.
-    QCOMPARE(nameOf(h.window->problemsButton()), h.window->problemsButton()->text());
+    QCOMPARE(nameOf(h.window->panes().problems.button()),
+             h.window->panes().problems.button()->text());
     const std::unique_ptr<QDialog> keys = keyboardShortcutsDialog(h.window->commands(), nullptr);
     expectAllNamed(*keys, 2);
 }
@@ -152,10 +153,11 @@ void AccessibilityTest::everyDialogFieldIsNamedByItsLabel() {
 
 void AccessibilityTest::theListReportsRowsAndColumns() {
     OpenedWindow h;
-    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(h.window->list());
+    QAccessibleInterface* list =
+        QAccessible::queryAccessibleInterface(h.window->panes().list.view());
     QVERIFY(list != nullptr && list->tableInterface() != nullptr);
     QCOMPARE(list->tableInterface()->rowCount(), h.rows());
-    QCOMPARE(list->tableInterface()->columnCount(), h.window->listModel()->columnCount());
+    QCOMPARE(list->tableInterface()->columnCount(), h.window->panes().list.model()->columnCount());
     QAccessibleInterface* cell = list->tableInterface()->cellAt(0, 3);
     QVERIFY(cell != nullptr);
     QCOMPARE(cell->text(QAccessible::Name), h.cell(0, 3));
@@ -166,8 +168,8 @@ void AccessibilityTest::namesFollowTheLanguage() {
     QVERIFY(language.use(QStringLiteral("fr")));
     OpenedWindow h;
     expectAllNamed(*h.window, 12);
-    QVERIFY(nameOf(h.window->findField()) != QLatin1String("Find"));
-    QVERIFY(nameOf(h.window->list()) != QLatin1String("Channels"));
+    QVERIFY(nameOf(h.window->panes().list.findField()) != QLatin1String("Find"));
+    QVERIFY(nameOf(h.window->panes().list.view()) != QLatin1String("Channels"));
 }
 
 namespace {
@@ -234,10 +236,10 @@ void AccessibilityTest::everyTextReadsOnItsBackground() {
         QVERIFY(!unreadable(theme).isEmpty());  // the case is real
         QApplication::setPalette(theme);
         OpenedWindow h;
-        for (QWidget* widget :
-             {static_cast<QWidget*>(h.window.get()), static_cast<QWidget*>(h.window->list()),
-              static_cast<QWidget*>(h.window->tree()),
-              static_cast<QWidget*>(h.window->findField())}) {
+        for (QWidget* widget : {static_cast<QWidget*>(h.window.get()),
+                                static_cast<QWidget*>(h.window->panes().list.view()),
+                                static_cast<QWidget*>(h.window->panes().tree.tree()),
+                                static_cast<QWidget*>(h.window->panes().list.findField())}) {
             QVERIFY2(unreadable(widget->palette()).isEmpty(),
                      qPrintable(unreadable(widget->palette()).join(QLatin1Char(' '))));
         }

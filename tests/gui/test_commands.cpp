@@ -45,33 +45,38 @@ QStringList popupItems(WindowHarness& h, Popup popup) {
 }
 
 QPoint rowPoint(WindowHarness& h, int row) {
-    return h.window->list()->visualRect(h.window->listModel()->index(row, ColumnChannel)).center();
+    return h.window->panes()
+        .list.view()
+        ->visualRect(h.window->panes().list.model()->index(row, ColumnChannel))
+        .center();
 }
 
 QPoint itemPoint(WindowHarness& h, QTreeWidgetItem* item) {
-    return h.window->tree()->visualItemRect(item).center();
+    return h.window->panes().tree.tree()->visualItemRect(item).center();
 }
 
 void rightClickList(WindowHarness& h, int row) {
-    QTest::mouseClick(h.window->list()->viewport(), Qt::RightButton, {}, rowPoint(h, row));
+    QTest::mouseClick(h.window->panes().list.view()->viewport(), Qt::RightButton, {},
+                      rowPoint(h, row));
 }
 
 void rightClickTree(WindowHarness& h, QTreeWidgetItem* item) {
-    QTest::mouseClick(h.window->tree()->viewport(), Qt::RightButton, {}, itemPoint(h, item));
+    QTest::mouseClick(h.window->panes().tree.tree()->viewport(), Qt::RightButton, {},
+                      itemPoint(h, item));
 }
 
 // Rows selected as a user would, so that the list owns the selection.
 void clickRows(WindowHarness& h, std::initializer_list<int> rows) {
     bool first = true;
     for (int row : rows) {
-        QTest::mouseClick(h.window->list()->viewport(), Qt::LeftButton,
+        QTest::mouseClick(h.window->panes().list.view()->viewport(), Qt::LeftButton,
                           first ? Qt::NoModifier : Qt::ControlModifier, rowPoint(h, row));
         first = false;
     }
 }
 
 QVector<int> selectedRows(WindowHarness& h) {
-    return h.window->list()->selectedRowPositions();
+    return h.window->panes().list.view()->selectedRowPositions();
 }
 
 ScriptedInteraction::DialogScript tickGroups(const QList<int>& groups) {
@@ -172,8 +177,8 @@ void CommandsTest::rightPressActsOnWhatItPoints() {
     QCOMPARE(selectedRows(h), QVector<int>({2}));
     QCOMPARE(h.window->selection().kind(), SelectionChannel);
     // Beside the rows: nothing stays selected for a command to act on unseen.
-    QTest::mouseClick(h.window->list()->viewport(), Qt::RightButton, {},
-                      QPoint(10, h.window->list()->viewport()->height() - 2));
+    QTest::mouseClick(h.window->panes().list.view()->viewport(), Qt::RightButton, {},
+                      QPoint(10, h.window->panes().list.view()->viewport()->height() - 2));
     QVERIFY(selectedRows(h).isEmpty());
 
     // The tree: transponder A selected, B right-clicked, "Delete TP": B goes, A stays.
@@ -188,8 +193,8 @@ void CommandsTest::rightPressActsOnWhatItPoints() {
     QVERIFY(h.db().isLiveTransponder(0) && !h.db().isLiveTransponder(4));
     // Beside the items no popup opens.
     const int popups = h.interaction.popups.size();
-    QTest::mouseClick(h.window->tree()->viewport(), Qt::RightButton, {},
-                      QPoint(10, h.window->tree()->viewport()->height() - 2));
+    QTest::mouseClick(h.window->panes().tree.tree()->viewport(), Qt::RightButton, {},
+                      QPoint(10, h.window->panes().tree.tree()->viewport()->height() - 2));
     QCOMPARE(h.interaction.popups.size(), popups);
 }
 
@@ -230,7 +235,7 @@ void CommandsTest::deleteAsksAndSelectsTheRowThatFollowed() {
     // ZDF was followed by "Hidden TV".
     QCOMPARE(selectedRows(h), QVector<int>({2}));
     QVERIFY(h.showsModified(true));
-    QCOMPARE(h.window->rowCountField()->text(), QStringLiteral("    5"));
+    QCOMPARE(h.window->panes().list.rowCountField()->text(), QStringLiteral("    5"));
     QCOMPARE(h.treeTexts().first(), QStringLiteral("Astra 19.2E (3 TPs, 2 CHs)"));
 }
 
@@ -241,7 +246,7 @@ void CommandsTest::deleteOfTheLastRowsSelectsTheNewLastRow() {
     QCOMPARE(h.rows(), 5);
     QCOMPARE(selectedRows(h), QVector<int>({4}));
     // Everything: no row is left to select.
-    h.window->list()->selectAll();
+    h.window->panes().list.view()->selectAll();
     h.window->channelCommands().deleteChannels();
     QCOMPARE(h.rows(), 0);
     QVERIFY(selectedRows(h).isEmpty());
@@ -418,7 +423,7 @@ void CommandsTest::addTransponderNeedsASatelliteFromTheTree() {
     QCOMPARE(h.window->statusBar()->currentMessage(), QStringLiteral("TP added"));
     QCOMPARE(h.window->selection().transponder(), 5);
     // The new transponder is the tree's selected item.
-    const QTreeWidgetItem* selected = h.window->tree()->selectedItem();
+    const QTreeWidgetItem* selected = h.window->panes().tree.tree()->selectedItem();
     QVERIFY(SatelliteTree::isTransponderItem(selected));
     QCOMPARE(SatelliteTree::itemTransponder(selected, h.session().viewIndex()), 5);
     QCOMPARE(h.db().transponderSatellite(5), 1);
@@ -427,7 +432,7 @@ void CommandsTest::addTransponderNeedsASatelliteFromTheTree() {
 
     // A view button shows every channel again: no satellite to add to until the tree is
     // used again.
-    h.window->viewButton(ViewTv)->click();
+    h.window->panes().tree.viewButton(ViewTv)->click();
     h.window->transponderCommands().addTransponder();
     QCOMPARE(h.interaction.dialogsRun, 1);
 }
@@ -458,9 +463,9 @@ void CommandsTest::commandsNeverUseAStaleTransponder() {
 // Keys that select rows make the list the owner of the selection, as a click does.
 void CommandsTest::deleteKeyActsOnAKeyboardSelection() {
     OpenedWindow h;
-    ChannelListCtrl* list = h.window->list();
+    ChannelListCtrl* list = h.window->panes().list.view();
     list->setFocus();
-    list->setCurrentIndex(h.window->listModel()->index(2, 0));
+    list->setCurrentIndex(h.window->panes().list.model()->index(2, 0));
     QCOMPARE(selectedRows(h), QVector<int>({2}));
     QTest::keyClick(list, Qt::Key_Delete);
     QVERIFY(h.interaction.messages.isEmpty());
@@ -481,7 +486,7 @@ void CommandsTest::deleteKeyActsOnAKeyboardSelection() {
 
 void CommandsTest::deleteKeyOnATransponderItemDeletesIt() {
     OpenedWindow h;
-    SatelliteTree* tree = h.window->tree();
+    SatelliteTree* tree = h.window->panes().tree.tree();
     h.selectTreeItem(h.satelliteItem(0));
     QTest::keyClick(tree, Qt::Key_Delete);  // a satellite: nothing
     QVERIFY(h.interaction.messages.isEmpty());
@@ -525,17 +530,17 @@ void CommandsTest::fileShortcutsRunOpenSaveAndSaveAs() {
 
 void CommandsTest::menuKeyOpensThePopupOfTheFocusedWidget() {
     OpenedWindow h;
-    ChannelListCtrl* list = h.window->list();
+    ChannelListCtrl* list = h.window->panes().list.view();
     clickRows(h, {2});
     QTest::keyClick(list, Qt::Key_Menu);
     QCOMPARE(h.interaction.popups.size(), 1);
     QCOMPARE(h.interaction.popups[0].items, popupItems(h, Popup::List));
-    const QRect row = list->visualRect(h.window->listModel()->index(2, 0));
+    const QRect row = list->visualRect(h.window->panes().list.model()->index(2, 0));
     QVERIFY(QRect(list->viewport()->mapToGlobal(row.topLeft()), row.size())
                 .adjusted(0, 0, row.height(), 1)
                 .contains(h.interaction.popups[0].position));
 
-    SatelliteTree* tree = h.window->tree();
+    SatelliteTree* tree = h.window->panes().tree.tree();
     QTest::keyClick(tree, Qt::Key_F10, Qt::ShiftModifier);
     QCOMPARE(h.interaction.popups.size(), 1);  // nothing selected in the tree
     h.selectTreeItem(h.satelliteItem(1));

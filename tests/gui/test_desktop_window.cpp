@@ -144,7 +144,7 @@ void DesktopWindowTest::keysActThroughTheirCommands() {
     QTest::keyClick(h.window.get(), Qt::Key_2, Qt::ControlModifier);
     QVERIFY(h.window->commands().action(CommandId::ViewTv)->isChecked());
     QTest::keyClick(h.window.get(), Qt::Key_A, Qt::ControlModifier);
-    QCOMPARE(h.window->list()->selectedRowPositions().size(), h.rows());
+    QCOMPARE(h.window->panes().list.view()->selectedRowPositions().size(), h.rows());
     h.selectTreeItem(h.satelliteItem(0));
     QTest::keyClick(h.window.get(), Qt::Key_N, Qt::ControlModifier);  // Add Channel
     QCOMPARE(h.interaction.dialogsRun, 0);
@@ -163,7 +163,7 @@ void DesktopWindowTest::popupsShareTheMenusActions() {
     QCOMPARE(undo->text(), h.window->commands().menu(MenuName::Edit)->actions().first()->text());
     // Picked in a popup, a command runs once.
     h.interaction.popupChoices = QStringList({undo->text()});
-    emit h.window->list()->listRightClicked();
+    emit h.window->panes().list.view()->listRightClicked();
     QCOMPARE(h.db().channelName(0), std::string("Das Erste"));
     QVERIFY(h.window->session().canRedo());
     QVERIFY(!h.window->session().canUndo());
@@ -184,9 +184,9 @@ void DesktopWindowTest::layoutComesBackFromTheSettingsFile() {
         window.resize(width, 540);
         size = window.size();
         QCOMPARE(size, QSize(width, 540));
-        window.splitter()->setSizes({300, width - 350});
-        splitterSizes = window.splitter()->sizes();
-        window.list()->setColumnWidth(ColumnChannel, 260);
+        window.panes().splitter->setSizes({300, width - 350});
+        splitterSizes = window.panes().splitter->sizes();
+        window.panes().list.view()->setColumnWidth(ColumnChannel, 260);
         QVERIFY(window.close());  // closing keeps the layout
     }
     WindowSettings settings(path);
@@ -194,9 +194,9 @@ void DesktopWindowTest::layoutComesBackFromTheSettingsFile() {
     QCOMPARE(window.size(), size);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QCOMPARE(window.splitter()->sizes(), splitterSizes);
-    QCOMPARE(window.list()->columnWidth(ColumnChannel), 260);
-    const QHeaderView* header = window.list()->horizontalHeader();
+    QCOMPARE(window.panes().splitter->sizes(), splitterSizes);
+    QCOMPARE(window.panes().list.view()->columnWidth(ColumnChannel), 260);
+    const QHeaderView* header = window.panes().list.view()->horizontalHeader();
     QCOMPARE(header->sectionResizeMode(ColumnCas), QHeaderView::Interactive);
     QCOMPARE(header->sectionResizeMode(ColumnTp), QHeaderView::Fixed);
     QDir(folder).removeRecursively();
@@ -252,11 +252,11 @@ void DesktopWindowTest::openersRememberTheirFolders() {
 void DesktopWindowTest::droppedTbnFileOpensAfterTheSaveQuestion() {
     OpenedWindow h;
     const QString other = h.writeImage(QStringLiteral("other.TBN"), windowTestImage(12));
-    QVERIFY(!dropUrls(h.window->list()->viewport(),
+    QVERIFY(!dropUrls(h.window->panes().list.view()->viewport(),
                       {QUrl::fromLocalFile(h.pathOf(QStringLiteral("notes.txt")))}));
     QVERIFY(h.renameChannel(0, "Erste"));
     h.interaction.answers = {Interaction::Answer::Cancel};
-    QVERIFY(dropUrls(h.window->list()->viewport(), {QUrl::fromLocalFile(other)}));
+    QVERIFY(dropUrls(h.window->panes().list.view()->viewport(), {QUrl::fromLocalFile(other)}));
     QTRY_COMPARE(h.interaction.messages.size(), 1);
     QCOMPARE(h.interaction.messages[0].text.section('\n', 0, 0),
              QStringLiteral("Do you want to save changes?"));

@@ -73,10 +73,12 @@ QStringList tableNames(const ChannelDatabase& db) {
 class Dragger {
 public:
     explicit Dragger(WindowHarness& h)
-        : h_(h), list_(h.window->list()), viewport_(h.window->list()->viewport()) {}
+        : h_(h),
+          list_(h.window->panes().list.view()),
+          viewport_(h.window->panes().list.view()->viewport()) {}
 
     QPoint row(int r) const {
-        return list_->visualRect(h_.window->listModel()->index(r, ColumnChannel)).center();
+        return list_->visualRect(h_.window->panes().list.model()->index(r, ColumnChannel)).center();
     }
     QPoint below() const { return {row(0).x(), viewport_->height() + 6 + nudge_++ % 3}; }
     QPoint above() const { return {row(0).x(), -8 - nudge_++ % 3}; }
@@ -188,7 +190,7 @@ void DragAndDropTest::initTestCase() {
 void DragAndDropTest::init() {
     h = std::make_unique<WindowHarness>();
     QVERIFY(h->openImage(dragImage()));
-    QVERIFY(QApplication::startDragDistance() < h->window->list()->rowHeight(0));
+    QVERIFY(QApplication::startDragDistance() < h->window->panes().list.view()->rowHeight(0));
 }
 
 void DragAndDropTest::selectedRowsFollowTheMouse() {
@@ -198,13 +200,14 @@ void DragAndDropTest::selectedRowsFollowTheMouse() {
     d.move(d.row(3) + QPoint(0, 3));  // within the row: no step yet
     QCOMPARE(d.shown().mid(0, 6), names({0, 1, 2, 3, 4, 5}));
     d.move(d.row(4));
-    QCOMPARE(h->window->list()->isDragging(), true);
+    QCOMPARE(h->window->panes().list.view()->isDragging(), true);
     QCOMPARE(d.shown().mid(0, 7), names({0, 1, 5, 2, 3, 4, 6}));
     QCOMPARE(d.selected(), range(3, 5));
     d.move(d.row(6));  // a fast move jumps the whole distance at once
     QCOMPARE(d.shown().mid(0, 9), names({0, 1, 5, 6, 7, 2, 3, 4, 8}));
     QCOMPARE(d.selected(), range(5, 7));
-    QCOMPARE(h->window->list()->currentIndex().row(), 6);  // the pressed row, carried along
+    QCOMPARE(h->window->panes().list.view()->currentIndex().row(),
+             6);  // the pressed row, carried along
     // "No." is the row's place, not the channel's: it stays while channels move.
     QCOMPARE(h->cell(5, ColumnNo), QStringLiteral("0005"));
     QCOMPARE(h->cell(5, ColumnIndex), QStringLiteral("2"));
@@ -217,11 +220,11 @@ void DragAndDropTest::selectedRowsFollowTheMouse() {
 
     d.release(Qt::LeftButton, d.row(6));
     QCOMPARE(h->interaction.messageTexts(), QStringList({MoveQuestion + "\nMove 3 channels?"}));
-    QCOMPARE(h->window->list()->isDragging(), false);
+    QCOMPARE(h->window->panes().list.view()->isDragging(), false);
     QCOMPARE(tableNames(h->db()).mid(0, 9), names({0, 1, 5, 6, 7, 2, 3, 4, 8}));
     QCOMPARE(d.shown().mid(0, 9), names({0, 1, 5, 6, 7, 2, 3, 4, 8}));
     QCOMPARE(d.selected(), range(5, 7));
-    QCOMPARE(h->window->list()->currentIndex().row(), 5);
+    QCOMPARE(h->window->panes().list.view()->currentIndex().row(), 5);
     QCOMPARE(h->cell(5, ColumnNo), QStringLiteral("0005"));
     QVERIFY(h->showsModified(true));
     QCOMPARE(h->window->selection().kind(), SelectionChannel);
@@ -265,7 +268,7 @@ void DragAndDropTest::blockStopsAtTheFirstAndLastRow() {
 
     // The same against the last row, reached by scrolling to the end.
     const int last = h->rows() - 1;
-    h->window->list()->scrollToBottom();
+    h->window->panes().list.view()->scrollToBottom();
     d.selectRange(last - 3, last - 2);
     d.press(Qt::LeftButton, d.row(last - 3));
     d.move(d.row(last));
@@ -365,9 +368,9 @@ void DragAndDropTest::rightButtonDragsAndReleaseOutsideTheListEnds() {
     d.move(d.row(2));
     QCOMPARE(d.selected(), QVector<int>({2}));
     // Released over the tree: the list still gets it.
-    SatelliteTree* tree = h->window->tree();
+    SatelliteTree* tree = h->window->panes().tree.tree();
     d.release(Qt::RightButton, tree->viewport()->rect().center(), tree->viewport());
-    QCOMPARE(h->window->list()->isDragging(), false);
+    QCOMPARE(h->window->panes().list.view()->isDragging(), false);
     QCOMPARE(h->interaction.messageTexts(),
              QStringList({MoveQuestion + "\nMove channel \"C00\"?"}));
     QCOMPARE(tableNames(h->db()).mid(0, 4), names({1, 2, 0, 3}));
@@ -385,7 +388,7 @@ void DragAndDropTest::eitherButtonEndsTheDrag() {
     d.move(d.row(7));
     QCOMPARE(d.selected(), QVector<int>({7}));
     d.release(Qt::RightButton, d.row(7));
-    QCOMPARE(h->window->list()->isDragging(), false);
+    QCOMPARE(h->window->panes().list.view()->isDragging(), false);
     QCOMPARE(h->interaction.messages.size(), 1);
     QCOMPARE(tableNames(h->db()).mid(5, 3), names({6, 7, 5}));
     // The left button's own release and moves belong to the finished drag.
@@ -398,7 +401,7 @@ void DragAndDropTest::eitherButtonEndsTheDrag() {
 
 void DragAndDropTest::mouseOutsideTheListScrollsOneRowPerMove() {
     Dragger d(*h);
-    ChannelListCtrl* list = h->window->list();
+    ChannelListCtrl* list = h->window->panes().list.view();
     QScrollBar* scroll = list->verticalScrollBar();
     const int page = list->viewport()->height() / list->rowHeight(0);
     d.click(3);
@@ -455,7 +458,7 @@ void DragAndDropTest::filteredListDropsBeforeTheShownChannel() {
 
 // Under Find the drop lands where it was shown too: before the next channel found.
 void DragAndDropTest::foundListDropsBeforeTheShownChannel() {
-    QTest::keyClicks(h->window->findField(), "c1");
+    QTest::keyClicks(h->window->panes().list.findField(), "c1");
     Dragger d(*h);
     QCOMPARE(d.shown(), namesFrom(10, 19));
     d.click(0);
@@ -466,7 +469,7 @@ void DragAndDropTest::foundListDropsBeforeTheShownChannel() {
     expected.insert(expected.indexOf(QStringLiteral("C13")), QStringLiteral("C10"));
     QCOMPARE(tableNames(h->db()), expected);
     QCOMPARE(h->rows(), 10);
-    QCOMPARE(h->window->findField()->text(), QStringLiteral("c1"));
+    QCOMPARE(h->window->panes().list.findField()->text(), QStringLiteral("c1"));
 }
 
 // Dropped below every unselected row of a filtered list, the block goes directly after the
@@ -499,7 +502,7 @@ void DragAndDropTest::dragThatEndsWhereItBeganAsksNothing() {
 }
 
 void DragAndDropTest::modelStaysConsistentThroughADrag() {
-    QAbstractItemModelTester tester(h->window->listModel(),
+    QAbstractItemModelTester tester(h->window->panes().list.model(),
                                     QAbstractItemModelTester::FailureReportingMode::QtTest);
     Dragger d(*h);
     d.select({0, 2, 3});
@@ -516,9 +519,9 @@ void DragAndDropTest::closingDuringADragEndsItFirst() {
     Dragger d(*h);
     d.select({2, 5});
     d.pressAndMove(2, 6);
-    QCOMPARE(h->window->list()->isDragging(), true);
-    QTest::keyClick(h->window->list(), Qt::Key_Escape);
-    QCOMPARE(h->window->list()->isDragging(), false);
+    QCOMPARE(h->window->panes().list.view()->isDragging(), true);
+    QTest::keyClick(h->window->panes().list.view(), Qt::Key_Escape);
+    QCOMPARE(h->window->panes().list.view()->isDragging(), false);
     QCOMPARE(d.shown(), namesFrom(0, 60));
     QCOMPARE(d.selected(), QVector<int>({2, 5}));
     QVERIFY(h->window->isVisible());
@@ -527,7 +530,9 @@ void DragAndDropTest::closingDuringADragEndsItFirst() {
 
     h->interaction.answers = {Interaction::Answer::Cancel, Interaction::Answer::Discard};
     int draggingWhileAsking = -1;
-    h->interaction.whileShown = [&] { draggingWhileAsking = h->window->list()->isDragging(); };
+    h->interaction.whileShown = [&] {
+        draggingWhileAsking = h->window->panes().list.view()->isDragging();
+    };
     d.pressAndMove(2, 6);
     QVERIFY(!h->window->close());
     QCOMPARE(draggingWhileAsking, 0);
@@ -540,7 +545,7 @@ void DragAndDropTest::closingDuringADragEndsItFirst() {
     QVERIFY(h->window->close());
     QVERIFY(!h->window->isVisible());
     QCOMPARE(h->interaction.messages.size(), 2);
-    QCOMPARE(h->window->list()->isDragging(), false);
+    QCOMPARE(h->window->panes().list.view()->isDragging(), false);
     QCOMPARE(tableNames(h->db()), namesFrom(0, 60));
 }
 

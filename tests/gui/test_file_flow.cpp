@@ -99,10 +99,10 @@ void FileFlowTest::openTakesTheFile() {
     QVERIFY(h.showsModified(false));
     QVERIFY(h.window->action(CommandId::SaveAs)->isEnabled());
     QCOMPARE(h.rows(), 7);
-    QCOMPARE(h.window->tree()->topLevelItemCount(), 3);
+    QCOMPARE(h.window->panes().tree.tree()->topLevelItemCount(), 3);
     // Another open keeps the view but shows all of it, with nothing selected: a filter
     // by a satellite of the file before would be one nobody sees.
-    h.window->viewButton(ViewRadio)->click();
+    h.window->panes().tree.viewButton(ViewRadio)->click();
     h.selectTreeItem(h.transponderItem(1, 0));
     TestImageBuilder other = windowTestBuilder(12);
     other.channel(8, 2, "Radio Italia", 55, false);
@@ -111,7 +111,7 @@ void FileFlowTest::openTakesTheFile() {
     QVERIFY(!h.window->refresh().filter().bySatellite);
     QCOMPARE(h.window->selection().kind(), SelectionNone);
     QCOMPARE(h.window->selection().transponder(), TransponderCapacity);
-    QVERIFY(h.window->tree()->selectedItem() == nullptr);
+    QVERIFY(h.window->panes().tree.tree()->selectedItem() == nullptr);
     QCOMPARE(h.columnTexts(ColumnIndex), QStringList({"1", "6", "7", "8"}));
     h.window->transponderCommands().addChannel();
     h.window->transponderCommands().addTransponder();
@@ -297,12 +297,12 @@ void FileFlowTest::saveAsFailureKeepsTheOpenFile() {
     EditedWindow h;
     const QString unreachable = h.pathOf("no-such-folder/db.tbn");
     h.interaction.savePaths.append(unreachable);
-    h.window->viewButton(ViewTv)->click();
+    h.window->panes().tree.viewButton(ViewTv)->click();
     h.window->fileCommands().saveAs();
     QCOMPARE(firstLines(h.interaction), QStringList({"File create failed!"}));
     QCOMPARE(h.window->currentPath(), h.path);
     QVERIFY(h.showsModified(true));
-    QVERIFY(h.window->viewButton(ViewTv)->isChecked());
+    QVERIFY(h.window->panes().tree.viewButton(ViewTv)->isChecked());
 
     // A cancelled Save As does nothing; Save then writes the open file.
     h.window->fileCommands().saveAs();
@@ -332,12 +332,12 @@ void FileFlowTest::fileMessagesNameTheFileAndTheReason() {
     QString shownEscaped = native(escaped);
     shownEscaped.replace(QChar(0x1b), QChar::ReplacementCharacter)
         .replace(QChar('\n'), QChar::ReplacementCharacter);
-    QCOMPARE(h.interaction.messageTexts(),
-             QStringList(
-                 {"File open failed!\n" + native(missing) + ": No such file or directory",
-                  "Invalid DB file!\n" + native(badPath) + ": data checksum mismatch",
-                  "File create failed!\n" + native(unreachable) + ": No such file or directory",
-                  "File open failed!\n" + shownEscaped + ": No such file or directory"}));
+    QCOMPARE(
+        h.interaction.messageTexts(),
+        QStringList({"File open failed!\n" + native(missing) + ": No such file or directory",
+                     "Invalid DB file!\n" + native(badPath) + ": data checksum mismatch",
+                     "File create failed!\n" + native(unreachable) + ": No such file or directory",
+                     "File open failed!\n" + shownEscaped + ": No such file or directory"}));
 }
 
 void FileFlowTest::saveAsToTheOpenFileRewritesIt() {

@@ -24,30 +24,34 @@ const QStringList AllRows = {"Das Erste", "Bayern 3[R]",    "Rai 1",     "ZDF",
                              "Hidden TV", "Rai Radio 2[R]", "Klassik[R]"};
 
 QPoint rowPoint(WindowHarness& h, int row) {
-    return h.window->list()->visualRect(h.window->listModel()->index(row, ColumnChannel)).center();
+    return h.window->panes()
+        .list.view()
+        ->visualRect(h.window->panes().list.model()->index(row, ColumnChannel))
+        .center();
 }
 
 void clickRows(WindowHarness& h, std::initializer_list<int> rows) {
     bool first = true;
     for (int row : rows) {
-        QTest::mouseClick(h.window->list()->viewport(), Qt::LeftButton,
+        QTest::mouseClick(h.window->panes().list.view()->viewport(), Qt::LeftButton,
                           first ? Qt::NoModifier : Qt::ControlModifier, rowPoint(h, row));
         first = false;
     }
 }
 
 QVector<int> selectedRows(const WindowHarness& h) {
-    return h.window->list()->selectedRowPositions();
+    return h.window->panes().list.view()->selectedRowPositions();
 }
 
 void typeInFind(WindowHarness& h, const QString& text) {
     QTest::keyClick(h.window.get(), Qt::Key_F, Qt::ControlModifier);
-    QTest::keyClicks(h.window->findField(), text);
+    QTest::keyClicks(h.window->panes().list.findField(), text);
 }
 
 void rightClickAndPick(WindowHarness& h, int row, const QString& item) {
     h.interaction.popupChoices = QStringList({item});
-    QTest::mouseClick(h.window->list()->viewport(), Qt::RightButton, {}, rowPoint(h, row));
+    QTest::mouseClick(h.window->panes().list.view()->viewport(), Qt::RightButton, {},
+                      rowPoint(h, row));
 }
 
 struct OrderCase {
@@ -61,13 +65,15 @@ struct OrderCase {
 
 std::function<void(WindowHarness&)> key(int k) {
     return [k](WindowHarness& h) {
-        QTest::keyClick(h.window->list(), static_cast<Qt::Key>(k), Qt::ControlModifier);
+        QTest::keyClick(h.window->panes().list.view(), static_cast<Qt::Key>(k),
+                        Qt::ControlModifier);
     };
 }
 
 std::function<void(WindowHarness&)> popup(const char* item) {
     return [item](WindowHarness& h) {
-        rightClickAndPick(h, h.window->list()->firstSelectedRow(), QString::fromLatin1(item));
+        rightClickAndPick(h, h.window->panes().list.view()->firstSelectedRow(),
+                          QString::fromLatin1(item));
     };
 }
 
@@ -88,13 +94,13 @@ private slots:
 void FindAndOrderTest::findNarrowsTheListAndCommandsActOnTheRowsSeen() {
     OpenedWindow h;
     typeInFind(h, "rAi");
-    QVERIFY(h.window->findField()->hasFocus());
+    QVERIFY(h.window->panes().list.findField()->hasFocus());
     QCOMPARE(h.columnTexts(ColumnChannel), QStringList({"Rai 1", "Rai Radio 2[R]"}));
-    QCOMPARE(h.window->rowCountField()->text().trimmed(), QStringLiteral("2"));
+    QCOMPARE(h.window->panes().list.rowCountField()->text().trimmed(), QStringLiteral("2"));
     QCOMPARE(h.columnTexts(ColumnNo), QStringList({"0000", "0001"}));  // counts the rows shown
     // Delete acts on the row seen and selected, and the filter stays.
     clickRows(h, {1});
-    QTest::keyClick(h.window->list(), Qt::Key_Delete);
+    QTest::keyClick(h.window->panes().list.view(), Qt::Key_Delete);
     QCOMPARE(h.db().channelName(6), "Klassik");  // the later slots moved up
     QCOMPARE(h.db().channelName(2), "Rai 1");
     QCOMPARE(h.columnTexts(ColumnChannel), QStringList({"Rai 1"}));
@@ -102,8 +108,8 @@ void FindAndOrderTest::findNarrowsTheListAndCommandsActOnTheRowsSeen() {
     h.window->action(CommandId::Undo)->trigger();
     QCOMPARE(h.columnTexts(ColumnChannel), QStringList({"Rai 1", "Rai Radio 2[R]"}));
     // A digit text finds the service ID as well as names holding it.
-    h.window->findField()->clear();
-    QTest::keyClicks(h.window->findField(), "3");
+    h.window->panes().list.findField()->clear();
+    QTest::keyClicks(h.window->panes().list.findField(), "3");
     QVERIFY(h.columnTexts(ColumnChannel).contains("Bayern 3[R]"));
 }
 
@@ -117,8 +123,8 @@ void FindAndOrderTest::findFollowsEditsAndEscapeEmptiesIt() {
     QVERIFY(h.renameChannel(2, "Rai Uno"));        // and one that matches again comes back
     QCOMPARE(h.columnTexts(ColumnChannel), QStringList({"Rai Uno", "Rai Radio 2[R]"}));
     // Escape in the field empties it; the window stays open.
-    QTest::keyClick(h.window->findField(), Qt::Key_Escape);
-    QCOMPARE(h.window->findField()->text(), QString());
+    QTest::keyClick(h.window->panes().list.findField(), Qt::Key_Escape);
+    QCOMPARE(h.window->panes().list.findField()->text(), QString());
     QCOMPARE(h.rows(), AllRows.size());
     QVERIFY(h.window->isVisible());
 }
@@ -215,13 +221,13 @@ void FindAndOrderTest::movesOnAFilteredListKeepToTheRowsShown() {
     typeInFind(h, "r");  // Das Erste, Bayern 3, Rai 1, Rai Radio 2
     QCOMPARE(h.rows(), 4);
     clickRows(h, {3});
-    QTest::keyClick(h.window->list(), Qt::Key_Home, Qt::ControlModifier);
+    QTest::keyClick(h.window->panes().list.view(), Qt::Key_Home, Qt::ControlModifier);
     QCOMPARE(h.columnTexts(ColumnChannel),
              QStringList({"Rai Radio 2[R]", "Das Erste", "Bayern 3[R]", "Rai 1"}));
     QCOMPARE(selectedRows(h), QVector<int>({0}));
     // Sort with one row selected sorts the rows shown only.
     rightClickAndPick(h, 0, "Sort by Service ID");
-    h.window->findField()->clear();
+    h.window->panes().list.findField()->clear();
     QCOMPARE(h.rows(), AllRows.size());
     QCOMPARE(h.cell(4, ColumnChannel), QStringLiteral("ZDF"));  // unshown rows stay put
     QCOMPARE(h.cell(5, ColumnChannel), QStringLiteral("Hidden TV"));
@@ -240,7 +246,7 @@ void FindAndOrderTest::moveToPositionRefusesWhatNoRowIs() {
 
 void FindAndOrderTest::typeAheadAndOpenKeys() {
     OpenedWindow h;
-    ChannelListCtrl* list = h.window->list();
+    ChannelListCtrl* list = h.window->panes().list.view();
     list->setFocus();
     QTest::keyClicks(list, "ra");
     QCOMPARE(list->currentIndex().row(), 2);
@@ -260,7 +266,7 @@ void FindAndOrderTest::typeAheadAndOpenKeys() {
     QCOMPARE(selectedRows(h).size(), AllRows.size());
     // Ctrl+F reaches Find from the list too, and the letters typed go there.
     QTest::keyClick(list, Qt::Key_F, Qt::ControlModifier);
-    QVERIFY(h.window->findField()->hasFocus());
+    QVERIFY(h.window->panes().list.findField()->hasFocus());
     list->setFocus();
     // Enter and F2 open the current row's channel, as a double-click does.
     for (Qt::Key k : {Qt::Key_Return, Qt::Key_F2}) {

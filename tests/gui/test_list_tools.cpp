@@ -36,7 +36,7 @@ constexpr int EmptyTransponder = 1;
 
 // Double-clicks the finding of `kind` in the open panel.
 void doubleClickFinding(WindowHarness& h, std::string_view kind) {
-    ProblemsPanel* panel = h.window->problemsPanel();
+    ProblemsPanel* panel = h.window->panes().problems.panel();
     QTRY_VERIFY(!panel->isChecking());
     for (int row = 0; row < panel->count(); ++row) {
         if (panel->findings()[static_cast<size_t>(row)].kind == kind) {
@@ -55,14 +55,14 @@ void doubleClickFinding(WindowHarness& h, std::string_view kind) {
 std::vector<int> shownChannels(const WindowHarness& h) {
     std::vector<int> channels;
     for (int row = 0; row < h.rows(); ++row) {
-        channels.push_back(h.window->listModel()->channelAt(row));
+        channels.push_back(h.window->panes().list.model()->channelAt(row));
     }
     return channels;
 }
 
 int selectedChannel(const WindowHarness& h) {
-    const QVector<int> rows = h.window->list()->selectedRowPositions();
-    return rows.size() == 1 ? h.window->listModel()->channelAt(rows[0]) : -1;
+    const QVector<int> rows = h.window->panes().list.view()->selectedRowPositions();
+    return rows.size() == 1 ? h.window->panes().list.model()->channelAt(rows[0]) : -1;
 }
 
 std::string toolOutput(const std::vector<std::string>& args) {
@@ -92,18 +92,18 @@ private slots:
 // changed again meanwhile never show.
 void ListToolsTest::theProblemCountFollowsEveryChange() {
     WindowHarness empty;
-    QVERIFY(!empty.window->problemsButton()->isEnabled());
+    QVERIFY(!empty.window->panes().problems.button()->isEnabled());
     OpenedWindow h;
-    QPushButton* button = h.window->problemsButton();
+    QPushButton* button = h.window->panes().problems.button();
     QTRY_COMPARE(button->text(), QStringLiteral("Problems (3)"));
-    QVERIFY(!h.window->problemsPanel()->isVisible());
+    QVERIFY(!h.window->panes().problems.panel()->isVisible());
     button->click();
-    QVERIFY(h.window->problemsPanel()->isVisible());
-    QCOMPARE(h.window->problemsPanel()->view()->model()->rowCount(), 3);
+    QVERIFY(h.window->panes().problems.panel()->isVisible());
+    QCOMPARE(h.window->panes().problems.panel()->view()->model()->rowCount(), 3);
 
     QVERIFY(h.renameChannel(2, "das erste"));  // a second "Das Erste" among the TV channels
     QTRY_COMPARE(button->text(), QStringLiteral("Problems (4)"));
-    QCOMPARE(h.window->problemsPanel()->findings()[0].kind, problem::DuplicateName);
+    QCOMPARE(h.window->panes().problems.panel()->findings()[0].kind, problem::DuplicateName);
     h.window->action(CommandId::Undo)->trigger();
     QTRY_COMPARE(button->text(), QStringLiteral("Problems (3)"));
     h.window->action(CommandId::Redo)->trigger();
@@ -111,26 +111,26 @@ void ListToolsTest::theProblemCountFollowsEveryChange() {
 
     // Changes quicker than the checks: the last tables' findings, and no others, show.
     QStringList shown;
-    connect(h.window->problemsPanel(), &ProblemsPanel::countChanged,
+    connect(h.window->panes().problems.panel(), &ProblemsPanel::countChanged,
             [&shown](int count) { shown.append(QString::number(count)); });
     for (int step = 0; step < 5; ++step) {
         h.window->action(step % 2 == 0 ? CommandId::Undo : CommandId::Redo)->trigger();
     }
-    QTRY_VERIFY(!h.window->problemsPanel()->isChecking());
+    QTRY_VERIFY(!h.window->panes().problems.panel()->isChecking());
     QCOMPARE(shown, QStringList({"3"}));
-    QCOMPARE(h.window->problemsPanel()->findings().size(), findProblems(h.db()).size());
+    QCOMPARE(h.window->panes().problems.panel()->findings().size(), findProblems(h.db()).size());
     button->click();
-    QVERIFY(!h.window->problemsPanel()->isVisible());
+    QVERIFY(!h.window->panes().problems.panel()->isVisible());
 }
 
 void ListToolsTest::aDoubleClickedFindingIsShownWhereverTheListStood() {
     OpenedWindow h;
-    h.window->problemsButton()->click();
+    h.window->panes().problems.button()->click();
     // A TV channel while the radio view is shown: the whole view comes back.
-    h.window->viewButton(ViewRadio)->click();
+    h.window->panes().tree.viewButton(ViewRadio)->click();
     doubleClickFinding(h, problem::FavoriteUnnamed);
     QCOMPARE(h.session().view(), static_cast<int>(ViewAll));
-    QVERIFY(h.window->viewButton(ViewAll)->isChecked());
+    QVERIFY(h.window->panes().tree.viewButton(ViewAll)->isChecked());
     QCOMPARE(selectedChannel(h), Zdf);
     QCOMPARE(h.window->selection().kind(), SelectionChannel);
 
@@ -140,19 +140,19 @@ void ListToolsTest::aDoubleClickedFindingIsShownWhereverTheListStood() {
     doubleClickFinding(h, problem::FavoriteUnnamed);
     QCOMPARE(h.rows(), 7);
     QCOMPARE(selectedChannel(h), Zdf);
-    QVERIFY(h.window->tree()->selectedItem() == nullptr);
+    QVERIFY(h.window->panes().tree.tree()->selectedItem() == nullptr);
 
     // Find hides the channel: Find is emptied and the whole list comes back.
-    QTest::keyClicks(h.window->findField(), "no such name");
+    QTest::keyClicks(h.window->panes().list.findField(), "no such name");
     QCOMPARE(h.rows(), 0);
     doubleClickFinding(h, problem::FavoriteUnnamed);
-    QVERIFY(h.window->findField()->text().isEmpty());
+    QVERIFY(h.window->panes().list.findField()->text().isEmpty());
     QCOMPARE(h.rows(), 7);
     QCOMPARE(selectedChannel(h), Zdf);
 
     // A transponder: its item in the tree, which filters the list to its satellite.
     doubleClickFinding(h, problem::EmptyTransponder);
-    const QTreeWidgetItem* item = h.window->tree()->selectedItem();
+    const QTreeWidgetItem* item = h.window->panes().tree.tree()->selectedItem();
     QVERIFY(item != nullptr);
     QCOMPARE(SatelliteTree::filledTransponder(item), EmptyTransponder);
     QCOMPARE(h.window->selection().kind(), SelectionTransponder);
@@ -160,7 +160,7 @@ void ListToolsTest::aDoubleClickedFindingIsShownWhereverTheListStood() {
 
 void ListToolsTest::exportWritesTheRowsAsShownAsTheToolDoes() {
     OpenedWindow h;
-    h.window->viewButton(ViewTv)->click();
+    h.window->panes().tree.viewButton(ViewTv)->click();
     h.interaction.listPaths.append(h.pathOf(QStringLiteral("tv.csv")));
     QTest::keyClick(h.window.get(), Qt::Key_X, Qt::ControlModifier | Qt::ShiftModifier);
     QCOMPARE(h.interaction.listInitialPaths, QStringList({h.pathOf(QStringLiteral("db.csv"))}));
@@ -170,7 +170,7 @@ void ListToolsTest::exportWritesTheRowsAsShownAsTheToolDoes() {
              toolOutput({"list", file, "--view", "tv", "--format", "csv"}));
     QCOMPARE(h.window->statusBar()->currentMessage(),
              QStringLiteral("Exported %1 channels to %2")
-                 .arg(h.window->listModel()->rowCount())
+                 .arg(h.window->panes().list.model()->rowCount())
                  .arg(QDir::toNativeSeparators(h.pathOf(QStringLiteral("tv.csv")))));
     QVERIFY(h.interaction.messages.isEmpty());
 
@@ -178,8 +178,8 @@ void ListToolsTest::exportWritesTheRowsAsShownAsTheToolDoes() {
     h.selectTreeItem(h.satelliteItem(0));
     h.interaction.listPaths.append(h.pathOf(QStringLiteral("astra.csv")));
     h.interaction.popupChoices.append(QStringLiteral("Export List..."));
-    h.window->list()->setFocus();
-    QTest::keyClick(h.window->list(), Qt::Key_Menu);
+    h.window->panes().list.view()->setFocus();
+    QTest::keyClick(h.window->panes().list.view(), Qt::Key_Menu);
     const Bytes astra = readFileBytes(h.pathOf(QStringLiteral("astra.csv")).toStdString());
     QCOMPARE(std::string(astra.begin(), astra.end()),
              toolOutput({"list", file, "--view", "tv", "--satellite", "0", "--format", "csv"}));
@@ -204,8 +204,8 @@ void ListToolsTest::applyOrderIsOneStepAndTellsTheCounts() {
 
     h.interaction.referencePaths.append(referencePath);
     h.interaction.popupChoices.append(QStringLiteral("Apply Order From..."));
-    h.window->list()->setFocus();
-    QTest::keyClick(h.window->list(), Qt::Key_Menu);
+    h.window->panes().list.view()->setFocus();
+    QTest::keyClick(h.window->panes().list.view(), Qt::Key_Menu);
     QVERIFY(h.interaction.messages.isEmpty());
     QCOMPARE(h.window->statusBar()->currentMessage(),
              QStringLiteral("6 channels ordered, 1 without a match"));

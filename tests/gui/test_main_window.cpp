@@ -57,10 +57,10 @@ void MainWindowTest::startsEmptyWithItsInitialState() {
     QCOMPARE(w.selection().transponder(), TransponderCapacity);
     QVERIFY(w.currentPath().isEmpty());
 
-    QVERIFY(w.viewButton(ViewAll)->isChecked());
-    QCOMPARE(w.viewButton(ViewAll)->text(), QStringLiteral("ALL"));
-    QCOMPARE(w.viewButton(ViewTv)->text(), QStringLiteral("TV"));
-    QCOMPARE(w.viewButton(ViewRadio)->text(), QStringLiteral("RADIO"));
+    QVERIFY(w.panes().tree.viewButton(ViewAll)->isChecked());
+    QCOMPARE(w.panes().tree.viewButton(ViewAll)->text(), QStringLiteral("ALL"));
+    QCOMPARE(w.panes().tree.viewButton(ViewTv)->text(), QStringLiteral("TV"));
+    QCOMPARE(w.panes().tree.viewButton(ViewRadio)->text(), QStringLiteral("RADIO"));
     // The toolbar: the file and history commands with their short texts, then Find.
     const auto* toolBar = w.findChild<QToolBar*>(QStringLiteral("mainToolBar"));
     QVERIFY(toolBar);
@@ -72,20 +72,20 @@ void MainWindowTest::startsEmptyWithItsInitialState() {
         }
     }
     QCOMPARE(tools, QStringList({"Open", "Save", "Save As", "Undo", "Redo"}));
-    QCOMPARE(w.findField()->parentWidget(), toolBar);
+    QCOMPARE(w.panes().list.findField()->parentWidget(), toolBar);
     QVERIFY(!w.action(CommandId::Undo)->isEnabled() && !w.action(CommandId::Redo)->isEnabled());
     QVERIFY(w.action(CommandId::Open)->isEnabled());
     QVERIFY(!w.action(CommandId::Save)->isEnabled());
     QVERIFY(!w.action(CommandId::SaveAs)->isEnabled());
     QVERIFY(w.action(CommandId::Exit)->isEnabled());
 
-    QCOMPARE(w.tree()->topLevelItemCount(), 0);
-    QCOMPARE(w.listModel()->rowCount(), 0);
-    QVERIFY(w.rowCountField()->isVisible());
-    QVERIFY(w.rowCountField()->text().isEmpty());
-    QCOMPARE(w.rowCountField()->parentWidget(), w.statusBar());
-    QCOMPARE(w.problemsButton()->parentWidget(), w.statusBar());
-    QVERIFY(!w.problemsDock()->isVisible());
+    QCOMPARE(w.panes().tree.tree()->topLevelItemCount(), 0);
+    QCOMPARE(w.panes().list.model()->rowCount(), 0);
+    QVERIFY(w.panes().list.rowCountField()->isVisible());
+    QVERIFY(w.panes().list.rowCountField()->text().isEmpty());
+    QCOMPARE(w.panes().list.rowCountField()->parentWidget(), w.statusBar());
+    QCOMPARE(w.panes().problems.button()->parentWidget(), w.statusBar());
+    QVERIFY(!w.panes().problems.dock()->isVisible());
 }
 
 // 1280 x 800 at scale factor 2 leaves 640 x 400 logical pixels, the window's frame and the
@@ -95,25 +95,26 @@ void MainWindowTest::fitsASmallScreenAtDoubleScale() {
     QVERIFY(h.window->minimumSizeHint().width() <= 640);
     QVERIFY(h.window->minimumSizeHint().height() <= 400);
     h.window->resize(640, 400);
-    h.window->problemsButton()->click();
+    h.window->panes().problems.button()->click();
     QCoreApplication::processEvents();
     QCOMPARE(h.window->size(), QSize(640, 400));
-    QVERIFY(h.window->list()->isVisible() && h.window->tree()->isVisible());
-    QVERIFY(h.window->problemsPanel()->isVisible());
-    QVERIFY(h.window->viewButton(ViewRadio)->isVisible());
+    QVERIFY(h.window->panes().list.view()->isVisible() &&
+            h.window->panes().tree.tree()->isVisible());
+    QVERIFY(h.window->panes().problems.panel()->isVisible());
+    QVERIFY(h.window->panes().tree.viewButton(ViewRadio)->isVisible());
 }
 
 void MainWindowTest::focusStartsOnTheList() {
     WindowHarness h;
     h.window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(h.window.get()));
-    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(h.window->list()));
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(h.window->panes().list.view()));
 }
 
 void MainWindowTest::listHasItsColumns() {
     WindowHarness h;
-    ChannelListCtrl* list = h.window->list();
-    ChannelListModel* model = h.window->listModel();
+    ChannelListCtrl* list = h.window->panes().list.view();
+    ChannelListModel* model = h.window->panes().list.model();
     QCOMPARE(model->columnCount(), 8);
     const QStringList titles = {"No.", "Sat", "Tp", "Channel", "CAS", "FAV", "Lock", ""};
     for (int column = 0; column < 8; ++column) {
@@ -142,13 +143,13 @@ void MainWindowTest::listHasItsColumns() {
 void MainWindowTest::handlersAreInertBeforeAnOpen() {
     WindowHarness h;
     MainWindow& w = *h.window;
-    emit w.tree()->itemSelectionChanged();
-    emit w.tree()->treeDoubleClicked();
-    emit w.list()->listClicked();
-    emit w.list()->listDoubleClicked();
-    w.viewButton(ViewAll)->click();
-    w.viewButton(ViewTv)->click();
-    w.viewButton(ViewRadio)->click();
+    emit w.panes().tree.tree()->itemSelectionChanged();
+    emit w.panes().tree.tree()->treeDoubleClicked();
+    emit w.panes().list.view()->listClicked();
+    emit w.panes().list.view()->listDoubleClicked();
+    w.panes().tree.viewButton(ViewAll)->click();
+    w.panes().tree.viewButton(ViewTv)->click();
+    w.panes().tree.viewButton(ViewRadio)->click();
     w.fileCommands().save();
     w.fileCommands().saveAs();
     w.historyCommands().undo();
@@ -159,23 +160,23 @@ void MainWindowTest::handlersAreInertBeforeAnOpen() {
     QCOMPARE(h.interaction.dialogsRun, 0);
     QVERIFY(h.interaction.messages.isEmpty());
     QVERIFY(h.interaction.saveInitialPaths.isEmpty());
-    QCOMPARE(w.listModel()->rowCount(), 0);
-    QVERIFY(w.rowCountField()->text().isEmpty());
+    QCOMPARE(w.panes().list.model()->rowCount(), 0);
+    QVERIFY(w.panes().list.rowCountField()->text().isEmpty());
 }
 
 void MainWindowTest::viewButtonBeforeOpenOnlyMovesTheMark() {
     WindowHarness h;
     MainWindow& w = *h.window;
-    w.viewButton(ViewTv)->click();
-    QVERIFY(w.viewButton(ViewTv)->isChecked());
+    w.panes().tree.viewButton(ViewTv)->click();
+    QVERIFY(w.panes().tree.viewButton(ViewTv)->isChecked());
     QCOMPARE(w.session().view(), int(ViewAll));
     // A cancelled Open dialog leaves the mark where it is...
     w.fileCommands().open();
-    QVERIFY(w.viewButton(ViewTv)->isChecked());
+    QVERIFY(w.panes().tree.viewButton(ViewTv)->isChecked());
     // ...a chosen file sets it back from the session's view, and the list shows the ALL view.
     QVERIFY(h.openImage(windowTestImage()));
-    QVERIFY(w.viewButton(ViewAll)->isChecked());
-    QCOMPARE(w.listModel()->rowCount(), 7);
+    QVERIFY(w.panes().tree.viewButton(ViewAll)->isChecked());
+    QCOMPARE(w.panes().list.model()->rowCount(), 7);
     QVERIFY(w.session().isOpen());
     QVERIFY(w.action(CommandId::SaveAs)->isEnabled());
     QVERIFY(!w.action(CommandId::Save)->isEnabled());
@@ -183,7 +184,7 @@ void MainWindowTest::viewButtonBeforeOpenOnlyMovesTheMark() {
 
 void MainWindowTest::exitClosesACleanWindow() {
     OpenedWindow h;
-    QTest::keyClick(h.window->list(), Qt::Key_Q, Qt::ControlModifier);
+    QTest::keyClick(h.window->panes().list.view(), Qt::Key_Q, Qt::ControlModifier);
     QVERIFY(!h.window->isVisible());
     QVERIFY(h.interaction.messages.isEmpty());
 }
@@ -192,11 +193,12 @@ void MainWindowTest::exitClosesACleanWindow() {
 void MainWindowTest::escapeNeverClosesTheWindow() {
     OpenedWindow h;
     QVERIFY(h.edit(RenameGroups{{{7, "Changed"}}}));
-    for (QWidget* focus : std::initializer_list<QWidget*>{h.window->list(), h.window->tree()}) {
-        h.window->findField()->setText(QStringLiteral("ra"));
+    for (QWidget* focus : std::initializer_list<QWidget*>{h.window->panes().list.view(),
+                                                          h.window->panes().tree.tree()}) {
+        h.window->panes().list.findField()->setText(QStringLiteral("ra"));
         QCOMPARE(h.rows(), 2);
         QTest::keyClick(focus, Qt::Key_Escape);
-        QVERIFY(h.window->findField()->text().isEmpty());
+        QVERIFY(h.window->panes().list.findField()->text().isEmpty());
         QCOMPARE(h.rows(), 7);
         QTest::keyClick(focus, Qt::Key_Escape);
         QVERIFY(h.window->isVisible());
@@ -241,12 +243,12 @@ void MainWindowTest::changesAreAskedForOnExitAndCloseBox() {
 
 void MainWindowTest::enterDoesNotCloseTheWindow() {
     OpenedWindow h;
-    QTest::keyClick(h.window->list(), Qt::Key_Return);
-    QTest::keyClick(h.window->tree(), Qt::Key_Enter);
+    QTest::keyClick(h.window->panes().list.view(), Qt::Key_Return);
+    QTest::keyClick(h.window->panes().tree.tree(), Qt::Key_Enter);
     QVERIFY(h.window->isVisible());
     // On a focused button Enter presses it.
-    h.window->viewButton(ViewTv)->setFocus();
-    QTest::keyClick(h.window->viewButton(ViewTv), Qt::Key_Return);
+    h.window->panes().tree.viewButton(ViewTv)->setFocus();
+    QTest::keyClick(h.window->panes().tree.viewButton(ViewTv), Qt::Key_Return);
     QCOMPARE(h.window->session().view(), int(ViewTv));
     QVERIFY(h.window->isVisible());
 }

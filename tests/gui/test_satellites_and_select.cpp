@@ -32,7 +32,7 @@ namespace {
 // Rows: 0 Das Erste, 1 Bayern 3 (radio), 2 Rai 1, 3 ZDF (scrambled), 4 Hidden TV,
 // 5 Rai Radio 2 (radio), 6 Klassik (radio).
 QVector<int> selectedRows(WindowHarness& h) {
-    return h.window->list()->selectedRowPositions();
+    return h.window->panes().list.view()->selectedRowPositions();
 }
 
 QString countText(WindowHarness& h) {
@@ -71,9 +71,9 @@ void SatellitesAndSelectTest::menuSelectsAmongTheRowsShownAndShiftAdds() {
     h.selectTreeItem(h.satelliteItem(1));  // Hotbird: Rai 1, Rai Radio 2
     trigger(h, CommandId::SelectRadio);
     QCOMPARE(selectedRows(h), QVector<int>{1});
-    QCOMPARE(h.window->listModel()->channelAt(1), 6);
+    QCOMPARE(h.window->panes().list.model()->channelAt(1), 6);
 
-    h.window->viewButton(ViewAll)->click();
+    h.window->panes().tree.viewButton(ViewAll)->click();
     trigger(h, CommandId::SelectRadio);
     h.window->selectCommands().select({ChannelSetKind::Scrambled, 0, {}}, true);
     QCOMPARE(selectedRows(h), (QVector<int>{1, 3, 5, 6}));
@@ -93,8 +93,8 @@ void SatellitesAndSelectTest::menuSelectsAmongTheRowsShownAndShiftAdds() {
 
 void SatellitesAndSelectTest::popupSelectsByTheRowPointedAt() {
     OpenedWindow h;
-    ChannelListCtrl* list = h.window->list();
-    const QPoint row0 = list->visualRect(h.window->listModel()->index(0, 0)).center();
+    ChannelListCtrl* list = h.window->panes().list.view();
+    const QPoint row0 = list->visualRect(h.window->panes().list.model()->index(0, 0)).center();
     h.interaction.popupChoices = {QStringLiteral("Select > On This Transponder"),
                                   QStringLiteral("Select > Scrambled"),
                                   QStringLiteral("Select > Nothing Like This")};
@@ -103,7 +103,7 @@ void SatellitesAndSelectTest::popupSelectsByTheRowPointedAt() {
     QTest::mouseClick(list->viewport(), Qt::RightButton, {}, row0);
     QCOMPARE(selectedRows(h), QVector<int>{3});
     QTest::mouseClick(list->viewport(), Qt::RightButton, {},
-                      list->visualRect(h.window->listModel()->index(3, 0)).center());
+                      list->visualRect(h.window->panes().list.model()->index(3, 0)).center());
     QCOMPARE(selectedRows(h), QVector<int>{3});  // dismissed: nothing changes
     QCOMPARE(h.interaction.popups.size(), 3);
 }
@@ -144,7 +144,7 @@ void SatellitesAndSelectTest::satellitesDialogHidesAndRenamesEachAStep() {
 
 void SatellitesAndSelectTest::treePopupAndProblemsReachTheSatellite() {
     OpenedWindow h;
-    SatelliteTree* tree = h.window->tree();
+    SatelliteTree* tree = h.window->panes().tree.tree();
     h.interaction.popupChoices = {QStringLiteral("Hide Satellite")};
     QTest::mouseClick(tree->viewport(), Qt::RightButton, {},
                       tree->visualItemRect(h.satelliteItem(1)).center());
@@ -162,9 +162,9 @@ void SatellitesAndSelectTest::treePopupAndProblemsReachTheSatellite() {
         }
         focusedRow = focusedRow == d.rowOf(2) ? 2 : -2;
     });
-    h.window->problemsButton()->click();
-    QTRY_VERIFY(!h.window->problemsPanel()->isChecking());
-    auto* view = h.window->problemsPanel()->view();
+    h.window->panes().problems.button()->click();
+    QTRY_VERIFY(!h.window->panes().problems.panel()->isChecking());
+    auto* view = h.window->panes().problems.panel()->view();
     int findingRow = -1;
     for (int row = 0; row < view->model()->rowCount(); ++row) {
         for (int column = 0; column < view->model()->columnCount(); ++column) {

@@ -290,7 +290,7 @@ void TranslationsTest::germanWindowSpeaksGerman() {
                  qPrintable(menu->text()));
     }
     const QString channelTitle =
-        w.list()->model()->headerData(ColumnChannel, Qt::Horizontal).toString();
+        w.panes().list.view()->model()->headerData(ColumnChannel, Qt::Horizontal).toString();
     QCOMPARE(channelTitle, translatedCoreText(ListColumnTitles[ColumnChannel]));
     QVERIFY(channelTitle != QLatin1String("Channel"));
     QVERIFY(QCoreApplication::translate("QPlatformTheme", "Cancel") != QLatin1String("Cancel"));
@@ -311,10 +311,10 @@ void TranslationsTest::arabicWindowMirrorsAndNothingIsCut() {
     w.resize(w.minimumSizeHint());
     QTest::qWait(20);
     // The tree stands right of the list; the list's first column at its right edge.
-    const int treeX = w.tree()->mapTo(&w, QPoint(0, 0)).x();
-    const int listX = w.list()->mapTo(&w, QPoint(0, 0)).x();
+    const int treeX = w.panes().tree.tree()->mapTo(&w, QPoint(0, 0)).x();
+    const int listX = w.panes().list.view()->mapTo(&w, QPoint(0, 0)).x();
     QVERIFY2(treeX > listX, qPrintable(QStringLiteral("%1 %2").arg(treeX).arg(listX)));
-    const QHeaderView* header = w.list()->horizontalHeader();
+    const QHeaderView* header = w.panes().list.view()->horizontalHeader();
     QVERIFY(header->sectionViewportPosition(ColumnNo) > header->sectionViewportPosition(ColumnSat));
     // Every shown button and label has the room its text asks for.
     for (QWidget* widget : w.findChildren<QWidget*>()) {
@@ -331,7 +331,8 @@ void TranslationsTest::arabicWindowMirrorsAndNothingIsCut() {
     }
     // Every column title fits its column.
     for (int c = 0; c < ColumnIndex; ++c) {
-        const QString title = w.list()->model()->headerData(c, Qt::Horizontal).toString();
+        const QString title =
+            w.panes().list.view()->model()->headerData(c, Qt::Horizontal).toString();
         QVERIFY2(header->sectionSize(c) >= header->fontMetrics().horizontalAdvance(title),
                  qPrintable(title));
     }

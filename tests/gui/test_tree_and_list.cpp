@@ -56,9 +56,9 @@ void TreeAndListTest::treeShowsShownSatellitesWithTheirTransponders() {
         "Empty 30.0W (0 TPs, 0 CHs)",
     };
     QCOMPARE(h.treeTexts(), expected);
-    QVERIFY(h.window->tree()->selectedItem() == nullptr);
-    for (int i = 0; i < h.window->tree()->topLevelItemCount(); ++i) {
-        QVERIFY(!h.window->tree()->topLevelItem(i)->isExpanded());
+    QVERIFY(h.window->panes().tree.tree()->selectedItem() == nullptr);
+    for (int i = 0; i < h.window->panes().tree.tree()->topLevelItemCount(); ++i) {
+        QVERIFY(!h.window->panes().tree.tree()->topLevelItem(i)->isExpanded());
     }
     // Each item carries its satellite and its position.
     QTreeWidgetItem* hotbird = h.satelliteItem(1);
@@ -86,19 +86,20 @@ void TreeAndListTest::listShowsEveryChannelOfTheView() {
              QStringList({"0004", "Hidden 5.0W", "10700H", "Hidden TV", "", "", "", "4"}));
     QCOMPARE(h.columnTexts(ColumnIndex), QStringList({"0", "1", "2", "3", "4", "6", "7"}));
     QCOMPARE(h.cell(6, ColumnTp), QStringLiteral("12603V"));
-    QCOMPARE(h.window->rowCountField()->text(), QStringLiteral("    7"));
+    QCOMPARE(h.window->panes().list.rowCountField()->text(), QStringLiteral("    7"));
     QCOMPARE(h.session().viewIndex().viewCount(ViewAll), 7);
     // Tooltips carry the whole text as it stands, markup included; every cell is centred.
-    const QModelIndex zdfCas = h.window->listModel()->index(3, ColumnCas);
+    const QModelIndex zdfCas = h.window->panes().list.model()->index(3, ColumnCas);
     QTextDocument tip;
     tip.setHtml(zdfCas.data(Qt::ToolTipRole).toString());
     QCOMPARE(tip.toPlainText(), QStringLiteral("Seca/Vi"));
     QVERIFY(h.renameChannel(0, "<b>Erste</b>"));
-    tip.setHtml(h.window->listModel()->index(0, ColumnChannel).data(Qt::ToolTipRole).toString());
+    tip.setHtml(
+        h.window->panes().list.model()->index(0, ColumnChannel).data(Qt::ToolTipRole).toString());
     QCOMPARE(tip.toPlainText(), QStringLiteral("<b>Erste</b>"));
     // A control character in a name keeps the row on one line; the bytes stay as they are.
     QVERIFY(h.renameChannel(1, "Bay\nern"));
-    QCOMPARE(h.window->listModel()->index(1, ColumnChannel).data().toString(),
+    QCOMPARE(h.window->panes().list.model()->index(1, ColumnChannel).data().toString(),
              QString("Bay") + QChar(QChar::ReplacementCharacter) + QString("ern[R]"));
     QCOMPARE(h.db().channelName(1), std::string_view("Bay\nern"));
     QCOMPARE(zdfCas.data(Qt::TextAlignmentRole).value<Qt::Alignment>(),
@@ -114,12 +115,12 @@ void TreeAndListTest::satelliteSelectionFiltersTheList() {
     QCOMPARE(h.columnTexts(ColumnIndex), QStringList({"2", "6"}));
     QCOMPARE(h.columnTexts(ColumnNo), QStringList({"0000", "0001"}));
     // The field counts rows listed, not the view.
-    QCOMPARE(h.window->rowCountField()->text(), QStringLiteral("    2"));
+    QCOMPARE(h.window->panes().list.rowCountField()->text(), QStringLiteral("    2"));
     QCOMPARE(h.session().viewIndex().viewCount(ViewAll), 7);
 
     h.selectTreeItem(h.satelliteItem(3));
     QCOMPARE(h.rows(), 0);
-    QCOMPARE(h.window->rowCountField()->text(), QStringLiteral("    0"));
+    QCOMPARE(h.window->panes().list.rowCountField()->text(), QStringLiteral("    0"));
 }
 
 void TreeAndListTest::transponderSelectionListsTheWholeSatellite() {
@@ -135,7 +136,7 @@ void TreeAndListTest::transponderSelectionListsTheWholeSatellite() {
 
 void TreeAndListTest::viewButtonsSwitchListAndTreeCounts() {
     OpenedWindow h;
-    h.window->viewButton(ViewTv)->click();
+    h.window->panes().tree.viewButton(ViewTv)->click();
     QCOMPARE(h.session().view(), int(ViewTv));
     QCOMPARE(h.columnTexts(ColumnIndex), QStringList({"0", "2", "3", "4"}));
     QCOMPARE(h.treeTexts(), QStringList({
@@ -147,29 +148,29 @@ void TreeAndListTest::viewButtonsSwitchListAndTreeCounts() {
                                 "  12000V 27500 (1 CHs)",
                                 "Empty 30.0W (0 TPs, 0 CHs)",
                             }));
-    h.window->viewButton(ViewRadio)->click();
+    h.window->panes().tree.viewButton(ViewRadio)->click();
     QCOMPARE(h.columnTexts(ColumnChannel),
              QStringList({"Bayern 3[R]", "Rai Radio 2[R]", "Klassik[R]"}));
     QCOMPARE(h.columnTexts(ColumnNo), QStringList({"0000", "0001", "0002"}));
-    QCOMPARE(h.window->rowCountField()->text(), QStringLiteral("    3"));
+    QCOMPARE(h.window->panes().list.rowCountField()->text(), QStringLiteral("    3"));
     QCOMPARE(h.treeTexts().first(), QStringLiteral("Astra 19.2E (3 TPs, 2 CHs)"));
-    h.window->viewButton(ViewAll)->click();
+    h.window->panes().tree.viewButton(ViewAll)->click();
     QCOMPARE(h.rows(), 7);
 }
 
 void TreeAndListTest::viewButtonAfterSelectionShowsTheWholeView() {
     OpenedWindow h;
     h.selectTreeItem(h.transponderItem(1, 0));
-    h.window->viewButton(ViewTv)->click();
+    h.window->panes().tree.viewButton(ViewTv)->click();
     QVERIFY(!h.window->refresh().filter().bySatellite);
     QCOMPARE(h.rows(), 4);
-    QVERIFY(h.window->tree()->selectedItem() == nullptr);
+    QVERIFY(h.window->panes().tree.tree()->selectedItem() == nullptr);
     QCOMPARE(h.window->selection().kind(), SelectionTransponder);
     QCOMPARE(h.window->selection().satellite(), 1);
     QCOMPARE(h.window->selection().transponder(), 2);
     // The view already shown refreshes as well.
     h.selectTreeItem(h.satelliteItem(0));
-    h.window->viewButton(ViewTv)->click();
+    h.window->panes().tree.viewButton(ViewTv)->click();
     QCOMPARE(h.rows(), 4);
 }
 
@@ -188,7 +189,7 @@ void TreeAndListTest::theListFilterFollowsEachWayOfChangingIt() {
     };
     const Step steps[] = {
         {"find",
-         [&] { h.window->findField()->setText(QStringLiteral("ra")); },
+         [&] { h.window->panes().list.findField()->setText(QStringLiteral("ra")); },
          ViewAll,
          false,
          {"Rai 1", "Rai Radio 2[R]"}},
@@ -197,7 +198,11 @@ void TreeAndListTest::theListFilterFollowsEachWayOfChangingIt() {
          ViewAll,
          true,
          {"Rai 1", "Rai Radio 2[R]"}},
-        {"view button", [&] { h.window->viewButton(ViewTv)->click(); }, ViewTv, false, {"Rai 1"}},
+        {"view button",
+         [&] { h.window->panes().tree.viewButton(ViewTv)->click(); },
+         ViewTv,
+         false,
+         {"Rai 1"}},
         {"tree again", [&] { h.selectTreeItem(h.satelliteItem(0)); }, ViewTv, true, {}},
         {"finding",
          [&] { h.window->listCommands().showFinding(6, TransponderCapacity); },
@@ -205,7 +210,7 @@ void TreeAndListTest::theListFilterFollowsEachWayOfChangingIt() {
          false,
          {"Rai 1", "Rai Radio 2[R]"}},
         {"find emptied",
-         [&] { h.window->findField()->clear(); },
+         [&] { h.window->panes().list.findField()->clear(); },
          ViewAll,
          false,
          {"Das Erste", "Bayern 3[R]", "Rai 1", "ZDF", "Hidden TV", "Rai Radio 2[R]", "Klassik[R]"}},
@@ -215,7 +220,8 @@ void TreeAndListTest::theListFilterFollowsEachWayOfChangingIt() {
         const ListFilter& filter = h.window->refresh().filter();
         QVERIFY2(filter.view == step.view && h.session().view() == step.view, step.what);
         QVERIFY2(filter.bySatellite == step.bySatellite, step.what);
-        QVERIFY2((h.window->tree()->selectedItem() != nullptr) == step.bySatellite, step.what);
+        QVERIFY2((h.window->panes().tree.tree()->selectedItem() != nullptr) == step.bySatellite,
+                 step.what);
         QStringList names = h.columnTexts(ColumnChannel);
         for (QString& name : names) {
             name = name.trimmed();
@@ -223,7 +229,9 @@ void TreeAndListTest::theListFilterFollowsEachWayOfChangingIt() {
         QCOMPARE(names, step.names);
     }
     // The finding's channel is selected.
-    QCOMPARE(h.window->listModel()->channelAt(h.window->list()->firstSelectedRow()), 6);
+    QCOMPARE(h.window->panes().list.model()->channelAt(
+                 h.window->panes().list.view()->firstSelectedRow()),
+             6);
 }
 
 void TreeAndListTest::refreshAllKeepsTheSelectionInTheTree() {
@@ -236,7 +244,7 @@ void TreeAndListTest::refreshAllKeepsTheSelectionInTheTree() {
     QCOMPARE(h.window->selection().satellite(), 0);
     QCOMPARE(h.window->selection().transponder(), 0);
     QVERIFY(h.window->refresh().filter().bySatellite);
-    QCOMPARE(h.window->tree()->selectedItem(), h.transponderItem(0, 0));
+    QCOMPARE(h.window->panes().tree.tree()->selectedItem(), h.transponderItem(0, 0));
     QVERIFY(h.satelliteItem(0)->isExpanded() && h.satelliteItem(1)->isExpanded());
     QVERIFY(!h.satelliteItem(3)->isExpanded());
     QCOMPARE(h.columnTexts(ColumnIndex), QStringList({"0", "1", "3", "7"}));
@@ -251,10 +259,11 @@ void TreeAndListTest::refreshAllKeepsTheSelectionInTheTree() {
     });
     h.window->transponderCommands().addTransponder();
     QCOMPARE(h.treeTexts().first(), QStringLiteral("Astra 19.2E (4 TPs, 4 CHs)"));
-    QCOMPARE(h.window->tree()->selectedItem()->text(0), QStringLiteral("10700V 22000"));
-    QCOMPARE(
-        h.window->selection().transponder(),
-        SatelliteTree::itemTransponder(h.window->tree()->selectedItem(), h.session().viewIndex()));
+    QCOMPARE(h.window->panes().tree.tree()->selectedItem()->text(0),
+             QStringLiteral("10700V 22000"));
+    QCOMPARE(h.window->selection().transponder(),
+             SatelliteTree::itemTransponder(h.window->panes().tree.tree()->selectedItem(),
+                                            h.session().viewIndex()));
     QCOMPARE(h.window->selection().kind(), SelectionTransponder);
     QCOMPARE(h.rows(), 4);
 }
@@ -293,12 +302,13 @@ void TreeAndListTest::treeUpdatesOnlyTheItemsAChangeTouched() {
 void TreeAndListTest::listClickSetsChannelSelectionOnlyWithARow() {
     OpenedWindow h;
     h.selectTreeItem(h.satelliteItem(0));
-    emit h.window->list()->listClicked();  // nothing selected in the list
+    emit h.window->panes().list.view()->listClicked();  // nothing selected in the list
     QCOMPARE(h.window->selection().kind(), SelectionSatellite);
-    QWidget* viewport = h.window->list()->viewport();
-    const QRect second = h.window->list()->visualRect(h.window->listModel()->index(1, 1));
+    QWidget* viewport = h.window->panes().list.view()->viewport();
+    const QRect second =
+        h.window->panes().list.view()->visualRect(h.window->panes().list.model()->index(1, 1));
     QTest::mouseClick(viewport, Qt::LeftButton, {}, second.center());
-    QCOMPARE(h.window->list()->selectedRowPositions(), QVector<int>({1}));
+    QCOMPARE(h.window->panes().list.view()->selectedRowPositions(), QVector<int>({1}));
     QCOMPARE(h.window->selection().kind(), SelectionChannel);
 }
 
@@ -319,9 +329,11 @@ void TreeAndListTest::listDoubleClickEditsTopmostSelectedChannel() {
 void TreeAndListTest::listDoubleClickByMouseEditsTheClickedRow() {
     OpenedWindow h;
     h.interaction.dialogScripts.append(setFieldAndOk("nameEdit", "Klassik Radio"));
-    const QRect last = h.window->list()->visualRect(h.window->listModel()->index(6, 3));
-    QTest::mouseClick(h.window->list()->viewport(), Qt::LeftButton, {}, last.center());
-    QTest::mouseDClick(h.window->list()->viewport(), Qt::LeftButton, {}, last.center());
+    const QRect last =
+        h.window->panes().list.view()->visualRect(h.window->panes().list.model()->index(6, 3));
+    QTest::mouseClick(h.window->panes().list.view()->viewport(), Qt::LeftButton, {}, last.center());
+    QTest::mouseDClick(h.window->panes().list.view()->viewport(), Qt::LeftButton, {},
+                       last.center());
     QCOMPARE(h.interaction.dialogsRun, 1);
     QCOMPARE(h.cell(6, ColumnChannel), QStringLiteral("Klassik Radio[R]"));
 }
@@ -351,7 +363,7 @@ void TreeAndListTest::transponderDoubleClickUpdatesItemAndRows() {
     QCOMPARE(h.db().transponderFrequencyMhz(0), 9750);
     QCOMPARE(h.transponderItem(0, 0)->text(0), QStringLiteral(" 9750H 22000 (3 CHs)"));
     QVERIFY(h.satelliteItem(0)->isExpanded());
-    QCOMPARE(h.window->tree()->selectedItem(), h.transponderItem(0, 0));
+    QCOMPARE(h.window->panes().tree.tree()->selectedItem(), h.transponderItem(0, 0));
     QCOMPARE(h.columnTexts(ColumnTp), QStringList({" 9750H", " 9750H", " 9750H", "12603V"}));
     QVERIFY(h.window->session().isModified());
 }
@@ -373,10 +385,11 @@ void TreeAndListTest::treeDoubleClickOpensOnlyTheSelectedTransponder() {
     // Double-click by mouse on the selected transponder opens it.
     h.satelliteItem(1)->setExpanded(true);
     QTreeWidgetItem* item = h.transponderItem(1, 0);
-    const QRect rect = h.window->tree()->visualItemRect(item);
+    const QRect rect = h.window->panes().tree.tree()->visualItemRect(item);
     h.interaction.dialogScripts.append(pressCancel());
-    QTest::mouseClick(h.window->tree()->viewport(), Qt::LeftButton, {}, rect.center());
-    QTest::mouseDClick(h.window->tree()->viewport(), Qt::LeftButton, {}, rect.center());
+    QTest::mouseClick(h.window->panes().tree.tree()->viewport(), Qt::LeftButton, {}, rect.center());
+    QTest::mouseDClick(h.window->panes().tree.tree()->viewport(), Qt::LeftButton, {},
+                       rect.center());
     QCOMPARE(h.window->selection().transponder(), 2);
     QCOMPARE(h.interaction.dialogsRun, 2);
     QVERIFY(!h.window->session().isModified());
@@ -385,9 +398,9 @@ void TreeAndListTest::treeDoubleClickOpensOnlyTheSelectedTransponder() {
 // The commands read a row's channel from the model; the hidden index column shows it.
 void TreeAndListTest::rowsFindTheirChannelThroughTheModel() {
     OpenedWindow h;
-    h.window->viewButton(ViewRadio)->click();
-    ChannelListCtrl* list = h.window->list();
-    const ChannelListModel* model = h.window->listModel();
+    h.window->panes().tree.viewButton(ViewRadio)->click();
+    ChannelListCtrl* list = h.window->panes().list.view();
+    const ChannelListModel* model = h.window->panes().list.model();
     QCOMPARE(model->channelAt(0), 1);
     QCOMPARE(model->channelAt(2), 7);
     QCOMPARE(model->channelAt(3), ChannelCapacity);
@@ -402,7 +415,7 @@ void TreeAndListTest::rowsFindTheirChannelThroughTheModel() {
     QCOMPARE(h.columnTexts(ColumnIndex), QStringList({"1", "6", "7"}));
     QVERIFY(list->isColumnHidden(ColumnIndex));
     // A row pointed at another channel edits that channel.
-    h.window->listModel()->updateRow(0, 6);
+    h.window->panes().list.model()->updateRow(0, 6);
     QCOMPARE(h.cell(0, ColumnChannel), QStringLiteral("Rai Radio 2[R]"));
     QCOMPARE(h.cell(0, ColumnNo), QStringLiteral("0000"));
     h.selectRows({0});
@@ -414,14 +427,14 @@ void TreeAndListTest::rowsFindTheirChannelThroughTheModel() {
 
 void TreeAndListTest::modelPassesTheModelTester() {
     WindowHarness h;
-    QAbstractItemModelTester tester(h.window->listModel(),
+    QAbstractItemModelTester tester(h.window->panes().list.model(),
                                     QAbstractItemModelTester::FailureReportingMode::QtTest);
     QVERIFY(h.openImage(windowTestImage()));
     h.selectTreeItem(h.satelliteItem(1));
-    h.window->viewButton(ViewTv)->click();
-    h.window->listModel()->appendRow(6);
-    h.window->listModel()->updateRow(0, 2);
-    h.window->listModel()->refreshAll();
+    h.window->panes().tree.viewButton(ViewTv)->click();
+    h.window->panes().list.model()->appendRow(6);
+    h.window->panes().list.model()->updateRow(0, 2);
+    h.window->panes().list.model()->refreshAll();
     QCOMPARE(h.rows(), 5);
 }
 
@@ -429,10 +442,10 @@ void TreeAndListTest::fullCapacityFillsEveryRow() {
     WindowHarness h;
     QVERIFY(h.openImage(fullCapacityImage()));
     QCOMPARE(h.rows(), ChannelCapacity);
-    QCOMPARE(h.window->rowCountField()->text(), QStringLiteral("15360"));
+    QCOMPARE(h.window->panes().list.rowCountField()->text(), QStringLiteral("15360"));
     QCOMPARE(h.cell(ChannelCapacity - 1, ColumnNo), QStringLiteral("15359"));
-    QCOMPARE(h.window->tree()->topLevelItemCount(), SatelliteCapacity);
-    h.window->viewButton(ViewRadio)->click();
+    QCOMPARE(h.window->panes().tree.tree()->topLevelItemCount(), SatelliteCapacity);
+    h.window->panes().tree.viewButton(ViewRadio)->click();
     QCOMPARE(h.rows(), ChannelCapacity / 3);
 }
 

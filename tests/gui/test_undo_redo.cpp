@@ -30,21 +30,22 @@ Bytes tables(const WindowHarness& h) {
 void clickRows(WindowHarness& h, std::initializer_list<int> rows) {
     bool first = true;
     for (int row : rows) {
-        const QRect rect = h.window->list()->visualRect(h.window->listModel()->index(row, 1));
-        QTest::mouseClick(h.window->list()->viewport(), Qt::LeftButton,
+        const QRect rect = h.window->panes().list.view()->visualRect(
+            h.window->panes().list.model()->index(row, 1));
+        QTest::mouseClick(h.window->panes().list.view()->viewport(), Qt::LeftButton,
                           first ? Qt::NoModifier : Qt::ControlModifier, rect.center());
         first = false;
     }
 }
 
 QVector<int> selectedRows(const WindowHarness& h) {
-    return h.window->list()->selectedRowPositions();
+    return h.window->panes().list.view()->selectedRowPositions();
 }
 
 // The rows `rows` carried `by` places as a drag carries them, and dropped.
 void drag(WindowHarness& h, std::initializer_list<int> rows, int by) {
     clickRows(h, rows);
-    ChannelListCtrl* list = h.window->list();
+    ChannelListCtrl* list = h.window->panes().list.view();
     list->beginDrag(*rows.begin());
     list->MoveSelectionTo(*rows.begin() + by);
     list->dragButtonUp();
@@ -209,8 +210,9 @@ void UndoRedoTest::buttonsAndPopupNameTheStep() {
     // The popup's first two items; picking Undo takes the step back.
     clickRows(h, {0});
     h.interaction.popupChoices = QStringList({"Undo delete 2 channels"});
-    const QRect row = h.window->list()->visualRect(h.window->listModel()->index(0, 1));
-    QTest::mouseClick(h.window->list()->viewport(), Qt::RightButton, {}, row.center());
+    const QRect row =
+        h.window->panes().list.view()->visualRect(h.window->panes().list.model()->index(0, 1));
+    QTest::mouseClick(h.window->panes().list.view()->viewport(), Qt::RightButton, {}, row.center());
     QCOMPARE(h.interaction.popups.last().items.mid(0, 3),
              QStringList({"Undo delete 2 channels", "Redo", "Edit Channel..."}));
     QCOMPARE(h.rows(), 7);
@@ -220,7 +222,7 @@ void UndoRedoTest::buttonsAndPopupNameTheStep() {
              QStringLiteral("Redo delete 2 channels"));
     // A disabled entry runs nothing.
     h.interaction.popupChoices = QStringList({"Undo"});
-    QTest::mouseClick(h.window->list()->viewport(), Qt::RightButton, {}, row.center());
+    QTest::mouseClick(h.window->panes().list.view()->viewport(), Qt::RightButton, {}, row.center());
     QCOMPARE(h.interaction.popups.last().items.mid(0, 2),
              QStringList({"Undo", "Redo delete 2 channels"}));
     QVERIFY(h.window->action(CommandId::Redo)->isEnabled());
@@ -283,11 +285,11 @@ void UndoRedoTest::aRestoredTransponderIsSelectedInTheTree() {
     h.selectTreeItem(h.transponderItem(0, place));
     h.window->transponderCommands().deleteTransponder();
     h.satelliteItem(0)->setExpanded(false);
-    h.window->viewButton(ViewTv)->click();
+    h.window->panes().tree.viewButton(ViewTv)->click();
     QVERIFY(!h.window->refresh().filter().bySatellite);
     h.window->action(CommandId::Undo)->trigger();
     for (int pass = 0; pass < 2; ++pass) {
-        const QTreeWidgetItem* shown = h.window->tree()->selectedItem();
+        const QTreeWidgetItem* shown = h.window->panes().tree.tree()->selectedItem();
         QVERIFY(shown != nullptr);
         QCOMPARE(SatelliteTree::filledTransponder(shown), t);
         QVERIFY(h.satelliteItem(0)->isExpanded());

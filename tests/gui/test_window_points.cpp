@@ -31,7 +31,7 @@ using Check = std::function<void(OpenedWindow&)>;
 
 QStringList selectedChannels(const OpenedWindow& h) {
     QStringList names;
-    for (int row : h.window->list()->selectedRowPositions()) {
+    for (int row : h.window->panes().list.view()->selectedRowPositions()) {
         names.append(h.cell(row, ColumnChannel));
     }
     return names;
@@ -39,8 +39,8 @@ QStringList selectedChannels(const OpenedWindow& h) {
 
 void findingsNameChannelsByNo(OpenedWindow& h) {
     QVERIFY(h.renameChannel(2, "ZDF"));  // the name of channel 3
-    QTRY_VERIFY(!h.window->problemsPanel()->isChecking());
-    const std::vector<Finding>& findings = h.window->problemsPanel()->findings();
+    QTRY_VERIFY(!h.window->panes().problems.panel()->isChecking());
+    const std::vector<Finding>& findings = h.window->panes().problems.panel()->findings();
     const auto named = std::find_if(findings.begin(), findings.end(), [](const Finding& f) {
         return f.kind == problem::DuplicateName;
     });
@@ -60,16 +60,16 @@ void addedChannelIsSelectedAndNoBoxShows(OpenedWindow& h) {
 }
 
 void downInFindGoesToTheFirstMatch(OpenedWindow& h) {
-    QTest::keyClicks(h.window->findField(), QStringLiteral("Rai"));
-    QTest::keyClick(h.window->findField(), Qt::Key_Down);
-    QCOMPARE(QApplication::focusWidget(), h.window->list());
+    QTest::keyClicks(h.window->panes().list.findField(), QStringLiteral("Rai"));
+    QTest::keyClick(h.window->panes().list.findField(), Qt::Key_Down);
+    QCOMPARE(QApplication::focusWidget(), h.window->panes().list.view());
     QCOMPARE(selectedChannels(h), QStringList{QStringLiteral("Rai 1")});
     QCOMPARE(h.interaction.dialogsRun, 0);
 }
 
 void enterInFindOpensTheFirstMatch(OpenedWindow& h) {
-    QTest::keyClicks(h.window->findField(), QStringLiteral("Rai"));
-    QTest::keyClick(h.window->findField(), Qt::Key_Return);
+    QTest::keyClicks(h.window->panes().list.findField(), QStringLiteral("Rai"));
+    QTest::keyClick(h.window->panes().list.findField(), Qt::Key_Return);
     QCOMPARE(h.interaction.dialogsRun, 1);
     QCOMPARE(selectedChannels(h), QStringList{QStringLiteral("Rai 1")});
 }
@@ -77,9 +77,9 @@ void enterInFindOpensTheFirstMatch(OpenedWindow& h) {
 void escapeInFindRestoresTheSelection(OpenedWindow& h) {
     h.selectRows({3});
     const QStringList before = selectedChannels(h);
-    QTest::keyClicks(h.window->findField(), QStringLiteral("Rai"));
+    QTest::keyClicks(h.window->panes().list.findField(), QStringLiteral("Rai"));
     QVERIFY(selectedChannels(h).isEmpty());
-    QTest::keyClick(h.window->findField(), Qt::Key_Escape);
+    QTest::keyClick(h.window->panes().list.findField(), Qt::Key_Escape);
     QCOMPARE(selectedChannels(h), before);
 }
 
@@ -87,21 +87,21 @@ void escapeInTheTreeShowsEverySatellite(OpenedWindow& h) {
     const int all = h.rows();
     h.selectTreeItem(h.satelliteItem(0));
     QVERIFY(h.rows() < all);
-    QCOMPARE(h.window->filterStatus()->text(),
+    QCOMPARE(h.window->panes().list.filterStatus()->text(),
              QStringLiteral("Astra 19.2E: %1 of %2 channels").arg(h.rows()).arg(all));
-    QTest::keyClick(h.window->tree(), Qt::Key_Escape);
+    QTest::keyClick(h.window->panes().tree.tree(), Qt::Key_Escape);
     QCOMPARE(h.rows(), all);
-    QVERIFY(h.window->filterStatus()->text().isEmpty());
-    QVERIFY(h.window->tree()->selectedItems().isEmpty());
+    QVERIFY(h.window->panes().list.filterStatus()->text().isEmpty());
+    QVERIFY(h.window->panes().tree.tree()->selectedItems().isEmpty());
 }
 
 void clickOnEmptyTreeShowsEverySatellite(OpenedWindow& h) {
     const int all = h.rows();
     h.selectTreeItem(h.satelliteItem(0));
-    QWidget* viewport = h.window->tree()->viewport();
+    QWidget* viewport = h.window->panes().tree.tree()->viewport();
     QTest::mouseClick(viewport, Qt::LeftButton, {}, QPoint(4, viewport->height() - 4));
     QCOMPARE(h.rows(), all);
-    QVERIFY(h.window->filterStatus()->text().isEmpty());
+    QVERIFY(h.window->panes().list.filterStatus()->text().isEmpty());
 }
 
 void menuTextsEndInDotsForDialogs(OpenedWindow& h) {
@@ -123,9 +123,9 @@ void moveToPositionIsAsWideAsItsTitle(OpenedWindow& h) {
 void endAndHomeMoveInTheProblemsPanel(OpenedWindow& h) {
     QVERIFY(h.renameChannel(2, "ZDF"));
     QVERIFY(h.renameChannel(6, "Klassik"));
-    QTRY_VERIFY(!h.window->problemsPanel()->isChecking());
-    QTableView* view = h.window->problemsPanel()->view();
-    const int last = h.window->problemsPanel()->count() - 1;
+    QTRY_VERIFY(!h.window->panes().problems.panel()->isChecking());
+    QTableView* view = h.window->panes().problems.panel()->view();
+    const int last = h.window->panes().problems.panel()->count() - 1;
     QVERIFY(last > 0);
     view->setFocus();
     view->setCurrentIndex(view->model()->index(0, 1));
@@ -138,8 +138,8 @@ void endAndHomeMoveInTheProblemsPanel(OpenedWindow& h) {
 void listPopupOffersEditChannel(OpenedWindow& h) {
     h.selectRows({0});
     h.interaction.popupChoices.append(QStringLiteral("Edit Channel..."));
-    h.window->list()->setFocus();
-    QTest::keyClick(h.window->list(), Qt::Key_Menu);
+    h.window->panes().list.view()->setFocus();
+    QTest::keyClick(h.window->panes().list.view(), Qt::Key_Menu);
     QCOMPARE(h.interaction.dialogsRun, 1);
 }
 

@@ -6,7 +6,9 @@
 
 #include "ChannelListCtrl.h"
 #include "ChannelListModel.h"
+#include "ListPane.h"
 #include "ShownText.h"
+#include "TreePane.h"
 #include "WindowParts.h"
 #include "WindowRefresh.h"
 #include "WindowSelection.h"
@@ -47,13 +49,14 @@ int dropTargetSlot(const ChannelDatabase& db, const DropTarget& drop,
 }  // namespace
 
 bool ChannelCommands::allowed() const {
-    return parts_.selection.kind() == SelectionChannel && parts_.list.firstSelectedRow() >= 0;
+    return parts_.selection.kind() == SelectionChannel &&
+           parts_.list.view()->firstSelectedRow() >= 0;
 }
 
 std::vector<int> ChannelCommands::channelsOf(const QVector<int>& rows) const {
     std::vector<int> channels;
     for (int row : rows) {
-        const int ch = parts_.model.channelAt(row);
+        const int ch = parts_.list.model()->channelAt(row);
         if (ch != ChannelCapacity) {
             channels.push_back(ch);
         }
@@ -65,7 +68,7 @@ void ChannelCommands::deleteChannels() {
     if (!allowed()) {
         return;
     }
-    const QVector<int> rows = parts_.list.selectedRowPositions();
+    const QVector<int> rows = parts_.list.view()->selectedRowPositions();
     std::vector<int> channels = channelsOf(rows);
     if (!parts_.confirm(
             QCoreApplication::translate("kavro::ChannelCommands",
@@ -75,14 +78,15 @@ void ChannelCommands::deleteChannels() {
     }
     const int lastDeleted = rows.last() - static_cast<int>(rows.size() - 1);
     parts_.session.apply(DeleteChannels{std::move(channels)});
-    parts_.list.selectAndShowRow(std::min(lastDeleted, parts_.model.rowCount() - 1));
+    parts_.list.view()->selectAndShowRow(
+        std::min(lastDeleted, parts_.list.model()->rowCount() - 1));
 }
 
 void ChannelCommands::addToFavorites() {
     if (!allowed()) {
         return;
     }
-    const QVector<int> rows = parts_.list.selectedRowPositions();
+    const QVector<int> rows = parts_.list.view()->selectedRowPositions();
     const int mask = chooseFavorites(parts_.dialogContext());
     if (mask == 0) {
         return;
@@ -95,7 +99,7 @@ void ChannelCommands::editFavorites() {
         return;
     }
     runFavoriteDialog(parts_.dialogContext(),
-                      parts_.model.channelAt(parts_.list.firstSelectedRow()));
+                      parts_.list.model()->channelAt(parts_.list.view()->firstSelectedRow()));
 }
 
 void ChannelCommands::editGroupNames() {
@@ -103,14 +107,15 @@ void ChannelCommands::editGroupNames() {
 }
 
 void ChannelCommands::editChannel(int row) {
-    const int ch = parts_.model.channelAt(row >= 0 ? row : parts_.list.firstSelectedRow());
+    const int ch =
+        parts_.list.model()->channelAt(row >= 0 ? row : parts_.list.view()->firstSelectedRow());
     if (ch != ChannelCapacity) {
         runChannelDialog(parts_.dialogContext(), ch, EditMode::Edit);
     }
 }
 
 void ChannelCommands::moveDropped(const DropTarget& drop) {
-    const QVector<int> rows = parts_.list.selectedRowPositions();
+    const QVector<int> rows = parts_.list.view()->selectedRowPositions();
     std::vector<int> channels = channelsOf(rows);
     if (channels.empty() ||
         !parts_.confirmUnlessSkipped(
@@ -125,7 +130,7 @@ void ChannelCommands::moveDropped(const DropTarget& drop) {
     const int target = dropTargetSlot(parts_.session.database(), drop, moved);
     // Unmoved, the list takes back its stored order and selection when the drag ends.
     if (parts_.session.apply(MoveChannels{std::move(channels), target}).changed) {
-        parts_.list.selectAndShowRows(drop.row, static_cast<int>(rows.size()));
+        parts_.list.view()->selectAndShowRows(drop.row, static_cast<int>(rows.size()));
     }
 }
 

@@ -1,16 +1,13 @@
 // The popups of the list and the tree. A right press on an item or a row that is not
 // selected selects it alone first (the views do that), so a popup at the mouse acts on what
-// the user pointed at; a picked command makes the list, or the tree, the owner of the
-// selection. The popups show the command table's actions, shared with the menu bar.
+// the user pointed at; the panes open them (PaneContext::runPopup). A picked command makes
+// the list, or the tree, the owner of the selection. The popups show the command table's
+// actions, shared with the menu bar.
 #include <QAction>
-#include <QCursor>
 #include <QMenu>
 
-#include "ChannelListCtrl.h"
 #include "CommandTable.h"
 #include "MainWindow.h"
-#include "SatelliteTree.h"
-#include "session/EditSession.h"
 #include "ui/dialogs/Interaction.h"
 
 namespace kavro {
@@ -18,14 +15,6 @@ namespace kavro {
 std::unique_ptr<QMenu> MainWindow::buildPopup(Popup popup) {
     updateCommands();
     return commands_->buildPopup(popup, this);
-}
-
-Popup MainWindow::treePopup() const {
-    const QTreeWidgetItem* item = tree_->selectedItem();
-    if (!item) {
-        return Popup::None;
-    }
-    return SatelliteTree::isTransponderItem(item) ? Popup::Transponder : Popup::Satellite;
 }
 
 // The picked command runs once the popup has closed, as its menu item would.
@@ -36,19 +25,6 @@ void MainWindow::runPopup(Popup popup, const QPoint& globalPos) {
     commands_->setPaused(false);
     if (picked) {
         commands_->run(commandOf(*picked));
-    }
-}
-
-void MainWindow::showListPopup(const QPoint& globalPos) {
-    if (session_->isOpen()) {
-        runPopup(Popup::List, globalPos);
-    }
-}
-
-void MainWindow::showTreePopup(const QPoint& globalPos) {
-    const Popup popup = treePopup();
-    if (session_->isOpen() && popup != Popup::None) {
-        runPopup(popup, globalPos);
     }
 }
 

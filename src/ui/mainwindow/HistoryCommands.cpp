@@ -1,6 +1,8 @@
 #include "HistoryCommands.h"
 
 #include "ChannelListCtrl.h"
+#include "ListPane.h"
+#include "TreePane.h"
 #include "WindowParts.h"
 #include "session/EditSession.h"
 #include "session/StepLabels.h"
@@ -10,13 +12,13 @@ namespace kavro {
 
 // A drag in the list holds the mouse; the history waits until it ends.
 void HistoryCommands::undo() {
-    if (!parts_.list.isDragging()) {
+    if (!parts_.list.view()->isDragging()) {
         parts_.session.undo();
     }
 }
 
 void HistoryCommands::redo() {
-    if (!parts_.list.isDragging()) {
+    if (!parts_.list.view()->isDragging()) {
         parts_.session.redo();
     }
 }

@@ -10,9 +10,11 @@
 
 #include "ChannelListCtrl.h"
 #include "ChannelListModel.h"
+#include "ListPane.h"
 #include "SatelliteTree.h"
 #include "SaveGuards.h"
 #include "StatusNotices.h"
+#include "TreePane.h"
 #include "WindowParts.h"
 #include "WindowRefresh.h"
 #include "WindowSelection.h"
@@ -75,9 +77,9 @@ void ListCommands::exportList() {
         return;
     }
     std::vector<int> rows;
-    rows.reserve(static_cast<size_t>(parts_.model.rowCount()));
-    for (int row = 0; row < parts_.model.rowCount(); ++row) {
-        rows.push_back(parts_.model.channelAt(row));
+    rows.reserve(static_cast<size_t>(parts_.list.model()->rowCount()));
+    for (int row = 0; row < parts_.list.model()->rowCount(); ++row) {
+        rows.push_back(parts_.list.model()->channelAt(row));
     }
     const QString failure = writeWholeFile(path, listCsv(parts_.session.database(), rows));
     if (!failure.isEmpty()) {
@@ -134,9 +136,10 @@ void ListCommands::importFrom() {
         parts_.showMessage(fileMessage(coreText(source.message), path, coreText(source.reason)));
         return;
     }
-    const int row = parts_.list.firstSelectedRow();
-    const QString report = runImportDialog(parts_.dialogContext(), std::move(source.database),
-                                           QFileInfo(path).fileName(), parts_.model.channelAt(row));
+    const int row = parts_.list.view()->firstSelectedRow();
+    const QString report =
+        runImportDialog(parts_.dialogContext(), std::move(source.database),
+                        QFileInfo(path).fileName(), parts_.list.model()->channelAt(row));
     if (!report.isEmpty() && parts_.notices) {
         parts_.notices->show(report);
     }
@@ -153,18 +156,18 @@ void ListCommands::showFinding(int channel, int transponder) {
 
 void ListCommands::showChannel(int channel) {
     parts_.refresh.revealChannel(channel);
-    if (const int row = parts_.model.rowOf(channel); row >= 0) {
-        parts_.list.clearSelection();
-        parts_.list.selectAndShowRow(row);
+    if (const int row = parts_.list.model()->rowOf(channel); row >= 0) {
+        parts_.list.view()->clearSelection();
+        parts_.list.view()->selectAndShowRow(row);
         parts_.selection.takeList();
     }
 }
 
 void ListCommands::showTransponder(int transponder) {
     const int satellite = parts_.session.database().transponderSatellite(transponder);
-    if (QTreeWidgetItem* item = parts_.tree.itemOfTransponder(satellite, transponder)) {
-        parts_.tree.setCurrentItem(item);
-        parts_.tree.scrollToItem(item);
+    if (QTreeWidgetItem* item = parts_.tree.tree()->itemOfTransponder(satellite, transponder)) {
+        parts_.tree.tree()->setCurrentItem(item);
+        parts_.tree.tree()->scrollToItem(item);
     }
 }
 

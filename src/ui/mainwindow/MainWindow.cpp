@@ -1,43 +1,31 @@
 #include "MainWindow.h"
 
 #include <QAbstractButton>
-#include <QButtonGroup>
 #include <QCloseEvent>
-#include <QFile>
 #include <QFileInfo>
-#include <QGroupBox>
-#include <QHBoxLayout>
-#include <QHeaderView>
-#include <QIcon>
 #include <QKeyEvent>
-#include <QLabel>
-#include <QMenuBar>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QToolBar>
-#include <QVBoxLayout>
 
 #include "ChannelListCtrl.h"
-#include "ChannelListModel.h"
 #include "CommandTable.h"
 #include "FileDrop.h"
 #include "FindField.h"
+#include "ListPane.h"
+#include "ProblemsPane.h"
 #include "ProblemsPanel.h"
 #include "ProgramIcon.h"
 #include "SatelliteTree.h"
 #include "SaveGuards.h"
 #include "StatusNotices.h"
+#include "TreePane.h"
 #include "WindowSettings.h"
-#include "database/DisplayText.h"
-#include "database/ViewIndex.h"
 #include "session/EditSession.h"
-#include "session/StepLabels.h"
 #include "ui/dialogs/Accessibility.h"
 #include "ui/dialogs/Interaction.h"
 #include "ui/dialogs/ShownPath.h"
-#include "ui/language/CoreTexts.h"
 
 // The program's resources live in this static library: make sure they are linked in.
 static void initWindowResources() {
@@ -48,27 +36,11 @@ namespace kavro {
 
 namespace {
 
-// The tree's first width; it and the list keep sizes that show every control, and leave the
-// window usable from 640 x 400.
+// The tree's first width; the window stays usable from 640 x 400.
 constexpr int TreeWidth = 200;
-constexpr int TreeMinimumWidth = 150;
-constexpr int ListMinimumWidth = 300;
-constexpr int ListMinimumHeight = 120;
 const QSize MinimumWindowSize(640, 400);
-// Room beside the text of the Problems button for its frame.
-constexpr int ProblemsButtonPadding = 24;
-constexpr int FindLabelGap = 4;  // between "Find" and its field
 
 }  // namespace
-
-bool WindowParts::confirm(const QString& question) const {
-    return interaction.messageBox(window, question, Interaction::Buttons::OkCancel,
-                                  Interaction::Icon::None) == Interaction::Answer::Ok;
-}
-
-void WindowParts::showMessage(const QString& text) const {
-    interaction.messageBox(window, text, Interaction::Buttons::Ok, Interaction::Icon::Exclamation);
-}
 
 MainWindow::MainWindow(Interaction& interaction, QWidget* parent, WindowSettings* settings)
     : QMainWindow(parent),
@@ -76,14 +48,13 @@ MainWindow::MainWindow(Interaction& interaction, QWidget* parent, WindowSettings
       ownSettings_(settings ? nullptr : std::make_unique<WindowSettings>()),
       settings_(settings ? settings : ownSettings_.get()),
       session_(std::make_unique<EditSession>()),
-      tree_(new SatelliteTree(this)),
-      list_(new ChannelListCtrl(this)),
-      model_(new ChannelListModel(session_->database(), this)),
-      findField_(new FindField(this)),
-      rowCount_(new QLabel(this)),
-      refresh_(std::make_unique<WindowRefresh>(*session_, selection_, *tree_, *list_, *model_,
-                                               *rowCount_)),
-      parts_{this, interaction, *session_, selection_, *tree_, *list_, *model_, *refresh_},
+      treePane_(new TreePane(this)),
+      listPane_(new ListPane(session_->database(), this)),
+      problemsPane_(new ProblemsPane(*session_, *this)),
+      refresh_(std::make_unique<WindowRefresh>(*session_, selection_, *treePane_->tree(),
+                                               *listPane_->view(), *listPane_->model(),
+                                               *listPane_->rowCountField())),
+      parts_{this, interaction, *session_, selection_, *treePane_, *listPane_, *refresh_},
       channelCommands_(parts_),
       orderCommands_(parts_),
       transponderCommands_(parts_),
@@ -91,41 +62,47 @@ MainWindow::MainWindow(Interaction& interaction, QWidget* parent, WindowSettings
       historyCommands_(parts_),
       listCommands_(parts_),
       selectCommands_(parts_),
-      satelliteCommands_(parts_) {
+      satelliteCommands_(parts_),
+      paneContext_{parts_,
+                   channelCommands_,
+                   orderCommands_,
+                   transponderCommands_,
+                   listCommands_,
+                   satelliteCommands_,
+                   [this](Popup popup, const QPoint& pos) { runPopup(popup, pos); }},
+      panes_{*treePane_, *listPane_, *problemsPane_, nullptr} {
     initWindowResources();
     setObjectName(QStringLiteral("mainWindow"));
     setWindowIcon(programIcon());
     setMinimumSize(MinimumWindowSize);
     session_->addObserver(*refresh_);
     session_->addObserver(*this);
-    filterStatus_ = new QLabel(statusBar());
-    filterStatus_->setObjectName(QStringLiteral("filterStatus"));
-    refresh_->setFilterStatus(filterStatus_);
+    refresh_->setFilterStatus(listPane_->filterStatus());
     notices_ = std::make_unique<StatusNotices>(*statusBar(), *this, interaction_, *settings_);
     parts_.settings = settings_;
     parts_.notices = notices_.get();
     buildMenuBar();
-    buildControls();
-    session_->addObserver(*problems_);
-    connectHandlers();
-    connectListTools();
-    fileDrop_ = new FileDrop(*this, {tree_->viewport(), list_->viewport()});
+    placePanes();
+    treePane_->wire(paneContext_);
+    listPane_->wire(paneContext_);
+    problemsPane_->wire(paneContext_);
+    fileDrop_ = new FileDrop(*this, {treePane_->tree()->viewport(), listPane_->view()->viewport()});
     connect(fileDrop_, &FileDrop::fileDropped, this,
             [this](const QString& path) { openFile(path); });
-    showViewInControls();
+    treePane_->showView(session_->view());
     showSessionInControls();
-    list_->setUpColumns(model_);
     selectCommands_.showCount(*statusBar());
     setListColumnModes();
     restoreLayout();
-    list_->setFocus(Qt::OtherFocusReason);
+    listPane_->view()->setFocus(Qt::OtherFocusReason);
     describeControls(*this);
 }
 
+// The Problems pane lets go of the session before the session goes.
 MainWindow::~MainWindow() {
-    session_->removeObserver(*problems_);
     session_->removeObserver(*this);
     session_->removeObserver(*refresh_);
+    delete problemsPane_;
 }
 
 QString MainWindow::currentPath() const {
@@ -136,36 +113,24 @@ bool MainWindow::openFile(const QString& path) {
     return fileCommands_.openFile(path);
 }
 
-void MainWindow::buildControls() {
-    tree_->setMinimumWidth(TreeMinimumWidth);
-    list_->setMinimumSize(ListMinimumWidth, ListMinimumHeight);
-    splitter_ = new QSplitter(Qt::Horizontal, this);
-    splitter_->setObjectName(QStringLiteral("splitter"));
-    tree_->setObjectName(QStringLiteral("satelliteTree"));
-    list_->setObjectName(QStringLiteral("channelList"));
-    splitter_->setChildrenCollapsible(false);
-    splitter_->addWidget(buildLeftPane(buildViewGroup()));
-    splitter_->addWidget(list_);
-    splitter_->setStretchFactor(0, 0);
-    splitter_->setStretchFactor(1, 1);
-    splitter_->setSizes({TreeWidth, 1100 - TreeWidth});
-    setCentralWidget(splitter_);
+void MainWindow::placePanes() {
+    auto* splitter = new QSplitter(Qt::Horizontal, this);
+    splitter->setObjectName(QStringLiteral("splitter"));
+    splitter->setChildrenCollapsible(false);
+    splitter->addWidget(treePane_);
+    splitter->addWidget(listPane_->view());
+    splitter->setStretchFactor(0, 0);
+    splitter->setStretchFactor(1, 1);
+    splitter->setSizes({TreeWidth, 1100 - TreeWidth});
+    setCentralWidget(splitter);
+    panes_.splitter = splitter;
     buildToolBar();
-    buildStatusBar();
-    buildProblemsDock();
-    setTabOrder(findField_, tree_);
-    setTabOrder(tree_, viewButtons_[ViewAll]);
-    setTabOrder(viewButtons_[ViewAll], list_);
-    setTabOrder(list_, problems_->view());
-}
-
-QWidget* MainWindow::buildLeftPane(QWidget* viewGroup) {
-    auto* pane = new QWidget(this);
-    auto* layout = new QVBoxLayout(pane);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(tree_, 1);
-    layout->addWidget(viewGroup, 0, Qt::AlignLeft);
-    return pane;
+    listPane_->addCountsTo(*statusBar());
+    problemsPane_->addButtonTo(*statusBar());
+    setTabOrder(listPane_->findField(), treePane_->tree());
+    setTabOrder(treePane_->tree(), treePane_->viewButton(ViewAll));
+    setTabOrder(treePane_->viewButton(ViewAll), listPane_->view());
+    setTabOrder(listPane_->view(), problemsPane_->panel()->view());
 }
 
 // The commands' own buttons, then Find.
@@ -176,65 +141,26 @@ void MainWindow::buildToolBar() {
     bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     commands_->fillToolBar(*bar);
     bar->addSeparator();
-    auto* label = new QLabel(tr("Find"), bar);
-    label->setContentsMargins(0, 0, FindLabelGap, 0);
-    label->setBuddy(findField_);
-    bar->addWidget(label);
-    bar->addWidget(findField_);
-}
-
-void MainWindow::buildStatusBar() {
-    rowCount_->setObjectName(QStringLiteral("rowCount"));
-    rowCount_->setAlignment(Qt::AlignCenter);
-    rowCount_->setMinimumWidth(
-        rowCount_->fontMetrics().horizontalAdvance(QStringLiteral("000000")) + 12);
-    problemsButton_ = new QPushButton(this);
-    problemsButton_->setCheckable(true);
-    problemsButton_->setFlat(true);
-    problemsButton_->setAutoDefault(false);
-    problemsButton_->setObjectName(QStringLiteral("problemsButton"));
-    // Wide enough for the count of a full list, so the text is never cut.
-    problemsButton_->setMinimumWidth(problemsButton_->fontMetrics().horizontalAdvance(
-                                         tr("Problems (%1)").arg(QStringLiteral("00000"))) +
-                                     ProblemsButtonPadding);
-    statusBar()->addPermanentWidget(filterStatus_);
-    statusBar()->addPermanentWidget(rowCount_);
-    statusBar()->addPermanentWidget(problemsButton_);
-}
-
-QWidget* MainWindow::buildViewGroup() {
-    auto* group = new QGroupBox(this);
-    auto* layout = new QHBoxLayout(group);
-    layout->setContentsMargins(10, 2, 10, 2);
-    viewGroup_ = new QButtonGroup(this);
-    const char* const captions[] = {QT_TR_NOOP("ALL"), QT_TR_NOOP("TV"), QT_TR_NOOP("RADIO")};
-    const char* const names[] = {"viewAll", "viewTv", "viewRadio"};
-    for (int view = ViewAll; view <= ViewRadio; ++view) {
-        viewButtons_[view] = new QRadioButton(tr(captions[view]), group);
-        viewButtons_[view]->setObjectName(QString::fromLatin1(names[view]));
-        viewGroup_->addButton(viewButtons_[view], view);
-        layout->addWidget(viewButtons_[view]);
-    }
-    return group;
+    listPane_->addFindTo(*bar);
 }
 
 void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (!focusPlaced_) {
         focusPlaced_ = true;
-        list_->setFocus(Qt::OtherFocusReason);
+        listPane_->view()->setFocus(Qt::OtherFocusReason);
     }
 }
 
 void MainWindow::sessionChanged(const SessionChange& change) {
     if (change.event == SessionEvent::Loaded || change.event == SessionEvent::ViewChanged) {
-        showViewInControls();
+        treePane_->showView(session_->view());
     }
     showSessionInControls();
 }
 
 void MainWindow::showSessionInControls() {
-    problemsButton_->setEnabled(session_->isOpen());
+    problemsPane_->showSession(session_->isOpen());
     updateCommands();
     showFileInTitle();
 }
@@ -252,23 +178,9 @@ void MainWindow::showFileInTitle() {
     setWindowModified(session_->isModified());
 }
 
-QRadioButton* MainWindow::viewButton(int view) const {
-    return view >= ViewAll && view <= ViewRadio ? viewButtons_[view] : nullptr;
-}
-
-void MainWindow::showViewInControls() {
-    if (QRadioButton* button = viewButton(session_->view())) {
-        button->setChecked(true);
-    }
-}
-
 void MainWindow::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        if (list_->isDragging()) {
-            list_->cancelDrag();
-        } else if (!findField_->text().isEmpty()) {
-            findField_->clear();
-        }
+        listPane_->escape();
         event->accept();
         return;
     }
@@ -283,7 +195,7 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    list_->cancelDrag();
+    listPane_->view()->cancelDrag();
     if (!fileCommands_.settleUnsavedChanges()) {
         event->ignore();
         return;

@@ -1,12 +1,12 @@
 // The editor's one window: a menu bar; a toolbar with Open, Save, Save As, Undo, Redo and the
-// Find field; the satellite/transponder tree, with the ALL/TV/RADIO view buttons under it,
-// beside the channel list in a splitter; the Problems panel docked under them; a status bar
-// with the row count and the Problems button. It owns the edit session it shows; every
-// change goes through the session, which the window follows (WindowRefresh) and whose file,
-// modified mark and history its title and commands show. The commands live in their groups
-// (ChannelCommands, OrderCommands, ListCommands, TransponderCommands, FileCommands,
-// HistoryCommands); the command table (MenuBar.cpp) puts them in the menus, the popups, the
-// toolbar and the keys.
+// Find field; the tree pane beside the list pane in a splitter; the Problems pane docked
+// under them; a status bar with the row count and the Problems button. It owns the edit
+// session it shows and composes the panes (WindowPanes.h), which own their widgets and
+// wiring, the command groups (ChannelCommands, OrderCommands, ListCommands,
+// TransponderCommands, FileCommands, HistoryCommands, SelectCommands, SatelliteCommands) and
+// the command table (MenuBar.cpp), which puts the commands in the menus, the popups, the
+// toolbar and the keys. Every change goes through the session, which the window follows
+// (WindowRefresh) and whose file, modified mark and history its title and commands show.
 #pragma once
 
 #include <QMainWindow>
@@ -22,33 +22,22 @@
 #include "SatelliteCommands.h"
 #include "SelectCommands.h"
 #include "TransponderCommands.h"
+#include "WindowPanes.h"
 #include "WindowParts.h"
 #include "WindowRefresh.h"
 #include "WindowSelection.h"
 #include "session/SessionObserver.h"
 
-class QButtonGroup;
-class QDockWidget;
-class QLabel;
 class QMenu;
-class QPushButton;
-class QRadioButton;
-class QSplitter;
-class QTreeWidgetItem;
 
 namespace kavro {
 
-class ChannelListCtrl;
-class ChannelListModel;
 class CommandTable;
 class EditSession;
 class FileDrop;
-class FindField;
 class StatusNotices;
 class WindowSettings;
 class Interaction;
-class ProblemsPanel;
-class SatelliteTree;
 
 class MainWindow : public QMainWindow, private SessionObserver {
     Q_OBJECT
@@ -67,9 +56,8 @@ public:
     void restoreLayout();
     WindowSettings& settings() const { return *settings_; }
     CommandTable& commands() const { return *commands_; }
-    QSplitter* splitter() const { return splitter_; }
-    // The status bar's note of the satellite the list is filtered to.
-    QLabel* filterStatus() const { return filterStatus_; }
+    // The panes, for the tests: each gives its widgets.
+    const WindowPanes& panes() const { return panes_; }
 
     EditSession& session() { return *session_; }
     const EditSession& session() const { return *session_; }
@@ -89,21 +77,10 @@ public:
 
     // The popup `popup` with its items, enabled as the session stands.
     std::unique_ptr<QMenu> buildPopup(Popup popup);
-    // The popup the tree shows now: for its selected item's kind; None with none selected.
-    Popup treePopup() const;
     // Runs `command` as its menu item does.
     void runCommand(CommandId command);
 
-    SatelliteTree* tree() const { return tree_; }
-    ChannelListCtrl* list() const { return list_; }
-    ChannelListModel* listModel() const { return model_; }
-    FindField* findField() const { return findField_; }
-    QLabel* rowCountField() const { return rowCount_; }
-    QRadioButton* viewButton(int view) const;
     QAction* action(CommandId command) const { return commands_->action(command); }
-    QPushButton* problemsButton() const { return problemsButton_; }
-    ProblemsPanel* problemsPanel() const { return problems_; }
-    QDockWidget* problemsDock() const { return problemsDock_; }
 
 protected:
     // Escape ends a drag (moving nothing), else empties Find; it never closes the window.
@@ -117,16 +94,9 @@ private:
     void sessionChanged(const SessionChange& change) override;
     // The Save, Save As, Undo and Redo buttons as the session stands.
     void showSessionInControls();
-    void buildControls();
-    QWidget* buildViewGroup();
+    // The panes in the splitter, the toolbar and the status bar, and their tab order.
+    void placePanes();
     void buildToolBar();
-    void buildStatusBar();
-    // ListToolsWiring.cpp: the Problems panel docked under the list, and the wiring of the
-    // panel and its button.
-    void buildProblemsDock();
-    void connectListTools();
-    void showProblemCount(int count);
-    QWidget* buildLeftPane(QWidget* viewGroup);
     // The name of the open file, its modified mark and the program.
     void showFileInTitle();
     void saveLayout();
@@ -140,49 +110,22 @@ private:
     // The menus' enabled states, Undo's and Redo's texts and the view's mark.
     void updateCommands();
     void fillRecentMenu();
-    void focusFind();
+    void showView(int view);
     void deleteWhereFocused();
     void selectAllChannels();
     void showKeyboardShortcuts();
     void showAbout();
-    // WindowWiring.cpp: the handlers of the controls, the popups' runs and the keys.
-    void connectHandlers();
-    void connectKeys();
-    void onTreeSelectionChanged();
-    void onTreeDoubleClicked();
-    void onListClicked();
-    void onListDoubleClicked();
-    // Enter or F2 on the list: the current row's channel.
-    void onListOpenKey();
-    void onFindChanged();
-    bool goToFirstMatch();
-    void onViewButton(int view);
-    // Moves the radio mark to the session's view.
-    void showViewInControls();
-    // Shows the popup and runs the picked command once it has closed.
+    // ContextMenus.cpp: shows the popup and runs the picked command once it has closed.
     void runPopup(Popup popup, const QPoint& globalPos);
-    // The popups at a place; a picked command makes the list, or the tree, the owner of
-    // the selection before it runs.
-    void showListPopup(const QPoint& globalPos);
-    void showTreePopup(const QPoint& globalPos);
 
     Interaction& interaction_;
     std::unique_ptr<WindowSettings> ownSettings_;
     WindowSettings* settings_;
     std::unique_ptr<EditSession> session_;
     WindowSelection selection_;
-    SatelliteTree* tree_ = nullptr;
-    ChannelListCtrl* list_ = nullptr;
-    ChannelListModel* model_ = nullptr;
-    QLabel* filterStatus_ = nullptr;
-    FindField* findField_ = nullptr;
-    QLabel* rowCount_ = nullptr;
-    QButtonGroup* viewGroup_ = nullptr;
-    QRadioButton* viewButtons_[3] = {};
-    QPushButton* problemsButton_ = nullptr;
-    ProblemsPanel* problems_ = nullptr;
-    QDockWidget* problemsDock_ = nullptr;
-    QSplitter* splitter_ = nullptr;
+    TreePane* treePane_;
+    ListPane* listPane_;
+    ProblemsPane* problemsPane_;
     QMenu* recentMenu_ = nullptr;
     std::unique_ptr<CommandTable> commands_;
     std::unique_ptr<StatusNotices> notices_;
@@ -197,6 +140,8 @@ private:
     ListCommands listCommands_;
     SelectCommands selectCommands_;
     SatelliteCommands satelliteCommands_;
+    PaneContext paneContext_;
+    WindowPanes panes_;
     bool focusPlaced_ = false;
 };
 

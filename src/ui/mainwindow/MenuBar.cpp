@@ -17,11 +17,13 @@
 
 #include "ChannelListCtrl.h"
 #include "CommandTable.h"
-#include "FindField.h"
 #include "KavroVersion.h"
+#include "ListPane.h"
 #include "MainWindow.h"
 #include "RecentFiles.h"
 #include "SatelliteTree.h"
+#include "TreePane.h"
+#include "WindowRefresh.h"
 #include "database/ViewIndex.h"
 #include "session/EditSession.h"
 #include "ui/dialogs/Accessibility.h"
@@ -80,7 +82,7 @@ std::vector<CommandEntry> MainWindow::commandEntries() {
          bar | pop, A::WhenRedoable, S::Window, false, "edit-redo", false,
          [&history] { history.redo(); }},
         {I::Find, QT_TRANSLATE_NOOP("kavro::MenuBar", "Find"), M::Edit, "Ctrl+F", 1, InMenuOnly,
-         A::Always, S::Window, false, nullptr, false, [this] { focusFind(); }},
+         A::Always, S::Window, false, nullptr, false, [this] { listPane_->focusFind(); }},
         {I::EditChannel, QT_TRANSLATE_NOOP("kavro::MenuBar", "Edit Channel..."), M::Channels, "F2",
          1, pop, A::WhenOpen, S::List, true, nullptr, false, [&ch] { ch.editChannel(); }},
         {I::Delete, QT_TRANSLATE_NOOP("kavro::MenuBar", "Delete"), M::Edit, "Del", 1, pop,
@@ -139,12 +141,11 @@ std::vector<CommandEntry> MainWindow::commandEntries() {
          "Ctrl+R", 1, InSatellitePopup, A::WhenOpen, S::SatelliteItem, false, nullptr, false,
          [&sat] { sat.renameSelected(); }},
         {I::ViewAll, QT_TRANSLATE_NOOP("kavro::MenuBar", "All"), M::View, "Ctrl+1", 0, InMenuOnly,
-         A::WhenOpen, S::Window, false, nullptr, true, [this] { onViewButton(ViewAll); }},
+         A::WhenOpen, S::Window, false, nullptr, true, [this] { showView(ViewAll); }},
         {I::ViewTv, QT_TRANSLATE_NOOP("kavro::MenuBar", "TV"), M::View, "Ctrl+2", 0, InMenuOnly,
-         A::WhenOpen, S::Window, false, nullptr, true, [this] { onViewButton(ViewTv); }},
+         A::WhenOpen, S::Window, false, nullptr, true, [this] { showView(ViewTv); }},
         {I::ViewRadio, QT_TRANSLATE_NOOP("kavro::MenuBar", "Radio"), M::View, "Ctrl+3", 0,
-         InMenuOnly, A::WhenOpen, S::Window, false, nullptr, true,
-         [this] { onViewButton(ViewRadio); }},
+         InMenuOnly, A::WhenOpen, S::Window, false, nullptr, true, [this] { showView(ViewRadio); }},
         {I::KeyboardShortcuts, QT_TRANSLATE_NOOP("kavro::MenuBar", "Keyboard Shortcuts"), M::Help,
          "F1", 0, InMenuOnly, A::Always, S::Window, false, nullptr, false,
          [this] { showKeyboardShortcuts(); }},
@@ -160,7 +161,7 @@ std::vector<CommandEntry> MainWindow::commandEntries() {
 
 void MainWindow::buildMenuBar() {
     commands_ = std::make_unique<CommandTable>(*this);
-    commands_->setBlocked([this] { return list_->isDragging(); });
+    commands_->setBlocked([this] { return listPane_->view()->isDragging(); });
     commands_->setScopeGuard([this](Scope scope) { return enterScope(scope); });
     auto* views = new QActionGroup(this);
     for (CommandEntry& entry : commandEntries()) {
@@ -189,16 +190,16 @@ bool MainWindow::enterScope(Scope scope) {
             if (!session_->isOpen()) {
                 return false;
             }
-            onListClicked();
+            listPane_->takeSelection(paneContext_);
             return true;
         case Scope::TransponderItem:
         case Scope::SatelliteItem: {
             const Popup wanted =
                 scope == Scope::TransponderItem ? Popup::Transponder : Popup::Satellite;
-            if (!session_->isOpen() || treePopup() != wanted) {
+            if (!session_->isOpen() || treePane_->popup() != wanted) {
                 return false;
             }
-            selection_.takeTreeItem(tree_->selectedItem(), session_->viewIndex());
+            selection_.takeTreeItem(treePane_->tree()->selectedItem(), session_->viewIndex());
             return true;
         }
     }
@@ -245,7 +246,7 @@ void MainWindow::fillRecentMenu() {
         const QString path = paths[i];
         const QString text = QStringLiteral("&%1 %2").arg(i + 1).arg(shownPath(path));
         connect(recentMenu_->addAction(text), &QAction::triggered, this, [this, path] {
-            if (!list_->isDragging()) {
+            if (!listPane_->view()->isDragging()) {
                 openFile(path);
             }
         });
@@ -260,14 +261,15 @@ void MainWindow::fillRecentMenu() {
     });
 }
 
-void MainWindow::focusFind() {
-    findField_->setFocus(Qt::ShortcutFocusReason);
-    findField_->selectAll();
+void MainWindow::showView(int view) {
+    if (session_->isOpen()) {
+        refresh_->showView(view);
+    }
 }
 
 // Edit > Delete does what the Delete key does where the focus is.
 void MainWindow::deleteWhereFocused() {
-    if (tree_->hasFocus()) {
+    if (treePane_->tree()->hasFocus()) {
         transponderCommands_.deleteByKey();
     } else if (enterScope(Scope::List)) {
         channelCommands_.deleteChannels();
@@ -276,9 +278,9 @@ void MainWindow::deleteWhereFocused() {
 
 void MainWindow::selectAllChannels() {
     if (session_->isOpen()) {
-        list_->setFocus(Qt::ShortcutFocusReason);
-        list_->selectAll();
-        onListClicked();
+        listPane_->view()->setFocus(Qt::ShortcutFocusReason);
+        listPane_->view()->selectAll();
+        listPane_->takeSelection(paneContext_);
     }
 }
 

@@ -4,6 +4,8 @@
 
 #include "ChannelListCtrl.h"
 #include "ChannelListModel.h"
+#include "ListPane.h"
+#include "TreePane.h"
 #include "WindowParts.h"
 #include "database/TableEditing.h"
 #include "session/EditSession.h"
@@ -36,12 +38,12 @@ int slotAfterSort(const ChannelDatabase& db, const std::vector<int>& channels, S
 std::vector<int> OrderCommands::selectedChannels(std::vector<int>& rows) const {
     rows.clear();
     std::vector<int> channels;
-    if (!parts_.session.isOpen() || parts_.list.isDragging()) {
+    if (!parts_.session.isOpen() || parts_.list.view()->isDragging()) {
         return channels;
     }
-    for (int row : parts_.list.selectedRowPositions()) {
+    for (int row : parts_.list.view()->selectedRowPositions()) {
         rows.push_back(row);
-        channels.push_back(parts_.model.channelAt(row));
+        channels.push_back(parts_.list.model()->channelAt(row));
     }
     return channels;
 }
@@ -51,24 +53,25 @@ void OrderCommands::moveToTop() {
 }
 
 void OrderCommands::moveToBottom() {
-    moveToRow(parts_.model.rowCount());  // past the last row that does not move
+    moveToRow(parts_.list.model()->rowCount());  // past the last row that does not move
 }
 
 void OrderCommands::moveUp() {
-    moveToRow(std::max(parts_.list.firstSelectedRow() - 1, 0));
+    moveToRow(std::max(parts_.list.view()->firstSelectedRow() - 1, 0));
 }
 
 void OrderCommands::moveDown() {
-    moveToRow(parts_.list.firstSelectedRow() + 1);
+    moveToRow(parts_.list.view()->firstSelectedRow() + 1);
 }
 
 void OrderCommands::moveToPosition() {
     std::vector<int> rows;
     if (selectedChannels(rows).empty() ||
-        static_cast<int>(rows.size()) == parts_.model.rowCount()) {
+        static_cast<int>(rows.size()) == parts_.list.model()->rowCount()) {
         return;  // nothing that could move
     }
-    const int row = askListRow(parts_.dialogContext(), rows.front(), parts_.model.rowCount() - 1);
+    const int row =
+        askListRow(parts_.dialogContext(), rows.front(), parts_.list.model()->rowCount() - 1);
     if (row >= 0) {
         moveToRow(row);
     }
@@ -101,26 +104,26 @@ void OrderCommands::moveToRow(int row) {
     if (channels.empty()) {
         return;
     }
-    const int target = rowMoveTarget(parts_.session.database(), parts_.model.channels(),
+    const int target = rowMoveTarget(parts_.session.database(), parts_.list.model()->channels(),
                                      ChannelSet(channels), row);
     if (target == NothingMoves) {
         return;
     }
     const int count = static_cast<int>(rows.size());
-    const int first = std::clamp(row, 0, parts_.model.rowCount() - count);
+    const int first = std::clamp(row, 0, parts_.list.model()->rowCount() - count);
     parts_.session.apply(MoveChannels{std::move(channels), target});
-    parts_.list.selectOnlyRows(rowBlock(first, count));
+    parts_.list.view()->selectOnlyRows(rowBlock(first, count));
 }
 
 void OrderCommands::sort(SortKey key) {
     std::vector<int> rows;
     std::vector<int> channels = selectedChannels(rows);
-    if (!parts_.session.isOpen() || parts_.list.isDragging()) {
+    if (!parts_.session.isOpen() || parts_.list.view()->isDragging()) {
         return;
     }
     const int followed = rows.size() == 1 ? channels.front() : ChannelCapacity;
     if (rows.size() <= 1) {
-        const std::span<const int> shown = parts_.model.channels();
+        const std::span<const int> shown = parts_.list.model()->channels();
         channels.assign(shown.begin(), shown.end());
     }
     if (channels.size() < 2) {
@@ -131,13 +134,13 @@ void OrderCommands::sort(SortKey key) {
                                : slotAfterSort(parts_.session.database(), channels, key, followed);
     parts_.session.apply(SortChannels{std::move(channels), key});
     if (followed == ChannelCapacity) {
-        parts_.list.selectOnlyRows(rows);  // the same rows hold the sorted channels
+        parts_.list.view()->selectOnlyRows(rows);  // the same rows hold the sorted channels
         return;
     }
-    const std::span<const int> shown = parts_.model.channels();
+    const std::span<const int> shown = parts_.list.model()->channels();
     const auto at = std::find(shown.begin(), shown.end(), followedTo);
     if (at != shown.end()) {
-        parts_.list.selectOnlyRows({static_cast<int>(at - shown.begin())});
+        parts_.list.view()->selectOnlyRows({static_cast<int>(at - shown.begin())});
     }
 }
 

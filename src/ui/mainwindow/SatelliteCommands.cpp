@@ -1,6 +1,8 @@
 #include "SatelliteCommands.h"
 
+#include "ListPane.h"
 #include "SatelliteTree.h"
+#include "TreePane.h"
 #include "WindowParts.h"
 #include "WindowSelection.h"
 #include "session/EditSession.h"
@@ -15,7 +17,7 @@ void SatelliteCommands::openDialog(int satellite) {
 }
 
 int SatelliteCommands::selectedSatellite() const {
-    const QTreeWidgetItem* item = parts_.tree.selectedItem();
+    const QTreeWidgetItem* item = parts_.tree.tree()->selectedItem();
     if (!parts_.session.isOpen() || item == nullptr || SatelliteTree::isTransponderItem(item)) {
         return -1;
     }

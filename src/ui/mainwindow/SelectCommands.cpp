@@ -12,7 +12,9 @@
 #include "ChannelListCtrl.h"
 #include "ChannelListModel.h"
 #include "CommandTable.h"
+#include "ListPane.h"
 #include "SaveGuards.h"
+#include "TreePane.h"
 #include "WindowParts.h"
 #include "WindowSelection.h"
 #include "database/ChannelDatabase.h"
@@ -135,15 +137,16 @@ void SelectCommands::showCount(QStatusBar& bar) {
     count_ = new QLabel(&bar);
     count_->setObjectName(QStringLiteral("selectedCount"));
     bar.addPermanentWidget(count_);
-    connect(parts_.list.selectionModel(), &QItemSelectionModel::selectionChanged, this,
+    connect(parts_.list.view()->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &SelectCommands::updateCount);
-    connect(&parts_.model, &QAbstractItemModel::modelReset, this, &SelectCommands::updateCount);
+    connect(parts_.list.model(), &QAbstractItemModel::modelReset, this,
+            &SelectCommands::updateCount);
     updateCount();
 }
 
 void SelectCommands::updateCount() {
     if (count_) {
-        const qsizetype selected = parts_.list.selectedRowPositions().size();
+        const qsizetype selected = parts_.list.view()->selectedRowPositions().size();
         count_->setText(
             selected > 0
                 ? QCoreApplication::translate("kavro::MenuBar", "%1 selected").arg(selected)
@@ -158,7 +161,7 @@ bool SelectCommands::queryFor(CommandId command, ChannelSetQuery& query,
         query = {ChannelSetKind::Favorite, groupOf(command) + 1, {}};
         return true;
     }
-    const int current = parts_.model.channelAt(parts_.list.currentIndex().row());
+    const int current = parts_.list.model()->channelAt(parts_.list.view()->currentIndex().row());
     for (const SelectEntry& entry : SelectEntries) {
         if (entry.command == command) {
             query.kind = entry.kind;
@@ -166,8 +169,8 @@ bool SelectCommands::queryFor(CommandId command, ChannelSetQuery& query,
     }
     switch (command) {
         case CommandId::SelectInvert:
-            for (int row : parts_.list.selectedRowPositions()) {
-                others.push_back(parts_.model.channelAt(row));
+            for (int row : parts_.list.view()->selectedRowPositions()) {
+                others.push_back(parts_.list.model()->channelAt(row));
             }
             break;
         case CommandId::SelectTransponder:
@@ -215,13 +218,13 @@ void SelectCommands::run(CommandId command) {
 }
 
 void SelectCommands::select(const ChannelSetQuery& query, bool add) {
-    const std::vector<int> rows = shownChannels(parts_.model);
+    const std::vector<int> rows = shownChannels(*parts_.list.model());
     std::vector<char> chosen(ChannelCapacity, 0);
     for (int ch : selectChannels(parts_.session.database(), query, rows)) {
         chosen[static_cast<size_t>(ch)] = 1;
     }
     if (add) {
-        for (int row : parts_.list.selectedRowPositions()) {
+        for (int row : parts_.list.view()->selectedRowPositions()) {
             chosen[static_cast<size_t>(rows[static_cast<size_t>(row)])] = 1;
         }
     }
@@ -231,10 +234,10 @@ void SelectCommands::select(const ChannelSetQuery& query, bool add) {
             selected.push_back(static_cast<int>(row));
         }
     }
-    parts_.list.selectOnlyRows(selected);
+    parts_.list.view()->selectOnlyRows(selected);
     if (!selected.empty()) {
         parts_.selection.takeList();
-        parts_.list.setFocus(Qt::OtherFocusReason);
+        parts_.list.view()->setFocus(Qt::OtherFocusReason);
     }
     updateCount();
 }

@@ -37,6 +37,15 @@ void StatusNotices::show(const QString& text) {
     bar_.showMessage(text, ShownMilliseconds);
 }
 
+bool WindowParts::confirm(const QString& question) const {
+    return interaction.messageBox(window, question, Interaction::Buttons::OkCancel,
+                                  Interaction::Icon::None) == Interaction::Answer::Ok;
+}
+
+void WindowParts::showMessage(const QString& text) const {
+    interaction.messageBox(window, text, Interaction::Buttons::Ok, Interaction::Icon::Exclamation);
+}
+
 DialogContext WindowParts::dialogContext() const {
     return {window, &interaction, &session, notices};
 }

@@ -4,8 +4,10 @@
 
 #include "ChannelListCtrl.h"
 #include "ChannelListModel.h"
+#include "ListPane.h"
 #include "SatelliteTree.h"
 #include "ShownText.h"
+#include "TreePane.h"
 #include "WindowParts.h"
 #include "WindowRefresh.h"
 #include "WindowSelection.h"
@@ -45,7 +47,7 @@ void TransponderCommands::deleteTransponder() {
 }
 
 void TransponderCommands::deleteByKey() {
-    QTreeWidgetItem* item = parts_.tree.selectedItem();
+    QTreeWidgetItem* item = parts_.tree.tree()->selectedItem();
     if (!parts_.session.isOpen() || !SatelliteTree::isTransponderItem(item)) {
         return;
     }
@@ -62,7 +64,7 @@ void TransponderCommands::addChannel() {
     }
     const EditResult result = runChannelDialog(parts_.dialogContext(), t, EditMode::Add);
     if (result.applied) {
-        parts_.list.selectAndShowRow(parts_.model.rowOf(result.slot));
+        parts_.list.view()->selectAndShowRow(parts_.list.model()->rowOf(result.slot));
     }
 }
 
@@ -81,7 +83,7 @@ void TransponderCommands::addTransponder() {
 }
 
 void TransponderCommands::editTransponder() {
-    const QTreeWidgetItem* item = parts_.tree.selectedItem();
+    const QTreeWidgetItem* item = parts_.tree.tree()->selectedItem();
     const ViewIndex& index = parts_.session.viewIndex();
     if (!SatelliteTree::isTransponderItem(item) ||
         SatelliteTree::itemSatellite(item) != parts_.selection.satellite() ||

@@ -8,6 +8,7 @@
 #include <iterator>
 
 #include "ChannelListCtrl.h"
+#include "ListPane.h"
 #include "MainWindow.h"
 #include "WindowSettings.h"
 #include "database/DisplayText.h"
@@ -31,7 +32,7 @@ void setColumnModes(QHeaderView& header) {
 }  // namespace
 
 void MainWindow::setListColumnModes() {
-    setColumnModes(*list_->horizontalHeader());
+    setColumnModes(*listPane_->view()->horizontalHeader());
 }
 
 void MainWindow::restoreLayout() {
@@ -40,24 +41,25 @@ void MainWindow::restoreLayout() {
         const QScreen* shown = screen() ? screen() : QGuiApplication::primaryScreen();
         resize(shown ? DefaultSize.boundedTo(shown->availableGeometry().size()) : DefaultSize);
     }
-    splitter_->restoreState(settings_->bytes(QString::fromLatin1(WindowSettings::Splitter)));
+    panes_.splitter->restoreState(settings_->bytes(QString::fromLatin1(WindowSettings::Splitter)));
     restoreState(settings_->bytes(QString::fromLatin1(WindowSettings::Docks)));
     const QStringList widths = settings_->list(QString::fromLatin1(WindowSettings::ListColumns));
     for (int i = 0; i < widths.size() && i < static_cast<int>(std::size(WidenableColumns)); ++i) {
         const int width = widths[i].toInt();
         if (width >= MinimumColumnWidth && width <= MaximumColumnWidth) {
-            list_->setColumnWidth(WidenableColumns[i], width);
+            listPane_->view()->setColumnWidth(WidenableColumns[i], width);
         }
     }
 }
 
 void MainWindow::saveLayout() {
     settings_->setBytes(QString::fromLatin1(WindowSettings::Geometry), saveGeometry());
-    settings_->setBytes(QString::fromLatin1(WindowSettings::Splitter), splitter_->saveState());
+    settings_->setBytes(QString::fromLatin1(WindowSettings::Splitter),
+                        panes_.splitter->saveState());
     settings_->setBytes(QString::fromLatin1(WindowSettings::Docks), saveState());
     QStringList widths;
     for (const ListColumn column : WidenableColumns) {
-        widths.append(QString::number(list_->columnWidth(column)));
+        widths.append(QString::number(listPane_->view()->columnWidth(column)));
     }
     settings_->setList(QString::fromLatin1(WindowSettings::ListColumns), widths);
     settings_->sync();

@@ -1,5 +1,6 @@
-// What the window's command groups work with: the session they change, the selection they
-// act on, the views they refresh and the services they ask through.
+// What the window's command groups and panes work with: the session they change, the
+// selection they act on, the panes that show them, the refresh and the services they ask
+// through.
 #pragma once
 
 #include <QString>
@@ -10,11 +11,10 @@ class QWidget;
 
 namespace kavro {
 
-class ChannelListCtrl;
-class ChannelListModel;
 class EditSession;
 class Interaction;
-class SatelliteTree;
+class ListPane;
+class TreePane;
 class WindowRefresh;
 class WindowSelection;
 class WindowSettings;
@@ -25,9 +25,8 @@ struct WindowParts {
     Interaction& interaction;
     EditSession& session;
     WindowSelection& selection;
-    SatelliteTree& tree;
-    ChannelListCtrl& list;
-    ChannelListModel& model;
+    TreePane& tree;
+    ListPane& list;
     WindowRefresh& refresh;
     // What the window remembers, and its status bar's notices; set once the window has them.
     WindowSettings* settings = nullptr;

@@ -44,8 +44,8 @@ struct OpenWindow {
     }
     // Lays out and paints what a screen would show now.
     void paint() {
-        window.list()->viewport()->repaint();
-        window.tree()->viewport()->repaint();
+        window.panes().list.view()->viewport()->repaint();
+        window.panes().tree.tree()->viewport()->repaint();
     }
 };
 

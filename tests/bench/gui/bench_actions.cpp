@@ -39,7 +39,7 @@ struct SampleWindow {
         window.show();
         open();
         if (problemsOpen) {
-            window.problemsButton()->click();
+            window.panes().problems.button()->click();
         }
         settle();
     }
@@ -57,7 +57,7 @@ struct SampleWindow {
     }
     // Waits, untimed, for the Problems worker, so that no check runs into the next round.
     void waitForProblems() {
-        while (window.problemsPanel()->isChecking()) {
+        while (window.panes().problems.panel()->isChecking()) {
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
         }
     }
@@ -65,11 +65,11 @@ struct SampleWindow {
         QTest::keyClick(to, key, modifiers);
     }
     void selectRows(const QItemSelection& rows) {
-        window.list()->selectionModel()->select(
+        window.panes().list.view()->selectionModel()->select(
             rows, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-        emit window.list()->listClicked();
+        emit window.panes().list.view()->listClicked();
     }
-    QModelIndex index(int row) const { return window.listModel()->index(row, 0); }
+    QModelIndex index(int row) const { return window.panes().list.model()->index(row, 0); }
     void selectScattered() {
         QItemSelection rows;
         for (int row = 0; row < 2 * Scattered; row += 2) {
@@ -77,7 +77,9 @@ struct SampleWindow {
         }
         selectRows(rows);
     }
-    void selectAll() { selectRows(QItemSelection(index(0), index(window.listModel()->rowCount() - 1))); }
+    void selectAll() {
+        selectRows(QItemSelection(index(0), index(window.panes().list.model()->rowCount() - 1)));
+    }
 };
 
 // Runs `prepare` untimed, then times `act` until the window is settled.
@@ -98,7 +100,8 @@ void timeAction(benchmark::State& state, SampleWindow& w, Prepare prepare, Act a
 // The floor under every figure: the whole window painted, with nothing changed.
 void BM_Action_RepaintOnly(benchmark::State& state) {
     SampleWindow w;
-    timeAction(state, w, [] {}, [] {});
+    timeAction(
+        state, w, [] {}, [] {});
 }
 BENCHMARK(BM_Action_RepaintOnly)->Unit(benchmark::kMillisecond);
 
@@ -107,7 +110,7 @@ void BM_Action_Open(benchmark::State& state) {
     SampleWindow w;
     timeAction(
         state, w, [&w] { w.interaction.openPaths.append(samplePath()); },
-        [&w] { w.key(w.window.list(), Qt::Key_O, Qt::ControlModifier); });
+        [&w] { w.key(w.window.panes().list.view(), Qt::Key_O, Qt::ControlModifier); });
     if (!w.interaction.openPaths.isEmpty() || !w.window.session().isOpen()) {
         state.SkipWithError("the file was not opened");
     }
@@ -117,23 +120,27 @@ BENCHMARK(BM_Action_Open)->Unit(benchmark::kMillisecond);
 void BM_Action_ViewSwitch(benchmark::State& state) {
     SampleWindow w;
     bool tv = false;
-    timeAction(state, w, [] {}, [&] {
-        tv = !tv;
-        w.key(w.window.list(), tv ? Qt::Key_2 : Qt::Key_1, Qt::ControlModifier);
-    });
+    timeAction(
+        state, w, [] {},
+        [&] {
+            tv = !tv;
+            w.key(w.window.panes().list.view(), tv ? Qt::Key_2 : Qt::Key_1, Qt::ControlModifier);
+        });
 }
 BENCHMARK(BM_Action_ViewSwitch)->Unit(benchmark::kMillisecond);
 
 // "Channel 1" to "Channel 12" and back: one keystroke each way.
 void BM_Action_FindKeystroke(benchmark::State& state) {
     SampleWindow w;
-    FindField* find = w.window.findField();
+    FindField* find = w.window.panes().list.findField();
     find->setText(QStringLiteral("channel 1"));
     bool typed = false;
-    timeAction(state, w, [] {}, [&] {
-        typed = !typed;
-        w.key(find, typed ? Qt::Key_2 : Qt::Key_Backspace);
-    });
+    timeAction(
+        state, w, [] {},
+        [&] {
+            typed = !typed;
+            w.key(find, typed ? Qt::Key_2 : Qt::Key_Backspace);
+        });
 }
 BENCHMARK(BM_Action_FindKeystroke)->Unit(benchmark::kMillisecond);
 
@@ -143,10 +150,12 @@ void BM_Action_SortByNameAll(benchmark::State& state) {
         state, w,
         [&w] {
             w.open();
-            w.window.list()->selectAndShowRow(0);
-            emit w.window.list()->listClicked();
+            w.window.panes().list.view()->selectAndShowRow(0);
+            emit w.window.panes().list.view()->listClicked();
         },
-        [&w] { w.key(w.window.list(), Qt::Key_N, Qt::ControlModifier | Qt::ShiftModifier); });
+        [&w] {
+            w.key(w.window.panes().list.view(), Qt::Key_N, Qt::ControlModifier | Qt::ShiftModifier);
+        });
 }
 BENCHMARK(BM_Action_SortByNameAll)->Unit(benchmark::kMillisecond);
 
@@ -158,7 +167,7 @@ void BM_Action_MoveToTop7000Scattered(benchmark::State& state) {
             w.open();
             w.selectScattered();
         },
-        [&w] { w.key(w.window.list(), Qt::Key_Home, Qt::ControlModifier); });
+        [&w] { w.key(w.window.panes().list.view(), Qt::Key_Home, Qt::ControlModifier); });
 }
 BENCHMARK(BM_Action_MoveToTop7000Scattered)->Unit(benchmark::kMillisecond);
 
@@ -170,7 +179,7 @@ void BM_Action_DeleteAll(benchmark::State& state) {
             w.open();
             w.selectAll();
         },
-        [&w] { w.key(w.window.list(), Qt::Key_Delete); });
+        [&w] { w.key(w.window.panes().list.view(), Qt::Key_Delete); });
 }
 BENCHMARK(BM_Action_DeleteAll)->Unit(benchmark::kMillisecond);
 
@@ -178,10 +187,12 @@ BENCHMARK(BM_Action_DeleteAll)->Unit(benchmark::kMillisecond);
 void undoOrRedoDeleteAll(benchmark::State& state, bool undo) {
     SampleWindow w;
     w.selectAll();
-    w.key(w.window.list(), Qt::Key_Delete);
+    w.key(w.window.panes().list.view(), Qt::Key_Delete);
     timeAction(
         state, w, [&] { w.window.runCommand(undo ? CommandId::Redo : CommandId::Undo); },
-        [&] { w.key(w.window.list(), undo ? Qt::Key_Z : Qt::Key_Y, Qt::ControlModifier); });
+        [&] {
+            w.key(w.window.panes().list.view(), undo ? Qt::Key_Z : Qt::Key_Y, Qt::ControlModifier);
+        });
 }
 
 void BM_Action_UndoDeleteAll(benchmark::State& state) {
@@ -199,11 +210,13 @@ void editOneChannel(benchmark::State& state, bool panelOpen) {
     SampleWindow w(panelOpen);
     const std::string first(w.window.session().database().channelName(0));
     bool renamed = false;
-    timeAction(state, w, [] {}, [&] {
-        renamed = !renamed;
-        w.window.session().apply(
-            renamedChannel(w.window.session().database(), 0, renamed ? "Renamed" : first));
-    });
+    timeAction(
+        state, w, [] {},
+        [&] {
+            renamed = !renamed;
+            w.window.session().apply(
+                renamedChannel(w.window.session().database(), 0, renamed ? "Renamed" : first));
+        });
 }
 
 void BM_Action_EditOneChannelPanelClosed(benchmark::State& state) {
@@ -219,7 +232,7 @@ BENCHMARK(BM_Action_EditOneChannelPanelOpen)->Unit(benchmark::kMillisecond);
 // The release of a drag that carried 7,000 rows 100 places down.
 void BM_Action_DragCommitOf7000(benchmark::State& state) {
     SampleWindow w;
-    ChannelListCtrl* list = w.window.list();
+    ChannelListCtrl* list = w.window.panes().list.view();
     timeAction(
         state, w,
         [&] {
@@ -238,8 +251,9 @@ BENCHMARK(BM_Action_DragCommitOf7000)->Unit(benchmark::kMillisecond);
 // The check itself, as the worker runs it, with the open panel's new rows painted.
 void BM_Action_ProblemsRecheck(benchmark::State& state) {
     SampleWindow w(true);
-    timeAction(state, w, [] {}, [&w] { w.window.problemsPanel()->recheck(); });
-    state.counters["Findings"] = static_cast<double>(w.window.problemsPanel()->count());
+    timeAction(
+        state, w, [] {}, [&w] { w.window.panes().problems.panel()->recheck(); });
+    state.counters["Findings"] = static_cast<double>(w.window.panes().problems.panel()->count());
 }
 BENCHMARK(BM_Action_ProblemsRecheck)->Unit(benchmark::kMillisecond);
 
@@ -257,7 +271,7 @@ void start(benchmark::State& state, bool withFile) {
         QCoreApplication::processEvents();
         window.repaint();
         state.PauseTiming();
-        while (window.problemsPanel()->isChecking()) {
+        while (window.panes().problems.panel()->isChecking()) {
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
         }
         state.ResumeTiming();

@@ -25,11 +25,11 @@ constexpr int BlockStart = 4000;
 
 // The window with the full image open and the channel list owning the selection.
 struct Editor : OpenWindow {
-    ChannelListCtrl* list = window.list();
+    ChannelListCtrl* list = window.panes().list.view();
 
     // The list owns the selection, as after a click on a row.
     void takeList() { emit list->listClicked(); }
-    QModelIndex index(int row) const { return window.listModel()->index(row, 0); }
+    QModelIndex index(int row) const { return window.panes().list.model()->index(row, 0); }
     void selectBlock() {
         list->selectionModel()->select(
             QItemSelection(index(BlockStart), index(BlockStart + Selected - 1)),
@@ -111,7 +111,7 @@ void BM_DeleteAllChannelsByCommand(benchmark::State& state) {
         e.window.channelCommands().deleteChannels();
         e.paint();
     }
-    if (e.window.listModel()->rowCount() != 0) {
+    if (e.window.panes().list.model()->rowCount() != 0) {
         state.SkipWithError("channels were left");
     }
 }

@@ -28,14 +28,14 @@ constexpr int Scattered = 7000;
 // to 400.
 void findKeystrokes(benchmark::State& state, const char* from, const char* to) {
     OpenWindow e;
-    e.window.findField()->setText(QString::fromLatin1(from));
+    e.window.panes().list.findField()->setText(QString::fromLatin1(from));
     bool longer = true;
     for (auto _ : state) {
-        e.window.findField()->setText(QString::fromLatin1(longer ? to : from));
-        e.window.list()->viewport()->repaint();
+        e.window.panes().list.findField()->setText(QString::fromLatin1(longer ? to : from));
+        e.window.panes().list.view()->viewport()->repaint();
         longer = !longer;
     }
-    if (e.window.listModel()->rowCount() == 0) {
+    if (e.window.panes().list.model()->rowCount() == 0) {
         state.SkipWithError("nothing found");
     }
 }
@@ -55,12 +55,12 @@ BENCHMARK(BM_FindKeystrokeNarrowing)->Unit(benchmark::kMillisecond);
 void proxyKeystrokes(benchmark::State& state, const char* from, const char* to) {
     OpenWindow e;
     QSortFilterProxyModel proxy;
-    proxy.setSourceModel(e.window.listModel());
+    proxy.setSourceModel(e.window.panes().list.model());
     proxy.setFilterKeyColumn(ColumnChannel);
     proxy.setFilterCaseSensitivity(Qt::CaseInsensitive);
     QTableView view;
     view.setModel(&proxy);
-    view.resize(e.window.list()->size());
+    view.resize(e.window.panes().list.view()->size());
     view.show();
     proxy.setFilterFixedString(QString::fromLatin1(from));
     bool longer = true;
@@ -86,14 +86,14 @@ BENCHMARK(BM_FindKeystrokeNarrowingByProxyModel)->Unit(benchmark::kMillisecond);
 
 // Every other row of the first 14,000 selected, as the list owns a selection after clicks.
 void selectScattered(OpenWindow& e) {
-    ChannelListModel* model = e.window.listModel();
+    ChannelListModel* model = e.window.panes().list.model();
     QItemSelection selection;
     for (int row = 0; row < 2 * Scattered; row += 2) {
         selection.select(model->index(row, 0), model->index(row, 0));
     }
-    e.window.list()->selectionModel()->select(
+    e.window.panes().list.view()->selectionModel()->select(
         selection, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-    emit e.window.list()->listClicked();
+    emit e.window.panes().list.view()->listClicked();
 }
 
 // The command from the selection to the repainted list with the block selected at the top.
@@ -105,9 +105,9 @@ void BM_MoveToTop7000Scattered(benchmark::State& state) {
         selectScattered(e);
         state.ResumeTiming();
         e.window.orderCommands().moveToTop();
-        e.window.list()->viewport()->repaint();
+        e.window.panes().list.view()->viewport()->repaint();
     }
-    const QVector<int> rows = e.window.list()->selectedRowPositions();
+    const QVector<int> rows = e.window.panes().list.view()->selectedRowPositions();
     if (rows.size() != Scattered || rows.last() != Scattered - 1) {
         state.SkipWithError("the block is not at the top");
     }
@@ -121,14 +121,14 @@ void BM_SortByNameAll15360(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         e.open();
-        e.window.list()->selectAndShowRow(0);
-        emit e.window.list()->listClicked();
+        e.window.panes().list.view()->selectAndShowRow(0);
+        emit e.window.panes().list.view()->listClicked();
         e.window.orderCommands().sort(SortKey::ServiceId);
         state.ResumeTiming();
         e.window.orderCommands().sort(SortKey::Name);
-        e.window.list()->viewport()->repaint();
+        e.window.panes().list.view()->viewport()->repaint();
     }
-    const ChannelListModel* model = e.window.listModel();
+    const ChannelListModel* model = e.window.panes().list.model();
     if (model->rowCount() != ChannelCapacity ||
         model->data(model->index(0, ColumnChannel)).toString() != QStringLiteral("Channel 00001")) {
         state.SkipWithError("not sorted");

@@ -19,7 +19,7 @@ namespace {
 // The full image open, with one step made: every channel deleted by the command, or 7,000
 // rows dragged 100 places down.
 struct SteppedWindow : OpenWindow {
-    ChannelListCtrl* list = window.list();
+    ChannelListCtrl* list = window.panes().list.view();
 
     void deleteEverything() {
         list->selectAll();
@@ -27,8 +27,8 @@ struct SteppedWindow : OpenWindow {
         window.channelCommands().deleteChannels();
     }
     void drag7000() {
-        const QModelIndex first = window.listModel()->index(4000, 0);
-        const QModelIndex last = window.listModel()->index(4000 + 7000 - 1, 0);
+        const QModelIndex first = window.panes().list.model()->index(4000, 0);
+        const QModelIndex last = window.panes().list.model()->index(4000 + 7000 - 1, 0);
         list->selectionModel()->select(
             QItemSelection(first, last),
             QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);

@@ -61,11 +61,11 @@ BENCHMARK(BM_ImportPickerScrollPageExpanded)->Unit(benchmark::kMillisecond);
 void BM_ListScrollPageAll(benchmark::State& state) {
     OpenWindow e;
     QCoreApplication::processEvents();
-    QScrollBar* bar = e.window.list()->verticalScrollBar();
+    QScrollBar* bar = e.window.panes().list.view()->verticalScrollBar();
     for (auto _ : state) {
         const int next = bar->value() + bar->pageStep();
         bar->setValue(next > bar->maximum() ? 0 : next);
-        e.window.list()->viewport()->repaint();
+        e.window.panes().list.view()->viewport()->repaint();
     }
 }
 BENCHMARK(BM_ListScrollPageAll)->Unit(benchmark::kMillisecond);

@@ -16,18 +16,18 @@ using namespace kavro::testing;
 namespace {
 
 struct PanelWindow : OpenWindow {
-    PanelWindow() { window.problemsButton()->click(); }
+    PanelWindow() { window.panes().problems.button()->click(); }
     void paintAll() {
         paint();
-        window.problemsPanel()->view()->viewport()->repaint();
+        window.panes().problems.panel()->view()->viewport()->repaint();
     }
 };
 
 void BM_ProblemsRecheckFull(benchmark::State& state) {
     PanelWindow w;
     for (auto _ : state) {
-        w.window.problemsPanel()->recheck();
-        w.window.problemsPanel()->view()->viewport()->repaint();
+        w.window.panes().problems.panel()->recheck();
+        w.window.panes().problems.panel()->view()->viewport()->repaint();
     }
 }
 BENCHMARK(BM_ProblemsRecheckFull)->Unit(benchmark::kMillisecond);
@@ -55,7 +55,7 @@ void BM_EditWithProblemsPanelOpen(benchmark::State& state) {
         w.paintAll();
         undo = !undo;
     }
-    state.counters["Findings"] = static_cast<double>(w.window.problemsPanel()->count());
+    state.counters["Findings"] = static_cast<double>(w.window.panes().problems.panel()->count());
 }
 BENCHMARK(BM_EditWithProblemsPanelOpen)->Unit(benchmark::kMillisecond);
 

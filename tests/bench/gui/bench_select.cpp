@@ -19,7 +19,7 @@ void BM_SelectCommandFull(benchmark::State& state) {
         w.window.commands().action(command)->trigger();
         w.paint();
         state.PauseTiming();
-        selected = w.window.list()->selectedRowPositions().size();
+        selected = w.window.panes().list.view()->selectedRowPositions().size();
         w.window.commands().action(CommandId::SelectNone)->trigger();
         state.ResumeTiming();
     }

@@ -28,9 +28,9 @@ void BM_OpenFullImage(benchmark::State& state) {
     for (auto _ : state) {
         w.open();
     }
-    if (w.window.listModel()->rowCount() != ChannelCapacity ||
-        w.window.tree()->topLevelItemCount() != SatelliteCapacity ||
-        w.window.tree()->topLevelItem(0)->childCount() == 0) {
+    if (w.window.panes().list.model()->rowCount() != ChannelCapacity ||
+        w.window.panes().tree.tree()->topLevelItemCount() != SatelliteCapacity ||
+        w.window.panes().tree.tree()->topLevelItem(0)->childCount() == 0) {
         state.SkipWithError("the tree or the list was not filled");
     }
 }
@@ -50,8 +50,8 @@ void BM_ViewSwitch(benchmark::State& state) {
     int view = 0;
     for (auto _ : state) {
         view = view == ViewAll ? ViewTv : ViewAll;
-        view == ViewAll ? w.window.viewButton(ViewAll)->click()
-                        : w.window.viewButton(ViewTv)->click();
+        view == ViewAll ? w.window.panes().tree.viewButton(ViewAll)->click()
+                        : w.window.panes().tree.viewButton(ViewTv)->click();
     }
 }
 BENCHMARK(BM_ViewSwitch)->Unit(benchmark::kMillisecond);
@@ -67,7 +67,7 @@ BENCHMARK(BM_RefreshAllWholeView)->Unit(benchmark::kMillisecond);
 
 void BM_SatelliteFilter(benchmark::State& state) {
     OpenWindow w;
-    SatelliteTree* tree = w.window.tree();
+    SatelliteTree* tree = w.window.panes().tree.tree();
     int s = 0;
     for (auto _ : state) {
         tree->setCurrentItem(tree->topLevelItem(s));

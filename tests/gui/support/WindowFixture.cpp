@@ -113,12 +113,12 @@ bool WindowHarness::showsModified(bool dirty) const {
 }
 
 QString WindowHarness::cell(int row, int column) const {
-    return window->listModel()->index(row, column).data().toString();
+    return window->panes().list.model()->index(row, column).data().toString();
 }
 
 QStringList WindowHarness::rowTexts(int row) const {
     QStringList texts;
-    for (int column = 0; column < window->listModel()->columnCount(); ++column) {
+    for (int column = 0; column < window->panes().list.model()->columnCount(); ++column) {
         texts.append(cell(row, column));
     }
     return texts;
@@ -133,12 +133,12 @@ QStringList WindowHarness::columnTexts(int column) const {
 }
 
 int WindowHarness::rows() const {
-    return window->listModel()->rowCount();
+    return window->panes().list.model()->rowCount();
 }
 
 QStringList WindowHarness::treeTexts() const {
     QStringList texts;
-    const SatelliteTree* tree = window->tree();
+    const SatelliteTree* tree = window->panes().tree.tree();
     for (int i = 0; i < tree->topLevelItemCount(); ++i) {
         const QTreeWidgetItem* satellite = tree->topLevelItem(i);
         texts.append(satellite->text(0));
@@ -150,22 +150,22 @@ QStringList WindowHarness::treeTexts() const {
 }
 
 QTreeWidgetItem* WindowHarness::satelliteItem(int s) const {
-    return window->tree()->satelliteItem(s);
+    return window->panes().tree.tree()->satelliteItem(s);
 }
 
 QTreeWidgetItem* WindowHarness::transponderItem(int s, int j) const {
-    return window->tree()->transponderItem(s, j);
+    return window->panes().tree.tree()->transponderItem(s, j);
 }
 
 void WindowHarness::selectTreeItem(QTreeWidgetItem* item) {
-    window->tree()->setCurrentItem(item);
+    window->panes().tree.tree()->setCurrentItem(item);
 }
 
 void WindowHarness::selectRows(std::initializer_list<int> rows) {
-    QItemSelectionModel* selection = window->list()->selectionModel();
+    QItemSelectionModel* selection = window->panes().list.view()->selectionModel();
     selection->clearSelection();
     for (int row : rows) {
-        selection->select(window->listModel()->index(row, 0),
+        selection->select(window->panes().list.model()->index(row, 0),
                           QItemSelectionModel::Select | QItemSelectionModel::Rows);
     }
 }
