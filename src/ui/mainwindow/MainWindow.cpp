@@ -4,18 +4,12 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QKeyEvent>
-#include <QRadioButton>
-#include <QSplitter>
 #include <QStatusBar>
-#include <QToolBar>
 
 #include "ChannelListCtrl.h"
-#include "CommandTable.h"
 #include "FileDrop.h"
-#include "FindField.h"
 #include "ListPane.h"
 #include "ProblemsPane.h"
-#include "ProblemsPanel.h"
 #include "ProgramIcon.h"
 #include "SatelliteTree.h"
 #include "SaveGuards.h"
@@ -36,8 +30,7 @@ namespace kavro {
 
 namespace {
 
-// The tree's first width; the window stays usable from 640 x 400.
-constexpr int TreeWidth = 200;
+// The window stays usable from 640 x 400.
 const QSize MinimumWindowSize(640, 400);
 
 }  // namespace
@@ -111,37 +104,6 @@ QString MainWindow::currentPath() const {
 
 bool MainWindow::openFile(const QString& path) {
     return fileCommands_.openFile(path);
-}
-
-void MainWindow::placePanes() {
-    auto* splitter = new QSplitter(Qt::Horizontal, this);
-    splitter->setObjectName(QStringLiteral("splitter"));
-    splitter->setChildrenCollapsible(false);
-    splitter->addWidget(treePane_);
-    splitter->addWidget(listPane_->view());
-    splitter->setStretchFactor(0, 0);
-    splitter->setStretchFactor(1, 1);
-    splitter->setSizes({TreeWidth, 1100 - TreeWidth});
-    setCentralWidget(splitter);
-    panes_.splitter = splitter;
-    buildToolBar();
-    listPane_->addCountsTo(*statusBar());
-    problemsPane_->addButtonTo(*statusBar());
-    setTabOrder(listPane_->findField(), treePane_->tree());
-    setTabOrder(treePane_->tree(), treePane_->viewButton(ViewAll));
-    setTabOrder(treePane_->viewButton(ViewAll), listPane_->view());
-    setTabOrder(listPane_->view(), problemsPane_->panel()->view());
-}
-
-// The commands' own buttons, then Find.
-void MainWindow::buildToolBar() {
-    auto* bar = addToolBar(QStringLiteral("Main"));
-    bar->setObjectName(QStringLiteral("mainToolBar"));
-    bar->setMovable(false);
-    bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    commands_->fillToolBar(*bar);
-    bar->addSeparator();
-    listPane_->addFindTo(*bar);
 }
 
 void MainWindow::showEvent(QShowEvent* event) {

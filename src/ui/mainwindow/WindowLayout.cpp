@@ -1,15 +1,23 @@
-// The window's layout between runs: size and place, splitter, and the widths of the list's
-// Channel and CAS columns (the only ones the user can widen; the others keep theirs).
+// The window's layout: the panes in their places, and between runs the size and place, the
+// splitter, and the widths of the list's Channel and CAS columns (the only ones the user can
+// widen; the others keep theirs).
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QRadioButton>
 #include <QScreen>
 #include <QSplitter>
+#include <QStatusBar>
+#include <QToolBar>
 
 #include <iterator>
 
 #include "ChannelListCtrl.h"
+#include "CommandTable.h"
+#include "FindField.h"
 #include "ListPane.h"
 #include "MainWindow.h"
+#include "ProblemsPanel.h"
+#include "SatelliteTree.h"
 #include "WindowSettings.h"
 #include "database/DisplayText.h"
 
@@ -18,6 +26,7 @@ namespace kavro {
 namespace {
 
 const QSize DefaultSize(1100, 720);
+constexpr int TreeWidth = 200;  // the tree's first width
 constexpr ListColumn WidenableColumns[] = {ColumnChannel, ColumnCas};
 constexpr int MinimumColumnWidth = 20;
 constexpr int MaximumColumnWidth = 2000;
@@ -30,6 +39,37 @@ void setColumnModes(QHeaderView& header) {
 }
 
 }  // namespace
+
+void MainWindow::placePanes() {
+    auto* splitter = new QSplitter(Qt::Horizontal, this);
+    splitter->setObjectName(QStringLiteral("splitter"));
+    splitter->setChildrenCollapsible(false);
+    splitter->addWidget(treePane_);
+    splitter->addWidget(listPane_->view());
+    splitter->setStretchFactor(0, 0);
+    splitter->setStretchFactor(1, 1);
+    splitter->setSizes({TreeWidth, 1100 - TreeWidth});
+    setCentralWidget(splitter);
+    panes_.splitter = splitter;
+    buildToolBar();
+    listPane_->addCountsTo(*statusBar());
+    problemsPane_->addButtonTo(*statusBar());
+    setTabOrder(listPane_->findField(), treePane_->tree());
+    setTabOrder(treePane_->tree(), treePane_->viewButton(ViewAll));
+    setTabOrder(treePane_->viewButton(ViewAll), listPane_->view());
+    setTabOrder(listPane_->view(), problemsPane_->panel()->view());
+}
+
+// The commands' own buttons, then Find.
+void MainWindow::buildToolBar() {
+    auto* bar = addToolBar(QStringLiteral("Main"));
+    bar->setObjectName(QStringLiteral("mainToolBar"));
+    bar->setMovable(false);
+    bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    commands_->fillToolBar(*bar);
+    bar->addSeparator();
+    listPane_->addFindTo(*bar);
+}
 
 void MainWindow::setListColumnModes() {
     setColumnModes(*listPane_->view()->horizontalHeader());
