@@ -55,14 +55,15 @@ void doubleClickFinding(WindowHarness& h, std::string_view kind) {
 std::vector<int> shownChannels(const WindowHarness& h) {
     std::vector<int> channels;
     for (int row = 0; row < h.rows(); ++row) {
-        channels.push_back(h.window->panes().list.model()->channelAt(row));
+        channels.push_back(h.window->panes().list.model()->channelAt(ListRow(row)).value);
     }
     return channels;
 }
 
 int selectedChannel(const WindowHarness& h) {
     const QVector<int> rows = h.window->panes().list.view()->selectedRowPositions();
-    return rows.size() == 1 ? h.window->panes().list.model()->channelAt(rows[0]) : -1;
+    return rows.size() == 1 ? h.window->panes().list.model()->channelAt(ListRow(rows[0])).value
+                            : -1;
 }
 
 std::string toolOutput(const std::vector<std::string>& args) {

@@ -71,7 +71,7 @@ void SatellitesAndSelectTest::menuSelectsAmongTheRowsShownAndShiftAdds() {
     h.selectTreeItem(h.satelliteItem(1));  // Hotbird: Rai 1, Rai Radio 2
     trigger(h, CommandId::SelectRadio);
     QCOMPARE(selectedRows(h), QVector<int>{1});
-    QCOMPARE(h.window->panes().list.model()->channelAt(1), 6);
+    QCOMPARE(h.window->panes().list.model()->channelAt(ListRow(1)).value, 6);
 
     h.window->panes().tree.viewButton(ViewAll)->click();
     trigger(h, CommandId::SelectRadio);

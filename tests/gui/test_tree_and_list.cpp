@@ -229,8 +229,10 @@ void TreeAndListTest::theListFilterFollowsEachWayOfChangingIt() {
         QCOMPARE(names, step.names);
     }
     // The finding's channel is selected.
-    QCOMPARE(h.window->panes().list.model()->channelAt(
-                 h.window->panes().list.view()->firstSelectedRow()),
+    QCOMPARE(h.window->panes()
+                 .list.model()
+                 ->channelAt(ListRow(h.window->panes().list.view()->firstSelectedRow()))
+                 .value,
              6);
 }
 
@@ -401,15 +403,15 @@ void TreeAndListTest::rowsFindTheirChannelThroughTheModel() {
     h.window->panes().tree.viewButton(ViewRadio)->click();
     ChannelListCtrl* list = h.window->panes().list.view();
     const ChannelListModel* model = h.window->panes().list.model();
-    QCOMPARE(model->channelAt(0), 1);
-    QCOMPARE(model->channelAt(2), 7);
-    QCOMPARE(model->channelAt(3), ChannelCapacity);
-    QCOMPARE(model->channelAt(-1), ChannelCapacity);
+    QVERIFY(model->channelAt(ListRow(0)) == ChannelSlot(1));
+    QVERIFY(model->channelAt(ListRow(2)) == ChannelSlot(7));
+    QVERIFY(!model->channelAt(ListRow(3)).exists());
+    QVERIFY(!model->channelAt(ListRow(-1)).exists());
     // And back: the rows that show channels, in row order, none for a channel not shown.
     for (int row = 0; row < model->rowCount(); ++row) {
-        QCOMPARE(model->rowOf(model->channelAt(row)), row);
+        QVERIFY(model->rowOf(model->channelAt(ListRow(row))) == ListRow(row));
     }
-    QCOMPARE(model->rowOf(0), -1);  // a TV channel
+    QVERIFY(!model->rowOf(ChannelSlot(0)).exists());  // a TV channel
     QCOMPARE(model->rowsOf(std::vector<int>{7, 0, 1, ChannelCapacity, -1}),
              std::vector<int>({0, 2}));
     QCOMPARE(h.columnTexts(ColumnIndex), QStringList({"1", "6", "7"}));

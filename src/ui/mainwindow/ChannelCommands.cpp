@@ -56,7 +56,7 @@ bool ChannelCommands::allowed() const {
 std::vector<int> ChannelCommands::channelsOf(const QVector<int>& rows) const {
     std::vector<int> channels;
     for (int row : rows) {
-        const int ch = parts_.list.model()->channelAt(row);
+        const int ch = parts_.list.model()->channelAt(ListRow(row)).value;
         if (ch != ChannelCapacity) {
             channels.push_back(ch);
         }
@@ -98,8 +98,9 @@ void ChannelCommands::editFavorites() {
     if (!allowed()) {
         return;
     }
-    runFavoriteDialog(parts_.dialogContext(),
-                      parts_.list.model()->channelAt(parts_.list.view()->firstSelectedRow()));
+    runFavoriteDialog(
+        parts_.dialogContext(),
+        parts_.list.model()->channelAt(ListRow(parts_.list.view()->firstSelectedRow())).value);
 }
 
 void ChannelCommands::editGroupNames() {
@@ -107,8 +108,9 @@ void ChannelCommands::editGroupNames() {
 }
 
 void ChannelCommands::editChannel(int row) {
-    const int ch =
-        parts_.list.model()->channelAt(row >= 0 ? row : parts_.list.view()->firstSelectedRow());
+    const int ch = parts_.list.model()
+                       ->channelAt(ListRow(row >= 0 ? row : parts_.list.view()->firstSelectedRow()))
+                       .value;
     if (ch != ChannelCapacity) {
         runChannelDialog(parts_.dialogContext(), ch, EditMode::Edit);
     }

@@ -186,13 +186,14 @@ std::vector<int> ChannelListModel::rowsOf(std::span<const int> channels) const {
     return rows;
 }
 
-int ChannelListModel::rowOf(int ch) const {
-    const auto found = std::find(rows_.begin(), rows_.end(), ch);
-    return found == rows_.end() ? -1 : static_cast<int>(found - rows_.begin());
+ListRow ChannelListModel::rowOf(ChannelSlot ch) const {
+    const auto found = std::find(rows_.begin(), rows_.end(), ch.value);
+    return ListRow(found == rows_.end() ? -1 : static_cast<int>(found - rows_.begin()));
 }
 
-int ChannelListModel::channelAt(int row) const {
-    return row >= 0 && row < rowCount() ? rows_[row] : ChannelCapacity;
+ChannelSlot ChannelListModel::channelAt(ListRow row) const {
+    return ChannelSlot(row.value >= 0 && row.value < rowCount() ? rows_[row.value]
+                                                                : ChannelCapacity);
 }
 
 int ChannelListModel::nextRowStartingWith(std::string_view latin1, int from) const {

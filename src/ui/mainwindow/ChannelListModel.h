@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "ListRow.h"
+
 namespace kavro {
 
 class ChannelDatabase;
@@ -54,14 +56,14 @@ public:
     // Has the view redraw every cell, after a change behind the texts.
     void refreshAll();
 
-    // The channel a row shows; ChannelCapacity for a row that does not exist.
-    int channelAt(int row) const;
+    // The channel a row shows; none for a row that does not exist.
+    ChannelSlot channelAt(ListRow row) const;
     // The channels of the rows, in row order.
     std::span<const int> channels() const { return rows_; }
     // Which rows show `channels`, ascending; a channel not shown has none.
     std::vector<int> rowsOf(std::span<const int> channels) const;
-    // The row that shows channel `ch`; -1 when none does.
-    int rowOf(int ch) const;
+    // The row that shows channel `ch`; none when no row does.
+    ListRow rowOf(ChannelSlot ch) const;
     // The first row from `from` on, going round past the last row, whose channel's name
     // starts with `latin1` (letter case aside); -1 when there is none.
     int nextRowStartingWith(std::string_view latin1, int from) const;

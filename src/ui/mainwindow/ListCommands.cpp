@@ -79,7 +79,7 @@ void ListCommands::exportList() {
     std::vector<int> rows;
     rows.reserve(static_cast<size_t>(parts_.list.model()->rowCount()));
     for (int row = 0; row < parts_.list.model()->rowCount(); ++row) {
-        rows.push_back(parts_.list.model()->channelAt(row));
+        rows.push_back(parts_.list.model()->channelAt(ListRow(row)).value);
     }
     const QString failure = writeWholeFile(path, listCsv(parts_.session.database(), rows));
     if (!failure.isEmpty()) {
@@ -137,9 +137,9 @@ void ListCommands::importFrom() {
         return;
     }
     const int row = parts_.list.view()->firstSelectedRow();
-    const QString report =
-        runImportDialog(parts_.dialogContext(), std::move(source.database),
-                        QFileInfo(path).fileName(), parts_.list.model()->channelAt(row));
+    const QString report = runImportDialog(parts_.dialogContext(), std::move(source.database),
+                                           QFileInfo(path).fileName(),
+                                           parts_.list.model()->channelAt(ListRow(row)).value);
     if (!report.isEmpty() && parts_.notices) {
         parts_.notices->show(report);
     }
@@ -156,7 +156,7 @@ void ListCommands::showFinding(int channel, int transponder) {
 
 void ListCommands::showChannel(int channel) {
     parts_.refresh.revealChannel(channel);
-    if (const int row = parts_.list.model()->rowOf(channel); row >= 0) {
+    if (const int row = parts_.list.model()->rowOf(ChannelSlot(channel)).value; row >= 0) {
         parts_.list.view()->clearSelection();
         parts_.list.view()->selectAndShowRow(row);
         parts_.selection.takeList();

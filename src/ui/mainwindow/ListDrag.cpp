@@ -201,13 +201,13 @@ DropTarget ChannelListCtrl::dropTargetAsShown() const {
             ++next;
             continue;
         }
-        drop.beforeChannel = model_->channelAt(row);
+        drop.beforeChannel = model_->channelAt(ListRow(row)).value;
         return drop;
     }
     if (first > 0) {
-        drop.afterChannel = model_->channelAt(first - 1);
+        drop.afterChannel = model_->channelAt(ListRow(first - 1)).value;
     } else {
-        drop.beforeChannel = model_->channelAt(first);
+        drop.beforeChannel = model_->channelAt(ListRow(first)).value;
     }
     return drop;
 }

@@ -43,7 +43,7 @@ std::vector<int> OrderCommands::selectedChannels(std::vector<int>& rows) const {
     }
     for (int row : parts_.list.view()->selectedRowPositions()) {
         rows.push_back(row);
-        channels.push_back(parts_.list.model()->channelAt(row));
+        channels.push_back(parts_.list.model()->channelAt(ListRow(row)).value);
     }
     return channels;
 }

@@ -71,7 +71,7 @@ bool isGroupCommand(CommandId command) {
 std::vector<int> shownChannels(const ChannelListModel& model) {
     std::vector<int> channels(static_cast<size_t>(model.rowCount()));
     for (int row = 0; row < model.rowCount(); ++row) {
-        channels[static_cast<size_t>(row)] = model.channelAt(row);
+        channels[static_cast<size_t>(row)] = model.channelAt(ListRow(row)).value;
     }
     return channels;
 }
@@ -161,7 +161,8 @@ bool SelectCommands::queryFor(CommandId command, ChannelSetQuery& query,
         query = {ChannelSetKind::Favorite, groupOf(command) + 1, {}};
         return true;
     }
-    const int current = parts_.list.model()->channelAt(parts_.list.view()->currentIndex().row());
+    const int current =
+        parts_.list.model()->channelAt(ListRow(parts_.list.view()->currentIndex().row())).value;
     for (const SelectEntry& entry : SelectEntries) {
         if (entry.command == command) {
             query.kind = entry.kind;
@@ -170,7 +171,7 @@ bool SelectCommands::queryFor(CommandId command, ChannelSetQuery& query,
     switch (command) {
         case CommandId::SelectInvert:
             for (int row : parts_.list.view()->selectedRowPositions()) {
-                others.push_back(parts_.list.model()->channelAt(row));
+                others.push_back(parts_.list.model()->channelAt(ListRow(row)).value);
             }
             break;
         case CommandId::SelectTransponder:

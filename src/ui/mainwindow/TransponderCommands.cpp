@@ -64,7 +64,8 @@ void TransponderCommands::addChannel() {
     }
     const EditResult result = runChannelDialog(parts_.dialogContext(), t, EditMode::Add);
     if (result.applied) {
-        parts_.list.view()->selectAndShowRow(parts_.list.model()->rowOf(result.slot));
+        parts_.list.view()->selectAndShowRow(
+            parts_.list.model()->rowOf(ChannelSlot(result.slot)).value);
     }
 }
 

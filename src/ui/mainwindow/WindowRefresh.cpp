@@ -120,7 +120,7 @@ void WindowRefresh::applyFind(ChannelFind find) {
     const bool ending = !filter_.find.isEmpty() && find.isEmpty();
     if (starting) {
         beforeFind_ = selectedChannels();
-        beforeFindCurrent_ = model_.channelAt(list_.currentIndex().row());
+        beforeFindCurrent_ = model_.channelAt(ListRow(list_.currentIndex().row())).value;
     }
     filter_.find = std::move(find);
     if (ending && list_.selectedRowPositions().empty() && !beforeFind_.empty()) {
@@ -135,23 +135,23 @@ void WindowRefresh::applyFind(ChannelFind find) {
 std::vector<int> WindowRefresh::selectedChannels() const {
     std::vector<int> selected;
     for (int row : list_.selectedRowPositions()) {
-        selected.push_back(model_.channelAt(row));
+        selected.push_back(model_.channelAt(ListRow(row)).value);
     }
     return selected;
 }
 
 void WindowRefresh::showCurrent(int channel) {
-    const std::vector<int> currentRow = model_.rowsOf(std::vector<int>{channel});
-    if (!currentRow.empty()) {
-        list_.selectionModel()->setCurrentIndex(model_.index(currentRow.front(), 0),
+    const ListRow currentRow = model_.rowOf(ChannelSlot(channel));
+    if (currentRow.exists()) {
+        list_.selectionModel()->setCurrentIndex(model_.index(currentRow.value, 0),
                                                 QItemSelectionModel::NoUpdate);
-        list_.scrollTo(model_.index(currentRow.front(), 0), QAbstractItemView::EnsureVisible);
+        list_.scrollTo(model_.index(currentRow.value, 0), QAbstractItemView::EnsureVisible);
     }
 }
 
 void WindowRefresh::refillKeepingSelection() {
     const std::vector<int> selected = selectedChannels();
-    const int current = model_.channelAt(list_.currentIndex().row());
+    const int current = model_.channelAt(ListRow(list_.currentIndex().row())).value;
     fillChannelList();
     list_.selectOnlyRows(model_.rowsOf(selected));
     showCurrent(current);
