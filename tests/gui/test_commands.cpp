@@ -16,7 +16,7 @@
 #include "database/ViewIndex.h"
 #include "support/DialogDriver.h"
 #include "support/WindowFixture.h"
-#include "ui/mainwindow/ChannelListCtrl.h"
+#include "ui/mainwindow/ChannelListView.h"
 #include "ui/mainwindow/ChannelListModel.h"
 #include "ui/mainwindow/SatelliteTree.h"
 
@@ -432,7 +432,7 @@ void CommandsTest::addTransponderNeedsASatelliteFromTheTree() {
 
     // A view button shows every channel again: no satellite to add to until the tree is
     // used again.
-    h.window->panes().tree.viewButton(ViewTv)->click();
+    h.window->panes().tree.viewButton(View::Tv)->click();
     h.window->transponderCommands().addTransponder();
     QCOMPARE(h.interaction.dialogsRun, 1);
 }
@@ -463,7 +463,7 @@ void CommandsTest::commandsNeverUseAStaleTransponder() {
 // Keys that select rows make the list the owner of the selection, as a click does.
 void CommandsTest::deleteKeyActsOnAKeyboardSelection() {
     OpenedWindow h;
-    ChannelListCtrl* list = h.window->panes().list.view();
+    ChannelListView* list = h.window->panes().list.view();
     list->setFocus();
     list->setCurrentIndex(h.window->panes().list.model()->index(2, 0));
     QCOMPARE(selectedRows(h), QVector<int>({2}));
@@ -530,7 +530,7 @@ void CommandsTest::fileShortcutsRunOpenSaveAndSaveAs() {
 
 void CommandsTest::menuKeyOpensThePopupOfTheFocusedWidget() {
     OpenedWindow h;
-    ChannelListCtrl* list = h.window->panes().list.view();
+    ChannelListView* list = h.window->panes().list.view();
     clickRows(h, {2});
     QTest::keyClick(list, Qt::Key_Menu);
     QCOMPARE(h.interaction.popups.size(), 1);

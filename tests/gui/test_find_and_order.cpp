@@ -10,7 +10,7 @@
 #include "database/DisplayText.h"
 #include "support/DialogDriver.h"
 #include "support/WindowFixture.h"
-#include "ui/mainwindow/ChannelListCtrl.h"
+#include "ui/mainwindow/ChannelListView.h"
 #include "ui/mainwindow/ChannelListModel.h"
 #include "ui/mainwindow/FindField.h"
 
@@ -246,7 +246,7 @@ void FindAndOrderTest::moveToPositionRefusesWhatNoRowIs() {
 
 void FindAndOrderTest::typeAheadAndOpenKeys() {
     OpenedWindow h;
-    ChannelListCtrl* list = h.window->panes().list.view();
+    ChannelListView* list = h.window->panes().list.view();
     list->setFocus();
     QTest::keyClicks(list, "ra");
     QCOMPARE(list->currentIndex().row(), 2);

@@ -16,7 +16,7 @@
 #include "database/DisplayText.h"
 #include "database/ViewIndex.h"
 #include "support/WindowFixture.h"
-#include "ui/mainwindow/ChannelListCtrl.h"
+#include "ui/mainwindow/ChannelListView.h"
 #include "ui/mainwindow/ChannelListModel.h"
 #include "ui/mainwindow/FindField.h"
 #include "ui/mainwindow/ProblemsPanel.h"
@@ -47,7 +47,7 @@ void MainWindowTest::startsEmptyWithItsInitialState() {
     MainWindow& w = *h.window;
     QCOMPARE(w.windowTitle(), QStringLiteral("Channel Editor "));
     QVERIFY(!w.windowIcon().isNull());
-    QCOMPARE(w.session().view(), int(ViewAll));
+    QCOMPARE(w.session().view(), int(View::All));
     QVERIFY(!w.session().isOpen());
     QVERIFY(!w.session().isModified());
     QVERIFY(!w.refresh().isRefreshing());
@@ -57,10 +57,10 @@ void MainWindowTest::startsEmptyWithItsInitialState() {
     QCOMPARE(w.selection().transponder(), TransponderCapacity);
     QVERIFY(w.currentPath().isEmpty());
 
-    QVERIFY(w.panes().tree.viewButton(ViewAll)->isChecked());
-    QCOMPARE(w.panes().tree.viewButton(ViewAll)->text(), QStringLiteral("ALL"));
-    QCOMPARE(w.panes().tree.viewButton(ViewTv)->text(), QStringLiteral("TV"));
-    QCOMPARE(w.panes().tree.viewButton(ViewRadio)->text(), QStringLiteral("RADIO"));
+    QVERIFY(w.panes().tree.viewButton(View::All)->isChecked());
+    QCOMPARE(w.panes().tree.viewButton(View::All)->text(), QStringLiteral("ALL"));
+    QCOMPARE(w.panes().tree.viewButton(View::Tv)->text(), QStringLiteral("TV"));
+    QCOMPARE(w.panes().tree.viewButton(View::Radio)->text(), QStringLiteral("RADIO"));
     // The toolbar: the file and history commands with their short texts, then Find.
     const auto* toolBar = w.findChild<QToolBar*>(QStringLiteral("mainToolBar"));
     QVERIFY(toolBar);
@@ -101,7 +101,7 @@ void MainWindowTest::fitsASmallScreenAtDoubleScale() {
     QVERIFY(h.window->panes().list.view()->isVisible() &&
             h.window->panes().tree.tree()->isVisible());
     QVERIFY(h.window->panes().problems.panel()->isVisible());
-    QVERIFY(h.window->panes().tree.viewButton(ViewRadio)->isVisible());
+    QVERIFY(h.window->panes().tree.viewButton(View::Radio)->isVisible());
 }
 
 void MainWindowTest::focusStartsOnTheList() {
@@ -113,7 +113,7 @@ void MainWindowTest::focusStartsOnTheList() {
 
 void MainWindowTest::listHasItsColumns() {
     WindowHarness h;
-    ChannelListCtrl* list = h.window->panes().list.view();
+    ChannelListView* list = h.window->panes().list.view();
     ChannelListModel* model = h.window->panes().list.model();
     QCOMPARE(model->columnCount(), 8);
     const QStringList titles = {"No.", "Sat", "Tp", "Channel", "CAS", "FAV", "Lock", ""};
@@ -147,14 +147,14 @@ void MainWindowTest::handlersAreInertBeforeAnOpen() {
     emit w.panes().tree.tree()->treeDoubleClicked();
     emit w.panes().list.view()->listClicked();
     emit w.panes().list.view()->listDoubleClicked();
-    w.panes().tree.viewButton(ViewAll)->click();
-    w.panes().tree.viewButton(ViewTv)->click();
-    w.panes().tree.viewButton(ViewRadio)->click();
+    w.panes().tree.viewButton(View::All)->click();
+    w.panes().tree.viewButton(View::Tv)->click();
+    w.panes().tree.viewButton(View::Radio)->click();
     w.fileCommands().save();
     w.fileCommands().saveAs();
     w.historyCommands().undo();
     w.historyCommands().redo();
-    QCOMPARE(w.session().view(), int(ViewAll));
+    QCOMPARE(w.session().view(), int(View::All));
     QCOMPARE(w.selection().kind(), SelectionNone);
     QVERIFY(!w.refresh().filter().bySatellite);
     QCOMPARE(h.interaction.dialogsRun, 0);
@@ -167,15 +167,15 @@ void MainWindowTest::handlersAreInertBeforeAnOpen() {
 void MainWindowTest::viewButtonBeforeOpenOnlyMovesTheMark() {
     WindowHarness h;
     MainWindow& w = *h.window;
-    w.panes().tree.viewButton(ViewTv)->click();
-    QVERIFY(w.panes().tree.viewButton(ViewTv)->isChecked());
-    QCOMPARE(w.session().view(), int(ViewAll));
+    w.panes().tree.viewButton(View::Tv)->click();
+    QVERIFY(w.panes().tree.viewButton(View::Tv)->isChecked());
+    QCOMPARE(w.session().view(), int(View::All));
     // A cancelled Open dialog leaves the mark where it is...
     w.fileCommands().open();
-    QVERIFY(w.panes().tree.viewButton(ViewTv)->isChecked());
+    QVERIFY(w.panes().tree.viewButton(View::Tv)->isChecked());
     // ...a chosen file sets it back from the session's view, and the list shows the ALL view.
     QVERIFY(h.openImage(windowTestImage()));
-    QVERIFY(w.panes().tree.viewButton(ViewAll)->isChecked());
+    QVERIFY(w.panes().tree.viewButton(View::All)->isChecked());
     QCOMPARE(w.panes().list.model()->rowCount(), 7);
     QVERIFY(w.session().isOpen());
     QVERIFY(w.action(CommandId::SaveAs)->isEnabled());
@@ -247,9 +247,9 @@ void MainWindowTest::enterDoesNotCloseTheWindow() {
     QTest::keyClick(h.window->panes().tree.tree(), Qt::Key_Enter);
     QVERIFY(h.window->isVisible());
     // On a focused button Enter presses it.
-    h.window->panes().tree.viewButton(ViewTv)->setFocus();
-    QTest::keyClick(h.window->panes().tree.viewButton(ViewTv), Qt::Key_Return);
-    QCOMPARE(h.window->session().view(), int(ViewTv));
+    h.window->panes().tree.viewButton(View::Tv)->setFocus();
+    QTest::keyClick(h.window->panes().tree.viewButton(View::Tv), Qt::Key_Return);
+    QCOMPARE(h.window->session().view(), int(View::Tv));
     QVERIFY(h.window->isVisible());
 }
 

@@ -16,7 +16,7 @@
 #include "database/ViewIndex.h"
 #include "support/DialogDriver.h"
 #include "support/WindowFixture.h"
-#include "ui/mainwindow/ChannelListCtrl.h"
+#include "ui/mainwindow/ChannelListView.h"
 #include "ui/mainwindow/ChannelListModel.h"
 #include "ui/mainwindow/FindField.h"
 #include "ui/mainwindow/SatelliteTree.h"
@@ -87,7 +87,7 @@ void TreeAndListTest::listShowsEveryChannelOfTheView() {
     QCOMPARE(h.columnTexts(ColumnIndex), QStringList({"0", "1", "2", "3", "4", "6", "7"}));
     QCOMPARE(h.cell(6, ColumnTp), QStringLiteral("12603V"));
     QCOMPARE(h.window->panes().list.rowCountField()->text(), QStringLiteral("    7"));
-    QCOMPARE(h.session().viewIndex().viewCount(ViewAll), 7);
+    QCOMPARE(h.session().viewIndex().viewCount(View::All), 7);
     // Tooltips carry the whole text as it stands, markup included; every cell is centred.
     const QModelIndex zdfCas = h.window->panes().list.model()->index(3, ColumnCas);
     QTextDocument tip;
@@ -116,7 +116,7 @@ void TreeAndListTest::satelliteSelectionFiltersTheList() {
     QCOMPARE(h.columnTexts(ColumnNo), QStringList({"0000", "0001"}));
     // The field counts rows listed, not the view.
     QCOMPARE(h.window->panes().list.rowCountField()->text(), QStringLiteral("    2"));
-    QCOMPARE(h.session().viewIndex().viewCount(ViewAll), 7);
+    QCOMPARE(h.session().viewIndex().viewCount(View::All), 7);
 
     h.selectTreeItem(h.satelliteItem(3));
     QCOMPARE(h.rows(), 0);
@@ -136,8 +136,8 @@ void TreeAndListTest::transponderSelectionListsTheWholeSatellite() {
 
 void TreeAndListTest::viewButtonsSwitchListAndTreeCounts() {
     OpenedWindow h;
-    h.window->panes().tree.viewButton(ViewTv)->click();
-    QCOMPARE(h.session().view(), int(ViewTv));
+    h.window->panes().tree.viewButton(View::Tv)->click();
+    QCOMPARE(h.session().view(), int(View::Tv));
     QCOMPARE(h.columnTexts(ColumnIndex), QStringList({"0", "2", "3", "4"}));
     QCOMPARE(h.treeTexts(), QStringList({
                                 "Astra 19.2E (3 TPs, 2 CHs)",
@@ -148,20 +148,20 @@ void TreeAndListTest::viewButtonsSwitchListAndTreeCounts() {
                                 "  12000V 27500 (1 CHs)",
                                 "Empty 30.0W (0 TPs, 0 CHs)",
                             }));
-    h.window->panes().tree.viewButton(ViewRadio)->click();
+    h.window->panes().tree.viewButton(View::Radio)->click();
     QCOMPARE(h.columnTexts(ColumnChannel),
              QStringList({"Bayern 3[R]", "Rai Radio 2[R]", "Klassik[R]"}));
     QCOMPARE(h.columnTexts(ColumnNo), QStringList({"0000", "0001", "0002"}));
     QCOMPARE(h.window->panes().list.rowCountField()->text(), QStringLiteral("    3"));
     QCOMPARE(h.treeTexts().first(), QStringLiteral("Astra 19.2E (3 TPs, 2 CHs)"));
-    h.window->panes().tree.viewButton(ViewAll)->click();
+    h.window->panes().tree.viewButton(View::All)->click();
     QCOMPARE(h.rows(), 7);
 }
 
 void TreeAndListTest::viewButtonAfterSelectionShowsTheWholeView() {
     OpenedWindow h;
     h.selectTreeItem(h.transponderItem(1, 0));
-    h.window->panes().tree.viewButton(ViewTv)->click();
+    h.window->panes().tree.viewButton(View::Tv)->click();
     QVERIFY(!h.window->refresh().filter().bySatellite);
     QCOMPARE(h.rows(), 4);
     QVERIFY(h.window->panes().tree.tree()->selectedItem() == nullptr);
@@ -170,7 +170,7 @@ void TreeAndListTest::viewButtonAfterSelectionShowsTheWholeView() {
     QCOMPARE(h.window->selection().transponder(), 2);
     // The view already shown refreshes as well.
     h.selectTreeItem(h.satelliteItem(0));
-    h.window->panes().tree.viewButton(ViewTv)->click();
+    h.window->panes().tree.viewButton(View::Tv)->click();
     QCOMPARE(h.rows(), 4);
 }
 
@@ -190,28 +190,28 @@ void TreeAndListTest::theListFilterFollowsEachWayOfChangingIt() {
     const Step steps[] = {
         {"find",
          [&] { h.window->panes().list.findField()->setText(QStringLiteral("ra")); },
-         ViewAll,
+         View::All,
          false,
          {"Rai 1", "Rai Radio 2[R]"}},
         {"tree",
          [&] { h.selectTreeItem(h.satelliteItem(1)); },
-         ViewAll,
+         View::All,
          true,
          {"Rai 1", "Rai Radio 2[R]"}},
         {"view button",
-         [&] { h.window->panes().tree.viewButton(ViewTv)->click(); },
-         ViewTv,
+         [&] { h.window->panes().tree.viewButton(View::Tv)->click(); },
+         View::Tv,
          false,
          {"Rai 1"}},
-        {"tree again", [&] { h.selectTreeItem(h.satelliteItem(0)); }, ViewTv, true, {}},
+        {"tree again", [&] { h.selectTreeItem(h.satelliteItem(0)); }, View::Tv, true, {}},
         {"finding",
          [&] { h.window->listCommands().showFinding(6, TransponderCapacity); },
-         ViewAll,
+         View::All,
          false,
          {"Rai 1", "Rai Radio 2[R]"}},
         {"find emptied",
          [&] { h.window->panes().list.findField()->clear(); },
-         ViewAll,
+         View::All,
          false,
          {"Das Erste", "Bayern 3[R]", "Rai 1", "ZDF", "Hidden TV", "Rai Radio 2[R]", "Klassik[R]"}},
     };
@@ -400,8 +400,8 @@ void TreeAndListTest::treeDoubleClickOpensOnlyTheSelectedTransponder() {
 // The commands read a row's channel from the model; the hidden index column shows it.
 void TreeAndListTest::rowsFindTheirChannelThroughTheModel() {
     OpenedWindow h;
-    h.window->panes().tree.viewButton(ViewRadio)->click();
-    ChannelListCtrl* list = h.window->panes().list.view();
+    h.window->panes().tree.viewButton(View::Radio)->click();
+    ChannelListView* list = h.window->panes().list.view();
     const ChannelListModel* model = h.window->panes().list.model();
     QVERIFY(model->channelAt(ListRow(0)) == ChannelSlot(1));
     QVERIFY(model->channelAt(ListRow(2)) == ChannelSlot(7));
@@ -433,7 +433,7 @@ void TreeAndListTest::modelPassesTheModelTester() {
                                     QAbstractItemModelTester::FailureReportingMode::QtTest);
     QVERIFY(h.openImage(windowTestImage()));
     h.selectTreeItem(h.satelliteItem(1));
-    h.window->panes().tree.viewButton(ViewTv)->click();
+    h.window->panes().tree.viewButton(View::Tv)->click();
     h.window->panes().list.model()->appendRow(6);
     h.window->panes().list.model()->updateRow(0, 2);
     h.window->panes().list.model()->refreshAll();
@@ -447,7 +447,7 @@ void TreeAndListTest::fullCapacityFillsEveryRow() {
     QCOMPARE(h.window->panes().list.rowCountField()->text(), QStringLiteral("15360"));
     QCOMPARE(h.cell(ChannelCapacity - 1, ColumnNo), QStringLiteral("15359"));
     QCOMPARE(h.window->panes().tree.tree()->topLevelItemCount(), SatelliteCapacity);
-    h.window->panes().tree.viewButton(ViewRadio)->click();
+    h.window->panes().tree.viewButton(View::Radio)->click();
     QCOMPARE(h.rows(), ChannelCapacity / 3);
 }
 

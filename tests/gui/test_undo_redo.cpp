@@ -12,7 +12,7 @@
 #include "database/DisplayText.h"
 #include "support/DialogDriver.h"
 #include "support/WindowFixture.h"
-#include "ui/mainwindow/ChannelListCtrl.h"
+#include "ui/mainwindow/ChannelListView.h"
 #include "ui/mainwindow/ChannelListModel.h"
 #include "ui/mainwindow/SatelliteTree.h"
 #include "ui/mainwindow/WindowSelection.h"
@@ -45,9 +45,9 @@ QVector<int> selectedRows(const WindowHarness& h) {
 // The rows `rows` carried `by` places as a drag carries them, and dropped.
 void drag(WindowHarness& h, std::initializer_list<int> rows, int by) {
     clickRows(h, rows);
-    ChannelListCtrl* list = h.window->panes().list.view();
+    ChannelListView* list = h.window->panes().list.view();
     list->beginDrag(*rows.begin());
-    list->MoveSelectionTo(*rows.begin() + by);
+    list->moveSelectionTo(*rows.begin() + by);
     list->dragButtonUp();
 }
 
@@ -285,7 +285,7 @@ void UndoRedoTest::aRestoredTransponderIsSelectedInTheTree() {
     h.selectTreeItem(h.transponderItem(0, place));
     h.window->transponderCommands().deleteTransponder();
     h.satelliteItem(0)->setExpanded(false);
-    h.window->panes().tree.viewButton(ViewTv)->click();
+    h.window->panes().tree.viewButton(View::Tv)->click();
     QVERIFY(!h.window->refresh().filter().bySatellite);
     h.window->action(CommandId::Undo)->trigger();
     for (int pass = 0; pass < 2; ++pass) {

@@ -1,6 +1,6 @@
 #include "HistoryCommands.h"
 
-#include "ChannelListCtrl.h"
+#include "ChannelListView.h"
 #include "ListPane.h"
 #include "TreePane.h"
 #include "WindowParts.h"

@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "ChannelListCtrl.h"
+#include "ChannelListView.h"
 #include "ChannelListModel.h"
 #include "ListPane.h"
 #include "SatelliteTree.h"

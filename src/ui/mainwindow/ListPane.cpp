@@ -7,7 +7,7 @@
 #include <QToolBar>
 
 #include "ChannelCommands.h"
-#include "ChannelListCtrl.h"
+#include "ChannelListView.h"
 #include "ChannelListModel.h"
 #include "FindField.h"
 #include "OrderCommands.h"
@@ -30,7 +30,7 @@ constexpr int FindLabelGap = 4;  // between "Find" and its field
 
 ListPane::ListPane(const ChannelDatabase& db, QWidget* window)
     : QObject(window),
-      view_(new ChannelListCtrl(window)),
+      view_(new ChannelListView(window)),
       model_(new ChannelListModel(db, this)),
       find_(new FindField(window)),
       rowCount_(new QLabel(window)),
@@ -59,16 +59,16 @@ void ListPane::addCountsTo(QStatusBar& bar) {
 }
 
 void ListPane::wire(const PaneContext& context) {
-    connect(view_, &ChannelListCtrl::listClicked, this,
+    connect(view_, &ChannelListView::listClicked, this,
             [this, &context] { takeSelection(context); });
-    connect(view_, &ChannelListCtrl::listDoubleClicked, this, [&context] {
+    connect(view_, &ChannelListView::listDoubleClicked, this, [&context] {
         if (context.parts.session.isOpen()) {
             context.channels.editChannel();
         }
     });
-    connect(view_, &ChannelListCtrl::listRightClicked, this,
+    connect(view_, &ChannelListView::listRightClicked, this,
             [this, &context] { showPopup(context, QCursor::pos()); });
-    connect(view_, &ChannelListCtrl::channelsDropped, this, [&context](const DropTarget& drop) {
+    connect(view_, &ChannelListView::channelsDropped, this, [&context](const DropTarget& drop) {
         if (context.parts.session.isOpen()) {
             context.channels.moveDropped(drop);
         }
@@ -80,17 +80,17 @@ void ListPane::wire(const PaneContext& context) {
 // A selection made in the list with the keys makes the list the owner of the selection,
 // as a click does, so that Delete acts on it.
 void ListPane::wireKeys(const PaneContext& context) {
-    connect(view_, &ChannelListCtrl::selectedByKeyboard, this,
+    connect(view_, &ChannelListView::selectedByKeyboard, this,
             [this, &context] { takeSelection(context); });
-    connect(view_, &ChannelListCtrl::deleteKeyPressed, this,
+    connect(view_, &ChannelListView::deleteKeyPressed, this,
             [&context] { context.channels.deleteChannels(); });
-    connect(view_, &ChannelListCtrl::menuKeyPressed, this,
+    connect(view_, &ChannelListView::menuKeyPressed, this,
             [this, &context] { showPopup(context, view_->keyboardMenuPosition()); });
-    connect(view_, &ChannelListCtrl::moveKeyPressed, this, [this, &context](int key) {
+    connect(view_, &ChannelListView::moveKeyPressed, this, [this, &context](int key) {
         takeSelection(context);
         context.order.moveByKey(key);
     });
-    connect(view_, &ChannelListCtrl::openKeyPressed, this, [this, &context] {
+    connect(view_, &ChannelListView::openKeyPressed, this, [this, &context] {
         if (context.parts.session.isOpen()) {
             context.channels.editChannel(view_->currentIndex().row());
         }

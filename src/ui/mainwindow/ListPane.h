@@ -16,7 +16,7 @@ class QWidget;
 namespace kavro {
 
 class ChannelDatabase;
-class ChannelListCtrl;
+class ChannelListView;
 class ChannelListModel;
 class FindField;
 struct PaneContext;
@@ -41,7 +41,7 @@ public:
     // Escape: ends a drag (moving nothing), else empties Find.
     void escape();
 
-    ChannelListCtrl* view() const { return view_; }
+    ChannelListView* view() const { return view_; }
     ChannelListModel* model() const { return model_; }
     FindField* findField() const { return find_; }
     QLabel* rowCountField() const { return rowCount_; }
@@ -55,7 +55,7 @@ private:
     bool goToFirstMatch(const PaneContext& context);
     void showPopup(const PaneContext& context, const QPoint& globalPos);
 
-    ChannelListCtrl* view_;
+    ChannelListView* view_;
     ChannelListModel* model_;
     FindField* find_;
     QLabel* rowCount_;

@@ -6,7 +6,7 @@
 #include <QKeyEvent>
 #include <QStatusBar>
 
-#include "ChannelListCtrl.h"
+#include "ChannelListView.h"
 #include "FileDrop.h"
 #include "ListPane.h"
 #include "ProblemsPane.h"

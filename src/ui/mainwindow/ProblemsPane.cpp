@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QStatusBar>
 
-#include "ChannelListCtrl.h"
+#include "ChannelListView.h"
 #include "FindField.h"
 #include "ListCommands.h"
 #include "ListPane.h"

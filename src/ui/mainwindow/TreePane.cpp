@@ -9,7 +9,7 @@
 #include <QTreeWidgetItem>
 #include <QVBoxLayout>
 
-#include "ChannelListCtrl.h"
+#include "ChannelListView.h"
 #include "ListPane.h"
 #include "SatelliteTree.h"
 #include "TransponderCommands.h"
@@ -47,7 +47,7 @@ QWidget* TreePane::buildViewGroup() {
                                     QT_TRANSLATE_NOOP("kavro::MainWindow", "TV"),
                                     QT_TRANSLATE_NOOP("kavro::MainWindow", "RADIO")};
     const char* const names[] = {"viewAll", "viewTv", "viewRadio"};
-    for (int view = ViewAll; view <= ViewRadio; ++view) {
+    for (int view = View::All; view <= View::Radio; ++view) {
         viewButtons_[view] = new QRadioButton(
             QCoreApplication::translate("kavro::MainWindow", captions[view]), group);
         viewButtons_[view]->setObjectName(QString::fromLatin1(names[view]));
@@ -77,7 +77,7 @@ void TreePane::wire(const PaneContext& context) {
             [this, &context] { showPopup(context, tree_->keyboardMenuPosition()); });
     connect(tree_, &SatelliteTree::deleteKeyPressed, this,
             [&context] { context.transponders.deleteByKey(); });
-    for (int view = ViewAll; view <= ViewRadio; ++view) {
+    for (int view = View::All; view <= View::Radio; ++view) {
         connect(viewButtons_[view], &QRadioButton::clicked, this,
                 [this, &context, view] { onViewButton(context, view); });
     }
@@ -116,7 +116,7 @@ Popup TreePane::popup() const {
 }
 
 QRadioButton* TreePane::viewButton(int view) const {
-    return view >= ViewAll && view <= ViewRadio ? viewButtons_[view] : nullptr;
+    return view >= View::All && view <= View::Radio ? viewButtons_[view] : nullptr;
 }
 
 void TreePane::showView(int view) {

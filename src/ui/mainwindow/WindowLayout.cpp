@@ -11,7 +11,7 @@
 
 #include <iterator>
 
-#include "ChannelListCtrl.h"
+#include "ChannelListView.h"
 #include "CommandTable.h"
 #include "FindField.h"
 #include "ListPane.h"
@@ -55,8 +55,8 @@ void MainWindow::placePanes() {
     listPane_->addCountsTo(*statusBar());
     problemsPane_->addButtonTo(*statusBar());
     setTabOrder(listPane_->findField(), treePane_->tree());
-    setTabOrder(treePane_->tree(), treePane_->viewButton(ViewAll));
-    setTabOrder(treePane_->viewButton(ViewAll), listPane_->view());
+    setTabOrder(treePane_->tree(), treePane_->viewButton(View::All));
+    setTabOrder(treePane_->viewButton(View::All), listPane_->view());
     setTabOrder(listPane_->view(), problemsPane_->panel()->view());
 }
 

@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "ChannelListCtrl.h"
+#include "ChannelListView.h"
 #include "ChannelListModel.h"
 #include "SatelliteTree.h"
 #include "WindowSelection.h"
@@ -20,7 +20,7 @@
 namespace kavro {
 
 WindowRefresh::WindowRefresh(EditSession& session, WindowSelection& selection, SatelliteTree& tree,
-                             ChannelListCtrl& list, ChannelListModel& model, QLabel& rowCount)
+                             ChannelListView& list, ChannelListModel& model, QLabel& rowCount)
     : session_(session),
       selection_(selection),
       tree_(tree),
@@ -106,7 +106,7 @@ void WindowRefresh::showView(int view) {
 void WindowRefresh::revealChannel(int ch) {
     const std::span<const int> shown = session_.viewIndex().viewChannels(session_.view());
     if (!std::binary_search(shown.begin(), shown.end(), ch)) {
-        showView(ViewAll);
+        showView(View::All);
     } else if (filter_.bySatellite &&
                session_.database().channelSatellite(ch) != filter_.satellite) {
         showWholeView();
