@@ -154,7 +154,7 @@ std::string noLiveTransponderMessage(std::string_view shown) {
     return "there is no live transponder " + std::string(shown);
 }
 
-ChannelAddFault channelAddFault(int view, const NewChannel& c, bool slotLeft) {
+ChannelAddFault channelAddFault(View view, const NewChannel& c, bool slotLeft) {
     const auto outside = [](int value, const FieldRange& range) {
         return value == 0 || value < range.low || value > range.high;
     };
@@ -164,7 +164,7 @@ ChannelAddFault channelAddFault(int view, const NewChannel& c, bool slotLeft) {
     if (outside(c.videoPid, VideoPidRange)) {
         return ChannelAddFault::VideoPid;
     }
-    if (outside(c.audioPid, AudioPidRange) || (view != ViewRadio && c.audioPid == c.videoPid)) {
+    if (outside(c.audioPid, AudioPidRange) || (view != View::Radio && c.audioPid == c.videoPid)) {
         return ChannelAddFault::AudioPid;
     }
     if (outside(c.pcrPid, PcrPidRange)) {
@@ -185,7 +185,7 @@ std::string valueRule(const FieldRange& range, int value) {
 
 }  // namespace
 
-std::string channelAddReason(ChannelAddFault fault, int view, const NewChannel& c) {
+std::string channelAddReason(ChannelAddFault fault, View view, const NewChannel& c) {
     switch (fault) {
         case ChannelAddFault::None:
             return {};
@@ -194,7 +194,7 @@ std::string channelAddReason(ChannelAddFault fault, int view, const NewChannel& 
         case ChannelAddFault::VideoPid:
             return valueRule(VideoPidRange, c.videoPid);
         case ChannelAddFault::AudioPid:
-            if (view != ViewRadio && c.audioPid == c.videoPid && c.audioPid != 0) {
+            if (view != View::Radio && c.audioPid == c.videoPid && c.audioPid != 0) {
                 return "Audio PID must differ from Video PID in the TV and ALL views.";
             }
             return valueRule(AudioPidRange, c.audioPid);
@@ -206,7 +206,7 @@ std::string channelAddReason(ChannelAddFault fault, int view, const NewChannel& 
     return {};
 }
 
-std::string channelAddRefusal(int view, const NewChannel& channel, bool slotLeft) {
+std::string channelAddRefusal(View view, const NewChannel& channel, bool slotLeft) {
     const ChannelAddFault fault = channelAddFault(view, channel, slotLeft);
     if (fault == ChannelAddFault::None) {
         return {};

@@ -9,8 +9,8 @@ namespace kavro {
 
 namespace {
 
-bool countsInView(int view, bool tv) {
-    return view == ViewAll || (tv ? view == ViewTv : view == ViewRadio);
+bool countsInView(View view, bool tv) {
+    return view == View::All || (tv ? view == View::Tv : view == View::Radio);
 }
 
 // Row `row` of a list of `count` entries; rows beyond the list answer the first entry.
@@ -28,7 +28,7 @@ ViewIndex::ViewIndex() {
     tvList_[0] = radioList_[0] = allList_[0] = 0;
 }
 
-void ViewIndex::rebuild(const ChannelDatabase& db, int view) {
+void ViewIndex::rebuild(const ChannelDatabase& db, View view) {
     view_ = view;
     std::memset(transponderChannelCount_, 0, sizeof transponderChannelCount_);
     std::memset(satelliteChannelCount_, 0, sizeof satelliteChannelCount_);
@@ -65,32 +65,32 @@ void ViewIndex::rebuild(const ChannelDatabase& db, int view) {
     }
 }
 
-int ViewIndex::viewCount(int view) const {
+int ViewIndex::viewCount(View view) const {
     return static_cast<int>(viewChannels(view).size());
 }
 
-std::span<const int> ViewIndex::viewChannels(int view) const {
+std::span<const int> ViewIndex::viewChannels(View view) const {
     switch (view) {
-        case ViewAll:
+        case View::All:
             return {allList_, static_cast<size_t>(allCount_)};
-        case ViewTv:
+        case View::Tv:
             return {tvList_, static_cast<size_t>(tvCount_)};
-        case ViewRadio:
+        case View::Radio:
             return {radioList_, static_cast<size_t>(radioCount_)};
         default:
             return {};
     }
 }
 
-bool ViewIndex::viewChannel(int view, int row, int& channel) const {
+bool ViewIndex::viewChannel(View view, int row, int& channel) const {
     switch (view) {
-        case ViewAll:
+        case View::All:
             channel = listEntry(allList_, allCount_, row);
             return true;
-        case ViewTv:
+        case View::Tv:
             channel = listEntry(tvList_, tvCount_, row);
             return true;
-        case ViewRadio:
+        case View::Radio:
             channel = listEntry(radioList_, radioCount_, row);
             return true;
         default:

@@ -15,11 +15,11 @@ EditSession::EditSession()
 
 EditSession::~EditSession() = default;
 
-int EditSession::view() const {
+View EditSession::view() const {
     return index_->view();
 }
 
-void EditSession::setView(int view) {
+void EditSession::setView(View view) {
     index_->rebuild(*db_, view);
     notify(SessionEvent::ViewChanged, ChangeReach::Records);
 }
@@ -48,7 +48,7 @@ void EditSession::reset() {
     path_.clear();
     open_ = false;
     history_.clear();
-    index_->rebuild(*db_, ViewAll);
+    index_->rebuild(*db_, View::All);
     notify(SessionEvent::Loaded, ChangeReach::Records);
 }
 

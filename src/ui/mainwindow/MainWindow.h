@@ -38,7 +38,7 @@ class QTreeWidgetItem;
 
 namespace kavro {
 
-class ChannelListCtrl;
+class ChannelListView;
 class ChannelListModel;
 class CommandTable;
 class EditSession;
@@ -95,11 +95,11 @@ public:
     void runCommand(CommandId command);
 
     SatelliteTree* tree() const { return tree_; }
-    ChannelListCtrl* list() const { return list_; }
+    ChannelListView* list() const { return list_; }
     ChannelListModel* listModel() const { return model_; }
     FindField* findField() const { return findField_; }
     QLabel* rowCountField() const { return rowCount_; }
-    QRadioButton* viewButton(int view) const;
+    QRadioButton* viewButton(View view) const;
     QAction* action(CommandId command) const { return commands_->action(command); }
     QPushButton* problemsButton() const { return problemsButton_; }
     ProblemsPanel* problemsPanel() const { return problems_; }
@@ -156,7 +156,7 @@ private:
     void onListOpenKey();
     void onFindChanged();
     bool goToFirstMatch();
-    void onViewButton(int view);
+    void onViewButton(View view);
     // Moves the radio mark to the session's view.
     void showViewInControls();
     // Shows the popup and runs the picked command once it has closed.
@@ -172,7 +172,7 @@ private:
     std::unique_ptr<EditSession> session_;
     WindowSelection selection_;
     SatelliteTree* tree_ = nullptr;
-    ChannelListCtrl* list_ = nullptr;
+    ChannelListView* list_ = nullptr;
     ChannelListModel* model_ = nullptr;
     QLabel* filterStatus_ = nullptr;
     FindField* findField_ = nullptr;

@@ -3,7 +3,7 @@
 // until a database has been opened.
 #include <QTreeWidgetItem>
 
-#include "ChannelListCtrl.h"
+#include "ChannelListView.h"
 #include "FindField.h"
 #include "MainWindow.h"
 #include "SatelliteTree.h"
@@ -29,7 +29,7 @@ void MainWindow::onTreeDoubleClicked() {
     }
 }
 
-void MainWindow::onViewButton(int view) {
+void MainWindow::onViewButton(View view) {
     if (!session_->isOpen()) {
         return;
     }
