@@ -107,7 +107,7 @@ void FileFlowTest::openTakesTheFile() {
     TestImageBuilder other = windowTestBuilder(12);
     other.channel(8, 2, "Radio Italia", 55, false);
     QVERIFY(h.openImage(other.build(), "second.tbn"));
-    QCOMPARE(h.session().view(), int(View::Radio));
+    QCOMPARE(h.session().view(), View::Radio);
     QVERIFY(!h.window->refresh().filter().bySatellite);
     QCOMPARE(h.window->selection().kind(), SelectionNone);
     QCOMPARE(h.window->selection().transponder(), TransponderCapacity);

@@ -130,7 +130,7 @@ void ListToolsTest::aDoubleClickedFindingIsShownWhereverTheListStood() {
     // A TV channel while the radio view is shown: the whole view comes back.
     h.window->panes().tree.viewButton(View::Radio)->click();
     doubleClickFinding(h, problem::FavoriteUnnamed);
-    QCOMPARE(h.session().view(), static_cast<int>(View::All));
+    QCOMPARE(h.session().view(), View::All);
     QVERIFY(h.window->panes().tree.viewButton(View::All)->isChecked());
     QCOMPARE(selectedChannel(h), Zdf);
     QCOMPARE(h.window->selection().kind(), SelectionChannel);

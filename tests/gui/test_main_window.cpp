@@ -47,7 +47,7 @@ void MainWindowTest::startsEmptyWithItsInitialState() {
     MainWindow& w = *h.window;
     QCOMPARE(w.windowTitle(), QStringLiteral("Channel Editor "));
     QVERIFY(!w.windowIcon().isNull());
-    QCOMPARE(w.session().view(), int(View::All));
+    QCOMPARE(w.session().view(), View::All);
     QVERIFY(!w.session().isOpen());
     QVERIFY(!w.session().isModified());
     QVERIFY(!w.refresh().isRefreshing());
@@ -154,7 +154,7 @@ void MainWindowTest::handlersAreInertBeforeAnOpen() {
     w.fileCommands().saveAs();
     w.historyCommands().undo();
     w.historyCommands().redo();
-    QCOMPARE(w.session().view(), int(View::All));
+    QCOMPARE(w.session().view(), View::All);
     QCOMPARE(w.selection().kind(), SelectionNone);
     QVERIFY(!w.refresh().filter().bySatellite);
     QCOMPARE(h.interaction.dialogsRun, 0);
@@ -169,7 +169,7 @@ void MainWindowTest::viewButtonBeforeOpenOnlyMovesTheMark() {
     MainWindow& w = *h.window;
     w.panes().tree.viewButton(View::Tv)->click();
     QVERIFY(w.panes().tree.viewButton(View::Tv)->isChecked());
-    QCOMPARE(w.session().view(), int(View::All));
+    QCOMPARE(w.session().view(), View::All);
     // A cancelled Open dialog leaves the mark where it is...
     w.fileCommands().open();
     QVERIFY(w.panes().tree.viewButton(View::Tv)->isChecked());
@@ -249,7 +249,7 @@ void MainWindowTest::enterDoesNotCloseTheWindow() {
     // On a focused button Enter presses it.
     h.window->panes().tree.viewButton(View::Tv)->setFocus();
     QTest::keyClick(h.window->panes().tree.viewButton(View::Tv), Qt::Key_Return);
-    QCOMPARE(h.window->session().view(), int(View::Tv));
+    QCOMPARE(h.window->session().view(), View::Tv);
     QVERIFY(h.window->isVisible());
 }
 

@@ -137,7 +137,7 @@ void TreeAndListTest::transponderSelectionListsTheWholeSatellite() {
 void TreeAndListTest::viewButtonsSwitchListAndTreeCounts() {
     OpenedWindow h;
     h.window->panes().tree.viewButton(View::Tv)->click();
-    QCOMPARE(h.session().view(), int(View::Tv));
+    QCOMPARE(h.session().view(), View::Tv);
     QCOMPARE(h.columnTexts(ColumnIndex), QStringList({"0", "2", "3", "4"}));
     QCOMPARE(h.treeTexts(), QStringList({
                                 "Astra 19.2E (3 TPs, 2 CHs)",
@@ -183,7 +183,7 @@ void TreeAndListTest::theListFilterFollowsEachWayOfChangingIt() {
     struct Step {
         const char* what;
         std::function<void()> act;
-        int view;
+        View view;
         bool bySatellite;
         QStringList names;
     };

@@ -15,7 +15,7 @@ namespace kavro {
 class ChannelDatabase;
 
 struct ListFilter {
-    int view = View::All;
+    View view = View::All;
     // The list shows only the channels of `satellite`.
     bool bySatellite = false;
     int satellite = 0;

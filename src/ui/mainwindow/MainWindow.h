@@ -110,7 +110,7 @@ private:
     // The menus' enabled states, Undo's and Redo's texts and the view's mark.
     void updateCommands();
     void fillRecentMenu();
-    void showView(int view);
+    void showView(View view);
     void deleteWhereFocused();
     void selectAllChannels();
     void showKeyboardShortcuts();

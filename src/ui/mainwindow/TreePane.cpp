@@ -47,12 +47,13 @@ QWidget* TreePane::buildViewGroup() {
                                     QT_TRANSLATE_NOOP("kavro::MainWindow", "TV"),
                                     QT_TRANSLATE_NOOP("kavro::MainWindow", "RADIO")};
     const char* const names[] = {"viewAll", "viewTv", "viewRadio"};
-    for (int view = View::All; view <= View::Radio; ++view) {
-        viewButtons_[view] = new QRadioButton(
-            QCoreApplication::translate("kavro::MainWindow", captions[view]), group);
-        viewButtons_[view]->setObjectName(QString::fromLatin1(names[view]));
-        viewGroup_->addButton(viewButtons_[view], view);
-        layout->addWidget(viewButtons_[view]);
+    for (View view : Views) {
+        const int number = viewNumber(view);
+        viewButtons_[number] = new QRadioButton(
+            QCoreApplication::translate("kavro::MainWindow", captions[number]), group);
+        viewButtons_[number]->setObjectName(QString::fromLatin1(names[number]));
+        viewGroup_->addButton(viewButtons_[number], number);
+        layout->addWidget(viewButtons_[number]);
     }
     return group;
 }
@@ -77,8 +78,8 @@ void TreePane::wire(const PaneContext& context) {
             [this, &context] { showPopup(context, tree_->keyboardMenuPosition()); });
     connect(tree_, &SatelliteTree::deleteKeyPressed, this,
             [&context] { context.transponders.deleteByKey(); });
-    for (int view = View::All; view <= View::Radio; ++view) {
-        connect(viewButtons_[view], &QRadioButton::clicked, this,
+    for (View view : Views) {
+        connect(viewButtons_[viewNumber(view)], &QRadioButton::clicked, this,
                 [this, &context, view] { onViewButton(context, view); });
     }
 }
@@ -94,7 +95,7 @@ void TreePane::onSelectionChanged(const PaneContext& context) {
     context.parts.refresh.filterBySatellite(SatelliteTree::itemSatellite(item));
 }
 
-void TreePane::onViewButton(const PaneContext& context, int view) {
+void TreePane::onViewButton(const PaneContext& context, View view) {
     if (context.parts.session.isOpen()) {
         context.parts.refresh.showView(view);
     }
@@ -115,14 +116,12 @@ Popup TreePane::popup() const {
     return SatelliteTree::isTransponderItem(item) ? Popup::Transponder : Popup::Satellite;
 }
 
-QRadioButton* TreePane::viewButton(int view) const {
-    return view >= View::All && view <= View::Radio ? viewButtons_[view] : nullptr;
+QRadioButton* TreePane::viewButton(View view) const {
+    return viewButtons_[viewNumber(view)];
 }
 
-void TreePane::showView(int view) {
-    if (QRadioButton* button = viewButton(view)) {
-        button->setChecked(true);
-    }
+void TreePane::showView(View view) {
+    viewButton(view)->setChecked(true);
 }
 
 }  // namespace kavro

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include "CommandTable.h"
+#include "database/View.h"
 
 class QButtonGroup;
 class QRadioButton;
@@ -25,18 +26,18 @@ public:
     // Connects the tree and the buttons to what they run.
     void wire(const PaneContext& context);
     // Marks the button of `view`.
-    void showView(int view);
+    void showView(View view);
     // The popup for the selected item's kind; None with none selected.
     Popup popup() const;
 
     SatelliteTree* tree() const { return tree_; }
-    // The button of view `view`; nullptr for a view that has none.
-    QRadioButton* viewButton(int view) const;
+    // The button of view `view`.
+    QRadioButton* viewButton(View view) const;
 
 private:
     QWidget* buildViewGroup();
     void onSelectionChanged(const PaneContext& context);
-    void onViewButton(const PaneContext& context, int view);
+    void onViewButton(const PaneContext& context, View view);
     void showPopup(const PaneContext& context, const QPoint& globalPos);
 
     SatelliteTree* tree_;

@@ -97,7 +97,7 @@ void WindowRefresh::filterBySatellite(int s) {
 }
 
 // The session's notification of the new view refills.
-void WindowRefresh::showView(int view) {
+void WindowRefresh::showView(View view) {
     filter_ = filter_.wholeView();
     filter_.view = view;
     session_.setView(view);

@@ -45,7 +45,7 @@ public:
     // A tree item of satellite `s` was chosen: the list shows that satellite's channels.
     void filterBySatellite(int s);
     // The whole of view `view` (a view button, the View menu), through the session.
-    void showView(int view);
+    void showView(View view);
     // Drops what hides channel `ch` but Find: another view (the list shows All then), another
     // satellite (the whole view).
     void revealChannel(int ch);

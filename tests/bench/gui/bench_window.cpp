@@ -47,11 +47,10 @@ BENCHMARK(BM_OpenFullImageAndPaint)->Unit(benchmark::kMillisecond);
 
 void BM_ViewSwitch(benchmark::State& state) {
     OpenWindow w;
-    int view = 0;
+    View view = View::All;
     for (auto _ : state) {
         view = view == View::All ? View::Tv : View::All;
-        view == View::All ? w.window.panes().tree.viewButton(View::All)->click()
-                        : w.window.panes().tree.viewButton(View::Tv)->click();
+        w.window.panes().tree.viewButton(view)->click();
     }
 }
 BENCHMARK(BM_ViewSwitch)->Unit(benchmark::kMillisecond);
