@@ -7,13 +7,9 @@
 #include <QActionGroup>
 #include <QCoreApplication>
 #include <QDialog>
-#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileInfo>
-#include <QHeaderView>
 #include <QMenu>
-#include <QTableWidget>
-#include <QVBoxLayout>
 
 #include "ChannelListView.h"
 #include "CommandTable.h"
@@ -31,17 +27,6 @@
 #include "ui/dialogs/ShownPath.h"
 
 namespace kavro {
-
-namespace {
-
-// Keys that act without a menu entry.
-const char* const OtherKeys[][2] = {
-    {"Menu, Shift+F10", QT_TRANSLATE_NOOP("kavro::MenuBar", "The popup of the list or the tree")},
-    {"Enter", QT_TRANSLATE_NOOP("kavro::MenuBar", "Presses the focused button")},
-    {"Escape", QT_TRANSLATE_NOOP("kavro::MenuBar", "Ends a drag, or empties Find")},
-};
-
-}  // namespace
 
 // The window's commands in their menus' order; Open Recent follows Open. A command that
 // acts on the database waits for one to be open. Groups: neighbours of one group sit
@@ -145,7 +130,8 @@ std::vector<CommandEntry> MainWindow::commandEntries() {
         {I::ViewTv, QT_TRANSLATE_NOOP("kavro::MenuBar", "TV"), M::View, "Ctrl+2", 0, InMenuOnly,
          A::WhenOpen, S::Window, false, nullptr, true, [this] { showView(View::Tv); }},
         {I::ViewRadio, QT_TRANSLATE_NOOP("kavro::MenuBar", "Radio"), M::View, "Ctrl+3", 0,
-         InMenuOnly, A::WhenOpen, S::Window, false, nullptr, true, [this] { showView(View::Radio); }},
+         InMenuOnly, A::WhenOpen, S::Window, false, nullptr, true,
+         [this] { showView(View::Radio); }},
         {I::KeyboardShortcuts, QT_TRANSLATE_NOOP("kavro::MenuBar", "Keyboard Shortcuts"), M::Help,
          "F1", 0, InMenuOnly, A::Always, S::Window, false, nullptr, false,
          [this] { showKeyboardShortcuts(); }},
@@ -295,49 +281,6 @@ void MainWindow::showAbout() {
             "Kavro %1\n\nEdits the channel database of a digital satellite receiver.")
             .arg(QString::fromUtf8(KavroVersion.data(), KavroVersion.size())),
         Interaction::Buttons::Ok, Interaction::Icon::Information);
-}
-
-std::unique_ptr<QDialog> keyboardShortcutsDialog(const CommandTable& table, QWidget* parent) {
-    auto dialog = std::make_unique<QDialog>(parent);
-    dialog->setWindowTitle(QCoreApplication::translate("kavro::MenuBar", "Keyboard Shortcuts"));
-    auto* keys = new QTableWidget(0, 2, dialog.get());
-    keys->setObjectName(QStringLiteral("shortcutTable"));
-    keys->setHorizontalHeaderLabels({QCoreApplication::translate("kavro::MenuBar", "Key"),
-                                     QCoreApplication::translate("kavro::MenuBar", "Command")});
-    keys->verticalHeader()->hide();
-    keys->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    auto addRow = [keys](const QString& key, const QString& command) {
-        const int row = keys->rowCount();
-        keys->insertRow(row);
-        keys->setItem(row, 0, new QTableWidgetItem(key));
-        keys->setItem(row, 1, new QTableWidgetItem(command));
-    };
-    for (const CommandEntry& entry : table.entries()) {
-        QStringList texts;
-        for (const QKeySequence& key : table.action(entry.id)->shortcuts()) {
-            texts.append(keyText(key));
-        }
-        if (!texts.isEmpty()) {
-            addRow(texts.join(QStringLiteral(", ")),
-                   QStringLiteral("%1 > %2").arg(
-                       CommandTable::menuTitle(entry.menu),
-                       QCoreApplication::translate("kavro::MenuBar", entry.text)));
-        }
-    }
-    for (const auto& other : OtherKeys) {
-        addRow(QString::fromLatin1(other[0]),
-               QCoreApplication::translate("kavro::MenuBar", other[1]));
-    }
-    keys->resizeColumnsToContents();
-    keys->horizontalHeader()->setStretchLastSection(true);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, dialog.get());
-    QObject::connect(buttons, &QDialogButtonBox::rejected, dialog.get(), &QDialog::reject);
-    auto* layout = new QVBoxLayout(dialog.get());
-    layout->addWidget(keys);
-    layout->addWidget(buttons);
-    dialog->resize(520, 460);
-    describeControls(*dialog);
-    return dialog;
 }
 
 }  // namespace kavro
