@@ -2,6 +2,7 @@
 
 #include <QHeaderView>
 #include <QMouseEvent>
+#include <QSignalBlocker>
 
 #include "MenuKey.h"
 #include "ShownText.h"
@@ -14,9 +15,24 @@ namespace kavro {
 
 namespace {
 
+// The role that keeps the text as the core wrote it, before its translation.
+constexpr int CoreTextRole = Qt::UserRole + 2;
+
+// Gives `item` the translation of the core's `text`; false, doing nothing, when the item
+// shows that text already.
+bool setItemText(QTreeWidgetItem* item, const std::string& text) {
+    const auto english = QByteArray::fromRawData(text.data(), static_cast<qsizetype>(text.size()));
+    if (item->data(0, CoreTextRole).toByteArray() == english) {
+        return false;
+    }
+    item->setText(0, translatedShownText(shownText(text)));
+    item->setData(0, CoreTextRole, QByteArray(text.data(), static_cast<qsizetype>(text.size())));
+    return true;
+}
+
 QTreeWidgetItem* makeItem(const std::string& text, int data) {
     auto* item = new QTreeWidgetItem;
-    item->setText(0, translatedShownText(shownText(text)));
+    setItemText(item, text);
     item->setData(0, SatelliteTree::ItemDataRole, data);
     return item;
 }
@@ -76,6 +92,7 @@ void SatelliteTree::addTransponderItems(QTreeWidgetItem* satelliteItem, const Ch
 // filled anew where they differ; the other items stay with their expansion and selection.
 void SatelliteTree::update(const ChannelDatabase& db, const ViewIndex& index) {
     int i = 0;
+    bool changed = false;
     for (int s = 0; s < SatelliteCapacity; ++s) {
         if (!db.isSatelliteShown(s)) {
             continue;
@@ -85,16 +102,23 @@ void SatelliteTree::update(const ChannelDatabase& db, const ViewIndex& index) {
             return;
         }
         QTreeWidgetItem* satellite = topLevelItem(i++);
-        satellite->setText(0, translatedShownText(shownText(satelliteItemText(db, index, s))));
         if (holdsTransponders(satellite, index, s)) {
-            refreshChildTexts(satellite, db, index);
+            const QSignalBlocker quiet(model());
+            changed |= setItemText(satellite, satelliteItemText(db, index, s));
+            changed |= refreshChildTexts(satellite, db, index);
         } else {
+            {
+                const QSignalBlocker quiet(model());
+                changed |= setItemText(satellite, satelliteItemText(db, index, s));
+            }
             qDeleteAll(satellite->takeChildren());
             addTransponderItems(satellite, db, index, s);
         }
     }
     if (i != topLevelItemCount()) {
         fill(db, index);
+    } else if (changed) {
+        textsChanged();
     }
 }
 
@@ -112,23 +136,37 @@ bool SatelliteTree::holdsTransponders(const QTreeWidgetItem* satellite, const Vi
     return true;
 }
 
-void SatelliteTree::refreshChildTexts(QTreeWidgetItem* satellite, const ChannelDatabase& db,
+bool SatelliteTree::refreshChildTexts(QTreeWidgetItem* satellite, const ChannelDatabase& db,
                                       const ViewIndex& index) {
+    bool changed = false;
     for (int j = 0; j < satellite->childCount(); ++j) {
         QTreeWidgetItem* item = satellite->child(j);
-        item->setText(0, translatedShownText(
-                             shownText(transponderItemText(db, index, filledTransponder(item)))));
+        changed |= setItemText(item, transponderItemText(db, index, filledTransponder(item)));
+    }
+    return changed;
+}
+
+// An item whose core text stays costs a comparison; the view hears of the new texts once.
+void SatelliteTree::refreshTexts(const ChannelDatabase& db, const ViewIndex& index) {
+    bool changed = false;
+    {
+        const QSignalBlocker quiet(model());
+        for (int i = 0; i < topLevelItemCount(); ++i) {
+            QTreeWidgetItem* satellite = topLevelItem(i);
+            changed |= setItemText(satellite, satelliteItemText(db, index, itemData(satellite)));
+            changed |= refreshChildTexts(satellite, db, index);
+        }
+    }
+    if (changed) {
+        textsChanged();
     }
 }
 
-// Setting an unchanged text costs a comparison: only changed items are redrawn.
-void SatelliteTree::refreshTexts(const ChannelDatabase& db, const ViewIndex& index) {
-    for (int i = 0; i < topLevelItemCount(); ++i) {
-        QTreeWidgetItem* satellite = topLevelItem(i);
-        satellite->setText(
-            0, translatedShownText(shownText(satelliteItemText(db, index, itemData(satellite)))));
-        refreshChildTexts(satellite, db, index);
-    }
+// What the model's notice of each text would have done: the items drawn anew and the column
+// made as wide as its longest text.
+void SatelliteTree::textsChanged() {
+    viewport()->update();
+    header()->resizeSections(QHeaderView::ResizeToContents);
 }
 
 QList<int> SatelliteTree::expandedSatellites() const {

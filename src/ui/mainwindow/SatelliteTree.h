@@ -88,8 +88,10 @@ private:
     // True when the items under `satellite` stand for the transponders of satellite s, in
     // the index's order.
     static bool holdsTransponders(const QTreeWidgetItem* satellite, const ViewIndex& index, int s);
-    static void refreshChildTexts(QTreeWidgetItem* satellite, const ChannelDatabase& db,
+    // True when a text changed. The model is kept quiet meanwhile: see textsChanged.
+    static bool refreshChildTexts(QTreeWidgetItem* satellite, const ChannelDatabase& db,
                                   const ViewIndex& index);
+    void textsChanged();
 
     bool rightPressedOnItem_ = false;
 };
