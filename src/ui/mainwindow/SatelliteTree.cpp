@@ -2,7 +2,6 @@
 
 #include <QHeaderView>
 #include <QMouseEvent>
-#include <QSignalBlocker>
 
 #include "MenuKey.h"
 #include "ShownText.h"
@@ -15,25 +14,60 @@ namespace kavro {
 
 namespace {
 
-// The role that keeps the text as the core wrote it, before its translation.
-constexpr int CoreTextRole = Qt::UserRole + 2;
+// A tree item keeps its text as the core wrote it, and translates it only when it is first
+// shown or measured: the items of collapsed satellites, most of them, never are.
+class TreeItem : public QTreeWidgetItem {
+public:
+    TreeItem(int data, int transponder) : data_(data), transponder_(transponder) {}
 
-// Gives `item` the translation of the core's `text`; false, doing nothing, when the item
-// shows that text already.
-bool setItemText(QTreeWidgetItem* item, const std::string& text) {
-    const auto english = QByteArray::fromRawData(text.data(), static_cast<qsizetype>(text.size()));
-    if (item->data(0, CoreTextRole).toByteArray() == english) {
-        return false;
+    // False, changing nothing, when the item holds `text` already.
+    bool setCoreText(const std::string& text) {
+        if (coreText_ == text) {
+            return false;
+        }
+        coreText_ = text;
+        translated_ = false;
+        return true;
     }
-    item->setText(0, translatedShownText(shownText(text)));
-    item->setData(0, CoreTextRole, QByteArray(text.data(), static_cast<qsizetype>(text.size())));
-    return true;
+
+    QVariant data(int column, int role) const override {
+        if (column != 0) {
+            return QTreeWidgetItem::data(column, role);
+        }
+        switch (role) {
+            case Qt::DisplayRole:
+            case Qt::EditRole:
+                if (!translated_) {
+                    shown_ = translatedShownText(shownText(coreText_));
+                    translated_ = true;
+                }
+                return shown_;
+            case SatelliteTree::ItemDataRole:
+                return data_;
+            case SatelliteTree::TransponderRole:
+                return transponder_;
+            default:
+                return QTreeWidgetItem::data(column, role);
+        }
+    }
+
+private:
+    int data_;
+    int transponder_;
+    std::string coreText_;
+    mutable QString shown_;
+    mutable bool translated_ = false;
+};
+
+// Gives the item the core's `text`; false when it has it already. Outside a fill the model
+// is to be told (see SatelliteTree::textsChanged).
+bool setItemText(QTreeWidgetItem* item, const std::string& text) {
+    return static_cast<TreeItem*>(item)->setCoreText(text);
 }
 
-QTreeWidgetItem* makeItem(const std::string& text, int data) {
-    auto* item = new QTreeWidgetItem;
-    setItemText(item, text);
-    item->setData(0, SatelliteTree::ItemDataRole, data);
+QTreeWidgetItem* makeItem(const std::string& text, int data, int transponder = 0) {
+    auto* item = new TreeItem(data, transponder);
+    item->setCoreText(text);
     return item;
 }
 
@@ -81,8 +115,7 @@ void SatelliteTree::addTransponderItems(QTreeWidgetItem* satelliteItem, const Ch
     children.reserve(count);
     for (int j = 0; j < count; ++j) {
         const int t = index.satelliteTransponder(s, j);
-        QTreeWidgetItem* item = makeItem(transponderItemText(db, index, t), s * 65536 + j);
-        item->setData(0, TransponderRole, t);
+        QTreeWidgetItem* item = makeItem(transponderItemText(db, index, t), s * 65536 + j, t);
         children.append(item);
     }
     satelliteItem->addChildren(children);
@@ -102,15 +135,10 @@ void SatelliteTree::update(const ChannelDatabase& db, const ViewIndex& index) {
             return;
         }
         QTreeWidgetItem* satellite = topLevelItem(i++);
+        changed |= setItemText(satellite, satelliteItemText(db, index, s));
         if (holdsTransponders(satellite, index, s)) {
-            const QSignalBlocker quiet(model());
-            changed |= setItemText(satellite, satelliteItemText(db, index, s));
             changed |= refreshChildTexts(satellite, db, index);
         } else {
-            {
-                const QSignalBlocker quiet(model());
-                changed |= setItemText(satellite, satelliteItemText(db, index, s));
-            }
             qDeleteAll(satellite->takeChildren());
             addTransponderItems(satellite, db, index, s);
         }
@@ -149,20 +177,18 @@ bool SatelliteTree::refreshChildTexts(QTreeWidgetItem* satellite, const ChannelD
 // An item whose core text stays costs a comparison; the view hears of the new texts once.
 void SatelliteTree::refreshTexts(const ChannelDatabase& db, const ViewIndex& index) {
     bool changed = false;
-    {
-        const QSignalBlocker quiet(model());
-        for (int i = 0; i < topLevelItemCount(); ++i) {
-            QTreeWidgetItem* satellite = topLevelItem(i);
-            changed |= setItemText(satellite, satelliteItemText(db, index, itemData(satellite)));
-            changed |= refreshChildTexts(satellite, db, index);
-        }
+    for (int i = 0; i < topLevelItemCount(); ++i) {
+        QTreeWidgetItem* satellite = topLevelItem(i);
+        changed |= setItemText(satellite, satelliteItemText(db, index, itemData(satellite)));
+        changed |= refreshChildTexts(satellite, db, index);
     }
     if (changed) {
         textsChanged();
     }
 }
 
-// What the model's notice of each text would have done: the items drawn anew and the column
+// Items change their texts without telling the model; this does what its notice of each
+// would have done: the items drawn anew and the column
 // made as wide as its longest text.
 void SatelliteTree::textsChanged() {
     viewport()->update();
