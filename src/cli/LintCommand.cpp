@@ -55,7 +55,7 @@ int runLint(const Arguments& args, std::ostream& out, std::ostream& err) {
         return usageError(err, problem);
     }
     EditSession session;
-    if (loadDatabase(session, options.files[0], ViewAll, err) != ExitOk) {
+    if (loadDatabase(session, options.files[0], View::All, err) != ExitOk) {
         return ExitFailure;  // unreadable or invalid alike: 1 means findings
     }
     const std::vector<Finding> findings = findProblems(session.database());

@@ -48,7 +48,7 @@ void EditSession::reset() {
     path_.clear();
     open_ = false;
     history_.clear();
-    index_->rebuild(*db_, ViewAll);
+    index_->rebuild(*db_, View::All);
     notify(SessionEvent::Loaded, ChangeReach::Records);
 }
 

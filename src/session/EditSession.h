@@ -23,7 +23,7 @@ class ViewIndex;
 
 class EditSession {
 public:
-    // No database open: every table zero, the view ViewAll.
+    // No database open: every table zero, the view View::All.
     EditSession();
     ~EditSession();
     EditSession(const EditSession&) = delete;
@@ -41,7 +41,7 @@ public:
     OpenResult open(const std::string& path);
     // The same for an image already in memory (`size` bytes, the start of a file); no path.
     OpenResult load(const uint8_t* data, size_t size);
-    // A new start: every table zero, no file, no history, the view ViewAll.
+    // A new start: every table zero, no file, no history, the view View::All.
     void reset();
     // A database was opened or loaded since the start or the last reset.
     bool isOpen() const { return open_; }

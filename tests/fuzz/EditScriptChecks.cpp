@@ -47,8 +47,8 @@ const OpenedBase& openBase(EditSession& session, std::string_view name, bool ope
     if (!open && !first) {
         return found->second;
     }
-    if (session.view() != ViewAll) {
-        session.setView(ViewAll);
+    if (session.view() != View::All) {
+        session.setView(View::All);
     }
     require(session.open(found->second.path).outcome == OpenOutcome::Accepted, "a base file opens");
     if (first) {
