@@ -15,11 +15,11 @@ EditSession::EditSession()
 
 EditSession::~EditSession() = default;
 
-int EditSession::view() const {
+View EditSession::view() const {
     return index_->view();
 }
 
-void EditSession::setView(int view) {
+void EditSession::setView(View view) {
     index_->rebuild(*db_, view);
     notify(SessionEvent::ViewChanged, ChangeReach::Records);
 }

@@ -14,6 +14,7 @@
 #include "EditAppliers.h"
 #include "History.h"
 #include "SessionObserver.h"
+#include "database/View.h"
 #include "dbfile/DatabaseFile.h"
 
 namespace kavro {
@@ -31,9 +32,9 @@ public:
 
     const ChannelDatabase& database() const { return *db_; }
     const ViewIndex& viewIndex() const { return *index_; }
-    int view() const;
+    View view() const;
     // Rebuilds the view index for `view`. Not a step.
-    void setView(int view);
+    void setView(View view);
 
     // Opens the file at `path` as the editor's Open does. Only when it is accepted does it
     // replace the tables, the image and the path; the history is then cleared and the file

@@ -61,7 +61,7 @@ bool openAndCheck(EditSession& session, const std::string& path, const DecodedIm
 
 // Every view, tree item and list cell.
 void checkShown(EditSession& session) {
-    for (int view : {View::All, View::Tv, View::Radio}) {
+    for (View view : {View::All, View::Tv, View::Radio}) {
         formatAllTexts(session, view);
     }
 }
