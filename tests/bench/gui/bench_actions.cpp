@@ -254,6 +254,7 @@ void BM_Action_ProblemsRecheck(benchmark::State& state) {
     bool renamed = false;
     for (auto _ : state) {
         state.PauseTiming();
+        w.waitForProblems();
         renamed = !renamed;
         w.window.session().apply(
             renamedChannel(w.window.session().database(), 0, renamed ? "Renamed" : first));
