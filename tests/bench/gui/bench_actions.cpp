@@ -38,6 +38,12 @@ struct SampleWindow {
     explicit SampleWindow(bool problemsOpen = false) {
         window.resize(1100, 720);
         window.show();
+        // The keys reach the window's shortcuts only while it is active (on an X server
+        // without a window manager, too).
+        window.activateWindow();
+        if (!QTest::qWaitForWindowActive(&window)) {
+            qWarning("the window did not become active: its shortcuts do not answer");
+        }
         open();
         if (problemsOpen) {
             window.problemsButton()->click();
