@@ -1,12 +1,15 @@
 #include "OrderCommands.h"
 
 #include <algorithm>
+#include <array>
+#include <cstring>
 
-#include "ChannelListView.h"
 #include "ChannelListModel.h"
+#include "ChannelListView.h"
 #include "ListPane.h"
 #include "TreePane.h"
 #include "WindowParts.h"
+#include "database/ChannelDatabase.h"
 #include "database/TableEditing.h"
 #include "session/EditSession.h"
 #include "ui/dialogs/PositionDialog.h"
@@ -24,13 +27,33 @@ std::vector<int> rowBlock(int first, int count) {
     return rows;
 }
 
-// Where a sort puts the channel in slot `ch` of `channels` (ascending).
-int slotAfterSort(const ChannelDatabase& db, const std::vector<int>& channels, SortKey key,
-                  int ch) {
-    std::vector<int> order;
-    sortOrder(db, channels, key, order);
-    const auto at = std::find(order.begin(), order.end(), ch);
-    return at == order.end() ? ch : channels[static_cast<size_t>(at - order.begin())];
+// A stable sort keeps records with the same bytes in their order, so a channel is found
+// again after a sort of `channels` (ascending) as the same copy of its record.
+bool sameRecord(const ChannelDatabase& db, int a, int b) {
+    return std::memcmp(db.tables().channels[a], db.tables().channels[b], ChannelRecordSize) == 0;
+}
+
+// Which copy of its record, counted over `channels`, the channel in slot `ch` is.
+int copyBefore(const ChannelDatabase& db, std::span<const int> channels, int ch) {
+    int copies = 0;
+    for (int other : channels) {
+        if (other == ch) {
+            return copies;
+        }
+        copies += sameRecord(db, other, ch) ? 1 : 0;
+    }
+    return copies;
+}
+
+// The slot among `channels` that holds copy `copy` of the record in `record`.
+int slotOfCopy(const ChannelDatabase& db, std::span<const int> channels, const uint8_t* record,
+               int copy) {
+    for (int ch : channels) {
+        if (std::memcmp(db.tables().channels[ch], record, ChannelRecordSize) == 0 && copy-- == 0) {
+            return ch;
+        }
+    }
+    return ChannelCapacity;
 }
 
 }  // namespace
@@ -129,18 +152,24 @@ void OrderCommands::sort(SortKey key) {
     if (channels.size() < 2) {
         return;
     }
-    const int followedTo = followed == ChannelCapacity
-                               ? followed
-                               : slotAfterSort(parts_.session.database(), channels, key, followed);
-    parts_.session.apply(SortChannels{std::move(channels), key});
     if (followed == ChannelCapacity) {
+        parts_.session.apply(SortChannels{std::move(channels), key});
         parts_.list.view()->selectOnlyRows(rows);  // the same rows hold the sorted channels
         return;
     }
-    const std::span<const int> shown = parts_.list.model()->channels();
-    const auto at = std::find(shown.begin(), shown.end(), followedTo);
-    if (at != shown.end()) {
-        parts_.list.view()->selectOnlyRows({static_cast<int>(at - shown.begin())});
+    const ChannelDatabase& db = parts_.session.database();
+    std::array<uint8_t, ChannelRecordSize> record;
+    std::memcpy(record.data(), db.tables().channels[followed], ChannelRecordSize);
+    std::vector<int> ascendingSlots = channels;
+    if (!std::is_sorted(ascendingSlots.begin(), ascendingSlots.end())) {
+        std::sort(ascendingSlots.begin(), ascendingSlots.end());  // the order the sort works in
+    }
+    const int copy = copyBefore(db, ascendingSlots, followed);
+    parts_.session.apply(SortChannels{std::move(channels), key});
+    const ListRow row = parts_.list.model()->rowOf(
+        ChannelSlot(slotOfCopy(db, ascendingSlots, record.data(), copy)));
+    if (row.exists()) {
+        parts_.list.view()->selectOnlyRows({row.value});
     }
 }
 
