@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QHeaderView>
 #include <QHelpEvent>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QSignalBlocker>
@@ -51,6 +52,10 @@ void ChannelListView::setUpColumns(ChannelListModel* model) {
         setColumnWidth(column, ColumnWidths[column]);
     }
     setColumnHidden(ColumnIndex, true);
+    // The header shows no selection (its sections neither highlight nor select): on a
+    // selection of its own it does not ask at each paint whether every row of each column
+    // is selected, a pass over all rows once they all are.
+    horizontalHeader()->setSelectionModel(new QItemSelectionModel(model, horizontalHeader()));
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this] { keyChangedSelection_ = keyChangedSelection_ || handlingKey_; });
 }
