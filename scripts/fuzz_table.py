@@ -24,9 +24,11 @@ WHAT = {
     "fuzz_diff": "a mutated base file against its base: each with itself, both ways",
     "fuzz_lint": "a mutated base file linted: counts against findings; a quarter also by "
                  "kavro-tool lint",
+    "fuzz_import": "another database file read as Import From reads it, imported whole into a "
+                   "base file: copies checked, refusals change nothing, undone",
 }
 KIND = {"fuzz_image": "image", "fuzz_edit": "script", "fuzz_order": "order",
-        "fuzz_diff": "diff", "fuzz_lint": "lint"}
+        "fuzz_diff": "diff", "fuzz_lint": "lint", "fuzz_import": "import"}
 
 
 def read(path, default=""):

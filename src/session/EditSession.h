@@ -14,12 +14,12 @@
 #include "EditAppliers.h"
 #include "History.h"
 #include "SessionObserver.h"
+#include "database/ViewIndex.h"
 #include "dbfile/DatabaseFile.h"
 
 namespace kavro {
 
 class ChannelDatabase;
-class ViewIndex;
 
 class EditSession {
 public:
@@ -41,8 +41,8 @@ public:
     OpenResult open(const std::string& path);
     // The same for an image already in memory (`size` bytes, the start of a file); no path.
     OpenResult load(const uint8_t* data, size_t size);
-    // A new start: every table zero, no file, no history, the view ViewAll.
-    void reset();
+    // A new start: every table zero, no file, no history, the view `view`.
+    void reset(int view = ViewAll);
     // A database was opened or loaded since the start or the last reset.
     bool isOpen() const { return open_; }
     // The file Save writes to; empty when none.

@@ -128,6 +128,27 @@ std::vector<Seed> orderSeeds() {
     return seeds;
 }
 
+// Byte 0 of an import input: the base imported into (see FuzzBases.h) and the options.
+constexpr uint8_t ImportUpdate = 0x10, ImportByName = 0x20, ImportBefore = 0x40;
+
+std::vector<Seed> importSeeds() {
+    const auto seed = [](std::string name, int here, uint8_t options, int other,
+                         uint8_t lengthAndFlags = NoTool) {
+        Bytes bytes = encodeImageInput(other, lengthAndFlags, 0);
+        bytes.insert(bytes.begin(), static_cast<uint8_t>(here | options));
+        return Seed{std::move(name), std::move(bytes)};
+    };
+    constexpr int Small = 0, Empty = 1, Medium = 2, Gaps = 3, Long = 7, Full = 9;
+    return {seed("medium-into-small", Small, 0, Medium),
+            seed("small-into-medium-before", Medium, ImportBefore, Small),
+            seed("medium-into-itself-update", Medium, ImportUpdate, Medium),
+            seed("gaps-into-medium-by-name", Medium, ImportByName | ImportUpdate, Gaps),
+            seed("medium-into-empty", Empty, 0, Medium),
+            seed("long-into-gaps", Gaps, ImportBefore, Long),
+            seed("medium-into-full", Full, 0, Medium),  // refused: no free slot
+            seed("refused-below-header", Small, 0, Small, length(FileLength::BelowHeader, 0))};
+}
+
 std::vector<Seed> scriptSeeds() {
     return {
         script("every-command",

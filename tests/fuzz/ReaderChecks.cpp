@@ -147,7 +147,9 @@ void checkLintTool(const std::string& path, const std::array<int, ProblemKinds.s
                    bool any) {
     std::istringstream in;
     std::ostringstream out, err;
-    const int code = cli::runTool({"lint", path, "--format", "json"}, in, out, err);
+    static EditSession session;
+    const int code = cli::runTool({"lint", path, "--format", "json"}, in, out, err,
+                                  systemFileWriter(), false, &session);
     require(code == (any ? 1 : 0), "kavro-tool lint fails when there are findings");
     const std::string json = out.str();
     for (size_t k = 0; k < ProblemKinds.size(); ++k) {

@@ -78,6 +78,13 @@ TEST(FuzzRegressions, ReaderSeedsPassTheChecks) {
     }
 }
 
+TEST(FuzzRegressions, ImportSeedsPassTheChecks) {
+    for (const Seed& seed : importSeeds()) {
+        const bool refused = startsWith(seed.name, "refused-");
+        EXPECT_EQ(runChecks(checkImportInput, seed.name, seed.bytes), !refused) << seed.name;
+    }
+}
+
 TEST(FuzzRegressions, KeptImageInputsPassTheChecks) {
     replayKept(checkImageInput, "image");
 }
