@@ -26,9 +26,12 @@ WHAT = {
                  "kavro-tool lint",
     "fuzz_import": "another database file read as Import From reads it, imported whole into a "
                    "base file: copies checked, refusals change nothing, undone",
+    "fuzz_backups": "an index and other files in a backups folder: two backups made, each the "
+                    "newest, nothing else removed",
 }
 KIND = {"fuzz_image": "image", "fuzz_edit": "script", "fuzz_order": "order",
-        "fuzz_diff": "diff", "fuzz_lint": "lint", "fuzz_import": "import"}
+        "fuzz_diff": "diff", "fuzz_lint": "lint", "fuzz_import": "import",
+        "fuzz_backups": "backups"}
 
 
 def read(path, default=""):

@@ -1,5 +1,5 @@
 // Writes the seed inputs of the fuzz targets: make-fuzz-seeds IMAGE_DIR SCRIPT_DIR ORDER_DIR
-// IMPORT_DIR.
+// IMPORT_DIR BACKUP_DIR.
 #include <cstdio>
 #include <exception>
 #include <filesystem>
@@ -20,8 +20,10 @@ void writeSeeds(const std::filesystem::path& folder,
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 5) {
-        std::fprintf(stderr, "usage: make-fuzz-seeds IMAGE_DIR SCRIPT_DIR ORDER_DIR IMPORT_DIR\n");
+    if (argc != 6) {
+        std::fprintf(
+            stderr,
+            "usage: make-fuzz-seeds IMAGE_DIR SCRIPT_DIR ORDER_DIR IMPORT_DIR BACKUP_DIR\n");
         return 2;
     }
     try {
@@ -29,6 +31,7 @@ int main(int argc, char** argv) {
         writeSeeds(argv[2], kavro::fuzzing::scriptSeeds());
         writeSeeds(argv[3], kavro::fuzzing::orderSeeds());
         writeSeeds(argv[4], kavro::fuzzing::importSeeds());
+        writeSeeds(argv[5], kavro::fuzzing::backupSeeds());
     } catch (const std::exception& e) {
         std::fprintf(stderr, "make-fuzz-seeds: %s\n", e.what());
         return 1;
