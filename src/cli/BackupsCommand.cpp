@@ -53,7 +53,7 @@ int runBackups(const Arguments& args, std::ostream& out, std::ostream& err) {
         return usageError(err, problem);
     }
     const auto session = std::make_unique<EditSession>();
-    const int code = loadDatabase(*session, options.files[0], ViewAll, err);
+    const int code = loadDatabase(*session, options.files[0], View::All, err);
     std::string resolved;
     if (code == ExitFailure || !fs::resolvePath(options.files[0], resolved).ok()) {
         return ExitFailure;

@@ -272,8 +272,8 @@ int runDiff(const Arguments& args, std::ostream& out, std::ostream& err) {
     }
     const auto a = std::make_unique<EditSession>();
     const auto b = std::make_unique<EditSession>();
-    if (loadDatabase(*a, options.files[0], ViewAll, err) != ExitOk ||
-        loadDatabase(*b, options.files[1], ViewAll, err) != ExitOk) {
+    if (loadDatabase(*a, options.files[0], View::All, err) != ExitOk ||
+        loadDatabase(*b, options.files[1], View::All, err) != ExitOk) {
         return ExitFailure;  // unreadable or invalid alike: 1 means different
     }
     const DatabaseDiff diff = compareDatabases(a->database(), b->database());

@@ -20,7 +20,7 @@ namespace kavro::cli {
 namespace {
 
 bool setView(Context& c) {
-    int view = ViewAll;
+    int view = View::All;
     if (!parseViewName(c.args.word(0), view)) {
         return c.args.refuse("unknown view " + quotedWord(c.args.word(0)) + " (all, tv or radio)");
     }

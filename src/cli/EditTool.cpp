@@ -192,7 +192,7 @@ int editWith(ScriptReader& script, const EditArguments& edit, std::ostream& out,
     session.file().setWriter(writer);
     int code = edit.toStandardOutput() ? ExitOk : lock.takeIfSameFile(edit.in, edit.out, err);
     if (code == ExitOk) {
-        code = loadDatabase(session, edit.in, ViewAll, err);
+        code = loadDatabase(session, edit.in, View::All, err);
     }
     ScriptRunner runner(session);
     if (code == ExitOk) {

@@ -77,8 +77,8 @@ void writeDatabaseSummary(const EditSession& session, std::ostream& out) {
     out << "shown satellites: " << shown << "\n";
     writeSatellites(session, out);
     out << "live transponders: " << transponders << "\n";
-    out << "TV channels: " << session.viewIndex().viewCount(ViewTv) << "\n";
-    out << "radio channels: " << session.viewIndex().viewCount(ViewRadio) << "\n";
+    out << "TV channels: " << session.viewIndex().viewCount(View::Tv) << "\n";
+    out << "radio channels: " << session.viewIndex().viewCount(View::Radio) << "\n";
     out << "favourite groups:\n";
     for (int g = 0; g < FavoriteGroupCount; ++g) {
         out << "  " << g + 1 << ": " << shownText(db.favoriteGroupName(g)) << "\n";
@@ -111,7 +111,7 @@ int runCheck(const Arguments& args, EditSession& session, std::ostream& out, std
     if (!singleFileArgument(args, err, code)) {
         return code;
     }
-    code = loadDatabase(session, args[1], ViewAll, err);
+    code = loadDatabase(session, args[1], View::All, err);
     if (code == ExitOk) {
         out << "ok\n";
     }
@@ -123,7 +123,7 @@ int runInfo(const Arguments& args, EditSession& session, std::ostream& out, std:
     if (!singleFileArgument(args, err, code)) {
         return code;
     }
-    code = loadDatabase(session, args[1], ViewAll, err);
+    code = loadDatabase(session, args[1], View::All, err);
     if (code == ExitRefused) {
         // Rejected: show the header as read, so the failing check can be seen.
         uint32_t bytesRead = 0;

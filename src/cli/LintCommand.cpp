@@ -54,7 +54,7 @@ int runLint(const Arguments& args, EditSession& session, std::ostream& out, std:
     if (!parseFileOptions(args, 1, options, problem)) {
         return usageError(err, problem);
     }
-    if (loadDatabase(session, options.files[0], ViewAll, err) != ExitOk) {
+    if (loadDatabase(session, options.files[0], View::All, err) != ExitOk) {
         return ExitFailure;  // unreadable or invalid alike: 1 means findings
     }
     const std::vector<Finding> findings = findProblems(session.database());

@@ -34,11 +34,11 @@ int loadDatabase(EditSession& session, const std::string& path, int view, std::o
 
 bool parseViewName(std::string_view word, int& view) {
     if (word == "all") {
-        view = ViewAll;
+        view = View::All;
     } else if (word == "tv") {
-        view = ViewTv;
+        view = View::Tv;
     } else if (word == "radio") {
-        view = ViewRadio;
+        view = View::Radio;
     } else {
         return false;
     }

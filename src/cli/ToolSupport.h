@@ -33,7 +33,7 @@ int usageError(std::ostream& err, std::string_view problem);
 // The arguments of the viewing commands: FILE and the options.
 struct ViewOptions {
     std::string file;
-    int view = 0;        // ViewAll
+    int view = 0;        // View::All
     int satellite = -1;  // none: the whole view
     std::string format = "text";
     std::vector<std::string> select;  // list --select: the words of a channel list

@@ -155,7 +155,7 @@ std::string transponderShortText(const ChannelDatabase& db, int t) {
 
 std::string defaultChannelName(int view, int number) {
     char buffer[32];
-    int length = formatInto(buffer, view == ViewRadio ? "Radio CH %3i" : "Video CH %3i", number);
+    int length = formatInto(buffer, view == View::Radio ? "Radio CH %3i" : "Video CH %3i", number);
     return {buffer, static_cast<size_t>(length)};
 }
 

@@ -164,7 +164,7 @@ ChannelAddFault channelAddFault(int view, const NewChannel& c, bool slotLeft) {
     if (outside(c.videoPid, VideoPidRange)) {
         return ChannelAddFault::VideoPid;
     }
-    if (outside(c.audioPid, AudioPidRange) || (view != ViewRadio && c.audioPid == c.videoPid)) {
+    if (outside(c.audioPid, AudioPidRange) || (view != View::Radio && c.audioPid == c.videoPid)) {
         return ChannelAddFault::AudioPid;
     }
     if (outside(c.pcrPid, PcrPidRange)) {
@@ -194,7 +194,7 @@ std::string channelAddReason(ChannelAddFault fault, int view, const NewChannel& 
         case ChannelAddFault::VideoPid:
             return valueRule(VideoPidRange, c.videoPid);
         case ChannelAddFault::AudioPid:
-            if (view != ViewRadio && c.audioPid == c.videoPid && c.audioPid != 0) {
+            if (view != View::Radio && c.audioPid == c.videoPid && c.audioPid != 0) {
                 return "Audio PID must differ from Video PID in the TV and ALL views.";
             }
             return valueRule(AudioPidRange, c.audioPid);

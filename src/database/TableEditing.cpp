@@ -214,7 +214,7 @@ int addChannel(ChannelDatabase& db, int view, int t, const NewChannel& c) {
     if (ch == ChannelCapacity) {
         return ch;
     }
-    const int flags = view == ViewRadio ? 1 : 1 | ChannelFlagTv;
+    const int flags = view == View::Radio ? 1 : 1 | ChannelFlagTv;
     writeU16(record(db, ch) + ch::Flags,
              static_cast<uint32_t>(c.lockIndex > 0 ? flags | ChannelFlagLock : flags));
     db.setChannelName(ch, c.name);

@@ -55,7 +55,7 @@ int channelReusedByAdd(const ChannelDatabase& db, int t);
 
 // The smallest service ID from 1 on that no live channel of transponder t has.
 int unusedServiceId(const ChannelDatabase& db, int t);
-// Adds a channel on transponder t, a radio channel in ViewRadio, a TV channel otherwise.
+// Adds a channel on transponder t, a radio channel in View::Radio, a TV channel otherwise.
 // Returns its slot, or ChannelCapacity when refused (see channelAddFault); a refused add
 // changes nothing.
 int addChannel(ChannelDatabase& db, int view, int t, const NewChannel& channel);

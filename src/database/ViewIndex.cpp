@@ -10,7 +10,7 @@ namespace kavro {
 namespace {
 
 bool countsInView(int view, bool tv) {
-    return view == ViewAll || (tv ? view == ViewTv : view == ViewRadio);
+    return view == View::All || (tv ? view == View::Tv : view == View::Radio);
 }
 
 // Row `row` of a list of `count` entries; rows beyond the list answer the first entry.
@@ -71,11 +71,11 @@ int ViewIndex::viewCount(int view) const {
 
 std::span<const int> ViewIndex::viewChannels(int view) const {
     switch (view) {
-        case ViewAll:
+        case View::All:
             return {allList_, static_cast<size_t>(allCount_)};
-        case ViewTv:
+        case View::Tv:
             return {tvList_, static_cast<size_t>(tvCount_)};
-        case ViewRadio:
+        case View::Radio:
             return {radioList_, static_cast<size_t>(radioCount_)};
         default:
             return {};
@@ -84,13 +84,13 @@ std::span<const int> ViewIndex::viewChannels(int view) const {
 
 bool ViewIndex::viewChannel(int view, int row, int& channel) const {
     switch (view) {
-        case ViewAll:
+        case View::All:
             channel = listEntry(allList_, allCount_, row);
             return true;
-        case ViewTv:
+        case View::Tv:
             channel = listEntry(tvList_, tvCount_, row);
             return true;
-        case ViewRadio:
+        case View::Radio:
             channel = listEntry(radioList_, radioCount_, row);
             return true;
         default:

@@ -11,11 +11,11 @@ namespace kavro {
 
 class ChannelDatabase;
 
-enum ViewMode : int { ViewAll = 0, ViewTv = 1, ViewRadio = 2 };
+enum ViewMode : int { View::All = 0, View::Tv = 1, View::Radio = 2 };
 
 class ViewIndex {
 public:
-    // Empty, for ViewAll.
+    // Empty, for View::All.
     ViewIndex();
 
     // Lists every live channel and transponder of `db`; the channel counts are those of
@@ -39,7 +39,7 @@ public:
     int satelliteChannelCount(int s) const { return satelliteChannelCount_[s]; }
 
 private:
-    int view_ = ViewAll;
+    int view_ = View::All;
     int tvList_[ChannelCapacity];
     int tvCount_ = 0;
     int radioList_[ChannelCapacity];

@@ -23,7 +23,7 @@ class ChannelDatabase;
 
 class EditSession {
 public:
-    // No database open: every table zero, the view ViewAll.
+    // No database open: every table zero, the view View::All.
     EditSession();
     ~EditSession();
     EditSession(const EditSession&) = delete;
@@ -42,7 +42,7 @@ public:
     // The same for an image already in memory (`size` bytes, the start of a file); no path.
     OpenResult load(const uint8_t* data, size_t size);
     // A new start: every table zero, no file, no history, the view `view`.
-    void reset(int view = ViewAll);
+    void reset(int view = View::All);
     // A database was opened or loaded since the start or the last reset.
     bool isOpen() const { return open_; }
     // The file Save writes to; empty when none.

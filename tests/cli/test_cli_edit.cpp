@@ -126,7 +126,7 @@ TEST_F(CliEdit, EditTransponderKeepsStoredBytesLeftAsShown) {
 TEST_F(CliEdit, DeleteTransponderTakesItsChannels) {
     editAndLoad("delete-transponder 0\n");
     EXPECT_FALSE(db().isLiveTransponder(0));
-    EXPECT_EQ(viewCount(ViewAll), 3);
+    EXPECT_EQ(viewCount(View::All), 3);
     for (int ch : {0, 1, 6}) {
         EXPECT_FALSE(db().isLiveChannel(ch)) << ch;
     }
@@ -227,7 +227,7 @@ TEST_F(CliEdit, DeleteChannelsClosesTheGaps) {
     EXPECT_EQ(db().channelName(2), "Hidden One");
     EXPECT_FALSE(db().isLiveChannel(3));  // the free slot moved up with the rest
     EXPECT_EQ(db().channelName(4), "After Gap");
-    EXPECT_EQ(viewCount(ViewAll), 4);
+    EXPECT_EQ(viewCount(View::All), 4);
     expectRefused("delete-channels 0 5", "line 1: there is no live channel 5");
 }
 
@@ -330,7 +330,7 @@ TEST_F(CliEdit, RenameGroupStoresLatin1NamesOfAtMostFifteen) {
 TEST_F(CliEdit, UndoAndRedoTakeBackAndRedoWholeCommands) {
     editAndLoad("delete-channels 0 1\nrename-group 1 X\nundo\nundo\nredo\n");
     EXPECT_EQ(db().channelName(0), "Say \"Hi\"");
-    EXPECT_EQ(viewCount(ViewAll), 4);
+    EXPECT_EQ(viewCount(View::All), 4);
     EXPECT_EQ(db().favoriteGroupName(0), "News");
     // Everything undone: OUT is IN, byte for byte; what the commands printed stays.
     const ToolRun run =

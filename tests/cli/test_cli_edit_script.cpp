@@ -174,15 +174,15 @@ TEST_F(CliEditScript, SampleFilesRoundTripAndTakeEdits) {
         EXPECT_EQ(readFileBytes(path("same.tbn")), readFileBytes(in)) << name;
 
         ASSERT_TRUE(load(readFileBytes(in)));
-        const int before = viewCount(ViewAll);
-        const int first = session_->viewIndex().viewChannels(ViewAll)[0];
+        const int before = viewCount(View::All);
+        const int first = session_->viewIndex().viewChannels(View::All)[0];
         const std::string script =
             "delete-channels " + std::to_string(first) + "\nrename-group 4 \"Edited \\\"4\\\"\"\n";
         const ToolRun run = runKavroTool({"edit", in, path("edited.tbn")}, script);
         ASSERT_EQ(run.code, 0) << name << ": " << run.err;
         EXPECT_EQ(runKavroTool({"check", path("edited.tbn")}).code, 0);
         ASSERT_TRUE(load(readFileBytes(path("edited.tbn"))));
-        EXPECT_EQ(viewCount(ViewAll), before - 1) << name;
+        EXPECT_EQ(viewCount(View::All), before - 1) << name;
         EXPECT_EQ(db().favoriteGroupName(3), "Edited \"4\"");
         EXPECT_EQ(readFileBytes(path("edited.tbn")).size(), readFileBytes(in).size());
     }

@@ -14,8 +14,8 @@ TEST_F(ChannelDatabaseTest, DatabasesAreValuesThatStartAsZeros) {
     EXPECT_EQ(db->channelServiceId(3), 9);
     EXPECT_EQ(other->channelServiceId(3), 0);
     const auto empty = std::make_unique<ViewIndex>();
-    EXPECT_EQ(empty->view(), ViewAll);
-    EXPECT_EQ(empty->viewCount(ViewAll), 0);
+    EXPECT_EQ(empty->view(), View::All);
+    EXPECT_EQ(empty->viewCount(View::All), 0);
     EXPECT_EQ(empty->satelliteTransponderCount(0), 0);
     // The tables' bytes are the record tables one after another.
     EXPECT_EQ(db->bytes() + table::channel(3), &db->tables().channels[3][0]);

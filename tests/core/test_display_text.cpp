@@ -16,7 +16,7 @@ TEST_F(DisplayTextTest, TreeItemTexts) {
     EXPECT_EQ(satelliteItemText(*db, *index, 1), "Hotbird (0 TPs, 0 CHs)");
     EXPECT_EQ(transponderItemText(*db, *index, 0), "11727H 27500 (2 CHs)");
     EXPECT_EQ(transponderItemText(*db, *index, 1), " 3800V  6111");
-    rebuild(ViewRadio);
+    rebuild(View::Radio);
     EXPECT_EQ(transponderItemText(*db, *index, 0), "11727H 27500 (1 CHs)");
     EXPECT_EQ(transponderShortText(*db, 0), "11727H");
     EXPECT_EQ(transponderShortText(*db, 1), "3800V");
@@ -33,10 +33,10 @@ TEST_F(DisplayTextTest, LongestSatelliteNameIsShownWhole) {
 }
 
 TEST_F(DisplayTextTest, DefaultChannelNames) {
-    EXPECT_EQ(defaultChannelName(ViewAll, 1), "Video CH   1");
-    EXPECT_EQ(defaultChannelName(ViewTv, 100), "Video CH 100");
-    EXPECT_EQ(defaultChannelName(ViewRadio, 12), "Radio CH  12");
-    EXPECT_EQ(defaultChannelName(ViewRadio, 1234), "Radio CH 1234");
+    EXPECT_EQ(defaultChannelName(View::All, 1), "Video CH   1");
+    EXPECT_EQ(defaultChannelName(View::Tv, 100), "Video CH 100");
+    EXPECT_EQ(defaultChannelName(View::Radio, 12), "Radio CH  12");
+    EXPECT_EQ(defaultChannelName(View::Radio, 1234), "Radio CH 1234");
 }
 
 TEST_F(DisplayTextTest, ListCellsOfAChannel) {

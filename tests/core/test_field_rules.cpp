@@ -90,23 +90,23 @@ TEST(FieldRules, ChannelAddFaultNamesTheFirstFieldAtFault) {
         F fault;
         const char* reason;
     } cases[] = {
-        {ViewAll, 1, 2, 3, 4, F::None, ""},
-        {ViewTv, 8191, 8190, 1, 65534, F::None, ""},
-        {ViewRadio, 5, 5, 5, 5, F::None, ""},
-        {ViewAll, 0, 2, 3, 4, F::VideoPid, "Video PID must not be 0."},
-        {ViewAll, 0, 0, 0, 0, F::VideoPid, "Video PID must not be 0."},
-        {ViewRadio, 0, 5, 5, 5, F::VideoPid, "Video PID must not be 0."},
-        {ViewAll, 8192, 2, 3, 4, F::VideoPid, "Video PID must be between 1 and 8191."},
-        {ViewAll, 1, 0, 3, 4, F::AudioPid, "Audio PID must not be 0."},
-        {ViewAll, 7, 7, 3, 4, F::AudioPid, differ},
-        {ViewTv, 7, 7, 0, 0, F::AudioPid, differ},
-        {ViewRadio, 7, 0, 7, 7, F::AudioPid, "Audio PID must not be 0."},
-        {ViewAll, 1, -2, 3, 4, F::AudioPid, "Audio PID must be between 1 and 8191."},
-        {ViewAll, 1, 2, 0, 4, F::PcrPid, "PCR PID must not be 0."},
-        {ViewRadio, 1, 1, 0, 0, F::PcrPid, "PCR PID must not be 0."},
-        {ViewAll, 1, 2, 9000, 4, F::PcrPid, "PCR PID must be between 1 and 8191."},
-        {ViewAll, 1, 2, 3, 0, F::ServiceId, "Service ID must not be 0."},
-        {ViewRadio, 9, 9, 9, 0, F::ServiceId, "Service ID must not be 0."},
+        {View::All, 1, 2, 3, 4, F::None, ""},
+        {View::Tv, 8191, 8190, 1, 65534, F::None, ""},
+        {View::Radio, 5, 5, 5, 5, F::None, ""},
+        {View::All, 0, 2, 3, 4, F::VideoPid, "Video PID must not be 0."},
+        {View::All, 0, 0, 0, 0, F::VideoPid, "Video PID must not be 0."},
+        {View::Radio, 0, 5, 5, 5, F::VideoPid, "Video PID must not be 0."},
+        {View::All, 8192, 2, 3, 4, F::VideoPid, "Video PID must be between 1 and 8191."},
+        {View::All, 1, 0, 3, 4, F::AudioPid, "Audio PID must not be 0."},
+        {View::All, 7, 7, 3, 4, F::AudioPid, differ},
+        {View::Tv, 7, 7, 0, 0, F::AudioPid, differ},
+        {View::Radio, 7, 0, 7, 7, F::AudioPid, "Audio PID must not be 0."},
+        {View::All, 1, -2, 3, 4, F::AudioPid, "Audio PID must be between 1 and 8191."},
+        {View::All, 1, 2, 0, 4, F::PcrPid, "PCR PID must not be 0."},
+        {View::Radio, 1, 1, 0, 0, F::PcrPid, "PCR PID must not be 0."},
+        {View::All, 1, 2, 9000, 4, F::PcrPid, "PCR PID must be between 1 and 8191."},
+        {View::All, 1, 2, 3, 0, F::ServiceId, "Service ID must not be 0."},
+        {View::Radio, 9, 9, 9, 0, F::ServiceId, "Service ID must not be 0."},
     };
     for (const auto& c : cases) {
         const NewChannel channel{"N", c.video, c.audio, c.pcr, c.serviceId};
@@ -121,7 +121,7 @@ TEST(FieldRules, ChannelAddFaultNamesTheFirstFieldAtFault) {
         // A full table refuses before any field.
         EXPECT_EQ(channelAddFault(c.view, channel, false), F::TableFull) << where;
     }
-    EXPECT_EQ(channelAddRefusal(ViewAll, {"N", 1, 2, 3, 4}, false),
+    EXPECT_EQ(channelAddRefusal(View::All, {"N", 1, 2, 3, 4}, false),
               "Cannot add this channel\nThe channel table is full (15,360 channels).");
 }
 

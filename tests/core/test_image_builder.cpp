@@ -34,7 +34,7 @@ protected:
     }
     const ViewIndex& rebuiltIndex() {
         index_ = std::make_unique<ViewIndex>();
-        index_->rebuild(db(), ViewAll);
+        index_->rebuild(db(), View::All);
         return *index_;
     }
     std::unique_ptr<ViewIndex> index_;
@@ -54,7 +54,7 @@ TEST_F(ImageBuilderTest, FullCapacityImageFillsEveryTable) {
         EXPECT_EQ(index.satelliteTransponderCount(s), 36) << s;
         EXPECT_FALSE(db().satelliteName(s).empty());
     }
-    EXPECT_EQ(index.viewCount(ViewRadio), ChannelCapacity / 3);
+    EXPECT_EQ(index.viewCount(View::Radio), ChannelCapacity / 3);
     EXPECT_GT(countLive(&ChannelDatabase::isChannelLocked), 0);
     EXPECT_GT(countLive(&ChannelDatabase::hasFavorites), 0);
 }
@@ -67,8 +67,8 @@ TEST_F(ImageBuilderTest, SmallImageIsATypicalDatabase) {
     EXPECT_FALSE(db().isSatelliteShown(4));
     EXPECT_EQ(countWhere(TransponderCapacity, &ChannelDatabase::isLiveTransponder), 20);
     EXPECT_EQ(countWhere(ChannelCapacity, &ChannelDatabase::isLiveChannel), 60);
-    EXPECT_EQ(rebuiltIndex().viewCount(ViewTv), 40);
-    EXPECT_EQ(rebuiltIndex().viewCount(ViewRadio), 20);
+    EXPECT_EQ(rebuiltIndex().viewCount(View::Tv), 40);
+    EXPECT_EQ(rebuiltIndex().viewCount(View::Radio), 20);
     EXPECT_EQ(countLive(&ChannelDatabase::isChannelLocked), 1);
     EXPECT_GT(countLive(&ChannelDatabase::hasFavorites), 5);
     EXPECT_GT(countLive([](const ChannelDatabase& db, int c) { return db.channelCasBits(c) != 0; }),

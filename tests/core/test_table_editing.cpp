@@ -65,7 +65,7 @@ TEST_F(TableEditingTest, NewTransponderStartsWithoutChannels) {
     EXPECT_EQ(db->channelTransponder(0), DeletedTransponderIndex);
     EXPECT_EQ(db->channelServiceId(0), 5);  // the rest of the record stays
     EXPECT_EQ(db->transponderSatellite(1), DeletedSatelliteIndex);
-    EXPECT_EQ(index->viewCount(ViewAll), 1);
+    EXPECT_EQ(index->viewCount(View::All), 1);
 
     // A loaded file may point free channels at a free transponder slot.
     putChannel(2, 1, "orphan", 7);
@@ -73,7 +73,7 @@ TEST_F(TableEditingTest, NewTransponderStartsWithoutChannels) {
     rebuild();
     EXPECT_EQ(db->channelTransponder(2), DeletedTransponderIndex);
     EXPECT_EQ(index->transponderChannelCount(1), 0);
-    EXPECT_EQ(index->viewCount(ViewAll), 1);
+    EXPECT_EQ(index->viewCount(View::All), 1);
     EXPECT_FALSE(freeTransponderChannels(*db, 1));
 }
 
@@ -82,23 +82,23 @@ TEST_F(TableEditingTest, AddChannelRefusals) {
     auto addNew = [this](int view, int v, int a, int p, int sid) {
         return add(view, 0, "new", v, a, p, sid);
     };
-    EXPECT_FALSE(addNew(ViewAll, 0, 2, 3, 4));
-    EXPECT_FALSE(addNew(ViewAll, 1, 0, 3, 4));
-    EXPECT_FALSE(addNew(ViewAll, 1, 2, 0, 4));
-    EXPECT_FALSE(addNew(ViewAll, 1, 2, 3, 0));
-    EXPECT_FALSE(addNew(ViewAll, 100, 100, 3, 4));
-    EXPECT_FALSE(addNew(ViewTv, 100, 100, 3, 4));
-    EXPECT_FALSE(addNew(ViewAll, 100, 101, 8192, 4));
-    EXPECT_FALSE(addNew(ViewAll, 8192, 101, 1, 4));
+    EXPECT_FALSE(addNew(View::All, 0, 2, 3, 4));
+    EXPECT_FALSE(addNew(View::All, 1, 0, 3, 4));
+    EXPECT_FALSE(addNew(View::All, 1, 2, 0, 4));
+    EXPECT_FALSE(addNew(View::All, 1, 2, 3, 0));
+    EXPECT_FALSE(addNew(View::All, 100, 100, 3, 4));
+    EXPECT_FALSE(addNew(View::Tv, 100, 100, 3, 4));
+    EXPECT_FALSE(addNew(View::All, 100, 101, 8192, 4));
+    EXPECT_FALSE(addNew(View::All, 8192, 101, 1, 4));
     EXPECT_EQ(names(4), "abc.");
-    EXPECT_TRUE(addNew(ViewRadio, 100, 100, 3, 4));
-    EXPECT_TRUE(addNew(ViewAll, 100, 101, 8191, 5));
+    EXPECT_TRUE(addNew(View::Radio, 100, 100, 3, 4));
+    EXPECT_TRUE(addNew(View::All, 100, 101, 8191, 5));
 }
 
 TEST_F(TableEditingTest, AddChannelFillsTheFirstFreeSlot) {
     putLetters(10);
     channelBytes(10)[50] = 0x33;
-    EXPECT_EQ(addChannel(*db, ViewAll, 0, {"News", 100, 101, 102, 777}), 10);
+    EXPECT_EQ(addChannel(*db, View::All, 0, {"News", 100, 101, 102, 777}), 10);
     const uint8_t* rec = channelBytes(10);
     EXPECT_EQ(db->channelName(10), "News");
     EXPECT_EQ(readU16(rec + ch::Flags), 3);
@@ -108,17 +108,17 @@ TEST_F(TableEditingTest, AddChannelFillsTheFirstFreeSlot) {
     EXPECT_EQ(db->channelPcrPid(10), 102);
     EXPECT_EQ(rec[50], 0);  // a fresh slot is all zeros
     rebuild();
-    EXPECT_EQ(index->viewChannels(ViewTv).back(), 10);
+    EXPECT_EQ(index->viewChannels(View::Tv).back(), 10);
 }
 
 TEST_F(TableEditingTest, AddChannelStoresViewLockAndCas) {
-    ASSERT_TRUE(add(ViewRadio, 0, "Radio CH   1", 100, 100, 100, 9, 1, 1));
+    ASSERT_TRUE(add(View::Radio, 0, "Radio CH   1", 100, 100, 100, 9, 1, 1));
     EXPECT_EQ(db->channelFlags(0), 1 | ChannelFlagLock);
     EXPECT_TRUE(db->isRadioChannel(0));
     EXPECT_EQ(db->channelCasBits(0), 1);
     rebuild();
-    EXPECT_EQ(index->viewCount(ViewRadio), 1);
-    ASSERT_TRUE(add(ViewTv, 0, "0123456789ABCDEF", 100, 101, 100, 9, 0, 0));
+    EXPECT_EQ(index->viewCount(View::Radio), 1);
+    ASSERT_TRUE(add(View::Tv, 0, "0123456789ABCDEF", 100, 101, 100, 9, 0, 0));
     EXPECT_EQ(db->channelFlags(1), 3);
     EXPECT_EQ(db->channelCasBits(1), 0);
     EXPECT_EQ(db->channelName(1), "0123456789ABCDEF");
@@ -132,7 +132,7 @@ TEST_F(TableEditingTest, AddChannelReusesUnassignedServiceIdSlot) {
     writeU16(channelBytes(4) + ch::CasBits, 0x81);
     writeU16(channelBytes(4) + ch::Flags, 0xFFFF);
     channelBytes(4)[45] = 0x99;
-    EXPECT_EQ(addChannel(*db, ViewAll, 0, {"Reused", 200, 201, 202, 300, 1, 0}), 4);
+    EXPECT_EQ(addChannel(*db, View::All, 0, {"Reused", 200, 201, 202, 300, 1, 0}), 4);
     EXPECT_EQ(db->channelName(4), "Reused");
     EXPECT_EQ(db->channelFavoriteBits(4), 0x05);
     EXPECT_EQ(db->channelCasBits(4), 1);  // the given CAS index wins
@@ -141,8 +141,8 @@ TEST_F(TableEditingTest, AddChannelReusesUnassignedServiceIdSlot) {
     EXPECT_FALSE(db->isLiveChannel(6));
 
     // Service ID 65535 stored by an add makes the next add on the transponder replace it.
-    ASSERT_TRUE(add(ViewAll, 0, "First", 1, 2, 3, 65535));
-    ASSERT_TRUE(add(ViewAll, 0, "Second", 1, 2, 3, 50));
+    ASSERT_TRUE(add(View::All, 0, "First", 1, 2, 3, 65535));
+    ASSERT_TRUE(add(View::All, 0, "Second", 1, 2, 3, 50));
     EXPECT_EQ(names(7), "abcdReusedfSecond");
 }
 
@@ -163,7 +163,7 @@ TEST_F(TableEditingTest, ChannelReusedByAddIsTheLiveUnassignedRecordOfTheTranspo
     EXPECT_EQ(findChannelSlot(*db, UnassignedServiceId, 0), 8);
     EXPECT_EQ(findChannelSlot(*db, 1234, 0), 4);  // no such record: the first free slot
     EXPECT_EQ(std::memcmp(before, db->tables().channels, sizeof before), 0);
-    ASSERT_TRUE(add(ViewAll, 0, "new", 1, 2, 3, 4));
+    ASSERT_TRUE(add(View::All, 0, "new", 1, 2, 3, 4));
     EXPECT_EQ(db->channelName(8), "new");
     EXPECT_EQ(channelReusedByAdd(*db, 0), 9);
 
@@ -178,7 +178,7 @@ TEST_F(TableEditingTest, FullChannelTableRefusesAdd) {
         putChannel(c, 0, "n", 1);
     }
     EXPECT_EQ(findOrAllocateChannel(*db, UnassignedServiceId, 0), ChannelCapacity);
-    EXPECT_FALSE(add(ViewAll, 0, "x", 1, 2, 3, 4));
+    EXPECT_FALSE(add(View::All, 0, "x", 1, 2, 3, 4));
     EXPECT_EQ(db->channelName(0), "n");
 }
 
@@ -189,14 +189,14 @@ TEST_F(TableEditingTest, DeleteClosesGapsAndFreesTheSlotsLeftOver) {
     EXPECT_EQ(db->channelTransponder(9), DeletedTransponderIndex);
     EXPECT_EQ(db->channelServiceId(9), 0);
     rebuild();
-    EXPECT_EQ(index->viewCount(ViewAll), 8);
+    EXPECT_EQ(index->viewCount(View::All), 8);
 }
 
 TEST_F(TableEditingTest, DeletingTheLastChannelLeavesAFreeSlotToAddTo) {
     putLetters(1);
     deleteSlots({0});
     EXPECT_FALSE(db->isLiveChannel(0));
-    EXPECT_EQ(addChannel(*db, ViewAll, 0, {"new", 1, 2, 3, 4}), 0);
+    EXPECT_EQ(addChannel(*db, View::All, 0, {"new", 1, 2, 3, 4}), 0);
 }
 
 TEST_F(TableEditingTest, MoveChannelRecordStandsBeforeTheTarget) {
@@ -242,7 +242,7 @@ TEST_F(TableEditingTest, MoveLeavesFreeSlotsBehind) {
     EXPECT_EQ(names(6), "aeb.df");
     rebuild();
     int channel = -1;
-    ASSERT_TRUE(index->viewChannel(ViewAll, 1, channel));
+    ASSERT_TRUE(index->viewChannel(View::All, 1, channel));
     EXPECT_EQ(channel, 1);
 }
 
@@ -392,8 +392,8 @@ TEST_F(TableEditingTest, MoveMatchesTheTakeOutAndInsertReference) {
         moveChannels(*db, ChannelSet(marked), target, buffer);
         expectTablesEqual(*db, expected, round);
         rebuild();
-        ASSERT_EQ(index->viewCount(ViewAll),
-                  index->viewCount(ViewTv) + index->viewCount(ViewRadio));
+        ASSERT_EQ(index->viewCount(View::All),
+                  index->viewCount(View::Tv) + index->viewCount(View::Radio));
     }
 }
 

@@ -32,9 +32,9 @@ TEST_F(ViewIndexTest, ListsFollowTableOrderAndCountsFollowTheView) {
     putChannel(4, 3, "radio4", 4, false);
     rebuild();
     const ViewIndex& v = *index;
-    EXPECT_EQ(std::vector<int>(v.viewChannels(ViewTv).begin(), v.viewChannels(ViewTv).end()),
+    EXPECT_EQ(std::vector<int>(v.viewChannels(View::Tv).begin(), v.viewChannels(View::Tv).end()),
               std::vector<int>({0, 2}));
-    EXPECT_EQ(std::vector<int>(v.viewChannels(ViewRadio).begin(), v.viewChannels(ViewRadio).end()),
+    EXPECT_EQ(std::vector<int>(v.viewChannels(View::Radio).begin(), v.viewChannels(View::Radio).end()),
               std::vector<int>({1, 4}));
     ASSERT_EQ(index->satelliteTransponderCount(1), 2);
     EXPECT_EQ(index->satelliteTransponder(1, 0), 1);
@@ -42,21 +42,21 @@ TEST_F(ViewIndexTest, ListsFollowTableOrderAndCountsFollowTheView) {
     EXPECT_EQ(index->satelliteChannelCount(0), 2);
     EXPECT_EQ(index->satelliteChannelCount(1), 2);
 
-    rebuild(ViewRadio);
-    EXPECT_EQ(v.view(), ViewRadio);
+    rebuild(View::Radio);
+    EXPECT_EQ(v.view(), View::Radio);
     EXPECT_EQ(index->satelliteTransponderCount(1), 2);  // transponders do not depend on the view
     EXPECT_EQ(index->satelliteChannelCount(0), 1);
     EXPECT_EQ(index->transponderChannelCount(3), 1);
     EXPECT_EQ(index->transponderChannelCount(0), 0);
-    EXPECT_EQ(v.viewCount(ViewTv), 2);  // both lists are filled whatever the view
+    EXPECT_EQ(v.viewCount(View::Tv), 2);  // both lists are filled whatever the view
 
-    rebuild(ViewTv);
+    rebuild(View::Tv);
     EXPECT_EQ(index->transponderChannelCount(5), 0);
     EXPECT_EQ(index->transponderChannelCount(1), 1);
 
     rebuild(7);
     EXPECT_EQ(index->satelliteChannelCount(0) + index->satelliteChannelCount(1), 0);
-    EXPECT_EQ(v.viewCount(ViewAll), 4);
+    EXPECT_EQ(v.viewCount(View::All), 4);
 }
 
 TEST_F(ViewIndexTest, ChannelsOfDeadTranspondersAreNowhere) {
@@ -68,9 +68,9 @@ TEST_F(ViewIndexTest, ChannelsOfDeadTranspondersAreNowhere) {
     putChannel(2, 3, "z", 1, false);
     putChannel(3, 4000, "w", 1);
     rebuild();
-    EXPECT_EQ(index->viewCount(ViewAll), 0);
-    EXPECT_EQ(index->viewCount(ViewTv), 0);
-    EXPECT_EQ(index->viewCount(ViewRadio), 0);
+    EXPECT_EQ(index->viewCount(View::All), 0);
+    EXPECT_EQ(index->viewCount(View::Tv), 0);
+    EXPECT_EQ(index->viewCount(View::Radio), 0);
     EXPECT_EQ(index->satelliteTransponderCount(0), 1);
 }
 
@@ -79,11 +79,11 @@ TEST_F(ViewIndexTest, AllViewSkipsFreeSlots) {
     putChannel(2, 0, "c", 3, false);
     putChannel(5, 0, "f", 6);
     rebuild();
-    ASSERT_EQ(index->viewCount(ViewAll), 3);
-    EXPECT_EQ(channelAt(*index, ViewAll, 0), 0);
-    EXPECT_EQ(channelAt(*index, ViewAll, 1), 2);
-    EXPECT_EQ(channelAt(*index, ViewAll, 2), 5);
-    EXPECT_EQ(channelAt(*index, ViewAll, 3), 0);  // beyond the view: the first row
+    ASSERT_EQ(index->viewCount(View::All), 3);
+    EXPECT_EQ(channelAt(*index, View::All, 0), 0);
+    EXPECT_EQ(channelAt(*index, View::All, 1), 2);
+    EXPECT_EQ(channelAt(*index, View::All, 2), 5);
+    EXPECT_EQ(channelAt(*index, View::All, 3), 0);  // beyond the view: the first row
 }
 
 TEST_F(ViewIndexTest, RowsBeyondAViewAnswerItsFirstRow) {
@@ -92,9 +92,9 @@ TEST_F(ViewIndexTest, RowsBeyondAViewAnswerItsFirstRow) {
     putChannel(4, 0, "t2", 3);
     putChannel(6, 0, "t3", 4);
     rebuild();
-    EXPECT_EQ(channelAt(*index, ViewTv, 5), 3);
-    EXPECT_EQ(channelAt(*index, ViewTv, 2), 6);
-    EXPECT_EQ(channelAt(*index, ViewRadio, -1), 0);
+    EXPECT_EQ(channelAt(*index, View::Tv, 5), 3);
+    EXPECT_EQ(channelAt(*index, View::Tv, 2), 6);
+    EXPECT_EQ(channelAt(*index, View::Radio, -1), 0);
     int channel = 42;
     EXPECT_FALSE(index->viewChannel(3, 0, channel));
     EXPECT_TRUE(index->viewChannels(3).empty());
@@ -108,7 +108,7 @@ TEST_F(ViewIndexTest, HiddenSatellitesAreCountedAllTheSame) {
     rebuild();
     EXPECT_EQ(index->satelliteTransponderCount(9), 1);
     EXPECT_EQ(index->satelliteChannelCount(9), 1);
-    EXPECT_EQ(index->viewCount(ViewAll), 1);
+    EXPECT_EQ(index->viewCount(View::All), 1);
 }
 
 TEST_F(ViewIndexTest, FullCapacityFillsEveryList) {
@@ -121,8 +121,8 @@ TEST_F(ViewIndexTest, FullCapacityFillsEveryList) {
     rebuild();
     EXPECT_EQ(index->satelliteTransponderCount(0), TransponderCapacity);
     EXPECT_EQ(index->satelliteTransponder(0, TransponderCapacity - 1), TransponderCapacity - 1);
-    EXPECT_EQ(index->viewCount(ViewAll), ChannelCapacity);
-    EXPECT_EQ(index->viewCount(ViewTv) + index->viewCount(ViewRadio), ChannelCapacity);
+    EXPECT_EQ(index->viewCount(View::All), ChannelCapacity);
+    EXPECT_EQ(index->viewCount(View::Tv) + index->viewCount(View::Radio), ChannelCapacity);
     EXPECT_EQ(index->satelliteChannelCount(0), ChannelCapacity);
 }
 

@@ -32,7 +32,7 @@ void takeChannelKinds(const ChannelDatabase& db) {
 // A live channel that the lists and counts of `view` include.
 bool inView(int view, int ch) {
     const uint8_t kind = channelKinds[ch];
-    return kind != 0 && (view == ViewAll || (view == ViewRadio) == (kind == ChannelKindRadio));
+    return kind != 0 && (view == View::All || (view == View::Radio) == (kind == ChannelKindRadio));
 }
 
 // Checks one of the three channel lists: the live channels of its kind, ascending.
@@ -118,11 +118,11 @@ void formatTree(const ChannelDatabase& db, const ViewIndex& index) {
 void checkViewIndex(const EditSession& session) {
     const ChannelDatabase& db = session.database();
     const ViewIndex& v = session.viewIndex();
-    require(v.view() >= ViewAll && v.view() <= ViewRadio, "the view is one of three");
+    require(v.view() >= View::All && v.view() <= View::Radio, "the view is one of three");
     takeChannelKinds(db);
-    checkChannelList(v, ViewAll, "the all list");
-    checkChannelList(v, ViewTv, "the TV list");
-    checkChannelList(v, ViewRadio, "the radio list");
+    checkChannelList(v, View::All, "the all list");
+    checkChannelList(v, View::Tv, "the TV list");
+    checkChannelList(v, View::Radio, "the radio list");
     checkTransponderLists(db, v);
     checkChannelCounts(db, v);
 }

@@ -47,8 +47,8 @@ const OpenedBase& openBase(EditSession& session, std::string_view name, bool ope
     if (!open && !first) {
         return found->second;
     }
-    if (session.view() != ViewAll) {
-        session.setView(ViewAll);
+    if (session.view() != View::All) {
+        session.setView(View::All);
     }
     require(session.open(found->second.path).outcome == OpenOutcome::Accepted, "a base file opens");
     if (first) {
@@ -125,8 +125,8 @@ void checkRefusalChangedNothing(EditSession& session, std::string_view script,
     // view it opens in.
     while (session.undo()) {
     }
-    if (session.view() != ViewAll) {
-        session.setView(ViewAll);
+    if (session.view() != View::All) {
+        session.setView(View::All);
     }
     const cli::ScriptOutcome prefix =
         cli::runEditScript(session, linesBefore(script, outcome.line));

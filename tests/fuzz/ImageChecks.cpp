@@ -75,7 +75,7 @@ bool openAndCheck(const std::string& path, const DecodedImage& input) {
 void checkShown(EditSession& session) {
     const auto shown = session.view();
     formatAllTexts(session, shown);
-    for (auto view : {ViewAll, ViewTv, ViewRadio}) {
+    for (auto view : {View::All, View::Tv, View::Radio}) {
         if (view != shown) {
             formatAllTexts(session, view);
         }

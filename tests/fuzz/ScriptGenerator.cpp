@@ -10,7 +10,7 @@
 namespace kavro::fuzzing {
 
 int ScriptGenerator::liveChannel(const EditSession& session) {
-    const auto live = session.viewIndex().viewChannels(ViewAll);
+    const auto live = session.viewIndex().viewChannels(View::All);
     return live.empty() ? below(ChannelCapacity) : live[below(static_cast<int>(live.size()))];
 }
 

@@ -16,7 +16,7 @@
 #include "ui/dialogs/PositionDialog.h"
 #include "ui/dialogs/TransponderDialog.h"
 #include "ui/language/WindowLanguage.h"
-#include "ui/mainwindow/ChannelListCtrl.h"
+#include "ui/mainwindow/ChannelListView.h"
 #include "ui/mainwindow/ChannelListModel.h"
 #include "ui/mainwindow/FindField.h"
 #include "ui/mainwindow/MenuBar.h"

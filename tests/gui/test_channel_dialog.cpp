@@ -267,13 +267,13 @@ void ChannelDialogTest::addProposesDefaultName_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("transponderText");
     QTest::newRow("all, three channels")
-        << int(ViewAll) << 0 << QString("Video CH   4") << QString("11727H");
+        << int(View::All) << 0 << QString("Video CH   4") << QString("11727H");
     QTest::newRow("all, empty transponder")
-        << int(ViewAll) << 1 << QString("Video CH   1") << QString("12000V");
-    QTest::newRow("tv") << int(ViewTv) << 0 << QString("Video CH   3") << QString("11727H");
-    QTest::newRow("radio") << int(ViewRadio) << 0 << QString("Radio CH   2") << QString("11727H");
+        << int(View::All) << 1 << QString("Video CH   1") << QString("12000V");
+    QTest::newRow("tv") << int(View::Tv) << 0 << QString("Video CH   3") << QString("11727H");
+    QTest::newRow("radio") << int(View::Radio) << 0 << QString("Radio CH   2") << QString("11727H");
     QTest::newRow("radio, empty transponder")
-        << int(ViewRadio) << 1 << QString("Radio CH   1") << QString("12000V");
+        << int(View::Radio) << 1 << QString("Radio CH   1") << QString("12000V");
 }
 
 void ChannelDialogTest::addProposesDefaultName() {
@@ -301,7 +301,7 @@ void ChannelDialogTest::addProposesDefaultName() {
 // The values a new channel starts with are accepted as they stand in every view, and the
 // service ID is one the transponder does not use yet.
 void ChannelDialogTest::addAcceptsItsDefaults() {
-    for (const int view : {int(ViewAll), int(ViewTv), int(ViewRadio)}) {
+    for (const int view : {int(View::All), int(View::Tv), int(View::Radio)}) {
         DialogHarness h(image_);
         h.session->setView(view);
         h.script([](QDialog& dialog) { pressOk(dialog); });
@@ -325,18 +325,18 @@ void ChannelDialogTest::addRefusalsKeepTheDialogOpen_data() {
                         const QString& message = {}, const QString& failingEdit = {}) {
         QTest::newRow(tag) << view << typed << message << failingEdit;
     };
-    row("all zero", ViewAll, {"0", "0", "0", "0"}, refused + "Video PID must not be 0.",
+    row("all zero", View::All, {"0", "0", "0", "0"}, refused + "Video PID must not be 0.",
         "videoPidEdit");
-    row("audio zero", ViewAll, {"1", "0", "0", "0"}, refused + "Audio PID must not be 0.",
+    row("audio zero", View::All, {"1", "0", "0", "0"}, refused + "Audio PID must not be 0.",
         "audioPidEdit");
-    row("video equals audio", ViewTv, {"7", "7", "0", "0"},
+    row("video equals audio", View::Tv, {"7", "7", "0", "0"},
         refused + "Audio PID must differ from Video PID in the TV and ALL views.", "audioPidEdit");
-    row("pcr zero", ViewAll, {"1", "2", "0", "5"}, refused + "PCR PID must not be 0.",
+    row("pcr zero", View::All, {"1", "2", "0", "5"}, refused + "PCR PID must not be 0.",
         "pcrPidEdit");
-    row("service id zero", ViewAll, {"1", "2", "3", "0"}, refused + "Service ID must not be 0.",
+    row("service id zero", View::All, {"1", "2", "3", "0"}, refused + "Service ID must not be 0.",
         "serviceIdEdit");
-    row("ranges come first", ViewAll, {"0", "8192", "0", "0"}, pidRange, "audioPidEdit");
-    row("equal PIDs on radio", ViewRadio, {"7", "7", "7", "7"});
+    row("ranges come first", View::All, {"0", "8192", "0", "0"}, pidRange, "audioPidEdit");
+    row("equal PIDs on radio", View::Radio, {"7", "7", "7", "7"});
 }
 
 // Add Channel's refusals are the dialog's own: in field order, at the field at fault, and

@@ -16,7 +16,7 @@
 #include "database/ViewIndex.h"
 #include "support/DialogDriver.h"
 #include "support/WindowFixture.h"
-#include "ui/mainwindow/ChannelListCtrl.h"
+#include "ui/mainwindow/ChannelListView.h"
 #include "ui/mainwindow/ChannelListModel.h"
 #include "ui/mainwindow/SatelliteTree.h"
 
@@ -427,7 +427,7 @@ void CommandsTest::addTransponderNeedsASatelliteFromTheTree() {
 
     // A view button shows every channel again: no satellite to add to until the tree is
     // used again.
-    h.window->viewButton(ViewTv)->click();
+    h.window->viewButton(View::Tv)->click();
     h.window->transponderCommands().addTransponder();
     QCOMPARE(h.interaction.dialogsRun, 1);
 }
@@ -458,7 +458,7 @@ void CommandsTest::commandsNeverUseAStaleTransponder() {
 // Keys that select rows make the list the owner of the selection, as a click does.
 void CommandsTest::deleteKeyActsOnAKeyboardSelection() {
     OpenedWindow h;
-    ChannelListCtrl* list = h.window->list();
+    ChannelListView* list = h.window->list();
     list->setFocus();
     list->setCurrentIndex(h.window->listModel()->index(2, 0));
     QCOMPARE(selectedRows(h), QVector<int>({2}));
@@ -525,7 +525,7 @@ void CommandsTest::fileShortcutsRunOpenSaveAndSaveAs() {
 
 void CommandsTest::menuKeyOpensThePopupOfTheFocusedWidget() {
     OpenedWindow h;
-    ChannelListCtrl* list = h.window->list();
+    ChannelListView* list = h.window->list();
     clickRows(h, {2});
     QTest::keyClick(list, Qt::Key_Menu);
     QCOMPARE(h.interaction.popups.size(), 1);

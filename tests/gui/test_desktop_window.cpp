@@ -16,7 +16,7 @@
 
 #include "database/DisplayText.h"
 #include "support/WindowFixture.h"
-#include "ui/mainwindow/ChannelListCtrl.h"
+#include "ui/mainwindow/ChannelListView.h"
 #include "ui/mainwindow/CommandTable.h"
 #include "ui/mainwindow/FileDrop.h"
 #include "ui/mainwindow/MenuBar.h"

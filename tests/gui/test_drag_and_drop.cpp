@@ -12,7 +12,7 @@
 #include "database/ChannelDatabase.h"
 #include "database/DisplayText.h"
 #include "support/WindowFixture.h"
-#include "ui/mainwindow/ChannelListCtrl.h"
+#include "ui/mainwindow/ChannelListView.h"
 #include "ui/mainwindow/ChannelListModel.h"
 #include "ui/mainwindow/FindField.h"
 #include "ui/mainwindow/SatelliteTree.h"
@@ -128,7 +128,7 @@ public:
 
 private:
     WindowHarness& h_;
-    ChannelListCtrl* list_;
+    ChannelListView* list_;
     QWidget* viewport_;
     mutable int nudge_ = 0;
 };
@@ -398,7 +398,7 @@ void DragAndDropTest::eitherButtonEndsTheDrag() {
 
 void DragAndDropTest::mouseOutsideTheListScrollsOneRowPerMove() {
     Dragger d(*h);
-    ChannelListCtrl* list = h->window->list();
+    ChannelListView* list = h->window->list();
     QScrollBar* scroll = list->verticalScrollBar();
     const int page = list->viewport()->height() / list->rowHeight(0);
     d.click(3);

@@ -15,7 +15,7 @@
 #include "dbfile/ImageFormat.h"
 #include "support/FaultyWriter.h"
 #include "support/WindowFixture.h"
-#include "ui/mainwindow/ChannelListCtrl.h"
+#include "ui/mainwindow/ChannelListView.h"
 #include "ui/mainwindow/ChannelListModel.h"
 #include "ui/mainwindow/SatelliteTree.h"
 
@@ -102,12 +102,12 @@ void FileFlowTest::openTakesTheFile() {
     QCOMPARE(h.window->tree()->topLevelItemCount(), 3);
     // Another open keeps the view but shows all of it, with nothing selected: a filter
     // by a satellite of the file before would be one nobody sees.
-    h.window->viewButton(ViewRadio)->click();
+    h.window->viewButton(View::Radio)->click();
     h.selectTreeItem(h.transponderItem(1, 0));
     TestImageBuilder other = windowTestBuilder(12);
     other.channel(8, 2, "Radio Italia", 55, false);
     QVERIFY(h.openImage(other.build(), "second.tbn"));
-    QCOMPARE(h.session().view(), int(ViewRadio));
+    QCOMPARE(h.session().view(), int(View::Radio));
     QVERIFY(!h.window->selection().filtersBySatellite());
     QCOMPARE(h.window->selection().kind(), SelectionNone);
     QCOMPARE(h.window->selection().transponder(), TransponderCapacity);
@@ -297,12 +297,12 @@ void FileFlowTest::saveAsFailureKeepsTheOpenFile() {
     EditedWindow h;
     const QString unreachable = h.pathOf("no-such-folder/db.tbn");
     h.interaction.savePaths.append(unreachable);
-    h.window->viewButton(ViewTv)->click();
+    h.window->viewButton(View::Tv)->click();
     h.window->fileCommands().saveAs();
     QCOMPARE(firstLines(h.interaction), QStringList({"File create failed!"}));
     QCOMPARE(h.window->currentPath(), h.path);
     QVERIFY(h.showsModified(true));
-    QVERIFY(h.window->viewButton(ViewTv)->isChecked());
+    QVERIFY(h.window->viewButton(View::Tv)->isChecked());
 
     // A cancelled Save As does nothing; Save then writes the open file.
     h.window->fileCommands().saveAs();

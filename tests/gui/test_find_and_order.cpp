@@ -10,7 +10,7 @@
 #include "database/DisplayText.h"
 #include "support/DialogDriver.h"
 #include "support/WindowFixture.h"
-#include "ui/mainwindow/ChannelListCtrl.h"
+#include "ui/mainwindow/ChannelListView.h"
 #include "ui/mainwindow/ChannelListModel.h"
 #include "ui/mainwindow/FindField.h"
 
@@ -240,7 +240,7 @@ void FindAndOrderTest::moveToPositionRefusesWhatNoRowIs() {
 
 void FindAndOrderTest::typeAheadAndOpenKeys() {
     OpenedWindow h;
-    ChannelListCtrl* list = h.window->list();
+    ChannelListView* list = h.window->list();
     list->setFocus();
     QTest::keyClicks(list, "ra");
     QCOMPARE(list->currentIndex().row(), 2);

@@ -14,7 +14,7 @@
 #include "database/Problems.h"
 #include "database/ViewIndex.h"
 #include "support/WindowFixture.h"
-#include "ui/mainwindow/ChannelListCtrl.h"
+#include "ui/mainwindow/ChannelListView.h"
 #include "ui/mainwindow/ChannelListModel.h"
 #include "ui/mainwindow/CommandTable.h"
 #include "ui/mainwindow/FindField.h"
@@ -127,10 +127,10 @@ void ListToolsTest::aDoubleClickedFindingIsShownWhereverTheListStood() {
     OpenedWindow h;
     h.window->problemsButton()->click();
     // A TV channel while the radio view is shown: the whole view comes back.
-    h.window->viewButton(ViewRadio)->click();
+    h.window->viewButton(View::Radio)->click();
     doubleClickFinding(h, problem::FavoriteUnnamed);
-    QCOMPARE(h.session().view(), static_cast<int>(ViewAll));
-    QVERIFY(h.window->viewButton(ViewAll)->isChecked());
+    QCOMPARE(h.session().view(), static_cast<int>(View::All));
+    QVERIFY(h.window->viewButton(View::All)->isChecked());
     QCOMPARE(selectedChannel(h), Zdf);
     QCOMPARE(h.window->selection().kind(), SelectionChannel);
 
@@ -160,7 +160,7 @@ void ListToolsTest::aDoubleClickedFindingIsShownWhereverTheListStood() {
 
 void ListToolsTest::exportWritesTheRowsAsShownAsTheToolDoes() {
     OpenedWindow h;
-    h.window->viewButton(ViewTv)->click();
+    h.window->viewButton(View::Tv)->click();
     h.interaction.listPaths.append(h.pathOf(QStringLiteral("tv.csv")));
     QTest::keyClick(h.window.get(), Qt::Key_X, Qt::ControlModifier | Qt::ShiftModifier);
     QCOMPARE(h.interaction.listInitialPaths, QStringList({h.pathOf(QStringLiteral("db.csv"))}));

@@ -16,7 +16,7 @@
 #include "database/DisplayText.h"
 #include "database/ViewIndex.h"
 #include "support/WindowFixture.h"
-#include "ui/mainwindow/ChannelListCtrl.h"
+#include "ui/mainwindow/ChannelListView.h"
 #include "ui/mainwindow/ChannelListModel.h"
 #include "ui/mainwindow/FindField.h"
 #include "ui/mainwindow/ProblemsPanel.h"
@@ -47,7 +47,7 @@ void MainWindowTest::startsEmptyWithItsInitialState() {
     MainWindow& w = *h.window;
     QCOMPARE(w.windowTitle(), QStringLiteral("Channel Editor "));
     QVERIFY(!w.windowIcon().isNull());
-    QCOMPARE(w.session().view(), int(ViewAll));
+    QCOMPARE(w.session().view(), int(View::All));
     QVERIFY(!w.session().isOpen());
     QVERIFY(!w.session().isModified());
     QVERIFY(!w.refresh().isRefreshing());
@@ -57,10 +57,10 @@ void MainWindowTest::startsEmptyWithItsInitialState() {
     QCOMPARE(w.selection().transponder(), TransponderCapacity);
     QVERIFY(w.currentPath().isEmpty());
 
-    QVERIFY(w.viewButton(ViewAll)->isChecked());
-    QCOMPARE(w.viewButton(ViewAll)->text(), QStringLiteral("ALL"));
-    QCOMPARE(w.viewButton(ViewTv)->text(), QStringLiteral("TV"));
-    QCOMPARE(w.viewButton(ViewRadio)->text(), QStringLiteral("RADIO"));
+    QVERIFY(w.viewButton(View::All)->isChecked());
+    QCOMPARE(w.viewButton(View::All)->text(), QStringLiteral("ALL"));
+    QCOMPARE(w.viewButton(View::Tv)->text(), QStringLiteral("TV"));
+    QCOMPARE(w.viewButton(View::Radio)->text(), QStringLiteral("RADIO"));
     // The toolbar: the file and history commands with their short texts, then Find.
     const auto* toolBar = w.findChild<QToolBar*>(QStringLiteral("mainToolBar"));
     QVERIFY(toolBar);
@@ -100,7 +100,7 @@ void MainWindowTest::fitsASmallScreenAtDoubleScale() {
     QCOMPARE(h.window->size(), QSize(640, 400));
     QVERIFY(h.window->list()->isVisible() && h.window->tree()->isVisible());
     QVERIFY(h.window->problemsPanel()->isVisible());
-    QVERIFY(h.window->viewButton(ViewRadio)->isVisible());
+    QVERIFY(h.window->viewButton(View::Radio)->isVisible());
 }
 
 void MainWindowTest::focusStartsOnTheList() {
@@ -112,7 +112,7 @@ void MainWindowTest::focusStartsOnTheList() {
 
 void MainWindowTest::listHasItsColumns() {
     WindowHarness h;
-    ChannelListCtrl* list = h.window->list();
+    ChannelListView* list = h.window->list();
     ChannelListModel* model = h.window->listModel();
     QCOMPARE(model->columnCount(), 8);
     const QStringList titles = {"No.", "Sat", "Tp", "Channel", "CAS", "FAV", "Lock", ""};
@@ -146,14 +146,14 @@ void MainWindowTest::handlersAreInertBeforeAnOpen() {
     emit w.tree()->treeDoubleClicked();
     emit w.list()->listClicked();
     emit w.list()->listDoubleClicked();
-    w.viewButton(ViewAll)->click();
-    w.viewButton(ViewTv)->click();
-    w.viewButton(ViewRadio)->click();
+    w.viewButton(View::All)->click();
+    w.viewButton(View::Tv)->click();
+    w.viewButton(View::Radio)->click();
     w.fileCommands().save();
     w.fileCommands().saveAs();
     w.historyCommands().undo();
     w.historyCommands().redo();
-    QCOMPARE(w.session().view(), int(ViewAll));
+    QCOMPARE(w.session().view(), int(View::All));
     QCOMPARE(w.selection().kind(), SelectionNone);
     QVERIFY(!w.selection().filtersBySatellite());
     QCOMPARE(h.interaction.dialogsRun, 0);
@@ -166,15 +166,15 @@ void MainWindowTest::handlersAreInertBeforeAnOpen() {
 void MainWindowTest::viewButtonBeforeOpenOnlyMovesTheMark() {
     WindowHarness h;
     MainWindow& w = *h.window;
-    w.viewButton(ViewTv)->click();
-    QVERIFY(w.viewButton(ViewTv)->isChecked());
-    QCOMPARE(w.session().view(), int(ViewAll));
+    w.viewButton(View::Tv)->click();
+    QVERIFY(w.viewButton(View::Tv)->isChecked());
+    QCOMPARE(w.session().view(), int(View::All));
     // A cancelled Open dialog leaves the mark where it is...
     w.fileCommands().open();
-    QVERIFY(w.viewButton(ViewTv)->isChecked());
+    QVERIFY(w.viewButton(View::Tv)->isChecked());
     // ...a chosen file sets it back from the session's view, and the list shows the ALL view.
     QVERIFY(h.openImage(windowTestImage()));
-    QVERIFY(w.viewButton(ViewAll)->isChecked());
+    QVERIFY(w.viewButton(View::All)->isChecked());
     QCOMPARE(w.listModel()->rowCount(), 7);
     QVERIFY(w.session().isOpen());
     QVERIFY(w.action(CommandId::SaveAs)->isEnabled());
@@ -245,9 +245,9 @@ void MainWindowTest::enterDoesNotCloseTheWindow() {
     QTest::keyClick(h.window->tree(), Qt::Key_Enter);
     QVERIFY(h.window->isVisible());
     // On a focused button Enter presses it.
-    h.window->viewButton(ViewTv)->setFocus();
-    QTest::keyClick(h.window->viewButton(ViewTv), Qt::Key_Return);
-    QCOMPARE(h.window->session().view(), int(ViewTv));
+    h.window->viewButton(View::Tv)->setFocus();
+    QTest::keyClick(h.window->viewButton(View::Tv), Qt::Key_Return);
+    QCOMPARE(h.window->session().view(), int(View::Tv));
     QVERIFY(h.window->isVisible());
 }
 

@@ -17,7 +17,7 @@
 #include "database/ViewIndex.h"
 #include "support/WindowFixture.h"
 #include "ui/dialogs/SatellitesDialog.h"
-#include "ui/mainwindow/ChannelListCtrl.h"
+#include "ui/mainwindow/ChannelListView.h"
 #include "ui/mainwindow/ChannelListModel.h"
 #include "ui/mainwindow/CommandTable.h"
 #include "ui/mainwindow/MenuBar.h"
@@ -73,7 +73,7 @@ void SatellitesAndSelectTest::menuSelectsAmongTheRowsShownAndShiftAdds() {
     QCOMPARE(selectedRows(h), QVector<int>{1});
     QCOMPARE(h.window->listModel()->channelAt(1), 6);
 
-    h.window->viewButton(ViewAll)->click();
+    h.window->viewButton(View::All)->click();
     trigger(h, CommandId::SelectRadio);
     h.window->selectCommands().select({ChannelSetKind::Scrambled, 0, {}}, true);
     QCOMPARE(selectedRows(h), (QVector<int>{1, 3, 5, 6}));
@@ -93,7 +93,7 @@ void SatellitesAndSelectTest::menuSelectsAmongTheRowsShownAndShiftAdds() {
 
 void SatellitesAndSelectTest::popupSelectsByTheRowPointedAt() {
     OpenedWindow h;
-    ChannelListCtrl* list = h.window->list();
+    ChannelListView* list = h.window->list();
     const QPoint row0 = list->visualRect(h.window->listModel()->index(0, 0)).center();
     h.interaction.popupChoices = {QStringLiteral("Select > On This Transponder"),
                                   QStringLiteral("Select > Scrambled"),

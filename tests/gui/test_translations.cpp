@@ -29,7 +29,7 @@
 #include "support/WindowFixture.h"
 #include "ui/language/CoreTexts.h"
 #include "ui/language/WindowLanguage.h"
-#include "ui/mainwindow/ChannelListCtrl.h"
+#include "ui/mainwindow/ChannelListView.h"
 #include "ui/mainwindow/CommandTable.h"
 #include "ui/mainwindow/SatelliteTree.h"
 

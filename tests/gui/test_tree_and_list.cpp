@@ -16,7 +16,7 @@
 #include "database/ViewIndex.h"
 #include "support/DialogDriver.h"
 #include "support/WindowFixture.h"
-#include "ui/mainwindow/ChannelListCtrl.h"
+#include "ui/mainwindow/ChannelListView.h"
 #include "ui/mainwindow/ChannelListModel.h"
 #include "ui/mainwindow/SatelliteTree.h"
 
@@ -85,7 +85,7 @@ void TreeAndListTest::listShowsEveryChannelOfTheView() {
     QCOMPARE(h.columnTexts(ColumnIndex), QStringList({"0", "1", "2", "3", "4", "6", "7"}));
     QCOMPARE(h.cell(6, ColumnTp), QStringLiteral("12603V"));
     QCOMPARE(h.window->rowCountField()->text(), QStringLiteral("    7"));
-    QCOMPARE(h.session().viewIndex().viewCount(ViewAll), 7);
+    QCOMPARE(h.session().viewIndex().viewCount(View::All), 7);
     // Tooltips carry the whole text as it stands, markup included; every cell is centred.
     const QModelIndex zdfCas = h.window->listModel()->index(3, ColumnCas);
     QTextDocument tip;
@@ -113,7 +113,7 @@ void TreeAndListTest::satelliteSelectionFiltersTheList() {
     QCOMPARE(h.columnTexts(ColumnNo), QStringList({"0000", "0001"}));
     // The field counts rows listed, not the view.
     QCOMPARE(h.window->rowCountField()->text(), QStringLiteral("    2"));
-    QCOMPARE(h.session().viewIndex().viewCount(ViewAll), 7);
+    QCOMPARE(h.session().viewIndex().viewCount(View::All), 7);
 
     h.selectTreeItem(h.satelliteItem(3));
     QCOMPARE(h.rows(), 0);
@@ -133,8 +133,8 @@ void TreeAndListTest::transponderSelectionListsTheWholeSatellite() {
 
 void TreeAndListTest::viewButtonsSwitchListAndTreeCounts() {
     OpenedWindow h;
-    h.window->viewButton(ViewTv)->click();
-    QCOMPARE(h.session().view(), int(ViewTv));
+    h.window->viewButton(View::Tv)->click();
+    QCOMPARE(h.session().view(), int(View::Tv));
     QCOMPARE(h.columnTexts(ColumnIndex), QStringList({"0", "2", "3", "4"}));
     QCOMPARE(h.treeTexts(), QStringList({
                                 "Astra 19.2E (3 TPs, 2 CHs)",
@@ -145,20 +145,20 @@ void TreeAndListTest::viewButtonsSwitchListAndTreeCounts() {
                                 "  12000V 27500 (1 CHs)",
                                 "Empty 30.0W (0 TPs, 0 CHs)",
                             }));
-    h.window->viewButton(ViewRadio)->click();
+    h.window->viewButton(View::Radio)->click();
     QCOMPARE(h.columnTexts(ColumnChannel),
              QStringList({"Bayern 3[R]", "Rai Radio 2[R]", "Klassik[R]"}));
     QCOMPARE(h.columnTexts(ColumnNo), QStringList({"0000", "0001", "0002"}));
     QCOMPARE(h.window->rowCountField()->text(), QStringLiteral("    3"));
     QCOMPARE(h.treeTexts().first(), QStringLiteral("Astra 19.2E (3 TPs, 2 CHs)"));
-    h.window->viewButton(ViewAll)->click();
+    h.window->viewButton(View::All)->click();
     QCOMPARE(h.rows(), 7);
 }
 
 void TreeAndListTest::viewButtonAfterSelectionShowsTheWholeView() {
     OpenedWindow h;
     h.selectTreeItem(h.transponderItem(1, 0));
-    h.window->viewButton(ViewTv)->click();
+    h.window->viewButton(View::Tv)->click();
     QVERIFY(!h.window->selection().filtersBySatellite());
     QCOMPARE(h.rows(), 4);
     QVERIFY(h.window->tree()->selectedItem() == nullptr);
@@ -167,7 +167,7 @@ void TreeAndListTest::viewButtonAfterSelectionShowsTheWholeView() {
     QCOMPARE(h.window->selection().transponder(), 2);
     // The view already shown refreshes as well.
     h.selectTreeItem(h.satelliteItem(0));
-    h.window->viewButton(ViewTv)->click();
+    h.window->viewButton(View::Tv)->click();
     QCOMPARE(h.rows(), 4);
 }
 
@@ -332,8 +332,8 @@ void TreeAndListTest::treeDoubleClickOpensOnlyTheSelectedTransponder() {
 // The commands read a row's channel from the model; the hidden index column shows it.
 void TreeAndListTest::rowsFindTheirChannelThroughTheModel() {
     OpenedWindow h;
-    h.window->viewButton(ViewRadio)->click();
-    ChannelListCtrl* list = h.window->list();
+    h.window->viewButton(View::Radio)->click();
+    ChannelListView* list = h.window->list();
     const ChannelListModel* model = h.window->listModel();
     QCOMPARE(model->channelAt(0), 1);
     QCOMPARE(model->channelAt(2), 7);
@@ -365,7 +365,7 @@ void TreeAndListTest::modelPassesTheModelTester() {
                                     QAbstractItemModelTester::FailureReportingMode::QtTest);
     QVERIFY(h.openImage(windowTestImage()));
     h.selectTreeItem(h.satelliteItem(1));
-    h.window->viewButton(ViewTv)->click();
+    h.window->viewButton(View::Tv)->click();
     h.window->listModel()->appendRow(6);
     h.window->listModel()->updateRow(0, 2);
     h.window->listModel()->refreshAll();
@@ -379,7 +379,7 @@ void TreeAndListTest::fullCapacityFillsEveryRow() {
     QCOMPARE(h.window->rowCountField()->text(), QStringLiteral("15360"));
     QCOMPARE(h.cell(ChannelCapacity - 1, ColumnNo), QStringLiteral("15359"));
     QCOMPARE(h.window->tree()->topLevelItemCount(), SatelliteCapacity);
-    h.window->viewButton(ViewRadio)->click();
+    h.window->viewButton(View::Radio)->click();
     QCOMPARE(h.rows(), ChannelCapacity / 3);
 }
 

@@ -11,7 +11,7 @@
 #include "database/DisplayText.h"
 #include "support/DialogDriver.h"
 #include "support/WindowFixture.h"
-#include "ui/mainwindow/ChannelListCtrl.h"
+#include "ui/mainwindow/ChannelListView.h"
 #include "ui/mainwindow/ChannelListModel.h"
 #include "ui/mainwindow/SatelliteTree.h"
 
@@ -42,9 +42,9 @@ QVector<int> selectedRows(const WindowHarness& h) {
 // The rows `rows` carried `by` places as a drag carries them, and dropped.
 void drag(WindowHarness& h, std::initializer_list<int> rows, int by) {
     clickRows(h, rows);
-    ChannelListCtrl* list = h.window->list();
+    ChannelListView* list = h.window->list();
     list->beginDrag(*rows.begin());
-    list->MoveSelectionTo(*rows.begin() + by);
+    list->moveSelectionTo(*rows.begin() + by);
     list->dragButtonUp();
 }
 

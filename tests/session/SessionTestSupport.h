@@ -25,7 +25,7 @@ inline void expectIndexCurrent(const EditSession& session) {
     const auto fresh = std::make_unique<ViewIndex>();
     fresh->rebuild(session.database(), session.view());
     const ViewIndex& index = session.viewIndex();
-    for (int view : {ViewAll, ViewTv, ViewRadio}) {
+    for (int view : {View::All, View::Tv, View::Radio}) {
         const auto a = index.viewChannels(view);
         const auto b = fresh->viewChannels(view);
         ASSERT_TRUE(std::equal(a.begin(), a.end(), b.begin(), b.end())) << "view " << view;

@@ -49,12 +49,12 @@ TEST(EditSession, EditsSayWhatTheyDidAndRefusalsChangeNothing) {
         {"add tp", AddTransponder{0, 11000, 27500, 1}, "", true, 2},
         {"add tp to no satellite", AddTransponder{65, 11000, 27500, 1}, outside(SatelliteRange)},
         {"add tp out of range", AddTransponder{0, 999, 27500, 1}, outside(FrequencyRange)},
-        {"add reusing 65535", AddChannel{ViewAll, 0, "N", 1, 2, 3, 4}, "", true, 5, 5},
-        {"add in a free slot", AddChannel{ViewAll, 1, "N", 1, 2, 3, 4}, "", true, 6},
-        {"add refused", AddChannel{ViewTv, 1, "N", 7, 7, 3, 4},
-         channelAddRefusal(ViewTv, {"N", 7, 7, 3, 4})},
-        {"add 65535", AddChannel{ViewAll, 1, "N", 1, 2, 3, 65535}, outside(ServiceIdRange)},
-        {"add to a dead tp", AddChannel{ViewAll, 9, "N", 1, 2, 3, 4},
+        {"add reusing 65535", AddChannel{View::All, 0, "N", 1, 2, 3, 4}, "", true, 5, 5},
+        {"add in a free slot", AddChannel{View::All, 1, "N", 1, 2, 3, 4}, "", true, 6},
+        {"add refused", AddChannel{View::Tv, 1, "N", 7, 7, 3, 4},
+         channelAddRefusal(View::Tv, {"N", 7, 7, 3, 4})},
+        {"add 65535", AddChannel{View::All, 1, "N", 1, 2, 3, 65535}, outside(ServiceIdRange)},
+        {"add to a dead tp", AddChannel{View::All, 9, "N", 1, 2, 3, 4},
          noLiveTransponderMessage("9")},
         {"edit tp", EditTransponder{1, 12001, 22000, 0}},
         {"edit dead tp", EditTransponder{9, 12001, 22000, 0}, noLiveTransponderMessage("9")},
@@ -145,7 +145,7 @@ TEST(EditSession, ObserversHearEachChangeOnceWithTheChannelsOfTheStep) {
     session->undo();
     session->undo();
     session->redo();
-    session->setView(ViewRadio);
+    session->setView(View::Radio);
     using enum ChangeReach;
     const struct {
         SessionEvent event;
@@ -289,7 +289,7 @@ TEST(EditSession, StepsAreNamedForUndoAndRedo) {
         {RenameGroups{{{3, "G"}}}, "rename favorite groups"},
         {AddTransponder{0, 11000, 27500, 0}, "add transponder"},
         {EditTransponder{1, 11001, 27500, 0}, "edit transponder"},
-        {AddChannel{ViewAll, 1, "N", 1, 2, 3, 4}, "add channel"},
+        {AddChannel{View::All, 1, "N", 1, 2, 3, 4}, "add channel"},
         {DeleteTransponder{1}, "delete transponder"},
     };
     for (const auto& step : steps) {

@@ -24,7 +24,7 @@ public:
 
     // Setters show the value at once; getters answer the values read by the last OK.
     // Add mode chooses the caption and makes OK refuse what Add Channel refuses in `view`
-    // (ViewAll, ViewTv or ViewRadio), naming the field and the rule.
+    // (View::All, View::Tv or View::Radio), naming the field and the rule.
     void setAddMode(bool add, int view = 0);
     bool addMode() const { return addMode_; }
     // Names are Latin-1 bytes. A name left as shown comes back as the very bytes given.

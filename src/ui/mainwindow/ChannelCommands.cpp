@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "ChannelListCtrl.h"
+#include "ChannelListView.h"
 #include "ChannelListModel.h"
 #include "ShownText.h"
 #include "WindowParts.h"

@@ -6,7 +6,7 @@
 #include <QCursor>
 #include <QMenu>
 
-#include "ChannelListCtrl.h"
+#include "ChannelListView.h"
 #include "CommandTable.h"
 #include "MainWindow.h"
 #include "SatelliteTree.h"

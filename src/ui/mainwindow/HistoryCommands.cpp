@@ -1,6 +1,6 @@
 #include "HistoryCommands.h"
 
-#include "ChannelListCtrl.h"
+#include "ChannelListView.h"
 #include "WindowParts.h"
 #include "session/EditSession.h"
 #include "session/StepLabels.h"

@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "ChannelListCtrl.h"
+#include "ChannelListView.h"
 #include "ChannelListModel.h"
 #include "SatelliteTree.h"
 #include "SaveGuards.h"
@@ -156,7 +156,7 @@ void ListCommands::showChannel(int channel) {
         parts_.session.viewIndex().viewChannels(parts_.session.view());
     if (!std::binary_search(shown.begin(), shown.end(), channel)) {
         parts_.selection.showWholeView();
-        parts_.session.setView(ViewAll);
+        parts_.session.setView(View::All);
     } else if (parts_.selection.filtersBySatellite() &&
                parts_.session.database().channelSatellite(channel) !=
                    parts_.selection.satellite()) {

@@ -10,12 +10,12 @@
 #include <QSignalBlocker>
 #include <algorithm>
 
-#include "ChannelListCtrl.h"
+#include "ChannelListView.h"
 #include "ChannelListModel.h"
 
 namespace kavro {
 
-void ChannelListCtrl::beginDrag(int row) {
+void ChannelListView::beginDrag(int row) {
     dragging_ = true;
     savedSelection_ = selectionModel()->selection();
     savedCurrentRow_ = currentIndex().row();
@@ -28,7 +28,7 @@ void ChannelListCtrl::beginDrag(int row) {
     viewport()->grabMouse();
 }
 
-void ChannelListCtrl::gatherSelection() {
+void ChannelListView::gatherSelection() {
     const QVector<int> rows = selectedRowPositions();
     gathered_ = !rows.isEmpty() && rows.last() - rows.first() + 1 != rows.size();
     if (!gathered_) {
@@ -51,17 +51,17 @@ void ChannelListCtrl::gatherSelection() {
     viewport()->update();
 }
 
-void ChannelListCtrl::dragMouseMove(const QPoint& pos) {
+void ChannelListView::dragMouseMove(const QPoint& pos) {
     if (!dragging_) {
         return;
     }
     const int target = dragTargetRow(pos);
     if (target >= 0) {
-        MoveSelectionTo(target);
+        moveSelectionTo(target);
     }
 }
 
-void ChannelListCtrl::dragButtonUp() {
+void ChannelListView::dragButtonUp() {
     if (!dragging_) {
         return;
     }
@@ -75,7 +75,7 @@ void ChannelListCtrl::dragButtonUp() {
     restoreStoredOrder();
 }
 
-void ChannelListCtrl::cancelDrag() {
+void ChannelListView::cancelDrag() {
     if (!dragging_) {
         return;
     }
@@ -88,7 +88,7 @@ void ChannelListCtrl::cancelDrag() {
 }
 
 // After a refill there is nothing to bring back.
-void ChannelListCtrl::restoreStoredOrder() {
+void ChannelListView::restoreStoredOrder() {
     if (!model_ || !model_->restoreOrder()) {
         savedSelection_.clear();
         return;
@@ -110,7 +110,7 @@ void ChannelListCtrl::restoreStoredOrder() {
     viewport()->update();
 }
 
-bool ChannelListCtrl::MoveSelectionTo(int target) {
+bool ChannelListView::moveSelectionTo(int target) {
     int delta = target - dragCurrentRow_;
     if (delta == 0 || !model_) {
         return false;
@@ -142,7 +142,7 @@ bool ChannelListCtrl::MoveSelectionTo(int target) {
 // indexes follow a change of row order only at a cost that grows faster than the number
 // of selected rows, so the selection is set anew instead, in two steps that each compare
 // it with nothing. The view repaints everything after a step anyway: no signals.
-void ChannelListCtrl::carrySelection(const QItemSelection& selected, int delta,
+void ChannelListView::carrySelection(const QItemSelection& selected, int delta,
                                      const QModelIndex& current) {
     QItemSelection moved;
     moved.reserve(selected.size());
@@ -165,7 +165,7 @@ void ChannelListCtrl::carrySelection(const QItemSelection& selected, int delta,
 // there scrolls one row further; once the first row is visible it is the first row. Below
 // them it is the first row not entirely visible (past the last row, the block goes to the
 // end).
-int ChannelListCtrl::dragTargetRow(const QPoint& pos) const {
+int ChannelListView::dragTargetRow(const QPoint& pos) const {
     if (!model_ || model_->rowCount() == 0) {
         return -1;
     }
@@ -187,7 +187,7 @@ int ChannelListCtrl::dragTargetRow(const QPoint& pos) const {
 // The rows above the first selected one are not selected, and stay in front of the block:
 // it goes before the first unselected row after that one. When there is none, directly
 // after the last unselected row; when every row is selected, where the first one is.
-DropTarget ChannelListCtrl::dropTargetAsShown() const {
+DropTarget ChannelListView::dropTargetAsShown() const {
     DropTarget drop;
     const QVector<int> rows = selectedRowPositions();
     if (rows.isEmpty() || !model_) {

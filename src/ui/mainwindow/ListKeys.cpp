@@ -8,7 +8,7 @@
 #include <QKeyEvent>
 #include <string>
 
-#include "ChannelListCtrl.h"
+#include "ChannelListView.h"
 #include "ChannelListModel.h"
 #include "MenuKey.h"
 #include "database/FieldRules.h"
@@ -27,7 +27,7 @@ bool isOpenKey(int key) {
 
 }  // namespace
 
-void ChannelListCtrl::keyPressEvent(QKeyEvent* event) {
+void ChannelListView::keyPressEvent(QKeyEvent* event) {
     if (dragging_) {
         // Escape goes on to the window, which ends the drag before it closes.
         event->setAccepted(event->key() != Qt::Key_Escape);
@@ -64,14 +64,14 @@ void ChannelListCtrl::keyPressEvent(QKeyEvent* event) {
 }
 
 // Whole rows are selected: Home and End are about rows, not columns.
-QModelIndex ChannelListCtrl::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
+QModelIndex ChannelListView::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
     if (action == MoveHome || action == MoveEnd) {
         modifiers |= Qt::ControlModifier;
     }
     return QTableView::moveCursor(action, modifiers);
 }
 
-void ChannelListCtrl::keyboardSearch(const QString& search) {
+void ChannelListView::keyboardSearch(const QString& search) {
     if (!model_ || search.isEmpty()) {
         return;
     }

@@ -3,7 +3,7 @@
 #include <QDockWidget>
 #include <QPushButton>
 
-#include "ChannelListCtrl.h"
+#include "ChannelListView.h"
 #include "FindField.h"
 #include "MainWindow.h"
 #include "ProblemsPanel.h"

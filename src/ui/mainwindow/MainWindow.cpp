@@ -19,7 +19,7 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
-#include "ChannelListCtrl.h"
+#include "ChannelListView.h"
 #include "ChannelListModel.h"
 #include "CommandTable.h"
 #include "FileDrop.h"
@@ -77,7 +77,7 @@ MainWindow::MainWindow(Interaction& interaction, QWidget* parent, WindowSettings
       settings_(settings ? settings : ownSettings_.get()),
       session_(std::make_unique<EditSession>()),
       tree_(new SatelliteTree(this)),
-      list_(new ChannelListCtrl(this)),
+      list_(new ChannelListView(this)),
       model_(new ChannelListModel(session_->database(), this)),
       findField_(new FindField(this)),
       rowCount_(new QLabel(this)),
@@ -154,8 +154,8 @@ void MainWindow::buildControls() {
     buildStatusBar();
     buildProblemsDock();
     setTabOrder(findField_, tree_);
-    setTabOrder(tree_, viewButtons_[ViewAll]);
-    setTabOrder(viewButtons_[ViewAll], list_);
+    setTabOrder(tree_, viewButtons_[View::All]);
+    setTabOrder(viewButtons_[View::All], list_);
     setTabOrder(list_, problems_->view());
 }
 
@@ -209,7 +209,7 @@ QWidget* MainWindow::buildViewGroup() {
     viewGroup_ = new QButtonGroup(this);
     const char* const captions[] = {QT_TR_NOOP("ALL"), QT_TR_NOOP("TV"), QT_TR_NOOP("RADIO")};
     const char* const names[] = {"viewAll", "viewTv", "viewRadio"};
-    for (int view = ViewAll; view <= ViewRadio; ++view) {
+    for (int view = View::All; view <= View::Radio; ++view) {
         viewButtons_[view] = new QRadioButton(tr(captions[view]), group);
         viewButtons_[view]->setObjectName(QString::fromLatin1(names[view]));
         viewGroup_->addButton(viewButtons_[view], view);
@@ -253,7 +253,7 @@ void MainWindow::showFileInTitle() {
 }
 
 QRadioButton* MainWindow::viewButton(int view) const {
-    return view >= ViewAll && view <= ViewRadio ? viewButtons_[view] : nullptr;
+    return view >= View::All && view <= View::Radio ? viewButtons_[view] : nullptr;
 }
 
 void MainWindow::showViewInControls() {

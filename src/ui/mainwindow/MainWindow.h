@@ -38,7 +38,7 @@ class QTreeWidgetItem;
 
 namespace kavro {
 
-class ChannelListCtrl;
+class ChannelListView;
 class ChannelListModel;
 class CommandTable;
 class EditSession;
@@ -95,7 +95,7 @@ public:
     void runCommand(CommandId command);
 
     SatelliteTree* tree() const { return tree_; }
-    ChannelListCtrl* list() const { return list_; }
+    ChannelListView* list() const { return list_; }
     ChannelListModel* listModel() const { return model_; }
     FindField* findField() const { return findField_; }
     QLabel* rowCountField() const { return rowCount_; }
@@ -172,7 +172,7 @@ private:
     std::unique_ptr<EditSession> session_;
     WindowSelection selection_;
     SatelliteTree* tree_ = nullptr;
-    ChannelListCtrl* list_ = nullptr;
+    ChannelListView* list_ = nullptr;
     ChannelListModel* model_ = nullptr;
     QLabel* filterStatus_ = nullptr;
     FindField* findField_ = nullptr;

@@ -15,7 +15,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "ChannelListCtrl.h"
+#include "ChannelListView.h"
 #include "CommandTable.h"
 #include "FindField.h"
 #include "KavroVersion.h"
@@ -139,12 +139,12 @@ std::vector<CommandEntry> MainWindow::commandEntries() {
          "Ctrl+R", 1, InSatellitePopup, A::WhenOpen, S::SatelliteItem, false, nullptr, false,
          [&sat] { sat.renameSelected(); }},
         {I::ViewAll, QT_TRANSLATE_NOOP("kavro::MenuBar", "All"), M::View, "Ctrl+1", 0, InMenuOnly,
-         A::WhenOpen, S::Window, false, nullptr, true, [this] { onViewButton(ViewAll); }},
+         A::WhenOpen, S::Window, false, nullptr, true, [this] { onViewButton(View::All); }},
         {I::ViewTv, QT_TRANSLATE_NOOP("kavro::MenuBar", "TV"), M::View, "Ctrl+2", 0, InMenuOnly,
-         A::WhenOpen, S::Window, false, nullptr, true, [this] { onViewButton(ViewTv); }},
+         A::WhenOpen, S::Window, false, nullptr, true, [this] { onViewButton(View::Tv); }},
         {I::ViewRadio, QT_TRANSLATE_NOOP("kavro::MenuBar", "Radio"), M::View, "Ctrl+3", 0,
          InMenuOnly, A::WhenOpen, S::Window, false, nullptr, true,
-         [this] { onViewButton(ViewRadio); }},
+         [this] { onViewButton(View::Radio); }},
         {I::KeyboardShortcuts, QT_TRANSLATE_NOOP("kavro::MenuBar", "Keyboard Shortcuts"), M::Help,
          "F1", 0, InMenuOnly, A::Always, S::Window, false, nullptr, false,
          [this] { showKeyboardShortcuts(); }},
@@ -232,7 +232,7 @@ void MainWindow::updateCommands() {
     redo->setText(HistoryCommands::redoText(*session_));
     redo->setToolTip(redo->text());
     const CommandId views[] = {CommandId::ViewAll, CommandId::ViewTv, CommandId::ViewRadio};
-    if (session_->view() >= ViewAll && session_->view() <= ViewRadio) {
+    if (session_->view() >= View::All && session_->view() <= View::Radio) {
         commands_->action(views[session_->view()])->setChecked(true);
     }
     recentMenu_->setEnabled(!RecentFiles(*settings_).paths().isEmpty());

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "ChannelListCtrl.h"
+#include "ChannelListView.h"
 #include "ChannelListModel.h"
 #include "WindowParts.h"
 #include "database/TableEditing.h"

@@ -9,7 +9,7 @@
 #include <QStatusBar>
 #include <vector>
 
-#include "ChannelListCtrl.h"
+#include "ChannelListView.h"
 #include "ChannelListModel.h"
 #include "CommandTable.h"
 #include "SaveGuards.h"

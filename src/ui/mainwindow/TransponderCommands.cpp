@@ -2,7 +2,7 @@
 
 #include <QCoreApplication>
 
-#include "ChannelListCtrl.h"
+#include "ChannelListView.h"
 #include "ChannelListModel.h"
 #include "SatelliteTree.h"
 #include "ShownText.h"

@@ -3,7 +3,7 @@
 // until a database has been opened.
 #include <QTreeWidgetItem>
 
-#include "ChannelListCtrl.h"
+#include "ChannelListView.h"
 #include "FindField.h"
 #include "MainWindow.h"
 #include "SatelliteTree.h"

@@ -7,7 +7,7 @@
 
 #include <iterator>
 
-#include "ChannelListCtrl.h"
+#include "ChannelListView.h"
 #include "MainWindow.h"
 #include "WindowSettings.h"
 #include "database/DisplayText.h"

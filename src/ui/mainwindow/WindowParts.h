@@ -10,7 +10,7 @@ class QWidget;
 
 namespace kavro {
 
-class ChannelListCtrl;
+class ChannelListView;
 class ChannelListModel;
 class EditSession;
 class Interaction;
@@ -26,7 +26,7 @@ struct WindowParts {
     EditSession& session;
     WindowSelection& selection;
     SatelliteTree& tree;
-    ChannelListCtrl& list;
+    ChannelListView& list;
     ChannelListModel& model;
     WindowRefresh& refresh;
     // What the window remembers, and its status bar's notices; set once the window has them.

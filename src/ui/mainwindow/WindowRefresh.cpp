@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "ChannelListCtrl.h"
+#include "ChannelListView.h"
 #include "ChannelListModel.h"
 #include "SatelliteTree.h"
 #include "WindowSelection.h"
@@ -22,7 +22,7 @@ namespace kavro {
 namespace {}  // namespace
 
 WindowRefresh::WindowRefresh(EditSession& session, WindowSelection& selection, SatelliteTree& tree,
-                             ChannelListCtrl& list, ChannelListModel& model, QLabel& rowCount)
+                             ChannelListView& list, ChannelListModel& model, QLabel& rowCount)
     : session_(session),
       selection_(selection),
       tree_(tree),

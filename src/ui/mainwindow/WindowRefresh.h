@@ -16,7 +16,7 @@ class QLabel;
 
 namespace kavro {
 
-class ChannelListCtrl;
+class ChannelListView;
 class ChannelListModel;
 class EditSession;
 class SatelliteTree;
@@ -25,7 +25,7 @@ class WindowSelection;
 class WindowRefresh : public SessionObserver {
 public:
     WindowRefresh(EditSession& session, WindowSelection& selection, SatelliteTree& tree,
-                  ChannelListCtrl& list, ChannelListModel& model, QLabel& rowCount);
+                  ChannelListView& list, ChannelListModel& model, QLabel& rowCount);
 
     void sessionChanged(const SessionChange& change) override;
 
@@ -68,7 +68,7 @@ private:
     EditSession& session_;
     WindowSelection& selection_;
     SatelliteTree& tree_;
-    ChannelListCtrl& list_;
+    ChannelListView& list_;
     ChannelListModel& model_;
     QLabel& rowCount_;
     QLabel* filterStatus_ = nullptr;

@@ -5,7 +5,7 @@
 #include <QCursor>
 #include <QRadioButton>
 
-#include "ChannelListCtrl.h"
+#include "ChannelListView.h"
 #include "ChannelListModel.h"
 #include "FindField.h"
 #include "MainWindow.h"
@@ -25,11 +25,11 @@ void MainWindow::connectHandlers() {
     });
     connect(tree_, &SatelliteTree::treeRightClicked, this,
             [this] { showTreePopup(QCursor::pos()); });
-    connect(list_, &ChannelListCtrl::listClicked, this, &MainWindow::onListClicked);
-    connect(list_, &ChannelListCtrl::listDoubleClicked, this, &MainWindow::onListDoubleClicked);
-    connect(list_, &ChannelListCtrl::listRightClicked, this,
+    connect(list_, &ChannelListView::listClicked, this, &MainWindow::onListClicked);
+    connect(list_, &ChannelListView::listDoubleClicked, this, &MainWindow::onListDoubleClicked);
+    connect(list_, &ChannelListView::listRightClicked, this,
             [this] { showListPopup(QCursor::pos()); });
-    connect(list_, &ChannelListCtrl::channelsDropped, this, [this](const DropTarget& drop) {
+    connect(list_, &ChannelListView::channelsDropped, this, [this](const DropTarget& drop) {
         if (session_->isOpen()) {
             channelCommands_.moveDropped(drop);
         }
@@ -41,7 +41,7 @@ void MainWindow::connectHandlers() {
             channelCommands_.editChannel(0);
         }
     });
-    for (int view = ViewAll; view <= ViewRadio; ++view) {
+    for (int view = View::All; view <= View::Radio; ++view) {
         connect(viewButtons_[view], &QRadioButton::clicked, this,
                 [this, view] { onViewButton(view); });
     }
@@ -63,16 +63,16 @@ bool MainWindow::goToFirstMatch() {
 // A selection made in the list with the keys makes the list the owner of the selection,
 // as a click does, so that Delete acts on it.
 void MainWindow::connectKeys() {
-    connect(list_, &ChannelListCtrl::selectedByKeyboard, this, &MainWindow::onListClicked);
-    connect(list_, &ChannelListCtrl::deleteKeyPressed, this,
+    connect(list_, &ChannelListView::selectedByKeyboard, this, &MainWindow::onListClicked);
+    connect(list_, &ChannelListView::deleteKeyPressed, this,
             [this] { channelCommands_.deleteChannels(); });
-    connect(list_, &ChannelListCtrl::menuKeyPressed, this,
+    connect(list_, &ChannelListView::menuKeyPressed, this,
             [this] { showListPopup(list_->keyboardMenuPosition()); });
-    connect(list_, &ChannelListCtrl::moveKeyPressed, this, [this](int key) {
+    connect(list_, &ChannelListView::moveKeyPressed, this, [this](int key) {
         onListClicked();
         orderCommands_.moveByKey(key);
     });
-    connect(list_, &ChannelListCtrl::openKeyPressed, this, &MainWindow::onListOpenKey);
+    connect(list_, &ChannelListView::openKeyPressed, this, &MainWindow::onListOpenKey);
     connect(tree_, &SatelliteTree::menuKeyPressed, this,
             [this] { showTreePopup(tree_->keyboardMenuPosition()); });
     connect(tree_, &SatelliteTree::deleteKeyPressed, this,

@@ -64,8 +64,8 @@ struct FullFiles {
         kt::writeFileBytes(full, kt::fullCapacityImage());
         auto session = shuffledSession();
         session->saveAs(shuffled);
-        std::vector<int> rows(session->viewIndex().viewChannels(ViewAll).begin(),
-                              session->viewIndex().viewChannels(ViewAll).end());
+        std::vector<int> rows(session->viewIndex().viewChannels(View::All).begin(),
+                              session->viewIndex().viewChannels(View::All).end());
         const std::string csv = listCsv(session->database(), rows);
         kt::writeFileBytes(shuffledList, kt::Bytes(csv.begin(), csv.end()));
     }

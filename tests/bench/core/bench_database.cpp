@@ -47,7 +47,7 @@ struct FullTables {
 
     FullTables() {
         fillFullCapacity(*db);
-        index->rebuild(*db, ViewAll);
+        index->rebuild(*db, View::All);
         saved.assign(&db->tables().channels[0][0],
                      &db->tables().channels[0][0] + sizeof db->tables().channels);
     }
@@ -74,7 +74,7 @@ void deleteOneByOne(FullTables& f, const ChannelSet& marked) {
             writeU16(tables.channels[ChannelCapacity - 1], DeletedTransponderIndex);
         }
     }
-    f.index->rebuild(*f.db, ViewAll);
+    f.index->rebuild(*f.db, View::All);
 }
 
 // The move one record at a time, each marked record inserted at the target slot: the
@@ -85,7 +85,7 @@ void moveOneByOne(FullTables& f, const std::vector<int>& marked, int target) {
         moveChannelRecord(*f.db, p, target + shifted);
         ++shifted;
     }
-    f.index->rebuild(*f.db, ViewAll);
+    f.index->rebuild(*f.db, View::All);
 }
 
 template <typename Operation>
@@ -103,7 +103,7 @@ void runOnRestoredTable(benchmark::State& state, Operation operation) {
 void BM_RebuildViewIndex(benchmark::State& state) {
     FullTables f;
     for (auto _ : state) {
-        f.index->rebuild(*f.db, ViewAll);
+        f.index->rebuild(*f.db, View::All);
         benchmark::ClobberMemory();
     }
 }
@@ -113,7 +113,7 @@ void BM_DeleteAllMarked(benchmark::State& state) {
     const ChannelSet all(everyNth(1));
     runOnRestoredTable(state, [&](FullTables& f) {
         deleteChannels(*f.db, all);
-        f.index->rebuild(*f.db, ViewAll);
+        f.index->rebuild(*f.db, View::All);
     });
 }
 BENCHMARK(BM_DeleteAllMarked)->Unit(benchmark::kMicrosecond);
@@ -128,7 +128,7 @@ void BM_MoveEveryOtherToTop(benchmark::State& state) {
     const ChannelSet everyOther(everyNth(2));
     runOnRestoredTable(state, [&](FullTables& f) {
         moveChannels(*f.db, everyOther, 0, f.buffer);
-        f.index->rebuild(*f.db, ViewAll);
+        f.index->rebuild(*f.db, View::All);
     });
 }
 BENCHMARK(BM_MoveEveryOtherToTop)->Unit(benchmark::kMicrosecond);
@@ -143,7 +143,7 @@ void BM_FormatAllListRows(benchmark::State& state) {
     FullTables f;
     for (auto _ : state) {
         int row = 0;
-        for (int channel : f.index->viewChannels(ViewAll)) {
+        for (int channel : f.index->viewChannels(View::All)) {
             for (int column = 0; column < ListColumnCount; ++column) {
                 CellText cell = channelCellText(*f.db, row, channel, column);
                 benchmark::DoNotOptimize(cell);

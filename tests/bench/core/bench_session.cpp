@@ -75,7 +75,7 @@ void BM_DeleteAllDirect(benchmark::State& state) {
         d.restore();
         state.ResumeTiming();
         deleteChannels(*d.db, all);
-        d.index->rebuild(*d.db, ViewAll);
+        d.index->rebuild(*d.db, View::All);
     }
 }
 BENCHMARK(BM_DeleteAllDirect)->Unit(benchmark::kMicrosecond);
@@ -93,7 +93,7 @@ void BM_MoveEveryOtherDirect(benchmark::State& state) {
         d.restore();
         state.ResumeTiming();
         moveChannels(*d.db, everyOther, 0, d.buffer);
-        d.index->rebuild(*d.db, ViewAll);
+        d.index->rebuild(*d.db, View::All);
     }
 }
 BENCHMARK(BM_MoveEveryOtherDirect)->Unit(benchmark::kMicrosecond);

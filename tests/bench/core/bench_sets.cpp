@@ -29,7 +29,7 @@ const EditSession& fullSession() {
 
 void BM_SelectAmongAllRows(benchmark::State& state) {
     const EditSession& session = fullSession();
-    const auto rows = session.viewIndex().viewChannels(ViewAll);
+    const auto rows = session.viewIndex().viewChannels(View::All);
     const std::vector<int> half(rows.begin(), rows.begin() + rows.size() / 2);
     ChannelSetQuery query{static_cast<ChannelSetKind>(state.range(0)), 1, half};
     for (auto _ : state) {

@@ -9,7 +9,7 @@
 #include "session/EditSession.h"
 #include "support/ScriptedInteraction.h"
 #include "support/TestImageBuilder.h"
-#include "ui/mainwindow/ChannelListCtrl.h"
+#include "ui/mainwindow/ChannelListView.h"
 #include "ui/mainwindow/MainWindow.h"
 #include "ui/mainwindow/SatelliteTree.h"
 

@@ -219,14 +219,14 @@ BENCHMARK(BM_Action_EditOneChannelPanelOpen)->Unit(benchmark::kMillisecond);
 // The release of a drag that carried 7,000 rows 100 places down.
 void BM_Action_DragCommitOf7000(benchmark::State& state) {
     SampleWindow w;
-    ChannelListCtrl* list = w.window.list();
+    ChannelListView* list = w.window.list();
     timeAction(
         state, w,
         [&] {
             w.open();
             w.selectRows(QItemSelection(w.index(4000), w.index(4000 + Scattered - 1)));
             list->beginDrag(4000);
-            list->MoveSelectionTo(4100);
+            list->moveSelectionTo(4100);
         },
         [&] { list->dragButtonUp(); });
     if (list->firstSelectedRow() != 4100) {

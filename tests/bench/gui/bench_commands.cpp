@@ -11,7 +11,7 @@
 #include "database/DisplayText.h"
 #include "database/ViewIndex.h"
 #include "dbfile/DatabaseImage.h"
-#include "ui/mainwindow/ChannelListCtrl.h"
+#include "ui/mainwindow/ChannelListView.h"
 #include "ui/mainwindow/ChannelListModel.h"
 #include "ui/mainwindow/MainWindow.h"
 
@@ -25,7 +25,7 @@ constexpr int BlockStart = 4000;
 
 // The window with the full image open and the channel list owning the selection.
 struct Editor : OpenWindow {
-    ChannelListCtrl* list = window.list();
+    ChannelListView* list = window.list();
 
     // The list owns the selection, as after a click on a row.
     void takeList() { emit list->listClicked(); }
@@ -57,7 +57,7 @@ void dragSteps(benchmark::State& state, bool scattered) {
     e.list->beginDrag(BlockStart);
     int direction = 1;
     for (auto _ : state) {
-        if (!e.list->MoveSelectionTo(e.list->dragCurrentRow() + direction)) {
+        if (!e.list->moveSelectionTo(e.list->dragCurrentRow() + direction)) {
             state.SkipWithError("the rows did not move");
             break;
         }
@@ -127,7 +127,7 @@ void BM_DragCommitOf7000(benchmark::State& state) {
         e.open();
         e.selectBlock();
         e.list->beginDrag(BlockStart);
-        e.list->MoveSelectionTo(BlockStart + 100);
+        e.list->moveSelectionTo(BlockStart + 100);
         state.ResumeTiming();
         e.list->dragButtonUp();
         e.paint();

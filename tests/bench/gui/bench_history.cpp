@@ -7,7 +7,7 @@
 #include <QPushButton>
 
 #include "BenchWindow.h"
-#include "ui/mainwindow/ChannelListCtrl.h"
+#include "ui/mainwindow/ChannelListView.h"
 #include "ui/mainwindow/ChannelListModel.h"
 #include "ui/mainwindow/MainWindow.h"
 
@@ -19,7 +19,7 @@ namespace {
 // The full image open, with one step made: every channel deleted by the command, or 7,000
 // rows dragged 100 places down.
 struct SteppedWindow : OpenWindow {
-    ChannelListCtrl* list = window.list();
+    ChannelListView* list = window.list();
 
     void deleteEverything() {
         list->selectAll();
@@ -33,7 +33,7 @@ struct SteppedWindow : OpenWindow {
             QItemSelection(first, last),
             QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
         list->beginDrag(4000);
-        list->MoveSelectionTo(4100);
+        list->moveSelectionTo(4100);
         list->dragButtonUp();
     }
 };

@@ -13,7 +13,7 @@
 #include "database/DisplayText.h"
 #include "database/ViewIndex.h"
 #include "session/EditSession.h"
-#include "ui/mainwindow/ChannelListCtrl.h"
+#include "ui/mainwindow/ChannelListView.h"
 #include "ui/mainwindow/ChannelListModel.h"
 #include "ui/mainwindow/MainWindow.h"
 #include "ui/mainwindow/SatelliteTree.h"
@@ -49,9 +49,9 @@ void BM_ViewSwitch(benchmark::State& state) {
     OpenWindow w;
     int view = 0;
     for (auto _ : state) {
-        view = view == ViewAll ? ViewTv : ViewAll;
-        view == ViewAll ? w.window.viewButton(ViewAll)->click()
-                        : w.window.viewButton(ViewTv)->click();
+        view = view == View::All ? View::Tv : View::All;
+        view == View::All ? w.window.viewButton(View::All)->click()
+                        : w.window.viewButton(View::Tv)->click();
     }
 }
 BENCHMARK(BM_ViewSwitch)->Unit(benchmark::kMillisecond);
@@ -83,11 +83,11 @@ void BM_TableWidgetFill(benchmark::State& state) {
     for (auto _ : state) {
         table.setRowCount(0);
         const EditSession& session = w.window.session();
-        const int count = session.viewIndex().viewCount(ViewAll);
+        const int count = session.viewIndex().viewCount(View::All);
         table.setRowCount(count);
         for (int row = 0; row < count; ++row) {
             int ch = 0;
-            session.viewIndex().viewChannel(ViewAll, row, ch);
+            session.viewIndex().viewChannel(View::All, row, ch);
             for (int column = 0; column < ListColumnCount; ++column) {
                 const CellText cell = channelCellText(session.database(), row, ch, column);
                 table.setItem(row, column,

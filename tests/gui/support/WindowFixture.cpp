@@ -12,7 +12,7 @@
 #include "database/ChannelDatabase.h"
 #include "database/RecordLayout.h"
 #include "support/DialogDriver.h"
-#include "ui/mainwindow/ChannelListCtrl.h"
+#include "ui/mainwindow/ChannelListView.h"
 #include "ui/mainwindow/ChannelListModel.h"
 #include "ui/mainwindow/SatelliteTree.h"
 #include "ui/mainwindow/SaveGuards.h"

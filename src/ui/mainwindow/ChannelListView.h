@@ -30,11 +30,11 @@ struct DropTarget {
     int afterChannel = ChannelCapacity;
 };
 
-class ChannelListCtrl : public QTableView {
+class ChannelListView : public QTableView {
     Q_OBJECT
 
 public:
-    explicit ChannelListCtrl(QWidget* parent = nullptr);
+    explicit ChannelListView(QWidget* parent = nullptr);
 
     // Attaches the model and sets up the eight columns: widths, centring, the hidden
     // channel-index column, grid, full-row and extended selection, no sorting.
@@ -84,7 +84,7 @@ public:
     // Moves every selected row by target - dragCurrentRow places, or by as many as keep
     // the whole selection inside the list, and scrolls the pressed row's new place into
     // view. False when nothing moved.
-    bool MoveSelectionTo(int target);
+    bool moveSelectionTo(int target);
     // The row a drag aims at with the mouse at `pos`: the row under it; above the rows the
     // one before the first visible row, below them the first row not entirely visible;
     // -1 beside the rows or under the last one.

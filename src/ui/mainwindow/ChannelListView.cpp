@@ -1,4 +1,4 @@
-#include "ChannelListCtrl.h"
+#include "ChannelListView.h"
 
 #include <QApplication>
 #include <QHeaderView>
@@ -15,9 +15,9 @@
 
 namespace kavro {
 
-const int ChannelListCtrl::ColumnWidths[] = {50, 120, 70, 180, 44, 44, 44, 0};
+const int ChannelListView::ColumnWidths[] = {50, 120, 70, 180, 44, 44, 44, 0};
 
-ChannelListCtrl::ChannelListCtrl(QWidget* parent) : QTableView(parent) {
+ChannelListView::ChannelListView(QWidget* parent) : QTableView(parent) {
     setShowGrid(true);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -44,7 +44,7 @@ ChannelListCtrl::ChannelListCtrl(QWidget* parent) : QTableView(parent) {
     horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
 }
 
-void ChannelListCtrl::setUpColumns(ChannelListModel* model) {
+void ChannelListView::setUpColumns(ChannelListModel* model) {
     model_ = model;
     setModel(model);
     for (int column = 0; column < ListColumnCount; ++column) {
@@ -57,7 +57,7 @@ void ChannelListCtrl::setUpColumns(ChannelListModel* model) {
 
 // Read from the selection's ranges: asking row by row costs a pass over every range for
 // each row, far too slow for thousands of scattered rows.
-QVector<int> ChannelListCtrl::selectedRowPositions() const {
+QVector<int> ChannelListView::selectedRowPositions() const {
     QVector<int> rows;
     if (!selectionModel()) {
         return rows;
@@ -73,7 +73,7 @@ QVector<int> ChannelListCtrl::selectedRowPositions() const {
     return rows;
 }
 
-int ChannelListCtrl::firstSelectedRow() const {
+int ChannelListView::firstSelectedRow() const {
     int first = -1;
     if (selectionModel()) {
         for (const QItemSelectionRange& range : selectionModel()->selection()) {
@@ -85,7 +85,7 @@ int ChannelListCtrl::firstSelectedRow() const {
     return first;
 }
 
-void ChannelListCtrl::selectOnlyRows(const std::vector<int>& rows) {
+void ChannelListView::selectOnlyRows(const std::vector<int>& rows) {
     QItemSelectionModel* selection = selectionModel();
     if (!model_ || !selection) {
         return;
@@ -117,11 +117,11 @@ void ChannelListCtrl::selectOnlyRows(const std::vector<int>& rows) {
     }
 }
 
-void ChannelListCtrl::selectAndShowRow(int row) {
+void ChannelListView::selectAndShowRow(int row) {
     selectAndShowRows(row, 1);
 }
 
-void ChannelListCtrl::selectAndShowRows(int first, int count) {
+void ChannelListView::selectAndShowRows(int first, int count) {
     const int last = first + count - 1;
     if (!model_ || count <= 0 || first < 0 || last >= model_->rowCount()) {
         return;
@@ -135,7 +135,7 @@ void ChannelListCtrl::selectAndShowRows(int first, int count) {
     scrollTo(top, QAbstractItemView::EnsureVisible);
 }
 
-QPoint ChannelListCtrl::keyboardMenuPosition() const {
+QPoint ChannelListView::keyboardMenuPosition() const {
     int row = currentIndex().isValid() ? currentIndex().row() : firstSelectedRow();
     const QRect rect = row >= 0 && model_ ? visualRect(model_->index(row, 0)) : QRect();
     if (rect.isValid() && viewport()->rect().contains(rect.bottomLeft())) {
@@ -144,7 +144,7 @@ QPoint ChannelListCtrl::keyboardMenuPosition() const {
     return viewport()->mapToGlobal(QPoint(0, 0));
 }
 
-int ChannelListCtrl::rowUnder(const QPoint& pos) const {
+int ChannelListView::rowUnder(const QPoint& pos) const {
     return viewport()->rect().contains(pos) ? rowAt(pos.y()) : -1;
 }
 
@@ -154,7 +154,7 @@ int ChannelListCtrl::rowUnder(const QPoint& pos) const {
 // left button selects as usual on press and release; the right one selects a row that is
 // not selected alone, keeps the selection on a selected row, and opens the popup when it
 // comes up without a drag.
-void ChannelListCtrl::mousePressEvent(QMouseEvent* event) {
+void ChannelListView::mousePressEvent(QMouseEvent* event) {
     if (ignoreUntilButtonsUp_ && event->buttons() == event->button()) {
         ignoreUntilButtonsUp_ = false;
     }
@@ -176,7 +176,7 @@ void ChannelListCtrl::mousePressEvent(QMouseEvent* event) {
     QTableView::mousePressEvent(event);
 }
 
-void ChannelListCtrl::selectForRightPress(int row) {
+void ChannelListView::selectForRightPress(int row) {
     if (!model_) {
         return;
     }
@@ -192,13 +192,13 @@ void ChannelListCtrl::selectForRightPress(int row) {
     }
 }
 
-void ChannelListCtrl::notePress(QMouseEvent* event) {
+void ChannelListView::notePress(QMouseEvent* event) {
     pressButton_ = event->button();
     pressPos_ = event->position().toPoint();
     pressRow_ = rowUnder(pressPos_);
 }
 
-void ChannelListCtrl::mouseMoveEvent(QMouseEvent* event) {
+void ChannelListView::mouseMoveEvent(QMouseEvent* event) {
     const QPoint pos = event->position().toPoint();
     if (pressButton_ != Qt::NoButton && !(event->buttons() & pressButton_)) {
         pressButton_ = Qt::NoButton;  // its release went elsewhere
@@ -218,7 +218,7 @@ void ChannelListCtrl::mouseMoveEvent(QMouseEvent* event) {
     event->accept();
 }
 
-void ChannelListCtrl::startDragIfMovedFar(const QPoint& pos) {
+void ChannelListView::startDragIfMovedFar(const QPoint& pos) {
     if (pressRow_ < 0 || (pos - pressPos_).manhattanLength() < QApplication::startDragDistance()) {
         return;
     }
@@ -227,7 +227,7 @@ void ChannelListCtrl::startDragIfMovedFar(const QPoint& pos) {
     dragMouseMove(pos);
 }
 
-void ChannelListCtrl::mouseReleaseEvent(QMouseEvent* event) {
+void ChannelListView::mouseReleaseEvent(QMouseEvent* event) {
     if (dragging_) {
         if (event->button() == Qt::LeftButton || event->button() == Qt::RightButton) {
             endDrag(event);
@@ -260,14 +260,14 @@ void ChannelListCtrl::mouseReleaseEvent(QMouseEvent* event) {
     }
 }
 
-void ChannelListCtrl::endDrag(QMouseEvent* event) {
+void ChannelListView::endDrag(QMouseEvent* event) {
     pressButton_ = Qt::NoButton;
     pressRow_ = -1;
     ignoreUntilButtonsUp_ = event->buttons() != Qt::NoButton;
     dragButtonUp();
 }
 
-void ChannelListCtrl::mouseDoubleClickEvent(QMouseEvent* event) {
+void ChannelListView::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton || dragging_ || ignoreUntilButtonsUp_ ||
         pressButton_ != Qt::NoButton) {
         mousePressEvent(event);
@@ -278,12 +278,12 @@ void ChannelListCtrl::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 // The popup comes from the right button's release and from the keys, never from here.
-void ChannelListCtrl::contextMenuEvent(QContextMenuEvent* event) {
+void ChannelListView::contextMenuEvent(QContextMenuEvent* event) {
     event->accept();
 }
 
 // Tooltips only for cells whose text is cut off.
-bool ChannelListCtrl::viewportEvent(QEvent* event) {
+bool ChannelListView::viewportEvent(QEvent* event) {
     if (event->type() == QEvent::ToolTip) {
         const auto* help = static_cast<QHelpEvent*>(event);
         const QModelIndex index = indexAt(help->pos());
@@ -295,7 +295,7 @@ bool ChannelListCtrl::viewportEvent(QEvent* event) {
     return QTableView::viewportEvent(event);
 }
 
-bool ChannelListCtrl::textFitsCell(const QModelIndex& index) const {
+bool ChannelListView::textFitsCell(const QModelIndex& index) const {
     const QString text = index.data(Qt::DisplayRole).toString();
     const int margins = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1);
     return fontMetrics().horizontalAdvance(text) + margins <= visualRect(index).width();
