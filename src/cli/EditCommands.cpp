@@ -20,7 +20,7 @@ namespace kavro::cli {
 namespace {
 
 bool setView(Context& c) {
-    int view = View::All;
+    View view = View::All;
     if (!parseViewName(c.args.word(0), view)) {
         return c.args.refuse("unknown view " + quotedWord(c.args.word(0)) + " (all, tv or radio)");
     }
@@ -155,8 +155,7 @@ bool renameGroupCommand(Context& c) {
 
 bool satelliteCommand(Context& c, bool shown) {
     int satellite = 0;
-    return c.args.integer(0, SatelliteRange, satellite) &&
-           c.apply(ShowSatellite{satellite, shown});
+    return c.args.integer(0, SatelliteRange, satellite) && c.apply(ShowSatellite{satellite, shown});
 }
 
 bool showSatelliteCommand(Context& c) {

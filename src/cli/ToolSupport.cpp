@@ -13,7 +13,7 @@
 
 namespace kavro::cli {
 
-int loadDatabase(EditSession& session, const std::string& path, int view, std::ostream& err) {
+int loadDatabase(EditSession& session, const std::string& path, View view, std::ostream& err) {
     session.reset(view);
     const OpenResult result = session.open(path);
     switch (result.outcome) {
@@ -32,7 +32,7 @@ int loadDatabase(EditSession& session, const std::string& path, int view, std::o
     return ExitOk;
 }
 
-bool parseViewName(std::string_view word, int& view) {
+bool parseViewName(std::string_view word, View& view) {
     if (word == "all") {
         view = View::All;
     } else if (word == "tv") {

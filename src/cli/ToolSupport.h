@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 #include <vector>
+#include "database/View.h"
 
 namespace kavro {
 class EditSession;
@@ -20,10 +21,10 @@ constexpr int ExitFailure = 2;  // usage error, unreadable or unwritable file
 // Starts `session` anew in `view` (its buffers kept), then reads `path` exactly as Open does.
 // Reports a failure on `err` ("File open failed!" or "Invalid DB file!" with the reason) and
 // returns the exit code; ExitOk when the file was accepted.
-int loadDatabase(EditSession& session, const std::string& path, int view, std::ostream& err);
+int loadDatabase(EditSession& session, const std::string& path, View view, std::ostream& err);
 
 // "all", "tv" or "radio".
-bool parseViewName(std::string_view word, int& view);
+bool parseViewName(std::string_view word, View& view);
 
 // Writes the usage text.
 void writeUsage(std::ostream& out);
@@ -33,7 +34,7 @@ int usageError(std::ostream& err, std::string_view problem);
 // The arguments of the viewing commands: FILE and the options.
 struct ViewOptions {
     std::string file;
-    int view = 0;        // View::All
+    View view = View::All;
     int satellite = -1;  // none: the whole view
     std::string format = "text";
     std::vector<std::string> select;  // list --select: the words of a channel list

@@ -153,7 +153,7 @@ std::string transponderShortText(const ChannelDatabase& db, int t) {
     return {buffer, static_cast<size_t>(length)};
 }
 
-std::string defaultChannelName(int view, int number) {
+std::string defaultChannelName(View view, int number) {
     char buffer[32];
     int length = formatInto(buffer, view == View::Radio ? "Radio CH %3i" : "Video CH %3i", number);
     return {buffer, static_cast<size_t>(length)};

@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include "View.h"
 
 namespace kavro {
 
@@ -18,7 +19,7 @@ std::string transponderItemText(const ChannelDatabase& db, const ViewIndex& inde
 // "%d%c": frequency in MHz and polarization letter, as the channel dialog shows it.
 std::string transponderShortText(const ChannelDatabase& db, int t);
 // "Video CH %3i" or, in the radio view, "Radio CH %3i".
-std::string defaultChannelName(int view, int number);
+std::string defaultChannelName(View view, int number);
 
 enum ListColumn : int {
     ColumnNo,

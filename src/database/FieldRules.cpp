@@ -154,7 +154,7 @@ std::string noLiveTransponderMessage(std::string_view shown) {
     return "there is no live transponder " + std::string(shown);
 }
 
-ChannelAddFault channelAddFault(int view, const NewChannel& c, bool slotLeft) {
+ChannelAddFault channelAddFault(View view, const NewChannel& c, bool slotLeft) {
     const auto outside = [](int value, const FieldRange& range) {
         return value == 0 || value < range.low || value > range.high;
     };
@@ -185,7 +185,7 @@ std::string valueRule(const FieldRange& range, int value) {
 
 }  // namespace
 
-std::string channelAddReason(ChannelAddFault fault, int view, const NewChannel& c) {
+std::string channelAddReason(ChannelAddFault fault, View view, const NewChannel& c) {
     switch (fault) {
         case ChannelAddFault::None:
             return {};
@@ -206,7 +206,7 @@ std::string channelAddReason(ChannelAddFault fault, int view, const NewChannel& 
     return {};
 }
 
-std::string channelAddRefusal(int view, const NewChannel& channel, bool slotLeft) {
+std::string channelAddRefusal(View view, const NewChannel& channel, bool slotLeft) {
     const ChannelAddFault fault = channelAddFault(view, channel, slotLeft);
     if (fault == ChannelAddFault::None) {
         return {};

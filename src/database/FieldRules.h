@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "RecordLayout.h"
+#include "View.h"
 
 namespace kavro {
 
@@ -85,11 +86,11 @@ struct NewChannel {
 // audio PID outside the radio view, and any channel when the table has no free slot. The
 // first fault, in the channel dialog's field order; TableFull before the fields.
 enum class ChannelAddFault { None, TableFull, VideoPid, AudioPid, PcrPid, ServiceId };
-ChannelAddFault channelAddFault(int view, const NewChannel& channel, bool slotLeft = true);
+ChannelAddFault channelAddFault(View view, const NewChannel& channel, bool slotLeft = true);
 // The second line of the refusal: the field and the rule ("Service ID must not be 0.").
-std::string channelAddReason(ChannelAddFault fault, int view, const NewChannel& channel);
+std::string channelAddReason(ChannelAddFault fault, View view, const NewChannel& channel);
 // Both lines: "Cannot add this channel" and the reason; empty for None.
-std::string channelAddRefusal(int view, const NewChannel& channel, bool slotLeft = true);
+std::string channelAddRefusal(View view, const NewChannel& channel, bool slotLeft = true);
 std::string channelAddMessage();        // "Cannot add this channel"
 std::string channelTableFullMessage();  // "The channel table is full (15,360 channels)."
 std::string transponderAddMessage();    // "Cannot add tp"

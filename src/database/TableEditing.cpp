@@ -206,7 +206,7 @@ int unusedServiceId(const ChannelDatabase& db, int t) {
     return sid;
 }
 
-int addChannel(ChannelDatabase& db, int view, int t, const NewChannel& c) {
+int addChannel(ChannelDatabase& db, View view, int t, const NewChannel& c) {
     if (channelAddFault(view, c) != ChannelAddFault::None) {
         return ChannelCapacity;
     }

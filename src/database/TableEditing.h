@@ -10,6 +10,7 @@
 
 #include "FieldRules.h"
 #include "RecordLayout.h"
+#include "View.h"
 
 namespace kavro {
 
@@ -58,7 +59,7 @@ int unusedServiceId(const ChannelDatabase& db, int t);
 // Adds a channel on transponder t, a radio channel in View::Radio, a TV channel otherwise.
 // Returns its slot, or ChannelCapacity when refused (see channelAddFault); a refused add
 // changes nothing.
-int addChannel(ChannelDatabase& db, int view, int t, const NewChannel& channel);
+int addChannel(ChannelDatabase& db, View view, int t, const NewChannel& channel);
 
 // Deletes the live channels of the set; the records after them move up in one pass and
 // the slots left over at the end become free.

@@ -9,7 +9,7 @@ namespace kavro {
 
 namespace {
 
-bool countsInView(int view, bool tv) {
+bool countsInView(View view, bool tv) {
     return view == View::All || (tv ? view == View::Tv : view == View::Radio);
 }
 
@@ -28,7 +28,7 @@ ViewIndex::ViewIndex() {
     tvList_[0] = radioList_[0] = allList_[0] = 0;
 }
 
-void ViewIndex::rebuild(const ChannelDatabase& db, int view) {
+void ViewIndex::rebuild(const ChannelDatabase& db, View view) {
     view_ = view;
     std::memset(transponderChannelCount_, 0, sizeof transponderChannelCount_);
     std::memset(satelliteChannelCount_, 0, sizeof satelliteChannelCount_);
@@ -65,11 +65,11 @@ void ViewIndex::rebuild(const ChannelDatabase& db, int view) {
     }
 }
 
-int ViewIndex::viewCount(int view) const {
+int ViewIndex::viewCount(View view) const {
     return static_cast<int>(viewChannels(view).size());
 }
 
-std::span<const int> ViewIndex::viewChannels(int view) const {
+std::span<const int> ViewIndex::viewChannels(View view) const {
     switch (view) {
         case View::All:
             return {allList_, static_cast<size_t>(allCount_)};
@@ -82,7 +82,7 @@ std::span<const int> ViewIndex::viewChannels(int view) const {
     }
 }
 
-bool ViewIndex::viewChannel(int view, int row, int& channel) const {
+bool ViewIndex::viewChannel(View view, int row, int& channel) const {
     switch (view) {
         case View::All:
             channel = listEntry(allList_, allCount_, row);

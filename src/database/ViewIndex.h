@@ -6,12 +6,11 @@
 #include <span>
 
 #include "RecordLayout.h"
+#include "View.h"
 
 namespace kavro {
 
 class ChannelDatabase;
-
-enum ViewMode : int { View::All = 0, View::Tv = 1, View::Radio = 2 };
 
 class ViewIndex {
 public:
@@ -20,16 +19,16 @@ public:
 
     // Lists every live channel and transponder of `db`; the channel counts are those of
     // `view` (none for a view other than the three).
-    void rebuild(const ChannelDatabase& db, int view);
+    void rebuild(const ChannelDatabase& db, View view);
     // The view the counts were made for.
-    int view() const { return view_; }
+    View view() const { return view_; }
 
-    int viewCount(int view) const;
+    int viewCount(View view) const;
     // The live channels of a view, ascending; empty for a view other than the three.
-    std::span<const int> viewChannels(int view) const;
+    std::span<const int> viewChannels(View view) const;
     // The channel shown in a row of a view. A row at or beyond the view's count answers the
     // first row. False (channel untouched) for a view other than the three.
-    bool viewChannel(int view, int row, int& channel) const;
+    bool viewChannel(View view, int row, int& channel) const;
 
     // The live transponders of satellite s, in table order; hidden satellites included.
     int satelliteTransponderCount(int s) const { return satelliteTransponderCount_[s]; }
@@ -39,7 +38,7 @@ public:
     int satelliteChannelCount(int s) const { return satelliteChannelCount_[s]; }
 
 private:
-    int view_ = View::All;
+    View view_ = View::All;
     int tvList_[ChannelCapacity];
     int tvCount_ = 0;
     int radioList_[ChannelCapacity];

@@ -43,7 +43,7 @@ struct DeleteTransponder {
 // Add Channel in `view`, which decides radio or TV and whether the video PID may equal the
 // audio PID (see NewChannel for CAS and lock).
 struct AddChannel {
-    int view = 0;
+    View view = View::All;
     int transponder = TransponderCapacity;
     NewChannel channel;
 };
@@ -108,10 +108,10 @@ struct RenameSatellite {
     std::string name;  // Latin-1 bytes
 };
 
-using Edit = std::variant<AddTransponder, EditTransponder, DeleteTransponder, AddChannel,
-                          EditChannel, DeleteChannels, MoveChannels, SortChannels, SetFavorites,
-                          RenameGroups, OrderChannels, ImportChannels, RestoreTables,
-                          ShowSatellite, RenameSatellite>;
+using Edit =
+    std::variant<AddTransponder, EditTransponder, DeleteTransponder, AddChannel, EditChannel,
+                 DeleteChannels, MoveChannels, SortChannels, SetFavorites, RenameGroups,
+                 OrderChannels, ImportChannels, RestoreTables, ShowSatellite, RenameSatellite>;
 
 // What apply did.
 struct EditResult {

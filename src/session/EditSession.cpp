@@ -15,11 +15,11 @@ EditSession::EditSession()
 
 EditSession::~EditSession() = default;
 
-int EditSession::view() const {
+View EditSession::view() const {
     return index_->view();
 }
 
-void EditSession::setView(int view) {
+void EditSession::setView(View view) {
     index_->rebuild(*db_, view);
     notify(SessionEvent::ViewChanged, ChangeReach::Records);
 }
@@ -42,7 +42,7 @@ OpenResult EditSession::load(const uint8_t* data, size_t size) {
     return result;
 }
 
-void EditSession::reset(int view) {
+void EditSession::reset(View view) {
     std::memset(db_->mutableBytes(), 0, table::Size);
     file_->reset();
     path_.clear();

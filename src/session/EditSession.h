@@ -14,7 +14,7 @@
 #include "EditAppliers.h"
 #include "History.h"
 #include "SessionObserver.h"
-#include "database/ViewIndex.h"
+#include "database/View.h"
 #include "dbfile/DatabaseFile.h"
 
 namespace kavro {
@@ -31,9 +31,9 @@ public:
 
     const ChannelDatabase& database() const { return *db_; }
     const ViewIndex& viewIndex() const { return *index_; }
-    int view() const;
+    View view() const;
     // Rebuilds the view index for `view`. Not a step.
-    void setView(int view);
+    void setView(View view);
 
     // Opens the file at `path` as the editor's Open does. Only when it is accepted does it
     // replace the tables, the image and the path; the history is then cleared and the file
@@ -42,7 +42,7 @@ public:
     // The same for an image already in memory (`size` bytes, the start of a file); no path.
     OpenResult load(const uint8_t* data, size_t size);
     // A new start: every table zero, no file, no history, the view `view`.
-    void reset(int view = View::All);
+    void reset(View view = View::All);
     // A database was opened or loaded since the start or the last reset.
     bool isOpen() const { return open_; }
     // The file Save writes to; empty when none.

@@ -53,7 +53,7 @@ protected:
     // Loads an image (a file's bytes) into the fixture's session; false when rejected.
     bool load(const Bytes& bytes) { return testing::loadImage(*session_, bytes); }
     const ChannelDatabase& db() const { return session_->database(); }
-    int viewCount(int view) const { return session_->viewIndex().viewCount(view); }
+    int viewCount(View view) const { return session_->viewIndex().viewCount(view); }
 
     std::string path(const std::string& name) const { return dir_ + "/" + name; }
     // Writes bytes to a file of the temporary directory and returns its path.

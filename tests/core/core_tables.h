@@ -79,7 +79,7 @@ protected:
             transponderBytes(t)[tp::SatelliteIndex] = DeletedSatelliteIndex;
         }
     }
-    void rebuild(int view = View::All) { index->rebuild(*db, view); }
+    void rebuild(View view = View::All) { index->rebuild(*db, view); }
 
     // Live TV channels named "a", "b", ... in slots 0..count-1 on transponder 0, service
     // IDs 1..count.

@@ -86,7 +86,8 @@ TEST(FieldRules, ChannelAddFaultNamesTheFirstFieldAtFault) {
     using F = ChannelAddFault;
     const char* const differ = "Audio PID must differ from Video PID in the TV and ALL views.";
     const struct {
-        int view, video, audio, pcr, serviceId;
+        View view;
+        int video, audio, pcr, serviceId;
         F fault;
         const char* reason;
     } cases[] = {
@@ -110,9 +111,9 @@ TEST(FieldRules, ChannelAddFaultNamesTheFirstFieldAtFault) {
     };
     for (const auto& c : cases) {
         const NewChannel channel{"N", c.video, c.audio, c.pcr, c.serviceId};
-        const std::string where = std::to_string(c.view) + " " + std::to_string(c.video) + " " +
-                                  std::to_string(c.audio) + " " + std::to_string(c.pcr) + " " +
-                                  std::to_string(c.serviceId);
+        const std::string where = std::to_string(viewNumber(c.view)) + " " +
+                                  std::to_string(c.video) + " " + std::to_string(c.audio) + " " +
+                                  std::to_string(c.pcr) + " " + std::to_string(c.serviceId);
         EXPECT_EQ(channelAddFault(c.view, channel), c.fault) << where;
         EXPECT_EQ(channelAddReason(c.fault, c.view, channel), c.reason) << where;
         EXPECT_EQ(channelAddRefusal(c.view, channel),

@@ -12,7 +12,7 @@ namespace {
 class TableEditingTest : public CoreTest {
 protected:
     // Add Channel on transponder t; true when it took a slot.
-    bool add(int view, int t, std::string_view name, int videoPid, int audioPid, int pcrPid,
+    bool add(View view, int t, std::string_view name, int videoPid, int audioPid, int pcrPid,
              int serviceId, int casIndex = 0, int lockIndex = 0) {
         const NewChannel channel{std::string(name), videoPid, audioPid, pcrPid,
                                  serviceId,         casIndex, lockIndex};
@@ -79,7 +79,7 @@ TEST_F(TableEditingTest, NewTransponderStartsWithoutChannels) {
 
 TEST_F(TableEditingTest, AddChannelRefusals) {
     putLetters(3);
-    auto addNew = [this](int view, int v, int a, int p, int sid) {
+    auto addNew = [this](View view, int v, int a, int p, int sid) {
         return add(view, 0, "new", v, a, p, sid);
     };
     EXPECT_FALSE(addNew(View::All, 0, 2, 3, 4));

@@ -30,13 +30,13 @@ void takeChannelKinds(const ChannelDatabase& db) {
 }
 
 // A live channel that the lists and counts of `view` include.
-bool inView(int view, int ch) {
+bool inView(View view, int ch) {
     const uint8_t kind = channelKinds[ch];
     return kind != 0 && (view == View::All || (view == View::Radio) == (kind == ChannelKindRadio));
 }
 
 // Checks one of the three channel lists: the live channels of its kind, ascending.
-void checkChannelList(const ViewIndex& v, int view, const char* name) {
+void checkChannelList(const ViewIndex& v, View view, const char* name) {
     const std::span<const int> list = v.viewChannels(view);
     const int count = static_cast<int>(list.size());
     int expected = 0;
@@ -127,7 +127,7 @@ void checkViewIndex(const EditSession& session) {
     checkChannelCounts(db, v);
 }
 
-void formatAllTexts(EditSession& session, int view) {
+void formatAllTexts(EditSession& session, View view) {
     if (session.view() != view) {
         session.setView(view);
     }

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "database/View.h"
+
 namespace kavro {
 class EditSession;
 }
@@ -26,7 +28,7 @@ private:
     std::vector<uint8_t> image_;
     std::vector<uint8_t> header_;
     uint32_t bytesRead_ = 0;
-    int view_ = 0;
+    View view_ = View::All;
 };
 
 }  // namespace kavro::fuzzing

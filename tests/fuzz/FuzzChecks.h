@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "database/View.h"
+
 namespace kavro {
 class EditSession;
 }
@@ -78,6 +80,6 @@ const std::vector<uint8_t>& scriptBaseImage(std::string_view name);
 void checkViewIndex(const EditSession& session);
 // Formats every tree item and every list cell of `view` (switching the session to it)
 // and checks their lengths and the rows' channels.
-void formatAllTexts(EditSession& session, int view);
+void formatAllTexts(EditSession& session, View view);
 
 }  // namespace kavro::fuzzing

@@ -282,7 +282,7 @@ void ChannelDialogTest::addProposesDefaultName() {
     QFETCH(QString, name);
     QFETCH(QString, transponderText);
     DialogHarness h(image_);
-    h.session->setView(view);
+    h.session->setView(static_cast<View>(view));
     h.script([&](QDialog& dialog) {
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Add Channel"));
         QCOMPARE(editTexts(dialog, {"nameEdit", "satelliteEdit", "transponderEdit", "videoPidEdit",
@@ -301,7 +301,7 @@ void ChannelDialogTest::addProposesDefaultName() {
 // The values a new channel starts with are accepted as they stand in every view, and the
 // service ID is one the transponder does not use yet.
 void ChannelDialogTest::addAcceptsItsDefaults() {
-    for (const int view : {int(View::All), int(View::Tv), int(View::Radio)}) {
+    for (const View view : Views) {
         DialogHarness h(image_);
         h.session->setView(view);
         h.script([](QDialog& dialog) { pressOk(dialog); });
@@ -321,9 +321,9 @@ void ChannelDialogTest::addRefusalsKeepTheDialogOpen_data() {
     const QString refused = QStringLiteral("Cannot add this channel\n");
     const QString pidRange =
         QStringLiteral("Please enter an integer between 0 and 8191.\nField: Audio PID");
-    const auto row = [](const char* tag, int view, const QStringList& typed,
+    const auto row = [](const char* tag, View view, const QStringList& typed,
                         const QString& message = {}, const QString& failingEdit = {}) {
-        QTest::newRow(tag) << view << typed << message << failingEdit;
+        QTest::newRow(tag) << viewNumber(view) << typed << message << failingEdit;
     };
     row("all zero", View::All, {"0", "0", "0", "0"}, refused + "Video PID must not be 0.",
         "videoPidEdit");
@@ -347,7 +347,7 @@ void ChannelDialogTest::addRefusalsKeepTheDialogOpen() {
     QFETCH(QString, message);
     QFETCH(QString, failingEdit);
     DialogHarness h(image_);
-    h.session->setView(view);
+    h.session->setView(static_cast<View>(view));
     h.script([&](QDialog& dialog) {
         typeAndPressOk(dialog, {"videoPidEdit", "audioPidEdit", "pcrPidEdit", "serviceIdEdit"},
                        typed, failingEdit);

@@ -16,8 +16,8 @@
 #include "database/ViewIndex.h"
 #include "support/DialogDriver.h"
 #include "support/WindowFixture.h"
-#include "ui/mainwindow/ChannelListView.h"
 #include "ui/mainwindow/ChannelListModel.h"
+#include "ui/mainwindow/ChannelListView.h"
 #include "ui/mainwindow/SatelliteTree.h"
 
 using namespace kavro;

@@ -12,8 +12,8 @@
 #include "database/ChannelDatabase.h"
 #include "database/DisplayText.h"
 #include "support/WindowFixture.h"
-#include "ui/mainwindow/ChannelListView.h"
 #include "ui/mainwindow/ChannelListModel.h"
+#include "ui/mainwindow/ChannelListView.h"
 #include "ui/mainwindow/FindField.h"
 #include "ui/mainwindow/SatelliteTree.h"
 

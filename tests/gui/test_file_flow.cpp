@@ -15,8 +15,8 @@
 #include "dbfile/ImageFormat.h"
 #include "support/FaultyWriter.h"
 #include "support/WindowFixture.h"
-#include "ui/mainwindow/ChannelListView.h"
 #include "ui/mainwindow/ChannelListModel.h"
+#include "ui/mainwindow/ChannelListView.h"
 #include "ui/mainwindow/SatelliteTree.h"
 
 using namespace kavro;
@@ -107,7 +107,7 @@ void FileFlowTest::openTakesTheFile() {
     TestImageBuilder other = windowTestBuilder(12);
     other.channel(8, 2, "Radio Italia", 55, false);
     QVERIFY(h.openImage(other.build(), "second.tbn"));
-    QCOMPARE(h.session().view(), int(View::Radio));
+    QCOMPARE(h.session().view(), View::Radio);
     QVERIFY(!h.window->selection().filtersBySatellite());
     QCOMPARE(h.window->selection().kind(), SelectionNone);
     QCOMPARE(h.window->selection().transponder(), TransponderCapacity);
@@ -332,12 +332,12 @@ void FileFlowTest::fileMessagesNameTheFileAndTheReason() {
     QString shownEscaped = native(escaped);
     shownEscaped.replace(QChar(0x1b), QChar::ReplacementCharacter)
         .replace(QChar('\n'), QChar::ReplacementCharacter);
-    QCOMPARE(h.interaction.messageTexts(),
-             QStringList(
-                 {"File open failed!\n" + native(missing) + ": No such file or directory",
-                  "Invalid DB file!\n" + native(badPath) + ": data checksum mismatch",
-                  "File create failed!\n" + native(unreachable) + ": No such file or directory",
-                  "File open failed!\n" + shownEscaped + ": No such file or directory"}));
+    QCOMPARE(
+        h.interaction.messageTexts(),
+        QStringList({"File open failed!\n" + native(missing) + ": No such file or directory",
+                     "Invalid DB file!\n" + native(badPath) + ": data checksum mismatch",
+                     "File create failed!\n" + native(unreachable) + ": No such file or directory",
+                     "File open failed!\n" + shownEscaped + ": No such file or directory"}));
 }
 
 void FileFlowTest::saveAsToTheOpenFileRewritesIt() {

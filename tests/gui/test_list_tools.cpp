@@ -14,8 +14,8 @@
 #include "database/Problems.h"
 #include "database/ViewIndex.h"
 #include "support/WindowFixture.h"
-#include "ui/mainwindow/ChannelListView.h"
 #include "ui/mainwindow/ChannelListModel.h"
+#include "ui/mainwindow/ChannelListView.h"
 #include "ui/mainwindow/CommandTable.h"
 #include "ui/mainwindow/FindField.h"
 #include "ui/mainwindow/MenuBar.h"
@@ -129,7 +129,7 @@ void ListToolsTest::aDoubleClickedFindingIsShownWhereverTheListStood() {
     // A TV channel while the radio view is shown: the whole view comes back.
     h.window->viewButton(View::Radio)->click();
     doubleClickFinding(h, problem::FavoriteUnnamed);
-    QCOMPARE(h.session().view(), static_cast<int>(View::All));
+    QCOMPARE(h.session().view(), View::All);
     QVERIFY(h.window->viewButton(View::All)->isChecked());
     QCOMPARE(selectedChannel(h), Zdf);
     QCOMPARE(h.window->selection().kind(), SelectionChannel);

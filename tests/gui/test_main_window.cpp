@@ -16,8 +16,8 @@
 #include "database/DisplayText.h"
 #include "database/ViewIndex.h"
 #include "support/WindowFixture.h"
-#include "ui/mainwindow/ChannelListView.h"
 #include "ui/mainwindow/ChannelListModel.h"
+#include "ui/mainwindow/ChannelListView.h"
 #include "ui/mainwindow/FindField.h"
 #include "ui/mainwindow/ProblemsPanel.h"
 #include "ui/mainwindow/SatelliteTree.h"
@@ -47,7 +47,7 @@ void MainWindowTest::startsEmptyWithItsInitialState() {
     MainWindow& w = *h.window;
     QCOMPARE(w.windowTitle(), QStringLiteral("Channel Editor "));
     QVERIFY(!w.windowIcon().isNull());
-    QCOMPARE(w.session().view(), int(View::All));
+    QCOMPARE(w.session().view(), View::All);
     QVERIFY(!w.session().isOpen());
     QVERIFY(!w.session().isModified());
     QVERIFY(!w.refresh().isRefreshing());
@@ -153,7 +153,7 @@ void MainWindowTest::handlersAreInertBeforeAnOpen() {
     w.fileCommands().saveAs();
     w.historyCommands().undo();
     w.historyCommands().redo();
-    QCOMPARE(w.session().view(), int(View::All));
+    QCOMPARE(w.session().view(), View::All);
     QCOMPARE(w.selection().kind(), SelectionNone);
     QVERIFY(!w.selection().filtersBySatellite());
     QCOMPARE(h.interaction.dialogsRun, 0);
@@ -168,7 +168,7 @@ void MainWindowTest::viewButtonBeforeOpenOnlyMovesTheMark() {
     MainWindow& w = *h.window;
     w.viewButton(View::Tv)->click();
     QVERIFY(w.viewButton(View::Tv)->isChecked());
-    QCOMPARE(w.session().view(), int(View::All));
+    QCOMPARE(w.session().view(), View::All);
     // A cancelled Open dialog leaves the mark where it is...
     w.fileCommands().open();
     QVERIFY(w.viewButton(View::Tv)->isChecked());
@@ -247,7 +247,7 @@ void MainWindowTest::enterDoesNotCloseTheWindow() {
     // On a focused button Enter presses it.
     h.window->viewButton(View::Tv)->setFocus();
     QTest::keyClick(h.window->viewButton(View::Tv), Qt::Key_Return);
-    QCOMPARE(h.window->session().view(), int(View::Tv));
+    QCOMPARE(h.window->session().view(), View::Tv);
     QVERIFY(h.window->isVisible());
 }
 

@@ -16,8 +16,8 @@
 #include "database/ViewIndex.h"
 #include "support/DialogDriver.h"
 #include "support/WindowFixture.h"
-#include "ui/mainwindow/ChannelListView.h"
 #include "ui/mainwindow/ChannelListModel.h"
+#include "ui/mainwindow/ChannelListView.h"
 #include "ui/mainwindow/SatelliteTree.h"
 
 using namespace kavro;
@@ -134,7 +134,7 @@ void TreeAndListTest::transponderSelectionListsTheWholeSatellite() {
 void TreeAndListTest::viewButtonsSwitchListAndTreeCounts() {
     OpenedWindow h;
     h.window->viewButton(View::Tv)->click();
-    QCOMPARE(h.session().view(), int(View::Tv));
+    QCOMPARE(h.session().view(), View::Tv);
     QCOMPARE(h.columnTexts(ColumnIndex), QStringList({"0", "2", "3", "4"}));
     QCOMPARE(h.treeTexts(), QStringList({
                                 "Astra 19.2E (3 TPs, 2 CHs)",

@@ -25,10 +25,11 @@ inline void expectIndexCurrent(const EditSession& session) {
     const auto fresh = std::make_unique<ViewIndex>();
     fresh->rebuild(session.database(), session.view());
     const ViewIndex& index = session.viewIndex();
-    for (int view : {View::All, View::Tv, View::Radio}) {
+    for (View view : {View::All, View::Tv, View::Radio}) {
         const auto a = index.viewChannels(view);
         const auto b = fresh->viewChannels(view);
-        ASSERT_TRUE(std::equal(a.begin(), a.end(), b.begin(), b.end())) << "view " << view;
+        ASSERT_TRUE(std::equal(a.begin(), a.end(), b.begin(), b.end()))
+            << "view " << viewNumber(view);
     }
     for (int s = 0; s < SatelliteCapacity; ++s) {
         ASSERT_EQ(index.satelliteTransponderCount(s), fresh->satelliteTransponderCount(s));

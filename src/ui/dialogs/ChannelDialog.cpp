@@ -105,7 +105,7 @@ ChannelDialog::ChannelDialog(Interaction& interaction, QWidget* parent)
     nameEdit_->setFocus();
 }
 
-void ChannelDialog::setAddMode(bool add, int view) {
+void ChannelDialog::setAddMode(bool add, View view) {
     addMode_ = add;
     addView_ = view;
     setWindowTitle(add ? QCoreApplication::translate("kavro::ChannelDialog", "Add Channel")

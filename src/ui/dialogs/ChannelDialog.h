@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "database/View.h"
 #include "ui/dialogs/DialogSupport.h"
 
 class QComboBox;
@@ -25,7 +26,7 @@ public:
     // Setters show the value at once; getters answer the values read by the last OK.
     // Add mode chooses the caption and makes OK refuse what Add Channel refuses in `view`
     // (View::All, View::Tv or View::Radio), naming the field and the rule.
-    void setAddMode(bool add, int view = 0);
+    void setAddMode(bool add, View view = View::All);
     bool addMode() const { return addMode_; }
     // Names are Latin-1 bytes. A name left as shown comes back as the very bytes given.
     void setName(std::string_view bytes);
@@ -59,7 +60,7 @@ private:
 
     Interaction& interaction_;
     bool addMode_ = false;
-    int addView_ = 0;
+    View addView_ = View::All;
     std::string name_;
     int videoPid_ = 0;
     int audioPid_ = 0;

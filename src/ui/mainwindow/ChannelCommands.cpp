@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
-#include "ChannelListView.h"
 #include "ChannelListModel.h"
+#include "ChannelListView.h"
 #include "ShownText.h"
 #include "WindowParts.h"
 #include "WindowRefresh.h"

@@ -8,8 +8,8 @@
 #include <algorithm>
 #include <vector>
 
-#include "ChannelListView.h"
 #include "ChannelListModel.h"
+#include "ChannelListView.h"
 #include "SatelliteTree.h"
 #include "SaveGuards.h"
 #include "StatusNotices.h"

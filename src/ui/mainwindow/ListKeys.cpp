@@ -8,8 +8,8 @@
 #include <QKeyEvent>
 #include <string>
 
-#include "ChannelListView.h"
 #include "ChannelListModel.h"
+#include "ChannelListView.h"
 #include "MenuKey.h"
 #include "database/FieldRules.h"
 

@@ -19,8 +19,8 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
-#include "ChannelListView.h"
 #include "ChannelListModel.h"
+#include "ChannelListView.h"
 #include "CommandTable.h"
 #include "FileDrop.h"
 #include "FindField.h"
@@ -154,8 +154,8 @@ void MainWindow::buildControls() {
     buildStatusBar();
     buildProblemsDock();
     setTabOrder(findField_, tree_);
-    setTabOrder(tree_, viewButtons_[View::All]);
-    setTabOrder(viewButtons_[View::All], list_);
+    setTabOrder(tree_, viewButtons_[viewNumber(View::All)]);
+    setTabOrder(viewButtons_[viewNumber(View::All)], list_);
     setTabOrder(list_, problems_->view());
 }
 
@@ -209,11 +209,12 @@ QWidget* MainWindow::buildViewGroup() {
     viewGroup_ = new QButtonGroup(this);
     const char* const captions[] = {QT_TR_NOOP("ALL"), QT_TR_NOOP("TV"), QT_TR_NOOP("RADIO")};
     const char* const names[] = {"viewAll", "viewTv", "viewRadio"};
-    for (int view = View::All; view <= View::Radio; ++view) {
-        viewButtons_[view] = new QRadioButton(tr(captions[view]), group);
-        viewButtons_[view]->setObjectName(QString::fromLatin1(names[view]));
-        viewGroup_->addButton(viewButtons_[view], view);
-        layout->addWidget(viewButtons_[view]);
+    for (View view : Views) {
+        const int number = viewNumber(view);
+        viewButtons_[number] = new QRadioButton(tr(captions[number]), group);
+        viewButtons_[number]->setObjectName(QString::fromLatin1(names[number]));
+        viewGroup_->addButton(viewButtons_[number], number);
+        layout->addWidget(viewButtons_[number]);
     }
     return group;
 }
@@ -252,8 +253,8 @@ void MainWindow::showFileInTitle() {
     setWindowModified(session_->isModified());
 }
 
-QRadioButton* MainWindow::viewButton(int view) const {
-    return view >= View::All && view <= View::Radio ? viewButtons_[view] : nullptr;
+QRadioButton* MainWindow::viewButton(View view) const {
+    return viewButtons_[viewNumber(view)];
 }
 
 void MainWindow::showViewInControls() {

@@ -99,7 +99,7 @@ public:
     ChannelListModel* listModel() const { return model_; }
     FindField* findField() const { return findField_; }
     QLabel* rowCountField() const { return rowCount_; }
-    QRadioButton* viewButton(int view) const;
+    QRadioButton* viewButton(View view) const;
     QAction* action(CommandId command) const { return commands_->action(command); }
     QPushButton* problemsButton() const { return problemsButton_; }
     ProblemsPanel* problemsPanel() const { return problems_; }
@@ -156,7 +156,7 @@ private:
     void onListOpenKey();
     void onFindChanged();
     bool goToFirstMatch();
-    void onViewButton(int view);
+    void onViewButton(View view);
     // Moves the radio mark to the session's view.
     void showViewInControls();
     // Shows the popup and runs the picked command once it has closed.

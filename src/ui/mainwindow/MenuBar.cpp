@@ -232,9 +232,7 @@ void MainWindow::updateCommands() {
     redo->setText(HistoryCommands::redoText(*session_));
     redo->setToolTip(redo->text());
     const CommandId views[] = {CommandId::ViewAll, CommandId::ViewTv, CommandId::ViewRadio};
-    if (session_->view() >= View::All && session_->view() <= View::Radio) {
-        commands_->action(views[session_->view()])->setChecked(true);
-    }
+    commands_->action(views[viewNumber(session_->view())])->setChecked(true);
     recentMenu_->setEnabled(!RecentFiles(*settings_).paths().isEmpty());
 }
 

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "ChannelListView.h"
 #include "ChannelListModel.h"
+#include "ChannelListView.h"
 #include "WindowParts.h"
 #include "database/TableEditing.h"
 #include "session/EditSession.h"

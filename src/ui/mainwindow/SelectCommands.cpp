@@ -9,8 +9,8 @@
 #include <QStatusBar>
 #include <vector>
 
-#include "ChannelListView.h"
 #include "ChannelListModel.h"
+#include "ChannelListView.h"
 #include "CommandTable.h"
 #include "SaveGuards.h"
 #include "WindowParts.h"

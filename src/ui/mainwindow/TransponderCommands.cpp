@@ -2,8 +2,8 @@
 
 #include <QCoreApplication>
 
-#include "ChannelListView.h"
 #include "ChannelListModel.h"
+#include "ChannelListView.h"
 #include "SatelliteTree.h"
 #include "ShownText.h"
 #include "WindowParts.h"

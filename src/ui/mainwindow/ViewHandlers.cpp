@@ -29,7 +29,7 @@ void MainWindow::onTreeDoubleClicked() {
     }
 }
 
-void MainWindow::onViewButton(int view) {
+void MainWindow::onViewButton(View view) {
     if (!session_->isOpen()) {
         return;
     }

@@ -5,8 +5,8 @@
 #include <QCursor>
 #include <QRadioButton>
 
-#include "ChannelListView.h"
 #include "ChannelListModel.h"
+#include "ChannelListView.h"
 #include "FindField.h"
 #include "MainWindow.h"
 #include "SatelliteTree.h"
@@ -41,8 +41,8 @@ void MainWindow::connectHandlers() {
             channelCommands_.editChannel(0);
         }
     });
-    for (int view = View::All; view <= View::Radio; ++view) {
-        connect(viewButtons_[view], &QRadioButton::clicked, this,
+    for (View view : Views) {
+        connect(viewButtons_[viewNumber(view)], &QRadioButton::clicked, this,
                 [this, view] { onViewButton(view); });
     }
     connectKeys();

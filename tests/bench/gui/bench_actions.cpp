@@ -77,7 +77,9 @@ struct SampleWindow {
         }
         selectRows(rows);
     }
-    void selectAll() { selectRows(QItemSelection(index(0), index(window.listModel()->rowCount() - 1))); }
+    void selectAll() {
+        selectRows(QItemSelection(index(0), index(window.listModel()->rowCount() - 1)));
+    }
 };
 
 // Runs `prepare` untimed, then times `act` until the window is settled.
@@ -98,7 +100,8 @@ void timeAction(benchmark::State& state, SampleWindow& w, Prepare prepare, Act a
 // The floor under every figure: the whole window painted, with nothing changed.
 void BM_Action_RepaintOnly(benchmark::State& state) {
     SampleWindow w;
-    timeAction(state, w, [] {}, [] {});
+    timeAction(
+        state, w, [] {}, [] {});
 }
 BENCHMARK(BM_Action_RepaintOnly)->Unit(benchmark::kMillisecond);
 
@@ -117,10 +120,12 @@ BENCHMARK(BM_Action_Open)->Unit(benchmark::kMillisecond);
 void BM_Action_ViewSwitch(benchmark::State& state) {
     SampleWindow w;
     bool tv = false;
-    timeAction(state, w, [] {}, [&] {
-        tv = !tv;
-        w.key(w.window.list(), tv ? Qt::Key_2 : Qt::Key_1, Qt::ControlModifier);
-    });
+    timeAction(
+        state, w, [] {},
+        [&] {
+            tv = !tv;
+            w.key(w.window.list(), tv ? Qt::Key_2 : Qt::Key_1, Qt::ControlModifier);
+        });
 }
 BENCHMARK(BM_Action_ViewSwitch)->Unit(benchmark::kMillisecond);
 
@@ -130,10 +135,12 @@ void BM_Action_FindKeystroke(benchmark::State& state) {
     FindField* find = w.window.findField();
     find->setText(QStringLiteral("channel 1"));
     bool typed = false;
-    timeAction(state, w, [] {}, [&] {
-        typed = !typed;
-        w.key(find, typed ? Qt::Key_2 : Qt::Key_Backspace);
-    });
+    timeAction(
+        state, w, [] {},
+        [&] {
+            typed = !typed;
+            w.key(find, typed ? Qt::Key_2 : Qt::Key_Backspace);
+        });
 }
 BENCHMARK(BM_Action_FindKeystroke)->Unit(benchmark::kMillisecond);
 
@@ -199,11 +206,13 @@ void editOneChannel(benchmark::State& state, bool panelOpen) {
     SampleWindow w(panelOpen);
     const std::string first(w.window.session().database().channelName(0));
     bool renamed = false;
-    timeAction(state, w, [] {}, [&] {
-        renamed = !renamed;
-        w.window.session().apply(
-            renamedChannel(w.window.session().database(), 0, renamed ? "Renamed" : first));
-    });
+    timeAction(
+        state, w, [] {},
+        [&] {
+            renamed = !renamed;
+            w.window.session().apply(
+                renamedChannel(w.window.session().database(), 0, renamed ? "Renamed" : first));
+        });
 }
 
 void BM_Action_EditOneChannelPanelClosed(benchmark::State& state) {
@@ -238,7 +247,8 @@ BENCHMARK(BM_Action_DragCommitOf7000)->Unit(benchmark::kMillisecond);
 // The check itself, as the worker runs it, with the open panel's new rows painted.
 void BM_Action_ProblemsRecheck(benchmark::State& state) {
     SampleWindow w(true);
-    timeAction(state, w, [] {}, [&w] { w.window.problemsPanel()->recheck(); });
+    timeAction(
+        state, w, [] {}, [&w] { w.window.problemsPanel()->recheck(); });
     state.counters["Findings"] = static_cast<double>(w.window.problemsPanel()->count());
 }
 BENCHMARK(BM_Action_ProblemsRecheck)->Unit(benchmark::kMillisecond);

@@ -11,8 +11,8 @@
 #include "BenchWindow.h"
 #include "database/ChannelOrder.h"
 #include "database/DisplayText.h"
-#include "ui/mainwindow/ChannelListView.h"
 #include "ui/mainwindow/ChannelListModel.h"
+#include "ui/mainwindow/ChannelListView.h"
 #include "ui/mainwindow/FindField.h"
 #include "ui/mainwindow/MainWindow.h"
 

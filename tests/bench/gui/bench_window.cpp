@@ -13,8 +13,8 @@
 #include "database/DisplayText.h"
 #include "database/ViewIndex.h"
 #include "session/EditSession.h"
-#include "ui/mainwindow/ChannelListView.h"
 #include "ui/mainwindow/ChannelListModel.h"
+#include "ui/mainwindow/ChannelListView.h"
 #include "ui/mainwindow/MainWindow.h"
 #include "ui/mainwindow/SatelliteTree.h"
 
@@ -47,11 +47,10 @@ BENCHMARK(BM_OpenFullImageAndPaint)->Unit(benchmark::kMillisecond);
 
 void BM_ViewSwitch(benchmark::State& state) {
     OpenWindow w;
-    int view = 0;
+    View view = View::All;
     for (auto _ : state) {
         view = view == View::All ? View::Tv : View::All;
-        view == View::All ? w.window.viewButton(View::All)->click()
-                        : w.window.viewButton(View::Tv)->click();
+        w.window.viewButton(view)->click();
     }
 }
 BENCHMARK(BM_ViewSwitch)->Unit(benchmark::kMillisecond);

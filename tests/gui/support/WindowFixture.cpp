@@ -12,8 +12,8 @@
 #include "database/ChannelDatabase.h"
 #include "database/RecordLayout.h"
 #include "support/DialogDriver.h"
-#include "ui/mainwindow/ChannelListView.h"
 #include "ui/mainwindow/ChannelListModel.h"
+#include "ui/mainwindow/ChannelListView.h"
 #include "ui/mainwindow/SatelliteTree.h"
 #include "ui/mainwindow/SaveGuards.h"
 
