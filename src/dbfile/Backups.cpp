@@ -240,12 +240,6 @@ fs::Status copyInto(const fs::File& source, uint64_t size, const fs::File& backu
     return status;
 }
 
-// The value of an environment variable; empty when unset.
-std::string variable(const char* name) {
-    const char* value = std::getenv(name);
-    return value ? std::string(value) : std::string();
-}
-
 bool isAbsolute(const std::string& path) {
 #ifdef _WIN32
     return path.size() >= 3 && path[1] == ':' && (path[2] == '\\' || path[2] == '/');
@@ -257,7 +251,8 @@ bool isAbsolute(const std::string& path) {
 }  // namespace
 
 BackupHome backupHomeFromEnvironment() {
-    return {variable("XDG_DATA_HOME"), variable("HOME"), variable("APPDATA")};
+    return {fs::environmentVariable("XDG_DATA_HOME"), fs::environmentVariable("HOME"),
+            fs::environmentVariable("APPDATA")};
 }
 
 std::string backupFolderIn(const BackupHome& home) {

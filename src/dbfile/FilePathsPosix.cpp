@@ -1,9 +1,10 @@
 // The parts of the file system interface that are the same for the disk and for the files
-// kept in memory on POSIX systems: path texts, the terminal test, text streams and the
-// program's arguments.
+// kept in memory on POSIX systems: path texts, the terminal test, text streams, the
+// program's arguments and its environment.
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -38,6 +39,11 @@ std::FILE* openStream(const std::string& path, const char* mode) {
 
 std::vector<std::string> programArguments(int argc, char** argv) {
     return std::vector<std::string>(argv + 1, argv + argc);
+}
+
+std::string environmentVariable(const char* name) {
+    const char* value = std::getenv(name);
+    return value ? std::string(value) : std::string();
 }
 
 void useBinaryStandardStreams() {}

@@ -156,6 +156,9 @@ std::string joinPath(const std::string& folder, const std::string& name);
 std::FILE* openStream(const std::string& path, const char* mode);
 // The program's arguments after its name, as UTF-8 whatever the system's code page.
 std::vector<std::string> programArguments(int argc, char** argv);
+// The value of the environment variable `name` (ASCII), as UTF-8 whatever the system's code
+// page; empty when it is unset.
+std::string environmentVariable(const char* name);
 // Makes standard input, output and error carry bytes unchanged: no line ends added or
 // taken away, as on Windows text streams otherwise do.
 void useBinaryStandardStreams();

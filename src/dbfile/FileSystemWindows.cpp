@@ -652,6 +652,17 @@ std::vector<std::string> programArguments(int argc, char** argv) {
     return args;
 }
 
+// Read as UTF-16: the narrow environment is in the code page, which cannot spell every user's
+// folder name.
+std::string environmentVariable(const char* name) {
+    std::wstring wideName;
+    if (!toWide(name, wideName)) {
+        return {};
+    }
+    const wchar_t* value = ::_wgetenv(wideName.c_str());
+    return value ? toUtf8(value, std::wcslen(value)) : std::string();
+}
+
 void useBinaryStandardStreams() {
     ::_setmode(::_fileno(stdin), _O_BINARY);
     ::_setmode(::_fileno(stdout), _O_BINARY);

@@ -138,6 +138,13 @@ void SatellitesDialog::rename(int row) {
     }
 }
 
+void SatellitesDialog::reject() {
+    for (int row = 0; row < table_->rowCount(); ++row) {
+        showRow(row);
+    }
+    QDialog::reject();
+}
+
 void SatellitesDialog::setShown(int row, bool shown) {
     applyEdit(context_, ShowSatellite{satellites_[static_cast<size_t>(row)], shown});
     showRow(row);

@@ -1,7 +1,8 @@
 // Tree > Satellites...: every satellite slot with a name or a transponder, with its index,
 // name, shown mark and its numbers of transponders and channels. Ticking Shown shows or hides
 // the satellite in the tree, and a name edited in place renames it (Enter or leaving the
-// field), each change one step of the history, applied at once; Close ends the dialog.
+// field; Escape drops it), each change one step of the history, applied at once; Close ends the
+// dialog.
 #pragma once
 
 #include <QDialog>
@@ -32,6 +33,10 @@ public:
     // The edits of the name and shown mark of a row.
     QLineEdit* nameEdit(int row) const;
     QCheckBox* shownBox(int row) const;
+
+    // Escape and the close box: a name typed but not entered is dropped, not renamed as
+    // its field loses the focus.
+    void reject() override;
 
 private:
     void fill();

@@ -16,6 +16,11 @@ namespace kavro {
 
 namespace {
 
+// How long Save waits for another program's in-place edit of the file to end. An edit holds
+// its lock for milliseconds; the window waits a moment, not the tool's ten seconds, so that it
+// never hangs: past this, the save reports the file as being edited and can be tried again.
+constexpr int LockWaitMs = 1000;
+
 const char* const ChangedQuestion =
     QT_TRANSLATE_NOOP("kavro::SaveGuards",
                       "The file was changed by another program since it was opened. Overwrite it?");
@@ -79,6 +84,7 @@ SaveResult saveWithGuards(Interaction& interaction, QWidget* parent, EditSession
     QDir().mkpath(folder);  // a failure shows as a backup that cannot be made
     SaveOptions options;
     options.backupFolder = corePath(folder);
+    options.lockWaitMs = LockWaitMs;
     const std::string target = corePath(path);
     for (;;) {
         const SaveResult result =
