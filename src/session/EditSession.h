@@ -20,6 +20,7 @@
 namespace kavro {
 
 class ChannelDatabase;
+class ViewIndex;
 
 class EditSession {
 public:
