@@ -27,6 +27,10 @@ int ChannelEditorApp::run(const QString& file, const QString& language) {
     if (!file.isEmpty()) {
         window.openFile(file);
     }
+    // Polished, laid out and drawn once before it maps (fonts, icons, item texts made
+    // ready): the first frame follows the map at once, and the screen never shows the window
+    // empty.
+    window.grab();
     window.show();
     return application_.exec();
 }

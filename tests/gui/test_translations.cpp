@@ -299,6 +299,18 @@ void TranslationsTest::germanWindowSpeaksGerman() {
     QVERIFY2(
         astra.startsWith(QLatin1String("Astra 19.2E (")) && !astra.contains(QLatin1String("CHs")),
         qPrintable(astra));
+    // Items translate their texts when read: a collapsed satellite's transponder too, after a
+    // change of its count.
+    QVERIFY(!h.satelliteItem(0)->isExpanded());
+    const int t = SatelliteTree::filledTransponder(h.transponderItem(0, 0));
+    const QString before = h.transponderItem(0, 0)->text(0);
+    int ch = 0;
+    while (h.db().channelTransponder(ch) != t) {
+        ++ch;
+    }
+    QVERIFY(h.edit(DeleteChannels{{ch}}));
+    const QString after = h.transponderItem(0, 0)->text(0);
+    QVERIFY2(after != before && !after.contains(QLatin1String("CHs")), qPrintable(after));
 }
 
 void TranslationsTest::arabicWindowMirrorsAndNothingIsCut() {

@@ -1,6 +1,7 @@
 // The tree and the channel list over an opened database: texts, filters, view switches and
 // the edits reached by double-click.
 #include <QAbstractItemModelTester>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -9,6 +10,7 @@
 #include <QTextDocument>
 #include <QTreeWidgetItem>
 #include <QTreeWidgetItemIterator>
+#include <algorithm>
 #include <functional>
 
 #include "database/ChannelDatabase.h"
@@ -270,10 +272,21 @@ void TreeAndListTest::refreshAllKeepsTheSelectionInTheTree() {
     QCOMPARE(h.rows(), 4);
 }
 
-// After each change the tree reads as a tree filled anew would, while the items of the
-// satellites the change left alone are the same items.
+// After each change the tree reads as a tree filled anew would, and its column is as wide
+// as its widest text, while the items of the satellites the change left alone are the same
+// items.
 void TreeAndListTest::treeUpdatesOnlyTheItemsAChangeTouched() {
     OpenedWindow h;
+    SatelliteTree* tree = h.window->panes().tree.tree();
+    tree->setFixedWidth(60);
+    const auto fitsWidestText = [tree] {
+        int widest = 0;
+        for (int i = 0; i < tree->topLevelItemCount(); ++i) {
+            widest = std::max(
+                widest, tree->fontMetrics().horizontalAdvance(tree->topLevelItem(i)->text(0)));
+        }
+        return tree->header()->sectionSize(0) >= widest;
+    };
     const auto sameAsFilledAnew = [&h] {
         SatelliteTree fresh;
         fresh.fill(h.db(), h.session().viewIndex());
@@ -289,12 +302,17 @@ void TreeAndListTest::treeUpdatesOnlyTheItemsAChangeTouched() {
     const auto edits = std::initializer_list<std::function<void()>>{
         [&] { h.edit(DeleteTransponder{2}); },  // Hotbird's only transponder
         [&] { h.window->runCommand(CommandId::Undo); },
+        [&] {
+            h.edit(RenameSatellite{1, "Hotbird 13.0E with a longer name"});
+        },
+        [&] { h.window->runCommand(CommandId::Undo); },
         [&] { h.window->runCommand(CommandId::ViewTv); },
         [&] { h.window->runCommand(CommandId::ViewRadio); },
     };
     for (const auto& edit : edits) {
         edit();
         QVERIFY(sameAsFilledAnew());
+        QVERIFY(fitsWidestText());
         QCOMPARE(h.satelliteItem(0), astra);
         QCOMPARE(h.transponderItem(0, 0), astraFirst);
         QCOMPARE(h.satelliteItem(1), hotbird);

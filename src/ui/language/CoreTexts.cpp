@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <QTranslator>
 #include <array>
+#include <cctype>
 #include <vector>
 
 #include "database/DisplayText.h"
@@ -290,6 +291,54 @@ QString translatedCoreText(std::string_view text) {
     return translatedShownText(fromCore(text));
 }
 
+namespace {
+
+// The longest run of plain characters that every text a pattern matches contains, outside
+// its groups: a text without it cannot match, and is passed over without running the
+// expression. Empty where the pattern has no such run or a form read here does not follow.
+QString requiredLiteral(const char* expression) {
+    QString longest;
+    QString run;
+    const auto endRun = [&] {
+        if (run.size() > longest.size()) {
+            longest = run;
+        }
+        run.clear();
+    };
+    int depth = 0;
+    for (const char* p = expression; *p != '\0'; ++p) {
+        const char c = *p;
+        if (c == '\\' && p[1] != '\0') {
+            ++p;
+            if (depth == 0 && std::isalnum(static_cast<unsigned char>(*p))) {
+                endRun();  // a class such as \d
+            } else if (depth == 0) {
+                run += QLatin1Char(*p);
+            }
+        } else if (c == '(') {
+            endRun();
+            ++depth;
+        } else if (c == ')') {
+            --depth;
+        } else if (depth > 0) {
+            continue;
+        } else if (c == '?' || c == '*') {
+            run.chop(1);  // the character before is optional
+            endRun();
+        } else if (c == '|' || c == '[' || c == '{') {
+            return {};
+        } else if (c == '^' || c == '$' || c == '.' || c == '+') {
+            endRun();
+        } else {
+            run += QLatin1Char(c);
+        }
+    }
+    endRun();
+    return longest;
+}
+
+}  // namespace
+
 QString translatedShownText(const QString& english) {
     // A message of several lines ("Please enter ...\nField: Video PID"): line by line.
     if (english.contains(QLatin1Char('\n'))) {
@@ -305,16 +354,24 @@ QString translatedShownText(const QString& english) {
         }
     }
     // Compiled once; the tree asks for each of its items.
-    static const std::vector<QRegularExpression> expressions = [] {
-        std::vector<QRegularExpression> compiled;
+    struct Compiled {
+        QRegularExpression expression;
+        QString required;
+    };
+    static const std::vector<Compiled> expressions = [] {
+        std::vector<Compiled> compiled;
         for (const Pattern& pattern : Patterns) {
-            compiled.emplace_back(QString::fromLatin1(pattern.expression),
-                                  QRegularExpression::DotMatchesEverythingOption);
+            compiled.push_back({QRegularExpression(QString::fromLatin1(pattern.expression),
+                                                   QRegularExpression::DotMatchesEverythingOption),
+                                requiredLiteral(pattern.expression)});
         }
         return compiled;
     }();
     for (size_t i = 0; i < expressions.size(); ++i) {
-        const QRegularExpressionMatch match = expressions[i].match(english);
+        if (!english.contains(expressions[i].required)) {  // true for an empty run
+            continue;
+        }
+        const QRegularExpressionMatch match = expressions[i].expression.match(english);
         if (match.hasMatch()) {
             return fromPattern(Patterns[i], match);
         }

@@ -142,7 +142,8 @@ void ProblemsPanel::checkEnded() {
     if (pending_ && session_.isOpen()) {
         startCheck();
     } else if (checkedGeneration_ == generation_ && session_.isOpen()) {
-        show(watcher_.result());
+        QFuture<std::vector<Finding>> check = watcher_.future();
+        show(check.takeResult());
     }
 }
 

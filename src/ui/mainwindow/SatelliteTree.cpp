@@ -14,10 +14,60 @@ namespace kavro {
 
 namespace {
 
-QTreeWidgetItem* makeItem(const std::string& text, int data) {
-    auto* item = new QTreeWidgetItem;
-    item->setText(0, translatedShownText(shownText(text)));
-    item->setData(0, SatelliteTree::ItemDataRole, data);
+// A tree item keeps its text as the core wrote it, and translates it only when it is first
+// shown or measured: the items of collapsed satellites, most of them, never are.
+class TreeItem : public QTreeWidgetItem {
+public:
+    TreeItem(int data, int transponder) : data_(data), transponder_(transponder) {}
+
+    // False, changing nothing, when the item holds `text` already.
+    bool setCoreText(const std::string& text) {
+        if (coreText_ == text) {
+            return false;
+        }
+        coreText_ = text;
+        translated_ = false;
+        return true;
+    }
+
+    QVariant data(int column, int role) const override {
+        if (column != 0) {
+            return QTreeWidgetItem::data(column, role);
+        }
+        switch (role) {
+            case Qt::DisplayRole:
+            case Qt::EditRole:
+                if (!translated_) {
+                    shown_ = translatedShownText(shownText(coreText_));
+                    translated_ = true;
+                }
+                return shown_;
+            case SatelliteTree::ItemDataRole:
+                return data_;
+            case SatelliteTree::TransponderRole:
+                return transponder_;
+            default:
+                return QTreeWidgetItem::data(column, role);
+        }
+    }
+
+private:
+    int data_;
+    int transponder_;
+    std::string coreText_;
+    mutable QString shown_;
+    mutable bool translated_ = false;
+};
+
+// Gives the item the core's `text`; false when it has it already. Outside a fill the model
+// is to be told (see SatelliteTree::textsChanged).
+bool setItemText(QTreeWidgetItem* item, const std::string& text) {
+    return static_cast<TreeItem*>(item)->setCoreText(text);
+}
+
+QTreeWidgetItem* makeItem(const std::string& text, int data, int transponder = 0) {
+    auto* item = new TreeItem(data, transponder);
+    item->setCoreText(text);
     return item;
 }
 
@@ -65,8 +115,7 @@ void SatelliteTree::addTransponderItems(QTreeWidgetItem* satelliteItem, const Ch
     children.reserve(count);
     for (int j = 0; j < count; ++j) {
         const int t = index.satelliteTransponder(s, j);
-        QTreeWidgetItem* item = makeItem(transponderItemText(db, index, t), s * 65536 + j);
-        item->setData(0, TransponderRole, t);
+        QTreeWidgetItem* item = makeItem(transponderItemText(db, index, t), s * 65536 + j, t);
         children.append(item);
     }
     satelliteItem->addChildren(children);
@@ -76,6 +125,7 @@ void SatelliteTree::addTransponderItems(QTreeWidgetItem* satelliteItem, const Ch
 // filled anew where they differ; the other items stay with their expansion and selection.
 void SatelliteTree::update(const ChannelDatabase& db, const ViewIndex& index) {
     int i = 0;
+    bool changed = false;
     for (int s = 0; s < SatelliteCapacity; ++s) {
         if (!db.isSatelliteShown(s)) {
             continue;
@@ -85,9 +135,9 @@ void SatelliteTree::update(const ChannelDatabase& db, const ViewIndex& index) {
             return;
         }
         QTreeWidgetItem* satellite = topLevelItem(i++);
-        satellite->setText(0, translatedShownText(shownText(satelliteItemText(db, index, s))));
+        changed |= setItemText(satellite, satelliteItemText(db, index, s));
         if (holdsTransponders(satellite, index, s)) {
-            refreshChildTexts(satellite, db, index);
+            changed |= refreshChildTexts(satellite, db, index);
         } else {
             qDeleteAll(satellite->takeChildren());
             addTransponderItems(satellite, db, index, s);
@@ -95,6 +145,8 @@ void SatelliteTree::update(const ChannelDatabase& db, const ViewIndex& index) {
     }
     if (i != topLevelItemCount()) {
         fill(db, index);
+    } else if (changed) {
+        textsChanged();
     }
 }
 
@@ -112,23 +164,35 @@ bool SatelliteTree::holdsTransponders(const QTreeWidgetItem* satellite, const Vi
     return true;
 }
 
-void SatelliteTree::refreshChildTexts(QTreeWidgetItem* satellite, const ChannelDatabase& db,
+bool SatelliteTree::refreshChildTexts(QTreeWidgetItem* satellite, const ChannelDatabase& db,
                                       const ViewIndex& index) {
+    bool changed = false;
     for (int j = 0; j < satellite->childCount(); ++j) {
         QTreeWidgetItem* item = satellite->child(j);
-        item->setText(0, translatedShownText(
-                             shownText(transponderItemText(db, index, filledTransponder(item)))));
+        changed |= setItemText(item, transponderItemText(db, index, filledTransponder(item)));
+    }
+    return changed;
+}
+
+// An item whose core text stays costs a comparison; the view hears of the new texts once.
+void SatelliteTree::refreshTexts(const ChannelDatabase& db, const ViewIndex& index) {
+    bool changed = false;
+    for (int i = 0; i < topLevelItemCount(); ++i) {
+        QTreeWidgetItem* satellite = topLevelItem(i);
+        changed |= setItemText(satellite, satelliteItemText(db, index, itemData(satellite)));
+        changed |= refreshChildTexts(satellite, db, index);
+    }
+    if (changed) {
+        textsChanged();
     }
 }
 
-// Setting an unchanged text costs a comparison: only changed items are redrawn.
-void SatelliteTree::refreshTexts(const ChannelDatabase& db, const ViewIndex& index) {
-    for (int i = 0; i < topLevelItemCount(); ++i) {
-        QTreeWidgetItem* satellite = topLevelItem(i);
-        satellite->setText(
-            0, translatedShownText(shownText(satelliteItemText(db, index, itemData(satellite)))));
-        refreshChildTexts(satellite, db, index);
-    }
+// Items change their texts without telling the model; this does what its notice of each
+// would have done: the items drawn anew and the column
+// made as wide as its longest text.
+void SatelliteTree::textsChanged() {
+    viewport()->update();
+    header()->resizeSections(QHeaderView::ResizeToContents);
 }
 
 QList<int> SatelliteTree::expandedSatellites() const {

@@ -1,6 +1,7 @@
 // The satellite/transponder tree: one root item per shown satellite, its transponders as
 // children. Every fill rebuilds it from the tables and the view index; it keeps nothing
-// between fills but the items' texts and data.
+// between fills but the items' texts and data. An item keeps its text as the core writes
+// it and translates it when first shown.
 #pragma once
 
 #include <QList>
@@ -88,8 +89,10 @@ private:
     // True when the items under `satellite` stand for the transponders of satellite s, in
     // the index's order.
     static bool holdsTransponders(const QTreeWidgetItem* satellite, const ViewIndex& index, int s);
-    static void refreshChildTexts(QTreeWidgetItem* satellite, const ChannelDatabase& db,
+    // True when a text changed; the view is then to be told (textsChanged).
+    static bool refreshChildTexts(QTreeWidgetItem* satellite, const ChannelDatabase& db,
                                   const ViewIndex& index);
+    void textsChanged();
 
     bool rightPressedOnItem_ = false;
 };
