@@ -24,9 +24,14 @@ WHAT = {
     "fuzz_diff": "a mutated base file against its base: each with itself, both ways",
     "fuzz_lint": "a mutated base file linted: counts against findings; a quarter also by "
                  "kavro-tool lint",
+    "fuzz_import": "another database file read as Import From reads it, imported whole into a "
+                   "base file: copies checked, refusals change nothing, undone",
+    "fuzz_backups": "an index and other files in a backups folder: two backups made, each the "
+                    "newest, nothing else removed",
 }
 KIND = {"fuzz_image": "image", "fuzz_edit": "script", "fuzz_order": "order",
-        "fuzz_diff": "diff", "fuzz_lint": "lint"}
+        "fuzz_diff": "diff", "fuzz_lint": "lint", "fuzz_import": "import",
+        "fuzz_backups": "backups"}
 
 
 def read(path, default=""):

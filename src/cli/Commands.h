@@ -8,15 +8,21 @@
 
 #include "dbfile/FileWriter.h"
 
+namespace kavro {
+class EditSession;
+}
+
 namespace kavro::cli {
 
 using Arguments = std::vector<std::string>;
 
-int runCheck(const Arguments& args, std::ostream& out, std::ostream& err);
-int runInfo(const Arguments& args, std::ostream& out, std::ostream& err);
-int runTree(const Arguments& args, std::ostream& out, std::ostream& err);
-int runList(const Arguments& args, std::ostream& out, std::ostream& err, bool outIsTerminal);
-int runLint(const Arguments& args, std::ostream& out, std::ostream& err);
+// The commands that read one file load it into `session`.
+int runCheck(const Arguments& args, EditSession& session, std::ostream& out, std::ostream& err);
+int runInfo(const Arguments& args, EditSession& session, std::ostream& out, std::ostream& err);
+int runTree(const Arguments& args, EditSession& session, std::ostream& out, std::ostream& err);
+int runList(const Arguments& args, EditSession& session, std::ostream& out, std::ostream& err,
+            bool outIsTerminal);
+int runLint(const Arguments& args, EditSession& session, std::ostream& out, std::ostream& err);
 int runDiff(const Arguments& args, std::ostream& out, std::ostream& err);
 int runEdit(const Arguments& args, std::istream& in, std::ostream& out, std::ostream& err,
             FileWriter& writer, bool outIsTerminal);

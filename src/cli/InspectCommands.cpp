@@ -106,12 +106,11 @@ bool singleFileArgument(const Arguments& args, std::ostream& err, int& code) {
 
 }  // namespace
 
-int runCheck(const Arguments& args, std::ostream& out, std::ostream& err) {
+int runCheck(const Arguments& args, EditSession& session, std::ostream& out, std::ostream& err) {
     int code = ExitOk;
     if (!singleFileArgument(args, err, code)) {
         return code;
     }
-    EditSession session;
     code = loadDatabase(session, args[1], View::All, err);
     if (code == ExitOk) {
         out << "ok\n";
@@ -119,12 +118,11 @@ int runCheck(const Arguments& args, std::ostream& out, std::ostream& err) {
     return code;
 }
 
-int runInfo(const Arguments& args, std::ostream& out, std::ostream& err) {
+int runInfo(const Arguments& args, EditSession& session, std::ostream& out, std::ostream& err) {
     int code = ExitOk;
     if (!singleFileArgument(args, err, code)) {
         return code;
     }
-    EditSession session;
     code = loadDatabase(session, args[1], View::All, err);
     if (code == ExitRefused) {
         // Rejected: show the header as read, so the failing check can be seen.

@@ -48,13 +48,12 @@ void writeFindingsJson(const std::vector<Finding>& findings, std::ostream& out) 
 
 }  // namespace
 
-int runLint(const Arguments& args, std::ostream& out, std::ostream& err) {
+int runLint(const Arguments& args, EditSession& session, std::ostream& out, std::ostream& err) {
     FileOptions options;
     std::string problem;
     if (!parseFileOptions(args, 1, options, problem)) {
         return usageError(err, problem);
     }
-    EditSession session;
     if (loadDatabase(session, options.files[0], View::All, err) != ExitOk) {
         return ExitFailure;  // unreadable or invalid alike: 1 means findings
     }

@@ -1,11 +1,13 @@
 #include "Tool.h"
 
+#include <memory>
 #include <ostream>
 
 #include "Commands.h"
 #include "Help.h"
 #include "ToolMessages.h"
 #include "ToolSupport.h"
+#include "session/EditSession.h"
 
 namespace kavro::cli {
 
@@ -23,8 +25,25 @@ int runHelp(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     return usageError(err, messages::HelpTakesACommand);
 }
 
+// The session a command that reads one file loads it into: the caller's, else one made now.
+class CommandSession {
+public:
+    explicit CommandSession(EditSession* given) : given_(given) {}
+    operator EditSession&() {
+        if (given_ == nullptr) {
+            own_ = std::make_unique<EditSession>();
+            given_ = own_.get();
+        }
+        return *given_;
+    }
+
+private:
+    EditSession* given_;
+    std::unique_ptr<EditSession> own_;
+};
+
 int runCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
-               std::ostream& err, FileWriter& writer, bool outIsTerminal) {
+               std::ostream& err, FileWriter& writer, bool outIsTerminal, EditSession* given) {
     if (args.empty()) {
         return usageError(err, messages::NoCommandGiven);
     }
@@ -39,20 +58,21 @@ int runCommand(const std::vector<std::string>& args, std::istream& in, std::ostr
     if (asksForHelp(args) && writeCommandHelp(command, out)) {
         return ExitOk;
     }
+    CommandSession session(given);
     if (command == "check") {
-        return runCheck(args, out, err);
+        return runCheck(args, session, out, err);
     }
     if (command == "info") {
-        return runInfo(args, out, err);
+        return runInfo(args, session, out, err);
     }
     if (command == "tree") {
-        return runTree(args, out, err);
+        return runTree(args, session, out, err);
     }
     if (command == "list") {
-        return runList(args, out, err, outIsTerminal);
+        return runList(args, session, out, err, outIsTerminal);
     }
     if (command == "lint") {
-        return runLint(args, out, err);
+        return runLint(args, session, out, err);
     }
     if (command == "diff") {
         return runDiff(args, out, err);
@@ -69,8 +89,8 @@ int runCommand(const std::vector<std::string>& args, std::istream& in, std::ostr
 }  // namespace
 
 int runTool(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
-            std::ostream& err, FileWriter& writer, bool outIsTerminal) {
-    int code = runCommand(args, in, out, err, writer, outIsTerminal);
+            std::ostream& err, FileWriter& writer, bool outIsTerminal, EditSession* session) {
+    int code = runCommand(args, in, out, err, writer, outIsTerminal, session);
     // A write that failed (a full disk, a closed stream) makes the run a failure.
     if (!out.flush()) {
         err << messages::CannotWriteOutput << "\n";

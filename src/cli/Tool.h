@@ -7,12 +7,19 @@
 
 #include "dbfile/FileWriter.h"
 
+namespace kavro {
+class EditSession;
+}
+
 namespace kavro::cli {
 
 // Runs the tool with its arguments (without the program name); returns the exit code. Every
 // write to `out` and `err` is checked: one that failed makes the exit code ExitFailure. The
 // files edit writes go through `writer`. `outIsTerminal` tells that `out` goes to a terminal.
+// check, info, tree, list and lint load their file into `session` when one is given (started
+// anew first, so that a caller running many commands keeps its buffers), else into their own.
 int runTool(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
-            std::ostream& err, FileWriter& writer = systemFileWriter(), bool outIsTerminal = false);
+            std::ostream& err, FileWriter& writer = systemFileWriter(), bool outIsTerminal = false,
+            EditSession* session = nullptr);
 
 }  // namespace kavro::cli

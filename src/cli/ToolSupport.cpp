@@ -14,8 +14,7 @@
 namespace kavro::cli {
 
 int loadDatabase(EditSession& session, const std::string& path, View view, std::ostream& err) {
-    session.reset();
-    session.setView(view);
+    session.reset(view);
     const OpenResult result = session.open(path);
     switch (result.outcome) {
         case OpenOutcome::Accepted:

@@ -139,9 +139,8 @@ void writeListJson(const EditSession& session, const std::vector<int>& rows, std
 
 }  // namespace
 
-int runTree(const Arguments& args, std::ostream& out, std::ostream& err) {
+int runTree(const Arguments& args, EditSession& session, std::ostream& out, std::ostream& err) {
     ViewOptions options;
-    EditSession session;
     const int code = prepare(session, args, false, {"text", "json"}, options, err);
     if (code != ExitOk) {
         return code;
@@ -154,9 +153,9 @@ int runTree(const Arguments& args, std::ostream& out, std::ostream& err) {
     return ExitOk;
 }
 
-int runList(const Arguments& args, std::ostream& out, std::ostream& err, bool outIsTerminal) {
+int runList(const Arguments& args, EditSession& session, std::ostream& out, std::ostream& err,
+            bool outIsTerminal) {
     ViewOptions options;
-    EditSession session;
     const int code = prepare(session, args, true, {"text", "csv", "json"}, options, err);
     if (code != ExitOk) {
         return code;

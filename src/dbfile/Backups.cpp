@@ -25,6 +25,9 @@ constexpr size_t KeyBytes = 8;         // 64 bits of the digest
 constexpr size_t SequenceLength = 21;  // YYYYMMDD-HHMMSSZ-NNNN
 constexpr int LastCounter = 9999;
 constexpr int64_t SecondsPerDay = 86400;
+// The last second a name can write, four digits of year: 9999-12-31 23:59:59 UTC. (Names
+// never go back before the newest, which is 1970 at the earliest.)
+constexpr int64_t LastSecond = 253402300799;
 
 // Where a backup stands among those of its file: its time, then its counter.
 struct Sequence {
@@ -125,7 +128,9 @@ Index readIndex(const std::string& file) {
     fs::readAt(handle, 0, reinterpret_cast<uint8_t*>(text.data()), text.size(), got);
     text.resize(got);
     const size_t pathAt = IndexHead.size() + SequenceLength;
-    if (text.starts_with(IndexHead) && text.compare(pathAt, IndexPath.size(), IndexPath) == 0 &&
+    // An index cut short is none (compare would throw past the end).
+    if (text.size() >= pathAt + IndexPath.size() && text.starts_with(IndexHead) &&
+        text.compare(pathAt, IndexPath.size(), IndexPath) == 0 &&
         parseSequence(std::string_view(text).substr(IndexHead.size(), SequenceLength),
                       index.last)) {
         index.present = true;
@@ -187,10 +192,21 @@ Sequence nextSequence(const Sequence& newest, int64_t utcNow) {
     return {newest.seconds + 1, 0};
 }
 
+// A name past year 9999 would not read back as a backup, so it would never be listed nor
+// pruned: no backup is made then.
+fs::Status noNameLeft() {
+    return {fs::Failure::Other,
+            "no backup name is left after " + nameText({LastSecond, LastCounter})};
+}
+
 fs::Status createBackupFile(const std::string& path, const std::string& folder, Sequence& sequence,
                             fs::File& file, std::string& backupPath) {
     fs::Status status;
     for (int attempt = 0; attempt < 100; ++attempt) {
+        if (sequence.seconds > LastSecond) {
+            status = noNameLeft();
+            break;
+        }
         backupPath = fs::joinPath(
             folder, backupPrefix(path) + nameText(sequence) + std::string(BackupSuffix));
         status = fs::createNewFile(backupPath, file);

@@ -187,6 +187,14 @@ void DatabaseImage::reset() {
 
 uint32_t bytesToWrite(const uint8_t* image, uint32_t bytesRead) {
     uint32_t end = ImageSize;
+    // Eight bytes at a time while a whole word lies past the count read: a short file leaves
+    // about a megabyte of zeros to pass over.
+    for (uint64_t word = 0; end >= bytesRead + 8; end -= 8) {
+        std::memcpy(&word, image + end - 8, sizeof word);
+        if (word != 0) {
+            break;
+        }
+    }
     while (end > bytesRead && image[end - 1] == 0) {
         --end;
     }

@@ -98,7 +98,8 @@ fs::Status copyStretch(const fs::File& from, uint64_t fromOffset, uint64_t size,
         if (!status.ok() || start >= end) {
             return status;
         }
-        buffer.resize(CopyChunk);
+        // No bigger than the stretch: a tail of a few bytes needs no megabyte zeroed.
+        buffer.resize(static_cast<size_t>(std::min<uint64_t>(CopyChunk, stop - start)));
         for (position = start; position < stop;) {
             const size_t want = static_cast<size_t>(std::min<uint64_t>(CopyChunk, stop - position));
             size_t got = 0;

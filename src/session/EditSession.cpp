@@ -42,13 +42,13 @@ OpenResult EditSession::load(const uint8_t* data, size_t size) {
     return result;
 }
 
-void EditSession::reset() {
+void EditSession::reset(View view) {
     std::memset(db_->mutableBytes(), 0, table::Size);
     file_->reset();
     path_.clear();
     open_ = false;
     history_.clear();
-    index_->rebuild(*db_, View::All);
+    index_->rebuild(*db_, view);
     notify(SessionEvent::Loaded, ChangeReach::Records);
 }
 

@@ -42,8 +42,8 @@ public:
     OpenResult open(const std::string& path);
     // The same for an image already in memory (`size` bytes, the start of a file); no path.
     OpenResult load(const uint8_t* data, size_t size);
-    // A new start: every table zero, no file, no history, the view View::All.
-    void reset();
+    // A new start: every table zero, no file, no history, the view `view`.
+    void reset(View view = View::All);
     // A database was opened or loaded since the start or the last reset.
     bool isOpen() const { return open_; }
     // The file Save writes to; empty when none.

@@ -10,12 +10,12 @@
 namespace kavro::clitest {
 
 ToolRun runKavroTool(const std::vector<std::string>& args, const std::string& input,
-                     FileWriter& writer) {
+                     FileWriter& writer, EditSession* session) {
     std::istringstream in(input);
     std::ostringstream out;
     std::ostringstream err;
     ToolRun run;
-    run.code = cli::runTool(args, in, out, err, writer);
+    run.code = cli::runTool(args, in, out, err, writer, false, session);
     run.out = out.str();
     run.err = err.str();
     return run;

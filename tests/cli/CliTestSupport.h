@@ -24,7 +24,7 @@ struct ToolRun {
 };
 
 ToolRun runKavroTool(const std::vector<std::string>& args, const std::string& input = "",
-                     FileWriter& writer = systemFileWriter());
+                     FileWriter& writer = systemFileWriter(), EditSession* session = nullptr);
 
 // Splits output into lines without their '\n'.
 std::vector<std::string> lines(const std::string& text);

@@ -1,4 +1,5 @@
 // kavro-tool check and info, and the tool's usage errors.
+#include <algorithm>
 #include <filesystem>
 #include <utility>
 
@@ -133,6 +134,32 @@ TEST_F(CliInspect, InfoOfAShortSampleFileCountsTheBytesRead) {
     ASSERT_EQ(run.code, 0) << run.err;
     const auto size = std::filesystem::file_size(sampleFile("short-file.tbn"));
     EXPECT_NE(run.out.find("bytes read: " + std::to_string(size) + "\n"), std::string::npos);
+}
+
+// A caller may hand every command one session: whatever the one before loaded into it, long,
+// full or refused, each command answers as it does in a session of its own.
+TEST_F(CliInspect, CommandsInAReusedSessionAnswerAsAlone) {
+    Bytes shortImage = knownImage();
+    std::fill(shortImage.begin() + 200000, shortImage.end(), 0);
+    fixChecksums(shortImage);
+    const std::vector<std::string> files = {
+        writeImage("full.tbn", testing::fullCapacityImage(3)),
+        writeImage("short.tbn", Bytes(shortImage.begin(), shortImage.begin() + 200000)),
+        writeImage("bad.tbn", Bytes(100, 0x5A)), writeImage("known.tbn", knownImage())};
+    const std::vector<std::vector<std::string>> commands = {
+        {"check"}, {"info"}, {"tree", "--format", "json"}, {"list", "--view", "radio"}, {"lint"}};
+    EditSession reused;
+    for (const auto& command : commands) {
+        for (const std::string& file : files) {
+            std::vector<std::string> args = command;
+            args.insert(args.begin() + 1, file);
+            const ToolRun alone = runKavroTool(args);
+            const ToolRun again = runKavroTool(args, "", systemFileWriter(), &reused);
+            EXPECT_EQ(again.code, alone.code) << command[0] << " " << file;
+            EXPECT_EQ(again.out, alone.out) << command[0] << " " << file;
+            EXPECT_EQ(again.err, alone.err) << command[0] << " " << file;
+        }
+    }
 }
 
 TEST(CliUsage, UsageErrorsExitWithTwoAndShowTheUsage) {

@@ -70,6 +70,44 @@ TEST_F(BackupStoreTest, TheSequenceOnlyGrowsAndNamesNeverRepeat) {
     EXPECT_EQ(names.count(backUp(file, kt::Bytes(1, 1), t0)), 0u);
 }
 
+// A name must read back as a backup to be listed and pruned: once the years run out (a clock
+// far ahead, or an index saying so), no backup is made and no file left. An index cut short
+// counts as none.
+TEST_F(BackupStoreTest, NoBackupIsMadeBeyondTheNamesYears) {
+    const std::string file = "/srv/lists/channels.tbn";
+    const int64_t lastSecond = 253402300799;  // 9999-12-31 23:59:59 UTC
+    EXPECT_TRUE(backUp(file, kt::Bytes(1, 1), lastSecond).ends_with("99991231-235959Z-0000.tbn"));
+    fs::File source;
+    ASSERT_TRUE(fs::openFile(dir_ + "/source", fs::Access::Read, source).ok());
+    for (int64_t now : {lastSecond, lastSecond + 1}) {
+        std::filesystem::remove_all(folder_);
+        std::filesystem::create_directory(folder_);
+        std::string made = "unset";
+        if (now == lastSecond) {  // the index's last name is the very last one
+            const std::string index = "kavro backups\nlast 99991231-235959Z-9999\npath " + file;
+            kt::writeFileBytes(folder_ + "/" + backupPrefix(file) + "index",
+                               kt::Bytes(index.begin(), index.end()));
+        }
+        const fs::Status status = backupFile(source, 1, file, folder_, made, now);
+        EXPECT_FALSE(status.ok()) << now;
+        EXPECT_FALSE(status.reason.empty());
+        EXPECT_TRUE(made.empty());
+        EXPECT_TRUE(backupsOf(file, folder_).empty());
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_), {}),
+                  now == lastSecond ? 1 : 0);
+    }
+    const std::string index = "kavro backups\nlast 20261207-000000Z-0005\npath " + file;
+    for (size_t cut = 0; cut < index.find(file); ++cut) {  // every cut before the path
+        std::filesystem::remove_all(folder_);
+        std::filesystem::create_directory(folder_);
+        kt::writeFileBytes(folder_ + "/" + backupPrefix(file) + "index",
+                           kt::Bytes(index.begin(), index.begin() + cut));
+        EXPECT_TRUE(
+            backUp(file, kt::Bytes(1, 1), 1796601600).ends_with("20261207-000000Z-0000.tbn"))
+            << cut;
+    }
+}
+
 // Only this file's exact names are listed and pruned: not another file's (even under the same
 // file name), not a user's file that looks alike, not the names of an older scheme.
 TEST_F(BackupStoreTest, PruningTouchesOnlyThisFilesExactNames) {

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <set>
 
 #include "ImageTestSupport.h"
@@ -181,4 +182,24 @@ TEST_F(DatabaseImageTest, ResetClearsImageCountAndHeader) {
     EXPECT_EQ(packed(), Bytes(ImageSize, 0));
     EXPECT_EQ(Bytes(image_->workingHeader(), image_->workingHeader() + HeaderSize),
               Bytes(HeaderSize, 0));
+}
+
+// A save writes the bytes read and, past them, up to the last non-zero byte: for each place
+// of that byte around the end, around a count read and at word edges, against a plain scan.
+TEST(BytesToWrite, ReachesTheLastNonZeroByteAndNoLessThanTheCountRead) {
+    Bytes image(ImageSize, 0);
+    const uint32_t places[] = {
+        0, 1, 7, 8, 9, 15, 16, 4095, 600001, ImageSize - 9, ImageSize - 8, ImageSize - 1};
+    const uint32_t counts[] = {0, 1, 8, 600000, 600003, ImageSize - 4, ImageSize};
+    for (uint32_t place : places) {
+        image[place] = 0x80;
+        for (uint32_t count : counts) {
+            EXPECT_EQ(bytesToWrite(image.data(), count), std::max(count, place + 1))
+                << place << " " << count;
+        }
+        image[place] = 0;
+    }
+    for (uint32_t count : counts) {
+        EXPECT_EQ(bytesToWrite(image.data(), count), count) << "all zero, " << count;
+    }
 }

@@ -21,6 +21,7 @@ public:
     bool matches(const EditSession& session) const;
 
     const std::vector<uint8_t>& image() const { return image_; }
+    const std::vector<uint8_t>& tables() const { return tables_; }
 
 private:
     std::vector<uint8_t> tables_;

@@ -59,6 +59,19 @@ bool checkDiffInput(const uint8_t* data, size_t size);
 // tables; the counts are the findings of each kind, and kavro-tool lint (on a quarter of
 // the inputs) lists and counts the same. True when the file was accepted.
 bool checkLintInput(const uint8_t* data, size_t size);
+// Byte 0 picks a base file (bits 0-3) and the options (bit 4 update, bit 5 groups by name,
+// bit 6 before the first channel); the rest is an image input read as Import From reads
+// another file and imported whole. A refused source or import changes nothing; an accepted
+// one changes only transponders and channels, adds copies of the other's channels on
+// transponders of the same satellite, MHz and polarization, and is undone to the base. True
+// when the source was read.
+bool checkImportInput(const uint8_t* data, size_t size);
+// Byte 0 picks the clock; then, split at zero bytes, the index of a file's backups and the
+// names of files put beside it ('@' stands for the start of the file's backup names, '%' for
+// its path). Two backups of the file are made: each holds the file's bytes, is its newest
+// backup and has a time, the two names differ, pruning keeps the newest, and no other file
+// goes. True when both were made.
+bool checkBackupInput(const uint8_t* data, size_t size);
 
 // The base files the script checks start from, by name ("small", "gaps", "full", ...).
 const std::vector<uint8_t>& scriptBaseImage(std::string_view name);

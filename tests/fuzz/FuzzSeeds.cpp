@@ -128,6 +128,52 @@ std::vector<Seed> orderSeeds() {
     return seeds;
 }
 
+// Byte 0 of an import input: the base imported into (see FuzzBases.h) and the options.
+constexpr uint8_t ImportUpdate = 0x10, ImportByName = 0x20, ImportBefore = 0x40;
+
+std::vector<Seed> importSeeds() {
+    const auto seed = [](std::string name, int here, uint8_t options, int other,
+                         uint8_t lengthAndFlags = NoTool) {
+        Bytes bytes = encodeImageInput(other, lengthAndFlags, 0);
+        bytes.insert(bytes.begin(), static_cast<uint8_t>(here | options));
+        return Seed{std::move(name), std::move(bytes)};
+    };
+    constexpr int Small = 0, Empty = 1, Medium = 2, Gaps = 3, Long = 7, Full = 9;
+    return {seed("medium-into-small", Small, 0, Medium),
+            seed("small-into-medium-before", Medium, ImportBefore, Small),
+            seed("medium-into-itself-update", Medium, ImportUpdate, Medium),
+            seed("gaps-into-medium-by-name", Medium, ImportByName | ImportUpdate, Gaps),
+            seed("medium-into-empty", Empty, 0, Medium),
+            seed("long-into-gaps", Gaps, ImportBefore, Long),
+            seed("medium-into-full", Full, 0, Medium),  // refused: no free slot
+            seed("refused-below-header", Small, 0, Small, length(FileLength::BelowHeader, 0))};
+}
+
+std::vector<Seed> backupSeeds() {
+    const auto seed = [](std::string name, uint8_t clock, const std::vector<std::string>& parts) {
+        Bytes bytes = {clock};
+        for (const std::string& part : parts) {
+            bytes.insert(bytes.end(), part.begin(), part.end());
+            bytes.push_back(0);
+        }
+        return Seed{std::move(name), std::move(bytes)};
+    };
+    const std::string head = "kavro backups\nlast ";
+    std::vector<std::string> many = {head + "20261207-000000Z-0000\npath %"};
+    for (int day = 10; day < 23; ++day) {
+        many.push_back("@202611" + std::to_string(day) + "-120000Z-0000.tbn");
+    }
+    return {seed("empty", 0, {""}),
+            seed("own-index", 0,
+                 {head + "20261207-000000Z-0003\npath %", "@20261207-000000Z-0001.tbn",
+                  "@20261206-235959Z-9999.tbn", "notes.txt", "@2026.tbn"}),
+            seed("other-files-index", 0, {head + "20261208-000000Z-0000\npath /elsewhere"}),
+            seed("index-cut", 1, {head + "2026120", "@19700101-000000Z-0000.tbn"}),
+            seed("refused-after-last-name", 3, {head + "99991231-235959Z-9998\npath %"}),
+            seed("before-epoch", 2, {"", "@19691231-000000Z-0000.tbn"}),
+            seed("more-than-kept", 0, many)};
+}
+
 std::vector<Seed> scriptSeeds() {
     return {
         script("every-command",

@@ -19,6 +19,12 @@ std::vector<Seed> imageSeeds();
 // Reference lists of each base (a base's own list reversed, another base's list) and
 // reference files, for the order target, and one refused list.
 std::vector<Seed> orderSeeds();
+// Other database files imported into each kind of base, with each option, into a full
+// table, and one refused file.
+std::vector<Seed> importSeeds();
+// Backup folders: an index of the file's own, of another file's, one cut short, the last
+// name there can be, and more backups than are kept.
+std::vector<Seed> backupSeeds();
 // Scripts that use every command, on each base file, and one refusal of each kind.
 std::vector<Seed> scriptSeeds();
 

@@ -21,28 +21,40 @@ namespace kavro::fuzzing {
 
 namespace {
 
-// The session after a reset, and its state then, which a refused file must leave as it
-// was. (The session that opens the saved file again in checkSavedFile opens it over the
-// database of the input before.)
-EditSession& freshSession(const DatabaseState*& state) {
+// The session every input opens into. A file that is to be refused is opened over a session
+// just reset, whose state it must leave as it was; one that is to be accepted over whatever
+// the input before left, all of which it must replace (as must the opens that check the
+// saved file and the tool's).
+EditSession& imageSession() {
     static EditSession session;
+    return session;
+}
+
+// Readies the session for a file that is to be `refused` or not; the state a refused one
+// must leave.
+const DatabaseState& startFor(bool refused) {
+    EditSession& session = imageSession();
     static DatabaseState start;
     static bool captured = false;
-    session.reset();
-    if (!captured) {
-        start.capture(session);
-        captured = true;
+    static bool atStart = false;  // reset, and only refused files opened since
+    if (refused && !atStart) {
+        session.reset();
+        if (!captured) {
+            start.capture(session);
+            captured = true;
+        }
     }
-    state = &start;
-    return session;
+    atStart = refused;
+    return start;
 }
 
 // Opens the file and checks the outcome against the checks run on the image it holds; true
 // when it was accepted.
-bool openAndCheck(EditSession& session, const std::string& path, const DecodedImage& input,
-                  const DatabaseState& before) {
+bool openAndCheck(const std::string& path, const DecodedImage& input) {
     const size_t read = std::min<size_t>(input.file.size(), ImageSize);
     const ImageProblem expected = checkReadImage(input.image.data(), read);
+    const DatabaseState& before = startFor(expected != ImageProblem::None);
+    EditSession& session = imageSession();
     const OpenResult result = session.open(path);
     require(result.bytesRead == read, "an open reads up to a whole image");
     require(result.problem == expected, "an open reports the first check that fails");
@@ -59,10 +71,14 @@ bool openAndCheck(EditSession& session, const std::string& path, const DecodedIm
     return true;
 }
 
-// Every view, tree item and list cell.
+// Every view, tree item and list cell; the view the session is in first.
 void checkShown(EditSession& session) {
-    for (View view : {View::All, View::Tv, View::Radio}) {
-        formatAllTexts(session, view);
+    const auto shown = session.view();
+    formatAllTexts(session, shown);
+    for (auto view : {View::All, View::Tv, View::Radio}) {
+        if (view != shown) {
+            formatAllTexts(session, view);
+        }
     }
 }
 
@@ -97,8 +113,10 @@ void checkTool(const std::string& path, int command, bool accepted) {
     args.insert(args.begin() + 1, path);
     std::istringstream in;
     std::ostringstream out, err;
-    require(cli::runTool(args, in, out, err) == (accepted ? 0 : 1),
-            "kavro-tool takes the file when Open does");
+    static EditSession session;
+    require(
+        cli::runTool(args, in, out, err, systemFileWriter(), false, &session) == (accepted ? 0 : 1),
+        "kavro-tool takes the file when Open does");
 }
 
 }  // namespace
@@ -109,10 +127,9 @@ bool checkImageInput(const uint8_t* data, size_t size) {
     const std::string path = scratchFolder().path("image.tbn");
     writeScratchFile(path, input.file.data(), input.file.size());
 
-    const DatabaseState* before = nullptr;
-    EditSession& session = freshSession(before);
-    const bool accepted = openAndCheck(session, path, input, *before);
+    const bool accepted = openAndCheck(path, input);
     if (accepted) {
+        EditSession& session = imageSession();
         checkShown(session);
         checkSave(session, path, input);
     }

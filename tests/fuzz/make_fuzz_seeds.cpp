@@ -1,4 +1,5 @@
-// Writes the seed inputs of the fuzz targets: make-fuzz-seeds IMAGE_DIR SCRIPT_DIR ORDER_DIR.
+// Writes the seed inputs of the fuzz targets: make-fuzz-seeds IMAGE_DIR SCRIPT_DIR ORDER_DIR
+// IMPORT_DIR BACKUP_DIR.
 #include <cstdio>
 #include <exception>
 #include <filesystem>
@@ -19,14 +20,18 @@ void writeSeeds(const std::filesystem::path& folder,
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: make-fuzz-seeds IMAGE_DIR SCRIPT_DIR ORDER_DIR\n");
+    if (argc != 6) {
+        std::fprintf(
+            stderr,
+            "usage: make-fuzz-seeds IMAGE_DIR SCRIPT_DIR ORDER_DIR IMPORT_DIR BACKUP_DIR\n");
         return 2;
     }
     try {
         writeSeeds(argv[1], kavro::fuzzing::imageSeeds());
         writeSeeds(argv[2], kavro::fuzzing::scriptSeeds());
         writeSeeds(argv[3], kavro::fuzzing::orderSeeds());
+        writeSeeds(argv[4], kavro::fuzzing::importSeeds());
+        writeSeeds(argv[5], kavro::fuzzing::backupSeeds());
     } catch (const std::exception& e) {
         std::fprintf(stderr, "make-fuzz-seeds: %s\n", e.what());
         return 1;

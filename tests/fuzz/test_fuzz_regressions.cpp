@@ -78,12 +78,30 @@ TEST(FuzzRegressions, ReaderSeedsPassTheChecks) {
     }
 }
 
+TEST(FuzzRegressions, ImportSeedsPassTheChecks) {
+    for (const Seed& seed : importSeeds()) {
+        const bool refused = startsWith(seed.name, "refused-");
+        EXPECT_EQ(runChecks(checkImportInput, seed.name, seed.bytes), !refused) << seed.name;
+    }
+}
+
+TEST(FuzzRegressions, BackupSeedsPassTheChecks) {
+    for (const Seed& seed : backupSeeds()) {
+        const bool refused = startsWith(seed.name, "refused-");
+        EXPECT_EQ(runChecks(checkBackupInput, seed.name, seed.bytes), !refused) << seed.name;
+    }
+}
+
 TEST(FuzzRegressions, KeptImageInputsPassTheChecks) {
     replayKept(checkImageInput, "image");
 }
 
 TEST(FuzzRegressions, KeptScriptInputsPassTheChecks) {
     replayKept(checkEditScriptInput, "script");
+}
+
+TEST(FuzzRegressions, KeptBackupInputsPassTheChecks) {
+    replayKept(checkBackupInput, "backups");
 }
 
 TEST(FuzzRegressions, KeptDiffInputsPassTheChecks) {

@@ -13,8 +13,8 @@
 #include "database/DisplayText.h"
 #include "database/ViewIndex.h"
 #include "support/WindowFixture.h"
-#include "ui/mainwindow/ChannelListView.h"
 #include "ui/mainwindow/ChannelListModel.h"
+#include "ui/mainwindow/ChannelListView.h"
 #include "ui/mainwindow/CommandTable.h"
 #include "ui/mainwindow/FindField.h"
 #include "ui/mainwindow/MenuBar.h"
@@ -85,10 +85,12 @@ void escapeInFindRestoresTheSelection(OpenedWindow& h) {
 
 void escapeInTheTreeShowsEverySatellite(OpenedWindow& h) {
     const int all = h.rows();
+    h.edit(RenameSatellite{0, "Astra %1 19.2E"});  // a name is shown as it is, never a pattern
     h.selectTreeItem(h.satelliteItem(0));
     QVERIFY(h.rows() < all);
     QCOMPARE(h.window->panes().list.filterStatus()->text(),
-             QStringLiteral("Astra 19.2E: %1 of %2 channels").arg(h.rows()).arg(all));
+             QStringLiteral("Astra %1 19.2E: ") + QString::number(h.rows()) +
+                 QStringLiteral(" of ") + QString::number(all) + QStringLiteral(" channels"));
     QTest::keyClick(h.window->panes().tree.tree(), Qt::Key_Escape);
     QCOMPARE(h.rows(), all);
     QVERIFY(h.window->panes().list.filterStatus()->text().isEmpty());

@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
-#include "ChannelListView.h"
 #include "ChannelListModel.h"
+#include "ChannelListView.h"
 #include "ListPane.h"
 #include "ShownText.h"
 #include "TreePane.h"
@@ -98,9 +98,7 @@ void ChannelCommands::editFavorites() {
     if (!allowed()) {
         return;
     }
-    runFavoriteDialog(
-        parts_.dialogContext(),
-        parts_.list.model()->channelAt(ListRow(parts_.list.view()->firstSelectedRow())).value);
+    runFavoriteDialog(parts_.dialogContext(), parts_.list.firstSelectedChannel().value);
 }
 
 void ChannelCommands::editGroupNames() {
@@ -108,11 +106,10 @@ void ChannelCommands::editGroupNames() {
 }
 
 void ChannelCommands::editChannel(int row) {
-    const int ch = parts_.list.model()
-                       ->channelAt(ListRow(row >= 0 ? row : parts_.list.view()->firstSelectedRow()))
-                       .value;
-    if (ch != ChannelCapacity) {
-        runChannelDialog(parts_.dialogContext(), ch, EditMode::Edit);
+    const ChannelSlot ch = row >= 0 ? parts_.list.model()->channelAt(ListRow(row))
+                                    : parts_.list.firstSelectedChannel();
+    if (ch.exists()) {
+        runChannelDialog(parts_.dialogContext(), ch.value, EditMode::Edit);
     }
 }
 

@@ -7,8 +7,8 @@
 #include <QToolBar>
 
 #include "ChannelCommands.h"
-#include "ChannelListView.h"
 #include "ChannelListModel.h"
+#include "ChannelListView.h"
 #include "FindField.h"
 #include "OrderCommands.h"
 #include "WindowPanes.h"
@@ -132,6 +132,14 @@ void ListPane::takeSelection(const PaneContext& context) {
 void ListPane::focusFind() {
     find_->setFocus(Qt::ShortcutFocusReason);
     find_->selectAll();
+}
+
+ChannelSlot ListPane::firstSelectedChannel() const {
+    return model_->channelAt(ListRow(view_->firstSelectedRow()));
+}
+
+ChannelSlot ListPane::currentChannel() const {
+    return model_->channelAt(ListRow(view_->currentIndex().row()));
 }
 
 void ListPane::escape() {

@@ -7,6 +7,8 @@
 
 #include <QObject>
 
+#include "ListRow.h"
+
 class QLabel;
 class QPoint;
 class QStatusBar;
@@ -40,6 +42,10 @@ public:
     void focusFind();
     // Escape: ends a drag (moving nothing), else empties Find.
     void escape();
+
+    // The channels of the first selected row and of the current row; none without one.
+    ChannelSlot firstSelectedChannel() const;
+    ChannelSlot currentChannel() const;
 
     ChannelListView* view() const { return view_; }
     ChannelListModel* model() const { return model_; }

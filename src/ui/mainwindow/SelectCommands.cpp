@@ -9,8 +9,8 @@
 #include <QStatusBar>
 #include <vector>
 
-#include "ChannelListView.h"
 #include "ChannelListModel.h"
+#include "ChannelListView.h"
 #include "CommandTable.h"
 #include "ListPane.h"
 #include "SaveGuards.h"
@@ -161,8 +161,7 @@ bool SelectCommands::queryFor(CommandId command, ChannelSetQuery& query,
         query = {ChannelSetKind::Favorite, groupOf(command) + 1, {}};
         return true;
     }
-    const int current =
-        parts_.list.model()->channelAt(ListRow(parts_.list.view()->currentIndex().row())).value;
+    const int current = parts_.list.currentChannel().value;
     for (const SelectEntry& entry : SelectEntries) {
         if (entry.command == command) {
             query.kind = entry.kind;

@@ -8,8 +8,8 @@
 #include <algorithm>
 #include <vector>
 
-#include "ChannelListView.h"
 #include "ChannelListModel.h"
+#include "ChannelListView.h"
 #include "SatelliteTree.h"
 #include "WindowSelection.h"
 #include "database/ChannelDatabase.h"
@@ -75,9 +75,9 @@ void WindowRefresh::fillChannelList() {
         filterStatus_->setText(
             filter_.bySatellite
                 ? QCoreApplication::translate("kavro::WindowRefresh", "%1: %2 of %3 channels")
-                      .arg(QString::fromLatin1(db.satelliteName(filter_.satellite)).trimmed())
-                      .arg(model_.rowCount())
-                      .arg(session_.viewIndex().viewCount(session_.view()))
+                      .arg(QString::fromLatin1(db.satelliteName(filter_.satellite)).trimmed(),
+                           QString::number(model_.rowCount()),
+                           QString::number(session_.viewIndex().viewCount(session_.view())))
                 : QString());
     }
 }
