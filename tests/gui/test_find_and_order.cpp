@@ -10,8 +10,8 @@
 #include "database/DisplayText.h"
 #include "support/DialogDriver.h"
 #include "support/WindowFixture.h"
-#include "ui/mainwindow/ChannelListView.h"
 #include "ui/mainwindow/ChannelListModel.h"
+#include "ui/mainwindow/ChannelListView.h"
 #include "ui/mainwindow/FindField.h"
 
 using namespace kavro;
@@ -86,6 +86,7 @@ private slots:
     void findNarrowsTheListAndCommandsActOnTheRowsSeen();
     void findFollowsEditsAndEscapeEmptiesIt();
     void eachMoveAndSortByKeyAndPopupIsOneUndoableStep();
+    void sortWithOneRowFollowsItsOwnCopyOfARecord();
     void movesOnAFilteredListKeepToTheRowsShown();
     void moveToPositionRefusesWhatNoRowIs();
     void typeAheadAndOpenKeys();
@@ -211,6 +212,26 @@ void FindAndOrderTest::eachMoveAndSortByKeyAndPopupIsOneUndoableStep() {
             QVERIFY2(Bytes(h.db().bytes(), h.db().bytes() + table::Size) == before, c.name);
         }
         QVERIFY2(h.columnTexts(ColumnChannel) == AllRows, c.name);
+    }
+}
+
+// Two channels with the same bytes: Sort with one of them selected keeps that one selected,
+// the first copy or the second, wherever the sort puts them.
+void FindAndOrderTest::sortWithOneRowFollowsItsOwnCopyOfARecord() {
+    for (const auto& [clicked, expected] : {std::pair{0, 1}, std::pair{4, 2}}) {
+        OpenedWindow h;
+        std::vector<uint8_t> tables(h.db().bytes(), h.db().bytes() + table::Size);
+        const auto offsetOf = [&h](int ch) {
+            return static_cast<size_t>(h.db().tables().channels[ch] - h.db().bytes());
+        };
+        std::copy_n(tables.begin() + static_cast<std::ptrdiff_t>(offsetOf(0)), ChannelRecordSize,
+                    tables.begin() + static_cast<std::ptrdiff_t>(offsetOf(4)));
+        QVERIFY(h.edit(RestoreTables{tables}));  // "Hidden TV" becomes a copy of "Das Erste"
+        clickRows(h, {clicked});
+        rightClickAndPick(h, clicked, "Sort by Name");
+        QCOMPARE(h.cell(1, ColumnChannel), QStringLiteral("Das Erste"));
+        QCOMPARE(h.cell(2, ColumnChannel), QStringLiteral("Das Erste"));
+        QCOMPARE(selectedRows(h), QVector<int>({expected}));
     }
 }
 
