@@ -78,7 +78,7 @@ void ChannelCommands::deleteChannels() {
     const int lastDeleted = rows.last() - static_cast<int>(rows.size() - 1);
     parts_.session.apply(DeleteChannels{std::move(channels)});
     parts_.list.view()->selectAndShowRow(
-        std::min(lastDeleted, parts_.list.model()->rowCount() - 1));
+        ListRow(std::min(lastDeleted, parts_.list.model()->rowCount() - 1)));
 }
 
 void ChannelCommands::addToFavorites() {

@@ -171,15 +171,15 @@ void ChannelListModel::refreshAll() {
     }
 }
 
-std::vector<int> ChannelListModel::rowsOf(std::span<const int> channels) const {
+std::vector<ListRow> ChannelListModel::rowsOf(std::span<const int> channels) const {
     std::vector<int> rowOfChannel(ChannelCapacity, -1);
     for (size_t row = 0; row < rows_.size(); ++row) {
         rowOfChannel[static_cast<size_t>(rows_[row])] = static_cast<int>(row);
     }
-    std::vector<int> rows;
+    std::vector<ListRow> rows;
     for (int ch : channels) {
         if (ch >= 0 && ch < ChannelCapacity && rowOfChannel[static_cast<size_t>(ch)] >= 0) {
-            rows.push_back(rowOfChannel[static_cast<size_t>(ch)]);
+            rows.emplace_back(rowOfChannel[static_cast<size_t>(ch)]);
         }
     }
     std::sort(rows.begin(), rows.end());

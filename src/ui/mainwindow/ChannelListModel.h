@@ -61,7 +61,7 @@ public:
     // The channels of the rows, in row order.
     std::span<const int> channels() const { return rows_; }
     // Which rows show `channels`, ascending; a channel not shown has none.
-    std::vector<int> rowsOf(std::span<const int> channels) const;
+    std::vector<ListRow> rowsOf(std::span<const int> channels) const;
     // The row that shows channel `ch`; none when no row does.
     ListRow rowOf(ChannelSlot ch) const;
     // The first row from `from` on, going round past the last row, whose channel's name

@@ -97,7 +97,7 @@ bool ChannelListView::hasSelectedRows() const {
     return selectionModel() && selectionModel()->hasSelection();
 }
 
-void ChannelListView::selectOnlyRows(const std::vector<int>& rows) {
+void ChannelListView::selectOnlyRows(std::span<const ListRow> rows) {
     QItemSelectionModel* selection = selectionModel();
     if (!model_ || !selection) {
         return;
@@ -105,11 +105,11 @@ void ChannelListView::selectOnlyRows(const std::vector<int>& rows) {
     QItemSelection ranges;
     for (size_t i = 0; i < rows.size();) {
         size_t end = i + 1;
-        while (end < rows.size() && rows[end] == rows[end - 1] + 1) {
+        while (end < rows.size() && rows[end].value == rows[end - 1].value + 1) {
             ++end;
         }
-        ranges.append(QItemSelectionRange(model_->index(rows[i], 0),
-                                          model_->index(rows[end - 1], ListColumnCount - 1)));
+        ranges.append(QItemSelectionRange(model_->index(rows[i].value, 0),
+                                          model_->index(rows[end - 1].value, ListColumnCount - 1)));
         i = end;
     }
     {
@@ -118,19 +118,19 @@ void ChannelListView::selectOnlyRows(const std::vector<int>& rows) {
         selection->clearSelection();
         selection->select(ranges, QItemSelectionModel::Select);
         if (!rows.empty()) {
-            selection->setCurrentIndex(model_->index(rows.front(), 0),
+            selection->setCurrentIndex(model_->index(rows.front().value, 0),
                                        QItemSelectionModel::NoUpdate);
         }
     }
     viewport()->update();
     if (!rows.empty()) {
-        scrollTo(model_->index(rows.back(), 0), QAbstractItemView::EnsureVisible);
-        scrollTo(model_->index(rows.front(), 0), QAbstractItemView::EnsureVisible);
+        scrollTo(model_->index(rows.back().value, 0), QAbstractItemView::EnsureVisible);
+        scrollTo(model_->index(rows.front().value, 0), QAbstractItemView::EnsureVisible);
     }
 }
 
-void ChannelListView::selectAndShowRow(int row) {
-    selectAndShowRows(row, 1);
+void ChannelListView::selectAndShowRow(ListRow row) {
+    selectAndShowRows(row.value, 1);
 }
 
 void ChannelListView::selectAndShowRows(int first, int count) {

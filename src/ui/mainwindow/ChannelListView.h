@@ -12,8 +12,10 @@
 #include <QString>
 #include <QTableView>
 #include <QVector>
+#include <span>
 #include <vector>
 
+#include "ListRow.h"
 #include "database/RecordLayout.h"
 
 namespace kavro {
@@ -50,14 +52,14 @@ public:
     bool hasSelectedRows() const;
     // Selects row `row` (adding to the selection) and scrolls it entirely into view; a row
     // that does not exist selects and shows nothing.
-    void selectAndShowRow(int row);
+    void selectAndShowRow(ListRow row);
     // Selects rows first .. first + count - 1 (adding to the selection), makes the first the
     // current row and scrolls so that as much of them as fits is visible, the first surely.
     void selectAndShowRows(int first, int count);
     // Selects exactly `rows` (ascending, existing), makes the first the current row and
     // scrolls so that as much of them as fits is visible, the first surely; none selects
     // nothing.
-    void selectOnlyRows(const std::vector<int>& rows);
+    void selectOnlyRows(std::span<const ListRow> rows);
     // Where a popup opened from the keyboard goes, in screen coordinates: under the current
     // row when it is visible, else at the list's top-left corner.
     QPoint keyboardMenuPosition() const;

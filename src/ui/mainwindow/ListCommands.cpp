@@ -8,8 +8,8 @@
 #include <algorithm>
 #include <vector>
 
-#include "ChannelListView.h"
 #include "ChannelListModel.h"
+#include "ChannelListView.h"
 #include "ListPane.h"
 #include "SatelliteTree.h"
 #include "SaveGuards.h"
@@ -156,7 +156,7 @@ void ListCommands::showFinding(int channel, int transponder) {
 
 void ListCommands::showChannel(int channel) {
     parts_.refresh.revealChannel(channel);
-    if (const int row = parts_.list.model()->rowOf(ChannelSlot(channel)).value; row >= 0) {
+    if (const ListRow row = parts_.list.model()->rowOf(ChannelSlot(channel)); row.exists()) {
         parts_.list.view()->clearSelection();
         parts_.list.view()->selectAndShowRow(row);
         parts_.selection.takeList();

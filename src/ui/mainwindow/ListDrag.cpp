@@ -10,8 +10,8 @@
 #include <QSignalBlocker>
 #include <algorithm>
 
-#include "ChannelListView.h"
 #include "ChannelListModel.h"
+#include "ChannelListView.h"
 
 namespace kavro {
 

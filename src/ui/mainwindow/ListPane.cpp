@@ -118,7 +118,7 @@ bool ListPane::goToFirstMatch(const PaneContext& context) {
         return false;
     }
     view_->clearSelection();
-    view_->selectAndShowRow(0);
+    view_->selectAndShowRow(ListRow(0));
     context.parts.selection.takeList();
     return true;
 }

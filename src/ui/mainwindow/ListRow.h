@@ -21,7 +21,7 @@ struct ChannelSlot {
 struct ListRow {
     constexpr explicit ListRow(int row = -1) : value(row) {}
     constexpr bool exists() const { return value >= 0; }
-    friend constexpr bool operator==(ListRow, ListRow) = default;
+    friend constexpr auto operator<=>(ListRow, ListRow) = default;
 
     int value;
 };

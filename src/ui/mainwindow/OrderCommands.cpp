@@ -19,10 +19,11 @@ namespace kavro {
 namespace {
 
 // The rows first .. first + count - 1.
-std::vector<int> rowBlock(int first, int count) {
-    std::vector<int> rows(static_cast<size_t>(count));
+std::vector<ListRow> rowBlock(int first, int count) {
+    std::vector<ListRow> rows;
+    rows.reserve(static_cast<size_t>(count));
     for (int k = 0; k < count; ++k) {
-        rows[static_cast<size_t>(k)] = first + k;
+        rows.emplace_back(first + k);
     }
     return rows;
 }
@@ -58,15 +59,16 @@ int slotOfCopy(const ChannelDatabase& db, std::span<const int> channels, const u
 
 }  // namespace
 
-std::vector<int> OrderCommands::selectedChannels(std::vector<int>& rows) const {
+std::vector<int> OrderCommands::selectedChannels(std::vector<ListRow>& rows) const {
     rows.clear();
     std::vector<int> channels;
     if (!parts_.session.isOpen() || parts_.list.view()->isDragging()) {
         return channels;
     }
-    for (int row : parts_.list.view()->selectedRowPositions()) {
+    for (int position : parts_.list.view()->selectedRowPositions()) {
+        const ListRow row(position);
         rows.push_back(row);
-        channels.push_back(parts_.list.model()->channelAt(ListRow(row)).value);
+        channels.push_back(parts_.list.model()->channelAt(row).value);
     }
     return channels;
 }
@@ -88,13 +90,13 @@ void OrderCommands::moveDown() {
 }
 
 void OrderCommands::moveToPosition() {
-    std::vector<int> rows;
+    std::vector<ListRow> rows;
     if (selectedChannels(rows).empty() ||
         static_cast<int>(rows.size()) == parts_.list.model()->rowCount()) {
         return;  // nothing that could move
     }
     const int row =
-        askListRow(parts_.dialogContext(), rows.front(), parts_.list.model()->rowCount() - 1);
+        askListRow(parts_.dialogContext(), rows.front().value, parts_.list.model()->rowCount() - 1);
     if (row >= 0) {
         moveToRow(row);
     }
@@ -122,7 +124,7 @@ void OrderCommands::moveByKey(int key) {
 // The rows that stay keep their order, so the block's first row is `row`, or the row after
 // the last of them.
 void OrderCommands::moveToRow(int row) {
-    std::vector<int> rows;
+    std::vector<ListRow> rows;
     std::vector<int> channels = selectedChannels(rows);
     if (channels.empty()) {
         return;
@@ -139,7 +141,7 @@ void OrderCommands::moveToRow(int row) {
 }
 
 void OrderCommands::sort(SortKey key) {
-    std::vector<int> rows;
+    std::vector<ListRow> rows;
     std::vector<int> channels = selectedChannels(rows);
     if (!parts_.session.isOpen() || parts_.list.view()->isDragging()) {
         return;
@@ -169,7 +171,7 @@ void OrderCommands::sort(SortKey key) {
     const ListRow row = parts_.list.model()->rowOf(
         ChannelSlot(slotOfCopy(db, ascendingSlots, record.data(), copy)));
     if (row.exists()) {
-        parts_.list.view()->selectOnlyRows({row.value});
+        parts_.list.view()->selectOnlyRows({&row, 1});
     }
 }
 

@@ -7,6 +7,7 @@
 
 #include <vector>
 
+#include "ListRow.h"
 #include "database/ChannelOrder.h"
 
 namespace kavro {
@@ -34,7 +35,7 @@ public:
 
 private:
     // The selected rows' channels; none when no database is open.
-    std::vector<int> selectedChannels(std::vector<int>& rows) const;
+    std::vector<int> selectedChannels(std::vector<ListRow>& rows) const;
     void moveToRow(int row);
 
     const WindowParts& parts_;

@@ -228,10 +228,10 @@ void SelectCommands::select(const ChannelSetQuery& query, bool add) {
             chosen[static_cast<size_t>(rows[static_cast<size_t>(row)])] = 1;
         }
     }
-    std::vector<int> selected;
+    std::vector<ListRow> selected;
     for (size_t row = 0; row < rows.size(); ++row) {
         if (chosen[static_cast<size_t>(rows[row])] != 0) {
-            selected.push_back(static_cast<int>(row));
+            selected.emplace_back(static_cast<int>(row));
         }
     }
     parts_.list.view()->selectOnlyRows(selected);

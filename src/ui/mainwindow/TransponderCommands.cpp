@@ -2,8 +2,8 @@
 
 #include <QCoreApplication>
 
-#include "ChannelListView.h"
 #include "ChannelListModel.h"
+#include "ChannelListView.h"
 #include "ListPane.h"
 #include "SatelliteTree.h"
 #include "ShownText.h"
@@ -64,8 +64,7 @@ void TransponderCommands::addChannel() {
     }
     const EditResult result = runChannelDialog(parts_.dialogContext(), t, EditMode::Add);
     if (result.applied) {
-        parts_.list.view()->selectAndShowRow(
-            parts_.list.model()->rowOf(ChannelSlot(result.slot)).value);
+        parts_.list.view()->selectAndShowRow(parts_.list.model()->rowOf(ChannelSlot(result.slot)));
     }
 }
 

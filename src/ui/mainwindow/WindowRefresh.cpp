@@ -235,7 +235,7 @@ void WindowRefresh::showChannels(std::span<const int> channels) {
     if (shown.empty()) {
         return;
     }
-    std::vector<int> rows = model_.rowsOf(shown);
+    std::vector<ListRow> rows = model_.rowsOf(shown);
     if (rows.size() < shown.size() && filter_.bySatellite) {
         showWholeView();
         rows = model_.rowsOf(shown);

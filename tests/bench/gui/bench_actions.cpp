@@ -80,9 +80,9 @@ struct SampleWindow {
     // Built as the list builds a selection: merging 7,000 ranges one by one would cost
     // far more than the action timed.
     void selectScattered() {
-        std::vector<int> rows;
+        std::vector<ListRow> rows;
         for (int row = 0; row < 2 * Scattered; row += 2) {
-            rows.push_back(row);
+            rows.emplace_back(row);
         }
         window.panes().list.view()->selectOnlyRows(rows);
         emit window.panes().list.view()->listClicked();
@@ -160,7 +160,7 @@ void BM_Action_SortByNameAll(benchmark::State& state) {
         state, w,
         [&w] {
             w.open();
-            w.window.panes().list.view()->selectAndShowRow(0);
+            w.window.panes().list.view()->selectAndShowRow(ListRow(0));
             emit w.window.panes().list.view()->listClicked();
         },
         [&w] {

@@ -11,8 +11,8 @@
 #include "database/DisplayText.h"
 #include "database/ViewIndex.h"
 #include "dbfile/DatabaseImage.h"
-#include "ui/mainwindow/ChannelListView.h"
 #include "ui/mainwindow/ChannelListModel.h"
+#include "ui/mainwindow/ChannelListView.h"
 #include "ui/mainwindow/MainWindow.h"
 
 using namespace kavro;

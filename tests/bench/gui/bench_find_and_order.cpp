@@ -11,8 +11,8 @@
 #include "BenchWindow.h"
 #include "database/ChannelOrder.h"
 #include "database/DisplayText.h"
-#include "ui/mainwindow/ChannelListView.h"
 #include "ui/mainwindow/ChannelListModel.h"
+#include "ui/mainwindow/ChannelListView.h"
 #include "ui/mainwindow/FindField.h"
 #include "ui/mainwindow/MainWindow.h"
 
@@ -121,7 +121,7 @@ void BM_SortByNameAll15360(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         e.open();
-        e.window.panes().list.view()->selectAndShowRow(0);
+        e.window.panes().list.view()->selectAndShowRow(ListRow(0));
         emit e.window.panes().list.view()->listClicked();
         e.window.orderCommands().sort(SortKey::ServiceId);
         state.ResumeTiming();

@@ -7,8 +7,8 @@
 #include <QPushButton>
 
 #include "BenchWindow.h"
-#include "ui/mainwindow/ChannelListView.h"
 #include "ui/mainwindow/ChannelListModel.h"
+#include "ui/mainwindow/ChannelListView.h"
 #include "ui/mainwindow/MainWindow.h"
 
 using namespace kavro;

@@ -13,8 +13,8 @@
 #include "database/DisplayText.h"
 #include "database/ViewIndex.h"
 #include "session/EditSession.h"
-#include "ui/mainwindow/ChannelListView.h"
 #include "ui/mainwindow/ChannelListModel.h"
+#include "ui/mainwindow/ChannelListView.h"
 #include "ui/mainwindow/MainWindow.h"
 #include "ui/mainwindow/SatelliteTree.h"
 
