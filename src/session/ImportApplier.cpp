@@ -73,7 +73,7 @@ void planImportEdit(const ChannelDatabase& db, const ImportChannels& edit, Impor
 }
 
 void planOf(const ChannelDatabase& db, const ImportChannels& e, EditPlan& plan) {
-    ImportPlan import;
+    ImportPlan& import = plan.import;
     planImportEdit(db, e, import);
     plan.refusal = import.refusal;
     if (!plan.refusal.empty()) {
@@ -100,10 +100,8 @@ void planOf(const ChannelDatabase& db, const ImportChannels& e, EditPlan& plan) 
                  e.sourceName;
 }
 
-void applyOf(ChannelDatabase& db, const ImportChannels& e, std::vector<uint8_t>& buffer,
-             EditResult&) {
-    ImportPlan import;
-    planImportEdit(db, e, import);
+void applyOf(ChannelDatabase& db, const ImportChannels& e, const ImportPlan& import,
+             std::vector<uint8_t>& buffer) {
     if (import.refusal.empty()) {
         applyImport(db, *e.source, import, buffer);
     }

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <random>
 #include <set>
 
 #include "ImageTestSupport.h"
@@ -126,6 +127,24 @@ TEST_F(DatabaseImageTest, UneditedImagePacksToTheSameBytesEveryTime) {
     EXPECT_EQ(packed(), loaded_);
     pack();
     EXPECT_EQ(packed(), loaded_);
+}
+
+// Packing into a buffer of other bytes, readied by copyBetweenTables(), gives the image
+// itself: every byte outside the tables comes from the image, every table byte is packed.
+TEST_F(DatabaseImageTest, BytesBetweenTablesAndPackedTablesMakeTheWholeImage) {
+    std::mt19937 random(26);
+    Bytes image(ImageSize);
+    std::generate(image.begin(), image.end(), [&] { return static_cast<uint8_t>(random()); });
+    writeU16(image.data() + hdr::Magic, ImageMagic);
+    writeU32(image.data() + hdr::DataLength, BodySize + HeaderSize);
+    writeU16(image.data() + hdr::DataLengthExtra, 0);
+    kt::fixChecksums(image);
+    ASSERT_TRUE(unpack(image.data()));
+    image_->adopt(image.data(), ImageSize);
+    Bytes other(ImageSize, 0xA5);
+    image_->copyBetweenTables(other.data());
+    EXPECT_EQ(image_->packInto(db(), other.data()), ImageProblem::None);
+    EXPECT_EQ(other, image);
 }
 
 TEST_F(DatabaseImageTest, EditChangesOnlyTheFieldAndBothChecksums) {

@@ -154,9 +154,9 @@ void formatAllTexts(EditSession& session, View view) {
 void DatabaseState::capture(const EditSession& session) {
     const uint8_t* tables = session.database().bytes();
     const DatabaseImage& image = session.file().image();
-    tables_.assign(tables, tables + table::Size);
-    image_.assign(image.bytes(), image.bytes() + ImageSize);
-    header_.assign(image.workingHeader(), image.workingHeader() + HeaderSize);
+    copyBytes(tables_, tables, table::Size);
+    copyBytes(image_, image.bytes(), ImageSize);
+    copyBytes(header_, image.workingHeader(), HeaderSize);
     bytesRead_ = image.bytesRead();
     view_ = session.view();
 }

@@ -150,7 +150,7 @@ void checkSaveAs(EditSession& session, const OpenedBase& base) {
             "an edited database saves");
     require(!session.isModified(), "a saved database is not modified");
     checkSavedFile(session, path, base.tail);
-    savedTables().assign(session.database().bytes(), session.database().bytes() + table::Size);
+    copyBytes(savedTables(), session.database().bytes(), table::Size);
 }
 
 // Every step undone gives back the base, byte for byte; redone, what was saved. (Tables that

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -27,6 +28,15 @@ struct CheckFailure : std::runtime_error {
 inline void require(bool holds, const char* rule) {
     if (!holds) {
         throw CheckFailure(rule);
+    }
+}
+
+// Makes `to` a copy of the `size` bytes at `from`. By memcpy: a vector's own copies end in
+// the sanitizers' memmove, which goes a byte at a time, over a megabyte per image or tables.
+inline void copyBytes(std::vector<uint8_t>& to, const uint8_t* from, size_t size) {
+    to.resize(size);
+    if (size > 0) {
+        std::memcpy(to.data(), from, size);
     }
 }
 

@@ -137,7 +137,7 @@ bool checkImportInput(const uint8_t* data, size_t size) {
     require(session.load(base.bytes.data(), base.bytes.size()).outcome == OpenOutcome::Accepted,
             "a base file loads");
     const ChannelDatabase& db = session.database();
-    start.assign(db.bytes(), db.bytes() + table::Size);
+    copyBytes(start, db.bytes(), table::Size);
     std::memcpy(before.mutableBytes(), start.data(), table::Size);
 
     decodeImageInput(data + std::min<size_t>(size, 1), size - std::min<size_t>(size, 1), input);

@@ -188,7 +188,7 @@ bool checkOrderInput(const uint8_t* data, size_t size) {
     require(session.load(base.data(), base.size()).outcome == OpenOutcome::Accepted,
             "a base file loads");
     const ChannelDatabase& db = session.database();
-    start.assign(db.bytes(), db.bytes() + table::Size);
+    copyBytes(start, db.bytes(), table::Size);
     const bool asList = size < 2 || data[1] % 2 == 0;
     const std::string path = scratchFolder().path(asList ? "reference.csv" : "reference.tbn");
     if (asList) {
@@ -212,7 +212,8 @@ bool checkOrderInput(const uint8_t* data, size_t size) {
     for (int ch = 0; ch < ChannelCapacity; ++ch) {
         require(db.isLiveChannel(ch) == before.isLiveChannel(ch), "free slots keep their place");
     }
-    const std::vector<uint8_t> once(db.bytes(), db.bytes() + table::Size);
+    static std::vector<uint8_t> once;
+    copyBytes(once, db.bytes(), table::Size);
     bool changedAgain = true;
     require(applyReference(session, path, changedAgain), "a reference applied once applies again");
     require(!changedAgain && std::memcmp(db.bytes(), once.data(), table::Size) == 0,
