@@ -19,6 +19,7 @@
 #include "database/DatabaseDiff.h"
 #include "database/Problems.h"
 #include "dbfile/DatabaseFile.h"
+#include "dbfile/DatabaseReader.h"
 #include "session/EditSession.h"
 #include "session/OrderReference.h"
 
@@ -83,7 +84,8 @@ bool sameOutsideChannels(const ChannelDatabase& a, const std::vector<uint8_t>& b
 
 // Applies the order of the reference at `path`; false when it is refused.
 bool applyReference(EditSession& session, const std::string& path, bool& changed) {
-    const ReferenceOrder order = readReferenceOrder(session.database(), path);
+    static DatabaseReader reader;
+    const ReferenceOrder order = readReferenceOrder(session.database(), path, reader);
     if (order.outcome != ReferenceOutcome::Matched) {
         require(!order.message.empty(), "a refused reference says why");
         return false;
