@@ -230,12 +230,22 @@ bool checkOrderInput(const uint8_t* data, size_t size) {
 bool checkDiffInput(const uint8_t* data, size_t size) {
     static const auto a = std::make_unique<Loaded>(), b = std::make_unique<Loaded>();
     static DecodedImage input;
-    require(a->load(pickedBase(data, size).bytes), "a base file loads");
+    // The base is loaded, and compared with itself, only when another base was the last: the
+    // comparisons only read, and a base compares with itself as it did before.
+    static const BaseFile* loadedBase = nullptr;
+    const BaseFile& base = pickedBase(data, size);
+    if (loadedBase != &base) {
+        loadedBase = nullptr;
+        require(a->load(base.bytes), "a base file loads");
+        require(compareDatabases(a->db, a->db).equal(),
+                "a database compared with itself shows no difference");
+        loadedBase = &base;
+    }
     decodeImageInput(data, size, input);
     if (!b->load(input.file)) {
         return false;
     }
-    require(compareDatabases(a->db, a->db).equal() && compareDatabases(b->db, b->db).equal(),
+    require(compareDatabases(b->db, b->db).equal(),
             "a database compared with itself shows no difference");
     checkMirrored(compareDatabases(a->db, b->db), compareDatabases(b->db, a->db));
     return true;
