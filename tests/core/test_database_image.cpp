@@ -222,3 +222,31 @@ TEST(BytesToWrite, ReachesTheLastNonZeroByteAndNoLessThanTheCountRead) {
         EXPECT_EQ(bytesToWrite(image.data(), count), count) << "all zero, " << count;
     }
 }
+
+// A buffer copied over, or read into anew, holds the new bytes and zeros after them, whatever
+// it held before: shorter, longer or the whole image.
+TEST(ImageBuffer, CopiesAndNewContentsLeaveNothingOfTheOldBehind) {
+    const auto filled = [](size_t length, uint8_t value) {
+        ImageBuffer buffer;
+        std::memset(buffer.readTarget(), value, length);
+        buffer.settle(length);
+        return buffer;
+    };
+    const auto holds = [](const ImageBuffer& buffer, size_t length, uint8_t value) {
+        const uint8_t* bytes = buffer.data();
+        return std::all_of(bytes, bytes + length, [&](uint8_t b) { return b == value; }) &&
+               std::all_of(bytes + length, bytes + ImageSize, [](uint8_t b) { return b == 0; });
+    };
+    const size_t lengths[] = {0, 50, 100, 200, ImageSize};
+    for (size_t before : lengths) {
+        for (size_t after : lengths) {
+            ImageBuffer copied = filled(before, 1);
+            copied = filled(after, 2);
+            EXPECT_TRUE(holds(copied, after, 2)) << before << " " << after;
+            ImageBuffer read = filled(before, 1);
+            std::memset(read.readTarget(), 3, after);
+            read.settle(after);
+            EXPECT_TRUE(holds(read, after, 3)) << before << " " << after;
+        }
+    }
+}
