@@ -13,14 +13,21 @@ namespace kavro {
 namespace {
 
 // A name as its sort key: the bytes with A-Z as a-z, NUL after the name. Names hold no NUL,
-// so comparing whole keys puts a name before every longer name it begins.
+// so comparing whole keys puts a name before every longer name it begins. The bytes are
+// packed big-endian into words, so that comparing words compares the bytes in order, eight
+// at a time.
 struct NameKey {
-    std::array<uint8_t, ch::NameArea> bytes{};
+    static constexpr int Words = (ch::NameArea + 7) / 8;
+    std::array<uint64_t, Words> words{};
     int position = 0;
 
     bool operator<(const NameKey& other) const {
-        const int order = std::memcmp(bytes.data(), other.bytes.data(), bytes.size());
-        return order != 0 ? order < 0 : position < other.position;
+        for (int i = 0; i < Words; ++i) {
+            if (words[i] != other.words[i]) {
+                return words[i] < other.words[i];
+            }
+        }
+        return position < other.position;
     }
 };
 
@@ -39,8 +46,9 @@ NameKey nameKey(const ChannelDatabase& db, int ch, int position) {
     key.position = position;
     const std::string_view name = db.channelName(ch);
     for (size_t i = 0; i < name.size(); ++i) {
-        const auto byte = static_cast<uint8_t>(name[i]);
-        key.bytes[i] = byte >= 'A' && byte <= 'Z' ? static_cast<uint8_t>(byte + ('a' - 'A')) : byte;
+        auto byte = static_cast<uint8_t>(name[i]);
+        byte = byte >= 'A' && byte <= 'Z' ? static_cast<uint8_t>(byte + ('a' - 'A')) : byte;
+        key.words[i / 8] |= static_cast<uint64_t>(byte) << (56 - 8 * (i % 8));
     }
     return key;
 }

@@ -1,5 +1,6 @@
 #include "DisplayText.h"
 
+#include <charconv>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -14,6 +15,17 @@ namespace {
 
 char polarizationLetter(const ChannelDatabase& db, int t) {
     return db.transponderPolarization(t) != 0 ? 'H' : 'V';
+}
+
+// `value` in decimal, right-aligned in `width` characters as printf's "%5d" does.
+void appendNumber(std::string& text, int value, int width) {
+    char digits[16];
+    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    const int length = static_cast<int>(end - digits);
+    if (length < width) {
+        text.append(static_cast<size_t>(width - length), ' ');
+    }
+    text.append(digits, end);
 }
 
 // snprintf into a fixed buffer, keeping the length within the buffer.
@@ -134,14 +146,19 @@ std::string satelliteItemText(const ChannelDatabase& db, const ViewIndex& index,
     return {buffer, static_cast<size_t>(length)};
 }
 
+// Formatted by hand: the tree formats every transponder after each change, and printf's
+// format parsing was most of the cost.
 std::string transponderItemText(const ChannelDatabase& db, const ViewIndex& index, int t) {
-    char buffer[64];
-    int length = formatInto(buffer, "%5d%c %5d", db.transponderFrequencyMhz(t),
-                            polarizationLetter(db, t), db.transponderSymbolRate(t));
-    std::string text(buffer, static_cast<size_t>(length));
+    std::string text;
+    text.reserve(32);
+    appendNumber(text, db.transponderFrequencyMhz(t), 5);
+    text += polarizationLetter(db, t);
+    text += ' ';
+    appendNumber(text, db.transponderSymbolRate(t), 5);
     if (int count = index.transponderChannelCount(t); count != 0) {
-        length = formatInto(buffer, " (%d CHs)", count);
-        text.append(buffer, static_cast<size_t>(length));
+        text += " (";
+        appendNumber(text, count, 0);
+        text += " CHs)";
     }
     return text;
 }

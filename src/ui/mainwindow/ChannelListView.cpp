@@ -11,6 +11,7 @@
 #include <algorithm>
 
 #include "ChannelListModel.h"
+#include "PlainTextDelegate.h"
 #include "database/DisplayText.h"
 #include "database/RecordLayout.h"
 
@@ -27,6 +28,7 @@ ChannelListView::ChannelListView(QWidget* parent) : QTableView(parent) {
     setWordWrap(false);
     setTabKeyNavigation(false);
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    setItemDelegate(new PlainTextDelegate(Qt::AlignCenter, this));
 
     // The selection stays visible when the focus is elsewhere.
     QPalette shown = palette();

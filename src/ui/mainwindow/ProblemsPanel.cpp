@@ -18,6 +18,10 @@ namespace {
 
 constexpr int KindColumnWidth = 130;
 constexpr int PanelHeight = 150;
+// A check starts this long after the last change: the change is painted first, without a
+// worker taking the other core and a copy of the tables on this thread, and a run of
+// changes (a key held down) is checked once.
+constexpr int CheckDelayMs = 30;
 
 // The findings are rows: Home and End go to the first and the last one, as in the channel
 // list, rather than to the first and last column of the row.
@@ -102,11 +106,19 @@ ProblemsPanel::ProblemsPanel(const EditSession& session, QWidget* parent)
         emit findingActivated(finding.channel, finding.transponder);
     });
     connect(&watcher_, &QFutureWatcherBase::finished, this, &ProblemsPanel::checkEnded);
+    checkDelay_.setSingleShot(true);
+    checkDelay_.setInterval(CheckDelayMs);
+    connect(&checkDelay_, &QTimer::timeout, this, &ProblemsPanel::startCheck);
+}
+
+bool ProblemsPanel::isChecking() const {
+    return checking_ || checkDelay_.isActive();
 }
 
 void ProblemsPanel::recheck() {
     ++generation_;
     pending_ = false;
+    checkDelay_.stop();
     show(session_.isOpen() ? findProblems(session_.database(), ChannelNaming::ListNumber)
                            : std::vector<Finding>());
 }
@@ -118,16 +130,20 @@ void ProblemsPanel::sessionChanged(const SessionChange& change) {
     ++generation_;
     if (!session_.isOpen()) {
         pending_ = false;
+        checkDelay_.stop();
         show({});
     } else if (checking_) {
         pending_ = true;
     } else {
-        startCheck();
+        checkDelay_.start();
     }
 }
 
 // The worker reads its own copy of the tables: the session goes on changing them.
 void ProblemsPanel::startCheck() {
+    if (!session_.isOpen()) {
+        return;
+    }
     pending_ = false;
     checking_ = true;
     checkedGeneration_ = generation_;

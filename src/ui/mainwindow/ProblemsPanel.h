@@ -1,12 +1,14 @@
 // The Problems panel below the channel list: the findings of the open database (see
 // database/Problems.h), one a row with its kind and text. After every change of the tables
-// they are found anew on a worker thread, from a copy of the tables, and shown when ready,
-// so that no change waits for them; changes made meanwhile are checked once that check
-// ends. A double-click on a row asks the window to show what the finding concerns.
+// they are found anew on a worker thread, from a copy of the tables, shortly after the
+// change (once for a run of changes), and shown when ready, so that no change waits for
+// them; changes made meanwhile are checked once that check ends. A double-click on a row asks the
+// window to show what the finding concerns.
 #pragma once
 
 #include <QAbstractTableModel>
 #include <QFutureWatcher>
+#include <QTimer>
 #include <QWidget>
 #include <vector>
 
@@ -51,8 +53,8 @@ public:
 
     // Finds the problems of the session's database now, on this thread.
     void recheck();
-    // True while a check runs on the worker thread; the findings shown are the last ones.
-    bool isChecking() const { return checking_; }
+    // True from a change until its check ended; the findings shown are the last ones.
+    bool isChecking() const;
     int count() const { return static_cast<int>(model_->findings().size()); }
     const std::vector<Finding>& findings() const { return model_->findings(); }
     QTableView* view() const { return view_; }
@@ -76,6 +78,7 @@ private:
     ProblemsModel* model_;
     QTableView* view_;
     QFutureWatcher<std::vector<Finding>> watcher_;
+    QTimer checkDelay_;
     // From the start of a check until its end was handled.
     bool checking_ = false;
     // The tables changed since the running check copied them.

@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 
 #include "MenuKey.h"
+#include "PlainTextDelegate.h"
 #include "ShownText.h"
 #include "database/ChannelDatabase.h"
 #include "database/DisplayText.h"
@@ -84,6 +85,7 @@ SatelliteTree::SatelliteTree(QWidget* parent) : QTreeWidget(parent) {
     setDragEnabled(false);
     setAllColumnsShowFocus(true);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setItemDelegate(new PlainTextDelegate(Qt::AlignLeft | Qt::AlignVCenter, this));
     header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     header()->setStretchLastSection(false);
 

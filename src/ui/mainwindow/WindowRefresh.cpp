@@ -220,10 +220,15 @@ void WindowRefresh::showSelectionInTree(int satellite, int transponder) {
 
 void WindowRefresh::showChannels(std::span<const int> channels) {
     const ChannelDatabase& db = session_.database();
-    const std::span<const int> viewRows = session_.viewIndex().viewChannels(session_.view());
+    // Marked once: a search of the view for each of thousands of channels costs more.
+    std::vector<char> inView(ChannelCapacity, 0);
+    for (int ch : session_.viewIndex().viewChannels(session_.view())) {
+        inView[static_cast<size_t>(ch)] = 1;
+    }
     std::vector<int> shown;
     for (int ch : channels) {
-        if (db.isLiveChannel(ch) && std::binary_search(viewRows.begin(), viewRows.end(), ch)) {
+        if (ch >= 0 && ch < ChannelCapacity && inView[static_cast<size_t>(ch)] &&
+            db.isLiveChannel(ch)) {
             shown.push_back(ch);
         }
     }
