@@ -86,10 +86,11 @@ bool checkBackupInput(const uint8_t* data, size_t size);
 // The base files the script checks start from, by name ("small", "gaps", "full", ...).
 const std::vector<uint8_t>& scriptBaseImage(std::string_view name);
 
-// The session's view index against its tables: every list, count and order.
-void checkViewIndex(const EditSession& session);
+// The session's view index against its tables: every list, count and order. With
+// `sameTables`, the tables are those of the check before, whose kinds of channel still hold.
+void checkViewIndex(const EditSession& session, bool sameTables = false);
 // Formats every tree item and every list cell of `view` (switching the session to it)
-// and checks their lengths and the rows' channels.
-void formatAllTexts(EditSession& session, View view);
+// and checks their lengths and the rows' channels; `sameTables` as above.
+void formatAllTexts(EditSession& session, View view, bool sameTables = false);
 
 }  // namespace kavro::fuzzing
