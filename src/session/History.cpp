@@ -25,6 +25,30 @@ void swapBytes(uint8_t* a, uint8_t* b, size_t length) {
     }
 }
 
+// The `n` bytes at `a` and `b` differ: a short stretch (a block) compared a word at a time,
+// without a call, a long one by memcmp.
+bool bytesDiffer(const uint8_t* a, const uint8_t* b, size_t n) {
+    if (n > CompareBlock) {
+        return std::memcmp(a, b, n) != 0;
+    }
+    uint64_t x = 0;
+    uint64_t y = 0;
+    size_t i = 0;
+    for (; i + sizeof x <= n; i += sizeof x) {
+        std::memcpy(&x, a + i, sizeof x);
+        std::memcpy(&y, b + i, sizeof y);
+        if (x != y) {
+            return true;
+        }
+    }
+    for (; i < n; ++i) {
+        if (a[i] != b[i]) {
+            return true;
+        }
+    }
+    return false;
+}
+
 }  // namespace
 
 HistoryStep::HistoryStep(EditPlan& plan)
@@ -64,8 +88,7 @@ void HistoryStep::record(std::vector<uint8_t>& before, std::span<const TableRang
 void HistoryStep::addRuns(const uint8_t* before, const uint8_t* now, size_t offset, size_t length,
                           size_t held) {
     auto differs = [&](size_t at, size_t block = CompareBlock) {
-        const size_t n = std::min(block, length - at);
-        return std::memcmp(before + at, now + at, n) != 0;
+        return bytesDiffer(before + at, now + at, std::min(block, length - at));
     };
     for (size_t at = 0; at < length;) {
         if (at % SkipBlock == 0 && !differs(at, SkipBlock)) {

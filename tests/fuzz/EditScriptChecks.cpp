@@ -197,8 +197,7 @@ bool checkEditScriptInput(const uint8_t* data, size_t size) {
     const OpenedBase& base = openBase(session, baseName, held != baseName);
     held = {};
     const cli::ScriptOutcome outcome = cli::runEditScript(session, script);
-    checkViewIndex(session);
-    formatAllTexts(session, session.view());
+    formatAllTexts(session, session.view());  // the view index checked first
     if (!outcome.ok) {
         checkRefusalChangedNothing(session, script, outcome);
     }
