@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
+#include <QStyleOptionViewItem>
 #include <QTest>
 #include <QToolBar>
 #include <QTreeWidgetItem>
@@ -16,8 +17,8 @@
 #include "database/DisplayText.h"
 #include "database/ViewIndex.h"
 #include "support/WindowFixture.h"
-#include "ui/mainwindow/ChannelListView.h"
 #include "ui/mainwindow/ChannelListModel.h"
+#include "ui/mainwindow/ChannelListView.h"
 #include "ui/mainwindow/FindField.h"
 #include "ui/mainwindow/ProblemsPanel.h"
 #include "ui/mainwindow/SatelliteTree.h"
@@ -32,6 +33,7 @@ private slots:
     void startsEmptyWithItsInitialState();
     void focusStartsOnTheList();
     void listHasItsColumns();
+    void listCellsShowGridAndSelection();
     void handlersAreInertBeforeAnOpen();
     void viewButtonBeforeOpenOnlyMovesTheMark();
     void fitsASmallScreenAtDoubleScale();
@@ -126,7 +128,6 @@ void MainWindowTest::listHasItsColumns() {
     QCOMPARE(list->columnWidth(ColumnNo), 50);
     QCOMPARE(list->columnWidth(ColumnChannel), 180);
     QVERIFY(list->isColumnHidden(ColumnIndex));
-    QVERIFY(list->showGrid());
     QCOMPARE(list->selectionBehavior(), QAbstractItemView::SelectRows);
     QCOMPARE(list->selectionMode(), QAbstractItemView::ExtendedSelection);
     QVERIFY(!list->isSortingEnabled());
@@ -138,6 +139,26 @@ void MainWindowTest::listHasItsColumns() {
         widths += list->columnWidth(column);
     }
     QVERIFY(list->viewport()->width() >= widths);
+}
+
+// The list paints its cells itself: the grid parts them, and a selected row takes the
+// selection's colour while a row beside it keeps the base colour.
+void MainWindowTest::listCellsShowGridAndSelection() {
+    OpenedWindow h;
+    ChannelListView* list = h.window->panes().list.view();
+    h.selectRows({1});
+    QStyleOptionViewItem option;
+    option.initFrom(list);
+    const QColor grid = QColor::fromRgba(
+        static_cast<QRgb>(list->style()->styleHint(QStyle::SH_Table_GridLineColor, &option, list)));
+
+    const QImage shown = list->viewport()->grab().toImage();
+    const int x = list->columnViewportPosition(1) + 2;
+    const auto inside = [&](int row) { return list->rowViewportPosition(row) + 2; };
+    QCOMPARE(shown.pixel(list->columnViewportPosition(1) - 1, inside(0)), grid.rgb());
+    QCOMPARE(shown.pixel(x, list->rowViewportPosition(1) - 1), grid.rgb());
+    QCOMPARE(shown.pixel(x, inside(1)), list->palette().color(QPalette::Highlight).rgb());
+    QCOMPARE(shown.pixel(x, inside(0)), list->palette().color(QPalette::Base).rgb());
 }
 
 void MainWindowTest::handlersAreInertBeforeAnOpen() {

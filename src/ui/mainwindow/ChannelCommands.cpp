@@ -49,8 +49,7 @@ int dropTargetSlot(const ChannelDatabase& db, const DropTarget& drop,
 }  // namespace
 
 bool ChannelCommands::allowed() const {
-    return parts_.selection.kind() == SelectionChannel &&
-           parts_.list.view()->firstSelectedRow() >= 0;
+    return parts_.selection.kind() == SelectionChannel && parts_.list.view()->hasSelectedRows();
 }
 
 std::vector<int> ChannelCommands::channelsOf(const QVector<int>& rows) const {

@@ -20,7 +20,8 @@ namespace kavro {
 const int ChannelListView::ColumnWidths[] = {50, 120, 70, 180, 44, 44, 44, 0};
 
 ChannelListView::ChannelListView(QWidget* parent) : QTableView(parent) {
-    setShowGrid(true);
+    // The cells draw the grid (see PlainTextDelegate).
+    setShowGrid(false);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -28,7 +29,7 @@ ChannelListView::ChannelListView(QWidget* parent) : QTableView(parent) {
     setWordWrap(false);
     setTabKeyNavigation(false);
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
-    setItemDelegate(new PlainTextDelegate(Qt::AlignCenter, this));
+    setItemDelegate(new PlainTextDelegate(Qt::AlignCenter, PlainTextDelegate::Grid::Lines, this));
 
     // The selection stays visible when the focus is elsewhere.
     QPalette shown = palette();
@@ -90,6 +91,10 @@ int ChannelListView::firstSelectedRow() const {
         }
     }
     return first;
+}
+
+bool ChannelListView::hasSelectedRows() const {
+    return selectionModel() && selectionModel()->hasSelection();
 }
 
 void ChannelListView::selectOnlyRows(const std::vector<int>& rows) {

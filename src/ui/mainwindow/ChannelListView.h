@@ -45,6 +45,9 @@ public:
     QVector<int> selectedRowPositions() const;
     // The lowest selected row, -1 when none is selected.
     int firstSelectedRow() const;
+    // Whether any row is selected; unlike the two above, without reading the whole
+    // selection, which costs a pass over thousands of scattered rows.
+    bool hasSelectedRows() const;
     // Selects row `row` (adding to the selection) and scrolls it entirely into view; a row
     // that does not exist selects and shows nothing.
     void selectAndShowRow(int row);

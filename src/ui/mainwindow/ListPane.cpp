@@ -124,7 +124,7 @@ bool ListPane::goToFirstMatch(const PaneContext& context) {
 }
 
 void ListPane::takeSelection(const PaneContext& context) {
-    if (context.parts.session.isOpen() && view_->firstSelectedRow() >= 0) {
+    if (context.parts.session.isOpen() && view_->hasSelectedRows()) {
         context.parts.selection.takeList();
     }
 }

@@ -21,6 +21,19 @@ QPalette::ColorGroup colorGroup(const QStyleOptionViewItem& option) {
     return (option.state & QStyle::State_Active) ? QPalette::Active : QPalette::Inactive;
 }
 
+// The cell's own stretch of the grid: a table drawing its grid draws each vertical line the
+// whole height of the view at once, which Qt's painting splits over worker threads, waking
+// them a dozen times per line.
+void drawGrid(QPainter* painter, const QStyleOptionViewItem& option) {
+    const QWidget* widget = option.widget;
+    const QStyle* style = widget ? widget->style() : QApplication::style();
+    const QColor color(
+        static_cast<QRgb>(style->styleHint(QStyle::SH_Table_GridLineColor, &option, widget)));
+    const QRect& cell = option.rect;
+    painter->fillRect(QRect(cell.right(), cell.top(), 1, cell.height()), color);
+    painter->fillRect(QRect(cell.left(), cell.bottom(), cell.width() - 1, 1), color);
+}
+
 void drawFocus(QPainter* painter, const QStyleOptionViewItem& option, QPalette::ColorGroup group) {
     const QWidget* widget = option.widget;
     QStyle* style = widget ? widget->style() : QApplication::style();
@@ -34,8 +47,8 @@ void drawFocus(QPainter* painter, const QStyleOptionViewItem& option, QPalette::
 
 }  // namespace
 
-PlainTextDelegate::PlainTextDelegate(Qt::Alignment alignment, QObject* parent)
-    : QStyledItemDelegate(parent), alignment_(alignment) {}
+PlainTextDelegate::PlainTextDelegate(Qt::Alignment alignment, Grid grid, QObject* parent)
+    : QStyledItemDelegate(parent), alignment_(alignment), grid_(grid) {}
 
 int PlainTextDelegate::margin(const QStyleOptionViewItem& option) const {
     const QWidget* widget = option.widget;
@@ -64,6 +77,9 @@ void PlainTextDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
             option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
         painter->setFont(option.font);
         painter->drawStaticText(at, shown);
+    }
+    if (grid_ == Grid::Lines) {
+        drawGrid(painter, option);
     }
     if (option.state & QStyle::State_HasFocus) {
         drawFocus(painter, option, group);

@@ -1,6 +1,7 @@
 // Paints the cells of the channel list and the items of the satellite tree: one line of
 // plain text, placed by the alignment given and cut short with an ellipsis when too wide,
-// on the selection's colour when selected. The style's own item painting lays each text out
+// on the selection's colour when selected, with the table's grid lines on the right and at
+// the bottom when asked. The style's own item painting lays each text out
 // three times at every paint (to measure the item, to cut it short and to draw it), and the
 // tree measures every item again after each change; here a text is laid out once and kept
 // while it is on screen, so a repaint only draws glyphs already placed.
@@ -15,7 +16,9 @@ namespace kavro {
 
 class PlainTextDelegate : public QStyledItemDelegate {
 public:
-    PlainTextDelegate(Qt::Alignment alignment, QObject* parent);
+    enum class Grid { None, Lines };
+
+    PlainTextDelegate(Qt::Alignment alignment, Grid grid, QObject* parent);
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override;
@@ -36,6 +39,7 @@ private:
     }
 
     Qt::Alignment alignment_;
+    Grid grid_;
     mutable QHash<Key, QStaticText> laidOut_;
     mutable QFont font_;
     // The style's item height for font_: it does not depend on the text of one line.

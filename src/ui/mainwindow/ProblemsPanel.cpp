@@ -106,9 +106,18 @@ ProblemsPanel::ProblemsPanel(const EditSession& session, QWidget* parent)
         emit findingActivated(finding.channel, finding.transponder);
     });
     connect(&watcher_, &QFutureWatcherBase::finished, this, &ProblemsPanel::checkEnded);
+    // Qt's painting splits large fills over the global pool: a check there would hold
+    // up every paint made while it runs.
+    worker_.setMaxThreadCount(1);
     checkDelay_.setSingleShot(true);
     checkDelay_.setInterval(CheckDelayMs);
     connect(&checkDelay_, &QTimer::timeout, this, &ProblemsPanel::startCheck);
+}
+
+void ProblemsPanel::waitForRunningCheck() {
+    if (checking_) {
+        watcher_.waitForFinished();
+    }
 }
 
 bool ProblemsPanel::isChecking() const {
@@ -148,8 +157,8 @@ void ProblemsPanel::startCheck() {
     checking_ = true;
     checkedGeneration_ = generation_;
     auto tables = std::make_shared<const ChannelDatabase>(session_.database());
-    watcher_.setFuture(
-        QtConcurrent::run([tables] { return findProblems(*tables, ChannelNaming::ListNumber); }));
+    watcher_.setFuture(QtConcurrent::run(
+        &worker_, [tables] { return findProblems(*tables, ChannelNaming::ListNumber); }));
 }
 
 // The findings of tables changed since are not shown: the check that follows replaces them.

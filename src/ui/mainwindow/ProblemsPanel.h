@@ -8,6 +8,7 @@
 
 #include <QAbstractTableModel>
 #include <QFutureWatcher>
+#include <QThreadPool>
 #include <QTimer>
 #include <QWidget>
 #include <vector>
@@ -55,6 +56,9 @@ public:
     void recheck();
     // True from a change until its check ended; the findings shown are the last ones.
     bool isChecking() const;
+    // Blocks until the check running on the worker thread, if any, has ended; its findings
+    // are shown when the event loop next runs.
+    void waitForRunningCheck();
     int count() const { return static_cast<int>(model_->findings().size()); }
     const std::vector<Finding>& findings() const { return model_->findings(); }
     QTableView* view() const { return view_; }
@@ -77,6 +81,7 @@ private:
     const EditSession& session_;
     ProblemsModel* model_;
     QTableView* view_;
+    QThreadPool worker_;
     QFutureWatcher<std::vector<Finding>> watcher_;
     QTimer checkDelay_;
     // From the start of a check until its end was handled.

@@ -85,7 +85,8 @@ SatelliteTree::SatelliteTree(QWidget* parent) : QTreeWidget(parent) {
     setDragEnabled(false);
     setAllColumnsShowFocus(true);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    setItemDelegate(new PlainTextDelegate(Qt::AlignLeft | Qt::AlignVCenter, this));
+    setItemDelegate(new PlainTextDelegate(Qt::AlignLeft | Qt::AlignVCenter,
+                                          PlainTextDelegate::Grid::None, this));
     header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     header()->setStretchLastSection(false);
 

@@ -12,7 +12,6 @@
 #include <QPushButton>
 #include <QTest>
 #include <QThread>
-#include <QThreadPool>
 
 #include "BenchWindow.h"
 #include "support/WindowFixture.h"
@@ -277,7 +276,7 @@ void BM_Action_ProblemsRecheck(benchmark::State& state) {
         // runs to its end, untimed; the event that it ended waits.
         QThread::msleep(50);
         QCoreApplication::processEvents();
-        QThreadPool::globalInstance()->waitForDone();
+        w.window.panes().problems.panel()->waitForRunningCheck();
         state.ResumeTiming();
         w.settle();
         if (w.window.panes().problems.panel()->isChecking()) {
