@@ -114,18 +114,27 @@ std::string jsonString(std::string_view text) {
     std::string out;
     out.reserve(text.size() + 2);
     out += '"';
+    // Bytes that need no escape are appended a run at a time.
+    size_t plain = 0;
     for (size_t i = 0; i < text.size();) {
+        const auto byte = static_cast<unsigned char>(text[i]);
         unsigned code = 0;
-        if (const size_t length = controlAt(text, i, code)) {
-            appendJsonControl(out, code);
-            i += length;
+        const size_t control = byte >= 0x20 && byte < 0x7F ? 0 : controlAt(text, i, code);
+        if (control == 0 && byte != '"' && byte != '\\') {
+            ++i;
             continue;
         }
-        if (text[i] == '"' || text[i] == '\\') {
+        out.append(text.substr(plain, i - plain));
+        if (control != 0) {
+            appendJsonControl(out, code);
+            i += control;
+        } else {
             out += '\\';
+            out += text[i++];
         }
-        out += text[i++];
+        plain = i;
     }
+    out.append(text.substr(plain));
     out += '"';
     return out;
 }

@@ -14,10 +14,14 @@
 namespace kavro::cli {
 
 int loadDatabase(EditSession& session, const std::string& path, View view, std::ostream& err) {
-    session.reset(view);
+    // An accepted open replaces all the session held (tables, image, file, history), so the
+    // session is not reset first; after a failure the caller uses it no more.
     const OpenResult result = session.open(path);
     switch (result.outcome) {
         case OpenOutcome::Accepted:
+            if (session.view() != view) {
+                session.setView(view);
+            }
             break;
         case OpenOutcome::CannotOpen:
         case OpenOutcome::ReadError:

@@ -19,8 +19,9 @@ constexpr int ExitRefused = 1;  // invalid file, refused script line
 constexpr int ExitFailure = 2;  // usage error, unreadable or unwritable file
 
 // Starts `session` anew in `view` (its buffers kept), then reads `path` exactly as Open does.
-// Reports a failure on `err` ("File open failed!" or "Invalid DB file!" with the reason) and
-// returns the exit code; ExitOk when the file was accepted.
+// Opens `path` into `session`, shown in `view`. Reports a failure on `err` ("File open
+// failed!" or "Invalid DB file!" with the reason) and returns the exit code, the session then
+// left as it was; ExitOk when the file was accepted.
 int loadDatabase(EditSession& session, const std::string& path, View view, std::ostream& err);
 
 // "all", "tv" or "radio".

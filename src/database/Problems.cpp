@@ -107,10 +107,20 @@ private:
         return channelNumber(ch) + " " + quoted(db_.channelName(ch));
     }
 
+    // Built in one buffer with room for what the findings append to it.
     std::string transponderText(int t) const {
-        return "transponder " + std::to_string(t) + " (" + transponderShortText(db_, t) + " " +
-               std::to_string(db_.transponderSymbolRate(t)) + " on " +
-               quoted(db_.satelliteName(db_.transponderSatellite(t))) + ")";
+        std::string text;
+        text.reserve(160);
+        text += "transponder ";
+        text += std::to_string(t);
+        text += " (";
+        text += transponderShortText(db_, t);
+        text += " ";
+        text += std::to_string(db_.transponderSymbolRate(t));
+        text += " on ";
+        text += quoted(db_.satelliteName(db_.transponderSatellite(t)));
+        text += ")";
+        return text;
     }
 
     // The findings of one kind from `first` on, by slot.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <bit>
 #include <cstring>
+#include <iterator>
 #include <utility>
 
 #include "database/ByteOrder.h"
@@ -45,15 +46,25 @@ uint16_t ComputeChecksum(const uint8_t* data, int32_t count) {
     }
     // The sum wraps modulo 2^32 (carries out of bit 31 are dropped). A 64-bit sum taken
     // modulo 2^32 at the end is the same, so on a little-endian machine the words are added
-    // four at a time from one 8-byte load, the checksum of a full image being read on every
-    // open and save.
+    // from 8-byte loads, the checksum of a full image being taken on every open and save:
+    // the even and the odd words of each load into two 32-bit lanes apiece, which take at
+    // most 0xFFFF a load and so are emptied into the 64-bit sum before 65,536 loads.
     uint64_t wide = 0;
     int32_t done = 0;
     if constexpr (std::endian::native == std::endian::little) {
-        for (; done + 8 <= count; done += 8) {
-            uint64_t w;
-            std::memcpy(&w, data + done, sizeof w);
-            wide += (w & 0xFFFF) + ((w >> 16) & 0xFFFF) + ((w >> 32) & 0xFFFF) + (w >> 48);
+        constexpr int32_t LoadsPerBlock = 32768;
+        constexpr uint64_t LowWords = 0x0000FFFF0000FFFF;
+        while (count - done >= 8) {
+            const int32_t loads = std::min(LoadsPerBlock, (count - done) / 8);
+            uint64_t even = 0;
+            uint64_t odd = 0;
+            for (int32_t i = 0; i < loads; ++i, done += 8) {
+                uint64_t w;
+                std::memcpy(&w, data + done, sizeof w);
+                even += w & LowWords;
+                odd += (w >> 16) & LowWords;
+            }
+            wide += (even & 0xFFFFFFFF) + (even >> 32) + (odd & 0xFFFFFFFF) + (odd >> 32);
         }
     }
     uint32_t acc = static_cast<uint32_t>(wide);
@@ -177,6 +188,20 @@ ImageProblem DatabaseImage::packInto(const ChannelDatabase& db, uint8_t* image) 
         return ImageProblem::WrongMagic;
     }
     return length > BodySize ? ImageProblem::CoveredLengthTooLong : ImageProblem::None;
+}
+
+void DatabaseImage::copyBetweenTables(uint8_t* image) const {
+    Region byOffset[std::size(Regions)];
+    std::copy(std::begin(Regions), std::end(Regions), byOffset);
+    std::sort(std::begin(byOffset), std::end(byOffset),
+              [](const Region& a, const Region& b) { return a.offset < b.offset; });
+    size_t at = 0;
+    for (const Region& region : byOffset) {
+        const size_t begin = static_cast<size_t>(region.offset);
+        std::memcpy(image + at, bytes() + at, begin - at);
+        at = begin + region.size;
+    }
+    std::memcpy(image + at, bytes() + at, ImageSize - at);
 }
 
 void DatabaseImage::reset() {

@@ -67,6 +67,9 @@ public:
     // The same into `image` (ImageSize bytes), which holds the bytes between the tables.
     // Returns what checkImage() would find in the result, without summing the body again.
     ImageProblem packInto(const ChannelDatabase& db, uint8_t* image);
+    // Copies every byte of this image that lies outside the tables into `image` (ImageSize
+    // bytes): readies it for packInto() without copying what the tables overwrite.
+    void copyBetweenTables(uint8_t* image) const;
     // Everything zero again.
     void reset();
 

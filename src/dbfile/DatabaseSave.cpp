@@ -218,7 +218,7 @@ SaveResult DatabaseFile::saveTo(const SaveTarget& target, const SaveTail& tail,
     uint8_t* packed = work_.data();
     SaveWork work{packed, ImageProblem::None, *writer_, hook_};
     work.reach(SaveStep::Created, temp.path);
-    std::memcpy(packed, image_.bytes(), ImageSize);
+    image_.copyBetweenTables(packed);
     work.problem = image_.packInto(db, packed);
     const uint32_t head = bytesToWrite(packed, image_.bytesRead());
     fs::FileInfo written;

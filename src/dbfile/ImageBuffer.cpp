@@ -30,9 +30,9 @@ ImageBuffer::ImageBuffer(const ImageBuffer& other)
 
 ImageBuffer& ImageBuffer::operator=(const ImageBuffer& other) {
     if (this != &other) {
-        settle(0);
+        // Only what the copy does not cover is cleared.
         std::memcpy(bytes_.get(), other.bytes_.get(), other.zeroFrom_);
-        zeroFrom_ = other.zeroFrom_;
+        settle(other.zeroFrom_);
     }
     return *this;
 }

@@ -1,6 +1,7 @@
 #include "EditAppliers.h"
 
 #include <algorithm>
+#include <type_traits>
 
 #include "ImportApplier.h"
 #include "OrderApplier.h"
@@ -397,9 +398,17 @@ void planEdit(const ChannelDatabase& db, const Edit& edit, EditPlan& plan) {
     joinRanges(plan.ranges);
 }
 
-void applyEdit(ChannelDatabase& db, const Edit& edit, std::vector<uint8_t>& buffer,
-               EditResult& result) {
-    std::visit([&](const auto& e) { applyOf(db, e, buffer, result); }, edit);
+void applyEdit(ChannelDatabase& db, const Edit& edit, const EditPlan& plan,
+               std::vector<uint8_t>& buffer, EditResult& result) {
+    std::visit(
+        [&](const auto& e) {
+            if constexpr (std::is_same_v<std::decay_t<decltype(e)>, ImportChannels>) {
+                applyOf(db, e, plan.import, buffer);
+            } else {
+                applyOf(db, e, buffer, result);
+            }
+        },
+        edit);
 }
 
 }  // namespace kavro

@@ -32,14 +32,16 @@ struct EditPlan {
     // How far it reaches: beyond fields, the view index must be rebuilt.
     ChangeReach reach = ChangeReach::Fields;
     std::string label;  // the step's name, e.g. "delete 3 channels"
+    // An import's plan, which its apply follows rather than planning it again.
+    ImportPlan import;
 };
 
 // Plans `edit` on `db` as it is now. A refused plan has only its refusal.
 void planEdit(const ChannelDatabase& db, const Edit& edit, EditPlan& plan);
 
-// Applies an edit whose plan was accepted; fills the result's slot and replaced. `buffer`
-// is work space for a move.
-void applyEdit(ChannelDatabase& db, const Edit& edit, std::vector<uint8_t>& buffer,
-               EditResult& result);
+// Applies an edit whose `plan`, made by planEdit on `db` as it is now, was accepted; fills
+// the result's slot and replaced. `buffer` is work space for a move.
+void applyEdit(ChannelDatabase& db, const Edit& edit, const EditPlan& plan,
+               std::vector<uint8_t>& buffer, EditResult& result);
 
 }  // namespace kavro

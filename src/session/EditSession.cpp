@@ -101,7 +101,7 @@ EditResult EditSession::apply(const Edit& edit) {
     }
     result.applied = true;
     takeBefore(plan_.ranges);
-    applyEdit(*db_, edit, moveBuffer_, result);
+    applyEdit(*db_, edit, plan_, moveBuffer_, result);
     HistoryStep step(plan_);
     step.record(before_, plan_.ranges, db_->bytes());
     if (step.empty()) {

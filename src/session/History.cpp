@@ -11,6 +11,9 @@ namespace {
 // Ranges are compared a block at a time: equal blocks are skipped at the speed of memcmp,
 // and only the ends of a stretch of differing blocks are trimmed byte by byte.
 constexpr size_t CompareBlock = 64;
+// Unchanged stretches are passed over this many bytes at a time, from the offsets that are
+// multiples of it (and so of CompareBlock).
+constexpr size_t SkipBlock = 64 * CompareBlock;
 
 void swapBytes(uint8_t* a, uint8_t* b, size_t length) {
     uint8_t chunk[4096];
@@ -20,6 +23,30 @@ void swapBytes(uint8_t* a, uint8_t* b, size_t length) {
         std::memcpy(a + done, b + done, n);
         std::memcpy(b + done, chunk, n);
     }
+}
+
+// The `n` bytes at `a` and `b` differ: a short stretch (a block) compared a word at a time,
+// without a call, a long one by memcmp.
+bool bytesDiffer(const uint8_t* a, const uint8_t* b, size_t n) {
+    if (n > CompareBlock) {
+        return std::memcmp(a, b, n) != 0;
+    }
+    uint64_t x = 0;
+    uint64_t y = 0;
+    size_t i = 0;
+    for (; i + sizeof x <= n; i += sizeof x) {
+        std::memcpy(&x, a + i, sizeof x);
+        std::memcpy(&y, b + i, sizeof y);
+        if (x != y) {
+            return true;
+        }
+    }
+    for (; i < n; ++i) {
+        if (a[i] != b[i]) {
+            return true;
+        }
+    }
+    return false;
 }
 
 }  // namespace
@@ -49,21 +76,25 @@ void HistoryStep::record(std::vector<uint8_t>& before, std::span<const TableRang
         data_.swap(before);
         return;
     }
-    data_.reserve(changed);
+    data_.resize(changed);
+    size_t held = 0;
     for (Run& run : runs_) {
-        const uint8_t* source = before.data() + run.held;
-        run.held = static_cast<uint32_t>(data_.size());
-        data_.insert(data_.end(), source, source + run.length);
+        std::memcpy(data_.data() + held, before.data() + run.held, run.length);
+        run.held = static_cast<uint32_t>(held);
+        held += run.length;
     }
 }
 
 void HistoryStep::addRuns(const uint8_t* before, const uint8_t* now, size_t offset, size_t length,
                           size_t held) {
-    auto differs = [&](size_t at) {
-        const size_t n = std::min(CompareBlock, length - at);
-        return std::memcmp(before + at, now + at, n) != 0;
+    auto differs = [&](size_t at, size_t block = CompareBlock) {
+        return bytesDiffer(before + at, now + at, std::min(block, length - at));
     };
     for (size_t at = 0; at < length;) {
+        if (at % SkipBlock == 0 && !differs(at, SkipBlock)) {
+            at += SkipBlock;
+            continue;
+        }
         if (!differs(at)) {
             at += CompareBlock;
             continue;

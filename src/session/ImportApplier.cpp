@@ -5,7 +5,7 @@
 #include "EditAppliers.h"
 #include "StepLabels.h"
 #include "database/ChannelDatabase.h"
-#include "dbfile/DatabaseFile.h"
+#include "dbfile/DatabaseReader.h"
 
 namespace kavro {
 
@@ -40,13 +40,16 @@ void slotsAfter(const ChannelDatabase& db, const ImportPlan& plan, std::vector<i
 }  // namespace
 
 ImportSource readImportSource(const std::string& path) {
-    auto database = std::make_shared<ChannelDatabase>();
-    const auto file = std::make_unique<DatabaseFile>();
-    const OpenResult opened = file->open(path, *database);
+    DatabaseReader reader;
+    return readImportSource(path, reader);
+}
+
+ImportSource readImportSource(const std::string& path, DatabaseReader& reader) {
+    OpenResult opened;
     ImportSource source;
+    source.database = reader.read(path, opened);
     switch (opened.outcome) {
         case OpenOutcome::Accepted:
-            source.database = std::move(database);
             break;
         case OpenOutcome::Invalid:
             source.message = "Invalid DB file!";
@@ -73,7 +76,7 @@ void planImportEdit(const ChannelDatabase& db, const ImportChannels& edit, Impor
 }
 
 void planOf(const ChannelDatabase& db, const ImportChannels& e, EditPlan& plan) {
-    ImportPlan import;
+    ImportPlan& import = plan.import;
     planImportEdit(db, e, import);
     plan.refusal = import.refusal;
     if (!plan.refusal.empty()) {
@@ -100,10 +103,8 @@ void planOf(const ChannelDatabase& db, const ImportChannels& e, EditPlan& plan) 
                  e.sourceName;
 }
 
-void applyOf(ChannelDatabase& db, const ImportChannels& e, std::vector<uint8_t>& buffer,
-             EditResult&) {
-    ImportPlan import;
-    planImportEdit(db, e, import);
+void applyOf(ChannelDatabase& db, const ImportChannels& e, const ImportPlan& import,
+             std::vector<uint8_t>& buffer) {
     if (import.refusal.empty()) {
         applyImport(db, *e.source, import, buffer);
     }

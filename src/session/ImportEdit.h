@@ -11,6 +11,7 @@
 namespace kavro {
 
 class ChannelDatabase;
+class DatabaseReader;
 
 struct ImportChannels {
     std::shared_ptr<const ChannelDatabase> source;
@@ -27,6 +28,8 @@ struct ImportSource {
     std::string reason;                               // the system's or the check's reason
 };
 ImportSource readImportSource(const std::string& path);
+// The same through `reader`, which a caller that reads many sources keeps.
+ImportSource readImportSource(const std::string& path, DatabaseReader& reader);
 
 // What the edit would do to `db` as it stands: the plan its apply follows.
 void planImportEdit(const ChannelDatabase& db, const ImportChannels& edit, ImportPlan& plan);

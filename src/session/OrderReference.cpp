@@ -8,7 +8,7 @@
 #include "database/ChannelDatabase.h"
 #include "database/CsvText.h"
 #include "database/OrderTransfer.h"
-#include "dbfile/DatabaseFile.h"
+#include "dbfile/DatabaseReader.h"
 #include "dbfile/FileSystem.h"
 
 namespace kavro {
@@ -83,10 +83,10 @@ ReferenceOrder readListReference(const ChannelDatabase& db, const std::string& p
     return matched(matchOrder(db, rows));
 }
 
-ReferenceOrder readDatabaseReference(const ChannelDatabase& db, const std::string& path) {
-    const auto reference = std::make_unique<ChannelDatabase>();
-    const auto file = std::make_unique<DatabaseFile>();
-    const OpenResult opened = file->open(path, *reference);
+ReferenceOrder readDatabaseReference(const ChannelDatabase& db, const std::string& path,
+                                     DatabaseReader& reader) {
+    OpenResult opened;
+    const std::shared_ptr<const ChannelDatabase> reference = reader.read(path, opened);
     switch (opened.outcome) {
         case OpenOutcome::Accepted:
             return matched(matchOrder(db, *reference));
@@ -114,7 +114,13 @@ bool isListPath(const std::string& path) {
 }
 
 ReferenceOrder readReferenceOrder(const ChannelDatabase& db, const std::string& path) {
-    return isListPath(path) ? readListReference(db, path) : readDatabaseReference(db, path);
+    DatabaseReader reader;
+    return readReferenceOrder(db, path, reader);
+}
+
+ReferenceOrder readReferenceOrder(const ChannelDatabase& db, const std::string& path,
+                                  DatabaseReader& reader) {
+    return isListPath(path) ? readListReference(db, path) : readDatabaseReference(db, path, reader);
 }
 
 }  // namespace kavro

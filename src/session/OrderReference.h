@@ -9,6 +9,7 @@
 namespace kavro {
 
 class ChannelDatabase;
+class DatabaseReader;
 
 enum class ReferenceOutcome {
     Matched,
@@ -33,5 +34,8 @@ bool isListPath(const std::string& path);
 
 // Reads the reference at `path` and matches the live channels of `db` against it.
 ReferenceOrder readReferenceOrder(const ChannelDatabase& db, const std::string& path);
+// The same, a database file read through `reader`, which a caller that reads many keeps.
+ReferenceOrder readReferenceOrder(const ChannelDatabase& db, const std::string& path,
+                                  DatabaseReader& reader);
 
 }  // namespace kavro

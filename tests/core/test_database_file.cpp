@@ -7,6 +7,7 @@
 
 #include "ImageTestSupport.h"
 #include "database/ByteOrder.h"
+#include "dbfile/DatabaseReader.h"
 #include "support/FaultyWriter.h"
 
 using namespace kavro;
@@ -137,6 +138,44 @@ TEST_F(DatabaseFileTest, ShortFileAfterLongOnesOpensAsIfAlone) {
             EXPECT_TRUE(snapshot() == alone) << i << byLoad;
         }
     }
+}
+
+// A reader reads each file as if alone, into the database of the file before once nothing
+// holds it, and never over one still held; a refused file gives none.
+TEST_F(DatabaseFileTest, ReaderReadsEachFileAsIfAloneAndNeverOverOneHeld) {
+    const auto tablesOf = [](const ChannelDatabase& d) {
+        return Bytes(d.bytes(), d.bytes() + table::Size);
+    };
+    const Bytes full = kt::fullCapacityImage(3);
+    Bytes shortImage = kt::smallImage(5);
+    std::fill(shortImage.begin() + 300000, shortImage.end(), 0);
+    const std::string fullPath = writeFile("full.tbn", full);
+    const std::string shortPath = writeFile("short.tbn", truncated(refixed(shortImage), 300000));
+    ASSERT_EQ(openFile(shortPath).outcome, OpenOutcome::Accepted);
+    const Bytes alone = tablesOf(db());
+
+    DatabaseReader reader;
+    OpenResult result;
+    std::shared_ptr<const ChannelDatabase> first = reader.read(fullPath, result);
+    ASSERT_TRUE(first);
+    const Bytes fullTables = tablesOf(*first);
+    std::shared_ptr<const ChannelDatabase> second = reader.read(shortPath, result);
+    ASSERT_TRUE(second);
+    EXPECT_NE(second, first);
+    EXPECT_EQ(tablesOf(*first), fullTables);
+    EXPECT_EQ(tablesOf(*second), alone);
+
+    second.reset();
+    first = reader.read(fullPath, result);
+    const ChannelDatabase* reused = first.get();
+    first.reset();
+    second = reader.read(shortPath, result);
+    EXPECT_EQ(second.get(), reused);
+    EXPECT_EQ(tablesOf(*second), alone);
+
+    EXPECT_EQ(reader.read(writeFile("bad.tbn", flipByte(full, 5000)), result), nullptr);
+    EXPECT_EQ(result.outcome, OpenOutcome::Invalid);
+    EXPECT_EQ(tablesOf(*second), alone);
 }
 
 // A saved file, opened again, gives exactly the image that was saved: edits past the end

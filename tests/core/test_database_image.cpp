@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <random>
 #include <set>
 
 #include "ImageTestSupport.h"
@@ -128,6 +129,24 @@ TEST_F(DatabaseImageTest, UneditedImagePacksToTheSameBytesEveryTime) {
     EXPECT_EQ(packed(), loaded_);
 }
 
+// Packing into a buffer of other bytes, readied by copyBetweenTables(), gives the image
+// itself: every byte outside the tables comes from the image, every table byte is packed.
+TEST_F(DatabaseImageTest, BytesBetweenTablesAndPackedTablesMakeTheWholeImage) {
+    std::mt19937 random(26);
+    Bytes image(ImageSize);
+    std::generate(image.begin(), image.end(), [&] { return static_cast<uint8_t>(random()); });
+    writeU16(image.data() + hdr::Magic, ImageMagic);
+    writeU32(image.data() + hdr::DataLength, BodySize + HeaderSize);
+    writeU16(image.data() + hdr::DataLengthExtra, 0);
+    kt::fixChecksums(image);
+    ASSERT_TRUE(unpack(image.data()));
+    image_->adopt(image.data(), ImageSize);
+    Bytes other(ImageSize, 0xA5);
+    image_->copyBetweenTables(other.data());
+    EXPECT_EQ(image_->packInto(db(), other.data()), ImageProblem::None);
+    EXPECT_EQ(other, image);
+}
+
 TEST_F(DatabaseImageTest, EditChangesOnlyTheFieldAndBothChecksums) {
     loadSmall();
     db().setChannelServiceId(7, db().channelServiceId(7) ^ 0x1234);
@@ -201,5 +220,33 @@ TEST(BytesToWrite, ReachesTheLastNonZeroByteAndNoLessThanTheCountRead) {
     }
     for (uint32_t count : counts) {
         EXPECT_EQ(bytesToWrite(image.data(), count), count) << "all zero, " << count;
+    }
+}
+
+// A buffer copied over, or read into anew, holds the new bytes and zeros after them, whatever
+// it held before: shorter, longer or the whole image.
+TEST(ImageBuffer, CopiesAndNewContentsLeaveNothingOfTheOldBehind) {
+    const auto filled = [](size_t length, uint8_t value) {
+        ImageBuffer buffer;
+        std::memset(buffer.readTarget(), value, length);
+        buffer.settle(length);
+        return buffer;
+    };
+    const auto holds = [](const ImageBuffer& buffer, size_t length, uint8_t value) {
+        const uint8_t* bytes = buffer.data();
+        return std::all_of(bytes, bytes + length, [&](uint8_t b) { return b == value; }) &&
+               std::all_of(bytes + length, bytes + ImageSize, [](uint8_t b) { return b == 0; });
+    };
+    const size_t lengths[] = {0, 50, 100, 200, ImageSize};
+    for (size_t before : lengths) {
+        for (size_t after : lengths) {
+            ImageBuffer copied = filled(before, 1);
+            copied = filled(after, 2);
+            EXPECT_TRUE(holds(copied, after, 2)) << before << " " << after;
+            ImageBuffer read = filled(before, 1);
+            std::memset(read.readTarget(), 3, after);
+            read.settle(after);
+            EXPECT_TRUE(holds(read, after, 3)) << before << " " << after;
+        }
     }
 }

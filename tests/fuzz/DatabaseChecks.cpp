@@ -115,11 +115,13 @@ void formatTree(const ChannelDatabase& db, const ViewIndex& index) {
 
 }  // namespace
 
-void checkViewIndex(const EditSession& session) {
+void checkViewIndex(const EditSession& session, bool sameTables) {
     const ChannelDatabase& db = session.database();
     const ViewIndex& v = session.viewIndex();
     require(v.view() >= View::All && v.view() <= View::Radio, "the view is one of three");
-    takeChannelKinds(db);
+    if (!sameTables) {
+        takeChannelKinds(db);
+    }
     checkChannelList(v, View::All, "the all list");
     checkChannelList(v, View::Tv, "the TV list");
     checkChannelList(v, View::Radio, "the radio list");
@@ -127,11 +129,11 @@ void checkViewIndex(const EditSession& session) {
     checkChannelCounts(db, v);
 }
 
-void formatAllTexts(EditSession& session, View view) {
+void formatAllTexts(EditSession& session, View view, bool sameTables) {
     if (session.view() != view) {
         session.setView(view);
     }
-    checkViewIndex(session);
+    checkViewIndex(session, sameTables);
     const ChannelDatabase& db = session.database();
     const ViewIndex& index = session.viewIndex();
     formatTree(db, index);
@@ -154,9 +156,9 @@ void formatAllTexts(EditSession& session, View view) {
 void DatabaseState::capture(const EditSession& session) {
     const uint8_t* tables = session.database().bytes();
     const DatabaseImage& image = session.file().image();
-    tables_.assign(tables, tables + table::Size);
-    image_.assign(image.bytes(), image.bytes() + ImageSize);
-    header_.assign(image.workingHeader(), image.workingHeader() + HeaderSize);
+    copyBytes(tables_, tables, table::Size);
+    copyBytes(image_, image.bytes(), ImageSize);
+    copyBytes(header_, image.workingHeader(), HeaderSize);
     bytesRead_ = image.bytesRead();
     view_ = session.view();
 }

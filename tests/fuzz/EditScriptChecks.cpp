@@ -150,7 +150,7 @@ void checkSaveAs(EditSession& session, const OpenedBase& base) {
             "an edited database saves");
     require(!session.isModified(), "a saved database is not modified");
     checkSavedFile(session, path, base.tail);
-    savedTables().assign(session.database().bytes(), session.database().bytes() + table::Size);
+    copyBytes(savedTables(), session.database().bytes(), table::Size);
 }
 
 // Every step undone gives back the base, byte for byte; redone, what was saved. (Tables that
@@ -197,8 +197,7 @@ bool checkEditScriptInput(const uint8_t* data, size_t size) {
     const OpenedBase& base = openBase(session, baseName, held != baseName);
     held = {};
     const cli::ScriptOutcome outcome = cli::runEditScript(session, script);
-    checkViewIndex(session);
-    formatAllTexts(session, session.view());
+    formatAllTexts(session, session.view());  // the view index checked first
     if (!outcome.ok) {
         checkRefusalChangedNothing(session, script, outcome);
     }

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -27,6 +28,15 @@ struct CheckFailure : std::runtime_error {
 inline void require(bool holds, const char* rule) {
     if (!holds) {
         throw CheckFailure(rule);
+    }
+}
+
+// Makes `to` a copy of the `size` bytes at `from`. By memcpy: a vector's own copies end in
+// the sanitizers' memmove, which goes a byte at a time, over a megabyte per image or tables.
+inline void copyBytes(std::vector<uint8_t>& to, const uint8_t* from, size_t size) {
+    to.resize(size);
+    if (size > 0) {
+        std::memcpy(to.data(), from, size);
     }
 }
 
@@ -76,10 +86,11 @@ bool checkBackupInput(const uint8_t* data, size_t size);
 // The base files the script checks start from, by name ("small", "gaps", "full", ...).
 const std::vector<uint8_t>& scriptBaseImage(std::string_view name);
 
-// The session's view index against its tables: every list, count and order.
-void checkViewIndex(const EditSession& session);
+// The session's view index against its tables: every list, count and order. With
+// `sameTables`, the tables are those of the check before, whose kinds of channel still hold.
+void checkViewIndex(const EditSession& session, bool sameTables = false);
 // Formats every tree item and every list cell of `view` (switching the session to it)
-// and checks their lengths and the rows' channels.
-void formatAllTexts(EditSession& session, View view);
+// and checks their lengths and the rows' channels; `sameTables` as above.
+void formatAllTexts(EditSession& session, View view, bool sameTables = false);
 
 }  // namespace kavro::fuzzing

@@ -71,13 +71,14 @@ bool openAndCheck(const std::string& path, const DecodedImage& input) {
     return true;
 }
 
-// Every view, tree item and list cell; the view the session is in first.
+// Every view, tree item and list cell; the view the session is in first. Switching views
+// leaves the tables as they are.
 void checkShown(EditSession& session) {
     const auto shown = session.view();
     formatAllTexts(session, shown);
     for (auto view : {View::All, View::Tv, View::Radio}) {
         if (view != shown) {
-            formatAllTexts(session, view);
+            formatAllTexts(session, view, true);
         }
     }
 }

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "FuzzBases.h"
+#include "FuzzChecks.h"
 #include "database/ByteOrder.h"
 #include "dbfile/ImageFormat.h"
 #include "support/TestImageBuilder.h"
@@ -52,21 +53,32 @@ void writeValue(uint8_t* field, int size, int at, const Mutation& m, Allowed all
     }
 }
 
-void writeRecordBytes(uint8_t* image, int region, int capacity, int recordSize, const Mutation& m) {
-    uint8_t* record = image + region + (m.index % capacity) * recordSize;
-    writeValue(record, recordSize, m.offset % recordSize, m, [](int) { return true; });
+// A stretch of the image a decode changed: its offset and length.
+using Changed = std::pair<uint32_t, uint32_t>;
+Changed changedAt(int offset, int length) {
+    return {static_cast<uint32_t>(offset), static_cast<uint32_t>(length)};
 }
 
-void copyRecord(uint8_t* image, int region, int capacity, int recordSize, const Mutation& m) {
-    std::memmove(image + region + (m.index % capacity) * recordSize,
-                 image + region + static_cast<int>(m.value % capacity) * recordSize, recordSize);
+Changed writeRecordBytes(uint8_t* image, int region, int capacity, int recordSize,
+                         const Mutation& m) {
+    const int at = region + (m.index % capacity) * recordSize;
+    writeValue(image + at, recordSize, m.offset % recordSize, m, [](int) { return true; });
+    return changedAt(at, recordSize);
+}
+
+Changed copyRecord(uint8_t* image, int region, int capacity, int recordSize, const Mutation& m) {
+    const int at = region + (m.index % capacity) * recordSize;
+    std::memmove(image + at, image + region + static_cast<int>(m.value % capacity) * recordSize,
+                 recordSize);
+    return changedAt(at, recordSize);
 }
 
 bool isSealField(int at) {
     return at < hdr::Magic + 2 || (at >= hdr::DataChecksum && at < hdr::HeaderChecksum + 2);
 }
 
-void applyMutation(uint8_t* image, const Mutation& m, bool raw) {
+// Applies `m` and tells the record it changed.
+Changed applyMutation(uint8_t* image, const Mutation& m, bool raw) {
     switch (m.kind) {
         case MutationKind::ChannelBytes:
             return writeRecordBytes(image, ChannelRegion, ChannelCapacity, ChannelRecordSize, m);
@@ -80,8 +92,9 @@ void applyMutation(uint8_t* image, const Mutation& m, bool raw) {
             return writeRecordBytes(image, FavoriteNameRegion, FavoriteNameSlots, FavoriteNameSize,
                                     m);
         case MutationKind::HeaderBytes:
-            return writeValue(image, HeaderSize, m.offset % HeaderSize, m,
-                              [raw](int at) { return raw || !isSealField(at); });
+            writeValue(image, HeaderSize, m.offset % HeaderSize, m,
+                       [raw](int at) { return raw || !isSealField(at); });
+            return changedAt(0, HeaderSize);
         case MutationKind::CopyChannel:
             return copyRecord(image, ChannelRegion, ChannelCapacity, ChannelRecordSize, m);
         case MutationKind::CopyTransponder:
@@ -93,11 +106,12 @@ void applyMutation(uint8_t* image, const Mutation& m, bool raw) {
                 {TransponderRegion, TransponderCapacity, TransponderRecordSize},
                 {SatelliteRegion, SatelliteCapacity, SatelliteRecordSize}};
             const int* table = Tables[m.offset % 3];
-            std::memset(image + table[0] + (m.index % table[1]) * table[2],
-                        static_cast<uint8_t>(m.value), table[2]);
-            return;
+            const int at = table[0] + (m.index % table[1]) * table[2];
+            std::memset(image + at, static_cast<uint8_t>(m.value), table[2]);
+            return changedAt(at, table[2]);
         }
     }
+    return {0, 0};
 }
 
 // The base files as an open reads them, made once.
@@ -110,6 +124,21 @@ const std::vector<uint8_t>& baseImage(int base) {
         }
     }
     return images[base];
+}
+
+// Makes out.image the image of `base`: copied whole when the decode before was of another
+// base, else only the stretches that decode changed copied back.
+void startFromBase(int base, DecodedImage& out) {
+    const std::vector<uint8_t>& bytes = baseImage(base);
+    if (out.base != base || out.image.size() != static_cast<size_t>(ImageSize)) {
+        copyBytes(out.image, bytes.data(), ImageSize);
+    } else {
+        for (const auto& [offset, length] : out.changed) {
+            std::memcpy(out.image.data() + offset, bytes.data() + offset, length);
+        }
+    }
+    out.base = base;
+    out.changed.assign(1, changedAt(0, HeaderSize));  // the checksums
 }
 
 }  // namespace
@@ -139,9 +168,9 @@ void decodeImageInput(const uint8_t* data, size_t size, DecodedImage& out) {
     out.toolCommand = flags >> 3;
 
     std::vector<uint8_t>& image = out.image;
-    image = baseImage(base);
+    startFromBase(base, out);
     for (int n = 0; n < MaxMutations && !in.atEnd(); ++n) {
-        applyMutation(image.data(), readMutation(in), raw);
+        out.changed.push_back(applyMutation(image.data(), readMutation(in), raw));
     }
 
     size_t length = baseFileBytes.size();
@@ -160,11 +189,12 @@ void decodeImageInput(const uint8_t* data, size_t size, DecodedImage& out) {
     }
     const size_t read = std::min<size_t>(length, ImageSize);
     std::memset(image.data() + read, 0, ImageSize - read);
+    out.changed.push_back(changedAt(static_cast<int>(read), static_cast<int>(ImageSize - read)));
     if (!raw && read >= static_cast<size_t>(HeaderSize)) {
         testing::fixChecksums(image);
     }
 
-    out.file.assign(image.begin(), image.begin() + read);
+    copyBytes(out.file, image.data(), read);
     for (size_t i = ImageSize; i < length; ++i) {
         out.file.push_back(i < baseFileBytes.size() ? baseFileBytes[i]
                                                     : static_cast<uint8_t>(i * 37 + parameter));

@@ -16,6 +16,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 namespace kavro::fuzzing {
@@ -62,6 +63,10 @@ struct DecodedImage {
     std::vector<uint8_t> file;   // the file's bytes
     std::vector<uint8_t> image;  // as an open reads them: ImageSize bytes over zeros
     int toolCommand = 0;         // ToolCommandCount and above: none
+    // The base decoded last and the stretches (offset, length) of `image` the decode changed
+    // from it, which the next decode of the same base copies back instead of the whole image.
+    int base = -1;
+    std::vector<std::pair<uint32_t, uint32_t>> changed;
 };
 
 // Builds the file an input stands for: the base, mutated, cut or lengthened, and unless Raw

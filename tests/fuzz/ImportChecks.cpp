@@ -12,6 +12,7 @@
 #include "ScratchFolder.h"
 #include "database/ByteOrder.h"
 #include "database/ChannelDatabase.h"
+#include "dbfile/DatabaseReader.h"
 #include "session/EditSession.h"
 #include "session/ImportEdit.h"
 
@@ -137,13 +138,14 @@ bool checkImportInput(const uint8_t* data, size_t size) {
     require(session.load(base.bytes.data(), base.bytes.size()).outcome == OpenOutcome::Accepted,
             "a base file loads");
     const ChannelDatabase& db = session.database();
-    start.assign(db.bytes(), db.bytes() + table::Size);
+    copyBytes(start, db.bytes(), table::Size);
     std::memcpy(before.mutableBytes(), start.data(), table::Size);
 
     decodeImageInput(data + std::min<size_t>(size, 1), size - std::min<size_t>(size, 1), input);
     const std::string path = scratchFolder().path("import.tbn");
     writeScratchFile(path, input.file.data(), input.file.size());
-    const ImportSource source = readImportSource(path);
+    static DatabaseReader reader;
+    const ImportSource source = readImportSource(path, reader);
     if (!source.database) {
         require(!source.message.empty() && !source.reason.empty(), "a refused source says why");
         return false;

@@ -19,6 +19,7 @@
 #include "database/DatabaseDiff.h"
 #include "database/Problems.h"
 #include "dbfile/DatabaseFile.h"
+#include "dbfile/DatabaseReader.h"
 #include "session/EditSession.h"
 #include "session/OrderReference.h"
 
@@ -83,7 +84,8 @@ bool sameOutsideChannels(const ChannelDatabase& a, const std::vector<uint8_t>& b
 
 // Applies the order of the reference at `path`; false when it is refused.
 bool applyReference(EditSession& session, const std::string& path, bool& changed) {
-    const ReferenceOrder order = readReferenceOrder(session.database(), path);
+    static DatabaseReader reader;
+    const ReferenceOrder order = readReferenceOrder(session.database(), path, reader);
     if (order.outcome != ReferenceOutcome::Matched) {
         require(!order.message.empty(), "a refused reference says why");
         return false;
@@ -188,7 +190,7 @@ bool checkOrderInput(const uint8_t* data, size_t size) {
     require(session.load(base.data(), base.size()).outcome == OpenOutcome::Accepted,
             "a base file loads");
     const ChannelDatabase& db = session.database();
-    start.assign(db.bytes(), db.bytes() + table::Size);
+    copyBytes(start, db.bytes(), table::Size);
     const bool asList = size < 2 || data[1] % 2 == 0;
     const std::string path = scratchFolder().path(asList ? "reference.csv" : "reference.tbn");
     if (asList) {
@@ -212,7 +214,8 @@ bool checkOrderInput(const uint8_t* data, size_t size) {
     for (int ch = 0; ch < ChannelCapacity; ++ch) {
         require(db.isLiveChannel(ch) == before.isLiveChannel(ch), "free slots keep their place");
     }
-    const std::vector<uint8_t> once(db.bytes(), db.bytes() + table::Size);
+    static std::vector<uint8_t> once;
+    copyBytes(once, db.bytes(), table::Size);
     bool changedAgain = true;
     require(applyReference(session, path, changedAgain), "a reference applied once applies again");
     require(!changedAgain && std::memcmp(db.bytes(), once.data(), table::Size) == 0,
@@ -227,12 +230,22 @@ bool checkOrderInput(const uint8_t* data, size_t size) {
 bool checkDiffInput(const uint8_t* data, size_t size) {
     static const auto a = std::make_unique<Loaded>(), b = std::make_unique<Loaded>();
     static DecodedImage input;
-    require(a->load(pickedBase(data, size).bytes), "a base file loads");
+    // The base is loaded, and compared with itself, only when another base was the last: the
+    // comparisons only read, and a base compares with itself as it did before.
+    static const BaseFile* loadedBase = nullptr;
+    const BaseFile& base = pickedBase(data, size);
+    if (loadedBase != &base) {
+        loadedBase = nullptr;
+        require(a->load(base.bytes), "a base file loads");
+        require(compareDatabases(a->db, a->db).equal(),
+                "a database compared with itself shows no difference");
+        loadedBase = &base;
+    }
     decodeImageInput(data, size, input);
     if (!b->load(input.file)) {
         return false;
     }
-    require(compareDatabases(a->db, a->db).equal() && compareDatabases(b->db, b->db).equal(),
+    require(compareDatabases(b->db, b->db).equal(),
             "a database compared with itself shows no difference");
     checkMirrored(compareDatabases(a->db, b->db), compareDatabases(b->db, a->db));
     return true;
