@@ -44,9 +44,7 @@ MainWindow::MainWindow(Interaction& interaction, QWidget* parent, WindowSettings
       treePane_(new TreePane(this)),
       listPane_(new ListPane(session_->database(), this)),
       problemsPane_(new ProblemsPane(*session_, *this)),
-      refresh_(std::make_unique<WindowRefresh>(*session_, selection_, *treePane_->tree(),
-                                               *listPane_->view(), *listPane_->model(),
-                                               *listPane_->rowCountField())),
+      refresh_(std::make_unique<WindowRefresh>(*session_, selection_, *treePane_, *listPane_)),
       parts_{this, interaction, *session_, selection_, *treePane_, *listPane_, *refresh_},
       channelCommands_(parts_),
       orderCommands_(parts_),
@@ -70,7 +68,6 @@ MainWindow::MainWindow(Interaction& interaction, QWidget* parent, WindowSettings
     setMinimumSize(MinimumWindowSize);
     session_->addObserver(*refresh_);
     session_->addObserver(*this);
-    refresh_->setFilterStatus(listPane_->filterStatus());
     notices_ = std::make_unique<StatusNotices>(*statusBar(), *this, interaction_, *settings_);
     parts_.settings = settings_;
     parts_.notices = notices_.get();

@@ -10,7 +10,9 @@
 
 #include "ChannelListModel.h"
 #include "ChannelListView.h"
+#include "ListPane.h"
 #include "SatelliteTree.h"
+#include "TreePane.h"
 #include "WindowSelection.h"
 #include "database/ChannelDatabase.h"
 #include "database/DisplayText.h"
@@ -19,14 +21,15 @@
 
 namespace kavro {
 
-WindowRefresh::WindowRefresh(EditSession& session, WindowSelection& selection, SatelliteTree& tree,
-                             ChannelListView& list, ChannelListModel& model, QLabel& rowCount)
+WindowRefresh::WindowRefresh(EditSession& session, WindowSelection& selection, TreePane& tree,
+                             ListPane& list)
     : session_(session),
       selection_(selection),
-      tree_(tree),
-      list_(list),
-      model_(model),
-      rowCount_(rowCount) {}
+      tree_(*tree.tree()),
+      list_(*list.view()),
+      model_(*list.model()),
+      rowCount_(*list.rowCountField()),
+      filterStatus_(*list.filterStatus()) {}
 
 void WindowRefresh::sessionChanged(const SessionChange& change) {
     switch (change.event) {
@@ -71,15 +74,13 @@ void WindowRefresh::fillChannelList() {
     }
     model_.endFill();
     rowCount_.setText(QString::asprintf("%5d", model_.rowCount()));
-    if (filterStatus_ != nullptr) {
-        filterStatus_->setText(
-            filter_.bySatellite
-                ? QCoreApplication::translate("kavro::WindowRefresh", "%1: %2 of %3 channels")
-                      .arg(QString::fromLatin1(db.satelliteName(filter_.satellite)).trimmed(),
-                           QString::number(model_.rowCount()),
-                           QString::number(session_.viewIndex().viewCount(session_.view())))
-                : QString());
-    }
+    filterStatus_.setText(
+        filter_.bySatellite
+            ? QCoreApplication::translate("kavro::WindowRefresh", "%1: %2 of %3 channels")
+                  .arg(QString::fromLatin1(db.satelliteName(filter_.satellite)).trimmed(),
+                       QString::number(model_.rowCount()),
+                       QString::number(session_.viewIndex().viewCount(session_.view())))
+            : QString());
 }
 
 void WindowRefresh::showWholeView() {

@@ -22,13 +22,16 @@ namespace kavro {
 class ChannelListView;
 class ChannelListModel;
 class EditSession;
+class ListPane;
 class SatelliteTree;
+class TreePane;
 class WindowSelection;
 
 class WindowRefresh : public SessionObserver {
 public:
-    WindowRefresh(EditSession& session, WindowSelection& selection, SatelliteTree& tree,
-                  ChannelListView& list, ChannelListModel& model, QLabel& rowCount);
+    // Refills the panes' tree and list; the list pane's labels say the row count and what
+    // the satellite filter shows ("Meridian 13.0E: 12 of 600 channels").
+    WindowRefresh(EditSession& session, WindowSelection& selection, TreePane& tree, ListPane& list);
 
     void sessionChanged(const SessionChange& change) override;
 
@@ -49,9 +52,6 @@ public:
     // Drops what hides channel `ch` but Find: another view (the list shows All then), another
     // satellite (the whole view).
     void revealChannel(int ch);
-    // Where a fill says what the satellite filter shows ("Meridian 13.0E: 12 of 600
-    // channels"); empty while no filter is on.
-    void setFilterStatus(QLabel* label) { filterStatus_ = label; }
     // Drops the satellite filter: the list shows the whole view again, the tree selects
     // nothing.
     void showWholeView();
@@ -87,7 +87,7 @@ private:
     ChannelListView& list_;
     ChannelListModel& model_;
     QLabel& rowCount_;
-    QLabel* filterStatus_ = nullptr;
+    QLabel& filterStatus_;
     ListFilter filter_;
     std::vector<char> liveTransponders_;  // as the last change left them
     std::vector<int> beforeFind_;         // the channels selected when Find began
