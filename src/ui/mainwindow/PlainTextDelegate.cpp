@@ -88,11 +88,7 @@ void PlainTextDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
 
 QSize PlainTextDelegate::sizeHint(const QStyleOptionViewItem& option,
                                   const QModelIndex& index) const {
-    if (option.font != font_) {
-        laidOut_.clear();
-        font_ = option.font;
-        rowHeight_ = -1;
-    }
+    useFont(option.font);
     if (rowHeight_ < 0) {
         rowHeight_ = QStyledItemDelegate::sizeHint(option, index).height();
     }
@@ -101,12 +97,19 @@ QSize PlainTextDelegate::sizeHint(const QStyleOptionViewItem& option,
     return {width + 2 * margin(option), rowHeight_};
 }
 
-const QStaticText& PlainTextDelegate::laidOut(const QString& text, int width,
-                                              const QFont& font) const {
-    if (font != font_ || laidOut_.size() >= MostLaidOut) {
+void PlainTextDelegate::useFont(const QFont& font) const {
+    if (font != font_) {
         laidOut_.clear();
         font_ = font;
         rowHeight_ = -1;
+    }
+}
+
+const QStaticText& PlainTextDelegate::laidOut(const QString& text, int width,
+                                              const QFont& font) const {
+    useFont(font);
+    if (laidOut_.size() >= MostLaidOut) {
+        laidOut_.clear();
     }
     const Key key{text, width};
     auto found = laidOut_.constFind(key);

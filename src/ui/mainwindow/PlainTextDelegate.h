@@ -28,6 +28,8 @@ private:
     // `text` laid out in `font`, cut short to `width` pixels when wider (-1: never).
     const QStaticText& laidOut(const QString& text, int width, const QFont& font) const;
     int margin(const QStyleOptionViewItem& option) const;
+    // Forgets what was laid out in another font.
+    void useFont(const QFont& font) const;
 
     struct Key {
         QString text;
