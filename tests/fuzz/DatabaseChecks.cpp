@@ -171,4 +171,8 @@ bool DatabaseState::matches(const EditSession& session) const {
            image.bytesRead() == bytesRead_ && session.view() == view_;
 }
 
+ResetWhenDone::~ResetWhenDone() {
+    session_.reset();
+}
+
 }  // namespace kavro::fuzzing

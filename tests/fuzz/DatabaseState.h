@@ -31,4 +31,19 @@ private:
     View view_ = View::All;
 };
 
+// Empties a session kept from one input to the next when an input's checks end, however they
+// end. What an input leaves there (its undo steps, each with allocations of its own) would
+// otherwise be freed by the next input, and libFuzzer runs any input whose allocations and
+// frees do not balance a second time, looking for a leak.
+class ResetWhenDone {
+public:
+    explicit ResetWhenDone(EditSession& session) : session_(session) {}
+    ~ResetWhenDone();
+    ResetWhenDone(const ResetWhenDone&) = delete;
+    ResetWhenDone& operator=(const ResetWhenDone&) = delete;
+
+private:
+    EditSession& session_;
+};
+
 }  // namespace kavro::fuzzing

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "DatabaseState.h"
 #include "FuzzBases.h"
 #include "FuzzChecks.h"
 #include "ImageInput.h"
@@ -133,6 +134,7 @@ bool checkImportInput(const uint8_t* data, size_t size) {
     static DecodedImage input;
     static std::vector<uint8_t> start;
     static ChannelDatabase before;
+    const ResetWhenDone resetWhenDone(session);
     const uint8_t selector = size > 0 ? data[0] : 0;
     const BaseFile& base = baseFiles()[(selector & 0x0F) % baseFiles().size()];
     require(session.load(base.bytes.data(), base.bytes.size()).outcome == OpenOutcome::Accepted,

@@ -9,6 +9,7 @@
 #include <tuple>
 #include <vector>
 
+#include "DatabaseState.h"
 #include "FuzzBases.h"
 #include "FuzzChecks.h"
 #include "ImageInput.h"
@@ -44,7 +45,7 @@ struct Loaded {
 // Read, written back field by field and read again, a text gives the same records; a
 // refused one says where and why.
 void checkCsvRoundTrip(std::string_view text) {
-    static std::vector<CsvRecord> records, again;
+    std::vector<CsvRecord> records, again;  // freed by the input that read them
     CsvProblem problem;
     if (!readCsv(text, records, problem)) {
         require(problem.line >= 1 && !problem.message.empty(), "a refused CSV text says why");
@@ -186,6 +187,7 @@ bool checkOrderInput(const uint8_t* data, size_t size) {
     static EditSession session;
     static std::vector<uint8_t> start;
     static DecodedImage reference;
+    const ResetWhenDone resetWhenDone(session);
     const std::vector<uint8_t>& base = pickedBase(data, size).bytes;
     require(session.load(base.data(), base.size()).outcome == OpenOutcome::Accepted,
             "a base file loads");
