@@ -145,7 +145,7 @@ bool checkImportInput(const uint8_t* data, size_t size) {
 
     decodeImageInput(data + std::min<size_t>(size, 1), size - std::min<size_t>(size, 1), input);
     const std::string path = scratchFolder().path("import.tbn");
-    writeScratchFile(path, input.file.data(), input.file.size());
+    writeScratchFile(path, input.fileData(), input.fileSize);
     static DatabaseReader reader;
     const ImportSource source = readImportSource(path, reader);
     if (!source.database) {

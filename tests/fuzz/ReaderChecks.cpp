@@ -37,9 +37,11 @@ struct Loaded {
     ChannelDatabase db;
     DatabaseFile file;
 
-    bool load(const std::vector<uint8_t>& bytes) {
-        return file.load(bytes.data(), bytes.size(), db).outcome == OpenOutcome::Accepted;
+    bool load(const uint8_t* bytes, size_t size) {
+        return file.load(bytes, size, db).outcome == OpenOutcome::Accepted;
     }
+    bool load(const std::vector<uint8_t>& bytes) { return load(bytes.data(), bytes.size()); }
+    bool load(const DecodedImage& input) { return load(input.fileData(), input.fileSize); }
 };
 
 // Read, written back field by field and read again, a text gives the same records; a
@@ -201,7 +203,7 @@ bool checkOrderInput(const uint8_t* data, size_t size) {
         checkCsvRoundTrip({reinterpret_cast<const char*>(data) + skip, size - skip});
     } else {
         decodeImageInput(data + 2, size - 2, reference);
-        writeScratchFile(path, reference.file.data(), reference.file.size());
+        writeScratchFile(path, reference.fileData(), reference.fileSize);
     }
     bool changed = false;  // the order of the base may be the reference's already
     if (!applyReference(session, path, changed)) {
@@ -245,7 +247,7 @@ bool checkDiffInput(const uint8_t* data, size_t size) {
         loadedBase = &base;
     }
     decodeImageInput(data, size, input);
-    if (!b->load(input.file)) {
+    if (!b->load(input)) {
         return false;
     }
     require(comparer.compare(b->db, b->db).equal(),
@@ -258,7 +260,7 @@ bool checkLintInput(const uint8_t* data, size_t size) {
     static const auto loaded = std::make_unique<Loaded>();
     static DecodedImage input;
     decodeImageInput(data, size, input);
-    if (!loaded->load(input.file)) {
+    if (!loaded->load(input)) {
         return false;
     }
     const std::vector<Finding> findings = findProblems(loaded->db);
@@ -286,7 +288,7 @@ bool checkLintInput(const uint8_t* data, size_t size) {
     require(total == findings.size(), "the counts add up to the findings");
     if (input.toolCommand < ToolCommandCount) {
         const std::string path = scratchFolder().path("lint.tbn");
-        writeScratchFile(path, input.file.data(), input.file.size());
+        writeScratchFile(path, input.fileData(), input.fileSize);
         checkLintTool(path, counts, !findings.empty());
     }
     return true;
