@@ -186,15 +186,15 @@ void checkLintTool(const std::string& path, const std::array<int, ProblemKinds.s
 }  // namespace
 
 bool checkOrderInput(const uint8_t* data, size_t size) {
-    static EditSession session;
-    static std::vector<uint8_t> start;
+    static BaseSession bases;
+    static std::vector<uint8_t> start;  // the base's tables
     static DecodedImage reference;
-    const ResetWhenDone resetWhenDone(session);
-    const std::vector<uint8_t>& base = pickedBase(data, size).bytes;
-    require(session.load(base.data(), base.size()).outcome == OpenOutcome::Accepted,
-            "a base file loads");
+    const BaseSession::Input input(bases);
+    EditSession& session = bases.session();
     const ChannelDatabase& db = session.database();
-    copyBytes(start, db.bytes(), table::Size);
+    if (bases.startAt(pickedBase(data, size).bytes)) {
+        copyBytes(start, db.bytes(), table::Size);
+    }
     const bool asList = size < 2 || data[1] % 2 == 0;
     const std::string path = scratchFolder().path(asList ? "reference.csv" : "reference.tbn");
     if (asList) {
@@ -209,6 +209,7 @@ bool checkOrderInput(const uint8_t* data, size_t size) {
     if (!applyReference(session, path, changed)) {
         require(std::memcmp(db.bytes(), start.data(), table::Size) == 0,
                 "a refused reference changes nothing");
+        bases.backAtBase();
         return false;
     }
     require(sameOutsideChannels(db, start), "an order changes only the channel table");
@@ -228,6 +229,7 @@ bool checkOrderInput(const uint8_t* data, size_t size) {
     }
     require(std::memcmp(db.bytes(), start.data(), table::Size) == 0,
             "undoing the order gives back the base");
+    bases.backAtBase();
     return true;
 }
 
