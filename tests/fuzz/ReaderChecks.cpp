@@ -66,9 +66,10 @@ void checkCsvRoundTrip(std::string_view text) {
             "a CSV text written back reads as the same records");
 }
 
-// The live channels' records, sorted: what an order may not change.
-std::vector<std::string> liveRecords(const ChannelDatabase& db) {
-    std::vector<std::string> records;
+// The live channels' records, sorted into `records`: what an order may not change. Views of
+// the database's bytes, good while it stands as it is.
+void liveRecords(const ChannelDatabase& db, std::vector<std::string_view>& records) {
+    records.clear();
     for (int ch = 0; ch < ChannelCapacity; ++ch) {
         if (db.isLiveChannel(ch)) {
             const auto* record = reinterpret_cast<const char*>(db.bytes() + table::channel(ch));
@@ -76,7 +77,6 @@ std::vector<std::string> liveRecords(const ChannelDatabase& db) {
         }
     }
     std::sort(records.begin(), records.end());
-    return records;
 }
 
 bool sameOutsideChannels(const ChannelDatabase& a, const std::vector<uint8_t>& b) {
@@ -187,13 +187,15 @@ void checkLintTool(const std::string& path, const std::array<int, ProblemKinds.s
 
 bool checkOrderInput(const uint8_t* data, size_t size) {
     static BaseSession bases;
-    static std::vector<uint8_t> start;  // the base's tables
+    static std::vector<uint8_t> start;  // the base's tables, and as a database
+    static ChannelDatabase before;
     static DecodedImage reference;
     const BaseSession::Input input(bases);
     EditSession& session = bases.session();
     const ChannelDatabase& db = session.database();
     if (bases.startAt(pickedBase(data, size).bytes)) {
         copyBytes(start, db.bytes(), table::Size);
+        std::memcpy(before.mutableBytes(), start.data(), table::Size);
     }
     const bool asList = size < 2 || data[1] % 2 == 0;
     const std::string path = scratchFolder().path(asList ? "reference.csv" : "reference.tbn");
@@ -213,9 +215,10 @@ bool checkOrderInput(const uint8_t* data, size_t size) {
         return false;
     }
     require(sameOutsideChannels(db, start), "an order changes only the channel table");
-    static ChannelDatabase before;
-    std::memcpy(before.mutableBytes(), start.data(), table::Size);
-    require(liveRecords(db) == liveRecords(before), "an order changes no channel's fields");
+    static std::vector<std::string_view> recordsNow, recordsBefore;
+    liveRecords(db, recordsNow);
+    liveRecords(before, recordsBefore);
+    require(recordsNow == recordsBefore, "an order changes no channel's fields");
     for (int ch = 0; ch < ChannelCapacity; ++ch) {
         require(db.isLiveChannel(ch) == before.isLiveChannel(ch), "free slots keep their place");
     }
