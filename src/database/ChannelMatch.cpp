@@ -1,6 +1,7 @@
 #include "ChannelMatch.h"
 
 #include <algorithm>
+#include <array>
 #include <numeric>
 
 #include "ChannelDatabase.h"
@@ -123,11 +124,22 @@ std::vector<MatchEntry> transponderEntries(const ChannelDatabase& db) {
 }
 
 void channelEntries(const ChannelDatabase& db, std::vector<MatchEntry>& entries) {
+    // Whether each transponder is live, and its key, taken once for all its channels: a
+    // channel is live when its transponder is (isLiveChannel) and keyed by it
+    // (channelMatchKey).
+    std::array<bool, TransponderCapacity> live;
+    std::array<uint64_t, TransponderCapacity> keys;
+    for (int t = 0; t < TransponderCapacity; ++t) {
+        live[t] = db.isLiveTransponder(t);
+        keys[t] = live[t] ? transponderMatchKey(db, t) << 16 : 0;
+    }
     entries.clear();
     entries.reserve(ChannelCapacity);
     for (int ch = 0; ch < ChannelCapacity; ++ch) {
-        if (db.isLiveChannel(ch)) {
-            entries.push_back({channelMatchKey(db, ch), db.channelName(ch), ch});
+        const int t = db.channelTransponder(ch);
+        if (t >= 0 && t < TransponderCapacity && live[t]) {
+            const auto serviceId = static_cast<uint64_t>(db.channelServiceId(ch));
+            entries.push_back({keys[t] | serviceId, db.channelName(ch), ch});
         }
     }
 }
