@@ -1,7 +1,6 @@
 #include "ChannelMatch.h"
 
 #include <algorithm>
-#include <array>
 #include <numeric>
 
 #include "ChannelDatabase.h"
@@ -77,6 +76,23 @@ uint64_t channelMatchKey(const ChannelDatabase& db, int ch) {
            static_cast<uint64_t>(db.channelServiceId(ch));
 }
 
+TransponderKeys::TransponderKeys(const ChannelDatabase& db) : db_(db) {
+    for (int t = 0; t < TransponderCapacity; ++t) {
+        live_[t] = db.isLiveTransponder(t);
+        keys_[t] = live_[t] ? transponderMatchKey(db, t) : 0;
+    }
+}
+
+// A channel is live when its transponder is (isLiveChannel), and keyed by it.
+bool TransponderKeys::liveChannelKey(int ch, uint64_t& key) const {
+    const int t = db_.channelTransponder(ch);
+    if (t < 0 || t >= TransponderCapacity || !live_[t]) {
+        return false;
+    }
+    key = keys_[t] << 16 | static_cast<uint64_t>(db_.channelServiceId(ch));
+    return true;
+}
+
 std::vector<int> pairEntries(std::span<const MatchEntry> a, std::span<const MatchEntry> b,
                              bool byName) {
     std::vector<int> partner;
@@ -124,22 +140,12 @@ std::vector<MatchEntry> transponderEntries(const ChannelDatabase& db) {
 }
 
 void channelEntries(const ChannelDatabase& db, std::vector<MatchEntry>& entries) {
-    // Whether each transponder is live, and its key, taken once for all its channels: a
-    // channel is live when its transponder is (isLiveChannel) and keyed by it
-    // (channelMatchKey).
-    std::array<bool, TransponderCapacity> live;
-    std::array<uint64_t, TransponderCapacity> keys;
-    for (int t = 0; t < TransponderCapacity; ++t) {
-        live[t] = db.isLiveTransponder(t);
-        keys[t] = live[t] ? transponderMatchKey(db, t) << 16 : 0;
-    }
+    const TransponderKeys transponders(db);
     entries.clear();
     entries.reserve(ChannelCapacity);
     for (int ch = 0; ch < ChannelCapacity; ++ch) {
-        const int t = db.channelTransponder(ch);
-        if (t >= 0 && t < TransponderCapacity && live[t]) {
-            const auto serviceId = static_cast<uint64_t>(db.channelServiceId(ch));
-            entries.push_back({keys[t] | serviceId, db.channelName(ch), ch});
+        if (uint64_t key = 0; transponders.liveChannelKey(ch, key)) {
+            entries.push_back({key, db.channelName(ch), ch});
         }
     }
 }
