@@ -84,7 +84,7 @@ void EditSession::takeBefore(const std::vector<TableRange>& ranges) {
     for (const TableRange& range : ranges) {
         total += range.length;
     }
-    before_.resize(total);
+    before_.setSize(total);
     uint8_t* out = before_.data();
     for (const TableRange& range : ranges) {
         std::memcpy(out, db_->bytes() + range.offset, range.length);
