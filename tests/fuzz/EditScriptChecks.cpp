@@ -1,5 +1,7 @@
 // The edit target's checks: a byte string run as a kavro-tool edit script on a base file,
 // then saved as the tool saves, opened again, undone to the base and redone to the save.
+#include <algorithm>
+#include <array>
 #include <cstdint>
 #include <cstring>
 #include <map>
@@ -26,6 +28,8 @@ struct OpenedBase {
     std::string path;
     std::string_view tail;  // its bytes past a whole image
     DatabaseState state;
+    std::array<uint8_t, HeaderSize> header{};  // the working header it opens to
+    uint32_t bytesRead = 0;
 };
 
 // Opens the base file `name` in the all view, as kavro-tool edit does; with `open` false,
@@ -53,6 +57,9 @@ const OpenedBase& openBase(EditSession& session, std::string_view name, bool ope
     require(session.open(found->second.path).outcome == OpenOutcome::Accepted, "a base file opens");
     if (first) {
         found->second.state.capture(session);
+        std::memcpy(found->second.header.data(), session.file().image().workingHeader(),
+                    HeaderSize);
+        found->second.bytesRead = session.file().image().bytesRead();
     }
     return found->second;
 }
@@ -71,15 +78,6 @@ std::string_view baseNameOf(std::string_view script) {
         }
     }
     return "small";
-}
-
-// The lines before line `line` (counted from 1), as the script runner splits them.
-std::string_view linesBefore(std::string_view script, int line) {
-    size_t end = 0;
-    for (int n = 1; n < line; ++n) {
-        end = script.find('\n', end) + 1;
-    }
-    return script.substr(0, end);
 }
 
 // Stretches of the image that no edit may touch: the header but its two checksums, the
@@ -115,24 +113,71 @@ void checkPacked(const EditSession& session, const OpenedBase& base) {
     }
 }
 
-// The database after the refused line must be the one after the lines before it.
-void checkRefusalChangedNothing(EditSession& session, std::string_view script,
-                                const cli::ScriptOutcome& outcome) {
-    require(outcome.line >= 1 && !outcome.message.empty(), "a refusal names its line and reason");
-    static DatabaseState refused;
-    refused.capture(session);
-    // Back to the base as opened: every step undone (checked against the base later) and the
-    // view it opens in.
-    while (session.undo()) {
+// What the lines of a script may change, as it stood before the line being run: the view,
+// the output and the tables. A script line changes the tables only through the session,
+// whose history then moves, so the tables are copied only before a line that follows such a
+// move; before the first line they are the base's.
+class BeforeLine {
+public:
+    explicit BeforeLine(const OpenedBase& base) : tables_(base.state.tables().data()) {}
+
+    void take(const EditSession& session, const cli::ScriptOutcome& sofar) {
+        const History& history = session.history();
+        if (history.position() != position_ || history.stepCount() != steps_) {
+            copyBytes(buffer(), session.database().bytes(), table::Size);
+            tables_ = buffer().data();
+            position_ = history.position();
+            steps_ = history.stepCount();
+        }
+        view_ = session.view();
+        output_ = sofar.output.size();
     }
-    if (session.view() != View::All) {
-        session.setView(View::All);
+
+    // The session after the refused line must be the one before it; the file image, which
+    // no script line touches, the one the base opened to.
+    void checkRefusal(const EditSession& session, const cli::ScriptOutcome& outcome,
+                      const OpenedBase& base) const {
+        require(outcome.line >= 1 && !outcome.message.empty(),
+                "a refusal names its line and reason");
+        require(outcome.output.size() == output_, "a refused line prints nothing");
+        const DatabaseImage& image = session.file().image();
+        require(std::memcmp(session.database().bytes(), tables_, table::Size) == 0 &&
+                    session.view() == view_ &&
+                    std::memcmp(image.bytes(), base.state.image().data(), ImageSize) == 0 &&
+                    std::memcmp(image.workingHeader(), base.header.data(), HeaderSize) == 0 &&
+                    image.bytesRead() == base.bytesRead,
+                "a refused line changes nothing");
     }
-    const cli::ScriptOutcome prefix =
-        cli::runEditScript(session, linesBefore(script, outcome.line));
-    require(prefix.ok, "the lines before a refused one run");
-    require(prefix.output == outcome.output, "a refused line prints nothing");
-    require(refused.matches(session), "a refused line changes nothing");
+
+private:
+    static std::vector<uint8_t>& buffer() {
+        static std::vector<uint8_t> tables;
+        return tables;
+    }
+
+    const uint8_t* tables_;
+    size_t position_ = 0;  // the history the tables were taken at; an opened base has none
+    size_t steps_ = 0;
+    View view_ = View::All;
+    size_t output_ = 0;
+};
+
+// Runs `script` on the session line by line, as kavro-tool edit does, and checks a refused
+// line against the state before it.
+cli::ScriptOutcome runScript(EditSession& session, std::string_view script,
+                             const OpenedBase& base) {
+    cli::ScriptRunner runner(session);
+    BeforeLine before(base);
+    for (size_t start = 0; start < script.size();) {
+        const size_t end = std::min(script.find('\n', start), script.size());
+        before.take(session, runner.outcome());
+        if (!runner.runLine(script.substr(start, end - start))) {
+            before.checkRefusal(session, runner.outcome(), base);
+            break;
+        }
+        start = end + 1;
+    }
+    return runner.outcome();
 }
 
 // The tables as saved last.
@@ -196,11 +241,8 @@ bool checkEditScriptInput(const uint8_t* data, size_t size) {
     static std::string_view held;
     const OpenedBase& base = openBase(session, baseName, held != baseName);
     held = {};
-    const cli::ScriptOutcome outcome = cli::runEditScript(session, script);
+    const cli::ScriptOutcome outcome = runScript(session, script, base);
     formatAllTexts(session, session.view());  // the view index checked first
-    if (!outcome.ok) {
-        checkRefusalChangedNothing(session, script, outcome);
-    }
     checkPacked(session, base);
     checkSaveAs(session, base);
     checkUndoAndRedo(session, base);
