@@ -48,6 +48,8 @@ void EditSession::reset(View view) {
     path_.clear();
     open_ = false;
     history_.clear();
+    plan_ = EditPlan();
+    before_ = StepBytes();
     index_->rebuild(*db_, view);
     notify(SessionEvent::Loaded, ChangeReach::Records);
 }
@@ -55,6 +57,9 @@ void EditSession::reset(View view) {
 void EditSession::loaded() {
     open_ = true;
     history_.clear();
+    // The work space of the last file's edits, which may have grown with its biggest.
+    plan_ = EditPlan();
+    before_ = StepBytes();
     index_->rebuild(*db_, view());
     notify(SessionEvent::Loaded, ChangeReach::Records);
 }
