@@ -17,6 +17,7 @@
 #include "database/ChannelDatabase.h"
 #include "database/ViewIndex.h"
 #include "dbfile/DatabaseImage.h"
+#include "dbfile/FileSystem.h"
 #include "session/EditSession.h"
 
 namespace kavro::fuzzing {
@@ -250,6 +251,7 @@ bool checkEditScriptInput(const uint8_t* data, size_t size) {
     // does not take every input for one that leaks and run it again to find out.
     openBase(session, baseName);
     held = baseName;
+    require(fs::removeFile(scratchFolder().path("saved.tbn")).ok(), "the saved file goes");
     return outcome.ok;
 }
 
