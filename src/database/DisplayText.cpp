@@ -72,10 +72,8 @@ void appendBlock(CellText& cell, const void* source, int length) {
 // A name up to the first NUL of its area, or the whole area when it holds none.
 template <int AreaSize>
 void appendName(CellText& cell, const uint8_t* area) {
-    int length = 0;
-    while (length < AreaSize && area[length] != 0) {
-        ++length;
-    }
+    const void* nul = std::memchr(area, 0, AreaSize);
+    const int length = nul ? static_cast<int>(static_cast<const uint8_t*>(nul) - area) : AreaSize;
     appendBlock<AreaSize>(cell, area, length);
 }
 
