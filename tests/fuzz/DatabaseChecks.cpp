@@ -2,6 +2,7 @@
 // every tree item and list cell, and the captured database state.
 #include <cstdint>
 #include <cstring>
+#include <iterator>
 
 #include "DatabaseState.h"
 #include "FuzzChecks.h"
@@ -151,6 +152,15 @@ void formatAllTexts(EditSession& session, View view, bool sameTables) {
     }
     require(defaultChannelName(view, index.viewCount(view) + 1).size() <= 16,
             "a default channel name fits a channel name");
+}
+
+void keepChannelKinds(std::vector<uint8_t>& kept) {
+    kept.assign(std::begin(channelKinds), std::end(channelKinds));
+}
+
+void useChannelKinds(const std::vector<uint8_t>& kept) {
+    require(kept.size() == ChannelCapacity, "kinds of channel were kept");
+    std::memcpy(channelKinds, kept.data(), ChannelCapacity);
 }
 
 void DatabaseState::capture(const EditSession& session) {

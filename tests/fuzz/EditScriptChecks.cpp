@@ -31,6 +31,7 @@ struct OpenedBase {
     DatabaseState state;
     std::array<uint8_t, HeaderSize> header{};  // the working header it opens to
     uint32_t bytesRead = 0;
+    std::vector<uint8_t> kinds;  // of channel, as the view index checks take them
 };
 
 // Opens the base file `name` in the all view, as kavro-tool edit does; with `open` false,
@@ -61,6 +62,8 @@ const OpenedBase& openBase(EditSession& session, std::string_view name, bool ope
         std::memcpy(found->second.header.data(), session.file().image().workingHeader(),
                     HeaderSize);
         found->second.bytesRead = session.file().image().bytesRead();
+        checkViewIndex(session);
+        keepChannelKinds(found->second.kinds);
     }
     return found->second;
 }
@@ -201,23 +204,26 @@ void checkSaveAs(EditSession& session, const OpenedBase& base) {
 
 // Every step undone gives back the base, byte for byte; redone, what was saved. (Tables that
 // are the same pack to the same image.)
-void checkUndoAndRedo(EditSession& session, const OpenedBase& base) {
+void checkUndoAndRedo(EditSession& session, const OpenedBase& base,
+                      const std::vector<uint8_t>& savedKinds) {
     const size_t steps = session.history().position();
     size_t undone = 0;
     while (session.undo()) {
         ++undone;
     }
     require(undone == steps, "every step can be undone");
-    checkViewIndex(session);
     require(std::memcmp(session.database().bytes(), base.state.tables().data(), table::Size) == 0,
             "undoing every step gives back the base");
+    useChannelKinds(base.kinds);
+    checkViewIndex(session, true);
     require(session.isModified() == (steps > 0), "undone past the save, the database is modified");
     for (size_t i = 0; i < steps; ++i) {
         require(session.redo(), "every step undone can be redone");
     }
-    checkViewIndex(session);
     require(std::memcmp(session.database().bytes(), savedTables().data(), table::Size) == 0,
             "redoing every step gives back what was saved");
+    useChannelKinds(savedKinds);
+    checkViewIndex(session, true);
     require(!session.isModified(), "redone up to the save, the database is not modified");
 }
 
@@ -244,9 +250,11 @@ bool checkEditScriptInput(const uint8_t* data, size_t size) {
     held = {};
     const cli::ScriptOutcome outcome = runScript(session, script, base);
     formatAllTexts(session, session.view());  // the view index checked first
+    static std::vector<uint8_t> kinds;        // of the tables as saved below
+    keepChannelKinds(kinds);
     checkPacked(session, base);
     checkSaveAs(session, base);
-    checkUndoAndRedo(session, base);
+    checkUndoAndRedo(session, base, kinds);
     // Back to the base now: the history's steps go within this input, so that libFuzzer
     // does not take every input for one that leaks and run it again to find out.
     openBase(session, baseName);
