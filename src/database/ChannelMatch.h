@@ -32,9 +32,21 @@ struct MatchEntry {
 std::vector<int> pairEntries(std::span<const MatchEntry> a, std::span<const MatchEntry> b,
                              bool byName = true);
 
+// The work space of a pairing, for a caller that pairs often: kept from one pairing to the
+// next, it spares every allocation once it has grown.
+struct PairWork {
+    std::vector<int> orderA;
+    std::vector<int> orderB;
+};
+// pairEntries() into `partner`, in `work`.
+void pairEntries(std::span<const MatchEntry> a, std::span<const MatchEntry> b, bool byName,
+                 std::vector<int>& partner, PairWork& work);
+
 // The live channels of a database in their list order (the all view), each with its key and
-// name; the entry's id is the slot.
+// name; the entry's id is the slot. The second forms fill `entries` in place of what it held.
 std::vector<MatchEntry> channelEntries(const ChannelDatabase& db);
 std::vector<MatchEntry> transponderEntries(const ChannelDatabase& db);
+void channelEntries(const ChannelDatabase& db, std::vector<MatchEntry>& entries);
+void transponderEntries(const ChannelDatabase& db, std::vector<MatchEntry>& entries);
 
 }  // namespace kavro

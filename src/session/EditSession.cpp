@@ -48,17 +48,23 @@ void EditSession::reset(View view) {
     path_.clear();
     open_ = false;
     history_.clear();
-    plan_ = EditPlan();
+    plan_ = EditPlan{};  // what the last edit planned, an import's texts among it
     before_ = StepBytes();
     index_->rebuild(*db_, view);
     notify(SessionEvent::Loaded, ChangeReach::Records);
+}
+
+void EditSession::forgetHistory() {
+    history_.forget();
+    plan_ = EditPlan{};
+    before_ = StepBytes();
 }
 
 void EditSession::loaded() {
     open_ = true;
     history_.clear();
     // The work space of the last file's edits, which may have grown with its biggest.
-    plan_ = EditPlan();
+    plan_ = EditPlan{};
     before_ = StepBytes();
     index_->rebuild(*db_, view());
     notify(SessionEvent::Loaded, ChangeReach::Records);

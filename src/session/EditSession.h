@@ -70,6 +70,9 @@ public:
     // The tables differ from the state last opened or saved, as far as the history knows.
     bool isModified() const { return !history_.isClean(); }
     const History& history() const { return history_; }
+    // Forgets every step to undo or redo and what the last edit planned, keeping the tables
+    // and the modified mark: for a caller that keeps one session for many databases.
+    void forgetHistory();
     void setHistoryBudget(size_t bytes) { history_.setBudget(bytes); }
 
     void addObserver(SessionObserver& observer);
