@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <cstring>
 #include <map>
-#include <memory>
 #include <string>
 
 #include "DatabaseState.h"
@@ -99,16 +98,10 @@ constexpr Stretch UntouchedStretches[] = {
     {FavoriteNameRegion + FavoriteGroupCount * FavoriteNameSize, ImageSize},
 };
 
-// The session's tables packed into its image, which keeps the bytes between the tables.
-const DatabaseImage& packed(const EditSession& session) {
-    static const auto image = std::make_unique<DatabaseImage>();
-    *image = session.file().image();
-    image->pack(session.database());
-    return *image;
-}
-
+// The image a save has just packed the session's tables into, keeping the bytes between
+// the tables, and written.
 void checkPacked(const EditSession& session, const OpenedBase& base) {
-    const DatabaseImage& image = packed(session);
+    const DatabaseImage& image = session.file().image();
     require(checkImage(image.bytes()) == ImageProblem::None, "an edited image passes the checks");
     for (const Stretch& s : UntouchedStretches) {
         require(std::memcmp(image.bytes() + s.begin, base.state.image().data() + s.begin,
@@ -252,8 +245,8 @@ bool checkEditScriptInput(const uint8_t* data, size_t size) {
     formatAllTexts(session, session.view());  // the view index checked first
     static std::vector<uint8_t> kinds;        // of the tables as saved below
     keepChannelKinds(kinds);
-    checkPacked(session, base);
     checkSaveAs(session, base);
+    checkPacked(session, base);
     checkUndoAndRedo(session, base, kinds);
     // Back to the base now: the history's steps go within this input, so that libFuzzer
     // does not take every input for one that leaks and run it again to find out.
