@@ -177,27 +177,21 @@ cli::ScriptOutcome runScript(EditSession& session, std::string_view script,
     return runner.outcome();
 }
 
-// The tables as saved last.
-std::vector<uint8_t>& savedTables() {
-    static std::vector<uint8_t> tables;
-    return tables;
-}
-
 // Save As, as kavro-tool edit writes its output: with the base's bytes past the image.
-void checkSaveAs(EditSession& session, const OpenedBase& base) {
+// Returns the tables the saved file opens to.
+const ChannelDatabase& checkSaveAs(EditSession& session, const OpenedBase& base) {
     SaveOptions options;
     options.tailFrom = base.path;
     const std::string path = scratchFolder().path("saved.tbn");
     require(session.saveAs(path, options).outcome == SaveOutcome::Written,
             "an edited database saves");
     require(!session.isModified(), "a saved database is not modified");
-    checkSavedFile(session, path, base.tail);
-    copyBytes(savedTables(), session.database().bytes(), table::Size);
+    return checkSavedFile(session, path, base.tail);
 }
 
-// Every step undone gives back the base, byte for byte; redone, what was saved. (Tables that
-// are the same pack to the same image.)
-void checkUndoAndRedo(EditSession& session, const OpenedBase& base,
+// Every step undone gives back the base, byte for byte; redone, the tables the saved file
+// opened to. (Tables that are the same pack to the same image.)
+void checkUndoAndRedo(EditSession& session, const OpenedBase& base, const ChannelDatabase& saved,
                       const std::vector<uint8_t>& savedKinds) {
     const size_t steps = session.history().position();
     size_t undone = 0;
@@ -213,7 +207,7 @@ void checkUndoAndRedo(EditSession& session, const OpenedBase& base,
     for (size_t i = 0; i < steps; ++i) {
         require(session.redo(), "every step undone can be redone");
     }
-    require(std::memcmp(session.database().bytes(), savedTables().data(), table::Size) == 0,
+    require(std::memcmp(session.database().bytes(), saved.bytes(), table::Size) == 0,
             "redoing every step gives back what was saved");
     useChannelKinds(savedKinds);
     checkViewIndex(session, true);
@@ -245,9 +239,9 @@ bool checkEditScriptInput(const uint8_t* data, size_t size) {
     formatAllTexts(session, session.view());  // the view index checked first
     static std::vector<uint8_t> kinds;        // of the tables as saved below
     keepChannelKinds(kinds);
-    checkSaveAs(session, base);
+    const ChannelDatabase& saved = checkSaveAs(session, base);
     checkPacked(session, base);
-    checkUndoAndRedo(session, base, kinds);
+    checkUndoAndRedo(session, base, saved, kinds);
     // Back to the base now: the history's steps go within this input, so that libFuzzer
     // does not take every input for one that leaks and run it again to find out.
     openBase(session, baseName);
