@@ -144,8 +144,8 @@ std::string satelliteItemText(const ChannelDatabase& db, const ViewIndex& index,
     return {buffer, static_cast<size_t>(length)};
 }
 
-// Formatted by hand: the tree formats every transponder after each change, and printf's
-// format parsing was most of the cost.
+// Formatted by hand, as is the short text below: the tree formats every transponder after
+// each change, and printf's format parsing was most of the cost.
 std::string transponderItemText(const ChannelDatabase& db, const ViewIndex& index, int t) {
     std::string text;
     text.reserve(32);
@@ -162,10 +162,10 @@ std::string transponderItemText(const ChannelDatabase& db, const ViewIndex& inde
 }
 
 std::string transponderShortText(const ChannelDatabase& db, int t) {
-    char buffer[32];
-    int length =
-        formatInto(buffer, "%d%c", db.transponderFrequencyMhz(t), polarizationLetter(db, t));
-    return {buffer, static_cast<size_t>(length)};
+    std::string text;
+    appendNumber(text, db.transponderFrequencyMhz(t), 0);
+    text += polarizationLetter(db, t);
+    return text;
 }
 
 std::string defaultChannelName(View view, int number) {
