@@ -76,6 +76,23 @@ uint64_t channelMatchKey(const ChannelDatabase& db, int ch) {
            static_cast<uint64_t>(db.channelServiceId(ch));
 }
 
+TransponderKeys::TransponderKeys(const ChannelDatabase& db) : db_(db) {
+    for (int t = 0; t < TransponderCapacity; ++t) {
+        live_[t] = db.isLiveTransponder(t);
+        keys_[t] = live_[t] ? transponderMatchKey(db, t) : 0;
+    }
+}
+
+// A channel is live when its transponder is (isLiveChannel), and keyed by it.
+bool TransponderKeys::liveChannelKey(int ch, uint64_t& key) const {
+    const int t = db_.channelTransponder(ch);
+    if (t < 0 || t >= TransponderCapacity || !live_[t]) {
+        return false;
+    }
+    key = keys_[t] << 16 | static_cast<uint64_t>(db_.channelServiceId(ch));
+    return true;
+}
+
 std::vector<int> pairEntries(std::span<const MatchEntry> a, std::span<const MatchEntry> b,
                              bool byName) {
     std::vector<int> partner;
@@ -123,11 +140,12 @@ std::vector<MatchEntry> transponderEntries(const ChannelDatabase& db) {
 }
 
 void channelEntries(const ChannelDatabase& db, std::vector<MatchEntry>& entries) {
+    const TransponderKeys transponders(db);
     entries.clear();
     entries.reserve(ChannelCapacity);
     for (int ch = 0; ch < ChannelCapacity; ++ch) {
-        if (db.isLiveChannel(ch)) {
-            entries.push_back({channelMatchKey(db, ch), db.channelName(ch), ch});
+        if (uint64_t key = 0; transponders.liveChannelKey(ch, key)) {
+            entries.push_back({key, db.channelName(ch), ch});
         }
     }
 }

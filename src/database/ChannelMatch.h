@@ -3,10 +3,13 @@
 // from a reference list share.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <span>
 #include <string_view>
 #include <vector>
+
+#include "RecordLayout.h"
 
 namespace kavro {
 
@@ -16,6 +19,20 @@ class ChannelDatabase;
 // or V); a live channel by its transponder's key and its service ID.
 uint64_t transponderMatchKey(const ChannelDatabase& db, int t);
 uint64_t channelMatchKey(const ChannelDatabase& db, int ch);
+
+// Every transponder of a database, live or not, and its key: taken once for the channels
+// that refer to them, which a pass over every channel asks of the same few transponders.
+class TransponderKeys {
+public:
+    explicit TransponderKeys(const ChannelDatabase& db);
+    // True when channel `ch` of that database is live, `key` then its channelMatchKey().
+    bool liveChannelKey(int ch, uint64_t& key) const;
+
+private:
+    const ChannelDatabase& db_;
+    std::array<bool, TransponderCapacity> live_;
+    std::array<uint64_t, TransponderCapacity> keys_;
+};
 
 // One side of a pairing: an entry stands for `id` (a slot, a row) under `key`, and `name`
 // tells entries of the same key apart.

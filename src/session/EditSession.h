@@ -59,6 +59,9 @@ public:
     // Applies one edit. A refused edit changes nothing; an edit that changed no byte is no
     // step and leaves the modified mark as it was.
     EditResult apply(const Edit& edit);
+    // When the last edit applied was an import, the plan it followed: what it copied,
+    // updated and left out, and why.
+    const ImportPlan& lastImportPlan() const { return plan_.import; }
     // False, changing nothing, when there is no step to undo or redo.
     bool undo();
     bool redo();

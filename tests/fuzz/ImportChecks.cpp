@@ -155,9 +155,8 @@ bool checkImportInput(const uint8_t* data, size_t size) {
     }
     const ImportChannels edit{source.database, "import.tbn",
                               wholeImport(db, *source.database, selector)};
-    ImportPlan plan;
-    planImportEdit(db, edit, plan);
     const EditResult result = session.apply(Edit{edit});
+    const ImportPlan& plan = session.lastImportPlan();
     require(result.applied == plan.refusal.empty(), "an import applies when its plan allows");
     if (!result.applied) {
         require(std::memcmp(db.bytes(), start.data(), table::Size) == 0,
