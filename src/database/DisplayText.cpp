@@ -72,10 +72,8 @@ void appendBlock(CellText& cell, const void* source, int length) {
 // A name up to the first NUL of its area, or the whole area when it holds none.
 template <int AreaSize>
 void appendName(CellText& cell, const uint8_t* area) {
-    int length = 0;
-    while (length < AreaSize && area[length] != 0) {
-        ++length;
-    }
+    const void* nul = std::memchr(area, 0, AreaSize);
+    const int length = nul ? static_cast<int>(static_cast<const uint8_t*>(nul) - area) : AreaSize;
     appendBlock<AreaSize>(cell, area, length);
 }
 
@@ -146,8 +144,8 @@ std::string satelliteItemText(const ChannelDatabase& db, const ViewIndex& index,
     return {buffer, static_cast<size_t>(length)};
 }
 
-// Formatted by hand: the tree formats every transponder after each change, and printf's
-// format parsing was most of the cost.
+// Formatted by hand, as is the short text below: the tree formats every transponder after
+// each change, and printf's format parsing was most of the cost.
 std::string transponderItemText(const ChannelDatabase& db, const ViewIndex& index, int t) {
     std::string text;
     text.reserve(32);
@@ -164,10 +162,10 @@ std::string transponderItemText(const ChannelDatabase& db, const ViewIndex& inde
 }
 
 std::string transponderShortText(const ChannelDatabase& db, int t) {
-    char buffer[32];
-    int length =
-        formatInto(buffer, "%d%c", db.transponderFrequencyMhz(t), polarizationLetter(db, t));
-    return {buffer, static_cast<size_t>(length)};
+    std::string text;
+    appendNumber(text, db.transponderFrequencyMhz(t), 0);
+    text += polarizationLetter(db, t);
+    return text;
 }
 
 std::string defaultChannelName(View view, int number) {

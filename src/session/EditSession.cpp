@@ -49,6 +49,7 @@ void EditSession::reset(View view) {
     open_ = false;
     history_.clear();
     plan_ = EditPlan{};  // what the last edit planned, an import's texts among it
+    before_ = StepBytes();
     index_->rebuild(*db_, view);
     notify(SessionEvent::Loaded, ChangeReach::Records);
 }
@@ -56,11 +57,15 @@ void EditSession::reset(View view) {
 void EditSession::forgetHistory() {
     history_.forget();
     plan_ = EditPlan{};
+    before_ = StepBytes();
 }
 
 void EditSession::loaded() {
     open_ = true;
     history_.clear();
+    // The work space of the last file's edits, which may have grown with its biggest.
+    plan_ = EditPlan{};
+    before_ = StepBytes();
     index_->rebuild(*db_, view());
     notify(SessionEvent::Loaded, ChangeReach::Records);
 }
@@ -90,7 +95,7 @@ void EditSession::takeBefore(const std::vector<TableRange>& ranges) {
     for (const TableRange& range : ranges) {
         total += range.length;
     }
-    before_.resize(total);
+    before_.setSize(total);
     uint8_t* out = before_.data();
     for (const TableRange& range : ranges) {
         std::memcpy(out, db_->bytes() + range.offset, range.length);

@@ -96,7 +96,7 @@ private:
     std::vector<SessionObserver*> observers_;
     // Work space of apply, kept so that an edit allocates as little as it can.
     EditPlan plan_;
-    std::vector<uint8_t> before_;
+    StepBytes before_;
     std::vector<uint8_t> moveBuffer_;
 };
 

@@ -51,13 +51,27 @@ bool bytesDiffer(const uint8_t* a, const uint8_t* b, size_t n) {
 
 }  // namespace
 
+void StepBytes::setSize(size_t size) {
+    if (size > capacity_) {
+        data_.reset(new uint8_t[size]);  // left uninitialised: the caller writes it whole
+        capacity_ = size;
+    }
+    size_ = size;
+}
+
+void StepBytes::swap(StepBytes& other) noexcept {
+    data_.swap(other.data_);
+    std::swap(size_, other.size_);
+    std::swap(capacity_, other.capacity_);
+}
+
 HistoryStep::HistoryStep(EditPlan& plan)
     : label_(std::move(plan.label)),
       reach_(plan.reach),
       channelsBefore_(std::move(plan.channelsBefore)),
       channelsAfter_(std::move(plan.channelsAfter)) {}
 
-void HistoryStep::record(std::vector<uint8_t>& before, std::span<const TableRange> ranges,
+void HistoryStep::record(StepBytes& before, std::span<const TableRange> ranges,
                          const uint8_t* tables) {
     size_t compared = 0;
     for (const TableRange& range : ranges) {
@@ -76,7 +90,7 @@ void HistoryStep::record(std::vector<uint8_t>& before, std::span<const TableRang
         data_.swap(before);
         return;
     }
-    data_.resize(changed);
+    data_.setSize(changed);
     size_t held = 0;
     for (Run& run : runs_) {
         std::memcpy(data_.data() + held, before.data() + run.held, run.length);

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <deque>
+#include <memory>
 #include <span>
 #include <string>
 #include <vector>
@@ -13,6 +14,24 @@
 #include "EditAppliers.h"
 
 namespace kavro {
+
+// Bytes of the tables held for a step, or taken before an edit: a buffer that is written
+// whole once sized, so that sizing it does not first zero a megabyte of the tables.
+class StepBytes {
+public:
+    // `size` bytes of unspecified value; the memory is kept when it is large enough.
+    void setSize(size_t size);
+    uint8_t* data() { return data_.get(); }
+    const uint8_t* data() const { return data_.get(); }
+    size_t size() const { return size_; }
+    size_t capacity() const { return capacity_; }
+    void swap(StepBytes& other) noexcept;
+
+private:
+    std::unique_ptr<uint8_t[]> data_;
+    size_t size_ = 0;
+    size_t capacity_ = 0;
+};
 
 // One step: the runs of table bytes an edit changed, each holding the bytes of the other
 // side (those before the edit while it stands, those after it once undone), so that undo and
@@ -26,8 +45,7 @@ public:
     // Records every byte of the ranges (sorted, apart) where `before`, their bytes one range
     // after another, differs from `tables` (the database's bytes) now. When most of them
     // changed, the step takes `before` over instead of copying the changed bytes out of it.
-    void record(std::vector<uint8_t>& before, std::span<const TableRange> ranges,
-                const uint8_t* tables);
+    void record(StepBytes& before, std::span<const TableRange> ranges, const uint8_t* tables);
     // No byte changed.
     bool empty() const { return runs_.empty(); }
     // Exchanges the bytes held with those of `tables`: undoes the step when it stands,
@@ -56,7 +74,7 @@ private:
     std::vector<int> channelsBefore_;
     std::vector<int> channelsAfter_;
     std::vector<Run> runs_;
-    std::vector<uint8_t> data_;  // the runs' bytes
+    StepBytes data_;  // the runs' bytes
 };
 
 class History {

@@ -2,6 +2,9 @@
 // every tree item and list cell, and the captured database state.
 #include <cstdint>
 #include <cstring>
+#include <iterator>
+#include <span>
+#include <string>
 
 #include "DatabaseState.h"
 #include "FuzzChecks.h"
@@ -35,23 +38,49 @@ bool inView(View view, int ch) {
     return kind != 0 && (view == View::All || (view == View::Radio) == (kind == ChannelKindRadio));
 }
 
-// Checks one of the three channel lists: the live channels of its kind, ascending.
-void checkChannelList(const ViewIndex& v, View view, const char* name) {
-    const std::span<const int> list = v.viewChannels(view);
-    const int count = static_cast<int>(list.size());
-    int expected = 0;
+// One of the three channel lists, read in step with a pass over the channel slots.
+class ListReader {
+public:
+    ListReader(const ViewIndex& v, View view, const char* name)
+        : list_(v.viewChannels(view)), name_(name) {}
+
+    // `ch`, the next live channel of the list's kind, must be the list's next row.
+    void next(int ch) {
+        if (at_ >= list_.size() || list_[at_] != ch) {
+            throw CheckFailure(std::string(name_) + " misses a live channel of its kind");
+        }
+        ++at_;
+    }
+    void end() const {
+        if (at_ != list_.size()) {
+            throw CheckFailure(std::string(name_) +
+                               " holds more than the live channels of its kind");
+        }
+    }
+
+private:
+    std::span<const int> list_;
+    const char* name_;
+    size_t at_ = 0;
+};
+
+// Checks the three channel lists in one pass: each holds the live channels of its kind,
+// ascending.
+void checkChannelLists(const ViewIndex& v) {
+    ListReader all(v, View::All, "the all list");
+    ListReader tv(v, View::Tv, "the TV list");
+    ListReader radio(v, View::Radio, "the radio list");
     for (int ch = 0; ch < ChannelCapacity; ++ch) {
-        if (!inView(view, ch)) {
+        const uint8_t kind = channelKinds[ch];
+        if (kind == 0) {
             continue;
         }
-        if (expected >= count || list[expected] != ch) {
-            throw CheckFailure(std::string(name) + " misses a live channel of its kind");
-        }
-        ++expected;
+        all.next(ch);
+        (kind == ChannelKindRadio ? radio : tv).next(ch);
     }
-    if (expected != count) {
-        throw CheckFailure(std::string(name) + " holds more than the live channels of its kind");
-    }
+    all.end();
+    tv.end();
+    radio.end();
 }
 
 void checkTransponderLists(const ChannelDatabase& db, const ViewIndex& v) {
@@ -122,9 +151,7 @@ void checkViewIndex(const EditSession& session, bool sameTables) {
     if (!sameTables) {
         takeChannelKinds(db);
     }
-    checkChannelList(v, View::All, "the all list");
-    checkChannelList(v, View::Tv, "the TV list");
-    checkChannelList(v, View::Radio, "the radio list");
+    checkChannelLists(v);
     checkTransponderLists(db, v);
     checkChannelCounts(db, v);
 }
@@ -151,6 +178,15 @@ void formatAllTexts(EditSession& session, View view, bool sameTables) {
     }
     require(defaultChannelName(view, index.viewCount(view) + 1).size() <= 16,
             "a default channel name fits a channel name");
+}
+
+void keepChannelKinds(std::vector<uint8_t>& kept) {
+    kept.assign(std::begin(channelKinds), std::end(channelKinds));
+}
+
+void useChannelKinds(const std::vector<uint8_t>& kept) {
+    require(kept.size() == ChannelCapacity, "kinds of channel were kept");
+    std::memcpy(channelKinds, kept.data(), ChannelCapacity);
 }
 
 void DatabaseState::capture(const EditSession& session) {

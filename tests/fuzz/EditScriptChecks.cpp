@@ -1,9 +1,10 @@
 // The edit target's checks: a byte string run as a kavro-tool edit script on a base file,
 // then saved as the tool saves, opened again, undone to the base and redone to the save.
+#include <algorithm>
+#include <array>
 #include <cstdint>
 #include <cstring>
 #include <map>
-#include <memory>
 #include <string>
 
 #include "DatabaseState.h"
@@ -15,6 +16,7 @@
 #include "database/ChannelDatabase.h"
 #include "database/ViewIndex.h"
 #include "dbfile/DatabaseImage.h"
+#include "dbfile/FileSystem.h"
 #include "session/EditSession.h"
 
 namespace kavro::fuzzing {
@@ -26,6 +28,9 @@ struct OpenedBase {
     std::string path;
     std::string_view tail;  // its bytes past a whole image
     DatabaseState state;
+    std::array<uint8_t, HeaderSize> header{};  // the working header it opens to
+    uint32_t bytesRead = 0;
+    std::vector<uint8_t> kinds;  // of channel, as the view index checks take them
 };
 
 // Opens the base file `name` in the all view, as kavro-tool edit does; with `open` false,
@@ -53,6 +58,11 @@ const OpenedBase& openBase(EditSession& session, std::string_view name, bool ope
     require(session.open(found->second.path).outcome == OpenOutcome::Accepted, "a base file opens");
     if (first) {
         found->second.state.capture(session);
+        std::memcpy(found->second.header.data(), session.file().image().workingHeader(),
+                    HeaderSize);
+        found->second.bytesRead = session.file().image().bytesRead();
+        checkViewIndex(session);
+        keepChannelKinds(found->second.kinds);
     }
     return found->second;
 }
@@ -73,15 +83,6 @@ std::string_view baseNameOf(std::string_view script) {
     return "small";
 }
 
-// The lines before line `line` (counted from 1), as the script runner splits them.
-std::string_view linesBefore(std::string_view script, int line) {
-    size_t end = 0;
-    for (int n = 1; n < line; ++n) {
-        end = script.find('\n', end) + 1;
-    }
-    return script.substr(0, end);
-}
-
 // Stretches of the image that no edit may touch: the header but its two checksums, the
 // opaque blocks and the gap after them, the satellites, the favourite slots the editor does
 // not offer, and every stretch between the tables.
@@ -97,16 +98,10 @@ constexpr Stretch UntouchedStretches[] = {
     {FavoriteNameRegion + FavoriteGroupCount * FavoriteNameSize, ImageSize},
 };
 
-// The session's tables packed into its image, which keeps the bytes between the tables.
-const DatabaseImage& packed(const EditSession& session) {
-    static const auto image = std::make_unique<DatabaseImage>();
-    *image = session.file().image();
-    image->pack(session.database());
-    return *image;
-}
-
+// The image a save has just packed the session's tables into, keeping the bytes between
+// the tables, and written.
 void checkPacked(const EditSession& session, const OpenedBase& base) {
-    const DatabaseImage& image = packed(session);
+    const DatabaseImage& image = session.file().image();
     require(checkImage(image.bytes()) == ImageProblem::None, "an edited image passes the checks");
     for (const Stretch& s : UntouchedStretches) {
         require(std::memcmp(image.bytes() + s.begin, base.state.image().data() + s.begin,
@@ -115,63 +110,107 @@ void checkPacked(const EditSession& session, const OpenedBase& base) {
     }
 }
 
-// The database after the refused line must be the one after the lines before it.
-void checkRefusalChangedNothing(EditSession& session, std::string_view script,
-                                const cli::ScriptOutcome& outcome) {
-    require(outcome.line >= 1 && !outcome.message.empty(), "a refusal names its line and reason");
-    static DatabaseState refused;
-    refused.capture(session);
-    // Back to the base as opened: every step undone (checked against the base later) and the
-    // view it opens in.
-    while (session.undo()) {
-    }
-    if (session.view() != View::All) {
-        session.setView(View::All);
-    }
-    const cli::ScriptOutcome prefix =
-        cli::runEditScript(session, linesBefore(script, outcome.line));
-    require(prefix.ok, "the lines before a refused one run");
-    require(prefix.output == outcome.output, "a refused line prints nothing");
-    require(refused.matches(session), "a refused line changes nothing");
-}
+// What the lines of a script may change, as it stood before the line being run: the view,
+// the output and the tables. A script line changes the tables only through the session,
+// whose history then moves, so the tables are copied only before a line that follows such a
+// move; before the first line they are the base's.
+class BeforeLine {
+public:
+    explicit BeforeLine(const OpenedBase& base) : tables_(base.state.tables().data()) {}
 
-// The tables as saved last.
-std::vector<uint8_t>& savedTables() {
-    static std::vector<uint8_t> tables;
-    return tables;
+    void take(const EditSession& session, const cli::ScriptOutcome& sofar) {
+        const History& history = session.history();
+        if (history.position() != position_ || history.stepCount() != steps_) {
+            copyBytes(buffer(), session.database().bytes(), table::Size);
+            tables_ = buffer().data();
+            position_ = history.position();
+            steps_ = history.stepCount();
+        }
+        view_ = session.view();
+        output_ = sofar.output.size();
+    }
+
+    // The session after the refused line must be the one before it; the file image, which
+    // no script line touches, the one the base opened to.
+    void checkRefusal(const EditSession& session, const cli::ScriptOutcome& outcome,
+                      const OpenedBase& base) const {
+        require(outcome.line >= 1 && !outcome.message.empty(),
+                "a refusal names its line and reason");
+        require(outcome.output.size() == output_, "a refused line prints nothing");
+        const DatabaseImage& image = session.file().image();
+        require(std::memcmp(session.database().bytes(), tables_, table::Size) == 0 &&
+                    session.view() == view_ &&
+                    std::memcmp(image.bytes(), base.state.image().data(), ImageSize) == 0 &&
+                    std::memcmp(image.workingHeader(), base.header.data(), HeaderSize) == 0 &&
+                    image.bytesRead() == base.bytesRead,
+                "a refused line changes nothing");
+    }
+
+private:
+    static std::vector<uint8_t>& buffer() {
+        static std::vector<uint8_t> tables;
+        return tables;
+    }
+
+    const uint8_t* tables_;
+    size_t position_ = 0;  // the history the tables were taken at; an opened base has none
+    size_t steps_ = 0;
+    View view_ = View::All;
+    size_t output_ = 0;
+};
+
+// Runs `script` on the session line by line, as kavro-tool edit does, and checks a refused
+// line against the state before it.
+cli::ScriptOutcome runScript(EditSession& session, std::string_view script,
+                             const OpenedBase& base) {
+    cli::ScriptRunner runner(session);
+    BeforeLine before(base);
+    for (size_t start = 0; start < script.size();) {
+        const size_t end = std::min(script.find('\n', start), script.size());
+        before.take(session, runner.outcome());
+        if (!runner.runLine(script.substr(start, end - start))) {
+            before.checkRefusal(session, runner.outcome(), base);
+            break;
+        }
+        start = end + 1;
+    }
+    return runner.outcome();
 }
 
 // Save As, as kavro-tool edit writes its output: with the base's bytes past the image.
-void checkSaveAs(EditSession& session, const OpenedBase& base) {
+// Returns the tables the saved file opens to.
+const ChannelDatabase& checkSaveAs(EditSession& session, const OpenedBase& base) {
     SaveOptions options;
     options.tailFrom = base.path;
     const std::string path = scratchFolder().path("saved.tbn");
     require(session.saveAs(path, options).outcome == SaveOutcome::Written,
             "an edited database saves");
     require(!session.isModified(), "a saved database is not modified");
-    checkSavedFile(session, path, base.tail);
-    copyBytes(savedTables(), session.database().bytes(), table::Size);
+    return checkSavedFile(session, path, base.tail);
 }
 
-// Every step undone gives back the base, byte for byte; redone, what was saved. (Tables that
-// are the same pack to the same image.)
-void checkUndoAndRedo(EditSession& session, const OpenedBase& base) {
+// Every step undone gives back the base, byte for byte; redone, the tables the saved file
+// opened to. (Tables that are the same pack to the same image.)
+void checkUndoAndRedo(EditSession& session, const OpenedBase& base, const ChannelDatabase& saved,
+                      const std::vector<uint8_t>& savedKinds) {
     const size_t steps = session.history().position();
     size_t undone = 0;
     while (session.undo()) {
         ++undone;
     }
     require(undone == steps, "every step can be undone");
-    checkViewIndex(session);
     require(std::memcmp(session.database().bytes(), base.state.tables().data(), table::Size) == 0,
             "undoing every step gives back the base");
+    useChannelKinds(base.kinds);
+    checkViewIndex(session, true);
     require(session.isModified() == (steps > 0), "undone past the save, the database is modified");
     for (size_t i = 0; i < steps; ++i) {
         require(session.redo(), "every step undone can be redone");
     }
-    checkViewIndex(session);
-    require(std::memcmp(session.database().bytes(), savedTables().data(), table::Size) == 0,
+    require(std::memcmp(session.database().bytes(), saved.bytes(), table::Size) == 0,
             "redoing every step gives back what was saved");
+    useChannelKinds(savedKinds);
+    checkViewIndex(session, true);
     require(!session.isModified(), "redone up to the save, the database is not modified");
 }
 
@@ -196,18 +235,18 @@ bool checkEditScriptInput(const uint8_t* data, size_t size) {
     static std::string_view held;
     const OpenedBase& base = openBase(session, baseName, held != baseName);
     held = {};
-    const cli::ScriptOutcome outcome = cli::runEditScript(session, script);
+    const cli::ScriptOutcome outcome = runScript(session, script, base);
     formatAllTexts(session, session.view());  // the view index checked first
-    if (!outcome.ok) {
-        checkRefusalChangedNothing(session, script, outcome);
-    }
+    static std::vector<uint8_t> kinds;        // of the tables as saved below
+    keepChannelKinds(kinds);
+    const ChannelDatabase& saved = checkSaveAs(session, base);
     checkPacked(session, base);
-    checkSaveAs(session, base);
-    checkUndoAndRedo(session, base);
+    checkUndoAndRedo(session, base, saved, kinds);
     // Back to the base now: the history's steps go within this input, so that libFuzzer
     // does not take every input for one that leaks and run it again to find out.
     openBase(session, baseName);
     held = baseName;
+    require(fs::removeFile(scratchFolder().path("saved.tbn")).ok(), "the saved file goes");
     return outcome.ok;
 }
 

@@ -92,5 +92,9 @@ void checkViewIndex(const EditSession& session, bool sameTables = false);
 // Formats every tree item and every list cell of `view` (switching the session to it)
 // and checks their lengths and the rows' channels; `sameTables` as above.
 void formatAllTexts(EditSession& session, View view, bool sameTables = false);
+// The kinds of channel the last check took, kept for tables found equal to those later
+// (byte for byte), and handed back before checking those with `sameTables`.
+void keepChannelKinds(std::vector<uint8_t>& kept);
+void useChannelKinds(const std::vector<uint8_t>& kept);
 
 }  // namespace kavro::fuzzing

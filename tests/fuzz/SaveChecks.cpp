@@ -12,7 +12,8 @@
 
 namespace kavro::fuzzing {
 
-void checkSavedFile(const EditSession& session, const std::string& path, std::string_view tail) {
+const ChannelDatabase& checkSavedFile(const EditSession& session, const std::string& path,
+                                      std::string_view tail) {
     // Opened as Open opens, without a session's view index, which the checks of the saved
     // session have covered.
     static const auto reader = std::make_unique<DatabaseFile>();
@@ -32,6 +33,7 @@ void checkSavedFile(const EditSession& session, const std::string& path, std::st
     if (!tail.empty()) {
         require(readScratchFileFrom(path, ImageSize) == tail, "a save keeps the tail");
     }
+    return *readTables;
 }
 
 }  // namespace kavro::fuzzing

@@ -1,6 +1,7 @@
 // The edit session: what apply answers and refuses, the rules that keep stored bytes, what
 // its observers hear, the modified mark against the saved step, the history's budget and
 // the names of the steps.
+#include <algorithm>
 #include <filesystem>
 #include <random>
 
@@ -239,6 +240,38 @@ TEST(EditSession, TheBudgetDropsTheOldestSteps) {
     }
     EXPECT_EQ(full->history().stepCount(), 1000u);
     EXPECT_LT(full->history().bytes(), 1u << 20);
+}
+
+// The work space an edit leaves behind is no part of the next step: a small edit after
+// bigger ones (one whose bytes a step took over, one whose bytes it copied) records the same
+// step as on its own, and undoing them one by one gives back each state.
+TEST(EditSession, AnEditAfterBiggerOnesRecordsWhatItAloneWould) {
+    std::vector<int> most(ChannelCapacity - 100);
+    for (int ch = 0; ch < static_cast<int>(most.size()); ++ch) {
+        most[ch] = ch;
+    }
+    const Edit small = EditChannel{ChannelCapacity - 1, "Last", 1, 2, 3, 4, true};
+    const auto alone = loadedSession(testing::fullCapacityImage());
+    alone->apply(small);
+    const auto after = loadedSession(testing::fullCapacityImage());
+    std::vector<Bytes> states = {tablesOf(*after)};
+    for (const Edit& edit :
+         {Edit(MoveChannels{{0}, ChannelCapacity - 200}), Edit(SetFavorites{most, 0x5A}), small}) {
+        ASSERT_TRUE(after->apply(edit).changed);
+        states.push_back(tablesOf(*after));
+    }
+    const size_t record = table::channel(ChannelCapacity - 1);
+    EXPECT_TRUE(std::equal(states.back().begin() + record,
+                           states.back().begin() + record + ChannelRecordSize,
+                           tablesOf(*alone).begin() + record));
+    EXPECT_EQ(after->history().nextUndo()->bytes(), alone->history().nextUndo()->bytes());
+    for (size_t i = states.size() - 1; i > 0; --i) {
+        ASSERT_TRUE(after->undo());
+        EXPECT_TRUE(tablesOf(*after) == states[i - 1]) << "undoing step " << i;
+    }
+    while (after->redo()) {
+    }
+    EXPECT_TRUE(tablesOf(*after) == states.back());
 }
 
 // A satellite edit touches its bit or its name and nothing else of the record; undo gives
