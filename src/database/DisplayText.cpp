@@ -164,10 +164,14 @@ std::string transponderItemText(const ChannelDatabase& db, const ViewIndex& inde
 }
 
 std::string transponderShortText(const ChannelDatabase& db, int t) {
-    char buffer[32];
-    int length =
-        formatInto(buffer, "%d%c", db.transponderFrequencyMhz(t), polarizationLetter(db, t));
-    return {buffer, static_cast<size_t>(length)};
+    std::string text;
+    appendTransponderShortText(text, db, t);
+    return text;
+}
+
+void appendTransponderShortText(std::string& text, const ChannelDatabase& db, int t) {
+    appendNumber(text, db.transponderFrequencyMhz(t), 0);
+    text += polarizationLetter(db, t);
 }
 
 std::string defaultChannelName(View view, int number) {

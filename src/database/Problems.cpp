@@ -1,6 +1,7 @@
 #include "Problems.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstdint>
 #include <cstring>
 
@@ -13,8 +14,16 @@ namespace kavro {
 
 namespace {
 
-std::string quoted(std::string_view name) {
-    return "\"" + std::string(name) + "\"";
+// `value` in decimal, as std::to_string writes it.
+void appendNumber(std::string& text, int value) {
+    char digits[16];
+    text.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
+}
+
+void appendQuoted(std::string& text, std::string_view name) {
+    text += '"';
+    text += name;
+    text += '"';
 }
 
 bool isBlank(std::string_view name) {
@@ -49,27 +58,35 @@ struct FoldedName {
     }
 };
 
-// Adds a finding for every later member of a run of equal items, naming the run's first.
-template <typename Item, typename Same, typename Write>
-void reportRuns(const std::vector<Item>& items, Same same, Write write) {
+// The later members of every run of equal items, each with the run's first, as pairs of
+// `slot(later)` and `slot(first)` ordered by the later's slot: the order findings come in.
+template <typename Item, typename Same, typename Slot>
+void collectRuns(const std::vector<Item>& items, Same same, Slot slot,
+                 std::vector<std::pair<int, int>>& runs) {
+    runs.clear();
     for (size_t i = 0; i < items.size();) {
         size_t end = i + 1;
         while (end < items.size() && same(items[i], items[end])) {
-            write(items[i], items[end++]);
+            runs.emplace_back(slot(items[end++]), slot(items[i]));
         }
         i = end;
     }
+    std::sort(runs.begin(), runs.end());
 }
 
+// Each text is built in one buffer kept for the whole check and copied into its finding
+// once, so that a finding costs one allocation however many pieces its text has.
 class ProblemFinder {
 public:
     ProblemFinder(const ChannelDatabase& db, ChannelNaming naming, std::vector<Finding>& findings)
         : db_(db), naming_(naming), findings_(findings) {
+        live_.reserve(ChannelCapacity);
         for (int ch = 0; ch < ChannelCapacity; ++ch) {
             if (db.isLiveChannel(ch)) {
                 live_.push_back(ch);
             }
         }
+        text_.reserve(256);
     }
 
     void run() {
@@ -84,8 +101,15 @@ public:
     }
 
 private:
-    void add(std::string_view kind, int channel, int transponder, std::string text) {
-        findings_.push_back({kind, channel, transponder, allRow(channel), std::move(text)});
+    // The buffer the next finding's text is built in, emptied.
+    std::string& newText() {
+        text_.clear();
+        return text_;
+    }
+
+    // A finding with the text built in newText().
+    void add(std::string_view kind, int channel, int transponder) {
+        findings_.push_back({kind, channel, transponder, allRow(channel), text_});
     }
 
     // The row of a live channel in the ALL list: its place among the live slots.
@@ -95,38 +119,39 @@ private:
     }
 
     // "channel 15" or "No. 0009".
-    std::string channelNumber(int ch) const {
+    void appendChannelNumber(std::string& text, int ch) const {
         if (naming_ == ChannelNaming::Slot) {
-            return "channel " + std::to_string(ch);
+            text += "channel ";
+            appendNumber(text, ch);
+            return;
         }
-        std::string number = std::to_string(allRow(ch));
-        return "No. " + std::string(number.size() < 4 ? 4 - number.size() : 0, '0') + number;
+        text += "No. ";
+        const size_t from = text.size();
+        appendNumber(text, allRow(ch));
+        const size_t digits = text.size() - from;
+        if (digits < 4) {
+            text.insert(from, 4 - digits, '0');
+        }
     }
 
-    std::string channelText(int ch) const {
-        return channelNumber(ch) + " " + quoted(db_.channelName(ch));
+    // `channel 15 "News"`.
+    void appendChannel(std::string& text, int ch) const {
+        appendChannelNumber(text, ch);
+        text += ' ';
+        appendQuoted(text, db_.channelName(ch));
     }
 
-    // Built in one buffer with room for what the findings append to it.
-    std::string transponderText(int t) const {
-        std::string text;
-        text.reserve(160);
+    // `transponder 3 (11727H 27500 on "Astra")`.
+    void appendTransponder(std::string& text, int t) const {
         text += "transponder ";
-        text += std::to_string(t);
+        appendNumber(text, t);
         text += " (";
-        text += transponderShortText(db_, t);
-        text += " ";
-        text += std::to_string(db_.transponderSymbolRate(t));
+        appendTransponderShortText(text, db_, t);
+        text += ' ';
+        appendNumber(text, db_.transponderSymbolRate(t));
         text += " on ";
-        text += quoted(db_.satelliteName(db_.transponderSatellite(t)));
-        text += ")";
-        return text;
-    }
-
-    // The findings of one kind from `first` on, by slot.
-    void sortFrom(size_t first) {
-        std::sort(findings_.begin() + static_cast<std::ptrdiff_t>(first), findings_.end(),
-                  [](const Finding& x, const Finding& y) { return x.channel < y.channel; });
+        appendQuoted(text, db_.satelliteName(db_.transponderSatellite(t)));
+        text += ')';
     }
 
     void duplicateChannels() {
@@ -138,18 +163,21 @@ private:
                               ch);
         }
         std::sort(keys.begin(), keys.end());
-        const size_t first = findings_.size();
-        reportRuns(
+        collectRuns(
             keys, [](const auto& x, const auto& y) { return x.first == y.first; },
-            [&](const auto& original, const auto& copy) {
-                const int ch = copy.second;
-                add(problem::DuplicateChannel, ch, db_.channelTransponder(ch),
-                    channelText(ch) + " has the transponder (" +
-                        transponderShortText(db_, db_.channelTransponder(ch)) +
-                        ") and service ID (" + std::to_string(db_.channelServiceId(ch)) + ") of " +
-                        channelText(original.second));
-            });
-        sortFrom(first);
+            [](const auto& key) { return key.second; }, runs_);
+        for (const auto& [ch, original] : runs_) {
+            const int t = db_.channelTransponder(ch);
+            std::string& text = newText();
+            appendChannel(text, ch);
+            text += " has the transponder (";
+            appendTransponderShortText(text, db_, t);
+            text += ") and service ID (";
+            appendNumber(text, db_.channelServiceId(ch));
+            text += ") of ";
+            appendChannel(text, original);
+            add(problem::DuplicateChannel, ch, t);
+        }
     }
 
     void duplicateNames() {
@@ -167,52 +195,69 @@ private:
             names.push_back(entry);
         }
         std::sort(names.begin(), names.end());
-        const size_t first = findings_.size();
-        reportRuns(
+        collectRuns(
             names,
             [](const FoldedName& x, const FoldedName& y) {
                 return x.radio == y.radio && x.view() == y.view();
             },
-            [&](const FoldedName& original, const FoldedName& copy) {
-                add(problem::DuplicateName, copy.slot, -1,
-                    channelText(copy.slot) + " has the name of " + channelText(original.slot) +
-                        (copy.radio ? " (both radio)" : " (both TV)"));
-            });
-        sortFrom(first);
+            [](const FoldedName& name) { return name.slot; }, runs_);
+        for (const auto& [ch, original] : runs_) {
+            std::string& text = newText();
+            appendChannel(text, ch);
+            text += " has the name of ";
+            appendChannel(text, original);
+            text += db_.isRadioChannel(ch) ? " (both radio)" : " (both TV)";
+            add(problem::DuplicateName, ch, -1);
+        }
     }
 
     void blankNames() {
         for (int ch : live_) {
             if (isBlank(db_.channelName(ch))) {
                 const int t = db_.channelTransponder(ch);
-                add(problem::BlankName, ch, t,
-                    channelNumber(ch) + " (" + transponderShortText(db_, t) + ", service ID " +
-                        std::to_string(db_.channelServiceId(ch)) + ") has no name");
+                std::string& text = newText();
+                appendChannelNumber(text, ch);
+                text += " (";
+                appendTransponderShortText(text, db_, t);
+                text += ", service ID ";
+                appendNumber(text, db_.channelServiceId(ch));
+                text += ") has no name";
+                add(problem::BlankName, ch, t);
             }
         }
     }
 
     void pidRanges() {
         for (int ch : live_) {
-            std::string faults;
-            const auto check = [&](const char* what, int value) {
-                if (value > PidLimit) {
-                    faults += (faults.empty() ? "" : ", ") + std::string(what) + " " +
-                              std::to_string(value) + " above " + std::to_string(PidLimit);
+            const int pids[] = {db_.channelVideoPid(ch), db_.channelAudioPid(ch),
+                                db_.channelPcrPid(ch)};
+            const bool unassigned = db_.channelServiceId(ch) == UnassignedServiceId;
+            if (!unassigned && std::none_of(std::begin(pids), std::end(pids),
+                                            [](int pid) { return pid > PidLimit; })) {
+                continue;
+            }
+            std::string& text = newText();
+            appendChannel(text, ch);
+            text += ": ";
+            const size_t faults = text.size();
+            const auto separate = [&] { text += text.size() == faults ? "" : ", "; };
+            const char* const names[] = {"video PID", "audio PID", "PCR PID"};
+            for (size_t i = 0; i < std::size(pids); ++i) {
+                if (pids[i] > PidLimit) {
+                    separate();
+                    text += names[i];
+                    text += ' ';
+                    appendNumber(text, pids[i]);
+                    text += " above ";
+                    appendNumber(text, PidLimit);
                 }
-            };
-            check("video PID", db_.channelVideoPid(ch));
-            check("audio PID", db_.channelAudioPid(ch));
-            check("PCR PID", db_.channelPcrPid(ch));
-            if (db_.channelServiceId(ch) == UnassignedServiceId) {
-                faults += (faults.empty() ? "" : ", ") +
-                          std::string(
-                              "service ID 65535, which the next Add Channel on its "
-                              "transponder overwrites");
             }
-            if (!faults.empty()) {
-                add(problem::PidRange, ch, -1, channelText(ch) + ": " + faults);
+            if (unassigned) {
+                separate();
+                text +=
+                    "service ID 65535, which the next Add Channel on its transponder overwrites";
             }
+            add(problem::PidRange, ch, -1);
         }
     }
 
@@ -227,10 +272,16 @@ private:
         }
         for (int s = 0; s < SatelliteCapacity; ++s) {
             if (count[s] > 0) {
-                add(problem::HiddenSatellite, first[s], -1,
-                    "satellite " + std::to_string(s) + " " + quoted(db_.satelliteName(s)) +
-                        " is not shown: its " + std::to_string(count[s]) +
-                        (count[s] == 1 ? " channel appears" : " channels appear") + " in no tree");
+                std::string& text = newText();
+                text += "satellite ";
+                appendNumber(text, s);
+                text += ' ';
+                appendQuoted(text, db_.satelliteName(s));
+                text += " is not shown: its ";
+                appendNumber(text, count[s]);
+                text += count[s] == 1 ? " channel appears" : " channels appear";
+                text += " in no tree";
+                add(problem::HiddenSatellite, first[s], -1);
             }
         }
     }
@@ -238,22 +289,23 @@ private:
     // Keyed as a comparison of two lists pairs transponders: satellite, MHz, polarization.
     void duplicateTransponders() {
         std::vector<std::pair<uint64_t, int>> keys;
+        keys.reserve(TransponderCapacity);
         for (int t = 0; t < TransponderCapacity; ++t) {
             if (db_.isLiveTransponder(t)) {
                 keys.emplace_back(transponderMatchKey(db_, t), t);
             }
         }
         std::sort(keys.begin(), keys.end());
-        const size_t first = findings_.size();
-        reportRuns(
+        collectRuns(
             keys, [](const auto& x, const auto& y) { return x.first == y.first; },
-            [&](const auto& original, const auto& copy) {
-                add(problem::DuplicateTransponder, -1, copy.second,
-                    transponderText(copy.second) + " has the frequency and polarization of " +
-                        "transponder " + std::to_string(original.second));
-            });
-        std::sort(findings_.begin() + static_cast<std::ptrdiff_t>(first), findings_.end(),
-                  [](const Finding& x, const Finding& y) { return x.transponder < y.transponder; });
+            [](const auto& key) { return key.second; }, runs_);
+        for (const auto& [t, original] : runs_) {
+            std::string& text = newText();
+            appendTransponder(text, t);
+            text += " has the frequency and polarization of transponder ";
+            appendNumber(text, original);
+            add(problem::DuplicateTransponder, -1, t);
+        }
     }
 
     void emptyTransponders() {
@@ -263,7 +315,10 @@ private:
         }
         for (int t = 0; t < TransponderCapacity; ++t) {
             if (db_.isLiveTransponder(t) && count[t] == 0) {
-                add(problem::EmptyTransponder, -1, t, transponderText(t) + " has no channel");
+                std::string& text = newText();
+                appendTransponder(text, t);
+                text += " has no channel";
+                add(problem::EmptyTransponder, -1, t);
             }
         }
     }
@@ -280,10 +335,14 @@ private:
         }
         for (int g = 0; g < FavoriteGroupCount; ++g) {
             if (members[g] > 0 && isBlank(db_.favoriteGroupName(g))) {
-                add(problem::FavoriteUnnamed, first[g], -1,
-                    "favourite group " + std::to_string(g + 1) + " holds " +
-                        std::to_string(members[g]) + (members[g] == 1 ? " channel" : " channels") +
-                        " but has no name");
+                std::string& text = newText();
+                text += "favourite group ";
+                appendNumber(text, g + 1);
+                text += " holds ";
+                appendNumber(text, members[g]);
+                text += members[g] == 1 ? " channel" : " channels";
+                text += " but has no name";
+                add(problem::FavoriteUnnamed, first[g], -1);
             }
         }
     }
@@ -292,6 +351,8 @@ private:
     ChannelNaming naming_;
     std::vector<Finding>& findings_;
     std::vector<int> live_;
+    std::vector<std::pair<int, int>> runs_;  // (later slot, first slot) of one kind's runs
+    std::string text_;                       // the text of the finding being built
 };
 
 }  // namespace
