@@ -1,5 +1,6 @@
 // lint FILE: the problems of a list before the receiver sees it, as the window's Problems
 // panel shows them, in text or JSON.
+#include <charconv>
 #include <ostream>
 
 #include "Commands.h"
@@ -17,8 +18,13 @@ namespace {
 constexpr int ExitFindings = 1;
 
 // A number, or null for none (-1).
-std::string jsonIndex(int index) {
-    return index < 0 ? "null" : std::to_string(index);
+void appendJsonIndex(std::string& out, int index) {
+    if (index < 0) {
+        out += "null";
+        return;
+    }
+    char digits[16];
+    out.append(digits, std::to_chars(digits, digits + sizeof digits, index).ptr);
 }
 
 void writeFindingsText(const std::vector<Finding>& findings, std::ostream& out) {
@@ -27,23 +33,44 @@ void writeFindingsText(const std::vector<Finding>& findings, std::ostream& out) 
     }
 }
 
+// The findings are formatted into one buffer, written out whenever it has grown large: a
+// list can have thousands.
 void writeFindingsJson(const std::vector<Finding>& findings, std::ostream& out) {
-    out << "{\"findings\": [";
+    constexpr size_t WriteAt = 16384;
+    std::string json;
+    json.reserve(WriteAt + 1024);
+    json += "{\"findings\": [";
     const char* separator = "\n";
     for (const Finding& finding : findings) {
-        out << separator << "  {\"kind\": \"" << finding.kind
-            << "\", \"channel\": " << jsonIndex(finding.channel)
-            << ", \"no\": " << jsonIndex(finding.row)
-            << ", \"transponder\": " << jsonIndex(finding.transponder)
-            << ", \"text\": " << jsonString(utf8Text(finding.text)) << "}";
+        json += separator;
+        json += "  {\"kind\": \"";
+        json += finding.kind;
+        json += "\", \"channel\": ";
+        appendJsonIndex(json, finding.channel);
+        json += ", \"no\": ";
+        appendJsonIndex(json, finding.row);
+        json += ", \"transponder\": ";
+        appendJsonIndex(json, finding.transponder);
+        json += ", \"text\": ";
+        appendJsonLatin1(json, finding.text);
+        json += '}';
         separator = ",\n";
+        if (json.size() >= WriteAt) {
+            out.write(json.data(), static_cast<std::streamsize>(json.size()));
+            json.clear();
+        }
     }
-    out << (findings.empty() ? "],\n" : "\n],\n") << "\"counts\": {";
+    json += findings.empty() ? "],\n" : "\n],\n";
+    json += "\"counts\": {";
     const auto counts = countProblems(findings);
     for (size_t k = 0; k < ProblemKinds.size(); ++k) {
-        out << (k ? ", \"" : "\"") << ProblemKinds[k] << "\": " << counts[k];
+        json += k ? ", \"" : "\"";
+        json += ProblemKinds[k];
+        json += "\": ";
+        appendJsonIndex(json, counts[k]);
     }
-    out << "}}\n";
+    json += "}}\n";
+    out.write(json.data(), static_cast<std::streamsize>(json.size()));
 }
 
 }  // namespace

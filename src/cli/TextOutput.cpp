@@ -143,4 +143,29 @@ std::string utf8Text(std::string_view latin1) {
     return latin1ToUtf8(latin1);
 }
 
+void appendJsonLatin1(std::string& out, std::string_view latin1) {
+    out += '"';
+    // Bytes that need neither escape nor conversion are appended a run at a time.
+    size_t plain = 0;
+    for (size_t i = 0; i < latin1.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(latin1[i]);
+        if (byte >= 0x20 && byte < 0x7F && byte != '"' && byte != '\\') {
+            continue;
+        }
+        out.append(latin1.substr(plain, i - plain));
+        plain = i + 1;
+        if (isControl(byte)) {
+            appendJsonControl(out, byte);
+        } else if (byte < 0x80) {
+            out += '\\';
+            out += static_cast<char>(byte);
+        } else {
+            out += static_cast<char>(0xC0 | (byte >> 6));
+            out += static_cast<char>(0x80 | (byte & 0x3F));
+        }
+    }
+    out.append(latin1.substr(plain));
+    out += '"';
+}
+
 }  // namespace kavro::cli

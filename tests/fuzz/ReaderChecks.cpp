@@ -137,7 +137,7 @@ void checkMirrored(const DatabaseDiff& ab, const DatabaseDiff& ba) {
     require(ab.equal() == ba.equal(), "equal both ways or neither");
 }
 
-size_t occurrences(const std::string& text, const std::string& part) {
+size_t occurrences(std::string_view text, std::string_view part) {
     size_t count = 0;
     for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
         ++count;
@@ -154,7 +154,7 @@ void checkLintTool(const std::string& path, const std::array<int, ProblemKinds.s
     const int code = cli::runTool({"lint", path, "--format", "json"}, in, out, err,
                                   systemFileWriter(), false, &session);
     require(code == (any ? 1 : 0), "kavro-tool lint fails when there are findings");
-    const std::string json = out.str();
+    const std::string_view json = out.view();
     // A quote in a text is escaped, so this only starts a finding.
     const std::string start = "{\"kind\": \"";
     std::array<int, ProblemKinds.size()> listed{};
@@ -162,7 +162,7 @@ void checkLintTool(const std::string& path, const std::array<int, ProblemKinds.s
         const size_t from = at + start.size();
         const size_t end = json.find('"', from);
         require(end != std::string::npos, "kavro-tool lint writes whole findings");
-        const std::string_view kind(json.data() + from, end - from);
+        const std::string_view kind = json.substr(from, end - from);
         const auto known = std::find(ProblemKinds.begin(), ProblemKinds.end(), kind);
         require(known != ProblemKinds.end(), "kavro-tool lint lists findings of known kinds");
         ++listed[static_cast<size_t>(known - ProblemKinds.begin())];
@@ -170,7 +170,7 @@ void checkLintTool(const std::string& path, const std::array<int, ProblemKinds.s
     require(listed == counts, "kavro-tool lint lists each finding");
     const size_t countsAt = json.rfind("\"counts\": {");
     require(countsAt != std::string::npos, "kavro-tool lint counts the findings");
-    const std::string countsPart = json.substr(countsAt);
+    const std::string_view countsPart = json.substr(countsAt);
     for (size_t k = 0; k < ProblemKinds.size(); ++k) {
         const std::string entry = "\"" + std::string(ProblemKinds[k]) + "\": ";
         const std::string count = std::to_string(counts[k]);
