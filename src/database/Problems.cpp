@@ -365,10 +365,18 @@ std::vector<Finding> findProblems(const ChannelDatabase& db, ChannelNaming namin
 
 std::array<int, ProblemKinds.size()> countProblems(const std::vector<Finding>& findings) {
     std::array<int, ProblemKinds.size()> counts{};
+    size_t k = 0;  // the kind of the finding before: findings of one kind come together
     for (const Finding& finding : findings) {
-        for (size_t k = 0; k < ProblemKinds.size(); ++k) {
-            counts[k] += finding.kind == ProblemKinds[k] ? 1 : 0;
+        if (finding.kind != ProblemKinds[k]) {
+            k = static_cast<size_t>(
+                std::find(ProblemKinds.begin(), ProblemKinds.end(), finding.kind) -
+                ProblemKinds.begin());
+            if (k == ProblemKinds.size()) {
+                k = 0;
+                continue;  // of no kind, counted nowhere
+            }
         }
+        ++counts[k];
     }
     return counts;
 }

@@ -3,6 +3,7 @@
 // found; the ready-made databases are clean.
 #include <algorithm>
 #include <functional>
+#include <random>
 
 #include "core_tables.h"
 #include "database/Problems.h"
@@ -216,6 +217,24 @@ TEST_F(ProblemsTest, ChannelsAreNamedBySlotOrByTheirNoInTheAllList) {
         EXPECT_EQ((*findings)[0].row, 2);
         EXPECT_EQ((*findings)[1].row, 3);
         EXPECT_EQ((*findings)[0].channel, 20);
+    }
+}
+
+// Counted in any order, with findings of no kind among them, against counting each kind.
+TEST(Problems, CountsAreTheFindingsOfEachKindInAnyOrder) {
+    std::mt19937 random(3);
+    for (int round = 0; round < 100; ++round) {
+        std::vector<Finding> findings(random() % 30);
+        std::array<int, ProblemKinds.size()> expected{};
+        for (Finding& finding : findings) {
+            const size_t k = random() % (ProblemKinds.size() + 1);
+            finding.kind = "no-kind";
+            if (k < ProblemKinds.size()) {
+                finding.kind = ProblemKinds[k];
+                ++expected[k];
+            }
+        }
+        EXPECT_EQ(countProblems(findings), expected) << round;
     }
 }
 

@@ -263,24 +263,25 @@ bool checkLintInput(const uint8_t* data, size_t size) {
     const std::vector<Finding> findings = findProblems(loaded->db);
     const auto counts = countProblems(findings);
     size_t previousKind = 0;
+    std::array<int, ProblemKinds.size()> listed{};
     for (const Finding& finding : findings) {
-        const auto kind = std::find(ProblemKinds.begin(), ProblemKinds.end(), finding.kind);
+        const auto kind = finding.kind == ProblemKinds[previousKind]
+                              ? ProblemKinds.begin() + previousKind
+                              : std::find(ProblemKinds.begin(), ProblemKinds.end(), finding.kind);
         require(kind != ProblemKinds.end(), "a finding is of a known kind");
         const size_t k = static_cast<size_t>(kind - ProblemKinds.begin());
         require(k >= previousKind, "findings come by kind");
         previousKind = k;
+        ++listed[k];
         require(finding.channel >= -1 && finding.channel < ChannelCapacity &&
                     finding.transponder >= -1 && finding.transponder < TransponderCapacity,
                 "a finding names a slot of its table or none");
         require(!finding.text.empty(), "a finding has a text");
     }
+    require(counts == listed, "the counts are the findings of each kind");
     size_t total = 0;
-    for (size_t k = 0; k < ProblemKinds.size(); ++k) {
-        require(
-            counts[k] == std::count_if(findings.begin(), findings.end(),
-                                       [&](const Finding& f) { return f.kind == ProblemKinds[k]; }),
-            "the counts are the findings of each kind");
-        total += static_cast<size_t>(counts[k]);
+    for (const int count : counts) {
+        total += static_cast<size_t>(count);
     }
     require(total == findings.size(), "the counts add up to the findings");
     if (input.toolCommand < ToolCommandCount) {
