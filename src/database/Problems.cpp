@@ -58,24 +58,32 @@ struct FoldedName {
     }
 };
 
-// The later members of every run of equal items, each with the run's first, as pairs of
-// `slot(later)` and `slot(first)` ordered by the later's slot: the order findings come in.
-template <typename Item, typename Same, typename Slot>
-void collectRuns(const std::vector<Item>& items, Same same, Slot slot,
-                 std::vector<std::pair<int, int>>& runs) {
-    runs.clear();
-    for (size_t i = 0; i < items.size();) {
-        size_t end = i + 1;
-        while (end < items.size() && same(items[i], items[end])) {
-            runs.emplace_back(slot(items[end++]), slot(items[i]));
-        }
-        i = end;
-    }
-    std::sort(runs.begin(), runs.end());
-}
+// Indexes into ProblemKinds.
+enum KindAt : size_t {
+    DuplicateChannelAt,
+    DuplicateNameAt,
+    BlankNameAt,
+    PidRangeAt,
+    HiddenSatelliteAt,
+    DuplicateTransponderAt,
+    EmptyTransponderAt,
+    FavoriteUnnamedAt
+};
+static_assert(ProblemKinds[DuplicateChannelAt] == problem::DuplicateChannel &&
+              ProblemKinds[FavoriteUnnamedAt] == problem::FavoriteUnnamed);
 
-// Each text is built in one buffer kept for the whole check and copied into its finding
-// once, so that a finding costs one allocation however many pieces its text has.
+// What a check found, before its text is written: its kind and up to three numbers, as
+// each check says.
+struct Found {
+    KindAt kind;
+    int a;
+    int b = -1;
+    int c = -1;
+};
+
+// Every check first lists what it found; the texts are written after all of them, into a
+// list sized once, each built in one buffer kept for the whole run and copied into its
+// finding: a finding costs one allocation however many pieces its text has.
 class ProblemFinder {
 public:
     ProblemFinder(const ChannelDatabase& db, ChannelNaming naming, std::vector<Finding>& findings)
@@ -86,7 +94,6 @@ public:
                 live_.push_back(ch);
             }
         }
-        text_.reserve(256);
     }
 
     void run() {
@@ -98,62 +105,31 @@ public:
         duplicateTransponders();
         emptyTransponders();
         unnamedGroups();
+        findings_.reserve(findings_.size() + found_.size());
+        text_.reserve(256);
+        for (const Found& found : found_) {
+            describe(found);
+        }
     }
 
 private:
-    // The buffer the next finding's text is built in, emptied.
-    std::string& newText() {
-        text_.clear();
-        return text_;
-    }
-
-    // A finding with the text built in newText().
-    void add(std::string_view kind, int channel, int transponder) {
-        findings_.push_back({kind, channel, transponder, allRow(channel), text_});
-    }
-
-    // The row of a live channel in the ALL list: its place among the live slots.
-    int allRow(int ch) const {
-        const auto at = std::lower_bound(live_.begin(), live_.end(), ch);
-        return at != live_.end() && *at == ch ? static_cast<int>(at - live_.begin()) : -1;
-    }
-
-    // "channel 15" or "No. 0009".
-    void appendChannelNumber(std::string& text, int ch) const {
-        if (naming_ == ChannelNaming::Slot) {
-            text += "channel ";
-            appendNumber(text, ch);
-            return;
+    // Lists, as `kind` with a = slot(later) and b = slot(first), the later members of every
+    // run of equal items, by the later's slot: the order findings come in.
+    template <typename Item, typename Same, typename Slot>
+    void listRuns(KindAt kind, const std::vector<Item>& items, Same same, Slot slot) {
+        const size_t first = found_.size();
+        for (size_t i = 0; i < items.size();) {
+            size_t end = i + 1;
+            while (end < items.size() && same(items[i], items[end])) {
+                found_.push_back({kind, slot(items[end++]), slot(items[i])});
+            }
+            i = end;
         }
-        text += "No. ";
-        const size_t from = text.size();
-        appendNumber(text, allRow(ch));
-        const size_t digits = text.size() - from;
-        if (digits < 4) {
-            text.insert(from, 4 - digits, '0');
-        }
+        std::sort(found_.begin() + static_cast<std::ptrdiff_t>(first), found_.end(),
+                  [](const Found& x, const Found& y) { return x.a < y.a; });
     }
 
-    // `channel 15 "News"`.
-    void appendChannel(std::string& text, int ch) const {
-        appendChannelNumber(text, ch);
-        text += ' ';
-        appendQuoted(text, db_.channelName(ch));
-    }
-
-    // `transponder 3 (11727H 27500 on "Astra")`.
-    void appendTransponder(std::string& text, int t) const {
-        text += "transponder ";
-        appendNumber(text, t);
-        text += " (";
-        appendTransponderShortText(text, db_, t);
-        text += ' ';
-        appendNumber(text, db_.transponderSymbolRate(t));
-        text += " on ";
-        appendQuoted(text, db_.satelliteName(db_.transponderSatellite(t)));
-        text += ')';
-    }
-
+    // a: the channel, b: the channel whose transponder and service ID it has.
     void duplicateChannels() {
         std::vector<std::pair<uint32_t, int>> keys;
         keys.reserve(live_.size());
@@ -163,23 +139,13 @@ private:
                               ch);
         }
         std::sort(keys.begin(), keys.end());
-        collectRuns(
-            keys, [](const auto& x, const auto& y) { return x.first == y.first; },
-            [](const auto& key) { return key.second; }, runs_);
-        for (const auto& [ch, original] : runs_) {
-            const int t = db_.channelTransponder(ch);
-            std::string& text = newText();
-            appendChannel(text, ch);
-            text += " has the transponder (";
-            appendTransponderShortText(text, db_, t);
-            text += ") and service ID (";
-            appendNumber(text, db_.channelServiceId(ch));
-            text += ") of ";
-            appendChannel(text, original);
-            add(problem::DuplicateChannel, ch, t);
-        }
+        listRuns(
+            DuplicateChannelAt, keys,
+            [](const auto& x, const auto& y) { return x.first == y.first; },
+            [](const auto& key) { return key.second; });
     }
 
+    // a: the channel, b: the channel whose name it has.
     void duplicateNames() {
         std::vector<FoldedName> names;
         names.reserve(live_.size());
@@ -195,72 +161,35 @@ private:
             names.push_back(entry);
         }
         std::sort(names.begin(), names.end());
-        collectRuns(
-            names,
+        listRuns(
+            DuplicateNameAt, names,
             [](const FoldedName& x, const FoldedName& y) {
                 return x.radio == y.radio && x.view() == y.view();
             },
-            [](const FoldedName& name) { return name.slot; }, runs_);
-        for (const auto& [ch, original] : runs_) {
-            std::string& text = newText();
-            appendChannel(text, ch);
-            text += " has the name of ";
-            appendChannel(text, original);
-            text += db_.isRadioChannel(ch) ? " (both radio)" : " (both TV)";
-            add(problem::DuplicateName, ch, -1);
-        }
+            [](const FoldedName& name) { return name.slot; });
     }
 
+    // a: the channel.
     void blankNames() {
         for (int ch : live_) {
             if (isBlank(db_.channelName(ch))) {
-                const int t = db_.channelTransponder(ch);
-                std::string& text = newText();
-                appendChannelNumber(text, ch);
-                text += " (";
-                appendTransponderShortText(text, db_, t);
-                text += ", service ID ";
-                appendNumber(text, db_.channelServiceId(ch));
-                text += ") has no name";
-                add(problem::BlankName, ch, t);
+                found_.push_back({BlankNameAt, ch});
             }
         }
     }
 
+    // a: the channel.
     void pidRanges() {
         for (int ch : live_) {
-            const int pids[] = {db_.channelVideoPid(ch), db_.channelAudioPid(ch),
-                                db_.channelPcrPid(ch)};
-            const bool unassigned = db_.channelServiceId(ch) == UnassignedServiceId;
-            if (!unassigned && std::none_of(std::begin(pids), std::end(pids),
-                                            [](int pid) { return pid > PidLimit; })) {
-                continue;
+            if (db_.channelVideoPid(ch) > PidLimit || db_.channelAudioPid(ch) > PidLimit ||
+                db_.channelPcrPid(ch) > PidLimit ||
+                db_.channelServiceId(ch) == UnassignedServiceId) {
+                found_.push_back({PidRangeAt, ch});
             }
-            std::string& text = newText();
-            appendChannel(text, ch);
-            text += ": ";
-            const size_t faults = text.size();
-            const auto separate = [&] { text += text.size() == faults ? "" : ", "; };
-            const char* const names[] = {"video PID", "audio PID", "PCR PID"};
-            for (size_t i = 0; i < std::size(pids); ++i) {
-                if (pids[i] > PidLimit) {
-                    separate();
-                    text += names[i];
-                    text += ' ';
-                    appendNumber(text, pids[i]);
-                    text += " above ";
-                    appendNumber(text, PidLimit);
-                }
-            }
-            if (unassigned) {
-                separate();
-                text +=
-                    "service ID 65535, which the next Add Channel on its transponder overwrites";
-            }
-            add(problem::PidRange, ch, -1);
         }
     }
 
+    // a: the satellite, b: how many channels it has, c: the first of them.
     void hiddenSatellites() {
         int count[SatelliteCapacity] = {};
         int first[SatelliteCapacity];
@@ -272,21 +201,13 @@ private:
         }
         for (int s = 0; s < SatelliteCapacity; ++s) {
             if (count[s] > 0) {
-                std::string& text = newText();
-                text += "satellite ";
-                appendNumber(text, s);
-                text += ' ';
-                appendQuoted(text, db_.satelliteName(s));
-                text += " is not shown: its ";
-                appendNumber(text, count[s]);
-                text += count[s] == 1 ? " channel appears" : " channels appear";
-                text += " in no tree";
-                add(problem::HiddenSatellite, first[s], -1);
+                found_.push_back({HiddenSatelliteAt, s, count[s], first[s]});
             }
         }
     }
 
-    // Keyed as a comparison of two lists pairs transponders: satellite, MHz, polarization.
+    // a: the transponder, b: the transponder whose satellite, MHz and polarization it has
+    // (the key a comparison of two lists pairs transponders by).
     void duplicateTransponders() {
         std::vector<std::pair<uint64_t, int>> keys;
         keys.reserve(TransponderCapacity);
@@ -296,18 +217,13 @@ private:
             }
         }
         std::sort(keys.begin(), keys.end());
-        collectRuns(
-            keys, [](const auto& x, const auto& y) { return x.first == y.first; },
-            [](const auto& key) { return key.second; }, runs_);
-        for (const auto& [t, original] : runs_) {
-            std::string& text = newText();
-            appendTransponder(text, t);
-            text += " has the frequency and polarization of transponder ";
-            appendNumber(text, original);
-            add(problem::DuplicateTransponder, -1, t);
-        }
+        listRuns(
+            DuplicateTransponderAt, keys,
+            [](const auto& x, const auto& y) { return x.first == y.first; },
+            [](const auto& key) { return key.second; });
     }
 
+    // a: the transponder.
     void emptyTransponders() {
         std::vector<int> count(TransponderCapacity, 0);
         for (int ch : live_) {
@@ -315,14 +231,12 @@ private:
         }
         for (int t = 0; t < TransponderCapacity; ++t) {
             if (db_.isLiveTransponder(t) && count[t] == 0) {
-                std::string& text = newText();
-                appendTransponder(text, t);
-                text += " has no channel";
-                add(problem::EmptyTransponder, -1, t);
+                found_.push_back({EmptyTransponderAt, t});
             }
         }
     }
 
+    // a: the group, b: how many channels it holds, c: the first of them.
     void unnamedGroups() {
         int members[FavoriteGroupCount] = {};
         int first[FavoriteGroupCount];
@@ -335,24 +249,178 @@ private:
         }
         for (int g = 0; g < FavoriteGroupCount; ++g) {
             if (members[g] > 0 && isBlank(db_.favoriteGroupName(g))) {
-                std::string& text = newText();
-                text += "favourite group ";
-                appendNumber(text, g + 1);
-                text += " holds ";
-                appendNumber(text, members[g]);
-                text += members[g] == 1 ? " channel" : " channels";
-                text += " but has no name";
-                add(problem::FavoriteUnnamed, first[g], -1);
+                found_.push_back({FavoriteUnnamedAt, g, members[g], first[g]});
             }
         }
+    }
+
+    // The finding of `found`, with its text.
+    void describe(const Found& found) {
+        text_.clear();
+        switch (found.kind) {
+            case DuplicateChannelAt:
+                return duplicateChannelText(found.a, found.b);
+            case DuplicateNameAt:
+                return duplicateNameText(found.a, found.b);
+            case BlankNameAt:
+                return blankNameText(found.a);
+            case PidRangeAt:
+                return pidRangeText(found.a);
+            case HiddenSatelliteAt:
+                return hiddenSatelliteText(found.a, found.b, found.c);
+            case DuplicateTransponderAt:
+                return duplicateTransponderText(found.a, found.b);
+            case EmptyTransponderAt:
+                return emptyTransponderText(found.a);
+            case FavoriteUnnamedAt:
+                return unnamedGroupText(found.a, found.b, found.c);
+        }
+    }
+
+    // A finding with the text built in text_.
+    void add(KindAt kind, int channel, int transponder) {
+        findings_.push_back({ProblemKinds[kind], channel, transponder, allRow(channel), text_});
+    }
+
+    // The row of a live channel in the ALL list: its place among the live slots.
+    int allRow(int ch) const {
+        const auto at = std::lower_bound(live_.begin(), live_.end(), ch);
+        return at != live_.end() && *at == ch ? static_cast<int>(at - live_.begin()) : -1;
+    }
+
+    // "channel 15" or "No. 0009".
+    void appendChannelNumber(int ch) {
+        if (naming_ == ChannelNaming::Slot) {
+            text_ += "channel ";
+            appendNumber(text_, ch);
+            return;
+        }
+        text_ += "No. ";
+        const size_t from = text_.size();
+        appendNumber(text_, allRow(ch));
+        const size_t digits = text_.size() - from;
+        if (digits < 4) {
+            text_.insert(from, 4 - digits, '0');
+        }
+    }
+
+    // `channel 15 "News"`.
+    void appendChannel(int ch) {
+        appendChannelNumber(ch);
+        text_ += ' ';
+        appendQuoted(text_, db_.channelName(ch));
+    }
+
+    // `transponder 3 (11727H 27500 on "Astra")`.
+    void appendTransponder(int t) {
+        text_ += "transponder ";
+        appendNumber(text_, t);
+        text_ += " (";
+        appendTransponderShortText(text_, db_, t);
+        text_ += ' ';
+        appendNumber(text_, db_.transponderSymbolRate(t));
+        text_ += " on ";
+        appendQuoted(text_, db_.satelliteName(db_.transponderSatellite(t)));
+        text_ += ')';
+    }
+
+    void duplicateChannelText(int ch, int original) {
+        const int t = db_.channelTransponder(ch);
+        appendChannel(ch);
+        text_ += " has the transponder (";
+        appendTransponderShortText(text_, db_, t);
+        text_ += ") and service ID (";
+        appendNumber(text_, db_.channelServiceId(ch));
+        text_ += ") of ";
+        appendChannel(original);
+        add(DuplicateChannelAt, ch, t);
+    }
+
+    void duplicateNameText(int ch, int original) {
+        appendChannel(ch);
+        text_ += " has the name of ";
+        appendChannel(original);
+        text_ += db_.isRadioChannel(ch) ? " (both radio)" : " (both TV)";
+        add(DuplicateNameAt, ch, -1);
+    }
+
+    void blankNameText(int ch) {
+        const int t = db_.channelTransponder(ch);
+        appendChannelNumber(ch);
+        text_ += " (";
+        appendTransponderShortText(text_, db_, t);
+        text_ += ", service ID ";
+        appendNumber(text_, db_.channelServiceId(ch));
+        text_ += ") has no name";
+        add(BlankNameAt, ch, t);
+    }
+
+    void pidRangeText(int ch) {
+        appendChannel(ch);
+        text_ += ": ";
+        const size_t faults = text_.size();
+        const auto separate = [&] { text_ += text_.size() == faults ? "" : ", "; };
+        const std::pair<const char*, int> pids[] = {{"video PID", db_.channelVideoPid(ch)},
+                                                    {"audio PID", db_.channelAudioPid(ch)},
+                                                    {"PCR PID", db_.channelPcrPid(ch)}};
+        for (const auto& [name, pid] : pids) {
+            if (pid > PidLimit) {
+                separate();
+                text_ += name;
+                text_ += ' ';
+                appendNumber(text_, pid);
+                text_ += " above ";
+                appendNumber(text_, PidLimit);
+            }
+        }
+        if (db_.channelServiceId(ch) == UnassignedServiceId) {
+            separate();
+            text_ += "service ID 65535, which the next Add Channel on its transponder overwrites";
+        }
+        add(PidRangeAt, ch, -1);
+    }
+
+    void hiddenSatelliteText(int s, int count, int first) {
+        text_ += "satellite ";
+        appendNumber(text_, s);
+        text_ += ' ';
+        appendQuoted(text_, db_.satelliteName(s));
+        text_ += " is not shown: its ";
+        appendNumber(text_, count);
+        text_ += count == 1 ? " channel appears" : " channels appear";
+        text_ += " in no tree";
+        add(HiddenSatelliteAt, first, -1);
+    }
+
+    void duplicateTransponderText(int t, int original) {
+        appendTransponder(t);
+        text_ += " has the frequency and polarization of transponder ";
+        appendNumber(text_, original);
+        add(DuplicateTransponderAt, -1, t);
+    }
+
+    void emptyTransponderText(int t) {
+        appendTransponder(t);
+        text_ += " has no channel";
+        add(EmptyTransponderAt, -1, t);
+    }
+
+    void unnamedGroupText(int g, int members, int first) {
+        text_ += "favourite group ";
+        appendNumber(text_, g + 1);
+        text_ += " holds ";
+        appendNumber(text_, members);
+        text_ += members == 1 ? " channel" : " channels";
+        text_ += " but has no name";
+        add(FavoriteUnnamedAt, first, -1);
     }
 
     const ChannelDatabase& db_;
     ChannelNaming naming_;
     std::vector<Finding>& findings_;
     std::vector<int> live_;
-    std::vector<std::pair<int, int>> runs_;  // (later slot, first slot) of one kind's runs
-    std::string text_;                       // the text of the finding being built
+    std::vector<Found> found_;
+    std::string text_;  // the text of the finding being written
 };
 
 }  // namespace
