@@ -1,5 +1,7 @@
 // lint FILE: the problems of a list before the receiver sees it, as the window's Problems
 // panel shows them, in text or JSON.
+#include <algorithm>
+#include <array>
 #include <charconv>
 #include <ostream>
 
@@ -27,51 +29,82 @@ void appendJsonIndex(std::string& out, int index) {
     out.append(digits, std::to_chars(digits, digits + sizeof digits, index).ptr);
 }
 
-void writeFindingsText(const std::vector<Finding>& findings, std::ostream& out) {
-    for (const Finding& finding : findings) {
-        out << finding.kind << ": " << shownText(finding.text) << "\n";
-    }
-}
-
-// The findings are formatted into one buffer, written out whenever it has grown large: a
-// list can have thousands.
-void writeFindingsJson(const std::vector<Finding>& findings, std::ostream& out) {
-    constexpr size_t WriteAt = 16384;
-    std::string json;
-    json.reserve(WriteAt + 1024);
-    json += "{\"findings\": [";
-    const char* separator = "\n";
-    for (const Finding& finding : findings) {
-        json += separator;
-        json += "  {\"kind\": \"";
-        json += finding.kind;
-        json += "\", \"channel\": ";
-        appendJsonIndex(json, finding.channel);
-        json += ", \"no\": ";
-        appendJsonIndex(json, finding.row);
-        json += ", \"transponder\": ";
-        appendJsonIndex(json, finding.transponder);
-        json += ", \"text\": ";
-        appendJsonLatin1(json, finding.text);
-        json += '}';
-        separator = ",\n";
-        if (json.size() >= WriteAt) {
-            out.write(json.data(), static_cast<std::streamsize>(json.size()));
-            json.clear();
+// Writes the findings as they come, as lines of text or as JSON, through one buffer
+// written out whenever it has grown large: a list can have thousands.
+class FindingsWriter {
+public:
+    FindingsWriter(std::ostream& out, bool json) : out_(out), json_(json) {
+        buffer_.reserve(WriteAt + 1024);
+        if (json_) {
+            buffer_ += "{\"findings\": [";
         }
     }
-    json += findings.empty() ? "],\n" : "\n],\n";
-    json += "\"counts\": {";
-    const auto counts = countProblems(findings);
-    for (size_t k = 0; k < ProblemKinds.size(); ++k) {
-        json += k ? ", \"" : "\"";
-        json += ProblemKinds[k];
-        json += "\": ";
-        appendJsonIndex(json, counts[k]);
+
+    void add(const FindingView& finding) {
+        if (json_) {
+            addJson(finding);
+        } else {
+            buffer_ += finding.kind;
+            buffer_ += ": ";
+            buffer_ += shownText(finding.text);
+            buffer_ += '\n';
+        }
+        const size_t k =
+            static_cast<size_t>(std::find(ProblemKinds.begin(), ProblemKinds.end(), finding.kind) -
+                                ProblemKinds.begin());
+        counts_[k] += 1;  // the last counts findings of no kind, which lint has none of
+        ++written_;
+        if (buffer_.size() >= WriteAt) {
+            flush();
+        }
     }
-    json += "}}\n";
-    out.write(json.data(), static_cast<std::streamsize>(json.size()));
-}
+
+    // Ends the output; whether there were findings.
+    bool finish() {
+        if (json_) {
+            buffer_ += written_ != 0 ? "\n],\n" : "],\n";
+            buffer_ += "\"counts\": {";
+            for (size_t k = 0; k < ProblemKinds.size(); ++k) {
+                buffer_ += k ? ", \"" : "\"";
+                buffer_ += ProblemKinds[k];
+                buffer_ += "\": ";
+                appendJsonIndex(buffer_, counts_[k]);
+            }
+            buffer_ += "}}\n";
+        }
+        flush();
+        return written_ != 0;
+    }
+
+private:
+    static constexpr size_t WriteAt = 16384;
+
+    void addJson(const FindingView& finding) {
+        buffer_ += written_ == 0 ? "\n" : ",\n";
+        buffer_ += "  {\"kind\": \"";
+        buffer_ += finding.kind;
+        buffer_ += "\", \"channel\": ";
+        appendJsonIndex(buffer_, finding.channel);
+        buffer_ += ", \"no\": ";
+        appendJsonIndex(buffer_, finding.row);
+        buffer_ += ", \"transponder\": ";
+        appendJsonIndex(buffer_, finding.transponder);
+        buffer_ += ", \"text\": ";
+        appendJsonLatin1(buffer_, finding.text);
+        buffer_ += '}';
+    }
+
+    void flush() {
+        out_.write(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
+        buffer_.clear();
+    }
+
+    std::ostream& out_;
+    bool json_;
+    std::string buffer_;
+    std::array<int, ProblemKinds.size() + 1> counts_{};
+    size_t written_ = 0;
+};
 
 }  // namespace
 
@@ -84,13 +117,10 @@ int runLint(const Arguments& args, EditSession& session, std::ostream& out, std:
     if (loadDatabase(session, options.files[0], View::All, err) != ExitOk) {
         return ExitFailure;  // unreadable or invalid alike: 1 means findings
     }
-    const std::vector<Finding> findings = findProblems(session.database());
-    if (options.format == "json") {
-        writeFindingsJson(findings, out);
-    } else {
-        writeFindingsText(findings, out);
-    }
-    return findings.empty() ? ExitOk : ExitFindings;
+    FindingsWriter writer(out, options.format == "json");
+    reportProblems(session.database(), ChannelNaming::Slot,
+                   [&](const FindingView& finding) { writer.add(finding); });
+    return writer.finish() ? ExitFindings : ExitOk;
 }
 
 }  // namespace kavro::cli

@@ -81,13 +81,11 @@ struct Found {
     int c = -1;
 };
 
-// Every check first lists what it found; the texts are written after all of them, into a
-// list sized once, each built in one buffer kept for the whole run and copied into its
-// finding: a finding costs one allocation however many pieces its text has.
+// Every check first lists what it found; the texts are written after all of them (so that
+// a list of findings can be sized once), each in one buffer kept for the whole run.
 class ProblemFinder {
 public:
-    ProblemFinder(const ChannelDatabase& db, ChannelNaming naming, std::vector<Finding>& findings)
-        : db_(db), naming_(naming), findings_(findings) {
+    ProblemFinder(const ChannelDatabase& db, ChannelNaming naming) : db_(db), naming_(naming) {
         live_.reserve(ChannelCapacity);
         for (int ch = 0; ch < ChannelCapacity; ++ch) {
             if (db.isLiveChannel(ch)) {
@@ -96,7 +94,8 @@ public:
         }
     }
 
-    void run() {
+    // Runs the checks; count() findings are to be written.
+    void find() {
         duplicateChannels();
         duplicateNames();
         blankNames();
@@ -105,8 +104,14 @@ public:
         duplicateTransponders();
         emptyTransponders();
         unnamedGroups();
-        findings_.reserve(findings_.size() + found_.size());
+    }
+
+    size_t count() const { return found_.size(); }
+
+    // Writes each finding and hands it to `report`, in order.
+    void write(const std::function<void(const FindingView&)>& report) {
         text_.reserve(256);
+        report_ = &report;
         for (const Found& found : found_) {
             describe(found);
         }
@@ -277,9 +282,9 @@ private:
         }
     }
 
-    // A finding with the text built in text_.
+    // Reports a finding with the text built in text_.
     void add(KindAt kind, int channel, int transponder) {
-        findings_.push_back({ProblemKinds[kind], channel, transponder, allRow(channel), text_});
+        (*report_)({ProblemKinds[kind], channel, transponder, allRow(channel), text_});
     }
 
     // The row of a live channel in the ALL list: its place among the live slots.
@@ -417,7 +422,7 @@ private:
 
     const ChannelDatabase& db_;
     ChannelNaming naming_;
-    std::vector<Finding>& findings_;
+    const std::function<void(const FindingView&)>* report_ = nullptr;
     std::vector<int> live_;
     std::vector<Found> found_;
     std::string text_;  // the text of the finding being written
@@ -426,9 +431,22 @@ private:
 }  // namespace
 
 std::vector<Finding> findProblems(const ChannelDatabase& db, ChannelNaming naming) {
+    ProblemFinder finder(db, naming);
+    finder.find();
     std::vector<Finding> findings;
-    ProblemFinder(db, naming, findings).run();
+    findings.reserve(finder.count());
+    finder.write([&](const FindingView& finding) {
+        findings.push_back({finding.kind, finding.channel, finding.transponder, finding.row,
+                            std::string(finding.text)});
+    });
     return findings;
+}
+
+void reportProblems(const ChannelDatabase& db, ChannelNaming naming,
+                    const std::function<void(const FindingView&)>& report) {
+    ProblemFinder finder(db, naming);
+    finder.find();
+    finder.write(report);
 }
 
 std::array<int, ProblemKinds.size()> countProblems(const std::vector<Finding>& findings) {

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <functional>
 #include <random>
+#include <tuple>
 
 #include "core_tables.h"
 #include "database/Problems.h"
@@ -217,6 +218,25 @@ TEST_F(ProblemsTest, ChannelsAreNamedBySlotOrByTheirNoInTheAllList) {
         EXPECT_EQ((*findings)[0].row, 2);
         EXPECT_EQ((*findings)[1].row, 3);
         EXPECT_EQ((*findings)[0].channel, 20);
+    }
+}
+
+// What reportProblems hands over, one finding at a time, is what findProblems lists.
+TEST_F(ProblemsTest, ReportedFindingsAreTheListedOnes) {
+    putChannel(8, 0, "A", 1);  // duplicate channel and name of 0
+    putChannel(6, 0, " ", 9);  // blank
+    putTransponder(3, 1);      // empty
+    using Fields = std::tuple<std::string_view, int, int, int, std::string>;
+    for (const ChannelNaming naming : {ChannelNaming::Slot, ChannelNaming::ListNumber}) {
+        std::vector<Fields> listed, reported;
+        for (const Finding& f : findProblems(*db, naming)) {
+            listed.emplace_back(f.kind, f.channel, f.transponder, f.row, f.text);
+        }
+        reportProblems(*db, naming, [&](const FindingView& f) {
+            reported.emplace_back(f.kind, f.channel, f.transponder, f.row, std::string(f.text));
+        });
+        EXPECT_EQ(reported, listed);
+        EXPECT_EQ(listed.size(), 4u);
     }
 }
 
