@@ -42,19 +42,30 @@ char folded(unsigned char c) {
     return static_cast<char>(c);
 }
 
+// A folded name packed big-endian into words, zero after its end: as no byte folds to zero,
+// comparing the words compares the names, shorter before longer.
 struct FoldedName {
+    static constexpr size_t Words = (ch::NameArea + 7) / 8;
+
     bool radio;
-    uint8_t length;
-    char text[ch::NameArea];
+    std::array<uint64_t, Words> words;
     int slot;
 
-    std::string_view view() const { return {text, length}; }
+    FoldedName(bool radio, std::string_view name, int slot) : radio(radio), words{}, slot(slot) {
+        for (size_t i = 0; i < name.size(); ++i) {
+            const auto byte =
+                static_cast<unsigned char>(folded(static_cast<unsigned char>(name[i])));
+            words[i / 8] |= uint64_t{byte} << (56 - 8 * (i % 8));
+        }
+    }
+    bool sameName(const FoldedName& other) const {
+        return radio == other.radio && words == other.words;
+    }
     bool operator<(const FoldedName& other) const {
         if (radio != other.radio) {
             return !radio;
         }
-        const int order = view().compare(other.view());
-        return order != 0 ? order < 0 : slot < other.slot;
+        return words != other.words ? words < other.words : slot < other.slot;
     }
 };
 
@@ -86,12 +97,18 @@ struct Found {
 class ProblemFinder {
 public:
     ProblemFinder(const ChannelDatabase& db, ChannelNaming naming) : db_(db), naming_(naming) {
+        for (int t = 0; t < TransponderCapacity; ++t) {
+            liveTransponder_[t] = db.isLiveTransponder(t);
+        }
+        // A live channel is one on a live transponder.
         live_.reserve(ChannelCapacity);
         for (int ch = 0; ch < ChannelCapacity; ++ch) {
-            if (db.isLiveChannel(ch)) {
+            const int t = db.channelTransponder(ch);
+            if (t < TransponderCapacity && liveTransponder_[t]) {
                 live_.push_back(ch);
             }
         }
+        found_.reserve(1024);
     }
 
     // Runs the checks; count() findings are to be written.
@@ -159,18 +176,12 @@ private:
             if (isBlank(name)) {
                 continue;  // a blank name is a finding of its own
             }
-            FoldedName entry{db_.isRadioChannel(ch), static_cast<uint8_t>(name.size()), {}, ch};
-            for (size_t i = 0; i < name.size(); ++i) {
-                entry.text[i] = folded(static_cast<unsigned char>(name[i]));
-            }
-            names.push_back(entry);
+            names.emplace_back(db_.isRadioChannel(ch), name, ch);
         }
         std::sort(names.begin(), names.end());
         listRuns(
             DuplicateNameAt, names,
-            [](const FoldedName& x, const FoldedName& y) {
-                return x.radio == y.radio && x.view() == y.view();
-            },
+            [](const FoldedName& x, const FoldedName& y) { return x.sameName(y); },
             [](const FoldedName& name) { return name.slot; });
     }
 
@@ -217,7 +228,7 @@ private:
         std::vector<std::pair<uint64_t, int>> keys;
         keys.reserve(TransponderCapacity);
         for (int t = 0; t < TransponderCapacity; ++t) {
-            if (db_.isLiveTransponder(t)) {
+            if (liveTransponder_[t]) {
                 keys.emplace_back(transponderMatchKey(db_, t), t);
             }
         }
@@ -235,7 +246,7 @@ private:
             ++count[db_.channelTransponder(ch)];
         }
         for (int t = 0; t < TransponderCapacity; ++t) {
-            if (db_.isLiveTransponder(t) && count[t] == 0) {
+            if (liveTransponder_[t] && count[t] == 0) {
                 found_.push_back({EmptyTransponderAt, t});
             }
         }
@@ -246,8 +257,9 @@ private:
         int members[FavoriteGroupCount] = {};
         int first[FavoriteGroupCount];
         for (int ch : live_) {
+            const int bits = db_.channelFavoriteBits(ch);
             for (int g = 0; g < FavoriteGroupCount; ++g) {
-                if (db_.isInFavoriteGroup(ch, g) && members[g]++ == 0) {
+                if ((bits >> g & 1) != 0 && members[g]++ == 0) {
                     first[g] = ch;
                 }
             }
@@ -423,6 +435,7 @@ private:
     const ChannelDatabase& db_;
     ChannelNaming naming_;
     const std::function<void(const FindingView&)>* report_ = nullptr;
+    bool liveTransponder_[TransponderCapacity];
     std::vector<int> live_;
     std::vector<Found> found_;
     std::string text_;  // the text of the finding being written
