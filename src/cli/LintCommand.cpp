@@ -49,10 +49,14 @@ public:
             buffer_ += shownText(finding.text);
             buffer_ += '\n';
         }
-        const size_t k =
-            static_cast<size_t>(std::find(ProblemKinds.begin(), ProblemKinds.end(), finding.kind) -
-                                ProblemKinds.begin());
-        counts_[k] += 1;  // the last counts findings of no kind, which lint has none of
+        // Findings of one kind come together, their kind in the same bytes.
+        if (finding.kind.data() != kindText_.data() || finding.kind.size() != kindText_.size()) {
+            kindText_ = finding.kind;
+            kind_ = static_cast<size_t>(
+                std::find(ProblemKinds.begin(), ProblemKinds.end(), finding.kind) -
+                ProblemKinds.begin());
+        }
+        counts_[kind_] += 1;  // the last counts findings of no kind, which lint has none of
         ++written_;
         if (buffer_.size() >= WriteAt) {
             flush();
@@ -104,6 +108,8 @@ private:
     std::string buffer_;
     std::array<int, ProblemKinds.size() + 1> counts_{};
     size_t written_ = 0;
+    std::string_view kindText_;  // the kind of the finding before, and its place
+    size_t kind_ = 0;
 };
 
 }  // namespace

@@ -14,17 +14,57 @@ namespace kavro {
 
 namespace {
 
-// `value` in decimal, as std::to_string writes it.
-void appendNumber(std::string& text, int value) {
-    char digits[16];
-    text.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
-}
+// The text of the finding being written, in room kept for the whole run: appends without
+// the bookkeeping of std::string's, literals copied with their length known.
+class TextBuffer {
+public:
+    void clear() { size_ = 0; }
+    size_t size() const { return size_; }
+    std::string_view view() const { return {room_.data(), size_}; }
 
-void appendQuoted(std::string& text, std::string_view name) {
-    text += '"';
-    text += name;
-    text += '"';
-}
+    template <size_t N>
+    TextBuffer& operator+=(const char (&literal)[N]) {
+        put(literal, N - 1);
+        return *this;
+    }
+    TextBuffer& operator+=(std::string_view text) {
+        put(text.data(), text.size());
+        return *this;
+    }
+    TextBuffer& operator+=(char c) {
+        put(&c, 1);
+        return *this;
+    }
+
+    // `value` in decimal as std::to_string writes it, after zeros up to `width` characters.
+    void number(int value, size_t width = 0) {
+        char digits[16];
+        const auto length =
+            static_cast<size_t>(std::to_chars(digits, digits + sizeof digits, value).ptr - digits);
+        for (size_t pad = length; pad < width; ++pad) {
+            *this += '0';
+        }
+        put(digits, length);
+    }
+
+    void quoted(std::string_view name) {
+        *this += '"';
+        *this += name;
+        *this += '"';
+    }
+
+private:
+    void put(const char* bytes, size_t length) {
+        if (length > room_.size() - size_) {
+            room_.resize(2 * (size_ + length));
+        }
+        std::memcpy(room_.data() + size_, bytes, length);
+        size_ += length;
+    }
+
+    std::string room_ = std::string(64, '\0');  // grows once or twice in a run
+    size_t size_ = 0;
+};
 
 bool isBlank(std::string_view name) {
     return name.find_first_not_of(" \t") == std::string_view::npos;
@@ -48,24 +88,32 @@ struct FoldedName {
     static constexpr size_t Words = (ch::NameArea + 7) / 8;
 
     bool radio;
-    std::array<uint64_t, Words> words;
+    uint64_t words[Words] = {};
     int slot;
 
-    FoldedName(bool radio, std::string_view name, int slot) : radio(radio), words{}, slot(slot) {
+    FoldedName(bool radio, std::string_view name, int slot) : radio(radio), slot(slot) {
         for (size_t i = 0; i < name.size(); ++i) {
-            const auto byte =
-                static_cast<unsigned char>(folded(static_cast<unsigned char>(name[i])));
+            const auto byte = static_cast<uint8_t>(folded(static_cast<unsigned char>(name[i])));
             words[i / 8] |= uint64_t{byte} << (56 - 8 * (i % 8));
         }
     }
+    // The first word where the names differ, Words for none.
+    size_t firstDifference(const FoldedName& other) const {
+        size_t i = 0;
+        while (i < Words && words[i] == other.words[i]) {
+            ++i;
+        }
+        return i;
+    }
     bool sameName(const FoldedName& other) const {
-        return radio == other.radio && words == other.words;
+        return radio == other.radio && firstDifference(other) == Words;
     }
     bool operator<(const FoldedName& other) const {
         if (radio != other.radio) {
             return !radio;
         }
-        return words != other.words ? words < other.words : slot < other.slot;
+        const size_t i = firstDifference(other);
+        return i < Words ? words[i] < other.words[i] : slot < other.slot;
     }
 };
 
@@ -101,13 +149,13 @@ public:
             liveTransponder_[t] = db.isLiveTransponder(t);
         }
         // A live channel is one on a live transponder.
-        live_.reserve(ChannelCapacity);
+        live_.resize(ChannelCapacity);
+        size_t live = 0;
         for (int ch = 0; ch < ChannelCapacity; ++ch) {
-            const int t = db.channelTransponder(ch);
-            if (t < TransponderCapacity && liveTransponder_[t]) {
-                live_.push_back(ch);
-            }
+            live_[live] = ch;
+            live += liveTransponder_[db.channelTransponder(ch)] ? 1 : 0;
         }
+        live_.resize(live);
         found_.reserve(1024);
     }
 
@@ -127,7 +175,6 @@ public:
 
     // Writes each finding and hands it to `report`, in order.
     void write(const std::function<void(const FindingView&)>& report) {
-        text_.reserve(256);
         report_ = &report;
         for (const Found& found : found_) {
             describe(found);
@@ -296,7 +343,7 @@ private:
 
     // Reports a finding with the text built in text_.
     void add(KindAt kind, int channel, int transponder) {
-        (*report_)({ProblemKinds[kind], channel, transponder, allRow(channel), text_});
+        (*report_)({ProblemKinds[kind], channel, transponder, allRow(channel), text_.view()});
     }
 
     // The row of a live channel in the ALL list: its place among the live slots.
@@ -309,35 +356,37 @@ private:
     void appendChannelNumber(int ch) {
         if (naming_ == ChannelNaming::Slot) {
             text_ += "channel ";
-            appendNumber(text_, ch);
+            text_.number(ch);
             return;
         }
         text_ += "No. ";
-        const size_t from = text_.size();
-        appendNumber(text_, allRow(ch));
-        const size_t digits = text_.size() - from;
-        if (digits < 4) {
-            text_.insert(from, 4 - digits, '0');
-        }
+        text_.number(allRow(ch), 4);
+    }
+
+    // "11727H".
+    void appendTransponderShort(int t) {
+        shortText_.clear();
+        appendTransponderShortText(shortText_, db_, t);
+        text_ += shortText_;
     }
 
     // `channel 15 "News"`.
     void appendChannel(int ch) {
         appendChannelNumber(ch);
         text_ += ' ';
-        appendQuoted(text_, db_.channelName(ch));
+        text_.quoted(db_.channelName(ch));
     }
 
     // `transponder 3 (11727H 27500 on "Astra")`.
     void appendTransponder(int t) {
         text_ += "transponder ";
-        appendNumber(text_, t);
+        text_.number(t);
         text_ += " (";
-        appendTransponderShortText(text_, db_, t);
+        appendTransponderShort(t);
         text_ += ' ';
-        appendNumber(text_, db_.transponderSymbolRate(t));
+        text_.number(db_.transponderSymbolRate(t));
         text_ += " on ";
-        appendQuoted(text_, db_.satelliteName(db_.transponderSatellite(t)));
+        text_.quoted(db_.satelliteName(db_.transponderSatellite(t)));
         text_ += ')';
     }
 
@@ -345,9 +394,9 @@ private:
         const int t = db_.channelTransponder(ch);
         appendChannel(ch);
         text_ += " has the transponder (";
-        appendTransponderShortText(text_, db_, t);
+        appendTransponderShort(t);
         text_ += ") and service ID (";
-        appendNumber(text_, db_.channelServiceId(ch));
+        text_.number(db_.channelServiceId(ch));
         text_ += ") of ";
         appendChannel(original);
         add(DuplicateChannelAt, ch, t);
@@ -365,9 +414,9 @@ private:
         const int t = db_.channelTransponder(ch);
         appendChannelNumber(ch);
         text_ += " (";
-        appendTransponderShortText(text_, db_, t);
+        appendTransponderShort(t);
         text_ += ", service ID ";
-        appendNumber(text_, db_.channelServiceId(ch));
+        text_.number(db_.channelServiceId(ch));
         text_ += ") has no name";
         add(BlankNameAt, ch, t);
     }
@@ -385,9 +434,9 @@ private:
                 separate();
                 text_ += name;
                 text_ += ' ';
-                appendNumber(text_, pid);
+                text_.number(pid);
                 text_ += " above ";
-                appendNumber(text_, PidLimit);
+                text_.number(PidLimit);
             }
         }
         if (db_.channelServiceId(ch) == UnassignedServiceId) {
@@ -399,11 +448,11 @@ private:
 
     void hiddenSatelliteText(int s, int count, int first) {
         text_ += "satellite ";
-        appendNumber(text_, s);
+        text_.number(s);
         text_ += ' ';
-        appendQuoted(text_, db_.satelliteName(s));
+        text_.quoted(db_.satelliteName(s));
         text_ += " is not shown: its ";
-        appendNumber(text_, count);
+        text_.number(count);
         text_ += count == 1 ? " channel appears" : " channels appear";
         text_ += " in no tree";
         add(HiddenSatelliteAt, first, -1);
@@ -412,7 +461,7 @@ private:
     void duplicateTransponderText(int t, int original) {
         appendTransponder(t);
         text_ += " has the frequency and polarization of transponder ";
-        appendNumber(text_, original);
+        text_.number(original);
         add(DuplicateTransponderAt, -1, t);
     }
 
@@ -424,9 +473,9 @@ private:
 
     void unnamedGroupText(int g, int members, int first) {
         text_ += "favourite group ";
-        appendNumber(text_, g + 1);
+        text_.number(g + 1);
         text_ += " holds ";
-        appendNumber(text_, members);
+        text_.number(members);
         text_ += members == 1 ? " channel" : " channels";
         text_ += " but has no name";
         add(FavoriteUnnamedAt, first, -1);
@@ -435,10 +484,11 @@ private:
     const ChannelDatabase& db_;
     ChannelNaming naming_;
     const std::function<void(const FindingView&)>* report_ = nullptr;
-    bool liveTransponder_[TransponderCapacity];
+    bool liveTransponder_[0x10000] = {};  // by any transponder index a record can hold
     std::vector<int> live_;
     std::vector<Found> found_;
-    std::string text_;  // the text of the finding being written
+    TextBuffer text_;        // the text of the finding being written
+    std::string shortText_;  // a transponder's frequency and polarization
 };
 
 }  // namespace
@@ -466,7 +516,10 @@ std::array<int, ProblemKinds.size()> countProblems(const std::vector<Finding>& f
     std::array<int, ProblemKinds.size()> counts{};
     size_t k = 0;  // the kind of the finding before: findings of one kind come together
     for (const Finding& finding : findings) {
-        if (finding.kind != ProblemKinds[k]) {
+        // The findings of one kind share the bytes of its name.
+        const bool same = finding.kind.data() == ProblemKinds[k].data() &&
+                          finding.kind.size() == ProblemKinds[k].size();
+        if (!same && finding.kind != ProblemKinds[k]) {
             k = static_cast<size_t>(
                 std::find(ProblemKinds.begin(), ProblemKinds.end(), finding.kind) -
                 ProblemKinds.begin());
