@@ -14,57 +14,17 @@ namespace kavro {
 
 namespace {
 
-// The text of the finding being written, in room kept for the whole run: appends without
-// the bookkeeping of std::string's, literals copied with their length known.
-class TextBuffer {
-public:
-    void clear() { size_ = 0; }
-    size_t size() const { return size_; }
-    std::string_view view() const { return {room_.data(), size_}; }
+// `value` in decimal, as std::to_string writes it.
+void appendNumber(std::string& text, int value) {
+    char digits[16];
+    text.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
+}
 
-    template <size_t N>
-    TextBuffer& operator+=(const char (&literal)[N]) {
-        put(literal, N - 1);
-        return *this;
-    }
-    TextBuffer& operator+=(std::string_view text) {
-        put(text.data(), text.size());
-        return *this;
-    }
-    TextBuffer& operator+=(char c) {
-        put(&c, 1);
-        return *this;
-    }
-
-    // `value` in decimal as std::to_string writes it, after zeros up to `width` characters.
-    void number(int value, size_t width = 0) {
-        char digits[16];
-        const auto length =
-            static_cast<size_t>(std::to_chars(digits, digits + sizeof digits, value).ptr - digits);
-        for (size_t pad = length; pad < width; ++pad) {
-            *this += '0';
-        }
-        put(digits, length);
-    }
-
-    void quoted(std::string_view name) {
-        *this += '"';
-        *this += name;
-        *this += '"';
-    }
-
-private:
-    void put(const char* bytes, size_t length) {
-        if (length > room_.size() - size_) {
-            room_.resize(2 * (size_ + length));
-        }
-        std::memcpy(room_.data() + size_, bytes, length);
-        size_ += length;
-    }
-
-    std::string room_ = std::string(64, '\0');  // grows once or twice in a run
-    size_t size_ = 0;
-};
+void appendQuoted(std::string& text, std::string_view name) {
+    text += '"';
+    text += name;
+    text += '"';
+}
 
 bool isBlank(std::string_view name) {
     return name.find_first_not_of(" \t") == std::string_view::npos;
@@ -88,32 +48,24 @@ struct FoldedName {
     static constexpr size_t Words = (ch::NameArea + 7) / 8;
 
     bool radio;
-    uint64_t words[Words] = {};
+    std::array<uint64_t, Words> words;
     int slot;
 
-    FoldedName(bool radio, std::string_view name, int slot) : radio(radio), slot(slot) {
+    FoldedName(bool radio, std::string_view name, int slot) : radio(radio), words{}, slot(slot) {
         for (size_t i = 0; i < name.size(); ++i) {
-            const auto byte = static_cast<uint8_t>(folded(static_cast<unsigned char>(name[i])));
+            const auto byte =
+                static_cast<unsigned char>(folded(static_cast<unsigned char>(name[i])));
             words[i / 8] |= uint64_t{byte} << (56 - 8 * (i % 8));
         }
     }
-    // The first word where the names differ, Words for none.
-    size_t firstDifference(const FoldedName& other) const {
-        size_t i = 0;
-        while (i < Words && words[i] == other.words[i]) {
-            ++i;
-        }
-        return i;
-    }
     bool sameName(const FoldedName& other) const {
-        return radio == other.radio && firstDifference(other) == Words;
+        return radio == other.radio && words == other.words;
     }
     bool operator<(const FoldedName& other) const {
         if (radio != other.radio) {
             return !radio;
         }
-        const size_t i = firstDifference(other);
-        return i < Words ? words[i] < other.words[i] : slot < other.slot;
+        return words != other.words ? words < other.words : slot < other.slot;
     }
 };
 
@@ -149,13 +101,13 @@ public:
             liveTransponder_[t] = db.isLiveTransponder(t);
         }
         // A live channel is one on a live transponder.
-        live_.resize(ChannelCapacity);
-        size_t live = 0;
+        live_.reserve(ChannelCapacity);
         for (int ch = 0; ch < ChannelCapacity; ++ch) {
-            live_[live] = ch;
-            live += liveTransponder_[db.channelTransponder(ch)] ? 1 : 0;
+            const int t = db.channelTransponder(ch);
+            if (t < TransponderCapacity && liveTransponder_[t]) {
+                live_.push_back(ch);
+            }
         }
-        live_.resize(live);
         found_.reserve(1024);
     }
 
@@ -175,6 +127,7 @@ public:
 
     // Writes each finding and hands it to `report`, in order.
     void write(const std::function<void(const FindingView&)>& report) {
+        text_.reserve(256);
         report_ = &report;
         for (const Found& found : found_) {
             describe(found);
@@ -343,7 +296,7 @@ private:
 
     // Reports a finding with the text built in text_.
     void add(KindAt kind, int channel, int transponder) {
-        (*report_)({ProblemKinds[kind], channel, transponder, allRow(channel), text_.view()});
+        (*report_)({ProblemKinds[kind], channel, transponder, allRow(channel), text_});
     }
 
     // The row of a live channel in the ALL list: its place among the live slots.
@@ -356,37 +309,35 @@ private:
     void appendChannelNumber(int ch) {
         if (naming_ == ChannelNaming::Slot) {
             text_ += "channel ";
-            text_.number(ch);
+            appendNumber(text_, ch);
             return;
         }
         text_ += "No. ";
-        text_.number(allRow(ch), 4);
-    }
-
-    // "11727H".
-    void appendTransponderShort(int t) {
-        shortText_.clear();
-        appendTransponderShortText(shortText_, db_, t);
-        text_ += shortText_;
+        const size_t from = text_.size();
+        appendNumber(text_, allRow(ch));
+        const size_t digits = text_.size() - from;
+        if (digits < 4) {
+            text_.insert(from, 4 - digits, '0');
+        }
     }
 
     // `channel 15 "News"`.
     void appendChannel(int ch) {
         appendChannelNumber(ch);
         text_ += ' ';
-        text_.quoted(db_.channelName(ch));
+        appendQuoted(text_, db_.channelName(ch));
     }
 
     // `transponder 3 (11727H 27500 on "Astra")`.
     void appendTransponder(int t) {
         text_ += "transponder ";
-        text_.number(t);
+        appendNumber(text_, t);
         text_ += " (";
-        appendTransponderShort(t);
+        appendTransponderShortText(text_, db_, t);
         text_ += ' ';
-        text_.number(db_.transponderSymbolRate(t));
+        appendNumber(text_, db_.transponderSymbolRate(t));
         text_ += " on ";
-        text_.quoted(db_.satelliteName(db_.transponderSatellite(t)));
+        appendQuoted(text_, db_.satelliteName(db_.transponderSatellite(t)));
         text_ += ')';
     }
 
@@ -394,9 +345,9 @@ private:
         const int t = db_.channelTransponder(ch);
         appendChannel(ch);
         text_ += " has the transponder (";
-        appendTransponderShort(t);
+        appendTransponderShortText(text_, db_, t);
         text_ += ") and service ID (";
-        text_.number(db_.channelServiceId(ch));
+        appendNumber(text_, db_.channelServiceId(ch));
         text_ += ") of ";
         appendChannel(original);
         add(DuplicateChannelAt, ch, t);
@@ -414,9 +365,9 @@ private:
         const int t = db_.channelTransponder(ch);
         appendChannelNumber(ch);
         text_ += " (";
-        appendTransponderShort(t);
+        appendTransponderShortText(text_, db_, t);
         text_ += ", service ID ";
-        text_.number(db_.channelServiceId(ch));
+        appendNumber(text_, db_.channelServiceId(ch));
         text_ += ") has no name";
         add(BlankNameAt, ch, t);
     }
@@ -434,9 +385,9 @@ private:
                 separate();
                 text_ += name;
                 text_ += ' ';
-                text_.number(pid);
+                appendNumber(text_, pid);
                 text_ += " above ";
-                text_.number(PidLimit);
+                appendNumber(text_, PidLimit);
             }
         }
         if (db_.channelServiceId(ch) == UnassignedServiceId) {
@@ -448,11 +399,11 @@ private:
 
     void hiddenSatelliteText(int s, int count, int first) {
         text_ += "satellite ";
-        text_.number(s);
+        appendNumber(text_, s);
         text_ += ' ';
-        text_.quoted(db_.satelliteName(s));
+        appendQuoted(text_, db_.satelliteName(s));
         text_ += " is not shown: its ";
-        text_.number(count);
+        appendNumber(text_, count);
         text_ += count == 1 ? " channel appears" : " channels appear";
         text_ += " in no tree";
         add(HiddenSatelliteAt, first, -1);
@@ -461,7 +412,7 @@ private:
     void duplicateTransponderText(int t, int original) {
         appendTransponder(t);
         text_ += " has the frequency and polarization of transponder ";
-        text_.number(original);
+        appendNumber(text_, original);
         add(DuplicateTransponderAt, -1, t);
     }
 
@@ -473,9 +424,9 @@ private:
 
     void unnamedGroupText(int g, int members, int first) {
         text_ += "favourite group ";
-        text_.number(g + 1);
+        appendNumber(text_, g + 1);
         text_ += " holds ";
-        text_.number(members);
+        appendNumber(text_, members);
         text_ += members == 1 ? " channel" : " channels";
         text_ += " but has no name";
         add(FavoriteUnnamedAt, first, -1);
@@ -484,11 +435,10 @@ private:
     const ChannelDatabase& db_;
     ChannelNaming naming_;
     const std::function<void(const FindingView&)>* report_ = nullptr;
-    bool liveTransponder_[0x10000] = {};  // by any transponder index a record can hold
+    bool liveTransponder_[TransponderCapacity];
     std::vector<int> live_;
     std::vector<Found> found_;
-    TextBuffer text_;        // the text of the finding being written
-    std::string shortText_;  // a transponder's frequency and polarization
+    std::string text_;  // the text of the finding being written
 };
 
 }  // namespace
