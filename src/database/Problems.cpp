@@ -61,6 +61,15 @@ struct FoldedName {
     bool sameName(const FoldedName& other) const {
         return radio == other.radio && words == other.words;
     }
+    // Equal for the same name in the same view, and seldom otherwise.
+    uint64_t hash() const {
+        uint64_t h = radio ? 1 : 0;
+        for (const uint64_t word : words) {
+            h = (h ^ word) * 0x9E3779B97F4A7C15;
+            h ^= h >> 29;
+        }
+        return h;
+    }
     bool operator<(const FoldedName& other) const {
         if (radio != other.radio) {
             return !radio;
@@ -101,14 +110,12 @@ public:
             liveTransponder_[t] = db.isLiveTransponder(t);
         }
         // A live channel is one on a live transponder.
-        live_.reserve(ChannelCapacity);
         for (int ch = 0; ch < ChannelCapacity; ++ch) {
             const int t = db.channelTransponder(ch);
             if (t < TransponderCapacity && liveTransponder_[t]) {
                 live_.push_back(ch);
             }
         }
-        found_.reserve(1024);
     }
 
     // Runs the checks; count() findings are to be written.
@@ -178,11 +185,40 @@ private:
             }
             names.emplace_back(db_.isRadioChannel(ch), name, ch);
         }
-        std::sort(names.begin(), names.end());
         listRuns(
-            DuplicateNameAt, names,
-            [](const FoldedName& x, const FoldedName& y) { return x.sameName(y); },
-            [](const FoldedName& name) { return name.slot; });
+            DuplicateNameAt, sortedNames(names),
+            [](const FoldedName* x, const FoldedName* y) { return x->sameName(*y); },
+            [](const FoldedName* name) { return name->slot; });
+    }
+
+    // `names` in an order that brings equal names together, each name's by slot. Sorted by
+    // hash, which compares numbers instead of texts; a run of one hash, mostly one name, is
+    // sorted by name, which parts names that share a hash.
+    static std::vector<const FoldedName*> sortedNames(const std::vector<FoldedName>& names) {
+        std::vector<std::pair<uint64_t, size_t>> hashes;
+        hashes.reserve(names.size());
+        for (size_t i = 0; i < names.size(); ++i) {
+            hashes.emplace_back(names[i].hash(), i);
+        }
+        std::sort(hashes.begin(), hashes.end());
+        std::vector<const FoldedName*> sorted;
+        sorted.reserve(names.size());
+        for (const auto& [hash, i] : hashes) {
+            sorted.push_back(&names[i]);
+        }
+        for (size_t i = 0; i < hashes.size();) {
+            size_t end = i + 1;
+            while (end < hashes.size() && hashes[end].first == hashes[i].first) {
+                ++end;
+            }
+            if (end - i > 1) {
+                std::sort(sorted.begin() + static_cast<std::ptrdiff_t>(i),
+                          sorted.begin() + static_cast<std::ptrdiff_t>(end),
+                          [](const FoldedName* x, const FoldedName* y) { return *x < *y; });
+            }
+            i = end;
+        }
+        return sorted;
     }
 
     // a: the channel.
