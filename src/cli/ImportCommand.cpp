@@ -171,11 +171,10 @@ bool importCommand(Context& c) {
     if (!ImportWords(c, *source.database).read(edit.request)) {
         return false;
     }
-    ImportPlan plan;
-    planImportEdit(c.session.database(), edit, plan);
     if (!c.apply(edit)) {
         return false;
     }
+    const ImportPlan& plan = c.session.lastImportPlan();
     c.output += importCountsText(plan) + "\n";
     for (const std::string& reason : plan.notImportable) {
         c.notices += "not importable: " + reason + "\n";

@@ -124,14 +124,20 @@ std::string shownPath(std::string_view text) {
 
 std::string shownText(std::string_view latin1) {
     std::string shown;
-    for (char c : latin1) {
-        if (isControl(static_cast<unsigned char>(c))) {
-            shown += ReplacementCharacter;
-        } else {
-            shown += latin1ToUtf8(std::string_view(&c, 1));
+    appendShownText(shown, latin1);
+    return shown;
+}
+
+void appendShownText(std::string& out, std::string_view latin1) {
+    size_t plain = 0;  // the start of the run of bytes that are no control characters
+    for (size_t i = 0; i < latin1.size(); ++i) {
+        if (isControl(static_cast<unsigned char>(latin1[i]))) {
+            appendLatin1AsUtf8(out, latin1.substr(plain, i - plain));
+            out += ReplacementCharacter;
+            plain = i + 1;
         }
     }
-    return shown;
+    appendLatin1AsUtf8(out, latin1.substr(plain));
 }
 
 std::string jsonString(std::string_view text) {

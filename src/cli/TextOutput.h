@@ -11,6 +11,8 @@ namespace kavro::cli {
 // (C0, DEL and the C1 codes 0x80-0x9F) as U+FFFD, so that nothing reaches the terminal as
 // a control sequence and every item stays on its line.
 std::string shownText(std::string_view latin1);
+// The same, appended to `out`.
+void appendShownText(std::string& out, std::string_view latin1);
 
 // A file name (UTF-8 from the system) as messages show it: control characters and bytes that
 // are no UTF-8 as U+FFFD, so that a name cannot send control sequences to the terminal.

@@ -94,10 +94,9 @@ void forEachListRow(const std::vector<int>& rows, Write write) {
     }
 }
 
-// A cell's text as UTF-8: as shown in the text output, or as it is for CSV and JSON.
-std::string cell(const ChannelDatabase& db, int row, int ch, int column, bool shown = false) {
-    const CellText text = channelCellText(db, row, ch, column);
-    return shown ? shownText(text.view()) : utf8Text(text.view());
+// A cell's text as UTF-8, as it is for JSON.
+std::string cell(const ChannelDatabase& db, int row, int ch, int column) {
+    return utf8Text(channelCellText(db, row, ch, column).view());
 }
 
 void writeListText(const EditSession& session, const std::vector<int>& rows, std::ostream& out) {
@@ -106,11 +105,15 @@ void writeListText(const EditSession& session, const std::vector<int>& rows, std
         out << (column ? "\t" : "") << listHeaderTitle(column);
     }
     out << "\n";
-    forEachListRow(rows, [&out, &db](int row, int ch) {
+    std::string line;  // kept for every row
+    forEachListRow(rows, [&out, &db, &line](int row, int ch) {
+        line.clear();
         for (int column = 0; column < ListColumnCount; ++column) {
-            out << (column ? "\t" : "") << cell(db, row, ch, column, true);
+            line += column ? "\t" : "";
+            appendShownText(line, channelCellText(db, row, ch, column).view());
         }
-        out << "\n";
+        line += '\n';
+        out << line;
     });
 }
 

@@ -95,13 +95,23 @@ int channelPartner(const ChannelDatabase& here, const ChannelDatabase& other, in
     return NoMatch;
 }
 
+// The live channels by key and then slot.
+std::vector<KeyedSlot> keyedChannels(const ChannelDatabase& db) {
+    const TransponderKeys transponders(db);
+    std::vector<KeyedSlot> slots;
+    slots.reserve(static_cast<size_t>(ChannelCapacity));
+    for (int ch = 0; ch < ChannelCapacity; ++ch) {
+        if (uint64_t key = 0; transponders.liveChannelKey(ch, key)) {
+            slots.emplace_back(key, ch);
+        }
+    }
+    std::sort(slots.begin(), slots.end());
+    return slots;
+}
+
 void matchChannels(const ChannelDatabase& here, const ChannelDatabase& other, ImportMatch& match) {
-    const auto hereSlots = keyedSlots(
-        ChannelCapacity, [&](int ch) { return here.isLiveChannel(ch); },
-        [&](int ch) { return channelMatchKey(here, ch); });
-    const auto otherSlots = keyedSlots(
-        ChannelCapacity, [&](int ch) { return other.isLiveChannel(ch); },
-        [&](int ch) { return channelMatchKey(other, ch); });
+    const auto hereSlots = keyedChannels(here);
+    const auto otherSlots = keyedChannels(other);
     match.channels.assign(ChannelCapacity, NoMatch);
     for (int ch = 0; ch < ChannelCapacity; ++ch) {
         if (!other.isLiveChannel(ch)) {

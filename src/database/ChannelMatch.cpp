@@ -9,13 +9,14 @@ namespace kavro {
 
 namespace {
 
-// Positions of `entries` ordered by key, equal keys in their order.
-std::vector<int> byKey(std::span<const MatchEntry> entries) {
-    std::vector<int> order(entries.size());
+// Positions of `entries` ordered by key, equal keys in their order: by key and position,
+// which a plain sort does without the buffer a stable one would allocate.
+void byKey(std::span<const MatchEntry> entries, std::vector<int>& order) {
+    order.resize(entries.size());
     std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(),
-                     [&](int x, int y) { return entries[x].key < entries[y].key; });
-    return order;
+    std::sort(order.begin(), order.end(), [&](int x, int y) {
+        return entries[x].key != entries[y].key ? entries[x].key < entries[y].key : x < y;
+    });
 }
 
 // The end of the run of equal keys that starts at `from` in `order`.
@@ -32,11 +33,16 @@ size_t runEnd(std::span<const MatchEntry> entries, const std::vector<int>& order
 void pairRuns(std::span<const MatchEntry> a, std::span<const MatchEntry> b, std::span<int> runA,
               std::span<int> runB, bool byName, std::vector<int>& partner) {
     if (byName && (runA.size() > 1 || runB.size() > 1)) {
+        // A run holds its positions in their order, so by name and position is by name with
+        // equal names in their order.
         const auto nameOrder = [](std::span<const MatchEntry> entries) {
-            return [entries](int x, int y) { return entries[x].name < entries[y].name; };
+            return [entries](int x, int y) {
+                return entries[x].name != entries[y].name ? entries[x].name < entries[y].name
+                                                          : x < y;
+            };
         };
-        std::stable_sort(runA.begin(), runA.end(), nameOrder(a));
-        std::stable_sort(runB.begin(), runB.end(), nameOrder(b));
+        std::sort(runA.begin(), runA.end(), nameOrder(a));
+        std::sort(runB.begin(), runB.end(), nameOrder(b));
         size_t i = 0, j = 0;
         while (i < runA.size() && j < runB.size()) {
             const std::string_view x = a[runA[i]].name;
@@ -70,11 +76,38 @@ uint64_t channelMatchKey(const ChannelDatabase& db, int ch) {
            static_cast<uint64_t>(db.channelServiceId(ch));
 }
 
+TransponderKeys::TransponderKeys(const ChannelDatabase& db) : db_(db) {
+    for (int t = 0; t < TransponderCapacity; ++t) {
+        live_[t] = db.isLiveTransponder(t);
+        keys_[t] = live_[t] ? transponderMatchKey(db, t) : 0;
+    }
+}
+
+// A channel is live when its transponder is (isLiveChannel), and keyed by it.
+bool TransponderKeys::liveChannelKey(int ch, uint64_t& key) const {
+    const int t = db_.channelTransponder(ch);
+    if (t < 0 || t >= TransponderCapacity || !live_[t]) {
+        return false;
+    }
+    key = keys_[t] << 16 | static_cast<uint64_t>(db_.channelServiceId(ch));
+    return true;
+}
+
 std::vector<int> pairEntries(std::span<const MatchEntry> a, std::span<const MatchEntry> b,
                              bool byName) {
-    std::vector<int> partner(a.size(), -1);
-    std::vector<int> orderA = byKey(a);
-    std::vector<int> orderB = byKey(b);
+    std::vector<int> partner;
+    PairWork work;
+    pairEntries(a, b, byName, partner, work);
+    return partner;
+}
+
+void pairEntries(std::span<const MatchEntry> a, std::span<const MatchEntry> b, bool byName,
+                 std::vector<int>& partner, PairWork& work) {
+    partner.assign(a.size(), -1);
+    std::vector<int>& orderA = work.orderA;
+    std::vector<int>& orderB = work.orderB;
+    byKey(a, orderA);
+    byKey(b, orderB);
     size_t i = 0, j = 0;
     while (i < orderA.size() && j < orderB.size()) {
         const uint64_t x = a[orderA[i]].key;
@@ -92,28 +125,39 @@ std::vector<int> pairEntries(std::span<const MatchEntry> a, std::span<const Matc
             j = endB;
         }
     }
-    return partner;
 }
 
 std::vector<MatchEntry> channelEntries(const ChannelDatabase& db) {
     std::vector<MatchEntry> entries;
-    entries.reserve(ChannelCapacity);
-    for (int ch = 0; ch < ChannelCapacity; ++ch) {
-        if (db.isLiveChannel(ch)) {
-            entries.push_back({channelMatchKey(db, ch), db.channelName(ch), ch});
-        }
-    }
+    channelEntries(db, entries);
     return entries;
 }
 
 std::vector<MatchEntry> transponderEntries(const ChannelDatabase& db) {
     std::vector<MatchEntry> entries;
+    transponderEntries(db, entries);
+    return entries;
+}
+
+void channelEntries(const ChannelDatabase& db, std::vector<MatchEntry>& entries) {
+    const TransponderKeys transponders(db);
+    entries.clear();
+    entries.reserve(ChannelCapacity);
+    for (int ch = 0; ch < ChannelCapacity; ++ch) {
+        if (uint64_t key = 0; transponders.liveChannelKey(ch, key)) {
+            entries.push_back({key, db.channelName(ch), ch});
+        }
+    }
+}
+
+void transponderEntries(const ChannelDatabase& db, std::vector<MatchEntry>& entries) {
+    entries.clear();
+    entries.reserve(TransponderCapacity);
     for (int t = 0; t < TransponderCapacity; ++t) {
         if (db.isLiveTransponder(t)) {
             entries.push_back({transponderMatchKey(db, t), {}, t});
         }
     }
-    return entries;
 }
 
 }  // namespace kavro

@@ -107,8 +107,10 @@ bool CsvStreamReader::endRecord() {
     ++line_;
     fieldLine_ = line_;
     const bool blank = record_.size() == 1 && record_[0].empty();
+    const size_t fields = record_.size();
     const bool go = blank || sink_(record_);
     record_.clear();
+    record_.reserve(fields);  // records mostly have as many fields, and a sink may take it
     if (!go) {
         stopped_ = true;
     }

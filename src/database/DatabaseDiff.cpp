@@ -33,114 +33,6 @@ bool fieldDiffers(const ChannelDatabase& a, int x, const ChannelDatabase& b, int
     return false;
 }
 
-void compareChannels(const ChannelDatabase& a, const ChannelDatabase& b, DatabaseDiff& diff) {
-    const std::vector<MatchEntry> entriesA = channelEntries(a);
-    const std::vector<MatchEntry> entriesB = channelEntries(b);
-    const std::vector<int> partner = pairEntries(entriesA, entriesB);
-    std::vector<char> pairedB(entriesB.size(), 0);
-    std::vector<int> common;  // rows of A with a partner, in A's order
-    std::vector<int> rowsInB;
-    for (size_t row = 0; row < entriesA.size(); ++row) {
-        const ChannelPlace place{entriesA[row].id, static_cast<int>(row)};
-        const int rowB = partner[row];
-        if (rowB < 0) {
-            diff.removed.push_back({place, {}, {}});
-            continue;
-        }
-        pairedB[rowB] = 1;
-        common.push_back(static_cast<int>(row));
-        rowsInB.push_back(rowB);
-        ChannelDifference difference{place, {entriesB[rowB].id, rowB}, {}};
-        for (int f = 0; f < ChannelFieldCount; ++f) {
-            const auto field = static_cast<ChannelField>(f);
-            if (fieldDiffers(a, place.slot, b, difference.b.slot, field)) {
-                difference.fields.push_back(field);
-            }
-        }
-        if (!difference.fields.empty()) {
-            diff.changed.push_back(std::move(difference));
-        }
-    }
-    for (size_t row = 0; row < entriesB.size(); ++row) {
-        if (!pairedB[row]) {
-            diff.added.push_back({{}, {entriesB[row].id, static_cast<int>(row)}, {}});
-        }
-    }
-    const std::vector<char> kept = longestIncreasing(rowsInB);
-    for (size_t k = 0; k < common.size(); ++k) {
-        if (!kept[k]) {
-            diff.moved.push_back(
-                {{entriesA[common[k]].id, common[k]}, {entriesB[rowsInB[k]].id, rowsInB[k]}, {}});
-        }
-    }
-}
-
-// Transponders of one key pair first where one slot holds that key on both sides, then the
-// rest in their order: a re-tune that makes a second transponder of a key leaves the first
-// paired with itself.
-std::vector<int> pairTransponders(std::span<const MatchEntry> a, std::span<const MatchEntry> b) {
-    std::vector<int> partner(a.size(), -1);
-    std::vector<char> taken(b.size(), 0);
-    std::vector<int> positionB(TransponderCapacity, -1);
-    for (size_t j = 0; j < b.size(); ++j) {
-        positionB[static_cast<size_t>(b[j].id)] = static_cast<int>(j);
-    }
-    for (size_t i = 0; i < a.size(); ++i) {
-        const int j = positionB[static_cast<size_t>(a[i].id)];
-        if (j >= 0 && b[static_cast<size_t>(j)].key == a[i].key) {
-            partner[i] = j;
-            taken[static_cast<size_t>(j)] = 1;
-        }
-    }
-    std::vector<MatchEntry> restA;
-    std::vector<MatchEntry> restB;
-    std::vector<int> fromA;
-    std::vector<int> fromB;
-    for (size_t i = 0; i < a.size(); ++i) {
-        if (partner[i] < 0) {
-            restA.push_back(a[i]);
-            fromA.push_back(static_cast<int>(i));
-        }
-    }
-    for (size_t j = 0; j < b.size(); ++j) {
-        if (!taken[j]) {
-            restB.push_back(b[j]);
-            fromB.push_back(static_cast<int>(j));
-        }
-    }
-    const std::vector<int> rest = pairEntries(restA, restB, false);
-    for (size_t k = 0; k < rest.size(); ++k) {
-        if (rest[k] >= 0) {
-            partner[static_cast<size_t>(fromA[k])] = fromB[static_cast<size_t>(rest[k])];
-        }
-    }
-    return partner;
-}
-
-void compareTransponders(const ChannelDatabase& a, const ChannelDatabase& b, DatabaseDiff& diff) {
-    const std::vector<MatchEntry> entriesA = transponderEntries(a);
-    const std::vector<MatchEntry> entriesB = transponderEntries(b);
-    const std::vector<int> partner = pairTransponders(entriesA, entriesB);
-    std::vector<char> pairedB(entriesB.size(), 0);
-    for (size_t i = 0; i < entriesA.size(); ++i) {
-        const int t = entriesA[i].id;
-        if (partner[i] < 0) {
-            diff.transpondersRemoved.push_back({t, -1});
-            continue;
-        }
-        pairedB[partner[i]] = 1;
-        const int u = entriesB[partner[i]].id;
-        if (a.transponderSymbolRate(t) != b.transponderSymbolRate(u)) {
-            diff.transpondersChanged.push_back({t, u});
-        }
-    }
-    for (size_t j = 0; j < entriesB.size(); ++j) {
-        if (!pairedB[j]) {
-            diff.transpondersAdded.push_back({-1, entriesB[j].id});
-        }
-    }
-}
-
 }  // namespace
 
 const std::string_view ChannelFieldNames[ChannelFieldCount] = {
@@ -162,6 +54,10 @@ std::string diffSummaryText(const DatabaseDiff& d) {
 }
 
 DatabaseDiff compareDatabases(const ChannelDatabase& a, const ChannelDatabase& b) {
+    return DatabaseComparer().compare(a, b);
+}
+
+DatabaseDiff DatabaseComparer::compare(const ChannelDatabase& a, const ChannelDatabase& b) {
     DatabaseDiff diff;
     compareChannels(a, b, diff);
     compareTransponders(a, b, diff);
@@ -173,11 +69,132 @@ DatabaseDiff compareDatabases(const ChannelDatabase& a, const ChannelDatabase& b
     return diff;
 }
 
+void DatabaseComparer::compareChannels(const ChannelDatabase& a, const ChannelDatabase& b,
+                                       DatabaseDiff& diff) {
+    channelEntries(a, entriesA_);
+    channelEntries(b, entriesB_);
+    pairEntries(entriesA_, entriesB_, true, partner_, pairWork_);
+    pairedB_.assign(entriesB_.size(), 0);
+    common_.clear();  // rows of A with a partner, in A's order
+    rowsInB_.clear();
+    for (size_t row = 0; row < entriesA_.size(); ++row) {
+        const ChannelPlace place{entriesA_[row].id, static_cast<int>(row)};
+        const int rowB = partner_[row];
+        if (rowB < 0) {
+            diff.removed.push_back({place, {}, {}});
+            continue;
+        }
+        pairedB_[rowB] = 1;
+        common_.push_back(static_cast<int>(row));
+        rowsInB_.push_back(rowB);
+        ChannelDifference difference{place, {entriesB_[rowB].id, rowB}, {}};
+        for (int f = 0; f < ChannelFieldCount; ++f) {
+            const auto field = static_cast<ChannelField>(f);
+            if (fieldDiffers(a, place.slot, b, difference.b.slot, field)) {
+                difference.fields.push_back(field);
+            }
+        }
+        if (!difference.fields.empty()) {
+            diff.changed.push_back(std::move(difference));
+        }
+    }
+    for (size_t row = 0; row < entriesB_.size(); ++row) {
+        if (!pairedB_[row]) {
+            diff.added.push_back({{}, {entriesB_[row].id, static_cast<int>(row)}, {}});
+        }
+    }
+    longestIncreasing(rowsInB_, kept_, increasing_);
+    for (size_t k = 0; k < common_.size(); ++k) {
+        if (!kept_[k]) {
+            diff.moved.push_back({{entriesA_[common_[k]].id, common_[k]},
+                                  {entriesB_[rowsInB_[k]].id, rowsInB_[k]},
+                                  {}});
+        }
+    }
+}
+
+// Transponders of one key pair first where one slot holds that key on both sides, then the
+// rest in their order: a re-tune that makes a second transponder of a key leaves the first
+// paired with itself. Pairs entriesA_ with entriesB_ into partner_.
+void DatabaseComparer::pairTransponders() {
+    const std::vector<MatchEntry>& a = entriesA_;
+    const std::vector<MatchEntry>& b = entriesB_;
+    partner_.assign(a.size(), -1);
+    taken_.assign(b.size(), 0);
+    positionB_.assign(TransponderCapacity, -1);
+    for (size_t j = 0; j < b.size(); ++j) {
+        positionB_[static_cast<size_t>(b[j].id)] = static_cast<int>(j);
+    }
+    for (size_t i = 0; i < a.size(); ++i) {
+        const int j = positionB_[static_cast<size_t>(a[i].id)];
+        if (j >= 0 && b[static_cast<size_t>(j)].key == a[i].key) {
+            partner_[i] = j;
+            taken_[static_cast<size_t>(j)] = 1;
+        }
+    }
+    restA_.clear();
+    restB_.clear();
+    fromA_.clear();
+    fromB_.clear();
+    for (size_t i = 0; i < a.size(); ++i) {
+        if (partner_[i] < 0) {
+            restA_.push_back(a[i]);
+            fromA_.push_back(static_cast<int>(i));
+        }
+    }
+    for (size_t j = 0; j < b.size(); ++j) {
+        if (!taken_[j]) {
+            restB_.push_back(b[j]);
+            fromB_.push_back(static_cast<int>(j));
+        }
+    }
+    pairEntries(restA_, restB_, false, rest_, pairWork_);
+    for (size_t k = 0; k < rest_.size(); ++k) {
+        if (rest_[k] >= 0) {
+            partner_[static_cast<size_t>(fromA_[k])] = fromB_[static_cast<size_t>(rest_[k])];
+        }
+    }
+}
+
+void DatabaseComparer::compareTransponders(const ChannelDatabase& a, const ChannelDatabase& b,
+                                           DatabaseDiff& diff) {
+    transponderEntries(a, entriesA_);
+    transponderEntries(b, entriesB_);
+    pairTransponders();
+    pairedB_.assign(entriesB_.size(), 0);
+    for (size_t i = 0; i < entriesA_.size(); ++i) {
+        const int t = entriesA_[i].id;
+        if (partner_[i] < 0) {
+            diff.transpondersRemoved.push_back({t, -1});
+            continue;
+        }
+        pairedB_[partner_[i]] = 1;
+        const int u = entriesB_[partner_[i]].id;
+        if (a.transponderSymbolRate(t) != b.transponderSymbolRate(u)) {
+            diff.transpondersChanged.push_back({t, u});
+        }
+    }
+    for (size_t j = 0; j < entriesB_.size(); ++j) {
+        if (!pairedB_[j]) {
+            diff.transpondersAdded.push_back({-1, entriesB_[j].id});
+        }
+    }
+}
+
 // Patience: tails[k] is the position of the smallest value that ends an increasing run of
 // length k + 1 so far; each value remembers the one before it in its run.
 std::vector<char> longestIncreasing(std::span<const int> values) {
-    std::vector<int> tails;
-    std::vector<int> previous(values.size(), -1);
+    std::vector<char> kept;
+    IncreasingWork work;
+    longestIncreasing(values, kept, work);
+    return kept;
+}
+
+void longestIncreasing(std::span<const int> values, std::vector<char>& kept, IncreasingWork& work) {
+    std::vector<int>& tails = work.tails;
+    std::vector<int>& previous = work.previous;
+    tails.clear();
+    previous.assign(values.size(), -1);
     for (size_t i = 0; i < values.size(); ++i) {
         const auto at =
             std::lower_bound(tails.begin(), tails.end(), values[i],
@@ -189,11 +206,10 @@ std::vector<char> longestIncreasing(std::span<const int> values) {
             *at = static_cast<int>(i);
         }
     }
-    std::vector<char> kept(values.size(), 0);
+    kept.assign(values.size(), 0);
     for (int i = tails.empty() ? -1 : tails.back(); i >= 0; i = previous[i]) {
         kept[i] = 1;
     }
-    return kept;
 }
 
 }  // namespace kavro

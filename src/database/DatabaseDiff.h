@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "ChannelMatch.h"
+
 namespace kavro {
 
 class ChannelDatabase;
@@ -50,12 +52,50 @@ struct DatabaseDiff {
 
 DatabaseDiff compareDatabases(const ChannelDatabase& a, const ChannelDatabase& b);
 
+// The work space of longestIncreasing(), for a caller that keeps it from one call to the next.
+struct IncreasingWork {
+    std::vector<int> tails;
+    std::vector<int> previous;
+};
+
+// Compares databases as compareDatabases() does, keeping its work space from one comparison
+// to the next: a caller that compares many (each backup with the open file, say) allocates
+// little besides the differences once the space has grown.
+class DatabaseComparer {
+public:
+    DatabaseDiff compare(const ChannelDatabase& a, const ChannelDatabase& b);
+
+private:
+    void compareChannels(const ChannelDatabase& a, const ChannelDatabase& b, DatabaseDiff& diff);
+    void compareTransponders(const ChannelDatabase& a, const ChannelDatabase& b,
+                             DatabaseDiff& diff);
+    void pairTransponders();
+
+    std::vector<MatchEntry> entriesA_;
+    std::vector<MatchEntry> entriesB_;
+    std::vector<MatchEntry> restA_;
+    std::vector<MatchEntry> restB_;
+    std::vector<int> partner_;
+    std::vector<int> rest_;
+    std::vector<int> fromA_;
+    std::vector<int> fromB_;
+    std::vector<int> positionB_;
+    std::vector<int> common_;
+    std::vector<int> rowsInB_;
+    std::vector<char> pairedB_;
+    std::vector<char> taken_;
+    std::vector<char> kept_;
+    PairWork pairWork_;
+    IncreasingWork increasing_;
+};
+
 // "N added, N removed, N changed, N moved; transponders: N added, N removed, N changed;
 // groups: N renamed".
 std::string diffSummaryText(const DatabaseDiff& diff);
 
 // Marks (1) the values of one longest strictly increasing subsequence of `values`, the
-// others 0; O(n log n).
+// others 0; O(n log n). The second form marks them in `kept`, in `work`.
 std::vector<char> longestIncreasing(std::span<const int> values);
+void longestIncreasing(std::span<const int> values, std::vector<char>& kept, IncreasingWork& work);
 
 }  // namespace kavro

@@ -257,7 +257,12 @@ bool utf8ToLatin1(std::string_view utf8, std::string& latin1) {
 
 std::string latin1ToUtf8(std::string_view latin1) {
     std::string out;
-    out.reserve(latin1.size() * 2);
+    appendLatin1AsUtf8(out, latin1);
+    return out;
+}
+
+void appendLatin1AsUtf8(std::string& out, std::string_view latin1) {
+    out.reserve(out.size() + latin1.size() * 2);
     for (char c : latin1) {
         auto byte = static_cast<unsigned char>(c);
         if (byte < 0x80) {
@@ -267,7 +272,6 @@ std::string latin1ToUtf8(std::string_view latin1) {
             out.push_back(static_cast<char>(0x80 | (byte & 0x3F)));
         }
     }
-    return out;
 }
 
 }  // namespace kavro

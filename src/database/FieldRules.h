@@ -105,5 +105,7 @@ std::string noLiveTransponderMessage(std::string_view shown);
 // Names are Latin-1 bytes. UTF-8 text converts when every character exists in Latin-1.
 bool utf8ToLatin1(std::string_view utf8, std::string& latin1);
 std::string latin1ToUtf8(std::string_view latin1);
+// The same, appended to `out`.
+void appendLatin1AsUtf8(std::string& out, std::string_view latin1);
 
 }  // namespace kavro

@@ -44,10 +44,6 @@ std::string rowKey(std::string_view satellite, std::string_view transponder,
     return key;
 }
 
-std::string cellUtf8(const ChannelDatabase& db, int ch, int column) {
-    return latin1ToUtf8(channelCellText(db, 0, ch, column).view());
-}
-
 int columnOf(const CsvRecord& header, std::string_view title) {
     for (size_t i = 0; i < header.size(); ++i) {
         if (header[i] == title) {
@@ -124,12 +120,19 @@ OrderMatch matchOrder(const ChannelDatabase& db, std::span<const ListRowKey> row
         rowEntries.push_back(
             {keyOf(rowKey(row.satellite, row.transponder, row.channel)), {}, static_cast<int>(r)});
     }
+    // A channel whose key no row has gets one key beyond the rows': it pairs with nothing.
+    // Its key is built in one string kept for all, as rowKey() builds a row's.
     std::vector<MatchEntry> channels;
+    std::string key;
     for (int ch : liveSlots(db)) {
-        channels.push_back({keyOf(rowKey(cellUtf8(db, ch, ColumnSat), cellUtf8(db, ch, ColumnTp),
-                                         cellUtf8(db, ch, ColumnChannel))),
-                            {},
-                            ch});
+        key.clear();
+        appendLatin1AsUtf8(key, channelCellText(db, 0, ch, ColumnSat).view());
+        key += '\x1F';
+        appendLatin1AsUtf8(key, trimmed(channelCellText(db, 0, ch, ColumnTp).view()));
+        key += '\x1F';
+        appendLatin1AsUtf8(key, channelCellText(db, 0, ch, ColumnChannel).view());
+        const auto found = keys.find(key);
+        channels.push_back({found != keys.end() ? found->second : keys.size(), {}, ch});
     }
     OrderMatch match;
     for (int p : pairEntries(rowEntries, channels, false)) {

@@ -81,8 +81,28 @@ Status failure(Failure what, int error) {
     return {what, std::strerror(error)};
 }
 
+// True for an absolute path without ".", ".." or empty parts: its own normal form, which is
+// what the program mostly asks for.
+bool isNormal(std::string_view path) {
+    if (path.empty() || path[0] != '/' || (path.size() > 1 && path.back() == '/')) {
+        return false;
+    }
+    for (size_t at = 0; at < path.size();) {
+        const size_t end = std::min(path.find('/', at + 1), path.size());
+        const std::string_view part = path.substr(at + 1, end - at - 1);
+        if ((part.empty() && path.size() > 1) || part == "." || part == "..") {
+            return false;
+        }
+        at = end;
+    }
+    return true;
+}
+
 // `path` absolute with "." and ".." and repeated slashes taken out.
 std::string normalised(const std::string& path) {
+    if (isNormal(path)) {
+        return path;
+    }
     std::vector<std::string> parts;
     std::string absolute = path;
     if (absolute.empty() || absolute[0] != '/') {

@@ -48,8 +48,14 @@ void EditSession::reset(View view) {
     path_.clear();
     open_ = false;
     history_.clear();
+    plan_ = EditPlan{};  // what the last edit planned, an import's texts among it
     index_->rebuild(*db_, view);
     notify(SessionEvent::Loaded, ChangeReach::Records);
+}
+
+void EditSession::forgetHistory() {
+    history_.forget();
+    plan_ = EditPlan{};
 }
 
 void EditSession::loaded() {

@@ -59,6 +59,9 @@ public:
     // Applies one edit. A refused edit changes nothing; an edit that changed no byte is no
     // step and leaves the modified mark as it was.
     EditResult apply(const Edit& edit);
+    // When the last edit applied was an import, the plan it followed: what it copied,
+    // updated and left out, and why.
+    const ImportPlan& lastImportPlan() const { return plan_.import; }
     // False, changing nothing, when there is no step to undo or redo.
     bool undo();
     bool redo();
@@ -70,6 +73,9 @@ public:
     // The tables differ from the state last opened or saved, as far as the history knows.
     bool isModified() const { return !history_.isClean(); }
     const History& history() const { return history_; }
+    // Forgets every step to undo or redo and what the last edit planned, keeping the tables
+    // and the modified mark: for a caller that keeps one session for many databases.
+    void forgetHistory();
     void setHistoryBudget(size_t bytes) { history_.setBudget(bytes); }
 
     void addObserver(SessionObserver& observer);

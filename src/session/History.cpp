@@ -136,6 +136,12 @@ void History::clear() {
     bytes_ = 0;
 }
 
+void History::forget() {
+    const bool clean = isClean();
+    clear();
+    cleanPosition_ = clean ? 0 : -1;
+}
+
 void History::push(HistoryStep step) {
     while (steps_.size() > position_) {
         bytes_ -= steps_.back().bytes();

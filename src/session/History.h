@@ -67,6 +67,8 @@ public:
 
     // No steps; the position is the saved state.
     void clear();
+    // No steps; the position is the saved state only when it was.
+    void forget();
     // Adds a step after the position, dropping the steps that could have been redone, then
     // the oldest steps while the history holds more than its budget (never the new one).
     void push(HistoryStep step);

@@ -5,6 +5,7 @@
 
 #include "core_tables.h"
 #include "database/ChannelImport.h"
+#include "database/ChannelMatch.h"
 #include "database/FieldRules.h"
 #include "session/EditSession.h"
 #include "support/TestImageBuilder.h"
@@ -297,6 +298,25 @@ std::vector<int> liveSlots(const ChannelDatabase& db, int capacity, bool channel
         }
     }
     return slots;
+}
+
+// The keys taken a transponder at a time are those taken a channel at a time, for live
+// channels only, with transponder references past the table among them.
+TEST(ChannelMatch, TransponderKeysKeyEachLiveChannelAsItsOwnKeyDoes) {
+    std::mt19937 random(7);
+    auto db = std::make_unique<ChannelDatabase>();
+    randomDatabase(*db, random);
+    for (int ch = 0; ch < ChannelCapacity; ch += 97) {
+        writeU16(db->mutableTables().channels[ch] + ch::TransponderIndex, 0xFFFE - ch % 3);
+    }
+    const TransponderKeys keys(*db);
+    for (int ch = 0; ch < ChannelCapacity; ++ch) {
+        uint64_t key = 0;
+        ASSERT_EQ(keys.liveChannelKey(ch, key), db->isLiveChannel(ch)) << "channel " << ch;
+        if (db->isLiveChannel(ch)) {
+            ASSERT_EQ(key, channelMatchKey(*db, ch)) << "channel " << ch;
+        }
+    }
 }
 
 TEST(ChannelImport, AWholeDatabaseImportedIntoItsEmptiedCopyComesBack) {

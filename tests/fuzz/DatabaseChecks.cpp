@@ -171,8 +171,20 @@ bool DatabaseState::matches(const EditSession& session) const {
            image.bytesRead() == bytesRead_ && session.view() == view_;
 }
 
-ResetWhenDone::~ResetWhenDone() {
-    session_.reset();
+bool BaseSession::startAt(const std::vector<uint8_t>& base) {
+    const bool loaded = base_ != &base || !atBase_;
+    if (loaded) {
+        base_ = nullptr;
+        require(session_->load(base.data(), base.size()).outcome == OpenOutcome::Accepted,
+                "a base file loads");
+        base_ = &base;
+    }
+    atBase_ = false;
+    return loaded;
+}
+
+BaseSession::Input::~Input() {
+    owner_.session_->forgetHistory();
 }
 
 }  // namespace kavro::fuzzing

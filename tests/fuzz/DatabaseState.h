@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "database/View.h"
@@ -31,19 +32,35 @@ private:
     View view_ = View::All;
 };
 
-// Empties a session kept from one input to the next when an input's checks end, however they
-// end. What an input leaves there (its undo steps, each with allocations of its own) would
-// otherwise be freed by the next input, and libFuzzer runs any input whose allocations and
-// frees do not balance a second time, looking for a leak.
-class ResetWhenDone {
+// A session kept from one input to the next, each input starting at a base file. What an
+// input leaves in it (its undo steps, what its last edit planned) is forgotten when the input
+// ends, however it ends: the next input would otherwise free it, and libFuzzer runs any input
+// whose allocations and frees do not balance a second time, looking for a leak.
+class BaseSession {
 public:
-    explicit ResetWhenDone(EditSession& session) : session_(session) {}
-    ~ResetWhenDone();
-    ResetWhenDone(const ResetWhenDone&) = delete;
-    ResetWhenDone& operator=(const ResetWhenDone&) = delete;
+    // Readies the session for an input on `base`: loads it, unless the input before ended
+    // with the session at this very base. True when it was loaded now.
+    bool startAt(const std::vector<uint8_t>& base);
+    // The input's checks found the tables at the base again.
+    void backAtBase() { atBase_ = true; }
+    EditSession& session() { return *session_; }
+
+    // Ends the input it was made for when it goes.
+    class Input {
+    public:
+        explicit Input(BaseSession& owner) : owner_(owner) {}
+        ~Input();
+        Input(const Input&) = delete;
+        Input& operator=(const Input&) = delete;
+
+    private:
+        BaseSession& owner_;
+    };
 
 private:
-    EditSession& session_;
+    std::unique_ptr<EditSession> session_ = std::make_unique<EditSession>();
+    const std::vector<uint8_t>* base_ = nullptr;
+    bool atBase_ = false;
 };
 
 }  // namespace kavro::fuzzing

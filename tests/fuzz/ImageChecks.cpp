@@ -51,7 +51,7 @@ const DatabaseState& startFor(bool refused) {
 // Opens the file and checks the outcome against the checks run on the image it holds; true
 // when it was accepted.
 bool openAndCheck(const std::string& path, const DecodedImage& input) {
-    const size_t read = std::min<size_t>(input.file.size(), ImageSize);
+    const size_t read = std::min<size_t>(input.fileSize, ImageSize);
     const ImageProblem expected = checkReadImage(input.image.data(), read);
     const DatabaseState& before = startFor(expected != ImageProblem::None);
     EditSession& session = imageSession();
@@ -89,12 +89,12 @@ void checkSave(EditSession& session, const std::string& path, const DecodedImage
     require(session.save().outcome == SaveOutcome::Written, "an unedited database saves");
     const DatabaseImage& image = session.file().image();
     require(std::memcmp(image.bytes(), input.image.data(), ImageSize) == 0 &&
-                image.bytesRead() == std::min<size_t>(input.file.size(), ImageSize),
+                image.bytesRead() == std::min<size_t>(input.fileSize, ImageSize),
             "a save of an unedited database writes the bytes it read");
     std::string_view tail;
-    if (input.file.size() > static_cast<size_t>(ImageSize)) {
-        tail = {reinterpret_cast<const char*>(input.file.data()) + ImageSize,
-                input.file.size() - ImageSize};
+    if (input.fileSize > static_cast<size_t>(ImageSize)) {
+        tail = {reinterpret_cast<const char*>(input.fileData()) + ImageSize,
+                input.fileSize - ImageSize};
     }
     checkSavedFile(session, path, tail);
 }
@@ -126,7 +126,7 @@ bool checkImageInput(const uint8_t* data, size_t size) {
     static DecodedImage input;
     decodeImageInput(data, size, input);
     const std::string path = scratchFolder().path("image.tbn");
-    writeScratchFile(path, input.file.data(), input.file.size());
+    writeScratchFile(path, input.fileData(), input.fileSize);
 
     const bool accepted = openAndCheck(path, input);
     if (accepted) {

@@ -194,10 +194,14 @@ void decodeImageInput(const uint8_t* data, size_t size, DecodedImage& out) {
         testing::fixChecksums(image);
     }
 
-    copyBytes(out.file, image.data(), read);
-    for (size_t i = ImageSize; i < length; ++i) {
-        out.file.push_back(i < baseFileBytes.size() ? baseFileBytes[i]
-                                                    : static_cast<uint8_t>(i * 37 + parameter));
+    out.fileSize = length;
+    if (length > read) {
+        copyBytes(out.longFile, image.data(), read);
+        for (size_t i = ImageSize; i < length; ++i) {
+            out.longFile.push_back(i < baseFileBytes.size()
+                                       ? baseFileBytes[i]
+                                       : static_cast<uint8_t>(i * 37 + parameter));
+        }
     }
 }
 

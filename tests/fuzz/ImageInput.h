@@ -60,9 +60,15 @@ std::vector<uint8_t> encodeImageInput(int base, uint8_t lengthAndFlags, uint32_t
 constexpr int ToolCommandCount = 8;
 
 struct DecodedImage {
-    std::vector<uint8_t> file;   // the file's bytes
-    std::vector<uint8_t> image;  // as an open reads them: ImageSize bytes over zeros
-    int toolCommand = 0;         // ToolCommandCount and above: none
+    std::vector<uint8_t> image;  // as an open reads the file: ImageSize bytes over zeros
+    size_t fileSize = 0;
+    // The file's bytes: those of `image` up to its size, or of `longFile` for a file longer
+    // than an image, the only kind not held by `image` whole.
+    const uint8_t* fileData() const {
+        return fileSize > image.size() ? longFile.data() : image.data();
+    }
+    std::vector<uint8_t> longFile;
+    int toolCommand = 0;  // ToolCommandCount and above: none
     // The base decoded last and the stretches (offset, length) of `image` the decode changed
     // from it, which the next decode of the same base copies back instead of the whole image.
     int base = -1;

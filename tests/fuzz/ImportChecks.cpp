@@ -130,37 +130,38 @@ void checkImported(const ChannelDatabase& db, const std::vector<uint8_t>& start,
 }  // namespace
 
 bool checkImportInput(const uint8_t* data, size_t size) {
-    static EditSession session;
+    static BaseSession bases;
     static DecodedImage input;
-    static std::vector<uint8_t> start;
+    static std::vector<uint8_t> start;  // the base's tables, and as a database
     static ChannelDatabase before;
-    const ResetWhenDone resetWhenDone(session);
-    const uint8_t selector = size > 0 ? data[0] : 0;
-    const BaseFile& base = baseFiles()[(selector & 0x0F) % baseFiles().size()];
-    require(session.load(base.bytes.data(), base.bytes.size()).outcome == OpenOutcome::Accepted,
-            "a base file loads");
+    const BaseSession::Input ending(bases);
+    EditSession& session = bases.session();
     const ChannelDatabase& db = session.database();
-    copyBytes(start, db.bytes(), table::Size);
-    std::memcpy(before.mutableBytes(), start.data(), table::Size);
+    const uint8_t selector = size > 0 ? data[0] : 0;
+    if (bases.startAt(baseFiles()[(selector & 0x0F) % baseFiles().size()].bytes)) {
+        copyBytes(start, db.bytes(), table::Size);
+        std::memcpy(before.mutableBytes(), start.data(), table::Size);
+    }
 
     decodeImageInput(data + std::min<size_t>(size, 1), size - std::min<size_t>(size, 1), input);
     const std::string path = scratchFolder().path("import.tbn");
-    writeScratchFile(path, input.file.data(), input.file.size());
+    writeScratchFile(path, input.fileData(), input.fileSize);
     static DatabaseReader reader;
     const ImportSource source = readImportSource(path, reader);
     if (!source.database) {
         require(!source.message.empty() && !source.reason.empty(), "a refused source says why");
+        bases.backAtBase();
         return false;
     }
     const ImportChannels edit{source.database, "import.tbn",
                               wholeImport(db, *source.database, selector)};
-    ImportPlan plan;
-    planImportEdit(db, edit, plan);
     const EditResult result = session.apply(Edit{edit});
+    const ImportPlan& plan = session.lastImportPlan();
     require(result.applied == plan.refusal.empty(), "an import applies when its plan allows");
     if (!result.applied) {
         require(std::memcmp(db.bytes(), start.data(), table::Size) == 0,
                 "a refused import changes nothing");
+        bases.backAtBase();
         return true;
     }
     checkImported(db, start, before, *source.database, plan,
@@ -169,6 +170,7 @@ bool checkImportInput(const uint8_t* data, size_t size) {
     }
     require(std::memcmp(db.bytes(), start.data(), table::Size) == 0,
             "undoing the import gives back the base");
+    bases.backAtBase();
     return true;
 }
 

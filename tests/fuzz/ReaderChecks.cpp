@@ -37,15 +37,17 @@ struct Loaded {
     ChannelDatabase db;
     DatabaseFile file;
 
-    bool load(const std::vector<uint8_t>& bytes) {
-        return file.load(bytes.data(), bytes.size(), db).outcome == OpenOutcome::Accepted;
+    bool load(const uint8_t* bytes, size_t size) {
+        return file.load(bytes, size, db).outcome == OpenOutcome::Accepted;
     }
+    bool load(const std::vector<uint8_t>& bytes) { return load(bytes.data(), bytes.size()); }
+    bool load(const DecodedImage& input) { return load(input.fileData(), input.fileSize); }
 };
 
 // Read, written back field by field and read again, a text gives the same records; a
 // refused one says where and why.
 void checkCsvRoundTrip(std::string_view text) {
-    std::vector<CsvRecord> records, again;  // freed by the input that read them
+    std::vector<CsvRecord> records;  // freed by the input that read them
     CsvProblem problem;
     if (!readCsv(text, records, problem)) {
         require(problem.line >= 1 && !problem.message.empty(), "a refused CSV text says why");
@@ -60,13 +62,19 @@ void checkCsvRoundTrip(std::string_view text) {
         }
         written += "\n";
     }
-    require(readCsv(written, again, problem) && again == records,
+    // Read back a record at a time, each compared as it comes.
+    size_t next = 0;
+    CsvStreamReader again([&records, &next](CsvRecord& record) {
+        return next < records.size() && record == records[next++];
+    });
+    require(again.feed(written) && again.finish() && next == records.size(),
             "a CSV text written back reads as the same records");
 }
 
-// The live channels' records, sorted: what an order may not change.
-std::vector<std::string> liveRecords(const ChannelDatabase& db) {
-    std::vector<std::string> records;
+// The live channels' records, sorted into `records`: what an order may not change. Views of
+// the database's bytes, good while it stands as it is.
+void liveRecords(const ChannelDatabase& db, std::vector<std::string_view>& records) {
+    records.clear();
     for (int ch = 0; ch < ChannelCapacity; ++ch) {
         if (db.isLiveChannel(ch)) {
             const auto* record = reinterpret_cast<const char*>(db.bytes() + table::channel(ch));
@@ -74,7 +82,6 @@ std::vector<std::string> liveRecords(const ChannelDatabase& db) {
         }
     }
     std::sort(records.begin(), records.end());
-    return records;
 }
 
 bool sameOutsideChannels(const ChannelDatabase& a, const std::vector<uint8_t>& b) {
@@ -187,15 +194,17 @@ void checkLintTool(const std::string& path, const std::array<int, ProblemKinds.s
 }  // namespace
 
 bool checkOrderInput(const uint8_t* data, size_t size) {
-    static EditSession session;
-    static std::vector<uint8_t> start;
+    static BaseSession bases;
+    static std::vector<uint8_t> start;  // the base's tables, and as a database
+    static ChannelDatabase before;
     static DecodedImage reference;
-    const ResetWhenDone resetWhenDone(session);
-    const std::vector<uint8_t>& base = pickedBase(data, size).bytes;
-    require(session.load(base.data(), base.size()).outcome == OpenOutcome::Accepted,
-            "a base file loads");
+    const BaseSession::Input input(bases);
+    EditSession& session = bases.session();
     const ChannelDatabase& db = session.database();
-    copyBytes(start, db.bytes(), table::Size);
+    if (bases.startAt(pickedBase(data, size).bytes)) {
+        copyBytes(start, db.bytes(), table::Size);
+        std::memcpy(before.mutableBytes(), start.data(), table::Size);
+    }
     const bool asList = size < 2 || data[1] % 2 == 0;
     const std::string path = scratchFolder().path(asList ? "reference.csv" : "reference.tbn");
     if (asList) {
@@ -204,18 +213,20 @@ bool checkOrderInput(const uint8_t* data, size_t size) {
         checkCsvRoundTrip({reinterpret_cast<const char*>(data) + skip, size - skip});
     } else {
         decodeImageInput(data + 2, size - 2, reference);
-        writeScratchFile(path, reference.file.data(), reference.file.size());
+        writeScratchFile(path, reference.fileData(), reference.fileSize);
     }
     bool changed = false;  // the order of the base may be the reference's already
     if (!applyReference(session, path, changed)) {
         require(std::memcmp(db.bytes(), start.data(), table::Size) == 0,
                 "a refused reference changes nothing");
+        bases.backAtBase();
         return false;
     }
     require(sameOutsideChannels(db, start), "an order changes only the channel table");
-    static ChannelDatabase before;
-    std::memcpy(before.mutableBytes(), start.data(), table::Size);
-    require(liveRecords(db) == liveRecords(before), "an order changes no channel's fields");
+    static std::vector<std::string_view> recordsNow, recordsBefore;
+    liveRecords(db, recordsNow);
+    liveRecords(before, recordsBefore);
+    require(recordsNow == recordsBefore, "an order changes no channel's fields");
     for (int ch = 0; ch < ChannelCapacity; ++ch) {
         require(db.isLiveChannel(ch) == before.isLiveChannel(ch), "free slots keep their place");
     }
@@ -229,12 +240,14 @@ bool checkOrderInput(const uint8_t* data, size_t size) {
     }
     require(std::memcmp(db.bytes(), start.data(), table::Size) == 0,
             "undoing the order gives back the base");
+    bases.backAtBase();
     return true;
 }
 
 bool checkDiffInput(const uint8_t* data, size_t size) {
     static const auto a = std::make_unique<Loaded>(), b = std::make_unique<Loaded>();
     static DecodedImage input;
+    static DatabaseComparer comparer;  // its work space kept from one comparison to the next
     // The base is loaded, and compared with itself, only when another base was the last: the
     // comparisons only read, and a base compares with itself as it did before.
     static const BaseFile* loadedBase = nullptr;
@@ -242,17 +255,17 @@ bool checkDiffInput(const uint8_t* data, size_t size) {
     if (loadedBase != &base) {
         loadedBase = nullptr;
         require(a->load(base.bytes), "a base file loads");
-        require(compareDatabases(a->db, a->db).equal(),
+        require(comparer.compare(a->db, a->db).equal(),
                 "a database compared with itself shows no difference");
         loadedBase = &base;
     }
     decodeImageInput(data, size, input);
-    if (!b->load(input.file)) {
+    if (!b->load(input)) {
         return false;
     }
-    require(compareDatabases(b->db, b->db).equal(),
+    require(comparer.compare(b->db, b->db).equal(),
             "a database compared with itself shows no difference");
-    checkMirrored(compareDatabases(a->db, b->db), compareDatabases(b->db, a->db));
+    checkMirrored(comparer.compare(a->db, b->db), comparer.compare(b->db, a->db));
     return true;
 }
 
@@ -260,7 +273,7 @@ bool checkLintInput(const uint8_t* data, size_t size) {
     static const auto loaded = std::make_unique<Loaded>();
     static DecodedImage input;
     decodeImageInput(data, size, input);
-    if (!loaded->load(input.file)) {
+    if (!loaded->load(input)) {
         return false;
     }
     const std::vector<Finding> findings = findProblems(loaded->db);
@@ -289,7 +302,7 @@ bool checkLintInput(const uint8_t* data, size_t size) {
     require(total == findings.size(), "the counts add up to the findings");
     if (input.toolCommand < ToolCommandCount) {
         const std::string path = scratchFolder().path("lint.tbn");
-        writeScratchFile(path, input.file.data(), input.file.size());
+        writeScratchFile(path, input.fileData(), input.fileSize);
         checkLintTool(path, counts, !findings.empty());
     }
     return true;

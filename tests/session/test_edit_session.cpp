@@ -198,6 +198,16 @@ TEST(EditSession, TheModifiedMarkFollowsTheSavedPosition) {
     ASSERT_EQ(session->open(folder + "/saved.tbn").outcome, OpenOutcome::Accepted);
     EXPECT_FALSE(session->canUndo() || session->canRedo() || session->isModified());
     EXPECT_EQ(session->database().favoriteGroupName(1), "Two");
+    // Forgetting the steps keeps the mark, either way.
+    session->apply(RenameGroups{{{2, "Four"}}});
+    session->forgetHistory();
+    EXPECT_TRUE(session->isModified());
+    EXPECT_FALSE(session->canUndo() || session->canRedo());
+    ASSERT_EQ(session->save().outcome, SaveOutcome::Written);
+    session->apply(RenameGroups{{{2, "Five"}}});
+    session->undo();
+    session->forgetHistory();
+    EXPECT_FALSE(session->isModified() || session->canRedo());
     std::filesystem::remove_all(folder);
 }
 
