@@ -1,5 +1,8 @@
 // lint FILE: the problems of a list before the receiver sees it, as the window's Problems
 // panel shows them, in text or JSON.
+#include <algorithm>
+#include <array>
+#include <charconv>
 #include <ostream>
 
 #include "Commands.h"
@@ -17,34 +20,97 @@ namespace {
 constexpr int ExitFindings = 1;
 
 // A number, or null for none (-1).
-std::string jsonIndex(int index) {
-    return index < 0 ? "null" : std::to_string(index);
+void appendJsonIndex(std::string& out, int index) {
+    if (index < 0) {
+        out += "null";
+        return;
+    }
+    char digits[16];
+    out.append(digits, std::to_chars(digits, digits + sizeof digits, index).ptr);
 }
 
-void writeFindingsText(const std::vector<Finding>& findings, std::ostream& out) {
-    for (const Finding& finding : findings) {
-        out << finding.kind << ": " << shownText(finding.text) << "\n";
+// Writes the findings as they come, as lines of text or as JSON, through one buffer
+// written out whenever it has grown large: a list can have thousands.
+class FindingsWriter {
+public:
+    FindingsWriter(std::ostream& out, bool json) : out_(out), json_(json) {
+        buffer_.reserve(WriteAt + 1024);
+        if (json_) {
+            buffer_ += "{\"findings\": [";
+        }
     }
-}
 
-void writeFindingsJson(const std::vector<Finding>& findings, std::ostream& out) {
-    out << "{\"findings\": [";
-    const char* separator = "\n";
-    for (const Finding& finding : findings) {
-        out << separator << "  {\"kind\": \"" << finding.kind
-            << "\", \"channel\": " << jsonIndex(finding.channel)
-            << ", \"no\": " << jsonIndex(finding.row)
-            << ", \"transponder\": " << jsonIndex(finding.transponder)
-            << ", \"text\": " << jsonString(utf8Text(finding.text)) << "}";
-        separator = ",\n";
+    void add(const FindingView& finding) {
+        if (json_) {
+            addJson(finding);
+        } else {
+            buffer_ += finding.kind;
+            buffer_ += ": ";
+            buffer_ += shownText(finding.text);
+            buffer_ += '\n';
+        }
+        // Findings of one kind come together, their kind in the same bytes.
+        if (finding.kind.data() != kindText_.data() || finding.kind.size() != kindText_.size()) {
+            kindText_ = finding.kind;
+            kind_ = static_cast<size_t>(
+                std::find(ProblemKinds.begin(), ProblemKinds.end(), finding.kind) -
+                ProblemKinds.begin());
+        }
+        counts_[kind_] += 1;  // the last counts findings of no kind, which lint has none of
+        ++written_;
+        if (buffer_.size() >= WriteAt) {
+            flush();
+        }
     }
-    out << (findings.empty() ? "],\n" : "\n],\n") << "\"counts\": {";
-    const auto counts = countProblems(findings);
-    for (size_t k = 0; k < ProblemKinds.size(); ++k) {
-        out << (k ? ", \"" : "\"") << ProblemKinds[k] << "\": " << counts[k];
+
+    // Ends the output; whether there were findings.
+    bool finish() {
+        if (json_) {
+            buffer_ += written_ != 0 ? "\n],\n" : "],\n";
+            buffer_ += "\"counts\": {";
+            for (size_t k = 0; k < ProblemKinds.size(); ++k) {
+                buffer_ += k ? ", \"" : "\"";
+                buffer_ += ProblemKinds[k];
+                buffer_ += "\": ";
+                appendJsonIndex(buffer_, counts_[k]);
+            }
+            buffer_ += "}}\n";
+        }
+        flush();
+        return written_ != 0;
     }
-    out << "}}\n";
-}
+
+private:
+    static constexpr size_t WriteAt = 16384;
+
+    void addJson(const FindingView& finding) {
+        buffer_ += written_ == 0 ? "\n" : ",\n";
+        buffer_ += "  {\"kind\": \"";
+        buffer_ += finding.kind;
+        buffer_ += "\", \"channel\": ";
+        appendJsonIndex(buffer_, finding.channel);
+        buffer_ += ", \"no\": ";
+        appendJsonIndex(buffer_, finding.row);
+        buffer_ += ", \"transponder\": ";
+        appendJsonIndex(buffer_, finding.transponder);
+        buffer_ += ", \"text\": ";
+        appendJsonLatin1(buffer_, finding.text);
+        buffer_ += '}';
+    }
+
+    void flush() {
+        out_.write(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
+        buffer_.clear();
+    }
+
+    std::ostream& out_;
+    bool json_;
+    std::string buffer_;
+    std::array<int, ProblemKinds.size() + 1> counts_{};
+    size_t written_ = 0;
+    std::string_view kindText_;  // the kind of the finding before, and its place
+    size_t kind_ = 0;
+};
 
 }  // namespace
 
@@ -57,13 +123,10 @@ int runLint(const Arguments& args, EditSession& session, std::ostream& out, std:
     if (loadDatabase(session, options.files[0], View::All, err) != ExitOk) {
         return ExitFailure;  // unreadable or invalid alike: 1 means findings
     }
-    const std::vector<Finding> findings = findProblems(session.database());
-    if (options.format == "json") {
-        writeFindingsJson(findings, out);
-    } else {
-        writeFindingsText(findings, out);
-    }
-    return findings.empty() ? ExitOk : ExitFindings;
+    FindingsWriter writer(out, options.format == "json");
+    reportProblems(session.database(), ChannelNaming::Slot,
+                   [&](const FindingView& finding) { writer.add(finding); });
+    return writer.finish() ? ExitFindings : ExitOk;
 }
 
 }  // namespace kavro::cli

@@ -1,5 +1,8 @@
 #include "TextOutput.h"
 
+#include <cstdint>
+#include <cstring>
+
 #include "database/FieldRules.h"
 
 namespace kavro::cli {
@@ -77,6 +80,27 @@ size_t utf8Length(std::string_view text, size_t i) {
     return overlong || beyond ? 0 : length;
 }
 
+// Whether a Latin-1 byte needs more than copying into a JSON string: an escape, or two
+// bytes in UTF-8.
+bool needsWork(unsigned char byte) {
+    return byte < 0x20 || byte >= 0x7F || byte == '"' || byte == '\\';
+}
+
+// needsWork() for any of the eight bytes at `bytes`, tested together: the bit tricks find
+// whether some byte is below a bound or zero after an exclusive or, not which one.
+bool anyNeedsWork(const char* bytes) {
+    constexpr uint64_t Ones = 0x0101010101010101;
+    constexpr uint64_t High = Ones * 0x80;
+    uint64_t word;
+    std::memcpy(&word, bytes, sizeof word);
+    const auto below = [&](uint64_t bound) { return (word - Ones * bound) & ~word & High; };
+    const auto equal = [&](unsigned char byte) {
+        const uint64_t x = word ^ (Ones * byte);
+        return (x - Ones) & ~x & High;
+    };
+    return ((word & High) | below(0x20) | equal(0x7F) | equal('"') | equal('\\')) != 0;
+}
+
 }  // namespace
 
 std::string shownPath(std::string_view text) {
@@ -147,6 +171,36 @@ std::string jsonString(std::string_view text) {
 
 std::string utf8Text(std::string_view latin1) {
     return latin1ToUtf8(latin1);
+}
+
+void appendJsonLatin1(std::string& out, std::string_view latin1) {
+    out += '"';
+    size_t plain = 0;  // the first byte not appended yet
+    for (size_t i = 0; i < latin1.size();) {
+        // Plain bytes are passed over eight at a time and appended a run at a time.
+        if (i + 8 <= latin1.size() && !anyNeedsWork(latin1.data() + i)) {
+            i += 8;
+            continue;
+        }
+        const auto byte = static_cast<unsigned char>(latin1[i]);
+        if (!needsWork(byte)) {
+            ++i;
+            continue;
+        }
+        out.append(latin1.substr(plain, i - plain));
+        plain = ++i;
+        if (isControl(byte)) {
+            appendJsonControl(out, byte);
+        } else if (byte < 0x80) {
+            out += '\\';
+            out += static_cast<char>(byte);
+        } else {
+            out += static_cast<char>(0xC0 | (byte >> 6));
+            out += static_cast<char>(0x80 | (byte & 0x3F));
+        }
+    }
+    out.append(latin1.substr(plain));
+    out += '"';
 }
 
 }  // namespace kavro::cli

@@ -25,4 +25,7 @@ std::string jsonString(std::string_view text);
 // Latin-1 bytes as UTF-8, ready for jsonString.
 std::string utf8Text(std::string_view latin1);
 
+// Appends jsonString(utf8Text(latin1)) to `out` without building either on its own.
+void appendJsonLatin1(std::string& out, std::string_view latin1);
+
 }  // namespace kavro::cli

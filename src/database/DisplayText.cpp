@@ -163,9 +163,13 @@ std::string transponderItemText(const ChannelDatabase& db, const ViewIndex& inde
 
 std::string transponderShortText(const ChannelDatabase& db, int t) {
     std::string text;
+    appendTransponderShortText(text, db, t);
+    return text;
+}
+
+void appendTransponderShortText(std::string& text, const ChannelDatabase& db, int t) {
     appendNumber(text, db.transponderFrequencyMhz(t), 0);
     text += polarizationLetter(db, t);
-    return text;
 }
 
 std::string defaultChannelName(View view, int number) {

@@ -18,6 +18,8 @@ std::string satelliteItemText(const ChannelDatabase& db, const ViewIndex& index,
 std::string transponderItemText(const ChannelDatabase& db, const ViewIndex& index, int t);
 // "%d%c": frequency in MHz and polarization letter, as the channel dialog shows it.
 std::string transponderShortText(const ChannelDatabase& db, int t);
+// The same appended to `text`, for texts built piece by piece.
+void appendTransponderShortText(std::string& text, const ChannelDatabase& db, int t);
 // "Video CH %3i" or, in the radio view, "Radio CH %3i".
 std::string defaultChannelName(View view, int number);
 

@@ -6,16 +6,14 @@
 
 #include "ChannelDatabase.h"
 #include "ChannelMatch.h"
-#include "DisplayText.h"
+#include "ProblemTexts.h"
 #include "RecordLayout.h"
 
 namespace kavro {
 
-namespace {
+using namespace problems;
 
-std::string quoted(std::string_view name) {
-    return "\"" + std::string(name) + "\"";
-}
+namespace {
 
 bool isBlank(std::string_view name) {
     return name.find_first_not_of(" \t") == std::string_view::npos;
@@ -33,46 +31,61 @@ char folded(unsigned char c) {
     return static_cast<char>(c);
 }
 
+// A folded name packed big-endian into words, zero after its end: as no byte folds to zero,
+// comparing the words compares the names, shorter before longer.
 struct FoldedName {
+    static constexpr size_t Words = (ch::NameArea + 7) / 8;
+
     bool radio;
-    uint8_t length;
-    char text[ch::NameArea];
+    std::array<uint64_t, Words> words;
     int slot;
 
-    std::string_view view() const { return {text, length}; }
+    FoldedName(bool radio, std::string_view name, int slot) : radio(radio), words{}, slot(slot) {
+        for (size_t i = 0; i < name.size(); ++i) {
+            const auto byte =
+                static_cast<unsigned char>(folded(static_cast<unsigned char>(name[i])));
+            words[i / 8] |= uint64_t{byte} << (56 - 8 * (i % 8));
+        }
+    }
+    bool sameName(const FoldedName& other) const {
+        return radio == other.radio && words == other.words;
+    }
+    // Equal for the same name in the same view, and seldom otherwise.
+    uint64_t hash() const {
+        uint64_t h = radio ? 1 : 0;
+        for (const uint64_t word : words) {
+            h = (h ^ word) * 0x9E3779B97F4A7C15;
+            h ^= h >> 29;
+        }
+        return h;
+    }
     bool operator<(const FoldedName& other) const {
         if (radio != other.radio) {
             return !radio;
         }
-        const int order = view().compare(other.view());
-        return order != 0 ? order < 0 : slot < other.slot;
+        return words != other.words ? words < other.words : slot < other.slot;
     }
 };
 
-// Adds a finding for every later member of a run of equal items, naming the run's first.
-template <typename Item, typename Same, typename Write>
-void reportRuns(const std::vector<Item>& items, Same same, Write write) {
-    for (size_t i = 0; i < items.size();) {
-        size_t end = i + 1;
-        while (end < items.size() && same(items[i], items[end])) {
-            write(items[i], items[end++]);
-        }
-        i = end;
-    }
-}
-
+// Every check first lists what it found; the texts are written after all of them, so that a
+// list of findings can be sized once.
 class ProblemFinder {
 public:
-    ProblemFinder(const ChannelDatabase& db, ChannelNaming naming, std::vector<Finding>& findings)
-        : db_(db), naming_(naming), findings_(findings) {
+    ProblemFinder(const ChannelDatabase& db, ChannelNaming naming) : db_(db), naming_(naming) {
+        for (int t = 0; t < TransponderCapacity; ++t) {
+            liveTransponder_[t] = db.isLiveTransponder(t);
+        }
+        // A live channel is one on a live transponder.
         for (int ch = 0; ch < ChannelCapacity; ++ch) {
-            if (db.isLiveChannel(ch)) {
+            const int t = db.channelTransponder(ch);
+            if (t < TransponderCapacity && liveTransponder_[t]) {
                 live_.push_back(ch);
             }
         }
     }
 
-    void run() {
+    // Runs the checks; count() findings are to be written.
+    void find() {
         duplicateChannels();
         duplicateNames();
         blankNames();
@@ -83,52 +96,34 @@ public:
         unnamedGroups();
     }
 
-private:
-    void add(std::string_view kind, int channel, int transponder, std::string text) {
-        findings_.push_back({kind, channel, transponder, allRow(channel), std::move(text)});
-    }
+    size_t count() const { return found_.size(); }
 
-    // The row of a live channel in the ALL list: its place among the live slots.
-    int allRow(int ch) const {
-        const auto at = std::lower_bound(live_.begin(), live_.end(), ch);
-        return at != live_.end() && *at == ch ? static_cast<int>(at - live_.begin()) : -1;
-    }
-
-    // "channel 15" or "No. 0009".
-    std::string channelNumber(int ch) const {
-        if (naming_ == ChannelNaming::Slot) {
-            return "channel " + std::to_string(ch);
+    // Writes each finding and hands it to `report`, in order.
+    void write(const std::function<void(const FindingView&)>& report) const {
+        FindingTexts texts(db_, naming_, live_);
+        for (const Found& found : found_) {
+            texts.write(found, report);
         }
-        std::string number = std::to_string(allRow(ch));
-        return "No. " + std::string(number.size() < 4 ? 4 - number.size() : 0, '0') + number;
     }
 
-    std::string channelText(int ch) const {
-        return channelNumber(ch) + " " + quoted(db_.channelName(ch));
+private:
+    // Lists, as `kind` with a = slot(later) and b = slot(first), the later members of every
+    // run of equal items, by the later's slot: the order findings come in.
+    template <typename Item, typename Same, typename Slot>
+    void listRuns(KindAt kind, const std::vector<Item>& items, Same same, Slot slot) {
+        const size_t first = found_.size();
+        for (size_t i = 0; i < items.size();) {
+            size_t end = i + 1;
+            while (end < items.size() && same(items[i], items[end])) {
+                found_.push_back({kind, slot(items[end++]), slot(items[i])});
+            }
+            i = end;
+        }
+        std::sort(found_.begin() + static_cast<std::ptrdiff_t>(first), found_.end(),
+                  [](const Found& x, const Found& y) { return x.a < y.a; });
     }
 
-    // Built in one buffer with room for what the findings append to it.
-    std::string transponderText(int t) const {
-        std::string text;
-        text.reserve(160);
-        text += "transponder ";
-        text += std::to_string(t);
-        text += " (";
-        text += transponderShortText(db_, t);
-        text += " ";
-        text += std::to_string(db_.transponderSymbolRate(t));
-        text += " on ";
-        text += quoted(db_.satelliteName(db_.transponderSatellite(t)));
-        text += ")";
-        return text;
-    }
-
-    // The findings of one kind from `first` on, by slot.
-    void sortFrom(size_t first) {
-        std::sort(findings_.begin() + static_cast<std::ptrdiff_t>(first), findings_.end(),
-                  [](const Finding& x, const Finding& y) { return x.channel < y.channel; });
-    }
-
+    // a: the channel, b: the channel whose transponder and service ID it has.
     void duplicateChannels() {
         std::vector<std::pair<uint32_t, int>> keys;
         keys.reserve(live_.size());
@@ -138,20 +133,13 @@ private:
                               ch);
         }
         std::sort(keys.begin(), keys.end());
-        const size_t first = findings_.size();
-        reportRuns(
-            keys, [](const auto& x, const auto& y) { return x.first == y.first; },
-            [&](const auto& original, const auto& copy) {
-                const int ch = copy.second;
-                add(problem::DuplicateChannel, ch, db_.channelTransponder(ch),
-                    channelText(ch) + " has the transponder (" +
-                        transponderShortText(db_, db_.channelTransponder(ch)) +
-                        ") and service ID (" + std::to_string(db_.channelServiceId(ch)) + ") of " +
-                        channelText(original.second));
-            });
-        sortFrom(first);
+        listRuns(
+            DuplicateChannelAt, keys,
+            [](const auto& x, const auto& y) { return x.first == y.first; },
+            [](const auto& key) { return key.second; });
     }
 
+    // a: the channel, b: the channel whose name it has.
     void duplicateNames() {
         std::vector<FoldedName> names;
         names.reserve(live_.size());
@@ -160,62 +148,65 @@ private:
             if (isBlank(name)) {
                 continue;  // a blank name is a finding of its own
             }
-            FoldedName entry{db_.isRadioChannel(ch), static_cast<uint8_t>(name.size()), {}, ch};
-            for (size_t i = 0; i < name.size(); ++i) {
-                entry.text[i] = folded(static_cast<unsigned char>(name[i]));
-            }
-            names.push_back(entry);
+            names.emplace_back(db_.isRadioChannel(ch), name, ch);
         }
-        std::sort(names.begin(), names.end());
-        const size_t first = findings_.size();
-        reportRuns(
-            names,
-            [](const FoldedName& x, const FoldedName& y) {
-                return x.radio == y.radio && x.view() == y.view();
-            },
-            [&](const FoldedName& original, const FoldedName& copy) {
-                add(problem::DuplicateName, copy.slot, -1,
-                    channelText(copy.slot) + " has the name of " + channelText(original.slot) +
-                        (copy.radio ? " (both radio)" : " (both TV)"));
-            });
-        sortFrom(first);
+        listRuns(
+            DuplicateNameAt, sortedNames(names),
+            [](const FoldedName* x, const FoldedName* y) { return x->sameName(*y); },
+            [](const FoldedName* name) { return name->slot; });
     }
 
+    // `names` in an order that brings equal names together, each name's by slot. Sorted by
+    // hash, which compares numbers instead of texts; a run of one hash, mostly one name, is
+    // sorted by name, which parts names that share a hash.
+    static std::vector<const FoldedName*> sortedNames(const std::vector<FoldedName>& names) {
+        std::vector<std::pair<uint64_t, size_t>> hashes;
+        hashes.reserve(names.size());
+        for (size_t i = 0; i < names.size(); ++i) {
+            hashes.emplace_back(names[i].hash(), i);
+        }
+        std::sort(hashes.begin(), hashes.end());
+        std::vector<const FoldedName*> sorted;
+        sorted.reserve(names.size());
+        for (const auto& [hash, i] : hashes) {
+            sorted.push_back(&names[i]);
+        }
+        for (size_t i = 0; i < hashes.size();) {
+            size_t end = i + 1;
+            while (end < hashes.size() && hashes[end].first == hashes[i].first) {
+                ++end;
+            }
+            if (end - i > 1) {
+                std::sort(sorted.begin() + static_cast<std::ptrdiff_t>(i),
+                          sorted.begin() + static_cast<std::ptrdiff_t>(end),
+                          [](const FoldedName* x, const FoldedName* y) { return *x < *y; });
+            }
+            i = end;
+        }
+        return sorted;
+    }
+
+    // a: the channel.
     void blankNames() {
         for (int ch : live_) {
             if (isBlank(db_.channelName(ch))) {
-                const int t = db_.channelTransponder(ch);
-                add(problem::BlankName, ch, t,
-                    channelNumber(ch) + " (" + transponderShortText(db_, t) + ", service ID " +
-                        std::to_string(db_.channelServiceId(ch)) + ") has no name");
+                found_.push_back({BlankNameAt, ch});
             }
         }
     }
 
+    // a: the channel.
     void pidRanges() {
         for (int ch : live_) {
-            std::string faults;
-            const auto check = [&](const char* what, int value) {
-                if (value > PidLimit) {
-                    faults += (faults.empty() ? "" : ", ") + std::string(what) + " " +
-                              std::to_string(value) + " above " + std::to_string(PidLimit);
-                }
-            };
-            check("video PID", db_.channelVideoPid(ch));
-            check("audio PID", db_.channelAudioPid(ch));
-            check("PCR PID", db_.channelPcrPid(ch));
-            if (db_.channelServiceId(ch) == UnassignedServiceId) {
-                faults += (faults.empty() ? "" : ", ") +
-                          std::string(
-                              "service ID 65535, which the next Add Channel on its "
-                              "transponder overwrites");
-            }
-            if (!faults.empty()) {
-                add(problem::PidRange, ch, -1, channelText(ch) + ": " + faults);
+            if (db_.channelVideoPid(ch) > PidLimit || db_.channelAudioPid(ch) > PidLimit ||
+                db_.channelPcrPid(ch) > PidLimit ||
+                db_.channelServiceId(ch) == UnassignedServiceId) {
+                found_.push_back({PidRangeAt, ch});
             }
         }
     }
 
+    // a: the satellite, b: how many channels it has, c: the first of them.
     void hiddenSatellites() {
         int count[SatelliteCapacity] = {};
         int first[SatelliteCapacity];
@@ -227,87 +218,105 @@ private:
         }
         for (int s = 0; s < SatelliteCapacity; ++s) {
             if (count[s] > 0) {
-                add(problem::HiddenSatellite, first[s], -1,
-                    "satellite " + std::to_string(s) + " " + quoted(db_.satelliteName(s)) +
-                        " is not shown: its " + std::to_string(count[s]) +
-                        (count[s] == 1 ? " channel appears" : " channels appear") + " in no tree");
+                found_.push_back({HiddenSatelliteAt, s, count[s], first[s]});
             }
         }
     }
 
-    // Keyed as a comparison of two lists pairs transponders: satellite, MHz, polarization.
+    // a: the transponder, b: the transponder whose satellite, MHz and polarization it has
+    // (the key a comparison of two lists pairs transponders by).
     void duplicateTransponders() {
         std::vector<std::pair<uint64_t, int>> keys;
+        keys.reserve(TransponderCapacity);
         for (int t = 0; t < TransponderCapacity; ++t) {
-            if (db_.isLiveTransponder(t)) {
+            if (liveTransponder_[t]) {
                 keys.emplace_back(transponderMatchKey(db_, t), t);
             }
         }
         std::sort(keys.begin(), keys.end());
-        const size_t first = findings_.size();
-        reportRuns(
-            keys, [](const auto& x, const auto& y) { return x.first == y.first; },
-            [&](const auto& original, const auto& copy) {
-                add(problem::DuplicateTransponder, -1, copy.second,
-                    transponderText(copy.second) + " has the frequency and polarization of " +
-                        "transponder " + std::to_string(original.second));
-            });
-        std::sort(findings_.begin() + static_cast<std::ptrdiff_t>(first), findings_.end(),
-                  [](const Finding& x, const Finding& y) { return x.transponder < y.transponder; });
+        listRuns(
+            DuplicateTransponderAt, keys,
+            [](const auto& x, const auto& y) { return x.first == y.first; },
+            [](const auto& key) { return key.second; });
     }
 
+    // a: the transponder.
     void emptyTransponders() {
         std::vector<int> count(TransponderCapacity, 0);
         for (int ch : live_) {
             ++count[db_.channelTransponder(ch)];
         }
         for (int t = 0; t < TransponderCapacity; ++t) {
-            if (db_.isLiveTransponder(t) && count[t] == 0) {
-                add(problem::EmptyTransponder, -1, t, transponderText(t) + " has no channel");
+            if (liveTransponder_[t] && count[t] == 0) {
+                found_.push_back({EmptyTransponderAt, t});
             }
         }
     }
 
+    // a: the group, b: how many channels it holds, c: the first of them.
     void unnamedGroups() {
         int members[FavoriteGroupCount] = {};
         int first[FavoriteGroupCount];
         for (int ch : live_) {
+            const int bits = db_.channelFavoriteBits(ch);
             for (int g = 0; g < FavoriteGroupCount; ++g) {
-                if (db_.isInFavoriteGroup(ch, g) && members[g]++ == 0) {
+                if ((bits >> g & 1) != 0 && members[g]++ == 0) {
                     first[g] = ch;
                 }
             }
         }
         for (int g = 0; g < FavoriteGroupCount; ++g) {
             if (members[g] > 0 && isBlank(db_.favoriteGroupName(g))) {
-                add(problem::FavoriteUnnamed, first[g], -1,
-                    "favourite group " + std::to_string(g + 1) + " holds " +
-                        std::to_string(members[g]) + (members[g] == 1 ? " channel" : " channels") +
-                        " but has no name");
+                found_.push_back({FavoriteUnnamedAt, g, members[g], first[g]});
             }
         }
     }
 
     const ChannelDatabase& db_;
     ChannelNaming naming_;
-    std::vector<Finding>& findings_;
+    bool liveTransponder_[TransponderCapacity];
     std::vector<int> live_;
+    std::vector<Found> found_;
 };
 
 }  // namespace
 
 std::vector<Finding> findProblems(const ChannelDatabase& db, ChannelNaming naming) {
+    ProblemFinder finder(db, naming);
+    finder.find();
     std::vector<Finding> findings;
-    ProblemFinder(db, naming, findings).run();
+    findings.reserve(finder.count());
+    finder.write([&](const FindingView& finding) {
+        findings.push_back({finding.kind, finding.channel, finding.transponder, finding.row,
+                            std::string(finding.text)});
+    });
     return findings;
+}
+
+void reportProblems(const ChannelDatabase& db, ChannelNaming naming,
+                    const std::function<void(const FindingView&)>& report) {
+    ProblemFinder finder(db, naming);
+    finder.find();
+    finder.write(report);
 }
 
 std::array<int, ProblemKinds.size()> countProblems(const std::vector<Finding>& findings) {
     std::array<int, ProblemKinds.size()> counts{};
+    size_t k = 0;  // the kind of the finding before: findings of one kind come together
     for (const Finding& finding : findings) {
-        for (size_t k = 0; k < ProblemKinds.size(); ++k) {
-            counts[k] += finding.kind == ProblemKinds[k] ? 1 : 0;
+        // The findings of one kind share the bytes of its name.
+        const bool same = finding.kind.data() == ProblemKinds[k].data() &&
+                          finding.kind.size() == ProblemKinds[k].size();
+        if (!same && finding.kind != ProblemKinds[k]) {
+            k = static_cast<size_t>(
+                std::find(ProblemKinds.begin(), ProblemKinds.end(), finding.kind) -
+                ProblemKinds.begin());
+            if (k == ProblemKinds.size()) {
+                k = 0;
+                continue;  // of no kind, counted nowhere
+            }
         }
+        ++counts[k];
     }
     return counts;
 }

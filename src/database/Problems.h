@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -53,6 +54,20 @@ enum class ChannelNaming { Slot, ListNumber };
 // The findings of `db`, by kind in the order of ProblemKinds, each kind's by slot.
 std::vector<Finding> findProblems(const ChannelDatabase& db,
                                   ChannelNaming naming = ChannelNaming::Slot);
+
+// A finding as reportProblems hands it over: its text lasts until the next one.
+struct FindingView {
+    std::string_view kind;
+    int channel;
+    int transponder;
+    int row;
+    std::string_view text;
+};
+
+// The findings of findProblems, in its order, each handed to `report` as soon as its text
+// is written, without a copy of the text for each: for callers that only pass them on.
+void reportProblems(const ChannelDatabase& db, ChannelNaming naming,
+                    const std::function<void(const FindingView&)>& report);
 
 // The number of findings of each kind, in the order of ProblemKinds.
 std::array<int, ProblemKinds.size()> countProblems(const std::vector<Finding>& findings);

@@ -3,6 +3,8 @@
 // found; the ready-made databases are clean.
 #include <algorithm>
 #include <functional>
+#include <random>
+#include <tuple>
 
 #include "core_tables.h"
 #include "database/Problems.h"
@@ -216,6 +218,82 @@ TEST_F(ProblemsTest, ChannelsAreNamedBySlotOrByTheirNoInTheAllList) {
         EXPECT_EQ((*findings)[0].row, 2);
         EXPECT_EQ((*findings)[1].row, 3);
         EXPECT_EQ((*findings)[0].channel, 20);
+    }
+}
+
+// Against a reference on random tables: a channel is a duplicate name of the first earlier
+// one in its view whose name is the same but for case.
+TEST_F(ProblemsTest, ADuplicateNameNamesTheFirstChannelOfThatNameInItsView) {
+    std::mt19937 random(5);
+    const std::string names[] = {"ab", "AB", "Ab", "b", "B", "abc", "ab ", "x"};
+    for (int round = 0; round < 30; ++round) {
+        freeAllChannels();
+        std::vector<std::tuple<int, std::string, bool>> put;  // slot, name in capitals, TV
+        std::vector<std::pair<int, std::string>> expected;    // slot, its finding's end
+        for (int ch = 0; ch < 40; ++ch) {
+            if (random() % 3 == 0) {
+                continue;
+            }
+            const std::string& name = names[random() % std::size(names)];
+            const bool tv = random() % 2 == 0;
+            putChannel(ch, 0, name, ch + 1, tv);
+            std::string capitals = name;
+            std::transform(name.begin(), name.end(), capitals.begin(), ::toupper);
+            const auto first = std::find_if(put.begin(), put.end(), [&](const auto& earlier) {
+                return std::get<1>(earlier) == capitals && std::get<2>(earlier) == tv;
+            });
+            if (first != put.end()) {
+                const int original = std::get<0>(*first);
+                expected.emplace_back(ch, "of channel " + std::to_string(original) + " ");
+            }
+            put.emplace_back(ch, capitals, tv);
+        }
+        std::vector<std::pair<int, std::string>> found;
+        for (const Finding& f : findProblems(*db)) {
+            if (f.kind == problem::DuplicateName) {
+                const size_t of = f.text.find("of channel ");
+                found.emplace_back(f.channel,
+                                   f.text.substr(of, f.text.find(' ', of + 11) - of + 1));
+            }
+        }
+        EXPECT_EQ(found, expected) << round;
+    }
+}
+
+// What reportProblems hands over, one finding at a time, is what findProblems lists.
+TEST_F(ProblemsTest, ReportedFindingsAreTheListedOnes) {
+    putChannel(8, 0, "A", 1);  // duplicate channel and name of 0
+    putChannel(6, 0, " ", 9);  // blank
+    putTransponder(3, 1);      // empty
+    using Fields = std::tuple<std::string_view, int, int, int, std::string>;
+    for (const ChannelNaming naming : {ChannelNaming::Slot, ChannelNaming::ListNumber}) {
+        std::vector<Fields> listed, reported;
+        for (const Finding& f : findProblems(*db, naming)) {
+            listed.emplace_back(f.kind, f.channel, f.transponder, f.row, f.text);
+        }
+        reportProblems(*db, naming, [&](const FindingView& f) {
+            reported.emplace_back(f.kind, f.channel, f.transponder, f.row, std::string(f.text));
+        });
+        EXPECT_EQ(reported, listed);
+        EXPECT_EQ(listed.size(), 4u);
+    }
+}
+
+// Counted in any order, with findings of no kind among them, against counting each kind.
+TEST(Problems, CountsAreTheFindingsOfEachKindInAnyOrder) {
+    std::mt19937 random(3);
+    for (int round = 0; round < 100; ++round) {
+        std::vector<Finding> findings(random() % 30);
+        std::array<int, ProblemKinds.size()> expected{};
+        for (Finding& finding : findings) {
+            const size_t k = random() % (ProblemKinds.size() + 1);
+            finding.kind = "no-kind";
+            if (k < ProblemKinds.size()) {
+                finding.kind = ProblemKinds[k];
+                ++expected[k];
+            }
+        }
+        EXPECT_EQ(countProblems(findings), expected) << round;
     }
 }
 

@@ -151,7 +151,7 @@ void checkMirrored(const DatabaseDiff& ab, const DatabaseDiff& ba) {
     require(ab.equal() == ba.equal(), "equal both ways or neither");
 }
 
-size_t occurrences(const std::string& text, const std::string& part) {
+size_t occurrences(std::string_view text, std::string_view part) {
     size_t count = 0;
     for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
         ++count;
@@ -163,12 +163,14 @@ size_t occurrences(const std::string& text, const std::string& part) {
 void checkLintTool(const std::string& path, const std::array<int, ProblemKinds.size()>& counts,
                    bool any) {
     std::istringstream in;
-    std::ostringstream out, err;
+    static std::string output;  // the output's buffer, kept for the next input's
+    output.clear();
+    std::ostringstream out(std::move(output)), err;
     static EditSession session;
     const int code = cli::runTool({"lint", path, "--format", "json"}, in, out, err,
                                   systemFileWriter(), false, &session);
     require(code == (any ? 1 : 0), "kavro-tool lint fails when there are findings");
-    const std::string json = out.str();
+    const std::string_view json = out.view();
     // A quote in a text is escaped, so this only starts a finding.
     const std::string start = "{\"kind\": \"";
     std::array<int, ProblemKinds.size()> listed{};
@@ -176,7 +178,7 @@ void checkLintTool(const std::string& path, const std::array<int, ProblemKinds.s
         const size_t from = at + start.size();
         const size_t end = json.find('"', from);
         require(end != std::string::npos, "kavro-tool lint writes whole findings");
-        const std::string_view kind(json.data() + from, end - from);
+        const std::string_view kind = json.substr(from, end - from);
         const auto known = std::find(ProblemKinds.begin(), ProblemKinds.end(), kind);
         require(known != ProblemKinds.end(), "kavro-tool lint lists findings of known kinds");
         ++listed[static_cast<size_t>(known - ProblemKinds.begin())];
@@ -184,7 +186,7 @@ void checkLintTool(const std::string& path, const std::array<int, ProblemKinds.s
     require(listed == counts, "kavro-tool lint lists each finding");
     const size_t countsAt = json.rfind("\"counts\": {");
     require(countsAt != std::string::npos, "kavro-tool lint counts the findings");
-    const std::string countsPart = json.substr(countsAt);
+    const std::string_view countsPart = json.substr(countsAt);
     for (size_t k = 0; k < ProblemKinds.size(); ++k) {
         const std::string entry = "\"" + std::string(ProblemKinds[k]) + "\": ";
         const std::string count = std::to_string(counts[k]);
@@ -193,6 +195,7 @@ void checkLintTool(const std::string& path, const std::array<int, ProblemKinds.s
                     1,
                 "kavro-tool lint counts the findings it lists");
     }
+    output = std::move(out).str();
 }
 
 }  // namespace
@@ -283,24 +286,25 @@ bool checkLintInput(const uint8_t* data, size_t size) {
     const std::vector<Finding> findings = findProblems(loaded->db);
     const auto counts = countProblems(findings);
     size_t previousKind = 0;
+    std::array<int, ProblemKinds.size()> listed{};
     for (const Finding& finding : findings) {
-        const auto kind = std::find(ProblemKinds.begin(), ProblemKinds.end(), finding.kind);
+        const auto kind = finding.kind == ProblemKinds[previousKind]
+                              ? ProblemKinds.begin() + previousKind
+                              : std::find(ProblemKinds.begin(), ProblemKinds.end(), finding.kind);
         require(kind != ProblemKinds.end(), "a finding is of a known kind");
         const size_t k = static_cast<size_t>(kind - ProblemKinds.begin());
         require(k >= previousKind, "findings come by kind");
         previousKind = k;
+        ++listed[k];
         require(finding.channel >= -1 && finding.channel < ChannelCapacity &&
                     finding.transponder >= -1 && finding.transponder < TransponderCapacity,
                 "a finding names a slot of its table or none");
         require(!finding.text.empty(), "a finding has a text");
     }
+    require(counts == listed, "the counts are the findings of each kind");
     size_t total = 0;
-    for (size_t k = 0; k < ProblemKinds.size(); ++k) {
-        require(
-            counts[k] == std::count_if(findings.begin(), findings.end(),
-                                       [&](const Finding& f) { return f.kind == ProblemKinds[k]; }),
-            "the counts are the findings of each kind");
-        total += static_cast<size_t>(counts[k]);
+    for (const int count : counts) {
+        total += static_cast<size_t>(count);
     }
     require(total == findings.size(), "the counts add up to the findings");
     if (input.toolCommand < ToolCommandCount) {
