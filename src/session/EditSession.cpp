@@ -55,17 +55,16 @@ void EditSession::reset(View view) {
 }
 
 void EditSession::forgetHistory() {
-    history_.forget();
+    history_.forget(&before_);  // one buffer, the largest, kept for the next edit
     plan_ = EditPlan{};
-    before_ = StepBytes();
 }
 
 void EditSession::loaded() {
     open_ = true;
-    history_.clear();
-    // The work space of the last file's edits, which may have grown with its biggest.
+    // The work space of the last file's edits: its plan, which may have grown with its
+    // biggest, goes; one buffer of bytes, the largest, is kept for the next edit.
+    history_.clear(&before_);
     plan_ = EditPlan{};
-    before_ = StepBytes();
     index_->rebuild(*db_, view());
     notify(SessionEvent::Loaded, ChangeReach::Records);
 }

@@ -131,6 +131,12 @@ void HistoryStep::addRuns(const uint8_t* before, const uint8_t* now, size_t offs
     }
 }
 
+void HistoryStep::giveBytes(StepBytes& keep) {
+    if (data_.capacity() > keep.capacity()) {
+        data_.swap(keep);
+    }
+}
+
 void HistoryStep::exchange(uint8_t* tables) {
     for (const Run& run : runs_) {
         swapBytes(data_.data() + run.held, tables + run.offset, run.length);
@@ -143,16 +149,21 @@ size_t HistoryStep::bytes() const {
            runs_.capacity() * sizeof(Run) + data_.capacity();
 }
 
-void History::clear() {
+void History::clear(StepBytes* keep) {
+    for (HistoryStep& step : steps_) {
+        if (keep) {
+            step.giveBytes(*keep);
+        }
+    }
     steps_.clear();
     position_ = 0;
     cleanPosition_ = 0;
     bytes_ = 0;
 }
 
-void History::forget() {
+void History::forget(StepBytes* keep) {
     const bool clean = isClean();
-    clear();
+    clear(keep);
     cleanPosition_ = clean ? 0 : -1;
 }
 

@@ -58,6 +58,8 @@ public:
     const std::vector<int>& channelsAfter() const { return channelsAfter_; }
     // The memory the step holds, itself included.
     size_t bytes() const;
+    // Gives the buffer of bytes held to `keep` when it is the larger, for a step that goes.
+    void giveBytes(StepBytes& keep);
 
 private:
     struct Run {
@@ -83,10 +85,12 @@ public:
 
     explicit History(size_t budget = DefaultBudget) : budget_(budget) {}
 
-    // No steps; the position is the saved state.
-    void clear();
-    // No steps; the position is the saved state only when it was.
-    void forget();
+    // No steps; the position is the saved state. With `keep`, the largest buffer of bytes
+    // the steps held goes there when larger than its own, for the next edit to take its
+    // bytes into.
+    void clear(StepBytes* keep = nullptr);
+    // No steps, as clear(); the position is the saved state only when it was.
+    void forget(StepBytes* keep = nullptr);
     // Adds a step after the position, dropping the steps that could have been redone, then
     // the oldest steps while the history holds more than its budget (never the new one).
     void push(HistoryStep step);

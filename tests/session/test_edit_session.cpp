@@ -272,6 +272,11 @@ TEST(EditSession, AnEditAfterBiggerOnesRecordsWhatItAloneWould) {
     while (after->redo()) {
     }
     EXPECT_TRUE(tablesOf(*after) == states.back());
+    // The steps forgotten, the buffer kept from them serves the next edit as a fresh one.
+    after->forgetHistory();
+    ASSERT_TRUE(after->apply(MoveChannels{{5}, ChannelCapacity - 300}).changed);
+    ASSERT_TRUE(after->undo());
+    EXPECT_TRUE(tablesOf(*after) == states.back());
 }
 
 // A satellite edit touches its bit or its name and nothing else of the record; undo gives
