@@ -94,11 +94,6 @@ void forEachListRow(const std::vector<int>& rows, Write write) {
     }
 }
 
-// A cell's text as UTF-8, as it is for JSON.
-std::string cell(const ChannelDatabase& db, int row, int ch, int column) {
-    return utf8Text(channelCellText(db, row, ch, column).view());
-}
-
 void writeListText(const EditSession& session, const std::vector<int>& rows, std::ostream& out) {
     const ChannelDatabase& db = session.database();
     for (int column = 0; column < ListColumnCount; ++column) {
@@ -129,12 +124,20 @@ void writeListJson(const EditSession& session, const std::vector<int>& rows, std
                                                       "cas", "fav", "lock", "index"};
     out << "[";
     bool any = false;
-    forEachListRow(rows, [&out, &any, &db](int row, int ch) {
-        out << (any ? ",\n  {" : "\n  {");
+    std::string line;  // kept for every row
+    forEachListRow(rows, [&out, &any, &db, &line](int row, int ch) {
+        line = any ? ",\n  {" : "\n  {";
         for (int column = 0; column < ColumnIndex; ++column) {
-            out << "\"" << keys[column] << "\": " << jsonString(cell(db, row, ch, column)) << ", ";
+            line += '"';
+            line += keys[column];
+            line += "\": ";
+            appendJsonLatin1(line, channelCellText(db, row, ch, column).view());
+            line += ", ";
         }
-        out << "\"" << keys[ColumnIndex] << "\": " << ch << "}";
+        line += '"';
+        line += keys[ColumnIndex];
+        line += "\": " + std::to_string(ch) + "}";
+        out << line;
         any = true;
     });
     out << (any ? "\n]\n" : "]\n");

@@ -34,24 +34,35 @@ bool formulaLike(std::string_view text) {
 }  // namespace
 
 std::string csvField(std::string_view text) {
-    const std::string guarded = formulaLike(text) ? "'" + std::string(text) : std::string(text);
-    bool quote = guarded.find_first_of(",\"") != std::string::npos ||
-                 (!guarded.empty() && (guarded.front() == ' ' || guarded.back() == ' '));
-    for (size_t i = 0; i < guarded.size() && !quote; ++i) {
-        quote = controlAt(guarded, i) > 0;
+    std::string out;
+    appendCsvField(out, text);
+    return out;
+}
+
+void appendCsvField(std::string& out, std::string_view text) {
+    // The apostrophe that guards a formula is neither a blank nor a control character, so
+    // the text alone tells whether the field is quoted.
+    const bool guard = formulaLike(text);
+    bool quote = text.find_first_of(",\"") != std::string_view::npos ||
+                 (!text.empty() && ((!guard && text.front() == ' ') || text.back() == ' '));
+    for (size_t i = 0; i < text.size() && !quote; ++i) {
+        quote = controlAt(text, i) > 0;
     }
+    out += quote ? "\"" : "";
+    out += guard ? "'" : "";
     if (!quote) {
-        return guarded;
+        out += text;
+        return;
     }
-    std::string out = "\"";
-    for (char c : guarded) {
-        if (c == '"') {
-            out += '"';
+    for (size_t at = 0; at < text.size();) {  // each quote doubled
+        const size_t end = std::min(text.find('"', at), text.size());
+        out += text.substr(at, end - at);
+        if (end < text.size()) {
+            out += "\"\"";
         }
-        out += c;
+        at = end + 1;
     }
     out += '"';
-    return out;
 }
 
 std::string withoutControls(std::string_view utf8) {

@@ -21,6 +21,8 @@ constexpr size_t MostCsvFields = 1024;
 // apostrophe in front, which the reader takes away again. The other characters are kept:
 // they are the data.
 std::string csvField(std::string_view text);
+// The same, appended to `out`.
+void appendCsvField(std::string& out, std::string_view text);
 
 // The text with every control character (C0, DEL, the C1 codes) as U+FFFD, as it is shown on a
 // terminal.

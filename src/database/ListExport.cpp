@@ -19,11 +19,17 @@ std::string listCsv(const ChannelDatabase& db, std::span<const int> channels, bo
     }
     out += "\r\n";
     int row = 0;
+    std::string text;  // kept for every cell
     for (int ch : channels) {
         for (int column = 0; column < ListColumnCount; ++column) {
             out += column ? "," : "";
-            const std::string text = latin1ToUtf8(channelCellText(db, row, ch, column).view());
-            out += csvField(forTerminal ? withoutControls(text) : text);
+            text.clear();
+            appendLatin1AsUtf8(text, channelCellText(db, row, ch, column).view());
+            if (forTerminal) {
+                appendCsvField(out, withoutControls(text));
+            } else {
+                appendCsvField(out, text);
+            }
         }
         out += "\r\n";
         ++row;
