@@ -8,20 +8,16 @@ namespace kavro {
 
 namespace {
 
-// Positions of `entries` ordered by key, equal keys in their order: keys and positions
-// sorted side by side in `keyed`, which a plain sort does without the buffer a stable one
-// would allocate, and without reaching into the entries for every comparison.
-void byKey(std::span<const MatchEntry> entries, std::vector<std::pair<uint64_t, int>>& keyed,
-           std::vector<int>& order) {
-    keyed.resize(entries.size());
-    for (size_t i = 0; i < entries.size(); ++i) {
-        keyed[i] = {entries[i].key, static_cast<int>(i)};
-    }
-    std::sort(keyed.begin(), keyed.end());
+// Positions of `entries` ordered by key, equal keys in their order: by key and position,
+// which a plain sort does without the buffer a stable one would allocate.
+void byKey(std::span<const MatchEntry> entries, std::vector<int>& order) {
     order.resize(entries.size());
-    for (size_t i = 0; i < keyed.size(); ++i) {
-        order[i] = keyed[i].second;
+    for (size_t i = 0; i < order.size(); ++i) {
+        order[i] = static_cast<int>(i);
     }
+    std::sort(order.begin(), order.end(), [&](int x, int y) {
+        return entries[x].key != entries[y].key ? entries[x].key < entries[y].key : x < y;
+    });
 }
 
 // The end of the run of equal keys that starts at `from` in `order`.
@@ -111,8 +107,8 @@ void pairEntries(std::span<const MatchEntry> a, std::span<const MatchEntry> b, b
     partner.assign(a.size(), -1);
     std::vector<int>& orderA = work.orderA;
     std::vector<int>& orderB = work.orderB;
-    byKey(a, work.keyed, orderA);
-    byKey(b, work.keyed, orderB);
+    byKey(a, orderA);
+    byKey(b, orderB);
     size_t i = 0, j = 0;
     while (i < orderA.size() && j < orderB.size()) {
         const uint64_t x = a[orderA[i]].key;

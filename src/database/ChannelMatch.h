@@ -7,7 +7,6 @@
 #include <cstdint>
 #include <span>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 #include "RecordLayout.h"
@@ -55,7 +54,6 @@ std::vector<int> pairEntries(std::span<const MatchEntry> a, std::span<const Matc
 struct PairWork {
     std::vector<int> orderA;
     std::vector<int> orderB;
-    std::vector<std::pair<uint64_t, int>> keyed;
 };
 // pairEntries() into `partner`, in `work`.
 void pairEntries(std::span<const MatchEntry> a, std::span<const MatchEntry> b, bool byName,
