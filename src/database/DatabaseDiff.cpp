@@ -34,22 +34,15 @@ bool fieldDiffers(const ChannelDatabase& a, int x, const ChannelDatabase& b, int
     return false;
 }
 
-}  // namespace
-
-// B's entries: a copy of A's when B is A, else taken by `take`.
-void DatabaseComparer::sameEntriesOrOwn(const ChannelDatabase& a, const ChannelDatabase& b,
-                                        std::vector<MatchEntry>& entries,
-                                        void (*take)(const ChannelDatabase&,
-                                                     std::vector<MatchEntry>&)) const {
-    if (&a != &b) {
-        take(b, entries);
-        return;
-    }
-    entries.resize(entriesA_.size());
-    if (!entries.empty()) {  // by memcpy: the sanitizers' memmove goes a byte at a time
-        std::memcpy(entries.data(), entriesA_.data(), entries.size() * sizeof(MatchEntry));
+// `to` a copy of `from`; by memcpy, as the sanitizers' memmove goes a byte at a time.
+void copyEntries(const std::vector<MatchEntry>& from, std::vector<MatchEntry>& to) {
+    to.resize(from.size());
+    if (!from.empty()) {
+        std::memcpy(to.data(), from.data(), from.size() * sizeof(MatchEntry));
     }
 }
+
+}  // namespace
 
 const std::string_view ChannelFieldNames[ChannelFieldCount] = {
     "name", "video-pid", "audio-pid", "pcr-pid", "cas", "lock", "favorites", "type"};
@@ -88,7 +81,11 @@ DatabaseDiff DatabaseComparer::compare(const ChannelDatabase& a, const ChannelDa
 void DatabaseComparer::compareChannels(const ChannelDatabase& a, const ChannelDatabase& b,
                                        DatabaseDiff& diff) {
     channelEntries(a, entriesA_);
-    sameEntriesOrOwn(a, b, entriesB_, channelEntries);
+    if (&a == &b) {  // a database compared with itself
+        copyEntries(entriesA_, entriesB_);
+    } else {
+        channelEntries(b, entriesB_);
+    }
     pairEntries(entriesA_, entriesB_, true, partner_, pairWork_);
     pairedB_.assign(entriesB_.size(), 0);
     common_.clear();  // rows of A with a partner, in A's order
@@ -175,7 +172,11 @@ void DatabaseComparer::pairTransponders() {
 void DatabaseComparer::compareTransponders(const ChannelDatabase& a, const ChannelDatabase& b,
                                            DatabaseDiff& diff) {
     transponderEntries(a, entriesA_);
-    sameEntriesOrOwn(a, b, entriesB_, transponderEntries);
+    if (&a == &b) {
+        copyEntries(entriesA_, entriesB_);
+    } else {
+        transponderEntries(b, entriesB_);
+    }
     pairTransponders();
     pairedB_.assign(entriesB_.size(), 0);
     for (size_t i = 0; i < entriesA_.size(); ++i) {

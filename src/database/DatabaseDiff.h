@@ -70,9 +70,6 @@ private:
     void compareTransponders(const ChannelDatabase& a, const ChannelDatabase& b,
                              DatabaseDiff& diff);
     void pairTransponders();
-    void sameEntriesOrOwn(const ChannelDatabase& a, const ChannelDatabase& b,
-                          std::vector<MatchEntry>& entries,
-                          void (*take)(const ChannelDatabase&, std::vector<MatchEntry>&)) const;
 
     std::vector<MatchEntry> entriesA_;
     std::vector<MatchEntry> entriesB_;

@@ -174,8 +174,6 @@ ImageProblem DatabaseImage::packInto(const ChannelDatabase& db, uint8_t* image) 
     }
     // The working header was accepted by an unpack, so L fits the body; the bound only
     // guards the zero header of a database never opened and keeps the stretch in the image.
-    // The working header was accepted by an unpack, so L fits the body; the bound only
-    // guards the zero header of a database never opened and keeps the stretch in the image.
     const int32_t length = coveredLength(header_.data());
     writeU16(header_.data() + hdr::DataChecksum,
              ComputeChecksum(image + HeaderSize, std::min(length, BodySize)));

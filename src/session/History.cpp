@@ -150,8 +150,8 @@ size_t HistoryStep::bytes() const {
 }
 
 void History::clear(StepBytes* keep) {
-    for (HistoryStep& step : steps_) {
-        if (keep) {
+    if (keep) {
+        for (HistoryStep& step : steps_) {
             step.giveBytes(*keep);
         }
     }
