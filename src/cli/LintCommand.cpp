@@ -29,8 +29,8 @@ void appendJsonIndex(std::string& out, int index) {
     out.append(digits, std::to_chars(digits, digits + sizeof digits, index).ptr);
 }
 
-// Writes the findings as they come, as lines of text or as JSON, through one buffer
-// written out whenever it has grown large: a list can have thousands.
+// Writes the findings, as lines of text or as JSON, through one buffer written out whenever
+// it has grown large: a list can have thousands.
 class FindingsWriter {
 public:
     FindingsWriter(std::ostream& out, bool json) : out_(out), json_(json) {
@@ -40,7 +40,7 @@ public:
         }
     }
 
-    void add(const FindingView& finding) {
+    void add(const Finding& finding) {
         if (json_) {
             addJson(finding);
         } else {
@@ -83,7 +83,7 @@ public:
 private:
     static constexpr size_t WriteAt = 16384;
 
-    void addJson(const FindingView& finding) {
+    void addJson(const Finding& finding) {
         buffer_ += written_ == 0 ? "\n" : ",\n";
         buffer_ += "  {\"kind\": \"";
         buffer_ += finding.kind;
@@ -124,8 +124,9 @@ int runLint(const Arguments& args, EditSession& session, std::ostream& out, std:
         return ExitFailure;  // unreadable or invalid alike: 1 means findings
     }
     FindingsWriter writer(out, options.format == "json");
-    reportProblems(session.database(), ChannelNaming::Slot,
-                   [&](const FindingView& finding) { writer.add(finding); });
+    for (const Finding& finding : findProblems(session.database(), ChannelNaming::Slot)) {
+        writer.add(finding);
+    }
     return writer.finish() ? ExitFindings : ExitOk;
 }
 

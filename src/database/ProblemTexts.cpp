@@ -25,9 +25,7 @@ void appendQuoted(std::string& text, std::string_view name) {
 
 }  // namespace
 
-void FindingTexts::write(const Found& found,
-                         const std::function<void(const FindingView&)>& report) {
-    report_ = &report;
+void FindingTexts::write(const Found& found) {
     text_.clear();
     switch (found.kind) {
         case DuplicateChannelAt:
@@ -49,13 +47,16 @@ void FindingTexts::write(const Found& found,
     }
 }
 
-// Reports a finding with the text built in text_.
+// Adds a finding with the text built in text_.
 void FindingTexts::add(KindAt kind, int channel, int transponder) {
-    (*report_)({ProblemKinds[kind], channel, transponder, allRow(channel), text_});
+    findings_.add({ProblemKinds[kind], channel, transponder, allRow(channel), text_});
 }
 
 // The row of a live channel in the ALL list: its place among the live slots.
 int FindingTexts::allRow(int ch) const {
+    if (ch < 0) {
+        return -1;
+    }
     const auto at = std::lower_bound(live_.begin(), live_.end(), ch);
     return at != live_.end() && *at == ch ? static_cast<int>(at - live_.begin()) : -1;
 }
@@ -164,15 +165,33 @@ void FindingTexts::hiddenSatelliteText(int s, int count, int first) {
     add(HiddenSatelliteAt, first, -1);
 }
 
+// The part of an earlier finding's text that appendTransponder(t) wrote, if there is one.
+// The parts and the empty transponders both come by transponder, so each part is looked at
+// about once.
+bool FindingTexts::appendWrittenTransponder(int t) {
+    while (nextPart_ < parts_.size() && parts_[nextPart_].transponder < t) {
+        ++nextPart_;
+    }
+    if (nextPart_ == parts_.size() || parts_[nextPart_].transponder != t) {
+        return false;
+    }
+    const TextSpace::TransponderPart& part = parts_[nextPart_];
+    text_.append(findings_[part.finding].text.substr(0, part.length));
+    return true;
+}
+
 void FindingTexts::duplicateTransponderText(int t, int original) {
     appendTransponder(t);
+    parts_.push_back({t, findings_.size(), text_.size()});
     text_ += " has the frequency and polarization of transponder ";
     appendNumber(text_, original);
     add(DuplicateTransponderAt, -1, t);
 }
 
 void FindingTexts::emptyTransponderText(int t) {
-    appendTransponder(t);
+    if (!appendWrittenTransponder(t)) {
+        appendTransponder(t);
+    }
     text_ += " has no channel";
     add(EmptyTransponderAt, -1, t);
 }

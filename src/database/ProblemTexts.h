@@ -1,7 +1,6 @@
 // The texts of the problems findProblems reports: what a check found, written as a finding.
 #pragma once
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -32,17 +31,36 @@ struct Found {
     int c = -1;
 };
 
-// Writes findings, each text in one buffer kept for all of them.
+// What FindingTexts keeps from one list to the next.
+struct TextSpace {
+    std::string text;  // the text of the finding being written
+    // The transponder texts begin with, as {transponder, finding, length}: the part written
+    // for a duplicate transponder is copied for the same transponder's empty finding.
+    struct TransponderPart {
+        int transponder;
+        size_t finding;
+        size_t length;
+    };
+    std::vector<TransponderPart> transponderParts;
+};
+
+// Writes findings into a list.
 class FindingTexts {
 public:
     // `live`: the live channel slots, ascending.
-    FindingTexts(const ChannelDatabase& db, ChannelNaming naming, const std::vector<int>& live)
-        : db_(db), naming_(naming), live_(live) {
-        text_.reserve(256);
+    FindingTexts(const ChannelDatabase& db, ChannelNaming naming, const std::vector<int>& live,
+                 TextSpace& space, FindingList& findings)
+        : db_(db),
+          naming_(naming),
+          live_(live),
+          text_(space.text),
+          parts_(space.transponderParts),
+          findings_(findings) {
+        parts_.clear();
     }
 
-    // Hands the finding of `found`, with its text, to `report`.
-    void write(const Found& found, const std::function<void(const FindingView&)>& report);
+    // Adds the finding of `found`, with its text, to the list.
+    void write(const Found& found);
 
 private:
     void add(KindAt kind, int channel, int transponder);
@@ -50,6 +68,7 @@ private:
     void appendChannelNumber(int ch);
     void appendChannel(int ch);
     void appendTransponder(int t);
+    bool appendWrittenTransponder(int t);
     void duplicateChannelText(int ch, int original);
     void duplicateNameText(int ch, int original);
     void blankNameText(int ch);
@@ -62,8 +81,10 @@ private:
     const ChannelDatabase& db_;
     ChannelNaming naming_;
     const std::vector<int>& live_;
-    const std::function<void(const FindingView&)>* report_ = nullptr;
-    std::string text_;  // the text of the finding being written
+    std::string& text_;
+    std::vector<TextSpace::TransponderPart>& parts_;
+    size_t nextPart_ = 0;  // the first part an empty transponder's text may copy
+    FindingList& findings_;
 };
 
 }  // namespace kavro::problems

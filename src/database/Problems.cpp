@@ -67,24 +67,43 @@ struct FoldedName {
     }
 };
 
-// Every check first lists what it found; the texts are written after all of them, so that a
-// list of findings can be sized once.
-class ProblemFinder {
+}  // namespace
+
+struct ProblemFinder::Work {
+    bool liveTransponder[TransponderCapacity];
+    std::vector<int> live;  // the live channel slots, ascending
+    std::vector<Found> found;
+    std::vector<std::pair<uint32_t, int>> channelKeys;
+    std::vector<std::pair<uint64_t, int>> transponderKeys;
+    std::vector<FoldedName> names;
+    std::vector<std::pair<uint64_t, size_t>> nameHashes;
+    std::vector<const FoldedName*> sortedNames;
+    std::vector<int> transponderChannels;  // how many live channels each transponder has
+    TextSpace texts;
+};
+
+namespace {
+
+// Every check first lists what it found; the texts are written after all of them.
+class Checks {
 public:
-    ProblemFinder(const ChannelDatabase& db, ChannelNaming naming) : db_(db), naming_(naming) {
+    Checks(const ChannelDatabase& db, ProblemFinder::Work& work)
+        : db_(db), work_(work), found_(work.found) {
+        found_.clear();
         for (int t = 0; t < TransponderCapacity; ++t) {
-            liveTransponder_[t] = db.isLiveTransponder(t);
+            work.liveTransponder[t] = db.isLiveTransponder(t);
         }
         // A live channel is one on a live transponder.
+        work.live.clear();
         for (int ch = 0; ch < ChannelCapacity; ++ch) {
             const int t = db.channelTransponder(ch);
-            if (t < TransponderCapacity && liveTransponder_[t]) {
-                live_.push_back(ch);
+            if (t < TransponderCapacity && work.liveTransponder[t]) {
+                work.live.push_back(ch);
             }
         }
     }
 
-    // Runs the checks; count() findings are to be written.
+    // Runs the checks into the work's list of what they found.
     void find() {
         duplicateChannels();
         duplicateNames();
@@ -94,16 +113,6 @@ public:
         duplicateTransponders();
         emptyTransponders();
         unnamedGroups();
-    }
-
-    size_t count() const { return found_.size(); }
-
-    // Writes each finding and hands it to `report`, in order.
-    void write(const std::function<void(const FindingView&)>& report) const {
-        FindingTexts texts(db_, naming_, live_);
-        for (const Found& found : found_) {
-            texts.write(found, report);
-        }
     }
 
 private:
@@ -125,9 +134,9 @@ private:
 
     // a: the channel, b: the channel whose transponder and service ID it has.
     void duplicateChannels() {
-        std::vector<std::pair<uint32_t, int>> keys;
-        keys.reserve(live_.size());
-        for (int ch : live_) {
+        auto& keys = work_.channelKeys;
+        keys.clear();
+        for (int ch : work_.live) {
             keys.emplace_back(static_cast<uint32_t>(db_.channelTransponder(ch)) << 16 |
                                   static_cast<uint32_t>(db_.channelServiceId(ch)),
                               ch);
@@ -141,9 +150,9 @@ private:
 
     // a: the channel, b: the channel whose name it has.
     void duplicateNames() {
-        std::vector<FoldedName> names;
-        names.reserve(live_.size());
-        for (int ch : live_) {
+        std::vector<FoldedName>& names = work_.names;
+        names.clear();
+        for (int ch : work_.live) {
             const std::string_view name = db_.channelName(ch);
             if (isBlank(name)) {
                 continue;  // a blank name is a finding of its own
@@ -151,23 +160,24 @@ private:
             names.emplace_back(db_.isRadioChannel(ch), name, ch);
         }
         listRuns(
-            DuplicateNameAt, sortedNames(names),
+            DuplicateNameAt, sortedNames(),
             [](const FoldedName* x, const FoldedName* y) { return x->sameName(*y); },
             [](const FoldedName* name) { return name->slot; });
     }
 
-    // `names` in an order that brings equal names together, each name's by slot. Sorted by
-    // hash, which compares numbers instead of texts; a run of one hash, mostly one name, is
-    // sorted by name, which parts names that share a hash.
-    static std::vector<const FoldedName*> sortedNames(const std::vector<FoldedName>& names) {
-        std::vector<std::pair<uint64_t, size_t>> hashes;
-        hashes.reserve(names.size());
+    // The names in an order that brings equal names together, each name's by slot. Sorted
+    // by hash, which compares numbers instead of texts; a run of one hash, mostly one name,
+    // is sorted by name, which parts names that share a hash.
+    const std::vector<const FoldedName*>& sortedNames() {
+        const std::vector<FoldedName>& names = work_.names;
+        auto& hashes = work_.nameHashes;
+        hashes.clear();
         for (size_t i = 0; i < names.size(); ++i) {
             hashes.emplace_back(names[i].hash(), i);
         }
         std::sort(hashes.begin(), hashes.end());
-        std::vector<const FoldedName*> sorted;
-        sorted.reserve(names.size());
+        std::vector<const FoldedName*>& sorted = work_.sortedNames;
+        sorted.clear();
         for (const auto& [hash, i] : hashes) {
             sorted.push_back(&names[i]);
         }
@@ -188,7 +198,7 @@ private:
 
     // a: the channel.
     void blankNames() {
-        for (int ch : live_) {
+        for (int ch : work_.live) {
             if (isBlank(db_.channelName(ch))) {
                 found_.push_back({BlankNameAt, ch});
             }
@@ -197,7 +207,7 @@ private:
 
     // a: the channel.
     void pidRanges() {
-        for (int ch : live_) {
+        for (int ch : work_.live) {
             if (db_.channelVideoPid(ch) > PidLimit || db_.channelAudioPid(ch) > PidLimit ||
                 db_.channelPcrPid(ch) > PidLimit ||
                 db_.channelServiceId(ch) == UnassignedServiceId) {
@@ -210,7 +220,7 @@ private:
     void hiddenSatellites() {
         int count[SatelliteCapacity] = {};
         int first[SatelliteCapacity];
-        for (int ch : live_) {
+        for (int ch : work_.live) {
             const int s = db_.channelSatellite(ch);
             if (!db_.isSatelliteShown(s) && count[s]++ == 0) {
                 first[s] = ch;
@@ -226,10 +236,10 @@ private:
     // a: the transponder, b: the transponder whose satellite, MHz and polarization it has
     // (the key a comparison of two lists pairs transponders by).
     void duplicateTransponders() {
-        std::vector<std::pair<uint64_t, int>> keys;
-        keys.reserve(TransponderCapacity);
+        auto& keys = work_.transponderKeys;
+        keys.clear();
         for (int t = 0; t < TransponderCapacity; ++t) {
-            if (liveTransponder_[t]) {
+            if (work_.liveTransponder[t]) {
                 keys.emplace_back(transponderMatchKey(db_, t), t);
             }
         }
@@ -242,12 +252,13 @@ private:
 
     // a: the transponder.
     void emptyTransponders() {
-        std::vector<int> count(TransponderCapacity, 0);
-        for (int ch : live_) {
+        std::vector<int>& count = work_.transponderChannels;
+        count.assign(TransponderCapacity, 0);
+        for (int ch : work_.live) {
             ++count[db_.channelTransponder(ch)];
         }
         for (int t = 0; t < TransponderCapacity; ++t) {
-            if (liveTransponder_[t] && count[t] == 0) {
+            if (work_.liveTransponder[t] && count[t] == 0) {
                 found_.push_back({EmptyTransponderAt, t});
             }
         }
@@ -257,7 +268,7 @@ private:
     void unnamedGroups() {
         int members[FavoriteGroupCount] = {};
         int first[FavoriteGroupCount];
-        for (int ch : live_) {
+        for (int ch : work_.live) {
             const int bits = db_.channelFavoriteBits(ch);
             for (int g = 0; g < FavoriteGroupCount; ++g) {
                 if ((bits >> g & 1) != 0 && members[g]++ == 0) {
@@ -273,34 +284,32 @@ private:
     }
 
     const ChannelDatabase& db_;
-    ChannelNaming naming_;
-    bool liveTransponder_[TransponderCapacity];
-    std::vector<int> live_;
-    std::vector<Found> found_;
+    ProblemFinder::Work& work_;
+    std::vector<Found>& found_;
 };
 
 }  // namespace
 
-std::vector<Finding> findProblems(const ChannelDatabase& db, ChannelNaming naming) {
-    ProblemFinder finder(db, naming);
-    finder.find();
-    std::vector<Finding> findings;
-    findings.reserve(finder.count());
-    finder.write([&](const FindingView& finding) {
-        findings.push_back({finding.kind, finding.channel, finding.transponder, finding.row,
-                            std::string(finding.text)});
-    });
+ProblemFinder::ProblemFinder() : work_(std::make_unique<Work>()) {}
+
+ProblemFinder::~ProblemFinder() = default;
+
+void ProblemFinder::find(const ChannelDatabase& db, ChannelNaming naming, FindingList& findings) {
+    Checks(db, *work_).find();
+    findings.clear();
+    FindingTexts texts(db, naming, work_->live, work_->texts, findings);
+    for (const Found& found : work_->found) {
+        texts.write(found);
+    }
+}
+
+FindingList findProblems(const ChannelDatabase& db, ChannelNaming naming) {
+    FindingList findings;
+    ProblemFinder().find(db, naming, findings);
     return findings;
 }
 
-void reportProblems(const ChannelDatabase& db, ChannelNaming naming,
-                    const std::function<void(const FindingView&)>& report) {
-    ProblemFinder finder(db, naming);
-    finder.find();
-    finder.write(report);
-}
-
-std::array<int, ProblemKinds.size()> countProblems(const std::vector<Finding>& findings) {
+std::array<int, ProblemKinds.size()> countProblems(std::span<const Finding> findings) {
     std::array<int, ProblemKinds.size()> counts{};
     size_t k = 0;  // the kind of the finding before: findings of one kind come together
     for (const Finding& finding : findings) {

@@ -4,8 +4,8 @@
 #pragma once
 
 #include <array>
-#include <functional>
-#include <string>
+#include <memory>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -39,37 +39,72 @@ constexpr std::array<std::string_view, 8> ProblemKinds = {
     problem::PidRange,         problem::HiddenSatellite, problem::DuplicateTransponder,
     problem::EmptyTransponder, problem::FavoriteUnnamed};
 
+// A finding's text is Latin-1 bytes, like the names it quotes, held by the list it is in.
 struct Finding {
     std::string_view kind;  // one of ProblemKinds
     int channel = -1;       // the slot it concerns, -1 for none
     int transponder = -1;   // the transponder it concerns, -1 for none
     int row = -1;           // the channel's No. in the ALL list, -1 for none
-    std::string text;       // Latin-1 bytes, like the names it quotes
+    std::string_view text;
+};
+
+// Findings whose texts share one buffer the list owns, rather than a string each: a list of
+// thousands takes a few allocations, and none when a cleared list is filled again. A text
+// lasts as long as its list, moved or not, until the list is cleared or assigned.
+class FindingList {
+public:
+    FindingList() = default;
+    FindingList(const FindingList& other);
+    FindingList& operator=(const FindingList& other);
+    FindingList(FindingList&& other) noexcept = default;
+    FindingList& operator=(FindingList&& other) noexcept = default;
+    ~FindingList() = default;
+
+    size_t size() const { return findings_.size(); }
+    bool empty() const { return findings_.empty(); }
+    const Finding& operator[](size_t i) const { return findings_[i]; }
+    const Finding* begin() const { return findings_.data(); }
+    const Finding* end() const { return findings_.data() + findings_.size(); }
+
+    // Empties the list, keeping its storage for the next findings.
+    void clear();
+    // Adds `finding` with a copy of its text, which is none of this list's.
+    void add(const Finding& finding);
+
+private:
+    // Makes room for `more` bytes of text, moving the texts to a larger buffer if need be.
+    void reserveText(size_t more);
+
+    std::vector<Finding> findings_;
+    std::vector<char> texts_;  // unlike a string's, a vector's bytes stay put when it moves
 };
 
 // How the texts name a channel: by its slot (`channel 15 "News"`, what scripts take) or as
 // the list shows it, by its No. in the ALL list (`No. 0009 "News"`).
 enum class ChannelNaming { Slot, ListNumber };
 
-// The findings of `db`, by kind in the order of ProblemKinds, each kind's by slot.
-std::vector<Finding> findProblems(const ChannelDatabase& db,
-                                  ChannelNaming naming = ChannelNaming::Slot);
+// Finds the problems of databases, keeping its work space from one check to the next, for
+// callers that check often; one check at a time.
+class ProblemFinder {
+public:
+    ProblemFinder();
+    ~ProblemFinder();
+    ProblemFinder(const ProblemFinder&) = delete;
+    ProblemFinder& operator=(const ProblemFinder&) = delete;
 
-// A finding as reportProblems hands it over: its text lasts until the next one.
-struct FindingView {
-    std::string_view kind;
-    int channel;
-    int transponder;
-    int row;
-    std::string_view text;
+    // Replaces `findings` with the findings of `db`, as findProblems lists them.
+    void find(const ChannelDatabase& db, ChannelNaming naming, FindingList& findings);
+
+    struct Work;  // what the checks sort and count, kept for the next check
+
+private:
+    std::unique_ptr<Work> work_;
 };
 
-// The findings of findProblems, in its order, each handed to `report` as soon as its text
-// is written, without a copy of the text for each: for callers that only pass them on.
-void reportProblems(const ChannelDatabase& db, ChannelNaming naming,
-                    const std::function<void(const FindingView&)>& report);
+// The findings of `db`, by kind in the order of ProblemKinds, each kind's by slot.
+FindingList findProblems(const ChannelDatabase& db, ChannelNaming naming = ChannelNaming::Slot);
 
 // The number of findings of each kind, in the order of ProblemKinds.
-std::array<int, ProblemKinds.size()> countProblems(const std::vector<Finding>& findings);
+std::array<int, ProblemKinds.size()> countProblems(std::span<const Finding> findings);
 
 }  // namespace kavro

@@ -23,6 +23,7 @@ public:
         putLetters(4);
     }
     using CoreTest::db;
+    using CoreTest::freeAllChannels;
     using CoreTest::putChannel;
     using CoreTest::putSatellite;
     using CoreTest::putTransponder;
@@ -117,7 +118,7 @@ TEST_F(ProblemsTest, EachPlantedFaultIsFoundOnceAsItsKind) {
     for (const Planted& c : cases) {
         SetUp();
         c.plant(*this);
-        const std::vector<Finding> findings = findProblems(*db);
+        const FindingList findings = findProblems(*db);
         ASSERT_EQ(findings.size(), 1u) << c.name;
         EXPECT_EQ(findings[0].kind, c.kind) << c.name;
         EXPECT_EQ(findings[0].channel, c.channel) << c.name;
@@ -175,7 +176,7 @@ TEST_F(ProblemsTest, LookAlikesThatAreNoFaultAreNotFound) {
     for (const auto& [name, plant] : cases) {
         SetUp();
         plant(*this);
-        const std::vector<Finding> findings = findProblems(*db);
+        const FindingList findings = findProblems(*db);
         EXPECT_TRUE(findings.empty()) << name << ": " << (findings.empty() ? "" : findings[0].text);
     }
 }
@@ -184,7 +185,7 @@ TEST_F(ProblemsTest, FindingsComeByKindThenBySlotAndCountEachKind) {
     putChannel(8, 0, "A", 1);  // duplicate channel of 0, duplicate name of 0
     putChannel(6, 0, "b", 2);  // duplicate channel of 1, duplicate name of 1
     putTransponder(3, 1);      // empty
-    const std::vector<Finding> findings = findProblems(*db);
+    const FindingList findings = findProblems(*db);
     std::vector<std::pair<std::string_view, int>> seen;
     for (const Finding& f : findings) {
         seen.emplace_back(f.kind, f.channel);
@@ -207,14 +208,14 @@ TEST_F(ProblemsTest, ChannelsAreNamedBySlotOrByTheirNoInTheAllList) {
     putChannel(15, 0, "b", 2);
     putChannel(20, 0, "B", 3);  // the name of 15
     putChannel(22, 0, " ", 4);  // blank
-    const std::vector<Finding> bySlot = findProblems(*db);
-    const std::vector<Finding> byNo = findProblems(*db, ChannelNaming::ListNumber);
+    const FindingList bySlot = findProblems(*db);
+    const FindingList byNo = findProblems(*db, ChannelNaming::ListNumber);
     ASSERT_EQ(bySlot.size(), 2u);
     ASSERT_EQ(byNo.size(), 2u);
     EXPECT_EQ(bySlot[0].text, "channel 20 \"B\" has the name of channel 15 \"b\" (both TV)");
     EXPECT_EQ(byNo[0].text, "No. 0002 \"B\" has the name of No. 0001 \"b\" (both TV)");
     EXPECT_EQ(byNo[1].text.substr(0, 9), "No. 0003 ");
-    for (const std::vector<Finding>* findings : {&bySlot, &byNo}) {
+    for (const FindingList* findings : {&bySlot, &byNo}) {
         EXPECT_EQ((*findings)[0].row, 2);
         EXPECT_EQ((*findings)[1].row, 3);
         EXPECT_EQ((*findings)[0].channel, 20);
@@ -260,23 +261,65 @@ TEST_F(ProblemsTest, ADuplicateNameNamesTheFirstChannelOfThatNameInItsView) {
     }
 }
 
-// What reportProblems hands over, one finding at a time, is what findProblems lists.
-TEST_F(ProblemsTest, ReportedFindingsAreTheListedOnes) {
-    putChannel(8, 0, "A", 1);  // duplicate channel and name of 0
-    putChannel(6, 0, " ", 9);  // blank
-    putTransponder(3, 1);      // empty
-    using Fields = std::tuple<std::string_view, int, int, int, std::string>;
-    for (const ChannelNaming naming : {ChannelNaming::Slot, ChannelNaming::ListNumber}) {
-        std::vector<Fields> listed, reported;
-        for (const Finding& f : findProblems(*db, naming)) {
-            listed.emplace_back(f.kind, f.channel, f.transponder, f.row, f.text);
-        }
-        reportProblems(*db, naming, [&](const FindingView& f) {
-            reported.emplace_back(f.kind, f.channel, f.transponder, f.row, std::string(f.text));
-        });
-        EXPECT_EQ(reported, listed);
-        EXPECT_EQ(listed.size(), 4u);
+using Fields = std::tuple<std::string_view, int, int, int, std::string>;
+
+std::vector<Fields> fieldsOf(const FindingList& findings) {
+    std::vector<Fields> fields;
+    for (const Finding& f : findings) {
+        fields.emplace_back(f.kind, f.channel, f.transponder, f.row, std::string(f.text));
     }
+    return fields;
+}
+
+// A finder and a list kept from one check to the next find what a fresh check finds, when a
+// check of many findings comes before one of few and after one of none.
+TEST_F(ProblemsTest, AKeptFinderAndListFindWhatAFreshCheckFinds) {
+    const std::function<void(ProblemsTest&)> tables[] = {
+        [](ProblemsTest&) {},
+        [](ProblemsTest& t) {
+            t.putTransponder(1, 1, 10700000);
+            for (int ch = 6; ch < 300; ++ch) {
+                t.putChannel(ch, ch % 2, ch % 3 ? "a" : " ", ch % 5);
+            }
+            for (int tp = 2; tp < 60; ++tp) {
+                t.putTransponder(tp, 1);
+            }
+        },
+        [](ProblemsTest& t) {
+            t.freeAllChannels();
+            t.putChannel(3, 0, "x", 1);
+            t.putChannel(4, 0, "X", 1);
+        },
+    };
+    ProblemFinder finder;
+    FindingList kept;
+    for (const ChannelNaming naming : {ChannelNaming::Slot, ChannelNaming::ListNumber}) {
+        for (size_t i = 0; i < std::size(tables); ++i) {
+            tables[i](*this);
+            finder.find(*db, naming, kept);
+            EXPECT_EQ(fieldsOf(kept), fieldsOf(findProblems(*db, naming))) << i;
+        }
+    }
+}
+
+// A list's texts go with it when it moves, and a copy's are its own.
+TEST_F(ProblemsTest, CopiedAndMovedListsKeepTheirTexts) {
+    for (int ch = 6; ch < 400; ++ch) {
+        putChannel(ch, 0, "a", ch);  // enough findings for the texts to outgrow a buffer
+    }
+    FindingList original = findProblems(*db);
+    const std::vector<Fields> expected = fieldsOf(original);
+    ASSERT_GT(expected.size(), 300u);
+    FindingList copied(original);
+    FindingList assigned;
+    assigned = original;
+    FindingList moved(std::move(original));
+    original = findProblems(*db, ChannelNaming::ListNumber);  // reused after its move
+    for (const FindingList* list : {&copied, &assigned, &moved}) {
+        EXPECT_EQ(fieldsOf(*list), expected);
+    }
+    copied = FindingList();
+    EXPECT_EQ(fieldsOf(assigned), expected);
 }
 
 // Counted in any order, with findings of no kind among them, against counting each kind.
@@ -304,7 +347,7 @@ TEST(Problems, TheReadyMadeDatabasesAreCleanButForTheOneServiceId65535) {
     // The full one numbers its services (7c + 1) mod 65536, which makes 65535 once.
     EditSession full;
     ASSERT_TRUE(testing::loadImage(full, testing::fullCapacityImage()));
-    const std::vector<Finding> findings = findProblems(full.database());
+    const FindingList findings = findProblems(full.database());
     ASSERT_EQ(findings.size(), 1u);
     EXPECT_EQ(findings[0].kind, problem::PidRange);
     EXPECT_EQ(findings[0].channel, 9362);

@@ -283,7 +283,10 @@ bool checkLintInput(const uint8_t* data, size_t size) {
     if (!loaded->load(input)) {
         return false;
     }
-    const std::vector<Finding> findings = findProblems(loaded->db);
+    // Its work space and the list's storage kept from one input to the next.
+    static ProblemFinder finder;
+    static FindingList findings;
+    finder.find(loaded->db, ChannelNaming::Slot, findings);
     const auto counts = countProblems(findings);
     size_t previousKind = 0;
     std::array<int, ProblemKinds.size()> listed{};

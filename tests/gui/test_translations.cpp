@@ -250,10 +250,11 @@ void TranslationsTest::everyCoreTextIsTranslated() {
             loadedFile(QStringLiteral(KAVRO_TEST_DATA_DIR "/") + QLatin1String(sample));
         QVERIFY(file != nullptr);
         // By slot, as kavro-tool names channels, and by No., as the window does.
-        std::vector<Finding> findings = findProblems(file->database());
-        for (Finding& finding : findProblems(file->database(), ChannelNaming::ListNumber)) {
-            findings.push_back(std::move(finding));
-        }
+        std::vector<Finding> findings;
+        const FindingList bySlot = findProblems(file->database());
+        const FindingList byNo = findProblems(file->database(), ChannelNaming::ListNumber);
+        findings.insert(findings.end(), bySlot.begin(), bySlot.end());
+        findings.insert(findings.end(), byNo.begin(), byNo.end());
         for (const QString& code : {QStringLiteral("de"), QStringLiteral("ar")}) {
             QVERIFY(language.use(code));
             for (const Finding& finding : findings) {

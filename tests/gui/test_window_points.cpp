@@ -40,12 +40,12 @@ QStringList selectedChannels(const OpenedWindow& h) {
 void findingsNameChannelsByNo(OpenedWindow& h) {
     QVERIFY(h.renameChannel(2, "ZDF"));  // the name of channel 3
     QTRY_VERIFY(!h.window->panes().problems.panel()->isChecking());
-    const std::vector<Finding>& findings = h.window->panes().problems.panel()->findings();
+    const FindingList& findings = h.window->panes().problems.panel()->findings();
     const auto named = std::find_if(findings.begin(), findings.end(), [](const Finding& f) {
         return f.kind == problem::DuplicateName;
     });
     QVERIFY(named != findings.end());
-    QCOMPARE(QString::fromLatin1(named->text.c_str()),
+    QCOMPARE(QString::fromLatin1(named->text.data(), qsizetype(named->text.size())),
              QStringLiteral("No. 0003 \"ZDF\" has the name of No. 0002 \"ZDF\" (both TV)"));
 }
 

@@ -68,7 +68,7 @@ QVariant ProblemsModel::headerData(int section, Qt::Orientation orientation, int
                                  : QCoreApplication::translate("kavro::ProblemsPanel", "Problem");
 }
 
-void ProblemsModel::setFindings(std::vector<Finding> findings) {
+void ProblemsModel::setFindings(FindingList findings) {
     beginResetModel();
     findings_ = std::move(findings);
     endResetModel();
@@ -129,7 +129,7 @@ void ProblemsPanel::recheck() {
     pending_ = false;
     checkDelay_.stop();
     show(session_.isOpen() ? findProblems(session_.database(), ChannelNaming::ListNumber)
-                           : std::vector<Finding>());
+                           : FindingList());
 }
 
 void ProblemsPanel::sessionChanged(const SessionChange& change) {
@@ -167,12 +167,12 @@ void ProblemsPanel::checkEnded() {
     if (pending_ && session_.isOpen()) {
         startCheck();
     } else if (checkedGeneration_ == generation_ && session_.isOpen()) {
-        QFuture<std::vector<Finding>> check = watcher_.future();
+        QFuture<FindingList> check = watcher_.future();
         show(check.takeResult());
     }
 }
 
-void ProblemsPanel::show(std::vector<Finding> findings) {
+void ProblemsPanel::show(FindingList findings) {
     model_->setFindings(std::move(findings));
     emit countChanged(count());
 }

@@ -11,7 +11,6 @@
 #include <QThreadPool>
 #include <QTimer>
 #include <QWidget>
-#include <vector>
 
 #include "database/ChannelDatabase.h"
 
@@ -39,11 +38,11 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation,
                         int role = Qt::DisplayRole) const override;
 
-    void setFindings(std::vector<Finding> findings);
-    const std::vector<Finding>& findings() const { return findings_; }
+    void setFindings(FindingList findings);
+    const FindingList& findings() const { return findings_; }
 
 private:
-    std::vector<Finding> findings_;
+    FindingList findings_;
 };
 
 class ProblemsPanel : public QWidget, public SessionObserver {
@@ -60,7 +59,7 @@ public:
     // are shown when the event loop next runs.
     void waitForRunningCheck();
     int count() const { return static_cast<int>(model_->findings().size()); }
-    const std::vector<Finding>& findings() const { return model_->findings(); }
+    const FindingList& findings() const { return model_->findings(); }
     QTableView* view() const { return view_; }
 
     // Found anew after an open and after every change of the tables.
@@ -75,14 +74,14 @@ signals:
 
 private:
     void startCheck();
-    void show(std::vector<Finding> findings);
+    void show(FindingList findings);
     void checkEnded();
 
     const EditSession& session_;
     ProblemsModel* model_;
     QTableView* view_;
     QThreadPool worker_;
-    QFutureWatcher<std::vector<Finding>> watcher_;
+    QFutureWatcher<FindingList> watcher_;
     QTimer checkDelay_;
     // From the start of a check until its end was handled.
     bool checking_ = false;
