@@ -34,6 +34,13 @@ void FindingList::clear() {
     texts_.clear();
 }
 
+void FindingList::reserve(size_t count, size_t textBytes) {
+    findings_.reserve(count);
+    if (textBytes > texts_.size()) {
+        reserveText(textBytes - texts_.size());
+    }
+}
+
 void FindingList::add(const Finding& finding) {
     const std::string_view text = finding.text;
     reserveText(text.size());

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "ByteOrder.h"
 #include "ChannelDatabase.h"
 #include "ChannelMatch.h"
 #include "ProblemTexts.h"
@@ -93,10 +94,12 @@ public:
         for (int t = 0; t < TransponderCapacity; ++t) {
             work.liveTransponder[t] = db.isLiveTransponder(t);
         }
-        // A live channel is one on a live transponder.
+        // A live channel is one on a live transponder. The records are read directly, as
+        // this is the one loop over every slot.
         work.live.clear();
+        const ChannelTables& tables = db.tables();
         for (int ch = 0; ch < ChannelCapacity; ++ch) {
-            const int t = db.channelTransponder(ch);
+            const int t = readU16(tables.channels[ch] + ch::TransponderIndex);
             if (t < TransponderCapacity && work.liveTransponder[t]) {
                 work.live.push_back(ch);
             }
@@ -297,6 +300,9 @@ ProblemFinder::~ProblemFinder() = default;
 void ProblemFinder::find(const ChannelDatabase& db, ChannelNaming naming, FindingList& findings) {
     Checks(db, *work_).find();
     findings.clear();
+    // Most texts are shorter than this; the buffer grows for longer ones.
+    constexpr size_t TypicalTextBytes = 72;
+    findings.reserve(work_->found.size(), work_->found.size() * TypicalTextBytes);
     FindingTexts texts(db, naming, work_->live, work_->texts, findings);
     for (const Found& found : work_->found) {
         texts.write(found);

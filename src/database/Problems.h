@@ -68,6 +68,8 @@ public:
 
     // Empties the list, keeping its storage for the next findings.
     void clear();
+    // Makes room for `count` findings and `textBytes` bytes of their texts.
+    void reserve(size_t count, size_t textBytes);
     // Adds `finding` with a copy of its text, which is none of this list's.
     void add(const Finding& finding);
 
