@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstring>
 
 #include "ChannelDatabase.h"
 #include "DisplayText.h"
@@ -16,6 +17,29 @@ void appendNumber(std::string& text, int value) {
     char digits[16];
     text.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
 }
+
+// Words and numbers put together on the stack and appended to a text at once: one append
+// where there would be one for each.
+class Words {
+public:
+    Words& operator<<(std::string_view words) {
+        const size_t length = std::min(words.size(), sizeof bytes_ - size_);
+        std::memcpy(bytes_ + size_, words.data(), length);
+        size_ += length;
+        return *this;
+    }
+    // `value` in decimal, as std::to_string writes it.
+    Words& operator<<(int value) {
+        size_ = static_cast<size_t>(
+            std::to_chars(bytes_ + size_, bytes_ + sizeof bytes_, value).ptr - bytes_);
+        return *this;
+    }
+    void appendTo(std::string& text) const { text.append(bytes_, size_); }
+
+private:
+    char bytes_[96];  // more than the words of any text
+    size_t size_ = 0;
+};
 
 void appendQuoted(std::string& text, std::string_view name) {
     text += '"';
@@ -86,15 +110,11 @@ void FindingTexts::appendChannel(int ch) {
 
 // `transponder 3 (11727H 27500 on "Astra")`.
 void FindingTexts::appendTransponder(int t) {
-    text_ += "transponder ";
-    appendNumber(text_, t);
-    text_ += " (";
+    (Words() << "transponder " << t << " (").appendTo(text_);
     appendTransponderShortText(text_, db_, t);
-    text_ += ' ';
-    appendNumber(text_, db_.transponderSymbolRate(t));
-    text_ += " on ";
-    appendQuoted(text_, db_.satelliteName(db_.transponderSatellite(t)));
-    text_ += ')';
+    (Words() << " " << db_.transponderSymbolRate(t) << " on \"").appendTo(text_);
+    text_ += db_.satelliteName(db_.transponderSatellite(t));
+    text_ += "\")";
 }
 
 void FindingTexts::duplicateChannelText(int ch, int original) {
@@ -183,8 +203,7 @@ bool FindingTexts::appendWrittenTransponder(int t) {
 void FindingTexts::duplicateTransponderText(int t, int original) {
     appendTransponder(t);
     parts_.push_back({t, findings_.size(), text_.size()});
-    text_ += " has the frequency and polarization of transponder ";
-    appendNumber(text_, original);
+    (Words() << " has the frequency and polarization of transponder " << original).appendTo(text_);
     add(DuplicateTransponderAt, -1, t);
 }
 
