@@ -1,6 +1,7 @@
 #include "Problems.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cstdint>
 #include <cstring>
 
@@ -74,8 +75,8 @@ struct ProblemFinder::Work {
     bool liveTransponder[TransponderCapacity];
     std::vector<int> live;  // the live channel slots, ascending
     std::vector<Found> found;
-    std::vector<std::pair<uint32_t, int>> channelKeys;
-    std::vector<std::pair<uint64_t, int>> transponderKeys;
+    std::vector<uint64_t> channelKeys;      // slotKey()s
+    std::vector<uint64_t> transponderKeys;  // slotKey()s
     std::vector<FoldedName> names;
     std::vector<std::pair<uint64_t, size_t>> nameHashes;
     std::vector<const FoldedName*> sortedNames;
@@ -131,24 +132,36 @@ private:
             }
             i = end;
         }
-        std::sort(found_.begin() + static_cast<std::ptrdiff_t>(first), found_.end(),
-                  [](const Found& x, const Found& y) { return x.a < y.a; });
+        const auto bySlot = [](const Found& x, const Found& y) { return x.a < y.a; };
+        const auto from = found_.begin() + static_cast<std::ptrdiff_t>(first);
+        // One run, as when a whole table is alike, is in slot order already.
+        if (!std::is_sorted(from, found_.end(), bySlot)) {
+            std::sort(from, found_.end(), bySlot);
+        }
     }
+
+    // `key` and `slot` in one number, which sorts as the pair (key, slot) does: `key` below
+    // 2^(64 - SlotBits), `slot` below 2^SlotBits.
+    static constexpr int SlotBits = 14;
+    static_assert(ChannelCapacity <= 1 << SlotBits && TransponderCapacity <= 1 << SlotBits);
+    static uint64_t slotKey(uint64_t key, int slot) {
+        assert(key < uint64_t{1} << (64 - SlotBits));
+        return key << SlotBits | static_cast<uint64_t>(slot);
+    }
+    static bool sameKey(uint64_t x, uint64_t y) { return x >> SlotBits == y >> SlotBits; }
+    static int slotOf(uint64_t key) { return static_cast<int>(key & ((1 << SlotBits) - 1)); }
 
     // a: the channel, b: the channel whose transponder and service ID it has.
     void duplicateChannels() {
         auto& keys = work_.channelKeys;
         keys.clear();
         for (int ch : work_.live) {
-            keys.emplace_back(static_cast<uint32_t>(db_.channelTransponder(ch)) << 16 |
-                                  static_cast<uint32_t>(db_.channelServiceId(ch)),
-                              ch);
+            const auto key = static_cast<uint32_t>(db_.channelTransponder(ch)) << 16 |
+                             static_cast<uint32_t>(db_.channelServiceId(ch));
+            keys.push_back(slotKey(key, ch));
         }
         std::sort(keys.begin(), keys.end());
-        listRuns(
-            DuplicateChannelAt, keys,
-            [](const auto& x, const auto& y) { return x.first == y.first; },
-            [](const auto& key) { return key.second; });
+        listRuns(DuplicateChannelAt, keys, sameKey, slotOf);
     }
 
     // a: the channel, b: the channel whose name it has.
@@ -243,14 +256,12 @@ private:
         keys.clear();
         for (int t = 0; t < TransponderCapacity; ++t) {
             if (work_.liveTransponder[t]) {
-                keys.emplace_back(transponderMatchKey(db_, t), t);
+                // Below 2^48: a satellite's index below 2^8, then MHz below 2^32 / 1000.
+                keys.push_back(slotKey(transponderMatchKey(db_, t), t));
             }
         }
         std::sort(keys.begin(), keys.end());
-        listRuns(
-            DuplicateTransponderAt, keys,
-            [](const auto& x, const auto& y) { return x.first == y.first; },
-            [](const auto& key) { return key.second; });
+        listRuns(DuplicateTransponderAt, keys, sameKey, slotOf);
     }
 
     // a: the transponder.
