@@ -8,6 +8,7 @@
 #include "Commands.h"
 #include "FileOptions.h"
 #include "TextOutput.h"
+#include "Tool.h"
 #include "ToolSupport.h"
 #include "database/Problems.h"
 #include "database/ViewIndex.h"
@@ -114,7 +115,8 @@ private:
 
 }  // namespace
 
-int runLint(const Arguments& args, EditSession& session, std::ostream& out, std::ostream& err) {
+int runLint(const Arguments& args, EditSession& session, std::ostream& out, std::ostream& err,
+            LintBuffers* lint) {
     FileOptions options;
     std::string problem;
     if (!parseFileOptions(args, 1, options, problem)) {
@@ -124,7 +126,10 @@ int runLint(const Arguments& args, EditSession& session, std::ostream& out, std:
         return ExitFailure;  // unreadable or invalid alike: 1 means findings
     }
     FindingsWriter writer(out, options.format == "json");
-    for (const Finding& finding : findProblems(session.database(), ChannelNaming::Slot)) {
+    LintBuffers own;
+    LintBuffers& buffers = lint != nullptr ? *lint : own;
+    buffers.finder.find(session.database(), ChannelNaming::Slot, buffers.findings);
+    for (const Finding& finding : buffers.findings) {
         writer.add(finding);
     }
     return writer.finish() ? ExitFindings : ExitOk;

@@ -43,7 +43,8 @@ private:
 };
 
 int runCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
-               std::ostream& err, FileWriter& writer, bool outIsTerminal, EditSession* given) {
+               std::ostream& err, FileWriter& writer, bool outIsTerminal, EditSession* given,
+               LintBuffers* lint) {
     if (args.empty()) {
         return usageError(err, messages::NoCommandGiven);
     }
@@ -72,7 +73,7 @@ int runCommand(const std::vector<std::string>& args, std::istream& in, std::ostr
         return runList(args, session, out, err, outIsTerminal);
     }
     if (command == "lint") {
-        return runLint(args, session, out, err);
+        return runLint(args, session, out, err, lint);
     }
     if (command == "diff") {
         return runDiff(args, out, err);
@@ -89,8 +90,9 @@ int runCommand(const std::vector<std::string>& args, std::istream& in, std::ostr
 }  // namespace
 
 int runTool(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
-            std::ostream& err, FileWriter& writer, bool outIsTerminal, EditSession* session) {
-    int code = runCommand(args, in, out, err, writer, outIsTerminal, session);
+            std::ostream& err, FileWriter& writer, bool outIsTerminal, EditSession* session,
+            LintBuffers* lint) {
+    int code = runCommand(args, in, out, err, writer, outIsTerminal, session, lint);
     // A write that failed (a full disk, a closed stream) makes the run a failure.
     if (!out.flush()) {
         err << messages::CannotWriteOutput << "\n";

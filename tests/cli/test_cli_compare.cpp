@@ -1,6 +1,9 @@
 // kavro-tool lint and diff, and the script command apply-order: their outputs in text and
 // JSON, their exit codes, and one refusal each.
+#include <sstream>
+
 #include "CliTestSupport.h"
+#include "cli/Tool.h"
 
 namespace kavro::clitest {
 namespace {
@@ -45,6 +48,30 @@ TEST_F(CliCompare, LintPrintsOneFindingALineOrJsonAndExitsByWhatItFound) {
     EXPECT_EQ(clean.code, 0);
     EXPECT_EQ(clean.out.substr(0, 17), "{\"findings\": [],\n");
     EXPECT_EQ(runKavroTool({"lint", six_}).out, "");
+}
+
+// A caller's buffers kept from one lint to the next: each run writes what a lint of its own
+// writes, a file of many findings first, then one of one, then a clean one.
+TEST_F(CliCompare, LintWithKeptBuffersWritesWhatALintOfItsOwnWrites) {
+    std::string script = "hide-satellite 0\n";
+    for (int i = 0; i < 40; ++i) {
+        script += "add-transponder 0 11000 22000 1\n";
+    }
+    const std::string many = edited(known_, "many.tbn", script);
+    EditSession session;
+    cli::LintBuffers lint;
+    for (const std::string& file : {many, known_, six_}) {
+        for (const char* format : {"text", "json"}) {
+            std::istringstream in;
+            std::ostringstream out, err;
+            const int code = cli::runTool({"lint", file, "--format", format}, in, out, err,
+                                          systemFileWriter(), false, &session, &lint);
+            const ToolRun own = runKavroTool({"lint", file, "--format", format});
+            EXPECT_EQ(code, own.code) << file;
+            EXPECT_EQ(out.str(), own.out) << file;
+        }
+    }
+    EXPECT_GT(lines(runKavroTool({"lint", many}).out).size(), 40u);
 }
 
 TEST_F(CliCompare, LintAndDiffExitTwoForAFileTheyCannotTake) {

@@ -167,8 +167,9 @@ void checkLintTool(const std::string& path, const std::array<int, ProblemKinds.s
     output.clear();
     std::ostringstream out(std::move(output)), err;
     static EditSession session;
+    static cli::LintBuffers lint;
     const int code = cli::runTool({"lint", path, "--format", "json"}, in, out, err,
-                                  systemFileWriter(), false, &session);
+                                  systemFileWriter(), false, &session, &lint);
     require(code == (any ? 1 : 0), "kavro-tool lint fails when there are findings");
     const std::string_view json = out.view();
     // A quote in a text is escaped, so this only starts a finding.
