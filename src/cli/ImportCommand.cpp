@@ -163,7 +163,7 @@ private:
 
 bool importCommand(Context& c) {
     const std::string& path = c.args.word(0);
-    const ImportSource source = readImportSource(path);
+    const ImportSource source = readImportSource(path, c.session.otherDatabases());
     if (!source.database) {
         return c.args.refuse(source.message + " " + quotedWord(path) + ": " + source.reason);
     }

@@ -149,6 +149,12 @@ std::string satelliteItemText(const ChannelDatabase& db, const ViewIndex& index,
 std::string transponderItemText(const ChannelDatabase& db, const ViewIndex& index, int t) {
     std::string text;
     text.reserve(32);
+    appendTransponderItemText(text, db, index, t);
+    return text;
+}
+
+void appendTransponderItemText(std::string& text, const ChannelDatabase& db, const ViewIndex& index,
+                               int t) {
     appendNumber(text, db.transponderFrequencyMhz(t), 5);
     text += polarizationLetter(db, t);
     text += ' ';
@@ -158,7 +164,6 @@ std::string transponderItemText(const ChannelDatabase& db, const ViewIndex& inde
         appendNumber(text, count, 0);
         text += " CHs)";
     }
-    return text;
 }
 
 std::string transponderShortText(const ChannelDatabase& db, int t) {

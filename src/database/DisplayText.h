@@ -16,6 +16,9 @@ std::string satelliteItemText(const ChannelDatabase& db, const ViewIndex& index,
 // "%5d%c %5d", followed by " (%d CHs)" when the transponder has channels of the view
 // the index was built for.
 std::string transponderItemText(const ChannelDatabase& db, const ViewIndex& index, int t);
+// The same appended to `text`.
+void appendTransponderItemText(std::string& text, const ChannelDatabase& db, const ViewIndex& index,
+                               int t);
 // "%d%c": frequency in MHz and polarization letter, as the channel dialog shows it.
 std::string transponderShortText(const ChannelDatabase& db, int t);
 // The same appended to `text`, for texts built piece by piece.

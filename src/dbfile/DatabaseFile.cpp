@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <chrono>
 #include <cstring>
+#include <memory>
 #include <thread>
 #include <utility>
 #include <vector>
@@ -61,16 +62,17 @@ bool DatabaseFile::changedSinceRemembered(const std::string& path, const fs::Fil
         return true;
     }
     // The image holds exactly the bytes last read or written at the start of the file.
-    std::vector<uint8_t> chunk(CompareChunk);
+    // Not cleared: only bytes just read are compared.
+    const auto chunk = std::make_unique_for_overwrite<uint8_t[]>(CompareChunk);
     const uint32_t length = image_.bytesRead();
     for (uint32_t offset = 0; offset < length; offset += CompareChunk) {
         const size_t want = std::min<size_t>(CompareChunk, length - offset);
         size_t got = 0;
-        status = fs::readAt(file, offset, chunk.data(), want, got);
+        status = fs::readAt(file, offset, chunk.get(), want, got);
         if (!status.ok()) {
             return false;
         }
-        if (got != want || std::memcmp(chunk.data(), image_.bytes() + offset, want) != 0) {
+        if (got != want || std::memcmp(chunk.get(), image_.bytes() + offset, want) != 0) {
             return true;
         }
     }

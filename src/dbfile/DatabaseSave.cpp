@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <vector>
+#include <memory>
 
 #include "Backups.h"
 #include "DatabaseFile.h"
@@ -105,12 +105,13 @@ fs::Status verify(const SaveWork& work, const NewFile& temp, uint32_t head, uint
     if (status.ok() && info.size != size) {
         return {fs::Failure::Other, "the new file does not have the size written"};
     }
-    std::vector<uint8_t> chunk(VerifyChunk);
+    // Not cleared: only bytes just read are compared.
+    const auto chunk = std::make_unique_for_overwrite<uint8_t[]>(VerifyChunk);
     for (uint32_t offset = 0; status.ok() && offset < head; offset += VerifyChunk) {
         const size_t want = std::min<size_t>(VerifyChunk, head - offset);
         size_t got = 0;
-        status = fs::readAt(temp.file, offset, chunk.data(), want, got);
-        if (status.ok() && (got != want || std::memcmp(chunk.data(), work.packed + offset, want))) {
+        status = fs::readAt(temp.file, offset, chunk.get(), want, got);
+        if (status.ok() && (got != want || std::memcmp(chunk.get(), work.packed + offset, want))) {
             return {fs::Failure::Other, "the new file does not read back as written"};
         }
     }

@@ -13,6 +13,7 @@
 #include <map>
 #include <memory>
 #include <mutex>
+#include <utility>
 
 #include "FileSystem.h"
 
@@ -20,13 +21,55 @@ namespace kavro::fs {
 
 namespace {
 
+// A file's bytes. Bytes it grows by are left as they were allocated: writeAt and setSize
+// give each one its value, so that a file written whole is not cleared first.
+class Bytes {
+public:
+    Bytes() = default;
+    Bytes(Bytes&& other) noexcept { *this = std::move(other); }
+    Bytes& operator=(Bytes&& other) noexcept {
+        data_ = std::move(other.data_);
+        size_ = std::exchange(other.size_, 0);
+        capacity_ = std::exchange(other.capacity_, 0);
+        return *this;
+    }
+
+    const uint8_t* data() const { return data_.get(); }
+    uint8_t* data() { return data_.get(); }
+    size_t size() const { return size_; }
+    size_t capacity() const { return capacity_; }
+    void clear() { size_ = 0; }
+
+    // Sets the size; the bytes added before `written` are zero, those from it on are for
+    // the caller to write.
+    void resize(size_t size, size_t written) {
+        if (size > capacity_) {
+            auto larger = std::make_unique_for_overwrite<uint8_t[]>(size);
+            if (size_ > 0) {
+                std::memcpy(larger.get(), data_.get(), size_);
+            }
+            data_ = std::move(larger);
+            capacity_ = size;
+        }
+        if (written > size_) {
+            std::memset(data_.get() + size_, 0, std::min(written, size) - size_);
+        }
+        size_ = size;
+    }
+
+private:
+    std::unique_ptr<uint8_t[]> data_;
+    size_t size_ = 0;
+    size_t capacity_ = 0;
+};
+
 struct MemoryFile {
     MemoryFile();
     ~MemoryFile();
     MemoryFile(const MemoryFile&) = delete;
     MemoryFile& operator=(const MemoryFile&) = delete;
 
-    std::vector<uint8_t> bytes;
+    Bytes bytes;
     uint64_t inode = 0;
     int64_t modifiedNs = 0;
     uint32_t owner = 0;
@@ -47,7 +90,7 @@ struct Memory {
     }
 
     std::mutex mutex;
-    std::vector<std::vector<uint8_t>> spare;
+    std::vector<Bytes> spare;
     std::map<std::string, FilePtr, std::less<>> files;
     std::vector<FilePtr> handles;
     uint64_t nextInode = 1;
@@ -263,9 +306,11 @@ Status writeAt(const File& file, uint64_t offset, const uint8_t* data, size_t si
     }
     // Copied by memcpy, not by the vector's insert: the sanitizers' memmove, which the
     // vector's copies end in, goes a byte at a time.
-    std::vector<uint8_t>& bytes = opened->bytes;
+    Bytes& bytes = opened->bytes;
     if (size > 0) {
-        bytes.resize(std::max<size_t>(bytes.size(), offset + size));
+        if (offset + size > bytes.size()) {
+            bytes.resize(offset + size, offset);
+        }
         std::memcpy(bytes.data() + offset, data, size);
     }
     opened->modifiedNs = m.clock++;
@@ -279,7 +324,7 @@ Status setSize(const File& file, uint64_t size) {
     if (!opened) {
         return failure(Failure::Other, EBADF);
     }
-    opened->bytes.resize(size);
+    opened->bytes.resize(size, size);
     opened->modifiedNs = m.clock++;
     return Status::success();
 }

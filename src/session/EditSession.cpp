@@ -5,6 +5,7 @@
 
 #include "database/ChannelDatabase.h"
 #include "database/ViewIndex.h"
+#include "dbfile/DatabaseReader.h"
 
 namespace kavro {
 
@@ -52,6 +53,13 @@ void EditSession::reset(View view) {
     before_ = StepBytes();
     index_->rebuild(*db_, view);
     notify(SessionEvent::Loaded, ChangeReach::Records);
+}
+
+DatabaseReader& EditSession::otherDatabases() {
+    if (!reader_) {
+        reader_ = std::make_unique<DatabaseReader>();
+    }
+    return *reader_;
 }
 
 void EditSession::forgetHistory() {

@@ -20,6 +20,7 @@
 namespace kavro {
 
 class ChannelDatabase;
+class DatabaseReader;
 class ViewIndex;
 
 class EditSession {
@@ -78,6 +79,11 @@ public:
     void forgetHistory();
     void setHistoryBudget(size_t bytes) { history_.setBudget(bytes); }
 
+    // The reader of the other databases this session's edits take from (an import's source,
+    // a reference order's file). It keeps its buffers from one read to the next; a database
+    // it read that a step still holds is never read over.
+    DatabaseReader& otherDatabases();
+
     void addObserver(SessionObserver& observer);
     void removeObserver(SessionObserver& observer);
 
@@ -98,6 +104,7 @@ private:
     EditPlan plan_;
     StepBytes before_;
     std::vector<uint8_t> moveBuffer_;
+    std::unique_ptr<DatabaseReader> reader_;  // made on first use
 };
 
 }  // namespace kavro

@@ -128,6 +128,7 @@ void checkCell(const CellText& cell) {
 }
 
 void formatTree(const ChannelDatabase& db, const ViewIndex& index) {
+    std::string text;
     for (int s = 0; s < SatelliteCapacity; ++s) {
         if (!db.isSatelliteShown(s)) {
             continue;
@@ -135,9 +136,11 @@ void formatTree(const ChannelDatabase& db, const ViewIndex& index) {
         require(!satelliteItemText(db, index, s).empty(), "a satellite item has a text");
         for (int i = 0; i < index.satelliteTransponderCount(s); ++i) {
             const int t = index.satelliteTransponder(s, i);
-            require(
-                !transponderItemText(db, index, t).empty() && !transponderShortText(db, t).empty(),
-                "a transponder item has a text");
+            text.clear();
+            appendTransponderItemText(text, db, index, t);
+            const size_t item = text.size();
+            appendTransponderShortText(text, db, t);
+            require(item != 0 && text.size() != item, "a transponder item has a text");
         }
     }
 }

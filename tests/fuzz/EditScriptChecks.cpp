@@ -14,6 +14,7 @@
 #include "ScratchFolder.h"
 #include "cli/EditScript.h"
 #include "database/ChannelDatabase.h"
+#include "database/RecordLayout.h"
 #include "database/ViewIndex.h"
 #include "dbfile/DatabaseImage.h"
 #include "dbfile/FileSystem.h"
@@ -84,30 +85,47 @@ std::string_view baseNameOf(std::string_view script) {
 }
 
 // Stretches of the image that no edit may touch: the header but its two checksums, the
-// opaque blocks and the gap after them, the satellites, the favourite slots the editor does
-// not offer, and every stretch between the tables.
+// opaque blocks and the gap after them, the favourite slots the editor does not offer, and
+// every stretch between the tables. Of the satellites, only the shown bit and the name are
+// the editor's.
 struct Stretch {
     int begin;
     int end;
 };
+constexpr int SatelliteTableEnd = SatelliteRegion + SatelliteCapacity * SatelliteRecordSize;
 constexpr Stretch UntouchedStretches[] = {
     {0, hdr::DataChecksum},
     {hdr::HeaderChecksum + 2, HeaderSize},
     {OpaqueBlockARegion, TransponderRegion},
-    {TransponderRegion + TransponderCapacity * TransponderRecordSize, FavoriteNameRegion},
+    {TransponderRegion + TransponderCapacity * TransponderRecordSize, SatelliteRegion},
+    {SatelliteTableEnd, FavoriteNameRegion},
     {FavoriteNameRegion + FavoriteGroupCount * FavoriteNameSize, ImageSize},
 };
+constexpr uint8_t SatelliteShownBit = 1;
+
+bool satelliteBytesKept(const uint8_t* edited, const uint8_t* base) {
+    for (int at = SatelliteRegion; at < SatelliteTableEnd; at += SatelliteRecordSize) {
+        const int flags = at + sat::ShownFlags;
+        if (std::memcmp(edited + at, base + at, sat::ShownFlags) != 0 ||
+            ((edited[flags] ^ base[flags]) & ~SatelliteShownBit) != 0 ||
+            std::memcmp(edited + flags + 1, base + flags + 1, sat::Name - sat::ShownFlags - 1)) {
+            return false;
+        }
+    }
+    return true;
+}
 
 // The image a save has just packed the session's tables into, keeping the bytes between
-// the tables, and written.
+// the tables, and written. (That it passes Open's checks, the saved file's open has shown:
+// it reads back as this image.)
 void checkPacked(const EditSession& session, const OpenedBase& base) {
-    const DatabaseImage& image = session.file().image();
-    require(checkImage(image.bytes()) == ImageProblem::None, "an edited image passes the checks");
+    const uint8_t* edited = session.file().image().bytes();
+    const uint8_t* kept = base.state.image().data();
     for (const Stretch& s : UntouchedStretches) {
-        require(std::memcmp(image.bytes() + s.begin, base.state.image().data() + s.begin,
-                            s.end - s.begin) == 0,
+        require(std::memcmp(edited + s.begin, kept + s.begin, s.end - s.begin) == 0,
                 "bytes the editor does not own survive an edit");
     }
+    require(satelliteBytesKept(edited, kept), "satellite bytes the editor does not own survive");
 }
 
 // What the lines of a script may change, as it stood before the line being run: the view,

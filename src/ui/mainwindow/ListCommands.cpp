@@ -107,7 +107,8 @@ void ListCommands::applyOrder() {
     if (path.isEmpty()) {
         return;
     }
-    const ReferenceOrder reference = readReferenceOrder(parts_.session.database(), corePath(path));
+    const ReferenceOrder reference = readReferenceOrder(
+        parts_.session.database(), corePath(path), parts_.session.otherDatabases());
     if (reference.outcome != ReferenceOutcome::Matched) {
         parts_.showMessage(
             fileMessage(coreText(reference.message), path, coreText(reference.reason)));
@@ -131,7 +132,7 @@ void ListCommands::importFrom() {
     if (path.isEmpty()) {
         return;
     }
-    ImportSource source = readImportSource(corePath(path));
+    ImportSource source = readImportSource(corePath(path), parts_.session.otherDatabases());
     if (!source.database) {
         parts_.showMessage(fileMessage(coreText(source.message), path, coreText(source.reason)));
         return;
