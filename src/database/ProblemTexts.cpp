@@ -22,12 +22,14 @@ void appendNumber(std::string& text, int value) {
 // where there would be one for each.
 class Words {
 public:
-    Words& operator<<(std::string_view words) {
-        const size_t length = std::min(words.size(), sizeof bytes_ - size_);
-        std::memcpy(bytes_ + size_, words.data(), length);
-        size_ += length;
-        return *this;
+    Words() {}  // no bytes cleared: only those put are read
+    // Words known when compiled, copied at their known length.
+    template <size_t N>
+    Words& operator<<(const char (&words)[N]) {
+        return put(words, N - 1);
     }
+    // A name.
+    Words& operator<<(std::string_view name) { return put(name.data(), name.size()); }
     // `value` in decimal, as std::to_string writes it.
     Words& operator<<(int value) {
         size_ = static_cast<size_t>(
@@ -37,7 +39,18 @@ public:
     void appendTo(std::string& text) const { text.append(bytes_, size_); }
 
 private:
-    char bytes_[96];  // more than the words of any text
+    Words& put(const char* words, size_t length) {
+        if (length <= sizeof bytes_ - size_) {  // always, by the size below
+            std::memcpy(bytes_ + size_, words, length);
+            size_ += length;
+        }
+        return *this;
+    }
+
+    // More than any words put together here: a name, a few words and numbers.
+    static constexpr size_t Size = 160;
+    static_assert(Size > 2 * sat::NameArea + 64);
+    char bytes_[Size];
     size_t size_ = 0;
 };
 
@@ -112,9 +125,9 @@ void FindingTexts::appendChannel(int ch) {
 void FindingTexts::appendTransponder(int t) {
     (Words() << "transponder " << t << " (").appendTo(text_);
     appendTransponderShortText(text_, db_, t);
-    (Words() << " " << db_.transponderSymbolRate(t) << " on \"").appendTo(text_);
-    text_ += db_.satelliteName(db_.transponderSatellite(t));
-    text_ += "\")";
+    (Words() << " " << db_.transponderSymbolRate(t) << " on \""
+             << db_.satelliteName(db_.transponderSatellite(t)) << "\")")
+        .appendTo(text_);
 }
 
 void FindingTexts::duplicateChannelText(int ch, int original) {

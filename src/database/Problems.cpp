@@ -148,8 +148,12 @@ private:
         assert(key < uint64_t{1} << (64 - SlotBits));
         return key << SlotBits | static_cast<uint64_t>(slot);
     }
-    static bool sameKey(uint64_t x, uint64_t y) { return x >> SlotBits == y >> SlotBits; }
-    static int slotOf(uint64_t key) { return static_cast<int>(key & ((1 << SlotBits) - 1)); }
+    struct SameKey {
+        bool operator()(uint64_t x, uint64_t y) const { return x >> SlotBits == y >> SlotBits; }
+    };
+    struct SlotOf {
+        int operator()(uint64_t key) const { return static_cast<int>(key & ((1 << SlotBits) - 1)); }
+    };
 
     // a: the channel, b: the channel whose transponder and service ID it has.
     void duplicateChannels() {
@@ -161,7 +165,7 @@ private:
             keys.push_back(slotKey(key, ch));
         }
         std::sort(keys.begin(), keys.end());
-        listRuns(DuplicateChannelAt, keys, sameKey, slotOf);
+        listRuns(DuplicateChannelAt, keys, SameKey(), SlotOf());
     }
 
     // a: the channel, b: the channel whose name it has.
@@ -261,7 +265,7 @@ private:
             }
         }
         std::sort(keys.begin(), keys.end());
-        listRuns(DuplicateTransponderAt, keys, sameKey, slotOf);
+        listRuns(DuplicateTransponderAt, keys, SameKey(), SlotOf());
     }
 
     // a: the transponder.
