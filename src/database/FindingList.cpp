@@ -1,67 +1,82 @@
 #include <algorithm>
+#include <cstring>
+#include <utility>
 
 #include "Problems.h"
 
 namespace kavro {
 
-namespace {
-
-// Each finding of `findings`, whose text is in `from`, given the same text in `to`.
-void pointTexts(std::vector<Finding>& findings, const char* from, const char* to) {
-    for (Finding& finding : findings) {
-        finding.text = {to + (finding.text.data() - from), finding.text.size()};
-    }
-}
-
-}  // namespace
-
-FindingList::FindingList(const FindingList& other)
-    : findings_(other.findings_), texts_(other.texts_) {
-    pointTexts(findings_, other.texts_.data(), texts_.data());
+FindingList::FindingList(const FindingList& other) {
+    *this = other;
 }
 
 FindingList& FindingList::operator=(const FindingList& other) {
     if (this != &other) {
-        findings_ = other.findings_;
-        texts_ = other.texts_;
-        pointTexts(findings_, other.texts_.data(), texts_.data());
+        clear();
+        reserve(other.size(), other.textSize_);
+        for (const Finding& finding : other) {
+            add(finding);
+        }
+    }
+    return *this;
+}
+
+FindingList::FindingList(FindingList&& other) noexcept {
+    *this = std::move(other);
+}
+
+FindingList& FindingList::operator=(FindingList&& other) noexcept {
+    if (this != &other) {
+        findings_ = std::move(other.findings_);
+        texts_ = std::move(other.texts_);
+        textSize_ = std::exchange(other.textSize_, 0);
+        textCapacity_ = std::exchange(other.textCapacity_, 0);
+        other.findings_.clear();
     }
     return *this;
 }
 
 void FindingList::clear() {
     findings_.clear();
-    texts_.clear();
+    textSize_ = 0;
 }
 
 void FindingList::reserve(size_t count, size_t textBytes) {
     findings_.reserve(count);
-    if (textBytes > texts_.size()) {
-        reserveText(textBytes - texts_.size());
+    if (textBytes > textSize_) {
+        reserveText(textBytes - textSize_);
     }
 }
 
 void FindingList::add(const Finding& finding) {
     const std::string_view text = finding.text;
     reserveText(text.size());
-    const size_t at = texts_.size();
-    texts_.insert(texts_.end(), text.begin(), text.end());  // in the room just made
+    char* at = texts_.get() + textSize_;
+    if (!text.empty()) {
+        std::memcpy(at, text.data(), text.size());
+    }
+    textSize_ += text.size();
     findings_.push_back(finding);
-    findings_.back().text = {texts_.data() + at, text.size()};
+    findings_.back().text = {at, text.size()};
 }
 
 // The texts are copied to the larger buffer while the old one still holds them, so that each
 // view is moved by its offset into the old one.
 void FindingList::reserveText(size_t more) {
-    if (texts_.capacity() - texts_.size() >= more) {
+    if (textCapacity_ - textSize_ >= more) {
         return;
     }
     constexpr size_t FirstSize = 4096;
-    std::vector<char> larger;
-    larger.reserve(std::max({FirstSize, texts_.size() + more, 2 * texts_.capacity()}));
-    larger.assign(texts_.begin(), texts_.end());
-    pointTexts(findings_, texts_.data(), larger.data());
-    texts_.swap(larger);
+    const size_t capacity = std::max({FirstSize, textSize_ + more, 2 * textCapacity_});
+    auto larger = std::make_unique_for_overwrite<char[]>(capacity);
+    if (textSize_ != 0) {
+        std::memcpy(larger.get(), texts_.get(), textSize_);
+    }
+    for (Finding& finding : findings_) {
+        finding.text = {larger.get() + (finding.text.data() - texts_.get()), finding.text.size()};
+    }
+    texts_ = std::move(larger);
+    textCapacity_ = capacity;
 }
 
 }  // namespace kavro

@@ -56,8 +56,8 @@ public:
     FindingList() = default;
     FindingList(const FindingList& other);
     FindingList& operator=(const FindingList& other);
-    FindingList(FindingList&& other) noexcept = default;
-    FindingList& operator=(FindingList&& other) noexcept = default;
+    FindingList(FindingList&& other) noexcept;
+    FindingList& operator=(FindingList&& other) noexcept;
     ~FindingList() = default;
 
     size_t size() const { return findings_.size(); }
@@ -78,7 +78,10 @@ private:
     void reserveText(size_t more);
 
     std::vector<Finding> findings_;
-    std::vector<char> texts_;  // unlike a string's, a vector's bytes stay put when it moves
+    // The texts one after another; unlike a string's, these bytes stay put when the list moves.
+    std::unique_ptr<char[]> texts_;
+    size_t textSize_ = 0;
+    size_t textCapacity_ = 0;
 };
 
 // How the texts name a channel: by its slot (`channel 15 "News"`, what scripts take) or as
