@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <memory>
 #include <ostream>
 
 #include "Commands.h"
@@ -126,10 +127,13 @@ int runLint(const Arguments& args, EditSession& session, std::ostream& out, std:
         return ExitFailure;  // unreadable or invalid alike: 1 means findings
     }
     FindingsWriter writer(out, options.format == "json");
-    LintBuffers own;
-    LintBuffers& buffers = lint != nullptr ? *lint : own;
-    buffers.finder.find(session.database(), ChannelNaming::Slot, buffers.findings);
-    for (const Finding& finding : buffers.findings) {
+    std::unique_ptr<LintBuffers> own;  // made only when the caller keeps none
+    if (lint == nullptr) {
+        own = std::make_unique<LintBuffers>();
+        lint = own.get();
+    }
+    lint->finder.find(session.database(), ChannelNaming::Slot, lint->findings);
+    for (const Finding& finding : lint->findings) {
         writer.add(finding);
     }
     return writer.finish() ? ExitFindings : ExitOk;
