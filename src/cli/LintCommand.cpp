@@ -2,7 +2,6 @@
 // panel shows them, in text or JSON.
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <memory>
 #include <ostream>
 
@@ -13,6 +12,7 @@
 #include "ToolSupport.h"
 #include "database/Problems.h"
 #include "database/ViewIndex.h"
+#include "database/Words.h"
 #include "session/EditSession.h"
 
 namespace kavro::cli {
@@ -22,13 +22,8 @@ namespace {
 constexpr int ExitFindings = 1;
 
 // A number, or null for none (-1).
-void appendJsonIndex(std::string& out, int index) {
-    if (index < 0) {
-        out += "null";
-        return;
-    }
-    char digits[16];
-    out.append(digits, std::to_chars(digits, digits + sizeof digits, index).ptr);
+Words& putJsonIndex(Words& words, int index) {
+    return index < 0 ? words << "null" : words << index;
 }
 
 // Writes the findings, as lines of text or as JSON, through one buffer written out whenever
@@ -74,7 +69,7 @@ public:
                 buffer_ += k ? ", \"" : "\"";
                 buffer_ += ProblemKinds[k];
                 buffer_ += "\": ";
-                appendJsonIndex(buffer_, counts_[k]);
+                (Words() << counts_[k]).appendTo(buffer_);
             }
             buffer_ += "}}\n";
         }
@@ -86,16 +81,13 @@ private:
     static constexpr size_t WriteAt = 16384;
 
     void addJson(const Finding& finding) {
-        buffer_ += written_ == 0 ? "\n" : ",\n";
-        buffer_ += "  {\"kind\": \"";
-        buffer_ += finding.kind;
-        buffer_ += "\", \"channel\": ";
-        appendJsonIndex(buffer_, finding.channel);
-        buffer_ += ", \"no\": ";
-        appendJsonIndex(buffer_, finding.row);
-        buffer_ += ", \"transponder\": ";
-        appendJsonIndex(buffer_, finding.transponder);
-        buffer_ += ", \"text\": ";
+        Words start;
+        start << (written_ == 0 ? "\n" : ",\n") << "  {\"kind\": \"" << finding.kind
+              << "\", \"channel\": ";
+        putJsonIndex(start, finding.channel) << ", \"no\": ";
+        putJsonIndex(start, finding.row) << ", \"transponder\": ";
+        putJsonIndex(start, finding.transponder) << ", \"text\": ";
+        start.appendTo(buffer_);
         appendJsonLatin1(buffer_, finding.text);
         buffer_ += '}';
     }

@@ -2,11 +2,11 @@
 
 #include <algorithm>
 #include <charconv>
-#include <cstring>
 
 #include "ChannelDatabase.h"
 #include "DisplayText.h"
 #include "RecordLayout.h"
+#include "Words.h"
 
 namespace kavro::problems {
 
@@ -18,41 +18,8 @@ void appendNumber(std::string& text, int value) {
     text.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
 }
 
-// Words and numbers put together on the stack and appended to a text at once: one append
-// where there would be one for each.
-class Words {
-public:
-    Words() {}  // no bytes cleared: only those put are read
-    // Words known when compiled, copied at their known length.
-    template <size_t N>
-    Words& operator<<(const char (&words)[N]) {
-        return put(words, N - 1);
-    }
-    // A name.
-    Words& operator<<(std::string_view name) { return put(name.data(), name.size()); }
-    // `value` in decimal, as std::to_string writes it.
-    Words& operator<<(int value) {
-        size_ = static_cast<size_t>(
-            std::to_chars(bytes_ + size_, bytes_ + sizeof bytes_, value).ptr - bytes_);
-        return *this;
-    }
-    void appendTo(std::string& text) const { text.append(bytes_, size_); }
-
-private:
-    Words& put(const char* words, size_t length) {
-        if (length <= sizeof bytes_ - size_) {  // always, by the size below
-            std::memcpy(bytes_ + size_, words, length);
-            size_ += length;
-        }
-        return *this;
-    }
-
-    // More than any words put together here: a name, a few words and numbers.
-    static constexpr size_t Size = 160;
-    static_assert(Size > 2 * sat::NameArea + 64);
-    char bytes_[Size];
-    size_t size_ = 0;
-};
+// The most a piece of a text puts together.
+static_assert(Words::Size > 2 * sat::NameArea + 64);
 
 void appendQuoted(std::string& text, std::string_view name) {
     text += '"';
