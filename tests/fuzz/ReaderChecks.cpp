@@ -175,14 +175,18 @@ void checkLintTool(const std::string& path, const std::array<int, ProblemKinds.s
     // A quote in a text is escaped, so this only starts a finding.
     const std::string start = "{\"kind\": \"";
     std::array<int, ProblemKinds.size()> listed{};
+    size_t k = 0;  // the kind of the finding before, which the next one mostly has
     for (size_t at = json.find(start); at != std::string::npos; at = json.find(start, at + 1)) {
         const size_t from = at + start.size();
         const size_t end = json.find('"', from);
         require(end != std::string::npos, "kavro-tool lint writes whole findings");
         const std::string_view kind = json.substr(from, end - from);
-        const auto known = std::find(ProblemKinds.begin(), ProblemKinds.end(), kind);
-        require(known != ProblemKinds.end(), "kavro-tool lint lists findings of known kinds");
-        ++listed[static_cast<size_t>(known - ProblemKinds.begin())];
+        if (kind != ProblemKinds[k]) {
+            const auto known = std::find(ProblemKinds.begin(), ProblemKinds.end(), kind);
+            require(known != ProblemKinds.end(), "kavro-tool lint lists findings of known kinds");
+            k = static_cast<size_t>(known - ProblemKinds.begin());
+        }
+        ++listed[k];
     }
     require(listed == counts, "kavro-tool lint lists each finding");
     const size_t countsAt = json.rfind("\"counts\": {");
