@@ -179,7 +179,8 @@ bool renameSatelliteCommand(Context& c) {
 // Prints the counts even when the channels stand in the reference's order already.
 bool applyOrderCommand(Context& c) {
     const std::string& path = c.args.word(0);
-    const ReferenceOrder reference = readReferenceOrder(c.session.database(), path, c.session.otherDatabases());
+    const ReferenceOrder reference =
+        readReferenceOrder(c.session.database(), path, c.session.otherDatabases());
     if (reference.outcome != ReferenceOutcome::Matched) {
         return c.args.refuse(reference.message + " " + quotedWord(path) + ": " + reference.reason);
     }

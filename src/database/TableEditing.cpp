@@ -15,13 +15,22 @@ uint8_t* record(ChannelDatabase& db, int ch) {
     return db.mutableTables().channels[ch];
 }
 
-void copySlot(ChannelDatabase& db, int from, int to) {
-    std::memcpy(record(db, to), record(db, from), ChannelRecordSize);
+// The records of slots [from, end) to the slots from `to` on, which may overlap them.
+void moveSlots(ChannelDatabase& db, int from, int end, int to) {
+    std::memmove(record(db, to), record(db, from),
+                 static_cast<size_t>(end - from) * ChannelRecordSize);
 }
 
-void makeFreeSlot(ChannelDatabase& db, int ch) {
-    std::memset(record(db, ch), 0, ChannelRecordSize);
-    writeU16(record(db, ch) + ch::TransponderIndex, DeletedTransponderIndex);
+// Every slot from `from` on a free one, cleared.
+void makeFreeSlots(ChannelDatabase& db, int from) {
+    if (from >= ChannelCapacity) {
+        return;
+    }
+    std::memset(record(db, from), 0,
+                static_cast<size_t>(ChannelCapacity - from) * ChannelRecordSize);
+    for (int ch = from; ch < ChannelCapacity; ++ch) {
+        writeU16(record(db, ch) + ch::TransponderIndex, DeletedTransponderIndex);
+    }
 }
 
 // A live channel of the set: what a delete or a move acts on. Reads only the transponder
@@ -55,27 +64,55 @@ int takeMovedRecords(const ChannelDatabase& db, const Moved& moved, std::vector<
     return count;
 }
 
+// The slots of [begin, end) that `moved` leaves, towards `begin` in their order, a run of
+// neighbours at a time; returns the slot after the last of them. It writes only slots it has
+// read already, so `moved` still sees the table as it was.
+int packTowardsFront(ChannelDatabase& db, const Moved& moved, int begin, int end) {
+    int kept = begin;
+    for (int ch = begin; ch < end;) {
+        if (moved(ch)) {
+            ++ch;
+            continue;
+        }
+        int runEnd = ch + 1;
+        while (runEnd < end && !moved(runEnd)) {
+            ++runEnd;
+        }
+        if (kept != ch) {
+            moveSlots(db, ch, runEnd, kept);
+        }
+        kept += runEnd - ch;
+        ch = runEnd;
+    }
+    return kept;
+}
+
+// The same towards `end`; returns the first slot of those kept.
+int packTowardsBack(ChannelDatabase& db, const Moved& moved, int begin, int end) {
+    int kept = end;
+    for (int ch = end - 1; ch >= begin;) {
+        if (moved(ch)) {
+            --ch;
+            continue;
+        }
+        int runBegin = ch;
+        while (runBegin > begin && !moved(runBegin - 1)) {
+            --runBegin;
+        }
+        kept -= ch + 1 - runBegin;
+        if (kept != runBegin) {
+            moveSlots(db, runBegin, ch + 1, kept);
+        }
+        ch = runBegin - 1;
+    }
+    return kept;
+}
+
 // Closes the gaps of the taken records: those before slot x move towards the front, those
-// from x on towards the back, each keeping its order. Returns where the block goes. Each
-// loop writes only slots it has read already, so `moved` still sees the table as it was.
+// from x on towards the back, each keeping its order. Returns where the block goes.
 int closeAroundSlot(ChannelDatabase& db, const Moved& moved, int x) {
-    int front = 0;
-    for (int ch = 0; ch < x; ++ch) {
-        if (!moved(ch)) {
-            if (front != ch) {
-                copySlot(db, ch, front);
-            }
-            ++front;
-        }
-    }
-    int back = ChannelCapacity;
-    for (int ch = ChannelCapacity - 1; ch >= x; --ch) {
-        if (!moved(ch)) {
-            if (--back != ch) {
-                copySlot(db, ch, back);
-            }
-        }
-    }
+    const int front = packTowardsFront(db, moved, 0, x);
+    packTowardsBack(db, moved, x, ChannelCapacity);
     return front;
 }
 
@@ -227,22 +264,10 @@ int addChannel(ChannelDatabase& db, View view, int t, const NewChannel& c) {
     return ch;
 }
 
-// One pass: every record that stays moves to the next place at the front, in order; the
-// slots left over at the end become free.
+// One pass: every record that stays moves to the front, in order, a run at a time; the slots
+// left over at the end become free.
 void deleteChannels(ChannelDatabase& db, const ChannelSet& channels) {
-    const Moved deleted(db, channels);
-    int kept = 0;
-    for (int ch = 0; ch < ChannelCapacity; ++ch) {
-        if (!deleted(ch)) {
-            if (kept != ch) {
-                copySlot(db, ch, kept);
-            }
-            ++kept;
-        }
-    }
-    for (int ch = kept; ch < ChannelCapacity; ++ch) {
-        makeFreeSlot(db, ch);
-    }
+    makeFreeSlots(db, packTowardsFront(db, Moved(db, channels), 0, ChannelCapacity));
 }
 
 void moveChannelRecord(ChannelDatabase& db, int from, int to) {

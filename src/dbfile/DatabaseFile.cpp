@@ -15,8 +15,6 @@ namespace kavro {
 
 namespace {
 
-constexpr size_t CompareChunk = 64 * 1024;
-
 OpenResult openFailure(OpenOutcome outcome, std::string reason) {
     OpenResult result;
     result.outcome = outcome;
@@ -62,21 +60,28 @@ bool DatabaseFile::changedSinceRemembered(const std::string& path, const fs::Fil
         return true;
     }
     // The image holds exactly the bytes last read or written at the start of the file.
-    // Not cleared: only bytes just read are compared.
-    const auto chunk = std::make_unique_for_overwrite<uint8_t[]>(CompareChunk);
+    uint8_t* chunk = readBackChunk();
     const uint32_t length = image_.bytesRead();
-    for (uint32_t offset = 0; offset < length; offset += CompareChunk) {
-        const size_t want = std::min<size_t>(CompareChunk, length - offset);
+    for (uint32_t offset = 0; offset < length; offset += ReadBackChunk) {
+        const size_t want = std::min<size_t>(ReadBackChunk, length - offset);
         size_t got = 0;
-        status = fs::readAt(file, offset, chunk.get(), want, got);
+        status = fs::readAt(file, offset, chunk, want, got);
         if (!status.ok()) {
             return false;
         }
-        if (got != want || std::memcmp(chunk.get(), image_.bytes() + offset, want) != 0) {
+        if (got != want || std::memcmp(chunk, image_.bytes() + offset, want) != 0) {
             return true;
         }
     }
     return false;
+}
+
+uint8_t* DatabaseFile::readBackChunk() const {
+    if (!readBack_) {
+        // Not cleared: only bytes just read are compared.
+        readBack_ = std::make_unique_for_overwrite<uint8_t[]>(ReadBackChunk);
+    }
+    return readBack_.get();
 }
 
 OpenResult DatabaseFile::accept(size_t got, ChannelDatabase& db) {

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -12,6 +13,7 @@
 #include "FileSystem.h"
 #include "FileWriter.h"
 #include "ImageBuffer.h"
+#include "SaveFiles.h"
 
 namespace kavro {
 
@@ -111,6 +113,9 @@ public:
     // Forgets the image and the file, as before any open.
     void reset();
 
+    // How much of a file is read back at a time to compare it with an image.
+    static constexpr size_t ReadBackChunk = 64 * 1024;
+
     FileWriter& writer() const { return *writer_; }
     void setWriter(FileWriter& writer) { writer_ = &writer; }
     const SaveStepHook& saveStepHook() const { return hook_; }
@@ -130,6 +135,8 @@ private:
     SaveResult saveTo(const struct SaveTarget& target, const struct SaveTail& tail,
                       const ChannelDatabase& db, const SaveOptions& options, bool saveAs);
     SaveResult checkTarget(struct SaveTarget& target, const SaveOptions& options);
+    // The buffer a file is read back through, a chunk at a time, to compare it with the image.
+    uint8_t* readBackChunk() const;
 
     DatabaseImage image_;
     ImageBuffer work_;  // the candidate of an open, the packed image of a save
@@ -137,6 +144,8 @@ private:
     fs::FileInfo rememberedInfo_;
     FileWriter* writer_;
     SaveStepHook hook_;
+    TemporaryNames names_;
+    mutable std::unique_ptr<uint8_t[]> readBack_;  // made on first use
 };
 
 // Puts `writer` in place of the one `file` saves with for as long as the guard lives.

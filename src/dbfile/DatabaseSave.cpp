@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <memory>
 
 #include "Backups.h"
 #include "DatabaseFile.h"
@@ -15,13 +14,13 @@ namespace kavro {
 
 namespace {
 
-constexpr size_t VerifyChunk = 64 * 1024;
 const char* const NotRegularFile = "Not a regular file";
 
 // What one save works with: the image it writes, packed apart from the file's image, which
 // keeps the bytes last read or saved until the save has succeeded; the writer; the hook.
 struct SaveWork {
     const uint8_t* packed;
+    uint8_t* chunk;        // DatabaseFile::ReadBackChunk bytes to read the new file back through
     ImageProblem problem;  // what Open would find in the packed image, as packing it told
     FileWriter& writer;
     const SaveStepHook& hook;
@@ -105,13 +104,11 @@ fs::Status verify(const SaveWork& work, const NewFile& temp, uint32_t head, uint
     if (status.ok() && info.size != size) {
         return {fs::Failure::Other, "the new file does not have the size written"};
     }
-    // Not cleared: only bytes just read are compared.
-    const auto chunk = std::make_unique_for_overwrite<uint8_t[]>(VerifyChunk);
-    for (uint32_t offset = 0; status.ok() && offset < head; offset += VerifyChunk) {
-        const size_t want = std::min<size_t>(VerifyChunk, head - offset);
+    for (uint32_t offset = 0; status.ok() && offset < head; offset += DatabaseFile::ReadBackChunk) {
+        const size_t want = std::min<size_t>(DatabaseFile::ReadBackChunk, head - offset);
         size_t got = 0;
-        status = fs::readAt(temp.file, offset, chunk.get(), want, got);
-        if (status.ok() && (got != want || std::memcmp(chunk.get(), work.packed + offset, want))) {
+        status = fs::readAt(temp.file, offset, work.chunk, want, got);
+        if (status.ok() && (got != want || std::memcmp(work.chunk, work.packed + offset, want))) {
             return {fs::Failure::Other, "the new file does not read back as written"};
         }
     }
@@ -212,12 +209,12 @@ SaveResult DatabaseFile::saveTo(const SaveTarget& target, const SaveTail& tail,
                                 bool saveAs) {
     removeStaleTemporaries(target.path);
     NewFile temp;
-    fs::Status status = createTemporary(target.path, temp.file, temp.path);
+    fs::Status status = createTemporary(target.path, temp.file, temp.path, names_);
     if (!status.ok()) {
         return createFailure(status, target.path, saveAs);
     }
     uint8_t* packed = work_.data();
-    SaveWork work{packed, ImageProblem::None, *writer_, hook_};
+    SaveWork work{packed, readBackChunk(), ImageProblem::None, *writer_, hook_};
     work.reach(SaveStep::Created, temp.path);
     image_.copyBetweenTables(packed);
     work.problem = image_.packInto(db, packed);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <chrono>
 #include <cstdio>
 #include <random>
 #include <vector>
@@ -44,14 +45,27 @@ std::string temporaryPrefix(const std::string& target) {
     return ".kavro-" + shortHash(fs::baseNameOf(target)) + "-";
 }
 
+uint32_t TemporaryNames::next() {
+    if (!generator_) {
+        generator_.emplace(std::random_device{}());
+    }
+    const auto clock = std::chrono::steady_clock::now().time_since_epoch().count();
+    return static_cast<uint32_t>((*generator_)()) ^ static_cast<uint32_t>(clock);
+}
+
 fs::Status createTemporary(const std::string& target, fs::File& file, std::string& tempPath) {
-    std::minstd_rand generator(std::random_device{}());
+    TemporaryNames names;
+    return createTemporary(target, file, tempPath, names);
+}
+
+fs::Status createTemporary(const std::string& target, fs::File& file, std::string& tempPath,
+                           TemporaryNames& names) {
     const std::string stem = fs::joinPath(fs::folderOf(target), temporaryPrefix(target)) +
                              std::to_string(fs::currentProcessId()) + "-";
     fs::Status status;
     for (int attempt = 0; attempt < 100; ++attempt) {
         char random[16];
-        std::snprintf(random, sizeof random, "%08x", static_cast<unsigned>(generator()));
+        std::snprintf(random, sizeof random, "%08x", static_cast<unsigned>(names.next()));
         tempPath = stem + random;
         status = fs::createNewFile(tempPath, file);
         if (status.failure != fs::Failure::Exists) {

@@ -3,6 +3,8 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+#include <random>
 #include <string>
 #include <string_view>
 
@@ -18,8 +20,21 @@ std::string shortHash(std::string_view text);
 // temporary name has at most 32 bytes, however long the target's name.
 std::string temporaryPrefix(const std::string& target);
 
+// The random parts of temporary names, for a caller that saves often. The system's random
+// source is asked once, on the first name; each name after mixes the clock in, so that the
+// next name cannot be told from the last.
+class TemporaryNames {
+public:
+    uint32_t next();
+
+private:
+    std::optional<std::minstd_rand> generator_;
+};
+
 // Creates a new, empty file beside `target` under a fresh temporary name (in `tempPath`).
 fs::Status createTemporary(const std::string& target, fs::File& file, std::string& tempPath);
+fs::Status createTemporary(const std::string& target, fs::File& file, std::string& tempPath,
+                           TemporaryNames& names);
 
 // Removes the temporary files of `target` left by saves whose process no longer runs, where
 // they belong to the user. Returns how many went.

@@ -390,6 +390,12 @@ TEST_F(CliEdit, ImportCopiesWhatIsChosenAndTellsWhatWasNot) {
     }
     ASSERT_EQ(edit("import " + source + "\nundo\n").code, 0);
     EXPECT_EQ(readFileBytes(path("out.tbn")), knownImage());
+    // A second import reads its source anew through the buffers the first one used.
+    ASSERT_EQ(
+        edit("import " + source + " ch 3 before 0\nimport " + source + " ch 1 before 0\n").code, 0);
+    ASSERT_TRUE(load(readFileBytes(path("out.tbn"))));
+    EXPECT_EQ(db().channelName(0), "Fresh");
+    EXPECT_EQ(db().channelName(1), "New On Astra");
 
     expectRefused("import " + source + " sat Mars",
                   "line 1: the other database has no satellite \"Mars\"");

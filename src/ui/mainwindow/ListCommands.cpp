@@ -107,8 +107,8 @@ void ListCommands::applyOrder() {
     if (path.isEmpty()) {
         return;
     }
-    const ReferenceOrder reference = readReferenceOrder(
-        parts_.session.database(), corePath(path), parts_.session.otherDatabases());
+    const ReferenceOrder reference = readReferenceOrder(parts_.session.database(), corePath(path),
+                                                        parts_.session.otherDatabases());
     if (reference.outcome != ReferenceOutcome::Matched) {
         parts_.showMessage(
             fileMessage(coreText(reference.message), path, coreText(reference.reason)));
