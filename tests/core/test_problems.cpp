@@ -261,6 +261,28 @@ TEST_F(ProblemsTest, ADuplicateNameNamesTheFirstChannelOfThatNameInItsView) {
     }
 }
 
+// A transponder both a duplicate and empty is named alike in its two findings, as one that
+// is only empty is.
+TEST_F(ProblemsTest, TransponderFindingsNameTheTransponderAlike) {
+    putTransponder(2, 1, 12188000, 27500, 1);
+    putTransponder(3, 1, 12188000, 22000, 1);  // the frequency and polarization of 2
+    putTransponder(5, 0, 10714000, 22000, 0);
+    std::vector<std::pair<std::string_view, std::string>> texts;
+    for (const Finding& f : findProblems(*db)) {
+        texts.emplace_back(f.kind, std::string(f.text));
+    }
+    using Texts = std::vector<std::pair<std::string_view, std::string>>;
+    EXPECT_EQ(texts, (Texts{{problem::DuplicateTransponder,
+                             "transponder 3 (12188H 22000 on \"Hotbird\") has the frequency and "
+                             "polarization of transponder 2"},
+                            {problem::EmptyTransponder,
+                             "transponder 2 (12188H 27500 on \"Hotbird\") has no channel"},
+                            {problem::EmptyTransponder,
+                             "transponder 3 (12188H 22000 on \"Hotbird\") has no channel"},
+                            {problem::EmptyTransponder,
+                             "transponder 5 (10714V 22000 on \"Astra\") has no channel"}}));
+}
+
 using Fields = std::tuple<std::string_view, int, int, int, std::string>;
 
 std::vector<Fields> fieldsOf(const FindingList& findings) {
