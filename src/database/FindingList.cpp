@@ -6,6 +6,14 @@
 
 namespace kavro {
 
+namespace {
+
+// Small enough for the allocator to reuse rather than map afresh, large enough for hundreds of
+// texts.
+constexpr size_t BlockSize = 32 * 1024;
+
+}  // namespace
+
 FindingList::FindingList(const FindingList& other) {
     *this = other;
 }
@@ -13,7 +21,7 @@ FindingList::FindingList(const FindingList& other) {
 FindingList& FindingList::operator=(const FindingList& other) {
     if (this != &other) {
         clear();
-        reserve(other.size(), other.textSize_);
+        reserve(other.size());
         for (const Finding& finding : other) {
             add(finding);
         }
@@ -28,55 +36,44 @@ FindingList::FindingList(FindingList&& other) noexcept {
 FindingList& FindingList::operator=(FindingList&& other) noexcept {
     if (this != &other) {
         findings_ = std::move(other.findings_);
-        texts_ = std::move(other.texts_);
-        textSize_ = std::exchange(other.textSize_, 0);
-        textCapacity_ = std::exchange(other.textCapacity_, 0);
+        blocks_ = std::move(other.blocks_);
+        block_ = std::exchange(other.block_, 0);
+        used_ = std::exchange(other.used_, 0);
         other.findings_.clear();
+        other.blocks_.clear();
     }
     return *this;
 }
 
 void FindingList::clear() {
     findings_.clear();
-    textSize_ = 0;
-}
-
-void FindingList::reserve(size_t count, size_t textBytes) {
-    findings_.reserve(count);
-    if (textBytes > textSize_) {
-        reserveText(textBytes - textSize_);
-    }
+    block_ = 0;
+    used_ = 0;
 }
 
 void FindingList::add(const Finding& finding) {
     const std::string_view text = finding.text;
-    reserveText(text.size());
-    char* at = texts_.get() + textSize_;
+    char* at = textRoom(text.size());
     if (!text.empty()) {
         std::memcpy(at, text.data(), text.size());
     }
-    textSize_ += text.size();
     findings_.push_back(finding);
     findings_.back().text = {at, text.size()};
 }
 
-// The texts are copied to the larger buffer while the old one still holds them, so that each
-// view is moved by its offset into the old one.
-void FindingList::reserveText(size_t more) {
-    if (textCapacity_ - textSize_ >= more) {
-        return;
+char* FindingList::textRoom(size_t size) {
+    while (block_ < blocks_.size() && blocks_[block_].size - used_ < size) {
+        ++block_;
+        used_ = 0;
     }
-    constexpr size_t FirstSize = 4096;
-    const size_t capacity = std::max({FirstSize, textSize_ + more, 2 * textCapacity_});
-    auto larger = std::make_unique_for_overwrite<char[]>(capacity);
-    if (textSize_ != 0) {
-        std::memcpy(larger.get(), texts_.get(), textSize_);
+    if (block_ == blocks_.size()) {
+        const size_t blockSize = std::max(BlockSize, size);
+        blocks_.push_back({std::make_unique_for_overwrite<char[]>(blockSize), blockSize});
+        used_ = 0;
     }
-    for (Finding& finding : findings_) {
-        finding.text = {larger.get() + (finding.text.data() - texts_.get()), finding.text.size()};
-    }
-    texts_ = std::move(larger);
-    textCapacity_ = capacity;
+    char* room = blocks_[block_].bytes.get() + used_;
+    used_ += size;
+    return room;
 }
 
 }  // namespace kavro

@@ -159,6 +159,7 @@ private:
     void duplicateChannels() {
         auto& keys = work_.channelKeys;
         keys.clear();
+        keys.reserve(work_.live.size());
         for (int ch : work_.live) {
             const auto key = static_cast<uint32_t>(db_.channelTransponder(ch)) << 16 |
                              static_cast<uint32_t>(db_.channelServiceId(ch));
@@ -172,6 +173,7 @@ private:
     void duplicateNames() {
         std::vector<FoldedName>& names = work_.names;
         names.clear();
+        names.reserve(work_.live.size());
         for (int ch : work_.live) {
             const std::string_view name = db_.channelName(ch);
             if (isBlank(name)) {
@@ -192,12 +194,14 @@ private:
         const std::vector<FoldedName>& names = work_.names;
         auto& hashes = work_.nameHashes;
         hashes.clear();
+        hashes.reserve(names.size());
         for (size_t i = 0; i < names.size(); ++i) {
             hashes.emplace_back(names[i].hash(), i);
         }
         std::sort(hashes.begin(), hashes.end());
         std::vector<const FoldedName*>& sorted = work_.sortedNames;
         sorted.clear();
+        sorted.reserve(names.size());
         for (const auto& [hash, i] : hashes) {
             sorted.push_back(&names[i]);
         }
@@ -258,6 +262,7 @@ private:
     void duplicateTransponders() {
         auto& keys = work_.transponderKeys;
         keys.clear();
+        keys.reserve(TransponderCapacity);
         for (int t = 0; t < TransponderCapacity; ++t) {
             if (work_.liveTransponder[t]) {
                 // Below 2^48: a satellite's index below 2^8, then MHz below 2^32 / 1000.
@@ -315,9 +320,7 @@ ProblemFinder::~ProblemFinder() = default;
 void ProblemFinder::find(const ChannelDatabase& db, ChannelNaming naming, FindingList& findings) {
     Checks(db, *work_).find();
     findings.clear();
-    // Most texts are shorter than this; the buffer grows for longer ones.
-    constexpr size_t TypicalTextBytes = 72;
-    findings.reserve(work_->found.size(), work_->found.size() * TypicalTextBytes);
+    findings.reserve(work_->found.size());
     FindingTexts texts(db, naming, work_->live, work_->texts, findings);
     for (const Found& found : work_->found) {
         texts.write(found);

@@ -48,9 +48,9 @@ struct Finding {
     std::string_view text;
 };
 
-// Findings whose texts share one buffer the list owns, rather than a string each: a list of
-// thousands takes a few allocations, and none when a cleared list is filled again. A text
-// lasts as long as its list, moved or not, until the list is cleared or assigned.
+// Findings whose texts share a few large blocks the list owns, rather than a string each: a
+// list of thousands takes a few allocations, and none when a cleared list is filled again. A
+// text lasts as long as its list, moved or not, until the list is cleared or assigned.
 class FindingList {
 public:
     FindingList() = default;
@@ -68,20 +68,25 @@ public:
 
     // Empties the list, keeping its storage for the next findings.
     void clear();
-    // Makes room for `count` findings and `textBytes` bytes of their texts.
-    void reserve(size_t count, size_t textBytes);
-    // Adds `finding` with a copy of its text, which is none of this list's.
+    // Makes room for `count` findings.
+    void reserve(size_t count) { findings_.reserve(count); }
+    // Adds `finding` with a copy of its text.
     void add(const Finding& finding);
 
 private:
-    // Makes room for `more` bytes of text, moving the texts to a larger buffer if need be.
-    void reserveText(size_t more);
+    // Room for `size` more bytes of text: in the block being filled, else in the next.
+    char* textRoom(size_t size);
 
+    struct Block {
+        std::unique_ptr<char[]> bytes;
+        size_t size;
+    };
     std::vector<Finding> findings_;
-    // The texts one after another; unlike a string's, these bytes stay put when the list moves.
-    std::unique_ptr<char[]> texts_;
-    size_t textSize_ = 0;
-    size_t textCapacity_ = 0;
+    // Texts never move: a block too full for the next text is left for the next block. The
+    // blocks, not their bytes, move with the list.
+    std::vector<Block> blocks_;
+    size_t block_ = 0;  // the block being filled
+    size_t used_ = 0;   // its bytes taken
 };
 
 // How the texts name a channel: by its slot (`channel 15 "News"`, what scripts take) or as

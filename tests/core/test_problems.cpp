@@ -300,7 +300,7 @@ TEST_F(ProblemsTest, AKeptFinderAndListFindWhatAFreshCheckFinds) {
         [](ProblemsTest&) {},
         [](ProblemsTest& t) {
             t.putTransponder(1, 1, 10700000);
-            for (int ch = 6; ch < 300; ++ch) {
+            for (int ch = 6; ch < 1200; ++ch) {
                 t.putChannel(ch, ch % 2, ch % 3 ? "a" : " ", ch % 5);
             }
             for (int tp = 2; tp < 60; ++tp) {
@@ -326,12 +326,12 @@ TEST_F(ProblemsTest, AKeptFinderAndListFindWhatAFreshCheckFinds) {
 
 // A list's texts go with it when it moves, and a copy's are its own.
 TEST_F(ProblemsTest, CopiedAndMovedListsKeepTheirTexts) {
-    for (int ch = 6; ch < 400; ++ch) {
-        putChannel(ch, 0, "a", ch);  // enough findings for the texts to outgrow a buffer
+    for (int ch = 6; ch < 1500; ++ch) {
+        putChannel(ch, 0, "a", ch);  // texts enough to fill more than one block
     }
     FindingList original = findProblems(*db);
     const std::vector<Fields> expected = fieldsOf(original);
-    ASSERT_GT(expected.size(), 300u);
+    ASSERT_GT(expected.size(), 1400u);
     FindingList copied(original);
     FindingList assigned;
     assigned = original;
